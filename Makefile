@@ -1,0 +1,26 @@
+# The two entry points: `make run` (the simulator's main job) and `make test`.
+PRESET ?= default
+BUILD := build/$(PRESET)
+
+.PHONY: deps configure build test run sanitize clean
+
+deps:
+	@scripts/install-deps.sh
+
+configure: deps
+	@cmake --preset $(PRESET) >/dev/null
+
+build: configure
+	@cmake --build --preset $(PRESET)
+
+test: build
+	@ctest --preset $(PRESET)
+
+run: build
+	@$(BUILD)/tools/lvsim/lvsim hooks
+
+sanitize:
+	@$(MAKE) --no-print-directory test PRESET=sanitize
+
+clean:
+	rm -rf build out

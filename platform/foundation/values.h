@@ -1,0 +1,66 @@
+#pragma once
+// The basic value objects: NSString, NSNumber, NSArray, NSDictionary, NSSet and
+// NSAttributedString, each an object of the runtime, plus C++ helpers to make and read
+// them. Helpers named like `string(...)` return autoreleased objects (+0).
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "runtime/runtime.h"
+
+struct NSRange {
+  NSUInteger location;
+  NSUInteger length;
+};
+inline NSRange NSMakeRange(NSUInteger location, NSUInteger length) { return {location, length}; }
+
+struct NSString : objc_object {
+  std::string utf8;
+  std::u16string utf16;  // kept beside the UTF-8 form: lengths and ranges are in UTF-16 units
+};
+
+struct NSNumber : objc_object {
+  enum class Kind { Bool, Integer, Real } kind = Kind::Integer;
+  long integer = 0;
+  double real = 0;
+};
+
+struct NSArray : objc_object {
+  std::vector<id> items;  // retained
+  ~NSArray() override;
+};
+
+struct NSDictionary : objc_object {
+  std::vector<std::pair<id, id>> entries;  // keys and values retained; keys compared by isEqual:
+  ~NSDictionary() override;
+};
+
+struct NSSet : objc_object {
+  std::vector<id> items;  // retained, kept in hash order
+  ~NSSet() override;
+};
+
+struct NSAttributedString : objc_object {
+  Ref<> string;
+  Ref<> attributes;
+};
+
+namespace fnd {
+
+void registerValueClasses();
+
+id string(std::string_view utf8);
+std::string utf8(id string);  // "" for nil
+id number(long value);
+id number(double value);
+id boolean(bool value);
+id array(std::initializer_list<id> items);
+id array(const std::vector<id>& items);
+id dictionary(std::initializer_list<std::pair<id, id>> entries);
+id attributedString(id string, id attributes = nullptr);
+
+// Plain reads of value objects, for C++ callers that already know the class.
+const std::vector<id>& arrayItems(id array);
+
+}  // namespace fnd

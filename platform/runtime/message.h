@@ -1,0 +1,112 @@
+#pragma once
+// Sending messages. The fast path (cache hit, signature pointer compare, indirect call)
+// is inline here; misses, unknown selectors and signature mismatches go out of line.
+#include <type_traits>
+
+#include "runtime/class.h"
+
+namespace rt {
+
+extern uint64_t g_methodGeneration;
+
+const objc_method* lookupSlow(Class cls, SEL sel);
+[[noreturn]] void unrecognizedSelector(id receiver, SEL sel);
+[[noreturn]] void signatureMismatch(Class cls, SEL sel, const Signature* have,
+                                    const Signature* want);
+
+inline const objc_method* lookup(Class cls, SEL sel) {
+  const MethodCache& c = cls->cache;
+  if (c.generation == g_methodGeneration && sel->index < c.size) [[likely]] {
+    if (const objc_method* m = c.slots[sel->index]) [[likely]]
+      return m;
+  }
+  return lookupSlow(cls, sel);
+}
+
+// Argument types as the method sees them: any object pointer or strong reference is an
+// `id`, and a literal nil is an `id`.
+template <class T>
+struct MessageArg {
+  using type = T;
+};
+template <class T>
+  requires(std::is_base_of_v<objc_object, T> && !std::is_base_of_v<objc_class, T>)
+struct MessageArg<T*> {
+  using type = id;
+};
+template <class T>
+struct MessageArg<Ref<T>> {
+  using type = id;
+};
+template <>
+struct MessageArg<std::nullptr_t> {
+  using type = id;
+};
+template <class T>
+using message_arg_t = typename MessageArg<std::remove_cvref_t<T>>::type;
+
+template <class R>
+inline R zeroResult() {
+  if constexpr (!std::is_void_v<R>) return R{};
+}
+
+template <class R, class... A>
+inline R invoke(Class start, id self, SEL sel, A... args) {
+  using Fn = R (*)(id, SEL, A...);
+  const objc_method* m = lookup(start, sel);
+  if (!m) [[unlikely]]
+    unrecognizedSelector(self, sel);
+  const Signature* want = signatureOf<Fn>();
+  if (m->signature != want) [[unlikely]]
+    signatureMismatch(start, sel, m->signature, want);
+  return reinterpret_cast<Fn>(m->imp)(self, sel, args...);
+}
+
+}  // namespace rt
+
+// Sends `sel` to `receiver`. A nil receiver does nothing and yields a zero R. The
+// implementation's signature must be exactly R(id, SEL, Args...) after object pointers
+// are read as `id`; anything else is a fatal error naming class and selector.
+template <class R = void, class... A>
+inline R send(id receiver, SEL sel, A&&... args) {
+  if (!receiver) return rt::zeroResult<R>();
+  return rt::invoke<R, rt::message_arg_t<A>...>(receiver->isa, receiver, sel,
+                                                static_cast<rt::message_arg_t<A>>(args)...);
+}
+
+template <class R = void, class... A>
+inline R send(Class receiver, SEL sel, A&&... args) {
+  return send<R>(reinterpret_cast<id>(receiver), sel, std::forward<A>(args)...);
+}
+
+// Sends `sel` to `receiver`, starting the method search at `start` (the superclass of
+// the class whose implementation is calling, for instance methods).
+template <class R = void, class... A>
+inline R sendSuper(Class start, id receiver, SEL sel, A&&... args) {
+  if (!receiver || !start) return rt::zeroResult<R>();
+  return rt::invoke<R, rt::message_arg_t<A>...>(start, receiver, sel,
+                                                static_cast<rt::message_arg_t<A>>(args)...);
+}
+
+namespace rt {
+
+// Message tracing for `lvsim --trace`. While on, every send takes the slow path, which
+// reports it; while off, the fast path is untouched.
+using TraceSink = void (*)(Class cls, SEL sel);
+void setMessageTrace(TraceSink sink);
+
+// alloc + init… in one call, owned by the result. An initialiser that answers nil (or a
+// substitute) leaves the allocation to its caller, which frees it here.
+template <class... A>
+Ref<objc_object> create(Class cls, SEL init, A&&... args) {
+  id obj = send<id>(cls, "alloc"_sel);
+  id result = send<id>(obj, init, std::forward<A>(args)...);
+  if (result != obj) release(obj);
+  return Ref<objc_object>::adopt(result);
+}
+
+inline Ref<objc_object> create(Class cls) { return create(cls, "init"_sel); }
+
+inline Ref<objc_object> create(const char* className) { return create(objc_getClass(className)); }
+
+}  // namespace rt

@@ -1,0 +1,21 @@
+#pragma once
+// MSHookMessageEx: replaces a method of a class and hands back the previous
+// implementation. When `cls` itself defines `sel`, its implementation is replaced and the
+// old one goes into `*slot`; when only a superclass defines it, `cls` gets a method of its
+// own and `*slot` receives the superclass's implementation. A nil class or a selector that
+// nobody defines installs nothing and leaves `*slot` as it was. A replacement whose
+// signature differs from the method's is a fatal error. Call only while no other thread
+// sends messages (the library's initialisers).
+#include "runtime/runtime.h"
+
+namespace rt {
+void hookMessage(Class cls, SEL sel, IMP replacement, const Signature* sig, IMP* slot);
+}
+
+template <class R, class... A>
+void MSHookMessageEx(Class cls, SEL sel, R (*replacement)(id, SEL, A...),
+                     R (**slot)(id, SEL, A...)) {
+  using Fn = R (*)(id, SEL, A...);
+  rt::hookMessage(cls, sel, reinterpret_cast<IMP>(replacement), rt::signatureOf<Fn>(),
+                  reinterpret_cast<IMP*>(slot));
+}

@@ -1,0 +1,1 @@
+extern "C" int lumivane_placeholder = 0;
