@@ -1,12 +1,14 @@
 // Registers the platform's classes when the platform library is loaded, in dependency
 // order, so that the host and the library find them by name.
 #include "foundation/values.h"
+#include "uikit/responder.h"
 
 namespace {
 
 __attribute__((constructor(101))) void registerPlatformClasses() {
   rt::rootClass();
   fnd::registerValueClasses();
+  uikit::registerResponderClasses();
 }
 
 }  // namespace

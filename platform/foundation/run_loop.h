@@ -1,0 +1,56 @@
+#pragma once
+// The main run loop on a virtual clock. Everything of the platform runs on it: timers and
+// delayed performs, blocks queued on the main dispatch queue, and at the end of every turn
+// a display commit (pending layout passes, then animation progress and completions).
+// Main thread only.
+#include <functional>
+#include <optional>
+
+namespace fnd {
+
+class RunLoop {
+ public:
+  static RunLoop& main();
+
+  // Virtual seconds since the loop was created (or last reset).
+  double now() const;
+
+  // Runs `block` once after `delay` seconds of virtual time. Returns a handle for cancel.
+  using TimerId = unsigned long;
+  TimerId schedule(double delay, std::function<void()> block);
+  void cancel(TimerId timer);
+
+  // The main dispatch queue: blocks run in order at the start of the next turn, after the
+  // current call has returned.
+  void dispatchAsync(std::function<void()> block);
+
+  // The display commit. UIKit registers the layout pass, QuartzCore the animation step;
+  // they run in that order at the end of each turn, with the clock's current time.
+  enum class CommitPhase { Layout = 0, Animation = 1 };
+  void setCommitHandler(CommitPhase phase, std::function<void(double now)> handler);
+
+  // A source of future moments the loop must stop at even without a timer (an animation
+  // ending, a delayed animation starting). Returns nothing when it has none.
+  void setDeadlineSource(std::function<std::optional<double>()> source);
+
+  // Drivers. `runFor` advances the clock by `seconds`, stopping at every timer, queued
+  // block and deadline on the way; `runUntilIdle` runs until nothing is pending, or until
+  // `limit` virtual seconds have passed; `runPaced` advances with the wall clock until
+  // `keepGoing` answers false.
+  void runFor(double seconds);
+  void runUntilIdle(double limit = 600);
+  void runPaced(const std::function<bool()>& keepGoing);
+
+  // One turn at the current time: queued blocks, due timers, then the commit.
+  void runOnce();
+
+  // Whether timers, queued blocks or deadlines are pending.
+  bool idle() const;
+
+ private:
+  RunLoop();
+  struct State;
+  State* state_;
+};
+
+}  // namespace fnd

@@ -1,0 +1,11 @@
+#include "uikit/responder.h"
+
+namespace uikit {
+
+void registerResponderClasses() {
+  Class responder = rt::defineClass<UIResponder>("UIResponder", rt::rootClass());
+  rt::defineClass<UIViewController>("UIViewController", responder);
+  rt::defineClass<UIApplication>("UIApplication", responder);
+}
+
+}  // namespace uikit
