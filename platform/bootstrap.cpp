@@ -2,6 +2,7 @@
 // order, so that the host and the library find them by name.
 #include "foundation/values.h"
 #include "uikit/responder.h"
+#include "uikit/view.h"
 
 namespace {
 
@@ -9,6 +10,7 @@ __attribute__((constructor(101))) void registerPlatformClasses() {
   rt::rootClass();
   fnd::registerValueClasses();
   uikit::registerResponderClasses();
+  uikit::registerViewClasses();
 }
 
 }  // namespace
