@@ -12,10 +12,13 @@ class RunLoop {
  public:
   static RunLoop& main();
 
-  // Virtual seconds since the loop was created (or last reset).
+  // Virtual seconds since the loop was created.
   double now() const;
 
-  // Runs `block` once after `delay` seconds of virtual time. Returns a handle for cancel.
+  // Runs `block` once after `delay` seconds of virtual time (a negative delay counts as
+  // 0; an infinite one never comes). Timers due at the same moment run in the order they
+  // were scheduled. Returns a handle for cancel; cancelling a timer that has run or was
+  // cancelled does nothing.
   using TimerId = unsigned long;
   TimerId schedule(double delay, std::function<void()> block);
   void cancel(TimerId timer);
@@ -30,27 +33,30 @@ class RunLoop {
   void setCommitHandler(CommitPhase phase, std::function<void(double now)> handler);
 
   // A source of future moments the loop must stop at even without a timer (an animation
-  // ending, a delayed animation starting). Returns nothing when it has none.
+  // ending, a delayed animation starting). Returns nothing when it has none. A moment is
+  // served by the first commit at or after it.
   void setDeadlineSource(std::function<std::optional<double>()> source);
 
-  // Drivers. `runFor` advances the clock by `seconds`, stopping at every timer, queued
-  // block and deadline on the way; `runUntilIdle` runs until nothing is pending, or until
-  // `limit` virtual seconds have passed; `runPaced` advances with the wall clock until
-  // `keepGoing` answers false.
+  // Drivers. `runFor` advances the clock by `seconds`, running a turn at every timer and
+  // deadline on the way (the clock lands exactly on each) and a last one at the end time;
+  // `runUntilIdle` does the same until nothing is pending, or until `limit` virtual
+  // seconds have passed; `runPaced` advances the clock by the wall clock's elapsed time,
+  // sleeping until the next timer or for a frame (~16 ms), until `keepGoing` answers false.
   void runFor(double seconds);
   void runUntilIdle(double limit = 600);
   void runPaced(const std::function<bool()>& keepGoing);
 
-  // One turn at the current time: queued blocks, due timers, then the commit.
+  // One turn at the current time: queued blocks, due timers, then the commit. Blocks and
+  // timers added during the turn wait for the next one.
   void runOnce();
 
-  // Whether timers, queued blocks or deadlines are pending.
+  // Whether timers, queued blocks or unserved deadlines are pending.
   bool idle() const;
 
  private:
   RunLoop();
   struct State;
-  State* state_;
+  State* state_;  // never freed: the loop lives as long as the process
 };
 
 }  // namespace fnd
