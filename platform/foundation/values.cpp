@@ -9,21 +9,31 @@ namespace {
 Class g_NSString, g_NSNumber, g_NSArray, g_NSMutableArray, g_NSDictionary,
     g_NSMutableDictionary, g_NSSet, g_NSMutableSet, g_NSAttributedString;
 
+// Each ill-formed sequence (a stray or invalid byte, a sequence cut short, an overlong
+// form, a surrogate, a value beyond U+10FFFF) becomes one U+FFFD; a byte that cuts a
+// sequence short starts the next one, so no well-formed character is lost.
 std::u16string toUtf16(std::string_view s) {
   std::u16string out;
   for (size_t i = 0; i < s.size();) {
     unsigned char c = s[i];
-    char32_t cp;
+    if (c < 0x80) {
+      out += char16_t(c);
+      ++i;
+      continue;
+    }
+    char32_t cp, least;
     size_t n;
-    if (c < 0x80) cp = c, n = 1;
-    else if ((c >> 5) == 6) cp = c & 0x1f, n = 2;
-    else if ((c >> 4) == 14) cp = c & 0x0f, n = 3;
-    else if ((c >> 3) == 30) cp = c & 0x07, n = 4;
-    else cp = 0xFFFD, n = 1;
-    if (i + n > s.size()) cp = 0xFFFD, n = s.size() - i;
-    for (size_t k = 1; k < n && cp != 0xFFFD; ++k) cp = (cp << 6) | (s[i + k] & 0x3f);
-    i += n;
-    if (cp >= 0x10000) {
+    if ((c & 0xE0) == 0xC0) cp = c & 0x1f, n = 2, least = 0x80;
+    else if ((c & 0xF0) == 0xE0) cp = c & 0x0f, n = 3, least = 0x800;
+    else if ((c & 0xF8) == 0xF0) cp = c & 0x07, n = 4, least = 0x10000;
+    else cp = 0, n = 0, least = 1;
+    size_t k = 1;
+    for (; k < n && i + k < s.size() && (static_cast<unsigned char>(s[i + k]) & 0xC0) == 0x80; ++k)
+      cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3f);
+    i += k;
+    if (k < n || cp < least || cp > 0x10FFFF || (cp >= 0xD800 && cp < 0xE000)) {
+      out += u'\uFFFD';
+    } else if (cp >= 0x10000) {
       cp -= 0x10000;
       out += char16_t(0xD800 + (cp >> 10));
       out += char16_t(0xDC00 + (cp & 0x3ff));
@@ -40,6 +50,8 @@ std::string toUtf8(std::u16string_view s) {
     char32_t cp = s[i];
     if (cp >= 0xD800 && cp < 0xDC00 && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] < 0xE000)
       cp = 0x10000 + ((cp - 0xD800) << 10) + (s[++i] - 0xDC00);
+    else if (cp >= 0xD800 && cp < 0xE000)
+      cp = 0xFFFD;  // a lone surrogate has no UTF-8 form
     if (cp < 0x80) {
       out += char(cp);
     } else if (cp < 0x800) {
@@ -353,6 +365,8 @@ void registerValueClasses() {
 }
 
 id string(std::string_view utf8) { return rt::autorelease(makeString(utf8)); }
+
+id string(std::u16string_view utf16) { return rt::autorelease(makeString16(utf16)); }
 
 std::string utf8(id string) {
   if (!string) return {};

@@ -51,6 +51,7 @@ namespace fnd {
 void registerValueClasses();
 
 id string(std::string_view utf8);
+id string(std::u16string_view utf16);
 std::string utf8(id string);  // "" for nil
 id number(long value);
 id number(double value);
