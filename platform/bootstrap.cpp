@@ -1,7 +1,9 @@
 // Registers the platform's classes when the platform library is loaded, in dependency
 // order, so that the host and the library find them by name.
+#include "foundation/character_set.h"
 #include "foundation/dispatch.h"
 #include "foundation/perform_requests.h"
+#include "foundation/scanner.h"
 #include "foundation/values.h"
 #include "uikit/responder.h"
 #include "uikit/view.h"
@@ -13,6 +15,8 @@ __attribute__((constructor(101))) void registerPlatformClasses() {
   fnd::registerValueClasses();
   fnd::registerPerformRequests();
   fnd::registerDispatchClasses();
+  fnd::registerCharacterSetClasses();
+  fnd::registerScannerClasses();
   uikit::registerResponderClasses();
   uikit::registerViewClasses();
 }

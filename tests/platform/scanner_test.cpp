@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "foundation/character_set.h"
+#include "foundation/values.h"
+
+namespace {
+
+struct HexScan {
+  const char* text;
+  bool found;
+  unsigned value;
+  NSUInteger location;
+};
+
+id scanner(const char* text) {
+  return send<id>(objc_getClass("NSScanner"), "scannerWithString:"_sel, fnd::string(text));
+}
+
+TEST(Scanner, ScanHexIntReadsLeadingDigitsAfterOptionalSpaceAndPrefix) {
+  rt::AutoreleasePool pool;
+  const HexScan cases[] = {
+      {"ff", true, 255, 2},          {" \t\n1A", true, 26, 5},   {"0x1f", true, 31, 4},
+      {"0XAbC", true, 0xABC, 5},     {"1G", true, 1, 1},         {"F ", true, 15, 1},
+      {"0X", true, 0, 1},            {"0xg", true, 0, 1},        {"00x1", true, 0, 2},
+      {"FFFFFFFF", true, UINT_MAX, 8}, {"123456789ABC", true, UINT_MAX, 12},
+      {"G1", false, 77, 0},          {"  ", false, 77, 0},       {"", false, 77, 0},
+      {"x1", false, 77, 0},          {"-1", false, 77, 0},
+  };
+  for (const HexScan& c : cases) {
+    SCOPED_TRACE(c.text);
+    id s = scanner(c.text);
+    unsigned value = 77;
+    EXPECT_EQ(send<bool>(s, "scanHexInt:"_sel, &value), c.found);
+    EXPECT_EQ(value, c.value);
+    EXPECT_EQ(send<NSUInteger>(s, "scanLocation"_sel), c.location);
+  }
+}
+
+TEST(Scanner, SuccessiveScansAndSkipping) {
+  rt::AutoreleasePool pool;
+  id s = scanner("1A  2B\n");
+  unsigned value = 0;
+  ASSERT_TRUE(send<bool>(s, "scanHexInt:"_sel, &value));
+  EXPECT_EQ(value, 0x1Au);
+  EXPECT_FALSE(send<bool>(s, "isAtEnd"_sel));
+  ASSERT_TRUE(send<bool>(s, "scanHexInt:"_sel, static_cast<unsigned*>(nullptr)));
+  EXPECT_TRUE(send<bool>(s, "isAtEnd"_sel));
+  EXPECT_FALSE(send<bool>(s, "scanHexInt:"_sel, &value));
+
+  id strict = scanner(" 5");
+  send<void>(strict, "setCharactersToBeSkipped:"_sel, nil);
+  EXPECT_FALSE(send<bool>(strict, "scanHexInt:"_sel, &value));
+  send<void>(strict, "setScanLocation:"_sel, NSUInteger{1});
+  ASSERT_TRUE(send<bool>(strict, "scanHexInt:"_sel, &value));
+  EXPECT_EQ(value, 5u);
+  EXPECT_DEATH(send<void>(strict, "setScanLocation:"_sel, NSUInteger{3}), "beyond bounds");
+}
+
+id whitespaceAndNewlines() {
+  return send<id>(objc_getClass("NSCharacterSet"), "whitespaceAndNewlineCharacterSet"_sel);
+}
+
+std::string trimmed(std::string_view text, id set) {
+  return fnd::utf8(send<id>(fnd::string(text), "stringByTrimmingCharactersInSet:"_sel, set));
+}
+
+TEST(CharacterSet, TrimmingRemovesWhitespaceAndLineBreaksAtBothEnds) {
+  rt::AutoreleasePool pool;
+  id set = whitespaceAndNewlines();
+  EXPECT_EQ(trimmed(" \t\r\n#FF 8000\n ", set), "#FF 8000");
+  EXPECT_EQ(trimmed("\u00A0\u2028\u3000FF\u0085\u2029\u000B", set), "FF");
+  EXPECT_EQ(trimmed(" \n\t ", set), "");
+  EXPECT_EQ(trimmed("", set), "");
+  EXPECT_EQ(trimmed("\u200BFF", set), "\u200BFF");
+  EXPECT_EQ(trimmed("  FF  ", nil), "  FF  ");
+  id hashes = send<id>(objc_getClass("NSCharacterSet"), "characterSetWithCharactersInString:"_sel,
+                       fnd::string("#0"));
+  EXPECT_EQ(trimmed("##0FF0#", hashes), "FF");
+}
+
+TEST(CharacterSet, WhitespaceAndNewlineSetsAreDistinct) {
+  rt::AutoreleasePool pool;
+  auto member = [](SEL set, unichar c) {
+    return send<bool>(send<id>(objc_getClass("NSCharacterSet"), set), "characterIsMember:"_sel, c);
+  };
+  EXPECT_TRUE(member("whitespaceCharacterSet"_sel, u'\t'));
+  EXPECT_TRUE(member("whitespaceCharacterSet"_sel, 0x2009));
+  EXPECT_FALSE(member("whitespaceCharacterSet"_sel, u'\n'));
+  EXPECT_TRUE(member("newlineCharacterSet"_sel, u'\r'));
+  EXPECT_FALSE(member("newlineCharacterSet"_sel, u' '));
+  EXPECT_TRUE(member("whitespaceAndNewlineCharacterSet"_sel, 0x2028));
+  EXPECT_FALSE(member("whitespaceAndNewlineCharacterSet"_sel, u'A'));
+}
+
+}  // namespace
