@@ -5,6 +5,7 @@
 #include "foundation/perform_requests.h"
 #include "foundation/scanner.h"
 #include "foundation/values.h"
+#include "uikit/color.h"
 #include "uikit/responder.h"
 #include "uikit/view.h"
 
@@ -17,6 +18,7 @@ __attribute__((constructor(101))) void registerPlatformClasses() {
   fnd::registerDispatchClasses();
   fnd::registerCharacterSetClasses();
   fnd::registerScannerClasses();
+  uikit::registerColorClasses();
   uikit::registerResponderClasses();
   uikit::registerViewClasses();
 }
