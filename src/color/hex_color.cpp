@@ -1,0 +1,71 @@
+#include "color/hex_color.h"
+
+#include "foundation/values.h"
+#include "runtime/runtime.h"
+
+namespace {
+
+Class uiColor() { return objc_getClass("UIColor"); }
+
+id clearColor() { return send<id>(uiColor(), "clearColor"_sel); }
+
+// Bits 16–23, 8–15 and 0–7 of `hex`; the bits above, sign included, play no part.
+id colorWithHexAlpha(id, SEL, long hex, float alpha) {
+  auto component = [hex](int shift) { return double(float(double((hex >> shift) & 0xFF) / 255.0)); };
+  return send<id>(uiColor(), "colorWithRed:green:blue:alpha:"_sel, component(16), component(8),
+                  component(0), double(alpha));
+}
+
+id colorWithHex(id, SEL, long hex) {
+  return send<id>(uiColor(), "pf_colorWithHex:alpha:"_sel, hex, 1.0f);
+}
+
+// The scanner reads the hexadecimal digits a group starts with; a group that starts with
+// none leaves the value as it was, zero.
+double componentOfGroup(id digits, NSUInteger at) {
+  id group = send<id>(digits, "substringWithRange:"_sel, NSMakeRange(at, 2));
+  id scanner = send<id>(objc_getClass("NSScanner"), "scannerWithString:"_sel, group);
+  unsigned value = 0;
+  send<bool>(scanner, "scanHexInt:"_sel, &value);
+  return double(float(value) / 255.0f);
+}
+
+id colorWithHexStringAlpha(id, SEL, id text, double alpha) {
+  id separators = send<id>(objc_getClass("NSCharacterSet"), "whitespaceAndNewlineCharacterSet"_sel);
+  id digits = send<id>(send<id>(text, "stringByTrimmingCharactersInSet:"_sel, separators),
+                       "uppercaseString"_sel);
+  if (send<NSUInteger>(digits, "length"_sel) <= 5) return clearColor();
+  if (send<bool>(digits, "hasPrefix:"_sel, fnd::string("0X")))
+    digits = send<id>(digits, "substringFromIndex:"_sel, NSUInteger{2});
+  if (send<bool>(digits, "hasPrefix:"_sel, fnd::string("#")))
+    digits = send<id>(digits, "substringFromIndex:"_sel, NSUInteger{1});
+  if (send<NSUInteger>(digits, "length"_sel) != 6) return clearColor();
+  return send<id>(uiColor(), "colorWithRed:green:blue:alpha:"_sel, componentOfGroup(digits, 0),
+                  componentOfGroup(digits, 2), componentOfGroup(digits, 4), alpha);
+}
+
+id colorWithHexString(id self, SEL, id text) {
+  return send<id>(self, "pf_colorWithHexString:alpha:"_sel, text, 1.0);
+}
+
+}  // namespace
+
+namespace color {
+
+void registerHexColorMethods() {
+  Class cls = uiColor();
+  if (!cls) return;
+  rt::addClassMethod(cls, "pf_colorWithHex:"_sel, colorWithHex);
+  rt::addClassMethod(cls, "pf_colorWithHex:alpha:"_sel, colorWithHexAlpha);
+  rt::addClassMethod(cls, "pf_colorWithHexString:alpha:"_sel, colorWithHexStringAlpha);
+  rt::addClassMethod(cls, "pf_colorWithHexString:"_sel, colorWithHexString);
+}
+
+}  // namespace color
+
+namespace {
+
+// Categories are in place before the library's initialisers run.
+__attribute__((constructor(101))) void addHexColorCategory() { color::registerHexColorMethods(); }
+
+}  // namespace

@@ -1,0 +1,10 @@
+#pragma once
+// The UIColor(Hex) class methods: colours from hexadecimal numbers and six-digit texts,
+// and a diagonal two-colour gradient layer. They keep no state.
+
+namespace color {
+
+// Adds the pf_ class methods to UIColor, replacing any earlier ones as a category does.
+void registerHexColorMethods();
+
+}  // namespace color

@@ -1,0 +1,78 @@
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include "foundation/values.h"
+#include "uikit/color.h"
+
+namespace {
+
+using uikit::RGBA;
+
+// Green 0x80 as the colour helpers compute it, at single precision.
+const double kGreen80 = double(128.0f / 255.0f);
+const RGBA kOrange{1, kGreen80, 0, 1};
+const RGBA kClear{0, 0, 0, 0};
+
+class HexColor : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_NE(dlopen(LV_LIBRARY_PATH, RTLD_NOW), nullptr) << dlerror();
+  }
+
+  static RGBA fromString(std::string_view text) { return fromString(fnd::string(text)); }
+  static RGBA fromString(id text) {
+    return uikit::rgba(send<id>(objc_getClass("UIColor"), "pf_colorWithHexString:"_sel, text));
+  }
+  static RGBA fromNumber(long hex) {
+    return uikit::rgba(send<id>(objc_getClass("UIColor"), "pf_colorWithHex:"_sel, hex));
+  }
+
+  rt::AutoreleasePool pool_;
+};
+
+TEST_F(HexColor, SixDigitTextsWithPrefixesCaseAndSurroundingSpace) {
+  EXPECT_FLOAT_EQ(float(kGreen80), 0.5019608f);
+  for (const char* text : {"#FF8000", "FF8000", "0xff8000", "0X#ff8000", " #FF8000", "FF8000\n",
+                           "\t 0xff8000 \r\n"}) {
+    SCOPED_TRACE(text);
+    EXPECT_EQ(fromString(text), kOrange);
+  }
+}
+
+TEST_F(HexColor, NumbersIgnoreBitsAbove23) {
+  EXPECT_EQ(fromNumber(0xFF8000), kOrange);
+  EXPECT_EQ(fromNumber(0x1FF8000), kOrange);
+  EXPECT_EQ(fromNumber(-1), (RGBA{1, 1, 1, 1}));
+  EXPECT_EQ(fromNumber(0), (RGBA{0, 0, 0, 1}));
+  id translucent = send<id>(objc_getClass("UIColor"), "pf_colorWithHex:alpha:"_sel, 0xFF8000L, 0.3f);
+  EXPECT_EQ(uikit::rgba(translucent), (RGBA{1, kGreen80, 0, double(0.3f)}));
+}
+
+TEST_F(HexColor, TextsThatAreNotSixDigitsGiveTheClearColour) {
+  for (const char* text : {"#FFF", "FFFF", "#FF800080", "#FF800", "", "      ", "#0XFF8000",
+                           "0X0XFF8000", "FF80001"}) {
+    SCOPED_TRACE(text);
+    EXPECT_EQ(fromString(text), kClear);
+  }
+  EXPECT_EQ(fromString(nil), kClear);
+}
+
+TEST_F(HexColor, GroupsReadTheDigitsTheyStartWith) {
+  // "F " reads F; "GG" reads nothing and gives zero; "0X" reads its 0; " 8" skips the space.
+  EXPECT_EQ(fromString("F 8000"), (RGBA{double(15.0f / 255.0f), kGreen80, 0, 1}));
+  EXPECT_EQ(fromString("GGHHZZ"), (RGBA{0, 0, 0, 1}));
+  EXPECT_EQ(fromString("#0X0X0X"), (RGBA{0, 0, 0, 1}));
+  EXPECT_EQ(fromString("FF 8FF"), (RGBA{1, double(8.0f / 255.0f), 1, 1}));
+  EXPECT_EQ(fromString("\xC3\xA9\xC3\xA9" "FF00"), (RGBA{0, 1, 0, 1}));
+}
+
+TEST_F(HexColor, AlphaIsPassedThrough) {
+  id color = send<id>(objc_getClass("UIColor"), "pf_colorWithHexString:alpha:"_sel,
+                      fnd::string("#FF8000"), 0.3);
+  EXPECT_EQ(uikit::rgba(color), (RGBA{1, kGreen80, 0, 0.3}));
+  EXPECT_EQ(uikit::rgba(send<id>(objc_getClass("UIColor"), "pf_colorWithHexString:alpha:"_sel,
+                                 fnd::string("#FFF"), 0.3)),
+            kClear);
+}
+
+}  // namespace
