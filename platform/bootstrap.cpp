@@ -2,9 +2,11 @@
 // order, so that the host and the library find them by name.
 #include "foundation/character_set.h"
 #include "foundation/dispatch.h"
+#include "foundation/notification_center.h"
 #include "foundation/perform_requests.h"
 #include "foundation/scanner.h"
 #include "foundation/values.h"
+#include "uikit/application_notifications.h"
 #include "uikit/color.h"
 #include "uikit/responder.h"
 #include "uikit/view.h"
@@ -16,11 +18,13 @@ __attribute__((constructor(101))) void registerPlatformClasses() {
   fnd::registerValueClasses();
   fnd::registerPerformRequests();
   fnd::registerDispatchClasses();
+  fnd::registerNotificationClasses();
   fnd::registerCharacterSetClasses();
   fnd::registerScannerClasses();
   uikit::registerColorClasses();
   uikit::registerResponderClasses();
   uikit::registerViewClasses();
+  uikit::registerApplicationNotifications();
 }
 
 }  // namespace

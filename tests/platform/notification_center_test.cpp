@@ -1,0 +1,172 @@
+#include "foundation/notification_center.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "foundation/values.h"
+#include "uikit/application_notifications.h"
+
+namespace {
+
+std::vector<std::string> heard;
+
+struct Listener : objc_object {
+  std::string label;
+  std::function<void()> onHear;
+  bool leavesInDealloc = false;
+};
+
+Listener* asListener(id self) { return static_cast<Listener*>(self); }
+
+void Listener_hear(id self, SEL, id notification) {
+  heard.push_back(asListener(self)->label + " " + fnd::utf8(send<id>(notification, "name"_sel)));
+  if (auto& then = asListener(self)->onHear) then();
+}
+void Listener_poke(id self, SEL) { heard.push_back(asListener(self)->label + " poked"); }
+void Listener_dealloc(id self, SEL);
+
+Class listenerClass() {
+  static Class cls = [] {
+    Class c = rt::defineClass<Listener>("Listener", rt::rootClass());
+    rt::addMethod(c, "hear:"_sel, Listener_hear);
+    rt::addMethod(c, "poke"_sel, Listener_poke);
+    rt::addMethod(c, "dealloc"_sel, Listener_dealloc);
+    return c;
+  }();
+  return cls;
+}
+
+id center() { return send<id>(objc_getClass("NSNotificationCenter"), "defaultCenter"_sel); }
+
+void Listener_dealloc(id self, SEL) {
+  heard.push_back(asListener(self)->label + " gone");
+  if (asListener(self)->leavesInDealloc) send<void>(center(), "removeObserver:"_sel, self);
+  sendSuper<void>(rt::rootClass(), self, "dealloc"_sel);
+}
+
+Ref<> listener(const std::string& label) {
+  Ref<> l = rt::create(listenerClass());
+  asListener(l)->label = label;
+  return l;
+}
+
+void observe(id observer, SEL sel, id name, id object = nil) {
+  send<void>(center(), "addObserver:selector:name:object:"_sel, observer, sel, name, object);
+}
+
+void post(id name, id object = nil) {
+  send<void>(center(), "postNotificationName:object:"_sel, name, object);
+}
+
+TEST(NotificationCenter, DeliversByNameAndSenderInRegistrationOrder) {
+  rt::AutoreleasePool pool;
+  id sender = fnd::string("sender");
+  Ref<> any = listener("any");
+  Ref<> named = listener("named");
+  Ref<> fromSender = listener("fromSender");
+  Ref<> poked = listener("poked");
+  observe(named, "hear:"_sel, fnd::string("ping"));
+  observe(any, "hear:"_sel, nil);
+  observe(fromSender, "hear:"_sel, fnd::string("ping"), sender);
+  observe(poked, "poke"_sel, fnd::string("pong"));
+  post(fnd::string("ping"));
+  post(fnd::string("ping"), fnd::string("sender"));  // equal, but not the sender itself
+  post(fnd::string("ping"), sender);
+  post(fnd::string("pong"), sender);
+  EXPECT_EQ(heard, (std::vector<std::string>{"named ping", "any ping", "named ping", "any ping",
+                                             "named ping", "any ping", "fromSender ping", "any pong",
+                                             "poked poked"}));
+}
+
+TEST(NotificationCenter, NotificationsCarryNameAndObject) {
+  rt::AutoreleasePool pool;
+  id sender = fnd::string("sender");
+  center();
+  long before = rt::liveObjectCount();
+  id n = send<id>(objc_getClass("NSNotification"), "notificationWithName:object:"_sel,
+                  fnd::string("note"), sender);
+  EXPECT_EQ(fnd::utf8(send<id>(n, "name"_sel)), "note");
+  EXPECT_EQ(send<id>(n, "object"_sel), sender);
+  Ref<> l = listener("l");
+  observe(l, "hear:"_sel, nil, sender);
+  send<void>(center(), "postNotification:"_sel, n);
+  EXPECT_EQ(heard, (std::vector<std::string>{"l note"}));
+  l = nullptr;
+  EXPECT_EQ(rt::liveObjectCount(), before + 2);  // the autoreleased notification and its name
+}
+
+TEST(NotificationCenter, RemovalByNameAndObjectLeavesTheRest) {
+  rt::AutoreleasePool pool;
+  id sender = fnd::string("sender");
+  Ref<> l = listener("l");
+  observe(l, "hear:"_sel, fnd::string("a"));
+  observe(l, "hear:"_sel, fnd::string("b"));
+  observe(l, "hear:"_sel, fnd::string("b"), sender);
+  send<void>(center(), "removeObserver:name:object:"_sel, l, fnd::string("b"), sender);
+  post(fnd::string("b"), sender);
+  send<void>(center(), "removeObserver:name:object:"_sel, l, fnd::string("b"), nil);
+  post(fnd::string("b"), sender);
+  post(fnd::string("a"));
+  send<void>(center(), "removeObserver:"_sel, l);
+  post(fnd::string("a"));
+  EXPECT_EQ(heard, (std::vector<std::string>{"l b", "l a"}));
+}
+
+TEST(NotificationCenter, ObserversRemovedOrAddedDuringAPostSitItOut) {
+  rt::AutoreleasePool pool;
+  Ref<> first = listener("first");
+  Ref<> second = listener("second");
+  Ref<> late = listener("late");
+  asListener(first)->onHear = [&] {
+    send<void>(center(), "removeObserver:"_sel, second);
+    send<void>(center(), "removeObserver:"_sel, first);
+    observe(late, "hear:"_sel, nil);
+  };
+  observe(first, "hear:"_sel, nil);
+  observe(second, "hear:"_sel, nil);
+  post(fnd::string("x"));
+  post(fnd::string("y"));
+  EXPECT_EQ(heard, (std::vector<std::string>{"first x", "late y"}));
+}
+
+TEST(NotificationCenter, ObserversAreNotRetainedAndDeadOnesNeverHear) {
+  center();
+  long before = rt::liveObjectCount();
+  {
+    rt::AutoreleasePool pool;
+    Ref<> killer = listener("killer");
+    id polite = listener("polite").leak();
+    id silent = listener("silent").leak();
+    asListener(polite)->leavesInDealloc = true;
+    asListener(killer)->onHear = [&] {
+      rt::release(std::exchange(polite, nil));
+      rt::release(std::exchange(silent, nil));
+    };
+    observe(killer, "hear:"_sel, nil);
+    observe(polite, "hear:"_sel, nil);
+    observe(silent, "hear:"_sel, nil);
+    observe(silent, "poke"_sel, nil);
+    post(fnd::string("x"));
+    post(fnd::string("y"));
+  }
+  EXPECT_EQ(heard, (std::vector<std::string>{"killer x", "polite gone", "silent gone", "killer y", "killer gone"}));
+  EXPECT_EQ(rt::liveObjectCount(), before);
+}
+
+TEST(NotificationCenter, ApplicationNotificationNamesExist) {
+  EXPECT_EQ(fnd::utf8(UIApplicationWillEnterForegroundNotification), "UIApplicationWillEnterForegroundNotification");
+  EXPECT_EQ(fnd::utf8(UIApplicationDidBecomeActiveNotification), "UIApplicationDidBecomeActiveNotification");
+  EXPECT_EQ(fnd::utf8(UIApplicationDidChangeStatusBarOrientationNotification),
+            "UIApplicationDidChangeStatusBarOrientationNotification");
+  Ref<> l = listener("l");
+  observe(l, "poke"_sel, UIApplicationDidBecomeActiveNotification);
+  rt::AutoreleasePool pool;
+  post(fnd::string("UIApplicationDidBecomeActiveNotification"));
+  EXPECT_EQ(heard, (std::vector<std::string>{"l poked"}));
+}
+
+}  // namespace
