@@ -1,0 +1,36 @@
+#pragma once
+// UIFont. The system font is stood in for by Inter, weight for weight. Fonts are
+// immutable objects; two equal fonts may be different objects (`isEqual:` compares what
+// they describe, not identity).
+#include <string>
+
+#include "runtime/runtime.h"
+#include "uikit/text_measurer.h"
+
+extern const CGFloat UIFontWeightUltraLight;
+extern const CGFloat UIFontWeightThin;
+extern const CGFloat UIFontWeightLight;
+extern const CGFloat UIFontWeightRegular;
+extern const CGFloat UIFontWeightMedium;
+extern const CGFloat UIFontWeightSemibold;
+extern const CGFloat UIFontWeightBold;
+extern const CGFloat UIFontWeightHeavy;
+extern const CGFloat UIFontWeightBlack;
+
+struct UIFont : objc_object {
+  uikit::FontFace face;
+  CGFloat weight = 0;  // UIKit's scale, as given
+  std::string fontName;
+};
+
+namespace uikit {
+
+void registerFontClasses();
+
+// The system font (autoreleased), as `systemFontOfSize:weight:` makes it.
+id systemFont(CGFloat size, CGFloat weight = 0);
+
+// The font's face for measuring and drawing; an empty face for nil.
+FontFace fontFace(id font);
+
+}  // namespace uikit

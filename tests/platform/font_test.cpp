@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "foundation/values.h"
+#include "uikit/font.h"
+
+namespace {
+
+id systemFont(CGFloat size, CGFloat weight) {
+  return send<id>(objc_getClass("UIFont"), "systemFontOfSize:weight:"_sel, size, weight);
+}
+
+TEST(UIFont, SystemFontIsInterOfTheAskedSizeAndWeight) {
+  rt::AutoreleasePool pool;
+  id medium = systemFont(17, UIFontWeightMedium);
+  EXPECT_EQ(send<CGFloat>(medium, "pointSize"_sel), 17);
+  EXPECT_EQ(fnd::utf8(send<id>(medium, "fontName"_sel)), "Inter-Medium");
+  EXPECT_EQ(fnd::utf8(send<id>(medium, "familyName"_sel)), "Inter");
+  EXPECT_EQ(uikit::fontFace(medium).weight, 500);
+  EXPECT_EQ(static_cast<UIFont*>(medium)->weight, UIFontWeightMedium);
+
+  id regular = send<id>(objc_getClass("UIFont"), "systemFontOfSize:"_sel, 11.0);
+  EXPECT_EQ(fnd::utf8(send<id>(regular, "fontName"_sel)), "Inter-Regular");
+  EXPECT_EQ(send<CGFloat>(regular, "pointSize"_sel), 11);
+  // In-between weights take the nearest face.
+  EXPECT_EQ(uikit::fontFace(systemFont(12, 0.38)).weight, 700);
+  EXPECT_EQ(uikit::fontFace(systemFont(12, 0.1)).weight, 400);
+}
+
+TEST(UIFont, EqualFontsAreDistinctObjectsThatCompareEqual) {
+  rt::AutoreleasePool pool;
+  id a = systemFont(17, UIFontWeightMedium);
+  id b = systemFont(17, UIFontWeightMedium);
+  EXPECT_NE(a, b);
+  EXPECT_TRUE(send<bool>(a, "isEqual:"_sel, b));
+  EXPECT_EQ(send<NSUInteger>(a, "hash"_sel), send<NSUInteger>(b, "hash"_sel));
+  EXPECT_FALSE(send<bool>(a, "isEqual:"_sel, systemFont(17, UIFontWeightRegular)));
+  EXPECT_FALSE(send<bool>(a, "isEqual:"_sel, systemFont(11, UIFontWeightMedium)));
+  EXPECT_FALSE(send<bool>(a, "isEqual:"_sel, fnd::string("Inter-Medium")));
+  EXPECT_FALSE(send<bool>(a, "isEqual:"_sel, nil));
+  id resized = send<id>(a, "fontWithSize:"_sel, 11.0);
+  EXPECT_TRUE(send<bool>(resized, "isEqual:"_sel, systemFont(11, UIFontWeightMedium)));
+}
+
+TEST(UIFont, BadSizesBecomeZeroAndMeasureNothing) {
+  rt::AutoreleasePool pool;
+  for (CGFloat size : {-4.0, std::nan(""), double(INFINITY)}) {
+    id font = systemFont(size, UIFontWeightRegular);
+    EXPECT_EQ(send<CGFloat>(font, "pointSize"_sel), 0);
+    EXPECT_EQ(send<CGFloat>(font, "lineHeight"_sel), 0);
+  }
+  EXPECT_EQ(uikit::fontFace(systemFont(10, std::nan(""))).weight, 400);
+}
+
+TEST(UIFont, MetricsComeFromTheInstalledMeasurer) {
+  rt::AutoreleasePool pool;
+  id font = systemFont(20, UIFontWeightRegular);
+  CGFloat line = send<CGFloat>(font, "lineHeight"_sel);
+  EXPECT_GT(line, 20);
+  EXPECT_LT(line, 30);
+  EXPECT_DOUBLE_EQ(send<CGFloat>(font, "ascender"_sel) - send<CGFloat>(font, "descender"_sel), line);
+
+  uikit::setTextMeasurer(std::make_unique<uikit::FixedAdvanceMeasurer>(0.5, 1.25, 1.0));
+  EXPECT_EQ(send<CGFloat>(font, "lineHeight"_sel), 25);
+  EXPECT_EQ(send<CGFloat>(font, "ascender"_sel), 20);
+  EXPECT_EQ(send<CGFloat>(font, "descender"_sel), -5);
+}
+
+}  // namespace
