@@ -6,8 +6,11 @@
 #include "foundation/perform_requests.h"
 #include "foundation/scanner.h"
 #include "foundation/values.h"
+#include "uikit/application.h"
 #include "uikit/application_notifications.h"
 #include "uikit/color.h"
+#include "uikit/feedback_generator.h"
+#include "uikit/font.h"
 #include "uikit/responder.h"
 #include "uikit/view.h"
 
@@ -25,6 +28,9 @@ __attribute__((constructor(101))) void registerPlatformClasses() {
   uikit::registerResponderClasses();
   uikit::registerViewClasses();
   uikit::registerApplicationNotifications();
+  uikit::registerApplicationClasses();
+  uikit::registerFeedbackClasses();
+  uikit::registerFontClasses();
 }
 
 }  // namespace

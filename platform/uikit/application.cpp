@@ -1,0 +1,63 @@
+#include "uikit/application.h"
+
+#include <cstdio>
+
+#include "foundation/values.h"
+
+namespace {
+
+Class g_UIApplication;
+
+// The shared application lives for the process, as on the device.
+id g_shared = nullptr;
+bool g_sharedIsImplicit = false;
+
+std::vector<uikit::ApplicationLaunch>& launches() {
+  static std::vector<uikit::ApplicationLaunch> list;
+  return list;
+}
+
+id UIApplication_init(id self, SEL) {
+  self = sendSuper<id>(g_UIApplication->superclass, self, "init"_sel);
+  if (!self) return nullptr;
+  if (g_shared && !g_sharedIsImplicit) {
+    std::fprintf(stderr, "UIApplication: there can only be one application; %s %p is not shared\n",
+                 self->isa->name.c_str(), static_cast<void*>(self));
+    return self;
+  }
+  id previous = g_shared;
+  g_shared = rt::retain(self);
+  g_sharedIsImplicit = false;
+  rt::release(previous);
+  return self;
+}
+
+id UIApplication_sharedApplication(id, SEL) {
+  if (!g_shared) {
+    rt::create(g_UIApplication);
+    g_sharedIsImplicit = true;
+  }
+  return g_shared;
+}
+
+bool UIApplication_launchApplication(id, SEL, id identifier, bool suspended) {
+  if (!identifier) return false;
+  launches().push_back({fnd::utf8(identifier), suspended});
+  return true;
+}
+
+}  // namespace
+
+namespace uikit {
+
+void registerApplicationClasses() {
+  g_UIApplication = objc_getClass("UIApplication");
+  rt::addMethod(g_UIApplication, "init"_sel, UIApplication_init);
+  rt::addClassMethod(g_UIApplication, "sharedApplication"_sel, UIApplication_sharedApplication);
+  rt::addMethod(g_UIApplication, "launchApplicationWithIdentifier:suspended:"_sel,
+                UIApplication_launchApplication);
+}
+
+const std::vector<ApplicationLaunch>& applicationLaunches() { return launches(); }
+
+}  // namespace uikit
