@@ -1,0 +1,29 @@
+#include "foundation/block.h"
+
+namespace fnd {
+
+namespace {
+Class g_blockClass = nullptr;
+
+id NSBlock_copy(id self, SEL) { return rt::retain(self); }
+}  // namespace
+
+void registerBlockClass() {
+  // Instances are made by fnd::block with their typed C++ state; the class allocator is
+  // only there for `alloc`, which yields an empty block.
+  g_blockClass = rt::defineClass<NSBlock>("NSBlock", rt::rootClass());
+  rt::addMethod(g_blockClass, "copy"_sel, NSBlock_copy);
+}
+
+Class blockClass() { return g_blockClass; }
+
+void blockSignatureMismatch(id block, const rt::Signature* want) {
+  if (!rt::isKindOfClass(block, g_blockClass))
+    rt::fatal(std::string("object of class ") + class_getName(block->isa) +
+              " called as a block");
+  const rt::Signature* have = static_cast<NSBlock*>(block)->signature;
+  rt::fatal("block of signature " + (have ? have->readable : std::string("(none)")) +
+            " called as " + want->readable);
+}
+
+}  // namespace fnd

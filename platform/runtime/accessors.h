@@ -1,0 +1,41 @@
+#pragma once
+// Method implementations that read or write one field of a class's C++ state, for the
+// many plain properties of the platform's classes:
+//
+//   rt::addMethod(cls, "tag"_sel, rt::fieldGetter<&UIView::tag>);
+//   rt::addMethod(cls, "setTag:"_sel, rt::fieldSetter<&UIView::tag>);
+//
+// Object fields are `Ref<>`: the getter answers +0, the setter retains the new value.
+#include "runtime/object.h"
+
+namespace rt {
+
+template <auto Member>
+struct FieldOf;
+template <class T, class V, V T::*M>
+struct FieldOf<M> {
+  using Object = T;
+  using Value = V;
+};
+
+template <auto M>
+typename FieldOf<M>::Value fieldGetter(id self, SEL) {
+  return static_cast<typename FieldOf<M>::Object*>(self)->*M;
+}
+
+template <auto M>
+void fieldSetter(id self, SEL, typename FieldOf<M>::Value value) {
+  static_cast<typename FieldOf<M>::Object*>(self)->*M = value;
+}
+
+template <auto M>
+id objectGetter(id self, SEL) {
+  return (static_cast<typename FieldOf<M>::Object*>(self)->*M).get();
+}
+
+template <auto M>
+void objectSetter(id self, SEL, id value) {
+  static_cast<typename FieldOf<M>::Object*>(self)->*M = value;
+}
+
+}  // namespace rt
