@@ -49,6 +49,10 @@ inline CGFloat CGRectGetMaxY(CGRect r) { return CGRectGetMinY(r) + CGRectGetHeig
 inline CGFloat CGRectGetMidX(CGRect r) { return CGRectGetMinX(r) + CGRectGetWidth(r) / 2; }
 inline CGFloat CGRectGetMidY(CGRect r) { return CGRectGetMinY(r) + CGRectGetHeight(r) / 2; }
 
+inline CGRect CGRectOffset(CGRect r, CGFloat dx, CGFloat dy) {
+  return {{r.origin.x + dx, r.origin.y + dy}, r.size};
+}
+
 // Half-open on the far edges, as on the device.
 inline bool CGRectContainsPoint(CGRect r, CGPoint p) {
   r = CGRectStandardize(r);
@@ -70,6 +74,16 @@ inline CGAffineTransform CGAffineTransformConcat(CGAffineTransform t1, CGAffineT
 // Scales first, then applies `t`, as CGAffineTransformScale does.
 inline CGAffineTransform CGAffineTransformScale(CGAffineTransform t, CGFloat sx, CGFloat sy) {
   return CGAffineTransformConcat(CGAffineTransformMakeScale(sx, sy), t);
+}
+inline CGAffineTransform CGAffineTransformMakeRotation(CGFloat angle) {
+  return {std::cos(angle), std::sin(angle), -std::sin(angle), std::cos(angle), 0, 0};
+}
+// The inverse; a transform that cannot be inverted is returned unchanged, as on the device.
+inline CGAffineTransform CGAffineTransformInvert(CGAffineTransform t) {
+  CGFloat det = t.a * t.d - t.b * t.c;
+  if (det == 0 || !std::isfinite(det)) return t;
+  return {t.d / det, -t.b / det, -t.c / det, t.a / det, (t.c * t.ty - t.d * t.tx) / det,
+          (t.b * t.tx - t.a * t.ty) / det};
 }
 inline bool CGAffineTransformIsIdentity(CGAffineTransform t) { return t == CGAffineTransformIdentity; }
 inline CGPoint CGPointApplyAffineTransform(CGPoint p, CGAffineTransform t) {

@@ -1,0 +1,5 @@
+#pragma once
+namespace quartz {
+// Registers CALayer, CAGradientLayer, CATransaction and the animation classes.
+void registerQuartzClasses();
+}

@@ -1,0 +1,42 @@
+#include "quartz/gradient_layer.h"
+
+#include <string>
+
+#include "runtime/accessors.h"
+
+namespace quartz {
+
+namespace {
+
+void requireArray(id value, const char* selector) {
+  if (value && !rt::isKindOfClass(value, objc_getClass("NSArray")))
+    rt::fatal(std::string("-[CAGradientLayer ") + selector + "]: expects an NSArray, got " +
+              class_getName(value->isa));
+}
+
+void CAGradientLayer_setColors(id self, SEL, id colors) {
+  requireArray(colors, "setColors:");
+  static_cast<CAGradientLayer*>(self)->colors = colors;
+}
+
+void CAGradientLayer_setLocations(id self, SEL, id locations) {
+  requireArray(locations, "setLocations:");
+  static_cast<CAGradientLayer*>(self)->locations = locations;
+}
+
+}  // namespace
+
+void registerGradientLayerClass() {
+  using rt::addMethod;
+  Class c = rt::defineClass<CAGradientLayer>("CAGradientLayer", layerClass());
+  addMethod(c, "colors"_sel, rt::objectGetter<&CAGradientLayer::colors>);
+  addMethod(c, "setColors:"_sel, CAGradientLayer_setColors);
+  addMethod(c, "locations"_sel, rt::objectGetter<&CAGradientLayer::locations>);
+  addMethod(c, "setLocations:"_sel, CAGradientLayer_setLocations);
+  addMethod(c, "startPoint"_sel, rt::fieldGetter<&CAGradientLayer::startPoint>);
+  addMethod(c, "setStartPoint:"_sel, rt::fieldSetter<&CAGradientLayer::startPoint>);
+  addMethod(c, "endPoint"_sel, rt::fieldGetter<&CAGradientLayer::endPoint>);
+  addMethod(c, "setEndPoint:"_sel, rt::fieldSetter<&CAGradientLayer::endPoint>);
+}
+
+}  // namespace quartz

@@ -1,0 +1,167 @@
+#include "quartz/layer.h"
+
+#include <algorithm>
+
+#include "foundation/values.h"
+#include "runtime/accessors.h"
+
+CALayer::~CALayer() {
+  for (CALayer* sub : sublayers) {
+    sub->superlayer = nullptr;
+    rt::release(sub);
+  }
+}
+
+namespace quartz {
+
+namespace {
+
+Class g_layerClass = nullptr;
+
+CALayer* asLayer(id obj) { return static_cast<CALayer*>(obj); }
+
+CGRect anchoredRect(CGSize size, CGPoint anchor) {
+  return {{-anchor.x * size.width, -anchor.y * size.height}, size};
+}
+
+id CALayer_layer(id cls, SEL) {
+  return rt::autorelease(send<id>(send<id>(cls, "alloc"_sel), "init"_sel));
+}
+
+CGRect CALayer_frame(id self, SEL) {
+  CALayer* l = asLayer(self);
+  return frameOf(l->bounds, l->position, l->anchorPoint, l->transform);
+}
+
+void CALayer_setFrame(id self, SEL, CGRect frame) {
+  CALayer* l = asLayer(self);
+  Placement p = placementForFrame(frame, l->bounds.size, l->anchorPoint, l->transform);
+  l->position = p.position;
+  l->bounds.size = p.size;
+}
+
+void CALayer_setOpacity(id self, SEL, float opacity) { asLayer(self)->opacity = opacity; }
+
+id CALayer_sublayers(id self, SEL) {
+  const auto& subs = asLayer(self)->sublayers;
+  if (subs.empty()) return nil;
+  return fnd::array(std::vector<id>(subs.begin(), subs.end()));
+}
+
+void detachFromSuperlayer(CALayer* layer) {
+  CALayer* super = layer->superlayer;
+  if (!super) return;
+  auto& subs = super->sublayers;
+  subs.erase(std::find(subs.begin(), subs.end(), layer));
+  layer->superlayer = nullptr;
+  rt::release(layer);
+}
+
+void CALayer_insertSublayerAtIndex(id self, SEL, id sublayer, unsigned index) {
+  if (!sublayer) return;
+  CALayer* layer = asLayer(sublayer);
+  for (CALayer* a = asLayer(self); a; a = a->superlayer)
+    if (a == layer) rt::fatal("-[CALayer insertSublayer:atIndex:]: a layer cannot contain itself");
+  rt::retain(layer);
+  detachFromSuperlayer(layer);
+  auto& subs = asLayer(self)->sublayers;
+  subs.insert(subs.begin() + std::min<size_t>(index, subs.size()), layer);
+  layer->superlayer = asLayer(self);
+}
+
+void CALayer_addSublayer(id self, SEL, id sublayer) {
+  CALayer_insertSublayerAtIndex(self, nullptr, sublayer,
+                                static_cast<unsigned>(asLayer(self)->sublayers.size()));
+}
+
+void CALayer_removeFromSuperlayer(id self, SEL) { detachFromSuperlayer(asLayer(self)); }
+
+id CALayer_superlayer(id self, SEL) { return asLayer(self)->superlayer; }
+
+}  // namespace
+
+Class layerClass() { return g_layerClass; }
+
+CGRect frameOf(CGRect bounds, CGPoint position, CGPoint anchor, CGAffineTransform transform) {
+  CGRect local = anchoredRect(bounds.size, anchor);
+  CGRect box = CGAffineTransformIsIdentity(transform) ? local
+                                                      : CGRectApplyAffineTransform(local, transform);
+  return CGRectOffset(box, position.x, position.y);
+}
+
+Placement placementForFrame(CGRect frame, CGSize currentSize, CGPoint anchor,
+                            CGAffineTransform transform) {
+  frame = CGRectStandardize(frame);
+  if (CGAffineTransformIsIdentity(transform))
+    return {{frame.origin.x + anchor.x * frame.size.width,
+             frame.origin.y + anchor.y * frame.size.height},
+            frame.size};
+  CGSize size = currentSize;
+  CGFloat det = transform.a * transform.d - transform.b * transform.c;
+  if (det != 0 && std::isfinite(det)) {
+    CGAffineTransform inverse = CGAffineTransformInvert(transform);
+    inverse.tx = inverse.ty = 0;
+    size = CGRectApplyAffineTransform({{0, 0}, frame.size}, inverse).size;
+  }
+  // The centre of the bounds, seen from the anchor, lands on the frame's centre.
+  CGPoint centreFromAnchor{(0.5 - anchor.x) * size.width, (0.5 - anchor.y) * size.height};
+  CGPoint mapped = CGPointApplyAffineTransform(centreFromAnchor, transform);
+  return {{CGRectGetMidX(frame) - mapped.x, CGRectGetMidY(frame) - mapped.y}, size};
+}
+
+CGPoint pointToSuperlayer(const CALayer* l, CGPoint p) {
+  CGPoint fromAnchor{p.x - l->bounds.origin.x - l->anchorPoint.x * l->bounds.size.width,
+                     p.y - l->bounds.origin.y - l->anchorPoint.y * l->bounds.size.height};
+  CGPoint q = CGPointApplyAffineTransform(fromAnchor, l->transform);
+  return {q.x + l->position.x, q.y + l->position.y};
+}
+
+CGPoint pointFromSuperlayer(const CALayer* l, CGPoint p) {
+  CGPoint q = CGPointApplyAffineTransform({p.x - l->position.x, p.y - l->position.y},
+                                          CGAffineTransformInvert(l->transform));
+  return {q.x + l->bounds.origin.x + l->anchorPoint.x * l->bounds.size.width,
+          q.y + l->bounds.origin.y + l->anchorPoint.y * l->bounds.size.height};
+}
+
+void registerLayerClass() {
+  using rt::addMethod;
+  Class c = g_layerClass = rt::defineClass<CALayer>("CALayer", rt::rootClass());
+  rt::addClassMethod(c, "layer"_sel, CALayer_layer);
+  addMethod(c, "bounds"_sel, rt::fieldGetter<&CALayer::bounds>);
+  addMethod(c, "setBounds:"_sel, rt::fieldSetter<&CALayer::bounds>);
+  addMethod(c, "position"_sel, rt::fieldGetter<&CALayer::position>);
+  addMethod(c, "setPosition:"_sel, rt::fieldSetter<&CALayer::position>);
+  addMethod(c, "anchorPoint"_sel, rt::fieldGetter<&CALayer::anchorPoint>);
+  addMethod(c, "setAnchorPoint:"_sel, rt::fieldSetter<&CALayer::anchorPoint>);
+  addMethod(c, "affineTransform"_sel, rt::fieldGetter<&CALayer::transform>);
+  addMethod(c, "setAffineTransform:"_sel, rt::fieldSetter<&CALayer::transform>);
+  addMethod(c, "frame"_sel, CALayer_frame);
+  addMethod(c, "setFrame:"_sel, CALayer_setFrame);
+  addMethod(c, "opacity"_sel, rt::fieldGetter<&CALayer::opacity>);
+  addMethod(c, "setOpacity:"_sel, CALayer_setOpacity);
+  addMethod(c, "isHidden"_sel, rt::fieldGetter<&CALayer::hidden>);
+  addMethod(c, "setHidden:"_sel, rt::fieldSetter<&CALayer::hidden>);
+  addMethod(c, "cornerRadius"_sel, rt::fieldGetter<&CALayer::cornerRadius>);
+  addMethod(c, "setCornerRadius:"_sel, rt::fieldSetter<&CALayer::cornerRadius>);
+  addMethod(c, "maskedCorners"_sel, rt::fieldGetter<&CALayer::maskedCorners>);
+  addMethod(c, "setMaskedCorners:"_sel, rt::fieldSetter<&CALayer::maskedCorners>);
+  addMethod(c, "masksToBounds"_sel, rt::fieldGetter<&CALayer::masksToBounds>);
+  addMethod(c, "setMasksToBounds:"_sel, rt::fieldSetter<&CALayer::masksToBounds>);
+  addMethod(c, "mask"_sel, rt::objectGetter<&CALayer::mask>);
+  addMethod(c, "setMask:"_sel, rt::objectSetter<&CALayer::mask>);
+  addMethod(c, "shouldRasterize"_sel, rt::fieldGetter<&CALayer::shouldRasterize>);
+  addMethod(c, "setShouldRasterize:"_sel, rt::fieldSetter<&CALayer::shouldRasterize>);
+  addMethod(c, "rasterizationScale"_sel, rt::fieldGetter<&CALayer::rasterizationScale>);
+  addMethod(c, "setRasterizationScale:"_sel, rt::fieldSetter<&CALayer::rasterizationScale>);
+  addMethod(c, "backgroundColor"_sel, rt::objectGetter<&CALayer::backgroundColor>);
+  addMethod(c, "setBackgroundColor:"_sel, rt::objectSetter<&CALayer::backgroundColor>);
+  addMethod(c, "delegate"_sel, rt::fieldGetter<&CALayer::delegate>);
+  addMethod(c, "setDelegate:"_sel, rt::fieldSetter<&CALayer::delegate>);
+  addMethod(c, "sublayers"_sel, CALayer_sublayers);
+  addMethod(c, "superlayer"_sel, CALayer_superlayer);
+  addMethod(c, "addSublayer:"_sel, CALayer_addSublayer);
+  addMethod(c, "insertSublayer:atIndex:"_sel, CALayer_insertSublayerAtIndex);
+  addMethod(c, "removeFromSuperlayer"_sel, CALayer_removeFromSuperlayer);
+}
+
+}  // namespace quartz

@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include "foundation/values.h"
+#include "quartz/gradient_layer.h"
+#include "uikit/view.h"
+#include "view_support.h"
+
+namespace {
+
+TEST(Layer, DefaultsAndViewBacking) {
+  rt::AutoreleasePool pool;
+  Ref<> v = testing_support::makeView(CGRectMake(0, 0, 40, 20));
+  id layer = send<id>(v, "layer"_sel);
+  ASSERT_TRUE(rt::isKindOfClass(layer, objc_getClass("CALayer")));
+  EXPECT_EQ(send<unsigned long>(layer, "maskedCorners"_sel), 15UL);
+  EXPECT_EQ(send<id>(layer, "delegate"_sel), v.get());
+  EXPECT_EQ(send<CGRect>(layer, "frame"_sel), CGRectMake(0, 0, 40, 20));
+
+  send<void>(v, "setClipsToBounds:"_sel, true);
+  send<void>(v, "setAlpha:"_sel, 0.5);
+  send<void>(v, "setHidden:"_sel, true);
+  EXPECT_TRUE(send<bool>(layer, "masksToBounds"_sel));
+  EXPECT_EQ(send<float>(layer, "opacity"_sel), 0.5f);
+  EXPECT_TRUE(send<bool>(layer, "isHidden"_sel));
+}
+
+TEST(Layer, AnchorPointPlacesTheFrame) {
+  rt::AutoreleasePool pool;
+  id layer = send<id>(objc_getClass("CALayer"), "layer"_sel);
+  send<void>(layer, "setAnchorPoint:"_sel, CGPointMake(0, 0));
+  send<void>(layer, "setFrame:"_sel, CGRectMake(10, 20, 30, 40));
+  EXPECT_EQ(send<CGPoint>(layer, "position"_sel), CGPointMake(10, 20));
+  send<void>(layer, "setAffineTransform:"_sel, CGAffineTransformMakeScale(2, 2));
+  EXPECT_EQ(send<CGRect>(layer, "frame"_sel), CGRectMake(10, 20, 60, 80));
+  send<void>(layer, "setFrame:"_sel, CGRectMake(0, 0, 60, 80));
+  EXPECT_EQ(send<CGPoint>(layer, "position"_sel), CGPointMake(0, 0));
+  EXPECT_EQ(send<CGRect>(layer, "bounds"_sel), CGRectMake(0, 0, 30, 40));
+}
+
+TEST(Layer, GradientLayerKeepsItsColoursAndLocations) {
+  rt::AutoreleasePool pool;
+  id g = send<id>(objc_getClass("CAGradientLayer"), "layer"_sel);
+  EXPECT_EQ(send<CGPoint>(g, "startPoint"_sel), CGPointMake(0.5, 0));
+  EXPECT_EQ(send<CGPoint>(g, "endPoint"_sel), CGPointMake(0.5, 1));
+  id locations = fnd::array({fnd::number(0.0), fnd::number(1.0)});
+  send<void>(g, "setLocations:"_sel, locations);
+  EXPECT_EQ(send<id>(g, "locations"_sel), locations);
+  EXPECT_DEATH(send<void>(g, "setColors:"_sel, fnd::number(1L)), "expects an NSArray");
+}
+
+TEST(Layer, SublayersBelongToOneSuperlayer) {
+  long before = rt::liveObjectCount();
+  {
+    rt::AutoreleasePool pool;
+    id a = send<id>(objc_getClass("CALayer"), "layer"_sel);
+    id b = send<id>(objc_getClass("CALayer"), "layer"_sel);
+    id s = send<id>(objc_getClass("CALayer"), "layer"_sel);
+    send<void>(a, "addSublayer:"_sel, s);
+    send<void>(b, "addSublayer:"_sel, s);
+    EXPECT_EQ(send<id>(a, "sublayers"_sel), nil);
+    EXPECT_EQ(send<id>(s, "superlayer"_sel), b);
+    EXPECT_DEATH(send<void>(s, "addSublayer:"_sel, b), "cannot contain itself");
+  }
+  EXPECT_EQ(rt::liveObjectCount(), before);
+}
+
+TEST(Transaction, NestedTransactionsDisableActions) {
+  Class t = objc_getClass("CATransaction");
+  EXPECT_FALSE(send<bool>(t, "disableActions"_sel));
+  send<void>(t, "begin"_sel);
+  send<void>(t, "setDisableActions:"_sel, true);
+  send<void>(t, "begin"_sel);
+  EXPECT_TRUE(send<bool>(t, "disableActions"_sel));
+  send<void>(t, "setDisableActions:"_sel, false);
+  EXPECT_FALSE(send<bool>(t, "disableActions"_sel));
+  send<void>(t, "commit"_sel);
+  EXPECT_TRUE(send<bool>(t, "disableActions"_sel));
+  send<void>(t, "commit"_sel);
+  send<void>(t, "commit"_sel);
+  EXPECT_FALSE(send<bool>(t, "disableActions"_sel));
+}
+
+}  // namespace
