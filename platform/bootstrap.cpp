@@ -1,17 +1,23 @@
 // Registers the platform's classes when the platform library is loaded, in dependency
 // order, so that the host and the library find them by name.
+#include "foundation/block.h"
 #include "foundation/character_set.h"
 #include "foundation/dispatch.h"
 #include "foundation/notification_center.h"
 #include "foundation/perform_requests.h"
 #include "foundation/scanner.h"
 #include "foundation/values.h"
+#include "quartz/classes.h"
 #include "uikit/application.h"
 #include "uikit/application_notifications.h"
 #include "uikit/color.h"
 #include "uikit/feedback_generator.h"
 #include "uikit/font.h"
+#include "uikit/image.h"
+#include "uikit/image_view.h"
 #include "uikit/responder.h"
+#include "uikit/scroll_view.h"
+#include "uikit/trait_collection.h"
 #include "uikit/view.h"
 
 namespace {
@@ -19,14 +25,20 @@ namespace {
 __attribute__((constructor(101))) void registerPlatformClasses() {
   rt::rootClass();
   fnd::registerValueClasses();
+  fnd::registerBlockClass();
   fnd::registerPerformRequests();
   fnd::registerDispatchClasses();
   fnd::registerNotificationClasses();
   fnd::registerCharacterSetClasses();
   fnd::registerScannerClasses();
+  quartz::registerQuartzClasses();
   uikit::registerColorClasses();
   uikit::registerResponderClasses();
+  uikit::registerTraitCollectionClass();
+  uikit::registerImageClass();
   uikit::registerViewClasses();
+  uikit::registerScrollViewClass();
+  uikit::registerImageViewClass();
   uikit::registerApplicationNotifications();
   uikit::registerApplicationClasses();
   uikit::registerFeedbackClasses();

@@ -1,11 +1,147 @@
 #include "uikit/view.h"
 
+#include "runtime/accessors.h"
+#include "uikit/view_parts.h"
+
+UIView::~UIView() {
+  for (UIView* sub : subviews) {
+    sub->superview = nullptr;
+    rt::release(sub);
+  }
+}
+
 namespace uikit {
 
+using detail::asView;
+
+namespace {
+
+Class g_view = nullptr;
+Class g_window = nullptr;
+
+Class UIView_layerClass(id, SEL) { return quartz::layerClass(); }
+
+id UIView_initWithFrame(id self, SEL, CGRect frame) {
+  self = sendSuper<id>(g_view->superclass, self, "init"_sel);
+  if (!self) return nil;
+  UIView* v = asView(self);
+  Class layerClass = send<Class>(send<Class>(self, "class"_sel), "layerClass"_sel);
+  v->layer = Ref<CALayer>::adopt(static_cast<CALayer*>(rt::create(layerClass).leak()));
+  v->layer->delegate = self;
+  send<void>(self, "setFrame:"_sel, frame);
+  return self;
+}
+
+id UIView_init(id self, SEL) { return send<id>(self, "initWithFrame:"_sel, CGRectZero); }
+
+id UIView_initWithCoder(id self, SEL, id) { return send<id>(self, "initWithFrame:"_sel, CGRectZero); }
+
+void UIView_dealloc(id self, SEL) {
+  UIView* v = asView(self);
+  v->deallocating = true;
+  detail::forgetLayoutRoot(v);
+  // Whatever a replaced removeFromSuperview leaves attached is detached by ~UIView.
+  std::vector<Ref<UIView>> subviews(v->subviews.rbegin(), v->subviews.rend());
+  for (const Ref<UIView>& sub : subviews) send<void>(sub.get(), "removeFromSuperview"_sel);
+  if (v->layer) v->layer->delegate = nil;
+  sendSuper<void>(g_view->superclass, self, "dealloc"_sel);
+}
+
+id UIView_layer(id self, SEL) { return asView(self)->layer.get(); }
+
+bool UIView_isHidden(id self, SEL) { return asView(self)->layer->hidden; }
+void UIView_setHidden(id self, SEL, bool hidden) { asView(self)->layer->hidden = hidden; }
+
+CGFloat UIView_alpha(id self, SEL) { return asView(self)->layer->opacity; }
+void UIView_setAlpha(id self, SEL, CGFloat alpha) {
+  send<void>(asView(self)->layer.get(), "setOpacity:"_sel, static_cast<float>(alpha));
+}
+
+bool UIView_clipsToBounds(id self, SEL) { return asView(self)->layer->masksToBounds; }
+void UIView_setClipsToBounds(id self, SEL, bool clips) { asView(self)->layer->masksToBounds = clips; }
+
+void UIView_setBackgroundColor(id self, SEL, id color) {
+  UIView* v = asView(self);
+  v->backgroundColor = color;
+  v->layer->backgroundColor = send<id>(color, "CGColor"_sel);
+}
+
+CGSize UIView_sizeThatFits(id self, SEL, CGSize) { return asView(self)->layer->bounds.size; }
+
+void UIView_sizeToFit(id self, SEL) {
+  CGRect frame = send<CGRect>(self, "frame"_sel);
+  frame.size = send<CGSize>(self, "sizeThatFits:"_sel, frame.size);
+  send<void>(self, "setFrame:"_sel, frame);
+}
+
+CGSize UIView_intrinsicContentSize(id, SEL) {
+  return {UIViewNoIntrinsicMetric, UIViewNoIntrinsicMetric};
+}
+
+// A constraint layout reads the intrinsic size at the superview's layout pass.
+void UIView_invalidateIntrinsicContentSize(id self, SEL) {
+  send<void>(asView(self)->superview, "setNeedsLayout"_sel);
+}
+
+id UIView_viewWithTag(id self, SEL, NSInteger tag) {
+  UIView* v = asView(self);
+  if (v->tag == tag) return self;
+  for (UIView* sub : v->subviews)
+    if (id found = send<id>(sub, "viewWithTag:"_sel, tag)) return found;
+  return nil;
+}
+
+id UIWindow_window(id self, SEL) { return self; }
+
+}  // namespace
+
+Class viewClass() { return g_view; }
+Class windowClass() { return g_window; }
+
 void registerViewClasses() {
-  Class view = rt::defineClass<UIView>("UIView", objc_getClass("UIResponder"));
-  rt::defineClass<UIControl>("UIControl", view);
-  rt::defineClass<UIWindow>("UIWindow", view);
+  using rt::addMethod;
+  Class v = g_view = rt::defineClass<UIView>("UIView", objc_getClass("UIResponder"));
+  rt::addClassMethod(v, "layerClass"_sel, UIView_layerClass);
+  addMethod(v, "initWithFrame:"_sel, UIView_initWithFrame);
+  addMethod(v, "init"_sel, UIView_init);
+  addMethod(v, "initWithCoder:"_sel, UIView_initWithCoder);
+  addMethod(v, "dealloc"_sel, UIView_dealloc);
+  addMethod(v, "layer"_sel, UIView_layer);
+  addMethod(v, "isHidden"_sel, UIView_isHidden);
+  addMethod(v, "setHidden:"_sel, UIView_setHidden);
+  addMethod(v, "alpha"_sel, UIView_alpha);
+  addMethod(v, "setAlpha:"_sel, UIView_setAlpha);
+  addMethod(v, "clipsToBounds"_sel, UIView_clipsToBounds);
+  addMethod(v, "setClipsToBounds:"_sel, UIView_setClipsToBounds);
+  addMethod(v, "backgroundColor"_sel, rt::objectGetter<&UIView::backgroundColor>);
+  addMethod(v, "setBackgroundColor:"_sel, UIView_setBackgroundColor);
+  addMethod(v, "isUserInteractionEnabled"_sel, rt::fieldGetter<&UIView::userInteractionEnabled>);
+  addMethod(v, "setUserInteractionEnabled:"_sel, rt::fieldSetter<&UIView::userInteractionEnabled>);
+  addMethod(v, "contentMode"_sel, rt::fieldGetter<&UIView::contentMode>);
+  addMethod(v, "setContentMode:"_sel, rt::fieldSetter<&UIView::contentMode>);
+  addMethod(v, "tag"_sel, rt::fieldGetter<&UIView::tag>);
+  addMethod(v, "setTag:"_sel, rt::fieldSetter<&UIView::tag>);
+  addMethod(v, "viewWithTag:"_sel, UIView_viewWithTag);
+  addMethod(v, "autoresizingMask"_sel, rt::fieldGetter<&UIView::autoresizingMask>);
+  addMethod(v, "setAutoresizingMask:"_sel, rt::fieldSetter<&UIView::autoresizingMask>);
+  addMethod(v, "autoresizesSubviews"_sel, rt::fieldGetter<&UIView::autoresizesSubviews>);
+  addMethod(v, "setAutoresizesSubviews:"_sel, rt::fieldSetter<&UIView::autoresizesSubviews>);
+  addMethod(v, "translatesAutoresizingMaskIntoConstraints"_sel,
+            rt::fieldGetter<&UIView::translatesAutoresizingMaskIntoConstraints>);
+  addMethod(v, "setTranslatesAutoresizingMaskIntoConstraints:"_sel,
+            rt::fieldSetter<&UIView::translatesAutoresizingMaskIntoConstraints>);
+  addMethod(v, "sizeThatFits:"_sel, UIView_sizeThatFits);
+  addMethod(v, "sizeToFit"_sel, UIView_sizeToFit);
+  addMethod(v, "intrinsicContentSize"_sel, UIView_intrinsicContentSize);
+  addMethod(v, "invalidateIntrinsicContentSize"_sel, UIView_invalidateIntrinsicContentSize);
+  detail::addGeometryMethods(v);
+  detail::addHierarchyMethods(v);
+  detail::addLayoutMethods(v);
+  detail::addTraitMethods(v);
+
+  rt::defineClass<UIControl>("UIControl", v);
+  g_window = rt::defineClass<UIWindow>("UIWindow", v);
+  addMethod(g_window, "window"_sel, UIWindow_window);
 }
 
 }  // namespace uikit

@@ -1,0 +1,30 @@
+#pragma once
+// UIImage: a size in points, a scale, and the pixels behind them — either an RGBA buffer
+// made in memory or a PNG file that the renderer decodes when it draws.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "quartz/geometry.h"
+#include "runtime/runtime.h"
+
+struct UIImage : objc_object {
+  CGSize size;
+  CGFloat scale = 1;
+  long pixelWidth = 0;
+  long pixelHeight = 0;
+  // Rows of pixelWidth × 4 bytes, R G B A with straight alpha; shared, never changed.
+  std::shared_ptr<const std::vector<uint8_t>> rgba;
+  std::string path;  // set instead of rgba for an image read from a file
+};
+
+namespace uikit {
+
+void registerImageClass();
+
+// An autoreleased image of `width` × `height` pixels at `scale`; `rgba` must hold exactly
+// width × height × 4 bytes.
+id imageWithRGBA(long width, long height, CGFloat scale, std::vector<uint8_t> rgba);
+
+}  // namespace uikit

@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+
+#include "foundation/values.h"
+#include "uikit/image.h"
+#include "view_support.h"
+
+namespace {
+
+std::string writePngHeader(const std::string& name, unsigned width, unsigned height) {
+  std::string path = testing::TempDir() + name;
+  std::ofstream out(path, std::ios::binary);
+  const unsigned char head[16] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n', 0, 0, 0, 13,
+                                  'I',  'H', 'D', 'R'};
+  out.write(reinterpret_cast<const char*>(head), sizeof head);
+  for (unsigned v : {width, height})
+    for (int shift = 24; shift >= 0; shift -= 8) out.put(char((v >> shift) & 0xff));
+  return path;
+}
+
+TEST(Image, ImagesFromFilesTakeTheirSizeAndScale) {
+  rt::AutoreleasePool pool;
+  Class cls = objc_getClass("UIImage");
+  id plain = send<id>(cls, "imageWithContentsOfFile:"_sel, fnd::string(writePngHeader("art.png", 300, 200)));
+  ASSERT_TRUE(plain);
+  EXPECT_EQ(send<CGSize>(plain, "size"_sel), CGSizeMake(300, 200));
+  id retina = send<id>(cls, "imageWithContentsOfFile:"_sel, fnd::string(writePngHeader("art@2x.png", 300, 200)));
+  EXPECT_EQ(send<CGSize>(retina, "size"_sel), CGSizeMake(150, 100));
+  EXPECT_EQ(send<double>(retina, "scale"_sel), 2.0);
+  EXPECT_EQ(static_cast<UIImage*>(retina)->path, testing::TempDir() + "art@2x.png");
+
+  long before = rt::liveObjectCount();
+  EXPECT_EQ(send<id>(cls, "imageWithContentsOfFile:"_sel, fnd::string("/nonexistent.png")), nil);
+  std::string text = testing::TempDir() + "text.png";
+  std::ofstream(text) << "not an image at all, really";
+  EXPECT_EQ(send<id>(cls, "imageWithContentsOfFile:"_sel, fnd::string(text)), nil);
+  EXPECT_EQ(rt::liveObjectCount(), before + 2);  // the two path strings
+}
+
+TEST(Image, ImageViewTakesTheImagesSize) {
+  rt::AutoreleasePool pool;
+  id image = uikit::imageWithRGBA(4, 2, 2, std::vector<uint8_t>(32, 255));
+  EXPECT_EQ(send<CGSize>(image, "size"_sel), CGSizeMake(2, 1));
+  Ref<> view = rt::create(objc_getClass("UIImageView"), "initWithImage:"_sel, image);
+  EXPECT_EQ(send<CGRect>(view, "frame"_sel), CGRectMake(0, 0, 2, 1));
+  EXPECT_EQ(send<id>(view, "image"_sel), image);
+  EXPECT_FALSE(send<bool>(view, "isUserInteractionEnabled"_sel));
+  EXPECT_EQ(send<CGSize>(view, "intrinsicContentSize"_sel), CGSizeMake(2, 1));
+}
+
+TEST(ImageDeathTest, PixelBufferMustMatchItsSize) {
+  EXPECT_DEATH(uikit::imageWithRGBA(4, 2, 1, std::vector<uint8_t>(31)), "buffer of 31 bytes for 4x2");
+}
+
+}  // namespace

@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include "foundation/values.h"
+#include "uikit/view.h"
+#include "view_support.h"
+
+using testing_support::events;
+using testing_support::makeRecordingView;
+using testing_support::makeView;
+
+namespace {
+
+std::vector<long> tagsOfSubviews(id view) {
+  std::vector<long> tags;
+  for (id sub : fnd::arrayItems(send<id>(view, "subviews"_sel))) tags.push_back(send<long>(sub, "tag"_sel));
+  return tags;
+}
+
+Ref<> tagged(long tag) {
+  Ref<> v = makeView({});
+  send<void>(v, "setTag:"_sel, tag);
+  return v;
+}
+
+TEST(ViewHierarchy, InsertionOrderAndMoves) {
+  rt::AutoreleasePool pool;
+  Ref<> a = tagged(100), b = tagged(200);
+  Ref<> v1 = tagged(1), v2 = tagged(2), v3 = tagged(3), v4 = tagged(4), v5 = tagged(5);
+  send<void>(a, "addSubview:"_sel, v1);
+  send<void>(a, "addSubview:"_sel, v2);
+  send<void>(a, "insertSubview:atIndex:"_sel, v3, 0L);
+  send<void>(a, "insertSubview:aboveSubview:"_sel, v4, v3.get());
+  send<void>(a, "insertSubview:belowSubview:"_sel, v5, v2.get());
+  EXPECT_EQ(tagsOfSubviews(a), (std::vector<long>{3, 4, 1, 5, 2}));
+  EXPECT_EQ(send<id>(v1, "superview"_sel), a.get());
+
+  // Re-inserting into the same superview reorders; adding elsewhere moves.
+  send<void>(a, "insertSubview:atIndex:"_sel, v2, 0L);
+  send<void>(a, "addSubview:"_sel, v3);
+  EXPECT_EQ(tagsOfSubviews(a), (std::vector<long>{2, 4, 1, 5, 3}));
+  send<void>(b, "addSubview:"_sel, v1);
+  EXPECT_EQ(tagsOfSubviews(a), (std::vector<long>{2, 4, 5, 3}));
+  EXPECT_EQ(send<id>(v1, "superview"_sel), b.get());
+  EXPECT_TRUE(send<bool>(v1, "isDescendantOfView:"_sel, b.get()));
+  EXPECT_FALSE(send<bool>(v1, "isDescendantOfView:"_sel, a.get()));
+
+  send<void>(v4, "removeFromSuperview"_sel);
+  EXPECT_EQ(send<id>(v4, "superview"_sel), nil);
+  EXPECT_EQ(tagsOfSubviews(a), (std::vector<long>{2, 5, 3}));
+  EXPECT_EQ(send<id>(a, "viewWithTag:"_sel, 3L), v3.get());
+}
+
+TEST(ViewHierarchyDeathTest, AViewCannotContainItself) {
+  rt::AutoreleasePool pool;
+  Ref<> a = makeView({}), b = makeView({});
+  send<void>(a, "addSubview:"_sel, b);
+  EXPECT_DEATH(send<void>(b, "addSubview:"_sel, a.get()), "cannot be added to itself");
+}
+
+TEST(ViewHierarchy, WindowCallbacksOnEnteringAndLeaving) {
+  rt::AutoreleasePool pool;
+  Ref<> window = makeView(CGRectMake(0, 0, 100, 100), "UIWindow");
+  Ref<> parent = makeRecordingView(1);
+  Ref<> child = makeRecordingView(2);
+  send<void>(parent, "addSubview:"_sel, child);
+  EXPECT_EQ(events(), (std::vector<std::string>{"2:superview"}));
+
+  events().clear();
+  send<void>(window, "addSubview:"_sel, parent);
+  EXPECT_EQ(events(), (std::vector<std::string>{"1:willEnter", "2:willEnter", "1:inWindow",
+                                                "2:inWindow", "1:superview"}));
+  EXPECT_EQ(send<id>(child, "window"_sel), window.get());
+  EXPECT_EQ(send<id>(window, "window"_sel), window.get());
+
+  // Moving inside the same window is not a window change.
+  Ref<> other = makeView({});
+  send<void>(window, "addSubview:"_sel, other);
+  events().clear();
+  send<void>(other, "addSubview:"_sel, child);
+  EXPECT_EQ(events(), (std::vector<std::string>{"2:superview"}));
+
+  events().clear();
+  send<void>(other, "removeFromSuperview"_sel);
+  EXPECT_EQ(events(), (std::vector<std::string>{"2:willLeave", "2:noWindow"}));
+  EXPECT_EQ(send<id>(child, "window"_sel), nil);
+}
+
+TEST(ViewHierarchy, DeallocatingAWindowTakesItsViewsOutOfIt) {
+  long before = rt::liveObjectCount();
+  Ref<> child = makeRecordingView(7);
+  {
+    rt::AutoreleasePool pool;
+    Ref<> window = makeView(CGRectMake(0, 0, 100, 100), "UIWindow");
+    send<void>(window, "addSubview:"_sel, child);
+    events().clear();
+  }
+  EXPECT_EQ(events(), (std::vector<std::string>{"7:willLeave", "7:noWindow", "7:superview"}));
+  EXPECT_EQ(send<id>(child, "superview"_sel), nil);
+  child = nullptr;
+  EXPECT_EQ(rt::liveObjectCount(), before);
+}
+
+TEST(ViewHierarchy, NoViewOutlivesItsLastOwner) {
+  long before = rt::liveObjectCount();
+  {
+    rt::AutoreleasePool pool;
+    Ref<> root = makeView(CGRectMake(0, 0, 10, 10), "UIWindow");
+    for (int i = 0; i < 3; ++i) {
+      Ref<> v = makeView(CGRectMake(0, 0, 5, 5), i == 1 ? "UIScrollView" : "UIImageView");
+      send<void>(root, "addSubview:"_sel, v);
+      send<void>(v, "addSubview:"_sel, makeView({}).get());
+      send<void>(send<id>(v, "layer"_sel), "setMask:"_sel, send<id>(objc_getClass("CAGradientLayer"), "layer"_sel));
+    }
+    send<id>(root, "traitCollection"_sel);
+  }
+  EXPECT_EQ(rt::liveObjectCount(), before);
+}
+
+TEST(ViewHierarchy, SizeClassIsInheritedAndChangesAreTold) {
+  rt::AutoreleasePool pool;
+  Ref<> window = makeView(CGRectMake(0, 0, 100, 100), "UIWindow");
+  uikit::setVerticalSizeClass(window, UIUserInterfaceSizeClassRegular);
+  Ref<> parent = makeRecordingView(1);
+  Ref<> child = makeRecordingView(2);
+  send<void>(parent, "addSubview:"_sel, child);
+  auto sizeClass = [](id v) {
+    return send<long>(send<id>(v, "traitCollection"_sel), "verticalSizeClass"_sel);
+  };
+  EXPECT_EQ(sizeClass(child), 0);
+
+  events().clear();
+  send<void>(window, "addSubview:"_sel, parent);
+  EXPECT_EQ(sizeClass(child), 2);
+  EXPECT_NE(std::find(events().begin(), events().end(), "2:traits"), events().end());
+
+  events().clear();
+  uikit::setVerticalSizeClass(parent, UIUserInterfaceSizeClassRegular);
+  uikit::setVerticalSizeClass(window, UIUserInterfaceSizeClassCompact);
+  EXPECT_TRUE(events().empty());
+  EXPECT_EQ(sizeClass(child), 2);
+  uikit::setVerticalSizeClass(parent, std::nullopt);
+  EXPECT_EQ(events(), (std::vector<std::string>{"1:traits", "2:traits"}));
+  EXPECT_EQ(sizeClass(child), 1);
+}
+
+}  // namespace
