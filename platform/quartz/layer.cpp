@@ -1,11 +1,16 @@
 #include "quartz/layer.h"
 
 #include <algorithm>
+#include <string>
+#include <type_traits>
 
+#include "foundation/run_loop.h"
 #include "foundation/values.h"
+#include "quartz/animation_engine.h"
 #include "runtime/accessors.h"
 
 CALayer::~CALayer() {
+  quartz::layerGone(this);
   for (CALayer* sub : sublayers) {
     sub->superlayer = nullptr;
     rt::release(sub);
@@ -28,6 +33,37 @@ id CALayer_layer(id cls, SEL) {
   return rt::autorelease(send<id>(send<id>(cls, "alloc"_sel), "init"_sel));
 }
 
+double now() { return fnd::RunLoop::main().now(); }
+
+template <class V>
+V shown(const CALayer* layer, AnimatedProperty property, V model) {
+  if (layer->animations.empty()) return model;
+  const CAAnimation* a = animationFor(layer, property);
+  if (!a) return model;
+  AnimatedValue v = a->valueAt(now());
+  if constexpr (std::is_same_v<V, CGPoint>) return asPoint(v);
+  else if constexpr (std::is_same_v<V, CGSize>) return asSize(v);
+  else if constexpr (std::is_same_v<V, CGAffineTransform>) return asTransform(v);
+  else return static_cast<V>(asScalar(v));
+}
+
+template <class V>
+void change(CALayer* layer, AnimatedProperty property, V& field, V value) {
+  if (field == value) return;
+  AnimatedValue before = pack(shown(layer, property, field));
+  field = value;
+  propertyChanged(layer, property, before, pack(value));
+}
+
+void CALayer_setPosition(id self, SEL, CGPoint p) { setPosition(asLayer(self), p); }
+void CALayer_setAffineTransform(id self, SEL, CGAffineTransform t) { setTransform(asLayer(self), t); }
+
+void CALayer_setBounds(id self, SEL, CGRect bounds) {
+  bounds = CGRectStandardize(bounds);
+  setBoundsOrigin(asLayer(self), bounds.origin);
+  setBoundsSize(asLayer(self), bounds.size);
+}
+
 CGRect CALayer_frame(id self, SEL) {
   CALayer* l = asLayer(self);
   return frameOf(l->bounds, l->position, l->anchorPoint, l->transform);
@@ -36,11 +72,33 @@ CGRect CALayer_frame(id self, SEL) {
 void CALayer_setFrame(id self, SEL, CGRect frame) {
   CALayer* l = asLayer(self);
   Placement p = placementForFrame(frame, l->bounds.size, l->anchorPoint, l->transform);
-  l->position = p.position;
-  l->bounds.size = p.size;
+  setPosition(l, p.position);
+  setBoundsSize(l, p.size);
 }
 
-void CALayer_setOpacity(id self, SEL, float opacity) { asLayer(self)->opacity = opacity; }
+void CALayer_setOpacity(id self, SEL, float opacity) { setOpacity(asLayer(self), opacity); }
+
+id CALayer_animationForKey(id self, SEL, id key) {
+  std::string name = fnd::utf8(key);
+  for (const Ref<CAAnimation>& a : asLayer(self)->animations)
+    if (name == keyOf(a->property)) return a.get();
+  return nil;
+}
+
+id CALayer_animationKeys(id self, SEL) {
+  const auto& list = asLayer(self)->animations;
+  if (list.empty()) return nil;
+  std::vector<id> keys;
+  for (const Ref<CAAnimation>& a : list) keys.push_back(fnd::string(keyOf(a->property)));
+  return fnd::array(keys);
+}
+
+void CALayer_removeAnimationForKey(id self, SEL, id key) {
+  if (CAAnimation* a = static_cast<CAAnimation*>(CALayer_animationForKey(self, nullptr, key)))
+    removeAnimation(asLayer(self), a->property);
+}
+
+void CALayer_removeAllAnimations(id self, SEL) { removeAllAnimations(asLayer(self)); }
 
 id CALayer_sublayers(id self, SEL) {
   const auto& subs = asLayer(self)->sublayers;
@@ -81,6 +139,32 @@ id CALayer_superlayer(id self, SEL) { return asLayer(self)->superlayer; }
 }  // namespace
 
 Class layerClass() { return g_layerClass; }
+
+void setPosition(CALayer* l, CGPoint p) { change(l, AnimatedProperty::Position, l->position, p); }
+void setBoundsOrigin(CALayer* l, CGPoint o) {
+  change(l, AnimatedProperty::BoundsOrigin, l->bounds.origin, o);
+}
+void setBoundsSize(CALayer* l, CGSize s) { change(l, AnimatedProperty::BoundsSize, l->bounds.size, s); }
+void setTransform(CALayer* l, CGAffineTransform t) {
+  change(l, AnimatedProperty::Transform, l->transform, t);
+}
+void setOpacity(CALayer* l, float o) { change(l, AnimatedProperty::Opacity, l->opacity, o); }
+
+CGPoint presentationPosition(const CALayer* l) {
+  return shown(l, AnimatedProperty::Position, l->position);
+}
+CGRect presentationBounds(const CALayer* l) {
+  return {shown(l, AnimatedProperty::BoundsOrigin, l->bounds.origin),
+          shown(l, AnimatedProperty::BoundsSize, l->bounds.size)};
+}
+CGAffineTransform presentationTransform(const CALayer* l) {
+  return shown(l, AnimatedProperty::Transform, l->transform);
+}
+float presentationOpacity(const CALayer* l) { return shown(l, AnimatedProperty::Opacity, l->opacity); }
+CGRect presentationFrame(const CALayer* l) {
+  return frameOf(presentationBounds(l), presentationPosition(l), l->anchorPoint,
+                 presentationTransform(l));
+}
 
 CGRect frameOf(CGRect bounds, CGPoint position, CGPoint anchor, CGAffineTransform transform) {
   CGRect local = anchoredRect(bounds.size, anchor);
@@ -128,13 +212,13 @@ void registerLayerClass() {
   Class c = g_layerClass = rt::defineClass<CALayer>("CALayer", rt::rootClass());
   rt::addClassMethod(c, "layer"_sel, CALayer_layer);
   addMethod(c, "bounds"_sel, rt::fieldGetter<&CALayer::bounds>);
-  addMethod(c, "setBounds:"_sel, rt::fieldSetter<&CALayer::bounds>);
+  addMethod(c, "setBounds:"_sel, CALayer_setBounds);
   addMethod(c, "position"_sel, rt::fieldGetter<&CALayer::position>);
-  addMethod(c, "setPosition:"_sel, rt::fieldSetter<&CALayer::position>);
+  addMethod(c, "setPosition:"_sel, CALayer_setPosition);
   addMethod(c, "anchorPoint"_sel, rt::fieldGetter<&CALayer::anchorPoint>);
   addMethod(c, "setAnchorPoint:"_sel, rt::fieldSetter<&CALayer::anchorPoint>);
   addMethod(c, "affineTransform"_sel, rt::fieldGetter<&CALayer::transform>);
-  addMethod(c, "setAffineTransform:"_sel, rt::fieldSetter<&CALayer::transform>);
+  addMethod(c, "setAffineTransform:"_sel, CALayer_setAffineTransform);
   addMethod(c, "frame"_sel, CALayer_frame);
   addMethod(c, "setFrame:"_sel, CALayer_setFrame);
   addMethod(c, "opacity"_sel, rt::fieldGetter<&CALayer::opacity>);
@@ -162,6 +246,10 @@ void registerLayerClass() {
   addMethod(c, "addSublayer:"_sel, CALayer_addSublayer);
   addMethod(c, "insertSublayer:atIndex:"_sel, CALayer_insertSublayerAtIndex);
   addMethod(c, "removeFromSuperlayer"_sel, CALayer_removeFromSuperlayer);
+  addMethod(c, "animationForKey:"_sel, CALayer_animationForKey);
+  addMethod(c, "animationKeys"_sel, CALayer_animationKeys);
+  addMethod(c, "removeAnimationForKey:"_sel, CALayer_removeAnimationForKey);
+  addMethod(c, "removeAllAnimations"_sel, CALayer_removeAllAnimations);
 }
 
 }  // namespace quartz

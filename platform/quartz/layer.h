@@ -5,16 +5,15 @@
 // `transform` applies about that anchor, and `frame` is derived from the three.
 #include <vector>
 
+#include "quartz/animation.h"
 #include "quartz/geometry.h"
 #include "runtime/runtime.h"
 
 // CACornerMask bits.
-enum : NSUInteger {
-  kCALayerMinXMinYCorner = 1,
-  kCALayerMaxXMinYCorner = 2,
-  kCALayerMinXMaxYCorner = 4,
-  kCALayerMaxXMaxYCorner = 8,
-};
+inline constexpr NSUInteger kCALayerMinXMinYCorner = 1;
+inline constexpr NSUInteger kCALayerMaxXMinYCorner = 2;
+inline constexpr NSUInteger kCALayerMinXMaxYCorner = 4;
+inline constexpr NSUInteger kCALayerMaxXMaxYCorner = 8;
 
 struct CALayer : objc_object {
   CGRect bounds;
@@ -33,6 +32,7 @@ struct CALayer : objc_object {
   std::vector<CALayer*> sublayers;  // retained
   CALayer* superlayer = nullptr;    // weak: the superlayer owns its sublayers
   id delegate = nil;                // weak: the view that owns this layer
+  std::vector<Ref<CAAnimation>> animations;  // at most one per property
   ~CALayer() override;
 };
 
@@ -40,6 +40,22 @@ namespace quartz {
 
 void registerLayerClass();
 Class layerClass();
+
+// Setters of the animatable properties. They do nothing when the value is unchanged;
+// otherwise the model changes at once and, inside a view animation block, an animation
+// from the value on screen to the new one is recorded.
+void setPosition(CALayer* layer, CGPoint position);
+void setBoundsOrigin(CALayer* layer, CGPoint origin);
+void setBoundsSize(CALayer* layer, CGSize size);
+void setTransform(CALayer* layer, CGAffineTransform transform);
+void setOpacity(CALayer* layer, float opacity);
+
+// What is on screen at the run loop's current time (the presentation values).
+CGPoint presentationPosition(const CALayer* layer);
+CGRect presentationBounds(const CALayer* layer);
+CGAffineTransform presentationTransform(const CALayer* layer);
+float presentationOpacity(const CALayer* layer);
+CGRect presentationFrame(const CALayer* layer);
 
 // The bounding box of the transformed bounds, placed at `position`.
 CGRect frameOf(CGRect bounds, CGPoint position, CGPoint anchor, CGAffineTransform transform);

@@ -11,7 +11,7 @@ CGPoint UIScrollView_contentOffset(id self, SEL) {
 }
 
 void UIScrollView_setContentOffset(id self, SEL, CGPoint offset) {
-  static_cast<UIScrollView*>(self)->layer->bounds.origin = offset;
+  quartz::setBoundsOrigin(static_cast<UIScrollView*>(self)->layer.get(), offset);
 }
 
 }  // namespace

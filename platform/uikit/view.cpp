@@ -1,5 +1,6 @@
 #include "uikit/view.h"
 
+#include "foundation/run_loop.h"
 #include "runtime/accessors.h"
 #include "uikit/view_parts.h"
 
@@ -54,7 +55,7 @@ void UIView_setHidden(id self, SEL, bool hidden) { asView(self)->layer->hidden =
 
 CGFloat UIView_alpha(id self, SEL) { return asView(self)->layer->opacity; }
 void UIView_setAlpha(id self, SEL, CGFloat alpha) {
-  send<void>(asView(self)->layer.get(), "setOpacity:"_sel, static_cast<float>(alpha));
+  quartz::setOpacity(asView(self)->layer.get(), static_cast<float>(alpha));
 }
 
 bool UIView_clipsToBounds(id self, SEL) { return asView(self)->layer->masksToBounds; }
@@ -138,6 +139,9 @@ void registerViewClasses() {
   detail::addHierarchyMethods(v);
   detail::addLayoutMethods(v);
   detail::addTraitMethods(v);
+  detail::addAnimationMethods(v);
+  fnd::RunLoop::main().setCommitHandler(fnd::RunLoop::CommitPhase::Layout,
+                                        [](double) { runLayoutPass(); });
 
   rt::defineClass<UIControl>("UIControl", v);
   g_window = rt::defineClass<UIWindow>("UIWindow", v);

@@ -13,23 +13,19 @@
 #include "quartz/layer.h"
 #include "uikit/responder.h"
 
-// UIViewAutoresizing bits.
-enum : NSUInteger {
-  UIViewAutoresizingNone = 0,
-  UIViewAutoresizingFlexibleLeftMargin = 1,
-  UIViewAutoresizingFlexibleWidth = 2,
-  UIViewAutoresizingFlexibleRightMargin = 4,
-  UIViewAutoresizingFlexibleTopMargin = 8,
-  UIViewAutoresizingFlexibleHeight = 16,
-  UIViewAutoresizingFlexibleBottomMargin = 32,
-};
+// UIViewAutoresizing bits and UIUserInterfaceSizeClass values, typed as the messages
+// take them.
+inline constexpr NSUInteger UIViewAutoresizingNone = 0;
+inline constexpr NSUInteger UIViewAutoresizingFlexibleLeftMargin = 1;
+inline constexpr NSUInteger UIViewAutoresizingFlexibleWidth = 2;
+inline constexpr NSUInteger UIViewAutoresizingFlexibleRightMargin = 4;
+inline constexpr NSUInteger UIViewAutoresizingFlexibleTopMargin = 8;
+inline constexpr NSUInteger UIViewAutoresizingFlexibleHeight = 16;
+inline constexpr NSUInteger UIViewAutoresizingFlexibleBottomMargin = 32;
 
-// UIUserInterfaceSizeClass.
-enum : NSInteger {
-  UIUserInterfaceSizeClassUnspecified = 0,
-  UIUserInterfaceSizeClassCompact = 1,
-  UIUserInterfaceSizeClassRegular = 2,
-};
+inline constexpr NSInteger UIUserInterfaceSizeClassUnspecified = 0;
+inline constexpr NSInteger UIUserInterfaceSizeClassCompact = 1;
+inline constexpr NSInteger UIUserInterfaceSizeClassRegular = 2;
 
 inline constexpr CGFloat UIViewNoIntrinsicMetric = -1;
 

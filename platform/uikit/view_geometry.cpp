@@ -24,8 +24,8 @@ void UIView_setFrame(id self, SEL, CGRect frame) {
   CALayer* l = v->layer.get();
   CGSize oldSize = l->bounds.size;
   quartz::Placement p = quartz::placementForFrame(frame, oldSize, l->anchorPoint, l->transform);
-  l->position = p.position;
-  l->bounds.size = p.size;
+  quartz::setPosition(l, p.position);
+  quartz::setBoundsSize(l, p.size);
   if (!(p.size == oldSize)) boundsSizeChanged(v, oldSize);
 }
 
@@ -35,20 +35,24 @@ void UIView_setBounds(id self, SEL, CGRect bounds) {
   requireFinite(bounds, "bounds");
   UIView* v = asView(self);
   CGSize oldSize = v->layer->bounds.size;
-  v->layer->bounds = CGRectStandardize(bounds);
-  if (!(v->layer->bounds.size == oldSize)) boundsSizeChanged(v, oldSize);
+  bounds = CGRectStandardize(bounds);
+  quartz::setBoundsOrigin(v->layer.get(), bounds.origin);
+  quartz::setBoundsSize(v->layer.get(), bounds.size);
+  if (!(bounds.size == oldSize)) boundsSizeChanged(v, oldSize);
 }
 
 CGPoint UIView_center(id self, SEL) { return asView(self)->layer->position; }
 
 void UIView_setCenter(id self, SEL, CGPoint center) {
   requireFinite({center, {}}, "center");
-  asView(self)->layer->position = center;
+  quartz::setPosition(asView(self)->layer.get(), center);
 }
 
 CGAffineTransform UIView_transform(id self, SEL) { return asView(self)->layer->transform; }
 
-void UIView_setTransform(id self, SEL, CGAffineTransform t) { asView(self)->layer->transform = t; }
+void UIView_setTransform(id self, SEL, CGAffineTransform t) {
+  quartz::setTransform(asView(self)->layer.get(), t);
+}
 
 // One axis of an autoresizing mask: the change of the superview's length is shared by the
 // flexible parts (leading margin, length, trailing margin) in proportion to their sizes,

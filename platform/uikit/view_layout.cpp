@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "quartz/animation_engine.h"
 #include "uikit/view_parts.h"
 
 namespace uikit {
@@ -45,6 +46,8 @@ void UIView_setNeedsLayout(id self, SEL) {
   UIView* v = detail::asView(self);
   v->needsLayout = true;
   markAncestors(v);
+  // Flagged by a completion, after this commit's layout pass: ask for another commit.
+  if (quartz::committingAnimations()) quartz::requestCommit();
 }
 
 void UIView_layoutSubviews(id self, SEL) {

@@ -10,6 +10,7 @@ void addGeometryMethods(Class view);
 void addHierarchyMethods(Class view);
 void addLayoutMethods(Class view);
 void addTraitMethods(Class view);
+void addAnimationMethods(Class view);
 
 // Autoresizes the subviews for the old bounds size and flags the view for layout.
 void boundsSizeChanged(UIView* view, CGSize oldSize);
