@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "quartz/animated_value.h"
+#include "quartz/timing.h"
+
+namespace {
+
+using quartz::TimingCurve;
+
+TEST(Timing, NamedCurvesMatchTheirCubicBeziers) {
+  // Reference values of the cubic Béziers at half time.
+  EXPECT_NEAR(TimingCurve::easeIn().progress(0.5, 1), 0.3153, 1e-4);
+  EXPECT_NEAR(TimingCurve::easeOut().progress(0.5, 1), 0.6847, 1e-4);
+  EXPECT_NEAR(TimingCurve::easeInEaseOut().progress(0.5, 1), 0.5, 1e-9);
+  EXPECT_EQ(TimingCurve::linear().progress(0.3, 1.2), 0.25);
+  for (const TimingCurve& c : {TimingCurve::easeIn(), TimingCurve::spring(0.7, 0.2, 0.5)}) {
+    EXPECT_EQ(c.progress(0, 0.5), 0);
+    EXPECT_EQ(c.progress(0.5, 0.5), 1);
+    EXPECT_EQ(c.progress(0.1, 0), 1);
+    EXPECT_EQ(c.progress(3, INFINITY), 0);
+  }
+}
+
+TEST(Timing, SpringsOfAnyRatioSettleWithinTheirDuration) {
+  for (double ratio : {0.0, 0.3, 0.7, 1.0, 2.0, double(NAN)}) {
+    TimingCurve c = TimingCurve::spring(ratio, 0.2, 0.5);
+    EXPECT_NEAR(c.progress(0.499, 0.5), 1, 0.002) << ratio;
+    double peak = 0;
+    for (double t = 0; t < 0.5; t += 0.001) peak = std::max(peak, c.progress(t, 0.5));
+    if (ratio >= 1) EXPECT_LE(peak, 1.0) << ratio;
+    else EXPECT_GT(peak, 1.0) << ratio;
+  }
+}
+
+TEST(AnimatedValue, TransformsTurnWithoutShrinking) {
+  using namespace quartz;
+  AnimatedValue from = pack(CGAffineTransformIdentity);
+  AnimatedValue to = pack(CGAffineTransformMakeRotation(M_PI / 2));
+  CGAffineTransform mid = asTransform(interpolate(AnimatedProperty::Transform, from, to, 0.5));
+  CGAffineTransform expected = CGAffineTransformMakeRotation(M_PI / 4);
+  EXPECT_NEAR(mid.a, expected.a, 1e-12);
+  EXPECT_NEAR(mid.b, expected.b, 1e-12);
+  EXPECT_NEAR(mid.c, expected.c, 1e-12);
+  EXPECT_NEAR(mid.d, expected.d, 1e-12);
+  CGAffineTransform scaled = asTransform(interpolate(
+      AnimatedProperty::Transform, pack(CGAffineTransformMakeScale(1, 1)),
+      pack(CGAffineTransformMakeScale(1, 1.5)), 1.1));
+  EXPECT_NEAR(scaled.d, 1.55, 1e-12);
+  EXPECT_NEAR(scaled.a, 1, 1e-12);
+}
+
+}  // namespace
