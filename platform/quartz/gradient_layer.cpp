@@ -33,10 +33,8 @@ void registerGradientLayerClass() {
   addMethod(c, "setColors:"_sel, CAGradientLayer_setColors);
   addMethod(c, "locations"_sel, rt::objectGetter<&CAGradientLayer::locations>);
   addMethod(c, "setLocations:"_sel, CAGradientLayer_setLocations);
-  addMethod(c, "startPoint"_sel, rt::fieldGetter<&CAGradientLayer::startPoint>);
-  addMethod(c, "setStartPoint:"_sel, rt::fieldSetter<&CAGradientLayer::startPoint>);
-  addMethod(c, "endPoint"_sel, rt::fieldGetter<&CAGradientLayer::endPoint>);
-  addMethod(c, "setEndPoint:"_sel, rt::fieldSetter<&CAGradientLayer::endPoint>);
+  rt::addFieldProperty<&CAGradientLayer::startPoint>(c, "startPoint"_sel, "setStartPoint:"_sel);
+  rt::addFieldProperty<&CAGradientLayer::endPoint>(c, "endPoint"_sel, "setEndPoint:"_sel);
 }
 
 }  // namespace quartz

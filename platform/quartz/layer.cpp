@@ -1,6 +1,7 @@
 #include "quartz/layer.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <type_traits>
 
@@ -34,6 +35,13 @@ id CALayer_layer(id cls, SEL) {
 }
 
 double now() { return fnd::RunLoop::main().now(); }
+
+// Geometry that is not a number is refused, as QuartzCore refuses it.
+void requireNumbers(const char* what, double x, double y) {
+  if (std::isnan(x) || std::isnan(y))
+    rt::fatal(std::string("CALayer ") + what + " contains NaN: [" + std::to_string(x) + " " +
+              std::to_string(y) + "]");
+}
 
 template <class V>
 V shown(const CALayer* layer, AnimatedProperty property, V model) {
@@ -140,11 +148,18 @@ id CALayer_superlayer(id self, SEL) { return asLayer(self)->superlayer; }
 
 Class layerClass() { return g_layerClass; }
 
-void setPosition(CALayer* l, CGPoint p) { change(l, AnimatedProperty::Position, l->position, p); }
+void setPosition(CALayer* l, CGPoint p) {
+  requireNumbers("position", p.x, p.y);
+  change(l, AnimatedProperty::Position, l->position, p);
+}
 void setBoundsOrigin(CALayer* l, CGPoint o) {
+  requireNumbers("bounds", o.x, o.y);
   change(l, AnimatedProperty::BoundsOrigin, l->bounds.origin, o);
 }
-void setBoundsSize(CALayer* l, CGSize s) { change(l, AnimatedProperty::BoundsSize, l->bounds.size, s); }
+void setBoundsSize(CALayer* l, CGSize s) {
+  requireNumbers("bounds", s.width, s.height);
+  change(l, AnimatedProperty::BoundsSize, l->bounds.size, s);
+}
 void setTransform(CALayer* l, CGAffineTransform t) {
   change(l, AnimatedProperty::Transform, l->transform, t);
 }
@@ -215,32 +230,25 @@ void registerLayerClass() {
   addMethod(c, "setBounds:"_sel, CALayer_setBounds);
   addMethod(c, "position"_sel, rt::fieldGetter<&CALayer::position>);
   addMethod(c, "setPosition:"_sel, CALayer_setPosition);
-  addMethod(c, "anchorPoint"_sel, rt::fieldGetter<&CALayer::anchorPoint>);
-  addMethod(c, "setAnchorPoint:"_sel, rt::fieldSetter<&CALayer::anchorPoint>);
+  rt::addFieldProperty<&CALayer::anchorPoint>(c, "anchorPoint"_sel, "setAnchorPoint:"_sel);
   addMethod(c, "affineTransform"_sel, rt::fieldGetter<&CALayer::transform>);
   addMethod(c, "setAffineTransform:"_sel, CALayer_setAffineTransform);
   addMethod(c, "frame"_sel, CALayer_frame);
   addMethod(c, "setFrame:"_sel, CALayer_setFrame);
   addMethod(c, "opacity"_sel, rt::fieldGetter<&CALayer::opacity>);
   addMethod(c, "setOpacity:"_sel, CALayer_setOpacity);
-  addMethod(c, "isHidden"_sel, rt::fieldGetter<&CALayer::hidden>);
-  addMethod(c, "setHidden:"_sel, rt::fieldSetter<&CALayer::hidden>);
-  addMethod(c, "cornerRadius"_sel, rt::fieldGetter<&CALayer::cornerRadius>);
-  addMethod(c, "setCornerRadius:"_sel, rt::fieldSetter<&CALayer::cornerRadius>);
-  addMethod(c, "maskedCorners"_sel, rt::fieldGetter<&CALayer::maskedCorners>);
-  addMethod(c, "setMaskedCorners:"_sel, rt::fieldSetter<&CALayer::maskedCorners>);
-  addMethod(c, "masksToBounds"_sel, rt::fieldGetter<&CALayer::masksToBounds>);
-  addMethod(c, "setMasksToBounds:"_sel, rt::fieldSetter<&CALayer::masksToBounds>);
-  addMethod(c, "mask"_sel, rt::objectGetter<&CALayer::mask>);
-  addMethod(c, "setMask:"_sel, rt::objectSetter<&CALayer::mask>);
-  addMethod(c, "shouldRasterize"_sel, rt::fieldGetter<&CALayer::shouldRasterize>);
-  addMethod(c, "setShouldRasterize:"_sel, rt::fieldSetter<&CALayer::shouldRasterize>);
-  addMethod(c, "rasterizationScale"_sel, rt::fieldGetter<&CALayer::rasterizationScale>);
-  addMethod(c, "setRasterizationScale:"_sel, rt::fieldSetter<&CALayer::rasterizationScale>);
-  addMethod(c, "backgroundColor"_sel, rt::objectGetter<&CALayer::backgroundColor>);
-  addMethod(c, "setBackgroundColor:"_sel, rt::objectSetter<&CALayer::backgroundColor>);
-  addMethod(c, "delegate"_sel, rt::fieldGetter<&CALayer::delegate>);
-  addMethod(c, "setDelegate:"_sel, rt::fieldSetter<&CALayer::delegate>);
+  rt::addFieldProperty<&CALayer::hidden>(c, "isHidden"_sel, "setHidden:"_sel);
+  rt::addFieldProperty<&CALayer::cornerRadius>(c, "cornerRadius"_sel, "setCornerRadius:"_sel);
+  rt::addFieldProperty<&CALayer::maskedCorners>(c, "maskedCorners"_sel, "setMaskedCorners:"_sel);
+  rt::addFieldProperty<&CALayer::masksToBounds>(c, "masksToBounds"_sel, "setMasksToBounds:"_sel);
+  rt::addObjectProperty<&CALayer::mask>(c, "mask"_sel, "setMask:"_sel);
+  rt::addFieldProperty<&CALayer::shouldRasterize>(c, "shouldRasterize"_sel,
+                                                  "setShouldRasterize:"_sel);
+  rt::addFieldProperty<&CALayer::rasterizationScale>(c, "rasterizationScale"_sel,
+                                                     "setRasterizationScale:"_sel);
+  rt::addObjectProperty<&CALayer::backgroundColor>(c, "backgroundColor"_sel,
+                                                   "setBackgroundColor:"_sel);
+  rt::addFieldProperty<&CALayer::delegate>(c, "delegate"_sel, "setDelegate:"_sel);
   addMethod(c, "sublayers"_sel, CALayer_sublayers);
   addMethod(c, "superlayer"_sel, CALayer_superlayer);
   addMethod(c, "addSublayer:"_sel, CALayer_addSublayer);

@@ -2,11 +2,10 @@
 // Method implementations that read or write one field of a class's C++ state, for the
 // many plain properties of the platform's classes:
 //
-//   rt::addMethod(cls, "tag"_sel, rt::fieldGetter<&UIView::tag>);
-//   rt::addMethod(cls, "setTag:"_sel, rt::fieldSetter<&UIView::tag>);
+//   rt::addFieldProperty<&UIView::tag>(cls, "tag"_sel, "setTag:"_sel);
 //
 // Object fields are `Ref<>`: the getter answers +0, the setter retains the new value.
-#include "runtime/object.h"
+#include "runtime/class.h"
 
 namespace rt {
 
@@ -36,6 +35,18 @@ id objectGetter(id self, SEL) {
 template <auto M>
 void objectSetter(id self, SEL, id value) {
   static_cast<typename FieldOf<M>::Object*>(self)->*M = value;
+}
+
+template <auto M>
+void addFieldProperty(Class cls, SEL getter, SEL setter) {
+  addMethod(cls, getter, fieldGetter<M>);
+  addMethod(cls, setter, fieldSetter<M>);
+}
+
+template <auto M>
+void addObjectProperty(Class cls, SEL getter, SEL setter) {
+  addMethod(cls, getter, objectGetter<M>);
+  addMethod(cls, setter, objectSetter<M>);
 }
 
 }  // namespace rt

@@ -21,18 +21,13 @@ void registerScrollViewClass() {
   Class c = rt::defineClass<UIScrollView>("UIScrollView", viewClass());
   addMethod(c, "contentOffset"_sel, UIScrollView_contentOffset);
   addMethod(c, "setContentOffset:"_sel, UIScrollView_setContentOffset);
-  addMethod(c, "contentSize"_sel, rt::fieldGetter<&UIScrollView::contentSize>);
-  addMethod(c, "setContentSize:"_sel, rt::fieldSetter<&UIScrollView::contentSize>);
-  addMethod(c, "showsHorizontalScrollIndicator"_sel,
-            rt::fieldGetter<&UIScrollView::showsHorizontalScrollIndicator>);
-  addMethod(c, "setShowsHorizontalScrollIndicator:"_sel,
-            rt::fieldSetter<&UIScrollView::showsHorizontalScrollIndicator>);
-  addMethod(c, "showsVerticalScrollIndicator"_sel,
-            rt::fieldGetter<&UIScrollView::showsVerticalScrollIndicator>);
-  addMethod(c, "setShowsVerticalScrollIndicator:"_sel,
-            rt::fieldSetter<&UIScrollView::showsVerticalScrollIndicator>);
-  addMethod(c, "isScrollEnabled"_sel, rt::fieldGetter<&UIScrollView::scrollEnabled>);
-  addMethod(c, "setScrollEnabled:"_sel, rt::fieldSetter<&UIScrollView::scrollEnabled>);
+  rt::addFieldProperty<&UIScrollView::contentSize>(c, "contentSize"_sel, "setContentSize:"_sel);
+  rt::addFieldProperty<&UIScrollView::showsHorizontalScrollIndicator>(
+      c, "showsHorizontalScrollIndicator"_sel, "setShowsHorizontalScrollIndicator:"_sel);
+  rt::addFieldProperty<&UIScrollView::showsVerticalScrollIndicator>(
+      c, "showsVerticalScrollIndicator"_sel, "setShowsVerticalScrollIndicator:"_sel);
+  rt::addFieldProperty<&UIScrollView::scrollEnabled>(c, "isScrollEnabled"_sel,
+                                                     "setScrollEnabled:"_sel);
 }
 
 }  // namespace uikit

@@ -63,6 +63,7 @@ void UIView_setClipsToBounds(id self, SEL, bool clips) { asView(self)->layer->ma
 
 void UIView_setBackgroundColor(id self, SEL, id color) {
   UIView* v = asView(self);
+  if (v->backgroundColor.get() == color) return;
   v->backgroundColor = color;
   v->layer->backgroundColor = send<id>(color, "CGColor"_sel);
 }
@@ -116,21 +117,18 @@ void registerViewClasses() {
   addMethod(v, "setClipsToBounds:"_sel, UIView_setClipsToBounds);
   addMethod(v, "backgroundColor"_sel, rt::objectGetter<&UIView::backgroundColor>);
   addMethod(v, "setBackgroundColor:"_sel, UIView_setBackgroundColor);
-  addMethod(v, "isUserInteractionEnabled"_sel, rt::fieldGetter<&UIView::userInteractionEnabled>);
-  addMethod(v, "setUserInteractionEnabled:"_sel, rt::fieldSetter<&UIView::userInteractionEnabled>);
-  addMethod(v, "contentMode"_sel, rt::fieldGetter<&UIView::contentMode>);
-  addMethod(v, "setContentMode:"_sel, rt::fieldSetter<&UIView::contentMode>);
-  addMethod(v, "tag"_sel, rt::fieldGetter<&UIView::tag>);
-  addMethod(v, "setTag:"_sel, rt::fieldSetter<&UIView::tag>);
+  rt::addFieldProperty<&UIView::userInteractionEnabled>(v, "isUserInteractionEnabled"_sel,
+                                                        "setUserInteractionEnabled:"_sel);
+  rt::addFieldProperty<&UIView::contentMode>(v, "contentMode"_sel, "setContentMode:"_sel);
+  rt::addFieldProperty<&UIView::tag>(v, "tag"_sel, "setTag:"_sel);
   addMethod(v, "viewWithTag:"_sel, UIView_viewWithTag);
-  addMethod(v, "autoresizingMask"_sel, rt::fieldGetter<&UIView::autoresizingMask>);
-  addMethod(v, "setAutoresizingMask:"_sel, rt::fieldSetter<&UIView::autoresizingMask>);
-  addMethod(v, "autoresizesSubviews"_sel, rt::fieldGetter<&UIView::autoresizesSubviews>);
-  addMethod(v, "setAutoresizesSubviews:"_sel, rt::fieldSetter<&UIView::autoresizesSubviews>);
-  addMethod(v, "translatesAutoresizingMaskIntoConstraints"_sel,
-            rt::fieldGetter<&UIView::translatesAutoresizingMaskIntoConstraints>);
-  addMethod(v, "setTranslatesAutoresizingMaskIntoConstraints:"_sel,
-            rt::fieldSetter<&UIView::translatesAutoresizingMaskIntoConstraints>);
+  rt::addFieldProperty<&UIView::autoresizingMask>(v, "autoresizingMask"_sel,
+                                                  "setAutoresizingMask:"_sel);
+  rt::addFieldProperty<&UIView::autoresizesSubviews>(v, "autoresizesSubviews"_sel,
+                                                     "setAutoresizesSubviews:"_sel);
+  rt::addFieldProperty<&UIView::translatesAutoresizingMaskIntoConstraints>(
+      v, "translatesAutoresizingMaskIntoConstraints"_sel,
+      "setTranslatesAutoresizingMaskIntoConstraints:"_sel);
   addMethod(v, "sizeThatFits:"_sel, UIView_sizeThatFits);
   addMethod(v, "sizeToFit"_sel, UIView_sizeToFit);
   addMethod(v, "intrinsicContentSize"_sel, UIView_intrinsicContentSize);

@@ -1,17 +1,8 @@
-#include <cmath>
-#include <string>
-
 #include "uikit/view_parts.h"
 
 namespace uikit::detail {
 
 namespace {
-
-void requireFinite(CGRect r, const char* what) {
-  if (std::isnan(r.origin.x) || std::isnan(r.origin.y) || std::isnan(r.size.width) ||
-      std::isnan(r.size.height))
-    rt::fatal(std::string("UIView ") + what + " contains NaN");
-}
 
 CGRect UIView_frame(id self, SEL) {
   const CALayer* l = asView(self)->layer.get();
@@ -19,7 +10,6 @@ CGRect UIView_frame(id self, SEL) {
 }
 
 void UIView_setFrame(id self, SEL, CGRect frame) {
-  requireFinite(frame, "frame");
   UIView* v = asView(self);
   CALayer* l = v->layer.get();
   CGSize oldSize = l->bounds.size;
@@ -32,7 +22,6 @@ void UIView_setFrame(id self, SEL, CGRect frame) {
 CGRect UIView_bounds(id self, SEL) { return asView(self)->layer->bounds; }
 
 void UIView_setBounds(id self, SEL, CGRect bounds) {
-  requireFinite(bounds, "bounds");
   UIView* v = asView(self);
   CGSize oldSize = v->layer->bounds.size;
   bounds = CGRectStandardize(bounds);
@@ -44,7 +33,6 @@ void UIView_setBounds(id self, SEL, CGRect bounds) {
 CGPoint UIView_center(id self, SEL) { return asView(self)->layer->position; }
 
 void UIView_setCenter(id self, SEL, CGPoint center) {
-  requireFinite({center, {}}, "center");
   quartz::setPosition(asView(self)->layer.get(), center);
 }
 

@@ -128,7 +128,7 @@ TEST(ViewGeometry, AutoresizingSendsSetFrame) {
 TEST(ViewGeometryDeathTest, NaNGeometryIsRefused) {
   rt::AutoreleasePool pool;
   Ref<> v = makeView(CGRectMake(0, 0, 10, 10));
-  EXPECT_DEATH(send<void>(v, "setFrame:"_sel, CGRectMake(NAN, 0, 10, 10)), "frame contains NaN");
+  EXPECT_DEATH(send<void>(v, "setFrame:"_sel, CGRectMake(NAN, 0, 10, 10)), "CALayer position contains NaN");
 }
 
 TEST(ViewGeometry, SizeToFitKeepsTheOrigin) {
