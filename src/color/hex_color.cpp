@@ -1,6 +1,7 @@
 #include "color/hex_color.h"
 
 #include "foundation/values.h"
+#include "quartz/geometry.h"
 #include "runtime/runtime.h"
 
 namespace {
@@ -48,6 +49,20 @@ id colorWithHexString(id self, SEL, id text) {
   return send<id>(self, "pf_colorWithHexString:alpha:"_sel, text, 1.0);
 }
 
+// A diagonal gradient over the view's bounds as they are now, from `fromHex` at the
+// top-left corner to `toHex` at the bottom-right. The caller adds the layer where it wants.
+id gradualChangingColor(id, SEL, id view, id fromHex, id toHex) {
+  id layer = send<id>(objc_getClass("CAGradientLayer"), "layer"_sel);
+  send<void>(layer, "setFrame:"_sel, send<CGRect>(view, "bounds"_sel));
+  id from = send<id>(send<id>(uiColor(), "pf_colorWithHexString:"_sel, fromHex), "CGColor"_sel);
+  id to = send<id>(send<id>(uiColor(), "pf_colorWithHexString:"_sel, toHex), "CGColor"_sel);
+  send<void>(layer, "setColors:"_sel, fnd::array({from, to}));
+  send<void>(layer, "setStartPoint:"_sel, CGPointMake(0, 0));
+  send<void>(layer, "setEndPoint:"_sel, CGPointMake(1, 1));
+  send<void>(layer, "setLocations:"_sel, fnd::array({fnd::number(0.0), fnd::number(1.0)}));
+  return layer;
+}
+
 }  // namespace
 
 namespace color {
@@ -59,6 +74,7 @@ void registerHexColorMethods() {
   rt::addClassMethod(cls, "pf_colorWithHex:alpha:"_sel, colorWithHexAlpha);
   rt::addClassMethod(cls, "pf_colorWithHexString:alpha:"_sel, colorWithHexStringAlpha);
   rt::addClassMethod(cls, "pf_colorWithHexString:"_sel, colorWithHexString);
+  rt::addClassMethod(cls, "pf_setGradualChangingColor:fromColor:toColor:"_sel, gradualChangingColor);
 }
 
 }  // namespace color

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "foundation/values.h"
+#include "quartz/geometry.h"
 #include "uikit/color.h"
 
 namespace {
@@ -73,6 +74,35 @@ TEST_F(HexColor, AlphaIsPassedThrough) {
   EXPECT_EQ(uikit::rgba(send<id>(objc_getClass("UIColor"), "pf_colorWithHexString:alpha:"_sel,
                                  fnd::string("#FFF"), 0.3)),
             kClear);
+}
+
+TEST_F(HexColor, GradientCoversTheViewDiagonallyAndIsLeftToTheCaller) {
+  Ref<> view = rt::create(objc_getClass("UIView"), "initWithFrame:"_sel, CGRectMake(20, 30, 100, 50));
+  id layer = send<id>(objc_getClass("UIColor"), "pf_setGradualChangingColor:fromColor:toColor:"_sel,
+                      view.get(), fnd::string("#FF8000"), fnd::string("#FFF"));
+  ASSERT_NE(layer, nil);
+  EXPECT_STREQ(class_getName(layer->isa), "CAGradientLayer");
+  EXPECT_EQ(send<CGRect>(layer, "frame"_sel), CGRectMake(0, 0, 100, 50));
+
+  const std::vector<id>& colors = fnd::arrayItems(send<id>(layer, "colors"_sel));
+  ASSERT_EQ(colors.size(), 2u);
+  EXPECT_STREQ(class_getName(colors[0]->isa), "CGColor");
+  EXPECT_EQ(uikit::rgba(colors[0]), kOrange);
+  EXPECT_EQ(uikit::rgba(colors[1]), kClear);
+  const std::vector<id>& locations = fnd::arrayItems(send<id>(layer, "locations"_sel));
+  ASSERT_EQ(locations.size(), 2u);
+  EXPECT_EQ(send<double>(locations[0], "doubleValue"_sel), 0);
+  EXPECT_EQ(send<double>(locations[1], "doubleValue"_sel), 1);
+  EXPECT_EQ(send<CGPoint>(layer, "startPoint"_sel), CGPointMake(0, 0));
+  EXPECT_EQ(send<CGPoint>(layer, "endPoint"_sel), CGPointMake(1, 1));
+
+  EXPECT_EQ(send<id>(layer, "superlayer"_sel), nil);
+  send<void>(view.get(), "setBounds:"_sel, CGRectMake(5, 5, 10, 10));
+  EXPECT_EQ(send<CGRect>(layer, "frame"_sel), CGRectMake(0, 0, 100, 50));
+  id second = send<id>(objc_getClass("UIColor"), "pf_setGradualChangingColor:fromColor:toColor:"_sel,
+                       view.get(), nil, fnd::string("0x000000"));
+  EXPECT_EQ(send<CGRect>(second, "frame"_sel), CGRectMake(5, 5, 10, 10));
+  EXPECT_EQ(uikit::rgba(fnd::arrayItems(send<id>(second, "colors"_sel))[1]), (RGBA{0, 0, 0, 1}));
 }
 
 }  // namespace
