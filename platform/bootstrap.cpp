@@ -10,13 +10,17 @@
 #include "quartz/classes.h"
 #include "uikit/application.h"
 #include "uikit/application_notifications.h"
+#include "uikit/auto_layout.h"
 #include "uikit/color.h"
 #include "uikit/feedback_generator.h"
 #include "uikit/font.h"
 #include "uikit/image.h"
 #include "uikit/image_view.h"
+#include "uikit/label.h"
+#include "uikit/layout_constraint.h"
 #include "uikit/responder.h"
 #include "uikit/scroll_view.h"
+#include "uikit/stack_view.h"
 #include "uikit/trait_collection.h"
 #include "uikit/view.h"
 
@@ -43,6 +47,10 @@ __attribute__((constructor(101))) void registerPlatformClasses() {
   uikit::registerApplicationClasses();
   uikit::registerFeedbackClasses();
   uikit::registerFontClasses();
+  uikit::registerLabelClasses();
+  uikit::registerLayoutConstraintClasses();
+  uikit::registerStackViewClasses();
+  uikit::registerAutoLayout();
 }
 
 }  // namespace

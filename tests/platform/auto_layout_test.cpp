@@ -1,0 +1,253 @@
+#include <gtest/gtest.h>
+
+#include "foundation/values.h"
+#include "uikit/layout_constraint.h"
+#include "uikit/text_measurer.h"
+#include "uikit/view.h"
+#include "view_support.h"
+
+using testing_support::events;
+using testing_support::makeView;
+
+namespace {
+
+// A view that records the geometry messages it receives.
+Class geometryRecorder() {
+  static Class cls = [] {
+    Class c = objc_allocateClassPair(objc_getClass("UIView"), "GeometryRecorder", 0);
+    objc_registerClassPair(c);
+    class_addMethod(c, "setBounds:"_sel, +[](id self, SEL, CGRect r) {
+      events().push_back("bounds");
+      sendSuper<void>(objc_getClass("UIView"), self, "setBounds:"_sel, r);
+    }, "v@:{CGRect}");
+    class_addMethod(c, "setCenter:"_sel, +[](id self, SEL, CGPoint p) {
+      events().push_back("center");
+      sendSuper<void>(objc_getClass("UIView"), self, "setCenter:"_sel, p);
+    }, "v@:{CGPoint}");
+    class_addMethod(c, "setFrame:"_sel, +[](id self, SEL, CGRect r) {
+      events().push_back("frame");
+      sendSuper<void>(objc_getClass("UIView"), self, "setFrame:"_sel, r);
+    }, "v@:{CGRect}");
+    return c;
+  }();
+  return cls;
+}
+
+id anchor(id view, SEL which) { return send<id>(view, which); }
+
+id tie(id view, SEL a, id other, SEL b, CGFloat constant = 0) {
+  id c = send<id>(anchor(view, a), "constraintEqualToAnchor:constant:"_sel, anchor(other, b), constant);
+  send<void>(c, "setActive:"_sel, true);
+  return c;
+}
+
+id fix(id view, SEL dimension, CGFloat constant) {
+  id c = send<id>(anchor(view, dimension), "constraintEqualToConstant:"_sel, constant);
+  send<void>(c, "setActive:"_sel, true);
+  return c;
+}
+
+Ref<> constrainedChild(id parent, const char* cls = "UIView") {
+  Ref<> child = makeView(CGRectZero, cls);
+  send<void>(parent, "addSubview:"_sel, child);
+  send<void>(child, "setTranslatesAutoresizingMaskIntoConstraints:"_sel, false);
+  return child;
+}
+
+CGRect frameOf(id view) { return send<CGRect>(view, "frame"_sel); }
+
+TEST(AutoLayout, EdgesAndSizesPlaceAViewInItsSuperviewAtItsLayoutPass) {
+  rt::AutoreleasePool pool;
+  Ref<> root = makeView(CGRectMake(0, 0, 400, 800));
+  Ref<> header = makeView(CGRectMake(40, 60, 320, 498));
+  send<void>(root, "addSubview:"_sel, header);
+  Ref<> stack = constrainedChild(header, class_getName(geometryRecorder()));
+  CGFloat w = frameOf(header).size.width;
+  tie(stack, "topAnchor"_sel, header, "topAnchor"_sel, 315);
+  tie(stack, "leftAnchor"_sel, header, "leftAnchor"_sel, w * 0.5 + (-72.5));
+  fix(stack, "widthAnchor"_sel, 225);
+  fix(stack, "heightAnchor"_sel, 60);
+  EXPECT_EQ(frameOf(stack), CGRectZero);
+  events().clear();
+  uikit::runLayoutPass();
+  EXPECT_EQ(frameOf(stack), CGRectMake(87.5, 315, 225, 60));
+  EXPECT_EQ(events(), (std::vector<std::string>{"bounds", "center"}));
+
+  // Nothing changed: nothing is written. A move alone writes the centre only.
+  events().clear();
+  send<void>(header, "setNeedsLayout"_sel);
+  uikit::runLayoutPass();
+  EXPECT_TRUE(events().empty());
+  send<void>(stack, "setCenter:"_sel, CGPointMake(0, 0));
+  events().clear();
+  send<void>(header, "setNeedsLayout"_sel);
+  uikit::runLayoutPass();
+  EXPECT_EQ(events(), std::vector<std::string>{"center"});
+  EXPECT_EQ(frameOf(stack), CGRectMake(87.5, 315, 225, 60));
+}
+
+TEST(AutoLayout, AChainAcrossNestedViewsResolves) {
+  rt::AutoreleasePool pool;
+  Ref<> outer = makeView(CGRectMake(0, 0, 400, 400));
+  Ref<> a = constrainedChild(outer);
+  Ref<> b = constrainedChild(a);
+  Ref<> c = constrainedChild(b);
+  tie(a, "leftAnchor"_sel, outer, "leftAnchor"_sel, 10);
+  tie(a, "topAnchor"_sel, outer, "topAnchor"_sel, 20);
+  send<void>(send<id>(anchor(a, "widthAnchor"_sel), "constraintEqualToAnchor:multiplier:"_sel,
+                      anchor(outer, "widthAnchor"_sel), 0.5),
+             "setActive:"_sel, true);
+  fix(a, "heightAnchor"_sel, 100);
+  tie(b, "rightAnchor"_sel, a, "rightAnchor"_sel, -5);
+  tie(b, "centerYAnchor"_sel, a, "centerYAnchor"_sel);
+  fix(b, "widthAnchor"_sel, 50);
+  tie(b, "heightAnchor"_sel, a, "heightAnchor"_sel, -40);
+  // c is tied to a view outside its superview's subtree, taken where it stands.
+  tie(c, "leftAnchor"_sel, outer, "leftAnchor"_sel, 200);
+  tie(c, "topAnchor"_sel, b, "topAnchor"_sel);
+  send<void>(send<id>(anchor(c, "widthAnchor"_sel), "constraintEqualToAnchor:multiplier:constant:"_sel,
+                      anchor(outer, "widthAnchor"_sel), 0.1, 0.0),
+             "setActive:"_sel, true);
+  fix(c, "heightAnchor"_sel, 10);
+  uikit::runLayoutPass();
+  EXPECT_EQ(frameOf(a), CGRectMake(10, 20, 200, 100));
+  EXPECT_EQ(frameOf(b), CGRectMake(145, 20, 50, 60));
+  EXPECT_EQ(frameOf(c), CGRectMake(45, 0, 40, 10));
+}
+
+TEST(AutoLayout, AContradictionIsDroppedAndReportedOnceWhileTheRestHold) {
+  rt::AutoreleasePool pool;
+  Ref<> parent = makeView(CGRectMake(0, 0, 300, 300));
+  Ref<> view = constrainedChild(parent);
+  tie(view, "leftAnchor"_sel, parent, "leftAnchor"_sel, 10);
+  fix(view, "widthAnchor"_sel, 50);
+  tie(view, "rightAnchor"_sel, parent, "rightAnchor"_sel);
+  tie(view, "topAnchor"_sel, parent, "topAnchor"_sel, 5);
+  fix(view, "heightAnchor"_sel, 20);
+  testing::internal::CaptureStderr();
+  uikit::runLayoutPass();
+  send<void>(parent, "setNeedsLayout"_sel);
+  uikit::runLayoutPass();
+  std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_NE(err.find("breaking <UIView: "), std::string::npos) << err;
+  EXPECT_NE(err.find(">.right == <UIView: "), std::string::npos) << err;
+  EXPECT_EQ(err.find("breaking", err.find("breaking") + 1), std::string::npos) << err;
+  EXPECT_EQ(frameOf(view), CGRectMake(10, 5, 50, 20));
+}
+
+TEST(AutoLayout, LowerPrioritiesGiveWayQuietly) {
+  rt::AutoreleasePool pool;
+  Ref<> parent = makeView(CGRectMake(0, 0, 300, 300));
+  Ref<> view = constrainedChild(parent);
+  id weak = tie(view, "leftAnchor"_sel, parent, "leftAnchor"_sel, 99);
+  send<void>(weak, "setPriority:"_sel, 250.0f);
+  tie(view, "leftAnchor"_sel, parent, "leftAnchor"_sel, 7);
+  EXPECT_EQ(send<float>(weak, "priority"_sel), 250.0f);
+  testing::internal::CaptureStderr();
+  uikit::runLayoutPass();
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  EXPECT_EQ(frameOf(view).origin.x, 7);
+  send<void>(weak, "setPriority:"_sel, 0.0f);  // out of range: refused
+  EXPECT_EQ(send<float>(weak, "priority"_sel), 250.0f);
+}
+
+TEST(AutoLayout, ActivatingAnEqualConstraintDoesNotPileUp) {
+  rt::AutoreleasePool pool;
+  Ref<> parent = makeView(CGRectMake(0, 0, 300, 300));
+  Ref<> view = constrainedChild(parent);
+  Ref<> other = constrainedChild(parent);
+  Ref<> first = tie(view, "heightAnchor"_sel, other, "heightAnchor"_sel);
+  std::vector<Ref<>> again;
+  for (int i = 0; i < 50; ++i) again.emplace_back(tie(view, "heightAnchor"_sel, other, "heightAnchor"_sel));
+  EXPECT_EQ(uikit::activeConstraints(view).size(), 1u);
+  EXPECT_TRUE(send<bool>(again.back(), "isActive"_sel));
+
+  // The relation lasts while its first statement is active; a changed copy states its own.
+  send<void>(again.front(), "setActive:"_sel, false);
+  EXPECT_TRUE(send<bool>(first, "isActive"_sel));
+  send<void>(again.back(), "setConstant:"_sel, 4.0);
+  EXPECT_EQ(uikit::activeConstraints(view).size(), 2u);
+  send<void>(first, "setActive:"_sel, false);
+  EXPECT_FALSE(send<bool>(again[1], "isActive"_sel));
+  EXPECT_TRUE(send<bool>(again.back(), "isActive"_sel));
+  EXPECT_EQ(uikit::activeConstraints(view).size(), 1u);
+}
+
+TEST(AutoLayout, ChangingAConstantMovesTheViewAtTheNextPass) {
+  rt::AutoreleasePool pool;
+  Ref<> parent = makeView(CGRectMake(0, 0, 300, 300));
+  Ref<> view = constrainedChild(parent);
+  id top = tie(view, "topAnchor"_sel, parent, "topAnchor"_sel, 10);
+  tie(view, "leadingAnchor"_sel, parent, "leadingAnchor"_sel, 20);
+  tie(view, "trailingAnchor"_sel, parent, "trailingAnchor"_sel, -20);
+  fix(view, "heightAnchor"_sel, 30);
+  uikit::runLayoutPass();
+  EXPECT_EQ(frameOf(view), CGRectMake(20, 10, 260, 30));
+  send<void>(top, "setConstant:"_sel, 40.0);
+  uikit::runLayoutPass();
+  EXPECT_EQ(frameOf(view), CGRectMake(20, 40, 260, 30));
+  send<void>(top, "setActive:"_sel, false);
+  send<void>(view, "setCenter:"_sel, CGPointMake(150, 100));
+  send<void>(parent, "setNeedsLayout"_sel);
+  uikit::runLayoutPass();
+  EXPECT_EQ(frameOf(view), CGRectMake(20, 85, 260, 30));  // the free top stays
+}
+
+TEST(AutoLayout, IntrinsicSizesFillWhatConstraintsLeaveOpen) {
+  rt::AutoreleasePool pool;
+  uikit::setTextMeasurer(std::make_unique<uikit::FixedAdvanceMeasurer>(0.5, 1.25));
+  Ref<> parent = makeView(CGRectMake(0, 0, 300, 300));
+  Ref<> label = constrainedChild(parent, "UILabel");
+  send<void>(label, "setText:"_sel, fnd::string("abcd"));
+  tie(label, "centerXAnchor"_sel, parent, "centerXAnchor"_sel);
+  tie(label, "topAnchor"_sel, parent, "topAnchor"_sel, 8);
+  fix(label, "heightAnchor"_sel, 30);
+  uikit::runLayoutPass();
+  EXPECT_EQ(frameOf(label), CGRectMake(133, 8, 34, 30));
+  send<void>(label, "setText:"_sel, fnd::string("abcdef"));
+  uikit::runLayoutPass();
+  EXPECT_EQ(frameOf(label), CGRectMake(124.5, 8, 51, 30));
+}
+
+TEST(AutoLayout, ConstraintsForgetViewsThatGoAndLeakNothing) {
+  long before = rt::liveObjectCount();
+  {
+    rt::AutoreleasePool pool;
+    Ref<> parent = makeView(CGRectMake(0, 0, 300, 300));
+    Ref<> kept;
+    {
+      Ref<> view = constrainedChild(parent);
+      kept = tie(view, "widthAnchor"_sel, parent, "widthAnchor"_sel);
+      fix(view, "heightAnchor"_sel, 3);
+      send<void>(view, "removeFromSuperview"_sel);
+    }
+    EXPECT_FALSE(send<bool>(kept, "isActive"_sel));
+    EXPECT_EQ(send<id>(kept, "firstItem"_sel), nil);
+    EXPECT_EQ(send<id>(kept, "secondItem"_sel), parent.get());
+    send<void>(kept, "setActive:"_sel, true);
+    EXPECT_FALSE(send<bool>(kept, "isActive"_sel));
+    EXPECT_TRUE(uikit::activeConstraints(parent).empty());
+  }
+  EXPECT_EQ(rt::liveObjectCount(), before);
+}
+
+TEST(AutoLayout, AnchorsThatCannotBeTiedGiveNoConstraint) {
+  rt::AutoreleasePool pool;
+  Ref<> view = makeView(CGRectZero);
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(send<id>(anchor(view, "topAnchor"_sel), "constraintEqualToAnchor:"_sel, nil), nil);
+  EXPECT_EQ(send<id>(anchor(view, "topAnchor"_sel), "constraintEqualToAnchor:"_sel,
+                     anchor(view, "leftAnchor"_sel)),
+            nil);
+  EXPECT_EQ(send<id>(anchor(view, "leadingAnchor"_sel), "constraintEqualToAnchor:constant:"_sel,
+                     anchor(view, "rightAnchor"_sel), 1.0),
+            nil);
+  std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_NE(err.find("different axes"), std::string::npos) << err;
+  EXPECT_NE(err.find("leading and trailing"), std::string::npos) << err;
+  EXPECT_EQ(anchor(view, "topAnchor"_sel), anchor(view, "topAnchor"_sel));
+  EXPECT_TRUE(send<bool>(anchor(view, "widthAnchor"_sel), "isKindOfClass:"_sel,
+                         objc_getClass("NSLayoutDimension")));
+}
+
+}  // namespace

@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include "foundation/values.h"
+#include "uikit/stack_view.h"
+#include "uikit/text_measurer.h"
+#include "view_support.h"
+
+using testing_support::makeView;
+
+namespace {
+
+void activate(id constraint) { send<void>(constraint, "setActive:"_sel, true); }
+
+id tie(id view, SEL a, id other, SEL b, CGFloat constant = 0) {
+  return send<id>(send<id>(view, a), "constraintEqualToAnchor:constant:"_sel, send<id>(other, b), constant);
+}
+
+id fix(id view, SEL dimension, CGFloat constant) {
+  return send<id>(send<id>(view, dimension), "constraintEqualToConstant:"_sel, constant);
+}
+
+Ref<> label(const char* text) {
+  Ref<> l = rt::create(objc_getClass("UILabel"));
+  send<void>(l, "setText:"_sel, fnd::string(text));
+  return l;
+}
+
+Ref<> stackWith(CGRect frame, NSInteger axis, NSInteger alignment, NSInteger distribution,
+                CGFloat spacing, std::initializer_list<id> views) {
+  Ref<> stack = rt::create(objc_getClass("UIStackView"), "initWithArrangedSubviews:"_sel,
+                           fnd::array(views));
+  send<void>(stack, "setFrame:"_sel, frame);
+  send<void>(stack, "setAxis:"_sel, axis);
+  send<void>(stack, "setAlignment:"_sel, alignment);
+  send<void>(stack, "setDistribution:"_sel, distribution);
+  send<void>(stack, "setSpacing:"_sel, spacing);
+  return stack;
+}
+
+CGRect frameOf(id view) { return send<CGRect>(view, "frame"_sel); }
+
+TEST(UIStackView, VerticalCentredEqualSpacingPlacesTwoLabelsAndAnExplicitLeftWins) {
+  rt::AutoreleasePool pool;
+  uikit::setTextMeasurer(std::make_unique<uikit::FixedAdvanceMeasurer>(0.5, 1.25));
+  Ref<> header = makeView(CGRectMake(0, 0, 320, 498));
+  Ref<> stack = rt::create(objc_getClass("UIStackView"));
+  send<void>(stack, "setAxis:"_sel, UILayoutConstraintAxisVertical);
+  send<void>(stack, "setAlignment:"_sel, UIStackViewAlignmentCenter);
+  send<void>(stack, "setDistribution:"_sel, UIStackViewDistributionEqualSpacing);
+  send<void>(header, "addSubview:"_sel, stack);
+  send<void>(stack, "setTranslatesAutoresizingMaskIntoConstraints:"_sel, false);
+  activate(tie(stack, "topAnchor"_sel, header, "topAnchor"_sel, 315));
+  activate(tie(stack, "leftAnchor"_sel, header, "leftAnchor"_sel, 87.5));
+  activate(fix(stack, "widthAnchor"_sel, 225));
+  activate(fix(stack, "heightAnchor"_sel, 80));
+
+  Ref<> title = label("Title");
+  Ref<> artist = label("Artist name");
+  for (id l : {title.get(), artist.get()}) {
+    send<void>(stack, "addArrangedSubview:"_sel, l);
+    activate(fix(l, "heightAnchor"_sel, 30));
+  }
+  EXPECT_FALSE(send<bool>(title, "translatesAutoresizingMaskIntoConstraints"_sel));
+  uikit::runLayoutPass();
+  EXPECT_EQ(frameOf(stack), CGRectMake(87.5, 315, 225, 80));
+  EXPECT_EQ(frameOf(title), CGRectMake(91.25, 0, 42.5, 30));
+  EXPECT_EQ(frameOf(artist), CGRectMake(65.75, 50, 93.5, 30));
+
+  testing::internal::CaptureStderr();
+  activate(tie(title, "leftAnchor"_sel, stack, "leftAnchor"_sel, 6));
+  uikit::runLayoutPass();
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  EXPECT_EQ(frameOf(title), CGRectMake(6, 0, 42.5, 30));
+  EXPECT_EQ(frameOf(artist), CGRectMake(65.75, 50, 93.5, 30));
+}
+
+TEST(UIStackView, FillPutsViewsEndToEndAndTheLastTakesTheRest) {
+  rt::AutoreleasePool pool;
+  uikit::setTextMeasurer(std::make_unique<uikit::FixedAdvanceMeasurer>(0.5, 1.25));
+  Ref<> a = label("aa"), b = label("bbbb"), c = label("c");
+  Ref<> stack = stackWith(CGRectMake(10, 10, 300, 40), UILayoutConstraintAxisHorizontal,
+                          UIStackViewAlignmentFill, UIStackViewDistributionFill, 10, {a, b, c});
+  uikit::runLayoutPass();
+  EXPECT_EQ(frameOf(a), CGRectMake(0, 0, 17, 40));
+  EXPECT_EQ(frameOf(b), CGRectMake(27, 0, 34, 40));
+  EXPECT_EQ(frameOf(c), CGRectMake(71, 0, 229, 40));
+}
+
+TEST(UIStackView, FillEquallyAndEqualSpacingShareOutTheLength) {
+  rt::AutoreleasePool pool;
+  Ref<> a = makeView(CGRectZero), b = makeView(CGRectZero), c = makeView(CGRectZero);
+  Ref<> equal = stackWith(CGRectMake(0, 0, 100, 310), UILayoutConstraintAxisVertical,
+                          UIStackViewAlignmentFill, UIStackViewDistributionFillEqually, 5, {a, b, c});
+  uikit::runLayoutPass();
+  EXPECT_EQ(frameOf(a), CGRectMake(0, 0, 100, 100));
+  EXPECT_EQ(frameOf(b), CGRectMake(0, 105, 100, 100));
+  EXPECT_EQ(frameOf(c), CGRectMake(0, 210, 100, 100));
+
+  Ref<> spaced = stackWith(CGRectMake(0, 0, 100, 120), UILayoutConstraintAxisVertical,
+                           UIStackViewAlignmentTrailing, UIStackViewDistributionEqualSpacing, 0,
+                           {a, b, c});
+  CGFloat height = 10;
+  for (id v : {a.get(), b.get(), c.get()}) {
+    activate(fix(v, "heightAnchor"_sel, height));
+    activate(fix(v, "widthAnchor"_sel, height * 2));
+    height += 10;
+  }
+  uikit::runLayoutPass();
+  EXPECT_EQ(frameOf(a), CGRectMake(80, 0, 20, 10));
+  EXPECT_EQ(frameOf(b), CGRectMake(60, 40, 40, 20));
+  EXPECT_EQ(frameOf(c), CGRectMake(40, 90, 60, 30));
+  EXPECT_EQ(send<NSUInteger>(send<id>(equal, "arrangedSubviews"_sel), "count"_sel), 0u);
+}
+
+TEST(UIStackView, OnlyShownSubviewsThatStayInTheStackAreArranged) {
+  rt::AutoreleasePool pool;
+  Ref<> a = makeView(CGRectZero), b = makeView(CGRectZero), c = makeView(CGRectZero);
+  Ref<> stack = stackWith(CGRectMake(0, 0, 90, 30), UILayoutConstraintAxisHorizontal,
+                          UIStackViewAlignmentFill, UIStackViewDistributionFillEqually, 0, {a, b, c});
+  send<void>(b, "setHidden:"_sel, true);
+  uikit::runLayoutPass();
+  EXPECT_EQ(frameOf(a), CGRectMake(0, 0, 45, 30));
+  EXPECT_EQ(frameOf(c), CGRectMake(45, 0, 45, 30));
+
+  send<void>(c, "removeFromSuperview"_sel);
+  send<void>(stack, "addArrangedSubview:"_sel, a);  // moves it to the end
+  id arranged = send<id>(stack, "arrangedSubviews"_sel);
+  EXPECT_EQ(fnd::arrayItems(arranged), (std::vector<id>{b.get(), a.get()}));
+  send<void>(b, "setHidden:"_sel, false);
+  uikit::runLayoutPass();
+  EXPECT_EQ(frameOf(b), CGRectMake(0, 0, 45, 30));
+  EXPECT_EQ(frameOf(a), CGRectMake(45, 0, 45, 30));
+}
+
+}  // namespace
