@@ -12,8 +12,10 @@
 #include "uikit/application_notifications.h"
 #include "uikit/auto_layout.h"
 #include "uikit/color.h"
+#include "uikit/control.h"
 #include "uikit/feedback_generator.h"
 #include "uikit/font.h"
+#include "uikit/gesture_recognizer.h"
 #include "uikit/image.h"
 #include "uikit/image_view.h"
 #include "uikit/label.h"
@@ -21,6 +23,7 @@
 #include "uikit/responder.h"
 #include "uikit/scroll_view.h"
 #include "uikit/stack_view.h"
+#include "uikit/touch.h"
 #include "uikit/trait_collection.h"
 #include "uikit/view.h"
 
@@ -51,6 +54,10 @@ __attribute__((constructor(101))) void registerPlatformClasses() {
   uikit::registerLayoutConstraintClasses();
   uikit::registerStackViewClasses();
   uikit::registerAutoLayout();
+  uikit::registerTouchClasses();
+  uikit::registerHitTesting();
+  uikit::registerGestureClasses();
+  uikit::registerControlClasses();
 }
 
 }  // namespace

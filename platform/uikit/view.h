@@ -46,7 +46,11 @@ struct UIView : UIResponder {
   std::optional<NSInteger> verticalSizeClass;  // set on this view; otherwise inherited
   ~UIView() override;
 };
-struct UIControl : UIView {};
+struct UIControl : UIView {
+  bool enabled = true;
+  bool tracking = false;     // between a begin that answered YES and the touch's end
+  bool touchInside = false;  // the tracked touch is inside the control
+};
 struct UIWindow : UIView {};
 
 namespace uikit {

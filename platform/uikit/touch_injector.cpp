@@ -1,0 +1,118 @@
+#include "uikit/touch_injector.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "foundation/run_loop.h"
+#include "uikit/control.h"
+#include "uikit/gesture_recognizer.h"
+#include "uikit/touch.h"
+#include "uikit/view.h"
+
+namespace uikit {
+
+namespace {
+
+// How far a finger may drift and still tap.
+constexpr CGFloat kTapSlop = 10;
+
+double now() { return fnd::RunLoop::main().now(); }
+
+}  // namespace
+
+struct TouchInjector::Touch {
+  Ref<UITouch> touch;
+  Ref<UIEvent> event;
+  Ref<UIControl> control;      // tracking this touch, or null
+  std::vector<Ref<>> taps;     // recognisers that may take it as a tap
+  CGPoint start;
+  bool tapPossible = false;
+
+  void advance(CGPoint point, NSInteger phase) {
+    touch->previousLocation = touch->location;
+    touch->location = point;
+    touch->phase = phase;
+    touch->timestamp = event->timestamp = now();
+  }
+};
+
+TouchInjector::TouchInjector(id window) : window_(window) {}
+
+TouchInjector::~TouchInjector() = default;
+
+bool TouchInjector::touching() const { return touch_ != nullptr; }
+
+void TouchInjector::begin(CGPoint point) {
+  if (touch_) cancel();
+  double t = now();
+  touch_ = std::make_unique<Touch>();
+  Touch* state = touch_.get();
+  state->touch = makeTouch(nil, window_, point, t);
+  state->event = makeEvent(state->touch.get(), t);
+  state->start = point;
+
+  id hit = send<id>(window_.get(), "hitTest:withEvent:"_sel, point, state->event.get());
+  if (!hit) return;
+  state->touch->view = hit;
+  Class controlClass = objc_getClass("UIControl");
+  for (UIView* v = static_cast<UIView*>(hit); v; v = v->superview) {
+    std::vector<Ref<>> taps = tapRecognizers(v);
+    if (!taps.empty()) {
+      state->taps = std::move(taps);
+      state->tapPossible = true;
+      return;
+    }
+    if (rt::isKindOfClass(v, controlClass) && static_cast<UIControl*>(v)->enabled) {
+      state->control = static_cast<UIControl*>(v);
+      controlTouchBegan(state->control.get(), state->touch.get(), state->event.get());
+      return;
+    }
+  }
+}
+
+void TouchInjector::move(CGPoint point) {
+  if (!touch_) return;
+  touch_->advance(point, UITouchPhaseMoved);
+  if (std::hypot(point.x - touch_->start.x, point.y - touch_->start.y) > kTapSlop)
+    touch_->tapPossible = false;
+  if (touch_->control) controlTouchMoved(touch_->control.get(), touch_->touch.get(), touch_->event.get());
+}
+
+void TouchInjector::end() {
+  if (!touch_) return;
+  std::unique_ptr<Touch> state = std::move(touch_);
+  state->advance(state->touch->location, UITouchPhaseEnded);
+  if (state->control) controlTouchEnded(state->control.get(), state->touch.get(), state->event.get());
+  if (state->tapPossible) {
+    for (const Ref<>& r : state->taps)
+      if (static_cast<UIGestureRecognizer*>(r.get())->view) recognizeTap(r.get(), state->touch.get());
+  }
+}
+
+void TouchInjector::cancel() {
+  if (!touch_) return;
+  std::unique_ptr<Touch> state = std::move(touch_);
+  state->advance(state->touch->location, UITouchPhaseCancelled);
+  if (state->control) controlTouchCancelled(state->control.get(), state->event.get());
+}
+
+void TouchInjector::tap(CGPoint point) {
+  begin(point);
+  end();
+}
+
+void TouchInjector::drag(CGPoint from, CGPoint to, int steps, bool cancelAtEnd) {
+  begin(from);
+  steps = std::max(steps, 1);
+  for (int i = 1; i <= steps; ++i) {
+    CGFloat f = CGFloat(i) / steps;
+    move({from.x + (to.x - from.x) * f, from.y + (to.y - from.y) * f});
+  }
+  if (cancelAtEnd)
+    cancel();
+  else
+    end();
+}
+
+}  // namespace uikit
