@@ -51,12 +51,14 @@ void deactivate(NSLayoutConstraint* c) {
 ViewLayoutState::~ViewLayoutState() {
   for (Ref<>& a : anchors)
     if (a) asAnchor(a)->item = nil;
-  std::vector<NSLayoutConstraint*> list = std::move(named);
-  for (NSLayoutConstraint* c : list) {
+  // Held while they are let go: deactivating one may release another through its twin.
+  std::vector<Ref<NSLayoutConstraint>> list(named.begin(), named.end());
+  named.clear();
+  for (const auto& c : list) {
     if (c->firstItem == view) c->firstItem = nil;
     if (c->secondItem == view) c->secondItem = nil;
   }
-  for (NSLayoutConstraint* c : list) deactivate(c);
+  for (const auto& c : list) deactivate(c.get());
 }
 
 void forget(id view, NSLayoutConstraint* c) {

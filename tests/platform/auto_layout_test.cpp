@@ -214,13 +214,21 @@ TEST(AutoLayout, ConstraintsForgetViewsThatGoAndLeakNothing) {
   {
     rt::AutoreleasePool pool;
     Ref<> parent = makeView(CGRectMake(0, 0, 300, 300));
-    Ref<> kept;
+    Ref<> kept, twin;
     {
       Ref<> view = constrainedChild(parent);
       kept = tie(view, "widthAnchor"_sel, parent, "widthAnchor"_sel);
-      fix(view, "heightAnchor"_sel, 3);
+      {
+        // A statement held only by its twin, after it was deactivated.
+        rt::AutoreleasePool inner;
+        twin = send<id>(anchor(view, "heightAnchor"_sel), "constraintEqualToConstant:"_sel, 3.0);
+        id height = fix(view, "heightAnchor"_sel, 3);
+        send<void>(twin, "setActive:"_sel, true);
+        send<void>(height, "setActive:"_sel, false);
+      }
       send<void>(view, "removeFromSuperview"_sel);
     }
+    EXPECT_FALSE(send<bool>(twin, "isActive"_sel));
     EXPECT_FALSE(send<bool>(kept, "isActive"_sel));
     EXPECT_EQ(send<id>(kept, "firstItem"_sel), nil);
     EXPECT_EQ(send<id>(kept, "secondItem"_sel), parent.get());
