@@ -4,9 +4,13 @@
 #include "uikit/layout_constraint.h"
 #include "uikit/text_measurer.h"
 #include "uikit/view.h"
+#include "constraint_support.h"
 #include "view_support.h"
 
 using testing_support::events;
+using testing_support::fix;
+using testing_support::frameOf;
+using testing_support::tie;
 using testing_support::makeView;
 
 namespace {
@@ -35,26 +39,12 @@ Class geometryRecorder() {
 
 id anchor(id view, SEL which) { return send<id>(view, which); }
 
-id tie(id view, SEL a, id other, SEL b, CGFloat constant = 0) {
-  id c = send<id>(anchor(view, a), "constraintEqualToAnchor:constant:"_sel, anchor(other, b), constant);
-  send<void>(c, "setActive:"_sel, true);
-  return c;
-}
-
-id fix(id view, SEL dimension, CGFloat constant) {
-  id c = send<id>(anchor(view, dimension), "constraintEqualToConstant:"_sel, constant);
-  send<void>(c, "setActive:"_sel, true);
-  return c;
-}
-
 Ref<> constrainedChild(id parent, const char* cls = "UIView") {
   Ref<> child = makeView(CGRectZero, cls);
   send<void>(parent, "addSubview:"_sel, child);
   send<void>(child, "setTranslatesAutoresizingMaskIntoConstraints:"_sel, false);
   return child;
 }
-
-CGRect frameOf(id view) { return send<CGRect>(view, "frame"_sel); }
 
 TEST(AutoLayout, EdgesAndSizesPlaceAViewInItsSuperviewAtItsLayoutPass) {
   rt::AutoreleasePool pool;

@@ -3,21 +3,15 @@
 #include "foundation/values.h"
 #include "uikit/stack_view.h"
 #include "uikit/text_measurer.h"
+#include "constraint_support.h"
 #include "view_support.h"
 
+using testing_support::fix;
+using testing_support::frameOf;
 using testing_support::makeView;
+using testing_support::tie;
 
 namespace {
-
-void activate(id constraint) { send<void>(constraint, "setActive:"_sel, true); }
-
-id tie(id view, SEL a, id other, SEL b, CGFloat constant = 0) {
-  return send<id>(send<id>(view, a), "constraintEqualToAnchor:constant:"_sel, send<id>(other, b), constant);
-}
-
-id fix(id view, SEL dimension, CGFloat constant) {
-  return send<id>(send<id>(view, dimension), "constraintEqualToConstant:"_sel, constant);
-}
 
 Ref<> label(const char* text) {
   Ref<> l = rt::create(objc_getClass("UILabel"));
@@ -37,8 +31,6 @@ Ref<> stackWith(CGRect frame, NSInteger axis, NSInteger alignment, NSInteger dis
   return stack;
 }
 
-CGRect frameOf(id view) { return send<CGRect>(view, "frame"_sel); }
-
 TEST(UIStackView, VerticalCentredEqualSpacingPlacesTwoLabelsAndAnExplicitLeftWins) {
   rt::AutoreleasePool pool;
   uikit::setTextMeasurer(std::make_unique<uikit::FixedAdvanceMeasurer>(0.5, 1.25));
@@ -49,16 +41,16 @@ TEST(UIStackView, VerticalCentredEqualSpacingPlacesTwoLabelsAndAnExplicitLeftWin
   send<void>(stack, "setDistribution:"_sel, UIStackViewDistributionEqualSpacing);
   send<void>(header, "addSubview:"_sel, stack);
   send<void>(stack, "setTranslatesAutoresizingMaskIntoConstraints:"_sel, false);
-  activate(tie(stack, "topAnchor"_sel, header, "topAnchor"_sel, 315));
-  activate(tie(stack, "leftAnchor"_sel, header, "leftAnchor"_sel, 87.5));
-  activate(fix(stack, "widthAnchor"_sel, 225));
-  activate(fix(stack, "heightAnchor"_sel, 80));
+  tie(stack, "topAnchor"_sel, header, "topAnchor"_sel, 315);
+  tie(stack, "leftAnchor"_sel, header, "leftAnchor"_sel, 87.5);
+  fix(stack, "widthAnchor"_sel, 225);
+  fix(stack, "heightAnchor"_sel, 80);
 
   Ref<> title = label("Title");
   Ref<> artist = label("Artist name");
   for (id l : {title.get(), artist.get()}) {
     send<void>(stack, "addArrangedSubview:"_sel, l);
-    activate(fix(l, "heightAnchor"_sel, 30));
+    fix(l, "heightAnchor"_sel, 30);
   }
   EXPECT_FALSE(send<bool>(title, "translatesAutoresizingMaskIntoConstraints"_sel));
   uikit::runLayoutPass();
@@ -67,7 +59,7 @@ TEST(UIStackView, VerticalCentredEqualSpacingPlacesTwoLabelsAndAnExplicitLeftWin
   EXPECT_EQ(frameOf(artist), CGRectMake(65.75, 50, 93.5, 30));
 
   testing::internal::CaptureStderr();
-  activate(tie(title, "leftAnchor"_sel, stack, "leftAnchor"_sel, 6));
+  tie(title, "leftAnchor"_sel, stack, "leftAnchor"_sel, 6);
   uikit::runLayoutPass();
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
   EXPECT_EQ(frameOf(title), CGRectMake(6, 0, 42.5, 30));
@@ -101,8 +93,8 @@ TEST(UIStackView, FillEquallyAndEqualSpacingShareOutTheLength) {
                            {a, b, c});
   CGFloat height = 10;
   for (id v : {a.get(), b.get(), c.get()}) {
-    activate(fix(v, "heightAnchor"_sel, height));
-    activate(fix(v, "widthAnchor"_sel, height * 2));
+    fix(v, "heightAnchor"_sel, height);
+    fix(v, "widthAnchor"_sel, height * 2);
     height += 10;
   }
   uikit::runLayoutPass();

@@ -1,0 +1,26 @@
+#pragma once
+// Helpers for the layout tests: active constraints made through anchors, as the library
+// makes them.
+#include "quartz/geometry.h"
+#include "runtime/runtime.h"
+
+namespace testing_support {
+
+// view.a == other.b + constant, active.
+inline id tie(id view, SEL a, id other, SEL b, CGFloat constant = 0) {
+  id c = send<id>(send<id>(view, a), "constraintEqualToAnchor:constant:"_sel, send<id>(other, b),
+                  constant);
+  send<void>(c, "setActive:"_sel, true);
+  return c;
+}
+
+// view.dimension == constant, active.
+inline id fix(id view, SEL dimension, CGFloat constant) {
+  id c = send<id>(send<id>(view, dimension), "constraintEqualToConstant:"_sel, constant);
+  send<void>(c, "setActive:"_sel, true);
+  return c;
+}
+
+inline CGRect frameOf(id view) { return send<CGRect>(view, "frame"_sel); }
+
+}  // namespace testing_support
