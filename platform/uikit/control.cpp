@@ -50,8 +50,7 @@ void controlTouchCancelled(UIControl* control, id event) {
 void registerControlClasses() {
   using rt::addMethod;
   Class c = objc_getClass("UIControl");
-  addMethod(c, "isEnabled"_sel, rt::fieldGetter<&UIControl::enabled>);
-  addMethod(c, "setEnabled:"_sel, rt::fieldSetter<&UIControl::enabled>);
+  rt::addFieldProperty<&UIControl::enabled>(c, "isEnabled"_sel, "setEnabled:"_sel);
   addMethod(c, "isTracking"_sel, rt::fieldGetter<&UIControl::tracking>);
   addMethod(c, "isTouchInside"_sel, rt::fieldGetter<&UIControl::touchInside>);
   addMethod(c, "beginTrackingWithTouch:withEvent:"_sel, UIControl_beginTracking);

@@ -101,12 +101,9 @@ void registerLabelClasses() {
   addMethod(c, "setFont:"_sel, UILabel_setFont);
   addMethod(c, "textColor"_sel, rt::objectGetter<&UILabel::textColor>);
   addMethod(c, "setTextColor:"_sel, UILabel_setTextColor);
-  addMethod(c, "shadowColor"_sel, rt::objectGetter<&UILabel::shadowColor>);
-  addMethod(c, "setShadowColor:"_sel, rt::objectSetter<&UILabel::shadowColor>);
-  addMethod(c, "shadowOffset"_sel, rt::fieldGetter<&UILabel::shadowOffset>);
-  addMethod(c, "setShadowOffset:"_sel, rt::fieldSetter<&UILabel::shadowOffset>);
-  addMethod(c, "textAlignment"_sel, rt::fieldGetter<&UILabel::textAlignment>);
-  addMethod(c, "setTextAlignment:"_sel, rt::fieldSetter<&UILabel::textAlignment>);
+  rt::addObjectProperty<&UILabel::shadowColor>(c, "shadowColor"_sel, "setShadowColor:"_sel);
+  rt::addFieldProperty<&UILabel::shadowOffset>(c, "shadowOffset"_sel, "setShadowOffset:"_sel);
+  rt::addFieldProperty<&UILabel::textAlignment>(c, "textAlignment"_sel, "setTextAlignment:"_sel);
   addMethod(c, "numberOfLines"_sel, rt::fieldGetter<&UILabel::numberOfLines>);
   addMethod(c, "setNumberOfLines:"_sel, UILabel_setNumberOfLines);
   addMethod(c, "sizeThatFits:"_sel, UILabel_sizeThatFits);
