@@ -36,8 +36,8 @@ namespace rt {
 
 struct Ivar {
   std::string name;
-  const std::type_info* type;
-  std::function<void*(id)> address;
+  const std::type_info* type;  // the type a read yields: the field's, or `id` for a Ref<>
+  std::function<void(id obj, void* out)> load;
 };
 
 // The method cache: a table indexed by selector index, valid while `generation` equals
@@ -159,11 +159,25 @@ void addClassMethod(Class cls, SEL sel, R (*imp)(id, SEL, A...), const char* typ
 
 // Named instance variables. A class declares an ivar by naming a field of its C++ type;
 // a typed read by name walks the class chain and yields nothing when no class declares
-// it or the type differs.
+// it or the type differs. A strong reference field (Ref<U>) reads as an `id`, as an
+// object ivar does on the device.
+template <class Field>
+struct IvarValue {
+  using type = Field;
+  static const Field& get(const Field& field) { return field; }
+};
+template <class U>
+struct IvarValue<Ref<U>> {
+  using type = id;
+  static id get(const Ref<U>& field) { return field.get(); }
+};
+
 template <class T, class Field>
 void addIvar(Class cls, const char* name, Field T::*member) {
-  cls->ivars.push_back(Ivar{name, &typeid(Field), [member](id obj) -> void* {
-                              return &(static_cast<T*>(obj)->*member);
+  using V = typename IvarValue<Field>::type;
+  cls->ivars.push_back(Ivar{name, &typeid(V), [member](id obj, void* out) {
+                              *static_cast<V*>(out) =
+                                  IvarValue<Field>::get(static_cast<T*>(obj)->*member);
                             }});
 }
 
@@ -174,7 +188,7 @@ bool readIvar(id obj, const char* name, V& out) {
   if (!obj) return false;
   const Ivar* ivar = findIvar(obj->isa, name);
   if (!ivar || *ivar->type != typeid(V)) return false;
-  out = *static_cast<V*>(ivar->address(obj));
+  ivar->load(obj, &out);
   return true;
 }
 
