@@ -1,0 +1,89 @@
+#include "prefs/settings_file.h"
+
+#include <plist/plist.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <system_error>
+#include <vector>
+
+namespace prefs {
+
+namespace {
+
+// Settings files are a handful of keys; anything this large is not one.
+constexpr std::uintmax_t kMaxFileSize = 1 << 20;
+
+struct PlistDeleter {
+  void operator()(plist_t node) const { plist_free(node); }
+};
+using PlistPtr = std::unique_ptr<std::remove_pointer_t<plist_t>, PlistDeleter>;
+
+SettingsRead failure(const std::filesystem::path& path, std::string reason) {
+  return SettingsRead{{}, SettingsError{path, std::move(reason)}};
+}
+
+BoolSettings booleansOf(plist_t dict) {
+  BoolSettings values;
+  plist_dict_iter it = nullptr;
+  plist_dict_new_iter(dict, &it);
+  if (!it) return values;
+  for (;;) {
+    char* key = nullptr;
+    plist_t value = nullptr;
+    plist_dict_next_item(dict, it, &key, &value);
+    if (!key) break;
+    if (value && plist_get_node_type(value) == PLIST_BOOLEAN) {
+      uint8_t b = 0;
+      plist_get_bool_val(value, &b);
+      values[key] = b != 0;
+    }
+    free(key);
+  }
+  free(it);
+  return values;
+}
+
+}  // namespace
+
+SettingsRead readSettingsFile(const std::filesystem::path& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return failure(path, "no such file");
+  std::uintmax_t size = std::filesystem::file_size(path, ec);
+  if (ec) return failure(path, "unreadable: " + ec.message());
+  if (size == 0) return failure(path, "empty file");
+  if (size > kMaxFileSize) return failure(path, "too large for a settings file");
+
+  std::ifstream in(path, std::ios::binary);
+  std::vector<char> data(size);
+  if (!in.read(data.data(), std::streamsize(size))) return failure(path, "unreadable");
+
+  plist_t root = nullptr;
+  plist_from_memory(data.data(), uint32_t(data.size()), &root);
+  PlistPtr owner(root);
+  if (!root) return failure(path, "not a property list");
+  if (plist_get_node_type(root) != PLIST_DICT) return failure(path, "top level is not a dictionary");
+  return SettingsRead{booleansOf(root), std::nullopt};
+}
+
+std::optional<SettingsError> writeSettingsFile(const std::filesystem::path& path,
+                                               const BoolSettings& values, PlistFormat format) {
+  PlistPtr dict(plist_new_dict());
+  for (const auto& [key, value] : values) plist_dict_set_item(dict.get(), key.c_str(), plist_new_bool(value));
+  char* bytes = nullptr;
+  uint32_t length = 0;
+  if (format == PlistFormat::Xml)
+    plist_to_xml(dict.get(), &bytes, &length);
+  else
+    plist_to_bin(dict.get(), &bytes, &length);
+  std::unique_ptr<char, void (*)(void*)> owner(bytes, free);
+  if (!bytes) return SettingsError{path, "could not encode the property list"};
+
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  if (!out.write(bytes, length) || !out.flush()) return SettingsError{path, "could not write the file"};
+  return std::nullopt;
+}
+
+}  // namespace prefs

@@ -1,0 +1,35 @@
+#pragma once
+// Settings files: a property list (XML or binary) whose top level is a dictionary. Only
+// boolean values count as settings; a key with any other value is treated as not stored.
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+
+namespace prefs {
+
+using BoolSettings = std::map<std::string, bool, std::less<>>;
+
+// Why a settings file could not be used.
+struct SettingsError {
+  std::filesystem::path path;
+  std::string reason;
+
+  std::string message() const { return path.string() + ": " + reason; }
+};
+
+struct SettingsRead {
+  BoolSettings values;                // empty when the file could not be used
+  std::optional<SettingsError> error;  // set when the file is missing, unreadable or malformed
+};
+
+// Never throws and never trusts the file: anything wrong yields no values and an error.
+SettingsRead readSettingsFile(const std::filesystem::path& path);
+
+enum class PlistFormat { Xml, Binary };
+
+std::optional<SettingsError> writeSettingsFile(const std::filesystem::path& path,
+                                               const BoolSettings& values,
+                                               PlistFormat format = PlistFormat::Xml);
+
+}  // namespace prefs

@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+#include <plist/plist.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "foundation/values.h"
+#include "prefs/preferences.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class PreferencesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "lv-prefs-test-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    dir_ = pattern;
+    prefs::setSettingsDirectory(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  fs::path file(const char* identifier = "com.example.tweak") const {
+    return dir_ / (std::string(identifier) + ".plist");
+  }
+
+  void writeRaw(const std::string& bytes, const char* identifier = "com.example.tweak") const {
+    std::ofstream(file(identifier), std::ios::binary) << bytes;
+  }
+
+  // Registers `key` with `def` against a fresh preferences object; returns what the
+  // global holds afterwards (it starts as the opposite of the default).
+  bool registered(const char* key, bool def, const char* identifier = "com.example.tweak") const {
+    rt::AutoreleasePool pool;
+    Ref<> p = rt::create(objc_getClass("HBPreferences"), "initWithIdentifier:"_sel, fnd::string(identifier));
+    bool global = !def;
+    send<void>(p, "registerBool:default:forKey:"_sel, &global, def, fnd::string(key));
+    return global;
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(PreferencesTest, StoredBooleansInXmlAndBinaryWinOverDefaults) {
+  ASSERT_FALSE(prefs::writeSettingsFile(file(), {{"kEnabled", true}, {"ShowBackground", false}},
+                                        prefs::PlistFormat::Xml));
+  EXPECT_TRUE(registered("kEnabled", false));
+  EXPECT_FALSE(registered("ShowBackground", true));
+  EXPECT_TRUE(registered("HapticFeedback", true)) << "not stored: the default";
+  EXPECT_FALSE(registered("ShowTime", false));
+
+  ASSERT_FALSE(prefs::writeSettingsFile(file("com.example.binary"), {{"kEnabled", true}},
+                                        prefs::PlistFormat::Binary));
+  std::ifstream in(file("com.example.binary"), std::ios::binary);
+  std::string head(8, '\0');
+  in.read(head.data(), 8);
+  EXPECT_EQ(head, "bplist00");
+  EXPECT_TRUE(registered("kEnabled", false, "com.example.binary"));
+}
+
+TEST_F(PreferencesTest, NonBooleanValuesCountAsNotStored) {
+  writeRaw(R"(<?xml version="1.0" encoding="UTF-8"?>
+<plist version="1.0"><dict>
+  <key>kEnabled</key><string>true</string>
+  <key>ShowTime</key><integer>1</integer>
+  <key>CenterLabel</key><dict><key>x</key><true/></dict>
+  <key>HapticFeedback</key><false/>
+</dict></plist>)");
+  EXPECT_FALSE(registered("kEnabled", false));
+  EXPECT_FALSE(registered("ShowTime", false));
+  EXPECT_TRUE(registered("CenterLabel", true));
+  EXPECT_FALSE(registered("HapticFeedback", true)) << "the one boolean is still read";
+}
+
+TEST_F(PreferencesTest, UnusableFilesCountAsNothingStored) {
+  const std::string cases[] = {
+      "",
+      "not a property list at all",
+      R"(<?xml version="1.0"?><plist version="1.0"><dict><key>kEnabled</key><true/>)",
+      R"(<?xml version="1.0"?><plist version="1.0"><array><true/></array></plist>)",
+      std::string("bplist00\xd1\x01\x02", 10),
+      std::string("bplist00") + std::string(40, '\xff'),
+  };
+  for (const std::string& bytes : cases) {
+    writeRaw(bytes);
+    EXPECT_FALSE(registered("kEnabled", false)) << "file: " << bytes;
+    EXPECT_TRUE(registered("ShowBackground", true));
+    prefs::SettingsRead read = prefs::readSettingsFile(file());
+    EXPECT_TRUE(read.values.empty());
+    EXPECT_TRUE(read.error.has_value());
+  }
+  fs::remove(file());
+  fs::create_directory(file());
+  EXPECT_FALSE(registered("kEnabled", false)) << "a folder where the file should be";
+  EXPECT_EQ(prefs::readSettingsFile(file()).error->reason, "no such file");
+}
+
+TEST_F(PreferencesTest, BadIdentifiersAndArgumentsAreHarmless) {
+  rt::AutoreleasePool pool;
+  Class cls = objc_getClass("HBPreferences");
+  long before = rt::liveObjectCount();
+  EXPECT_EQ(rt::create(cls, "initWithIdentifier:"_sel, nil).get(), nil);
+  for (const char* bad : {"", "..", "../escape", "a/b"})
+    EXPECT_EQ(rt::create(cls, "initWithIdentifier:"_sel, fnd::string(bad)).get(), nil) << bad;
+  EXPECT_EQ(rt::liveObjectCount(), before + 4) << "only the autoreleased identifiers are alive";
+
+  Ref<> p = rt::create(cls, "initWithIdentifier:"_sel, fnd::string("com.example.tweak"));
+  send<void>(p, "registerBool:default:forKey:"_sel, static_cast<bool*>(nullptr), true, fnd::string("k"));
+  bool global = false;
+  send<void>(p, "registerBool:default:forKey:"_sel, &global, true, nil);
+  EXPECT_TRUE(global);
+}
+
+TEST_F(PreferencesTest, NoSettingsFolderMeansNothingStored) {
+  ASSERT_FALSE(prefs::writeSettingsFile(file(), {{"kEnabled", true}}));
+  prefs::setSettingsDirectory({});
+  EXPECT_TRUE(prefs::settingsFile("com.example.tweak").empty());
+  EXPECT_FALSE(registered("kEnabled", false));
+}
+
+}  // namespace
