@@ -7,12 +7,14 @@
 #include "foundation/perform_requests.h"
 #include "foundation/scanner.h"
 #include "foundation/values.h"
+#include "prefs/preferences.h"
 #include "quartz/classes.h"
 #include "uikit/application.h"
 #include "uikit/application_notifications.h"
 #include "uikit/auto_layout.h"
 #include "uikit/color.h"
 #include "uikit/control.h"
+#include "uikit/device.h"
 #include "uikit/feedback_generator.h"
 #include "uikit/font.h"
 #include "uikit/gesture_recognizer.h"
@@ -21,6 +23,7 @@
 #include "uikit/label.h"
 #include "uikit/layout_constraint.h"
 #include "uikit/responder.h"
+#include "uikit/screen.h"
 #include "uikit/scroll_view.h"
 #include "uikit/stack_view.h"
 #include "uikit/touch.h"
@@ -58,6 +61,9 @@ __attribute__((constructor(101))) void registerPlatformClasses() {
   uikit::registerHitTesting();
   uikit::registerGestureClasses();
   uikit::registerControlClasses();
+  uikit::registerScreenClasses();
+  uikit::registerDeviceClasses();
+  prefs::registerPreferencesClasses();
 }
 
 }  // namespace
