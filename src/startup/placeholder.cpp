@@ -1,1 +1,0 @@
-extern "C" int lumivane_placeholder = 0;

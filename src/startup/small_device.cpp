@@ -1,0 +1,8 @@
+#include "quartz/geometry.h"
+#include "startup/globals.h"
+
+bool isSmallDeviceSB() {
+  id screen = send<id>(objc_getClass("UIScreen"), "mainScreen"_sel);
+  CGRect native = send<CGRect>(screen, "nativeBounds"_sel);
+  return native.size.width <= 750.0;
+}
