@@ -1,0 +1,12 @@
+#pragma once
+#include <stdexcept>
+#include <string>
+
+namespace host {
+
+// Why the host could not boot: bad options, or the library would not load.
+struct BootError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+}  // namespace host

@@ -1,0 +1,61 @@
+#pragma once
+// The simulated device with its SpringBoard process, booted once per process:
+//
+//   host::BootOptions options;
+//   options.profile = "small-phone";
+//   options.settings = {{"kEnabled", true}};
+//   options.without = {"CSFocusActivityView"};
+//   std::unique_ptr<host::Device> device = host::Device::boot(options);
+//   bool on = device->library().global<bool>("enabled");
+//
+// Booting applies the profile (main screen and device), stores the settings in a fresh
+// settings folder of its own, registers the host's classes (minus those left out), then
+// loads liblumivane.so, whose two initialisers run as the device's loader runs them.
+// Bad options or a library that will not load throw BootError before anything is done,
+// where they can be told apart beforehand.
+#include <filesystem>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "host/installation_report.h"
+#include "host/library.h"
+#include "host/method_snapshot.h"
+#include "host/profiles.h"
+#include "prefs/settings_file.h"
+
+namespace host {
+
+struct BootOptions {
+  std::string profile = "phone";
+  std::string systemVersion;     // empty: the profile's
+  prefs::BoolSettings settings;  // stored values; a key not given is not stored
+  std::set<std::string, std::less<>> without;  // host classes left out
+  bool mainScreen = true;        // false: the device has no main screen
+};
+
+class Device {
+ public:
+  static std::unique_ptr<Device> boot(const BootOptions& options);
+  ~Device();
+  Device(const Device&) = delete;
+  Device& operator=(const Device&) = delete;
+
+  const DeviceProfile& profile() const { return profile_; }
+  const std::filesystem::path& settingsDirectory() const { return settingsDirectory_; }
+  const Library& library() const { return library_; }
+  const MethodSnapshot& methodsBeforeLoad() const { return methodsBeforeLoad_; }
+  std::vector<InstallationRow> installationReport() const;
+
+ private:
+  Device(const DeviceProfile& profile, std::filesystem::path settingsDirectory,
+         MethodSnapshot methodsBeforeLoad, Library library);
+
+  const DeviceProfile& profile_;
+  std::filesystem::path settingsDirectory_;  // removed with the device
+  MethodSnapshot methodsBeforeLoad_;
+  Library library_;
+};
+
+}  // namespace host

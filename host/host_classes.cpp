@@ -1,0 +1,52 @@
+#include "host/host_classes.h"
+
+#include "host/cover_sheet_classes.h"
+#include "host/media_views.h"
+#include "host/springboard_classes.h"
+
+namespace host {
+
+namespace {
+
+constexpr HostClass kHostClasses[] = {
+    {"SpringBoard", registerSpringBoard},
+    {"SBApplication", registerSBApplication},
+    {"SBMediaController", registerSBMediaController},
+    {"SBLockScreenManager", registerSBLockScreenManager},
+    {"CSCoverSheetView", registerCSCoverSheetView},
+    {"CSCombinedListViewController", registerCSCombinedListViewController},
+    {"CSFocusActivityView", registerCSFocusActivityView},
+    {"CSAdjunctItemView", registerCSAdjunctItemView},
+    {"CSMediaControlsViewController", registerCSMediaControlsViewController},
+    {"PLPlatterView", registerPLPlatterView},
+    {"MTMaterialView", registerMTMaterialView},
+    {"_UILegibilitySettings", registerUILegibilitySettings},
+    {"_UIBackdropView", registerUIBackdropView},
+    {"_UIBackdropViewSettingsATVSemiDark", registerUIBackdropViewSettingsATVSemiDark},
+    {"MRUNowPlayingView", registerMRUNowPlayingView},
+    {"MRUNowPlayingControlsView", registerMRUNowPlayingControlsView},
+    {"MRUNowPlayingHeaderView", registerMRUNowPlayingHeaderView},
+    {"MRUNowPlayingTransportControlsView", registerMRUNowPlayingTransportControlsView},
+    {"MRUNowPlayingTimeControlsView", registerMRUNowPlayingTimeControlsView},
+    {"MRUNowPlayingLabelView", registerMRUNowPlayingLabelView},
+    {"MRUArtworkView", registerMRUArtworkView},
+    {"MRUNowPlayingRoutingButton", registerMRUNowPlayingRoutingButton},
+    {"MRUMediaSuggestionsView", registerMRUMediaSuggestionsView},
+};
+
+}  // namespace
+
+std::span<const HostClass> hostClasses() { return kHostClasses; }
+
+bool isHostClass(std::string_view name) {
+  for (const HostClass& c : kHostClasses)
+    if (c.name == name) return true;
+  return false;
+}
+
+void registerHostClasses(const std::set<std::string, std::less<>>& without) {
+  for (const HostClass& c : kHostClasses)
+    if (!without.contains(c.name)) c.registerClass();
+}
+
+}  // namespace host

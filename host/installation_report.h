@@ -1,0 +1,25 @@
+#pragma once
+// Which rows of the library's installation tables took effect on the host's classes.
+#include <string>
+#include <vector>
+
+#include "host/library.h"
+#include "host/method_snapshot.h"
+
+namespace host {
+
+struct InstallationRow {
+  int group;
+  int row;
+  InstallKind kind;
+  std::string className;
+  std::string name;
+  // A property: declared on the class (with its accessors, where the row adds them). A
+  // method: the class itself has it. A replacement: its slot holds what the class ran
+  // before the library was loaded.
+  bool installed;
+};
+
+std::vector<InstallationRow> installationReport(const Library& library, const MethodSnapshot& before);
+
+}  // namespace host

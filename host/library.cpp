@@ -1,0 +1,47 @@
+#include "host/library.h"
+
+#include <dlfcn.h>
+
+#include <string>
+
+namespace host {
+
+Library Library::load() {
+  void* handle = dlopen(LV_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
+  if (!handle) {
+    const char* why = dlerror();
+    throw BootError(std::string("cannot load the library: ") + (why ? why : LV_LIBRARY_PATH));
+  }
+  return Library(handle);
+}
+
+void* Library::symbol(const char* name) const { return dlsym(handle_, name); }
+
+void* Library::requireSymbol(const char* name) const {
+  void* address = symbol(name);
+  if (!address) rt::fatal(std::string("the library exports no symbol ") + name);
+  return address;
+}
+
+GlobalValue Library::value(const ExportedGlobal& g) const {
+  switch (g.type) {
+    case GlobalType::Bool: return global<bool>(g.name);
+    case GlobalType::Double: return global<double>(g.name);
+    case GlobalType::Object: return global<id>(g.name);
+  }
+  return false;
+}
+
+bool Library::isSmallDeviceSB() const {
+  auto fn = reinterpret_cast<bool (*)()>(requireSymbol("isSmallDeviceSB"));
+  return fn();
+}
+
+std::span<const InstallRecord> Library::installRecords() const {
+  auto fn = reinterpret_cast<InstallRecordsFunction>(requireSymbol("lvInstallRecords"));
+  size_t count = 0;
+  const InstallRecord* records = fn(&count);
+  return {records, count};
+}
+
+}  // namespace host

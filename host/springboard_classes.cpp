@@ -1,0 +1,57 @@
+#include "host/springboard_classes.h"
+
+#include "foundation/values.h"
+#include "host/class_helpers.h"
+
+namespace host {
+
+namespace {
+
+void SpringBoard_applicationDidFinishLaunching(id self, SEL, id) {
+  static_cast<SpringBoard*>(self)->finishedLaunching = true;
+}
+
+void SpringBoard_launchApplication(id self, SEL, id identifier, bool suspended) {
+  if (!identifier) return;
+  static_cast<SpringBoard*>(self)->launches.push_back({fnd::utf8(identifier), suspended});
+}
+
+void SBMediaController_setNowPlayingInfo(id self, SEL, id info) {
+  static_cast<SBMediaController*>(self)->nowPlayingInfo = info;
+}
+
+void SBLockScreenManager_requestsUnlock(id self, SEL) {
+  ++static_cast<SBLockScreenManager*>(self)->unlockRequests;
+}
+
+}  // namespace
+
+void registerSpringBoard() {
+  Class cls = rt::defineClass<SpringBoard>("SpringBoard", objc_getClass("UIApplication"));
+  rt::addMethod(cls, "applicationDidFinishLaunching:"_sel, SpringBoard_applicationDidFinishLaunching);
+  rt::addMethod(cls, "launchApplicationWithIdentifier:suspended:"_sel, SpringBoard_launchApplication);
+}
+
+void registerSBApplication() {
+  Class cls = rt::defineClass<SBApplication>("SBApplication", rt::rootClass());
+  rt::addMethod(cls, "bundleIdentifier"_sel, objectGetter<&SBApplication::bundleIdentifier>);
+  rt::addMethod(cls, "setBundleIdentifier:"_sel, objectSetter<&SBApplication::bundleIdentifier>);
+}
+
+void registerSBMediaController() {
+  Class cls = rt::defineClass<SBMediaController>("SBMediaController", rt::rootClass());
+  rt::addClassMethod(cls, "sharedInstance"_sel, sharedInstance<"SBMediaController">);
+  rt::addMethod(cls, "setNowPlayingInfo:"_sel, SBMediaController_setNowPlayingInfo);
+  rt::addMethod(cls, "nowPlayingInfo"_sel, objectGetter<&SBMediaController::nowPlayingInfo>);
+  rt::addMethod(cls, "nowPlayingApplication"_sel, objectGetter<&SBMediaController::nowPlayingApplication>);
+  rt::addMethod(cls, "setNowPlayingApplication:"_sel, objectSetter<&SBMediaController::nowPlayingApplication>);
+}
+
+void registerSBLockScreenManager() {
+  Class cls = rt::defineClass<SBLockScreenManager>("SBLockScreenManager", rt::rootClass());
+  rt::addClassMethod(cls, "sharedInstance"_sel, sharedInstance<"SBLockScreenManager">);
+  rt::addMethod(cls, "lockScreenViewControllerRequestsUnlock"_sel, SBLockScreenManager_requestsUnlock);
+  rt::addMethod(cls, "unlockRequests"_sel, fieldGetter<&SBLockScreenManager::unlockRequests>);
+}
+
+}  // namespace host

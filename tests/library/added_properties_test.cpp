@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include "boot_helpers.h"
+
+namespace {
+
+using testing_support::bootEnabled;
+
+id get(id obj, const char* getter) { return send<id>(obj, sel_registerName(getter)); }
+void set(id obj, const char* setter, id value) { send<void>(obj, sel_registerName(setter), value); }
+
+TEST(AddedProperties, DeclaredWithTheirAttributesAndAccessorTypes) {
+  auto device = bootEnabled();
+  Class cover = objc_getClass("CSCoverSheetView");
+  Class header = objc_getClass("MRUNowPlayingHeaderView");
+  EXPECT_STREQ(property_getAttributes(class_getProperty(cover, "lumivaneArtworkBackgroundImageView")),
+               "T@\"UIImageView\",N,V_lumivaneArtworkBackgroundImageView");
+  EXPECT_STREQ(property_getAttributes(class_getProperty(cover, "lumivaneArtworkBackgroundView")),
+               "T@\"UIView\",N,V_lumivaneArtworkBackgroundView");
+  EXPECT_STREQ(property_getAttributes(class_getProperty(header, "labelStackView")), "T@\"UIStackView\",&,N");
+  EXPECT_STREQ(property_getAttributes(class_getProperty(objc_getClass("MRUNowPlayingTimeControlsView"), "rightTime")),
+               "T@\"CBAutoScrollLabel\",&,N");
+  EXPECT_STREQ(method_getTypeEncoding(class_getInstanceMethod(header, "titleLabel"_sel)), "@@:");
+  EXPECT_STREQ(method_getTypeEncoding(class_getInstanceMethod(header, "setTitleLabel:"_sel)), "v@:@");
+  EXPECT_STREQ(method_getTypeEncoding(class_getInstanceMethod(header, "centreFrame"_sel)), "v@:");
+}
+
+TEST(AddedProperties, ValuesArePerInstanceAndPerProperty) {
+  auto device = bootEnabled();
+  Ref<> a = rt::create("MRUNowPlayingHeaderView");
+  Ref<> b = rt::create("MRUNowPlayingHeaderView");
+  Ref<> title = rt::create(rt::rootClass());
+  Ref<> artist = rt::create(rt::rootClass());
+
+  EXPECT_EQ(get(a, "titleLabel"), nil);
+  set(a, "setTitleLabel:", title);
+  set(b, "setTitleLabel:", artist);
+  set(a, "setArtistLabel:", artist);
+  EXPECT_EQ(get(a, "titleLabel"), title.get());
+  EXPECT_EQ(get(b, "titleLabel"), artist.get());
+  EXPECT_EQ(get(a, "artistLabel"), artist.get());
+  EXPECT_EQ(get(a, "labelStackView"), nil);
+  EXPECT_EQ(get(b, "artistLabel"), nil);
+
+  set(a, "setTitleLabel:", nil);
+  EXPECT_EQ(get(a, "titleLabel"), nil);
+  EXPECT_EQ(get(a, "artistLabel"), artist.get()) << "removing one leaves the other";
+  EXPECT_EQ(title->refcount, 1u) << "nil released the old value";
+}
+
+TEST(AddedProperties, ValuesAreStrongAndDieWithTheirInstance) {
+  auto device = bootEnabled();
+  long before = rt::liveObjectCount();
+  {
+    Ref<> cover = rt::create("CSCoverSheetView");
+    Ref<> controls = rt::create("MRUNowPlayingTimeControlsView");
+    set(cover, "setLumivaneArtworkBackgroundView:", rt::create(rt::rootClass()));
+    set(cover, "setLumivaneArtworkBackgroundImageView:", rt::create(rt::rootClass()));
+    set(controls, "setLeftTime:", rt::create(rt::rootClass()));
+    set(controls, "setRightTime:", rt::create(rt::rootClass()));
+    EXPECT_NE(get(cover, "lumivaneArtworkBackgroundView"), nil) << "held by the instance alone";
+    EXPECT_NE(get(controls, "rightTime"), nil);
+    EXPECT_EQ(rt::liveObjectCount(), before + 6);
+  }
+  EXPECT_EQ(rt::liveObjectCount(), before);
+}
+
+TEST(AddedProperties, FirstGroupPropertiesExistWithoutEnabled) {
+  auto device = testing_support::bootWith({});
+  Ref<> cover = rt::create("CSCoverSheetView");
+  Ref<> view = rt::create(rt::rootClass());
+  set(cover, "setLumivaneArtworkBackgroundImageView:", view);
+  EXPECT_EQ(get(cover, "lumivaneArtworkBackgroundImageView"), view.get());
+  EXPECT_FALSE(class_respondsToSelector(objc_getClass("MRUNowPlayingHeaderView"), "titleLabel"_sel));
+}
+
+}  // namespace

@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+
+#include "boot_helpers.h"
+#include "foundation/values.h"
+#include "host/host_classes.h"
+#include "host/media_views.h"
+#include "host/settings.h"
+#include "prefs/preferences.h"
+
+namespace {
+
+host::BootOptions optionsFor(std::string profile) {
+  host::BootOptions options;
+  options.profile = std::move(profile);
+  return options;
+}
+
+TEST(DeviceBoot, BadOptionsAreRefusedBeforeAnythingHappens) {
+  host::BootOptions options;
+  options.profile = "watch";
+  EXPECT_THROW(host::Device::boot(options), host::BootError);
+  options = {};
+  options.without = {"NoSuchClass"};
+  EXPECT_THROW(host::Device::boot(options), host::BootError);
+  options = {};
+  options.settings = {{"kEnabld", true}};
+  EXPECT_THROW(host::Device::boot(options), host::BootError);
+  EXPECT_EQ(objc_getClass("SpringBoard"), nullptr) << "nothing registered yet";
+
+  auto device = host::Device::boot({});
+  EXPECT_NE(objc_getClass("SpringBoard"), nullptr);
+  EXPECT_THROW(host::Device::boot({}), host::BootError) << "one device per process";
+}
+
+TEST(DeviceBoot, TabletProfileDrivesScreenAndDevice) {
+  host::BootOptions options = optionsFor("tablet");
+  options.systemVersion = "14.8.1";
+  auto device = host::Device::boot(options);
+  id screen = send<id>(objc_getClass("UIScreen"), "mainScreen"_sel);
+  EXPECT_EQ(send<CGRect>(screen, "nativeBounds"_sel), CGRectMake(0, 0, 1620, 2160));
+  EXPECT_EQ(send<CGRect>(screen, "bounds"_sel), CGRectMake(0, 0, 810, 1080));
+  id uiDevice = send<id>(objc_getClass("UIDevice"), "currentDevice"_sel);
+  EXPECT_EQ(fnd::utf8(send<id>(uiDevice, "systemVersion"_sel)), "14.8.1");
+  EXPECT_EQ(send<NSInteger>(uiDevice, "userInterfaceIdiom"_sel), 1);
+  EXPECT_FALSE(device->library().isSmallDeviceSB());
+}
+
+TEST(DeviceBoot, SettingsLiveInAFolderOfTheirOwn) {
+  std::filesystem::path folder;
+  {
+    auto device = testing_support::bootWith({{"kEnabled", true}, {"ShowTime", false}});
+    folder = device->settingsDirectory();
+    EXPECT_EQ(prefs::settingsDirectory(), folder);
+    prefs::SettingsRead stored = prefs::readSettingsFile(prefs::settingsFile(host::kPreferencesIdentifier));
+    EXPECT_EQ(stored.values, (prefs::BoolSettings{{"kEnabled", true}, {"ShowTime", false}}));
+  }
+  EXPECT_FALSE(std::filesystem::exists(folder)) << "removed with the device";
+}
+
+TEST(DeviceBoot, HostClassesHaveDeviceLikeSuperclasses) {
+  auto device = host::Device::boot({});
+  auto superclassName = [](const char* name) { return std::string(class_getName(class_getSuperclass(objc_getClass(name)))); };
+  EXPECT_EQ(superclassName("SpringBoard"), "UIApplication");
+  EXPECT_EQ(superclassName("MRUNowPlayingTimeControlsView"), "UIControl");
+  EXPECT_EQ(superclassName("MRUArtworkView"), "UIView");
+  EXPECT_EQ(superclassName("CSMediaControlsViewController"), "UIViewController");
+  EXPECT_EQ(superclassName("SBMediaController"), "NSObject");
+  for (const host::HostClass& c : host::hostClasses())
+    EXPECT_NE(objc_getClass(std::string(c.name).c_str()), nullptr) << c.name;
+
+  id media = send<id>(objc_getClass("SBMediaController"), "sharedInstance"_sel);
+  EXPECT_EQ(send<id>(objc_getClass("SBMediaController"), "sharedInstance"_sel), media);
+  EXPECT_EQ(send<id>(media, "nowPlayingApplication"_sel), nil) << "nothing plays";
+}
+
+TEST(DeviceBoot, TimeControlsWriteTheirTexts) {
+  EXPECT_EQ(host::elapsedTimeText(0), "0:00");
+  EXPECT_EQ(host::elapsedTimeText(65.9), "1:05");
+  EXPECT_EQ(host::remainingTimeText(215), "-3:35");
+  EXPECT_EQ(host::remainingTimeText(-2), "-0:00");
+  EXPECT_EQ(host::elapsedTimeText(std::nan("")), "0:00");
+}
+
+}  // namespace

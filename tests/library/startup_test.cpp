@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "boot_helpers.h"
+
+namespace {
+
+using testing_support::bootEnabled;
+using testing_support::bootWith;
+
+// The installation order: "group.row kind class name".
+const std::vector<std::string> kFirstGroup = {
+    "1.1 property CSCoverSheetView lumivaneArtworkBackgroundImageView",
+    "1.2 method CSCoverSheetView lumivaneArtworkBackgroundImageView",
+    "1.3 method CSCoverSheetView setLumivaneArtworkBackgroundImageView:",
+    "1.4 property CSCoverSheetView lumivaneArtworkBackgroundView",
+    "1.5 method CSCoverSheetView lumivaneArtworkBackgroundView",
+    "1.6 method CSCoverSheetView setLumivaneArtworkBackgroundView:",
+    "1.7 replacement CSCombinedListViewController _listViewDefaultContentInsets",
+    "1.8 replacement CSFocusActivityView initWithFrame:",
+    "1.9 replacement CSCoverSheetView initWithFrame:",
+    "1.10 replacement CSAdjunctItemView removeFromSuperview",
+    "1.11 replacement SBMediaController setNowPlayingInfo:",
+    "1.12 replacement SpringBoard applicationDidFinishLaunching:",
+};
+
+const std::vector<std::string> kSecondGroup = {
+    "2.1 replacement _UILegibilitySettings style",
+    "2.2 replacement CSMediaControlsViewController _suggestedFrameForMediaControls",
+    "2.3 replacement CSMediaControlsViewController _preferredMediaRemoteHeight",
+    "2.4 replacement MRUNowPlayingControlsView setNeedsLayout",
+    "2.5 replacement MRUNowPlayingControlsView setFrame:",
+    "2.6 property MRUNowPlayingHeaderView labelStackView",
+    "2.7 property MRUNowPlayingHeaderView titleLabel",
+    "2.8 property MRUNowPlayingHeaderView artistLabel",
+    "2.9 replacement MRUNowPlayingHeaderView layoutSubviews",
+    "2.10 replacement MRUNowPlayingHeaderView setFrame:",
+    "2.11 method MRUNowPlayingHeaderView addLVLabels",
+    "2.12 method MRUNowPlayingHeaderView centreFrame",
+    "2.13 method MRUNowPlayingHeaderView centreFrameWithoutAnimation",
+    "2.14 method MRUNowPlayingHeaderView addGestures",
+    "2.15 method MRUNowPlayingHeaderView openNowPlayingApplication",
+    "2.16 replacement MRUNowPlayingTransportControlsView setFrame:",
+    "2.17 property MRUNowPlayingTimeControlsView leftTime",
+    "2.18 property MRUNowPlayingTimeControlsView rightTime",
+    "2.19 replacement MRUNowPlayingTimeControlsView setFrame:",
+    "2.20 replacement MRUNowPlayingTimeControlsView setNeedsLayout",
+    "2.21 replacement MRUNowPlayingTimeControlsView initWithFrame:primaryAction:",
+    "2.22 replacement MRUNowPlayingTimeControlsView layoutSubviews",
+    "2.23 replacement MRUNowPlayingTimeControlsView beginTrackingWithTouch:withEvent:",
+    "2.24 replacement MRUNowPlayingTimeControlsView continueTrackingWithTouch:withEvent:",
+    "2.25 replacement MRUNowPlayingTimeControlsView endTrackingWithTouch:withEvent:",
+    "2.26 replacement MRUNowPlayingTimeControlsView pointInside:withEvent:",
+    "2.27 replacement MRUNowPlayingTimeControlsView setElapsedTimeFactor:",
+    "2.28 replacement MRUNowPlayingTimeControlsView updateElapsedTime",
+    "2.29 method MRUNowPlayingTimeControlsView addLVTimes",
+    "2.30 method MRUNowPlayingTimeControlsView adjustSizeOfTrack",
+    "2.31 method MRUNowPlayingTimeControlsView setMaskedCornersForSlider",
+    "2.32 method MRUNowPlayingTimeControlsView animateTrackToLarge",
+    "2.33 method MRUNowPlayingTimeControlsView animateTrackToSmall",
+    "2.34 replacement MRUNowPlayingLabelView didMoveToWindow",
+    "2.35 method MRUNowPlayingLabelView addGestures",
+    "2.36 method MRUNowPlayingLabelView openNowPlayingApplication",
+    "2.37 replacement MRUNowPlayingLabelView setFrame:",
+    "2.38 replacement MRUArtworkView didMoveToWindow",
+    "2.39 replacement MRUArtworkView layoutSubviews",
+    "2.40 replacement MRUArtworkView updateVisibility",
+    "2.41 replacement MRUArtworkView setFrame:",
+    "2.42 method MRUArtworkView addGestures",
+    "2.43 method MRUArtworkView handleTap",
+    "2.44 method MRUArtworkView handleAnimation",
+    "2.45 replacement CSAdjunctItemView initWithFrame:",
+    "2.46 replacement MRUNowPlayingRoutingButton setFrame:",
+    "2.47 replacement PLPlatterView _configureBackgroundView:",
+    "2.48 replacement MTMaterialView setFrame:",
+    "2.49 replacement MRUNowPlayingView didMoveToWindow",
+    "2.50 method MRUNowPlayingView addGestures",
+    "2.51 method MRUNowPlayingView play",
+    "2.52 replacement MRUMediaSuggestionsView setFrame:",
+};
+
+std::string describe(const host::InstallationRow& r) {
+  return std::to_string(r.group) + "." + std::to_string(r.row) + " " + installKindName(r.kind) +
+         " " + r.className + " " + r.name;
+}
+
+std::vector<std::string> rows(const host::Device& device, bool installed) {
+  std::vector<std::string> out;
+  for (const host::InstallationRow& r : device.installationReport())
+    if (r.installed == installed) out.push_back(describe(r));
+  return out;
+}
+
+std::vector<std::string> allRows() {
+  std::vector<std::string> all = kFirstGroup;
+  all.insert(all.end(), kSecondGroup.begin(), kSecondGroup.end());
+  return all;
+}
+
+TEST(Startup, NothingStoredInstallsExactlyTheFirstGroup) {
+  auto device = bootWith({});
+  const host::Library& lib = device->library();
+  EXPECT_EQ(rows(*device, true), kFirstGroup);
+  EXPECT_EQ(rows(*device, false), kSecondGroup);
+
+  EXPECT_FALSE(lib.global<bool>("enabled"));
+  EXPECT_TRUE(lib.global<bool>("ShowBackground"));
+  EXPECT_FALSE(lib.global<bool>("ShowTime"));
+  EXPECT_TRUE(lib.global<bool>("CenterLabel"));
+  EXPECT_TRUE(lib.global<bool>("HapticFeedback"));
+
+  Ref<> settings = rt::create("_UILegibilitySettings");
+  EXPECT_EQ(send<NSInteger>(settings, "style"_sel), 2) << "the host's own style";
+}
+
+TEST(Startup, EnabledInstallsBothGroupsInOrder) {
+  auto device = bootEnabled();
+  EXPECT_TRUE(device->library().global<bool>("enabled"));
+  EXPECT_EQ(rows(*device, true), allRows());
+  EXPECT_TRUE(rows(*device, false).empty());
+}
+
+TEST(Startup, OtherSettingsAreReadWhateverEnabledSays) {
+  auto device = bootWith({{"ShowBackground", false}, {"ShowTime", true}, {"HapticFeedback", false}});
+  const host::Library& lib = device->library();
+  EXPECT_FALSE(lib.global<bool>("enabled"));
+  EXPECT_FALSE(lib.global<bool>("ShowBackground"));
+  EXPECT_TRUE(lib.global<bool>("ShowTime"));
+  EXPECT_TRUE(lib.global<bool>("CenterLabel"));
+  EXPECT_FALSE(lib.global<bool>("HapticFeedback"));
+}
+
+TEST(Startup, GlobalsStartAtTheirInitialValues) {
+  auto device = bootEnabled();
+  const host::Library& lib = device->library();
+  for (const char* name : {"headerView", "coverSheetView", "adjunctItemView", "mruLabel"})
+    EXPECT_EQ(lib.global<id>(name), nil) << name;
+  EXPECT_EQ(lib.global<double>("dFrameHeight"), 70);
+  EXPECT_EQ(lib.global<double>("dFrameWidth"), 70);
+  EXPECT_EQ(lib.global<double>("dOriginX"), 0);
+  EXPECT_EQ(lib.global<double>("dOriginY"), 310);
+  for (const char* name : {"Expanded", "HfirstTimeLoaded", "LfirstTimeLoaded", "TfirstTimeLoaded",
+                           "firstTimeLoaded", "NfirstTimeLoaded"})
+    EXPECT_FALSE(lib.global<bool>(name)) << name;
+  EXPECT_EQ(lib.symbol("controlsWidth"), nullptr) << "private to the library";
+}
+
+TEST(Startup, HostWithoutFocusActivityViewLoadsTheRest) {
+  auto device = bootWith({{"kEnabled", true}}, {"CSFocusActivityView"});
+  std::vector<std::string> expected = allRows();
+  std::erase(expected, "1.8 replacement CSFocusActivityView initWithFrame:");
+  EXPECT_EQ(rows(*device, true), expected);
+  EXPECT_EQ(rows(*device, false), std::vector<std::string>{"1.8 replacement CSFocusActivityView initWithFrame:"});
+}
+
+TEST(Startup, HostWithoutArtworkViewLoadsTheRest) {
+  auto device = bootWith({{"kEnabled", true}}, {"MRUArtworkView", "SpringBoard"});
+  std::vector<std::string> missing;
+  for (const std::string& row : allRows())
+    if (row.find(" MRUArtworkView ") != std::string::npos || row.find(" SpringBoard ") != std::string::npos)
+      missing.push_back(row);
+  ASSERT_EQ(missing.size(), 8u);
+  std::vector<std::string> expected = allRows();
+  std::erase_if(expected, [&](const std::string& r) { return std::ranges::count(missing, r) > 0; });
+  EXPECT_EQ(rows(*device, true), expected);
+  EXPECT_EQ(rows(*device, false), missing);
+}
+
+}  // namespace
