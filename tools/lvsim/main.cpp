@@ -1,1 +1,33 @@
-int main(){}
+// lvsim: the command-line simulator of the lock screen with Lumivane loaded.
+#include <cstdio>
+#include <iostream>
+
+#include <CLI/CLI.hpp>
+
+#include "tools/lvsim/hooks_command.h"
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app("lvsim: the lock screen of a simulated phone with Lumivane loaded", "lvsim");
+  app.require_subcommand(1);
+  lvsim::HooksOptions hooks;
+  lvsim::addHooksCommand(app, hooks);
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp&) {
+    std::cout << app.help();
+    return 0;
+  } catch (const CLI::ParseError& e) {
+    std::fprintf(stderr, "lvsim: %s\n", e.what());
+    return kUsageError;
+  }
+
+  if (app.got_subcommand("hooks")) return lvsim::runHooks(hooks);
+  return kUsageError;
+}

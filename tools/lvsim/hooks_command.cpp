@@ -1,0 +1,107 @@
+#include "tools/lvsim/hooks_command.h"
+
+#include <cstdio>
+#include <iostream>
+
+#include "host/device.h"
+#include "host/host_classes.h"
+#include "tools/lvsim/globals_json.h"
+#include "tools/lvsim/settings_option.h"
+
+namespace lvsim {
+
+namespace {
+
+CLI::Validator profileName() {
+  return CLI::Validator(
+      [](std::string& name) -> std::string {
+        if (host::findProfile(name)) return {};
+        return "unknown profile \"" + name + "\" (phone, small-phone or tablet)";
+      },
+      "");
+}
+
+CLI::Validator hostClassName() {
+  return CLI::Validator(
+      [](std::string& name) -> std::string {
+        return host::isHostClass(name) ? "" : "unknown host class \"" + name + "\"";
+      },
+      "");
+}
+
+CLI::Validator storedSetting() {
+  return CLI::Validator([](std::string& text) { return settingError(text).value_or(""); },
+                        "");
+}
+
+host::BootOptions bootOptions(const HooksOptions& options) {
+  host::BootOptions boot;
+  boot.profile = options.profile;
+  for (const std::string& text : options.settings) {
+    StoredSetting s = parseSetting(text);
+    boot.settings[s.key] = s.value;
+  }
+  boot.without.insert(options.without.begin(), options.without.end());
+  return boot;
+}
+
+void printJson(const host::Device& device) {
+  nlohmann::ordered_json rows = nlohmann::ordered_json::array();
+  for (const host::InstallationRow& r : device.installationReport()) {
+    rows.push_back({{"group", r.group},
+                    {"row", r.row},
+                    {"kind", installKindName(r.kind)},
+                    {"class", r.className},
+                    {"name", r.name},
+                    {"installed", r.installed}});
+  }
+  nlohmann::ordered_json out = {{"rows", rows}, {"globals", globalsJson(device.library())}};
+  std::cout << out.dump(2) << "\n";
+}
+
+void printTable(const host::Device& device) {
+  std::printf("%-5s %3s  %-11s  %-35s  %-38s  %s\n", "group", "row", "kind", "class", "name", "installed");
+  for (const host::InstallationRow& r : device.installationReport()) {
+    std::printf("%-5d %3d  %-11s  %-35s  %-38s  %s\n", r.group, r.row, installKindName(r.kind),
+                r.className.c_str(), r.name.c_str(), r.installed ? "yes" : "no");
+  }
+  std::printf("\n");
+  nlohmann::ordered_json globals = globalsJson(device.library());
+  for (const auto& [name, value] : globals.items())
+    std::printf("%-18s %s\n", name.c_str(), value.dump().c_str());
+}
+
+}  // namespace
+
+void addHooksCommand(CLI::App& app, HooksOptions& options) {
+  CLI::App* hooks = app.add_subcommand("hooks", "Load the library and list what it installed");
+  hooks->add_option("--profile", options.profile, "Device profile (default phone)")
+      ->type_name("phone|small-phone|tablet")
+      ->check(profileName());
+  hooks->add_option("--set", options.settings, "Stored setting (repeatable)")
+      ->type_name("KEY=true|false")
+      ->check(storedSetting())
+      ->allow_extra_args(false);
+  hooks->add_option("--without", options.without, "Host class left out (repeatable)")
+      ->type_name("CLASS")
+      ->check(hostClassName())
+      ->allow_extra_args(false);
+  hooks->add_flag("--json", options.json, "Print one JSON object");
+}
+
+int runHooks(const HooksOptions& options) {
+  std::unique_ptr<host::Device> device;
+  try {
+    device = host::Device::boot(bootOptions(options));
+  } catch (const host::BootError& e) {
+    std::fprintf(stderr, "lvsim: %s\n", e.what());
+    return 1;
+  }
+  if (options.json)
+    printJson(*device);
+  else
+    printTable(*device);
+  return 0;
+}
+
+}  // namespace lvsim

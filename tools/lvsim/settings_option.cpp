@@ -1,0 +1,27 @@
+#include "tools/lvsim/settings_option.h"
+
+#include "host/settings.h"
+
+namespace lvsim {
+
+std::optional<std::string> settingError(const std::string& text) {
+  size_t eq = text.find('=');
+  if (eq == std::string::npos) return "expected KEY=true|false, got \"" + text + "\"";
+  std::string key = text.substr(0, eq);
+  std::string value = text.substr(eq + 1);
+  if (!host::isSettingKey(key)) {
+    std::string known;
+    for (std::string_view k : host::kSettingKeys) known += (known.empty() ? "" : ", ") + std::string(k);
+    return "unknown setting \"" + key + "\" (known: " + known + ")";
+  }
+  if (value != "true" && value != "false")
+    return "setting " + key + " takes true or false, got \"" + value + "\"";
+  return std::nullopt;
+}
+
+StoredSetting parseSetting(const std::string& text) {
+  size_t eq = text.find('=');
+  return {text.substr(0, eq), text.substr(eq + 1) == "true"};
+}
+
+}  // namespace lvsim
