@@ -1,6 +1,5 @@
 #include "host/springboard_classes.h"
 
-#include "foundation/values.h"
 #include "host/class_helpers.h"
 
 namespace host {
@@ -9,11 +8,6 @@ namespace {
 
 void SpringBoard_applicationDidFinishLaunching(id self, SEL, id) {
   static_cast<SpringBoard*>(self)->finishedLaunching = true;
-}
-
-void SpringBoard_launchApplication(id self, SEL, id identifier, bool suspended) {
-  if (!identifier) return;
-  static_cast<SpringBoard*>(self)->launches.push_back({fnd::utf8(identifier), suspended});
 }
 
 void SBMediaController_setNowPlayingInfo(id self, SEL, id info) {
@@ -29,7 +23,6 @@ void SBLockScreenManager_requestsUnlock(id self, SEL) {
 void registerSpringBoard() {
   Class cls = rt::defineClass<SpringBoard>("SpringBoard", objc_getClass("UIApplication"));
   rt::addMethod(cls, "applicationDidFinishLaunching:"_sel, SpringBoard_applicationDidFinishLaunching);
-  rt::addMethod(cls, "launchApplicationWithIdentifier:suspended:"_sel, SpringBoard_launchApplication);
 }
 
 void registerSBApplication() {

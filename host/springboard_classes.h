@@ -1,18 +1,11 @@
 #pragma once
-// SpringBoard itself and its services: the application, the media controller, the lock
-// screen manager, and the applications it can launch.
-#include <string>
-#include <vector>
-
+// SpringBoard itself and its services: the media controller, the lock screen manager,
+// and the applications that can play.
 #include "uikit/responder.h"
 
+// Launch requests are UIApplication's (uikit/application.h).
 struct SpringBoard : UIApplication {
-  struct Launch {
-    std::string bundleIdentifier;
-    bool suspended;
-  };
   bool finishedLaunching = false;
-  std::vector<Launch> launches;
 };
 
 struct SBApplication : objc_object {
