@@ -1,6 +1,7 @@
 #pragma once
 // Helpers for defining the host's classes: methods that defer to the superclass, and
-// methods that read or write one field of a class's C++ state.
+// shared instances. Field accessors are the runtime's (runtime/accessors.h).
+#include "runtime/accessors.h"
 #include "runtime/runtime.h"
 
 namespace host {
@@ -16,35 +17,6 @@ Class superclassOf() {
 template <rt::FixedString Name, class R, class... A>
 R callSuper(id self, SEL cmd, A... args) {
   return sendSuper<R>(superclassOf<Name>(), self, cmd, args...);
-}
-
-template <auto Member>
-struct FieldOf;
-template <class T, class V, V T::*M>
-struct FieldOf<M> {
-  using Object = T;
-  using Value = V;
-};
-
-template <auto M>
-typename FieldOf<M>::Value fieldGetter(id self, SEL) {
-  return static_cast<typename FieldOf<M>::Object*>(self)->*M;
-}
-
-template <auto M>
-void fieldSetter(id self, SEL, typename FieldOf<M>::Value value) {
-  static_cast<typename FieldOf<M>::Object*>(self)->*M = value;
-}
-
-// Object fields are Ref<>: the getter answers +0, the setter retains the new value.
-template <auto M>
-id objectGetter(id self, SEL) {
-  return (static_cast<typename FieldOf<M>::Object*>(self)->*M).get();
-}
-
-template <auto M>
-void objectSetter(id self, SEL, id value) {
-  static_cast<typename FieldOf<M>::Object*>(self)->*M = value;
 }
 
 // +sharedInstance of a class whose one instance lives for the process.

@@ -50,8 +50,8 @@ void registerCSAdjunctItemView() {
   Class cls = rt::defineClass<CSAdjunctItemView>("CSAdjunctItemView", objc_getClass("UIView"));
   rt::addMethod(cls, "initWithFrame:"_sel, callSuper<"CSAdjunctItemView", id, CGRect>);
   rt::addMethod(cls, "removeFromSuperview"_sel, callSuper<"CSAdjunctItemView", void>);
-  rt::addMethod(cls, "platterView"_sel, objectGetter<&CSAdjunctItemView::platterView>);
-  rt::addMethod(cls, "setPlatterView:"_sel, objectSetter<&CSAdjunctItemView::platterView>);
+  rt::addMethod(cls, "platterView"_sel, rt::objectGetter<&CSAdjunctItemView::platterView>);
+  rt::addMethod(cls, "setPlatterView:"_sel, rt::objectSetter<&CSAdjunctItemView::platterView>);
 }
 
 void registerCSMediaControlsViewController() {
@@ -64,9 +64,9 @@ void registerCSMediaControlsViewController() {
 void registerPLPlatterView() {
   Class cls = rt::defineClass<PLPlatterView>("PLPlatterView", objc_getClass("UIView"));
   rt::addMethod(cls, "_configureBackgroundView:"_sel, PLPlatterView_configureBackgroundView);
-  rt::addMethod(cls, "backgroundView"_sel, objectGetter<&PLPlatterView::backgroundView>);
-  rt::addMethod(cls, "cornerRadius"_sel, fieldGetter<&PLPlatterView::cornerRadius>);
-  rt::addMethod(cls, "setCornerRadius:"_sel, fieldSetter<&PLPlatterView::cornerRadius>);
+  rt::addMethod(cls, "backgroundView"_sel, rt::objectGetter<&PLPlatterView::backgroundView>);
+  rt::addMethod(cls, "cornerRadius"_sel, rt::fieldGetter<&PLPlatterView::cornerRadius>);
+  rt::addMethod(cls, "setCornerRadius:"_sel, rt::fieldSetter<&PLPlatterView::cornerRadius>);
 }
 
 void registerMTMaterialView() {
@@ -76,15 +76,15 @@ void registerMTMaterialView() {
 
 void registerUILegibilitySettings() {
   Class cls = rt::defineClass<_UILegibilitySettings>("_UILegibilitySettings", rt::rootClass());
-  rt::addMethod(cls, "style"_sel, fieldGetter<&_UILegibilitySettings::style>);
-  rt::addMethod(cls, "setStyle:"_sel, fieldSetter<&_UILegibilitySettings::style>);
+  rt::addMethod(cls, "style"_sel, rt::fieldGetter<&_UILegibilitySettings::style>);
+  rt::addMethod(cls, "setStyle:"_sel, rt::fieldSetter<&_UILegibilitySettings::style>);
 }
 
 void registerUIBackdropView() {
   Class cls = rt::defineClass<_UIBackdropView>("_UIBackdropView", objc_getClass("UIView"));
   rt::addMethod(cls, "initWithFrame:autosizesToFitSuperview:settings:"_sel, UIBackdropView_init);
-  rt::addMethod(cls, "settings"_sel, objectGetter<&_UIBackdropView::settings>);
-  rt::addMethod(cls, "autosizesToFitSuperview"_sel, fieldGetter<&_UIBackdropView::autosizesToFitSuperview>);
+  rt::addMethod(cls, "settings"_sel, rt::objectGetter<&_UIBackdropView::settings>);
+  rt::addMethod(cls, "autosizesToFitSuperview"_sel, rt::fieldGetter<&_UIBackdropView::autosizesToFitSuperview>);
 }
 
 void registerUIBackdropViewSettingsATVSemiDark() {

@@ -13,10 +13,10 @@ namespace {
 template <class T>
 Class defineMediaView(const char* name, const char* superclass) {
   Class cls = rt::defineClass<T>(name, objc_getClass(superclass));
-  rt::addMethod(cls, "layout"_sel, fieldGetter<&T::layout>);
-  rt::addMethod(cls, "setLayout:"_sel, fieldSetter<&T::layout>);
-  rt::addMethod(cls, "context"_sel, fieldGetter<&T::context>);
-  rt::addMethod(cls, "setContext:"_sel, fieldSetter<&T::context>);
+  rt::addMethod(cls, "layout"_sel, rt::fieldGetter<&T::layout>);
+  rt::addMethod(cls, "setLayout:"_sel, rt::fieldSetter<&T::layout>);
+  rt::addMethod(cls, "context"_sel, rt::fieldGetter<&T::context>);
+  rt::addMethod(cls, "setContext:"_sel, rt::fieldSetter<&T::context>);
   return cls;
 }
 
@@ -80,7 +80,7 @@ void registerMRUNowPlayingView() {
 void registerMRUNowPlayingControlsView() {
   using T = MRUNowPlayingControlsView;
   Class cls = defineMediaView<T>("MRUNowPlayingControlsView", "UIView");
-  rt::addMethod(cls, "volumeControlsView"_sel, objectGetter<&T::volumeControlsView>);
+  rt::addMethod(cls, "volumeControlsView"_sel, rt::objectGetter<&T::volumeControlsView>);
   rt::addMethod(cls, "setNeedsLayout"_sel, callSuper<"MRUNowPlayingControlsView", void>);
   rt::addMethod(cls, "setFrame:"_sel, callSuper<"MRUNowPlayingControlsView", void, CGRect>);
 }
@@ -103,11 +103,11 @@ void registerMRUNowPlayingTimeControlsView() {
   rt::addIvar(cls, "_elapsedTimeFactor", &T::elapsedTimeFactor);
   rt::addIvar(cls, "_elapsedTimeLabel", &T::elapsedTimeLabel);
   rt::addIvar(cls, "_remainingTimeLabel", &T::remainingTimeLabel);
-  rt::addMethod(cls, "elapsedTimeLabel"_sel, objectGetter<&T::elapsedTimeLabel>);
-  rt::addMethod(cls, "remainingTimeLabel"_sel, objectGetter<&T::remainingTimeLabel>);
-  rt::addMethod(cls, "knobView"_sel, objectGetter<&T::knobView>);
-  rt::addMethod(cls, "elapsedTrack"_sel, objectGetter<&T::elapsedTrack>);
-  rt::addMethod(cls, "remainingTrack"_sel, objectGetter<&T::remainingTrack>);
+  rt::addMethod(cls, "elapsedTimeLabel"_sel, rt::objectGetter<&T::elapsedTimeLabel>);
+  rt::addMethod(cls, "remainingTimeLabel"_sel, rt::objectGetter<&T::remainingTimeLabel>);
+  rt::addMethod(cls, "knobView"_sel, rt::objectGetter<&T::knobView>);
+  rt::addMethod(cls, "elapsedTrack"_sel, rt::objectGetter<&T::elapsedTrack>);
+  rt::addMethod(cls, "remainingTrack"_sel, rt::objectGetter<&T::remainingTrack>);
   rt::addMethod(cls, "initWithFrame:primaryAction:"_sel, TimeControls_initWithFramePrimaryAction);
   rt::addMethod(cls, "setElapsedTimeFactor:"_sel, TimeControls_setElapsedTimeFactor);
   rt::addMethod(cls, "updateElapsedTime"_sel, TimeControls_updateElapsedTime);
@@ -123,15 +123,15 @@ void registerMRUNowPlayingTimeControlsView() {
 void registerMRUNowPlayingLabelView() {
   using T = MRUNowPlayingLabelView;
   Class cls = defineMediaView<T>("MRUNowPlayingLabelView", "UIView");
-  rt::addMethod(cls, "titleMarqueeView"_sel, objectGetter<&T::titleMarqueeView>);
-  rt::addMethod(cls, "subtitleMarqueeView"_sel, objectGetter<&T::subtitleMarqueeView>);
-  rt::addMethod(cls, "routeLabel"_sel, objectGetter<&T::routeLabel>);
-  rt::addMethod(cls, "title"_sel, objectGetter<&T::title>);
-  rt::addMethod(cls, "setTitle:"_sel, objectSetter<&T::title>);
-  rt::addMethod(cls, "subtitle"_sel, objectGetter<&T::subtitle>);
-  rt::addMethod(cls, "setSubtitle:"_sel, objectSetter<&T::subtitle>);
-  rt::addMethod(cls, "placeholderText"_sel, objectGetter<&T::placeholderText>);
-  rt::addMethod(cls, "setPlaceholderText:"_sel, objectSetter<&T::placeholderText>);
+  rt::addMethod(cls, "titleMarqueeView"_sel, rt::objectGetter<&T::titleMarqueeView>);
+  rt::addMethod(cls, "subtitleMarqueeView"_sel, rt::objectGetter<&T::subtitleMarqueeView>);
+  rt::addMethod(cls, "routeLabel"_sel, rt::objectGetter<&T::routeLabel>);
+  rt::addMethod(cls, "title"_sel, rt::objectGetter<&T::title>);
+  rt::addMethod(cls, "setTitle:"_sel, rt::objectSetter<&T::title>);
+  rt::addMethod(cls, "subtitle"_sel, rt::objectGetter<&T::subtitle>);
+  rt::addMethod(cls, "setSubtitle:"_sel, rt::objectSetter<&T::subtitle>);
+  rt::addMethod(cls, "placeholderText"_sel, rt::objectGetter<&T::placeholderText>);
+  rt::addMethod(cls, "setPlaceholderText:"_sel, rt::objectSetter<&T::placeholderText>);
   rt::addMethod(cls, "didMoveToWindow"_sel, callSuper<"MRUNowPlayingLabelView", void>);
   rt::addMethod(cls, "setFrame:"_sel, callSuper<"MRUNowPlayingLabelView", void, CGRect>);
 }
@@ -139,18 +139,18 @@ void registerMRUNowPlayingLabelView() {
 void registerMRUArtworkView() {
   using T = MRUArtworkView;
   Class cls = defineMediaView<T>("MRUArtworkView", "UIView");
-  rt::addMethod(cls, "style"_sel, fieldGetter<&T::style>);
-  rt::addMethod(cls, "setStyle:"_sel, fieldSetter<&T::style>);
-  rt::addMethod(cls, "artworkImage"_sel, objectGetter<&T::artworkImage>);
+  rt::addMethod(cls, "style"_sel, rt::fieldGetter<&T::style>);
+  rt::addMethod(cls, "setStyle:"_sel, rt::fieldSetter<&T::style>);
+  rt::addMethod(cls, "artworkImage"_sel, rt::objectGetter<&T::artworkImage>);
   rt::addMethod(cls, "setArtworkImage:"_sel, Artwork_setArtworkImage);
-  rt::addMethod(cls, "artworkImageView"_sel, objectGetter<&T::artworkImageView>);
-  rt::addMethod(cls, "artworkShadowView"_sel, objectGetter<&T::artworkShadowView>);
-  rt::addMethod(cls, "iconView"_sel, objectGetter<&T::iconView>);
-  rt::addMethod(cls, "iconShadowView"_sel, objectGetter<&T::iconShadowView>);
-  rt::addMethod(cls, "placeholderBackground"_sel, objectGetter<&T::placeholderBackground>);
-  rt::addMethod(cls, "placeholderImageView"_sel, objectGetter<&T::placeholderImageView>);
-  rt::addMethod(cls, "_setCornerRadius:"_sel, fieldSetter<&T::cornerRadius>);
-  rt::addMethod(cls, "_setContinuousCornerRadius:"_sel, fieldSetter<&T::continuousCornerRadius>);
+  rt::addMethod(cls, "artworkImageView"_sel, rt::objectGetter<&T::artworkImageView>);
+  rt::addMethod(cls, "artworkShadowView"_sel, rt::objectGetter<&T::artworkShadowView>);
+  rt::addMethod(cls, "iconView"_sel, rt::objectGetter<&T::iconView>);
+  rt::addMethod(cls, "iconShadowView"_sel, rt::objectGetter<&T::iconShadowView>);
+  rt::addMethod(cls, "placeholderBackground"_sel, rt::objectGetter<&T::placeholderBackground>);
+  rt::addMethod(cls, "placeholderImageView"_sel, rt::objectGetter<&T::placeholderImageView>);
+  rt::addMethod(cls, "_setCornerRadius:"_sel, rt::fieldSetter<&T::cornerRadius>);
+  rt::addMethod(cls, "_setContinuousCornerRadius:"_sel, rt::fieldSetter<&T::continuousCornerRadius>);
   rt::addMethod(cls, "updateVisibility"_sel, Artwork_updateVisibility);
   rt::addMethod(cls, "didMoveToWindow"_sel, callSuper<"MRUArtworkView", void>);
   rt::addMethod(cls, "layoutSubviews"_sel, callSuper<"MRUArtworkView", void>);

@@ -27,24 +27,24 @@ void registerSpringBoard() {
 
 void registerSBApplication() {
   Class cls = rt::defineClass<SBApplication>("SBApplication", rt::rootClass());
-  rt::addMethod(cls, "bundleIdentifier"_sel, objectGetter<&SBApplication::bundleIdentifier>);
-  rt::addMethod(cls, "setBundleIdentifier:"_sel, objectSetter<&SBApplication::bundleIdentifier>);
+  rt::addMethod(cls, "bundleIdentifier"_sel, rt::objectGetter<&SBApplication::bundleIdentifier>);
+  rt::addMethod(cls, "setBundleIdentifier:"_sel, rt::objectSetter<&SBApplication::bundleIdentifier>);
 }
 
 void registerSBMediaController() {
   Class cls = rt::defineClass<SBMediaController>("SBMediaController", rt::rootClass());
   rt::addClassMethod(cls, "sharedInstance"_sel, sharedInstance<"SBMediaController">);
   rt::addMethod(cls, "setNowPlayingInfo:"_sel, SBMediaController_setNowPlayingInfo);
-  rt::addMethod(cls, "nowPlayingInfo"_sel, objectGetter<&SBMediaController::nowPlayingInfo>);
-  rt::addMethod(cls, "nowPlayingApplication"_sel, objectGetter<&SBMediaController::nowPlayingApplication>);
-  rt::addMethod(cls, "setNowPlayingApplication:"_sel, objectSetter<&SBMediaController::nowPlayingApplication>);
+  rt::addMethod(cls, "nowPlayingInfo"_sel, rt::objectGetter<&SBMediaController::nowPlayingInfo>);
+  rt::addMethod(cls, "nowPlayingApplication"_sel, rt::objectGetter<&SBMediaController::nowPlayingApplication>);
+  rt::addMethod(cls, "setNowPlayingApplication:"_sel, rt::objectSetter<&SBMediaController::nowPlayingApplication>);
 }
 
 void registerSBLockScreenManager() {
   Class cls = rt::defineClass<SBLockScreenManager>("SBLockScreenManager", rt::rootClass());
   rt::addClassMethod(cls, "sharedInstance"_sel, sharedInstance<"SBLockScreenManager">);
   rt::addMethod(cls, "lockScreenViewControllerRequestsUnlock"_sel, SBLockScreenManager_requestsUnlock);
-  rt::addMethod(cls, "unlockRequests"_sel, fieldGetter<&SBLockScreenManager::unlockRequests>);
+  rt::addMethod(cls, "unlockRequests"_sel, rt::fieldGetter<&SBLockScreenManager::unlockRequests>);
 }
 
 }  // namespace host

@@ -34,14 +34,10 @@ TEST(Replacements, PreferredMediaRemoteHeightIs498) {
   EXPECT_EQ(send<double>(controller, "_preferredMediaRemoteHeight"_sel), 498.0);
 }
 
-CGRect g_bounds = CGRectMake(0, 0, 300, 30);
-CGRect testBounds(id, SEL) { return g_bounds; }
-
 TEST(Replacements, TimeControlsTakeTouchesAnywhereInTheirBounds) {
   auto device = bootEnabled();
-  Class cls = objc_getClass("MRUNowPlayingTimeControlsView");
-  class_addMethod(cls, "bounds"_sel, testBounds, "{CGRect={CGPoint=dd}{CGSize=dd}}@:");
-  Ref<> controls = rt::create(cls);
+  Ref<> controls = rt::create(objc_getClass("MRUNowPlayingTimeControlsView"), "initWithFrame:primaryAction:"_sel,
+                              CGRectMake(45, 375, 300, 30), nil);
   const SEL inside = "pointInside:withEvent:"_sel;
   EXPECT_TRUE(send<bool>(controls, inside, CGPointMake(0, 0), nil));
   EXPECT_TRUE(send<bool>(controls, inside, CGPointMake(299.5, 29.5), nil));
