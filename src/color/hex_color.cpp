@@ -3,6 +3,7 @@
 #include "foundation/values.h"
 #include "quartz/geometry.h"
 #include "runtime/runtime.h"
+#include "startup/load_order.h"
 
 namespace {
 
@@ -82,6 +83,6 @@ void registerHexColorMethods() {
 namespace {
 
 // Categories are in place before the library's initialisers run.
-__attribute__((constructor(101))) void addHexColorCategory() { color::registerHexColorMethods(); }
+__attribute__((constructor(kLoadClasses))) void addHexColorCategory() { color::registerHexColorMethods(); }
 
 }  // namespace
