@@ -1,0 +1,75 @@
+// The edge fade of CBAutoScrollLabel: a gradient layer installed as the mask of the
+// view's own layer, rebuilt at every call.
+#include <algorithm>
+
+#include "foundation/values.h"
+#include "marquee/auto_scroll_label.h"
+#include "marquee/marquee_internal.h"
+
+namespace marquee {
+
+namespace {
+
+struct FadeStops {
+  double inner;  // where the left fade ends
+  double outer;  // where the right fade starts
+};
+
+// Both edges fade while moving; at rest a leftward label keeps its left edge crisp, a
+// rightward one fades nowhere, any other direction fades both.
+FadeStops stopsFor(double p, bool fade, NSInteger direction) {
+  if (fade) return {p, 1 - p};
+  if (direction == kScrollLeft) return {0, 1 - p};
+  if (direction == kScrollRight) return {0, 1};
+  return {p, 1 - p};
+}
+
+void applyGradientMask(id self, SEL, double fadeLength, bool fade) {
+  auto* label = static_cast<CBAutoScrollLabel*>(self);
+  double textWidth = send<CGRect>(send<id>(self, "mainLabel"_sel), "bounds"_sel).size.width;
+  CGRect bounds = send<CGRect>(self, "bounds"_sel);
+  double viewWidth = bounds.size.width;
+  double length = textWidth > viewWidth ? fadeLength : 0;
+  id layer = send<id>(self, "layer"_sel);
+  if (length == 0) {
+    send<void>(layer, "setMask:"_sel, nil);
+    return;
+  }
+
+  id gradient = send<id>(objc_getClass("CAGradientLayer"), "layer"_sel);
+  send<void>(gradient, "setBounds:"_sel, send<CGRect>(layer, "bounds"_sel));
+  send<void>(gradient, "setPosition:"_sel, CGPointMake(CGRectGetMidX(bounds), CGRectGetMidY(bounds)));
+  send<void>(gradient, "setShouldRasterize:"_sel, true);
+  id screen = send<id>(objc_getClass("UIScreen"), "mainScreen"_sel);
+  send<void>(gradient, "setRasterizationScale:"_sel, send<CGFloat>(screen, "scale"_sel));
+
+  double midY = CGRectGetMidY(send<CGRect>(self, "frame"_sel));
+  send<void>(gradient, "setStartPoint:"_sel, CGPointMake(0, midY));
+  send<void>(gradient, "setEndPoint:"_sel, CGPointMake(1, midY));
+
+  Class colorClass = objc_getClass("UIColor");
+  id clear = send<id>(send<id>(colorClass, "clearColor"_sel), "CGColor"_sel);
+  id black = send<id>(send<id>(colorClass, "blackColor"_sel), "CGColor"_sel);
+  send<void>(gradient, "setColors:"_sel, fnd::array({clear, black, black, clear}));
+
+  // A fade longer than half the view would make the stops cross; half is the most.
+  double p = std::min(length / viewWidth, 0.5);
+  FadeStops stops = stopsFor(p, fade, label->scrollDirection);
+  send<void>(gradient, "setLocations:"_sel,
+             fnd::array({fnd::number(0.0), fnd::number(stops.inner), fnd::number(stops.outer),
+                         fnd::number(1.0)}));
+
+  Class transaction = objc_getClass("CATransaction");
+  send<void>(transaction, "begin"_sel);
+  send<void>(transaction, "setDisableActions:"_sel, true);
+  send<void>(layer, "setMask:"_sel, gradient);
+  send<void>(transaction, "commit"_sel);
+}
+
+}  // namespace
+
+void registerFadeMask(Class cls) {
+  rt::addMethod(cls, "applyGradientMaskForFadeLength:enableFade:"_sel, applyGradientMask);
+}
+
+}  // namespace marquee

@@ -1,0 +1,8 @@
+#pragma once
+// Pieces of CBAutoScrollLabel that live in their own files.
+#include "runtime/runtime.h"
+
+namespace marquee {
+void registerScrollCycle(Class cls);
+void registerFadeMask(Class cls);
+}  // namespace marquee

@@ -1,0 +1,103 @@
+// The rest-and-move cycle of CBAutoScrollLabel and its window and notification hooks.
+#include <cmath>
+
+#include "uikit/application_notifications.h"
+#include "marquee/auto_scroll_label.h"
+#include "marquee/marquee_internal.h"
+#include "foundation/block.h"
+
+namespace marquee {
+
+namespace {
+
+Class g_class = nullptr;
+
+inline constexpr NSUInteger kAllowUserInteraction = 2;
+
+CBAutoScrollLabel* self_(id self) { return static_cast<CBAutoScrollLabel*>(self); }
+
+void cancelPending(id self, SEL sel) {
+  send<void>(objc_getClass("NSObject"), "cancelPreviousPerformRequestsWithTarget:selector:object:"_sel,
+             self, sel, nil);
+}
+
+void scrollLabelIfNeeded(id self, SEL) {
+  CBAutoScrollLabel* label = self_(self);
+  if (send<NSUInteger>(send<id>(self, "text"_sel), "length"_sel) == 0) return;
+  double textWidth = send<CGRect>(send<id>(self, "mainLabel"_sel), "bounds"_sel).size.width;
+  if (textWidth <= send<CGRect>(self, "bounds"_sel).size.width) return;
+
+  cancelPending(self, "scrollLabelIfNeeded"_sel);
+  cancelPending(self, "enableShadow"_sel);
+  id scrollView = send<id>(self, "scrollView"_sel);
+  send<void>(send<id>(scrollView, "layer"_sel), "removeAllAnimations"_sel);
+
+  bool leftward = label->scrollDirection == kScrollLeft;
+  CGPoint travelled = CGPointMake(textWidth + double(label->labelSpacing), 0);
+  CGPoint rest = leftward ? CGPointMake(0, 0) : travelled;
+  CGPoint end = leftward ? travelled : CGPointMake(0, 0);
+  send<void>(scrollView, "setContentOffset:"_sel, rest);
+
+  send<void>(self, "performSelector:withObject:afterDelay:"_sel, "enableShadow"_sel, nil,
+             label->pauseInterval);
+
+  // A speed that is zero, negative or not a number would give no meaningful duration:
+  // the text then stays at rest while the pause timer runs as for any other speed.
+  double speed = double(label->scrollSpeed);
+  if (!(speed > 0) || std::isinf(speed)) return;
+  double duration = textWidth / speed;
+
+  // Both blocks keep the view alive until they have run.
+  Ref<> keep(self);
+  send<void>(objc_getClass("UIView"), "animateWithDuration:delay:options:animations:completion:"_sel,
+             duration, label->pauseInterval, label->animationOptions | kAllowUserInteraction,
+             fnd::block<void()>([keep, end] {
+               send<void>(send<id>(keep, "scrollView"_sel), "setContentOffset:"_sel, end);
+             }),
+             fnd::block<void(bool)>([keep](bool finished) {
+               self_(keep)->scrolling = false;
+               send<void>(keep, "applyGradientMaskForFadeLength:enableFade:"_sel,
+                          self_(keep)->fadeLength, false);
+               if (finished)
+                 send<id>(keep, "performSelector:withObject:"_sel, "scrollLabelIfNeeded"_sel, nil);
+             }));
+}
+
+void enableShadow(id self, SEL) {
+  self_(self)->scrolling = true;
+  send<void>(self, "applyGradientMaskForFadeLength:enableFade:"_sel, self_(self)->fadeLength, true);
+}
+
+void didMoveToWindow(id self, SEL sel) {
+  sendSuper<void>(g_class->superclass, self, sel);
+  if (send<id>(self, "window"_sel)) send<void>(self, "scrollLabelIfNeeded"_sel);
+}
+
+void observeApplicationNotifications(id self, SEL) {
+  id center = send<id>(objc_getClass("NSNotificationCenter"), "defaultCenter"_sel);
+  send<void>(center, "removeObserver:"_sel, self);
+  send<void>(center, "addObserver:selector:name:object:"_sel, self, "scrollLabelIfNeeded"_sel,
+             UIApplicationWillEnterForegroundNotification, nil);
+  send<void>(center, "addObserver:selector:name:object:"_sel, self, "scrollLabelIfNeeded"_sel,
+             UIApplicationDidBecomeActiveNotification, nil);
+}
+
+void onOrientationChange(id self, SEL, id) {
+  // The delay is the single-precision 0.1 widened, as the original arithmetic gives it.
+  double delay = double(0.1f);
+  send<void>(self, "performSelector:withObject:afterDelay:"_sel, "refreshLabels"_sel, nil, delay);
+  send<void>(self, "performSelector:withObject:afterDelay:"_sel, "scrollLabelIfNeeded"_sel, nil, delay);
+}
+
+}  // namespace
+
+void registerScrollCycle(Class cls) {
+  g_class = cls;
+  rt::addMethod(cls, "scrollLabelIfNeeded"_sel, scrollLabelIfNeeded);
+  rt::addMethod(cls, "enableShadow"_sel, enableShadow);
+  rt::addMethod(cls, "didMoveToWindow"_sel, didMoveToWindow);
+  rt::addMethod(cls, "observeApplicationNotifications"_sel, observeApplicationNotifications);
+  rt::addMethod(cls, "onUIApplicationDidChangeStatusBarOrientationNotification:"_sel, onOrientationChange);
+}
+
+}  // namespace marquee

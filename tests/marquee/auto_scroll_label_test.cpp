@@ -1,0 +1,246 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "foundation/notification_center.h"
+#include "foundation/run_loop.h"
+#include "foundation/values.h"
+#include "marquee/auto_scroll_label.h"
+#include "uikit/application_notifications.h"
+#include "uikit/text_measurer.h"
+#include "uikit/view_animation.h"
+
+namespace {
+
+// Every character of a 20-point font is exactly 10 points wide.
+constexpr double kFontSize = 20;
+
+class Marquee : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    marquee::registerAutoScrollLabelClass();
+    uikit::setTextMeasurer(std::make_unique<uikit::FixedAdvanceMeasurer>(0.5, 1.25, 1.0));
+    label_ = rt::create(objc_getClass("CBAutoScrollLabel"));
+    send<void>(label_, "setFont:"_sel,
+               send<id>(objc_getClass("UIFont"), "systemFontOfSize:"_sel, kFontSize));
+    send<void>(label_, "setFrame:"_sel, CGRectMake(0, 0, 200, 30));
+  }
+
+  static std::string chars(int count) { return std::string(size_t(count), 'x'); }
+  void setText(int count) { send<void>(label_, "setText:"_sel, fnd::string(chars(count))); }
+
+  id scrollView() { return send<id>(label_, "scrollView"_sel); }
+  double offset() { return uikit::presentationContentOffset(scrollView()).x; }
+  double modelOffset() { return send<CGPoint>(scrollView(), "contentOffset"_sel).x; }
+  std::vector<id> copies() { return fnd::arrayItems(send<id>(label_, "labels"_sel)); }
+  id mainCopy() { return send<id>(label_, "mainLabel"_sel); }
+  id mask() { return send<id>(send<id>(label_, "layer"_sel), "mask"_sel); }
+  bool scrolling() { return send<bool>(label_, "scrolling"_sel); }
+
+  std::vector<double> maskLocations() {
+    std::vector<double> out;
+    id m = mask();
+    if (!m) return out;
+    for (id n : fnd::arrayItems(send<id>(m, "locations"_sel))) out.push_back(send<double>(n, "doubleValue"_sel));
+    return out;
+  }
+
+  void run(double seconds) { fnd::RunLoop::main().runFor(seconds); }
+
+  rt::AutoreleasePool pool_;
+  Ref<> label_;
+};
+
+void expectLocations(const std::vector<double>& got, std::vector<double> want) {
+  ASSERT_EQ(got.size(), want.size());
+  for (size_t i = 0; i < want.size(); ++i) EXPECT_NEAR(got[i], want[i], 1e-9) << "location " << i;
+}
+
+TEST_F(Marquee, TextThatFitsStandsStillAlignedWithoutMask) {
+  for (int count : {12, 20}) {  // narrower than, and exactly as wide as, the view
+    send<void>(label_, "setTextAlignment:"_sel, NSInteger(1));
+    setText(count);
+    EXPECT_EQ(send<CGRect>(mainCopy(), "frame"_sel), CGRectMake(0, 0, 200, 30));
+    EXPECT_EQ(send<NSInteger>(mainCopy(), "textAlignment"_sel), 1);
+    for (id copy : copies()) EXPECT_EQ(send<bool>(copy, "isHidden"_sel), copy != mainCopy());
+    EXPECT_EQ(mask(), nil);
+    run(20);
+    EXPECT_EQ(offset(), 0);
+    EXPECT_FALSE(scrolling());
+  }
+}
+
+TEST_F(Marquee, WorkedExampleRestsThenMovesOneCopyAndTheGap) {
+  setText(30);  // 300 points in a 200-point view
+  std::vector<double> xs;
+  for (id copy : copies()) xs.push_back(send<CGRect>(copy, "frame"_sel).origin.x);
+  EXPECT_EQ(send<CGRect>(mainCopy(), "frame"_sel).origin.x, 0);
+  EXPECT_TRUE((xs == std::vector<double>{0, 320}) || (xs == std::vector<double>{320, 0}));
+  EXPECT_EQ(send<CGSize>(scrollView(), "contentSize"_sel), CGSizeMake(520, 30));
+  EXPECT_EQ(modelOffset(), 320);  // the model holds the end of the move at once
+
+  expectLocations(maskLocations(), {0, 0, 0.965, 1});  // resting: only the right edge fades
+  run(1.4);
+  EXPECT_EQ(offset(), 0);
+  EXPECT_FALSE(scrolling());
+  run(0.1);
+  EXPECT_TRUE(scrolling());
+  expectLocations(maskLocations(), {0, 0.035, 0.965, 1});
+  run(5);
+  EXPECT_NEAR(offset(), 160, 1e-6);  // linear: half-way after half of 10 s
+  run(5);
+  // The move has ended: the next run has snapped back and rests again.
+  EXPECT_FALSE(scrolling());
+  EXPECT_EQ(offset(), 0);
+  expectLocations(maskLocations(), {0, 0, 0.965, 1});
+  run(1.5 + 2.5);
+  EXPECT_NEAR(offset(), 80, 1e-6);
+}
+
+TEST_F(Marquee, UnchangedValuesRestartNothing) {
+  setText(30);
+  run(1.5 + 2);
+  double before = offset();
+  EXPECT_GT(before, 0);
+  setText(30);  // same characters
+  send<void>(label_, "setAttributedText:"_sel, fnd::attributedString(fnd::string(chars(30)), nil));
+  send<void>(label_, "setFont:"_sel, send<id>(label_, "font"_sel));
+  run(1);
+  EXPECT_NEAR(offset(), before + 32, 1e-6);
+
+  // An equal font in another object is applied: the copies are laid out again and the
+  // run starts over from rest.
+  send<void>(label_, "setFont:"_sel, send<id>(objc_getClass("UIFont"), "systemFontOfSize:"_sel, kFontSize));
+  EXPECT_EQ(offset(), 0);
+  run(1);
+  EXPECT_EQ(offset(), 0);
+}
+
+TEST_F(Marquee, NewSpeedCutsTheMoveShortAndRestartsAfterAFullPause) {
+  setText(30);
+  run(1.5 + 4);
+  EXPECT_GT(offset(), 0);
+  send<void>(label_, "setScrollSpeed:"_sel, 60.0f);
+  EXPECT_EQ(offset(), 0);
+  run(1.4);
+  EXPECT_EQ(offset(), 0);
+  run(0.1 + 2.5);  // 300 / 60 = 5 s for 320 points
+  EXPECT_NEAR(offset(), 160, 1e-6);
+}
+
+TEST_F(Marquee, RightwardRestsAtTheSecondCopyAndMovesBack) {
+  for (NSInteger direction : {NSInteger(0), NSInteger(2)}) {
+    send<void>(label_, "setScrollDirection:"_sel, direction);
+    setText(direction == 0 ? 30 : 31);
+    double travel = direction == 0 ? 320 : 330;
+    EXPECT_EQ(modelOffset(), 0);
+    EXPECT_EQ(offset(), travel);
+    if (direction == 0)
+      expectLocations(maskLocations(), {0, 0, 1, 1});  // no fade at rest
+    else
+      expectLocations(maskLocations(), {0, 0.035, 0.965, 1});  // both fades at rest
+    double width = travel - 20;
+    run(1.5 + width / 30 / 2);  // half of the move of duration W / speed
+    EXPECT_NEAR(offset(), travel / 2, 1e-6);
+  }
+}
+
+TEST_F(Marquee, EmptyOrNilTextNeverMoves) {
+  setText(30);
+  send<void>(label_, "setText:"_sel, nil);
+  send<void>(label_, "setFrame:"_sel, CGRectMake(0, 0, 150, 30));
+  send<void>(label_, "scrollLabelIfNeeded"_sel);
+  run(30);
+  EXPECT_EQ(offset(), 0);
+  EXPECT_EQ(mask(), nil);
+  send<void>(label_, "setText:"_sel, fnd::string(""));
+  send<void>(label_, "scrollLabelIfNeeded"_sel);
+  run(30);
+  EXPECT_EQ(offset(), 0);
+  EXPECT_EQ(mask(), nil);
+}
+
+TEST_F(Marquee, ZeroOrInvalidSpeedRestsWhileThePauseTimerRuns) {
+  for (float speed : {0.0f, -30.0f, std::numeric_limits<float>::quiet_NaN()}) {
+    label_ = rt::create(objc_getClass("CBAutoScrollLabel"));
+    send<void>(label_, "setFrame:"_sel, CGRectMake(0, 0, 200, 30));
+    send<void>(label_, "setFont:"_sel, send<id>(objc_getClass("UIFont"), "systemFontOfSize:"_sel, kFontSize));
+    send<void>(label_, "setPauseInterval:"_sel, 300.0);
+    send<void>(label_, "setScrollSpeed:"_sel, speed);
+    setText(30);
+    EXPECT_EQ(modelOffset(), 0);
+    run(299);
+    EXPECT_FALSE(scrolling());
+    run(1);
+    EXPECT_TRUE(scrolling());  // enableShadow still fires after the pause
+    expectLocations(maskLocations(), {0, 0.035, 0.965, 1});
+    run(600);
+    EXPECT_EQ(offset(), 0);
+  }
+}
+
+TEST_F(Marquee, FadeLengthChangesTheMaskAtOnceAndIsCappedAtHalfTheView) {
+  setText(30);
+  send<void>(label_, "setFadeLength:"_sel, 0.0);
+  EXPECT_EQ(mask(), nil);
+  send<void>(label_, "setFadeLength:"_sel, 150.0);
+  expectLocations(maskLocations(), {0, 0, 0.5, 1});
+  send<void>(label_, "enableShadow"_sel);
+  expectLocations(maskLocations(), {0, 0.5, 0.5, 1});  // never crossing stops
+}
+
+TEST_F(Marquee, IntrinsicSizeHasNoWidthAndTheCopyHeight) {
+  setText(30);
+  CGSize size = send<CGSize>(label_, "intrinsicContentSize"_sel);
+  EXPECT_EQ(size.width, 0);
+  EXPECT_DOUBLE_EQ(size.height, send<CGSize>(mainCopy(), "intrinsicContentSize"_sel).height);
+  EXPECT_GT(size.height, 0);
+}
+
+TEST_F(Marquee, ReleasedLabelLeavesNoTimerOrObserverBehind) {
+  label_ = nullptr;
+  long before = rt::liveObjectCount();
+  {
+    rt::AutoreleasePool inner;
+    Ref<> other = rt::create(objc_getClass("CBAutoScrollLabel"));
+    send<void>(other, "setFrame:"_sel, CGRectMake(0, 0, 50, 20));
+    send<void>(other, "setText:"_sel, fnd::string(chars(40)));
+    send<void>(other, "observeApplicationNotifications"_sel);
+    send<void>(other, "onUIApplicationDidChangeStatusBarOrientationNotification:"_sel, nil);
+    run(2);
+    // A fitting text ends the move, whose blocks held the label.
+    send<void>(other, "setText:"_sel, fnd::string("x"));
+  }
+  run(2);
+  EXPECT_EQ(rt::liveObjectCount(), before);
+  id center = send<id>(objc_getClass("NSNotificationCenter"), "defaultCenter"_sel);
+  send<void>(center, "postNotificationName:object:"_sel, UIApplicationDidBecomeActiveNotification, nil);
+  send<void>(center, "postNotificationName:object:"_sel, UIApplicationWillEnterForegroundNotification, nil);
+  run(60);
+}
+
+TEST_F(Marquee, ObservingTwiceReplacesTheRegistrations) {
+  int runs = 0;
+  static int* counter;
+  counter = &runs;
+  Class cls = objc_getClass("CBAutoScrollLabel");
+  IMP original = method_getImplementation(class_getInstanceMethod(cls, "scrollLabelIfNeeded"_sel));
+  static IMP forward;
+  forward = original;
+  rt::installMethod(cls, "scrollLabelIfNeeded"_sel,
+                    reinterpret_cast<IMP>(+[](id self, SEL sel) {
+                      ++*counter;
+                      reinterpret_cast<void (*)(id, SEL)>(forward)(self, sel);
+                    }),
+                    rt::signatureOf<void (*)(id, SEL)>(), "v@:");
+  send<void>(label_, "observeApplicationNotifications"_sel);
+  send<void>(label_, "observeApplicationNotifications"_sel);
+  runs = 0;
+  id center = send<id>(objc_getClass("NSNotificationCenter"), "defaultCenter"_sel);
+  send<void>(center, "postNotificationName:object:"_sel, UIApplicationDidBecomeActiveNotification, nil);
+  EXPECT_EQ(runs, 1);
+}
+
+}  // namespace
