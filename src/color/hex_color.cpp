@@ -3,7 +3,6 @@
 #include "foundation/values.h"
 #include "quartz/geometry.h"
 #include "runtime/runtime.h"
-#include "startup/load_order.h"
 
 namespace {
 
@@ -79,10 +78,3 @@ void registerHexColorMethods() {
 }
 
 }  // namespace color
-
-namespace {
-
-// Categories are in place before the library's initialisers run.
-__attribute__((constructor(kLoadClasses))) void addHexColorCategory() { color::registerHexColorMethods(); }
-
-}  // namespace

@@ -1,0 +1,13 @@
+// The library's own classes and categories, in place before its two initialisers run.
+#include "color/hex_color.h"
+#include "marquee/auto_scroll_label.h"
+#include "startup/load_order.h"
+
+namespace {
+
+__attribute__((constructor(kLoadClasses))) void registerLibraryClasses() {
+  marquee::registerAutoScrollLabelClass();
+  color::registerHexColorMethods();
+}
+
+}  // namespace
