@@ -1,0 +1,25 @@
+// The host's backdrop view: what lies beneath it, blurred and darkened, within its
+// bounds (rounded as its layer is).
+#include "render/blur.h"
+#include "render/standard_rules.h"
+
+namespace render {
+
+PaintRule backdropRule(BlurCache& blurs) {
+  PaintRule rule;
+  rule.paint = [&blurs](const PaintContext& c) {
+    PixelRect area = intersection(deviceBounds(c.cr, c.bounds), c.beneath.extent());
+    if (area.empty()) return;
+    cairo_surface_t* blurred = blurs.blurred(c.beneath, area, c.scale);
+    cairo_save(c.cr);
+    roundedRectPath(c.cr, c.bounds, c.layer->cornerRadius, c.layer->maskedCorners);
+    cairo_clip(c.cr);
+    cairo_identity_matrix(c.cr);
+    cairo_set_source_surface(c.cr, blurred, area.x, area.y);
+    cairo_paint(c.cr);
+    cairo_restore(c.cr);
+  };
+  return rule;
+}
+
+}  // namespace render

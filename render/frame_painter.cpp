@@ -1,0 +1,161 @@
+#include "render/frame_painter.h"
+
+#include <algorithm>
+
+#include "quartz/layer.h"
+#include "render/hasher.h"
+#include "uikit/color.h"
+
+namespace render {
+
+namespace {
+
+CALayer* maskOf(const CALayer* layer) {
+  id mask = layer->mask.get();
+  return mask && rt::isKindOfClass(mask, quartz::layerClass()) ? static_cast<CALayer*>(mask) : nullptr;
+}
+
+bool intersects(PixelRect a, PixelRect b) { return !intersection(a, b).empty(); }
+
+}  // namespace
+
+FramePainter::FramePainter(cairo_surface_t* target, double scale, const PaintRules& rules)
+    : target_(target), cr_(cairo_create(target)), scale_(scale), rules_(rules) {}
+
+FramePainter::~FramePainter() { cairo_destroy(cr_); }
+
+void FramePainter::paintRoot(UIView* root) {
+  CGRect frame = quartz::presentationFrame(root->layer.get());
+  cairo_save(cr_);
+  cairo_scale(cr_, scale_, scale_);
+  cairo_translate(cr_, -frame.origin.x, -frame.origin.y);
+  paintNode(root->layer.get(), root, root);
+  cairo_restore(cr_);
+  cairo_surface_flush(target_);
+}
+
+// User space becomes the layer's bounds coordinates: `position` is where the anchor
+// point of the bounds sits in the parent, and the transform turns about it.
+void FramePainter::paintNode(CALayer* layer, id object, UIView* view) {
+  if (layer->hidden) return;
+  float opacity = quartz::presentationOpacity(layer);
+  if (!(opacity > 0)) return;
+  CGAffineTransform transform = quartz::presentationTransform(layer);
+  if (!invertible(transform)) return;
+  CGRect bounds = quartz::presentationBounds(layer);
+  CGPoint position = quartz::presentationPosition(layer);
+
+  cairo_save(cr_);
+  cairo_translate(cr_, position.x, position.y);
+  cairo_matrix_t m = toCairo(transform);
+  cairo_transform(cr_, &m);
+  cairo_translate(cr_, -bounds.origin.x - layer->anchorPoint.x * bounds.size.width,
+                  -bounds.origin.y - layer->anchorPoint.y * bounds.size.height);
+
+  const PaintRule* rule = rules_.find(object->isa);
+  record(layer, object, bounds, rule, opacity);
+  open_.push_back(object);
+  if (layer->masksToBounds) {
+    roundedRectPath(cr_, bounds, layer->cornerRadius, layer->maskedCorners);
+    cairo_clip(cr_);
+  }
+  CALayer* mask = maskOf(layer);
+  bool grouped = opacity < 1 || mask;
+  if (grouped) {
+    cairo_push_group(cr_);
+    groups_.push_back(cairo_get_group_target(cr_));
+  }
+
+  paintBackground(layer, bounds);
+  if (rule && rule->paint) rule->paint({cr_, object, layer, bounds, scale_, *this});
+  for (CALayer* sub : layer->sublayers) paintNode(sub, sub, nullptr);
+  if (view)
+    for (UIView* sub : view->subviews) paintNode(sub->layer.get(), sub, sub);
+
+  if (grouped) finishGroup(opacity, mask);
+  open_.pop_back();
+  cairo_restore(cr_);
+}
+
+void FramePainter::paintBackground(const CALayer* layer, CGRect bounds) {
+  if (!layer->backgroundColor) return;
+  uikit::RGBA c = uikit::rgba(layer->backgroundColor.get());
+  if (!(c.a > 0)) return;
+  cairo_set_source_rgba(cr_, c.r, c.g, c.b, c.a);
+  roundedRectPath(cr_, bounds, layer->cornerRadius, layer->maskedCorners);
+  cairo_fill(cr_);
+}
+
+// The group holds the object's content; it is composited with the mask's coverage (the
+// mask layer is drawn in the object's bounds coordinates) and the object's opacity.
+void FramePainter::finishGroup(float opacity, CALayer* mask) {
+  cairo_pattern_t* content = cairo_pop_group(cr_);
+  groups_.pop_back();
+  if (!mask) {
+    cairo_set_source(cr_, content);
+    cairo_paint_with_alpha(cr_, opacity);
+    cairo_pattern_destroy(content);
+    return;
+  }
+  cairo_push_group(cr_);
+  paintNode(mask, mask, nullptr);
+  cairo_pattern_t* coverage = cairo_pop_group(cr_);
+  if (opacity < 1) cairo_push_group(cr_);
+  cairo_set_source(cr_, content);
+  cairo_mask(cr_, coverage);
+  if (opacity < 1) {
+    cairo_pop_group_to_source(cr_);
+    cairo_paint_with_alpha(cr_, opacity);
+  }
+  cairo_pattern_destroy(coverage);
+  cairo_pattern_destroy(content);
+}
+
+void FramePainter::record(CALayer* layer, id object, CGRect bounds, const PaintRule* rule,
+                          float opacity) {
+  Hasher h;
+  h.add(object).add(object->isa);
+  cairo_matrix_t m;
+  cairo_get_matrix(cr_, &m);
+  for (double v : {m.xx, m.yx, m.xy, m.yy, m.x0, m.y0}) h.add(v);
+  for (double v : {bounds.origin.x, bounds.origin.y, bounds.size.width, bounds.size.height}) h.add(v);
+  uikit::RGBA c = uikit::rgba(layer->backgroundColor.get());
+  for (double v : {c.r, c.g, c.b, c.a, layer->cornerRadius}) h.add(v);
+  h.add(uint64_t(layer->maskedCorners)).add(uint64_t(layer->masksToBounds)).add(uint64_t(maskOf(layer) != nullptr));
+  if (rule && rule->contentKey) h.add(rule->contentKey(object));
+  drawn_.push_back({object, deviceBounds(cr_, bounds), h.value(), opacity});
+}
+
+bool FramePainter::isOpen(id object) const {
+  return std::find(open_.begin(), open_.end(), object) != open_.end();
+}
+
+// An open ancestor's opacity and mask apply to everything it holds, the object being
+// painted included, so they do not change what lies beneath that object.
+uint64_t FramePainter::signature(PixelRect area) const {
+  Hasher h;
+  h.add(uint64_t(extent().width)).add(uint64_t(extent().height));
+  for (const Drawn& d : drawn_) {
+    if (!intersects(d.box, area)) continue;
+    h.add(d.key);
+    if (!isOpen(d.object)) h.add(double(d.opacity));
+  }
+  return h.value();
+}
+
+void FramePainter::paint(cairo_t* cr) const {
+  cairo_save(cr);
+  cairo_set_source_surface(cr, target_, 0, 0);
+  cairo_paint(cr);
+  for (cairo_surface_t* group : groups_) {
+    cairo_set_source_surface(cr, group, 0, 0);
+    cairo_paint(cr);
+  }
+  cairo_restore(cr);
+}
+
+PixelRect FramePainter::extent() const {
+  return {0, 0, cairo_image_surface_get_width(target_), cairo_image_surface_get_height(target_)};
+}
+
+}  // namespace render

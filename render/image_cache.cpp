@@ -1,0 +1,83 @@
+#include "render/image_cache.h"
+
+#include <cstring>
+
+#include "render/hasher.h"
+
+namespace render {
+
+namespace {
+
+std::string identity(const UIImage* image) {
+  if (image->rgba) return "rgba:" + std::to_string(reinterpret_cast<uintptr_t>(image->rgba.get()));
+  return "png:" + image->path;
+}
+
+// Straight RGBA bytes to cairo's premultiplied native-endian ARGB words.
+cairo_surface_t* fromRGBA(const UIImage* image) {
+  int w = int(image->pixelWidth), h = int(image->pixelHeight);
+  cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
+  if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
+    cairo_surface_destroy(s);
+    return nullptr;
+  }
+  cairo_surface_flush(s);
+  unsigned char* data = cairo_image_surface_get_data(s);
+  int stride = cairo_image_surface_get_stride(s);
+  const uint8_t* src = image->rgba->data();
+  for (int y = 0; y < h; ++y) {
+    auto* row = reinterpret_cast<uint32_t*>(data + size_t(y) * stride);
+    for (int x = 0; x < w; ++x, src += 4) {
+      uint32_t a = src[3];
+      auto pre = [a](uint32_t c) { return (c * a + 127) / 255; };
+      row[x] = a << 24 | pre(src[0]) << 16 | pre(src[1]) << 8 | pre(src[2]);
+    }
+  }
+  cairo_surface_mark_dirty(s);
+  return s;
+}
+
+cairo_surface_t* fromPng(const UIImage* image) {
+  cairo_surface_t* s = cairo_image_surface_create_from_png(image->path.c_str());
+  if (cairo_surface_status(s) == CAIRO_STATUS_SUCCESS) return s;
+  cairo_surface_destroy(s);
+  return nullptr;
+}
+
+}  // namespace
+
+ImageCache::~ImageCache() {
+  for (auto& [name, entry] : entries_)
+    if (entry.surface) cairo_surface_destroy(entry.surface);
+}
+
+cairo_surface_t* ImageCache::surface(const UIImage* image) {
+  if (!image || (!image->rgba && image->path.empty())) return nullptr;
+  auto [it, added] = entries_.try_emplace(identity(image));
+  Entry& e = it->second;
+  if (added) {
+    e.pixels = image->rgba;
+    e.surface = image->rgba ? fromRGBA(image) : fromPng(image);
+  }
+  e.used = true;
+  return e.surface;
+}
+
+uint64_t ImageCache::key(const UIImage* image) {
+  if (!image) return 0;
+  return Hasher().add(identity(image)).add(image->size.width).add(image->size.height).value();
+}
+
+void ImageCache::endFrame() {
+  for (auto it = entries_.begin(); it != entries_.end();) {
+    if (it->second.used) {
+      it->second.used = false;
+      ++it;
+      continue;
+    }
+    if (it->second.surface) cairo_surface_destroy(it->second.surface);
+    it = entries_.erase(it);
+  }
+}
+
+}  // namespace render

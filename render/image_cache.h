@@ -1,0 +1,43 @@
+#pragma once
+// UIImage pixels as cairo surfaces, decoded once and kept while they are drawn. An entry
+// not drawn during a frame is dropped at the frame's end. An entry keeps its pixel buffer
+// alive, so a buffer's address names one image for as long as any signature holding it
+// can be compared.
+#include <cairo.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "uikit/image.h"
+
+namespace render {
+
+class ImageCache {
+ public:
+  ImageCache() = default;
+  ~ImageCache();
+  ImageCache(const ImageCache&) = delete;
+  ImageCache& operator=(const ImageCache&) = delete;
+
+  // The image's pixels (owned by the cache); null when there are none, as for a PNG
+  // file that cannot be read.
+  cairo_surface_t* surface(const UIImage* image);
+  // Names the image's pixels: equal keys show equal pixels.
+  static uint64_t key(const UIImage* image);
+
+  void endFrame();
+  size_t size() const { return entries_.size(); }
+
+ private:
+  struct Entry {
+    cairo_surface_t* surface = nullptr;
+    std::shared_ptr<const std::vector<uint8_t>> pixels;
+    bool used = false;
+  };
+  std::unordered_map<std::string, Entry> entries_;
+};
+
+}  // namespace render

@@ -1,0 +1,23 @@
+#include "render/paint_rules.h"
+
+namespace render {
+
+void PaintRules::add(const std::string& className, PaintRule rule) {
+  byName_[className] = std::move(rule);
+  resolved_.clear();
+}
+
+const PaintRule* PaintRules::find(Class cls) const {
+  if (!cls) return nullptr;
+  auto known = resolved_.find(cls);
+  if (known != resolved_.end()) return known->second;
+  const PaintRule* rule = nullptr;
+  for (Class c = cls; c && !rule; c = class_getSuperclass(c)) {
+    auto it = byName_.find(class_getName(c));
+    if (it != byName_.end()) rule = &it->second;
+  }
+  resolved_.emplace(cls, rule);
+  return rule;
+}
+
+}  // namespace render

@@ -1,0 +1,51 @@
+#pragma once
+// A rendered frame: premultiplied ARGB pixels in a cairo image surface, owned.
+#include <cairo.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace render {
+
+// A pixel with straight (not premultiplied) components, 0 to 255.
+struct Pixel {
+  uint8_t r = 0, g = 0, b = 0, a = 0;
+  bool operator==(const Pixel&) const = default;
+};
+
+struct PngError {
+  std::string path;
+  std::string reason;
+  std::string message() const { return "cannot write " + path + ": " + reason; }
+};
+
+class Picture {
+ public:
+  // Transparent, `width` × `height` pixels, `scale` pixels per point.
+  Picture(int width, int height, double scale);
+  ~Picture();
+  Picture(Picture&& other) noexcept;
+  Picture& operator=(Picture&& other) noexcept;
+  Picture(const Picture&) = delete;
+  Picture& operator=(const Picture&) = delete;
+
+  int width() const { return width_; }
+  int height() const { return height_; }
+  double scale() const { return scale_; }
+  cairo_surface_t* surface() const { return surface_; }
+
+  // The pixel at (x, y); transparent outside the picture.
+  Pixel pixel(int x, int y) const;
+  // The pixel under a point given in points.
+  Pixel pixelAtPoint(double x, double y) const;
+
+  std::optional<PngError> writePng(const std::string& path) const;
+
+ private:
+  cairo_surface_t* surface_;
+  int width_, height_;
+  double scale_;
+};
+
+}  // namespace render

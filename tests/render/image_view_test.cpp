@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "foundation/values.h"
+#include "render_support.h"
+
+using namespace render_support;
+
+namespace {
+
+struct ImageViewPaint : testing::Test {
+  rt::AutoreleasePool pool;
+  render::Renderer renderer;
+  Ref<> window = makeWindow(100, 100);
+  // 40 × 20 points: red on the left half, blue on the right.
+  id image = twoColorImage(80, 40, {255, 0, 0, 255}, {0, 0, 255, 255}, 2);
+
+  Ref<> imageView(NSInteger mode, CGRect frame = CGRectMake(0, 0, 100, 100)) {
+    Ref<> v = addView(window, frame, nil, "UIImageView");
+    send<void>(v, "setImage:"_sel, image);
+    send<void>(v, "setContentMode:"_sel, mode);
+    return v;
+  }
+};
+
+TEST_F(ImageViewPaint, ScaleToFillStretchesOverTheBounds) {
+  imageView(0);
+  render::Picture p = draw(renderer, window);
+  EXPECT_EQ(p.pixel(2, 2), kRed);
+  EXPECT_EQ(p.pixel(45, 97), kRed);
+  EXPECT_EQ(p.pixel(55, 2), kBlue);
+  EXPECT_EQ(p.pixel(97, 97), kBlue);
+}
+
+TEST_F(ImageViewPaint, AspectFitLeavesBandsAboveAndBelow) {
+  imageView(1);
+  render::Picture p = draw(renderer, window);
+  // 2:1 in a square: 100 × 50, from y 25 to 75.
+  EXPECT_EQ(p.pixel(10, 20), kWhite);
+  EXPECT_EQ(p.pixel(10, 30), kRed);
+  EXPECT_EQ(p.pixel(90, 70), kBlue);
+  EXPECT_EQ(p.pixel(90, 80), kWhite);
+}
+
+TEST_F(ImageViewPaint, AspectFillOverflowsUnlessClipped) {
+  Ref<> v = imageView(2, CGRectMake(25, 25, 50, 50));
+  // 2:1 filling a 50-point square: 100 × 50, centred, so 0 to 100 across.
+  render::Picture p = draw(renderer, window);
+  EXPECT_EQ(p.pixel(5, 50), kRed);
+  EXPECT_EQ(p.pixel(95, 50), kBlue);
+  EXPECT_EQ(p.pixel(50, 20), kWhite);
+  send<void>(v, "setClipsToBounds:"_sel, true);
+  p = draw(renderer, window);
+  EXPECT_EQ(p.pixel(5, 50), kWhite);
+  EXPECT_EQ(p.pixel(30, 50), kRed);
+  EXPECT_EQ(p.pixel(70, 50), kBlue);
+}
+
+TEST_F(ImageViewPaint, CenterKeepsTheImageSize) {
+  imageView(4);
+  render::Picture p = draw(renderer, window);
+  // 40 × 20 points centred: 30 to 70 across, 40 to 60 down.
+  EXPECT_EQ(p.pixel(29, 50), kWhite);
+  EXPECT_EQ(p.pixel(31, 50), kRed);
+  EXPECT_EQ(p.pixel(69, 50), kBlue);
+  EXPECT_EQ(p.pixel(50, 39), kWhite);
+}
+
+TEST_F(ImageViewPaint, TransparentPixelsShowWhatIsBeneath) {
+  image = twoColorImage(2, 2, {255, 0, 0, 0}, {0, 0, 255, 128});
+  imageView(0);
+  render::Picture p = draw(renderer, window);
+  EXPECT_EQ(p.pixel(10, 50), kWhite);
+  render::Pixel half = p.pixel(90, 50);
+  EXPECT_NEAR(half.r, 127, 2);
+  EXPECT_NEAR(half.b, 255, 1);
+}
+
+TEST_F(ImageViewPaint, ImageFromAPngFile) {
+  render::Picture source(4, 4, 1);
+  cairo_t* cr = cairo_create(source.surface());
+  cairo_set_source_rgb(cr, 0, 0, 1);
+  cairo_paint(cr);
+  cairo_destroy(cr);
+  std::string path = testing::TempDir() + "render_image_test.png";
+  ASSERT_FALSE(source.writePng(path));
+  image = send<id>(objc_getClass("UIImage"), "imageWithContentsOfFile:"_sel, fnd::string(path));
+  ASSERT_TRUE(image);
+  imageView(0);
+  EXPECT_EQ(draw(renderer, window).pixel(50, 50), kBlue);
+  std::remove(path.c_str());
+}
+
+TEST_F(ImageViewPaint, NoImageDrawsOnlyTheBackground) {
+  image = nil;
+  Ref<> v = imageView(0);
+  send<void>(v, "setBackgroundColor:"_sel, color(0, 0, 1));
+  EXPECT_EQ(draw(renderer, window).pixel(50, 50), kBlue);
+}
+
+}  // namespace

@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include "foundation/values.h"
+#include "render_support.h"
+#include "uikit/font.h"
+
+using namespace render_support;
+
+namespace {
+
+// Where ink (any pixel darker than the white window) lies across a band of rows.
+struct Ink {
+  int left = -1, right = -1;
+};
+
+Ink inkIn(const render::Picture& p, int y0, int y1) {
+  Ink ink;
+  for (int x = 0; x < p.width(); ++x)
+    for (int y = y0; y < y1; ++y)
+      if (p.pixel(x, y).g < 128) {
+        if (ink.left < 0) ink.left = x;
+        ink.right = x;
+        break;
+      }
+  return ink;
+}
+
+struct LabelPaint : testing::Test {
+  rt::AutoreleasePool pool;
+  render::Renderer renderer;
+  Ref<> window = makeWindow(300, 60);
+
+  void SetUp() override {
+    if (!objc_getClass("UILabel")) GTEST_SKIP() << "UILabel is not part of this build";
+  }
+
+  Ref<> label(const char* text, NSInteger alignment, CGRect frame = CGRectMake(0, 0, 300, 60)) {
+    Ref<> l = addView(window, frame, nil, "UILabel");
+    send<void>(l, "setText:"_sel, fnd::string(text));
+    send<void>(l, "setFont:"_sel, uikit::systemFont(20, 0.3));
+    send<void>(l, "setTextColor:"_sel, color(0, 0, 0));
+    send<void>(l, "setTextAlignment:"_sel, alignment);
+    return l;
+  }
+};
+
+TEST_F(LabelPaint, TextIsAlignedAndCentredVertically) {
+  Ref<> l = label("Lumen", 0);
+  Ink left = inkIn(draw(renderer, window), 0, 60);
+  EXPECT_GE(left.left, 0);
+  EXPECT_LT(left.left, 5);
+  double width = left.right - left.left;
+
+  send<void>(l, "setTextAlignment:"_sel, 2L);
+  Ink right = inkIn(draw(renderer, window), 0, 60);
+  EXPECT_GT(right.right, 294);
+  EXPECT_NEAR(right.right - right.left, width, 1);
+
+  send<void>(l, "setTextAlignment:"_sel, 1L);
+  render::Picture p = draw(renderer, window);
+  Ink centre = inkIn(p, 0, 60);
+  EXPECT_NEAR((centre.left + centre.right) / 2.0, 150, 2);
+  EXPECT_EQ(inkIn(p, 0, 15).left, -1) << "no ink in the top quarter";
+  EXPECT_EQ(inkIn(p, 45, 60).left, -1) << "nor in the bottom quarter";
+}
+
+TEST_F(LabelPaint, TextIsInItsColourAndCastsItsShadow) {
+  Ref<> l = label("HHHHHHHH", 0, CGRectMake(0, 0, 300, 30));
+  send<void>(l, "setTextColor:"_sel, color(0, 0, 1));
+  send<void>(l, "setShadowColor:"_sel, color(1, 0, 0));
+  send<void>(l, "setShadowOffset:"_sel, CGSizeMake(0, 30));
+  render::Picture p = draw(renderer, window);
+  int blue = 0, red = 0;
+  for (int y = 0; y < 60; ++y)
+    for (int x = 0; x < 300; ++x) {
+      render::Pixel px = p.pixel(x, y);
+      if (px == kBlue) blue += y < 30;
+      if (px == kRed) red += y >= 30;
+    }
+  EXPECT_GT(blue, 50);
+  EXPECT_GT(red, 50);
+}
+
+TEST_F(LabelPaint, MeasuredWidthShowsAllOfTheText) {
+  Ref<> l = label("A title of some length", 0, CGRectMake(0, 0, 10, 30));
+  send<void>(l, "sizeToFit"_sel);
+  CGRect frame = send<CGRect>(l, "frame"_sel);
+  Ink full = inkIn(draw(renderer, window), 0, 30);
+  EXPECT_NEAR(full.right + 1, frame.size.width, 2) << "the last glyph is drawn, not an ellipsis";
+
+  send<void>(l, "setFrame:"_sel, CGRectMake(0, 0, frame.size.width / 2, 30));
+  Ink cut = inkIn(draw(renderer, window), 0, 30);
+  EXPECT_LT(cut.right, frame.size.width / 2);
+}
+
+TEST_F(LabelPaint, GradientMaskFadesTheLabelsEdge) {
+  Ref<> l = label("MMMMMMMMMMMMMMMMMMMMMMMMMMMMMMM", 0, CGRectMake(0, 0, 300, 30));
+  Ref<> mask = rt::create(objc_getClass("CAGradientLayer"));
+  send<void>(mask, "setBounds:"_sel, CGRectMake(0, 0, 300, 30));
+  send<void>(mask, "setPosition:"_sel, CGPointMake(150, 15));
+  send<void>(mask, "setStartPoint:"_sel, CGPointMake(0, 15));
+  send<void>(mask, "setEndPoint:"_sel, CGPointMake(1, 15));
+  id clear = send<id>(send<id>(objc_getClass("UIColor"), "clearColor"_sel), "CGColor"_sel);
+  id black = send<id>(send<id>(objc_getClass("UIColor"), "blackColor"_sel), "CGColor"_sel);
+  send<void>(mask, "setColors:"_sel, fnd::array({clear, black, black, clear}));
+  send<void>(mask, "setLocations:"_sel, fnd::array({fnd::number(0.0), fnd::number(0.2),
+                                                    fnd::number(0.8), fnd::number(1.0)}));
+  send<void>(send<id>(l, "layer"_sel), "setMask:"_sel, mask.get());
+  render::Picture p = draw(renderer, window);
+  double edge = stats(p, 0, 0, 20, 30).mean, middle = stats(p, 140, 0, 160, 30).mean;
+  EXPECT_GT(edge, middle + 40) << "the faded edge is lighter than the middle";
+}
+
+}  // namespace
