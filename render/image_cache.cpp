@@ -1,6 +1,7 @@
 #include "render/image_cache.h"
 
 #include <cstring>
+#include <utility>
 
 #include "render/hasher.h"
 
@@ -44,14 +45,34 @@ cairo_surface_t* fromPng(const UIImage* image) {
   return nullptr;
 }
 
+cairo_surface_t* resample(cairo_surface_t* pixels, int width, int height) {
+  cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+  cairo_t* cr = cairo_create(s);
+  cairo_scale(cr, double(width) / cairo_image_surface_get_width(pixels),
+              double(height) / cairo_image_surface_get_height(pixels));
+  cairo_set_source_surface(cr, pixels, 0, 0);
+  cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
+  cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
+  cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+  cairo_paint(cr);
+  cairo_destroy(cr);
+  return s;
+}
+
+void destroy(cairo_surface_t* s) {
+  if (s) cairo_surface_destroy(s);
+}
+
 }  // namespace
 
 ImageCache::~ImageCache() {
-  for (auto& [name, entry] : entries_)
-    if (entry.surface) cairo_surface_destroy(entry.surface);
+  for (auto& [name, entry] : entries_) {
+    destroy(entry.surface);
+    destroy(entry.sized);
+  }
 }
 
-cairo_surface_t* ImageCache::surface(const UIImage* image) {
+ImageCache::Entry* ImageCache::entryFor(const UIImage* image) {
   if (!image || (!image->rgba && image->path.empty())) return nullptr;
   auto [it, added] = entries_.try_emplace(identity(image));
   Entry& e = it->second;
@@ -60,7 +81,28 @@ cairo_surface_t* ImageCache::surface(const UIImage* image) {
     e.surface = image->rgba ? fromRGBA(image) : fromPng(image);
   }
   e.used = true;
-  return e.surface;
+  return &e;
+}
+
+cairo_surface_t* ImageCache::surface(const UIImage* image) {
+  Entry* e = entryFor(image);
+  return e ? e->surface : nullptr;
+}
+
+cairo_surface_t* ImageCache::resampled(const UIImage* image, int width, int height) {
+  Entry* e = entryFor(image);
+  if (!e || !e->surface || width <= 0 || height <= 0) return nullptr;
+  if (width == cairo_image_surface_get_width(e->surface) &&
+      height == cairo_image_surface_get_height(e->surface))
+    return e->surface;
+  Size size{width, height};
+  if (e->asked != size) {
+    e->asked = size;
+    destroy(std::exchange(e->sized, nullptr));
+    return nullptr;
+  }
+  if (!e->sized) e->sized = resample(e->surface, width, height);
+  return e->sized;
 }
 
 uint64_t ImageCache::key(const UIImage* image) {
@@ -75,7 +117,8 @@ void ImageCache::endFrame() {
       ++it;
       continue;
     }
-    if (it->second.surface) cairo_surface_destroy(it->second.surface);
+    destroy(it->second.surface);
+    destroy(it->second.sized);
     it = entries_.erase(it);
   }
 }

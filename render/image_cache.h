@@ -25,6 +25,10 @@ class ImageCache {
   // The image's pixels (owned by the cache); null when there are none, as for a PNG
   // file that cannot be read.
   cairo_surface_t* surface(const UIImage* image);
+  // The image's pixels resampled to `width` × `height`, once the image has been asked for
+  // at that size in two frames running (a steady picture, not a resizing animation);
+  // null before. Owned by the cache.
+  cairo_surface_t* resampled(const UIImage* image, int width, int height);
   // Names the image's pixels: equal keys show equal pixels.
   static uint64_t key(const UIImage* image);
 
@@ -32,11 +36,18 @@ class ImageCache {
   size_t size() const { return entries_.size(); }
 
  private:
+  struct Size {
+    int width = 0, height = 0;
+    bool operator==(const Size&) const = default;
+  };
   struct Entry {
     cairo_surface_t* surface = nullptr;
     std::shared_ptr<const std::vector<uint8_t>> pixels;
     bool used = false;
+    Size asked;                           // the last size asked of `resampled`
+    cairo_surface_t* sized = nullptr;     // the pixels at `asked`, once steady
   };
+  Entry* entryFor(const UIImage* image);
   std::unordered_map<std::string, Entry> entries_;
 };
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "foundation/values.h"
+#include "render/image_cache.h"
 #include "render_support.h"
 
 using namespace render_support;
@@ -98,6 +99,46 @@ TEST_F(ImageViewPaint, NoImageDrawsOnlyTheBackground) {
   Ref<> v = imageView(0);
   send<void>(v, "setBackgroundColor:"_sel, color(0, 0, 1));
   EXPECT_EQ(draw(renderer, window).pixel(50, 50), kBlue);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ImageViewPaint, SteadyImageLooksTheSameFromItsResampledCopy) {
+  image = twoColorImage(7, 5, {255, 0, 0, 255}, {0, 0, 255, 255});
+  imageView(1, CGRectMake(3.3, 10.6, 90, 80));
+  render::Picture first = draw(renderer, window, 3);
+  render::Picture second = draw(renderer, window, 3);
+  for (int y = 0; y < first.height(); y += 7)
+    for (int x = 0; x < first.width(); x += 5) ASSERT_EQ(first.pixel(x, y), second.pixel(x, y)) << x << "," << y;
+}
+
+TEST(ImageCache, ResamplesOnceTheSizeHolds) {
+  rt::AutoreleasePool pool;
+  render::ImageCache cache;
+  auto* image = static_cast<const UIImage*>(twoColorImage(4, 4, {255, 0, 0, 255}, {0, 0, 255, 255}));
+  EXPECT_EQ(cache.resampled(image, 4, 4), cache.surface(image)) << "already that size";
+  EXPECT_EQ(cache.resampled(image, 8, 8), nullptr);
+  cairo_surface_t* sized = cache.resampled(image, 8, 8);
+  ASSERT_NE(sized, nullptr);
+  EXPECT_EQ(cairo_image_surface_get_width(sized), 8);
+  EXPECT_EQ(cache.resampled(image, 8, 8), sized);
+  EXPECT_EQ(cache.resampled(image, 9, 9), nullptr) << "a new size starts over";
+}
+
+TEST(ImageCache, DropsWhatAFrameDidNotDraw) {
+  rt::AutoreleasePool pool;
+  render::ImageCache cache;
+  auto* a = static_cast<const UIImage*>(twoColorImage(2, 2, {1, 2, 3, 255}, {1, 2, 3, 255}));
+  auto* b = static_cast<const UIImage*>(twoColorImage(2, 2, {1, 2, 3, 255}, {1, 2, 3, 255}));
+  cache.surface(a);
+  cache.surface(b);
+  EXPECT_NE(render::ImageCache::key(a), render::ImageCache::key(b));
+  cache.endFrame();
+  cache.surface(a);
+  cache.endFrame();
+  EXPECT_EQ(cache.size(), 1u);
 }
 
 }  // namespace
