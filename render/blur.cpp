@@ -48,10 +48,6 @@ void boxBlur(cairo_surface_t* surface, int radius) {
   cairo_surface_mark_dirty(surface);
 }
 
-BlurCache::~BlurCache() {
-  for (auto& [key, entry] : entries_) cairo_surface_destroy(entry.surface);
-}
-
 cairo_surface_t* BlurCache::blurred(const Beneath& beneath, PixelRect area, double scale) {
   int reach = int(std::ceil(look_.radius * scale));
   uint64_t signature = Hasher().add(beneath.signature(outset(area, reach))).add(scale).value();
@@ -61,51 +57,42 @@ cairo_surface_t* BlurCache::blurred(const Beneath& beneath, PixelRect area, doub
     ++computed_;
   }
   e.used = true;
-  return e.surface;
+  return e.surface.get();
 }
 
 // Blurs at a reduced resolution, which a blur this wide cannot tell from the full one,
 // then scales the result back up to device pixels and tints it.
-cairo_surface_t* BlurCache::compute(const Beneath& beneath, PixelRect area, double scale) const {
+SurfacePtr BlurCache::compute(const Beneath& beneath, PixelRect area, double scale) const {
   double reach = look_.radius * scale;
   PixelRect source = intersection(outset(area, int(std::ceil(reach))), beneath.extent());
   double passRadius = reach / kPasses;
   int factor = std::max(1, int(passRadius / 6));
   int sw = (source.width + factor - 1) / factor, sh = (source.height + factor - 1) / factor;
 
-  cairo_surface_t* small = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, sw, sh);
-  cairo_t* c = cairo_create(small);
+  SurfacePtr small(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, sw, sh));
+  cairo_t* c = cairo_create(small.get());
   cairo_scale(c, 1.0 / factor, 1.0 / factor);
   cairo_translate(c, -source.x, -source.y);
   beneath.paint(c);
   cairo_destroy(c);
-  boxBlur(small, int(std::lround(passRadius / factor)));
+  boxBlur(small.get(), int(std::lround(passRadius / factor)));
 
-  cairo_surface_t* out = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, area.width, area.height);
-  c = cairo_create(out);
+  SurfacePtr out(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, area.width, area.height));
+  c = cairo_create(out.get());
   cairo_translate(c, source.x - area.x, source.y - area.y);
   cairo_scale(c, factor, factor);
-  cairo_set_source_surface(c, small, 0, 0);
+  cairo_set_source_surface(c, small.get(), 0, 0);
   cairo_pattern_set_extend(cairo_get_source(c), CAIRO_EXTEND_PAD);
   cairo_pattern_set_filter(cairo_get_source(c), CAIRO_FILTER_BILINEAR);
   cairo_paint(c);
   cairo_set_source_rgba(c, 0, 0, 0, look_.tintAlpha);
   cairo_paint(c);
   cairo_destroy(c);
-  cairo_surface_destroy(small);
   return out;
 }
 
 void BlurCache::endFrame() {
-  for (auto it = entries_.begin(); it != entries_.end();) {
-    if (it->second.used) {
-      it->second.used = false;
-      ++it;
-      continue;
-    }
-    cairo_surface_destroy(it->second.surface);
-    it = entries_.erase(it);
-  }
+  keepUsed(entries_, [](auto& item) -> Entry& { return item.second; });
 }
 
 }  // namespace render

@@ -7,6 +7,7 @@
 #include <map>
 
 #include "render/paint_rules.h"
+#include "render/surface_ptr.h"
 
 namespace render {
 
@@ -22,9 +23,6 @@ void boxBlur(cairo_surface_t* surface, int radius);
 class BlurCache {
  public:
   explicit BlurCache(BlurLook look = {}) : look_(look) {}
-  ~BlurCache();
-  BlurCache(const BlurCache&) = delete;
-  BlurCache& operator=(const BlurCache&) = delete;
 
   // The blurred, tinted pixels of what lies beneath in `area`, a non-empty part of the
   // picture in device pixels; owned by the cache.
@@ -37,7 +35,7 @@ class BlurCache {
 
  private:
   struct Entry {
-    cairo_surface_t* surface = nullptr;
+    SurfacePtr surface;
     bool used = false;
   };
   struct Key {
@@ -46,7 +44,7 @@ class BlurCache {
     auto operator<=>(const Key&) const = default;
   };
 
-  cairo_surface_t* compute(const Beneath& beneath, PixelRect area, double scale) const;
+  SurfacePtr compute(const Beneath& beneath, PixelRect area, double scale) const;
 
   BlurLook look_;
   std::map<Key, Entry> entries_;

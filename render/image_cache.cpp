@@ -1,7 +1,6 @@
 #include "render/image_cache.h"
 
-#include <cstring>
-#include <utility>
+#include <algorithm>
 
 #include "render/hasher.h"
 
@@ -14,17 +13,20 @@ std::string identity(const UIImage* image) {
   return "png:" + image->path;
 }
 
+SurfacePtr checked(cairo_surface_t* s) {
+  SurfacePtr owned(s);
+  if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) owned.reset();
+  return owned;
+}
+
 // Straight RGBA bytes to cairo's premultiplied native-endian ARGB words.
-cairo_surface_t* fromRGBA(const UIImage* image) {
+SurfacePtr fromRGBA(const UIImage* image) {
   int w = int(image->pixelWidth), h = int(image->pixelHeight);
-  cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
-  if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
-    cairo_surface_destroy(s);
-    return nullptr;
-  }
-  cairo_surface_flush(s);
-  unsigned char* data = cairo_image_surface_get_data(s);
-  int stride = cairo_image_surface_get_stride(s);
+  SurfacePtr s = checked(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h));
+  if (!s) return s;
+  cairo_surface_flush(s.get());
+  unsigned char* data = cairo_image_surface_get_data(s.get());
+  int stride = cairo_image_surface_get_stride(s.get());
   const uint8_t* src = image->rgba->data();
   for (int y = 0; y < h; ++y) {
     auto* row = reinterpret_cast<uint32_t*>(data + size_t(y) * stride);
@@ -34,20 +36,13 @@ cairo_surface_t* fromRGBA(const UIImage* image) {
       row[x] = a << 24 | pre(src[0]) << 16 | pre(src[1]) << 8 | pre(src[2]);
     }
   }
-  cairo_surface_mark_dirty(s);
+  cairo_surface_mark_dirty(s.get());
   return s;
 }
 
-cairo_surface_t* fromPng(const UIImage* image) {
-  cairo_surface_t* s = cairo_image_surface_create_from_png(image->path.c_str());
-  if (cairo_surface_status(s) == CAIRO_STATUS_SUCCESS) return s;
-  cairo_surface_destroy(s);
-  return nullptr;
-}
-
-cairo_surface_t* resample(cairo_surface_t* pixels, int width, int height) {
-  cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
-  cairo_t* cr = cairo_create(s);
+SurfacePtr resample(cairo_surface_t* pixels, int width, int height) {
+  SurfacePtr s(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
+  cairo_t* cr = cairo_create(s.get());
   cairo_scale(cr, double(width) / cairo_image_surface_get_width(pixels),
               double(height) / cairo_image_surface_get_height(pixels));
   cairo_set_source_surface(cr, pixels, 0, 0);
@@ -59,18 +54,7 @@ cairo_surface_t* resample(cairo_surface_t* pixels, int width, int height) {
   return s;
 }
 
-void destroy(cairo_surface_t* s) {
-  if (s) cairo_surface_destroy(s);
-}
-
 }  // namespace
-
-ImageCache::~ImageCache() {
-  for (auto& [name, entry] : entries_) {
-    destroy(entry.surface);
-    destroy(entry.sized);
-  }
-}
 
 ImageCache::Entry* ImageCache::entryFor(const UIImage* image) {
   if (!image || (!image->rgba && image->path.empty())) return nullptr;
@@ -78,7 +62,8 @@ ImageCache::Entry* ImageCache::entryFor(const UIImage* image) {
   Entry& e = it->second;
   if (added) {
     e.pixels = image->rgba;
-    e.surface = image->rgba ? fromRGBA(image) : fromPng(image);
+    e.surface = image->rgba ? fromRGBA(image)
+                            : checked(cairo_image_surface_create_from_png(image->path.c_str()));
   }
   e.used = true;
   return &e;
@@ -86,23 +71,24 @@ ImageCache::Entry* ImageCache::entryFor(const UIImage* image) {
 
 cairo_surface_t* ImageCache::surface(const UIImage* image) {
   Entry* e = entryFor(image);
-  return e ? e->surface : nullptr;
+  return e ? e->surface.get() : nullptr;
 }
 
 cairo_surface_t* ImageCache::resampled(const UIImage* image, int width, int height) {
   Entry* e = entryFor(image);
   if (!e || !e->surface || width <= 0 || height <= 0) return nullptr;
-  if (width == cairo_image_surface_get_width(e->surface) &&
-      height == cairo_image_surface_get_height(e->surface))
-    return e->surface;
-  Size size{width, height};
-  if (e->asked != size) {
-    e->asked = size;
-    destroy(std::exchange(e->sized, nullptr));
+  cairo_surface_t* original = e->surface.get();
+  if (width == cairo_image_surface_get_width(original) && height == cairo_image_surface_get_height(original))
+    return original;
+  auto it = std::find_if(e->sizes.begin(), e->sizes.end(),
+                         [&](const Resampled& r) { return r.width == width && r.height == height; });
+  if (it == e->sizes.end()) {
+    e->sizes.push_back({width, height, nullptr});
     return nullptr;
   }
-  if (!e->sized) e->sized = resample(e->surface, width, height);
-  return e->sized;
+  it->used = true;
+  if (!it->surface) it->surface = resample(original, width, height);
+  return it->surface.get();
 }
 
 uint64_t ImageCache::key(const UIImage* image) {
@@ -111,16 +97,8 @@ uint64_t ImageCache::key(const UIImage* image) {
 }
 
 void ImageCache::endFrame() {
-  for (auto it = entries_.begin(); it != entries_.end();) {
-    if (it->second.used) {
-      it->second.used = false;
-      ++it;
-      continue;
-    }
-    destroy(it->second.surface);
-    destroy(it->second.sized);
-    it = entries_.erase(it);
-  }
+  keepUsed(entries_, [](auto& item) -> Entry& { return item.second; });
+  for (auto& [name, entry] : entries_) keepUsed(entry.sizes, [](Resampled& r) -> Resampled& { return r; });
 }
 
 }  // namespace render

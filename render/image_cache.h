@@ -11,23 +11,20 @@
 #include <unordered_map>
 #include <vector>
 
+#include "render/surface_ptr.h"
 #include "uikit/image.h"
 
 namespace render {
 
 class ImageCache {
  public:
-  ImageCache() = default;
-  ~ImageCache();
-  ImageCache(const ImageCache&) = delete;
-  ImageCache& operator=(const ImageCache&) = delete;
-
   // The image's pixels (owned by the cache); null when there are none, as for a PNG
   // file that cannot be read.
   cairo_surface_t* surface(const UIImage* image);
   // The image's pixels resampled to `width` × `height`, once the image has been asked for
   // at that size in two frames running (a steady picture, not a resizing animation);
-  // null before. Owned by the cache.
+  // null before. Owned by the cache; a size not asked for during a frame is dropped at
+  // its end.
   cairo_surface_t* resampled(const UIImage* image, int width, int height);
   // Names the image's pixels: equal keys show equal pixels.
   static uint64_t key(const UIImage* image);
@@ -36,18 +33,19 @@ class ImageCache {
   size_t size() const { return entries_.size(); }
 
  private:
-  struct Size {
-    int width = 0, height = 0;
-    bool operator==(const Size&) const = default;
+  struct Resampled {
+    int width, height;
+    SurfacePtr surface;  // made when asked for again
+    bool used = true;
   };
   struct Entry {
-    cairo_surface_t* surface = nullptr;
+    SurfacePtr surface;
     std::shared_ptr<const std::vector<uint8_t>> pixels;
+    std::vector<Resampled> sizes;
     bool used = false;
-    Size asked;                           // the last size asked of `resampled`
-    cairo_surface_t* sized = nullptr;     // the pixels at `asked`, once steady
   };
   Entry* entryFor(const UIImage* image);
+
   std::unordered_map<std::string, Entry> entries_;
 };
 

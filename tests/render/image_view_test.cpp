@@ -124,7 +124,15 @@ TEST(ImageCache, ResamplesOnceTheSizeHolds) {
   ASSERT_NE(sized, nullptr);
   EXPECT_EQ(cairo_image_surface_get_width(sized), 8);
   EXPECT_EQ(cache.resampled(image, 8, 8), sized);
-  EXPECT_EQ(cache.resampled(image, 9, 9), nullptr) << "a new size starts over";
+  EXPECT_EQ(cache.resampled(image, 9, 9), nullptr) << "another size starts over";
+  EXPECT_EQ(cache.resampled(image, 8, 8), sized) << "beside the first";
+  cache.endFrame();
+  EXPECT_EQ(cache.resampled(image, 8, 8), sized);
+  EXPECT_NE(cache.resampled(image, 9, 9), nullptr) << "asked in two frames running";
+  cache.endFrame();
+  cache.resampled(image, 9, 9);
+  cache.endFrame();
+  EXPECT_EQ(cache.resampled(image, 8, 8), nullptr) << "dropped by a frame that did not ask";
 }
 
 TEST(ImageCache, DropsWhatAFrameDidNotDraw) {
