@@ -1,27 +1,77 @@
 #include "artwork/artwork_hooks.h"
 
+#include "artwork/artwork_frames.h"
+#include "artwork/artwork_toggle.h"
+#include "artwork/artwork_view.h"
+#include "artwork/cover_sheet_background.h"
+#include "startup/globals.h"
 #include "startup/slot.h"
 
 namespace lv::artwork {
 
+namespace {
+
+constexpr CGRect kLabelViewFrame{{20, 320}, {250, 55}};
+
+void setHidden(id view, bool hidden) { send<void>(view, "setHidden:"_sel, hidden); }
+
+// Only the first platter artwork to reach a window takes the tap and drops the host's
+// placeholder; the backgrounds start hidden and the label view fully shown.
+void setUpFirstWindow(id self) {
+  send<void>(self, "addGestures"_sel);
+  send<void>(self, "setUserInteractionEnabled:"_sel, true);
+  setHidden(send<id>(self, "placeholderBackground"_sel), true);
+  setHidden(send<id>(self, "placeholderImageView"_sel), true);
+  setHidden(backgroundImageView(), true);
+  setHidden(backgroundView(), true);
+  send<void>(mruLabel, "setAlpha:"_sel, 1.0);
+  send<void>(mruLabel, "setFrame:"_sel, kLabelViewFrame);
+  firstTimeLoaded = YES;
+}
+
+}  // namespace
+
 void MRUArtworkView_didMoveToWindow(id self, SEL _cmd) {
   slot<MRUArtworkView_didMoveToWindow>(self, _cmd);
+  if (!isPlatterStyle(self)) return;
+  if (!firstTimeLoaded) {
+    setUpFirstWindow(self);
+    return;
+  }
+  setBackgroundsHidden(!Expanded);
 }
 
 void MRUArtworkView_layoutSubviews(id self, SEL _cmd) {
+  send<void>(self, "_setContinuousCornerRadius:"_sel, kCornerRadius);
+  send<void>(self, "_setCornerRadius:"_sel, kCornerRadius);
   slot<MRUArtworkView_layoutSubviews>(self, _cmd);
 }
 
 void MRUArtworkView_updateVisibility(id self, SEL _cmd) {
+  if (isPlatterStyle(self)) send<void>(backgroundImageView(), "setImage:"_sel, send<id>(self, "artworkImage"_sel));
   slot<MRUArtworkView_updateVisibility>(self, _cmd);
 }
 
 void MRUArtworkView_setFrame(id self, SEL _cmd, CGRect frame) {
+  if (isPlatterStyle(self)) frame = frameRule(self, frame);
+  setHidden(send<id>(self, "iconView"_sel), true);
+  setHidden(send<id>(self, "iconShadowView"_sel), true);
+  roundCorners(self);
   slot<MRUArtworkView_setFrame>(self, _cmd, frame);
 }
 
-void MRUArtworkView_addGestures(id, SEL) {}
-void MRUArtworkView_handleTap(id, SEL) {}
-void MRUArtworkView_handleAnimation(id, SEL) {}
+void MRUArtworkView_addGestures(id self, SEL) {
+  Ref<> tap = rt::create(objc_getClass("UITapGestureRecognizer"), "initWithTarget:action:"_sel, self, "handleTap"_sel);
+  send<void>(self, "addGestureRecognizer:"_sel, tap);
+}
+
+// Ignored in a compact-height layout and while there is no artwork to enlarge.
+void MRUArtworkView_handleTap(id self, SEL) {
+  if (verticalSizeClass(self) == kSizeClassCompact) return;
+  if (!send<id>(self, "artworkImage"_sel)) return;
+  send<void>(self, "handleAnimation"_sel);
+}
+
+void MRUArtworkView_handleAnimation(id self, SEL) { toggleArtwork(self); }
 
 }  // namespace lv::artwork

@@ -1,0 +1,25 @@
+#pragma once
+// What the artwork code asks of the host's MRUArtworkView.
+#include "runtime/runtime.h"
+
+namespace lv::artwork {
+
+inline constexpr NSInteger kPlatterStyle = 1;
+inline constexpr NSInteger kSizeClassCompact = 1;
+inline constexpr NSInteger kSizeClassRegular = 2;
+
+// The platter's own artwork is style 1; most of the artwork code acts on it alone.
+inline bool isPlatterStyle(id artworkView) { return send<NSInteger>(artworkView, "style"_sel) == kPlatterStyle; }
+
+inline constexpr double kCornerRadius = 6;
+
+inline void roundCorners(id artworkView) {
+  send<void>(artworkView, "_setCornerRadius:"_sel, kCornerRadius);
+  send<void>(artworkView, "_setContinuousCornerRadius:"_sel, kCornerRadius);
+}
+
+inline NSInteger verticalSizeClass(id view) {
+  return send<NSInteger>(send<id>(view, "traitCollection"_sel), "verticalSizeClass"_sel);
+}
+
+}  // namespace lv::artwork

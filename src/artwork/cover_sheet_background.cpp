@@ -1,0 +1,55 @@
+#include "artwork/cover_sheet_background.h"
+
+#include "artwork/animate.h"
+#include "startup/globals.h"
+
+namespace lv::artwork {
+
+namespace {
+
+constexpr double kFade = 0.5;
+constexpr double kQuickFade = 0.05;
+constexpr double kQuickFadeDelay = 0.45;
+
+void setHidden(id view, bool hidden) { send<void>(view, "setHidden:"_sel, hidden); }
+void setAlpha(id view, double alpha) { send<void>(view, "setAlpha:"_sel, alpha); }
+
+void fadeIn(id view, double duration, double delay) {
+  setHidden(view, false);
+  setAlpha(view, 0.0);
+  animate(duration, delay, kCurveLinear, [view = Ref<>(view)] { setAlpha(view, 1.0); });
+}
+
+// Hidden once the fade has run its course. A fade cut short was replaced by a newer
+// change of the same view (a tap that expands again), which the hiding would undo.
+void fadeOut(id view, double duration, double delay) {
+  setAlpha(view, 1.0);
+  Ref<> held = view;
+  animate(duration, delay, kCurveLinear, [held] { setAlpha(held, 0.0); },
+          [held](bool finished) {
+            if (finished) setHidden(held, true);
+          });
+}
+
+}  // namespace
+
+id backgroundImageView() { return send<id>(coverSheetView, "lumivaneArtworkBackgroundImageView"_sel); }
+
+id backgroundView() { return send<id>(coverSheetView, "lumivaneArtworkBackgroundView"_sel); }
+
+void setBackgroundsHidden(bool hidden) {
+  setHidden(backgroundView(), hidden);
+  setHidden(backgroundImageView(), hidden);
+}
+
+void fadeInBackgrounds() {
+  fadeIn(backgroundImageView(), kQuickFade, kQuickFadeDelay);
+  fadeIn(backgroundView(), kFade, 0);
+}
+
+void fadeOutBackgrounds() {
+  fadeOut(backgroundImageView(), kFade, 0);
+  fadeOut(backgroundView(), kQuickFade, kQuickFadeDelay);
+}
+
+}  // namespace lv::artwork
