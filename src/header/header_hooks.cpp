@@ -1,21 +1,30 @@
 #include "header/header_hooks.h"
 
+#include "header/header_values.h"
+#include "startup/globals.h"
 #include "startup/slot.h"
 
 namespace lv::header {
 
+// Builds the labels and taps on the first header laid out on the platter; headers in
+// other layouts leave the one-shot flag for a later one.
 void MRUNowPlayingHeaderView_layoutSubviews(id self, SEL _cmd) {
   slot<MRUNowPlayingHeaderView_layoutSubviews>(self, _cmd);
+  if (HfirstTimeLoaded) return;
+  if (send<NSInteger>(self, "layout"_sel) != kPlatterLayout) return;
+  if (CenterLabel) send<void>(self, "addLVLabels"_sel);
+  send<void>(self, "addGestures"_sel);
+  storeStrong(headerView, self);
+  HfirstTimeLoaded = true;
 }
 
 void MRUNowPlayingHeaderView_setFrame(id self, SEL _cmd, CGRect frame) {
+  if (send<NSInteger>(self, "context"_sel) == kPlatterContext) {
+    send<void>(self, "setTranslatesAutoresizingMaskIntoConstraints:"_sel, false);
+    frame.origin.y = 0;
+    frame.size.height = kHeaderHeight;
+  }
   slot<MRUNowPlayingHeaderView_setFrame>(self, _cmd, frame);
 }
-
-void MRUNowPlayingHeaderView_addLVLabels(id, SEL) {}
-void MRUNowPlayingHeaderView_centreFrame(id, SEL) {}
-void MRUNowPlayingHeaderView_centreFrameWithoutAnimation(id, SEL) {}
-void MRUNowPlayingHeaderView_addGestures(id, SEL) {}
-void MRUNowPlayingHeaderView_openNowPlayingApplication(id, SEL) {}
 
 }  // namespace lv::header

@@ -1,21 +1,43 @@
 #include "header/label_view_hooks.h"
 
+#include "header/header_values.h"
+#include "startup/globals.h"
 #include "startup/slot.h"
 
 namespace lv::header {
 
 void MRUNowPlayingTransportControlsView_setFrame(id self, SEL _cmd, CGRect frame) {
+  if (send<NSInteger>(self, "layout"_sel) == kPlatterLayout) {
+    send<void>(self, "setTranslatesAutoresizingMaskIntoConstraints:"_sel, false);
+    frame.origin.x = controlsWidth * 0.5 + kTransportLeftFromMiddle;
+    frame.origin.y = kTransportY;
+    frame.size.width = kTransportWidth;
+  }
   slot<MRUNowPlayingTransportControlsView_setFrame>(self, _cmd, frame);
 }
 
+// The first label view to reach a window on the platter takes taps; while the header
+// shows its own labels, the host's texts are hidden (their widths are still read).
 void MRUNowPlayingLabelView_didMoveToWindow(id self, SEL _cmd) {
   slot<MRUNowPlayingLabelView_didMoveToWindow>(self, _cmd);
+  if (LfirstTimeLoaded) return;
+  if (send<NSInteger>(self, "layout"_sel) != kPlatterLayout) return;
+  send<void>(self, "addGestures"_sel);
+  send<void>(self, "setUserInteractionEnabled:"_sel, true);
+  LfirstTimeLoaded = true;
+  if (!CenterLabel) return;
+  for (SEL part : {"routeLabel"_sel, "titleMarqueeView"_sel, "subtitleMarqueeView"_sel})
+    send<void>(send<id>(self, part), "setHidden:"_sel, true);
 }
 
-void MRUNowPlayingLabelView_addGestures(id, SEL) {}
-void MRUNowPlayingLabelView_openNowPlayingApplication(id, SEL) {}
-
+// The label view framed on the platter is the one the header reads its texts from.
 void MRUNowPlayingLabelView_setFrame(id self, SEL _cmd, CGRect frame) {
+  if (send<NSInteger>(self, "context"_sel) == kPlatterContext) {
+    storeStrong(mruLabel, self);
+    frame.origin.x = (controlsWidth * 0.5 + kLabelViewLeftFromMiddle) + kLabelViewShift;
+    frame.origin.y = kLabelViewY;
+    frame.size.width = kLabelViewWidth;
+  }
   slot<MRUNowPlayingLabelView_setFrame>(self, _cmd, frame);
 }
 

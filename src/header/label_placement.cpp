@@ -1,0 +1,55 @@
+#include "foundation/block.h"
+#include "header/header_hooks.h"
+#include "header/header_values.h"
+#include "startup/globals.h"
+#include "uikit/view_animation.h"
+
+namespace lv::header {
+
+namespace {
+
+double frameWidth(id view) { return send<CGRect>(view, "frame"_sel).size.width; }
+
+// Places one header label by the artwork's state, read now: while the artwork is
+// enlarged, around the controls' middle by the width of the host's matching text
+// (`hostText` of the host label view); otherwise back at its home centre. Only the
+// horizontal position changes.
+void placeLabel(id header, SEL label, SEL hostText) {
+  id view = send<id>(header, label);
+  if (!view) return;
+  CGRect frame = send<CGRect>(view, "frame"_sel);
+  if (!Expanded) {
+    send<void>(view, "setCenter:"_sel, CGPointMake(kHomeCentreX, frame.origin.y + frame.size.height * 0.5));
+    return;
+  }
+  id hostView = send<id>(mruLabel, hostText);
+  double middle = controlsWidth * 0.5 - send<CGRect>(send<id>(header, "labelStackView"_sel), "frame"_sel).origin.x;
+  frame.origin.x = frameWidth(hostView) > kCentredTextWidth
+                       ? middle + kWideTextOffset
+                       : middle + frameWidth(hostView) * -0.5 + kCentredShift;
+  send<void>(view, "setFrame:"_sel, frame);
+}
+
+void placeTitle(id header) { placeLabel(header, "titleLabel"_sel, "titleMarqueeView"_sel); }
+void placeArtist(id header) { placeLabel(header, "artistLabel"_sel, "subtitleMarqueeView"_sel); }
+
+void animatePlacement(id header, void (*place)(id)) {
+  static const Class view = objc_getClass("UIView");
+  send<void>(view, "animateWithDuration:delay:options:animations:completion:"_sel, 0.3, 0.0,
+             UIViewAnimationOptionCurveEaseInOut, fnd::block<void()>([header, place] { place(header); }), nil);
+}
+
+}  // namespace
+
+// Two animations that run together, one per label.
+void MRUNowPlayingHeaderView_centreFrame(id self, SEL) {
+  animatePlacement(self, placeTitle);
+  animatePlacement(self, placeArtist);
+}
+
+void MRUNowPlayingHeaderView_centreFrameWithoutAnimation(id self, SEL) {
+  placeTitle(self);
+  placeArtist(self);
+}
+
+}  // namespace lv::header

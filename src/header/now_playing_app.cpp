@@ -1,0 +1,44 @@
+#include "header/now_playing_app.h"
+
+#include "header/header_hooks.h"
+#include "header/header_values.h"
+#include "header/label_view_hooks.h"
+
+namespace lv::header {
+
+void openNowPlayingApplication() {
+  static const Class mediaController = objc_getClass("SBMediaController");
+  id application = send<id>(send<id>(mediaController, "sharedInstance"_sel), "nowPlayingApplication"_sel);
+  if (!application) return;
+  send<bool>(send<id>(objc_getClass("UIApplication"), "sharedApplication"_sel),
+             "launchApplicationWithIdentifier:suspended:"_sel, send<id>(application, "bundleIdentifier"_sel), false);
+  send<void>(send<id>(objc_getClass("SBLockScreenManager"), "sharedInstance"_sel),
+             "lockScreenViewControllerRequestsUnlock"_sel);
+}
+
+void addOpenTap(id view, id target) {
+  Ref<> tap = rt::create(objc_getClass("UITapGestureRecognizer"), "initWithTarget:action:"_sel, target,
+                         "openNowPlayingApplication"_sel);
+  send<void>(view, "addGestureRecognizer:"_sel, tap);
+}
+
+void MRUNowPlayingHeaderView_addGestures(id self, SEL) {
+  if (send<NSInteger>(self, "layout"_sel) != kPlatterLayout) return;
+  for (SEL label : {"titleLabel"_sel, "artistLabel"_sel}) {
+    id view = send<id>(self, label);
+    if (!view) continue;
+    addOpenTap(view, self);
+    send<void>(view, "setUserInteractionEnabled:"_sel, true);
+  }
+}
+
+void MRUNowPlayingHeaderView_openNowPlayingApplication(id, SEL) { openNowPlayingApplication(); }
+
+void MRUNowPlayingLabelView_addGestures(id self, SEL) {
+  if (send<NSInteger>(self, "layout"_sel) != kPlatterLayout) return;
+  addOpenTap(self, self);
+}
+
+void MRUNowPlayingLabelView_openNowPlayingApplication(id, SEL) { openNowPlayingApplication(); }
+
+}  // namespace lv::header

@@ -1,0 +1,15 @@
+#pragma once
+// Opening the application that is playing, the action of the header's and the host label
+// view's taps.
+#include "runtime/runtime.h"
+
+namespace lv::header {
+
+// Brings the now-playing application to the front, then asks the lock screen to unlock;
+// does nothing when nothing plays.
+void openNowPlayingApplication();
+
+// Adds to `view` a tap recogniser that sends `openNowPlayingApplication` to `target`.
+void addOpenTap(id view, id target);
+
+}  // namespace lv::header
