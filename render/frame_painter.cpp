@@ -60,13 +60,15 @@ void FramePainter::paintNode(CALayer* layer, id object, UIView* view) {
     cairo_clip(cr_);
   }
   CALayer* mask = maskOf(layer);
-  bool grouped = opacity < 1 || mask;
+  // A translucent layer with nothing but its background needs no group of its own.
+  bool bare = !rule && layer->sublayers.empty() && (!view || view->subviews.empty());
+  bool grouped = mask || (opacity < 1 && !bare);
   if (grouped) {
     cairo_push_group(cr_);
     groups_.push_back(cairo_get_group_target(cr_));
   }
 
-  paintBackground(layer, bounds);
+  paintBackground(layer, bounds, grouped ? 1 : opacity);
   if (rule && rule->paint) rule->paint({cr_, object, layer, bounds, scale_, *this});
   for (CALayer* sub : layer->sublayers) paintNode(sub, sub, nullptr);
   if (view)
@@ -77,11 +79,11 @@ void FramePainter::paintNode(CALayer* layer, id object, UIView* view) {
   cairo_restore(cr_);
 }
 
-void FramePainter::paintBackground(const CALayer* layer, CGRect bounds) {
+void FramePainter::paintBackground(const CALayer* layer, CGRect bounds, float opacity) {
   if (!layer->backgroundColor) return;
   uikit::RGBA c = uikit::rgba(layer->backgroundColor.get());
   if (!(c.a > 0)) return;
-  cairo_set_source_rgba(cr_, c.r, c.g, c.b, c.a);
+  cairo_set_source_rgba(cr_, c.r, c.g, c.b, c.a * opacity);
   roundedRectPath(cr_, bounds, layer->cornerRadius, layer->maskedCorners);
   cairo_fill(cr_);
 }

@@ -36,7 +36,7 @@ class FramePainter : public Beneath {
 
   void paintNode(CALayer* layer, id object, UIView* view);
   void record(CALayer* layer, id object, CGRect bounds, const PaintRule* rule, float opacity);
-  void paintBackground(const CALayer* layer, CGRect bounds);
+  void paintBackground(const CALayer* layer, CGRect bounds, float opacity);
   void finishGroup(float opacity, CALayer* mask);
   bool isOpen(id object) const;
 

@@ -30,10 +30,6 @@ struct LabelPaint : testing::Test {
   render::Renderer renderer;
   Ref<> window = makeWindow(300, 60);
 
-  void SetUp() override {
-    if (!objc_getClass("UILabel")) GTEST_SKIP() << "UILabel is not part of this build";
-  }
-
   Ref<> label(const char* text, NSInteger alignment, CGRect frame = CGRectMake(0, 0, 300, 60)) {
     Ref<> l = addView(window, frame, nil, "UILabel");
     send<void>(l, "setText:"_sel, fnd::string(text));

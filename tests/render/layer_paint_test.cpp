@@ -55,6 +55,14 @@ TEST_F(LayerPaint, AlphaBlendsTheSubtreeAsOneGroup) {
   EXPECT_NEAR(blue.b, 255, 1);
 }
 
+TEST_F(LayerPaint, AlphaOfAViewWithoutContentBlendsItsBackground) {
+  Ref<> v = addView(window, CGRectMake(0, 0, 50, 50), color(1, 0, 0, 0.5));
+  send<void>(v, "setAlpha:"_sel, 0.5);
+  Pixel p = draw(renderer, window).pixel(25, 25);
+  EXPECT_NEAR(p.g, 191, 2);
+  EXPECT_EQ(p.r, 255);
+}
+
 TEST_F(LayerPaint, ZeroAlphaDrawsNothing) {
   Ref<> v = addView(window, CGRectMake(0, 0, 50, 50), color(1, 0, 0));
   send<void>(v, "setAlpha:"_sel, 0.0);
