@@ -2,29 +2,12 @@
 // renderer reads of each view. Steady state must not allocate: operator new is counted.
 #include <benchmark/benchmark.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
 #include <vector>
 
+#include "counting_allocator.h"
 #include "foundation/block.h"
 #include "foundation/run_loop.h"
 #include "uikit/view_animation.h"
-
-namespace {
-std::atomic<long> g_allocations{0};
-}
-
-// The replaced new and delete pair malloc with free, which the compiler's pairing check
-// cannot see through.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void* operator new(std::size_t size) {
-  ++g_allocations;
-  if (void* p = std::malloc(size ? size : 1)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 

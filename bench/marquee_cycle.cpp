@@ -2,28 +2,13 @@
 // time and allocations once running, and 100 labels scrolling for a minute.
 #include <benchmark/benchmark.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
 #include <vector>
 
+#include "counting_allocator.h"
 #include "foundation/run_loop.h"
 #include "foundation/values.h"
 #include "host/device.h"
 #include "uikit/text_measurer.h"
-
-namespace {
-std::atomic<long> g_allocations{0};
-}
-
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void* operator new(std::size_t size) {
-  ++g_allocations;
-  if (void* p = std::malloc(size ? size : 1)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
