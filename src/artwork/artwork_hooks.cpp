@@ -4,6 +4,7 @@
 #include "artwork/artwork_toggle.h"
 #include "artwork/artwork_view.h"
 #include "artwork/cover_sheet_background.h"
+#include "header/header_text_refresh.h"
 #include "startup/globals.h"
 #include "startup/slot.h"
 
@@ -49,6 +50,7 @@ void MRUArtworkView_layoutSubviews(id self, SEL _cmd) {
 
 void MRUArtworkView_updateVisibility(id self, SEL _cmd) {
   if (isPlatterStyle(self)) send<void>(backgroundImageView(), "setImage:"_sel, send<id>(self, "artworkImage"_sel));
+  header::refreshHeaderText();
   slot<MRUArtworkView_updateVisibility>(self, _cmd);
 }
 

@@ -43,6 +43,14 @@ struct ArtworkScene {
     touches = std::make_unique<uikit::TouchInjector>(window);
   }
 
+  // The header's first layout builds its title and artist labels.
+  void buildHeaderLabels() const {
+    send<void>(platter, "insertSubview:atIndex:"_sel, header, NSInteger(0));
+    send<void>(header, "setFrame:"_sel, CGRectMake(0, 0, 390, 498));
+    send<void>(header, "layoutSubviews"_sel);
+  }
+  id headerLabel(const char* name) const { return send<id>(header, sel_registerName(name)); }
+
   static Ref<> makeArtworkView() {
     Ref<> view = rt::create("MRUArtworkView");
     auto* artwork = static_cast<MRUArtworkView*>(view.get());

@@ -2,6 +2,7 @@
 
 #include "artwork_scene.h"
 #include "foundation/run_loop.h"
+#include "foundation/values.h"
 #include "uikit/feedback_generator.h"
 #include "uikit/gesture_recognizer.h"
 
@@ -12,10 +13,8 @@ using testing_support::ArtworkScene;
 void runFor(double seconds) { fnd::RunLoop::main().runFor(seconds); }
 size_t haptics() { return uikit::hapticRecord().impacts.size(); }
 
-long g_centreFrames = 0;
-void countCentreFrame(Class cls, SEL sel) {
-  if (sel == "centreFrame"_sel && cls == objc_getClass("MRUNowPlayingHeaderView")) ++g_centreFrames;
-}
+double centreX(id view) { return send<CGPoint>(view, "center"_sel).x; }
+double leftX(id view) { return send<CGRect>(view, "frame"_sel).origin.x; }
 
 CGRect firstFrameOn(const char* profile) {
   ArtworkScene scene({}, profile);
@@ -48,7 +47,8 @@ TEST(ArtworkFrame, FirstWindowSetsUpOnce) {
 
 TEST(ArtworkTap, ExpandsThenCollapses) {
   ArtworkScene scene;
-  rt::setMessageTrace(countCentreFrame);
+  scene.buildHeaderLabels();
+  id title = scene.headerLabel("titleLabel");
   scene.tapArtwork();
   runFor(0.44);
   EXPECT_EQ(ArtworkScene::shownAlpha(scene.backgroundImage), 0.0) << "the image waits for the last 0.05 s";
@@ -63,6 +63,8 @@ TEST(ArtworkTap, ExpandsThenCollapses) {
     EXPECT_EQ(ArtworkScene::shownAlpha(v), 1.0);
   }
   EXPECT_EQ(haptics(), 1u);
+  EXPECT_EQ(leftX(title), 6 - leftX(scene.headerLabel("labelStackView")))
+      << "centred on the controls' middle (no host text)";
 
   scene.tapArtwork();
   runFor(0.3);
@@ -71,7 +73,7 @@ TEST(ArtworkTap, ExpandsThenCollapses) {
   EXPECT_FALSE(scene.global<bool>("Expanded"));
   EXPECT_EQ(scene.shownFrame(), CGRectMake(-157.5, 310, 70, 70));
   EXPECT_TRUE(ArtworkScene::hidden(scene.backgroundImage) && ArtworkScene::hidden(scene.background));
-  EXPECT_EQ(g_centreFrames, 2);
+  EXPECT_EQ(centreX(title), 112);
   EXPECT_EQ(haptics(), 2u);
   EXPECT_EQ(scene.host()->cornerRadius, 6.0);
 }
@@ -166,6 +168,19 @@ TEST(ArtworkFrame, ZeroOriginTakesTheDefaultAgain) {
   scene.global<double>("dOriginX") = 0;
   send<void>(scene.artwork, "setFrame:"_sel, CGRectZero);
   EXPECT_EQ(scene.frame().origin.x, 16.5);
+}
+
+TEST(ArtworkVisibility, EveryStyleRefreshesTheHeaderTexts) {
+  ArtworkScene scene;
+  scene.buildHeaderLabels();
+  send<void>(scene.labelView, "setTitle:"_sel, fnd::string("Song"));
+  send<void>(scene.labelView, "setSubtitle:"_sel, fnd::string("Singer"));
+  Ref<> other = ArtworkScene::makeArtworkView();
+  send<void>(other, "setStyle:"_sel, NSInteger(3));
+  send<void>(other, "updateVisibility"_sel);
+  EXPECT_EQ(fnd::utf8(send<id>(scene.headerLabel("titleLabel"), "text"_sel)), "Song");
+  runFor(0);
+  EXPECT_EQ(fnd::utf8(send<id>(scene.headerLabel("artistLabel"), "text"_sel)), "Singer");
 }
 
 TEST(ArtworkVisibility, HandsTheImageOverEvenWhenNil) {
