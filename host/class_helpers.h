@@ -1,6 +1,8 @@
 #pragma once
-// Helpers for defining the host's classes: methods that defer to the superclass, and
-// shared instances. Field accessors are the runtime's (runtime/accessors.h).
+// Helpers for defining the host's classes: methods that defer to the superclass, shared
+// instances, and the few messages every host view sends to its children. Field accessors
+// are the runtime's (runtime/accessors.h).
+#include "quartz/geometry.h"
 #include "runtime/accessors.h"
 #include "runtime/runtime.h"
 
@@ -25,5 +27,15 @@ id sharedInstance(id, SEL) {
   static const Ref<> instance = rt::create(objc_getClass(Name.text));
   return instance.get();
 }
+
+// A view of class `name` made with initWithFrame:, owned by the caller; nil when the host
+// lacks the class or its initialiser declines.
+inline Ref<> makeView(const char* name, CGRect frame = CGRectZero) {
+  return rt::create(objc_getClass(name), "initWithFrame:"_sel, frame);
+}
+
+inline CGRect boundsOf(id view) { return send<CGRect>(view, "bounds"_sel); }
+inline void setFrame(id view, CGRect frame) { send<void>(view, "setFrame:"_sel, frame); }
+inline void addSubview(id superview, id view) { send<void>(superview, "addSubview:"_sel, view); }
 
 }  // namespace host

@@ -1,25 +1,134 @@
 #include "host/cover_sheet_classes.h"
 
+#include "foundation/values.h"
+#include "host/appearance.h"
 #include "host/class_helpers.h"
 #include "host/host_geometry.h"
+#include "uikit/label.h"
 
 namespace host {
 
 namespace {
 
-UIEdgeInsets CSCombinedListViewController_insets(id, SEL) { return geometry::kListViewInsets; }
-CGRect CSMediaControlsViewController_suggestedFrame(id, SEL) {
-  return geometry::kSuggestedMediaControlsFrame;
-}
-double CSMediaControlsViewController_preferredHeight(id, SEL) {
-  return geometry::kPreferredMediaRemoteHeight;
+using namespace geometry;
+
+CSCoverSheetView* asCoverSheet(id self) { return static_cast<CSCoverSheetView*>(self); }
+CSCombinedListViewController* asList(id self) { return static_cast<CSCombinedListViewController*>(self); }
+
+Ref<> makeLabel(id parent, const char* text, CGFloat size, CGFloat weight, id color) {
+  Ref<> label = makeView("UILabel");
+  send<void>(label, "setText:"_sel, fnd::string(text));
+  send<void>(label, "setFont:"_sel, appearance::font(size, weight));
+  send<void>(label, "setTextColor:"_sel, color);
+  send<void>(label, "setTextAlignment:"_sel, NSTextAlignmentCenter);
+  addSubview(parent, label);
+  return label;
 }
 
-void PLPlatterView_configureBackgroundView(id self, SEL, id view) {
-  static_cast<PLPlatterView*>(self)->backgroundView = view;
+// The date and clock take the colour the legibility settings ask for.
+id CoverSheet_initWithFrame(id self, SEL, CGRect frame) {
+  self = sendSuper<id>(superclassOf<"CSCoverSheetView">(), self, "initWithFrame:"_sel, frame);
+  if (!self) return nil;
+  CSCoverSheetView* v = asCoverSheet(self);
+  v->legibilitySettings = rt::create(objc_getClass("_UILegibilitySettings"));
+  id text = appearance::color(appearance::textForLegibility(send<NSInteger>(v->legibilitySettings, "style"_sel)));
+  v->dateLabel = makeLabel(self, appearance::kDateText, 20, UIFontWeightMedium, text);
+  v->clockLabel = makeLabel(self, appearance::kClockText, 76, UIFontWeightSemibold, text);
+  v->focusActivityView = makeView("CSFocusActivityView", focusFrame(frame.size.width));
+  send<void>(v->focusActivityView, "setBackgroundColor:"_sel, appearance::color(appearance::kFocusPill));
+  send<void>(send<id>(v->focusActivityView, "layer"_sel), "setCornerRadius:"_sel, kFocusHeight / 2);
+  addSubview(self, v->focusActivityView);
+  v->listViewController = rt::create(objc_getClass("CSCombinedListViewController"));
+  addSubview(self, send<id>(v->listViewController, "view"_sel));
+  return self;
 }
 
-id UIBackdropView_init(id self, SEL, CGRect frame, bool autosizes, id settings) {
+void CoverSheet_layoutSubviews(id self, SEL) {
+  sendSuper<void>(superclassOf<"CSCoverSheetView">(), self, "layoutSubviews"_sel);
+  CSCoverSheetView* v = asCoverSheet(self);
+  CGFloat w = boundsOf(self).size.width;
+  setFrame(v->dateLabel, dateFrame(w));
+  setFrame(v->clockLabel, clockFrame(w));
+  setFrame(v->focusActivityView, focusFrame(w));
+  send<void>(v->listViewController, "viewDidLayoutSubviews"_sel);
+}
+
+// The list observes the media controller: now-playing information brings the platter,
+// its absence takes it away.
+id List_init(id self, SEL) {
+  self = sendSuper<id>(superclassOf<"CSCombinedListViewController">(), self, "init"_sel);
+  if (!self) return nil;
+  asList(self)->listView = makeView("UIScrollView");
+  id center = send<id>(objc_getClass("NSNotificationCenter"), "defaultCenter"_sel);
+  send<void>(center, "addObserver:selector:name:object:"_sel, self, "nowPlayingInfoDidChange:"_sel,
+             fnd::string(kNowPlayingInfoDidChangeNotification), nil);
+  return self;
+}
+
+void relayoutCoverSheet(CSCombinedListViewController* list) {
+  send<void>(send<id>(list->listView, "superview"_sel), "setNeedsLayout"_sel);
+}
+
+void showMediaControls(id self) {
+  CSCombinedListViewController* list = asList(self);
+  if (list->adjunctItemView) return;
+  CGFloat listWidth = boundsOf(list->listView).size.width;
+  list->mediaControlsViewController = rt::create(objc_getClass("CSMediaControlsViewController"));
+  CGRect controls = send<CGRect>(list->mediaControlsViewController, "mediaControlsFrameForWidth:"_sel,
+                                 platterWidth(listWidth));
+  list->adjunctItemView = makeView("CSAdjunctItemView", adjunctItemFrame(listWidth, controls.size));
+  id platter = send<id>(list->adjunctItemView, "platterView"_sel);
+  addSubview(platter ? platter : list->adjunctItemView.get(), send<id>(list->mediaControlsViewController, "view"_sel));
+  addSubview(list->listView, list->adjunctItemView);
+  relayoutCoverSheet(list);
+}
+
+void hideMediaControls(id self) {
+  CSCombinedListViewController* list = asList(self);
+  if (!list->adjunctItemView && !list->mediaControlsViewController) return;
+  send<void>(list->mediaControlsViewController, "updateWithNowPlayingInfo:"_sel, nil);
+  send<void>(list->adjunctItemView, "removeFromSuperview"_sel);
+  list->adjunctItemView = nil;
+  list->mediaControlsViewController = nil;
+  relayoutCoverSheet(list);
+}
+
+void List_nowPlayingInfoDidChange(id self, SEL, id notification) {
+  id info = send<id>(send<id>(notification, "object"_sel), "nowPlayingInfo"_sel);
+  if (!info) return hideMediaControls(self);
+  showMediaControls(self);
+  send<void>(asList(self)->mediaControlsViewController, "updateWithNowPlayingInfo:"_sel, info);
+}
+
+// Frames the list from the default insets, asked anew at each layout, and puts the
+// platter at its top.
+void List_viewDidLayoutSubviews(id self, SEL) {
+  CSCombinedListViewController* list = asList(self);
+  id container = send<id>(list->listView, "superview"_sel);
+  if (!container) return;
+  UIEdgeInsets insets = send<UIEdgeInsets>(self, "_listViewDefaultContentInsets"_sel);
+  setFrame(list->listView, listFrame(boundsOf(container), insets));
+  if (!list->adjunctItemView) return;
+  CGFloat listWidth = boundsOf(list->listView).size.width;
+  CGRect controls = list->mediaControlsViewController
+                        ? send<CGRect>(list->mediaControlsViewController, "mediaControlsFrameForWidth:"_sel,
+                                       platterWidth(listWidth))
+                        : CGRect{{0, 0}, {platterWidth(listWidth), kPreferredMediaRemoteHeight}};
+  setFrame(list->adjunctItemView, adjunctItemFrame(listWidth, controls.size));
+  send<void>(list->listView, "setContentSize:"_sel, CGSize{listWidth, controls.size.height});
+}
+
+UIEdgeInsets List_insets(id, SEL) { return kListViewInsets; }
+
+// Fills its superview from the moment it enters one, when asked to.
+void Backdrop_didMoveToSuperview(id self, SEL) {
+  auto* backdrop = static_cast<_UIBackdropView*>(self);
+  if (!backdrop->autosizesToFitSuperview || !backdrop->superview) return;
+  send<void>(self, "setAutoresizingMask:"_sel, UIViewAutoresizingFlexibleWidth | UIViewAutoresizingFlexibleHeight);
+  setFrame(self, boundsOf(backdrop->superview));
+}
+
+id Backdrop_init(id self, SEL, CGRect frame, bool autosizes, id settings) {
   self = sendSuper<id>(superclassOf<"_UIBackdropView">(), self, "initWithFrame:"_sel, frame);
   if (!self) return nil;
   auto* backdrop = static_cast<_UIBackdropView*>(self);
@@ -31,47 +140,30 @@ id UIBackdropView_init(id self, SEL, CGRect frame, bool autosizes, id settings) 
 }  // namespace
 
 void registerCSCoverSheetView() {
-  Class cls = rt::defineClass<CSCoverSheetView>("CSCoverSheetView", objc_getClass("UIView"));
-  rt::addMethod(cls, "initWithFrame:"_sel, callSuper<"CSCoverSheetView", id, CGRect>);
+  using T = CSCoverSheetView;
+  Class cls = rt::defineClass<T>("CSCoverSheetView", objc_getClass("UIView"));
+  rt::addMethod(cls, "initWithFrame:"_sel, CoverSheet_initWithFrame);
+  rt::addMethod(cls, "layoutSubviews"_sel, CoverSheet_layoutSubviews);
+  rt::addMethod(cls, "listViewController"_sel, rt::objectGetter<&T::listViewController>);
+  rt::addMethod(cls, "focusActivityView"_sel, rt::objectGetter<&T::focusActivityView>);
+  rt::addMethod(cls, "legibilitySettings"_sel, rt::objectGetter<&T::legibilitySettings>);
 }
 
 void registerCSCombinedListViewController() {
-  Class cls = rt::defineClass<CSCombinedListViewController>("CSCombinedListViewController",
-                                                            objc_getClass("UIViewController"));
-  rt::addMethod(cls, "_listViewDefaultContentInsets"_sel, CSCombinedListViewController_insets);
+  using T = CSCombinedListViewController;
+  Class cls = rt::defineClass<T>("CSCombinedListViewController", objc_getClass("UIViewController"));
+  rt::addMethod(cls, "init"_sel, List_init);
+  rt::addMethod(cls, "view"_sel, rt::objectGetter<&T::listView>);
+  rt::addMethod(cls, "adjunctItemView"_sel, rt::objectGetter<&T::adjunctItemView>);
+  rt::addMethod(cls, "mediaControlsViewController"_sel, rt::objectGetter<&T::mediaControlsViewController>);
+  rt::addMethod(cls, "nowPlayingInfoDidChange:"_sel, List_nowPlayingInfoDidChange);
+  rt::addMethod(cls, "viewDidLayoutSubviews"_sel, List_viewDidLayoutSubviews);
+  rt::addMethod(cls, "_listViewDefaultContentInsets"_sel, List_insets);
 }
 
 void registerCSFocusActivityView() {
   Class cls = rt::defineClass<CSFocusActivityView>("CSFocusActivityView", objc_getClass("UIView"));
   rt::addMethod(cls, "initWithFrame:"_sel, callSuper<"CSFocusActivityView", id, CGRect>);
-}
-
-void registerCSAdjunctItemView() {
-  Class cls = rt::defineClass<CSAdjunctItemView>("CSAdjunctItemView", objc_getClass("UIView"));
-  rt::addMethod(cls, "initWithFrame:"_sel, callSuper<"CSAdjunctItemView", id, CGRect>);
-  rt::addMethod(cls, "removeFromSuperview"_sel, callSuper<"CSAdjunctItemView", void>);
-  rt::addMethod(cls, "platterView"_sel, rt::objectGetter<&CSAdjunctItemView::platterView>);
-  rt::addMethod(cls, "setPlatterView:"_sel, rt::objectSetter<&CSAdjunctItemView::platterView>);
-}
-
-void registerCSMediaControlsViewController() {
-  Class cls = rt::defineClass<CSMediaControlsViewController>("CSMediaControlsViewController",
-                                                             objc_getClass("UIViewController"));
-  rt::addMethod(cls, "_suggestedFrameForMediaControls"_sel, CSMediaControlsViewController_suggestedFrame);
-  rt::addMethod(cls, "_preferredMediaRemoteHeight"_sel, CSMediaControlsViewController_preferredHeight);
-}
-
-void registerPLPlatterView() {
-  Class cls = rt::defineClass<PLPlatterView>("PLPlatterView", objc_getClass("UIView"));
-  rt::addMethod(cls, "_configureBackgroundView:"_sel, PLPlatterView_configureBackgroundView);
-  rt::addMethod(cls, "backgroundView"_sel, rt::objectGetter<&PLPlatterView::backgroundView>);
-  rt::addMethod(cls, "cornerRadius"_sel, rt::fieldGetter<&PLPlatterView::cornerRadius>);
-  rt::addMethod(cls, "setCornerRadius:"_sel, rt::fieldSetter<&PLPlatterView::cornerRadius>);
-}
-
-void registerMTMaterialView() {
-  Class cls = rt::defineClass<MTMaterialView>("MTMaterialView", objc_getClass("UIView"));
-  rt::addMethod(cls, "setFrame:"_sel, callSuper<"MTMaterialView", void, CGRect>);
 }
 
 void registerUILegibilitySettings() {
@@ -81,10 +173,12 @@ void registerUILegibilitySettings() {
 }
 
 void registerUIBackdropView() {
-  Class cls = rt::defineClass<_UIBackdropView>("_UIBackdropView", objc_getClass("UIView"));
-  rt::addMethod(cls, "initWithFrame:autosizesToFitSuperview:settings:"_sel, UIBackdropView_init);
-  rt::addMethod(cls, "settings"_sel, rt::objectGetter<&_UIBackdropView::settings>);
-  rt::addMethod(cls, "autosizesToFitSuperview"_sel, rt::fieldGetter<&_UIBackdropView::autosizesToFitSuperview>);
+  using T = _UIBackdropView;
+  Class cls = rt::defineClass<T>("_UIBackdropView", objc_getClass("UIView"));
+  rt::addMethod(cls, "initWithFrame:autosizesToFitSuperview:settings:"_sel, Backdrop_init);
+  rt::addMethod(cls, "didMoveToSuperview"_sel, Backdrop_didMoveToSuperview);
+  rt::addMethod(cls, "settings"_sel, rt::objectGetter<&T::settings>);
+  rt::addMethod(cls, "autosizesToFitSuperview"_sel, rt::fieldGetter<&T::autosizesToFitSuperview>);
 }
 
 void registerUIBackdropViewSettingsATVSemiDark() {

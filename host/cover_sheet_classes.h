@@ -1,24 +1,29 @@
 #pragma once
-// The cover sheet (the lock screen's own views and controllers) and the media platter's
-// holders on it.
+// The cover sheet (the lock screen's own view), its list of notifications with the media
+// platter, the focus pill, and the system views it draws with: legibility settings and
+// the backdrop blur.
 #include "host/host_geometry.h"
 #include "uikit/view.h"
 
-struct CSCoverSheetView : UIView {};
+// Builds its date, clock, focus pill and list in initWithFrame:; lays them out at each
+// layout, asking the list controller to lay out the list.
+struct CSCoverSheetView : UIView {
+  Ref<> dateLabel, clockLabel;  // UILabel
+  Ref<> focusActivityView;      // nil when the host could not make one
+  Ref<> listViewController;     // CSCombinedListViewController
+  Ref<> legibilitySettings;     // _UILegibilitySettings
+};
+
 struct CSFocusActivityView : UIView {};
-struct CSCombinedListViewController : UIViewController {};
-struct CSMediaControlsViewController : UIViewController {};
 
-struct CSAdjunctItemView : UIView {
-  Ref<> platterView;  // PLPlatterView
+// Owns the list view and, while something plays, the media platter in it: it shows the
+// platter when the media controller gets now-playing information and removes it when
+// the information goes away.
+struct CSCombinedListViewController : UIViewController {
+  Ref<> listView;                    // UIScrollView
+  Ref<> adjunctItemView;             // CSAdjunctItemView, while something plays
+  Ref<> mediaControlsViewController;  // CSMediaControlsViewController, likewise
 };
-
-struct PLPlatterView : UIView {
-  Ref<> backgroundView;  // the material view last configured as the background
-  CGFloat cornerRadius = 0;
-};
-
-struct MTMaterialView : UIView {};
 
 struct _UILegibilitySettings : objc_object {
   NSInteger style = host::geometry::kLegibilityStyle;
@@ -30,13 +35,13 @@ struct _UIBackdropView : UIView {
 };
 
 namespace host {
+
+// Posted by SBMediaController whenever its now-playing information is set.
+inline constexpr const char* kNowPlayingInfoDidChangeNotification = "SBMediaNowPlayingInfoDidChangeNotification";
+
 void registerCSCoverSheetView();
 void registerCSCombinedListViewController();
 void registerCSFocusActivityView();
-void registerCSAdjunctItemView();
-void registerCSMediaControlsViewController();
-void registerPLPlatterView();
-void registerMTMaterialView();
 void registerUILegibilitySettings();
 void registerUIBackdropView();
 void registerUIBackdropViewSettingsATVSemiDark();

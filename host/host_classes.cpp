@@ -2,6 +2,7 @@
 
 #include "host/cover_sheet_classes.h"
 #include "host/media_views.h"
+#include "host/platter_classes.h"
 #include "host/springboard_classes.h"
 
 namespace host {

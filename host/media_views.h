@@ -1,11 +1,14 @@
 #pragma once
 // The media platter's views: the now-playing view and its controls, header, label view,
-// artwork, time controls, transport controls, routing button and suggestions. `layout`,
-// `context` and `style` are knobs that only the stand-in has; they start at the values
-// of the lock screen's own platter.
+// artwork, time controls, transport controls, routing button and suggestions. Each makes
+// its children in initWithFrame: and places them in layoutSubviews (host_geometry.h).
+// `layout`, `context` and `style` are knobs that only the stand-in has; they start at the
+// values of the lock screen's own platter.
 #include <string>
 
+#include "foundation/run_loop.h"
 #include "host/host_geometry.h"
+#include "runtime/accessors.h"
 #include "uikit/view.h"
 
 namespace host {
@@ -18,35 +21,56 @@ struct MediaView : Base {
 
 }  // namespace host
 
-struct MRUNowPlayingView : host::MediaView<UIView> {};
-struct MRUNowPlayingTransportControlsView : host::MediaView<UIView> {};
-struct MRUNowPlayingRoutingButton : host::MediaView<UIControl> {};
-struct MRUMediaSuggestionsView : host::MediaView<UIView> {};
-struct MRUNowPlayingHeaderView : host::MediaView<UIView> {};
-
-struct MRUNowPlayingControlsView : host::MediaView<UIView> {
-  Ref<> volumeControlsView;
+struct MRUNowPlayingView : host::MediaView<UIView> {
+  Ref<> controlsView;
 };
 
+struct MRUNowPlayingControlsView : host::MediaView<UIView> {
+  Ref<> headerView, timeControlsView, transportControlsView, volumeControlsView, suggestionsView;
+};
+
+struct MRUNowPlayingHeaderView : host::MediaView<UIView> {
+  Ref<> artworkView, labelView, routingButton;
+};
+
+struct MRUNowPlayingTransportControlsView : host::MediaView<UIView> {
+  Ref<> buttons[3];  // previous, play/pause, next
+};
+
+struct MRUNowPlayingRoutingButton : host::MediaView<UIControl> {};
+
+struct MRUMediaSuggestionsView : host::MediaView<UIView> {};
+
+// The route, title and subtitle texts; with no title the title line shows the
+// placeholder text.
 struct MRUNowPlayingLabelView : host::MediaView<UIView> {
-  Ref<> titleMarqueeView, subtitleMarqueeView, routeLabel;  // views
+  Ref<> titleMarqueeView, subtitleMarqueeView, routeLabel;  // UILabel
   Ref<> title, subtitle, placeholderText;                   // NSString
 };
 
+// The scrubber. While playing it advances its elapsed time every second; a touch moves
+// the elapsed factor, and where the finger lifts playback goes on.
 struct MRUNowPlayingTimeControlsView : host::MediaView<UIControl> {
   double elapsedTimeFactor = 0;  // 0 to 1
   double duration = 0;           // seconds
   Ref<> elapsedTimeLabel, remainingTimeLabel;
   Ref<> knobView, elapsedTrack, remainingTrack;
   Ref<> primaryAction;
+  bool playing = false;
+  double startElapsed = 0;  // elapsed seconds at startTime
+  double startTime = 0;     // run loop time
+  fnd::RunLoop::TimerId tick = 0;  // the next second's update, while playing
 };
 
+// The artwork, or a placeholder without one. The host updates its visibility at the
+// layout after its artwork was set.
 struct MRUArtworkView : host::MediaView<UIView> {
   NSInteger style = host::geometry::kPlatterArtworkStyle;
   Ref<> artworkImage;  // UIImage
   Ref<> artworkImageView, artworkShadowView, iconView, iconShadowView;
   Ref<> placeholderBackground, placeholderImageView;
   CGFloat cornerRadius = 0, continuousCornerRadius = 0;
+  bool visibilityNeedsUpdate = false;
 };
 
 namespace host {
@@ -54,6 +78,21 @@ namespace host {
 // "m:ss" for the elapsed time, "-m:ss" for the remaining time, as the host writes them.
 std::string elapsedTimeText(double seconds);
 std::string remainingTimeText(double seconds);
+
+void MediaView_traitCollectionDidChange(id self, SEL, id previous);
+
+// A media view class with its knobs. Its layout depends on the traits, so a change of
+// them asks for a layout.
+template <class T>
+Class defineMediaView(const char* name, const char* superclass) {
+  Class cls = rt::defineClass<T>(name, objc_getClass(superclass));
+  rt::addMethod(cls, "layout"_sel, rt::fieldGetter<&T::layout>);
+  rt::addMethod(cls, "setLayout:"_sel, rt::fieldSetter<&T::layout>);
+  rt::addMethod(cls, "context"_sel, rt::fieldGetter<&T::context>);
+  rt::addMethod(cls, "setContext:"_sel, rt::fieldSetter<&T::context>);
+  rt::addMethod(cls, "traitCollectionDidChange:"_sel, MediaView_traitCollectionDidChange);
+  return cls;
+}
 
 void registerMRUNowPlayingView();
 void registerMRUNowPlayingControlsView();

@@ -1,6 +1,10 @@
 #include "host/springboard_classes.h"
 
+#include "foundation/values.h"
 #include "host/class_helpers.h"
+#include "host/cover_sheet_classes.h"
+#include "host/now_playing_info.h"
+#include "mediaremote/now_playing.h"
 
 namespace host {
 
@@ -10,8 +14,27 @@ void SpringBoard_applicationDidFinishLaunching(id self, SEL, id) {
   static_cast<SpringBoard*>(self)->finishedLaunching = true;
 }
 
+// The app that plays is the one the information names; without one nothing plays.
+Ref<> playingApplication(id info) {
+  id bundleIdentifier = readNowPlayingInfo(info).bundleIdentifier;
+  if (!bundleIdentifier) return nil;
+  Ref<> app = rt::create(objc_getClass("SBApplication"));
+  send<void>(app, "setBundleIdentifier:"_sel, bundleIdentifier);
+  return app;
+}
+
 void SBMediaController_setNowPlayingInfo(id self, SEL, id info) {
-  static_cast<SBMediaController*>(self)->nowPlayingInfo = info;
+  auto* controller = static_cast<SBMediaController*>(self);
+  controller->nowPlayingInfo = info;
+  controller->nowPlayingApplication = playingApplication(info);
+  send<void>(send<id>(objc_getClass("NSNotificationCenter"), "defaultCenter"_sel),
+             "postNotificationName:object:"_sel, fnd::string(kNowPlayingInfoDidChangeNotification), self);
+}
+
+// What MediaRemote answers: the information the media controller holds.
+id currentNowPlayingInfo() {
+  id controller = send<id>(objc_getClass("SBMediaController"), "sharedInstance"_sel);
+  return send<id>(controller, "nowPlayingInfo"_sel);
 }
 
 void SBLockScreenManager_requestsUnlock(id self, SEL) {
@@ -37,7 +60,7 @@ void registerSBMediaController() {
   rt::addMethod(cls, "setNowPlayingInfo:"_sel, SBMediaController_setNowPlayingInfo);
   rt::addMethod(cls, "nowPlayingInfo"_sel, rt::objectGetter<&SBMediaController::nowPlayingInfo>);
   rt::addMethod(cls, "nowPlayingApplication"_sel, rt::objectGetter<&SBMediaController::nowPlayingApplication>);
-  rt::addMethod(cls, "setNowPlayingApplication:"_sel, rt::objectSetter<&SBMediaController::nowPlayingApplication>);
+  mediaremote::setNowPlayingSource(currentNowPlayingInfo);
 }
 
 void registerSBLockScreenManager() {

@@ -50,8 +50,14 @@ TEST(AddedProperties, ValuesArePerInstanceAndPerProperty) {
 
 TEST(AddedProperties, ValuesAreStrongAndDieWithTheirInstance) {
   auto device = bootEnabled();
+  {
+    rt::AutoreleasePool pool;  // the process-wide objects the host's first views bring
+    rt::create("CSCoverSheetView");
+    rt::create("MRUNowPlayingTimeControlsView");
+  }
   long before = rt::liveObjectCount();
   {
+    rt::AutoreleasePool pool;  // what the host's views make on the way
     Ref<> cover = rt::create("CSCoverSheetView");
     Ref<> controls = rt::create("MRUNowPlayingTimeControlsView");
     set(cover, "setLumivaneArtworkBackgroundView:", rt::create(rt::rootClass()));

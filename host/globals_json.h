@@ -5,8 +5,8 @@
 
 #include "host/library.h"
 
-namespace lvsim {
+namespace host {
 
-nlohmann::ordered_json globalsJson(const host::Library& library);
+nlohmann::ordered_json globalsJson(const Library& library);
 
-}  // namespace lvsim
+}  // namespace host

@@ -1,10 +1,10 @@
-#include "tools/lvsim/globals_json.h"
+#include "host/globals_json.h"
 
-namespace lvsim {
+namespace host {
 
 namespace {
 
-nlohmann::ordered_json toJson(const host::GlobalValue& value) {
+nlohmann::ordered_json toJson(const GlobalValue& value) {
   if (auto* b = std::get_if<bool>(&value)) return *b;
   if (auto* d = std::get_if<double>(&value)) return *d;
   id obj = std::get<id>(value);
@@ -14,11 +14,11 @@ nlohmann::ordered_json toJson(const host::GlobalValue& value) {
 
 }  // namespace
 
-nlohmann::ordered_json globalsJson(const host::Library& library) {
+nlohmann::ordered_json globalsJson(const Library& library) {
   nlohmann::ordered_json globals = nlohmann::ordered_json::object();
-  for (const host::ExportedGlobal& g : host::kExportedGlobals) globals[g.name] = toJson(library.value(g));
+  for (const ExportedGlobal& g : kExportedGlobals) globals[g.name] = toJson(library.value(g));
   globals["isSmallDeviceSB"] = library.isSmallDeviceSB();
   return globals;
 }
 
-}  // namespace lvsim
+}  // namespace host

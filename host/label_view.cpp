@@ -1,0 +1,90 @@
+// The host label view: route, title and subtitle lines.
+#include <algorithm>
+
+#include "foundation/values.h"
+#include "host/appearance.h"
+#include "host/class_helpers.h"
+#include "host/media_views.h"
+
+namespace host {
+
+namespace {
+
+using namespace geometry;
+
+MRUNowPlayingLabelView* asLabelView(id self) { return static_cast<MRUNowPlayingLabelView*>(self); }
+
+Ref<> makeLabel(id parent, CGFloat size, CGFloat weight, id color) {
+  Ref<> label = makeView("UILabel");
+  send<void>(label, "setFont:"_sel, appearance::font(size, weight));
+  send<void>(label, "setTextColor:"_sel, color);
+  addSubview(parent, label);
+  return label;
+}
+
+bool sameText(id a, id b) { return a == b || (a && send<bool>(a, "isEqualToString:"_sel, b)); }
+
+// The title line shows the placeholder while there is no title.
+void showTexts(MRUNowPlayingLabelView* v) {
+  send<void>(v->titleMarqueeView, "setText:"_sel, v->title ? v->title.get() : v->placeholderText.get());
+  send<void>(v->subtitleMarqueeView, "setText:"_sel, v->subtitle.get());
+  send<void>(v, "setNeedsLayout"_sel);
+}
+
+template <Ref<> MRUNowPlayingLabelView::*Field>
+void setText(id self, SEL, id text) {
+  MRUNowPlayingLabelView* v = asLabelView(self);
+  if (sameText(text, (v->*Field).get())) return;
+  v->*Field = Ref<>::adopt(send<id>(text, "copy"_sel));
+  showTexts(v);
+}
+
+id LabelView_initWithFrame(id self, SEL, CGRect frame) {
+  self = sendSuper<id>(superclassOf<"MRUNowPlayingLabelView">(), self, "initWithFrame:"_sel, frame);
+  if (!self) return nil;
+  MRUNowPlayingLabelView* v = asLabelView(self);
+  v->routeLabel = makeLabel(self, 13, UIFontWeightMedium, appearance::secondaryLabelColor());
+  send<void>(v->routeLabel, "setText:"_sel, fnd::string(appearance::kRouteName));
+  v->titleMarqueeView = makeLabel(self, 15, UIFontWeightSemibold, appearance::labelColor());
+  v->subtitleMarqueeView = makeLabel(self, 15, UIFontWeightRegular, appearance::secondaryLabelColor());
+  v->placeholderText = fnd::string(appearance::kNotPlaying);
+  showTexts(v);
+  return self;
+}
+
+// A line as wide as its text, up to the label view's width.
+CGRect lineFrame(id label, CGFloat top, CGFloat width) {
+  CGSize text = send<CGSize>(label, "intrinsicContentSize"_sel);
+  return {{0, top}, {std::clamp<CGFloat>(text.width, 0, width), kTextHeight}};
+}
+
+void LabelView_layoutSubviews(id self, SEL) {
+  sendSuper<void>(superclassOf<"MRUNowPlayingLabelView">(), self, "layoutSubviews"_sel);
+  MRUNowPlayingLabelView* v = asLabelView(self);
+  CGFloat w = boundsOf(self).size.width;
+  setFrame(v->routeLabel, {{0, kRouteTop}, {w, kRouteHeight}});
+  setFrame(v->titleMarqueeView, lineFrame(v->titleMarqueeView, kTitleTop, w));
+  setFrame(v->subtitleMarqueeView, lineFrame(v->subtitleMarqueeView, kSubtitleTop, w));
+}
+
+}  // namespace
+
+void registerMRUNowPlayingLabelView() {
+  using T = MRUNowPlayingLabelView;
+  Class cls = defineMediaView<T>("MRUNowPlayingLabelView", "UIView");
+  rt::addMethod(cls, "initWithFrame:"_sel, LabelView_initWithFrame);
+  rt::addMethod(cls, "layoutSubviews"_sel, LabelView_layoutSubviews);
+  rt::addMethod(cls, "titleMarqueeView"_sel, rt::objectGetter<&T::titleMarqueeView>);
+  rt::addMethod(cls, "subtitleMarqueeView"_sel, rt::objectGetter<&T::subtitleMarqueeView>);
+  rt::addMethod(cls, "routeLabel"_sel, rt::objectGetter<&T::routeLabel>);
+  rt::addMethod(cls, "title"_sel, rt::objectGetter<&T::title>);
+  rt::addMethod(cls, "setTitle:"_sel, setText<&T::title>);
+  rt::addMethod(cls, "subtitle"_sel, rt::objectGetter<&T::subtitle>);
+  rt::addMethod(cls, "setSubtitle:"_sel, setText<&T::subtitle>);
+  rt::addMethod(cls, "placeholderText"_sel, rt::objectGetter<&T::placeholderText>);
+  rt::addMethod(cls, "setPlaceholderText:"_sel, setText<&T::placeholderText>);
+  rt::addMethod(cls, "didMoveToWindow"_sel, callSuper<"MRUNowPlayingLabelView", void>);
+  rt::addMethod(cls, "setFrame:"_sel, callSuper<"MRUNowPlayingLabelView", void, CGRect>);
+}
+
+}  // namespace host

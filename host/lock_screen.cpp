@@ -1,0 +1,205 @@
+#include "host/lock_screen.h"
+
+#include <cmath>
+#include <string>
+
+#include "foundation/run_loop.h"
+#include "host/appearance.h"
+#include "host/class_helpers.h"
+#include "host/generated_artwork.h"
+#include "host/globals_json.h"
+#include "host/now_playing_info.h"
+#include "host/view_query.h"
+#include "host/view_tree_json.h"
+#include "mediaremote/now_playing.h"
+#include "uikit/feedback_generator.h"
+#include "uikit/touch_injector.h"
+#include "uikit/view.h"
+
+namespace host {
+
+namespace {
+
+NSInteger verticalSizeClass(SizeClass sizeClass) {
+  return sizeClass == SizeClass::Compact ? UIUserInterfaceSizeClassCompact : UIUserInterfaceSizeClassRegular;
+}
+
+id mediaController() { return send<id>(objc_getClass("SBMediaController"), "sharedInstance"_sel); }
+
+id artworkImage(const Artwork& artwork, const std::string& title) {
+  switch (artwork.kind) {
+    case Artwork::Kind::Generated: return generatedArtwork(title);
+    case Artwork::Kind::None: return nil;
+    case Artwork::Kind::File: break;
+  }
+  id image = send<id>(objc_getClass("UIImage"), "imageWithContentsOfFile:"_sel, fnd::string(artwork.file.string()));
+  if (!image) throw SessionError("cannot read the artwork image " + artwork.file.string() + " (missing or not a PNG)");
+  return image;
+}
+
+// A view made with the traits of the window it is made for, as the device makes the cover
+// sheet for the current orientation: its initialisers already see them. It inherits them
+// once it is in that window.
+Ref<> makeViewWithTraits(const char* name, CGRect frame, NSInteger sizeClass) {
+  id view = send<id>(objc_getClass(name), "alloc"_sel);
+  uikit::setVerticalSizeClass(view, sizeClass);
+  id result = send<id>(view, "initWithFrame:"_sel, frame);
+  if (result != view) rt::release(view);
+  return Ref<>::adopt(result);
+}
+
+}  // namespace
+
+std::unique_ptr<LockScreen> LockScreen::boot(const BootOptions& options, SizeClass sizeClass) {
+  std::unique_ptr<LockScreen> screen(new LockScreen(Device::boot(options), sizeClass));
+  screen->build();
+  return screen;
+}
+
+LockScreen::LockScreen(std::unique_ptr<Device> device, SizeClass sizeClass)
+    : device_(std::move(device)), sizeClass_(sizeClass) {}
+
+LockScreen::~LockScreen() = default;
+
+CGSize LockScreen::windowSize(SizeClass sizeClass) const {
+  const DeviceProfile& p = device_->profile();
+  CGSize portrait{p.nativeSize.width / p.scale, p.nativeSize.height / p.scale};
+  return sizeClass == SizeClass::Compact ? CGSize{portrait.height, portrait.width} : portrait;
+}
+
+// SpringBoard comes first: it is the shared application.
+void LockScreen::build() {
+  rt::AutoreleasePool pool;
+  application_ = rt::create(objc_getClass("SpringBoard"));
+  CGRect bounds{{0, 0}, windowSize(sizeClass_)};
+  window_ = makeView("UIWindow", bounds);
+  uikit::setVerticalSizeClass(window_, verticalSizeClass(sizeClass_));
+  fingers_ = std::make_unique<uikit::TouchInjector>(window_.get());
+
+  wallpaper_ = makeView("UIView", bounds);
+  send<void>(wallpaper_, "setBackgroundColor:"_sel, appearance::color(appearance::kWallpaper));
+  send<void>(wallpaper_, "setAutoresizingMask:"_sel, UIViewAutoresizingFlexibleWidth | UIViewAutoresizingFlexibleHeight);
+  addSubview(window_, wallpaper_);
+
+  coverSheet_ = makeViewWithTraits("CSCoverSheetView", bounds, verticalSizeClass(sizeClass_));
+  send<void>(coverSheet_, "setAutoresizingMask:"_sel, UIViewAutoresizingFlexibleWidth | UIViewAutoresizingFlexibleHeight);
+  addSubview(window_, coverSheet_);
+  uikit::setVerticalSizeClass(coverSheet_, std::nullopt);
+
+  if (application_ && class_respondsToSelector(object_getClass(application_), "applicationDidFinishLaunching:"_sel))
+    send<void>(application_, "applicationDidFinishLaunching:"_sel, application_.get());
+  settle();
+}
+
+void LockScreen::settle() { fnd::RunLoop::main().runFor(0); }
+
+double LockScreen::now() const { return fnd::RunLoop::main().now(); }
+
+void LockScreen::play(const Track& track) {
+  if (!std::isfinite(track.duration) || track.duration < 0)
+    throw SessionError("the duration of \"" + track.title + "\" must be a number of seconds, at least 0");
+  {
+    rt::AutoreleasePool pool;
+    id info = makeNowPlayingInfo(track, artworkImage(track.artwork, track.title));
+    send<void>(mediaController(), "setNowPlayingInfo:"_sel, info);
+  }
+  settle();
+}
+
+void LockScreen::stop() {
+  send<void>(mediaController(), "setNowPlayingInfo:"_sel, nil);
+  settle();
+}
+
+void LockScreen::advance(double seconds) {
+  if (!std::isfinite(seconds) || seconds < 0)
+    throw SessionError("cannot advance by " + std::to_string(seconds) + " seconds");
+  fnd::RunLoop::main().runFor(seconds);
+}
+
+void LockScreen::tap(CGPoint point) {
+  fingers_->tap(point);
+  settle();
+}
+
+void LockScreen::tap(std::string_view className) { tap(centreInWindow(requireVisibleView(className))); }
+
+void LockScreen::drag(CGPoint from, CGPoint to, int steps, bool hold) {
+  steps = std::max(steps, 1);
+  fingers_->begin(from);
+  settle();
+  for (int i = 1; i <= steps; ++i) {
+    fnd::RunLoop::main().runFor(kFrame);
+    double f = double(i) / steps;
+    fingers_->move({from.x + (to.x - from.x) * f, from.y + (to.y - from.y) * f});
+    settle();
+  }
+  if (!hold) release();
+}
+
+void LockScreen::drag(std::string_view className, double from, double to, int steps, bool hold) {
+  id view = requireVisibleView(className);
+  drag(pointInWindow(view, from, 0.5), pointInWindow(view, to, 0.5), steps, hold);
+}
+
+void LockScreen::release() {
+  if (!fingers_->touching()) return;
+  fingers_->end();
+  settle();
+}
+
+void LockScreen::setSizeClass(SizeClass sizeClass) {
+  if (sizeClass == sizeClass_) return;
+  sizeClass_ = sizeClass;
+  uikit::setVerticalSizeClass(window_, verticalSizeClass(sizeClass));
+  setFrame(window_, {{0, 0}, windowSize(sizeClass)});
+  settle();
+}
+
+Class LockScreen::requireClass(std::string_view className) const {
+  Class cls = objc_getClass(std::string(className).c_str());
+  if (!cls) throw SessionError("no class named " + std::string(className));
+  return cls;
+}
+
+id LockScreen::firstView(std::string_view className) const {
+  return firstViewOfClass(window_, requireClass(className), false);
+}
+
+id LockScreen::firstVisibleView(std::string_view className) const {
+  return firstViewOfClass(window_, requireClass(className), true);
+}
+
+id LockScreen::requireVisibleView(std::string_view className) const {
+  id view = firstVisibleView(className);
+  if (!view) throw SessionError("no visible " + std::string(className) + " on the lock screen");
+  return view;
+}
+
+CGPoint LockScreen::centreInWindow(id view) const { return pointInWindow(view, 0.5, 0.5); }
+
+const std::vector<uikit::ApplicationLaunch>& LockScreen::launches() const { return uikit::applicationLaunches(); }
+
+long LockScreen::unlockRequests() const {
+  return send<long>(send<id>(objc_getClass("SBLockScreenManager"), "sharedInstance"_sel), "unlockRequests"_sel);
+}
+
+long LockScreen::haptics() const { return long(uikit::hapticRecord().impacts.size()); }
+
+long LockScreen::nowPlayingRequests() const { return mediaremote::nowPlayingRequests(); }
+
+nlohmann::ordered_json LockScreen::snapshot(std::string_view name) const {
+  nlohmann::ordered_json launched = nlohmann::ordered_json::array();
+  for (const uikit::ApplicationLaunch& l : launches()) launched.push_back(l.identifier);
+  return {{"name", name},
+          {"time", reportNumber(now())},
+          {"globals", globalsJson(library())},
+          {"events",
+           {{"launches", launched},
+            {"unlockRequests", unlockRequests()},
+            {"haptics", haptics()},
+            {"nowPlayingRequests", nowPlayingRequests()}}},
+          {"tree", viewTreeJson(window_)}};
+}
+
+}  // namespace host

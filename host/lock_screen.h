@@ -1,0 +1,124 @@
+#pragma once
+// The lock screen of a simulated device with the library loaded, driven as a user and the
+// media system would drive it. Tests and lvsim go through this:
+//
+//   host::BootOptions options;
+//   options.settings = {{"kEnabled", true}};
+//   auto screen = host::LockScreen::boot(options);
+//   screen->play({.title = "Song", .artist = "Artist", .app = "com.example.player", .duration = 215});
+//   screen->advance(1);
+//   screen->tap("MRUArtworkView");
+//   nlohmann::ordered_json report = screen->snapshot("expanded");
+//
+// Booting boots the device (host::Device: profile, system version, stored settings,
+// classes left out; the library loads), makes SpringBoard, the window (the profile's
+// screen size in points, regular vertical size class) with the wallpaper and the cover
+// sheet, and finishes launching. Every driver then lets the run loop settle at the current
+// moment (queued blocks, timers due, layout, animation steps), so what it caused is in
+// place when it returns; only advance() and drag() move the clock.
+//
+// One per process, main thread only. Bad input throws SessionError (or BootError from
+// boot) before anything is done.
+#include <memory>
+#include <stdexcept>
+#include <string_view>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "host/device.h"
+#include "host/track.h"
+#include "uikit/application.h"
+
+namespace uikit {
+class TouchInjector;
+}
+
+namespace host {
+
+struct SessionError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// Regular is the phone upright; compact is the phone turned to landscape.
+enum class SizeClass { Regular, Compact };
+
+class LockScreen {
+ public:
+  // Fingers move one display frame apart while dragging.
+  static constexpr double kFrame = 1.0 / 60;
+
+  static std::unique_ptr<LockScreen> boot(const BootOptions& options = {},
+                                          SizeClass sizeClass = SizeClass::Regular);
+  ~LockScreen();
+  LockScreen(const LockScreen&) = delete;
+  LockScreen& operator=(const LockScreen&) = delete;
+
+  // Gives the media controller the track's now-playing information (setNowPlayingInfo:);
+  // the cover sheet shows the platter if none shows and the platter shows the track. A
+  // file artwork that is missing or not a PNG throws SessionError.
+  void play(const Track& track);
+  // Nothing plays any more (setNowPlayingInfo: nil): the platter's adjunct item view
+  // leaves its superview.
+  void stop();
+  // Runs the run loop for `seconds` of virtual time; negative or not finite throws.
+  void advance(double seconds);
+
+  // A tap at a point in window coordinates, or at the centre of the first visible view of
+  // a class (SessionError when there is none).
+  void tap(CGPoint point);
+  void tap(std::string_view className);
+  // A finger down at `from`, `steps` moves (at least one, a frame apart) to `to`, then up
+  // unless `hold`; a held finger stays down until release().
+  void drag(CGPoint from, CGPoint to, int steps = 10, bool hold = false);
+  // The same across the first visible view of a class, from and to fractions of its
+  // width at its middle height.
+  void drag(std::string_view className, double from, double to, int steps = 10, bool hold = false);
+  // Lifts a held finger; nothing without one.
+  void release();
+
+  // Turning to compact swaps the window's width and height; back to regular undoes it.
+  void setSizeClass(SizeClass sizeClass);
+  SizeClass sizeClass() const { return sizeClass_; }
+
+  // The report of this moment: {"name", "time", "globals", "events", "tree"}.
+  nlohmann::ordered_json snapshot(std::string_view name) const;
+
+  id window() const { return window_.get(); }
+  id coverSheet() const { return coverSheet_.get(); }
+  // The first view of a class in the window (depth-first, back to front), or nil.
+  id firstView(std::string_view className) const;
+  id firstVisibleView(std::string_view className) const;
+  // The centre of a view's bounds in window coordinates.
+  CGPoint centreInWindow(id view) const;
+
+  Device& device() { return *device_; }
+  const Library& library() const { return device_->library(); }
+  // An exported global of the library (see Library::global).
+  template <class T>
+  T& global(const char* name) const {
+    return library().global<T>(name);
+  }
+  double now() const;
+
+  // What the system recorded since the process started.
+  const std::vector<uikit::ApplicationLaunch>& launches() const;
+  long unlockRequests() const;
+  long haptics() const;
+  long nowPlayingRequests() const;
+
+ private:
+  LockScreen(std::unique_ptr<Device> device, SizeClass sizeClass);
+  void build();
+  void settle();
+  CGSize windowSize(SizeClass sizeClass) const;
+  Class requireClass(std::string_view className) const;
+  id requireVisibleView(std::string_view className) const;
+
+  std::unique_ptr<Device> device_;
+  SizeClass sizeClass_;
+  Ref<> application_, window_, wallpaper_, coverSheet_;
+  std::unique_ptr<uikit::TouchInjector> fingers_;
+};
+
+}  // namespace host

@@ -1,0 +1,37 @@
+#include "host/now_playing_info.h"
+
+#include "foundation/values.h"
+#include "host/track.h"
+#include "mediaremote/now_playing.h"
+
+namespace host {
+
+namespace {
+
+void put(id dictionary, const char* key, id value) {
+  if (value) send<void>(dictionary, "setObject:forKey:"_sel, value, fnd::string(key));
+}
+
+id get(id info, const char* key) { return send<id>(info, "objectForKey:"_sel, fnd::string(key)); }
+
+}  // namespace
+
+id makeNowPlayingInfo(const Track& track, id artwork) {
+  Ref<> info = rt::create("NSMutableDictionary");
+  put(info, kMRMediaRemoteNowPlayingInfoTitle, fnd::string(track.title));
+  if (!track.artist.empty()) put(info, kMRMediaRemoteNowPlayingInfoArtist, fnd::string(track.artist));
+  put(info, kMRMediaRemoteNowPlayingInfoDuration, fnd::number(track.duration));
+  put(info, kMRMediaRemoteNowPlayingInfoElapsedTime, fnd::number(0.0));
+  put(info, kMRMediaRemoteNowPlayingInfoArtworkData, artwork);
+  if (!track.app.empty()) put(info, kMRMediaRemoteNowPlayingInfoClientBundleIdentifier, fnd::string(track.app));
+  return rt::autorelease(info.leak());
+}
+
+NowPlayingFields readNowPlayingInfo(id info) {
+  return {get(info, kMRMediaRemoteNowPlayingInfoTitle), get(info, kMRMediaRemoteNowPlayingInfoArtist),
+          get(info, kMRMediaRemoteNowPlayingInfoArtworkData),
+          get(info, kMRMediaRemoteNowPlayingInfoClientBundleIdentifier),
+          send<double>(get(info, kMRMediaRemoteNowPlayingInfoDuration), "doubleValue"_sel)};
+}
+
+}  // namespace host

@@ -1,0 +1,31 @@
+#include "host/view_query.h"
+
+#include "uikit/view.h"
+
+namespace host {
+
+namespace {
+
+bool shown(const UIView* v) { return !v->layer->hidden && v->layer->opacity >= 0.01f; }
+
+bool empty(const UIView* v) { return v->layer->bounds.size.width == 0 || v->layer->bounds.size.height == 0; }
+
+}  // namespace
+
+id firstViewOfClass(id root, Class cls, bool visibleOnly) {
+  if (!root || !cls) return nil;
+  const auto* v = static_cast<const UIView*>(root);
+  if (visibleOnly && !shown(v)) return nil;
+  if (rt::isKindOfClass(root, cls) && !(visibleOnly && empty(v))) return root;
+  for (UIView* sub : v->subviews)
+    if (id found = firstViewOfClass(sub, cls, visibleOnly)) return found;
+  return nil;
+}
+
+CGPoint pointInWindow(id view, double fx, double fy) {
+  CGRect b = send<CGRect>(view, "bounds"_sel);
+  CGPoint local{b.origin.x + b.size.width * fx, b.origin.y + b.size.height * fy};
+  return send<CGPoint>(view, "convertPoint:toView:"_sel, local, nil);
+}
+
+}  // namespace host
