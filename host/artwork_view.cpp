@@ -64,12 +64,7 @@ void Artwork_setArtworkImage(id self, SEL, id image) {
   if (v->artworkImage.get() == image) return;
   v->artworkImage = image;
   send<void>(v->artworkImageView, "setImage:"_sel, image);
-  send<void>(self, "setNeedsVisibilityUpdate"_sel);
-}
-
-void Artwork_setNeedsVisibilityUpdate(id self, SEL) {
-  asArtwork(self)->visibilityNeedsUpdate = true;
-  send<void>(self, "setNeedsLayout"_sel);
+  send<void>(self, "updateVisibility"_sel);
 }
 
 void Artwork_updateVisibility(id self, SEL) { showArtworkOrPlaceholder(asArtwork(self)); }
@@ -83,9 +78,6 @@ void Artwork_layoutSubviews(id self, SEL) {
   setFrame(v->placeholderImageView, placeholderImageFrame(b));
   setFrame(v->iconShadowView, iconFrame(b));
   setFrame(v->iconView, iconFrame(b));
-  if (!v->visibilityNeedsUpdate) return;
-  v->visibilityNeedsUpdate = false;
-  send<void>(self, "updateVisibility"_sel);
 }
 
 }  // namespace
@@ -98,7 +90,6 @@ void registerMRUArtworkView() {
   rt::addMethod(cls, "setStyle:"_sel, rt::fieldSetter<&T::style>);
   rt::addMethod(cls, "artworkImage"_sel, rt::objectGetter<&T::artworkImage>);
   rt::addMethod(cls, "setArtworkImage:"_sel, Artwork_setArtworkImage);
-  rt::addMethod(cls, "setNeedsVisibilityUpdate"_sel, Artwork_setNeedsVisibilityUpdate);
   rt::addMethod(cls, "artworkImageView"_sel, rt::objectGetter<&T::artworkImageView>);
   rt::addMethod(cls, "artworkShadowView"_sel, rt::objectGetter<&T::artworkShadowView>);
   rt::addMethod(cls, "iconView"_sel, rt::objectGetter<&T::iconView>);

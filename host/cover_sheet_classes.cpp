@@ -81,6 +81,8 @@ void showMediaControls(id self) {
   addSubview(platter ? platter : list->adjunctItemView.get(), send<id>(list->mediaControlsViewController, "view"_sel));
   addSubview(list->listView, list->adjunctItemView);
   relayoutCoverSheet(list);
+  // Laid out before it shows anything, so that its views are in place for the first track.
+  send<void>(send<id>(list->listView, "superview"_sel), "layoutIfNeeded"_sel);
 }
 
 void hideMediaControls(id self) {

@@ -62,15 +62,13 @@ struct MRUNowPlayingTimeControlsView : host::MediaView<UIControl> {
   fnd::RunLoop::TimerId tick = 0;  // the next second's update, while playing
 };
 
-// The artwork, or a placeholder without one. The host updates its visibility at the
-// layout after its artwork was set.
+// The artwork, or a placeholder without one; a new artwork updates the visibility.
 struct MRUArtworkView : host::MediaView<UIView> {
   NSInteger style = host::geometry::kPlatterArtworkStyle;
   Ref<> artworkImage;  // UIImage
   Ref<> artworkImageView, artworkShadowView, iconView, iconShadowView;
   Ref<> placeholderBackground, placeholderImageView;
   CGFloat cornerRadius = 0, continuousCornerRadius = 0;
-  bool visibilityNeedsUpdate = false;
 };
 
 namespace host {

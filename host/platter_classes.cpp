@@ -85,6 +85,14 @@ CGRect MediaControls_frameForWidth(id self, SEL, CGFloat width) {
   return frame;
 }
 
+// Every track refreshes the artwork's visibility, also when its image stays the same.
+void showArtwork(id artworkView, id image) {
+  if (send<id>(artworkView, "artworkImage"_sel) == image)
+    send<void>(artworkView, "updateVisibility"_sel);
+  else
+    send<void>(artworkView, "setArtworkImage:"_sel, image);
+}
+
 // Shows the track in the media views; nil ends playback.
 void MediaControls_update(id self, SEL, id info) {
   id controls = send<id>(asMediaControls(self)->view, "controlsView"_sel);
@@ -98,9 +106,7 @@ void MediaControls_update(id self, SEL, id info) {
   id labelView = send<id>(header, "labelView"_sel);
   send<void>(labelView, "setTitle:"_sel, track.title);
   send<void>(labelView, "setSubtitle:"_sel, track.artist);
-  id artwork = send<id>(header, "artworkView"_sel);
-  send<void>(artwork, "setArtworkImage:"_sel, track.artwork);
-  send<void>(artwork, "setNeedsVisibilityUpdate"_sel);
+  showArtwork(send<id>(header, "artworkView"_sel), track.artwork);
   send<void>(timeControls, "beginPlaybackWithDuration:"_sel, track.duration);
   send<void>(send<id>(controls, "suggestionsView"_sel), "setHidden:"_sel, true);
   send<void>(controls, "setNeedsLayout"_sel);

@@ -51,17 +51,8 @@ struct ArtworkScene {
   }
   id headerLabel(const char* name) const { return send<id>(header, sel_registerName(name)); }
 
-  static Ref<> makeArtworkView() {
-    Ref<> view = rt::create("MRUArtworkView");
-    auto* artwork = static_cast<MRUArtworkView*>(view.get());
-    for (Ref<>* part : {&artwork->artworkImageView, &artwork->artworkShadowView, &artwork->iconView,
-                        &artwork->iconShadowView, &artwork->placeholderBackground,
-                        &artwork->placeholderImageView}) {
-      *part = rt::create("UIView");
-      send<void>(view, "addSubview:"_sel, *part);
-    }
-    return view;
-  }
+  // The host's artwork view makes its own image, shadow, icon and placeholder views.
+  static Ref<> makeArtworkView() { return rt::create("MRUArtworkView"); }
 
   void storeGlobal(const char* name, id value) const {
     id& global = device->library().global<id>(name);
