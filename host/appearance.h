@@ -32,6 +32,12 @@ inline id secondaryLabelColor() { return send<id>(objc_getClass("UIColor"), "sec
 
 inline id font(CGFloat size, CGFloat weight) { return uikit::systemFont(size, weight); }
 
+// Gives `view` a background colour with rounded corners.
+inline void fillRounded(id view, Color fill, CGFloat radius) {
+  send<void>(view, "setBackgroundColor:"_sel, color(fill));
+  send<void>(send<id>(view, "layer"_sel), "setCornerRadius:"_sel, radius);
+}
+
 // Legibility style 1 asks for light text; any other for dark text.
 inline Color textForLegibility(NSInteger style) { return style == 1 ? kLightText : kDarkText; }
 

@@ -19,10 +19,6 @@ Ref<> addFilled(id parent, const char* cls, appearance::Color fill) {
   return view;
 }
 
-void roundCorners(id view, CGFloat radius) {
-  send<void>(send<id>(view, "layer"_sel), "setCornerRadius:"_sel, radius);
-}
-
 // The artwork when there is one, the placeholder otherwise.
 void showArtworkOrPlaceholder(const MRUArtworkView* v) {
   bool hasArtwork = v->artworkImage != nil;

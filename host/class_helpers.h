@@ -37,5 +37,8 @@ inline Ref<> makeView(const char* name, CGRect frame = CGRectZero) {
 inline CGRect boundsOf(id view) { return send<CGRect>(view, "bounds"_sel); }
 inline void setFrame(id view, CGRect frame) { send<void>(view, "setFrame:"_sel, frame); }
 inline void addSubview(id superview, id view) { send<void>(superview, "addSubview:"_sel, view); }
+inline void roundCorners(id view, CGFloat radius) {
+  send<void>(send<id>(view, "layer"_sel), "setCornerRadius:"_sel, radius);
+}
 
 }  // namespace host

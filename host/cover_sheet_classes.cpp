@@ -35,8 +35,7 @@ id CoverSheet_initWithFrame(id self, SEL, CGRect frame) {
   v->dateLabel = makeLabel(self, appearance::kDateText, 20, UIFontWeightMedium, text);
   v->clockLabel = makeLabel(self, appearance::kClockText, 76, UIFontWeightSemibold, text);
   v->focusActivityView = makeView("CSFocusActivityView", focusFrame(frame.size.width));
-  send<void>(v->focusActivityView, "setBackgroundColor:"_sel, appearance::color(appearance::kFocusPill));
-  send<void>(send<id>(v->focusActivityView, "layer"_sel), "setCornerRadius:"_sel, kFocusHeight / 2);
+  appearance::fillRounded(v->focusActivityView, appearance::kFocusPill, kFocusHeight / 2);
   addSubview(self, v->focusActivityView);
   v->listViewController = rt::create(objc_getClass("CSCombinedListViewController"));
   addSubview(self, send<id>(v->listViewController, "view"_sel));

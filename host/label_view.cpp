@@ -52,10 +52,10 @@ id LabelView_initWithFrame(id self, SEL, CGRect frame) {
   return self;
 }
 
-// A line as wide as its text, up to the label view's width.
-CGRect lineFrame(id label, CGFloat top, CGFloat width) {
-  CGSize text = send<CGSize>(label, "intrinsicContentSize"_sel);
-  return {{0, top}, {std::clamp<CGFloat>(text.width, 0, width), kTextHeight}};
+// A line as wide as it fits (its text), up to the label view's width.
+CGRect lineFrame(id line, CGFloat top, CGFloat width) {
+  CGSize fits = send<CGSize>(line, "sizeThatFits:"_sel, CGSize{width, kTextHeight});
+  return {{0, top}, {std::clamp<CGFloat>(fits.width, 0, width), kTextHeight}};
 }
 
 void LabelView_layoutSubviews(id self, SEL) {

@@ -1,7 +1,9 @@
 #pragma once
 // The media platter's views: the now-playing view and its controls, header, label view,
-// artwork, time controls, transport controls, routing button and suggestions. Each makes
-// its children in initWithFrame: and places them in layoutSubviews (host_geometry.h).
+// artwork, time controls, transport controls, routing button and suggestions. Each
+// places its children in layoutSubviews (host_geometry.h). The leaves (label view, time
+// controls, artwork, transport controls) make their own parts; the containers (now-playing
+// view, controls view, header) are given theirs (now_playing_tree.h).
 // `layout`, `context` and `style` are knobs that only the stand-in has; they start at the
 // values of the lock screen's own platter.
 #include <string>

@@ -4,6 +4,7 @@
 #include "host/appearance.h"
 #include "host/class_helpers.h"
 #include "host/now_playing_info.h"
+#include "host/now_playing_tree.h"
 
 namespace host {
 
@@ -26,10 +27,6 @@ void AdjunctItem_layoutSubviews(id self, SEL) {
 }
 
 PLPlatterView* asPlatter(id self) { return static_cast<PLPlatterView*>(self); }
-
-void roundCorners(id view, CGFloat radius) {
-  send<void>(send<id>(view, "layer"_sel), "setCornerRadius:"_sel, radius);
-}
 
 void Platter_setCornerRadius(id self, SEL, CGFloat radius) {
   PLPlatterView* v = asPlatter(self);
@@ -81,7 +78,7 @@ CGRect MediaControls_frameForWidth(id self, SEL, CGFloat width) {
   if (c->view)
     setFrame(c->view, frame);
   else
-    c->view = makeView("MRUNowPlayingView", frame);
+    c->view = makeNowPlayingTree(frame);
   return frame;
 }
 

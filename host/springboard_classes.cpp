@@ -60,6 +60,7 @@ void registerSBMediaController() {
   rt::addMethod(cls, "setNowPlayingInfo:"_sel, SBMediaController_setNowPlayingInfo);
   rt::addMethod(cls, "nowPlayingInfo"_sel, rt::objectGetter<&SBMediaController::nowPlayingInfo>);
   rt::addMethod(cls, "nowPlayingApplication"_sel, rt::objectGetter<&SBMediaController::nowPlayingApplication>);
+  rt::addMethod(cls, "setNowPlayingApplication:"_sel, rt::objectSetter<&SBMediaController::nowPlayingApplication>);
   mediaremote::setNowPlayingSource(currentNowPlayingInfo);
 }
 

@@ -138,8 +138,7 @@ void writeTimes(const MRUNowPlayingTimeControlsView* v) {
 
 Ref<> makeBar(id parent, appearance::Color fill) {
   Ref<> bar = makeView("UIView");
-  send<void>(bar, "setBackgroundColor:"_sel, appearance::color(fill));
-  send<void>(send<id>(bar, "layer"_sel), "setCornerRadius:"_sel, kTrackHeight / 2);
+  appearance::fillRounded(bar, fill, kTrackHeight / 2);
   addSubview(parent, bar);
   return bar;
 }
@@ -165,7 +164,7 @@ id TimeControls_initWithFramePrimaryAction(id self, SEL, CGRect frame, id action
   v->elapsedTrack = makeBar(self, appearance::kPlayedTrack);
   v->remainingTrack = makeBar(self, appearance::kUnplayedTrack);
   v->knobView = makeBar(self, appearance::kKnob);
-  send<void>(send<id>(v->knobView, "layer"_sel), "setCornerRadius:"_sel, kKnobSize / 2);
+  roundCorners(v->knobView, kKnobSize / 2);
   v->elapsedTimeLabel = makeTimeLabel(self, NSTextAlignmentLeft);
   v->remainingTimeLabel = makeTimeLabel(self, NSTextAlignmentRight);
   writeTimes(v);

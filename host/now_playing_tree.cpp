@@ -1,0 +1,48 @@
+#include "host/now_playing_tree.h"
+
+#include "host/appearance.h"
+#include "host/class_helpers.h"
+#include "host/host_geometry.h"
+
+namespace host {
+
+namespace {
+
+using namespace geometry;
+
+// Adds `child` to `parent` and hands it to the parent's setter.
+id attach(id parent, const char* setter, Ref<> child) {
+  addSubview(parent, child);
+  send<void>(parent, sel_registerName(setter), child.get());
+  return child.get();
+}
+
+}  // namespace
+
+// Parents are framed before their children are made, so that each child starts inside a
+// sized parent (the controls' width is known before the time controls exist).
+Ref<> makeNowPlayingTree(CGRect frame) {
+  Ref<> nowPlaying = makeView("MRUNowPlayingView", frame);
+  if (!nowPlaying) return nil;
+  CGRect bounds = boundsOf(nowPlaying);
+  id controls = attach(nowPlaying, "setControlsView:", makeView("MRUNowPlayingControlsView", bounds));
+  CGFloat w = bounds.size.width;
+
+  id header = attach(controls, "setHeaderView:", makeView("MRUNowPlayingHeaderView", headerFrame(w)));
+  attach(header, "setArtworkView:", makeView("MRUArtworkView", kArtworkFrame));
+  attach(header, "setLabelView:", makeView("MRUNowPlayingLabelView", labelViewFrame(w)));
+  attach(header, "setRoutingButton:", makeView("MRUNowPlayingRoutingButton", routingButtonFrame(w)));
+
+  attach(controls, "setTimeControlsView:",
+         rt::create(objc_getClass("MRUNowPlayingTimeControlsView"), "initWithFrame:primaryAction:"_sel,
+                    timeControlsFrame(w), nil));
+  attach(controls, "setTransportControlsView:",
+         makeView("MRUNowPlayingTransportControlsView", transportControlsFrame(w)));
+  id volume = attach(controls, "setVolumeControlsView:", makeView("UIView", volumeControlsFrame(w)));
+  appearance::fillRounded(volume, appearance::kUnplayedTrack, kVolumeControlsHeight / 2);
+  id suggestions = attach(controls, "setSuggestionsView:", makeView("MRUMediaSuggestionsView", suggestionsFrame(w)));
+  appearance::fillRounded(suggestions, appearance::kControlFill, kSuggestionsCornerRadius);
+  return nowPlaying;
+}
+
+}  // namespace host
