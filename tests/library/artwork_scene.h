@@ -30,6 +30,7 @@ struct ArtworkScene {
     send<void>(coverSheet, "setLumivaneArtworkBackgroundView:"_sel, background);
     storeGlobal("coverSheetView", coverSheet);
     labelView = rt::create("MRUNowPlayingLabelView");
+    send<void>(labelView, "setPlaceholderText:"_sel, nil);  // no host text at all
     storeGlobal("mruLabel", labelView);
     header = rt::create("MRUNowPlayingHeaderView");
     storeGlobal("headerView", header);
