@@ -24,10 +24,15 @@ Ref<> makeLabel(id parent, CGFloat size, CGFloat weight, id color) {
 
 bool sameText(id a, id b) { return a == b || (a && send<bool>(a, "isEqualToString:"_sel, b)); }
 
+// A line given a view that shows no text keeps what it shows.
+void setLineText(id line, id text) {
+  if (line && class_respondsToSelector(object_getClass(line), "setText:"_sel)) send<void>(line, "setText:"_sel, text);
+}
+
 // The title line shows the placeholder while there is no title.
 void showTexts(MRUNowPlayingLabelView* v) {
-  send<void>(v->titleMarqueeView, "setText:"_sel, v->title ? v->title.get() : v->placeholderText.get());
-  send<void>(v->subtitleMarqueeView, "setText:"_sel, v->subtitle.get());
+  setLineText(v->titleMarqueeView, v->title ? v->title.get() : v->placeholderText.get());
+  setLineText(v->subtitleMarqueeView, v->subtitle.get());
   send<void>(v, "setNeedsLayout"_sel);
 }
 
