@@ -141,7 +141,7 @@ PaintRule labelRule() {
   PaintRule rule;
   rule.paint = [setter](const PaintContext& c) {
     LabelLook look = lookOf(c.object);
-    if (look.text.empty() || !(look.face.pointSize > 0)) return;
+    if (look.text.empty() || !(look.face.pointSize > 0) || !(c.bounds.size.width > 0)) return;
     setter->draw(c.cr, look, c.bounds);
   };
   rule.contentKey = [](id label) {

@@ -87,6 +87,9 @@ TEST_F(LabelPaint, MeasuredWidthShowsAllOfTheText) {
   send<void>(l, "setFrame:"_sel, CGRectMake(0, 0, frame.size.width / 2, 30));
   Ink cut = inkIn(draw(renderer, window), 0, 30);
   EXPECT_LT(cut.right, frame.size.width / 2);
+
+  send<void>(l, "setFrame:"_sel, CGRectMake(0, 0, 0, 30));
+  EXPECT_EQ(inkIn(draw(renderer, window), 0, 30).left, -1) << "no room, no text";
 }
 
 TEST_F(LabelPaint, GradientMaskFadesTheLabelsEdge) {
