@@ -32,6 +32,20 @@ void boxLine(unsigned char* first, int count, size_t step, int radius, std::vect
   }
 }
 
+// Whether every pixel is opaque: the blur of an opaque picture is drawn by copying.
+bool opaque(cairo_surface_t* s) {
+  cairo_surface_flush(s);
+  const unsigned char* data = cairo_image_surface_get_data(s);
+  int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
+  size_t stride = size_t(cairo_image_surface_get_stride(s));
+  for (int y = 0; y < h; ++y) {
+    const auto* row = reinterpret_cast<const uint32_t*>(data + y * stride);
+    for (int x = 0; x < w; ++x)
+      if (row[x] >> 24 != 0xff) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 void boxBlur(cairo_surface_t* surface, int radius) {
@@ -77,7 +91,8 @@ SurfacePtr BlurCache::compute(const Beneath& beneath, PixelRect area, double sca
   cairo_destroy(c);
   boxBlur(small.get(), int(std::lround(passRadius / factor)));
 
-  SurfacePtr out(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, area.width, area.height));
+  cairo_format_t format = opaque(small.get()) ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32;
+  SurfacePtr out(cairo_image_surface_create(format, area.width, area.height));
   c = cairo_create(out.get());
   cairo_translate(c, source.x - area.x, source.y - area.y);
   cairo_scale(c, factor, factor);

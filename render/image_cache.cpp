@@ -19,10 +19,19 @@ SurfacePtr checked(cairo_surface_t* s) {
   return owned;
 }
 
-// Straight RGBA bytes to cairo's premultiplied native-endian ARGB words.
+bool opaque(const UIImage* image) {
+  const std::vector<uint8_t>& bytes = *image->rgba;
+  for (size_t i = 3; i < bytes.size(); i += 4)
+    if (bytes[i] != 255) return false;
+  return true;
+}
+
+// Straight RGBA bytes to cairo's premultiplied native-endian ARGB words. An opaque image
+// gets a surface without alpha, which cairo copies instead of blending.
 SurfacePtr fromRGBA(const UIImage* image) {
   int w = int(image->pixelWidth), h = int(image->pixelHeight);
-  SurfacePtr s = checked(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h));
+  cairo_format_t format = opaque(image) ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32;
+  SurfacePtr s = checked(cairo_image_surface_create(format, w, h));
   if (!s) return s;
   cairo_surface_flush(s.get());
   unsigned char* data = cairo_image_surface_get_data(s.get());
@@ -41,7 +50,7 @@ SurfacePtr fromRGBA(const UIImage* image) {
 }
 
 SurfacePtr resample(cairo_surface_t* pixels, int width, int height) {
-  SurfacePtr s(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
+  SurfacePtr s(cairo_image_surface_create(cairo_image_surface_get_format(pixels), width, height));
   cairo_t* cr = cairo_create(s.get());
   cairo_scale(cr, double(width) / cairo_image_surface_get_width(pixels),
               double(height) / cairo_image_surface_get_height(pixels));

@@ -150,3 +150,16 @@ TEST(ImageCache, DropsWhatAFrameDidNotDraw) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ImageCache, OpaqueImagesNeedNoAlpha) {
+  rt::AutoreleasePool pool;
+  render::ImageCache cache;
+  auto* opaque = static_cast<const UIImage*>(twoColorImage(2, 2, {1, 2, 3, 255}, {4, 5, 6, 255}));
+  auto* translucent = static_cast<const UIImage*>(twoColorImage(2, 2, {1, 2, 3, 255}, {4, 5, 6, 254}));
+  EXPECT_EQ(cairo_image_surface_get_format(cache.surface(opaque)), CAIRO_FORMAT_RGB24);
+  EXPECT_EQ(cairo_image_surface_get_format(cache.surface(translucent)), CAIRO_FORMAT_ARGB32);
+}
+
+}  // namespace
