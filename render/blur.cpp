@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <vector>
 
 #include "render/hasher.h"
@@ -13,22 +12,31 @@ namespace {
 
 constexpr int kPasses = 3;
 
-// One box pass over `count` pixels `step` bytes apart; `line` is scratch space.
-void boxLine(unsigned char* first, int count, size_t step, int radius, std::vector<uint8_t>& line) {
-  line.resize(size_t(count) * 4);
-  for (int i = 0; i < count; ++i) std::memcpy(&line[size_t(i) * 4], first + i * step, 4);
-  auto at = [&](int i) { return &line[size_t(std::clamp(i, 0, count - 1)) * 4]; };
-  const uint64_t window = 2 * uint64_t(radius) + 1;
-  const uint64_t reciprocal = (uint64_t(1) << 32) / window;
-  uint64_t sum[4] = {};
-  for (int i = -radius; i <= radius; ++i)
-    for (int ch = 0; ch < 4; ++ch) sum[ch] += at(i)[ch];
+// The mean over a window of 2·radius + 1 values.
+struct Window {
+  int radius;
+  uint64_t reciprocal;  // 2^32 / window size
+  explicit Window(int r) : radius(r), reciprocal((uint64_t(1) << 32) / (2 * uint64_t(r) + 1)) {}
+  uint8_t mean(uint32_t sum) const { return uint8_t((sum * reciprocal + (uint64_t(1) << 31)) >> 32); }
+};
+
+// One box pass over `count` runs of `width` bytes, `step` bytes apart, from `src` into
+// `dst`, byte by byte, the edges repeated outwards. A run is a pixel when blurring along a
+// row and a whole row when blurring down the columns, which keeps memory in order.
+void blurRuns(const uint8_t* src, uint8_t* dst, int count, size_t step, size_t width,
+              const Window& w, std::vector<uint32_t>& sums) {
+  sums.assign(width, 0);
+  auto run = [&](int i) { return src + size_t(std::clamp(i, 0, count - 1)) * step; };
+  for (int i = -w.radius; i <= w.radius; ++i) {
+    const uint8_t* r = run(i);
+    for (size_t k = 0; k < width; ++k) sums[k] += r[k];
+  }
   for (int i = 0; i < count; ++i) {
-    unsigned char* out = first + i * step;
-    for (int ch = 0; ch < 4; ++ch) out[ch] = uint8_t(std::min<uint64_t>(255, (sum[ch] * reciprocal + (uint64_t(1) << 31)) >> 32));
-    const uint8_t* gone = at(i - radius);
-    const uint8_t* coming = at(i + radius + 1);
-    for (int ch = 0; ch < 4; ++ch) sum[ch] += coming[ch] - uint64_t(gone[ch]);
+    uint8_t* out = dst + size_t(i) * step;
+    for (size_t k = 0; k < width; ++k) out[k] = w.mean(sums[k]);
+    const uint8_t* gone = run(i - w.radius);
+    const uint8_t* coming = run(i + w.radius + 1);
+    for (size_t k = 0; k < width; ++k) sums[k] += uint32_t(coming[k]) - gone[k];
   }
 }
 
@@ -52,12 +60,19 @@ void boxBlur(cairo_surface_t* surface, int radius) {
   int w = cairo_image_surface_get_width(surface), h = cairo_image_surface_get_height(surface);
   if (radius <= 0 || w <= 0 || h <= 0) return;
   cairo_surface_flush(surface);
-  unsigned char* data = cairo_image_surface_get_data(surface);
+  uint8_t* data = cairo_image_surface_get_data(surface);
   size_t stride = size_t(cairo_image_surface_get_stride(surface));
-  std::vector<uint8_t> line;
+  Window window(radius);
+  std::vector<uint8_t> copy;
+  std::vector<uint32_t> sums;
   for (int pass = 0; pass < kPasses; ++pass) {
-    for (int y = 0; y < h; ++y) boxLine(data + y * stride, w, 4, radius, line);
-    for (int x = 0; x < w; ++x) boxLine(data + size_t(x) * 4, h, stride, radius, line);
+    for (int y = 0; y < h; ++y) {
+      uint8_t* row = data + y * stride;
+      copy.assign(row, row + size_t(w) * 4);
+      blurRuns(copy.data(), row, w, 4, 4, window, sums);
+    }
+    copy.assign(data, data + stride * size_t(h));
+    blurRuns(copy.data(), data, h, stride, size_t(w) * 4, window, sums);
   }
   cairo_surface_mark_dirty(surface);
 }
@@ -80,7 +95,7 @@ SurfacePtr BlurCache::compute(const Beneath& beneath, PixelRect area, double sca
   double reach = look_.radius * scale;
   PixelRect source = intersection(outset(area, int(std::ceil(reach))), beneath.extent());
   double passRadius = reach / kPasses;
-  int factor = std::max(1, int(passRadius / 6));
+  int factor = std::max(1, int(passRadius / 4));
   int sw = (source.width + factor - 1) / factor, sh = (source.height + factor - 1) / factor;
 
   SurfacePtr small(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, sw, sh));
@@ -90,6 +105,11 @@ SurfacePtr BlurCache::compute(const Beneath& beneath, PixelRect area, double sca
   beneath.paint(c);
   cairo_destroy(c);
   boxBlur(small.get(), int(std::lround(passRadius / factor)));
+  // The tint is even, so laying it over before scaling up gives the same pixels.
+  c = cairo_create(small.get());
+  cairo_set_source_rgba(c, 0, 0, 0, look_.tintAlpha);
+  cairo_paint(c);
+  cairo_destroy(c);
 
   cairo_format_t format = opaque(small.get()) ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32;
   SurfacePtr out(cairo_image_surface_create(format, area.width, area.height));
@@ -99,8 +119,7 @@ SurfacePtr BlurCache::compute(const Beneath& beneath, PixelRect area, double sca
   cairo_set_source_surface(c, small.get(), 0, 0);
   cairo_pattern_set_extend(cairo_get_source(c), CAIRO_EXTEND_PAD);
   cairo_pattern_set_filter(cairo_get_source(c), CAIRO_FILTER_BILINEAR);
-  cairo_paint(c);
-  cairo_set_source_rgba(c, 0, 0, 0, look_.tintAlpha);
+  cairo_set_operator(c, CAIRO_OPERATOR_SOURCE);
   cairo_paint(c);
   cairo_destroy(c);
   return out;

@@ -147,12 +147,13 @@ uint64_t FramePainter::signature(PixelRect area) const {
 
 void FramePainter::paint(cairo_t* cr) const {
   cairo_save(cr);
-  cairo_set_source_surface(cr, target_, 0, 0);
-  cairo_paint(cr);
-  for (cairo_surface_t* group : groups_) {
-    cairo_set_source_surface(cr, group, 0, 0);
+  auto layer = [cr](cairo_surface_t* s) {
+    cairo_set_source_surface(cr, s, 0, 0);
+    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_BILINEAR);
     cairo_paint(cr);
-  }
+  };
+  layer(target_);
+  for (cairo_surface_t* group : groups_) layer(group);
   cairo_restore(cr);
 }
 

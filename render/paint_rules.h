@@ -24,7 +24,8 @@ class Beneath {
   // A signature of everything drawn so far that touches `area` (device pixels): equal
   // signatures mean equal pixels there.
   virtual uint64_t signature(PixelRect area) const = 0;
-  // Paints what has been drawn so far, at full opacity, into `cr` (device space).
+  // Paints what has been drawn so far, at full opacity, into `cr` (device space), sampled
+  // bilinearly: cheap when the reader scales it down to blur it.
   virtual void paint(cairo_t* cr) const = 0;
   // The picture's rectangle in device pixels.
   virtual PixelRect extent() const = 0;
