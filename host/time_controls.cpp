@@ -16,14 +16,15 @@ namespace {
 
 using namespace geometry;
 constexpr rt::FixedString kName = "MRUNowPlayingTimeControlsView";
-constexpr double kTickInterval = 1;
+// Times a hair below a whole second (from adding up virtual time) count as that second.
+constexpr double kSecondTolerance = 1e-6;
 
 MRUNowPlayingTimeControlsView* asTimeControls(id self) {
   return static_cast<MRUNowPlayingTimeControlsView*>(self);
 }
 
 std::string minutesAndSeconds(double seconds) {
-  long whole = std::isfinite(seconds) && seconds > 0 ? long(std::floor(seconds)) : 0;
+  long whole = std::isfinite(seconds) && seconds > 0 ? long(std::floor(seconds + kSecondTolerance)) : 0;
   char text[32];
   std::snprintf(text, sizeof text, "%ld:%02ld", whole / 60, whole % 60);
   return text;
@@ -47,8 +48,8 @@ double factorFor(const MRUNowPlayingTimeControlsView* v, double elapsed) {
 
 void scheduleTick(id self);
 
-// Each second of playback: the new elapsed time, unless a finger holds the scrubber.
-// The clock stops at the end of the track.
+// At each whole second of playback: the new elapsed time, unless a finger holds the
+// scrubber. The clock stops at the end of the track.
 void onTick(id self) {
   MRUNowPlayingTimeControlsView* v = asTimeControls(self);
   v->tick = 0;
@@ -60,7 +61,9 @@ void onTick(id self) {
 
 void scheduleTick(id self) {
   Ref<> keep(self);
-  asTimeControls(self)->tick = fnd::RunLoop::main().schedule(kTickInterval, [keep] { onTick(keep.get()); });
+  double elapsed = elapsedNow(asTimeControls(self));
+  double untilNextSecond = std::floor(elapsed + kSecondTolerance) + 1 - elapsed;
+  asTimeControls(self)->tick = fnd::RunLoop::main().schedule(untilNextSecond, [keep] { onTick(keep.get()); });
 }
 
 void stopTicking(MRUNowPlayingTimeControlsView* v) {
@@ -85,12 +88,13 @@ void TimeControls_endPlayback(id self, SEL) {
   v->playing = false;
 }
 
-// Playback goes on from the factor where the finger lifted.
+// Playback goes on from the factor where the finger lifted, on that position's seconds.
 void seekTo(id self, double factor) {
   MRUNowPlayingTimeControlsView* v = asTimeControls(self);
+  stopTicking(v);
   v->startElapsed = factor * v->duration;
   v->startTime = now();
-  if (v->playing && !v->tick && v->startElapsed < v->duration) scheduleTick(self);
+  if (v->playing && v->startElapsed < v->duration) scheduleTick(self);
 }
 
 double touchFactor(id self, id touch) {

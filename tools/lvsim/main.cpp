@@ -5,6 +5,7 @@
 #include <CLI/CLI.hpp>
 
 #include "tools/lvsim/hooks_command.h"
+#include "tools/lvsim/run_command.h"
 
 namespace {
 
@@ -17,6 +18,8 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   lvsim::HooksOptions hooks;
   lvsim::addHooksCommand(app, hooks);
+  lvsim::RunOptions run;
+  lvsim::addRunCommand(app, run);
 
   try {
     app.parse(argc, argv);
@@ -29,5 +32,6 @@ int main(int argc, char** argv) {
   }
 
   if (app.got_subcommand("hooks")) return lvsim::runHooks(hooks);
+  if (app.got_subcommand("run")) return lvsim::runScenario(run);
   return kUsageError;
 }

@@ -1,0 +1,249 @@
+#include "tools/lvsim/scenario.h"
+
+#include <cmath>
+#include <fstream>
+#include <initializer_list>
+#include <regex>
+#include <string_view>
+
+#include <nlohmann/json.hpp>
+
+#include "host/host_classes.h"
+#include "host/settings.h"
+
+namespace lvsim {
+
+namespace {
+
+using Json = nlohmann::json;
+
+// Where in the file a value sits, for messages: `steps[2].play.artwork`.
+class Place {
+ public:
+  explicit Place(std::string path) : path_(std::move(path)) {}
+  Place operator[](std::string_view key) const { return Place(path_.empty() ? std::string(key) : path_ + "." + std::string(key)); }
+  Place operator[](size_t index) const { return Place(path_ + "[" + std::to_string(index) + "]"); }
+  [[noreturn]] void fail(const std::string& what) const {
+    throw ScenarioError(path_.empty() ? what : path_ + ": " + what);
+  }
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+std::string inQuotes(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+void onlyKeys(const Json& object, const Place& at, std::initializer_list<std::string_view> known) {
+  for (const auto& [key, value] : object.items()) {
+    bool ok = false;
+    for (std::string_view k : known) ok = ok || k == key;
+    if (!ok) at.fail("unknown key " + inQuotes(key));
+  }
+}
+
+const Json& require(const Json& object, std::string_view key, const Place& at) {
+  auto found = object.find(key);
+  if (found == object.end()) at.fail("missing key " + inQuotes(key));
+  return *found;
+}
+
+std::string text(const Json& value, const Place& at) {
+  if (!value.is_string()) at.fail("expected a string");
+  return value.get<std::string>();
+}
+
+double number(const Json& value, const Place& at) {
+  if (!value.is_number()) at.fail("expected a number");
+  double n = value.get<double>();
+  if (!std::isfinite(n)) at.fail("expected a finite number");
+  return n;
+}
+
+double nonNegative(const Json& value, const Place& at) {
+  double n = number(value, at);
+  if (n < 0) at.fail("expected a number of seconds, at least 0");
+  return n;
+}
+
+bool boolean(const Json& value, const Place& at) {
+  if (!value.is_boolean()) at.fail("expected true or false");
+  return value.get<bool>();
+}
+
+void mustBeTrue(const Json& value, const Place& at) {
+  if (value != true) at.fail("expected true");
+}
+
+std::string optionalText(const Json& object, std::string_view key, const Place& at) {
+  auto found = object.find(key);
+  return found == object.end() ? "" : text(*found, at[key]);
+}
+
+bool isPng(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  char signature[8] = {};
+  return in.read(signature, sizeof signature) && std::string_view(signature, 8) == "\x89PNG\r\n\x1a\n";
+}
+
+host::Artwork artwork(const Json& value, const Place& at, const std::filesystem::path& folder) {
+  std::string name = text(value, at);
+  if (name == "generated") return host::Artwork::generated();
+  if (name == "none") return host::Artwork::none();
+  std::filesystem::path file = folder / name;  // an absolute name stays as it is
+  if (!isPng(file)) at.fail("cannot read the image " + inQuotes(name) + " (missing or not a PNG)");
+  return host::Artwork::fromFile(file);
+}
+
+PlayStep play(const Json& value, const Place& at, const std::filesystem::path& folder) {
+  if (!value.is_object()) at.fail("expected an object with title, artist, app, duration and artwork");
+  onlyKeys(value, at, {"title", "artist", "app", "duration", "artwork"});
+  PlayStep step;
+  step.track.title = text(require(value, "title", at), at["title"]);
+  step.track.artist = optionalText(value, "artist", at);
+  step.track.app = optionalText(value, "app", at);
+  step.track.duration = nonNegative(require(value, "duration", at), at["duration"]);
+  if (auto art = value.find("artwork"); art != value.end()) step.track.artwork = artwork(*art, at["artwork"], folder);
+  return step;
+}
+
+Step tap(const Json& value, const Place& at) {
+  if (value.is_string()) return TapViewStep{text(value, at)};
+  if (!value.is_array() || value.size() != 2) at.fail("expected [X, Y] or a class name");
+  return TapPointStep{{number(value[0], at[0]), number(value[1], at[1])}};
+}
+
+DragStep drag(const Json& value, const Place& at) {
+  if (!value.is_object()) at.fail("expected an object with on, from, to, steps and hold");
+  onlyKeys(value, at, {"on", "from", "to", "steps", "hold"});
+  DragStep step{text(require(value, "on", at), at["on"]), number(require(value, "from", at), at["from"]),
+                number(require(value, "to", at), at["to"]), 10, false};
+  if (auto n = value.find("steps"); n != value.end()) {
+    if (!n->is_number_integer() || n->get<long>() < 1 || n->get<long>() > 10000)
+      at["steps"].fail("expected a whole number from 1 to 10000");
+    step.steps = n->get<int>();
+  }
+  if (auto hold = value.find("hold"); hold != value.end()) step.hold = boolean(*hold, at["hold"]);
+  return step;
+}
+
+SizeClassStep sizeClass(const Json& value, const Place& at) {
+  std::string name = text(value, at);
+  if (name == "compact") return {host::SizeClass::Compact};
+  if (name == "regular") return {host::SizeClass::Regular};
+  at.fail("expected \"compact\" or \"regular\", got " + inQuotes(name));
+}
+
+Step step(const Json& value, const Place& at, const std::filesystem::path& folder) {
+  if (!value.is_object() || value.size() != 1) at.fail("a step is an object with one key");
+  const auto& [kind, body] = *value.items().begin();
+  Place inner = at[kind];
+  if (kind == "play") return play(body, inner, folder);
+  if (kind == "advance") return AdvanceStep{nonNegative(body, inner)};
+  if (kind == "tap") return tap(body, inner);
+  if (kind == "drag") return drag(body, inner);
+  if (kind == "release") {
+    mustBeTrue(body, inner);
+    return ReleaseStep{};
+  }
+  if (kind == "sizeClass") return sizeClass(body, inner);
+  if (kind == "stop") {
+    mustBeTrue(body, inner);
+    return StopStep{};
+  }
+  if (kind == "snapshot") {
+    std::string name = text(body, inner);
+    if (name.empty()) inner.fail("expected a name");
+    return SnapshotStep{name};
+  }
+  at.fail("unknown step " + inQuotes(kind) +
+          " (play, advance, tap, drag, release, sizeClass, stop or snapshot)");
+}
+
+// A release needs a finger held down by an earlier drag; a tap or another drag lifts it.
+void checkReleases(const Scenario& scenario) {
+  bool holding = false;
+  for (size_t i = 0; i < scenario.steps.size(); ++i) {
+    const Step& s = scenario.steps[i];
+    if (std::holds_alternative<ReleaseStep>(s) && !holding)
+      Place(scenario.stepPlaces[i]).fail("nothing to release: no drag holds a finger down");
+    if (const auto* d = std::get_if<DragStep>(&s))
+      holding = d->hold;
+    else if (std::holds_alternative<ReleaseStep>(s) || std::holds_alternative<TapPointStep>(s) ||
+             std::holds_alternative<TapViewStep>(s))
+      holding = false;
+  }
+}
+
+host::BootOptions bootOptions(const Json& root, const Place& top) {
+  host::BootOptions boot;
+  if (auto p = root.find("profile"); p != root.end()) {
+    boot.profile = text(*p, top["profile"]);
+    if (!host::findProfile(boot.profile))
+      top["profile"].fail("unknown profile " + inQuotes(boot.profile) + " (phone, small-phone or tablet)");
+  }
+  if (auto v = root.find("system"); v != root.end()) {
+    boot.systemVersion = text(*v, top["system"]);
+    if (!std::regex_match(boot.systemVersion, std::regex("[0-9]+(\\.[0-9]+)*")))
+      top["system"].fail("expected a version such as \"15.0\", got " + inQuotes(boot.systemVersion));
+  }
+  if (auto s = root.find("settings"); s != root.end()) {
+    if (!s->is_object()) top["settings"].fail("expected an object of settings");
+    for (const auto& [key, value] : s->items()) {
+      if (!host::isSettingKey(key)) top["settings"].fail("unknown setting " + inQuotes(key));
+      boot.settings[key] = boolean(value, top["settings"][key]);
+    }
+  }
+  if (auto w = root.find("without"); w != root.end()) {
+    if (!w->is_array()) top["without"].fail("expected an array of host class names");
+    for (size_t i = 0; i < w->size(); ++i) {
+      std::string name = text((*w)[i], top["without"][i]);
+      if (!host::isHostClass(name)) top["without"][i].fail("unknown host class " + inQuotes(name));
+      boot.without.insert(name);
+    }
+  }
+  return boot;
+}
+
+Json parse(const std::filesystem::path& file) {
+  std::ifstream in(file);
+  if (!in) throw ScenarioError("cannot read the file");
+  try {
+    return Json::parse(in);
+  } catch (const Json::parse_error& e) {
+    // Past nlohmann's "[json.exception.parse_error.101] " tag: the position and the fault.
+    std::string what = e.what();
+    throw ScenarioError("not valid JSON: " + what.substr(what.find("] ") + 2));
+  }
+}
+
+}  // namespace
+
+Scenario readScenario(const std::filesystem::path& file) {
+  Json root = parse(file);
+  Place top("");
+  if (!root.is_object()) top.fail("expected an object with profile, system, settings, without and steps");
+  onlyKeys(root, top, {"profile", "system", "settings", "without", "steps"});
+  Scenario scenario;
+  scenario.boot = bootOptions(root, top);
+  const Json& steps = require(root, "steps", top);
+  if (!steps.is_array()) top["steps"].fail("expected an array of steps");
+  for (size_t i = 0; i < steps.size(); ++i) {
+    Place at = top["steps"][i];
+    scenario.steps.push_back(step(steps[i], at, file.parent_path()));
+    scenario.stepPlaces.push_back(at.path());
+  }
+  checkReleases(scenario);
+  return scenario;
+}
+
+std::vector<std::pair<std::string, std::string>> classesNamed(const Scenario& scenario) {
+  std::vector<std::pair<std::string, std::string>> named;
+  for (size_t i = 0; i < scenario.steps.size(); ++i) {
+    if (const auto* t = std::get_if<TapViewStep>(&scenario.steps[i])) named.emplace_back(t->className, scenario.stepPlaces[i] + ".tap");
+    if (const auto* d = std::get_if<DragStep>(&scenario.steps[i])) named.emplace_back(d->on, scenario.stepPlaces[i] + ".drag.on");
+  }
+  return named;
+}
+
+}  // namespace lvsim

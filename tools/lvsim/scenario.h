@@ -1,0 +1,64 @@
+#pragma once
+// A scenario file for `lvsim run`: the device to boot and the steps to take on its lock
+// screen. Reading checks everything that can be checked before the device boots; any
+// fault is a ScenarioError naming the file and the place in it.
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "host/device.h"
+#include "host/lock_screen.h"
+#include "host/track.h"
+
+namespace lvsim {
+
+struct ScenarioError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+struct PlayStep {
+  host::Track track;
+};
+struct AdvanceStep {
+  double seconds;
+};
+struct TapPointStep {
+  CGPoint point;
+};
+struct TapViewStep {
+  std::string className;
+};
+struct DragStep {
+  std::string on;  // class of the view dragged across
+  double from, to;  // fractions of its width, at its middle height
+  int steps;
+  bool hold;
+};
+struct ReleaseStep {};
+struct SizeClassStep {
+  host::SizeClass sizeClass;
+};
+struct StopStep {};
+struct SnapshotStep {
+  std::string name;
+};
+
+using Step = std::variant<PlayStep, AdvanceStep, TapPointStep, TapViewStep, DragStep, ReleaseStep,
+                          SizeClassStep, StopStep, SnapshotStep>;
+
+struct Scenario {
+  host::BootOptions boot;
+  std::vector<Step> steps;
+  std::vector<std::string> stepPlaces;  // "steps[3]", for messages about a step
+};
+
+// Reads and checks `file`. Relative artwork paths are taken from the file's folder.
+Scenario readScenario(const std::filesystem::path& file);
+
+// The class names the steps tap or drag on, each with its step's place; checked against
+// the classes that exist once the device is booted.
+std::vector<std::pair<std::string, std::string>> classesNamed(const Scenario& scenario);
+
+}  // namespace lvsim
