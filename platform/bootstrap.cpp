@@ -29,6 +29,7 @@
 #include "uikit/touch.h"
 #include "uikit/trait_collection.h"
 #include "uikit/view.h"
+#include "uikit/view_controller.h"
 
 namespace {
 
@@ -47,6 +48,7 @@ __attribute__((constructor(101))) void registerPlatformClasses() {
   uikit::registerTraitCollectionClass();
   uikit::registerImageClass();
   uikit::registerViewClasses();
+  uikit::registerViewControllerClass();
   uikit::registerScrollViewClass();
   uikit::registerImageViewClass();
   uikit::registerApplicationNotifications();

@@ -4,7 +4,6 @@ namespace uikit {
 
 void registerResponderClasses() {
   Class responder = rt::defineClass<UIResponder>("UIResponder", rt::rootClass());
-  rt::defineClass<UIViewController>("UIViewController", responder);
   rt::defineClass<UIApplication>("UIApplication", responder);
 }
 

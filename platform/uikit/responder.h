@@ -10,7 +10,10 @@ struct UIEdgeInsets {
 };
 
 struct UIResponder : objc_object {};
-struct UIViewController : UIResponder {};
+// uikit/view_controller.h
+struct UIViewController : UIResponder {
+  Ref<> loadedView;  // once loaded or set
+};
 struct UIApplication : UIResponder {};
 
 namespace uikit {
