@@ -1,23 +1,78 @@
 #include "layout/background_hooks.h"
 
+#include "foundation/block.h"
+#include "mediaremote/now_playing.h"
+#include "startup/globals.h"
+#include "startup/host_values.h"
 #include "startup/slot.h"
+#include "uikit/view.h"
 
 namespace lv::layout {
 
+namespace {
+
+constexpr NSUInteger kFlexibleSize = UIViewAutoresizingFlexibleWidth | UIViewAutoresizingFlexibleHeight;
+constexpr NSInteger kScaleToFill = 0;
+constexpr NSInteger kScaleAspectFill = 2;
+
+NSInteger contentModeFor(id coverSheet) {
+  return isVerticallyCompact(coverSheet) ? kScaleAspectFill : kScaleToFill;
+}
+
+// A view as large as the cover sheet, resizing with it, stored in the cover sheet's
+// property through `setter` and hidden until the artwork view shows it.
+Ref<> makeBackgroundView(id coverSheet, const char* className, SEL setter) {
+  Ref<> view = rt::create(objc_getClass(className), "initWithFrame:"_sel,
+                          send<CGRect>(coverSheet, "bounds"_sel));
+  send<void>(coverSheet, setter, view);
+  send<void>(view, "setAutoresizingMask:"_sel, kFlexibleSize);
+  send<void>(view, "setContentMode:"_sel, contentModeFor(coverSheet));
+  send<void>(view, "setHidden:"_sel, YES);
+  return view;
+}
+
+Ref<> makeBlur(id container) {
+  Ref<> settings = rt::create("_UIBackdropViewSettingsATVSemiDark");
+  return rt::create(objc_getClass("_UIBackdropView"), "initWithFrame:autosizesToFitSuperview:settings:"_sel,
+                    send<CGRect>(container, "bounds"_sel), YES, settings);
+}
+
+void requestNowPlayingInfo() {
+  MRMediaRemoteGetNowPlayingInfo(dispatch_get_main_queue(), fnd::block<void(id)>([](id) {}));
+}
+
+}  // namespace
+
+// Beyond failure, the host's result is not used: the background views belong to the
+// receiver itself. A receiver whose initialisation failed is gone and is left alone.
 id CSCoverSheetView_initWithFrame(id self, SEL _cmd, CGRect frame) {
-  return slot<CSCoverSheetView_initWithFrame>(self, _cmd, frame);
+  if (!slot<CSCoverSheetView_initWithFrame>(self, _cmd, frame)) return nil;
+  storeStrong(coverSheetView, self);
+
+  Ref<> imageView = makeBackgroundView(self, "UIImageView", "setLumivaneArtworkBackgroundImageView:"_sel);
+  if (ShowBackground) send<void>(self, "insertSubview:atIndex:"_sel, imageView, NSInteger(0));
+
+  Ref<> container = makeBackgroundView(self, "UIView", "setLumivaneArtworkBackgroundView:"_sel);
+  if (ShowBackground) send<void>(self, "insertSubview:aboveSubview:"_sel, container, imageView);
+
+  send<void>(container, "addSubview:"_sel, makeBlur(container));
+  return self;
 }
 
 void CSAdjunctItemView_removeFromSuperview(id self, SEL _cmd) {
   slot<CSAdjunctItemView_removeFromSuperview>(self, _cmd);
+  send<void>(send<id>(coverSheetView, "lumivaneArtworkBackgroundImageView"_sel), "setHidden:"_sel, YES);
+  send<void>(send<id>(coverSheetView, "lumivaneArtworkBackgroundView"_sel), "setHidden:"_sel, YES);
 }
 
 void SBMediaController_setNowPlayingInfo(id self, SEL _cmd, id info) {
   slot<SBMediaController_setNowPlayingInfo>(self, _cmd, info);
+  requestNowPlayingInfo();
 }
 
 void SpringBoard_applicationDidFinishLaunching(id self, SEL _cmd, id application) {
   slot<SpringBoard_applicationDidFinishLaunching>(self, _cmd, application);
+  send<void>(send<id>(objc_getClass("SBMediaController"), "sharedInstance"_sel), "setNowPlayingInfo:"_sel, nil);
 }
 
 }  // namespace lv::layout

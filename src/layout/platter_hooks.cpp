@@ -1,13 +1,35 @@
 #include "layout/platter_hooks.h"
 
+#include "layout/system_version.h"
+#include "startup/globals.h"
+#include "startup/host_values.h"
 #include "startup/slot.h"
 
 namespace lv::layout {
 
+namespace {
+
+constexpr double kListTopInsetChange = -350;
+constexpr double kTrimmedMaterialY = 308;
+constexpr double kTrimmedMaterialHeight = 190;
+constexpr double kRoutingButtonY = 420;
+constexpr double kSuggestionsY = 320;
+constexpr CGFloat kPlatterCornerRadius = 23.5;
+
+}  // namespace
+
 constinit double mediaRemoteHeight = 0;
 
+// Pulls the list up over the artwork background when it shows in a compact height. With
+// no cover sheet captured there is no image view to ask, which counts as showing.
 UIEdgeInsets CSCombinedListViewController_listViewDefaultContentInsets(id self, SEL _cmd) {
-  return slot<CSCombinedListViewController_listViewDefaultContentInsets>(self, _cmd);
+  UIEdgeInsets insets = slot<CSCombinedListViewController_listViewDefaultContentInsets>(self, _cmd);
+  if (!enabled) return insets;
+  if (!isVerticallyCompact(self)) return insets;
+  id background = send<id>(coverSheetView, "lumivaneArtworkBackgroundImageView"_sel);
+  if (send<bool>(background, "isHidden"_sel)) return insets;
+  insets.top += kListTopInsetChange;
+  return insets;
 }
 
 // No focus activity view ever comes into being; the caller frees the allocation.
@@ -16,7 +38,9 @@ id CSFocusActivityView_initWithFrame(id, SEL, CGRect) { return nil; }
 NSInteger UILegibilitySettings_style(id, SEL) { return 1; }
 
 CGRect CSMediaControlsViewController_suggestedFrameForMediaControls(id self, SEL _cmd) {
-  return slot<CSMediaControlsViewController_suggestedFrameForMediaControls>(self, _cmd);
+  CGRect frame = slot<CSMediaControlsViewController_suggestedFrameForMediaControls>(self, _cmd);
+  frame.size.height = systemIsAtLeast15() ? mediaRemoteHeight : kMediaControlsHeight;
+  return frame;
 }
 
 double CSMediaControlsViewController_preferredMediaRemoteHeight(id, SEL) {
@@ -25,39 +49,66 @@ double CSMediaControlsViewController_preferredMediaRemoteHeight(id, SEL) {
 }
 
 void MRUNowPlayingControlsView_setNeedsLayout(id self, SEL _cmd) {
+  if (inPlatterLayout(self)) send<void>(send<id>(self, "volumeControlsView"_sel), "setHidden:"_sel, YES);
   slot<MRUNowPlayingControlsView_setNeedsLayout>(self, _cmd);
 }
 
 void MRUNowPlayingControlsView_setFrame(id self, SEL _cmd, CGRect frame) {
+  if (inPlatterContext(self)) controlsWidth = frame.size.width;
   slot<MRUNowPlayingControlsView_setFrame>(self, _cmd, frame);
 }
 
+// A receiver whose initialisation failed is gone and is not captured.
 id CSAdjunctItemView_initWithFrame(id self, SEL _cmd, CGRect frame) {
-  return slot<CSAdjunctItemView_initWithFrame>(self, _cmd, frame);
+  id result = slot<CSAdjunctItemView_initWithFrame>(self, _cmd, frame);
+  if (!result) return nil;
+  storeStrong(adjunctItemView, self);
+  return result;
 }
 
 void MRUNowPlayingRoutingButton_setFrame(id self, SEL _cmd, CGRect frame) {
+  if (inPlatterContext(self)) frame.origin.y = kRoutingButtonY;
   slot<MRUNowPlayingRoutingButton_setFrame>(self, _cmd, frame);
 }
 
+// The corners go to the captured adjunct item view's platter, whichever platter view is
+// being configured.
 void PLPlatterView_configureBackgroundView(id self, SEL _cmd, id backgroundView) {
+  if (systemIsAtLeast15())
+    send<void>(send<id>(adjunctItemView, "platterView"_sel), "setCornerRadius:"_sel, kPlatterCornerRadius);
   slot<PLPlatterView_configureBackgroundView>(self, _cmd, backgroundView);
 }
 
+// Every material view framed at the full platter height keeps only its bottom part.
 void MTMaterialView_setFrame(id self, SEL _cmd, CGRect frame) {
+  if (frame.size.height == kMediaControlsHeight) {
+    frame.origin.y = kTrimmedMaterialY;
+    frame.size.height = kTrimmedMaterialHeight;
+  }
   slot<MTMaterialView_setFrame>(self, _cmd, frame);
 }
 
 void MRUNowPlayingView_didMoveToWindow(id self, SEL _cmd) {
   slot<MRUNowPlayingView_didMoveToWindow>(self, _cmd);
+  if (NfirstTimeLoaded || !inPlatterLayout(self)) return;
+  send<void>(self, "addGestures"_sel);
+  NfirstTimeLoaded = YES;
 }
 
-void MRUNowPlayingView_addGestures(id, SEL) {}
+void MRUNowPlayingView_addGestures(id self, SEL) {
+  if (!inPlatterLayout(self)) return;
+  Ref<> tap = rt::create(objc_getClass("UITapGestureRecognizer"), "initWithTarget:action:"_sel, self, "play"_sel);
+  send<void>(self, "addGestureRecognizer:"_sel, tap);
+}
 
 // The now-playing view's tap action is empty on purpose.
 void MRUNowPlayingView_play(id, SEL) {}
 
+// Outside layout 4 the host is not asked to frame the view at all.
 void MRUMediaSuggestionsView_setFrame(id self, SEL _cmd, CGRect frame) {
+  if (!inPlatterLayout(self)) return;
+  send<void>(mruLabel, "setPlaceholderText:"_sel, nil);
+  frame.origin.y = kSuggestionsY;
   slot<MRUMediaSuggestionsView_setFrame>(self, _cmd, frame);
 }
 
