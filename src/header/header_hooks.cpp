@@ -2,6 +2,7 @@
 
 #include "header/header_values.h"
 #include "startup/globals.h"
+#include "startup/host_values.h"
 #include "startup/slot.h"
 
 namespace lv::header {
@@ -11,7 +12,7 @@ namespace lv::header {
 void MRUNowPlayingHeaderView_layoutSubviews(id self, SEL _cmd) {
   slot<MRUNowPlayingHeaderView_layoutSubviews>(self, _cmd);
   if (HfirstTimeLoaded) return;
-  if (send<NSInteger>(self, "layout"_sel) != kPlatterLayout) return;
+  if (!inPlatterLayout(self)) return;
   if (CenterLabel) send<void>(self, "addLVLabels"_sel);
   send<void>(self, "addGestures"_sel);
   storeStrong(headerView, self);
@@ -19,7 +20,7 @@ void MRUNowPlayingHeaderView_layoutSubviews(id self, SEL _cmd) {
 }
 
 void MRUNowPlayingHeaderView_setFrame(id self, SEL _cmd, CGRect frame) {
-  if (send<NSInteger>(self, "context"_sel) == kPlatterContext) {
+  if (inPlatterContext(self)) {
     send<void>(self, "setTranslatesAutoresizingMaskIntoConstraints:"_sel, false);
     frame.origin.y = 0;
     frame.size.height = kHeaderHeight;

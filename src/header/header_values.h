@@ -1,13 +1,7 @@
 #pragma once
-// The host values the header subsystem acts on, and the platter places it gives its views,
-// in points.
-#include "runtime/runtime.h"
+// The places the header subsystem gives its views on the platter, in points.
 
 namespace lv::header {
-
-// The lock screen's own platter: the one layout and context in which views are changed.
-inline constexpr NSInteger kPlatterLayout = 4;
-inline constexpr NSInteger kPlatterContext = 2;
 
 inline constexpr double kHeaderHeight = 498;
 

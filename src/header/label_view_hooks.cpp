@@ -2,12 +2,13 @@
 
 #include "header/header_values.h"
 #include "startup/globals.h"
+#include "startup/host_values.h"
 #include "startup/slot.h"
 
 namespace lv::header {
 
 void MRUNowPlayingTransportControlsView_setFrame(id self, SEL _cmd, CGRect frame) {
-  if (send<NSInteger>(self, "layout"_sel) == kPlatterLayout) {
+  if (inPlatterLayout(self)) {
     send<void>(self, "setTranslatesAutoresizingMaskIntoConstraints:"_sel, false);
     frame.origin.x = controlsWidth * 0.5 + kTransportLeftFromMiddle;
     frame.origin.y = kTransportY;
@@ -21,7 +22,7 @@ void MRUNowPlayingTransportControlsView_setFrame(id self, SEL _cmd, CGRect frame
 void MRUNowPlayingLabelView_didMoveToWindow(id self, SEL _cmd) {
   slot<MRUNowPlayingLabelView_didMoveToWindow>(self, _cmd);
   if (LfirstTimeLoaded) return;
-  if (send<NSInteger>(self, "layout"_sel) != kPlatterLayout) return;
+  if (!inPlatterLayout(self)) return;
   send<void>(self, "addGestures"_sel);
   send<void>(self, "setUserInteractionEnabled:"_sel, true);
   LfirstTimeLoaded = true;
@@ -32,7 +33,7 @@ void MRUNowPlayingLabelView_didMoveToWindow(id self, SEL _cmd) {
 
 // The label view framed on the platter is the one the header reads its texts from.
 void MRUNowPlayingLabelView_setFrame(id self, SEL _cmd, CGRect frame) {
-  if (send<NSInteger>(self, "context"_sel) == kPlatterContext) {
+  if (inPlatterContext(self)) {
     storeStrong(mruLabel, self);
     frame.origin.x = (controlsWidth * 0.5 + kLabelViewLeftFromMiddle) + kLabelViewShift;
     frame.origin.y = kLabelViewY;

@@ -1,8 +1,8 @@
 #include "header/now_playing_app.h"
 
 #include "header/header_hooks.h"
-#include "header/header_values.h"
 #include "header/label_view_hooks.h"
+#include "startup/host_values.h"
 
 namespace lv::header {
 
@@ -23,7 +23,7 @@ void addOpenTap(id view, id target) {
 }
 
 void MRUNowPlayingHeaderView_addGestures(id self, SEL) {
-  if (send<NSInteger>(self, "layout"_sel) != kPlatterLayout) return;
+  if (!inPlatterLayout(self)) return;
   for (SEL label : {"titleLabel"_sel, "artistLabel"_sel}) {
     id view = send<id>(self, label);
     if (!view) continue;
@@ -35,7 +35,7 @@ void MRUNowPlayingHeaderView_addGestures(id self, SEL) {
 void MRUNowPlayingHeaderView_openNowPlayingApplication(id, SEL) { openNowPlayingApplication(); }
 
 void MRUNowPlayingLabelView_addGestures(id self, SEL) {
-  if (send<NSInteger>(self, "layout"_sel) != kPlatterLayout) return;
+  if (!inPlatterLayout(self)) return;
   addOpenTap(self, self);
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "header_support.h"
+#include "geometry_printers.h"
+#include "header_scene.h"
 #include "uikit/color.h"
 #include "uikit/font.h"
 #include "uikit/gesture_recognizer.h"
@@ -8,24 +9,14 @@
 
 namespace {
 
-using testing_support::frameOf;
-using testing_support::makeView;
-using testing_support::Platter;
-using testing_support::textOf;
-
-void expectFrame(CGRect actual, CGRect expected) {
-  EXPECT_DOUBLE_EQ(actual.origin.x, expected.origin.x);
-  EXPECT_DOUBLE_EQ(actual.origin.y, expected.origin.y);
-  EXPECT_DOUBLE_EQ(actual.size.width, expected.size.width);
-  EXPECT_DOUBLE_EQ(actual.size.height, expected.size.height);
-}
+using namespace testing_support;
 
 void expectStyle(id label, CGFloat weight, const char* color) {
-  const auto* font = static_cast<const UIFont*>(send<id>(label, "font"_sel));
+  const auto* font = static_cast<const UIFont*>(member(label, "font"));
   ASSERT_NE(font, nullptr);
   EXPECT_EQ(font->face.pointSize, 17);
   EXPECT_EQ(font->weight, weight);
-  EXPECT_EQ(uikit::rgba(send<id>(label, "textColor"_sel)),
+  EXPECT_EQ(uikit::rgba(member(label, "textColor")),
             uikit::rgba(send<id>(objc_getClass("UIColor"), sel_registerName(color))));
   EXPECT_EQ(send<double>(label, "pauseInterval"_sel), 4);
   EXPECT_EQ(send<float>(label, "scrollSpeed"_sel), 30.0f);
@@ -33,17 +24,17 @@ void expectStyle(id label, CGFloat weight, const char* color) {
   EXPECT_EQ(uikit::tapRecognizers(label).size(), 1u);
 }
 
-TEST(HeaderLabels, FirstPlatterHeaderGetsTheStackLabelsAndTaps) {
-  Platter p({{"kEnabled", true}});
-  p.showHeader(CGRectMake(0, 0, 359, 200));
-
-  id stack = p.label("labelStackView");
-  id title = p.label("titleLabel");
-  id artist = p.label("artistLabel");
+TEST(HeaderLabels, PlatterHeaderShowsTheTrackInItsOwnLabels) {
+  HeaderScene s;
+  s.screen->play(song("Night Drive"));
+  id header = s.header();
+  id stack = s.label("labelStackView");
+  id title = s.label("titleLabel");
+  id artist = s.label("artistLabel");
   ASSERT_NE(stack, nil);
   ASSERT_TRUE(rt::isKindOfClass(title, objc_getClass("CBAutoScrollLabel")));
   ASSERT_TRUE(rt::isKindOfClass(artist, objc_getClass("CBAutoScrollLabel")));
-  EXPECT_EQ(static_cast<UIView*>(p.header.get())->subviews.back(), stack);
+  EXPECT_EQ(static_cast<UIView*>(header)->subviews.back(), stack);
   const auto& arranged = uikit::asStackView(stack)->arranged;
   ASSERT_EQ(arranged.size(), 2u);
   EXPECT_EQ(arranged[0].get(), title);
@@ -52,67 +43,82 @@ TEST(HeaderLabels, FirstPlatterHeaderGetsTheStackLabelsAndTaps) {
   EXPECT_EQ(send<NSInteger>(stack, "alignment"_sel), UIStackViewAlignmentCenter);
   EXPECT_EQ(send<NSInteger>(stack, "distribution"_sel), UIStackViewDistributionEqualSpacing);
 
-  EXPECT_EQ(textOf(title), "NowPlaying");
-  EXPECT_EQ(textOf(artist), "Nobody");
+  EXPECT_EQ(textOf(title), "Night Drive");
+  EXPECT_EQ(textOf(artist), "Artist");
   expectStyle(title, UIFontWeightMedium, "labelColor");
   expectStyle(artist, UIFontWeightRegular, "secondaryLabelColor");
+  EXPECT_EQ(s.global<id>("headerView"), header);
+  EXPECT_TRUE(s.global<bool>("HfirstTimeLoaded"));
 
-  EXPECT_EQ(p.global<id>("headerView"), p.header.get());
-  EXPECT_TRUE(p.global<bool>("HfirstTimeLoaded"));
+  double w = frameOf(header).size.width;
+  EXPECT_EQ(frameOf(stack), CGRectMake(w * 0.5 - 72.5, 315, 225, 60));
+  EXPECT_EQ(frameOf(title).size, CGSizeMake(225, 30));
+  EXPECT_EQ(frameOf(artist).origin.y, 30);
+  EXPECT_EQ(frameOf(artist).size, CGSizeMake(225, 30));
 }
 
-TEST(HeaderLabels, StackSitsBelowTheHeaderMiddleWithTwoRows) {
-  Platter p({{"kEnabled", true}});
-  p.showHeader(CGRectMake(8, 40, 359, 200));
-  expectFrame(frameOf(p.header), CGRectMake(8, 0, 359, 498));
-  expectFrame(frameOf(p.label("labelStackView")), CGRectMake(359 * 0.5 - 72.5, 315, 225, 60));
-  expectFrame(frameOf(p.label("titleLabel")), CGRectMake(0, 0, 225, 30));
-  expectFrame(frameOf(p.label("artistLabel")), CGRectMake(0, 30, 225, 30));
+TEST(HeaderLabels, PlaceholdersUntilTheFirstRefresh) {
+  HeaderScene s;
+  Ref<> header = HeaderScene::makeHostView("MRUNowPlayingHeaderView");
+  send<void>(header, "layoutSubviews"_sel);
+  EXPECT_EQ(textOf(member(header, "titleLabel")), "NowPlaying");
+  EXPECT_EQ(textOf(member(header, "artistLabel")), "Nobody");
+
+  s.screen->play(song("Night Drive"));
+  EXPECT_EQ(s.global<id>("headerView"), header.get()) << "the platter's header came later";
+  EXPECT_EQ(member(s.header(), "titleLabel"), nil);
+  EXPECT_EQ(textOf(member(header, "titleLabel")), "Night Drive");
+  EXPECT_EQ(textOf(member(header, "artistLabel")), "Artist");
 }
 
-TEST(HeaderLabels, OnlyTheFirstHeaderOnThePlatterIsSetUp) {
-  Platter p({{"kEnabled", true}});
-  send<void>(p.header, "setLayout:"_sel, NSInteger(3));
-  p.showHeader();
-  EXPECT_EQ(p.label("labelStackView"), nil);
-  EXPECT_EQ(p.global<id>("headerView"), nil);
-  EXPECT_FALSE(p.global<bool>("HfirstTimeLoaded")) << "another layout leaves the flag";
+TEST(HeaderLabels, HeaderInAnotherLayoutLeavesTheSetUpToALaterOne) {
+  HeaderScene s;
+  Ref<> elsewhere = HeaderScene::makeHostView("MRUNowPlayingHeaderView", 3);
+  send<void>(elsewhere, "layoutSubviews"_sel);
+  EXPECT_EQ(member(elsewhere, "labelStackView"), nil);
+  EXPECT_EQ(s.global<id>("headerView"), nil);
+  EXPECT_FALSE(s.global<bool>("HfirstTimeLoaded"));
 
-  send<void>(p.header, "setLayout:"_sel, NSInteger(4));
-  send<void>(p.header, "layoutSubviews"_sel);
-  EXPECT_NE(p.label("titleLabel"), nil) << "a later layout of the same header tries again";
-  EXPECT_EQ(p.global<id>("headerView"), p.header.get());
+  s.screen->play(song());
+  EXPECT_NE(s.label("titleLabel"), nil);
+  EXPECT_EQ(s.global<id>("headerView"), s.header());
+}
 
-  Ref<> later = makeView("MRUNowPlayingHeaderView", CGRectMake(0, 0, 359, 200));
+TEST(HeaderLabels, CenterLabelOffKeepsTheHostTextsButCapturesTheHeader) {
+  HeaderScene s({{"CenterLabel", false}});
+  s.screen->play(song("Night Drive"));
+  EXPECT_EQ(s.label("labelStackView"), nil);
+  EXPECT_EQ(s.label("titleLabel"), nil);
+  EXPECT_EQ(s.label("artistLabel"), nil);
+  EXPECT_EQ(s.screen->firstView("UIStackView"), nil);
+  EXPECT_EQ(s.global<id>("headerView"), s.header());
+  EXPECT_TRUE(s.global<bool>("HfirstTimeLoaded"));
+  id hostTitle = member(s.labelView(), "titleMarqueeView");
+  EXPECT_FALSE(hiddenOf(hostTitle));
+  EXPECT_EQ(textOf(hostTitle), "Night Drive");
+}
+
+TEST(HeaderLabels, LaterHeadersGetNothing) {
+  HeaderScene s;
+  s.screen->play(song());
+  Ref<> later = HeaderScene::makeHostView("MRUNowPlayingHeaderView");
   send<void>(later, "layoutSubviews"_sel);
-  EXPECT_EQ(send<id>(later, "labelStackView"_sel), nil);
-  EXPECT_EQ(p.global<id>("headerView"), p.header.get());
-}
-
-TEST(HeaderLabels, CenterLabelOffCapturesTheHeaderWithoutLabels) {
-  Platter p({{"kEnabled", true}, {"CenterLabel", false}});
-  p.showHeader();
-  EXPECT_EQ(p.label("labelStackView"), nil);
-  EXPECT_EQ(p.label("titleLabel"), nil);
-  EXPECT_EQ(p.label("artistLabel"), nil);
-  EXPECT_TRUE(static_cast<UIView*>(p.header.get())->subviews.empty());
-  EXPECT_EQ(p.global<id>("headerView"), p.header.get());
-  EXPECT_TRUE(p.global<bool>("HfirstTimeLoaded"));
-  send<void>(p.header, "centreFrame"_sel);
-  send<void>(p.header, "centreFrameWithoutAnimation"_sel);
+  EXPECT_EQ(member(later, "labelStackView"), nil);
+  EXPECT_EQ(s.global<id>("headerView"), s.header());
 }
 
 TEST(HeaderFrame, PlatterContextFixesTheVerticalExtent) {
-  Platter p({{"kEnabled", true}});
-  send<void>(p.header, "setFrame:"_sel, CGRectMake(12, 90, 300, 64));
-  expectFrame(frameOf(p.header), CGRectMake(12, 0, 300, 498));
-  EXPECT_FALSE(send<bool>(p.header, "translatesAutoresizingMaskIntoConstraints"_sel));
+  HeaderScene s;
+  s.screen->play(song());
+  send<void>(s.header(), "setFrame:"_sel, CGRectMake(12, 90, 300, 64));
+  EXPECT_EQ(frameOf(s.header()), CGRectMake(12, 0, 300, 498));
+  EXPECT_FALSE(send<bool>(s.header(), "translatesAutoresizingMaskIntoConstraints"_sel));
 
-  Ref<> other = makeView("MRUNowPlayingHeaderView");
+  Ref<> other = HeaderScene::makeHostView("MRUNowPlayingHeaderView");
   send<void>(other, "setContext:"_sel, NSInteger(1));
   send<void>(other, "setTranslatesAutoresizingMaskIntoConstraints:"_sel, true);
   send<void>(other, "setFrame:"_sel, CGRectMake(12, 90, 300, 64));
-  expectFrame(frameOf(other), CGRectMake(12, 90, 300, 64));
+  EXPECT_EQ(frameOf(other), CGRectMake(12, 90, 300, 64));
   EXPECT_TRUE(send<bool>(other, "translatesAutoresizingMaskIntoConstraints"_sel));
 }
 

@@ -1,88 +1,79 @@
 #include <gtest/gtest.h>
 
-#include <utility>
-
-#include "header_support.h"
+#include "header_scene.h"
 #include "uikit/view_animation.h"
 
 namespace {
 
-using testing_support::frameOf;
-using testing_support::Platter;
-using testing_support::textOf;
+using namespace testing_support;
 
 constexpr const char* kLongTitle = "A title far too long to fit in the header at any size";
 
-// The artwork view starts the refresh each time the host updates its visibility.
+// Every track the host shows updates the artwork's visibility, which starts the refresh.
 struct HeaderTextRefresh : ::testing::Test {
-  Platter p{{{"kEnabled", true}}};
-  Ref<> artwork;
+  HeaderScene s;
 
-  void SetUp() override {
-    artwork = rt::create("MRUArtworkView");
-    send<void>(p.labelView, "setFrame:"_sel, CGRectMake(0, 0, 250, 55));
-    p.showHeader();
+  double titleOffset() const {
+    return uikit::presentationContentOffset(member(s.label("titleLabel"), "scrollView")).x;
   }
-
-  void hostTexts(const char* title, const char* subtitle) {
-    send<void>(p.labelView, "setTitle:"_sel, fnd::string(title));
-    send<void>(p.labelView, "setSubtitle:"_sel, fnd::string(subtitle));
-  }
-  void refresh() { send<void>(artwork, "updateVisibility"_sel); }
-  double titleOffset() {
-    return uikit::presentationContentOffset(send<id>(p.label("titleLabel"), "scrollView"_sel)).x;
+  static host::Track track(const char* title, const char* artist) {
+    host::Track t = song(title);
+    t.artist = artist;
+    return t;
   }
 };
 
 TEST_F(HeaderTextRefresh, TitleAtOnceThenArtistThenPlacement) {
-  hostTexts("Night Drive", "The Lanterns");
-  p.global<bool>("Expanded") = true;
-  refresh();
-  EXPECT_EQ(textOf(p.label("titleLabel")), "Night Drive");
-  EXPECT_EQ(textOf(p.label("artistLabel")), "Nobody") << "the artist waits for the title's animation";
-  EXPECT_EQ(frameOf(p.label("titleLabel")).origin.x, 0);
+  s.screen->play(track("Night Drive", "The Lanterns"));
+  s.global<bool>("Expanded") = true;
+  send<void>(s.labelView(), "setTitle:"_sel, fnd::string("Slow Tide"));
+  send<void>(s.labelView(), "setSubtitle:"_sel, fnd::string("Harbour"));
+  double home = frameOf(s.label("titleLabel")).origin.x;
 
-  Platter::settle();
-  EXPECT_EQ(textOf(p.label("artistLabel")), "The Lanterns");
-  double stackX = frameOf(p.label("labelStackView")).origin.x;
-  EXPECT_DOUBLE_EQ(frameOf(p.label("titleLabel")).origin.x, -stackX - 60 + 6) << "placed after both";
+  send<void>(s.screen->firstView("MRUArtworkView"), "updateVisibility"_sel);
+  EXPECT_EQ(textOf(s.label("titleLabel")), "Slow Tide");
+  EXPECT_EQ(textOf(s.label("artistLabel")), "The Lanterns") << "the artist waits for the title's animation";
+  EXPECT_EQ(frameOf(s.label("titleLabel")).origin.x, home);
+
+  s.screen->advance(0);
+  EXPECT_EQ(textOf(s.label("artistLabel")), "Harbour");
+  double hostWidth = frameOf(member(s.labelView(), "titleMarqueeView")).size.width;
+  EXPECT_DOUBLE_EQ(frameOf(s.label("titleLabel")).origin.x,
+                   s.controlsWidth() * 0.5 - s.stackX() - hostWidth * 0.5 + 6)
+      << "placed once both texts are in";
 }
 
 TEST_F(HeaderTextRefresh, WithoutHostLabelViewBothLabelsEmpty) {
-  Ref<>::adopt(std::exchange(p.global<id>("mruLabel"), nil));
-  refresh();
-  Platter::settle();
-  EXPECT_EQ(send<id>(p.label("titleLabel"), "text"_sel), nil);
-  EXPECT_EQ(send<id>(p.label("artistLabel"), "text"_sel), nil);
+  s.screen->play(song());
+  s.forgetLabelView();
+  send<void>(s.screen->firstView("MRUArtworkView"), "updateVisibility"_sel);
+  s.screen->advance(0);
+  EXPECT_EQ(member(s.label("titleLabel"), "text"), nil);
+  EXPECT_EQ(member(s.label("artistLabel"), "text"), nil);
 }
 
 TEST_F(HeaderTextRefresh, UnchangedTitleKeepsScrolling) {
-  hostTexts(kLongTitle, "First");
-  refresh();
-  fnd::RunLoop::main().runFor(5);
+  s.screen->play(track(kLongTitle, "First"));
+  s.screen->advance(5);
   double moving = titleOffset();
   ASSERT_GT(moving, 0) << "the title moves after its 4 s rest";
 
-  hostTexts(kLongTitle, "Second");
-  refresh();
-  Platter::settle();
-  EXPECT_EQ(textOf(p.label("artistLabel")), "Second");
+  s.screen->play(track(kLongTitle, "Second"));
+  EXPECT_EQ(textOf(s.label("artistLabel")), "Second");
+  s.screen->advance(0.1);
   EXPECT_GT(titleOffset(), moving) << "the title's run goes on";
 
-  hostTexts("Short", "Second");
-  refresh();
-  Platter::settle();
+  s.screen->play(track("Short", "Second"));
   EXPECT_EQ(titleOffset(), 0) << "a new title starts over";
 }
 
-TEST(HeaderTextRefreshOff, CenterLabelOffChangesNothing) {
-  Platter p({{"kEnabled", true}, {"CenterLabel", false}});
-  p.showHeader();
-  send<void>(p.labelView, "setTitle:"_sel, fnd::string("Night Drive"));
-  send<void>(rt::create("MRUArtworkView"), "updateVisibility"_sel);
-  Platter::settle();
-  EXPECT_EQ(send<id>(p.header, "titleLabel"_sel), nil);
-  EXPECT_EQ(static_cast<UIView*>(p.header.get())->subviews.size(), 0u);
+TEST(HeaderTextRefreshOff, CenterLabelOffLeavesTheHeaderAlone) {
+  HeaderScene s({{"CenterLabel", false}});
+  s.screen->play(song());
+  s.screen->advance(0.5);
+  EXPECT_EQ(s.label("titleLabel"), nil);
+  EXPECT_TRUE(static_cast<UIView*>(s.header())->subviews.size() > 0);
+  EXPECT_EQ(s.screen->firstView("CBAutoScrollLabel"), nil);
 }
 
 }  // namespace

@@ -1,153 +1,113 @@
 #include <gtest/gtest.h>
 
-#include "header_support.h"
-#include "host/springboard_classes.h"
-#include "uikit/application.h"
+#include "geometry_printers.h"
+#include "header_scene.h"
 #include "uikit/gesture_recognizer.h"
-#include "uikit/touch_injector.h"
 
 namespace {
 
-using testing_support::frameOf;
-using testing_support::makeView;
-using testing_support::Platter;
+using namespace testing_support;
 
-constexpr double kControlsWidth = 0;  // no controls view framed on the platter
-
-bool hidden(id view) { return send<bool>(view, "isHidden"_sel); }
+constexpr const char* kHostTexts[] = {"routeLabel", "titleMarqueeView", "subtitleMarqueeView"};
 
 TEST(LabelView, PlatterFrameIsFixedAndCapturesTheView) {
-  Platter p({{"kEnabled", true}});
-  Ref<> elsewhere = makeView("MRUNowPlayingLabelView");
+  HeaderScene s;
+  s.screen->play(song());
+  id labelView = s.labelView();
+  double height = frameOf(labelView).size.height;
+  send<void>(labelView, "setFrame:"_sel, CGRectMake(20, 320, 250, 55));
+  EXPECT_EQ(frameOf(labelView), CGRectMake((s.controlsWidth() * 0.5 - 112.5) + 40, 315, 225, 55));
+  EXPECT_NE(height, 55);
+  EXPECT_EQ(s.global<id>("mruLabel"), labelView);
+
+  Ref<> elsewhere = HeaderScene::makeHostView("MRUNowPlayingLabelView");
   send<void>(elsewhere, "setContext:"_sel, NSInteger(1));
-  send<void>(p.labelView, "setFrame:"_sel, CGRectMake(20, 320, 250, 55));
-  CGRect f = frameOf(p.labelView);
-  EXPECT_DOUBLE_EQ(f.origin.x, (kControlsWidth * 0.5 - 112.5) + 40);
-  EXPECT_EQ(f.origin.y, 315);
-  EXPECT_EQ(f.size.width, 225);
-  EXPECT_EQ(f.size.height, 55);
-  EXPECT_EQ(p.global<id>("mruLabel"), p.labelView.get());
-
+  send<void>(labelView, "setFrame:"_sel, CGRectMake(20, 320, 250, 55));
   send<void>(elsewhere, "setFrame:"_sel, CGRectMake(20, 320, 250, 55));
-  EXPECT_EQ(frameOf(elsewhere).origin.x, 20);
-  EXPECT_EQ(frameOf(elsewhere).size.width, 250);
-  EXPECT_EQ(p.global<id>("mruLabel"), p.labelView.get());
+  EXPECT_EQ(frameOf(elsewhere), CGRectMake(20, 320, 250, 55));
+  EXPECT_EQ(s.global<id>("mruLabel"), labelView) << "another context leaves the capture";
 
-  Ref<> newer = makeView("MRUNowPlayingLabelView");
-  send<void>(newer, "setFrame:"_sel, CGRectMake(0, 0, 10, 10));
-  EXPECT_EQ(p.global<id>("mruLabel"), newer.get()) << "the last one framed on the platter";
-  EXPECT_EQ(p.labelView->refcount, 1u) << "the older one is let go";
+  Ref<> newer = HeaderScene::makeHostView("MRUNowPlayingLabelView");
+  EXPECT_EQ(s.global<id>("mruLabel"), newer.get()) << "the last one framed on the platter";
 }
 
-TEST(LabelView, FirstWindowOnThePlatterAddsTheTapAndHidesTheHostTexts) {
-  Platter p({{"kEnabled", true}});
-  send<void>(p.labelView, "setLayout:"_sel, NSInteger(3));
-  send<void>(p.window, "addSubview:"_sel, p.labelView);
-  EXPECT_TRUE(uikit::tapRecognizers(p.labelView).empty());
-  EXPECT_FALSE(p.global<bool>("LfirstTimeLoaded")) << "another layout leaves the flag";
-  send<void>(p.labelView, "removeFromSuperview"_sel);
+TEST(LabelView, FirstOnThePlatterToReachAWindowTakesTapsAndHidesTheHostTexts) {
+  HeaderScene s;
+  Ref<> elsewhere = HeaderScene::makeHostView("MRUNowPlayingLabelView", 3);
+  send<void>(s.screen->window(), "addSubview:"_sel, elsewhere);
+  EXPECT_TRUE(uikit::tapRecognizers(elsewhere).empty());
+  EXPECT_FALSE(s.global<bool>("LfirstTimeLoaded")) << "another layout leaves the flag";
+  send<void>(elsewhere, "removeFromSuperview"_sel);
 
-  send<void>(p.labelView, "setLayout:"_sel, NSInteger(4));
-  send<void>(p.labelView, "setUserInteractionEnabled:"_sel, false);
-  send<void>(p.window, "addSubview:"_sel, p.labelView);
-  EXPECT_EQ(uikit::tapRecognizers(p.labelView).size(), 1u);
-  EXPECT_TRUE(send<bool>(p.labelView, "isUserInteractionEnabled"_sel));
-  EXPECT_TRUE(p.global<bool>("LfirstTimeLoaded"));
-  for (const char* part : {"routeLabel", "titleMarqueeView", "subtitleMarqueeView"})
-    EXPECT_TRUE(hidden(send<id>(p.labelView, sel_registerName(part)))) << part;
+  s.screen->play(song());
+  id labelView = s.labelView();
+  EXPECT_EQ(uikit::tapRecognizers(labelView).size(), 1u);
+  EXPECT_TRUE(send<bool>(labelView, "isUserInteractionEnabled"_sel));
+  EXPECT_TRUE(s.global<bool>("LfirstTimeLoaded"));
+  for (const char* text : kHostTexts) EXPECT_TRUE(hiddenOf(member(labelView, text))) << text;
 
-  send<void>(p.labelView, "removeFromSuperview"_sel);
-  send<void>(p.window, "addSubview:"_sel, p.labelView);
-  EXPECT_EQ(uikit::tapRecognizers(p.labelView).size(), 1u) << "set up once";
+  send<void>(labelView, "removeFromSuperview"_sel);
+  send<void>(s.header(), "addSubview:"_sel, labelView);
+  EXPECT_EQ(uikit::tapRecognizers(labelView).size(), 1u) << "set up once";
 }
 
-TEST(LabelView, CenterLabelOffKeepsTheHostTexts) {
-  Platter p({{"kEnabled", true}, {"CenterLabel", false}});
-  send<void>(p.window, "addSubview:"_sel, p.labelView);
-  EXPECT_EQ(uikit::tapRecognizers(p.labelView).size(), 1u);
-  for (const char* part : {"routeLabel", "titleMarqueeView", "subtitleMarqueeView"})
-    EXPECT_FALSE(hidden(send<id>(p.labelView, sel_registerName(part)))) << part;
+TEST(LabelView, CenterLabelOffTakesTapsAndKeepsTheHostTexts) {
+  HeaderScene s({{"CenterLabel", false}});
+  s.screen->play(song());
+  EXPECT_EQ(uikit::tapRecognizers(s.labelView()).size(), 1u);
+  for (const char* text : kHostTexts) EXPECT_FALSE(hiddenOf(member(s.labelView(), text))) << text;
 }
 
 TEST(TransportControls, PlatterLayoutPlacesThemUnderTheLabels) {
-  Platter p({{"kEnabled", true}});
-  Ref<> controls = makeView("MRUNowPlayingTransportControlsView");
-  send<void>(controls, "setFrame:"_sel, CGRectMake(10, 200, 300, 44));
-  CGRect f = frameOf(controls);
-  EXPECT_DOUBLE_EQ(f.origin.x, kControlsWidth * 0.5 - 125);
-  EXPECT_EQ(f.origin.y, 420);
-  EXPECT_EQ(f.size.width, 250);
-  EXPECT_EQ(f.size.height, 44);
+  HeaderScene s;
+  s.screen->play(song());
+  id controls = s.screen->firstView("MRUNowPlayingTransportControlsView");
+  double height = frameOf(controls).size.height;
+  EXPECT_EQ(frameOf(controls), CGRectMake(s.controlsWidth() * 0.5 - 125, 420, 250, height));
+  send<void>(controls, "setFrame:"_sel, CGRectMake(10, 200, 300, 52));
+  EXPECT_EQ(frameOf(controls), CGRectMake(s.controlsWidth() * 0.5 - 125, 420, 250, 52));
   EXPECT_FALSE(send<bool>(controls, "translatesAutoresizingMaskIntoConstraints"_sel));
 
-  Ref<> other = makeView("MRUNowPlayingTransportControlsView");
-  send<void>(other, "setLayout:"_sel, NSInteger(2));
+  Ref<> other = HeaderScene::makeHostView("MRUNowPlayingTransportControlsView", 2);
   send<void>(other, "setTranslatesAutoresizingMaskIntoConstraints:"_sel, true);
   send<void>(other, "setFrame:"_sel, CGRectMake(10, 200, 300, 44));
-  EXPECT_EQ(frameOf(other).origin.x, 10);
-  EXPECT_EQ(frameOf(other).origin.y, 200);
+  EXPECT_EQ(frameOf(other), CGRectMake(10, 200, 300, 44));
   EXPECT_TRUE(send<bool>(other, "translatesAutoresizingMaskIntoConstraints"_sel));
 }
 
-// Taps on the header's texts and on the host label view open what plays.
-struct OpeningTheApplication : ::testing::Test {
-  Platter p{{{"kEnabled", true}}};
-  Ref<> springBoard;
-  std::unique_ptr<uikit::TouchInjector> finger;
-
-  void SetUp() override {
-    springBoard = rt::create("SpringBoard");
-    send<void>(p.labelView, "setFrame:"_sel, CGRectMake(0, 0, 250, 55));
-    p.showHeader(CGRectMake(0, 0, 359, 200));
-    finger = std::make_unique<uikit::TouchInjector>(p.window);
-  }
-
-  void play(const char* bundle) {
-    Ref<> app = rt::create("SBApplication");
-    send<void>(app, "setBundleIdentifier:"_sel, fnd::string(bundle));
-    send<void>(mediaController(), "setNowPlayingApplication:"_sel, app);
-  }
-  static id mediaController() { return send<id>(objc_getClass("SBMediaController"), "sharedInstance"_sel); }
-  static long unlocks() {
-    return send<long>(send<id>(objc_getClass("SBLockScreenManager"), "sharedInstance"_sel), "unlockRequests"_sel);
-  }
-  // The middle of one of the header's labels, in the window.
-  CGPoint middleOf(const char* label) {
-    CGRect stack = frameOf(p.label("labelStackView"));
-    CGRect f = frameOf(p.label(label));
-    return {stack.origin.x + f.origin.x + f.size.width / 2, stack.origin.y + f.origin.y + f.size.height / 2};
-  }
-};
-
-TEST_F(OpeningTheApplication, TapOnTheTitleLaunchesThenAsksToUnlock) {
-  play("com.example.player");
-  finger->tap(middleOf("titleLabel"));
-  const auto& launches = uikit::applicationLaunches();
+// Taps on the header's texts, or on the host label view when they are off, open what plays.
+TEST(OpeningTheApplication, TapsOnTheTitleAndArtistLaunchThenAskToUnlock) {
+  HeaderScene s;
+  s.screen->play(song());
+  s.screen->tap(s.screen->centreInWindow(s.label("titleLabel")));
+  const auto& launches = s.screen->launches();
   ASSERT_EQ(launches.size(), 1u);
   EXPECT_EQ(launches[0].identifier, "com.example.player");
   EXPECT_FALSE(launches[0].suspended);
-  EXPECT_EQ(unlocks(), 1);
+  EXPECT_EQ(s.screen->unlockRequests(), 1);
 
-  finger->tap(middleOf("artistLabel"));
+  s.screen->tap(s.screen->centreInWindow(s.label("artistLabel")));
   EXPECT_EQ(launches.size(), 2u);
-  EXPECT_EQ(unlocks(), 2) << "each tap asks again";
+  EXPECT_EQ(s.screen->unlockRequests(), 2) << "each tap asks again";
 }
 
-TEST_F(OpeningTheApplication, NothingPlayingMeansNothingHappens) {
-  finger->tap(middleOf("titleLabel"));
-  send<void>(p.labelView, "openNowPlayingApplication"_sel);
-  EXPECT_TRUE(uikit::applicationLaunches().empty());
-  EXPECT_EQ(unlocks(), 0);
+TEST(OpeningTheApplication, NothingPlayingMeansNothingHappens) {
+  HeaderScene s;
+  host::Track track = song();
+  track.app.clear();
+  s.screen->play(track);
+  s.screen->tap(s.screen->centreInWindow(s.label("titleLabel")));
+  EXPECT_TRUE(s.screen->launches().empty());
+  EXPECT_EQ(s.screen->unlockRequests(), 0);
 }
 
-TEST_F(OpeningTheApplication, HostLabelViewTapOpensToo) {
-  send<void>(p.window, "addSubview:"_sel, p.labelView);
-  play("com.example.radio");
-  CGRect f = frameOf(p.labelView);
-  finger->tap({f.origin.x + f.size.width - 20, f.origin.y + 10});
-  ASSERT_EQ(uikit::applicationLaunches().size(), 1u);
-  EXPECT_EQ(uikit::applicationLaunches()[0].identifier, "com.example.radio");
-  EXPECT_EQ(unlocks(), 1);
+TEST(OpeningTheApplication, HostLabelViewTapOpensWhenItsTextsShow) {
+  HeaderScene s({{"CenterLabel", false}});
+  s.screen->play(song());
+  s.screen->tap(s.screen->centreInWindow(member(s.labelView(), "titleMarqueeView")));
+  ASSERT_EQ(s.screen->launches().size(), 1u);
+  EXPECT_EQ(s.screen->launches()[0].identifier, "com.example.player");
+  EXPECT_EQ(s.screen->unlockRequests(), 1);
 }
 
 }  // namespace

@@ -1,0 +1,47 @@
+#pragma once
+// The lock screen seen from the now-playing header: its labels, the host label view and
+// the controls' width the library places them by.
+#include <utility>
+
+#include "lock_screen_helpers.h"
+
+namespace testing_support {
+
+struct HeaderScene {
+  std::unique_ptr<host::LockScreen> screen;
+
+  explicit HeaderScene(prefs::BoolSettings settings = {}) {
+    settings.emplace("kEnabled", true);
+    screen = bootLockScreen({.settings = std::move(settings)});
+  }
+
+  id header() const { return screen->firstView("MRUNowPlayingHeaderView"); }
+  id labelView() const { return screen->firstView("MRUNowPlayingLabelView"); }
+  id label(const char* which) const { return member(header(), which); }
+  double controlsWidth() const { return frameOf(screen->firstView("MRUNowPlayingControlsView")).size.width; }
+  double stackX() const { return frameOf(label("labelStackView")).origin.x; }
+
+  template <class T>
+  T& global(const char* name) const {
+    return screen->global<T>(name);
+  }
+
+  // Lets go of the captured host label view, as before any was framed on the platter.
+  void forgetLabelView() const { Ref<>::adopt(std::exchange(global<id>("mruLabel"), nil)); }
+
+  // Gives the host's title or subtitle line a width, as a text of that width would.
+  void setHostTextWidth(const char* line, double width) const {
+    id view = member(labelView(), line);
+    CGRect f = frameOf(view);
+    send<void>(view, "setFrame:"_sel, CGRectMake(f.origin.x, f.origin.y, width, f.size.height));
+  }
+
+  // A header or label view of the host's, made apart from the lock screen's platter.
+  static Ref<> makeHostView(const char* cls, NSInteger layout = 4, CGRect frame = {}) {
+    Ref<> view = rt::create(objc_getClass(cls), "initWithFrame:"_sel, frame);
+    send<void>(view, "setLayout:"_sel, layout);
+    return view;
+  }
+};
+
+}  // namespace testing_support
