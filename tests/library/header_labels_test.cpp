@@ -98,15 +98,6 @@ TEST(HeaderLabels, CenterLabelOffKeepsTheHostTextsButCapturesTheHeader) {
   EXPECT_EQ(textOf(hostTitle), "Night Drive");
 }
 
-TEST(HeaderLabels, LaterHeadersGetNothing) {
-  HeaderScene s;
-  s.screen->play(song());
-  Ref<> later = HeaderScene::makeHostView("MRUNowPlayingHeaderView");
-  send<void>(later, "layoutSubviews"_sel);
-  EXPECT_EQ(member(later, "labelStackView"), nil);
-  EXPECT_EQ(s.global<id>("headerView"), s.header());
-}
-
 TEST(HeaderFrame, PlatterContextFixesTheVerticalExtent) {
   HeaderScene s;
   s.screen->play(song());

@@ -66,13 +66,6 @@ TEST_F(Placement, ArtworkTapMovesBothLabelsTogetherOverAThirdOfASecond) {
   EXPECT_DOUBLE_EQ(uikit::presentationFrame(s.label("artistLabel")).origin.x, artist);
 }
 
-TEST_F(Placement, WithoutHostLabelViewTheTextsCountAsEmpty) {
-  s.forgetLabelView();
-  placeWithArtwork(true);
-  EXPECT_DOUBLE_EQ(x("titleLabel"), middle() + 6);
-  EXPECT_DOUBLE_EQ(x("artistLabel"), middle() + 6);
-}
-
 TEST(PlacementAtBuild, EnlargedArtworkStartsTheLabelsCentredOnTheControls) {
   HeaderScene s;
   s.screen->play(song());

@@ -67,13 +67,4 @@ TEST_F(HeaderTextRefresh, UnchangedTitleKeepsScrolling) {
   EXPECT_EQ(titleOffset(), 0) << "a new title starts over";
 }
 
-TEST(HeaderTextRefreshOff, CenterLabelOffLeavesTheHeaderAlone) {
-  HeaderScene s({{"CenterLabel", false}});
-  s.screen->play(song());
-  s.screen->advance(0.5);
-  EXPECT_EQ(s.label("titleLabel"), nil);
-  EXPECT_TRUE(static_cast<UIView*>(s.header())->subviews.size() > 0);
-  EXPECT_EQ(s.screen->firstView("CBAutoScrollLabel"), nil);
-}
-
 }  // namespace
