@@ -73,6 +73,7 @@ constinit const InstallEntry kSecondGroup[] = {
     replacement<MRUNowPlayingTimeControlsView_beginTracking>(kTimeControls, "beginTrackingWithTouch:withEvent:"),
     replacement<MRUNowPlayingTimeControlsView_continueTracking>(kTimeControls, "continueTrackingWithTouch:withEvent:"),
     replacement<MRUNowPlayingTimeControlsView_endTracking>(kTimeControls, "endTrackingWithTouch:withEvent:"),
+    replacement<MRUNowPlayingTimeControlsView_cancelTracking>(kTimeControls, "cancelTrackingWithEvent:"),
     replacement<MRUNowPlayingTimeControlsView_pointInside>(kTimeControls, "pointInside:withEvent:"),
     replacement<MRUNowPlayingTimeControlsView_setElapsedTimeFactor>(kTimeControls, "setElapsedTimeFactor:"),
     replacement<MRUNowPlayingTimeControlsView_updateElapsedTime>(kTimeControls, "updateElapsedTime"),

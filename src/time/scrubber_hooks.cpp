@@ -1,19 +1,104 @@
 #include "time/scrubber_hooks.h"
 
+#include <utility>
+
+#include "foundation/block.h"
+#include "quartz/layer.h"
+#include "startup/globals.h"
 #include "startup/slot.h"
+#include "time/bar_height.h"
+#include "time/time_controls.h"
+#include "uikit/view_animation.h"
 
 namespace lv::timecontrols {
 
+namespace {
+
+constexpr double kExtraBarHeight = 3;
+constexpr double kExtraBarHeightSmallDevice = 2;
+
+constexpr NSUInteger kLeftCorners = kCALayerMinXMinYCorner | kCALayerMinXMaxYCorner;
+constexpr NSUInteger kRightCorners = kCALayerMaxXMinYCorner | kCALayerMaxXMaxYCorner;
+constexpr NSUInteger kAllCorners = kLeftCorners | kRightCorners;
+constexpr double kNothingPlayed = 0.005;
+constexpr double kPlayedToTheEnd = 0.995;
+
+// While dragged the row stretches and the host's labels inside it are squeezed back.
+constexpr CGFloat kLargeRowScale = 1.5;
+constexpr CGFloat kLargeHostLabelScale = 0.7;
+constexpr double kSpringDuration = 0.5;
+constexpr double kSpringDamping = 0.7;
+constexpr double kSpringVelocity = 0.2;
+
+// Masks of the played and the unplayed bar: only the pill's outer ends are rounded. A
+// factor that is not a number takes the middle case.
+std::pair<NSUInteger, NSUInteger> cornerMasks(double factor) {
+  if (factor <= kNothingPlayed) return {kLeftCorners, kAllCorners};
+  if (factor >= kPlayedToTheEnd) return {kAllCorners, kRightCorners};
+  return {kLeftCorners, kRightCorners};
+}
+
+double extraBarHeight() { return isSmallDeviceSB() ? kExtraBarHeightSmallDevice : kExtraBarHeight; }
+
+void roundBar(id bar) {
+  if (!bar) return;
+  double height = enlargeBar(bar, extraBarHeight());
+  id layer = send<id>(bar, "layer"_sel);
+  send<void>(layer, "setMasksToBounds:"_sel, true);
+  send<void>(layer, "setCornerRadius:"_sel, height / 2);
+  send<void>(bar, "setClipsToBounds:"_sel, true);
+}
+
+void animateTrack(id self, CGFloat rowScale, CGFloat hostLabelScale) {
+  if (!inPlatterContext(self)) return;
+  matchLabelHeights(self);
+  id elapsedLabel = nil;
+  id remainingLabel = nil;
+  rt::readIvar(self, "_elapsedTimeLabel", elapsedLabel);
+  rt::readIvar(self, "_remainingTimeLabel", remainingLabel);
+  // The animations block runs before the animation call returns.
+  id animations = fnd::block<void()>([=] {
+    CGAffineTransform labels = CGAffineTransformScale(CGAffineTransformIdentity, 1, hostLabelScale);
+    send<void>(self, "setTransform:"_sel, CGAffineTransformScale(CGAffineTransformIdentity, 1, rowScale));
+    send<void>(elapsedLabel, "setTransform:"_sel, labels);
+    send<void>(remainingLabel, "setTransform:"_sel, labels);
+  });
+  send<void>(objc_getClass("UIView"),
+             "animateWithDuration:delay:usingSpringWithDamping:initialSpringVelocity:options:animations:completion:"_sel,
+             kSpringDuration, 0.0, kSpringDamping, kSpringVelocity, UIViewAnimationOptionCurveEaseOut, animations,
+             static_cast<id>(nil));
+}
+
+void afterTracking(id self, SEL animation) {
+  send<void>(self, animation);
+  send<void>(self, "adjustSizeOfTrack"_sel);
+  mirrorTimeTexts(self);
+}
+
+}  // namespace
+
+// The host's own test of where tracking may begin is bypassed: anywhere inside counts.
 bool MRUNowPlayingTimeControlsView_beginTracking(id self, SEL _cmd, id touch, id event) {
-  return slot<MRUNowPlayingTimeControlsView_beginTracking>(self, _cmd, touch, event);
+  if (!inPlatterContext(self)) return slot<MRUNowPlayingTimeControlsView_beginTracking>(self, _cmd, touch, event);
+  afterTracking(self, "animateTrackToLarge"_sel);
+  return true;
 }
 
 bool MRUNowPlayingTimeControlsView_continueTracking(id self, SEL _cmd, id touch, id event) {
-  return slot<MRUNowPlayingTimeControlsView_continueTracking>(self, _cmd, touch, event);
+  bool tracking = slot<MRUNowPlayingTimeControlsView_continueTracking>(self, _cmd, touch, event);
+  if (inPlatterContext(self)) afterTracking(self, "animateTrackToLarge"_sel);
+  return tracking;
 }
 
 void MRUNowPlayingTimeControlsView_endTracking(id self, SEL _cmd, id touch, id event) {
   slot<MRUNowPlayingTimeControlsView_endTracking>(self, _cmd, touch, event);
+  if (inPlatterContext(self)) afterTracking(self, "animateTrackToSmall"_sel);
+}
+
+// A cancelled drag returns to the small state as an ended one does.
+void MRUNowPlayingTimeControlsView_cancelTracking(id self, SEL _cmd, id event) {
+  slot<MRUNowPlayingTimeControlsView_cancelTracking>(self, _cmd, event);
+  if (inPlatterContext(self)) afterTracking(self, "animateTrackToSmall"_sel);
 }
 
 // Touches count anywhere inside the bounds; the host's own test is never asked.
@@ -21,9 +106,33 @@ bool MRUNowPlayingTimeControlsView_pointInside(id self, SEL, CGPoint point, id) 
   return CGRectContainsPoint(send<CGRect>(self, "bounds"_sel), point);
 }
 
-void MRUNowPlayingTimeControlsView_adjustSizeOfTrack(id, SEL) {}
-void MRUNowPlayingTimeControlsView_setMaskedCornersForSlider(id, SEL) {}
-void MRUNowPlayingTimeControlsView_animateTrackToLarge(id, SEL) {}
-void MRUNowPlayingTimeControlsView_animateTrackToSmall(id, SEL) {}
+void MRUNowPlayingTimeControlsView_adjustSizeOfTrack(id self, SEL) {
+  if (!inPlatterContext(self)) return;
+  matchLabelHeights(self);
+  roundBar(send<id>(self, "elapsedTrack"_sel));
+  roundBar(send<id>(self, "remainingTrack"_sel));
+
+  id knob = send<id>(self, "knobView"_sel);
+  send<void>(knob, "setHidden:"_sel, true);
+  CGRect bounds = send<CGRect>(self, "bounds"_sel);
+  CGRect bar = send<CGRect>(send<id>(self, "elapsedTrack"_sel), "bounds"_sel);
+  send<void>(knob, "setFrame:"_sel, CGRectMake(bounds.origin.x, bounds.origin.y, bounds.size.width, bar.size.height));
+  send<void>(self, "setMaskedCornersForSlider"_sel);
+}
+
+void MRUNowPlayingTimeControlsView_setMaskedCornersForSlider(id self, SEL) {
+  if (!inPlatterContext(self)) return;
+  double factor = 0;
+  if (!rt::readIvar(self, "_elapsedTimeFactor", factor)) return;
+  auto [played, unplayed] = cornerMasks(factor);
+  send<void>(send<id>(send<id>(self, "elapsedTrack"_sel), "layer"_sel), "setMaskedCorners:"_sel, played);
+  send<void>(send<id>(send<id>(self, "remainingTrack"_sel), "layer"_sel), "setMaskedCorners:"_sel, unplayed);
+}
+
+void MRUNowPlayingTimeControlsView_animateTrackToLarge(id self, SEL) {
+  animateTrack(self, kLargeRowScale, kLargeHostLabelScale);
+}
+
+void MRUNowPlayingTimeControlsView_animateTrackToSmall(id self, SEL) { animateTrack(self, 1, 1); }
 
 }  // namespace lv::timecontrols

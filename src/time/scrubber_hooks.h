@@ -8,6 +8,7 @@ namespace lv::timecontrols {
 bool MRUNowPlayingTimeControlsView_beginTracking(id self, SEL _cmd, id touch, id event);
 bool MRUNowPlayingTimeControlsView_continueTracking(id self, SEL _cmd, id touch, id event);
 void MRUNowPlayingTimeControlsView_endTracking(id self, SEL _cmd, id touch, id event);
+void MRUNowPlayingTimeControlsView_cancelTracking(id self, SEL _cmd, id event);
 bool MRUNowPlayingTimeControlsView_pointInside(id self, SEL _cmd, CGPoint point, id event);
 void MRUNowPlayingTimeControlsView_adjustSizeOfTrack(id self, SEL _cmd);
 void MRUNowPlayingTimeControlsView_setMaskedCornersForSlider(id self, SEL _cmd);

@@ -37,7 +37,10 @@ TEST(Replacements, PreferredMediaRemoteHeightIs498) {
 TEST(Replacements, TimeControlsTakeTouchesAnywhereInTheirBounds) {
   auto device = bootEnabled();
   Ref<> controls = rt::create(objc_getClass("MRUNowPlayingTimeControlsView"), "initWithFrame:primaryAction:"_sel,
-                              CGRectMake(45, 375, 300, 30), nil);
+                              CGRectZero, nil);
+  send<void>(controls, "setContext:"_sel, NSInteger(0));
+  send<void>(controls, "setFrame:"_sel, CGRectMake(45, 375, 300, 30));
+  send<void>(controls, "setContext:"_sel, NSInteger(2));
   const SEL inside = "pointInside:withEvent:"_sel;
   EXPECT_TRUE(send<bool>(controls, inside, CGPointMake(0, 0), nil));
   EXPECT_TRUE(send<bool>(controls, inside, CGPointMake(299.5, 29.5), nil));

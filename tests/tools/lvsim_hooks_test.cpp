@@ -40,7 +40,7 @@ int countInstalled(const nlohmann::json& report, int group) {
 
 TEST(LvsimHooks, ThreeSettingsCases) {
   nlohmann::json nothing = hooksJson("");
-  ASSERT_EQ(nothing["rows"].size(), 64u);
+  ASSERT_EQ(nothing["rows"].size(), 65u);
   EXPECT_EQ(countInstalled(nothing, 1), 12);
   EXPECT_EQ(countInstalled(nothing, 2), 0);
   EXPECT_EQ(nothing["globals"]["enabled"], false);
@@ -55,10 +55,10 @@ TEST(LvsimHooks, ThreeSettingsCases) {
 
   nlohmann::json enabled = hooksJson("--set kEnabled=true --set ShowTime=true");
   EXPECT_EQ(countInstalled(enabled, 1), 12);
-  EXPECT_EQ(countInstalled(enabled, 2), 52);
+  EXPECT_EQ(countInstalled(enabled, 2), 53);
   EXPECT_EQ(enabled["globals"]["ShowTime"], true);
   const nlohmann::json& last = enabled["rows"].back();
-  EXPECT_EQ(last["row"], 52);
+  EXPECT_EQ(last["row"], 53);
   EXPECT_EQ(last["class"], "MRUMediaSuggestionsView");
 
   nlohmann::json disabled = hooksJson("--set kEnabled=false --profile small-phone");
@@ -69,7 +69,7 @@ TEST(LvsimHooks, ThreeSettingsCases) {
 TEST(LvsimHooks, HostWithoutAClass) {
   nlohmann::json report = hooksJson("--set kEnabled=true --without CSFocusActivityView --without PLPlatterView");
   EXPECT_EQ(countInstalled(report, 1), 11);
-  EXPECT_EQ(countInstalled(report, 2), 51);
+  EXPECT_EQ(countInstalled(report, 2), 52);
   for (const auto& row : report["rows"]) {
     bool leftOut = row["class"] == "CSFocusActivityView" || row["class"] == "PLPlatterView";
     EXPECT_EQ(row["installed"], !leftOut) << row.dump();
