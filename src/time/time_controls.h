@@ -1,16 +1,10 @@
 #pragma once
-// What the time-controls replacements share: the platter's context test, the copying of
-// the host's time texts into the library's own labels, and the labels' height relation.
+// What the time-controls replacements share: the copying of the host's time texts into
+// the library's own labels, and the labels' height relation.
 #include "runtime/runtime.h"
+#include "startup/host_values.h"
 
 namespace lv::timecontrols {
-
-// The context of the lock screen's own platter, the only one restyled.
-inline constexpr NSInteger kPlatterContext = 2;
-
-inline bool inPlatterContext(id timeControls) {
-  return send<NSInteger>(timeControls, "context"_sel) == kPlatterContext;
-}
 
 // leftTime takes the host's elapsed text, then rightTime its remaining text.
 void mirrorTimeTexts(id timeControls);

@@ -57,7 +57,10 @@ TEST(AddedProperties, ValuesAreStrongAndDieWithTheirInstance) {
   long before = rt::liveObjectCount();
   {
     rt::AutoreleasePool pool;  // what the host's views make on the way
-    Ref<> controls = rt::create("MRUNowPlayingTimeControlsView");
+    // Outside the platter's context, where the view makes no time labels of its own.
+    id allocated = send<id>(objc_getClass("MRUNowPlayingTimeControlsView"), "alloc"_sel);
+    send<void>(allocated, "setContext:"_sel, NSInteger(0));
+    Ref<> controls = Ref<>::adopt(send<id>(allocated, "init"_sel));
     set(controls, "setLeftTime:", rt::create(rt::rootClass()));
     set(controls, "setRightTime:", rt::create(rt::rootClass()));
     EXPECT_NE(get(controls, "rightTime"), nil) << "held by the instance alone";

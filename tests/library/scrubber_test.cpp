@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 
-#include "time_controls_rig.h"
+#include "time_controls_support.h"
 #include "uikit/touch_injector.h"
 #include "uikit/view_animation.h"
 
@@ -15,140 +14,115 @@ const CGAffineTransform kIdentity = CGAffineTransformIdentity;
 const CGAffineTransform kLargeRow = CGAffineTransformMakeScale(1, 1.5);
 const CGAffineTransform kLargeHostLabel = CGAffineTransformMakeScale(1, 0.7);
 
-// The row's middle and a point near its right end, in window coordinates.
-constexpr CGPoint kRowMiddle{195, 390};
-constexpr CGPoint kNearRowEnd{330, 380};
-
 void expectTransforms(id controls, CGAffineTransform row, CGAffineTransform hostLabels) {
-  MRUNowPlayingTimeControlsView* v = parts(controls);
   EXPECT_EQ(transformOf(controls), row);
   EXPECT_EQ(uikit::presentationTransform(controls), row);
-  EXPECT_EQ(transformOf(v->elapsedTimeLabel), hostLabels);
-  EXPECT_EQ(transformOf(v->remainingTimeLabel), hostLabels);
-  EXPECT_EQ(uikit::presentationTransform(v->remainingTimeLabel), hostLabels);
+  for (id label : {elapsedLabel(controls), remainingLabel(controls)}) {
+    EXPECT_EQ(transformOf(label), hostLabels);
+    EXPECT_EQ(uikit::presentationTransform(label), hostLabels);
+  }
+}
+
+void expectBars(id controls, double height) {
+  for (id bar : {elapsedTrack(controls), remainingTrack(controls)}) {
+    EXPECT_EQ(frameOf(bar).origin.y, 8) << "grows downwards";
+    EXPECT_EQ(frameOf(bar).size.height, height);
+    EXPECT_EQ(layerOf(bar)->cornerRadius, height / 2);
+    EXPECT_TRUE(layerOf(bar)->masksToBounds);
+  }
 }
 
 TEST(Scrubber, CornerMasksFollowTheElapsedFactor) {
-  TimeControlsRig rig;
-  Ref<> controls = rig.addControls();
-  MRUNowPlayingTimeControlsView* v = parts(controls);
+  PlayingPlatter p = playingPlatter();
   struct Case {
     double factor;
     NSUInteger played, unplayed;
   };
-  const Case cases[] = {{0, 5, 15},      {0.005, 5, 15}, {0.0051, 5, 10},
-                        {0.5, 5, 10},    {0.995, 15, 10}, {1, 15, 10},
-                        {std::numeric_limits<double>::quiet_NaN(), 5, 10}};
+  const Case cases[] = {{0, 5, 15},   {0.005, 5, 15}, {0.0051, 5, 10}, {0.5, 5, 10},
+                        {0.995, 15, 10}, {1, 15, 10},  {std::numeric_limits<double>::quiet_NaN(), 5, 10}};
   for (const Case& c : cases) {
-    send<void>(controls, "setElapsedTimeFactor:"_sel, c.factor);
-    EXPECT_EQ(layerOf(v->elapsedTrack)->maskedCorners, c.played) << c.factor;
-    EXPECT_EQ(layerOf(v->remainingTrack)->maskedCorners, c.unplayed) << c.factor;
+    send<void>(p.controls, "setElapsedTimeFactor:"_sel, c.factor);
+    EXPECT_EQ(layerOf(elapsedTrack(p.controls))->maskedCorners, c.played) << c.factor;
+    EXPECT_EQ(layerOf(remainingTrack(p.controls))->maskedCorners, c.unplayed) << c.factor;
   }
-  send<void>(controls, "setElapsedTimeFactor:"_sel, 0.0);
-  send<void>(controls, "setElapsedTimeFactor:"_sel, 0.3);
-  send<void>(controls, "updateElapsedTime"_sel);
-  EXPECT_EQ(layerOf(v->remainingTrack)->maskedCorners, 10u) << "updateElapsedTime rounds too";
 }
 
 TEST(Scrubber, BarsAreTheHostsHeightPlusThreeHoweverOftenAdjusted) {
-  TimeControlsRig rig;
-  Ref<> controls = rig.addControls();
-  MRUNowPlayingTimeControlsView* v = parts(controls);
-  send<void>(controls, "setElapsedTimeFactor:"_sel, 0.4);
-  layOutBars(controls);
-  for (int i = 0; i < 50; ++i) send<void>(controls, "adjustSizeOfTrack"_sel);
-  for (id bar : {v->elapsedTrack.get(), v->remainingTrack.get()}) {
-    EXPECT_EQ(frameOf(bar).origin.y, kHostBarY) << "grows downwards";
-    EXPECT_EQ(frameOf(bar).size.height, kHostBarHeight + 3);
-    EXPECT_EQ(layerOf(bar)->cornerRadius, (kHostBarHeight + 3) / 2);
-    EXPECT_TRUE(layerOf(bar)->masksToBounds);
-    EXPECT_TRUE(send<bool>(bar, "clipsToBounds"_sel));
-  }
-  EXPECT_EQ(frameOf(v->elapsedTrack).size.width, 120) << "origin and width kept";
-  EXPECT_EQ(frameOf(v->knobView), CGRectMake(0, 0, kRowFrame.size.width, kHostBarHeight + 3));
-  EXPECT_TRUE(hidden(v->knobView));
+  PlayingPlatter p = playingPlatter();
+  p.screen->advance(2);
+  expectBars(p.controls, kHostBarHeight + 3);
+  EXPECT_TRUE(send<bool>(elapsedTrack(p.controls), "clipsToBounds"_sel));
+  EXPECT_TRUE(hiddenOf(knob(p.controls)));
+  EXPECT_EQ(frameOf(knob(p.controls)), CGRectMake(0, 0, 359 - 90, kHostBarHeight + 3));
 
-  // The host lays the bars out anew, at its own height or another.
-  layOutBars(controls);
-  send<void>(controls, "layoutSubviews"_sel);
-  EXPECT_EQ(frameOf(v->elapsedTrack).size.height, kHostBarHeight + 3);
-  layOutBars(controls, 6);
-  send<void>(controls, "layoutSubviews"_sel);
-  send<void>(controls, "adjustSizeOfTrack"_sel);
-  EXPECT_EQ(frameOf(v->remainingTrack).size.height, 9);
-  EXPECT_EQ(layerOf(v->remainingTrack)->cornerRadius, 4.5);
+  // Fifty moves, each adjusting the bars, with no layout of the host's in between.
+  p.screen->drag("MRUNowPlayingTimeControlsView", 0.1, 0.9, 50, true);
+  expectBars(p.controls, kHostBarHeight + 3);
+  p.screen->release();
+  for (int i = 0; i < 10; ++i) send<void>(p.controls, "adjustSizeOfTrack"_sel);
+  expectBars(p.controls, kHostBarHeight + 3);
+  p.screen->advance(1);
+  expectBars(p.controls, kHostBarHeight + 3);
 }
 
 TEST(Scrubber, SmallDeviceBarsAreTwoTaller) {
-  TimeControlsRig rig("small-phone");
-  Ref<> controls = rig.addControls();
-  MRUNowPlayingTimeControlsView* v = parts(controls);
-  for (int i = 0; i < 5; ++i) send<void>(controls, "adjustSizeOfTrack"_sel);
-  EXPECT_EQ(frameOf(v->elapsedTrack).size.height, kHostBarHeight + 2);
-  EXPECT_EQ(layerOf(v->remainingTrack)->cornerRadius, (kHostBarHeight + 2) / 2);
+  PlayingPlatter p = playingPlatter("small-phone");
+  p.screen->drag("MRUNowPlayingTimeControlsView", 0.1, 0.9, 10, true);
+  expectBars(p.controls, kHostBarHeight + 2);
+  p.screen->release();
+  expectBars(p.controls, kHostBarHeight + 2);
 }
 
-TEST(Scrubber, OutsideThePlatterTheTrackIsTheHosts) {
-  TimeControlsRig rig;
-  Ref<> controls = rig.addControls(0);
-  MRUNowPlayingTimeControlsView* v = parts(controls);
-  send<void>(controls, "layoutSubviews"_sel);
-  send<void>(controls, "adjustSizeOfTrack"_sel);
-  send<void>(controls, "setMaskedCornersForSlider"_sel);
-  send<void>(controls, "animateTrackToLarge"_sel);
-  uikit::TouchInjector(rig.window()).drag(kRowMiddle, kNearRowEnd, 3);
-  settle();
-  EXPECT_EQ(frameOf(v->elapsedTrack).size.height, kHostBarHeight);
-  EXPECT_EQ(layerOf(v->elapsedTrack)->cornerRadius, 0);
-  EXPECT_FALSE(hidden(v->knobView));
-  expectTransforms(controls, kIdentity, kIdentity);
-}
+TEST(Scrubber, ADragFarFromTheKnobStretchesTheRowAndTheLiftReturnsIt) {
+  PlayingPlatter p = playingPlatter();
+  p.screen->drag("MRUNowPlayingTimeControlsView", 0.9, 0.5, 12, true);
+  EXPECT_TRUE(send<bool>(p.controls, "isTracking"_sel));
+  p.screen->advance(1);
+  expectTransforms(p.controls, kLargeRow, kLargeHostLabel);
+  EXPECT_EQ(textOf(leftTime(p.controls)), "1:47") << "the time under the finger, as the host wrote it";
+  EXPECT_EQ(textOf(rightTime(p.controls)), textOf(remainingLabel(p.controls)));
 
-TEST(Scrubber, ADragStretchesTheRowAndTheLiftReturnsIt) {
-  TimeControlsRig rig;
-  Ref<> controls = rig.addControls();
-  send<void>(controls, "setNeedsLayout"_sel);
-  send<void>(controls, "setElapsedTimeFactor:"_sel, 0.1);
-  uikit::TouchInjector touch(rig.window());
-  touch.begin(kNearRowEnd);
-  EXPECT_TRUE(send<bool>(controls, "isTracking"_sel)) << "far from the knob";
-  settle();
-  expectTransforms(controls, kLargeRow, kLargeHostLabel);
-
-  send<void>(controls, "updateElapsedTime"_sel);
-  touch.move(kRowMiddle);
-  settle();
-  expectTransforms(controls, kLargeRow, kLargeHostLabel);
-  EXPECT_EQ(textOf(leftTime(controls)), "0:20");
-  EXPECT_EQ(frameOf(parts(controls)->elapsedTrack).size.height, kHostBarHeight + 3);
-
-  touch.end();
-  settle();
-  expectTransforms(controls, kIdentity, kIdentity);
+  p.screen->release();
+  p.screen->advance(1);
+  expectTransforms(p.controls, kIdentity, kIdentity);
+  EXPECT_EQ(textOf(leftTime(p.controls)), textOf(elapsedLabel(p.controls)));
 }
 
 TEST(Scrubber, ACancelledDragReturnsToTheSmallState) {
-  TimeControlsRig rig;
-  Ref<> controls = rig.addControls();
-  send<void>(controls, "setNeedsLayout"_sel);
-  uikit::TouchInjector(rig.window()).drag(kRowMiddle, kNearRowEnd, 4, true);
-  settle();
-  expectTransforms(controls, kIdentity, kIdentity);
-  EXPECT_FALSE(send<bool>(controls, "isTracking"_sel));
-  EXPECT_EQ(frameOf(parts(controls)->remainingTrack).size.height, kHostBarHeight + 3);
+  PlayingPlatter p = playingPlatter();
+  CGPoint middle = p.screen->centreInWindow(p.controls);
+  uikit::TouchInjector finger(p.screen->window());
+  finger.drag(middle, CGPointMake(middle.x + 60, middle.y), 4, true);
+  p.screen->advance(1);
+  expectTransforms(p.controls, kIdentity, kIdentity);
+  EXPECT_FALSE(send<bool>(p.controls, "isTracking"_sel));
+  expectBars(p.controls, kHostBarHeight + 3);
 }
 
 TEST(Scrubber, TheSpringIsUnderwayBeforeItSettles) {
-  TimeControlsRig rig;
-  Ref<> controls = rig.addControls();
-  uikit::TouchInjector touch(rig.window());
-  touch.begin(kRowMiddle);
-  EXPECT_EQ(transformOf(controls), kLargeRow) << "the model value changes at once";
-  settle(0.05);
-  double scale = uikit::presentationTransform(controls).d;
+  PlayingPlatter p = playingPlatter();
+  uikit::TouchInjector finger(p.screen->window());
+  finger.begin(p.screen->centreInWindow(p.controls));
+  EXPECT_EQ(transformOf(p.controls), kLargeRow) << "the model value changes at once";
+  p.screen->advance(0.05);
+  double scale = uikit::presentationTransform(p.controls).d;
   EXPECT_GT(scale, 1);
   EXPECT_LT(scale, 1.5);
-  touch.end();
+  finger.end();
+}
+
+TEST(Scrubber, OnlyPointsInsideTheBoundsCatchTheFinger) {
+  PlayingPlatter p = playingPlatter();
+  const SEL inside = "pointInside:withEvent:"_sel;
+  EXPECT_TRUE(send<bool>(p.controls, inside, CGPointMake(100, 0), nil));
+  EXPECT_FALSE(send<bool>(p.controls, inside, CGPointMake(100, -0.5), nil)) << "the host's own test would take it";
+  EXPECT_FALSE(send<bool>(p.controls, inside, CGPointMake(100, 34), nil));
+
+  CGRect row = frameOf(p.controls);
+  uikit::TouchInjector finger(p.screen->window());
+  finger.begin(CGPointMake(row.origin.x + 100, row.origin.y - 2));
+  EXPECT_FALSE(send<bool>(p.controls, "isTracking"_sel));
+  finger.end();
 }
 
 }  // namespace

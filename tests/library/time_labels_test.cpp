@@ -2,47 +2,150 @@
 
 #include <utility>
 
-#include "time_controls_rig.h"
+#include "host/media_views.h"
+#include "time_controls_support.h"
 #include "uikit/font.h"
 #include "uikit/layout_constraint.h"
-#include "uikit/scroll_view.h"
 #include "uikit/view_animation.h"
 
 namespace {
 
 using namespace testing_support;
 
-void layOut() { uikit::runLayoutPass(); }
+constexpr CGRect kHandMadeFrame{{10, 600}, {300, 34}};
 
 TEST(TimeLabels, OutsideThePlatterNothingChanges) {
-  TimeControlsRig rig;
-  Ref<> controls = rig.addControls(0);
-  MRUNowPlayingTimeControlsView* v = parts(controls);
-
-  send<void>(controls, "setFrame:"_sel, CGRectMake(1, 2, 3, 4));
-  EXPECT_EQ(frameOf(controls), CGRectMake(1, 2, 3, 4));
+  auto screen = bootLockScreen({.settings = {{"kEnabled", true}}});
+  Ref<> controls = makeTimeControls(*screen, 0, kHandMadeFrame);
+  EXPECT_EQ(frameOf(controls), kHandMadeFrame);
+  send<void>(controls, "beginPlaybackWithDuration:"_sel, 200.0);
   send<void>(controls, "setNeedsLayout"_sel);
-  layOut();
+  screen->drag(screen->centreInWindow(controls), CGPointMake(250, 617), 3);
+  screen->advance(1);
   send<void>(controls, "setElapsedTimeFactor:"_sel, 0.5);
   send<void>(controls, "updateElapsedTime"_sel);
 
   EXPECT_EQ(leftTime(controls), nil);
   EXPECT_EQ(rightTime(controls), nil);
-  EXPECT_FALSE(rig.device().library().global<bool>("TfirstTimeLoaded"));
-  EXPECT_EQ(textOf(v->elapsedTimeLabel), "1:40") << "the host's implementation ran";
-  for (id part : {v->elapsedTimeLabel.get(), v->remainingTimeLabel.get(), v->knobView.get()})
-    EXPECT_FALSE(hidden(part));
-  EXPECT_EQ(frameOf(v->elapsedTrack).size.height, kHostBarHeight);
-  EXPECT_EQ(layerOf(v->remainingTrack)->maskedCorners, 15u);
+  EXPECT_FALSE(screen->global<bool>("TfirstTimeLoaded"));
+  EXPECT_EQ(textOf(elapsedLabel(controls)), "1:40") << "the host's implementations ran";
+  for (id part : {elapsedLabel(controls), remainingLabel(controls), knob(controls)}) EXPECT_FALSE(hiddenOf(part));
+  EXPECT_EQ(frameOf(elapsedTrack(controls)).size.height, kHostBarHeight);
+  EXPECT_EQ(transformOf(controls), CGAffineTransformIdentity);
+  send<void>(controls, "setFrame:"_sel, CGRectMake(1, 2, 3, 4));
+  EXPECT_EQ(frameOf(controls), CGRectMake(1, 2, 3, 4));
 }
 
 TEST(TimeLabels, FramedAtTheRowsPlaceKeepingTheHeight) {
-  TimeControlsRig rig;
-  Ref<> controls = rig.addControls();
-  send<void>(controls, "setFrame:"_sel, CGRectMake(0, 0, 200, 33));
-  EXPECT_EQ(frameOf(controls), CGRectMake(45, 375, kControlsWidth - 90, 33));
-  send<void>(controls, "setFrame:"_sel, CGRectMake(-7, 900, 12, 28));
-  EXPECT_EQ(frameOf(controls), CGRectMake(45, 375, kControlsWidth - 90, 28));
+  PlayingPlatter p = playingPlatter();
+  EXPECT_EQ(frameOf(p.controls), CGRectMake(45, 375, 359 - 90, 34));
+  send<void>(p.controls, "setFrame:"_sel, CGRectMake(-7, 900, 12, 28));
+  EXPECT_EQ(frameOf(p.controls), CGRectMake(45, 375, 359 - 90, 28));
+}
+
+TEST(TimeLabels, BuiltAtTheFirstLayoutRequest) {
+  PlayingPlatter p = playingPlatter();
+  EXPECT_TRUE(p.screen->global<bool>("TfirstTimeLoaded"));
+  id left = leftTime(p.controls);
+  id right = rightTime(p.controls);
+  ASSERT_TRUE(left && right);
+  EXPECT_TRUE(rt::isKindOfClass(left, objc_getClass("CBAutoScrollLabel")));
+  EXPECT_EQ(textOf(left), "0:00");
+  EXPECT_EQ(textOf(right), "-3:35");
+  for (id label : {left, right}) {
+    EXPECT_EQ(send<id>(label, "superview"_sel), p.controls);
+    EXPECT_FALSE(send<bool>(label, "translatesAutoresizingMaskIntoConstraints"_sel));
+    id font = send<id>(label, "font"_sel);
+    EXPECT_EQ(send<CGFloat>(font, "pointSize"_sel), 11);
+    EXPECT_EQ(static_cast<UIFont*>(font)->weight, UIFontWeightMedium);
+    EXPECT_TRUE(send<bool>(send<id>(label, "textColor"_sel), "isEqual:"_sel,
+                           send<id>(objc_getClass("UIColor"), "secondaryLabelColor"_sel)));
+    EXPECT_EQ(send<double>(label, "pauseInterval"_sel), 300);
+    EXPECT_EQ(send<float>(label, "scrollSpeed"_sel), 0);
+  }
+  // 35 left of the row and 10 right of it, 17 below its top, as tall as the host's labels.
+  EXPECT_EQ(frameOf(left), CGRectMake(-35, 17, 40, kHostLabelHeight));
+  EXPECT_EQ(frameOf(right), CGRectMake(359 - 90 + 10, 17, 40, kHostLabelHeight));
+  for (id part : {elapsedLabel(p.controls), remainingLabel(p.controls), knob(p.controls)}) EXPECT_TRUE(hiddenOf(part));
+}
+
+TEST(TimeLabels, ShowTheTextsTheHostJustWrote) {
+  PlayingPlatter p = playingPlatter();
+  p.screen->advance(3);
+  EXPECT_EQ(textOf(leftTime(p.controls)), "0:03");
+  EXPECT_EQ(textOf(rightTime(p.controls)), "-3:32");
+
+  send<void>(elapsedLabel(p.controls), "setText:"_sel, fnd::string("9:99"));
+  send<void>(p.controls, "setElapsedTimeFactor:"_sel, 0.5);
+  EXPECT_EQ(textOf(leftTime(p.controls)), "9:99") << "the host writes no text with a new factor";
+  send<void>(p.controls, "updateElapsedTime"_sel);
+  EXPECT_EQ(textOf(leftTime(p.controls)), "1:47");
+  EXPECT_EQ(textOf(rightTime(p.controls)), "-1:47");
+
+  send<void>(elapsedLabel(p.controls), "setText:"_sel, nil);
+  send<void>(p.controls, "setElapsedTimeFactor:"_sel, 0.6);
+  EXPECT_EQ(textOf(leftTime(p.controls)), "") << "no host text, an empty label";
+}
+
+TEST(TimeLabels, HostPartsStayHiddenAfterEveryLayoutRequest) {
+  PlayingPlatter p = playingPlatter();
+  id left = leftTime(p.controls);
+  for (int i = 0; i < 3; ++i) {
+    for (id part : {elapsedLabel(p.controls), remainingLabel(p.controls), knob(p.controls)})
+      send<void>(part, "setHidden:"_sel, false);
+    p.screen->advance(1);
+    for (id part : {elapsedLabel(p.controls), remainingLabel(p.controls), knob(p.controls)})
+      EXPECT_TRUE(hiddenOf(part));
+  }
+  EXPECT_EQ(leftTime(p.controls), left) << "built once";
+}
+
+TEST(TimeLabels, ALongTimeTextNeverMoves) {
+  auto screen = bootLockScreen({.settings = {{"kEnabled", true}}});
+  Ref<> controls = makeTimeControls(*screen, 2, kHandMadeFrame);
+  send<void>(elapsedLabel(controls), "setText:"_sel, fnd::string("1234:56:78 and a long tail"));
+  send<void>(controls, "setNeedsLayout"_sel);
+  screen->advance(1000);
+  EXPECT_EQ(textOf(leftTime(controls)), "1234:56:78 and a long tail");
+  id scrollView = send<id>(leftTime(controls), "scrollView"_sel);
+  EXPECT_EQ(send<CGPoint>(scrollView, "contentOffset"_sel), CGPointMake(0, 0));
+  EXPECT_EQ(uikit::presentationContentOffset(scrollView), CGPointMake(0, 0));
+}
+
+TEST(TimeLabels, EveryTimeControlsViewGetsItsOwnLabels) {
+  PlayingPlatter p = playingPlatter();
+  Ref<> second = makeTimeControls(*p.screen, 2, kHandMadeFrame);
+  send<void>(elapsedLabel(second), "setText:"_sel, fnd::string("0:42"));
+  p.screen->advance(0);
+
+  ASSERT_NE(leftTime(second), nil);
+  EXPECT_NE(leftTime(second), leftTime(p.controls));
+  EXPECT_EQ(send<id>(rightTime(second), "superview"_sel), second.get());
+  EXPECT_EQ(textOf(leftTime(second)), "0:42");
+  CGRect left = frameOf(leftTime(second));
+  EXPECT_EQ(left.origin, CGPointMake(-35, 17));
+  EXPECT_EQ(left.size.width, 40);
+  EXPECT_TRUE(hiddenOf(elapsedLabel(second)));
+}
+
+TEST(TimeLabels, HeightRelationsAreMadeOnce) {
+  PlayingPlatter p = playingPlatter();
+  id left = leftTime(p.controls);
+  size_t constraints = uikit::activeConstraints(left).size();
+  EXPECT_EQ(constraints, 4u);
+  for (int i = 0; i < 3; ++i) p.screen->drag("MRUNowPlayingTimeControlsView", 0.2, 0.8, 5);
+  p.screen->advance(1);
+  EXPECT_EQ(uikit::activeConstraints(left).size(), constraints);
+
+  // A host label the host replaced gets the relation anew.
+  Ref<> taller = rt::create(objc_getClass("UILabel"), "initWithFrame:"_sel, CGRectMake(0, 18, 60, 20));
+  send<void>(p.controls, "addSubview:"_sel, taller);
+  static_cast<MRUNowPlayingTimeControlsView*>(p.controls)->elapsedTimeLabel = taller;
+  send<void>(p.controls, "adjustSizeOfTrack"_sel);
+  EXPECT_EQ(uikit::activeConstraints(left).size(), constraints);
+  std::vector<NSLayoutConstraint*> relation = uikit::activeConstraints(taller);
+  ASSERT_EQ(relation.size(), 1u);
+  EXPECT_EQ(relation[0]->firstItem, left);
 }
 
 // A time-controls view whose context changes while the host initialiser runs (at the
@@ -52,8 +155,7 @@ int g_adjustments = 0;
 
 Class contextChangingTimeControls() {
   static Class cls = [] {
-    Class base = objc_getClass("MRUNowPlayingTimeControlsView");
-    Class c = objc_allocateClassPair(base, "ContextChangingTimeControls", 0);
+    Class c = objc_allocateClassPair(objc_getClass("MRUNowPlayingTimeControlsView"), "ContextChangingTimeControls", 0);
     objc_registerClassPair(c);
     class_addMethod(c, "setFrame:"_sel, +[](id self, SEL cmd, CGRect frame) {
       if (g_contextDuringInit >= 0) send<void>(self, "setContext:"_sel, std::exchange(g_contextDuringInit, -1));
@@ -65,152 +167,18 @@ Class contextChangingTimeControls() {
   return cls;
 }
 
-Ref<> createChangingContext(NSInteger before, NSInteger during) {
-  id allocated = send<id>(contextChangingTimeControls(), "alloc"_sel);
-  send<void>(allocated, "setContext:"_sel, before);
-  g_contextDuringInit = during;
-  return Ref<>::adopt(send<id>(allocated, "initWithFrame:primaryAction:"_sel, kRowFrame, nil));
-}
-
 TEST(TimeLabels, CreationDecidesFromTheContextBeforeTheHostInitialiser) {
-  TimeControlsRig rig;
-  Ref<> platter = createChangingContext(2, 0);
+  auto screen = bootLockScreen({.settings = {{"kEnabled", true}}});
+  g_contextDuringInit = 0;
+  Ref<> platter = makeTimeControls(*screen, 2, kHandMadeFrame, contextChangingTimeControls());
   EXPECT_EQ(send<NSInteger>(platter, "context"_sel), 0);
   EXPECT_EQ(g_adjustments, 1);
 
-  Ref<> other = createChangingContext(0, 2);
+  g_contextDuringInit = 2;
+  Ref<> other = makeTimeControls(*screen, 0, kHandMadeFrame, contextChangingTimeControls());
   EXPECT_EQ(g_adjustments, 1);
   send<void>(other, "layoutSubviews"_sel);
   EXPECT_EQ(g_adjustments, 2) << "the first layout in the platter's context adjusts";
-}
-
-TEST(TimeLabels, FirstLayoutRequestBuildsTheLabels) {
-  TimeControlsRig rig;
-  Ref<> controls = rig.addControls();
-  MRUNowPlayingTimeControlsView* v = parts(controls);
-  send<void>(v->elapsedTimeLabel, "setText:"_sel, fnd::string("0:07"));
-  send<void>(v->remainingTimeLabel, "setText:"_sel, fnd::string("-3:13"));
-  send<void>(controls, "setNeedsLayout"_sel);
-  layOut();
-
-  EXPECT_TRUE(rig.device().library().global<bool>("TfirstTimeLoaded"));
-  id left = leftTime(controls);
-  id right = rightTime(controls);
-  ASSERT_TRUE(left && right);
-  EXPECT_TRUE(rt::isKindOfClass(left, objc_getClass("CBAutoScrollLabel")));
-  EXPECT_EQ(textOf(left), "0:07");
-  EXPECT_EQ(textOf(right), "-3:13");
-  for (id label : {left, right}) {
-    EXPECT_EQ(send<id>(label, "superview"_sel), controls.get());
-    EXPECT_FALSE(send<bool>(label, "translatesAutoresizingMaskIntoConstraints"_sel));
-    id font = send<id>(label, "font"_sel);
-    EXPECT_EQ(send<CGFloat>(font, "pointSize"_sel), 11);
-    EXPECT_EQ(static_cast<UIFont*>(font)->weight, UIFontWeightMedium);
-    EXPECT_TRUE(send<bool>(send<id>(label, "textColor"_sel), "isEqual:"_sel,
-                           send<id>(objc_getClass("UIColor"), "secondaryLabelColor"_sel)));
-    EXPECT_EQ(send<double>(label, "pauseInterval"_sel), 300);
-    EXPECT_EQ(send<float>(label, "scrollSpeed"_sel), 0);
-  }
-  // 35 left of the view and 10 right of it, 17 below its top, as tall as the host's labels.
-  EXPECT_EQ(frameOf(left), CGRectMake(-35, 17, 40, kHostLabelHeight));
-  EXPECT_EQ(frameOf(right), CGRectMake(kRowFrame.size.width + 10, 17, 40, kHostLabelHeight));
-  for (id part : {v->elapsedTimeLabel.get(), v->remainingTimeLabel.get(), v->knobView.get()})
-    EXPECT_TRUE(hidden(part));
-}
-
-TEST(TimeLabels, HostPartsStayHiddenAfterEveryLayoutRequest) {
-  TimeControlsRig rig;
-  Ref<> controls = rig.addControls();
-  MRUNowPlayingTimeControlsView* v = parts(controls);
-  send<void>(controls, "setNeedsLayout"_sel);
-  id left = leftTime(controls);
-  for (int i = 0; i < 3; ++i) {
-    for (id part : {v->elapsedTimeLabel.get(), v->remainingTimeLabel.get(), v->knobView.get()})
-      send<void>(part, "setHidden:"_sel, false);
-    send<void>(controls, "setNeedsLayout"_sel);
-    layOut();
-    for (id part : {v->elapsedTimeLabel.get(), v->remainingTimeLabel.get(), v->knobView.get()})
-      EXPECT_TRUE(hidden(part));
-  }
-  EXPECT_EQ(leftTime(controls), left) << "built once";
-}
-
-TEST(TimeLabels, ShowTheTextsTheHostJustWrote) {
-  TimeControlsRig rig;
-  Ref<> controls = rig.addControls();
-  send<void>(controls, "setNeedsLayout"_sel);
-  send<void>(controls, "setElapsedTimeFactor:"_sel, 0.25);
-  send<void>(controls, "updateElapsedTime"_sel);
-  EXPECT_EQ(textOf(leftTime(controls)), "0:50");
-  EXPECT_EQ(textOf(rightTime(controls)), "-2:30");
-
-  MRUNowPlayingTimeControlsView* v = parts(controls);
-  send<void>(v->elapsedTimeLabel, "setText:"_sel, nil);
-  send<void>(controls, "setElapsedTimeFactor:"_sel, 0.5);
-  EXPECT_EQ(textOf(leftTime(controls)), "") << "a host label without text gives an empty label";
-  EXPECT_EQ(textOf(rightTime(controls)), "-2:30");
-}
-
-TEST(TimeLabels, ALongTimeTextNeverMoves) {
-  TimeControlsRig rig;
-  Ref<> controls = rig.addControls();
-  send<void>(parts(controls)->elapsedTimeLabel, "setText:"_sel, fnd::string("1234:56:78 and a long tail"));
-  send<void>(controls, "setNeedsLayout"_sel);
-  settle(1000);
-  id scrollView = send<id>(leftTime(controls), "scrollView"_sel);
-  EXPECT_EQ(send<CGPoint>(scrollView, "contentOffset"_sel), CGPointMake(0, 0));
-  EXPECT_EQ(uikit::presentationContentOffset(scrollView), CGPointMake(0, 0));
-}
-
-TEST(TimeLabels, EveryTimeControlsViewGetsItsOwnLabels) {
-  TimeControlsRig rig;
-  Ref<> first = rig.addControls();
-  send<void>(first, "setNeedsLayout"_sel);
-  Ref<> second = rig.addControls();
-  send<void>(parts(second)->elapsedTimeLabel, "setText:"_sel, fnd::string("0:42"));
-  send<void>(second, "setNeedsLayout"_sel);
-  layOut();
-
-  EXPECT_TRUE(rig.device().library().global<bool>("TfirstTimeLoaded"));
-  ASSERT_NE(leftTime(second), nil);
-  EXPECT_NE(leftTime(second), leftTime(first));
-  EXPECT_EQ(send<id>(rightTime(second), "superview"_sel), second.get());
-  EXPECT_EQ(textOf(leftTime(second)), "0:42");
-  EXPECT_EQ(frameOf(leftTime(second)), CGRectMake(-35, 17, 40, kHostLabelHeight));
-}
-
-TEST(TimeLabels, HeightRelationsAreMadeOnce) {
-  TimeControlsRig rig;
-  Ref<> controls = rig.addControls();
-  {
-    rt::AutoreleasePool pool;
-    send<void>(controls, "setNeedsLayout"_sel);
-    layOut();
-  }
-  size_t constraints = uikit::activeConstraints(leftTime(controls)).size();
-  EXPECT_EQ(constraints, 4u);
-  long live = rt::liveObjectCount();
-  {
-    rt::AutoreleasePool pool;
-    for (int i = 0; i < 20; ++i) {
-      send<void>(controls, "adjustSizeOfTrack"_sel);
-      send<void>(controls, "animateTrackToLarge"_sel);
-      send<void>(controls, "animateTrackToSmall"_sel);
-    }
-  }
-  settle();
-  EXPECT_EQ(uikit::activeConstraints(leftTime(controls)).size(), constraints);
-  EXPECT_EQ(rt::liveObjectCount(), live) << "no constraint was made and kept";
-
-  // A host label the host replaced gets the relation anew.
-  MRUNowPlayingTimeControlsView* v = parts(controls);
-  Ref<> taller = makeView("UILabel", CGRectMake(0, 16, 40, 20));
-  send<void>(controls, "addSubview:"_sel, taller);
-  v->elapsedTimeLabel = taller;
-  send<void>(controls, "adjustSizeOfTrack"_sel);
-  layOut();
-  EXPECT_EQ(uikit::activeConstraints(leftTime(controls)).size(), constraints);
-  EXPECT_EQ(frameOf(leftTime(controls)).size.height, 20);
 }
 
 }  // namespace

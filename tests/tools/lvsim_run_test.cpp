@@ -8,6 +8,7 @@
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -130,6 +131,46 @@ TEST(LvsimRun, StepsOfEveryKindWithAPngArtwork) {
   const Json* labels = findClass(end["tree"], "MRUNowPlayingTimeControlsView");
   ASSERT_NE(labels, nullptr);
   EXPECT_EQ(labels->at("subviews")[3]["text"], "0:32") << "scrubbed to half, then two and a half seconds";
+}
+
+// The time controls' own labels and the labels the host writes, in subview order:
+// elapsed, then remaining.
+std::vector<std::string> textsOf(const Json& controls, const std::string& cls) {
+  std::vector<std::string> texts;
+  for (const Json& sub : controls["subviews"])
+    if (sub["class"] == cls) texts.push_back(sub["text"]);
+  return texts;
+}
+
+Json hostLabelTransforms(const Json& controls) {
+  Json transforms = Json::array();
+  for (const Json& sub : controls["subviews"])
+    if (sub["class"] == "UILabel") transforms.push_back(sub["transform"]);
+  return transforms;
+}
+
+TEST(LvsimRun, TimeLabelsFollowTheHostAndTheScrubberStretchesWhileDragged) {
+  Folder out;
+  ProcessRun run = lvsimRun(sourceFile("scenarios/scrub-time.json").string() + " --out " + out.path.string());
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  Json report = readReport(out.path);
+  const Json& snapshots = report["snapshots"];
+  ASSERT_EQ(snapshots.size(), 3u);
+  const Json identity = {1, 0, 0, 1, 0, 0};
+  const Json squeezed = {1, 0, 0, 0.7, 0, 0};
+  const std::vector<std::string> playing = {"0:03", "-3:32"};
+  const std::vector<std::string> underTheFinger = {"1:47", "-1:47"};
+  const std::vector<std::vector<std::string>> texts = {playing, underTheFinger, {"1:48", "-1:47"}};
+  const Json rows[] = {identity, {1, 0, 0, 1.5, 0, 0}, identity};
+  const Json hostLabels[] = {Json{identity, identity}, Json{squeezed, squeezed}, Json{identity, identity}};
+  for (size_t i = 0; i < 3; ++i) {
+    const Json* controls = findClass(snapshots[i]["tree"], "MRUNowPlayingTimeControlsView");
+    ASSERT_NE(controls, nullptr);
+    EXPECT_EQ(textsOf(*controls, "CBAutoScrollLabel"), texts[i]) << snapshots[i]["name"];
+    EXPECT_EQ(textsOf(*controls, "UILabel"), texts[i]) << snapshots[i]["name"];
+    EXPECT_EQ(controls->at("transform"), rows[i]) << snapshots[i]["name"];
+    EXPECT_EQ(hostLabelTransforms(*controls), hostLabels[i]) << snapshots[i]["name"];
+  }
 }
 
 TEST(LvsimRun, FaultsAreOneLineExitCodeTwoAndNoReport) {
