@@ -38,6 +38,15 @@ inline void fillRounded(id view, Color fill, CGFloat radius) {
   send<void>(send<id>(view, "layer"_sel), "setCornerRadius:"_sel, radius);
 }
 
+// A UILabel in the system font, added to `parent`.
+inline Ref<> addLabel(id parent, CGFloat size, CGFloat weight, id textColor) {
+  Ref<> label = rt::create(objc_getClass("UILabel"), "initWithFrame:"_sel, CGRect{});
+  send<void>(label, "setFont:"_sel, font(size, weight));
+  send<void>(label, "setTextColor:"_sel, textColor);
+  send<void>(parent, "addSubview:"_sel, label.get());
+  return label;
+}
+
 // Legibility style 1 asks for light text; any other for dark text.
 inline Color textForLegibility(NSInteger style) { return style == 1 ? kLightText : kDarkText; }
 

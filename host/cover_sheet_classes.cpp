@@ -15,13 +15,10 @@ using namespace geometry;
 CSCoverSheetView* asCoverSheet(id self) { return static_cast<CSCoverSheetView*>(self); }
 CSCombinedListViewController* asList(id self) { return static_cast<CSCombinedListViewController*>(self); }
 
-Ref<> makeLabel(id parent, const char* text, CGFloat size, CGFloat weight, id color) {
-  Ref<> label = makeView("UILabel");
+Ref<> addCentredLabel(id parent, const char* text, CGFloat size, CGFloat weight, id color) {
+  Ref<> label = appearance::addLabel(parent, size, weight, color);
   send<void>(label, "setText:"_sel, fnd::string(text));
-  send<void>(label, "setFont:"_sel, appearance::font(size, weight));
-  send<void>(label, "setTextColor:"_sel, color);
   send<void>(label, "setTextAlignment:"_sel, NSTextAlignmentCenter);
-  addSubview(parent, label);
   return label;
 }
 
@@ -32,8 +29,8 @@ id CoverSheet_initWithFrame(id self, SEL, CGRect frame) {
   CSCoverSheetView* v = asCoverSheet(self);
   v->legibilitySettings = rt::create(objc_getClass("_UILegibilitySettings"));
   id text = appearance::color(appearance::textForLegibility(send<NSInteger>(v->legibilitySettings, "style"_sel)));
-  v->dateLabel = makeLabel(self, appearance::kDateText, 20, UIFontWeightMedium, text);
-  v->clockLabel = makeLabel(self, appearance::kClockText, 76, UIFontWeightSemibold, text);
+  v->dateLabel = addCentredLabel(self, appearance::kDateText, 20, UIFontWeightMedium, text);
+  v->clockLabel = addCentredLabel(self, appearance::kClockText, 76, UIFontWeightSemibold, text);
   v->focusActivityView = makeView("CSFocusActivityView", focusFrame(frame.size.width));
   appearance::fillRounded(v->focusActivityView, appearance::kFocusPill, kFocusHeight / 2);
   addSubview(self, v->focusActivityView);

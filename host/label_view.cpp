@@ -14,14 +14,6 @@ using namespace geometry;
 
 MRUNowPlayingLabelView* asLabelView(id self) { return static_cast<MRUNowPlayingLabelView*>(self); }
 
-Ref<> makeLabel(id parent, CGFloat size, CGFloat weight, id color) {
-  Ref<> label = makeView("UILabel");
-  send<void>(label, "setFont:"_sel, appearance::font(size, weight));
-  send<void>(label, "setTextColor:"_sel, color);
-  addSubview(parent, label);
-  return label;
-}
-
 bool sameText(id a, id b) { return a == b || (a && send<bool>(a, "isEqualToString:"_sel, b)); }
 
 // A line given a view that shows no text keeps what it shows.
@@ -48,10 +40,10 @@ id LabelView_initWithFrame(id self, SEL, CGRect frame) {
   self = sendSuper<id>(superclassOf<"MRUNowPlayingLabelView">(), self, "initWithFrame:"_sel, frame);
   if (!self) return nil;
   MRUNowPlayingLabelView* v = asLabelView(self);
-  v->routeLabel = makeLabel(self, 13, UIFontWeightMedium, appearance::secondaryLabelColor());
+  v->routeLabel = appearance::addLabel(self, 13, UIFontWeightMedium, appearance::secondaryLabelColor());
   send<void>(v->routeLabel, "setText:"_sel, fnd::string(appearance::kRouteName));
-  v->titleMarqueeView = makeLabel(self, 15, UIFontWeightSemibold, appearance::labelColor());
-  v->subtitleMarqueeView = makeLabel(self, 15, UIFontWeightRegular, appearance::secondaryLabelColor());
+  v->titleMarqueeView = appearance::addLabel(self, 15, UIFontWeightSemibold, appearance::labelColor());
+  v->subtitleMarqueeView = appearance::addLabel(self, 15, UIFontWeightRegular, appearance::secondaryLabelColor());
   v->placeholderText = fnd::string(appearance::kNotPlaying);
   showTexts(v);
   return self;

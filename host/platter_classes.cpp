@@ -1,6 +1,5 @@
 #include "host/platter_classes.h"
 
-#include "foundation/values.h"
 #include "host/appearance.h"
 #include "host/class_helpers.h"
 #include "host/now_playing_info.h"

@@ -148,11 +148,8 @@ Ref<> makeBar(id parent, appearance::Color fill) {
 }
 
 Ref<> makeTimeLabel(id parent, NSInteger alignment) {
-  Ref<> label = makeView("UILabel");
-  send<void>(label, "setFont:"_sel, appearance::font(12, UIFontWeightMedium));
-  send<void>(label, "setTextColor:"_sel, appearance::secondaryLabelColor());
+  Ref<> label = appearance::addLabel(parent, 12, UIFontWeightMedium, appearance::secondaryLabelColor());
   send<void>(label, "setTextAlignment:"_sel, alignment);
-  addSubview(parent, label);
   return label;
 }
 

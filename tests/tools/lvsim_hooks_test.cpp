@@ -1,29 +1,16 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "lvsim_process.h"
+
 namespace {
 
-struct ProcessRun {
-  int exitCode;
-  std::string output;
-};
-
-// Runs the built lvsim; `stderrToo` folds its error stream into the output.
-ProcessRun lvsim(const std::string& args, bool stderrToo = false) {
-  std::string command = std::string(LVSIM_PATH) + " " + args + (stderrToo ? " 2>&1" : " 2>/dev/null");
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return {-1, ""};
-  std::string output;
-  char buffer[4096];
-  while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, n);
-  int status = pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
-}
+using testing_support::lvsim;
+using testing_support::ProcessRun;
 
 nlohmann::json hooksJson(const std::string& args) {
   ProcessRun run = lvsim("hooks --json " + args);

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -10,26 +9,16 @@
 #include <string>
 #include <vector>
 
+#include "lvsim_process.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 using Json = nlohmann::json;
 
-struct ProcessRun {
-  int exitCode;
-  std::string output;  // both streams
-};
+using testing_support::ProcessRun;
 
-ProcessRun lvsimRun(const std::string& args) {
-  std::string command = std::string(LVSIM_PATH) + " run " + args + " 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return {-1, ""};
-  std::string output;
-  char buffer[4096];
-  while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, n);
-  int status = pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
-}
+ProcessRun lvsimRun(const std::string& args) { return testing_support::lvsim("run " + args, true); }
 
 // A fresh folder for the scenario files and reports of one test.
 struct Folder {
