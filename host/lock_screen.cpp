@@ -67,7 +67,8 @@ CGSize LockScreen::windowSize(SizeClass sizeClass) const {
   return sizeClass == SizeClass::Compact ? CGSize{portrait.height, portrait.width} : portrait;
 }
 
-// SpringBoard comes first: it is the shared application.
+// SpringBoard comes first: it is the shared application. Each driver drains what it
+// autoreleases on its way, as a turn of the run loop does.
 void LockScreen::build() {
   rt::AutoreleasePool pool;
   application_ = rt::create(objc_getClass("SpringBoard"));
@@ -107,6 +108,7 @@ void LockScreen::play(const Track& track) {
 }
 
 void LockScreen::stop() {
+  rt::AutoreleasePool pool;
   send<void>(mediaController(), "setNowPlayingInfo:"_sel, nil);
   settle();
 }
@@ -118,6 +120,7 @@ void LockScreen::advance(double seconds) {
 }
 
 void LockScreen::tap(CGPoint point) {
+  rt::AutoreleasePool pool;
   fingers_->tap(point);
   settle();
 }
@@ -125,6 +128,7 @@ void LockScreen::tap(CGPoint point) {
 void LockScreen::tap(std::string_view className) { tap(centreInWindow(requireVisibleView(className))); }
 
 void LockScreen::drag(CGPoint from, CGPoint to, int steps, bool hold) {
+  rt::AutoreleasePool pool;
   steps = std::max(steps, 1);
   fingers_->begin(from);
   settle();
@@ -144,6 +148,7 @@ void LockScreen::drag(std::string_view className, double from, double to, int st
 
 void LockScreen::release() {
   if (!fingers_->touching()) return;
+  rt::AutoreleasePool pool;
   fingers_->end();
   settle();
 }
@@ -151,6 +156,7 @@ void LockScreen::release() {
 void LockScreen::setSizeClass(SizeClass sizeClass) {
   if (sizeClass == sizeClass_) return;
   sizeClass_ = sizeClass;
+  rt::AutoreleasePool pool;
   uikit::setVerticalSizeClass(window_, verticalSizeClass(sizeClass));
   setFrame(window_, {{0, 0}, windowSize(sizeClass)});
   settle();
@@ -189,6 +195,7 @@ long LockScreen::haptics() const { return long(uikit::hapticRecord().impacts.siz
 long LockScreen::nowPlayingRequests() const { return mediaremote::nowPlayingRequests(); }
 
 nlohmann::ordered_json LockScreen::snapshot(std::string_view name) const {
+  rt::AutoreleasePool pool;
   nlohmann::ordered_json launched = nlohmann::ordered_json::array();
   for (const uikit::ApplicationLaunch& l : launches()) launched.push_back(l.identifier);
   return {{"name", name},

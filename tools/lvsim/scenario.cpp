@@ -136,7 +136,9 @@ SizeClassStep sizeClass(const Json& value, const Place& at) {
 
 Step step(const Json& value, const Place& at, const std::filesystem::path& folder) {
   if (!value.is_object() || value.size() != 1) at.fail("a step is an object with one key");
-  const auto& [kind, body] = *value.items().begin();
+  auto only = value.begin();
+  const std::string& kind = only.key();
+  const Json& body = only.value();
   Place inner = at[kind];
   if (kind == "play") return play(body, inner, folder);
   if (kind == "advance") return AdvanceStep{nonNegative(body, inner)};
