@@ -170,16 +170,10 @@ TEST(MediaControlsHeight, FromVersion15TheSuggestedHeightIsThePreferredOne) {
   EXPECT_EQ(suggestedFrame(controller), CGRectMake(0, 0, 359, 498));
 }
 
-TEST(MediaControlsHeight, BelowVersion15TheSuggestedHeightIsFixed) {
+TEST(MediaControlsHeight, FixedBelowVersion15AndVersionReadAtEachCall) {
   auto device = bootSystem("14.8.1");
   Ref<> controller = makeMediaControlsController(344);
   EXPECT_EQ(suggestedFrame(controller), CGRectMake(0, 0, 344, 498));
-}
-
-TEST(MediaControlsHeight, VersionIsReadAtEachCall) {
-  auto device = bootSystem("14.8");
-  Ref<> controller = makeMediaControlsController(359);
-  EXPECT_EQ(suggestedFrame(controller).size.height, 498.0);
   uikit::setDevice("15", UIUserInterfaceIdiomPhone);
   EXPECT_EQ(suggestedFrame(controller).size.height, 0.0);
   uikit::setDevice("14.99", UIUserInterfaceIdiomPhone);
