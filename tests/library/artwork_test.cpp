@@ -1,25 +1,48 @@
+// The artwork view on the lock screen: its two squares, the tap between them and what
+// goes with it.
 #include <gtest/gtest.h>
 
-#include "artwork_scene.h"
-#include "foundation/run_loop.h"
-#include "foundation/values.h"
-#include "uikit/feedback_generator.h"
+#include "host/media_views.h"
+#include "lock_screen_helpers.h"
 #include "uikit/gesture_recognizer.h"
+#include "uikit/view.h"
+#include "uikit/view_animation.h"
 
 namespace {
 
-using testing_support::ArtworkScene;
+using namespace testing_support;
+using host::SizeClass;
 
-void runFor(double seconds) { fnd::RunLoop::main().runFor(seconds); }
-size_t haptics() { return uikit::hapticRecord().impacts.size(); }
+// A lock screen playing a track, with its platter's artwork view.
+struct Platter {
+  explicit Platter(LockScreenSetup setup = {}, host::Track track = song()) {
+    setup.settings.emplace("kEnabled", true);
+    screen = bootLockScreen(std::move(setup));
+    screen->play(track);
+    artwork = screen->firstView("MRUArtworkView");
+  }
 
-double centreX(id view) { return send<CGPoint>(view, "center"_sel).x; }
-double leftX(id view) { return send<CGRect>(view, "frame"_sel).origin.x; }
+  void tap() const { screen->tap("MRUArtworkView"); }
+  bool expanded() const { return screen->global<bool>("Expanded"); }
+  double controlsWidth() const { return frameOf(screen->firstView("MRUNowPlayingControlsView")).size.width; }
+  CGRect shownFrame() const { return uikit::presentationFrame(artwork); }
+  MRUArtworkView* host() const { return static_cast<MRUArtworkView*>(artwork); }
+  id backgroundImage() const { return member(screen->coverSheet(), "lumivaneArtworkBackgroundImageView"); }
+  id background() const { return member(screen->coverSheet(), "lumivaneArtworkBackgroundView"); }
+  bool backgroundsHidden() const { return hiddenOf(backgroundImage()) && hiddenOf(background()); }
+  bool backgroundsShown() const { return !hiddenOf(backgroundImage()) && !hiddenOf(background()); }
+  id headerLabel(const char* name) const { return member(screen->global<id>("headerView"), name); }
+
+  std::unique_ptr<host::LockScreen> screen;
+  id artwork;
+};
+
+double shownAlpha(id view) { return uikit::presentationAlpha(view); }
 
 CGRect firstFrameOn(const char* profile) {
-  ArtworkScene scene({}, profile);
-  send<void>(scene.artwork, "setFrame:"_sel, CGRectMake(1, 2, 3, 4));
-  return scene.frame();
+  Platter platter({.profile = profile});
+  send<void>(platter.artwork, "setFrame:"_sel, CGRectMake(1, 2, 3, 4));
+  return frameOf(platter.artwork);
 }
 
 TEST(ArtworkFrame, FirstRegularFrameOnAPhone) { EXPECT_EQ(firstFrameOn("phone"), CGRectMake(16.5, 310, 70, 70)); }
@@ -28,166 +51,159 @@ TEST(ArtworkFrame, FirstRegularFrameOnASmallPhone) {
 }
 TEST(ArtworkFrame, FirstRegularFrameOnATablet) { EXPECT_EQ(firstFrameOn("tablet"), CGRectMake(100, 310, 70, 70)); }
 
-TEST(ArtworkFrame, FirstWindowSetsUpOnce) {
-  ArtworkScene scene;
-  EXPECT_TRUE(scene.global<bool>("firstTimeLoaded"));
-  EXPECT_EQ(uikit::tapRecognizers(scene.artwork).size(), 1u);
-  EXPECT_TRUE(ArtworkScene::hidden(scene.host()->placeholderBackground));
-  EXPECT_TRUE(ArtworkScene::hidden(scene.host()->placeholderImageView));
-  EXPECT_TRUE(ArtworkScene::hidden(scene.backgroundImage) && ArtworkScene::hidden(scene.background));
-  Ref<> later = ArtworkScene::makeArtworkView();
-  send<void>(scene.platter, "addSubview:"_sel, later);
-  EXPECT_TRUE(uikit::tapRecognizers(later).empty());
-  scene.global<bool>("Expanded") = true;
-  send<void>(later, "removeFromSuperview"_sel);
-  send<void>(scene.platter, "addSubview:"_sel, later);
-  EXPECT_FALSE(ArtworkScene::hidden(scene.backgroundImage) || ArtworkScene::hidden(scene.background))
-      << "backgrounds follow Expanded when an artwork view comes back";
-}
-
 TEST(ArtworkTap, ExpandsThenCollapses) {
-  ArtworkScene scene;
-  scene.buildHeaderLabels();
-  id title = scene.headerLabel("titleLabel");
-  scene.tapArtwork();
-  runFor(0.44);
-  EXPECT_EQ(ArtworkScene::shownAlpha(scene.backgroundImage), 0.0) << "the image waits for the last 0.05 s";
-  EXPECT_NEAR(ArtworkScene::shownAlpha(scene.background), 0.88, 1e-6);
-  runFor(0.56);
-  EXPECT_TRUE(scene.global<bool>("Expanded"));
-  EXPECT_EQ(scene.shownFrame(), CGRectMake(-145, -15, 290, 290));
-  EXPECT_EQ(send<CGRect>(scene.host()->artworkImageView, "frame"_sel), CGRectMake(0, 0, 290, 290));
-  EXPECT_EQ(send<CGRect>(scene.host()->artworkShadowView, "frame"_sel), CGRectMake(0, 0, 290, 290));
-  for (id v : {scene.backgroundImage.get(), scene.background.get()}) {
-    EXPECT_FALSE(ArtworkScene::hidden(v));
-    EXPECT_EQ(ArtworkScene::shownAlpha(v), 1.0);
-  }
-  EXPECT_EQ(haptics(), 1u);
-  EXPECT_EQ(leftX(title), 6 - leftX(scene.headerLabel("labelStackView")))
-      << "centred on the controls' middle (no host text)";
+  Platter platter;
+  double middle = platter.controlsWidth() * 0.5;
+  id title = platter.headerLabel("titleLabel");
+  platter.tap();
+  platter.screen->advance(0.44);
+  EXPECT_EQ(shownAlpha(platter.backgroundImage()), 0.0) << "the image waits for the last 0.05 s";
+  EXPECT_NEAR(shownAlpha(platter.background()), 0.88, 1e-6);
+  platter.screen->advance(0.56);
+  EXPECT_TRUE(platter.expanded());
+  EXPECT_EQ(platter.shownFrame(), CGRectMake(middle - 145, -15, 290, 290));
+  EXPECT_EQ(frameOf(platter.host()->artworkImageView), CGRectMake(0, 0, 290, 290));
+  EXPECT_TRUE(platter.backgroundsShown());
+  EXPECT_EQ(shownAlpha(platter.backgroundImage()), 1.0);
+  EXPECT_EQ(shownAlpha(platter.background()), 1.0);
+  EXPECT_EQ(platter.screen->haptics(), 1);
+  double hostTitleWidth = frameOf(member(platter.screen->global<id>("mruLabel"), "titleMarqueeView")).size.width;
+  EXPECT_DOUBLE_EQ(frameOf(title).origin.x,
+                   middle - frameOf(platter.headerLabel("labelStackView")).origin.x - hostTitleWidth * 0.5 + 6);
 
-  scene.tapArtwork();
-  runFor(0.3);
-  EXPECT_FALSE(ArtworkScene::hidden(scene.background)) << "hidden only after the fades";
-  runFor(0.7);
-  EXPECT_FALSE(scene.global<bool>("Expanded"));
-  EXPECT_EQ(scene.shownFrame(), CGRectMake(-157.5, 310, 70, 70));
-  EXPECT_TRUE(ArtworkScene::hidden(scene.backgroundImage) && ArtworkScene::hidden(scene.background));
-  EXPECT_EQ(centreX(title), 112);
-  EXPECT_EQ(haptics(), 2u);
-  EXPECT_EQ(scene.host()->cornerRadius, 6.0);
+  platter.tap();
+  platter.screen->advance(0.3);
+  EXPECT_TRUE(platter.backgroundsShown()) << "hidden only after the fades";
+  platter.screen->advance(0.7);
+  EXPECT_FALSE(platter.expanded());
+  EXPECT_EQ(platter.shownFrame(), CGRectMake(middle - 157.5, 310, 70, 70));
+  EXPECT_TRUE(platter.backgroundsHidden());
+  EXPECT_EQ(send<CGPoint>(title, "center"_sel).x, 112);
+  EXPECT_EQ(platter.screen->haptics(), 2);
+  EXPECT_EQ(platter.host()->cornerRadius, 6.0);
 }
 
 TEST(ArtworkTap, ExpandingAgainBeforeTheFadeOutEndsKeepsTheBackgrounds) {
-  ArtworkScene scene;
-  scene.tapArtwork();
-  runFor(1);
-  scene.tapArtwork();
-  runFor(0.45);
-  scene.tapArtwork();
-  runFor(1);
-  EXPECT_TRUE(scene.global<bool>("Expanded"));
-  EXPECT_FALSE(ArtworkScene::hidden(scene.backgroundImage) || ArtworkScene::hidden(scene.background));
+  Platter platter;
+  platter.tap();
+  platter.screen->advance(1);
+  platter.tap();
+  platter.screen->advance(0.45);
+  platter.tap();
+  platter.screen->advance(1);
+  EXPECT_TRUE(platter.expanded());
+  EXPECT_TRUE(platter.backgroundsShown());
 }
 
 TEST(ArtworkTap, NoHapticWhenTurnedOff) {
-  ArtworkScene scene({{"HapticFeedback", false}});
-  scene.tapArtwork();
-  runFor(1);
-  EXPECT_TRUE(scene.global<bool>("Expanded"));
-  EXPECT_EQ(haptics(), 0u);
+  Platter platter({.settings = {{"HapticFeedback", false}}});
+  platter.tap();
+  platter.screen->advance(1);
+  EXPECT_TRUE(platter.expanded());
+  EXPECT_EQ(platter.screen->haptics(), 0);
 }
 
 TEST(ArtworkTap, LabelViewBlinksOnlyWithoutCentredLabels) {
-  ArtworkScene scene({{"CenterLabel", false}});
-  scene.tapArtwork();
-  runFor(0.075);
-  EXPECT_NEAR(ArtworkScene::shownAlpha(scene.labelView), 0.5, 1e-6);
-  runFor(0.3);
-  EXPECT_EQ(ArtworkScene::shownAlpha(scene.labelView), 0.0) << "back only 0.25 s after the fade out";
-  runFor(0.1);
-  EXPECT_NEAR(ArtworkScene::shownAlpha(scene.labelView), 0.5, 1e-6);
-  runFor(0.1);
-  EXPECT_EQ(ArtworkScene::shownAlpha(scene.labelView), 1.0);
+  Platter platter({.settings = {{"CenterLabel", false}}});
+  id label = platter.screen->global<id>("mruLabel");
+  platter.tap();
+  platter.screen->advance(0.075);
+  EXPECT_NEAR(shownAlpha(label), 0.5, 1e-6);
+  platter.screen->advance(0.3);
+  EXPECT_EQ(shownAlpha(label), 0.0) << "back only 0.25 s after the fade out";
+  platter.screen->advance(0.1);
+  EXPECT_NEAR(shownAlpha(label), 0.5, 1e-6);
+  platter.screen->advance(0.1);
+  EXPECT_EQ(shownAlpha(label), 1.0);
 
-  scene.global<bool>("CenterLabel") = true;
-  scene.tapArtwork();
-  runFor(0.1);
-  EXPECT_EQ(ArtworkScene::shownAlpha(scene.labelView), 1.0);
+  platter.screen->global<bool>("CenterLabel") = true;
+  platter.tap();
+  platter.screen->advance(0.1);
+  EXPECT_EQ(shownAlpha(label), 1.0);
 }
 
-TEST(ArtworkTap, IgnoredWhenCompactOrWithoutArtwork) {
-  ArtworkScene scene;
-  CGRect before = scene.frame();
-  Ref<> image = scene.host()->artworkImage;
-  send<void>(scene.artwork, "setArtworkImage:"_sel, nil);
-  scene.tapArtwork();
-  send<void>(scene.artwork, "setArtworkImage:"_sel, image);
-  uikit::setVerticalSizeClass(scene.window, UIUserInterfaceSizeClassCompact);
-  scene.tapArtwork();
-  runFor(1);
-  EXPECT_FALSE(scene.global<bool>("Expanded"));
-  EXPECT_EQ(scene.frame(), before);
-  EXPECT_TRUE(ArtworkScene::hidden(scene.background));
-  EXPECT_EQ(haptics(), 0u);
+TEST(ArtworkTap, IgnoredWithoutArtwork) {
+  Platter platter({}, song("Song", host::Artwork::none()));
+  platter.tap();
+  platter.screen->advance(1);
+  EXPECT_FALSE(platter.expanded());
+  EXPECT_EQ(frameOf(platter.artwork), CGRectMake(16.5, 310, 70, 70));
+  EXPECT_EQ(platter.screen->haptics(), 0);
 }
 
-TEST(ArtworkFrame, CompactFrameCollapses) {
-  ArtworkScene scene;
-  scene.tapArtwork();
-  runFor(1);
-  uikit::setVerticalSizeClass(scene.window, UIUserInterfaceSizeClassCompact);
-  send<void>(scene.artwork, "setFrame:"_sel, CGRectMake(1, 2, 3, 4));
-  EXPECT_FALSE(scene.global<bool>("Expanded"));
-  EXPECT_EQ(scene.frame(), CGRectMake(-157.5, 310, 70, 70));
-  EXPECT_TRUE(ArtworkScene::hidden(scene.backgroundImage) && ArtworkScene::hidden(scene.background));
+TEST(ArtworkTap, IgnoredInCompactHeight) {
+  Platter platter({.sizeClass = SizeClass::Compact});
+  CGRect before = frameOf(platter.artwork);
+  platter.tap();
+  platter.screen->advance(1);
+  EXPECT_FALSE(platter.expanded());
+  EXPECT_EQ(frameOf(platter.artwork), before);
+  EXPECT_EQ(platter.screen->haptics(), 0);
+}
+
+TEST(ArtworkFrame, TurningToCompactCollapses) {
+  Platter platter;
+  platter.tap();
+  platter.screen->advance(1);
+  platter.screen->setSizeClass(SizeClass::Compact);
+  EXPECT_FALSE(platter.expanded());
+  EXPECT_EQ(frameOf(platter.artwork), CGRectMake(platter.controlsWidth() * 0.5 - 157.5, 310, 70, 70));
+  EXPECT_TRUE(platter.backgroundsHidden());
 }
 
 TEST(ArtworkFrame, UnspecifiedSizeClassAndOtherStylesKeepTheAskedFrame) {
-  ArtworkScene scene;
-  uikit::setVerticalSizeClass(scene.window, UIUserInterfaceSizeClassUnspecified);
-  Ref<> other = ArtworkScene::makeArtworkView();
+  Platter platter;
+  Ref<> other = rt::create("MRUArtworkView");
   send<void>(other, "setStyle:"_sel, NSInteger(2));
-  send<void>(scene.platter, "addSubview:"_sel, other);
-  uikit::setVerticalSizeClass(other, UIUserInterfaceSizeClassRegular);
-  for (id view : {scene.artwork.get(), other.get()}) {
+  send<void>(platter.screen->window(), "addSubview:"_sel, other);
+  uikit::setVerticalSizeClass(platter.artwork, UIUserInterfaceSizeClassUnspecified);
+  for (id view : {platter.artwork, other.get()}) {
     send<void>(view, "setFrame:"_sel, CGRectMake(1, 2, 3, 4));
     auto* host = static_cast<MRUArtworkView*>(view);
-    EXPECT_EQ(send<CGRect>(view, "frame"_sel), CGRectMake(1, 2, 3, 4));
-    EXPECT_TRUE(ArtworkScene::hidden(host->iconView) && ArtworkScene::hidden(host->iconShadowView));
+    EXPECT_EQ(frameOf(view), CGRectMake(1, 2, 3, 4));
+    EXPECT_TRUE(hiddenOf(host->iconView) && hiddenOf(host->iconShadowView));
     EXPECT_EQ(host->cornerRadius, 6.0);
     EXPECT_EQ(host->continuousCornerRadius, 6.0);
   }
-  send<void>(other, "setArtworkImage:"_sel, uikit::imageWithRGBA(1, 1, 1, {0, 0, 0, 255}));
-  EXPECT_EQ(send<id>(scene.backgroundImage, "image"_sel), scene.host()->artworkImage.get())
-      << "no hand-over from another style";
+  EXPECT_TRUE(uikit::tapRecognizers(other).empty()) << "no window set-up";
+  id shown = send<id>(platter.backgroundImage(), "image"_sel);
+  send<void>(other, "setArtworkImage:"_sel, nil);
+  EXPECT_EQ(send<id>(platter.backgroundImage(), "image"_sel), shown) << "no hand-over from another style";
 }
 
-TEST(ArtworkFrame, ZeroOriginTakesTheDefaultAgain) {
-  ArtworkScene scene;
-  scene.global<double>("dOriginX") = 0;
-  send<void>(scene.artwork, "setFrame:"_sel, CGRectZero);
-  EXPECT_EQ(scene.frame().origin.x, 16.5);
-}
-
-TEST(ArtworkVisibility, EveryStyleRefreshesTheHeaderTexts) {
-  ArtworkScene scene;
-  scene.buildHeaderLabels();
-  send<void>(scene.labelView, "setTitle:"_sel, fnd::string("Song"));
-  send<void>(scene.labelView, "setSubtitle:"_sel, fnd::string("Singer"));
-  Ref<> other = ArtworkScene::makeArtworkView();
-  send<void>(other, "setStyle:"_sel, NSInteger(3));
-  send<void>(other, "updateVisibility"_sel);
-  EXPECT_EQ(fnd::utf8(send<id>(scene.headerLabel("titleLabel"), "text"_sel)), "Song");
-  runFor(0);
-  EXPECT_EQ(fnd::utf8(send<id>(scene.headerLabel("artistLabel"), "text"_sel)), "Singer");
+TEST(ArtworkFrame, AComputedZeroOriginTakesTheDefault) {
+  Platter platter;
+  platter.tap();
+  platter.screen->advance(1);
+  send<void>(platter.screen->firstView("MRUNowPlayingControlsView"), "setFrame:"_sel, CGRectMake(0, 0, 315, 498));
+  platter.tap();
+  platter.screen->advance(1);
+  EXPECT_EQ(frameOf(platter.artwork).origin.x, 16.5) << "315 × 0.5 − 157.5 is 0";
 }
 
 TEST(ArtworkVisibility, HandsTheImageOverEvenWhenNil) {
-  ArtworkScene scene;
-  EXPECT_EQ(send<id>(scene.backgroundImage, "image"_sel), scene.host()->artworkImage.get());
-  send<void>(scene.artwork, "setArtworkImage:"_sel, nil);
-  EXPECT_EQ(send<id>(scene.backgroundImage, "image"_sel), nil);
+  Platter platter;
+  EXPECT_EQ(send<id>(platter.backgroundImage(), "image"_sel), platter.host()->artworkImage.get());
+  EXPECT_NE(platter.host()->artworkImage.get(), nil);
+  platter.screen->play(song("Silent", host::Artwork::none()));
+  EXPECT_EQ(send<id>(platter.backgroundImage(), "image"_sel), nil);
+}
+
+TEST(ArtworkWindow, OnlyTheFirstArtworkIsSetUpAndLaterOnesFollowTheState) {
+  Platter platter;
+  EXPECT_EQ(uikit::tapRecognizers(platter.artwork).size(), 1u);
+  EXPECT_TRUE(hiddenOf(platter.host()->placeholderBackground) && hiddenOf(platter.host()->placeholderImageView));
+  EXPECT_EQ(frameOf(platter.screen->global<id>("mruLabel")).origin.y, 315);
+  platter.tap();
+  platter.screen->advance(1);
+  platter.screen->stop();
+  EXPECT_TRUE(platter.backgroundsHidden());
+  platter.screen->play(song("Next"));
+  id next = platter.screen->firstView("MRUArtworkView");
+  ASSERT_NE(next, platter.artwork);
+  EXPECT_TRUE(uikit::tapRecognizers(next).empty());
+  EXPECT_TRUE(platter.backgroundsShown()) << "still expanded";
+  EXPECT_EQ(frameOf(next), CGRectMake(platter.controlsWidth() * 0.5 - 145, -15, 290, 290));
 }
 
 }  // namespace
