@@ -162,6 +162,24 @@ TEST(LvsimRun, TimeLabelsFollowTheHostAndTheScrubberStretchesWhileDragged) {
   }
 }
 
+TEST(LvsimRun, HeaderStackShowsTheTrackAndMovesWithTheArtwork) {
+  Folder out;
+  ProcessRun run = lvsimRun(sourceFile("scenarios/night-drive.json").string() + " --out " + out.path.string());
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  Json report = readReport(out.path);
+  const Json& snapshots = report["snapshots"];
+  const Json* header = findClass(snapshots[0]["tree"], "MRUNowPlayingHeaderView");
+  ASSERT_NE(header, nullptr);
+  const Json* stack = findClass(*header, "UIStackView");
+  ASSERT_NE(stack, nullptr);
+  EXPECT_EQ(textsOf(*stack, "CBAutoScrollLabel"), std::vector<std::string>({"Night Drive", "The Lanterns"}));
+  EXPECT_EQ(stack->at("subviews")[0]["frame"][0], -0.5) << "centred at 112 while the artwork is small";
+
+  const Json* expanded = findClass(snapshots[1]["tree"], "UIStackView");
+  ASSERT_NE(expanded, nullptr);
+  EXPECT_GT(expanded->at("subviews")[0]["frame"][0], 0) << "a short title is centred on the controls";
+}
+
 TEST(LvsimRun, FaultsAreOneLineExitCodeTwoAndNoReport) {
   Folder dir;
   const std::pair<const char*, const char*> cases[] = {
