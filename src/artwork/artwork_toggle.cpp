@@ -1,9 +1,9 @@
 #include "artwork/artwork_toggle.h"
 
-#include "artwork/animate.h"
 #include "artwork/artwork_frames.h"
 #include "artwork/artwork_view.h"
 #include "artwork/cover_sheet_background.h"
+#include "startup/animate.h"
 #include "startup/globals.h"
 
 namespace lv::artwork {

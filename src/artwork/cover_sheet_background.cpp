@@ -1,6 +1,6 @@
 #include "artwork/cover_sheet_background.h"
 
-#include "artwork/animate.h"
+#include "startup/animate.h"
 #include "startup/globals.h"
 
 namespace lv::artwork {

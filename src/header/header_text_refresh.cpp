@@ -1,20 +1,11 @@
 #include "header/header_text_refresh.h"
 
-#include "foundation/block.h"
+#include "startup/animate.h"
 #include "startup/globals.h"
-#include "uikit/view_animation.h"
 
 namespace lv::header {
 
 namespace {
-
-// Runs `step` in a zero-length linear animation, then `next` once it has completed.
-void animateNow(std::function<void()> step, std::function<void()> next) {
-  static const Class view = objc_getClass("UIView");
-  send<void>(view, "animateWithDuration:delay:options:animations:completion:"_sel, 0.0, 0.0,
-             UIViewAnimationOptionCurveLinear, fnd::block<void()>(std::move(step)),
-             fnd::block<void(bool)>([next = std::move(next)](bool) { next(); }));
-}
 
 // Read when the step runs: the globals may change between the steps.
 void copyText(SEL label, SEL text) {
@@ -24,11 +15,11 @@ void copyText(SEL label, SEL text) {
 }  // namespace
 
 void refreshHeaderText() {
-  animateNow([] { copyText("titleLabel"_sel, "title"_sel); },
-             [] {
-               animateNow([] { copyText("artistLabel"_sel, "subtitle"_sel); },
-                          [] { send<void>(headerView, "centreFrameWithoutAnimation"_sel); });
-             });
+  animate(0, 0, kCurveLinear, [] { copyText("titleLabel"_sel, "title"_sel); },
+          [](bool) {
+            animate(0, 0, kCurveLinear, [] { copyText("artistLabel"_sel, "subtitle"_sel); },
+                    [](bool) { send<void>(headerView, "centreFrameWithoutAnimation"_sel); });
+          });
 }
 
 }  // namespace lv::header

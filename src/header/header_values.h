@@ -23,6 +23,7 @@ inline constexpr double kCentredTextWidth = 225;
 inline constexpr double kCentredShift = 6;
 inline constexpr double kWideTextOffset = -112;
 inline constexpr double kHomeCentreX = 112;
+inline constexpr double kCentringDuration = 0.3;
 
 // The host label view: x from the controls' middle, then shifted right; y and width.
 inline constexpr double kLabelViewLeftFromMiddle = -112.5;

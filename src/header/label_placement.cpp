@@ -1,8 +1,7 @@
-#include "foundation/block.h"
 #include "header/header_hooks.h"
 #include "header/header_values.h"
+#include "startup/animate.h"
 #include "startup/globals.h"
-#include "uikit/view_animation.h"
 
 namespace lv::header {
 
@@ -33,18 +32,12 @@ void placeLabel(id header, SEL label, SEL hostText) {
 void placeTitle(id header) { placeLabel(header, "titleLabel"_sel, "titleMarqueeView"_sel); }
 void placeArtist(id header) { placeLabel(header, "artistLabel"_sel, "subtitleMarqueeView"_sel); }
 
-void animatePlacement(id header, void (*place)(id)) {
-  static const Class view = objc_getClass("UIView");
-  send<void>(view, "animateWithDuration:delay:options:animations:completion:"_sel, 0.3, 0.0,
-             UIViewAnimationOptionCurveEaseInOut, fnd::block<void()>([header, place] { place(header); }), nil);
-}
-
 }  // namespace
 
 // Two animations that run together, one per label.
 void MRUNowPlayingHeaderView_centreFrame(id self, SEL) {
-  animatePlacement(self, placeTitle);
-  animatePlacement(self, placeArtist);
+  animate(kCentringDuration, 0, kCurveEaseInOut, [self] { placeTitle(self); });
+  animate(kCentringDuration, 0, kCurveEaseInOut, [self] { placeArtist(self); });
 }
 
 void MRUNowPlayingHeaderView_centreFrameWithoutAnimation(id self, SEL) {

@@ -5,7 +5,7 @@
 #include "foundation/block.h"
 #include "runtime/runtime.h"
 
-namespace lv::artwork {
+namespace lv {
 
 // UIViewAnimationOptionCurveLinear and UIViewAnimationOptionCurveEaseInOut.
 inline constexpr NSUInteger kCurveLinear = 196608;
@@ -18,4 +18,4 @@ inline void animate(double duration, double delay, NSUInteger options, std::func
              fnd::block<void()>(std::move(animations)), fnd::block<void(bool)>(std::move(completion)));
 }
 
-}  // namespace lv::artwork
+}  // namespace lv
