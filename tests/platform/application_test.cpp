@@ -6,27 +6,18 @@
 
 namespace {
 
-Class springBoardClass() {
-  Class cls = objc_allocateClassPair(objc_getClass("UIApplication"), "TestSpringBoard", 0);
-  objc_registerClassPair(cls);
-  return cls;
-}
-
 id shared() { return send<id>(objc_getClass("UIApplication"), "sharedApplication"_sel); }
 
-TEST(UIApplication, TheHostsApplicationIsShared) {
-  Ref<> board = rt::create(springBoardClass());
-  EXPECT_EQ(shared(), board.get());
-  Ref<> second = rt::create(objc_getClass("UIApplication"));
-  EXPECT_EQ(shared(), board.get());
-}
-
-TEST(UIApplication, APlainOneIsMadeWhenNoneExistsAndGivesWayToTheHosts) {
+TEST(UIApplication, APlainOneServesUntilTheHostMakesItsOwnWhichThenStays) {
   id plain = shared();
   ASSERT_NE(plain, nil);
   EXPECT_EQ(plain->isa, objc_getClass("UIApplication"));
   EXPECT_EQ(shared(), plain);
-  Ref<> board = rt::create(springBoardClass());
+  Class cls = objc_allocateClassPair(objc_getClass("UIApplication"), "TestSpringBoard", 0);
+  objc_registerClassPair(cls);
+  Ref<> board = rt::create(cls);
+  EXPECT_EQ(shared(), board.get());
+  Ref<> second = rt::create(objc_getClass("UIApplication"));
   EXPECT_EQ(shared(), board.get());
 }
 

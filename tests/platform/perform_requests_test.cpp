@@ -96,19 +96,7 @@ TEST(PerformRequests, DelayedCallsRunInTimeOrderAtTheirTimes) {
   EXPECT_EQ(calls, (std::vector<Call>{{"b.take nil", 0}, {"b.ping", 0.5}, {"a.take x", 1.5}, {"a.ping", 1.5}}));
 }
 
-TEST(PerformRequests, CancellingByTargetRemovesOnlyThatTargetsCalls) {
-  Ref<> a = makeTarget("a");
-  Ref<> b = makeTarget("b");
-  later(a, "ping"_sel, nil, 1);
-  later(a, "take:"_sel, nil, 2);
-  later(b, "ping"_sel, nil, 1);
-  cancel(a);
-  cancel(a);
-  RunLoop::main().runFor(3);
-  EXPECT_EQ(calls, (std::vector<Call>{{"b.ping", 1}}));
-}
-
-TEST(PerformRequests, CancellingBySelectorAndObjectRemovesExactlyThoseCalls) {
+TEST(PerformRequests, CancellingByTargetOrBySelectorAndObjectRemovesExactlyThoseCalls) {
   rt::AutoreleasePool pool;
   Ref<> a = makeTarget("a");
   Ref<> b = makeTarget("b");
@@ -117,14 +105,20 @@ TEST(PerformRequests, CancellingBySelectorAndObjectRemovesExactlyThoseCalls) {
   later(a, "take:"_sel, nil, 1);
   later(a, "ping"_sel, nil, 1);
   later(b, "take:"_sel, fnd::string("x"), 1);
+  later(b, "ping"_sel, nil, 2);
   cancel(a, "take:"_sel, fnd::string("x"));  // an equal string, not the same object
   cancel(a, "take:"_sel, nil);
   cancel(a, "count"_sel, nil);
   RunLoop::main().runFor(1);
-  EXPECT_EQ(calls, (std::vector<Call>{{"a.take y", 1}, {"a.ping", 1}, {"b.take x", 1}}));
+  later(a, "ping"_sel, nil, 0.5);
+  later(a, "take:"_sel, nil, 1);
+  cancel(a);
+  cancel(a);
+  RunLoop::main().runFor(2);
+  EXPECT_EQ(calls, (std::vector<Call>{{"a.take y", 1}, {"a.ping", 1}, {"b.take x", 1}, {"b.ping", 2}}));
 }
 
-TEST(PerformRequests, TargetAndObjectAreHeldUntilTheCallHasRun) {
+TEST(PerformRequests, TargetAndObjectAreHeldUntilTheCallRunsOrIsCancelled) {
   long before = rt::liveObjectCount();
   {
     rt::AutoreleasePool pool;
@@ -135,11 +129,8 @@ TEST(PerformRequests, TargetAndObjectAreHeldUntilTheCallHasRun) {
   RunLoop::main().runFor(0.5);
   EXPECT_EQ(rt::liveObjectCount(), before);
   EXPECT_EQ(calls, (std::vector<Call>{{"t.take payload", 1}}));
-}
 
-TEST(PerformRequests, ACancelledCallReleasesItsTargetAndObject) {
-  long before = rt::liveObjectCount();
-  id target = makeTarget("t").leak();
+  id target = makeTarget("c").leak();
   later(target, "ping"_sel, nil, 1);
   {
     rt::AutoreleasePool pool;
@@ -155,7 +146,7 @@ TEST(PerformRequests, ACancelledCallReleasesItsTargetAndObject) {
   }
   EXPECT_EQ(rt::liveObjectCount(), before);
   RunLoop::main().runFor(2);
-  EXPECT_TRUE(calls.empty());
+  EXPECT_EQ(calls.size(), 1u);
 }
 
 TEST(PerformRequests, ARunningCallMayCancelTheRestOfItsTarget) {

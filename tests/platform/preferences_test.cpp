@@ -97,7 +97,7 @@ TEST_F(PreferencesTest, UnusableFilesCountAsNothingStored) {
   EXPECT_EQ(prefs::readSettingsFile(file()).error->reason, "no such file");
 }
 
-TEST_F(PreferencesTest, BadIdentifiersAndArgumentsAreHarmless) {
+TEST_F(PreferencesTest, BadIdentifiersArgumentsAndNoFolderAreHarmless) {
   rt::AutoreleasePool pool;
   Class cls = objc_getClass("HBPreferences");
   long before = rt::liveObjectCount();
@@ -111,13 +111,11 @@ TEST_F(PreferencesTest, BadIdentifiersAndArgumentsAreHarmless) {
   bool global = false;
   send<void>(p, "registerBool:default:forKey:"_sel, &global, true, nil);
   EXPECT_TRUE(global);
-}
 
-TEST_F(PreferencesTest, NoSettingsFolderMeansNothingStored) {
   ASSERT_FALSE(prefs::writeSettingsFile(file(), {{"kEnabled", true}}));
   prefs::setSettingsDirectory({});
   EXPECT_TRUE(prefs::settingsFile("com.example.tweak").empty());
-  EXPECT_FALSE(registered("kEnabled", false));
+  EXPECT_FALSE(registered("kEnabled", false)) << "no settings folder: nothing stored";
 }
 
 }  // namespace

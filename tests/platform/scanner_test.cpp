@@ -80,18 +80,4 @@ TEST(CharacterSet, TrimmingRemovesWhitespaceAndLineBreaksAtBothEnds) {
   EXPECT_EQ(trimmed("##0FF0#", hashes), "FF");
 }
 
-TEST(CharacterSet, WhitespaceAndNewlineSetsAreDistinct) {
-  rt::AutoreleasePool pool;
-  auto member = [](SEL set, unichar c) {
-    return send<bool>(send<id>(objc_getClass("NSCharacterSet"), set), "characterIsMember:"_sel, c);
-  };
-  EXPECT_TRUE(member("whitespaceCharacterSet"_sel, u'\t'));
-  EXPECT_TRUE(member("whitespaceCharacterSet"_sel, 0x2009));
-  EXPECT_FALSE(member("whitespaceCharacterSet"_sel, u'\n'));
-  EXPECT_TRUE(member("newlineCharacterSet"_sel, u'\r'));
-  EXPECT_FALSE(member("newlineCharacterSet"_sel, u' '));
-  EXPECT_TRUE(member("whitespaceAndNewlineCharacterSet"_sel, 0x2028));
-  EXPECT_FALSE(member("whitespaceAndNewlineCharacterSet"_sel, u'A'));
-}
-
 }  // namespace

@@ -35,10 +35,8 @@ TEST(UIStackView, VerticalCentredEqualSpacingPlacesTwoLabelsAndAnExplicitLeftWin
   rt::AutoreleasePool pool;
   uikit::setTextMeasurer(std::make_unique<uikit::FixedAdvanceMeasurer>(0.5, 1.25));
   Ref<> header = makeView(CGRectMake(0, 0, 320, 498));
-  Ref<> stack = rt::create(objc_getClass("UIStackView"));
-  send<void>(stack, "setAxis:"_sel, UILayoutConstraintAxisVertical);
-  send<void>(stack, "setAlignment:"_sel, UIStackViewAlignmentCenter);
-  send<void>(stack, "setDistribution:"_sel, UIStackViewDistributionEqualSpacing);
+  Ref<> stack = stackWith(CGRectZero, UILayoutConstraintAxisVertical, UIStackViewAlignmentCenter,
+                          UIStackViewDistributionEqualSpacing, 0, {});
   send<void>(header, "addSubview:"_sel, stack);
   send<void>(stack, "setTranslatesAutoresizingMaskIntoConstraints:"_sel, false);
   tie(stack, "topAnchor"_sel, header, "topAnchor"_sel, 315);

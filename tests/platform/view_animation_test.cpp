@@ -38,34 +38,30 @@ void setOffset(id scroll, double x) { send<void>(scroll, "setContentOffset:"_sel
 double shownOffset(id scroll) { return uikit::presentationContentOffset(scroll).x; }
 id layerOf(id view) { return send<id>(view, "layer"_sel); }
 
-TEST(ViewAnimation, ContentOffsetMoveRemovedEndsUnfinished) {
-  rt::AutoreleasePool pool;
-  Ref<> scroll = makeView(CGRectMake(0, 0, 200, 20), "UIScrollView");
-  Completions done;
-  animate(10, 1.5, UIViewAnimationOptionCurveLinear | UIViewAnimationOptionAllowUserInteraction,
-          [&] { setOffset(scroll, 320); }, done.record());
-  EXPECT_EQ(send<CGPoint>(scroll, "contentOffset"_sel), CGPointMake(320, 0));
-  EXPECT_EQ(shownOffset(scroll), 0);
-  loop().runFor(1.5);
-  EXPECT_EQ(shownOffset(scroll), 0);
-  loop().runFor(5);
-  EXPECT_DOUBLE_EQ(shownOffset(scroll), 160);
-
-  send<void>(layerOf(scroll), "removeAllAnimations"_sel);
-  EXPECT_TRUE(done.seen.empty());
-  EXPECT_EQ(shownOffset(scroll), 320);
-  loop().runUntilIdle();
-  EXPECT_EQ(done.seen, (std::vector<std::pair<bool, double>>{{false, 6.5}}));
-}
-
-TEST(ViewAnimation, ContentOffsetMoveThatRunsOutEndsFinishedAtItsEnd) {
-  rt::AutoreleasePool pool;
-  Ref<> scroll = makeView(CGRectMake(0, 0, 200, 20), "UIScrollView");
-  Completions done;
-  animate(10, 1.5, UIViewAnimationOptionCurveLinear, [&] { setOffset(scroll, 320); }, done.record());
-  loop().runUntilIdle();
-  EXPECT_EQ(done.seen, (std::vector<std::pair<bool, double>>{{true, 11.5}}));
-  EXPECT_EQ(send<id>(layerOf(scroll), "animationKeys"_sel), nil);
+TEST(ViewAnimation, ContentOffsetMoveEndsFinishedOnlyWhenItRunsOut) {
+  for (bool removed : {true, false}) {
+    SCOPED_TRACE(removed ? "removed" : "runs out");
+    rt::AutoreleasePool pool;
+    double start = loop().now();
+    Ref<> scroll = makeView(CGRectMake(0, 0, 200, 20), "UIScrollView");
+    Completions done;
+    animate(10, 1.5, UIViewAnimationOptionCurveLinear | UIViewAnimationOptionAllowUserInteraction,
+            [&] { setOffset(scroll, 320); }, done.record());
+    EXPECT_EQ(send<CGPoint>(scroll, "contentOffset"_sel), CGPointMake(320, 0));
+    EXPECT_EQ(shownOffset(scroll), 0);
+    loop().runFor(1.5);
+    EXPECT_EQ(shownOffset(scroll), 0);
+    loop().runFor(5);
+    EXPECT_DOUBLE_EQ(shownOffset(scroll), 160);
+    if (removed) {
+      send<void>(layerOf(scroll), "removeAllAnimations"_sel);
+      EXPECT_TRUE(done.seen.empty());
+      EXPECT_EQ(shownOffset(scroll), 320);
+    }
+    loop().runUntilIdle();
+    EXPECT_EQ(done.seen, (std::vector<std::pair<bool, double>>{{!removed, start + (removed ? 6.5 : 11.5)}}));
+    EXPECT_EQ(send<id>(layerOf(scroll), "animationKeys"_sel), nil);
+  }
 }
 
 TEST(ViewAnimation, LinearAndEaseInOutWithDelays) {
@@ -135,7 +131,7 @@ TEST(ViewAnimation, ZeroDurationCompletesOnlyAfterTheCallerReturns) {
   EXPECT_EQ(done.seen, (std::vector<std::pair<bool, double>>{{true, 0}, {true, 0}}));
 }
 
-TEST(ViewAnimation, ANewAnimationReplacesTheRunningOneFromWhereItIs) {
+TEST(ViewAnimation, ANewAnimationOrAPlainSetReplacesTheRunningOne) {
   rt::AutoreleasePool pool;
   Ref<> v = makeView(CGRectMake(0, 0, 10, 10));
   Completions first, second;
@@ -153,18 +149,15 @@ TEST(ViewAnimation, ANewAnimationReplacesTheRunningOneFromWhereItIs) {
   // The first block waits for its alpha, then reports the centre it lost.
   EXPECT_EQ(first.seen, (std::vector<std::pair<bool, double>>{{false, 1}}));
   EXPECT_EQ(second.seen, (std::vector<std::pair<bool, double>>{{true, 1.5}}));
-}
 
-TEST(ViewAnimation, ASetOutsideABlockShowsAtOnceAndEndsTheAnimation) {
-  rt::AutoreleasePool pool;
-  Ref<> v = makeView(CGRectMake(0, 0, 10, 10));
-  Completions done;
-  animate(1, 0, 0, [&] { send<void>(v, "setAlpha:"_sel, 0.0); }, done.record());
+  // A set outside any block shows at once and ends the running animation.
+  Completions third;
+  animate(1, 0, 0, [&] { send<void>(v, "setAlpha:"_sel, 1.0); }, third.record());
   loop().runFor(0.5);
-  send<void>(v, "setAlpha:"_sel, 1.0);
-  EXPECT_EQ(uikit::presentationAlpha(v), 1);
+  send<void>(v, "setAlpha:"_sel, 0.0);
+  EXPECT_EQ(uikit::presentationAlpha(v), 0);
   loop().runOnce();
-  EXPECT_EQ(done.seen, (std::vector<std::pair<bool, double>>{{false, 0.5}}));
+  EXPECT_EQ(third.seen, (std::vector<std::pair<bool, double>>{{false, 2}}));
 }
 
 TEST(ViewAnimation, CompletionsChainFurtherAnimations) {
@@ -264,7 +257,7 @@ TEST(ViewAnimation, EndlessMoveStaysAtRestAndLeavesTheLoopIdle) {
   EXPECT_EQ(done.seen.size(), 1u);
 }
 
-TEST(ViewAnimation, AViewFreedWhileAnimatingEndsItsAnimationsAndLeavesNothing) {
+TEST(ViewAnimation, AnimationsAndCompletionsHoldOnlyWhatTheyMust) {
   long before = rt::liveObjectCount();
   Completions done;
   {
@@ -273,18 +266,15 @@ TEST(ViewAnimation, AViewFreedWhileAnimatingEndsItsAnimationsAndLeavesNothing) {
     animate(1, 0, 0, [&] { send<void>(v, "setAlpha:"_sel, 0.0); }, done.record());
   }
   loop().runUntilIdle();
+  // A view freed while animating ends its animations unfinished.
   EXPECT_EQ(done.seen, (std::vector<std::pair<bool, double>>{{false, 0}}));
   EXPECT_EQ(rt::liveObjectCount(), before);
-}
-
-TEST(ViewAnimation, CompletionsHoldWhatTheyCaptureUntilTheyRun) {
-  long before = rt::liveObjectCount();
   {
     rt::AutoreleasePool pool;
     Ref<> v = makeView(CGRectMake(0, 0, 10, 10));
     animate(1, 0, 0, [v] { send<void>(v, "setAlpha:"_sel, 0.0); }, [v](bool) {});
   }
-  EXPECT_GT(rt::liveObjectCount(), before);
+  EXPECT_GT(rt::liveObjectCount(), before);  // the completion holds its capture until it runs
   loop().runUntilIdle();
   EXPECT_EQ(rt::liveObjectCount(), before);
 }

@@ -9,8 +9,6 @@ using testing_support::makeView;
 
 namespace {
 
-std::vector<id> g_hooked;
-
 TEST(ViewLayout, PassLaysOutFlaggedViewsTopDownOnce) {
   rt::AutoreleasePool pool;
   Ref<> root = makeRecordingView(1, CGRectMake(0, 0, 100, 100));
@@ -35,6 +33,12 @@ TEST(ViewLayout, PassLaysOutFlaggedViewsTopDownOnce) {
   send<void>(leaf, "setCenter:"_sel, CGPointMake(4, 4));
   send<void>(leaf, "layoutIfNeeded"_sel);
   EXPECT_EQ(events(), (std::vector<std::string>{"2:layout"}));
+
+  // layoutIfNeeded starts at the highest flagged ancestor.
+  events().clear();
+  send<void>(root, "setNeedsLayout"_sel);
+  send<void>(leaf, "layoutIfNeeded"_sel);
+  EXPECT_EQ(events(), (std::vector<std::string>{"1:layout"}));
 }
 
 TEST(ViewLayout, ViewsResizedByTheirSuperviewsLayoutAreLaidOutInTheSamePass) {
@@ -53,29 +57,6 @@ TEST(ViewLayout, ViewsResizedByTheirSuperviewsLayoutAreLaidOutInTheSamePass) {
   uikit::runLayoutPass();
   EXPECT_EQ(events(), (std::vector<std::string>{"0:layout", "2:layout"}));
   child = nullptr;
-}
-
-TEST(ViewLayout, LayoutIfNeededStartsAtTheHighestFlaggedAncestor) {
-  rt::AutoreleasePool pool;
-  Ref<> root = makeRecordingView(1);
-  Ref<> leaf = makeRecordingView(2);
-  send<void>(root, "addSubview:"_sel, leaf);
-  uikit::runLayoutPass();
-  events().clear();
-  send<void>(root, "setNeedsLayout"_sel);
-  send<void>(leaf, "layoutIfNeeded"_sel);
-  EXPECT_EQ(events(), (std::vector<std::string>{"1:layout"}));
-}
-
-TEST(ViewLayout, UIViewsLayoutSubviewsRunsTheConstraintHook) {
-  rt::AutoreleasePool pool;
-  uikit::setConstraintLayoutHook([](id view) { g_hooked.push_back(view); });
-  Ref<> root = makeView(CGRectMake(0, 0, 10, 10));
-  Ref<> sub = makeView(CGRectMake(0, 0, 5, 5));
-  send<void>(root, "addSubview:"_sel, sub);
-  uikit::runLayoutPass();
-  EXPECT_EQ(g_hooked, (std::vector<id>{root.get(), sub.get()}));
-  uikit::setConstraintLayoutHook(nullptr);
 }
 
 }  // namespace

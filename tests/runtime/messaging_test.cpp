@@ -9,6 +9,7 @@ namespace {
 struct Counter : objc_object {
   long value = 0;
   double factor = 0.25;
+  Ref<> label;
 };
 
 long Counter_value(id self, SEL) { return static_cast<Counter*>(self)->value; }
@@ -23,6 +24,7 @@ Class counterClass() {
     rt::addMethod(c, "setValue:"_sel, Counter_setValue);
     rt::addMethod(c, "doubled"_sel, Counter_doubled);
     rt::addIvar(c, "_factor", &Counter::factor);
+    rt::addIvar(c, "_label", &Counter::label);
     return c;
   }();
   return cls;
@@ -138,7 +140,7 @@ TEST(Properties, AttributesReadBack) {
   EXPECT_EQ(class_getProperty(counterClass(), "missing"), nullptr);
 }
 
-TEST(Ivars, ReadByNameAndType) {
+TEST(Ivars, ReadByNameAndTypeThroughTheSuperclass) {
   Ref<> c = rt::create(subClass());
   double factor = -1;
   EXPECT_TRUE(rt::readIvar(c, "_factor", factor));
@@ -147,6 +149,15 @@ TEST(Ivars, ReadByNameAndType) {
   EXPECT_FALSE(rt::readIvar(c, "_factor", wrongType));
   EXPECT_FALSE(rt::readIvar(c, "_missing", factor));
   EXPECT_FALSE(rt::readIvar(nil, "_factor", factor));
+
+  Ref<> label = rt::create(rt::rootClass());
+  static_cast<Counter*>(c.get())->label = label;
+  id read = nil;
+  ASSERT_TRUE(rt::readIvar(c, "_label", read));
+  EXPECT_EQ(read, label.get());
+  EXPECT_EQ(label->refcount, 2u) << "a read does not retain";
+  Ref<> wrong;
+  EXPECT_FALSE(rt::readIvar(c, "_label", wrong)) << "an object ivar reads only as id";
 }
 
 TEST(Lifetime, AssociatedObjectsAreStrongAndDieWithOwner) {
