@@ -18,7 +18,6 @@ TEST(Color, ComponentsOfMadeAndNamedColours) {
   const RGBA secondary{235 / 255.0, 235 / 255.0, 245 / 255.0, 0.6};
   const std::pair<id, RGBA> cases[] = {
       {rgbColor(0.1, 0.2, 0.3, 0.4), {0.1, 0.2, 0.3, 0.4}},
-      {send<id>(objc_getClass("UIColor"), "colorWithWhite:alpha:"_sel, 0.5, 0.25), {0.5, 0.5, 0.5, 0.25}},
       {named("clearColor"_sel), {0, 0, 0, 0}},
       {named("blackColor"_sel), {0, 0, 0, 1}},
       {named("labelColor"_sel), {1, 1, 1, 1}},
@@ -28,13 +27,6 @@ TEST(Color, ComponentsOfMadeAndNamedColours) {
       {nil, {0, 0, 0, 0}},
   };
   for (const auto& [color, expected] : cases) EXPECT_EQ(uikit::rgba(color), expected);
-
-  id half = cases[6].first;
-  CGFloat r = -1, a = -1;
-  EXPECT_TRUE(send<bool>(half, "getRed:green:blue:alpha:"_sel, &r, static_cast<CGFloat*>(nullptr),
-                         static_cast<CGFloat*>(nullptr), &a));
-  EXPECT_EQ(r, secondary.r);
-  EXPECT_EQ(a, 0.3);
   EXPECT_DEATH(uikit::rgba(fnd::string("red")), "NSString is not a colour");
 }
 

@@ -7,7 +7,7 @@
 
 namespace {
 
-TEST(Layer, AViewsStateShowsOnItsLayer) {
+TEST(Layer, AViewsStateShowsOnItsLayerAndGradientColoursMustBeAnArray) {
   rt::AutoreleasePool pool;
   Ref<> v = testing_support::makeView(CGRectMake(0, 0, 40, 20));
   id layer = send<id>(v, "layer"_sel);
@@ -20,23 +20,6 @@ TEST(Layer, AViewsStateShowsOnItsLayer) {
   EXPECT_TRUE(send<bool>(layer, "masksToBounds"_sel));
   EXPECT_EQ(send<float>(layer, "opacity"_sel), 0.5f);
   EXPECT_TRUE(send<bool>(layer, "isHidden"_sel));
-}
-
-TEST(Layer, AnchorPointPlacesTheFrame) {
-  rt::AutoreleasePool pool;
-  id layer = send<id>(objc_getClass("CALayer"), "layer"_sel);
-  send<void>(layer, "setAnchorPoint:"_sel, CGPointMake(0, 0));
-  send<void>(layer, "setFrame:"_sel, CGRectMake(10, 20, 30, 40));
-  EXPECT_EQ(send<CGPoint>(layer, "position"_sel), CGPointMake(10, 20));
-  send<void>(layer, "setAffineTransform:"_sel, CGAffineTransformMakeScale(2, 2));
-  EXPECT_EQ(send<CGRect>(layer, "frame"_sel), CGRectMake(10, 20, 60, 80));
-  send<void>(layer, "setFrame:"_sel, CGRectMake(0, 0, 60, 80));
-  EXPECT_EQ(send<CGPoint>(layer, "position"_sel), CGPointMake(0, 0));
-  EXPECT_EQ(send<CGRect>(layer, "bounds"_sel), CGRectMake(0, 0, 30, 40));
-}
-
-TEST(Layer, GradientColoursMustBeAnArray) {
-  rt::AutoreleasePool pool;
   id g = send<id>(objc_getClass("CAGradientLayer"), "layer"_sel);
   EXPECT_DEATH(send<void>(g, "setColors:"_sel, fnd::number(1L)), "expects an NSArray");
 }

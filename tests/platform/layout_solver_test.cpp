@@ -47,21 +47,6 @@ TEST(LayoutSolver, DerivedAttributesAndMultipliersChainAcrossItems) {
   EXPECT_EQ(sol.frames[c], CGRectMake(367, 280, 20, 40));
 }
 
-TEST(LayoutSolver, ContradictionIsDroppedAndTheRestHold) {
-  LayoutSolver s;
-  int box = s.addItem(CGRectMake(0, 0, 100, 100), true);
-  int view = s.addItem(CGRectZero);
-  s.addEquation(eq(view, A::Left, box, A::Left, 10));
-  s.addEquation(eq(view, A::Width, 50));
-  size_t bad = s.addEquation(eq(view, A::Right, box, A::Right));  // would need width 90
-  s.addEquation(eq(view, A::Top, 5));
-  s.addEquation(eq(view, A::Height, view, A::Width));
-  s.addEquation(eq(view, A::Width, 50));  // the same again is no contradiction
-  auto sol = s.solve();
-  EXPECT_EQ(sol.dropped, std::vector<size_t>{bad});
-  EXPECT_EQ(sol.frames[view], CGRectMake(10, 5, 50, 50));
-}
-
 TEST(LayoutSolver, HigherPrioritiesWinThenTheOrderAdded) {
   LayoutSolver s;
   int view = s.addItem(CGRectZero);

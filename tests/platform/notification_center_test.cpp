@@ -86,40 +86,6 @@ TEST(NotificationCenter, DeliversByNameAndSenderInRegistrationOrder) {
             "UIApplicationDidChangeStatusBarOrientationNotification");
 }
 
-TEST(NotificationCenter, NotificationsCarryNameAndObject) {
-  rt::AutoreleasePool pool;
-  id sender = fnd::string("sender");
-  center();
-  long before = rt::liveObjectCount();
-  id n = send<id>(objc_getClass("NSNotification"), "notificationWithName:object:"_sel,
-                  fnd::string("note"), sender);
-  EXPECT_EQ(fnd::utf8(send<id>(n, "name"_sel)), "note");
-  EXPECT_EQ(send<id>(n, "object"_sel), sender);
-  Ref<> l = listener("l");
-  observe(l, "hear:"_sel, nil, sender);
-  send<void>(center(), "postNotification:"_sel, n);
-  EXPECT_EQ(heard, (std::vector<std::string>{"l note"}));
-  l = nullptr;
-  EXPECT_EQ(rt::liveObjectCount(), before + 2);  // the autoreleased notification and its name
-}
-
-TEST(NotificationCenter, RemovalByNameAndObjectLeavesTheRest) {
-  rt::AutoreleasePool pool;
-  id sender = fnd::string("sender");
-  Ref<> l = listener("l");
-  observe(l, "hear:"_sel, fnd::string("a"));
-  observe(l, "hear:"_sel, fnd::string("b"));
-  observe(l, "hear:"_sel, fnd::string("b"), sender);
-  send<void>(center(), "removeObserver:name:object:"_sel, l, fnd::string("b"), sender);
-  post(fnd::string("b"), sender);
-  send<void>(center(), "removeObserver:name:object:"_sel, l, fnd::string("b"), nil);
-  post(fnd::string("b"), sender);
-  post(fnd::string("a"));
-  send<void>(center(), "removeObserver:"_sel, l);
-  post(fnd::string("a"));
-  EXPECT_EQ(heard, (std::vector<std::string>{"l b", "l a"}));
-}
-
 TEST(NotificationCenter, ObserversRemovedOrAddedDuringAPostSitItOut) {
   rt::AutoreleasePool pool;
   Ref<> first = listener("first");

@@ -38,26 +38,6 @@ TEST(Scanner, ScanHexIntReadsLeadingDigitsAfterOptionalSpaceAndPrefix) {
   }
 }
 
-TEST(Scanner, SuccessiveScansAndSkipping) {
-  rt::AutoreleasePool pool;
-  id s = scanner("1A  2B\n");
-  unsigned value = 0;
-  ASSERT_TRUE(send<bool>(s, "scanHexInt:"_sel, &value));
-  EXPECT_EQ(value, 0x1Au);
-  EXPECT_FALSE(send<bool>(s, "isAtEnd"_sel));
-  ASSERT_TRUE(send<bool>(s, "scanHexInt:"_sel, static_cast<unsigned*>(nullptr)));
-  EXPECT_TRUE(send<bool>(s, "isAtEnd"_sel));
-  EXPECT_FALSE(send<bool>(s, "scanHexInt:"_sel, &value));
-
-  id strict = scanner(" 5");
-  send<void>(strict, "setCharactersToBeSkipped:"_sel, nil);
-  EXPECT_FALSE(send<bool>(strict, "scanHexInt:"_sel, &value));
-  send<void>(strict, "setScanLocation:"_sel, NSUInteger{1});
-  ASSERT_TRUE(send<bool>(strict, "scanHexInt:"_sel, &value));
-  EXPECT_EQ(value, 5u);
-  EXPECT_DEATH(send<void>(strict, "setScanLocation:"_sel, NSUInteger{3}), "beyond bounds");
-}
-
 id whitespaceAndNewlines() {
   return send<id>(objc_getClass("NSCharacterSet"), "whitespaceAndNewlineCharacterSet"_sel);
 }
@@ -75,9 +55,6 @@ TEST(CharacterSet, TrimmingRemovesWhitespaceAndLineBreaksAtBothEnds) {
   EXPECT_EQ(trimmed("", set), "");
   EXPECT_EQ(trimmed("\u200BFF", set), "\u200BFF");
   EXPECT_EQ(trimmed("  FF  ", nil), "  FF  ");
-  id hashes = send<id>(objc_getClass("NSCharacterSet"), "characterSetWithCharactersInString:"_sel,
-                       fnd::string("#0"));
-  EXPECT_EQ(trimmed("##0FF0#", hashes), "FF");
 }
 
 }  // namespace

@@ -64,44 +64,6 @@ TEST(UIStackView, VerticalCentredEqualSpacingPlacesTwoLabelsAndAnExplicitLeftWin
   EXPECT_EQ(frameOf(artist), CGRectMake(65.75, 50, 93.5, 30));
 }
 
-TEST(UIStackView, FillPutsViewsEndToEndAndTheLastTakesTheRest) {
-  rt::AutoreleasePool pool;
-  uikit::setTextMeasurer(std::make_unique<uikit::FixedAdvanceMeasurer>(0.5, 1.25));
-  Ref<> a = label("aa"), b = label("bbbb"), c = label("c");
-  Ref<> stack = stackWith(CGRectMake(10, 10, 300, 40), UILayoutConstraintAxisHorizontal,
-                          UIStackViewAlignmentFill, UIStackViewDistributionFill, 10, {a, b, c});
-  uikit::runLayoutPass();
-  EXPECT_EQ(frameOf(a), CGRectMake(0, 0, 17, 40));
-  EXPECT_EQ(frameOf(b), CGRectMake(27, 0, 34, 40));
-  EXPECT_EQ(frameOf(c), CGRectMake(71, 0, 229, 40));
-}
-
-TEST(UIStackView, FillEquallyAndEqualSpacingShareOutTheLength) {
-  rt::AutoreleasePool pool;
-  Ref<> a = makeView(CGRectZero), b = makeView(CGRectZero), c = makeView(CGRectZero);
-  Ref<> equal = stackWith(CGRectMake(0, 0, 100, 310), UILayoutConstraintAxisVertical,
-                          UIStackViewAlignmentFill, UIStackViewDistributionFillEqually, 5, {a, b, c});
-  uikit::runLayoutPass();
-  EXPECT_EQ(frameOf(a), CGRectMake(0, 0, 100, 100));
-  EXPECT_EQ(frameOf(b), CGRectMake(0, 105, 100, 100));
-  EXPECT_EQ(frameOf(c), CGRectMake(0, 210, 100, 100));
-
-  Ref<> spaced = stackWith(CGRectMake(0, 0, 100, 120), UILayoutConstraintAxisVertical,
-                           UIStackViewAlignmentTrailing, UIStackViewDistributionEqualSpacing, 0,
-                           {a, b, c});
-  CGFloat height = 10;
-  for (id v : {a.get(), b.get(), c.get()}) {
-    fix(v, "heightAnchor"_sel, height);
-    fix(v, "widthAnchor"_sel, height * 2);
-    height += 10;
-  }
-  uikit::runLayoutPass();
-  EXPECT_EQ(frameOf(a), CGRectMake(80, 0, 20, 10));
-  EXPECT_EQ(frameOf(b), CGRectMake(60, 40, 40, 20));
-  EXPECT_EQ(frameOf(c), CGRectMake(40, 90, 60, 30));
-  EXPECT_EQ(send<NSUInteger>(send<id>(equal, "arrangedSubviews"_sel), "count"_sel), 0u);
-}
-
 TEST(UIStackView, OnlyShownSubviewsThatStayInTheStackAreArranged) {
   rt::AutoreleasePool pool;
   Ref<> a = makeView(CGRectZero), b = makeView(CGRectZero), c = makeView(CGRectZero);

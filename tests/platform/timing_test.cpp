@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "quartz/animated_value.h"
 #include "quartz/timing.h"
 
 namespace {
@@ -32,23 +31,6 @@ TEST(Timing, SpringsOfAnyRatioSettleWithinTheirDuration) {
     if (ratio >= 1) EXPECT_LE(peak, 1.0) << ratio;
     else EXPECT_GT(peak, 1.0) << ratio;
   }
-}
-
-TEST(AnimatedValue, TransformsTurnWithoutShrinking) {
-  using namespace quartz;
-  AnimatedValue from = pack(CGAffineTransformIdentity);
-  AnimatedValue to = pack(CGAffineTransformMakeRotation(M_PI / 2));
-  CGAffineTransform mid = asTransform(interpolate(AnimatedProperty::Transform, from, to, 0.5));
-  CGAffineTransform expected = CGAffineTransformMakeRotation(M_PI / 4);
-  EXPECT_NEAR(mid.a, expected.a, 1e-12);
-  EXPECT_NEAR(mid.b, expected.b, 1e-12);
-  EXPECT_NEAR(mid.c, expected.c, 1e-12);
-  EXPECT_NEAR(mid.d, expected.d, 1e-12);
-  CGAffineTransform scaled = asTransform(interpolate(
-      AnimatedProperty::Transform, pack(CGAffineTransformMakeScale(1, 1)),
-      pack(CGAffineTransformMakeScale(1, 1.5)), 1.1));
-  EXPECT_NEAR(scaled.d, 1.55, 1e-12);
-  EXPECT_NEAR(scaled.a, 1, 1e-12);
 }
 
 }  // namespace
