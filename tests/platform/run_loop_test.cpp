@@ -73,17 +73,6 @@ TEST(RunLoop, WorkAddedDuringATurnWaitsForTheNextTurn) {
   EXPECT_TRUE(loop.idle());
 }
 
-TEST(RunLoop, MainQueueBlocksRunAfterTheCallerReturns) {
-  auto caller = [] {
-    dispatch_async(dispatch_get_main_queue(), noting("first"));
-    dispatch_async(dispatch_get_main_queue(), noting("second"));
-    note("caller done");
-  };
-  RunLoop::main().schedule(1, caller);
-  RunLoop::main().runFor(1);
-  EXPECT_EQ(events, (std::vector<Event>{{"caller done", 1}, {"first", 1}, {"second", 1}}));
-}
-
 TEST(RunLoop, DeadlinesAreStopsUntilACommitServesThem) {
   RunLoop& loop = RunLoop::main();
   std::vector<double> pending{0.3, 0.7};
