@@ -17,7 +17,7 @@ test: build
 	@ctest --preset $(PRESET)
 
 run: build
-	@$(BUILD)/tools/lvsim/lvsim hooks
+	@$(BUILD)/tools/lvsim/lvsim demo --out out/demo
 
 sanitize:
 	@$(MAKE) --no-print-directory test PRESET=sanitize

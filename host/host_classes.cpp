@@ -14,6 +14,7 @@ constexpr HostClass kHostClasses[] = {
     {"SBApplication", registerSBApplication},
     {"SBMediaController", registerSBMediaController},
     {"SBLockScreenManager", registerSBLockScreenManager},
+    {"SBFStaticWallpaperView", registerSBFStaticWallpaperView},
     {"CSCoverSheetView", registerCSCoverSheetView},
     {"CSCombinedListViewController", registerCSCombinedListViewController},
     {"CSFocusActivityView", registerCSFocusActivityView},

@@ -77,7 +77,7 @@ void LockScreen::build() {
   uikit::setVerticalSizeClass(window_, verticalSizeClass(sizeClass_));
   fingers_ = std::make_unique<uikit::TouchInjector>(window_.get());
 
-  wallpaper_ = makeView("UIView", bounds);
+  wallpaper_ = makeView(objc_getClass("SBFStaticWallpaperView") ? "SBFStaticWallpaperView" : "UIView", bounds);
   send<void>(wallpaper_, "setBackgroundColor:"_sel, appearance::color(appearance::kWallpaper));
   send<void>(wallpaper_, "setAutoresizingMask:"_sel, UIViewAutoresizingFlexibleWidth | UIViewAutoresizingFlexibleHeight);
   addSubview(window_, wallpaper_);

@@ -71,4 +71,8 @@ void registerSBLockScreenManager() {
   rt::addMethod(cls, "unlockRequests"_sel, rt::fieldGetter<&SBLockScreenManager::unlockRequests>);
 }
 
+void registerSBFStaticWallpaperView() {
+  rt::defineClass<SBFStaticWallpaperView>("SBFStaticWallpaperView", objc_getClass("UIView"));
+}
+
 }  // namespace host

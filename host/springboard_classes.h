@@ -1,7 +1,8 @@
 #pragma once
 // SpringBoard itself and its services: the media controller, the lock screen manager,
-// and the applications that can play.
+// the applications that can play, and the wallpaper under the lock screen.
 #include "uikit/responder.h"
+#include "uikit/view.h"
 
 // Launch requests are UIApplication's (uikit/application.h).
 struct SpringBoard : UIApplication {
@@ -21,9 +22,14 @@ struct SBLockScreenManager : objc_object {
   long unlockRequests = 0;
 };
 
+// Its picture is the screen's to draw; the lock screen gives it the picture's main colour
+// as its background.
+struct SBFStaticWallpaperView : UIView {};
+
 namespace host {
 void registerSpringBoard();
 void registerSBApplication();
 void registerSBMediaController();
 void registerSBLockScreenManager();
+void registerSBFStaticWallpaperView();
 }  // namespace host

@@ -12,15 +12,6 @@ namespace lvsim {
 
 namespace {
 
-CLI::Validator profileName() {
-  return CLI::Validator(
-      [](std::string& name) -> std::string {
-        if (host::findProfile(name)) return {};
-        return "unknown profile \"" + name + "\" (phone, small-phone or tablet)";
-      },
-      "");
-}
-
 CLI::Validator hostClassName() {
   return CLI::Validator(
       [](std::string& name) -> std::string {
@@ -29,18 +20,10 @@ CLI::Validator hostClassName() {
       "");
 }
 
-CLI::Validator storedSetting() {
-  return CLI::Validator([](std::string& text) { return settingError(text).value_or(""); },
-                        "");
-}
-
 host::BootOptions bootOptions(const HooksOptions& options) {
   host::BootOptions boot;
   boot.profile = options.profile;
-  for (const std::string& text : options.settings) {
-    StoredSetting s = parseSetting(text);
-    boot.settings[s.key] = s.value;
-  }
+  storeSettings(boot, options.settings);
   boot.without.insert(options.without.begin(), options.without.end());
   return boot;
 }

@@ -4,6 +4,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "tools/lvsim/demo_command.h"
 #include "tools/lvsim/hooks_command.h"
 #include "tools/lvsim/run_command.h"
 
@@ -20,6 +21,8 @@ int main(int argc, char** argv) {
   lvsim::addHooksCommand(app, hooks);
   lvsim::RunOptions run;
   lvsim::addRunCommand(app, run);
+  lvsim::DemoOptions demo;
+  lvsim::addDemoCommand(app, demo);
 
   try {
     app.parse(argc, argv);
@@ -33,5 +36,6 @@ int main(int argc, char** argv) {
 
   if (app.got_subcommand("hooks")) return lvsim::runHooks(hooks);
   if (app.got_subcommand("run")) return lvsim::runScenario(run);
+  if (app.got_subcommand("demo")) return lvsim::runDemo(demo);
   return kUsageError;
 }

@@ -1,7 +1,9 @@
 #pragma once
-// `lvsim run SCENARIO.json [--out DIR]`: boots the device the scenario names, takes its
-// steps on the lock screen and writes DIR/report.json with a snapshot for every snapshot
-// step. Any fault in the scenario is one error line and exit code 2, with no report.
+// `lvsim run SCENARIO.json [--out DIR] [--png]`: boots the device the scenario names, takes
+// its steps on the lock screen and writes DIR/report.json with a snapshot for every
+// snapshot step, and with --png a picture of each (NN-name.png, named in the snapshot's
+// "picture"). Any fault in the scenario, or a folder that cannot be written, is one error
+// line and exit code 2, with no report.
 #include <string>
 
 #include <CLI/CLI.hpp>
@@ -11,6 +13,7 @@ namespace lvsim {
 struct RunOptions {
   std::string scenario;
   std::string out = ".";
+  bool png = false;
 };
 
 void addRunCommand(CLI::App& app, RunOptions& options);

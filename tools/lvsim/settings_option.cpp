@@ -1,5 +1,6 @@
 #include "tools/lvsim/settings_option.h"
 
+#include "host/profiles.h"
 #include "host/settings.h"
 
 namespace lvsim {
@@ -22,6 +23,26 @@ std::optional<std::string> settingError(const std::string& text) {
 StoredSetting parseSetting(const std::string& text) {
   size_t eq = text.find('=');
   return {text.substr(0, eq), text.substr(eq + 1) == "true"};
+}
+
+void storeSettings(host::BootOptions& boot, const std::vector<std::string>& settings) {
+  for (const std::string& text : settings) {
+    StoredSetting s = parseSetting(text);
+    boot.settings[s.key] = s.value;
+  }
+}
+
+CLI::Validator profileName() {
+  return CLI::Validator(
+      [](std::string& name) -> std::string {
+        if (host::findProfile(name)) return {};
+        return "unknown profile \"" + name + "\" (phone, small-phone or tablet)";
+      },
+      "");
+}
+
+CLI::Validator storedSetting() {
+  return CLI::Validator([](std::string& text) { return settingError(text).value_or(""); }, "");
 }
 
 }  // namespace lvsim

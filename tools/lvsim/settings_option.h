@@ -1,8 +1,14 @@
 #pragma once
-// `--set KEY=true|false`: one stored setting.
+// `--set KEY=true|false` (one stored setting) and `--profile NAME`, as every command that
+// boots a device takes them.
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
+
+#include <CLI/CLI.hpp>
+
+#include "host/device.h"
 
 namespace lvsim {
 
@@ -16,5 +22,12 @@ std::optional<std::string> settingError(const std::string& text);
 
 // Only for text that settingError accepted.
 StoredSetting parseSetting(const std::string& text);
+
+// Adds settings that settingError accepted to `boot`; a later one for a key wins.
+void storeSettings(host::BootOptions& boot, const std::vector<std::string>& settings);
+
+// Checks of the option values.
+CLI::Validator profileName();
+CLI::Validator storedSetting();
 
 }  // namespace lvsim

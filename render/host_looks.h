@@ -1,0 +1,16 @@
+#pragma once
+// The looks of the host's own views, which the host leaves to the screen to draw: the
+// wallpaper's gradient and the glyphs of the transport and routing buttons. Keyed by the
+// host's class names, so the renderer needs nothing from the host itself.
+#include "render/paint_rules.h"
+
+namespace render {
+
+PaintRule wallpaperRule();
+PaintRule transportGlyphsRule();
+PaintRule routingGlyphRule();
+
+// Installs the rules above under the host's class names.
+void addHostLooks(PaintRules& rules);
+
+}  // namespace render

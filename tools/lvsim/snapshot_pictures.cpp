@@ -1,0 +1,28 @@
+#include "tools/lvsim/snapshot_pictures.h"
+
+#include <cctype>
+#include <cstdio>
+
+namespace lvsim {
+
+SnapshotPictures::SnapshotPictures(std::filesystem::path folder, double scale)
+    : folder_(std::move(folder)), scale_(scale) {}
+
+std::string fileSafe(std::string_view name) {
+  std::string safe(name);
+  for (char& c : safe)
+    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-' && c != '_' && c != '.') c = '-';
+  return safe;
+}
+
+SnapshotPictures::Taken SnapshotPictures::take(id window, std::string_view name) {
+  auto rendered = renderer_.renderWindow(window, scale_);
+  if (!rendered) throw PictureError("cannot render snapshot \"" + std::string(name) + "\": " + rendered.error().reason);
+  char number[16];
+  std::snprintf(number, sizeof number, "%02d-", ++count_);
+  std::string file = number + fileSafe(name) + ".png";
+  if (auto failed = rendered.value().writePng((folder_ / file).string())) throw PictureError(failed->message());
+  return {std::move(rendered.value()), file};
+}
+
+}  // namespace lvsim

@@ -1,0 +1,42 @@
+#pragma once
+// The pictures of a story's snapshots: each one renders the window as it is at that moment,
+// at the device's scale, into FOLDER/NN-name.png. One renderer serves every picture, so
+// images and backdrop blurs are kept from one snapshot to the next.
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "render/picture.h"
+#include "render/renderer.h"
+#include "runtime/runtime.h"
+
+namespace lvsim {
+
+struct PictureError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+class SnapshotPictures {
+ public:
+  SnapshotPictures(std::filesystem::path folder, double scale);
+
+  // Renders and writes the picture of snapshot `name`; returns it with its file name
+  // (the snapshot's number and name, made safe for a file name). Throws PictureError.
+  struct Taken {
+    render::Picture picture;
+    std::string file;
+  };
+  Taken take(id window, std::string_view name);
+
+ private:
+  std::filesystem::path folder_;
+  double scale_;
+  int count_ = 0;
+  render::Renderer renderer_;
+};
+
+// `name` with every character other than letters, digits, '-', '_' and '.' made '-'.
+std::string fileSafe(std::string_view name);
+
+}  // namespace lvsim

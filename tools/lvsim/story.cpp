@@ -1,0 +1,154 @@
+#include "tools/lvsim/story.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <optional>
+
+#include "host/lock_screen.h"
+#include "tools/lvsim/snapshot_pictures.h"
+
+namespace lvsim {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+std::string seconds(double s) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%g s", s);
+  return text;
+}
+
+struct Describer {
+  std::string operator()(const PlayStep& s) const { return "play \"" + s.track.title + "\" by " + s.track.artist; }
+  std::string operator()(const AdvanceStep& s) const { return "advance " + seconds(s.seconds); }
+  std::string operator()(const TapPointStep& s) const {
+    char text[64];
+    std::snprintf(text, sizeof text, "tap at (%g, %g)", s.point.x, s.point.y);
+    return text;
+  }
+  std::string operator()(const TapViewStep& s) const { return "tap " + s.className; }
+  std::string operator()(const DragStep& s) const {
+    char text[160];
+    std::snprintf(text, sizeof text, "drag across %s from %g to %g in %d moves%s", s.on.c_str(), s.from, s.to,
+                  s.steps, s.hold ? ", holding" : "");
+    return text;
+  }
+  std::string operator()(const ReleaseStep&) const { return "release the finger"; }
+  std::string operator()(const SizeClassStep& s) const {
+    return s.sizeClass == host::SizeClass::Compact ? "turn to landscape" : "turn upright";
+  }
+  std::string operator()(const StopStep&) const { return "stop playing"; }
+  std::string operator()(const SnapshotStep& s) const { return "snapshot \"" + s.name + "\""; }
+};
+
+// Takes one step; a snapshot step adds to the report and, with pictures, draws one.
+struct StepTaker {
+  host::LockScreen& screen;
+  Json& snapshots;
+  SnapshotPictures* pictures;
+  const StoryOptions& options;
+  std::string lastPicture;
+
+  void operator()(const PlayStep& s) { screen.play(s.track); }
+  void operator()(const AdvanceStep& s) { screen.advance(s.seconds); }
+  void operator()(const TapPointStep& s) { screen.tap(s.point); }
+  void operator()(const TapViewStep& s) { screen.tap(s.className); }
+  void operator()(const DragStep& s) { screen.drag(s.on, s.from, s.to, s.steps, s.hold); }
+  void operator()(const ReleaseStep&) { screen.release(); }
+  void operator()(const SizeClassStep& s) { screen.setSizeClass(s.sizeClass); }
+  void operator()(const StopStep&) { screen.stop(); }
+  void operator()(const SnapshotStep& s) {
+    snapshots.push_back(screen.snapshot(s.name));
+    if (!pictures) return;
+    SnapshotPictures::Taken taken = pictures->take(screen.window(), s.name);
+    snapshots.back()["picture"] = taken.file;
+    lastPicture = taken.file;
+    if (options.onPicture) options.onPicture(s, taken.picture, taken.file);
+  }
+};
+
+Json header(const std::string& name, host::LockScreen& screen, const host::BootOptions& boot) {
+  Json settings = Json::object();
+  for (const auto& [key, value] : boot.settings) settings[key] = value;
+  Json without = Json::array();
+  for (const std::string& n : boot.without) without.push_back(n);
+  const host::DeviceProfile& profile = screen.device().profile();
+  return {{"scenario", name},
+          {"profile", profile.name},
+          {"system", boot.systemVersion.empty() ? std::string(profile.systemVersion) : boot.systemVersion},
+          {"settings", settings},
+          {"without", without}};
+}
+
+std::string bootLine(const host::BootOptions& boot, host::LockScreen& screen) {
+  std::string line = "the " + std::string(screen.device().profile().name) + " with";
+  for (const auto& [key, value] : boot.settings) line += " " + key + "=" + (value ? "true" : "false");
+  return line;
+}
+
+}  // namespace
+
+int fail(int code, const std::string& where, const std::string& what) {
+  std::fprintf(stderr, "lvsim: %s: %s\n", where.c_str(), what.c_str());
+  return code;
+}
+
+std::optional<std::string> writableFolderError(const std::filesystem::path& folder) {
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  if (error) return "cannot make the folder: " + error.message();
+  if (!std::filesystem::is_directory(folder)) return "not a folder";
+  if (access(folder.c_str(), W_OK | X_OK) != 0) return "cannot write in the folder";
+  return std::nullopt;
+}
+
+std::string describeStep(const Step& step) { return std::visit(Describer{}, step); }
+
+int tellStory(const Scenario& scenario, const StoryOptions& options) {
+  if (auto error = writableFolderError(options.out)) return fail(kUsageFault, options.out.string(), *error);
+
+  std::unique_ptr<host::LockScreen> screen;
+  try {
+    screen = host::LockScreen::boot(scenario.boot);
+  } catch (const host::BootError& e) {
+    return fail(kRunFault, options.where, e.what());
+  }
+  for (const auto& [name, place] : classesNamed(scenario))
+    if (!objc_getClass(name.c_str())) return fail(kUsageFault, options.where, place + ": no class named \"" + name + "\"");
+
+  if (options.narrate) std::printf("%7.3f s  boot %s\n", screen->now(), bootLine(scenario.boot, *screen).c_str());
+
+  std::optional<SnapshotPictures> pictures;
+  if (options.pictures) pictures.emplace(options.out, screen->device().profile().scale);
+  Json snapshots = Json::array();
+  StepTaker take{*screen, snapshots, pictures ? &*pictures : nullptr, options, {}};
+  for (size_t i = 0; i < scenario.steps.size(); ++i) {
+    const Step& step = scenario.steps[i];
+    take.lastPicture.clear();
+    try {
+      std::visit(take, step);
+    } catch (const host::SessionError& e) {
+      return fail(kRunFault, options.where, scenario.stepPlaces[i] + ": " + e.what());
+    } catch (const PictureError& e) {
+      return fail(kRunFault, options.where, scenario.stepPlaces[i] + ": " + e.what());
+    }
+    if (!options.narrate) continue;
+    std::string line = describeStep(step);
+    if (!take.lastPicture.empty()) line += " -> " + (options.out / take.lastPicture).string();
+    std::printf("%7.3f s  %s\n", screen->now(), line.c_str());
+    std::fflush(stdout);
+  }
+
+  Json report = header(options.name, *screen, scenario.boot);
+  report["snapshots"] = std::move(snapshots);
+  std::filesystem::path out = options.out / "report.json";
+  std::ofstream file(out);
+  if (!(file << report.dump(2) << "\n")) return fail(kRunFault, out.string(), "cannot write the report");
+  std::printf("%s: %zu snapshots\n", out.string().c_str(), report["snapshots"].size());
+  return 0;
+}
+
+}  // namespace lvsim
