@@ -28,7 +28,7 @@ class Story {
     moments_.back().steps.emplace_back(std::in_place_type<S>, std::move(step));
     return *this;
   }
-  std::vector<Moment> moments() && { return std::move(moments_); }
+  std::vector<Moment> take() { return std::move(moments_); }
 
  private:
   std::vector<Moment> moments_;
@@ -58,7 +58,7 @@ std::vector<Moment> story() {
       .then(TapViewStep{"MRUArtworkView"}).then(AdvanceStep{1})
       .at("launched", "The title is tapped: the app launch and the unlock are requested.")
       .then(TapViewStep{"CBAutoScrollLabel"}).then(AdvanceStep{0.5})
-      .moments();
+      .take();
 }
 
 // The moments as a scenario: each one's steps, then its snapshot.
