@@ -69,10 +69,12 @@ void FramePainter::paintNode(CALayer* layer, id object, UIView* view) {
   }
 
   paintBackground(layer, bounds, grouped ? 1 : opacity);
-  if (rule && rule->paint) rule->paint({cr_, object, layer, bounds, scale_, *this});
+  PaintContext context{cr_, object, layer, bounds, scale_, *this};
+  if (rule && rule->paint) rule->paint(context);
   for (CALayer* sub : layer->sublayers) paintNode(sub, sub, nullptr);
   if (view)
     for (UIView* sub : view->subviews) paintNode(sub->layer.get(), sub, sub);
+  if (rule && rule->paintOver) rule->paintOver(context);
 
   if (grouped) finishGroup(opacity, mask);
   open_.pop_back();

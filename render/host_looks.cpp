@@ -73,10 +73,10 @@ PaintRule wallpaperRule() {
 }
 
 // Back, pause (something plays while the controls show) and forward, one on each of the
-// view's three buttons.
+// view's three buttons, drawn over them.
 PaintRule transportGlyphsRule() {
   PaintRule rule;
-  rule.paint = [](const PaintContext& c) {
+  rule.paintOver = [](const PaintContext& c) {
     std::vector<CGRect> buttons = subviewFrames(c.object);
     if (buttons.size() != 3) return;
     cairo_set_source_rgba(c.cr, 1, 1, 1, kGlyphAlpha);

@@ -44,6 +44,8 @@ struct PaintRule {
   // Draws the object's content above its background colour and below its sublayers and
   // subviews.
   std::function<void(const PaintContext&)> paint = {};
+  // Draws above the object's subviews, as a glyph over the button it labels. May be empty.
+  std::function<void(const PaintContext&)> paintOver = {};
   // What the content depends on beyond the layer's own properties (the image, the text);
   // it keeps the signatures of what lies beneath later objects honest. May be empty.
   std::function<uint64_t(id object)> contentKey = {};

@@ -1,24 +1,12 @@
 // `lvsim run` on the artwork scenario: the artwork's two states in the report.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <filesystem>
-#include <fstream>
-#include <nlohmann/json.hpp>
 
 #include "lvsim_process.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-using Json = nlohmann::json;
-
-const Json* findClass(const Json& view, const std::string& cls) {
-  if (view["class"] == cls) return &view;
-  for (const Json& sub : view["subviews"])
-    if (const Json* found = findClass(sub, cls)) return found;
-  return nullptr;
-}
+using namespace testing_support;
 
 // The cover sheet's background image view and blurred container, first in its subviews.
 std::pair<bool, bool> backgroundsHidden(const Json& tree) {
@@ -30,13 +18,10 @@ std::pair<bool, bool> backgroundsHidden(const Json& tree) {
 }
 
 TEST(LvsimArtwork, TapsExpandAndCollapseTheArtworkAndItsBackground) {
-  std::string pattern = (fs::temp_directory_path() / "lvsim-artwork-XXXXXX").string();
-  fs::path out = mkdtemp(pattern.data());
-  fs::path scenario = fs::path(std::getenv("LV_SOURCE_DIR")) / "scenarios/artwork-toggle.json";
-  testing_support::ProcessRun run = testing_support::lvsim("run " + scenario.string() + " --out " + out.string(), true);
+  Folder out;
+  ProcessRun run = lvsim("run " + sourceFile("scenarios/artwork-toggle.json").string() + " --out " + out.path.string(), true);
   ASSERT_EQ(run.exitCode, 0) << run.output;
-  Json report = Json::parse(std::ifstream(out / "report.json"));
-  fs::remove_all(out);
+  Json report = readReport(out.path);
 
   const Json& expanded = report["snapshots"][0];
   const Json& collapsed = report["snapshots"][1];

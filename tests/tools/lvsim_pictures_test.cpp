@@ -1,27 +1,36 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <utility>
 #include <string>
+#include <vector>
 
-#include "tools/lvsim_support.h"
+#include "lvsim_process.h"
+#include "png_probe.h"
 
 namespace {
 
-using namespace lvsim_support;
+using namespace testing_support;
 
-// Where a view is in a picture, in pixels: its window frame at the picture's scale.
-struct Area {
-  int x0, y0, x1, y1;
-};
+ProcessRun lvsimBoth(const std::string& args) { return lvsim(args, true); }
 
-Area areaOf(const Json& view, double scale, double inset = 0.25) {
+// The mean colour of the part of `view` between fractions `from` and `to` of its window
+// frame, in a picture at `scale`.
+Rgb meanOver(const Png& picture, const Json& view, double scale, double from, double to) {
   const Json& f = view["windowFrame"];
   double x = f[0], y = f[1], w = f[2], h = f[3];
-  return {int((x + w * inset) * scale), int((y + h * inset) * scale), int((x + w * (1 - inset)) * scale),
-          int((y + h * (1 - inset)) * scale)};
+  return picture.mean(int((x + w * from) * scale), int((y + h * from) * scale), int((x + w * to) * scale),
+                      int((y + h * to) * scale));
 }
 
-double saturation(Rgb c) { return std::max({c.r, c.g, c.b}) - std::min({c.r, c.g, c.b}); }
+// The same for a whole image, by fractions of its size.
+Rgb meanOver(const Png& image, double from, double to) {
+  return image.mean(int(image.width() * from), int(image.height() * from), int(image.width() * to),
+                    int(image.height() * to));
+}
+
+double distance(Rgb a, Rgb b) { return std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b); }
 
 const Json& snapshotNamed(const Json& report, const std::string& name) {
   for (const Json& s : report["snapshots"])
@@ -33,7 +42,7 @@ const Json& snapshotNamed(const Json& report, const std::string& name) {
 
 TEST(LvsimRunPng, APictureOfEverySnapshotBesideTheReport) {
   Folder out;
-  ProcessRun run = lvsim("run " + sourceFile("scenarios/expand-and-scrub.json").string() + " --png --out " +
+  ProcessRun run = lvsimBoth("run " + sourceFile("scenarios/expand-and-scrub.json").string() + " --png --out " +
                          out.path.string());
   ASSERT_EQ(run.exitCode, 0) << run.output;
   Json report = readReport(out.path);
@@ -49,19 +58,33 @@ TEST(LvsimRunPng, APictureOfEverySnapshotBesideTheReport) {
     EXPECT_EQ(png.height(), int(frame[3]) * 3) << expected;
   }
 
-  const Json& expanded = snapshotNamed(report, "expanded");
-  const Json* artwork = findClass(expanded["tree"], "MRUArtworkView");
+  Png expanded(out.path / snapshotNamed(report, "expanded")["picture"].get<std::string>());
+  Rgb corner = expanded.mean(0, 0, 60, 60);
+  EXPECT_GT(corner.r + corner.g + corner.b, 0.3) << "the background is not black";
+}
+
+TEST(LvsimRunPng, TheEnlargedArtworkShowsTheImagesColours) {
+  Folder out;
+  fs::path image = sourceFile("scenarios/artwork.png");
+  fs::path scenario = out.write("art.json", R"({"settings": {"kEnabled": true}, "steps": [
+      {"play": {"title": "Harbour Lights", "duration": 215, "artwork": ")" + image.string() + R"("}},
+      {"tap": "MRUArtworkView"}, {"advance": 1.0}, {"snapshot": "expanded"}]})");
+  ProcessRun run = lvsimBoth("run " + scenario.string() + " --png --out " + out.path.string());
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  Json report = readReport(out.path);
+  const Json& snapshot = report["snapshots"][0];
+  const Json* artwork = findClass(snapshot["tree"], "MRUArtworkView");
   ASSERT_NE(artwork, nullptr);
-  Area a = areaOf(*artwork, 3);
-  Png picture(out.path / expanded["picture"].get<std::string>());
-  EXPECT_GT(saturation(picture.mean(a.x0, a.y0, a.x1, a.y1)), 0.3) << "the artwork's bright colours";
-  Rgb corner = picture.mean(0, 0, 60, 60);
-  EXPECT_GT(corner.r + corner.g + corner.b, 0.3) << "the wallpaper is not black";
+  Png picture(out.path / snapshot["picture"].get<std::string>());
+  Png original(image);
+  for (auto [from, to] : {std::pair(0.05, 0.2), std::pair(0.4, 0.6), std::pair(0.8, 0.95)})
+    EXPECT_LT(distance(meanOver(picture, *artwork, 3, from, to), meanOver(original, from, to)), 0.15)
+        << "between " << from << " and " << to;
 }
 
 TEST(LvsimRunPng, WithoutTheOptionNoPictures) {
   Folder out;
-  ProcessRun run = lvsim("run " + sourceFile("scenarios/expand-and-scrub.json").string() + " --out " + out.path.string());
+  ProcessRun run = lvsimBoth("run " + sourceFile("scenarios/expand-and-scrub.json").string() + " --out " + out.path.string());
   ASSERT_EQ(run.exitCode, 0) << run.output;
   for (const auto& entry : fs::directory_iterator(out.path)) EXPECT_NE(entry.path().extension(), ".png");
   EXPECT_FALSE(readReport(out.path)["snapshots"][0].contains("picture"));
@@ -69,7 +92,7 @@ TEST(LvsimRunPng, WithoutTheOptionNoPictures) {
 
 TEST(LvsimDemo, WritesEveryPictureTheSheetAndTheReport) {
   Folder out;
-  ProcessRun run = lvsim("demo --out " + (out.path / "d").string());
+  ProcessRun run = lvsimBoth("demo --out " + (out.path / "d").string());
   ASSERT_EQ(run.exitCode, 0) << run.output;
   Json report = readReport(out.path / "d");
   EXPECT_EQ(report["scenario"], "demo");
@@ -80,9 +103,17 @@ TEST(LvsimDemo, WritesEveryPictureTheSheetAndTheReport) {
     EXPECT_TRUE(Png(out.path / "d" / s["picture"].get<std::string>()).ok()) << s["picture"];
     EXPECT_NE(run.output.find(s["picture"].get<std::string>()), std::string::npos) << "told as it is written";
   }
+  Png playing(out.path / "d" / "01-playing.png");
+  Rgb sky = playing.mean(0, 0, 60, 60), ground = playing.mean(0, playing.height() - 60, 60, playing.height());
+  EXPECT_GT(sky.b, sky.r) << "the host's wallpaper: blue above";
+  EXPECT_GT(ground.r, ground.b) << "warm below";
+  Rgb plain = playing.mean(0, 450, 90, 750);
+  Rgb behindTheArtwork = Png(out.path / "d" / "04-enlarged.png").mean(0, 450, 90, 750);
+  EXPECT_LT(brightness(behindTheArtwork), brightness(plain) - 0.1) << "the blurred background darkens the wallpaper";
   Png sheet(out.path / "d" / "contact-sheet.png");
   ASSERT_TRUE(sheet.ok());
-  EXPECT_GT(sheet.width(), sheet.height()) << "the moments side by side";
+  EXPECT_GT(sheet.width(), 4 * 250) << "four moments to a row";
+  EXPECT_GT(sheet.height(), 2 * 600) << "two rows";
 
   const Json& last = snapshots.back()["events"];
   EXPECT_EQ(last["launches"], Json({"com.example.player"}));
@@ -92,7 +123,7 @@ TEST(LvsimDemo, WritesEveryPictureTheSheetAndTheReport) {
 
 TEST(LvsimDemo, TheProfileAndSettingsAreTaken) {
   Folder out;
-  ProcessRun run = lvsim("demo --profile small-phone --set ShowBackground=false --out " + out.path.string());
+  ProcessRun run = lvsimBoth("demo --profile small-phone --set ShowBackground=false --out " + out.path.string());
   ASSERT_EQ(run.exitCode, 0) << run.output;
   Json report = readReport(out.path);
   EXPECT_EQ(report["profile"], "small-phone");
@@ -103,10 +134,9 @@ TEST(LvsimDemo, TheProfileAndSettingsAreTaken) {
 TEST(LvsimDemo, BadOptionsAndUnwritableFoldersAreOneLineAndExitCodeTwo) {
   Folder dir;
   fs::path file = dir.write("file", "not a folder");
-  for (const std::string& args :
-       {"--profile watch", "--set kEnabled=maybe", "--set Nope=true", "--colour red", "--out " + (file / "d").string(),
+  for (const std::string& args : std::vector<std::string>{"--profile watch", "--set kEnabled=maybe", "--set Nope=true", "--colour red", "--out " + (file / "d").string(),
         "--out " + file.string()}) {
-    ProcessRun run = lvsim("demo " + args);
+    ProcessRun run = lvsimBoth("demo " + args);
     EXPECT_EQ(run.exitCode, 2) << args << ": " << run.output;
     EXPECT_EQ(run.output.rfind("lvsim: ", 0), 0u) << run.output;
     EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), 1) << run.output;

@@ -1,11 +1,19 @@
 #pragma once
-// Runs the built simulator and collects what it printed.
+// Helpers for the simulator's tests: running the built lvsim, a fresh folder per test, and
+// reading the report it wrote.
+#include <stdlib.h>
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
 #include <string>
 
 namespace testing_support {
+
+namespace fs = std::filesystem;
+using Json = nlohmann::json;
 
 struct ProcessRun {
   int exitCode;
@@ -22,6 +30,37 @@ inline ProcessRun lvsim(const std::string& args, bool stderrToo = false) {
   while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, n);
   int status = pclose(pipe);
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+// A fresh folder for the files of one test, removed with everything in it.
+struct Folder {
+  fs::path path;
+  Folder() {
+    std::string pattern = (fs::temp_directory_path() / "lvsim-test-XXXXXX").string();
+    path = mkdtemp(pattern.data());
+  }
+  ~Folder() { fs::remove_all(path); }
+  Folder(const Folder&) = delete;
+  Folder& operator=(const Folder&) = delete;
+  fs::path write(const std::string& name, const std::string& text) const {
+    std::ofstream(path / name) << text;
+    return path / name;
+  }
+};
+
+inline fs::path sourceFile(const char* relative) { return fs::path(std::getenv("LV_SOURCE_DIR")) / relative; }
+
+inline Json readReport(const fs::path& folder) {
+  std::ifstream in(folder / "report.json");
+  return Json::parse(in);
+}
+
+// The first view of class `cls` in a reported tree, depth first.
+inline const Json* findClass(const Json& view, const std::string& cls) {
+  if (view["class"] == cls) return &view;
+  for (const Json& sub : view["subviews"])
+    if (const Json* found = findClass(sub, cls)) return found;
+  return nullptr;
 }
 
 }  // namespace testing_support

@@ -1,10 +1,7 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
@@ -13,40 +10,9 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-using Json = nlohmann::json;
+using namespace testing_support;
 
-using testing_support::ProcessRun;
-
-ProcessRun lvsimRun(const std::string& args) { return testing_support::lvsim("run " + args, true); }
-
-// A fresh folder for the scenario files and reports of one test.
-struct Folder {
-  fs::path path;
-  Folder() {
-    std::string pattern = (fs::temp_directory_path() / "lvsim-run-XXXXXX").string();
-    path = mkdtemp(pattern.data());
-  }
-  ~Folder() { fs::remove_all(path); }
-  fs::path write(const std::string& name, const std::string& text) const {
-    std::ofstream(path / name) << text;
-    return path / name;
-  }
-};
-
-fs::path sourceFile(const char* relative) { return fs::path(std::getenv("LV_SOURCE_DIR")) / relative; }
-
-Json readReport(const fs::path& folder) {
-  std::ifstream in(folder / "report.json");
-  return Json::parse(in);
-}
-
-const Json* findClass(const Json& view, const std::string& cls) {
-  if (view["class"] == cls) return &view;
-  for (const Json& sub : view["subviews"])
-    if (const Json* found = findClass(sub, cls)) return found;
-  return nullptr;
-}
+ProcessRun lvsimRun(const std::string& args) { return lvsim("run " + args, true); }
 
 void expectViewShape(const Json& view) {
   for (const char* key : {"class", "frame", "windowFrame", "hidden", "alpha", "transform", "cornerRadius",

@@ -45,7 +45,7 @@ std::vector<Moment> story() {
       .at("playing", "A track with a long title plays.")
       .then(PlayStep{track}).then(AdvanceStep{0.5})
       .at("marquee", "The title scrolls: its marquee has moved.")
-      .then(AdvanceStep{3})
+      .then(AdvanceStep{7})
       .at("enlarging", "The artwork is tapped and grows...")
       .then(TapViewStep{"MRUArtworkView"}).then(AdvanceStep{0.2})
       .at("enlarged", "...over the blurred artwork background.")

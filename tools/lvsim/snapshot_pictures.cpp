@@ -3,10 +3,14 @@
 #include <cctype>
 #include <cstdio>
 
+#include "render/host_looks.h"
+
 namespace lvsim {
 
 SnapshotPictures::SnapshotPictures(std::filesystem::path folder, double scale)
-    : folder_(std::move(folder)), scale_(scale) {}
+    : folder_(std::move(folder)), scale_(scale) {
+  render::addHostLooks(renderer_.rules());
+}
 
 std::string fileSafe(std::string_view name) {
   std::string safe(name);

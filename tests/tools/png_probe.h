@@ -1,0 +1,50 @@
+#pragma once
+// A PNG read back and probed by the mean colour of areas: fonts differ between machines,
+// so pictures are checked by regions, never pixel for pixel.
+#include <cairo.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+
+namespace testing_support {
+
+struct Rgb {
+  double r, g, b;
+};
+
+class Png {
+ public:
+  explicit Png(const std::filesystem::path& file)
+      : surface_(cairo_image_surface_create_from_png(file.c_str()), cairo_surface_destroy) {}
+  bool ok() const { return cairo_surface_status(surface_.get()) == CAIRO_STATUS_SUCCESS; }
+  int width() const { return cairo_image_surface_get_width(surface_.get()); }
+  int height() const { return cairo_image_surface_get_height(surface_.get()); }
+
+  // The mean colour (0 to 1) of the pixels in [x0, x1) × [y0, y1), opaque pixels assumed.
+  Rgb mean(int x0, int y0, int x1, int y1) const {
+    cairo_surface_flush(surface_.get());
+    const unsigned char* data = cairo_image_surface_get_data(surface_.get());
+    int stride = cairo_image_surface_get_stride(surface_.get());
+    double r = 0, g = 0, b = 0;
+    long n = 0;
+    for (int y = std::max(y0, 0); y < std::min(y1, height()); ++y) {
+      for (int x = std::max(x0, 0); x < std::min(x1, width()); ++x) {
+        uint32_t p = *reinterpret_cast<const uint32_t*>(data + y * stride + x * 4);
+        r += (p >> 16 & 0xff) / 255.0, g += (p >> 8 & 0xff) / 255.0, b += (p & 0xff) / 255.0;
+        ++n;
+      }
+    }
+    return n ? Rgb{r / n, g / n, b / n} : Rgb{0, 0, 0};
+  }
+
+ private:
+  std::unique_ptr<cairo_surface_t, void (*)(cairo_surface_t*)> surface_;
+};
+
+inline double saturation(Rgb c) { return std::max({c.r, c.g, c.b}) - std::min({c.r, c.g, c.b}); }
+inline double brightness(Rgb c) { return (c.r + c.g + c.b) / 3; }
+
+}  // namespace testing_support
