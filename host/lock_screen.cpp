@@ -153,6 +153,32 @@ void LockScreen::release() {
   settle();
 }
 
+void LockScreen::touchDown(CGPoint point) {
+  rt::AutoreleasePool pool;
+  fingers_->begin(point);
+  settle();
+}
+
+void LockScreen::touchMove(CGPoint point) {
+  if (!fingers_->touching()) return;
+  rt::AutoreleasePool pool;
+  fingers_->move(point);
+  settle();
+}
+
+void LockScreen::setPaused(bool paused) {
+  id timeControls = firstView("MRUNowPlayingTimeControlsView");
+  if (!timeControls) return;
+  rt::AutoreleasePool pool;
+  send<void>(timeControls, "setPaused:"_sel, BOOL(paused));
+  settle();
+}
+
+bool LockScreen::paused() const {
+  id timeControls = firstView("MRUNowPlayingTimeControlsView");
+  return timeControls && send<bool>(timeControls, "isPaused"_sel);
+}
+
 void LockScreen::setSizeClass(SizeClass sizeClass) {
   if (sizeClass == sizeClass_) return;
   sizeClass_ = sizeClass;

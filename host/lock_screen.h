@@ -61,6 +61,10 @@ class LockScreen {
   // Nothing plays any more (setNowPlayingInfo: nil): the platter's adjunct item view
   // leaves its superview.
   void stop();
+  // Pauses or resumes what plays: the elapsed time holds while paused. Nothing when
+  // nothing plays.
+  void setPaused(bool paused);
+  bool paused() const;
   // Runs the run loop for `seconds` of virtual time; negative or not finite throws.
   void advance(double seconds);
 
@@ -76,6 +80,10 @@ class LockScreen {
   void drag(std::string_view className, double from, double to, int steps = 10, bool hold = false);
   // Lifts a held finger; nothing without one.
   void release();
+  // A finger put down at a point (lifting any held one first), then moved; release()
+  // lifts it. A finger that lifts near where it went down is a tap.
+  void touchDown(CGPoint point);
+  void touchMove(CGPoint point);
 
   // Turning to compact swaps the window's width and height; back to regular undoes it.
   void setSizeClass(SizeClass sizeClass);

@@ -59,6 +59,7 @@ struct MRUNowPlayingTimeControlsView : host::MediaView<UIControl> {
   Ref<> knobView, elapsedTrack, remainingTrack;
   Ref<> primaryAction;
   bool playing = false;
+  bool paused = false;      // playing, with the clock held at startElapsed
   double startElapsed = 0;  // elapsed seconds at startTime
   double startTime = 0;     // run loop time
   fnd::RunLoop::TimerId tick = 0;  // the next second's update, while playing

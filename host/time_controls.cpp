@@ -33,6 +33,7 @@ std::string minutesAndSeconds(double seconds) {
 double now() { return fnd::RunLoop::main().now(); }
 
 double elapsedNow(const MRUNowPlayingTimeControlsView* v) {
+  if (v->paused) return std::min(v->startElapsed, v->duration);
   return std::min(v->startElapsed + (now() - v->startTime), v->duration);
 }
 
@@ -53,7 +54,7 @@ void scheduleTick(id self);
 void onTick(id self) {
   MRUNowPlayingTimeControlsView* v = asTimeControls(self);
   v->tick = 0;
-  if (!v->playing) return;
+  if (!v->playing || v->paused) return;
   double elapsed = elapsedNow(v);
   if (!v->tracking) showElapsed(self, factorFor(v, elapsed));
   if (elapsed < v->duration) scheduleTick(self);
@@ -76,6 +77,7 @@ void TimeControls_beginPlayback(id self, SEL, double duration) {
   stopTicking(v);
   v->duration = std::isfinite(duration) ? std::max(duration, 0.0) : 0;
   v->playing = true;
+  v->paused = false;
   v->startElapsed = 0;
   v->startTime = now();
   showElapsed(self, 0);
@@ -86,6 +88,22 @@ void TimeControls_endPlayback(id self, SEL) {
   MRUNowPlayingTimeControlsView* v = asTimeControls(self);
   stopTicking(v);
   v->playing = false;
+  v->paused = false;
+}
+
+// Pausing holds the elapsed time where it is; resuming goes on from there.
+void TimeControls_setPaused(id self, SEL, BOOL paused) {
+  MRUNowPlayingTimeControlsView* v = asTimeControls(self);
+  if (!v->playing || v->paused == bool(paused)) return;
+  if (paused) {
+    v->startElapsed = elapsedNow(v);
+    stopTicking(v);
+    v->paused = true;
+    return;
+  }
+  v->paused = false;
+  v->startTime = now();
+  if (v->startElapsed < v->duration) scheduleTick(self);
 }
 
 // Playback goes on from the factor where the finger lifted, on that position's seconds.
@@ -94,7 +112,7 @@ void seekTo(id self, double factor) {
   stopTicking(v);
   v->startElapsed = factor * v->duration;
   v->startTime = now();
-  if (v->playing && v->startElapsed < v->duration) scheduleTick(self);
+  if (v->playing && !v->paused && v->startElapsed < v->duration) scheduleTick(self);
 }
 
 double touchFactor(id self, id touch) {
@@ -216,6 +234,8 @@ void registerMRUNowPlayingTimeControlsView() {
   rt::addMethod(cls, "isPlaying"_sel, rt::fieldGetter<&T::playing>);
   rt::addMethod(cls, "beginPlaybackWithDuration:"_sel, TimeControls_beginPlayback);
   rt::addMethod(cls, "endPlayback"_sel, TimeControls_endPlayback);
+  rt::addMethod(cls, "setPaused:"_sel, TimeControls_setPaused);
+  rt::addMethod(cls, "isPaused"_sel, rt::fieldGetter<&T::paused>);
   rt::addMethod(cls, "initWithFrame:"_sel, TimeControls_initWithFrame);
   rt::addMethod(cls, "initWithFrame:primaryAction:"_sel, TimeControls_initWithFramePrimaryAction);
   rt::addMethod(cls, "setElapsedTimeFactor:"_sel, TimeControls_setElapsedTimeFactor);

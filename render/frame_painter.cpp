@@ -4,16 +4,12 @@
 
 #include "quartz/layer.h"
 #include "render/hasher.h"
+#include "render/layer_looks.h"
 #include "uikit/color.h"
 
 namespace render {
 
 namespace {
-
-CALayer* maskOf(const CALayer* layer) {
-  id mask = layer->mask.get();
-  return mask && rt::isKindOfClass(mask, quartz::layerClass()) ? static_cast<CALayer*>(mask) : nullptr;
-}
 
 bool intersects(PixelRect a, PixelRect b) { return !intersection(a, b).empty(); }
 
@@ -59,7 +55,7 @@ void FramePainter::paintNode(CALayer* layer, id object, UIView* view) {
     roundedRectPath(cr_, bounds, layer->cornerRadius, layer->maskedCorners);
     cairo_clip(cr_);
   }
-  CALayer* mask = maskOf(layer);
+  CALayer* mask = maskLayerOf(layer);
   // A translucent layer with nothing but its background needs no group of its own.
   bool bare = !rule && layer->sublayers.empty() && (!view || view->subviews.empty());
   bool grouped = mask || (opacity < 1 && !bare);
@@ -118,15 +114,10 @@ void FramePainter::finishGroup(float opacity, CALayer* mask) {
 void FramePainter::record(CALayer* layer, id object, CGRect bounds, const PaintRule* rule,
                           float opacity) {
   Hasher h;
-  h.add(object).add(object->isa);
   cairo_matrix_t m;
   cairo_get_matrix(cr_, &m);
   for (double v : {m.xx, m.yx, m.xy, m.yy, m.x0, m.y0}) h.add(v);
-  for (double v : {bounds.origin.x, bounds.origin.y, bounds.size.width, bounds.size.height}) h.add(v);
-  uikit::RGBA c = uikit::rgba(layer->backgroundColor.get());
-  for (double v : {c.r, c.g, c.b, c.a, layer->cornerRadius}) h.add(v);
-  h.add(uint64_t(layer->maskedCorners)).add(uint64_t(layer->masksToBounds)).add(uint64_t(maskOf(layer) != nullptr));
-  if (rule && rule->contentKey) h.add(rule->contentKey(object));
+  addLayerLooks(h, layer, object, bounds, rule);
   drawn_.push_back({object, deviceBounds(cr_, bounds), h.value(), opacity});
 }
 

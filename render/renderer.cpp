@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "render/frame_painter.h"
+#include "render/scene_signature.h"
 #include "render/standard_rules.h"
 
 namespace render {
@@ -39,6 +40,11 @@ Result<Picture, RenderError> Renderer::renderWindow(id window, double scale) {
   images_.endFrame();
   blurs_.endFrame();
   return picture;
+}
+
+uint64_t Renderer::sceneSignature(id window) const {
+  if (!window || !rt::isKindOfClass(window, uikit::viewClass())) return 0;
+  return render::sceneSignature(static_cast<UIView*>(window), rules_);
 }
 
 }  // namespace render

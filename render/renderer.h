@@ -14,6 +14,7 @@
 //
 // Keep one Renderer for a series of frames: decoded images and backdrop blurs are kept
 // from one frame to the next while they are still drawn. Main thread only.
+#include <cstdint>
 #include <string>
 
 #include "render/blur.h"
@@ -37,6 +38,10 @@ class Renderer {
   // `window` (any view) with its frame's top left corner at the picture's, `scale`
   // pixels per point; the picture is as large as the frame.
   Result<Picture, RenderError> renderWindow(id window, double scale);
+
+  // A hash of what renderWindow would show now (see render/scene_signature.h); 0 for
+  // anything that is not a view.
+  uint64_t sceneSignature(id window) const;
 
   PaintRules& rules() { return rules_; }
   // How many backdrop blurs have been computed since the renderer was made.

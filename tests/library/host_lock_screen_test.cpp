@@ -147,6 +147,42 @@ TEST(HostLockScreen, DraggingTheScrubberSeeksAndPlaybackGoesOnFromThere) {
   EXPECT_EQ(textOf(member(time, "elapsedTimeLabel")), "2:31");
 }
 
+TEST(HostLockScreen, PausingHoldsTheElapsedTimeThroughASeek) {
+  auto screen = bootLockScreen();
+  screen->setPaused(true);
+  EXPECT_FALSE(screen->paused()) << "nothing plays";
+  screen->play(song());
+  id time = screen->firstView("MRUNowPlayingTimeControlsView");
+  screen->advance(10);
+  screen->setPaused(true);
+  EXPECT_TRUE(screen->paused());
+  screen->advance(5);
+  EXPECT_EQ(textOf(member(time, "elapsedTimeLabel")), "0:10");
+  screen->tap(screen->centreInWindow(time));
+  screen->advance(5);
+  EXPECT_EQ(textOf(member(time, "elapsedTimeLabel")), "1:47") << "a seek while paused stays put";
+  screen->setPaused(false);
+  screen->advance(2);
+  EXPECT_EQ(textOf(member(time, "elapsedTimeLabel")), "1:49");
+  screen->play(song("Next"));
+  EXPECT_FALSE(screen->paused()) << "a new track plays";
+}
+
+TEST(HostLockScreen, AFingerDownMovedAndLiftedScrubs) {
+  auto screen = bootLockScreen();
+  screen->play(song());
+  id time = screen->firstView("MRUNowPlayingTimeControlsView");
+  CGRect frame = send<CGRect>(time, "frame"_sel);
+  CGPoint start = screen->centreInWindow(time);
+  screen->touchMove(start);
+  screen->touchDown(start);
+  screen->touchMove({start.x + frame.size.width * 0.25, start.y});
+  EXPECT_TRUE(send<bool>(time, "isTracking"_sel));
+  EXPECT_DOUBLE_EQ(send<double>(time, "elapsedTimeFactor"_sel), 0.75);
+  screen->release();
+  EXPECT_FALSE(send<bool>(time, "isTracking"_sel));
+}
+
 TEST(HostLockScreen, TapsOnThePlatterOpenNothingWithoutTheLibrary) {
   auto screen = bootLockScreen();
   screen->play(song());

@@ -1,0 +1,35 @@
+#include "render/scene_signature.h"
+
+#include "quartz/layer.h"
+#include "render/layer_looks.h"
+
+namespace render {
+
+namespace {
+
+void addNode(Hasher& h, CALayer* layer, id object, UIView* view, const PaintRules& rules) {
+  if (layer->hidden) return;
+  float opacity = quartz::presentationOpacity(layer);
+  if (!(opacity > 0)) return;
+  CGAffineTransform t = quartz::presentationTransform(layer);
+  CGPoint position = quartz::presentationPosition(layer);
+  for (double v : {double(opacity), t.a, t.b, t.c, t.d, t.tx, t.ty, position.x, position.y, layer->anchorPoint.x,
+                   layer->anchorPoint.y})
+    h.add(v);
+  addLayerLooks(h, layer, object, quartz::presentationBounds(layer), rules.find(object->isa));
+  if (CALayer* mask = maskLayerOf(layer)) addNode(h, mask, mask, nullptr, rules);
+  for (CALayer* sub : layer->sublayers) addNode(h, sub, sub, nullptr, rules);
+  if (view)
+    for (UIView* sub : view->subviews) addNode(h, sub->layer.get(), sub, sub, rules);
+  h.add(uint64_t(0x5ce7e));  // closes the node, so that nesting counts
+}
+
+}  // namespace
+
+uint64_t sceneSignature(UIView* root, const PaintRules& rules) {
+  Hasher h;
+  addNode(h, root->layer.get(), root, root, rules);
+  return h.value();
+}
+
+}  // namespace render

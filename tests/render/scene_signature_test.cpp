@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include "foundation/block.h"
+#include "foundation/run_loop.h"
+#include "foundation/values.h"
+#include "render_support.h"
+#include "uikit/view_animation.h"
+
+using namespace render_support;
+
+namespace {
+
+struct SceneSignature : testing::Test {
+  rt::AutoreleasePool pool;
+  render::Renderer renderer;
+  Ref<> window = makeWindow(100, 100);
+  uint64_t now() const { return renderer.sceneSignature(window); }
+};
+
+TEST_F(SceneSignature, ASceneAtRestKeepsItsSignature) {
+  Ref<> box = addView(window, CGRectMake(10, 10, 20, 20), color(1, 0, 0));
+  uint64_t before = now();
+  fnd::RunLoop::main().runFor(1);
+  EXPECT_EQ(now(), before);
+  send<void>(box, "setFrame:"_sel, CGRectMake(10, 10, 20, 20));
+  EXPECT_EQ(now(), before) << "the same frame set again";
+  EXPECT_EQ(renderer.sceneSignature(nil), 0u);
+}
+
+TEST_F(SceneSignature, EveryVisibleChangeChangesIt) {
+  Ref<> box = addView(window, CGRectMake(10, 10, 20, 20), color(1, 0, 0));
+  Ref<> inner = addView(box, CGRectMake(0, 0, 5, 5), color(0, 0, 1));
+  Ref<> label = addView(window, CGRectMake(0, 50, 100, 20), nil, "UILabel");
+  send<void>(label, "setText:"_sel, fnd::string("one"));
+  std::vector<uint64_t> seen{now()};
+  auto expectNew = [&](const char* what) {
+    uint64_t s = now();
+    EXPECT_EQ(std::find(seen.begin(), seen.end(), s), seen.end()) << what;
+    seen.push_back(s);
+  };
+  send<void>(label, "setText:"_sel, fnd::string("two"));
+  expectNew("a label's text");
+  send<void>(inner, "setAlpha:"_sel, 0.5);
+  expectNew("a nested view's alpha");
+  send<void>(inner, "setFrame:"_sel, CGRectMake(1, 0, 5, 5));
+  expectNew("a nested view's frame");
+  send<void>(box, "setBackgroundColor:"_sel, color(0, 1, 0));
+  expectNew("a background colour");
+  send<void>(box, "setTransform:"_sel, CGAffineTransformMakeScale(1, 2));
+  expectNew("a transform");
+  send<void>(inner, "setHidden:"_sel, true);
+  expectNew("hiding");
+}
+
+TEST_F(SceneSignature, AMovingViewChangesItEveryFrameUntilItStops) {
+  Ref<> box = addView(window, CGRectMake(0, 0, 10, 10), color(1, 0, 0));
+  send<void>(objc_getClass("UIView"), "animateWithDuration:delay:options:animations:completion:"_sel,
+             1.0, 0.0, UIViewAnimationOptionCurveLinear,
+             fnd::block<void()>([&] { send<void>(box, "setFrame:"_sel, CGRectMake(80, 0, 10, 10)); }), nil);
+  fnd::RunLoop::main().runFor(0.25);
+  uint64_t quarter = now();
+  fnd::RunLoop::main().runFor(0.25);
+  EXPECT_NE(now(), quarter);
+  fnd::RunLoop::main().runFor(1);
+  uint64_t stopped = now();
+  fnd::RunLoop::main().runFor(1);
+  EXPECT_EQ(now(), stopped);
+}
+
+}  // namespace
