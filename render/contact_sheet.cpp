@@ -1,11 +1,10 @@
 #include "render/contact_sheet.h"
 
-#include <pango/pangocairo.h>
-
 #include <algorithm>
 #include <cmath>
 
 #include "render/geometry.h"
+#include "render/text_layout.h"
 
 namespace render {
 
@@ -18,36 +17,9 @@ constexpr double kCaptionPixels = 22;
 constexpr double kCornerRadius = 28;
 constexpr double kGround[] = {0.11, 0.11, 0.12};
 
-struct LayoutDeleter {
-  void operator()(PangoLayout* l) const { g_object_unref(l); }
-};
-using LayoutPtr = std::unique_ptr<PangoLayout, LayoutDeleter>;
-
 // The title in bold on its own line, then the caption, wrapped to `width` pixels.
 LayoutPtr captionLayout(cairo_t* cr, const std::string& title, const std::string& caption, int width) {
-  LayoutPtr layout(pango_cairo_create_layout(cr));
-  PangoFontDescription* font = pango_font_description_from_string("Inter");
-  pango_font_description_set_absolute_size(font, kCaptionPixels * PANGO_SCALE);
-  pango_layout_set_font_description(layout.get(), font);
-  pango_font_description_free(font);
-  std::string text = title + "\n" + caption;
-  pango_layout_set_text(layout.get(), text.c_str(), int(text.size()));
-  PangoAttrList* attributes = pango_attr_list_new();
-  PangoAttribute* bold = pango_attr_weight_new(PANGO_WEIGHT_BOLD);
-  bold->start_index = 0;
-  bold->end_index = guint(title.size());
-  pango_attr_list_insert(attributes, bold);
-  pango_layout_set_attributes(layout.get(), attributes);
-  pango_attr_list_unref(attributes);
-  pango_layout_set_width(layout.get(), width * PANGO_SCALE);
-  pango_layout_set_wrap(layout.get(), PANGO_WRAP_WORD_CHAR);
-  return layout;
-}
-
-int layoutHeight(PangoLayout* layout) {
-  int w = 0, h = 0;
-  pango_layout_get_pixel_size(layout, &w, &h);
-  return h;
+  return makeTextLayout(cr, title + "\n" + caption, {.pixels = kCaptionPixels, .wrapWidth = width, .boldPrefix = title.size()});
 }
 
 }  // namespace

@@ -10,75 +10,13 @@
 
 #include "host/host_classes.h"
 #include "host/settings.h"
+#include "tools/lvsim/json_reading.h"
 
 namespace lvsim {
 
 namespace {
 
-using Json = nlohmann::json;
-
-// Where in the file a value sits, for messages: `steps[2].play.artwork`.
-class Place {
- public:
-  explicit Place(std::string path) : path_(std::move(path)) {}
-  Place operator[](std::string_view key) const { return Place(path_.empty() ? std::string(key) : path_ + "." + std::string(key)); }
-  Place operator[](size_t index) const { return Place(path_ + "[" + std::to_string(index) + "]"); }
-  [[noreturn]] void fail(const std::string& what) const {
-    throw ScenarioError(path_.empty() ? what : path_ + ": " + what);
-  }
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-};
-
-std::string inQuotes(std::string_view text) { return "\"" + std::string(text) + "\""; }
-
-void onlyKeys(const Json& object, const Place& at, std::initializer_list<std::string_view> known) {
-  for (const auto& [key, value] : object.items()) {
-    bool ok = false;
-    for (std::string_view k : known) ok = ok || k == key;
-    if (!ok) at.fail("unknown key " + inQuotes(key));
-  }
-}
-
-const Json& require(const Json& object, std::string_view key, const Place& at) {
-  auto found = object.find(key);
-  if (found == object.end()) at.fail("missing key " + inQuotes(key));
-  return *found;
-}
-
-std::string text(const Json& value, const Place& at) {
-  if (!value.is_string()) at.fail("expected a string");
-  return value.get<std::string>();
-}
-
-double number(const Json& value, const Place& at) {
-  if (!value.is_number()) at.fail("expected a number");
-  double n = value.get<double>();
-  if (!std::isfinite(n)) at.fail("expected a finite number");
-  return n;
-}
-
-double nonNegative(const Json& value, const Place& at) {
-  double n = number(value, at);
-  if (n < 0) at.fail("expected a number of seconds, at least 0");
-  return n;
-}
-
-bool boolean(const Json& value, const Place& at) {
-  if (!value.is_boolean()) at.fail("expected true or false");
-  return value.get<bool>();
-}
-
-void mustBeTrue(const Json& value, const Place& at) {
-  if (value != true) at.fail("expected true");
-}
-
-std::string optionalText(const Json& object, std::string_view key, const Place& at) {
-  auto found = object.find(key);
-  return found == object.end() ? "" : text(*found, at[key]);
-}
+using namespace json;
 
 bool isPng(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
@@ -207,22 +145,10 @@ host::BootOptions bootOptions(const Json& root, const Place& top) {
   return boot;
 }
 
-Json parse(const std::filesystem::path& file) {
-  std::ifstream in(file);
-  if (!in) throw ScenarioError("cannot read the file");
-  try {
-    return Json::parse(in);
-  } catch (const Json::parse_error& e) {
-    // Past nlohmann's "[json.exception.parse_error.101] " tag: the position and the fault.
-    std::string what = e.what();
-    throw ScenarioError("not valid JSON: " + what.substr(what.find("] ") + 2));
-  }
-}
-
 }  // namespace
 
 Scenario readScenario(const std::filesystem::path& file) {
-  Json root = parse(file);
+  Json root = json::readJsonFile(file);
   Place top("");
   if (!root.is_object()) top.fail("expected an object with profile, system, settings, without and steps");
   onlyKeys(root, top, {"profile", "system", "settings", "without", "steps"});

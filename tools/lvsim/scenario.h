@@ -11,12 +11,11 @@
 #include "host/device.h"
 #include "host/lock_screen.h"
 #include "host/track.h"
+#include "tools/lvsim/json_reading.h"
 
 namespace lvsim {
 
-struct ScenarioError : std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
+using ScenarioError = InputError;
 
 struct PlayStep {
   host::Track track;

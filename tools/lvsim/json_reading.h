@@ -1,0 +1,101 @@
+#pragma once
+// Reading the simulator's JSON input files (scenarios, live scripts): every fault is an
+// InputError naming the place in the file, as `steps[2].play.artwork: expected a string`.
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include <nlohmann/json.hpp>
+
+namespace lvsim {
+
+struct InputError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+namespace json {
+
+using Json = nlohmann::json;
+
+// Where in the file a value sits, for messages: `steps[2].play.artwork`.
+class Place {
+ public:
+  explicit Place(std::string path) : path_(std::move(path)) {}
+  Place operator[](std::string_view key) const { return Place(path_.empty() ? std::string(key) : path_ + "." + std::string(key)); }
+  Place operator[](size_t index) const { return Place(path_ + "[" + std::to_string(index) + "]"); }
+  [[noreturn]] void fail(const std::string& what) const {
+    throw InputError(path_.empty() ? what : path_ + ": " + what);
+  }
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+inline std::string inQuotes(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+inline void onlyKeys(const Json& object, const Place& at, std::initializer_list<std::string_view> known) {
+  for (const auto& [key, value] : object.items()) {
+    bool ok = false;
+    for (std::string_view k : known) ok = ok || k == key;
+    if (!ok) at.fail("unknown key " + inQuotes(key));
+  }
+}
+
+inline const Json& require(const Json& object, std::string_view key, const Place& at) {
+  auto found = object.find(key);
+  if (found == object.end()) at.fail("missing key " + inQuotes(key));
+  return *found;
+}
+
+inline std::string text(const Json& value, const Place& at) {
+  if (!value.is_string()) at.fail("expected a string");
+  return value.get<std::string>();
+}
+
+inline double number(const Json& value, const Place& at) {
+  if (!value.is_number()) at.fail("expected a number");
+  double n = value.get<double>();
+  if (!std::isfinite(n)) at.fail("expected a finite number");
+  return n;
+}
+
+inline double nonNegative(const Json& value, const Place& at) {
+  double n = number(value, at);
+  if (n < 0) at.fail("expected a number of seconds, at least 0");
+  return n;
+}
+
+inline bool boolean(const Json& value, const Place& at) {
+  if (!value.is_boolean()) at.fail("expected true or false");
+  return value.get<bool>();
+}
+
+inline void mustBeTrue(const Json& value, const Place& at) {
+  if (value != true) at.fail("expected true");
+}
+
+inline std::string optionalText(const Json& object, std::string_view key, const Place& at) {
+  auto found = object.find(key);
+  return found == object.end() ? "" : text(*found, at[key]);
+}
+
+// The file's JSON; InputError when it cannot be read or is not JSON.
+inline Json readJsonFile(const std::filesystem::path& file) {
+  std::ifstream in(file);
+  if (!in) throw InputError("cannot read the file");
+  try {
+    return Json::parse(in);
+  } catch (const Json::parse_error& e) {
+    // Past nlohmann's "[json.exception.parse_error.101] " tag: the position and the fault.
+    std::string what = e.what();
+    throw InputError("not valid JSON: " + what.substr(what.find("] ") + 2));
+  }
+}
+
+}  // namespace json
+}  // namespace lvsim
