@@ -95,7 +95,7 @@ SurfacePtr BlurCache::compute(const Beneath& beneath, PixelRect area, double sca
   double reach = look_.radius * scale;
   PixelRect source = intersection(outset(area, int(std::ceil(reach))), beneath.extent());
   double passRadius = reach / kPasses;
-  int factor = std::max(1, int(passRadius / 6));
+  int factor = std::max(1, int(passRadius / 4));
   int sw = (source.width + factor - 1) / factor, sh = (source.height + factor - 1) / factor;
 
   SurfacePtr small(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, sw, sh));

@@ -20,9 +20,9 @@ struct ProcessRun {
   std::string output;
 };
 
-// `args` after the program name; `stderrToo` folds the error stream into the output.
-inline ProcessRun lvsim(const std::string& args, bool stderrToo = false) {
-  std::string command = std::string(LVSIM_PATH) + " " + args + (stderrToo ? " 2>&1" : " 2>/dev/null");
+// Runs a shell command line; `stderrToo` folds the error stream into the output.
+inline ProcessRun runCommand(const std::string& line, bool stderrToo = false) {
+  std::string command = line + (stderrToo ? " 2>&1" : " 2>/dev/null");
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return {-1, ""};
   std::string output;
@@ -30,6 +30,11 @@ inline ProcessRun lvsim(const std::string& args, bool stderrToo = false) {
   while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, n);
   int status = pclose(pipe);
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+// `args` after the program name.
+inline ProcessRun lvsim(const std::string& args, bool stderrToo = false) {
+  return runCommand(std::string(LVSIM_PATH) + " " + args, stderrToo);
 }
 
 // A fresh folder for the files of one test, removed with everything in it.

@@ -6,6 +6,7 @@
 
 #include "tools/lvsim/demo_command.h"
 #include "tools/lvsim/hooks_command.h"
+#include "tools/lvsim/live_command.h"
 #include "tools/lvsim/run_command.h"
 
 namespace {
@@ -23,6 +24,8 @@ int main(int argc, char** argv) {
   lvsim::addRunCommand(app, run);
   lvsim::DemoOptions demo;
   lvsim::addDemoCommand(app, demo);
+  lvsim::LiveCommandOptions live;
+  lvsim::addLiveCommand(app, live);
 
   try {
     app.parse(argc, argv);
@@ -37,5 +40,6 @@ int main(int argc, char** argv) {
   if (app.got_subcommand("hooks")) return lvsim::runHooks(hooks);
   if (app.got_subcommand("run")) return lvsim::runScenario(run);
   if (app.got_subcommand("demo")) return lvsim::runDemo(demo);
+  if (app.got_subcommand("live")) return lvsim::runLive(live);
   return kUsageError;
 }

@@ -1,0 +1,97 @@
+// `lvsim live` in a real window under Xvfb, driven by a script, checked by pixel probes.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "lvsim_process.h"
+#include "png_probe.h"
+
+namespace {
+
+using namespace testing_support;
+
+constexpr double kPhoneWidth = 390;
+
+// Mean colour over a rectangle given in the lock screen's points.
+Rgb meanAt(const Png& png, double x0, double y0, double x1, double y1) {
+  double scale = png.width() / kPhoneWidth;
+  return png.mean(int(x0 * scale), int(y0 * scale), int(x1 * scale), int(y1 * scale));
+}
+
+bool hasXvfb() { return runCommand("command -v xvfb-run").exitCode == 0; }
+
+// The artwork is tapped and enlarges over the blurred background; the scrubber is dragged
+// and held (a picture); the settings menu turns the background off and restarts the lock
+// screen; the artwork is tapped again (a picture).
+TEST(LvsimLive, AScriptedSessionInAWindowUnderXvfb) {
+  ASSERT_TRUE(hasXvfb()) << "xvfb-run is missing: scripts/install-deps.sh installs it";
+  Folder dir;
+  fs::path script = dir.write("script.json", R"({"events": [
+    {"at": 0.8, "click": "MRUArtworkView"},
+    {"at": 2.0, "drag": {"from": {"view": "MRUNowPlayingTimeControlsView", "at": [0.2, 0.5]},
+                         "to": {"view": "MRUNowPlayingTimeControlsView", "at": [0.7, 0.5]},
+                         "seconds": 0.4, "hold": true}},
+    {"at": 3.2, "save": "held.png"},
+    {"at": 3.4, "release": true},
+    {"at": 3.6, "key": "m"},
+    {"at": 3.8, "key": "2"},
+    {"at": 4.0, "key": "return"},
+    {"at": 5.0, "click": "MRUArtworkView"},
+    {"at": 6.6, "save": "plain.png"}]})");
+  ProcessRun run = runCommand("xvfb-run -a -s '-screen 0 1280x1024x24' " + std::string(LVSIM_PATH) +
+                                  " live --script " + script.string() + " --exit-after 7.4 --out " +
+                                  (dir.path / "out").string(),
+                              true);
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_NE(run.output.find("restarting with the new settings"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("key return"), std::string::npos);
+
+  Png held(dir.path / "out" / "held.png"), plain(dir.path / "out" / "plain.png");
+  ASSERT_TRUE(held.ok() && plain.ok()) << run.output;
+  EXPECT_EQ(held.width(), plain.width());
+  EXPECT_GT(held.height() / double(held.width()), 844 / kPhoneWidth) << "the status line beneath";
+
+  for (const Png* p : {&held, &plain})
+    EXPECT_GT(saturation(meanAt(*p, 60, 160, 330, 430)), 0.2) << "the enlarged artwork";
+  EXPECT_LT(brightness(meanAt(held, 0, 450, 30, 800)), brightness(meanAt(plain, 0, 450, 30, 800)) - 0.1)
+      << "the blurred background darkens the wallpaper, and is off after the restart";
+  EXPECT_GT(brightness(meanAt(held, 80, 541, 180, 543.5)), brightness(meanAt(plain, 80, 541, 180, 543.5)) + 0.3)
+      << "the held scrubber is stretched";
+}
+
+TEST(LvsimLive, WithoutADisplayOneLineAndExitCodeTwo) {
+  Folder dir;
+  ProcessRun run = runCommand("env -u DISPLAY -u WAYLAND_DISPLAY " + std::string(LVSIM_PATH) + " live --exit-after 5 --out " +
+                                  dir.path.string(),
+                              true);
+  EXPECT_EQ(run.exitCode, 2) << run.output;
+  EXPECT_EQ(run.output.rfind("lvsim: live: no display", 0), 0u) << run.output;
+  EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), 1) << run.output;
+}
+
+TEST(LvsimLive, ABadScriptIsNamedInOneLine) {
+  Folder dir;
+  struct Case {
+    const char* script;
+    const char* named;
+  };
+  for (const Case& c : std::vector<Case>{
+           {R"({"events": [{"at": 1, "key": "x"}]})", "events[0].key: unknown key \"x\""},
+           {R"({"events": [{"click": [1, 2]}]})", "events[0]: expected \"at\" and one action"},
+           {R"({"events": [{"at": 1, "click": [1]}]})", "events[0].click: expected [X, Y]"},
+           {R"({"events": [{"at": 1, "save": "../up.png"}]})", "events[0].save: expected a file name"},
+           {R"({"events": [{"at": 1, "click": "NoSuchView"}]})", "events[0]: no class named \"NoSuchView\""},
+           {R"({"events": [{"at": -1, "release": true}]})", "events[0].at: expected a number of seconds"},
+           {"{\"events\": [", "not valid JSON"}}) {
+    fs::path script = dir.write("bad.json", c.script);
+    ProcessRun run = lvsim("live --script " + script.string() + " --out " + dir.path.string(), true);
+    EXPECT_EQ(run.exitCode, 2) << c.script << ": " << run.output;
+    EXPECT_NE(run.output.find(c.named), std::string::npos) << run.output;
+    EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), 1) << run.output;
+  }
+  EXPECT_EQ(lvsim("live --exit-after 0", true).exitCode, 2);
+}
+
+}  // namespace

@@ -1,0 +1,106 @@
+#include "tools/lvsim/live_command.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "host/device.h"
+#include "tools/lvsim/live_session.h"
+#include "tools/lvsim/live_window.h"
+#include "tools/lvsim/settings_option.h"
+#include "tools/lvsim/story.h"
+
+namespace lvsim {
+
+namespace {
+
+// The same command with the menu's settings, going on from `elapsed` seconds.
+std::vector<std::string> restartArguments(const LiveCommandOptions& options, const prefs::BoolSettings& settings,
+                                          double elapsed) {
+  std::vector<std::string> args = {"lvsim", "live", "--profile", options.profile, "--out", options.out};
+  for (const auto& [key, value] : settings) args.insert(args.end(), {"--set", key + "=" + (value ? "true" : "false")});
+  if (!options.script.empty()) args.insert(args.end(), {"--script", options.script});
+  if (options.exitAfter) args.insert(args.end(), {"--exit-after", std::to_string(*options.exitAfter)});
+  args.insert(args.end(), {"--resumed-at", std::to_string(elapsed)});
+  return args;
+}
+
+int restart(const std::vector<std::string>& args) {
+  std::vector<char*> argv;
+  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  std::printf("restarting with the new settings\n");
+  std::fflush(stdout);
+  execv("/proc/self/exe", argv.data());
+  return fail(kRunFault, "live", std::string("cannot restart: ") + std::strerror(errno));
+}
+
+}  // namespace
+
+void addLiveCommand(CLI::App& app, LiveCommandOptions& options) {
+  CLI::App* live = app.add_subcommand("live", "The lock screen in a window, driven with the mouse and keys");
+  live->add_option("--profile", options.profile, "Device profile (default phone)")
+      ->type_name("phone|small-phone|tablet")
+      ->check(profileName());
+  live->add_option("--set", options.settings, "Stored setting (repeatable; kEnabled is stored true first)")
+      ->type_name("KEY=true|false")
+      ->check(storedSetting())
+      ->allow_extra_args(false);
+  live->add_option("--out", options.out, "Folder for saved pictures (default out/live)")->type_name("DIR");
+  live->add_option("--script", options.script, "Timed input events to play (JSON)")->type_name("FILE");
+  live->add_option("--exit-after", options.exitAfter, "Quit after this many seconds")
+      ->type_name("SECONDS")
+      ->check(CLI::PositiveNumber);
+  live->add_option("--resumed-at", options.resumedAt)->group("")->check(CLI::NonNegativeNumber);
+}
+
+int runLive(const LiveCommandOptions& options) {
+  LiveWindowOptions window;
+  if (!options.script.empty()) {
+    try {
+      window.script = readLiveScript(options.script);
+    } catch (const InputError& e) {
+      return fail(kUsageFault, options.script, e.what());
+    }
+  }
+  window.exitAfter = options.exitAfter;
+  window.resumedAt = options.resumedAt;
+  window.out = options.out;
+  if (auto error = writableFolderError(window.out)) return fail(kUsageFault, options.out, *error);
+
+  LiveOptions live;
+  live.profile = options.profile;
+  live.settings["kEnabled"] = true;
+  for (const std::string& text : options.settings) {
+    StoredSetting s = parseSetting(text);
+    live.settings[s.key] = s.value;
+  }
+  std::unique_ptr<LiveSession> session;
+  try {
+    session = std::make_unique<LiveSession>(live);
+  } catch (const host::BootError& e) {
+    return fail(kRunFault, "live", e.what());
+  }
+  for (const ScriptEvent& e : window.script)
+    for (const LiveTarget* t : {&e.from, &e.to})
+      if (!t->point && !t->className.empty() && !objc_getClass(t->className.c_str()))
+        return fail(kUsageFault, options.script, e.place + ": no class named \"" + t->className + "\"");
+
+  LiveOutcome outcome;
+  try {
+    outcome = runLiveWindow(*session, window);
+  } catch (const NoDisplay& e) {
+    return fail(kUsageFault, "live", e.what());
+  } catch (const ScriptFault& e) {
+    return fail(kUsageFault, options.script, e.what());
+  } catch (const std::runtime_error& e) {
+    return fail(kRunFault, "live", e.what());
+  }
+  if (outcome.action == LiveAction::Restart)
+    return restart(restartArguments(options, session->menuSettings(), outcome.elapsed));
+  return 0;
+}
+
+}  // namespace lvsim

@@ -1,0 +1,32 @@
+#pragma once
+// `lvsim live [--profile NAME] [--set KEY=true|false …] [--out DIR] [--script FILE]
+// [--exit-after SECONDS]`: the lock screen with the library loaded, in a window. The mouse
+// is a finger (a click taps, a press and drag scrubs); space plays or pauses, N plays the
+// next built-in track, R turns the phone, S saves a picture of the window into DIR
+// (default out/live), M opens the settings menu (1–5 toggle, Return restarts the lock
+// screen with them, as the device applies settings at load), Q or closing the window
+// quits. "kEnabled" is stored true unless --set says otherwise. A bad option or script,
+// or no display, is one error line and exit code 2.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <CLI/CLI.hpp>
+
+namespace lvsim {
+
+struct LiveCommandOptions {
+  std::string profile = "phone";
+  std::vector<std::string> settings;
+  std::string out = "out/live";
+  std::string script;
+  std::optional<double> exitAfter;
+  double resumedAt = 0;  // set by a restart: the seconds already run
+};
+
+void addLiveCommand(CLI::App& app, LiveCommandOptions& options);
+
+// Returns the process's exit code; a restart replaces the process and does not return.
+int runLive(const LiveCommandOptions& options);
+
+}  // namespace lvsim

@@ -1,0 +1,98 @@
+#include "tools/lvsim/live_script.h"
+
+#include <algorithm>
+
+#include "tools/lvsim/live_keys.h"
+
+namespace lvsim {
+
+namespace {
+
+using namespace json;
+
+CGPoint pair(const Json& value, const Place& at) {
+  if (!value.is_array() || value.size() != 2) at.fail("expected [X, Y]");
+  return {number(value[0], at[0]), number(value[1], at[1])};
+}
+
+LiveTarget target(const Json& value, const Place& at) {
+  LiveTarget t;
+  if (value.is_string()) {
+    t.className = text(value, at);
+    return t;
+  }
+  if (value.is_array()) {
+    t.point = pair(value, at);
+    return t;
+  }
+  if (!value.is_object()) at.fail("expected [X, Y], a class name or {\"view\": CLASS, \"at\": [FX, FY]}");
+  onlyKeys(value, at, {"view", "at"});
+  t.className = text(require(value, "view", at), at["view"]);
+  if (auto f = value.find("at"); f != value.end()) t.fraction = pair(*f, at["at"]);
+  return t;
+}
+
+std::string pictureName(const Json& value, const Place& at) {
+  std::string name = text(value, at);
+  bool plain = !name.empty() && name.find('/') == std::string::npos && name != "." && name != "..";
+  if (!plain || !name.ends_with(".png")) at.fail("expected a file name ending in .png, got " + inQuotes(name));
+  return name;
+}
+
+void readAction(ScriptEvent& e, const std::string& action, const Json& value, const Place& at) {
+  if (action == "click") {
+    e.kind = ScriptEvent::Kind::Click;
+    e.from = target(value, at);
+  } else if (action == "drag") {
+    e.kind = ScriptEvent::Kind::Drag;
+    if (!value.is_object()) at.fail("expected an object with from, to, seconds and hold");
+    onlyKeys(value, at, {"from", "to", "seconds", "hold"});
+    e.from = target(require(value, "from", at), at["from"]);
+    e.to = target(require(value, "to", at), at["to"]);
+    if (auto s = value.find("seconds"); s != value.end()) e.seconds = nonNegative(*s, at["seconds"]);
+    if (auto h = value.find("hold"); h != value.end()) e.hold = boolean(*h, at["hold"]);
+  } else if (action == "release") {
+    e.kind = ScriptEvent::Kind::Release;
+    mustBeTrue(value, at);
+  } else if (action == "key") {
+    e.kind = ScriptEvent::Kind::Key;
+    e.key = text(value, at);
+    if (!isLiveKey(e.key)) {
+      std::string known;
+      for (std::string_view k : kLiveKeys) known += (known.empty() ? "" : ", ") + std::string(k);
+      at.fail("unknown key " + inQuotes(e.key) + " (known: " + known + ")");
+    }
+  } else {
+    e.kind = ScriptEvent::Kind::Save;
+    e.file = pictureName(value, at);
+  }
+}
+
+ScriptEvent event(const Json& value, const Place& at) {
+  if (!value.is_object()) at.fail("expected an object with \"at\" and one action");
+  onlyKeys(value, at, {"at", "click", "drag", "release", "key", "save"});
+  if (value.size() != 2) at.fail("expected \"at\" and one action of click, drag, release, key or save");
+  ScriptEvent e;
+  e.place = at.path();
+  e.at = nonNegative(require(value, "at", at), at["at"]);
+  for (const auto& [key, action] : value.items())
+    if (key != "at") readAction(e, key, action, at[key]);
+  return e;
+}
+
+}  // namespace
+
+std::vector<ScriptEvent> readLiveScript(const std::filesystem::path& file) {
+  Json root = readJsonFile(file);
+  Place top("");
+  if (!root.is_object()) top.fail("expected an object with \"events\"");
+  onlyKeys(root, top, {"events"});
+  const Json& list = require(root, "events", top);
+  if (!list.is_array()) top["events"].fail("expected an array of events");
+  std::vector<ScriptEvent> events;
+  for (size_t i = 0; i < list.size(); ++i) events.push_back(event(list[i], top["events"][i]));
+  std::stable_sort(events.begin(), events.end(), [](const ScriptEvent& a, const ScriptEvent& b) { return a.at < b.at; });
+  return events;
+}
+
+}  // namespace lvsim

@@ -1,0 +1,170 @@
+#include "tools/lvsim/live_session.h"
+
+#include <cstdio>
+#include <stdexcept>
+
+#include "host/settings.h"
+#include "host/view_query.h"
+#include "render/hasher.h"
+#include "render/host_looks.h"
+#include "render/text_layout.h"
+#include "tools/lvsim/built_in_tracks.h"
+
+namespace lvsim {
+
+namespace {
+
+constexpr double kTextPoints = 12;
+constexpr double kMenuTextPoints = 14;
+constexpr double kMenuWidth = 280;
+
+// The library's global that holds each setting in effect.
+const char* globalFor(std::string_view key) { return key == "kEnabled" ? "enabled" : key.data(); }
+
+std::string secondsText(double seconds) {
+  char text[32];
+  int s = int(seconds);
+  std::snprintf(text, sizeof text, "%d:%02d", s / 60, s % 60);
+  return text;
+}
+
+}  // namespace
+
+LiveSession::LiveSession(const LiveOptions& options) {
+  host::BootOptions boot;
+  boot.profile = options.profile;
+  boot.settings = options.settings;
+  screen_ = host::LockScreen::boot(boot);
+  render::addHostLooks(renderer_.rules());
+  for (std::string_view key : host::kSettingKeys)
+    menuSettings_[std::string(key)] = screen_->global<bool>(globalFor(key));
+  playTrack(0);
+}
+
+void LiveSession::playTrack(size_t index) {
+  track_ = index % builtInTracks().size();
+  screen_->play(builtInTracks()[track_]);
+}
+
+void LiveSession::runUntil(double seconds) {
+  double step = seconds - screen_->now();
+  if (step > 0) screen_->advance(step);
+}
+
+void LiveSession::pointerDown(CGPoint point) {
+  if (menuOpen_) return;
+  screen_->touchDown(point);
+}
+
+void LiveSession::pointerMove(CGPoint point) { screen_->touchMove(point); }
+
+void LiveSession::pointerUp() { screen_->release(); }
+
+LiveAction LiveSession::key(std::string_view name) {
+  if (name == "q") return LiveAction::Quit;
+  if (name == "s") return LiveAction::Save;
+  if (name == "m" || (menuOpen_ && name == "escape")) {
+    menuOpen_ = !menuOpen_;
+    return LiveAction::None;
+  }
+  if (menuOpen_) {
+    if (name == "return") return LiveAction::Restart;
+    if (name.size() == 1 && name[0] >= '1' && name[0] <= '5') toggleSetting(size_t(name[0] - '1'));
+    return LiveAction::None;
+  }
+  if (name == "space") screen_->setPaused(!screen_->paused());
+  if (name == "n") playTrack(track_ + 1);
+  if (name == "r")
+    screen_->setSizeClass(screen_->sizeClass() == host::SizeClass::Regular ? host::SizeClass::Compact
+                                                                          : host::SizeClass::Regular);
+  return LiveAction::None;
+}
+
+void LiveSession::toggleSetting(size_t index) {
+  if (index >= std::size(host::kSettingKeys)) return;
+  bool& value = menuSettings_[std::string(host::kSettingKeys[index])];
+  value = !value;
+}
+
+CGPoint LiveSession::locate(const LiveTarget& target) const {
+  if (target.point) return *target.point;
+  id view = screen_->firstVisibleView(target.className);
+  if (!view) throw host::SessionError("no visible " + target.className + " on the lock screen");
+  return host::pointInWindow(view, target.fraction.x, target.fraction.y);
+}
+
+CGSize LiveSession::frameSize() const {
+  CGRect window = send<CGRect>(screen_->window(), "frame"_sel);
+  return {window.size.width, window.size.height + kStatusHeight};
+}
+
+std::string LiveSession::statusLine() const {
+  const auto& launches = screen_->launches();
+  std::string line = std::string(screen_->paused() ? "paused" : "playing") + " track " + std::to_string(track_ + 1);
+  line += "  ·  launched " + (launches.empty() ? std::string("nothing") : launches.back().identifier);
+  line += "  ·  unlocks " + std::to_string(screen_->unlockRequests());
+  line += "  ·  haptics " + std::to_string(screen_->haptics());
+  line += "  ·  " + secondsText(screen_->now());
+  return line;
+}
+
+uint64_t LiveSession::signature() const {
+  render::Hasher h;
+  h.add(renderer_.sceneSignature(screen_->window())).add(statusLine()).add(uint64_t(menuOpen_));
+  for (const auto& [key, value] : menuSettings_) h.add(key).add(uint64_t(value));
+  return h.value();
+}
+
+render::Picture LiveSession::compose(double scale) {
+  auto screen = renderer_.renderWindow(screen_->window(), scale);
+  if (!screen) throw std::runtime_error("cannot draw the lock screen: " + screen.error().reason);
+  const render::Picture& shown = screen.value();
+  int statusPixels = int(kStatusHeight * scale + 0.5);
+  render::Picture frame(shown.width(), shown.height() + statusPixels, scale);
+  cairo_t* cr = cairo_create(frame.surface());
+  cairo_set_source_surface(cr, shown.surface(), 0, 0);
+  cairo_paint(cr);
+  drawStatus(cr, scale, shown.height(), shown.width());
+  if (menuOpen_) drawMenu(cr, scale, shown.width());
+  cairo_destroy(cr);
+  cairo_surface_flush(frame.surface());
+  return frame;
+}
+
+void LiveSession::drawStatus(cairo_t* cr, double scale, double top, double width) const {
+  cairo_set_source_rgb(cr, 0.08, 0.08, 0.09);
+  cairo_rectangle(cr, 0, top, width, kStatusHeight * scale);
+  cairo_fill(cr);
+  render::LayoutPtr text = render::makeTextLayout(cr, statusLine(), {.pixels = kTextPoints * scale});
+  pango_layout_set_width(text.get(), int((width - 16 * scale) * PANGO_SCALE));
+  pango_layout_set_ellipsize(text.get(), PANGO_ELLIPSIZE_END);
+  cairo_set_source_rgb(cr, 0.9, 0.9, 0.92);
+  cairo_move_to(cr, 8 * scale, top + (kStatusHeight * scale - render::layoutHeight(text.get())) / 2);
+  pango_cairo_show_layout(cr, text.get());
+}
+
+// A panel in the middle of the lock screen: one line per setting with its number key.
+void LiveSession::drawMenu(cairo_t* cr, double scale, double width) const {
+  std::string lines = "Settings, applied at a restart\n";
+  size_t titleLength = lines.size() - 1;
+  int number = 0;
+  for (std::string_view key : host::kSettingKeys) {
+    bool on = menuSettings_.at(std::string(key));
+    lines += std::to_string(++number) + "   " + (on ? "on    " : "off   ") + std::string(key) + "\n";
+  }
+  lines += "Return restarts, Esc closes";
+  double panelWidth = std::min(kMenuWidth * scale, width - 20 * scale);
+  double pad = 14 * scale;
+  render::LayoutPtr text = render::makeTextLayout(
+      cr, lines, {.pixels = kMenuTextPoints * scale, .wrapWidth = int(panelWidth - 2 * pad), .boldPrefix = titleLength});
+  double height = render::layoutHeight(text.get()) + 2 * pad;
+  double x = (width - panelWidth) / 2, y = 120 * scale;
+  cairo_set_source_rgba(cr, 0.05, 0.05, 0.07, 0.88);
+  cairo_rectangle(cr, x, y, panelWidth, height);
+  cairo_fill(cr);
+  cairo_set_source_rgb(cr, 1, 1, 1);
+  cairo_move_to(cr, x + pad, y + pad);
+  pango_cairo_show_layout(cr, text.get());
+}
+
+}  // namespace lvsim

@@ -1,0 +1,77 @@
+#pragma once
+// What `lvsim live` shows and does, apart from the window: the lock screen with the
+// library loaded, the built-in tracks, pausing, turning the phone, the settings menu, the
+// status line of what the host recorded, and the frame put together from them (the lock
+// screen, the status line beneath it, the menu over it). Pointer positions are in the lock
+// screen's points. Main thread only; one per process, like the lock screen.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "host/lock_screen.h"
+#include "prefs/settings_file.h"
+#include "render/picture.h"
+#include "render/renderer.h"
+#include "tools/lvsim/live_script.h"
+
+namespace lvsim {
+
+struct LiveOptions {
+  std::string profile = "phone";
+  prefs::BoolSettings settings;  // stored before the library loads
+};
+
+// What a key asks of the window.
+enum class LiveAction { None, Save, Quit, Restart };
+
+class LiveSession {
+ public:
+  // The status line's height beneath the lock screen, in points.
+  static constexpr double kStatusHeight = 30;
+
+  // Boots (host::BootError) and plays the first track.
+  explicit LiveSession(const LiveOptions& options);
+  LiveSession(const LiveSession&) = delete;
+  LiveSession& operator=(const LiveSession&) = delete;
+
+  // Runs the lock screen's clock on to `seconds` after the start; earlier times do nothing.
+  void runUntil(double seconds);
+  double now() const { return screen_->now(); }
+
+  void pointerDown(CGPoint point);
+  void pointerMove(CGPoint point);
+  void pointerUp();
+  // A key by its name (live_keys.h); unknown names do nothing.
+  LiveAction key(std::string_view name);
+
+  // Where a target lies now, in points; host::SessionError when its view is not shown.
+  CGPoint locate(const LiveTarget& target) const;
+
+  // The frame's size in points: the lock screen with the status line beneath.
+  CGSize frameSize() const;
+  // Changes whenever the frame would look different.
+  uint64_t signature() const;
+  // The frame at `scale` pixels per point; render errors throw std::runtime_error.
+  render::Picture compose(double scale);
+
+  std::string statusLine() const;
+  bool menuOpen() const { return menuOpen_; }
+  // The settings the menu holds: those in effect, with the menu's toggles applied.
+  const prefs::BoolSettings& menuSettings() const { return menuSettings_; }
+  host::LockScreen& screen() { return *screen_; }
+
+ private:
+  void playTrack(size_t index);
+  void toggleSetting(size_t index);
+  void drawStatus(cairo_t* cr, double scale, double top, double width) const;
+  void drawMenu(cairo_t* cr, double scale, double width) const;
+
+  std::unique_ptr<host::LockScreen> screen_;
+  render::Renderer renderer_;
+  size_t track_ = 0;
+  bool menuOpen_ = false;
+  prefs::BoolSettings menuSettings_;
+};
+
+}  // namespace lvsim

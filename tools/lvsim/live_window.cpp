@@ -1,0 +1,322 @@
+#include "tools/lvsim/live_window.h"
+
+#include <SDL2/SDL.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <unordered_map>
+
+namespace lvsim {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr double kFrameSeconds = 1.0 / 60;
+constexpr double kMaxScale = 3;
+constexpr double kScreenShare = 0.9;  // of the usable display area
+
+const std::unordered_map<SDL_Keycode, std::string_view>& keyNames() {
+  static const std::unordered_map<SDL_Keycode, std::string_view> names = {
+      {SDLK_SPACE, "space"}, {SDLK_n, "n"}, {SDLK_r, "r"}, {SDLK_s, "s"}, {SDLK_q, "q"},
+      {SDLK_m, "m"},         {SDLK_1, "1"}, {SDLK_2, "2"}, {SDLK_3, "3"}, {SDLK_4, "4"},
+      {SDLK_5, "5"},         {SDLK_RETURN, "return"},     {SDLK_ESCAPE, "escape"}};
+  return names;
+}
+
+SDL_Keycode keycodeOf(std::string_view name) {
+  for (const auto& [code, n] : keyNames())
+    if (n == name) return code;
+  return SDLK_UNKNOWN;
+}
+
+double median(std::vector<double> v) {
+  if (v.empty()) return 0;
+  std::nth_element(v.begin(), v.begin() + long(v.size() / 2), v.end());
+  return v[v.size() / 2];
+}
+
+class LiveWindow {
+ public:
+  LiveWindow(LiveSession& session, const LiveWindowOptions& options)
+      : session_(session), options_(options), start_(Clock::now()) {
+    if (!SDL_getenv("DISPLAY") && !SDL_getenv("WAYLAND_DISPLAY") && !SDL_getenv("SDL_VIDEODRIVER"))
+      throw NoDisplay("no display to open a window on (set DISPLAY, or WAYLAND_DISPLAY)");
+    if (SDL_Init(SDL_INIT_VIDEO) != 0)
+      throw NoDisplay(std::string("no display to open a window on (") + SDL_GetError() + ")");
+    // Without a display SDL falls back on drivers that show nothing; only a user who asks
+    // for one by SDL_VIDEODRIVER gets it.
+    std::string_view driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
+    if ((driver == "offscreen" || driver == "dummy") && !SDL_getenv("SDL_VIDEODRIVER")) {
+      SDL_Quit();
+      throw NoDisplay("no display to open a window on (set DISPLAY, or WAYLAND_DISPLAY)");
+    }
+    saveEvent_ = SDL_RegisterEvents(1);
+    fitToScreen();
+    window_ = SDL_CreateWindow("lvsim live", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width_, height_,
+                               SDL_WINDOW_SHOWN);
+    if (!window_) {
+      std::string reason = SDL_GetError();
+      SDL_Quit();
+      throw NoDisplay("cannot open a window (" + reason + ")");
+    }
+  }
+
+  ~LiveWindow() {
+    SDL_DestroyWindow(window_);
+    SDL_Quit();
+  }
+
+  LiveWindow(const LiveWindow&) = delete;
+  LiveWindow& operator=(const LiveWindow&) = delete;
+
+  LiveOutcome run() {
+    while (!done_) {
+      Clock::time_point frameStart = Clock::now();
+      double t = elapsed();
+      feedScript(t);
+      SDL_Event e;
+      while (!done_ && SDL_PollEvent(&e)) handle(e);
+      if (done_) break;
+      session_.runUntil(t - options_.resumedAt);
+      if (options_.exitAfter && t >= *options_.exitAfter) break;
+      if (uint64_t s = session_.signature(); s != shown_ || resized_) present(s);
+      waitUntil(frameStart + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(kFrameSeconds)));
+    }
+    report();
+    return {action_, elapsed()};
+  }
+
+ private:
+  double elapsed() const {
+    return options_.resumedAt + std::chrono::duration<double>(Clock::now() - start_).count();
+  }
+
+  // The largest scale (up to the device's 3) at which the frame fits the screen.
+  void fitToScreen() {
+    SDL_Rect usable{0, 0, 1280, 1024};
+    SDL_GetDisplayUsableBounds(0, &usable);
+    CGSize size = session_.frameSize();
+    scale_ = std::min({kMaxScale, kScreenShare * usable.w / size.width, kScreenShare * usable.h / size.height});
+    width_ = int(std::ceil(size.width * scale_ - 1e-9));
+    height_ = int(std::ceil(size.height * scale_ - 1e-9));
+  }
+
+  void refit() {
+    fitToScreen();
+    SDL_SetWindowSize(window_, width_, height_);
+    resized_ = true;
+  }
+
+  void present(uint64_t signature) {
+    auto drawStart = Clock::now();
+    render::Picture frame = session_.compose(scale_);
+    SDL_Surface* target = SDL_GetWindowSurface(window_);
+    if (target) {
+      SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(
+          cairo_image_surface_get_data(frame.surface()), frame.width(), frame.height(), 32,
+          cairo_image_surface_get_stride(frame.surface()), SDL_PIXELFORMAT_ARGB8888);
+      if (source) {
+        SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
+        SDL_BlitSurface(source, nullptr, target, nullptr);
+        SDL_FreeSurface(source);
+        SDL_UpdateWindowSurface(window_);
+      }
+    }
+    shown_ = signature;
+    resized_ = false;
+    frameTimes_.push_back(std::chrono::duration<double, std::milli>(Clock::now() - drawStart).count());
+  }
+
+  void waitUntil(Clock::time_point deadline) {
+    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    if (left > 0) SDL_WaitEventTimeout(nullptr, int(left));
+  }
+
+  CGPoint pointOf(int x, int y) const { return {x / scale_, y / scale_}; }
+
+  void pushMouse(Uint32 type, CGPoint point) {
+    SDL_Event e{};
+    e.type = type;
+    int x = int(std::lround(point.x * scale_)), y = int(std::lround(point.y * scale_));
+    if (type == SDL_MOUSEMOTION) {
+      e.motion.x = x, e.motion.y = y, e.motion.state = SDL_BUTTON_LMASK;
+    } else {
+      e.button.x = x, e.button.y = y, e.button.button = SDL_BUTTON_LEFT;
+      e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+    }
+    SDL_PushEvent(&e);
+    lastScripted_ = point;
+  }
+
+  CGPoint locate(const ScriptEvent& event, const LiveTarget& target) {
+    try {
+      return session_.locate(target);
+    } catch (const host::SessionError& e) {
+      throw ScriptFault(event.place + ": " + e.what());
+    }
+  }
+
+  // Script events whose time has come become SDL events; a drag glides a frame at a time.
+  void feedScript(double t) {
+    if (glide_) {
+      double f = glide_->seconds > 0 ? std::min(1.0, (t - glide_->began) / glide_->seconds) : 1;
+      CGPoint p{glide_->from.x + (glide_->to.x - glide_->from.x) * f, glide_->from.y + (glide_->to.y - glide_->from.y) * f};
+      pushMouse(SDL_MOUSEMOTION, p);
+      if (f >= 1) {
+        if (!glide_->hold) pushMouse(SDL_MOUSEBUTTONUP, p);
+        glide_.reset();
+      }
+      return;  // the next event waits for the glide to end
+    }
+    while (next_ < options_.script.size() && options_.script[next_].at <= t) {
+      const ScriptEvent& event = options_.script[next_++];
+      if (event.at < options_.resumedAt) continue;  // done before the restart
+      switch (event.kind) {
+        case ScriptEvent::Kind::Click: {
+          CGPoint p = locate(event, event.from);
+          pushMouse(SDL_MOUSEBUTTONDOWN, p);
+          pushMouse(SDL_MOUSEBUTTONUP, p);
+          break;
+        }
+        case ScriptEvent::Kind::Drag:
+          glide_ = Glide{locate(event, event.from), locate(event, event.to), t, event.seconds, event.hold};
+          pushMouse(SDL_MOUSEBUTTONDOWN, glide_->from);
+          return;
+        case ScriptEvent::Kind::Release:
+          pushMouse(SDL_MOUSEBUTTONUP, lastScripted_);
+          break;
+        case ScriptEvent::Kind::Key: {
+          SDL_Event e{};
+          e.type = SDL_KEYDOWN;
+          e.key.state = SDL_PRESSED;
+          e.key.keysym.sym = keycodeOf(event.key);
+          SDL_PushEvent(&e);
+          break;
+        }
+        case ScriptEvent::Kind::Save: {
+          SDL_Event e{};
+          e.type = saveEvent_;
+          e.user.code = int(next_ - 1);
+          SDL_PushEvent(&e);
+          break;
+        }
+      }
+    }
+  }
+
+  void handle(const SDL_Event& e) {
+    switch (e.type) {
+      case SDL_QUIT:
+        done_ = true;
+        return;
+      case SDL_WINDOWEVENT:
+        if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) resized_ = true;
+        return;
+      case SDL_MOUSEBUTTONDOWN:
+        if (e.button.button != SDL_BUTTON_LEFT) return;
+        tell("finger down at " + pointText(pointOf(e.button.x, e.button.y)));
+        session_.pointerDown(pointOf(e.button.x, e.button.y));
+        return;
+      case SDL_MOUSEMOTION:
+        if (e.motion.state & SDL_BUTTON_LMASK) session_.pointerMove(pointOf(e.motion.x, e.motion.y));
+        return;
+      case SDL_MOUSEBUTTONUP:
+        if (e.button.button != SDL_BUTTON_LEFT) return;
+        tell("finger up at " + pointText(pointOf(e.button.x, e.button.y)));
+        session_.pointerUp();
+        return;
+      case SDL_KEYDOWN:
+        if (auto k = keyNames().find(e.key.keysym.sym); k != keyNames().end()) onKey(k->second);
+        return;
+      default:
+        if (e.type == saveEvent_) save(options_.script[size_t(e.user.code)].file);
+    }
+  }
+
+  void onKey(std::string_view name) {
+    tell("key " + std::string(name));
+    CGSize before = session_.frameSize();
+    switch (session_.key(name)) {
+      case LiveAction::None:
+        break;
+      case LiveAction::Save: {
+        char name[32];
+        do std::snprintf(name, sizeof name, "live-%02d.png", ++saves_);
+        while (std::filesystem::exists(options_.out / name));
+        save(name);
+        break;
+      }
+      case LiveAction::Quit:
+        done_ = true;
+        break;
+      case LiveAction::Restart:
+        action_ = LiveAction::Restart;
+        done_ = true;
+        break;
+    }
+    CGSize after = session_.frameSize();
+    if (after.width != before.width || after.height != before.height) refit();
+  }
+
+  void save(const std::string& file) {
+    std::filesystem::path path = options_.out / file;
+    if (auto failed = session_.compose(scale_).writePng(path.string())) throw std::runtime_error(failed->message());
+    tell("saved " + path.string());
+  }
+
+  void tell(const std::string& what) const {
+    std::printf("%9.3f s  %s\n", elapsed(), what.c_str());
+    std::fflush(stdout);
+  }
+
+  static std::string pointText(CGPoint p) {
+    char text[64];
+    std::snprintf(text, sizeof text, "(%.0f, %.0f)", p.x, p.y);
+    return text;
+  }
+
+  void report() const {
+    std::vector<double> sorted = frameTimes_;
+    std::sort(sorted.begin(), sorted.end());
+    double slowest = sorted.empty() ? 0 : sorted.back();
+    std::printf("lvsim live: %zu frames drawn in %.1f s at scale %.2f; drawing took %.1f ms median, %.1f ms at most\n",
+                frameTimes_.size(), elapsed() - options_.resumedAt, scale_, median(frameTimes_), slowest);
+    std::fflush(stdout);
+  }
+
+  struct Glide {
+    CGPoint from, to;
+    double began, seconds;
+    bool hold;
+  };
+
+  LiveSession& session_;
+  const LiveWindowOptions& options_;
+  Clock::time_point start_;
+  SDL_Window* window_ = nullptr;
+  Uint32 saveEvent_ = 0;
+  double scale_ = 1;
+  int width_ = 0, height_ = 0;
+  uint64_t shown_ = 0;
+  bool resized_ = true;
+  bool done_ = false;
+  LiveAction action_ = LiveAction::Quit;
+  size_t next_ = 0;
+  std::optional<Glide> glide_;
+  CGPoint lastScripted_{0, 0};
+  int saves_ = 0;
+  std::vector<double> frameTimes_;
+};
+
+}  // namespace
+
+LiveOutcome runLiveWindow(LiveSession& session, const LiveWindowOptions& options) {
+  LiveWindow window(session, options);
+  return window.run();
+}
+
+}  // namespace lvsim
