@@ -39,14 +39,19 @@ TEST(LvsimLive, AScriptedSessionInAWindowUnderXvfb) {
     {"at": 3.8, "key": "2"},
     {"at": 4.0, "key": "return"},
     {"at": 5.0, "click": "MRUArtworkView"},
-    {"at": 6.6, "save": "plain.png"}]})");
+    {"at": 6.6, "save": "plain.png"},
+    {"at": 6.8, "key": "space"},
+    {"at": 6.9, "key": "n"},
+    {"at": 7.0, "key": "r"},
+    {"at": 7.5, "save": "turned.png"}]})");
   ProcessRun run = runCommand("xvfb-run -a -s '-screen 0 1280x1024x24' " + std::string(LVSIM_PATH) +
-                                  " live --script " + script.string() + " --exit-after 7.4 --out " +
+                                  " live --script " + script.string() + " --exit-after 7.9 --out " +
                                   (dir.path / "out").string(),
                               true);
   ASSERT_EQ(run.exitCode, 0) << run.output;
   EXPECT_NE(run.output.find("restarting with the new settings"), std::string::npos) << run.output;
-  EXPECT_NE(run.output.find("key return"), std::string::npos);
+  EXPECT_NE(run.output.find("key space   paused track 1"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("key n   playing track 2"), std::string::npos) << "the next track plays";
 
   Png held(dir.path / "out" / "held.png"), plain(dir.path / "out" / "plain.png");
   ASSERT_TRUE(held.ok() && plain.ok()) << run.output;
@@ -57,6 +62,8 @@ TEST(LvsimLive, AScriptedSessionInAWindowUnderXvfb) {
     EXPECT_GT(saturation(meanAt(*p, 60, 160, 330, 430)), 0.2) << "the enlarged artwork";
   EXPECT_LT(brightness(meanAt(held, 0, 450, 30, 800)), brightness(meanAt(plain, 0, 450, 30, 800)) - 0.1)
       << "the blurred background darkens the wallpaper, and is off after the restart";
+  Png turned(dir.path / "out" / "turned.png");
+  EXPECT_GT(turned.width(), turned.height()) << "the phone turned";
   EXPECT_GT(brightness(meanAt(held, 80, 541, 180, 543.5)), brightness(meanAt(plain, 80, 541, 180, 543.5)) + 0.3)
       << "the held scrubber is stretched";
 }

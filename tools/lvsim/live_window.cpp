@@ -238,7 +238,6 @@ class LiveWindow {
   }
 
   void onKey(std::string_view name) {
-    tell("key " + std::string(name));
     CGSize before = session_.frameSize();
     switch (session_.key(name)) {
       case LiveAction::None:
@@ -258,6 +257,7 @@ class LiveWindow {
         done_ = true;
         break;
     }
+    tell("key " + std::string(name) + "   " + session_.statusLine());
     CGSize after = session_.frameSize();
     if (after.width != before.width || after.height != before.height) refit();
   }
