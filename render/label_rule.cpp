@@ -1,8 +1,6 @@
 // UILabel: its text set with Pango in the label's font (Inter, as text is measured),
 // centred vertically in the bounds, aligned horizontally, with its shadow. A single line
 // wider than the label ends in an ellipsis; more lines wrap within its width.
-#include <pango/pangocairo.h>
-
 #include <algorithm>
 #include <memory>
 #include <optional>
@@ -13,6 +11,7 @@
 #include "render/standard_rules.h"
 #include "uikit/color.h"
 #include "uikit/font.h"
+#include "uikit/pango_text.h"
 
 namespace render {
 
@@ -50,35 +49,19 @@ LabelLook lookOf(id label) {
   return look;
 }
 
-// One Pango context and layout for every label, set up as the measurer sets its own
-// (no hinting, unrounded positions) so drawn text is as wide as measured text.
+// One Pango layout for every label, set up as the measurer's own.
 class TextSetter {
  public:
-  TextSetter() {
-    fontMap_ = pango_cairo_font_map_new();
-    context_ = pango_font_map_create_context(fontMap_);
-    cairo_font_options_t* options = cairo_font_options_create();
-    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
-    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
-    pango_cairo_context_set_font_options(context_, options);
-    cairo_font_options_destroy(options);
-    pango_context_set_round_glyph_positions(context_, FALSE);
-    layout_ = pango_layout_new(context_);
-  }
-  ~TextSetter() {
-    g_object_unref(layout_);
-    g_object_unref(context_);
-    g_object_unref(fontMap_);
-  }
+  TextSetter() = default;
   TextSetter(const TextSetter&) = delete;
   TextSetter& operator=(const TextSetter&) = delete;
 
   void draw(cairo_t* cr, const LabelLook& look, CGRect bounds) {
     set(look, bounds.size.width);
     PangoRectangle logical;
-    pango_layout_get_extents(layout_, nullptr, &logical);
+    pango_layout_get_extents(text_.layout(), nullptr, &logical);
     double x = bounds.origin.x;
-    if (pango_layout_get_width(layout_) < 0) {
+    if (pango_layout_get_width(text_.layout()) < 0) {
       double free = bounds.size.width - double(logical.width) / PANGO_SCALE;
       if (look.alignment == kAlignCenter) x += free / 2;
       else if (look.alignment == kAlignRight) x += free;
@@ -93,45 +76,40 @@ class TextSetter {
 
  private:
   void set(const LabelLook& look, double width) {
-    PangoFontDescription* desc = pango_font_description_new();
-    pango_font_description_set_family(desc, look.face.family.c_str());
-    pango_font_description_set_weight(desc, static_cast<PangoWeight>(look.face.weight));
-    pango_font_description_set_absolute_size(desc, look.face.pointSize * PANGO_SCALE);
-    pango_layout_set_font_description(layout_, desc);
+    PangoFontDescription* desc = uikit::newFontDescription(look.face);
+    pango_layout_set_font_description(text_.layout(), desc);
     pango_font_description_free(desc);
-    pango_layout_set_text(layout_, look.text.data(), int(look.text.size()));
-    pango_layout_set_width(layout_, -1);
-    pango_layout_set_height(layout_, -1);
-    pango_layout_set_ellipsize(layout_, PANGO_ELLIPSIZE_NONE);
-    pango_layout_set_wrap(layout_, PANGO_WRAP_WORD_CHAR);
-    pango_layout_set_alignment(layout_, look.alignment == kAlignCenter  ? PANGO_ALIGN_CENTER
+    pango_layout_set_text(text_.layout(), look.text.data(), int(look.text.size()));
+    pango_layout_set_width(text_.layout(), -1);
+    pango_layout_set_height(text_.layout(), -1);
+    pango_layout_set_ellipsize(text_.layout(), PANGO_ELLIPSIZE_NONE);
+    pango_layout_set_wrap(text_.layout(), PANGO_WRAP_WORD_CHAR);
+    pango_layout_set_alignment(text_.layout(), look.alignment == kAlignCenter  ? PANGO_ALIGN_CENTER
                                         : look.alignment == kAlignRight ? PANGO_ALIGN_RIGHT
                                                                         : PANGO_ALIGN_LEFT);
     int limit = int(std::max(0.0, width) * PANGO_SCALE);
     if (look.lines == 1) {
       PangoRectangle logical;
-      pango_layout_get_extents(layout_, nullptr, &logical);
+      pango_layout_get_extents(text_.layout(), nullptr, &logical);
       // Half a point of slack: a label sized to its measured text keeps all of it.
       if (logical.width <= limit + PANGO_SCALE / 2) return;
-      pango_layout_set_width(layout_, limit);
-      pango_layout_set_ellipsize(layout_, PANGO_ELLIPSIZE_END);
+      pango_layout_set_width(text_.layout(), limit);
+      pango_layout_set_ellipsize(text_.layout(), PANGO_ELLIPSIZE_END);
       return;
     }
-    pango_layout_set_width(layout_, limit);
+    pango_layout_set_width(text_.layout(), limit);
     if (look.lines <= 0) return;
-    pango_layout_set_ellipsize(layout_, PANGO_ELLIPSIZE_END);
-    pango_layout_set_height(layout_, -int(look.lines));
+    pango_layout_set_ellipsize(text_.layout(), PANGO_ELLIPSIZE_END);
+    pango_layout_set_height(text_.layout(), -int(look.lines));
   }
 
   void show(cairo_t* cr, const uikit::RGBA& c, double x, double y) {
     cairo_set_source_rgba(cr, c.r, c.g, c.b, c.a);
     cairo_move_to(cr, x, y);
-    pango_cairo_show_layout(cr, layout_);
+    pango_cairo_show_layout(cr, text_.layout());
   }
 
-  PangoFontMap* fontMap_;
-  PangoContext* context_;
-  PangoLayout* layout_;
+  uikit::PangoText text_;
 };
 
 }  // namespace

@@ -1,10 +1,9 @@
 // Text measured with Pango through fontconfig. Metrics hinting is off and glyph positions
 // are not rounded, so widths are the font's fractional advances at the point size.
-#include <pango/pangocairo.h>
-
 #include <cstdio>
 #include <string>
 
+#include "uikit/pango_text.h"
 #include "uikit/text_measurer.h"
 
 namespace uikit {
@@ -13,11 +12,7 @@ namespace {
 
 struct Description {
   PangoFontDescription* desc;
-  explicit Description(const FontFace& face) : desc(pango_font_description_new()) {
-    pango_font_description_set_family(desc, face.family.c_str());
-    pango_font_description_set_weight(desc, static_cast<PangoWeight>(face.weight));
-    pango_font_description_set_absolute_size(desc, face.pointSize * PANGO_SCALE);
-  }
+  explicit Description(const FontFace& face) : desc(newFontDescription(face)) {}
   ~Description() { pango_font_description_free(desc); }
   Description(const Description&) = delete;
   Description& operator=(const Description&) = delete;
@@ -25,24 +20,7 @@ struct Description {
 
 class PangoMeasurer : public TextMeasurer {
  public:
-  PangoMeasurer() {
-    fontMap_ = pango_cairo_font_map_new();
-    context_ = pango_font_map_create_context(fontMap_);
-    cairo_font_options_t* options = cairo_font_options_create();
-    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
-    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
-    pango_cairo_context_set_font_options(context_, options);
-    cairo_font_options_destroy(options);
-    pango_context_set_round_glyph_positions(context_, FALSE);
-    layout_ = pango_layout_new(context_);
-    pango_layout_set_single_paragraph_mode(layout_, TRUE);
-  }
-
-  ~PangoMeasurer() override {
-    g_object_unref(layout_);
-    g_object_unref(context_);
-    g_object_unref(fontMap_);
-  }
+  PangoMeasurer() { pango_layout_set_single_paragraph_mode(text_.layout(), TRUE); }
 
   PangoMeasurer(const PangoMeasurer&) = delete;
   PangoMeasurer& operator=(const PangoMeasurer&) = delete;
@@ -50,17 +28,17 @@ class PangoMeasurer : public TextMeasurer {
   CGFloat lineWidth(const FontFace& face, std::string_view line) override {
     Description d(face);
     checkFamily(face, d);
-    pango_layout_set_font_description(layout_, d.desc);
-    pango_layout_set_text(layout_, line.data(), int(line.size()));
+    pango_layout_set_font_description(text_.layout(), d.desc);
+    pango_layout_set_text(text_.layout(), line.data(), int(line.size()));
     PangoRectangle logical;
-    pango_layout_get_extents(layout_, nullptr, &logical);
+    pango_layout_get_extents(text_.layout(), nullptr, &logical);
     return CGFloat(logical.width) / PANGO_SCALE;
   }
 
   FontMetrics metrics(const FontFace& face) override {
     Description d(face);
     checkFamily(face, d);
-    PangoFontMetrics* m = pango_context_get_metrics(context_, d.desc, nullptr);
+    PangoFontMetrics* m = pango_context_get_metrics(text_.context(), d.desc, nullptr);
     CGFloat ascent = CGFloat(pango_font_metrics_get_ascent(m)) / PANGO_SCALE;
     CGFloat descent = CGFloat(pango_font_metrics_get_descent(m)) / PANGO_SCALE;
     pango_font_metrics_unref(m);
@@ -73,7 +51,7 @@ class PangoMeasurer : public TextMeasurer {
   void checkFamily(const FontFace& face, const Description& d) {
     if (checked_ == face.family) return;
     checked_ = face.family;
-    PangoFont* font = pango_font_map_load_font(fontMap_, context_, d.desc);
+    PangoFont* font = pango_font_map_load_font(text_.fontMap(), text_.context(), d.desc);
     if (!font) return;
     PangoFontDescription* got = pango_font_describe(font);
     const char* family = pango_font_description_get_family(got);
@@ -84,9 +62,7 @@ class PangoMeasurer : public TextMeasurer {
     g_object_unref(font);
   }
 
-  PangoFontMap* fontMap_;
-  PangoContext* context_;
-  PangoLayout* layout_;
+  PangoText text_;
   std::string checked_;
 };
 
