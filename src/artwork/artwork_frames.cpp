@@ -47,9 +47,9 @@ CGRect storedFrame() { return CGRectMake(dOriginX, dOriginY, dFrameWidth, dFrame
 CGRect frameRule(id artworkView, CGRect asked) {
   if (dOriginX == 0) dOriginX = defaultOriginX();
   switch (verticalSizeClass(artworkView)) {
-    case kSizeClassRegular:
+    case kRegularSizeClass:
       return storedFrame();
-    case kSizeClassCompact:
+    case kCompactSizeClass:
       setBackgroundsHidden(true);
       storeCollapsedFrame();
       Expanded = NO;

@@ -69,7 +69,7 @@ void MRUArtworkView_addGestures(id self, SEL) {
 
 // Ignored in a compact-height layout and while there is no artwork to enlarge.
 void MRUArtworkView_handleTap(id self, SEL) {
-  if (verticalSizeClass(self) == kSizeClassCompact) return;
+  if (verticalSizeClass(self) == kCompactSizeClass) return;
   if (!send<id>(self, "artworkImage"_sel)) return;
   send<void>(self, "handleAnimation"_sel);
 }

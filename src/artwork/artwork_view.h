@@ -1,15 +1,12 @@
 #pragma once
 // What the artwork code asks of the host's MRUArtworkView.
 #include "runtime/runtime.h"
+#include "startup/host_values.h"
 
 namespace lv::artwork {
 
-inline constexpr NSInteger kPlatterStyle = 1;
-inline constexpr NSInteger kSizeClassCompact = 1;
-inline constexpr NSInteger kSizeClassRegular = 2;
-
 // The platter's own artwork is style 1; most of the artwork code acts on it alone.
-inline bool isPlatterStyle(id artworkView) { return send<NSInteger>(artworkView, "style"_sel) == kPlatterStyle; }
+inline bool isPlatterStyle(id artworkView) { return send<NSInteger>(artworkView, "style"_sel) == kPlatterArtworkStyle; }
 
 inline constexpr double kCornerRadius = 6;
 

@@ -9,6 +9,7 @@ inline constexpr NSInteger kPlatterLayout = 4;
 inline constexpr NSInteger kPlatterContext = 2;
 inline constexpr NSInteger kPlatterArtworkStyle = 1;
 inline constexpr NSInteger kCompactSizeClass = 1;
+inline constexpr NSInteger kRegularSizeClass = 2;
 
 inline bool inPlatterLayout(id view) { return send<NSInteger>(view, "layout"_sel) == kPlatterLayout; }
 inline bool inPlatterContext(id view) { return send<NSInteger>(view, "context"_sel) == kPlatterContext; }
