@@ -82,13 +82,4 @@ TEST(AddedProperties, CoverSheetValuesDieWithTheirInstance) {
   EXPECT_EQ(value->refcount, 1u);
 }
 
-TEST(AddedProperties, FirstGroupPropertiesExistWithoutEnabled) {
-  auto device = testing_support::bootWith({});
-  Ref<> cover = rt::create("CSCoverSheetView");
-  Ref<> view = rt::create(rt::rootClass());
-  set(cover, "setLumivaneArtworkBackgroundImageView:", view);
-  EXPECT_EQ(get(cover, "lumivaneArtworkBackgroundImageView"), view.get());
-  EXPECT_FALSE(class_respondsToSelector(objc_getClass("MRUNowPlayingHeaderView"), "titleLabel"_sel));
-}
-
 }  // namespace

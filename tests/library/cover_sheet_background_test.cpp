@@ -72,18 +72,6 @@ TEST(CoverSheetBackground, CompactCoverSheetFillsByAspect) {
   EXPECT_EQ(frameOf(imageViewOf(cover)), CGRectMake(0, 0, 844, 390));
 }
 
-TEST(CoverSheetBackground, RemovingTheAdjunctItemViewHidesBothViews) {
-  auto screen = bootLockScreen({.settings = {{"kEnabled", true}}});
-  screen->play(song());
-  id cover = screen->coverSheet();
-  send<void>(imageViewOf(cover), "setHidden:"_sel, NO);
-  send<void>(containerOf(cover), "setHidden:"_sel, NO);
-  screen->stop();
-  EXPECT_EQ(screen->firstView("CSAdjunctItemView"), nil);
-  EXPECT_TRUE(hiddenOf(imageViewOf(cover)));
-  EXPECT_TRUE(hiddenOf(containerOf(cover)));
-}
-
 TEST(CoverSheetBackground, RemovingAnyAdjunctItemViewHidesThem) {
   auto screen = bootLockScreen();
   id cover = screen->coverSheet();

@@ -5,7 +5,6 @@
 
 #include "boot_helpers.h"
 #include "foundation/values.h"
-#include "host/host_classes.h"
 #include "host/media_views.h"
 #include "host/settings.h"
 #include "prefs/preferences.h"
@@ -58,22 +57,6 @@ TEST(DeviceBoot, SettingsLiveInAFolderOfTheirOwn) {
     EXPECT_EQ(stored.values, (prefs::BoolSettings{{"kEnabled", true}, {"ShowTime", false}}));
   }
   EXPECT_FALSE(std::filesystem::exists(folder)) << "removed with the device";
-}
-
-TEST(DeviceBoot, HostClassesHaveDeviceLikeSuperclasses) {
-  auto device = host::Device::boot({});
-  auto superclassName = [](const char* name) { return std::string(class_getName(class_getSuperclass(objc_getClass(name)))); };
-  EXPECT_EQ(superclassName("SpringBoard"), "UIApplication");
-  EXPECT_EQ(superclassName("MRUNowPlayingTimeControlsView"), "UIControl");
-  EXPECT_EQ(superclassName("MRUArtworkView"), "UIView");
-  EXPECT_EQ(superclassName("CSMediaControlsViewController"), "UIViewController");
-  EXPECT_EQ(superclassName("SBMediaController"), "NSObject");
-  for (const host::HostClass& c : host::hostClasses())
-    EXPECT_NE(objc_getClass(std::string(c.name).c_str()), nullptr) << c.name;
-
-  id media = send<id>(objc_getClass("SBMediaController"), "sharedInstance"_sel);
-  EXPECT_EQ(send<id>(objc_getClass("SBMediaController"), "sharedInstance"_sel), media);
-  EXPECT_EQ(send<id>(media, "nowPlayingApplication"_sel), nil) << "nothing plays";
 }
 
 TEST(DeviceBoot, TimeControlsWriteTheirTexts) {

@@ -192,10 +192,6 @@ TEST(HostLockScreen, TapsOnThePlatterOpenNothingWithoutTheLibrary) {
   EXPECT_EQ(screen->unlockRequests(), 0);
   EXPECT_EQ(screen->haptics(), 0);
   EXPECT_EQ(frameOf(screen->firstView("MRUArtworkView")), CGRectMake(16, 16, 44, 44));
-
-  id time = screen->firstView("MRUNowPlayingTimeControlsView");
-  screen->tap(screen->centreInWindow(time));
-  EXPECT_DOUBLE_EQ(send<double>(time, "elapsedTimeFactor"_sel), 0.5) << "a tap on the scrubber seeks";
   EXPECT_THROW(screen->tap("CSFocusActivityView"), host::SessionError);
   EXPECT_THROW(screen->tap("NoSuchClass"), host::SessionError);
 }
@@ -215,16 +211,7 @@ TEST(HostLockScreen, CompactTurnsThePhoneToLandscape) {
   EXPECT_EQ(frameOf(controls).size.width, 359);
 }
 
-TEST(HostLockScreen, CoverSheetIsMadeForTheWindowsTraits) {
-  auto screen = bootLockScreen({.sizeClass = host::SizeClass::Compact});
-  EXPECT_EQ(frameOf(screen->window()), CGRectMake(0, 0, 844, 390));
-  EXPECT_EQ(uikit::effectiveVerticalSizeClass(screen->coverSheet()), UIUserInterfaceSizeClassCompact);
-  screen->setSizeClass(host::SizeClass::Regular);
-  EXPECT_EQ(uikit::effectiveVerticalSizeClass(screen->coverSheet()), UIUserInterfaceSizeClassRegular)
-      << "inherited from the window once in it";
-}
-
-TEST(HostLockScreen, SmallPhoneAndTabletPlatters) {
+TEST(HostLockScreen, SmallPhonePlatter) {
   auto screen = bootLockScreen({.profile = "small-phone"});
   EXPECT_EQ(frameOf(screen->window()), CGRectMake(0, 0, 375, 667));
   screen->play(song());

@@ -95,17 +95,4 @@ TEST(LockScreenSession, DragsTakeAFramePerStepAndHoldUntilReleased) {
   EXPECT_FALSE(send<bool>(time, "isTracking"_sel));
 }
 
-TEST(LockScreenSession, GlobalsAndEventsAreReachable) {
-  auto screen = bootLockScreen({.settings = {{"kEnabled", true}, {"HapticFeedback", false}}});
-  EXPECT_TRUE(screen->global<bool>("enabled"));
-  EXPECT_FALSE(screen->global<bool>("HapticFeedback"));
-  EXPECT_EQ(screen->global<double>("dOriginY"), 310);
-  EXPECT_TRUE(screen->launches().empty());
-  EXPECT_EQ(screen->unlockRequests(), 0);
-  send<void>(send<id>(objc_getClass("SBLockScreenManager"), "sharedInstance"_sel),
-             "lockScreenViewControllerRequestsUnlock"_sel);
-  EXPECT_EQ(screen->unlockRequests(), 1);
-  EXPECT_EQ(screen->snapshot("x")["events"]["unlockRequests"], 1);
-}
-
 }  // namespace

@@ -28,12 +28,6 @@ TEST(Replacements, FocusActivityViewNeverComesIntoBeing) {
   EXPECT_EQ(rt::liveObjectCount(), before) << "the allocation is freed";
 }
 
-TEST(Replacements, PreferredMediaRemoteHeightIs498) {
-  auto device = bootEnabled();
-  Ref<> controller = rt::create("CSMediaControlsViewController");
-  EXPECT_EQ(send<double>(controller, "_preferredMediaRemoteHeight"_sel), 498.0);
-}
-
 TEST(Replacements, TimeControlsTakeTouchesAnywhereInTheirBounds) {
   auto device = bootEnabled();
   Ref<> controls = rt::create(objc_getClass("MRUNowPlayingTimeControlsView"), "initWithFrame:primaryAction:"_sel,

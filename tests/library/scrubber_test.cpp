@@ -111,13 +111,8 @@ TEST(Scrubber, TheSpringIsUnderwayBeforeItSettles) {
   finger.end();
 }
 
-TEST(Scrubber, OnlyPointsInsideTheBoundsCatchTheFinger) {
+TEST(Scrubber, AFingerJustAboveTheRowIsNotCaught) {
   PlayingPlatter p = playingPlatter();
-  const SEL inside = "pointInside:withEvent:"_sel;
-  EXPECT_TRUE(send<bool>(p.controls, inside, CGPointMake(100, 0), nil));
-  EXPECT_FALSE(send<bool>(p.controls, inside, CGPointMake(100, -0.5), nil)) << "the host's own test would take it";
-  EXPECT_FALSE(send<bool>(p.controls, inside, CGPointMake(100, 34), nil));
-
   CGRect row = frameOf(p.controls);
   uikit::TouchInjector finger(p.screen->window());
   finger.begin(CGPointMake(row.origin.x + 100, row.origin.y - 2));
