@@ -81,9 +81,6 @@ TEST(NotificationCenter, DeliversByNameAndSenderInRegistrationOrder) {
                                              "named ping", "any ping", "fromSender ping",
                                              "any UIApplicationDidBecomeActiveNotification",
                                              "poked poked"}));
-  EXPECT_EQ(fnd::utf8(UIApplicationWillEnterForegroundNotification), "UIApplicationWillEnterForegroundNotification");
-  EXPECT_EQ(fnd::utf8(UIApplicationDidChangeStatusBarOrientationNotification),
-            "UIApplicationDidChangeStatusBarOrientationNotification");
 }
 
 TEST(NotificationCenter, ObserversRemovedOrAddedDuringAPostSitItOut) {

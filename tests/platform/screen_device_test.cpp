@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "foundation/values.h"
-#include "uikit/device.h"
 #include "uikit/screen.h"
 
 namespace {
@@ -28,16 +27,6 @@ TEST(Screen, MainScreenFollowsTheHostsKnob) {
   EXPECT_EQ(rt::liveObjectCount(), before - 1);
   EXPECT_EQ(mainScreen(), nil);
   EXPECT_DEATH(uikit::setMainScreen({100, 100}, 0), "scale must be positive");
-}
-
-TEST(Device, SystemVersionAndIdiom) {
-  id device = send<id>(objc_getClass("UIDevice"), "currentDevice"_sel);
-  ASSERT_NE(device, nil);
-  EXPECT_EQ(send<id>(objc_getClass("UIDevice"), "currentDevice"_sel), device);
-  uikit::setDevice("14.8.1", UIUserInterfaceIdiomPad);
-  EXPECT_EQ(fnd::utf8(send<id>(device, "systemVersion"_sel)), "14.8.1");
-  EXPECT_FLOAT_EQ(send<float>(send<id>(device, "systemVersion"_sel), "floatValue"_sel), 14.8f);
-  EXPECT_EQ(send<NSInteger>(device, "userInterfaceIdiom"_sel), 1);
 }
 
 }  // namespace

@@ -64,7 +64,6 @@ TEST(HitTesting, AReplacedPointInsideDecides) {
   EXPECT_EQ(hitTest(window, CGPointMake(85, 125)), wide.get());
   EXPECT_EQ(hitTest(window, CGPointMake(75, 125)), window.get());
 
-
   // A replacement installed later, as the library installs its own, decides as well.
   Class refusing = objc_allocateClassPair(objc_getClass("UIView"), "RefusingView", 0);
   objc_registerClassPair(refusing);
@@ -212,7 +211,6 @@ TEST(ControlTracking, ADragRunsBeginThenContinuePerMoveThenEnd) {
   finger.end();
   EXPECT_EQ(events(), (std::vector<std::string>{"begin 10,20", "continue 30", "cancel",
                                                 "begin 20,20", "end 3"}));
-
 }
 
 }  // namespace

@@ -1,15 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "uikit/view.h"
+#include "view_support.h"
+
+using testing_support::makeView;
 
 namespace {
 
 NSInteger sizeClassOf(id controller) {
   return send<NSInteger>(send<id>(controller, "traitCollection"_sel), "verticalSizeClass"_sel);
-}
-
-Ref<> makeView(CGRect frame, const char* cls = "UIView") {
-  return rt::create(objc_getClass(cls), "initWithFrame:"_sel, frame);
 }
 
 TEST(ViewController, ViewIsMadeOnFirstRequestAndKept) {

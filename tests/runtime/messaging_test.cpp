@@ -69,13 +69,6 @@ TEST(MessagingDeathTest, SignatureMismatchIsFatal) {
   EXPECT_DEATH(send<void>(c, "nonsense"_sel), "unrecognized selector sent to instance");
 }
 
-TEST(Messaging, ClassMethodsThroughMetaclass) {
-  Class cls = counterClass();
-  EXPECT_TRUE(class_isMetaClass(object_getClass(reinterpret_cast<id>(cls))));
-  EXPECT_EQ(send<Class>(cls, "class"_sel), cls);
-  EXPECT_TRUE(send<bool>(cls, "respondsToSelector:"_sel, "alloc"_sel));
-}
-
 long replacementCalls = 0;
 long (*origValue)(id, SEL) = nullptr;
 long Hooked_value(id self, SEL sel) {
