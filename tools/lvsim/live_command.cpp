@@ -70,16 +70,13 @@ int runLive(const LiveCommandOptions& options) {
   window.out = options.out;
   if (auto error = writableFolderError(window.out)) return fail(kUsageFault, options.out, *error);
 
-  LiveOptions live;
-  live.profile = options.profile;
-  live.settings["kEnabled"] = true;
-  for (const std::string& text : options.settings) {
-    StoredSetting s = parseSetting(text);
-    live.settings[s.key] = s.value;
-  }
+  host::BootOptions boot;
+  boot.profile = options.profile;
+  boot.settings["kEnabled"] = true;
+  storeSettings(boot, options.settings);
   std::unique_ptr<LiveSession> session;
   try {
-    session = std::make_unique<LiveSession>(live);
+    session = std::make_unique<LiveSession>(boot);
   } catch (const host::BootError& e) {
     return fail(kRunFault, "live", e.what());
   }

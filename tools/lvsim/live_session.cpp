@@ -30,11 +30,7 @@ std::string secondsText(double seconds) {
 
 }  // namespace
 
-LiveSession::LiveSession(const LiveOptions& options) {
-  host::BootOptions boot;
-  boot.profile = options.profile;
-  boot.settings = options.settings;
-  screen_ = host::LockScreen::boot(boot);
+LiveSession::LiveSession(const host::BootOptions& boot) : screen_(host::LockScreen::boot(boot)) {
   render::addHostLooks(renderer_.rules());
   for (std::string_view key : host::kSettingKeys)
     menuSettings_[std::string(key)] = screen_->global<bool>(globalFor(key));

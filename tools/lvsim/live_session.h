@@ -17,11 +17,6 @@
 
 namespace lvsim {
 
-struct LiveOptions {
-  std::string profile = "phone";
-  prefs::BoolSettings settings;  // stored before the library loads
-};
-
 // What a key asks of the window.
 enum class LiveAction { None, Save, Quit, Restart };
 
@@ -30,8 +25,8 @@ class LiveSession {
   // The status line's height beneath the lock screen, in points.
   static constexpr double kStatusHeight = 30;
 
-  // Boots (host::BootError) and plays the first track.
-  explicit LiveSession(const LiveOptions& options);
+  // Boots the device `boot` names (host::BootError) and plays the first track.
+  explicit LiveSession(const host::BootOptions& boot);
   LiveSession(const LiveSession&) = delete;
   LiveSession& operator=(const LiveSession&) = delete;
 
