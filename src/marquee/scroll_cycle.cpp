@@ -47,7 +47,9 @@ void scrollLabelIfNeeded(id self, SEL) {
   if (!(speed > 0) || std::isinf(speed)) return;
   double duration = textWidth / speed;
 
-  // Both blocks keep the view alive until they have run.
+  // Both blocks keep the view alive until they have run. A move that ends with the view in
+  // no window starts no further run: nothing shows it, and it would hold itself for ever.
+  // Entering a window starts the cycle again.
   Ref<> keep(self);
   send<void>(objc_getClass("UIView"), "animateWithDuration:delay:options:animations:completion:"_sel,
              duration, label->pauseInterval, label->animationOptions | kAllowUserInteraction,
@@ -58,7 +60,7 @@ void scrollLabelIfNeeded(id self, SEL) {
                self_(keep)->scrolling = false;
                send<void>(keep, "applyGradientMaskForFadeLength:enableFade:"_sel,
                           self_(keep)->fadeLength, false);
-               if (finished)
+               if (finished && send<id>(keep, "window"_sel))
                  send<id>(keep, "performSelector:withObject:"_sel, "scrollLabelIfNeeded"_sel, nil);
              }));
 }
@@ -68,9 +70,16 @@ void enableShadow(id self, SEL) {
   send<void>(self, "applyGradientMaskForFadeLength:enableFade:"_sel, self_(self)->fadeLength, true);
 }
 
+// Leaving a window ends the move (UIKit removes the animations); the rest timer of that run
+// goes with it, so that a label let go there is freed at once.
 void didMoveToWindow(id self, SEL sel) {
   sendSuper<void>(g_class->superclass, self, sel);
-  if (send<id>(self, "window"_sel)) send<void>(self, "scrollLabelIfNeeded"_sel);
+  if (send<id>(self, "window"_sel)) {
+    send<void>(self, "scrollLabelIfNeeded"_sel);
+    return;
+  }
+  cancelPending(self, "scrollLabelIfNeeded"_sel);
+  cancelPending(self, "enableShadow"_sel);
 }
 
 void observeApplicationNotifications(id self, SEL) {
@@ -83,7 +92,7 @@ void observeApplicationNotifications(id self, SEL) {
 }
 
 void onOrientationChange(id self, SEL, id) {
-  // The delay is the single-precision 0.1 widened, as the original arithmetic gives it.
+  // The delay is 0.1 held in single precision, then widened to double.
   double delay = double(0.1f);
   send<void>(self, "performSelector:withObject:afterDelay:"_sel, "refreshLabels"_sel, nil, delay);
   send<void>(self, "performSelector:withObject:afterDelay:"_sel, "scrollLabelIfNeeded"_sel, nil, delay);
