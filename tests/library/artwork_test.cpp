@@ -134,6 +134,7 @@ TEST(ArtworkTap, IgnoredWithoutArtwork) {
 TEST(ArtworkTap, IgnoredInCompactHeight) {
   Platter platter({.sizeClass = SizeClass::Compact});
   CGRect before = frameOf(platter.artwork);
+  platter.screen->drag({100, 340}, {100, 40});  // the platter starts below the landscape window
   platter.tap();
   platter.screen->advance(1);
   EXPECT_FALSE(platter.expanded());
