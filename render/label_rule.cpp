@@ -89,9 +89,9 @@ class TextSetter {
                                         : look.alignment == kAlignRight ? PANGO_ALIGN_RIGHT
                                                                         : PANGO_ALIGN_LEFT);
     // Pango's widths are ints: a label too wide for them is given the widest there is,
-    // less the slack below.
+    // less the slack below; a width that is not a number counts as none.
     constexpr double kWidest = std::numeric_limits<int>::max() - PANGO_SCALE;
-    int limit = int(std::clamp(width * PANGO_SCALE, 0.0, kWidest));
+    int limit = int(std::min(std::max(0.0, width) * PANGO_SCALE, kWidest));
     if (look.lines == 1) {
       PangoRectangle logical;
       pango_layout_get_extents(text_.layout(), nullptr, &logical);
