@@ -84,7 +84,7 @@ TEST(LvsimLive, WithoutADisplayOneLineAndExitCodeTwo) {
 TEST(LvsimLive, ABadScriptIsNamedInOneLine) {
   Folder dir;
   struct Case {
-    const char* script;
+    std::string script;
     const char* named;
   };
   for (const Case& c : std::vector<Case>{
@@ -94,14 +94,23 @@ TEST(LvsimLive, ABadScriptIsNamedInOneLine) {
            {R"({"events": [{"at": 1, "save": "../up.png"}]})", "events[0].save: expected a file name"},
            {R"({"events": [{"at": 1, "click": "NoSuchView"}]})", "events[0]: no class named \"NoSuchView\""},
            {R"({"events": [{"at": -1, "release": true}]})", "events[0].at: expected a number of seconds"},
-           {"{\"events\": [", "not valid JSON"}}) {
+           {"{\"events\": [", "not valid JSON"},
+           {R"({"events": [{"at": 1e400, "key": "q"}]})", "events[0].at: number out of range"},
+           {R"({"events": [], "events": []})", "duplicate key \"events\""},
+           {R"({"events": [{"at": 1, "save": ")" + std::string(300, 'x') + R"(.png"}]})",
+            "events[0].save: expected a file name of at most 255 bytes"}}) {
     fs::path script = dir.write("bad.json", c.script);
     ProcessRun run = lvsim("live --script " + script.string() + " --out " + dir.path.string(), true);
-    EXPECT_EQ(run.exitCode, 2) << c.script << ": " << run.output;
+    EXPECT_EQ(run.exitCode, 2) << c.script.substr(0, 80) << ": " << run.output;
     EXPECT_NE(run.output.find(c.named), std::string::npos) << run.output;
     EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), 1) << run.output;
   }
-  EXPECT_EQ(lvsim("live --exit-after 0", true).exitCode, 2);
+  for (const char* option : {"--exit-after 0", "--exit-after nan", "--exit-after 1e400", "--resumed-at nan"}) {
+    ProcessRun run = lvsim(std::string("live ") + option, true);
+    EXPECT_EQ(run.exitCode, 2) << option;
+    EXPECT_NE(run.output.find("expected a number of seconds"), std::string::npos) << run.output;
+    EXPECT_LT(run.output.size(), 120u) << run.output;
+  }
 }
 
 }  // namespace

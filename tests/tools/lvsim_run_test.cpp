@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <iterator>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
@@ -148,7 +151,7 @@ TEST(LvsimRun, HeaderStackShowsTheTrackAndMovesWithTheArtwork) {
 
 TEST(LvsimRun, FaultsAreOneLineExitCodeTwoAndNoReport) {
   Folder dir;
-  const std::pair<const char*, const char*> cases[] = {
+  const std::pair<std::string, const char*> cases[] = {
       {R"({"steps": [)", "not valid JSON"},
       {R"([1, 2])", "expected an object"},
       {R"({"steps": [{"jump": 1}]})", "steps[0]: unknown step \"jump\""},
@@ -170,6 +173,12 @@ TEST(LvsimRun, FaultsAreOneLineExitCodeTwoAndNoReport) {
       {R"({"steps": [{"release": true}]})", "steps[0]: nothing to release"},
       {R"({"steps": [{"snapshot": "a", "stop": true}]})", "steps[0]: a step is an object with one key"},
       {R"({"steps": [{"tap": "NoSuchClass"}]})", "steps[0].tap: no class named \"NoSuchClass\""},
+      {R"({"steps": [{"advance": 1e400}]})", "steps[0].advance: number out of range: 1e400"},
+      {R"({"steps": [], "colour": -1e400})", "colour: number out of range"},
+      {R"({"steps": [{"play": {"title": "a", "title": "b", "duration": 1}}]})", "steps[0].play: duplicate key \"title\""},
+      {R"({"steps": [{"play": {"title": "x", "duration": 1e308}}]})", "steps[0].play.duration: expected at most 360000"},
+      {std::string(100, '['), "nested deeper than 64 levels"},
+      {R"({"steps": [{"\u001b[2J)" + std::string(100000, 'x') + R"(": 1}]})", "steps[0]: unknown step \"\\x1B[2Jxxx"},
   };
   int i = 0;
   for (const auto& [text, message] : cases) {
@@ -180,11 +189,76 @@ TEST(LvsimRun, FaultsAreOneLineExitCodeTwoAndNoReport) {
     EXPECT_EQ(run.output.rfind("lvsim: " + file.string() + ": ", 0), 0u) << run.output;
     EXPECT_NE(run.output.find(message), std::string::npos) << run.output;
     EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), 1) << run.output;
+    EXPECT_LT(run.output.size(), 400u) << "echoed input is cut short";
+    EXPECT_EQ(run.output.find('\x1b'), std::string::npos) << "and shown, not sent to the terminal";
     EXPECT_FALSE(fs::exists(out / "report.json")) << text;
   }
   ProcessRun missing = lvsimRun((dir.path / "absent.json").string());
   EXPECT_EQ(missing.exitCode, 2);
   EXPECT_NE(missing.output.find("cannot read the file"), std::string::npos);
+}
+
+uint32_t pngChecksum(const std::string& bytes) {
+  uint32_t c = ~0u;
+  for (unsigned char b : bytes)
+    for (int k = 0; k < 8; ++k, b >>= 1) c = (c >> 1) ^ (0xEDB88320u & -((c ^ b) & 1u));
+  return ~c;
+}
+
+// Files that are not what they stand for: one line, exit code 2 and no report, at once
+// (a FIFO without a writer is not waited on).
+TEST(LvsimRun, FilesThatAreNoScenarioScriptOrImageAreRefused) {
+  Folder dir;
+  std::ifstream in(sourceFile("scenarios/artwork.png"), std::ios::binary);
+  std::string png((std::istreambuf_iterator<char>(in)), {}), badChecksum = png, huge = png;
+  badChecksum[29] ^= 1;  // the header chunk's
+  huge.replace(16, 8, std::string("\0\0\x4e\x20\0\0\x4e\x20", 8));  // 20000 × 20000
+  uint32_t sum = pngChecksum(huge.substr(12, 17));
+  for (int i = 0; i < 4; ++i) huge[29 + i] = char(sum >> (24 - 8 * i));
+  dir.write("cut.png", png.substr(0, png.size() / 2));
+  dir.write("signature.png", png.substr(0, 8));
+  dir.write("checksum.png", badChecksum);
+  dir.write("huge.png", huge);
+  fs::create_directory(dir.path / "folder");
+  std::string fifo = (dir.path / "fifo").string(), folder = (dir.path / "folder").string();
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  auto withArtwork = [&](const std::string& name) {
+    return dir.write(name + ".json", R"({"steps": [{"play": {"title": "x", "duration": 3, "artwork": ")" + name + R"("}}]})").string();
+  };
+  const std::pair<std::string, const char*> cases[] = {
+      {"run " + withArtwork("cut.png"), "artwork: cannot read the image \"cut.png\": damaged PNG image"},
+      {"run " + withArtwork("signature.png"), "damaged PNG image"},
+      {"run " + withArtwork("checksum.png"), "damaged PNG image (IHDR: CRC error)"},
+      {"run " + withArtwork("huge.png"), "20000 × 20000 pixels, more than the 8192 × 8192"},
+      {"run " + withArtwork("fifo"), "cannot read the image \"fifo\": not a regular file"},
+      {"run " + fifo, "cannot read the file: not a regular file"},
+      {"run " + folder, "cannot read the file: a folder, not a file"},
+      {"live --script " + fifo, "cannot read the file: not a regular file"},
+      {"live --script " + folder, "cannot read the file: a folder, not a file"},
+  };
+  for (const auto& [args, message] : cases) {
+    ProcessRun run = runCommand("timeout 60 " + std::string(LVSIM_PATH) + " " + args + " --out " + dir.path.string(), true);
+    EXPECT_EQ(run.exitCode, 2) << args << ": " << run.output;
+    EXPECT_NE(run.output.find(message), std::string::npos) << run.output;
+    EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), 1) << run.output;
+  }
+  EXPECT_FALSE(fs::exists(dir.path / "report.json"));
+}
+
+// Pango's widths are ints that end near two million points: a title wider than that is
+// still measured whole, and scrolls.
+TEST(LvsimRun, ATitleMillionsOfPointsWideScrolls) {
+  Folder dir;
+  std::string title;
+  for (int i = 0; i < 40000; ++i) title += "Long title ";
+  fs::path file = dir.write("long.json", R"({"settings": {"kEnabled": true}, "steps": [{"play": {"title": ")" + title +
+                                             R"(", "duration": 60}}, {"advance": 6}, {"snapshot": "s"}]})");
+  ProcessRun run = lvsimRun(file.string() + " --out " + dir.path.string());
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  Json report = readReport(dir.path);
+  const Json& scroll = findClass(report["snapshots"][0]["tree"], "CBAutoScrollLabel")->at("subviews")[0];
+  EXPECT_GT(scroll["contentSize"][0], 3e6);
+  EXPECT_GT(scroll["presentation"]["contentOffset"][0], 0);
 }
 
 TEST(LvsimRun, AStepThatCannotBeTakenFailsWithoutAReport) {

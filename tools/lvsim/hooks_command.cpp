@@ -6,6 +6,7 @@
 #include "host/device.h"
 #include "host/host_classes.h"
 #include "host/globals_json.h"
+#include "tools/lvsim/echo.h"
 #include "tools/lvsim/settings_option.h"
 
 namespace lvsim {
@@ -15,7 +16,7 @@ namespace {
 CLI::Validator hostClassName() {
   return CLI::Validator(
       [](std::string& name) -> std::string {
-        return host::isHostClass(name) ? "" : "unknown host class \"" + name + "\"";
+        return host::isHostClass(name) ? "" : "unknown host class " + inQuotes(name);
       },
       "");
 }

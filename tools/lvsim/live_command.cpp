@@ -4,9 +4,12 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "host/device.h"
+#include "tools/lvsim/echo.h"
+#include "tools/lvsim/json_reading.h"
 #include "tools/lvsim/live_session.h"
 #include "tools/lvsim/live_window.h"
 #include "tools/lvsim/settings_option.h"
@@ -25,6 +28,20 @@ std::vector<std::string> restartArguments(const LiveCommandOptions& options, con
   if (options.exitAfter) args.insert(args.end(), {"--exit-after", std::to_string(*options.exitAfter)});
   args.insert(args.end(), {"--resumed-at", std::to_string(elapsed)});
   return args;
+}
+
+// Seconds above 0 (or from 0, with `zeroAllowed`) up to json::kMaxSeconds; a NaN is none.
+CLI::Validator seconds(bool zeroAllowed) {
+  std::string range = std::string(zeroAllowed ? "from 0 to" : "above 0, at most") + " 360000 (100 hours)";
+  return CLI::Validator(
+      [zeroAllowed, range](std::string& text) -> std::string {
+        char* end = nullptr;
+        double value = std::strtod(text.c_str(), &end);
+        bool number = !text.empty() && *end == '\0';
+        if (number && (zeroAllowed ? value >= 0 : value > 0) && value <= json::kMaxSeconds) return {};
+        return "expected a number of seconds " + range + ", got " + inQuotes(text);
+      },
+      "");
 }
 
 int restart(const std::vector<std::string>& args) {
@@ -52,8 +69,8 @@ void addLiveCommand(CLI::App& app, LiveCommandOptions& options) {
   live->add_option("--script", options.script, "Timed input events to play (JSON)")->type_name("FILE");
   live->add_option("--exit-after", options.exitAfter, "Quit after this many seconds")
       ->type_name("SECONDS")
-      ->check(CLI::PositiveNumber);
-  live->add_option("--resumed-at", options.resumedAt)->group("")->check(CLI::NonNegativeNumber);
+      ->check(seconds(false));
+  live->add_option("--resumed-at", options.resumedAt)->group("")->check(seconds(true));
 }
 
 int runLive(const LiveCommandOptions& options) {

@@ -7,13 +7,20 @@
 
 namespace lvsim {
 
+namespace {
+
+// Well within a file name's 255 bytes, with the number and ".png" around it.
+constexpr size_t kSafeNameLimit = 64;
+
+}  // namespace
+
 SnapshotPictures::SnapshotPictures(std::filesystem::path folder, double scale)
     : folder_(std::move(folder)), scale_(scale) {
   render::addHostLooks(renderer_.rules());
 }
 
 std::string fileSafe(std::string_view name) {
-  std::string safe(name);
+  std::string safe(name.substr(0, kSafeNameLimit));
   for (char& c : safe)
     if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-' && c != '_' && c != '.') c = '-';
   return safe;

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "host/lock_screen.h"
+#include "tools/lvsim/echo.h"
 #include "tools/lvsim/snapshot_pictures.h"
 
 namespace lvsim {
@@ -14,6 +15,10 @@ namespace lvsim {
 namespace {
 
 using Json = nlohmann::ordered_json;
+
+// Characters of an error line's place and of what went wrong: input echoed in it is cut.
+constexpr size_t kWhereLimit = 160;
+constexpr size_t kWhatLimit = 320;
 
 std::string seconds(double s) {
   char text[32];
@@ -92,7 +97,7 @@ std::string bootLine(const host::BootOptions& boot, host::LockScreen& screen) {
 }  // namespace
 
 int fail(int code, const std::string& where, const std::string& what) {
-  std::fprintf(stderr, "lvsim: %s: %s\n", where.c_str(), what.c_str());
+  std::fprintf(stderr, "lvsim: %s: %s\n", printable(where, kWhereLimit).c_str(), printable(what, kWhatLimit).c_str());
   return code;
 }
 
@@ -146,7 +151,8 @@ int tellStory(const Scenario& scenario, const StoryOptions& options) {
   report["snapshots"] = std::move(snapshots);
   std::filesystem::path out = options.out / "report.json";
   std::ofstream file(out);
-  if (!(file << report.dump(2) << "\n")) return fail(kRunFault, out.string(), "cannot write the report");
+  // Texts that are not UTF-8 (a file name) are written with U+FFFD in their place.
+  if (!(file << report.dump(2, ' ', false, Json::error_handler_t::replace) << "\n")) return fail(kRunFault, out.string(), "cannot write the report");
   std::printf("%s: %zu snapshots\n", out.string().c_str(), report["snapshots"].size());
   return 0;
 }

@@ -25,7 +25,7 @@ struct StoryOptions {
   std::function<void(const SnapshotStep&, const render::Picture&, const std::string& file)> onPicture = {};
 };
 
-// Prints "lvsim: WHERE: WHAT" on stderr and returns `code`.
+// Prints "lvsim: WHERE: WHAT" on stderr, made printable and cut short, and returns `code`.
 int fail(int code, const std::string& where, const std::string& what);
 
 // Makes `folder` if needed and checks that files can be written in it; the reason when not.
