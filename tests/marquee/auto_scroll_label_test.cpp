@@ -4,6 +4,7 @@
 #include <limits>
 #include <vector>
 
+#include "foundation/block.h"
 #include "foundation/notification_center.h"
 #include "foundation/run_loop.h"
 #include "foundation/values.h"
@@ -181,14 +182,40 @@ TEST_F(Marquee, ZeroOrInvalidSpeedRestsWhileThePauseTimerRuns) {
   }
 }
 
-TEST_F(Marquee, FadeLengthChangesTheMaskAtOnceAndIsCappedAtHalfTheView) {
+TEST_F(Marquee, FadeLengthChangesTheMaskAtOnceAndTwoFadesNeverCross) {
+  struct Case {
+    double length;
+    std::vector<double> resting, moving;  // empty: no mask
+  };
+  const Case cases[] = {{0, {}, {}},
+                        {-5, {}, {}},
+                        {std::numeric_limits<double>::quiet_NaN(), {}, {}},
+                        {150, {0, 0, 0.25, 1}, {0, 0.5, 0.5, 1}},
+                        {300, {0, 0, 0, 1}, {0, 0.5, 0.5, 1}}};
   setText(30);
-  send<void>(label_, "setFadeLength:"_sel, 0.0);
-  EXPECT_EQ(mask(), nil);
-  send<void>(label_, "setFadeLength:"_sel, 150.0);
-  expectLocations(maskLocations(), {0, 0, 0.5, 1});
-  send<void>(label_, "enableShadow"_sel);
-  expectLocations(maskLocations(), {0, 0.5, 0.5, 1});  // never crossing stops
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.length);
+    send<void>(label_, "setFadeLength:"_sel, c.length);
+    EXPECT_GE(send<double>(label_, "fadeLength"_sel), 0);
+    expectLocations(maskLocations(), c.resting);
+    send<void>(label_, "enableShadow"_sel);
+    expectLocations(maskLocations(), c.moving);
+  }
+}
+
+// As when the header places its labels in an animated frame change.
+TEST_F(Marquee, ARunStartedInsideAnotherAnimationKeepsItsOwnDurationAndCurve) {
+  setText(30);
+  for (NSInteger direction : {marquee::kScrollLeft, marquee::kScrollRight}) {
+    send<void>(label_, "setScrollDirection:"_sel, direction);
+    run(3);
+    send<void>(objc_getClass("UIView"), "animateWithDuration:delay:options:animations:completion:"_sel, 0.3, 0.0,
+               UIViewAnimationOptionCurveEaseInOut,
+               fnd::block<void()>([this] { send<void>(label_, "setFrame:"_sel, CGRectMake(40, 0, 200, 30)); }), nil);
+    EXPECT_EQ(offset(), direction == marquee::kScrollLeft ? 0 : 320) << "at rest at once";
+    run(1.5 + 5);
+    EXPECT_NEAR(offset(), 160, 1e-6) << "half-way, linearly, after half of 300 / 30 s";
+  }
 }
 
 TEST_F(Marquee, IntrinsicSizeHasNoWidthAndTheCopyHeight) {
