@@ -72,7 +72,7 @@ TEST_F(Placement, ATitleMovedByTheTapRunsAtItsOwnLinearPace) {
   id title = s.label("titleLabel");
   double width = frameOf(member(title, "mainLabel")).size.width;
   s.screen->advance(4 + 1);  // the rest, then a second of the move
-  EXPECT_NEAR(uikit::presentationContentOffset(member(title, "scrollView")).x, (width + 20) / (width / 30), 1e-6);
+  EXPECT_NEAR(uikit::presentationContentOffset(member(title, "scrollView")).x, 30 * (width + 20) / width, 1e-6);
 }
 
 TEST(PlacementAtBuild, EnlargedArtworkStartsTheLabelsCentredOnTheControls) {
