@@ -33,6 +33,10 @@ struct BootOptions {
   prefs::BoolSettings settings;  // stored values; a key not given is not stored
   std::set<std::string, std::less<>> without;  // host classes left out
   bool mainScreen = true;        // false: the device has no main screen
+  // For LockScreen: false (the phone's way) keeps one now-playing view tree for the cover
+  // sheet's life; true makes a fresh one at every play, so that each play meets later
+  // instances of the media views.
+  bool freshNowPlayingTreePerPlay = false;
 };
 
 class Device {

@@ -194,7 +194,7 @@ TEST(ArtworkVisibility, HandsTheImageOverEvenWhenNil) {
 }
 
 TEST(ArtworkWindow, OnlyTheFirstArtworkIsSetUpAndLaterOnesFollowTheState) {
-  Platter platter;
+  Platter platter({.freshNowPlayingTreePerPlay = true});
   EXPECT_EQ(uikit::tapRecognizers(platter.artwork).size(), 1u);
   EXPECT_TRUE(hiddenOf(platter.host()->placeholderBackground) && hiddenOf(platter.host()->placeholderImageView));
   EXPECT_EQ(frameOf(platter.screen->global<id>("mruLabel")).origin.y, 315);

@@ -41,6 +41,7 @@ TEST(LvsimLive, AScriptedSessionInAWindowUnderXvfb) {
     {"at": 5.0, "click": "MRUArtworkView"},
     {"at": 6.6, "save": "plain.png"},
     {"at": 6.8, "key": "space"},
+    {"at": 6.85, "save": "paused.png"},
     {"at": 6.9, "key": "n"},
     {"at": 7.0, "key": "r"},
     {"at": 7.5, "save": "turned.png"}]})");
@@ -56,8 +57,8 @@ TEST(LvsimLive, AScriptedSessionInAWindowUnderXvfb) {
   EXPECT_NE(run.output.find("key space   paused track 1"), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("key n   playing track 2"), std::string::npos) << "the next track plays";
 
-  Png held(dir.path / "out" / "held.png"), plain(dir.path / "out" / "plain.png");
-  ASSERT_TRUE(held.ok() && plain.ok()) << run.output;
+  Png held(dir.path / "out" / "held.png"), plain(dir.path / "out" / "plain.png"), paused(dir.path / "out" / "paused.png");
+  ASSERT_TRUE(held.ok() && plain.ok() && paused.ok()) << run.output;
   EXPECT_EQ(held.width(), plain.width());
   EXPECT_GT(held.height() / double(held.width()), 844 / kPhoneWidth) << "the status line beneath";
 
@@ -65,6 +66,8 @@ TEST(LvsimLive, AScriptedSessionInAWindowUnderXvfb) {
     EXPECT_GT(saturation(meanAt(*p, 60, 160, 330, 430)), 0.2) << "the enlarged artwork";
   EXPECT_LT(brightness(meanAt(held, 0, 450, 30, 800)), brightness(meanAt(plain, 0, 450, 30, 800)) - 0.1)
       << "the blurred background darkens the wallpaper, and is off after the restart";
+  EXPECT_GT(brightness(meanAt(paused, 176, 600, 180, 608)), brightness(meanAt(plain, 176, 600, 180, 608)) + 0.3)
+      << "the play glyph fills the middle button where the pause glyph has its gap";
   Png turned(dir.path / "out" / "turned.png");
   EXPECT_GT(turned.width(), turned.height()) << "the phone turned";
   EXPECT_GT(brightness(meanAt(held, 80, 541, 180, 543.5)), brightness(meanAt(plain, 80, 541, 180, 543.5)) + 0.3)

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "host/host_classes.h"
 #include "lvsim_process.h"
 
 namespace {
@@ -95,20 +96,13 @@ TEST(LvsimRun, StepsOfEveryKindWithAPngArtwork) {
   EXPECT_EQ(labels->at("subviews")[3]["text"], "0:32") << "scrubbed to half, then two and a half seconds";
 }
 
-// The time controls' own labels and the labels the host writes, in subview order:
-// elapsed, then remaining.
-std::vector<std::string> textsOf(const Json& controls, const std::string& cls) {
-  std::vector<std::string> texts;
-  for (const Json& sub : controls["subviews"])
-    if (sub["class"] == cls) texts.push_back(sub["text"]);
-  return texts;
-}
-
-Json hostLabelTransforms(const Json& controls) {
-  Json transforms = Json::array();
-  for (const Json& sub : controls["subviews"])
-    if (sub["class"] == "UILabel") transforms.push_back(sub["transform"]);
-  return transforms;
+// A value (at a JSON pointer) of each subview of a class, in subview order: for the time
+// controls' own labels and the labels the host writes, elapsed, then remaining.
+Json valuesOf(const Json& view, const std::string& cls, const char* pointer = "/text") {
+  Json values = Json::array();
+  for (const Json& sub : view["subviews"])
+    if (sub["class"] == cls) values.push_back(sub[Json::json_pointer(pointer)]);
+  return values;
 }
 
 TEST(LvsimRun, TimeLabelsFollowTheHostAndTheScrubberStretchesWhileDragged) {
@@ -120,18 +114,19 @@ TEST(LvsimRun, TimeLabelsFollowTheHostAndTheScrubberStretchesWhileDragged) {
   ASSERT_EQ(snapshots.size(), 3u);
   const Json identity = {1, 0, 0, 1, 0, 0};
   const Json squeezed = {1, 0, 0, 0.7, 0, 0};
-  const std::vector<std::string> playing = {"0:03", "-3:32"};
-  const std::vector<std::string> underTheFinger = {"1:47", "-1:47"};
-  const std::vector<std::vector<std::string>> texts = {playing, underTheFinger, {"1:48", "-1:47"}};
+  const Json texts[] = {{"0:03", "-3:32"}, {"1:47", "-1:47"}, {"1:48", "-1:47"}};
   const Json rows[] = {identity, {1, 0, 0, 1.5, 0, 0}, identity};
   const Json hostLabels[] = {Json{identity, identity}, Json{squeezed, squeezed}, Json{identity, identity}};
   for (size_t i = 0; i < 3; ++i) {
     const Json* controls = findClass(snapshots[i]["tree"], "MRUNowPlayingTimeControlsView");
     ASSERT_NE(controls, nullptr);
-    EXPECT_EQ(textsOf(*controls, "CBAutoScrollLabel"), texts[i]) << snapshots[i]["name"];
-    EXPECT_EQ(textsOf(*controls, "UILabel"), texts[i]) << snapshots[i]["name"];
+    EXPECT_EQ(valuesOf(*controls, "CBAutoScrollLabel"), texts[i]) << snapshots[i]["name"];
+    EXPECT_EQ(valuesOf(*controls, "UILabel"), texts[i]) << snapshots[i]["name"];
     EXPECT_EQ(controls->at("transform"), rows[i]) << snapshots[i]["name"];
-    EXPECT_EQ(hostLabelTransforms(*controls), hostLabels[i]) << snapshots[i]["name"];
+    EXPECT_EQ(valuesOf(*controls, "UILabel", "/transform"), hostLabels[i]) << snapshots[i]["name"];
+    if (i == 1) continue;
+    EXPECT_EQ(valuesOf(*controls, "CBAutoScrollLabel", "/frame/3"), valuesOf(*controls, "UILabel", "/frame/3"))
+        << "as tall as the host's labels at rest: " << snapshots[i]["name"];
   }
 }
 
@@ -145,7 +140,7 @@ TEST(LvsimRun, HeaderStackShowsTheTrackAndMovesWithTheArtwork) {
   ASSERT_NE(header, nullptr);
   const Json* stack = findClass(*header, "UIStackView");
   ASSERT_NE(stack, nullptr);
-  EXPECT_EQ(textsOf(*stack, "CBAutoScrollLabel"), std::vector<std::string>({"Night Drive", "The Lanterns"}));
+  EXPECT_EQ(valuesOf(*stack, "CBAutoScrollLabel"), Json({"Night Drive", "The Lanterns"}));
   EXPECT_EQ(stack->at("subviews")[0]["frame"][0], -0.5) << "centred at 112 while the artwork is small";
 
   const Json* expanded = findClass(snapshots[1]["tree"], "UIStackView");
@@ -263,6 +258,26 @@ TEST(LvsimRun, ATitleMillionsOfPointsWideScrolls) {
   const Json& scroll = findClass(report["snapshots"][0]["tree"], "CBAutoScrollLabel")->at("subviews")[0];
   EXPECT_GT(scroll["contentSize"][0], 3e6);
   EXPECT_GT(scroll["presentation"]["contentOffset"][0], 0);
+}
+
+// A host without any one of its classes lives through a day of use and leaves no
+// settings folder behind.
+TEST(LvsimRun, EveryHostClassMayBeMissing) {
+  Folder dir;
+  fs::create_directory(dir.path / "tmp");
+  for (const host::HostClass& c : host::hostClasses()) {
+    std::string name(c.name);
+    fs::path file = dir.write(name + ".json", R"({"settings": {"kEnabled": true}, "without": [")" + name + R"("],
+      "steps": [{"play": {"title": "A title too long to fit beside the artwork", "duration": 60}}, {"advance": 1},
+        {"tap": [235, 490]}, {"tap": [67, 507]}, {"drag": {"on": "UIWindow", "from": 0.2, "to": 0.7}},
+        {"stop": true}, {"play": {"title": "Again", "duration": 30}}, {"advance": 1}, {"snapshot": "again"}]})");
+    ProcessRun run = runCommand("TMPDIR=" + (dir.path / "tmp").string() + " " + LVSIM_PATH + " run " + file.string() +
+                                    " --out " + (dir.path / name).string(),
+                                true);
+    EXPECT_EQ(run.exitCode, 0) << name << ": " << run.output;
+    EXPECT_TRUE(fs::exists(dir.path / name / "report.json")) << name;
+  }
+  EXPECT_TRUE(fs::is_empty(dir.path / "tmp"));
 }
 
 TEST(LvsimRun, AStepThatCannotBeTakenFailsWithoutAReport) {
