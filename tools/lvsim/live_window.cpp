@@ -1,6 +1,7 @@
 #include "tools/lvsim/live_window.h"
 
 #include <SDL2/SDL.h>
+#include <malloc.h>
 
 #include <algorithm>
 #include <chrono>
@@ -8,6 +9,7 @@
 #include <cstdio>
 #include <string>
 #include <unordered_map>
+#include <utility>
 
 namespace lvsim {
 
@@ -109,6 +111,7 @@ class LiveWindow {
     fitToScreen();
     SDL_SetWindowSize(window_, width_, height_);
     resized_ = true;
+    refitted_ = true;
   }
 
   void present(uint64_t signature) {
@@ -128,6 +131,10 @@ class LiveWindow {
     }
     shown_ = signature;
     resized_ = false;
+    // The buffers of the old size are free now, but held in the heap between smaller
+    // allocations where frames of the new size do not fit; turning the phone back and
+    // forth would grow memory at every turn. They go back to the system instead.
+    if (std::exchange(refitted_, false)) malloc_trim(0);
     frameTimes_.push_back(std::chrono::duration<double, std::milli>(Clock::now() - drawStart).count());
   }
 
@@ -303,6 +310,7 @@ class LiveWindow {
   int width_ = 0, height_ = 0;
   uint64_t shown_ = 0;
   bool resized_ = true;
+  bool refitted_ = false;
   bool done_ = false;
   LiveAction action_ = LiveAction::Quit;
   size_t next_ = 0;
