@@ -46,13 +46,16 @@ TEST(LvsimLive, AScriptedSessionInAWindowUnderXvfb) {
     {"at": 7.5, "save": "turned.png"}]})");
   // SDL unloads libdbus when it quits, leaving D-Bus's process-wide allocations where
   // LeakSanitizer can no longer tell whose they are; the window's process is not leak-checked.
-  ProcessRun run = runCommand("ASAN_OPTIONS=detect_leaks=0 xvfb-run -a -s '-screen 0 1280x1024x24' " +
+  fs::create_directory(dir.path / "tmp");
+  ProcessRun run = runCommand("TMPDIR=" + (dir.path / "tmp").string() +
+                                  " ASAN_OPTIONS=detect_leaks=0 xvfb-run -a -s '-screen 0 1280x1024x24' " +
                                   std::string(LVSIM_PATH) +
                                   " live --script " + script.string() + " --exit-after 7.9 --out " +
                                   (dir.path / "out").string(),
                               true);
   ASSERT_EQ(run.exitCode, 0) << run.output;
   EXPECT_NE(run.output.find("restarting with the new settings"), std::string::npos) << run.output;
+  EXPECT_TRUE(fs::is_empty(dir.path / "tmp")) << "no settings folder left, by the restart or the end";
   EXPECT_NE(run.output.find("key space   paused track 1"), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("key n   playing track 2"), std::string::npos) << "the next track plays";
 

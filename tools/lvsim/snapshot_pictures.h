@@ -39,4 +39,7 @@ class SnapshotPictures {
 // `name` with every character other than letters, digits, '-', '_' and '.' made '-'.
 std::string fileSafe(std::string_view name);
 
+// The file of the `number`th snapshot (from 1): "NN-name.png".
+std::string pictureFile(int number, std::string_view name);
+
 }  // namespace lvsim
