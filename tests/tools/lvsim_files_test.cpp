@@ -50,7 +50,6 @@ TEST(LvsimFiles, ABadTmpdirIsOneLineAndExitCodeTwo) {
 // The demo is stopped by a signal once its settings are stored; then another run starts.
 TEST(LvsimFiles, NoSettingsFolderOutlivesItsRun) {
   Folder tmp;
-  setenv("TMPDIR", tmp.path.c_str(), 1);
   fs::path out = tmp.path / "out";
   fs::path alive = tmp.path / ("lumivane-settings-" + std::to_string(getpid()) + "-x");
   fs::create_directory(alive);
@@ -62,6 +61,8 @@ TEST(LvsimFiles, NoSettingsFolderOutlivesItsRun) {
   for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGABRT, SIGKILL}) {
     pid_t child = fork();
     if (child == 0) {
+      setenv("TMPDIR", tmp.path.c_str(), 1);
+      ::signal(signal, SIG_DFL);  // as a shell's background job, the test may ignore SIGINT
       dup2(open("/dev/null", O_WRONLY), STDOUT_FILENO);
       execl(kLvsim.c_str(), "lvsim", "demo", "--out", out.c_str(), nullptr);
       _exit(127);
@@ -72,7 +73,7 @@ TEST(LvsimFiles, NoSettingsFolderOutlivesItsRun) {
     waitpid(child, &status, 0);
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << "ended as the signal ends it: " << signal;
     EXPECT_EQ(settingsFolders(tmp.path), signal == SIGKILL ? 2 : 1) << signal;
-    EXPECT_EQ(lvsim("hooks").exitCode, 0);
+    EXPECT_EQ(runCommand("TMPDIR=" + tmp.path.string() + " " + kLvsim + " hooks").exitCode, 0);
     EXPECT_EQ(settingsFolders(tmp.path), 1) << "a killed run's folder is removed by the next; a live one's stays";
   }
 }
@@ -83,6 +84,7 @@ TEST(LvsimFiles, FilesAreWrittenWholeNeverOverAnInputNorThroughALink) {
   const std::string scenario = sourceFile("scenarios/artwork-toggle.json").string();
   const std::string limited = "trap '' XFSZ; ulimit -f 16; exec " + kLvsim;
   fs::path precious = dir.write("precious.txt", "precious");
+  dir.write("saves.png", R"({"events": [{"at": 1, "save": "saves.png"}]})");
   struct Case {
     std::string command;
     int exitCode;
@@ -94,6 +96,7 @@ TEST(LvsimFiles, FilesAreWrittenWholeNeverOverAnInputNorThroughALink) {
       {kLvsim + " run D/report.json --out D", 2, "D/report.json: would write over the input D/report.json"},
       {kLvsim + " run D/own.json --png --out D", 2,
        "D/01-expanded.png: would write over the input D/01-expanded.png"},
+      {kLvsim + " live --script saves.png --out .", 2, "saves.png: events[0].save: would write over the input saves.png"},
       {"ln -sf ../precious.txt D/report.json && " + kLvsim + " run " + scenario + " --out D", 0, ""},
   };
   for (const Case& c : cases) {
