@@ -8,6 +8,7 @@
 #include "host/globals_json.h"
 #include "tools/lvsim/echo.h"
 #include "tools/lvsim/settings_option.h"
+#include "tools/lvsim/story.h"
 
 namespace lvsim {
 
@@ -78,8 +79,7 @@ int runHooks(const HooksOptions& options) {
   try {
     device = host::Device::boot(bootOptions(options));
   } catch (const host::BootError& e) {
-    std::fprintf(stderr, "lvsim: %s\n", e.what());
-    return 1;
+    return bootFault(e, "hooks");
   }
   if (options.json)
     printJson(*device);

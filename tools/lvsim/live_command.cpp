@@ -86,6 +86,9 @@ int runLive(const LiveCommandOptions& options) {
   window.resumedAt = options.resumedAt;
   window.out = options.out;
   if (auto error = writableFolderError(window.out)) return fail(kUsageFault, options.out, *error);
+  for (const ScriptEvent& e : window.script)
+    if (auto input = e.kind == ScriptEvent::Kind::Save ? inputAt(window.out / e.file, {options.script}) : std::nullopt)
+      return fail(kUsageFault, options.script, e.place + ".save: would write over the input " + input->string());
 
   host::BootOptions boot;
   boot.profile = options.profile;
@@ -95,7 +98,7 @@ int runLive(const LiveCommandOptions& options) {
   try {
     session = std::make_unique<LiveSession>(boot);
   } catch (const host::BootError& e) {
-    return fail(kRunFault, "live", e.what());
+    return bootFault(e, "live");
   }
   for (const ScriptEvent& e : window.script)
     for (const LiveTarget* t : {&e.from, &e.to})
@@ -112,9 +115,10 @@ int runLive(const LiveCommandOptions& options) {
   } catch (const std::runtime_error& e) {
     return fail(kRunFault, "live", e.what());
   }
-  if (outcome.action == LiveAction::Restart)
-    return restart(restartArguments(options, session->menuSettings(), outcome.elapsed));
-  return 0;
+  if (outcome.action != LiveAction::Restart) return 0;
+  std::vector<std::string> args = restartArguments(options, session->menuSettings(), outcome.elapsed);
+  session.reset();  // the device's settings folder goes with it: the new process makes its own
+  return restart(args);
 }
 
 }  // namespace lvsim

@@ -26,12 +26,16 @@ std::string fileSafe(std::string_view name) {
   return safe;
 }
 
+std::string pictureFile(int number, std::string_view name) {
+  char prefix[16];
+  std::snprintf(prefix, sizeof prefix, "%02d-", number);
+  return prefix + fileSafe(name) + ".png";
+}
+
 SnapshotPictures::Taken SnapshotPictures::take(id window, std::string_view name) {
   auto rendered = renderer_.renderWindow(window, scale_);
   if (!rendered) throw PictureError("cannot render snapshot \"" + std::string(name) + "\": " + rendered.error().reason);
-  char number[16];
-  std::snprintf(number, sizeof number, "%02d-", ++count_);
-  std::string file = number + fileSafe(name) + ".png";
+  std::string file = pictureFile(++count_, name);
   if (auto failed = rendered.value().writePng((folder_ / file).string())) throw PictureError(failed->message());
   return {std::move(rendered.value()), file};
 }

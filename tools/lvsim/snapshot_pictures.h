@@ -40,4 +40,7 @@ class SnapshotPictures {
 // made '-'.
 std::string fileSafe(std::string_view name);
 
+// The file of the `number`th snapshot (from 1): "NN-name.png".
+std::string pictureFile(int number, std::string_view name);
+
 }  // namespace lvsim
