@@ -9,6 +9,8 @@
 #include <system_error>
 #include <vector>
 
+#include "foundation/atomic_file.h"
+
 namespace prefs {
 
 namespace {
@@ -81,8 +83,8 @@ std::optional<SettingsError> writeSettingsFile(const std::filesystem::path& path
   std::unique_ptr<char, void (*)(void*)> owner(bytes, free);
   if (!bytes) return SettingsError{path, "could not encode the property list"};
 
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out.write(bytes, length) || !out.flush()) return SettingsError{path, "could not write the file"};
+  if (auto failed = fnd::writeFileAtomically(path.string(), std::string_view(bytes, length), fnd::Flush::Skip))
+    return SettingsError{path, "could not write the file: " + failed->reason};
   return std::nullopt;
 }
 

@@ -28,6 +28,8 @@ SettingsRead readSettingsFile(const std::filesystem::path& path);
 
 enum class PlistFormat { Xml, Binary };
 
+// Written whole or not at all (foundation/atomic_file.h). Settings are stored for the
+// processes that run meanwhile, so the write does not wait for the disk.
 std::optional<SettingsError> writeSettingsFile(const std::filesystem::path& path,
                                                const BoolSettings& values,
                                                PlistFormat format = PlistFormat::Xml);
