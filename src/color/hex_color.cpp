@@ -4,6 +4,8 @@
 #include "quartz/geometry.h"
 #include "runtime/runtime.h"
 
+namespace lv::color {
+
 namespace {
 
 Class uiColor() { return objc_getClass("UIColor"); }
@@ -65,8 +67,6 @@ id gradualChangingColor(id, SEL, id view, id fromHex, id toHex) {
 
 }  // namespace
 
-namespace color {
-
 void registerHexColorMethods() {
   Class cls = uiColor();
   if (!cls) return;
@@ -77,4 +77,4 @@ void registerHexColorMethods() {
   rt::addClassMethod(cls, "pf_setGradualChangingColor:fromColor:toColor:"_sel, gradualChangingColor);
 }
 
-}  // namespace color
+}  // namespace lv::color

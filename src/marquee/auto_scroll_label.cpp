@@ -7,7 +7,7 @@
 #include "foundation/values.h"
 #include "marquee/marquee_internal.h"
 
-namespace marquee {
+namespace lv::marquee {
 
 namespace {
 
@@ -291,4 +291,4 @@ void registerAutoScrollLabelClass() {
   registerFadeMask(g_class);
 }
 
-}  // namespace marquee
+}  // namespace lv::marquee

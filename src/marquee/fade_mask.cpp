@@ -6,7 +6,7 @@
 #include "marquee/auto_scroll_label.h"
 #include "marquee/marquee_internal.h"
 
-namespace marquee {
+namespace lv::marquee {
 
 namespace {
 
@@ -74,4 +74,4 @@ void registerFadeMask(Class cls) {
   rt::addMethod(cls, "applyGradientMaskForFadeLength:enableFade:"_sel, applyGradientMask);
 }
 
-}  // namespace marquee
+}  // namespace lv::marquee

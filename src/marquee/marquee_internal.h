@@ -2,7 +2,7 @@
 // Pieces of CBAutoScrollLabel that live in their own files.
 #include "runtime/runtime.h"
 
-namespace marquee {
+namespace lv::marquee {
 void registerScrollCycle(Class cls);
 void registerFadeMask(Class cls);
-}  // namespace marquee
+}  // namespace lv::marquee

@@ -7,7 +7,7 @@
 #include "marquee/marquee_internal.h"
 #include "foundation/block.h"
 
-namespace marquee {
+namespace lv::marquee {
 
 namespace {
 
@@ -107,4 +107,4 @@ void registerScrollCycle(Class cls) {
   rt::addMethod(cls, "onUIApplicationDidChangeStatusBarOrientationNotification:"_sel, onOrientationChange);
 }
 
-}  // namespace marquee
+}  // namespace lv::marquee

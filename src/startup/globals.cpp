@@ -27,4 +27,4 @@ constinit bool firstTimeLoaded = NO;
 constinit bool NfirstTimeLoaded = NO;
 }
 
-constinit double controlsWidth = 0;
+constinit double lv::controlsWidth = 0;

@@ -38,10 +38,10 @@ LV_EXPORT extern bool NfirstTimeLoaded;
 LV_EXPORT bool isSmallDeviceSB();
 }
 
+namespace lv {
+
 // The width of the now-playing controls view last framed in context 2; private.
 extern double controlsWidth;
-
-namespace lv {
 
 // Retains the new object before releasing the old one, so that storing the object the
 // global already holds is safe.

@@ -6,8 +6,8 @@
 namespace {
 
 __attribute__((constructor(kLoadClasses))) void registerLibraryClasses() {
-  marquee::registerAutoScrollLabelClass();
-  color::registerHexColorMethods();
+  lv::marquee::registerAutoScrollLabelClass();
+  lv::color::registerHexColorMethods();
 }
 
 }  // namespace
