@@ -3,6 +3,7 @@
 #include "artwork/artwork_view.h"
 #include "artwork/cover_sheet_background.h"
 #include "startup/globals.h"
+#include "startup/small_device.h"
 
 namespace lv::artwork {
 
@@ -27,12 +28,14 @@ bool isPad() {
 
 }  // namespace
 
-double defaultOriginX() {
+}  // namespace lv::artwork
+
+double lv::artwork::defaultOriginX() {
   if (isPad()) return 100;
   return isSmallDeviceSB() ? 4 : 16.5;
 }
 
-void storeCollapsedFrame() {
+void lv::artwork::storeCollapsedFrame() {
   dOriginX = controlsWidth * 0.5 - 152.5 - 5;
   dOriginY = kCollapsedY;
   dFrameWidth = kCollapsedSide;
@@ -40,16 +43,16 @@ void storeCollapsedFrame() {
   g_collapsedFromControls = true;
 }
 
-void storeExpandedFrame() {
+void lv::artwork::storeExpandedFrame() {
   dFrameWidth = kExpandedSide;
   dFrameHeight = kExpandedSide;
   dOriginX = controlsWidth * 0.5 - 145;
   dOriginY = kExpandedY;
 }
 
-CGRect storedFrame() { return CGRectMake(dOriginX, dOriginY, dFrameWidth, dFrameHeight); }
+CGRect lv::artwork::storedFrame() { return CGRectMake(dOriginX, dOriginY, dFrameWidth, dFrameHeight); }
 
-CGRect frameRule(id artworkView, CGRect asked) {
+CGRect lv::artwork::frameRule(id artworkView, CGRect asked) {
   NSInteger sizeClass = verticalSizeClass(artworkView);
   // A small square placed from the controls follows their width of now, not the one it
   // was placed from (after a compact layout, the landscape width).
@@ -71,5 +74,3 @@ CGRect frameRule(id artworkView, CGRect asked) {
       return asked;
   }
 }
-
-}  // namespace lv::artwork

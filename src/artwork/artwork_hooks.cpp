@@ -32,7 +32,9 @@ void setUpFirstWindow(id self) {
 
 }  // namespace
 
-void MRUArtworkView_didMoveToWindow(id self, SEL _cmd) {
+}  // namespace lv::artwork
+
+void lv::artwork::MRUArtworkView_didMoveToWindow(id self, SEL _cmd) {
   slot<MRUArtworkView_didMoveToWindow>(self, _cmd);
   if (!isPlatterStyle(self)) return;
   if (!firstTimeLoaded) {
@@ -42,19 +44,19 @@ void MRUArtworkView_didMoveToWindow(id self, SEL _cmd) {
   setBackgroundsHidden(!Expanded);
 }
 
-void MRUArtworkView_layoutSubviews(id self, SEL _cmd) {
+void lv::artwork::MRUArtworkView_layoutSubviews(id self, SEL _cmd) {
   send<void>(self, "_setContinuousCornerRadius:"_sel, kCornerRadius);
   send<void>(self, "_setCornerRadius:"_sel, kCornerRadius);
   slot<MRUArtworkView_layoutSubviews>(self, _cmd);
 }
 
-void MRUArtworkView_updateVisibility(id self, SEL _cmd) {
+void lv::artwork::MRUArtworkView_updateVisibility(id self, SEL _cmd) {
   if (isPlatterStyle(self)) send<void>(backgroundImageView(), "setImage:"_sel, send<id>(self, "artworkImage"_sel));
   header::refreshHeaderText();
   slot<MRUArtworkView_updateVisibility>(self, _cmd);
 }
 
-void MRUArtworkView_setFrame(id self, SEL _cmd, CGRect frame) {
+void lv::artwork::MRUArtworkView_setFrame(id self, SEL _cmd, CGRect frame) {
   if (isPlatterStyle(self)) frame = frameRule(self, frame);
   setHidden(send<id>(self, "iconView"_sel), true);
   setHidden(send<id>(self, "iconShadowView"_sel), true);
@@ -62,18 +64,16 @@ void MRUArtworkView_setFrame(id self, SEL _cmd, CGRect frame) {
   slot<MRUArtworkView_setFrame>(self, _cmd, frame);
 }
 
-void MRUArtworkView_addGestures(id self, SEL) {
+void lv::artwork::MRUArtworkView_addGestures(id self, SEL) {
   Ref<> tap = rt::create(objc_getClass("UITapGestureRecognizer"), "initWithTarget:action:"_sel, self, "handleTap"_sel);
   send<void>(self, "addGestureRecognizer:"_sel, tap);
 }
 
 // Ignored in a compact-height layout and while there is no artwork to enlarge.
-void MRUArtworkView_handleTap(id self, SEL) {
+void lv::artwork::MRUArtworkView_handleTap(id self, SEL) {
   if (verticalSizeClass(self) == kCompactSizeClass) return;
   if (!send<id>(self, "artworkImage"_sel)) return;
   send<void>(self, "handleAnimation"_sel);
 }
 
-void MRUArtworkView_handleAnimation(id self, SEL) { toggleArtwork(self); }
-
-}  // namespace lv::artwork
+void lv::artwork::MRUArtworkView_handleAnimation(id self, SEL) { toggleArtwork(self); }

@@ -47,7 +47,9 @@ void playHaptic() {
 
 }  // namespace
 
-void toggleArtwork(id artworkView) {
+}  // namespace lv::artwork
+
+void lv::artwork::toggleArtwork(id artworkView) {
   if (Expanded) {
     storeCollapsedFrame();
     fadeOutBackgrounds();
@@ -63,5 +65,3 @@ void toggleArtwork(id artworkView) {
   roundCorners(artworkView);
   if (HapticFeedback) playHaptic();
 }
-
-}  // namespace lv::artwork

@@ -33,23 +33,23 @@ void fadeOut(id view, double duration, double delay) {
 
 }  // namespace
 
-id backgroundImageView() { return send<id>(coverSheetView, "lumivaneArtworkBackgroundImageView"_sel); }
+}  // namespace lv::artwork
 
-id backgroundView() { return send<id>(coverSheetView, "lumivaneArtworkBackgroundView"_sel); }
+id lv::artwork::backgroundImageView() { return send<id>(coverSheetView, "lumivaneArtworkBackgroundImageView"_sel); }
 
-void setBackgroundsHidden(bool hidden) {
+id lv::artwork::backgroundView() { return send<id>(coverSheetView, "lumivaneArtworkBackgroundView"_sel); }
+
+void lv::artwork::setBackgroundsHidden(bool hidden) {
   setHidden(backgroundView(), hidden);
   setHidden(backgroundImageView(), hidden);
 }
 
-void fadeInBackgrounds() {
+void lv::artwork::fadeInBackgrounds() {
   fadeIn(backgroundImageView(), kQuickFade, kQuickFadeDelay);
   fadeIn(backgroundView(), kFade, 0);
 }
 
-void fadeOutBackgrounds() {
+void lv::artwork::fadeOutBackgrounds() {
   fadeOut(backgroundImageView(), kFade, 0);
   fadeOut(backgroundView(), kQuickFade, kQuickFadeDelay);
 }
-
-}  // namespace lv::artwork

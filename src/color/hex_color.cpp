@@ -67,7 +67,9 @@ id gradualChangingColor(id, SEL, id view, id fromHex, id toHex) {
 
 }  // namespace
 
-void registerHexColorMethods() {
+}  // namespace lv::color
+
+void lv::color::registerHexColorMethods() {
   Class cls = uiColor();
   if (!cls) return;
   rt::addClassMethod(cls, "pf_colorWithHex:"_sel, colorWithHex);
@@ -76,5 +78,3 @@ void registerHexColorMethods() {
   rt::addClassMethod(cls, "pf_colorWithHexString:"_sel, colorWithHexString);
   rt::addClassMethod(cls, "pf_setGradualChangingColor:fromColor:toColor:"_sel, gradualChangingColor);
 }
-
-}  // namespace lv::color

@@ -1,6 +1,8 @@
+#include "header/header_labels.h"
+
 #include "foundation/values.h"
-#include "header/header_hooks.h"
 #include "header/header_values.h"
+#include "quartz/geometry.h"
 #include "startup/globals.h"
 #include "uikit/font.h"
 #include "uikit/stack_view.h"
@@ -59,10 +61,12 @@ void addLabel(id header, id stack, const LabelStyle& style) {
 
 }  // namespace
 
+}  // namespace lv::header
+
 // The stack is kStackWidth wide and two rows tall whatever the header's size: both far
 // edges are tied to the header's near ones, so labels as wide as the stack keep the
 // width the placement counts on.
-void MRUNowPlayingHeaderView_addLVLabels(id self, SEL) {
+void lv::header::MRUNowPlayingHeaderView_addLVLabels(id self, SEL) {
   Ref<> stack = rt::create("UIStackView");
   send<void>(self, "setLabelStackView:"_sel, stack);
   send<void>(stack, "setAxis:"_sel, UILayoutConstraintAxisVertical);
@@ -83,5 +87,3 @@ void MRUNowPlayingHeaderView_addLVLabels(id self, SEL) {
            {"setArtistLabel:"_sel, "Nobody", UIFontWeightRegular, "secondaryLabelColor"_sel, kLabelHeight,
             "subtitleMarqueeView"_sel});
 }
-
-}  // namespace lv::header

@@ -1,5 +1,7 @@
-#include "header/header_hooks.h"
+#include "header/label_placement.h"
+
 #include "header/header_values.h"
+#include "quartz/geometry.h"
 #include "startup/animate.h"
 #include "startup/globals.h"
 
@@ -34,15 +36,15 @@ void placeArtist(id header) { placeLabel(header, "artistLabel"_sel, "subtitleMar
 
 }  // namespace
 
+}  // namespace lv::header
+
 // Two animations that run together, one per label.
-void MRUNowPlayingHeaderView_centreFrame(id self, SEL) {
+void lv::header::MRUNowPlayingHeaderView_centreFrame(id self, SEL) {
   animate(kCentringDuration, 0, kCurveEaseInOut, [self] { placeTitle(self); });
   animate(kCentringDuration, 0, kCurveEaseInOut, [self] { placeArtist(self); });
 }
 
-void MRUNowPlayingHeaderView_centreFrameWithoutAnimation(id self, SEL) {
+void lv::header::MRUNowPlayingHeaderView_centreFrameWithoutAnimation(id self, SEL) {
   placeTitle(self);
   placeArtist(self);
 }
-
-}  // namespace lv::header

@@ -43,9 +43,11 @@ void requestNowPlayingInfo() {
 
 }  // namespace
 
+}  // namespace lv::layout
+
 // Beyond failure, the host's result is not used: the background views belong to the
 // receiver itself. A receiver whose initialisation failed is gone and is left alone.
-id CSCoverSheetView_initWithFrame(id self, SEL _cmd, CGRect frame) {
+id lv::layout::CSCoverSheetView_initWithFrame(id self, SEL _cmd, CGRect frame) {
   if (!slot<CSCoverSheetView_initWithFrame>(self, _cmd, frame)) return nil;
   storeStrong(coverSheetView, self);
 
@@ -59,20 +61,18 @@ id CSCoverSheetView_initWithFrame(id self, SEL _cmd, CGRect frame) {
   return self;
 }
 
-void CSAdjunctItemView_removeFromSuperview(id self, SEL _cmd) {
+void lv::layout::CSAdjunctItemView_removeFromSuperview(id self, SEL _cmd) {
   slot<CSAdjunctItemView_removeFromSuperview>(self, _cmd);
   send<void>(send<id>(coverSheetView, "lumivaneArtworkBackgroundImageView"_sel), "setHidden:"_sel, YES);
   send<void>(send<id>(coverSheetView, "lumivaneArtworkBackgroundView"_sel), "setHidden:"_sel, YES);
 }
 
-void SBMediaController_setNowPlayingInfo(id self, SEL _cmd, id info) {
+void lv::layout::SBMediaController_setNowPlayingInfo(id self, SEL _cmd, id info) {
   slot<SBMediaController_setNowPlayingInfo>(self, _cmd, info);
   requestNowPlayingInfo();
 }
 
-void SpringBoard_applicationDidFinishLaunching(id self, SEL _cmd, id application) {
+void lv::layout::SpringBoard_applicationDidFinishLaunching(id self, SEL _cmd, id application) {
   slot<SpringBoard_applicationDidFinishLaunching>(self, _cmd, application);
   send<void>(send<id>(objc_getClass("SBMediaController"), "sharedInstance"_sel), "setNowPlayingInfo:"_sel, nil);
 }
-
-}  // namespace lv::layout

@@ -5,7 +5,8 @@
 #include <cmath>
 
 #include "foundation/values.h"
-#include "marquee/marquee_internal.h"
+#include "marquee/fade_mask.h"
+#include "marquee/scroll_cycle.h"
 
 namespace lv::marquee {
 
@@ -234,7 +235,9 @@ CGSize intrinsicContentSize(id self, SEL) {
 
 }  // namespace
 
-void registerAutoScrollLabelClass() {
+}  // namespace lv::marquee
+
+void lv::marquee::registerAutoScrollLabelClass() {
   if (g_class) return;
   g_class = rt::defineClass<CBAutoScrollLabel>("CBAutoScrollLabel", objc_getClass("UIView"));
   using rt::addMethod;
@@ -290,5 +293,3 @@ void registerAutoScrollLabelClass() {
   registerScrollCycle(g_class);
   registerFadeMask(g_class);
 }
-
-}  // namespace lv::marquee

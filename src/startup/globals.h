@@ -33,9 +33,6 @@ LV_EXPORT extern bool LfirstTimeLoaded;
 LV_EXPORT extern bool TfirstTimeLoaded;
 LV_EXPORT extern bool firstTimeLoaded;
 LV_EXPORT extern bool NfirstTimeLoaded;
-
-// YES when the main screen is at most 750 pixels wide, or when there is none.
-LV_EXPORT bool isSmallDeviceSB();
 }
 
 namespace lv {

@@ -2,9 +2,7 @@
 
 #include <cctype>
 
-namespace lv {
-
-void install(std::span<const InstallEntry> rows) {
+void lv::install(std::span<const InstallEntry> rows) {
   for (const InstallEntry& row : rows) {
     Class cls = objc_getClass(row.className);
     if (!cls) continue;
@@ -12,11 +10,9 @@ void install(std::span<const InstallEntry> rows) {
   }
 }
 
-std::string setterName(std::string_view property) {
+std::string lv::setterName(std::string_view property) {
   std::string name = "set";
   name += property;
   if (!property.empty()) name[3] = char(std::toupper(static_cast<unsigned char>(name[3])));
   return name + ":";
 }
-
-}  // namespace lv

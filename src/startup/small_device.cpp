@@ -1,5 +1,7 @@
+#include "startup/small_device.h"
+
 #include "quartz/geometry.h"
-#include "startup/globals.h"
+#include "runtime/runtime.h"
 
 bool isSmallDeviceSB() {
   id screen = send<id>(objc_getClass("UIScreen"), "mainScreen"_sel);

@@ -1,4 +1,4 @@
-#include "time/time_controls.h"
+#include "time/label_heights.h"
 
 namespace lv::timecontrols {
 
@@ -16,7 +16,9 @@ id makeEqualHeight(id label, id hostLabel) {
 
 }  // namespace
 
-void activateEqualHeight(id label, id hostLabel) {
+}  // namespace lv::timecontrols
+
+void lv::timecontrols::activateEqualHeight(id label, id hostLabel) {
   if (!label || !hostLabel) return;
   id constraint = objc_getAssociatedObject(label, &kHeightConstraintKey);
   if (send<id>(constraint, "secondItem"_sel) != hostLabel) {
@@ -26,9 +28,7 @@ void activateEqualHeight(id label, id hostLabel) {
   send<void>(constraint, "setActive:"_sel, true);
 }
 
-void matchLabelHeights(id timeControls) {
+void lv::timecontrols::matchLabelHeights(id timeControls) {
   activateEqualHeight(send<id>(timeControls, "leftTime"_sel), send<id>(timeControls, "elapsedTimeLabel"_sel));
   activateEqualHeight(send<id>(timeControls, "rightTime"_sel), send<id>(timeControls, "remainingTimeLabel"_sel));
 }
-
-}  // namespace lv::timecontrols

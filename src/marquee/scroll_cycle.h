@@ -1,8 +1,9 @@
 #pragma once
-// Pieces of CBAutoScrollLabel that live in their own files.
+// The rest-and-move cycle of CBAutoScrollLabel and its window and notification hooks.
 #include "runtime/runtime.h"
 
 namespace lv::marquee {
+
 void registerScrollCycle(Class cls);
-void registerFadeMask(Class cls);
+
 }  // namespace lv::marquee
