@@ -4,6 +4,7 @@
 #include "artwork/cover_sheet_background.h"
 #include "startup/globals.h"
 #include "startup/small_device.h"
+#include "uikit/device.h"
 
 namespace lv::artwork {
 
@@ -14,8 +15,6 @@ constexpr double kCollapsedY = 310;
 constexpr double kExpandedSide = 290;
 constexpr double kExpandedY = -15;
 
-constexpr NSInteger kIdiomPad = 1;
-
 // Whether the small square has been placed from controlsWidth (by a toggle or a compact
 // layout) rather than at the device's default x. Main thread only, like the globals.
 bool g_collapsedFromControls = false;
@@ -23,7 +22,7 @@ bool g_collapsedFromControls = false;
 bool isPad() {
   id device = send<id>(objc_getClass("UIDevice"), "currentDevice"_sel);
   return send<bool>(device, "respondsToSelector:"_sel, "userInterfaceIdiom"_sel) &&
-         send<NSInteger>(device, "userInterfaceIdiom"_sel) == kIdiomPad;
+         send<NSInteger>(device, "userInterfaceIdiom"_sel) == UIUserInterfaceIdiomPad;
 }
 
 }  // namespace
@@ -56,12 +55,12 @@ CGRect lv::artwork::frameRule(id artworkView, CGRect asked) {
   NSInteger sizeClass = verticalSizeClass(artworkView);
   // A small square placed from the controls follows their width of now, not the one it
   // was placed from (after a compact layout, the landscape width).
-  if (sizeClass == kRegularSizeClass && !Expanded && g_collapsedFromControls) storeCollapsedFrame();
+  if (sizeClass == UIUserInterfaceSizeClassRegular && !Expanded && g_collapsedFromControls) storeCollapsedFrame();
   if (dOriginX == 0) dOriginX = defaultOriginX();
   switch (sizeClass) {
-    case kRegularSizeClass:
+    case UIUserInterfaceSizeClassRegular:
       return storedFrame();
-    case kCompactSizeClass: {
+    case UIUserInterfaceSizeClassCompact: {
       setBackgroundsHidden(true);
       bool collapses = Expanded;
       storeCollapsedFrame();

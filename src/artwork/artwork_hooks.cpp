@@ -71,7 +71,7 @@ void lv::artwork::MRUArtworkView_addGestures(id self, SEL) {
 
 // Ignored in a compact-height layout and while there is no artwork to enlarge.
 void lv::artwork::MRUArtworkView_handleTap(id self, SEL) {
-  if (verticalSizeClass(self) == kCompactSizeClass) return;
+  if (verticalSizeClass(self) == UIUserInterfaceSizeClassCompact) return;
   if (!send<id>(self, "artworkImage"_sel)) return;
   send<void>(self, "handleAnimation"_sel);
 }

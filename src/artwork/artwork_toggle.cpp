@@ -22,12 +22,15 @@ void setAlpha(id view, double alpha) { send<void>(view, "setAlpha:"_sel, alpha);
 void blinkLabelView() {
   Ref<> label = mruLabel;
   setAlpha(label, 1.0);
-  animate(kBlinkOut, 0, kCurveLinear, [label] { setAlpha(label, 0.0); },
-          [label](bool) { animate(kBlinkBack, kBlinkBackDelay, kCurveLinear, [label] { setAlpha(label, 1.0); }); });
+  animate(kBlinkOut, 0, UIViewAnimationOptionCurveLinear, [label] { setAlpha(label, 0.0); },
+          [label](bool) {
+            animate(kBlinkBack, kBlinkBackDelay, UIViewAnimationOptionCurveLinear, [label] { setAlpha(label, 1.0); });
+          });
 }
 
 void moveTo(id view, CGRect frame) {
-  animate(kMove, kMoveDelay, kCurveEaseInOut, [view = Ref<>(view), frame] { send<void>(view, "setFrame:"_sel, frame); });
+  animate(kMove, kMoveDelay, UIViewAnimationOptionCurveEaseInOut,
+          [view = Ref<>(view), frame] { send<void>(view, "setFrame:"_sel, frame); });
 }
 
 CGRect storedBounds() { return CGRectMake(0, 0, dFrameWidth, dFrameHeight); }

@@ -17,7 +17,7 @@ void setAlpha(id view, double alpha) { send<void>(view, "setAlpha:"_sel, alpha);
 void fadeIn(id view, double duration, double delay) {
   setHidden(view, false);
   setAlpha(view, 0.0);
-  animate(duration, delay, kCurveLinear, [view = Ref<>(view)] { setAlpha(view, 1.0); });
+  animate(duration, delay, UIViewAnimationOptionCurveLinear, [view = Ref<>(view)] { setAlpha(view, 1.0); });
 }
 
 // Hidden once the fade has run its course. A fade cut short was replaced by a newer
@@ -25,7 +25,7 @@ void fadeIn(id view, double duration, double delay) {
 void fadeOut(id view, double duration, double delay) {
   setAlpha(view, 1.0);
   Ref<> held = view;
-  animate(duration, delay, kCurveLinear, [held] { setAlpha(held, 0.0); },
+  animate(duration, delay, UIViewAnimationOptionCurveLinear, [held] { setAlpha(held, 0.0); },
           [held](bool finished) {
             if (finished) setHidden(held, true);
           });

@@ -40,8 +40,8 @@ void placeArtist(id header) { placeLabel(header, "artistLabel"_sel, "subtitleMar
 
 // Two animations that run together, one per label.
 void lv::header::MRUNowPlayingHeaderView_centreFrame(id self, SEL) {
-  animate(kCentringDuration, 0, kCurveEaseInOut, [self] { placeTitle(self); });
-  animate(kCentringDuration, 0, kCurveEaseInOut, [self] { placeArtist(self); });
+  animate(kCentringDuration, 0, UIViewAnimationOptionCurveEaseInOut, [self] { placeTitle(self); });
+  animate(kCentringDuration, 0, UIViewAnimationOptionCurveEaseInOut, [self] { placeArtist(self); });
 }
 
 void lv::header::MRUNowPlayingHeaderView_centreFrameWithoutAnimation(id self, SEL) {

@@ -12,11 +12,9 @@ namespace lv::layout {
 namespace {
 
 constexpr NSUInteger kFlexibleSize = UIViewAutoresizingFlexibleWidth | UIViewAutoresizingFlexibleHeight;
-constexpr NSInteger kScaleToFill = 0;
-constexpr NSInteger kScaleAspectFill = 2;
 
 NSInteger contentModeFor(id coverSheet) {
-  return isVerticallyCompact(coverSheet) ? kScaleAspectFill : kScaleToFill;
+  return isVerticallyCompact(coverSheet) ? UIViewContentModeScaleAspectFill : UIViewContentModeScaleToFill;
 }
 
 // A view as large as the cover sheet, resizing with it, stored in the cover sheet's

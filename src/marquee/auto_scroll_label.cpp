@@ -5,6 +5,8 @@
 #include <cmath>
 
 #include "foundation/values.h"
+#include "uikit/label.h"
+#include "uikit/view_animation.h"
 #include "marquee/fade_mask.h"
 #include "marquee/scroll_cycle.h"
 
@@ -40,7 +42,8 @@ id scrollViewGetter(id self, SEL) {
   CGRect bounds = send<CGRect>(self, "bounds"_sel);
   label->scrollView = rt::create(objc_getClass("UIScrollView"), "initWithFrame:"_sel, bounds);
   id scrollView = label->scrollView.get();
-  send<void>(scrollView, "setAutoresizingMask:"_sel, NSUInteger(18));
+  send<void>(scrollView, "setAutoresizingMask:"_sel,
+             UIViewAutoresizingFlexibleWidth | UIViewAutoresizingFlexibleHeight);
   send<void>(scrollView, "setBackgroundColor:"_sel, send<id>(objc_getClass("UIColor"), "clearColor"_sel));
   send<void>(self, "addSubview:"_sel, scrollView);
   return scrollView;
@@ -64,8 +67,8 @@ void commonInit(id self, SEL) {
   self_(self)->scrollSpeed = 30;
   send<void>(self, "setPauseInterval:"_sel, 1.5);
   send<void>(self, "setLabelSpacing:"_sel, NSInteger(20));
-  send<void>(self, "setTextAlignment:"_sel, NSInteger(0));
-  send<void>(self, "setAnimationOptions:"_sel, NSUInteger(196608));
+  send<void>(self, "setTextAlignment:"_sel, NSTextAlignmentLeft);
+  send<void>(self, "setAnimationOptions:"_sel, UIViewAnimationOptionCurveLinear);
 
   id scrollView = send<id>(self, "scrollView"_sel);
   send<void>(scrollView, "setShowsVerticalScrollIndicator:"_sel, false);

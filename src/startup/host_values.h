@@ -2,14 +2,13 @@
 // The host values that mark the lock screen's own media platter: the library changes the
 // media views only in layout 4 or context 2, and the artwork view only in style 1.
 #include "runtime/runtime.h"
+#include "uikit/view.h"
 
 namespace lv {
 
 inline constexpr NSInteger kPlatterLayout = 4;
 inline constexpr NSInteger kPlatterContext = 2;
 inline constexpr NSInteger kPlatterArtworkStyle = 1;
-inline constexpr NSInteger kCompactSizeClass = 1;
-inline constexpr NSInteger kRegularSizeClass = 2;
 
 inline bool inPlatterLayout(id view) { return send<NSInteger>(view, "layout"_sel) == kPlatterLayout; }
 inline bool inPlatterContext(id view) { return send<NSInteger>(view, "context"_sel) == kPlatterContext; }
@@ -17,7 +16,7 @@ inline bool inPlatterContext(id view) { return send<NSInteger>(view, "context"_s
 // For a view or a view controller.
 inline bool isVerticallyCompact(id traitEnvironment) {
   id traits = send<id>(traitEnvironment, "traitCollection"_sel);
-  return send<NSInteger>(traits, "verticalSizeClass"_sel) == kCompactSizeClass;
+  return send<NSInteger>(traits, "verticalSizeClass"_sel) == UIUserInterfaceSizeClassCompact;
 }
 
 }  // namespace lv
