@@ -10,10 +10,18 @@ namespace lv::artwork {
 
 namespace {
 
-constexpr double kCollapsedSide = 70;
-constexpr double kCollapsedY = 310;
 constexpr double kExpandedSide = 290;
 constexpr double kExpandedY = -15;
+
+// x of the small square before any toggle, by device.
+constexpr double kPadOriginX = 100;
+constexpr double kSmallPhoneOriginX = 4;
+constexpr double kPhoneOriginX = 16.5;
+
+// The small square placed from the controls: this far left of their middle, then a
+// little further.
+constexpr double kCollapsedLeftFromMiddle = 152.5;
+constexpr double kCollapsedShiftLeft = 5;
 
 // Whether the small square has been placed from controlsWidth (by a toggle or a compact
 // layout) rather than at the device's default x. Main thread only, like the globals.
@@ -30,12 +38,12 @@ bool isPad() {
 }  // namespace lv::artwork
 
 double lv::artwork::defaultOriginX() {
-  if (isPad()) return 100;
-  return isSmallDeviceSB() ? 4 : 16.5;
+  if (isPad()) return kPadOriginX;
+  return isSmallDeviceSB() ? kSmallPhoneOriginX : kPhoneOriginX;
 }
 
 void lv::artwork::storeCollapsedFrame() {
-  dOriginX = controlsWidth * 0.5 - 152.5 - 5;
+  dOriginX = controlsWidth * 0.5 - kCollapsedLeftFromMiddle - kCollapsedShiftLeft;
   dOriginY = kCollapsedY;
   dFrameWidth = kCollapsedSide;
   dFrameHeight = kCollapsedSide;
@@ -45,7 +53,7 @@ void lv::artwork::storeCollapsedFrame() {
 void lv::artwork::storeExpandedFrame() {
   dFrameWidth = kExpandedSide;
   dFrameHeight = kExpandedSide;
-  dOriginX = controlsWidth * 0.5 - 145;
+  dOriginX = (controlsWidth - kExpandedSide) * 0.5;
   dOriginY = kExpandedY;
 }
 

@@ -15,6 +15,8 @@ constexpr double kTrimmedMaterialHeight = 190;
 constexpr double kRoutingButtonY = 420;
 constexpr double kSuggestionsY = 320;
 constexpr CGFloat kPlatterCornerRadius = 23.5;
+// The legibility style whose text is light.
+constexpr NSInteger kLightTextLegibilityStyle = 1;
 
 }  // namespace
 
@@ -37,7 +39,7 @@ UIEdgeInsets lv::layout::CSCombinedListViewController_listViewDefaultContentInse
 // No focus activity view ever comes into being; the caller frees the allocation.
 id lv::layout::CSFocusActivityView_initWithFrame(id, SEL, CGRect) { return nil; }
 
-NSInteger lv::layout::UILegibilitySettings_style(id, SEL) { return 1; }
+NSInteger lv::layout::UILegibilitySettings_style(id, SEL) { return kLightTextLegibilityStyle; }
 
 CGRect lv::layout::CSMediaControlsViewController_suggestedFrameForMediaControls(id self, SEL _cmd) {
   CGRect frame = slot<CSMediaControlsViewController_suggestedFrameForMediaControls>(self, _cmd);

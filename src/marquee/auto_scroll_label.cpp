@@ -16,6 +16,12 @@ namespace {
 
 Class g_class = nullptr;
 
+constexpr int kCopyCount = 2;
+constexpr float kDefaultScrollSpeed = 30;
+constexpr double kDefaultPauseInterval = 1.5;
+constexpr NSInteger kDefaultLabelSpacing = 20;
+constexpr double kDefaultFadeLength = 7;
+
 CBAutoScrollLabel* self_(id self) { return static_cast<CBAutoScrollLabel*>(self); }
 
 const std::vector<id>& copies(id self) {
@@ -53,8 +59,8 @@ void setScrollView(id self, SEL, id scrollView) { self_(self)->scrollView = scro
 // Creation
 
 void commonInit(id self, SEL) {
-  id set = send<id>(objc_getClass("NSMutableSet"), "setWithCapacity:"_sel, NSUInteger(2));
-  for (int i = 0; i < 2; ++i) {
+  id set = send<id>(objc_getClass("NSMutableSet"), "setWithCapacity:"_sel, NSUInteger(kCopyCount));
+  for (int i = 0; i < kCopyCount; ++i) {
     Ref<> label = rt::create(objc_getClass("UILabel"));
     send<void>(label, "setBackgroundColor:"_sel, send<id>(objc_getClass("UIColor"), "clearColor"_sel));
     send<void>(label, "setAutoresizingMask:"_sel, send<NSUInteger>(self, "autoresizingMask"_sel));
@@ -64,9 +70,9 @@ void commonInit(id self, SEL) {
   self_(self)->labels = send<id>(set, "allObjects"_sel);
 
   self_(self)->scrollDirection = kScrollLeft;
-  self_(self)->scrollSpeed = 30;
-  send<void>(self, "setPauseInterval:"_sel, 1.5);
-  send<void>(self, "setLabelSpacing:"_sel, NSInteger(20));
+  self_(self)->scrollSpeed = kDefaultScrollSpeed;
+  send<void>(self, "setPauseInterval:"_sel, kDefaultPauseInterval);
+  send<void>(self, "setLabelSpacing:"_sel, kDefaultLabelSpacing);
   send<void>(self, "setTextAlignment:"_sel, NSTextAlignmentLeft);
   send<void>(self, "setAnimationOptions:"_sel, UIViewAnimationOptionCurveLinear);
 
@@ -78,7 +84,7 @@ void commonInit(id self, SEL) {
   send<void>(self, "setUserInteractionEnabled:"_sel, false);
   send<void>(self, "setBackgroundColor:"_sel, send<id>(objc_getClass("UIColor"), "clearColor"_sel));
   send<void>(self, "setClipsToBounds:"_sel, true);
-  send<void>(self, "setFadeLength:"_sel, 7.0);
+  send<void>(self, "setFadeLength:"_sel, kDefaultFadeLength);
 }
 
 id initWithFrame(id self, SEL sel, CGRect frame) {

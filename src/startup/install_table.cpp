@@ -11,8 +11,9 @@ void lv::install(std::span<const InstallEntry> rows) {
 }
 
 std::string lv::setterName(std::string_view property) {
-  std::string name = "set";
+  constexpr std::string_view prefix = "set";
+  std::string name(prefix);
   name += property;
-  if (!property.empty()) name[3] = char(std::toupper(static_cast<unsigned char>(name[3])));
+  if (!property.empty()) name[prefix.size()] = char(std::toupper(static_cast<unsigned char>(name[prefix.size()])));
   return name + ":";
 }

@@ -3,8 +3,14 @@
 #include "quartz/geometry.h"
 #include "runtime/runtime.h"
 
+namespace {
+
+constexpr double kSmallScreenMaxWidth = 750;
+
+}  // namespace
+
 bool isSmallDeviceSB() {
   id screen = send<id>(objc_getClass("UIScreen"), "mainScreen"_sel);
   CGRect native = send<CGRect>(screen, "nativeBounds"_sel);
-  return native.size.width <= 750.0;
+  return native.size.width <= kSmallScreenMaxWidth;
 }
