@@ -7,14 +7,13 @@
 #include "header/header_text_refresh.h"
 #include "startup/globals.h"
 #include "startup/slot.h"
+#include "startup/view_messages.h"
 
 namespace lv::artwork {
 
 namespace {
 
 constexpr CGRect kLabelViewFrame{{20, 320}, {250, 55}};
-
-void setHidden(id view, bool hidden) { send<void>(view, "setHidden:"_sel, hidden); }
 
 // Only the first platter artwork to reach a window takes the tap and drops the host's
 // placeholder; the backgrounds start hidden and the label view fully shown.
@@ -25,7 +24,7 @@ void setUpFirstWindow(id self) {
   setHidden(send<id>(self, "placeholderImageView"_sel), true);
   setHidden(backgroundImageView(), true);
   setHidden(backgroundView(), true);
-  send<void>(mruLabel, "setAlpha:"_sel, 1.0);
+  setAlpha(mruLabel, 1.0);
   send<void>(mruLabel, "setFrame:"_sel, kLabelViewFrame);
   firstTimeLoaded = YES;
 }
@@ -65,8 +64,7 @@ void lv::artwork::MRUArtworkView_setFrame(id self, SEL _cmd, CGRect frame) {
 }
 
 void lv::artwork::MRUArtworkView_addGestures(id self, SEL) {
-  Ref<> tap = rt::create(objc_getClass("UITapGestureRecognizer"), "initWithTarget:action:"_sel, self, "handleTap"_sel);
-  send<void>(self, "addGestureRecognizer:"_sel, tap);
+  addTap(self, self, "handleTap"_sel);
 }
 
 // Ignored in a compact-height layout and while there is no artwork to enlarge.

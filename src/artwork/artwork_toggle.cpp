@@ -5,6 +5,7 @@
 #include "artwork/cover_sheet_background.h"
 #include "startup/animate.h"
 #include "startup/globals.h"
+#include "startup/view_messages.h"
 
 namespace lv::artwork {
 
@@ -15,8 +16,6 @@ constexpr double kBlinkBackDelay = 0.25;
 constexpr double kBlinkBack = 0.15;
 constexpr double kMove = 0.3;
 constexpr double kMoveDelay = 0.1;
-
-void setAlpha(id view, double alpha) { send<void>(view, "setAlpha:"_sel, alpha); }
 
 // The host's label view fades out and comes back while the header's texts move.
 void blinkLabelView() {

@@ -2,6 +2,7 @@
 
 #include "startup/animate.h"
 #include "startup/globals.h"
+#include "startup/view_messages.h"
 
 namespace lv::artwork {
 
@@ -10,9 +11,6 @@ namespace {
 constexpr double kFade = 0.5;
 constexpr double kQuickFade = 0.05;
 constexpr double kQuickFadeDelay = 0.45;
-
-void setHidden(id view, bool hidden) { send<void>(view, "setHidden:"_sel, hidden); }
-void setAlpha(id view, double alpha) { send<void>(view, "setAlpha:"_sel, alpha); }
 
 void fadeIn(id view, double duration, double delay) {
   setHidden(view, false);

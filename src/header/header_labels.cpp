@@ -4,6 +4,7 @@
 #include "header/header_values.h"
 #include "quartz/geometry.h"
 #include "startup/globals.h"
+#include "startup/view_messages.h"
 #include "uikit/font.h"
 #include "uikit/stack_view.h"
 
@@ -11,16 +12,10 @@ namespace lv::header {
 
 namespace {
 
-void activate(id constraint) { send<void>(constraint, "setActive:"_sel, true); }
-
-id anchor(id view, SEL which) { return send<id>(view, which); }
-
 void tie(id view, SEL edge, id other, SEL otherEdge, double constant) {
   activate(send<id>(anchor(view, edge), "constraintEqualToAnchor:constant:"_sel,
                     anchor(other, otherEdge), constant));
 }
-
-double frameWidth(id view) { return send<CGRect>(view, "frame"_sel).size.width; }
 
 // The left edge of a label in the stack: at the stack's left while the artwork is small;
 // while it is enlarged, where a text as wide as the host's own is centred a little to

@@ -4,12 +4,11 @@
 #include "quartz/geometry.h"
 #include "startup/animate.h"
 #include "startup/globals.h"
+#include "startup/view_messages.h"
 
 namespace lv::header {
 
 namespace {
-
-double frameWidth(id view) { return send<CGRect>(view, "frame"_sel).size.width; }
 
 // Places one header label by the artwork's state, read now: while the artwork is
 // enlarged, around the controls' middle by the width of the host's matching text

@@ -4,6 +4,7 @@
 #include "startup/globals.h"
 #include "startup/host_values.h"
 #include "startup/slot.h"
+#include "startup/view_messages.h"
 
 void lv::header::MRUNowPlayingTransportControlsView_setFrame(id self, SEL _cmd, CGRect frame) {
   if (inPlatterLayout(self)) {
@@ -26,7 +27,7 @@ void lv::header::MRUNowPlayingLabelView_didMoveToWindow(id self, SEL _cmd) {
   LfirstTimeLoaded = true;
   if (!CenterLabel) return;
   for (SEL part : {"routeLabel"_sel, "titleMarqueeView"_sel, "subtitleMarqueeView"_sel})
-    send<void>(send<id>(self, part), "setHidden:"_sel, true);
+    setHidden(send<id>(self, part), true);
 }
 
 // The label view framed on the platter is the one the header reads its texts from.

@@ -1,6 +1,7 @@
 #include "header/now_playing_app.h"
 
 #include "startup/host_values.h"
+#include "startup/view_messages.h"
 
 void lv::header::openNowPlayingApplication() {
   static const Class mediaController = objc_getClass("SBMediaController");
@@ -12,18 +13,12 @@ void lv::header::openNowPlayingApplication() {
              "lockScreenViewControllerRequestsUnlock"_sel);
 }
 
-void lv::header::addOpenTap(id view, id target) {
-  Ref<> tap = rt::create(objc_getClass("UITapGestureRecognizer"), "initWithTarget:action:"_sel, target,
-                         "openNowPlayingApplication"_sel);
-  send<void>(view, "addGestureRecognizer:"_sel, tap);
-}
-
 void lv::header::MRUNowPlayingHeaderView_addGestures(id self, SEL) {
   if (!inPlatterLayout(self)) return;
   for (SEL label : {"titleLabel"_sel, "artistLabel"_sel}) {
     id view = send<id>(self, label);
     if (!view) continue;
-    addOpenTap(view, self);
+    addTap(view, self, "openNowPlayingApplication"_sel);
     send<void>(view, "setUserInteractionEnabled:"_sel, true);
   }
 }
@@ -32,7 +27,7 @@ void lv::header::MRUNowPlayingHeaderView_openNowPlayingApplication(id, SEL) { op
 
 void lv::header::MRUNowPlayingLabelView_addGestures(id self, SEL) {
   if (!inPlatterLayout(self)) return;
-  addOpenTap(self, self);
+  addTap(self, self, "openNowPlayingApplication"_sel);
 }
 
 void lv::header::MRUNowPlayingLabelView_openNowPlayingApplication(id, SEL) { openNowPlayingApplication(); }

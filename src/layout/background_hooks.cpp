@@ -5,6 +5,7 @@
 #include "startup/globals.h"
 #include "startup/host_values.h"
 #include "startup/slot.h"
+#include "startup/view_messages.h"
 #include "uikit/view.h"
 
 namespace lv::layout {
@@ -25,7 +26,7 @@ Ref<> makeBackgroundView(id coverSheet, const char* className, SEL setter) {
   send<void>(coverSheet, setter, view);
   send<void>(view, "setAutoresizingMask:"_sel, kFlexibleSize);
   send<void>(view, "setContentMode:"_sel, contentModeFor(coverSheet));
-  send<void>(view, "setHidden:"_sel, YES);
+  setHidden(view, YES);
   return view;
 }
 
@@ -61,8 +62,8 @@ id lv::layout::CSCoverSheetView_initWithFrame(id self, SEL _cmd, CGRect frame) {
 
 void lv::layout::CSAdjunctItemView_removeFromSuperview(id self, SEL _cmd) {
   slot<CSAdjunctItemView_removeFromSuperview>(self, _cmd);
-  send<void>(send<id>(coverSheetView, "lumivaneArtworkBackgroundImageView"_sel), "setHidden:"_sel, YES);
-  send<void>(send<id>(coverSheetView, "lumivaneArtworkBackgroundView"_sel), "setHidden:"_sel, YES);
+  setHidden(send<id>(coverSheetView, "lumivaneArtworkBackgroundImageView"_sel), YES);
+  setHidden(send<id>(coverSheetView, "lumivaneArtworkBackgroundView"_sel), YES);
 }
 
 void lv::layout::SBMediaController_setNowPlayingInfo(id self, SEL _cmd, id info) {

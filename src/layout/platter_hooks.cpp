@@ -4,6 +4,7 @@
 #include "startup/globals.h"
 #include "startup/host_values.h"
 #include "startup/slot.h"
+#include "startup/view_messages.h"
 
 namespace lv::layout {
 
@@ -53,7 +54,7 @@ double lv::layout::CSMediaControlsViewController_preferredMediaRemoteHeight(id, 
 }
 
 void lv::layout::MRUNowPlayingControlsView_setNeedsLayout(id self, SEL _cmd) {
-  if (inPlatterLayout(self)) send<void>(send<id>(self, "volumeControlsView"_sel), "setHidden:"_sel, YES);
+  if (inPlatterLayout(self)) setHidden(send<id>(self, "volumeControlsView"_sel), YES);
   slot<MRUNowPlayingControlsView_setNeedsLayout>(self, _cmd);
 }
 
@@ -101,8 +102,7 @@ void lv::layout::MRUNowPlayingView_didMoveToWindow(id self, SEL _cmd) {
 
 void lv::layout::MRUNowPlayingView_addGestures(id self, SEL) {
   if (!inPlatterLayout(self)) return;
-  Ref<> tap = rt::create(objc_getClass("UITapGestureRecognizer"), "initWithTarget:action:"_sel, self, "play"_sel);
-  send<void>(self, "addGestureRecognizer:"_sel, tap);
+  addTap(self, self, "play"_sel);
 }
 
 // The now-playing view's tap action is empty on purpose.

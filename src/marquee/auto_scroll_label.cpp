@@ -9,6 +9,7 @@
 #include "uikit/view_animation.h"
 #include "marquee/fade_mask.h"
 #include "marquee/scroll_cycle.h"
+#include "startup/view_messages.h"
 
 namespace lv::marquee {
 
@@ -190,7 +191,7 @@ void refreshLabels(id self, SEL) {
   float offset = 0;
   for (id copy : copies(self)) {
     send<void>(copy, "sizeToFit"_sel);
-    double width = send<CGRect>(copy, "frame"_sel).size.width;
+    double width = frameWidth(copy);
     send<void>(copy, "setFrame:"_sel, CGRectMake(offset, 0, width, bounds.size.height));
     CGPoint copyCenter = send<CGPoint>(copy, "center"_sel);
     send<void>(copy, "setCenter:"_sel, CGPointMake(copyCenter.x, centreY));
@@ -212,10 +213,10 @@ void refreshLabels(id self, SEL) {
     return;
   }
 
-  for (id copy : copies(self)) send<void>(copy, "setHidden:"_sel, copy != main);
+  for (id copy : copies(self)) setHidden(copy, copy != main);
   send<void>(scrollView, "setContentSize:"_sel, bounds.size);
   send<void>(main, "setFrame:"_sel, bounds);
-  send<void>(main, "setHidden:"_sel, false);
+  setHidden(main, false);
   send<void>(main, "setTextAlignment:"_sel, label->textAlignment);
   send<void>(send<id>(scrollView, "layer"_sel), "removeAllAnimations"_sel);
   send<void>(self, "applyGradientMaskForFadeLength:enableFade:"_sel, 0.0, false);

@@ -14,9 +14,12 @@ inline bool inPlatterLayout(id view) { return send<NSInteger>(view, "layout"_sel
 inline bool inPlatterContext(id view) { return send<NSInteger>(view, "context"_sel) == kPlatterContext; }
 
 // For a view or a view controller.
+inline NSInteger verticalSizeClass(id traitEnvironment) {
+  return send<NSInteger>(send<id>(traitEnvironment, "traitCollection"_sel), "verticalSizeClass"_sel);
+}
+
 inline bool isVerticallyCompact(id traitEnvironment) {
-  id traits = send<id>(traitEnvironment, "traitCollection"_sel);
-  return send<NSInteger>(traits, "verticalSizeClass"_sel) == UIUserInterfaceSizeClassCompact;
+  return verticalSizeClass(traitEnvironment) == UIUserInterfaceSizeClassCompact;
 }
 
 }  // namespace lv

@@ -1,5 +1,7 @@
 #include "time/label_heights.h"
 
+#include "startup/view_messages.h"
+
 namespace lv::timecontrols {
 
 namespace {
@@ -25,7 +27,7 @@ void lv::timecontrols::activateEqualHeight(id label, id hostLabel) {
     send<void>(constraint, "setActive:"_sel, false);
     constraint = makeEqualHeight(label, hostLabel);
   }
-  send<void>(constraint, "setActive:"_sel, true);
+  activate(constraint);
 }
 
 void lv::timecontrols::matchLabelHeights(id timeControls) {

@@ -8,6 +8,7 @@
 #include "startup/host_values.h"
 #include "startup/slot.h"
 #include "startup/small_device.h"
+#include "startup/view_messages.h"
 #include "time/bar_height.h"
 #include "time/label_heights.h"
 #include "time/time_text_mirroring.h"
@@ -118,7 +119,7 @@ void lv::timecontrols::MRUNowPlayingTimeControlsView_adjustSizeOfTrack(id self, 
   roundBar(send<id>(self, "remainingTrack"_sel));
 
   id knob = send<id>(self, "knobView"_sel);
-  send<void>(knob, "setHidden:"_sel, true);
+  setHidden(knob, true);
   CGRect bounds = send<CGRect>(self, "bounds"_sel);
   CGRect bar = send<CGRect>(send<id>(self, "elapsedTrack"_sel), "bounds"_sel);
   send<void>(knob, "setFrame:"_sel, CGRectMake(bounds.origin.x, bounds.origin.y, bounds.size.width, bar.size.height));

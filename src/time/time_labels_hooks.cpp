@@ -3,6 +3,7 @@
 #include "startup/globals.h"
 #include "startup/host_values.h"
 #include "startup/slot.h"
+#include "startup/view_messages.h"
 #include "time/label_heights.h"
 #include "time/time_text_mirroring.h"
 #include "uikit/font.h"
@@ -24,10 +25,6 @@ constexpr CGFloat kRightTimeOffset = 10;  // from the view's right edge
 // A time never moves: a pause longer than any song, and no speed.
 constexpr double kTimePause = 300;
 constexpr float kTimeScrollSpeed = 0;
-
-void activate(id constraint) { send<void>(constraint, "setActive:"_sel, true); }
-
-id anchor(id view, SEL name) { return send<id>(view, name); }
 
 void addTimeLabel(id self, SEL setter, id hostLabel, id horizontalAnchor, CGFloat offset) {
   Ref<> label = rt::create("CBAutoScrollLabel");
@@ -53,8 +50,6 @@ bool hasTimeLabels(id self) {
   return send<id>(self, "leftTime"_sel) || send<id>(self, "rightTime"_sel);
 }
 
-void hide(id view) { send<void>(view, "setHidden:"_sel, true); }
-
 void afterTimeChange(id self) {
   if (!inPlatterContext(self)) return;
   send<void>(self, "setMaskedCornersForSlider"_sel);
@@ -79,10 +74,10 @@ void lv::timecontrols::MRUNowPlayingTimeControlsView_setNeedsLayout(id self, SEL
       send<void>(self, "addLVTimes"_sel);
       TfirstTimeLoaded = true;
     }
-    hide(send<id>(self, "elapsedTimeLabel"_sel));
-    hide(send<id>(self, "remainingTimeLabel"_sel));
+    setHidden(send<id>(self, "elapsedTimeLabel"_sel), true);
+    setHidden(send<id>(self, "remainingTimeLabel"_sel), true);
     mirrorTimeTexts(self);
-    hide(send<id>(self, "knobView"_sel));
+    setHidden(send<id>(self, "knobView"_sel), true);
   }
   slot<MRUNowPlayingTimeControlsView_setNeedsLayout>(self, _cmd);
 }
