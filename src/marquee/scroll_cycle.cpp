@@ -1,13 +1,13 @@
-// The rest-and-move cycle of CBAutoScrollLabel and its window and notification hooks.
+#include "marquee/scroll_cycle.h"
+
 #include <cmath>
 
 #include "uikit/application_notifications.h"
 #include "uikit/view_animation.h"
 #include "marquee/auto_scroll_label.h"
-#include "marquee/marquee_internal.h"
 #include "foundation/block.h"
 
-namespace marquee {
+namespace lv::marquee {
 
 namespace {
 
@@ -107,7 +107,9 @@ void onOrientationChange(id self, SEL, id) {
 
 }  // namespace
 
-void registerScrollCycle(Class cls) {
+}  // namespace lv::marquee
+
+void lv::marquee::registerScrollCycle(Class cls) {
   g_class = cls;
   rt::addMethod(cls, "scrollLabelIfNeeded"_sel, scrollLabelIfNeeded);
   rt::addMethod(cls, "enableShadow"_sel, enableShadow);
@@ -115,5 +117,3 @@ void registerScrollCycle(Class cls) {
   rt::addMethod(cls, "observeApplicationNotifications"_sel, observeApplicationNotifications);
   rt::addMethod(cls, "onUIApplicationDidChangeStatusBarOrientationNotification:"_sel, onOrientationChange);
 }
-
-}  // namespace marquee

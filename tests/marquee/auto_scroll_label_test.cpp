@@ -21,7 +21,7 @@ constexpr double kFontSize = 20;
 class Marquee : public ::testing::Test {
  protected:
   void SetUp() override {
-    marquee::registerAutoScrollLabelClass();
+    lv::marquee::registerAutoScrollLabelClass();
     uikit::setTextMeasurer(std::make_unique<uikit::FixedAdvanceMeasurer>(0.5, 1.25, 1.0));
     label_ = rt::create(objc_getClass("CBAutoScrollLabel"));
     send<void>(window_, "addSubview:"_sel, label_.get());
