@@ -1,16 +1,16 @@
 #include <gtest/gtest.h>
 
-#include "boot_helpers.h"
+#include "lock_screen_helpers.h"
 
 namespace {
 
-using testing_support::bootEnabled;
+using testing_support::bootDevice;
 
 id get(id obj, const char* getter) { return send<id>(obj, sel_registerName(getter)); }
 void set(id obj, const char* setter, id value) { send<void>(obj, sel_registerName(setter), value); }
 
 TEST(AddedProperties, DeclaredWithTheirAttributesAndAccessorTypes) {
-  auto device = bootEnabled();
+  auto device = bootDevice();
   Class cover = objc_getClass("CSCoverSheetView");
   Class header = objc_getClass("MRUNowPlayingHeaderView");
   EXPECT_STREQ(property_getAttributes(class_getProperty(cover, "lumivaneArtworkBackgroundImageView")),
@@ -26,7 +26,7 @@ TEST(AddedProperties, DeclaredWithTheirAttributesAndAccessorTypes) {
 }
 
 TEST(AddedProperties, ValuesArePerInstanceAndPerProperty) {
-  auto device = bootEnabled();
+  auto device = bootDevice();
   Ref<> a = rt::create("MRUNowPlayingHeaderView");
   Ref<> b = rt::create("MRUNowPlayingHeaderView");
   Ref<> title = rt::create(rt::rootClass());
@@ -49,7 +49,7 @@ TEST(AddedProperties, ValuesArePerInstanceAndPerProperty) {
 }
 
 TEST(AddedProperties, ValuesAreStrongAndDieWithTheirInstance) {
-  auto device = bootEnabled();
+  auto device = bootDevice();
   {
     rt::AutoreleasePool pool;  // the process-wide objects the host's first views bring
     rt::create("MRUNowPlayingTimeControlsView");
@@ -69,7 +69,7 @@ TEST(AddedProperties, ValuesAreStrongAndDieWithTheirInstance) {
 }
 
 TEST(AddedProperties, CoverSheetValuesDieWithTheirInstance) {
-  auto device = bootEnabled();
+  auto device = bootDevice();
   rt::AutoreleasePool pool;
   Ref<> value = rt::create(rt::rootClass());
   {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <filesystem>
 
-#include "boot_helpers.h"
+#include "lock_screen_helpers.h"
 #include "foundation/values.h"
 #include "host/media_views.h"
 #include "host/settings.h"
@@ -50,7 +50,7 @@ TEST(DeviceBoot, TabletProfileDrivesScreenAndDevice) {
 TEST(DeviceBoot, SettingsLiveInAFolderOfTheirOwn) {
   std::filesystem::path folder;
   {
-    auto device = testing_support::bootWith({{"kEnabled", true}, {"ShowTime", false}});
+    auto device = testing_support::bootDevice({.settings = {{"kEnabled", true}, {"ShowTime", false}}});
     folder = device->settingsDirectory();
     EXPECT_EQ(prefs::settingsDirectory(), folder);
     prefs::SettingsRead stored = prefs::readSettingsFile(prefs::settingsFile(host::kPreferencesIdentifier));

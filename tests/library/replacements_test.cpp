@@ -1,17 +1,16 @@
 #include <gtest/gtest.h>
 
-#include "boot_helpers.h"
+#include "lock_screen_helpers.h"
 #include "foundation/values.h"
 #include "host/host_geometry.h"
 #include "uikit/screen.h"
 
 namespace {
 
-using testing_support::bootEnabled;
-using testing_support::bootWith;
+using testing_support::bootDevice;
 
 TEST(Replacements, LegibilityStyleIsAlwaysOne) {
-  auto device = bootEnabled();
+  auto device = bootDevice();
   Ref<> a = rt::create("_UILegibilitySettings");
   Ref<> b = rt::create("_UILegibilitySettings");
   send<void>(b, "setStyle:"_sel, NSInteger(0));
@@ -20,7 +19,7 @@ TEST(Replacements, LegibilityStyleIsAlwaysOne) {
 }
 
 TEST(Replacements, FocusActivityViewNeverComesIntoBeing) {
-  auto device = bootWith({});
+  auto device = bootDevice({});
   long before = rt::liveObjectCount();
   Ref<> view = rt::create(objc_getClass("CSFocusActivityView"), "initWithFrame:"_sel,
                           CGRectMake(0, 0, 320, 80));
@@ -29,7 +28,7 @@ TEST(Replacements, FocusActivityViewNeverComesIntoBeing) {
 }
 
 TEST(Replacements, TimeControlsTakeTouchesAnywhereInTheirBounds) {
-  auto device = bootEnabled();
+  auto device = bootDevice();
   Ref<> controls = rt::create(objc_getClass("MRUNowPlayingTimeControlsView"), "initWithFrame:primaryAction:"_sel,
                               CGRectZero, nil);
   send<void>(controls, "setContext:"_sel, NSInteger(0));
@@ -45,7 +44,7 @@ TEST(Replacements, TimeControlsTakeTouchesAnywhereInTheirBounds) {
 }
 
 TEST(Replacements, ReplacementsThatCallTheirSlotReachTheHost) {
-  auto device = bootEnabled();
+  auto device = bootDevice();
   Ref<> list = rt::create("CSCombinedListViewController");
   EXPECT_EQ(send<UIEdgeInsets>(list, "_listViewDefaultContentInsets"_sel), host::geometry::kListViewInsets);
   Ref<> controls = rt::create("MRUNowPlayingTimeControlsView");
@@ -56,7 +55,7 @@ TEST(Replacements, ReplacementsThatCallTheirSlotReachTheHost) {
 }
 
 TEST(SmallDevice, SmallWhenAtMost750PixelsWide) {
-  auto device = bootWith({}, {}, "small-phone");
+  auto device = bootDevice({.profile = "small-phone"});
   const host::Library& lib = device->library();
   EXPECT_TRUE(lib.isSmallDeviceSB());
   uikit::setMainScreen({828, 1792}, 2);

@@ -1,67 +1,62 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 #include <string>
 #include <vector>
 
-#include "boot_helpers.h"
+#include "lock_screen_helpers.h"
 
 namespace {
 
-using testing_support::bootEnabled;
-using testing_support::bootWith;
+using testing_support::bootDevice;
 
-// The installation order, each group's rows numbered from 1: "kind class name".
-const std::vector<std::string> kFirstGroup = {
-    "property CSCoverSheetView lumivaneArtworkBackgroundImageView",
-    "method CSCoverSheetView lumivaneArtworkBackgroundImageView",
-    "method CSCoverSheetView setLumivaneArtworkBackgroundImageView:",
-    "property CSCoverSheetView lumivaneArtworkBackgroundView",
-    "method CSCoverSheetView lumivaneArtworkBackgroundView",
-    "method CSCoverSheetView setLumivaneArtworkBackgroundView:",
-    "replacement CSCombinedListViewController _listViewDefaultContentInsets",
-    "replacement CSFocusActivityView initWithFrame:", "replacement CSCoverSheetView initWithFrame:",
-    "replacement CSAdjunctItemView removeFromSuperview", "replacement SBMediaController setNowPlayingInfo:",
-    "replacement SpringBoard applicationDidFinishLaunching:",
-};
+// Rows as the installation report describes them, "kind class name", from a class each:
+// "Class k:name ..." where k is p(roperty), m(ethod) or r(eplacement).
+std::vector<std::string> expand(std::initializer_list<const char*> byClass) {
+  std::vector<std::string> rows;
+  for (const char* line : byClass) {
+    std::istringstream words(line);
+    std::string cls, item;
+    words >> cls;
+    while (words >> item)
+      rows.push_back((item[0] == 'p' ? "property " : item[0] == 'm' ? "method " : "replacement ") + cls + " " +
+                     item.substr(2));
+  }
+  return rows;
+}
 
-const std::vector<std::string> kSecondGroup = {
-    "replacement _UILegibilitySettings style",
-    "replacement CSMediaControlsViewController _suggestedFrameForMediaControls",
-    "replacement CSMediaControlsViewController _preferredMediaRemoteHeight",
-    "replacement MRUNowPlayingControlsView setNeedsLayout", "replacement MRUNowPlayingControlsView setFrame:",
-    "property MRUNowPlayingHeaderView labelStackView", "property MRUNowPlayingHeaderView titleLabel",
-    "property MRUNowPlayingHeaderView artistLabel", "replacement MRUNowPlayingHeaderView layoutSubviews",
-    "replacement MRUNowPlayingHeaderView setFrame:", "method MRUNowPlayingHeaderView addLVLabels",
-    "method MRUNowPlayingHeaderView centreFrame", "method MRUNowPlayingHeaderView centreFrameWithoutAnimation",
-    "method MRUNowPlayingHeaderView addGestures", "method MRUNowPlayingHeaderView openNowPlayingApplication",
-    "replacement MRUNowPlayingTransportControlsView setFrame:", "property MRUNowPlayingTimeControlsView leftTime",
-    "property MRUNowPlayingTimeControlsView rightTime", "replacement MRUNowPlayingTimeControlsView setFrame:",
-    "replacement MRUNowPlayingTimeControlsView setNeedsLayout",
-    "replacement MRUNowPlayingTimeControlsView initWithFrame:primaryAction:",
-    "replacement MRUNowPlayingTimeControlsView layoutSubviews",
-    "replacement MRUNowPlayingTimeControlsView beginTrackingWithTouch:withEvent:",
-    "replacement MRUNowPlayingTimeControlsView continueTrackingWithTouch:withEvent:",
-    "replacement MRUNowPlayingTimeControlsView endTrackingWithTouch:withEvent:",
-    "replacement MRUNowPlayingTimeControlsView cancelTrackingWithEvent:",
-    "replacement MRUNowPlayingTimeControlsView pointInside:withEvent:",
-    "replacement MRUNowPlayingTimeControlsView setElapsedTimeFactor:",
-    "replacement MRUNowPlayingTimeControlsView updateElapsedTime", "method MRUNowPlayingTimeControlsView addLVTimes",
-    "method MRUNowPlayingTimeControlsView adjustSizeOfTrack",
-    "method MRUNowPlayingTimeControlsView setMaskedCornersForSlider",
-    "method MRUNowPlayingTimeControlsView animateTrackToLarge",
-    "method MRUNowPlayingTimeControlsView animateTrackToSmall", "replacement MRUNowPlayingLabelView didMoveToWindow",
-    "method MRUNowPlayingLabelView addGestures", "method MRUNowPlayingLabelView openNowPlayingApplication",
-    "replacement MRUNowPlayingLabelView setFrame:", "replacement MRUArtworkView didMoveToWindow",
-    "replacement MRUArtworkView layoutSubviews", "replacement MRUArtworkView updateVisibility",
-    "replacement MRUArtworkView setFrame:", "method MRUArtworkView addGestures", "method MRUArtworkView handleTap",
-    "method MRUArtworkView handleAnimation", "replacement CSAdjunctItemView initWithFrame:",
-    "replacement MRUNowPlayingRoutingButton setFrame:", "replacement PLPlatterView _configureBackgroundView:",
-    "replacement MTMaterialView setFrame:", "replacement MRUNowPlayingView didMoveToWindow",
-    "method MRUNowPlayingView addGestures", "method MRUNowPlayingView play",
-    "replacement MRUMediaSuggestionsView setFrame:",
-};
+// The installation order.
+const std::vector<std::string> kFirstGroup = expand({
+    "CSCoverSheetView p:lumivaneArtworkBackgroundImageView m:lumivaneArtworkBackgroundImageView "
+    "m:setLumivaneArtworkBackgroundImageView: p:lumivaneArtworkBackgroundView m:lumivaneArtworkBackgroundView "
+    "m:setLumivaneArtworkBackgroundView:",
+    "CSCombinedListViewController r:_listViewDefaultContentInsets", "CSFocusActivityView r:initWithFrame:",
+    "CSCoverSheetView r:initWithFrame:", "CSAdjunctItemView r:removeFromSuperview",
+    "SBMediaController r:setNowPlayingInfo:", "SpringBoard r:applicationDidFinishLaunching:",
+});
 
+const std::vector<std::string> kSecondGroup = expand({
+    "_UILegibilitySettings r:style",
+    "CSMediaControlsViewController r:_suggestedFrameForMediaControls r:_preferredMediaRemoteHeight",
+    "MRUNowPlayingControlsView r:setNeedsLayout r:setFrame:",
+    "MRUNowPlayingHeaderView p:labelStackView p:titleLabel p:artistLabel r:layoutSubviews r:setFrame: m:addLVLabels "
+    "m:centreFrame m:centreFrameWithoutAnimation m:addGestures m:openNowPlayingApplication",
+    "MRUNowPlayingTransportControlsView r:setFrame:",
+    "MRUNowPlayingTimeControlsView p:leftTime p:rightTime r:setFrame: r:setNeedsLayout r:initWithFrame:primaryAction: "
+    "r:layoutSubviews r:beginTrackingWithTouch:withEvent: r:continueTrackingWithTouch:withEvent: "
+    "r:endTrackingWithTouch:withEvent: r:cancelTrackingWithEvent: r:pointInside:withEvent: r:setElapsedTimeFactor: "
+    "r:updateElapsedTime m:addLVTimes m:adjustSizeOfTrack m:setMaskedCornersForSlider m:animateTrackToLarge "
+    "m:animateTrackToSmall",
+    "MRUNowPlayingLabelView r:didMoveToWindow m:addGestures m:openNowPlayingApplication r:setFrame:",
+    "MRUArtworkView r:didMoveToWindow r:layoutSubviews r:updateVisibility r:setFrame: m:addGestures m:handleTap "
+    "m:handleAnimation",
+    "CSAdjunctItemView r:initWithFrame:", "MRUNowPlayingRoutingButton r:setFrame:",
+    "PLPlatterView r:_configureBackgroundView:", "MTMaterialView r:setFrame:",
+    "MRUNowPlayingView r:didMoveToWindow m:addGestures m:play", "MRUMediaSuggestionsView r:setFrame:",
+});
+
+// The rows installed or not, checking each group's rows are numbered from 1.
 std::vector<std::string> rows(const host::Device& device, bool installed) {
   std::vector<std::string> out;
   int group = 1, row = 0;
@@ -83,24 +78,22 @@ std::vector<std::string> allRows() {
 }
 
 TEST(Startup, NothingStoredInstallsExactlyTheFirstGroup) {
-  auto device = bootWith({});
+  auto device = bootDevice({});
   EXPECT_EQ(rows(*device, true), kFirstGroup);
   EXPECT_EQ(rows(*device, false), kSecondGroup);
   EXPECT_FALSE(device->library().global<bool>("enabled"));
-
-  Ref<> settings = rt::create("_UILegibilitySettings");
-  EXPECT_EQ(send<NSInteger>(settings, "style"_sel), 2) << "the host's own style";
+  EXPECT_EQ(send<NSInteger>(rt::create("_UILegibilitySettings"), "style"_sel), 2) << "the host's own style";
 }
 
 TEST(Startup, EnabledInstallsBothGroupsInOrder) {
-  auto device = bootEnabled();
+  auto device = bootDevice();
   EXPECT_TRUE(device->library().global<bool>("enabled"));
   EXPECT_EQ(rows(*device, true), allRows());
   EXPECT_TRUE(rows(*device, false).empty());
 }
 
 TEST(Startup, OtherSettingsAreReadWhateverEnabledSays) {
-  auto device = bootWith({{"ShowBackground", false}, {"ShowTime", true}, {"HapticFeedback", false}});
+  auto device = bootDevice({.settings = {{"ShowBackground", false}, {"ShowTime", true}, {"HapticFeedback", false}}});
   for (auto [name, value] : {std::pair{"enabled", false}, {"ShowBackground", false}, {"ShowTime", true},
                              {"CenterLabel", true}, {"HapticFeedback", false}})
     EXPECT_EQ(device->library().global<bool>(name), value) << name;
@@ -108,11 +101,11 @@ TEST(Startup, OtherSettingsAreReadWhateverEnabledSays) {
 
 // Boots a host lacking the classes named: every row about one of them, and only those, is
 // left out.
-void expectLoadsWithout(const std::vector<std::string>& without, size_t rowsLeftOut) {
-  auto device = bootWith({{"kEnabled", true}}, {without.begin(), without.end()});
+void expectLoadsWithout(const std::set<std::string, std::less<>>& without, size_t rowsLeftOut) {
+  auto device = bootDevice({.settings = {{"kEnabled", true}}, .without = without});
   std::vector<std::string> expected, missing;
   for (const std::string& row : allRows()) {
-    bool gone = std::ranges::any_of(without, [&](const std::string& c) { return row.find(" " + c + " ") != std::string::npos; });
+    bool gone = std::ranges::any_of(without, [&](const std::string& c) { return row.find(" " + c + " ") != row.npos; });
     (gone ? missing : expected).push_back(row);
   }
   ASSERT_EQ(missing.size(), rowsLeftOut);
