@@ -4,7 +4,6 @@
 
 #include "host/generated_artwork.h"
 #include "lock_screen_helpers.h"
-#include "substrate/substrate.h"
 #include "uikit/image.h"
 #include "uikit/view.h"
 
@@ -31,7 +30,6 @@ TEST_P(HostPlatter, PlayingBuildsThePlatterAndANewTrackReplacesItsContents) {
   EXPECT_EQ(frameOf(screen->window()), window);
   EXPECT_EQ(send<id>(member(screen->window(), "subviews"), "lastObject"_sel), screen->coverSheet());
   EXPECT_EQ(member(screen->coverSheet(), "focusActivityView"), nil) << "the library declines it; the host copes";
-  EXPECT_EQ(screen->firstView("CSAdjunctItemView"), nil) << "nothing plays";
   screen->play(song("First Song"));
   id adjunct = screen->firstView("CSAdjunctItemView");
   ASSERT_NE(adjunct, nil);
@@ -41,14 +39,12 @@ TEST_P(HostPlatter, PlayingBuildsThePlatterAndANewTrackReplacesItsContents) {
   EXPECT_EQ(send<CGFloat>(platter, "cornerRadius"_sel), 13);
   EXPECT_EQ(send<id>(member(platter, "subviews"), "firstObject"_sel), material) << "behind the contents";
   EXPECT_EQ(frameOf(material), CGRectMake(0, 0, adjunctFrame.size.width, 206));
-  EXPECT_EQ(frameOf(screen->firstView("MRUNowPlayingControlsView")), frameOf(material));
   EXPECT_FALSE(hiddenOf(member(screen->firstView("MRUNowPlayingControlsView"), "volumeControlsView")));
   id labelView = screen->firstView("MRUNowPlayingLabelView");
   EXPECT_EQ(textOf(member(labelView, "titleMarqueeView")), "First Song");
   EXPECT_EQ(textOf(member(labelView, "subtitleMarqueeView")), "Artist");
   EXPECT_EQ(textOf(member(labelView, "routeLabel")), "Speaker");
   id artwork = screen->firstView("MRUArtworkView");
-  EXPECT_NE(member(artwork, "artworkImage"), nil);
   EXPECT_FALSE(hiddenOf(member(artwork, "artworkImageView")));
   EXPECT_TRUE(hiddenOf(member(artwork, "placeholderBackground")));
   EXPECT_EQ(fnd::utf8(member(nowPlayingApplication(), "bundleIdentifier")), "com.example.player");
@@ -63,13 +59,11 @@ TEST_P(HostPlatter, PlayingBuildsThePlatterAndANewTrackReplacesItsContents) {
   EXPECT_EQ(screen->firstView("CSAdjunctItemView"), adjunct);
   EXPECT_EQ(textOf(member(labelView, "titleMarqueeView")), "Two");
   EXPECT_EQ(member(labelView, "subtitle"), nil);
-  EXPECT_EQ(member(artwork, "artworkImage"), nil);
   EXPECT_TRUE(hiddenOf(member(artwork, "artworkImageView")));
   EXPECT_FALSE(hiddenOf(member(artwork, "placeholderBackground")));
   EXPECT_EQ(textOf(member(screen->firstView("MRUNowPlayingTimeControlsView"), "remainingTimeLabel")), "-1:00");
   EXPECT_EQ(nowPlayingApplication(), nil) << "no app named";
   EXPECT_THROW(screen->tap("CSFocusActivityView"), host::SessionError);
-  EXPECT_THROW(screen->tap("NoSuchClass"), host::SessionError);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -79,51 +73,27 @@ INSTANTIATE_TEST_SUITE_P(
                     ProfileCase{"Tablet", "tablet", CGRectMake(0, 0, 810, 1080), CGRectMake(185, 0, 440, 206)}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(HostLockScreen, TimeTicksEverySecondWhilePlaying) {
-  auto screen = bootLockScreen();
-  screen->play(song());
-  id time = screen->firstView("MRUNowPlayingTimeControlsView");
-  screen->advance(2.5);
-  EXPECT_EQ(elapsedText(time), "0:02");
-  EXPECT_EQ(textOf(member(time, "remainingTimeLabel")), "-3:33");
-  EXPECT_DOUBLE_EQ(factorOf(time), 2.0 / 215);
-  EXPECT_DOUBLE_EQ(frameOf(member(time, "elapsedTrack")).size.width, 327 * 2.0 / 215) << "bars follow";
-  screen->advance(300);
-  EXPECT_EQ(elapsedText(time), "3:35") << "stops at the end";
-  EXPECT_TRUE(fnd::RunLoop::main().idle()) << "no clock left running";
-}
-
-int g_visibilityUpdates = 0;
-void (*g_updateVisibility)(id, SEL) = nullptr;
-void countingUpdateVisibility(id self, SEL cmd) {
-  ++g_visibilityUpdates;
-  g_updateVisibility(self, cmd);
-}
-
-TEST(HostLockScreen, EachTrackUpdatesTheArtworkVisibilityOnce) {
-  auto screen = bootLockScreen();
-  MSHookMessageEx(objc_getClass("MRUArtworkView"), "updateVisibility"_sel, countingUpdateVisibility, &g_updateVisibility);
-  const host::Track tracks[] = {{"No Art", "", "", 60, host::Artwork::none()}, {"None", "", "", 60, host::Artwork::none()},
-                                song("With Art")};
-  for (int i = 0; i < 3; ++i) {
-    screen->play(tracks[i]);
-    EXPECT_EQ(g_visibilityUpdates, i + 1) << tracks[i].title;
-  }
-}
-
-TEST(HostLockScreen, StopTakesThePlatterAway) {
+TEST(HostLockScreen, TimeTicksEverySecondWhilePlayingAndStopTakesThePlatterAway) {
   auto screen = bootLockScreen();
   screen->play(song());
   Ref<> adjunct = screen->firstView("CSAdjunctItemView");
   Ref<> time = screen->firstView("MRUNowPlayingTimeControlsView");
   Ref<> nowPlaying = screen->firstView("MRUNowPlayingView");
+  screen->advance(2.5);
+  EXPECT_EQ(elapsedText(time), "0:02");
+  EXPECT_EQ(textOf(member(time, "remainingTimeLabel")), "-3:33");
+  EXPECT_DOUBLE_EQ(frameOf(member(time, "elapsedTrack")).size.width, 327 * 2.0 / 215) << "bars follow";
+  screen->advance(300);
+  EXPECT_EQ(elapsedText(time), "3:35") << "stops at the end";
+  EXPECT_TRUE(fnd::RunLoop::main().idle()) << "no clock left running";
+
+  screen->play(song());
   screen->stop();
   EXPECT_EQ(member(adjunct, "superview"), nil);
   EXPECT_EQ(screen->firstView("CSAdjunctItemView"), nil);
   EXPECT_FALSE(send<bool>(time, "isPlaying"_sel));
   EXPECT_TRUE(fnd::RunLoop::main().idle());
   screen->play(song("Again"));
-  EXPECT_NE(screen->firstView("CSAdjunctItemView"), nil);
   EXPECT_NE(screen->firstView("CSAdjunctItemView"), adjunct.get()) << "a fresh platter";
   EXPECT_EQ(screen->firstView("MRUNowPlayingView"), nowPlaying.get()) << "around the kept now-playing views";
 }
@@ -134,7 +104,6 @@ TEST(HostLockScreen, DragsAndAFingerMovedScrubAndPlaybackGoesOnFromThere) {
   id time = screen->firstView("MRUNowPlayingTimeControlsView");
   screen->drag("MRUNowPlayingTimeControlsView", 0.2, 0.7, 5, true);
   EXPECT_TRUE(tracking(time));
-  EXPECT_DOUBLE_EQ(factorOf(time), 0.7);
   EXPECT_EQ(elapsedText(time), "2:30");
   screen->advance(3);
   EXPECT_DOUBLE_EQ(factorOf(time), 0.7) << "the finger holds it";
@@ -149,8 +118,6 @@ TEST(HostLockScreen, DragsAndAFingerMovedScrubAndPlaybackGoesOnFromThere) {
   screen->touchMove({start.x + frameOf(time).size.width * 0.25, start.y});
   EXPECT_TRUE(tracking(time));
   EXPECT_DOUBLE_EQ(factorOf(time), 0.75);
-  screen->release();
-  EXPECT_FALSE(tracking(time));
 }
 
 TEST(HostLockScreen, PausingHoldsTheElapsedTimeThroughASeek) {
@@ -161,7 +128,6 @@ TEST(HostLockScreen, PausingHoldsTheElapsedTimeThroughASeek) {
   id time = screen->firstView("MRUNowPlayingTimeControlsView");
   screen->advance(10);
   screen->setPaused(true);
-  EXPECT_TRUE(screen->paused());
   screen->advance(5);
   EXPECT_EQ(elapsedText(time), "0:10");
   screen->tap(screen->centreInWindow(time));
@@ -179,57 +145,30 @@ TEST(HostLockScreen, CompactTurnsThePhoneToLandscape) {
   screen->play(song());
   screen->setSizeClass(host::SizeClass::Compact);
   EXPECT_EQ(frameOf(screen->window()), CGRectMake(0, 0, 844, 390));
-  EXPECT_EQ(frameOf(screen->coverSheet()), CGRectMake(0, 0, 844, 390));
   id controls = screen->firstView("MRUNowPlayingControlsView");
   EXPECT_EQ(uikit::effectiveVerticalSizeClass(controls), UIUserInterfaceSizeClassCompact);
-  EXPECT_EQ(frameOf(controls).size.width, 440);
-  EXPECT_EQ(frameOf(screen->firstView("CSAdjunctItemView")).origin.x, 202);
+  EXPECT_EQ(frameOf(screen->firstView("CSAdjunctItemView")), CGRectMake(202, 0, 440, 206));
   EXPECT_THROW(screen->tap({195, 420}), host::SessionError) << "below the window";
   id list = member(member(screen->coverSheet(), "listViewController"), "view");
   screen->drag({100, 340}, {100, 40});
   EXPECT_EQ(send<CGPoint>(list, "contentOffset"_sel).y, 12) << "as far as the 206-point platter goes";
   screen->setSizeClass(host::SizeClass::Regular);
-  EXPECT_EQ(uikit::effectiveVerticalSizeClass(controls), UIUserInterfaceSizeClassRegular);
   EXPECT_EQ(frameOf(controls).size.width, 359);
   EXPECT_EQ(send<CGPoint>(list, "contentOffset"_sel).y, 0) << "the platter fits the list again";
 }
 
-TEST(HostLockScreen, ArtworkFromAPngFileOrMadeFromTheTitle) {
+TEST(HostLockScreen, ArtworkFromAFileOrMadeFromTheTitle) {
   auto screen = bootLockScreen();
   EXPECT_THROW(screen->play(song("X", host::Artwork::fromFile("/no/such/art.png"))), host::SessionError);
   EXPECT_EQ(screen->firstView("CSAdjunctItemView"), nil) << "nothing happened";
-  auto image = [&] { return static_cast<UIImage*>(member(screen->firstView("MRUArtworkView"), "artworkImage")); };
-
   screen->play(song("Generated"));
-  ASSERT_NE(image(), nullptr);
-  EXPECT_EQ(image()->size, CGSizeMake(256, 256));
-  ASSERT_TRUE(image()->rgba);
+  auto* image = static_cast<UIImage*>(member(screen->firstView("MRUArtworkView"), "artworkImage"));
+  ASSERT_TRUE(image && image->rgba);
+  EXPECT_EQ(image->size, CGSizeMake(256, 256));
   rt::AutoreleasePool pool;
-  EXPECT_EQ(*static_cast<UIImage*>(host::generatedArtwork("Generated"))->rgba, *image()->rgba);
-  EXPECT_NE(*static_cast<UIImage*>(host::generatedArtwork("Another"))->rgba, *image()->rgba);
-  EXPECT_EQ(image()->rgba->at(3), 255) << "opaque";
-
-  const char* source = std::getenv("LV_SOURCE_DIR");
-  ASSERT_NE(source, nullptr);
-  screen->play(song("File", host::Artwork::fromFile(std::filesystem::path(source) / "scenarios" / "artwork.png")));
-  EXPECT_EQ(image()->size, CGSizeMake(64, 64));
-}
-
-TEST(HostLockScreen, CopesWithoutItsPlatterClasses) {
-  auto screen = bootLockScreen({.without = {"CSMediaControlsViewController", "PLPlatterView", "MRUArtworkView"}});
-  screen->play(song());
-  screen->advance(2);
-  ASSERT_NE(screen->firstView("CSAdjunctItemView"), nil);
-  EXPECT_EQ(frameOf(screen->firstView("CSAdjunctItemView")), CGRectMake(15.5, 0, 359, 206));
-  screen->stop();
-  EXPECT_EQ(screen->firstView("CSAdjunctItemView"), nil);
-}
-
-TEST(HostLockScreen, WithoutAMediaControllerNothingPlays) {
-  auto screen = bootLockScreen({.without = {"SBMediaController", "SpringBoard", "SBLockScreenManager"}});
-  screen->play(song());
-  EXPECT_EQ(screen->firstView("CSAdjunctItemView"), nil);
-  EXPECT_EQ(screen->unlockRequests(), 0);
+  EXPECT_EQ(*static_cast<UIImage*>(host::generatedArtwork("Generated"))->rgba, *image->rgba);
+  EXPECT_NE(*static_cast<UIImage*>(host::generatedArtwork("Another"))->rgba, *image->rgba);
+  EXPECT_EQ(image->rgba->at(3), 255) << "opaque";
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include "host/cover_sheet_classes.h"
 #include "host/host_geometry.h"
 #include "host/platter_classes.h"
-#include "lock_screen_helpers.h"
+#include "time_controls_support.h"
 #include "uikit/device.h"
 
 namespace {
@@ -13,40 +13,46 @@ using namespace testing_support;
 
 CGFloat cornerRadiusOf(id view) { return send<CGFloat>(view, "cornerRadius"_sel); }
 
-// From version 15 (the phone) the platter is rounded anew; the small phone runs 14.8.
+// From version 15 (phone, tablet) the platter is rounded anew; the small phone runs 14.8
+// and is a small device, whose scrubber bars grow by 2 rather than 3.
 struct PlatterCase {
   const char *name, *profile;
-  double width, radius;
+  double x, width, radius, artworkX, extraBarHeight;
 };
 struct Platter : testing::TestWithParam<PlatterCase> {};
 
 TEST_P(Platter, TallerWithItsViewsMoved) {
-  auto [name, profile, width, radius] = GetParam();
-  auto screen = bootEnabled({.profile = profile});
-  screen->play(song());
-  id adjunct = screen->firstView("CSAdjunctItemView");
+  auto [name, profile, x, width, radius, artworkX, extraBarHeight] = GetParam();
+  PlayingPlatter p = playingPlatter(profile);
+  id adjunct = p.screen->firstView("CSAdjunctItemView");
   ASSERT_NE(adjunct, nil);
-  EXPECT_EQ(screen->global<id>("adjunctItemView"), adjunct);
-  EXPECT_EQ(frameOf(adjunct), CGRectMake(15.5, 0, width, 498));
-  id controls = screen->firstView("MRUNowPlayingControlsView");
+  EXPECT_EQ(p.screen->global<id>("adjunctItemView"), adjunct);
+  EXPECT_EQ(frameOf(adjunct), CGRectMake(x, 0, width, 498));
+  id controls = p.screen->firstView("MRUNowPlayingControlsView");
   EXPECT_EQ(frameOf(controls), CGRectMake(0, 0, width, 498));
   EXPECT_TRUE(hiddenOf(member(controls, "volumeControlsView")));
-  EXPECT_EQ(frameOf(screen->firstView("MRUMediaSuggestionsView")), CGRectMake(16, 320, width - 32, 56));
+  EXPECT_EQ(frameOf(p.screen->firstView("MRUMediaSuggestionsView")), CGRectMake(16, 320, width - 32, 56));
   id platter = member(adjunct, "platterView");
   EXPECT_EQ(cornerRadiusOf(platter), radius);
   EXPECT_EQ(cornerRadiusOf(member(member(platter, "backgroundView"), "layer")), radius) << "rounded with it";
   EXPECT_EQ(frameOf(member(platter, "backgroundView")), CGRectMake(0, 308, width, 190));
+  id artwork = p.screen->firstView("MRUArtworkView");
+  setFrame(artwork, CGRectMake(1, 2, 3, 4));
+  EXPECT_EQ(frameOf(artwork), CGRectMake(artworkX, 310, 70, 70)) << "the first small square";
+  EXPECT_EQ(frameOf(elapsedTrack(p.controls)).size.height, kHostBarHeight + extraBarHeight);
 }
 
-INSTANTIATE_TEST_SUITE_P(Profiles, Platter,
-                         testing::Values(PlatterCase{"Phone", "phone", 359, 23.5},
-                                         PlatterCase{"SmallPhone", "small-phone", 344, host::geometry::kPlatterCornerRadius}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Profiles, Platter,
+    testing::Values(PlatterCase{"Phone", "phone", 15.5, 359, 23.5, 16.5, 3},
+                    PlatterCase{"SmallPhone", "small-phone", 15.5, 344, host::geometry::kPlatterCornerRadius, 4, 2},
+                    PlatterCase{"Tablet", "tablet", 185, 440, 23.5, 100, 3}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(NowPlayingView, TapTriggersPlayOncePerProcess) {
   auto screen = bootEnabled({.freshNowPlayingTreePerPlay = true});
   screen->play(song());
-  id nowPlaying = screen->firstView("MRUNowPlayingView");
+  Ref<> nowPlaying = screen->firstView("MRUNowPlayingView");
   EXPECT_TRUE(screen->global<bool>("NfirstTimeLoaded"));
   ASSERT_EQ(fnd::arrayItems(member(nowPlaying, "gestureRecognizers")).size(), 1u);
 
@@ -59,7 +65,7 @@ TEST(NowPlayingView, TapTriggersPlayOncePerProcess) {
 
   screen->stop();
   screen->play(song("Next"));
-  ASSERT_NE(screen->firstView("MRUNowPlayingView"), nowPlaying);
+  ASSERT_NE(screen->firstView("MRUNowPlayingView"), nowPlaying.get()) << "held, so no address is reused";
   EXPECT_EQ(member(screen->firstView("MRUNowPlayingView"), "gestureRecognizers"), nil);
 }
 

@@ -65,14 +65,6 @@ TEST(Scrubber, BarsAreTheHostsHeightPlusThreeHoweverOftenAdjusted) {
   expectBars(p.controls, kHostBarHeight + 3);
 }
 
-TEST(Scrubber, SmallDeviceBarsAreTwoTaller) {
-  PlayingPlatter p = playingPlatter("small-phone");
-  p.screen->drag("MRUNowPlayingTimeControlsView", 0.1, 0.9, 10, true);
-  expectBars(p.controls, kHostBarHeight + 2);
-  p.screen->release();
-  expectBars(p.controls, kHostBarHeight + 2);
-}
-
 TEST(Scrubber, ADragFarFromTheKnobStretchesTheRowAndTheLiftReturnsIt) {
   PlayingPlatter p = playingPlatter();
   p.screen->drag("MRUNowPlayingTimeControlsView", 0.9, 0.5, 12, true);
