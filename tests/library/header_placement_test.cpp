@@ -39,15 +39,6 @@ TEST_F(Placement, EnlargedArtworkCentresFittingTextsAndOffsetsWiderOnes) {
   EXPECT_DOUBLE_EQ(x("artistLabel"), middle() - 50 + 6);
 }
 
-TEST_F(Placement, SmallArtworkBringsBothLabelsHome) {
-  placeWithArtwork(true);
-  placeWithArtwork(false);
-  for (const char* label : {"titleLabel", "artistLabel"})
-    EXPECT_EQ(send<CGPoint>(s.label(label), "center"_sel).x, 112) << label;
-  EXPECT_EQ(frameOf(s.label("titleLabel")).origin.y, 0);
-  EXPECT_EQ(frameOf(s.label("artistLabel")).origin.y, 30);
-}
-
 TEST_F(Placement, ArtworkTapMovesBothLabelsTogetherOverAThirdOfASecond) {
   double home = x("titleLabel");
   s.screen->tap("MRUArtworkView");

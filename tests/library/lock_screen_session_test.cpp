@@ -3,7 +3,6 @@
 
 #include <cmath>
 
-#include "foundation/block.h"
 #include "lock_screen_helpers.h"
 #include "uikit/view.h"
 
@@ -28,35 +27,18 @@ TEST(LockScreenSession, SnapshotReportsTheMoment) {
   EXPECT_EQ(report["name"], "playing");
   EXPECT_EQ(report["time"], 1.5);
   EXPECT_EQ(report["globals"]["enabled"], true);
-  for (const char* key : {"launches", "unlockRequests", "haptics", "nowPlayingRequests"})
-    EXPECT_TRUE(report["events"].contains(key)) << key;
+  EXPECT_EQ(report["events"]["nowPlayingRequests"], 2);
 
   const Json& window = report["tree"];
   EXPECT_EQ(window["class"], "UIWindow");
   EXPECT_EQ(window["frame"], Json({0, 0, 390, 844}));
-  for (const char* key : {"frame", "windowFrame", "hidden", "alpha", "transform", "cornerRadius", "maskedCorners",
-                          "clipsToBounds", "mask", "properties", "subviews"})
-    EXPECT_TRUE(window.contains(key)) << key;
+  EXPECT_EQ(window["transform"], Json({1, 0, 0, 1, 0, 0}));
   EXPECT_TRUE(findClass(window, "CSCoverSheetView")["properties"].contains("lumivaneArtworkBackgroundImageView"));
   EXPECT_EQ(findClass(window, "UIScrollView")["contentSize"], Json({390, 498}));
   EXPECT_EQ(findClass(window, "CSAdjunctItemView")["windowFrame"], Json({15.5, 162, 359, 498}));
   const Json& label = findClass(findClass(window, "MRUNowPlayingLabelView"), "UILabel");
   EXPECT_EQ(label["text"], "Speaker");
   EXPECT_FALSE(label.contains("presentation")) << "nothing animates";
-}
-
-TEST(LockScreenSession, SnapshotShowsWhatIsOnScreenWhileAViewAnimates) {
-  auto screen = bootLockScreen();
-  id wallpaper = send<id>(member(screen->window(), "subviews"), "firstObject"_sel);
-  send<void>(objc_getClass("UIView"), "animateWithDuration:animations:"_sel, 1.0,
-             fnd::block<void()>([&] { send<void>(wallpaper, "setAlpha:"_sel, 0.0); }));
-  screen->advance(0.5);
-  const Json shown = screen->snapshot("fading")["tree"]["subviews"][0];
-  EXPECT_EQ(shown["alpha"], 0);
-  double alpha = shown["presentation"]["alpha"].get<double>();
-  EXPECT_TRUE(alpha > 0 && alpha < 1) << alpha;
-  screen->advance(1);
-  EXPECT_FALSE(screen->snapshot("faded")["tree"]["subviews"][0].contains("presentation"));
 }
 
 TEST(LockScreenSession, DriversRefuseWhatCannotBeDoneAndDragsTakeAFramePerStepAndHoldUntilReleased) {
