@@ -12,7 +12,8 @@ void set(id obj, const char* setter, id value) { send<void>(obj, sel_registerNam
 TEST(AddedProperties, DeclaredWithTheirAttributesAndAccessorTypes) {
   auto device = bootDevice();
   Class header = objc_getClass("MRUNowPlayingHeaderView");
-  EXPECT_STREQ(property_getAttributes(class_getProperty(objc_getClass("CSCoverSheetView"), "lumivaneArtworkBackgroundView")),
+  Class cover = objc_getClass("CSCoverSheetView");
+  EXPECT_STREQ(property_getAttributes(class_getProperty(cover, "lumivaneArtworkBackgroundView")),
                "T@\"UIView\",N,V_lumivaneArtworkBackgroundView");
   EXPECT_STREQ(property_getAttributes(class_getProperty(header, "labelStackView")), "T@\"UIStackView\",&,N");
   EXPECT_STREQ(property_getAttributes(class_getProperty(objc_getClass("MRUNowPlayingTimeControlsView"), "rightTime")),

@@ -72,7 +72,8 @@ TEST(HeaderFrame, PlatterContextFixesTheVerticalExtent) {
   s.screen->play(song());
   Ref<> other = HeaderScene::makeHostView("MRUNowPlayingHeaderView");
   send<void>(other, "setContext:"_sel, NSInteger(1));
-  for (auto [header, framed] : {std::pair{s.header(), CGRectMake(12, 0, 300, 498)}, {other.get(), CGRectMake(12, 90, 300, 64)}}) {
+  for (auto [header, framed] :
+       {std::pair{s.header(), CGRectMake(12, 0, 300, 498)}, {other.get(), CGRectMake(12, 90, 300, 64)}}) {
     send<void>(header, "setTranslatesAutoresizingMaskIntoConstraints:"_sel, true);
     setFrame(header, CGRectMake(12, 90, 300, 64));
     EXPECT_EQ(frameOf(header), framed);

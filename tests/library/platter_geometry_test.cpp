@@ -57,7 +57,9 @@ TEST(NowPlayingView, TapTriggersPlayOncePerProcess) {
   ASSERT_EQ(fnd::arrayItems(member(nowPlaying, "gestureRecognizers")).size(), 1u);
 
   static int plays = 0;
-  rt::setMessageTrace(+[](Class cls, SEL sel) { plays += cls == objc_getClass("MRUNowPlayingView") && sel == "play"_sel; });
+  rt::setMessageTrace(+[](Class cls, SEL sel) {
+    plays += cls == objc_getClass("MRUNowPlayingView") && sel == "play"_sel;
+  });
   // Below the transport controls, where nothing of the platter's own takes touches.
   screen->tap(send<CGPoint>(nowPlaying, "convertPoint:toView:"_sel, CGPointMake(8, 200), screen->window()));
   rt::setMessageTrace(nullptr);
@@ -87,7 +89,8 @@ TEST(ListInsets, PulledUpOverAVisibleBackgroundInACompactHeight) {
   auto screen = bootEnabled();
   id cover = screen->coverSheet();
   id list = member(member(cover, "listViewController"), "view");
-  for (auto [compact, shown, top] : {std::tuple{false, true, kHostTop}, {true, true, kHostTop - 350}, {true, false, kHostTop}}) {
+  for (auto [compact, shown, top] :
+       {std::tuple{false, true, kHostTop}, {true, true, kHostTop - 350}, {true, false, kHostTop}}) {
     screen->setSizeClass(compact ? host::SizeClass::Compact : host::SizeClass::Regular);
     send<void>(member(cover, "lumivaneArtworkBackgroundImageView"), "setHidden:"_sel, !shown);
     send<void>(cover, "setNeedsLayout"_sel);
@@ -102,8 +105,8 @@ TEST(ListInsets, PulledUpOverAVisibleBackgroundInACompactHeight) {
 TEST(ListInsets, HostsOwnWhenDisabled) {
   auto screen = bootLockScreen({.sizeClass = host::SizeClass::Compact});
   send<void>(member(screen->coverSheet(), "lumivaneArtworkBackgroundImageView"), "setHidden:"_sel, false);
-  EXPECT_EQ(send<UIEdgeInsets>(member(screen->coverSheet(), "listViewController"), "_listViewDefaultContentInsets"_sel).top,
-            kHostTop);
+  id list = member(screen->coverSheet(), "listViewController");
+  EXPECT_EQ(send<UIEdgeInsets>(list, "_listViewDefaultContentInsets"_sel).top, kHostTop);
 }
 
 TEST(ListInsets, PulledUpBeforeAnyCoverSheetIsCaptured) {
@@ -195,7 +198,7 @@ TEST(PlatterCorners, GoToTheCapturedPlatterWhicheverIsConfigured) {
   Ref<> other = makeView("PLPlatterView");
   Ref<> material = makeView("MTMaterialView");
   send<void>(other, "_configureBackgroundView:"_sel, material);
-  EXPECT_NE(member(material, "backgroundColor"), nil) << "harmless before any adjunct item view; the host configured it";
+  EXPECT_NE(member(material, "backgroundColor"), nil) << "harmless before any adjunct item view";
 
   Ref<> first = makeView("CSAdjunctItemView", CGRectMake(0, 0, 359, 498));
   Ref<> adjunct = makeView("CSAdjunctItemView", CGRectMake(0, 0, 359, 498));
