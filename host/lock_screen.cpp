@@ -8,10 +8,10 @@
 #include "host/class_helpers.h"
 #include "host/cover_sheet_classes.h"
 #include "host/generated_artwork.h"
-#include "host/globals_json.h"
+#include "host/globals_snapshot.h"
 #include "host/now_playing_info.h"
 #include "host/view_query.h"
-#include "host/view_tree_json.h"
+#include "host/view_snapshot.h"
 #include "mediaremote/now_playing.h"
 #include "uikit/feedback_generator.h"
 #include "uikit/touch_injector.h"
@@ -249,19 +249,11 @@ long LockScreen::haptics() const { return long(uikit::hapticRecord().impacts.siz
 
 long LockScreen::nowPlayingRequests() const { return mediaremote::nowPlayingRequests(); }
 
-nlohmann::ordered_json LockScreen::snapshot(std::string_view name) const {
+LockScreenSnapshot LockScreen::snapshot(std::string_view name) const {
   rt::AutoreleasePool pool;
-  nlohmann::ordered_json launched = nlohmann::ordered_json::array();
-  for (const uikit::ApplicationLaunch& l : launches()) launched.push_back(l.identifier);
-  return {{"name", name},
-          {"time", reportNumber(now())},
-          {"globals", globalsJson(library())},
-          {"events",
-           {{"launches", launched},
-            {"unlockRequests", unlockRequests()},
-            {"haptics", haptics()},
-            {"nowPlayingRequests", nowPlayingRequests()}}},
-          {"tree", viewTreeJson(window_)}};
+  EventsSnapshot events{{}, unlockRequests(), haptics(), nowPlayingRequests()};
+  for (const uikit::ApplicationLaunch& l : launches()) events.launches.push_back(l.identifier);
+  return {std::string(name), now(), snapshotGlobals(library()), std::move(events), snapshotView(window_)};
 }
 
 }  // namespace host

@@ -8,7 +8,7 @@
 //   screen->play({.title = "Song", .artist = "Artist", .app = "com.example.player", .duration = 215});
 //   screen->advance(1);
 //   screen->tap("MRUArtworkView");
-//   nlohmann::ordered_json report = screen->snapshot("expanded");
+//   host::LockScreenSnapshot seen = screen->snapshot("expanded");
 //
 // Booting boots the device (host::Device: profile, system version, stored settings,
 // classes left out; the library loads), makes SpringBoard, the window (the profile's
@@ -24,9 +24,8 @@
 #include <string_view>
 #include <vector>
 
-#include <nlohmann/json.hpp>
-
 #include "host/device.h"
+#include "host/lock_screen_snapshot.h"
 #include "host/track.h"
 #include "uikit/application.h"
 
@@ -97,8 +96,8 @@ class LockScreen {
   void setSizeClass(SizeClass sizeClass);
   SizeClass sizeClass() const { return sizeClass_; }
 
-  // The report of this moment: {"name", "time", "globals", "events", "tree"}.
-  nlohmann::ordered_json snapshot(std::string_view name) const;
+  // What shows and what was recorded at this moment, under `name`.
+  LockScreenSnapshot snapshot(std::string_view name) const;
 
   id window() const { return window_.get(); }
   id coverSheet() const { return coverSheet_.get(); }

@@ -5,8 +5,9 @@
 
 #include "host/device.h"
 #include "host/host_classes.h"
-#include "host/globals_json.h"
+#include "host/globals_snapshot.h"
 #include "tools/lvsim/echo.h"
+#include "tools/lvsim/report_json.h"
 #include "tools/lvsim/settings_option.h"
 #include "tools/lvsim/story.h"
 
@@ -40,7 +41,7 @@ void printJson(const host::Device& device) {
                     {"name", r.name},
                     {"installed", r.installed}});
   }
-  nlohmann::ordered_json out = {{"rows", rows}, {"globals", host::globalsJson(device.library())}};
+  nlohmann::ordered_json out = {{"rows", rows}, {"globals", globalsJson(host::snapshotGlobals(device.library()))}};
   std::cout << out.dump(2) << "\n";
 }
 
@@ -51,7 +52,7 @@ void printTable(const host::Device& device) {
                 r.className.c_str(), r.name.c_str(), r.installed ? "yes" : "no");
   }
   std::printf("\n");
-  nlohmann::ordered_json globals = host::globalsJson(device.library());
+  nlohmann::ordered_json globals = globalsJson(host::snapshotGlobals(device.library()));
   for (const auto& [name, value] : globals.items())
     std::printf("%-18s %s\n", name.c_str(), value.dump().c_str());
 }

@@ -10,6 +10,7 @@
 #include "host/lock_screen.h"
 #include "host/settings_folder.h"
 #include "tools/lvsim/echo.h"
+#include "tools/lvsim/report_json.h"
 #include "tools/lvsim/snapshot_pictures.h"
 
 namespace lvsim {
@@ -75,7 +76,7 @@ struct StepTaker {
   void operator()(const SizeClassStep& s) { screen.setSizeClass(s.sizeClass); }
   void operator()(const StopStep&) { screen.stop(); }
   void operator()(const SnapshotStep& s) {
-    snapshots.push_back(screen.snapshot(s.name));
+    snapshots.push_back(snapshotJson(screen.snapshot(s.name)));
     if (!pictures) return;
     SnapshotPictures::Taken taken = pictures->take(screen.window(), s.name);
     snapshots.back()["picture"] = taken.file;
