@@ -51,11 +51,13 @@ std::unique_ptr<Device> Device::boot(const BootOptions& options) {
   storeSettings(settings->path(), options.settings);
   registerHostClasses(options.without);
   MethodSnapshot before = MethodSnapshot::take();
-  return std::unique_ptr<Device>(new Device(profile, std::move(settings), std::move(before), Library::load()));
+  std::optional<Library> library;
+  if (options.loadLibrary) library = Library::load();
+  return std::unique_ptr<Device>(new Device(profile, std::move(settings), std::move(before), library));
 }
 
 Device::Device(const DeviceProfile& profile, std::unique_ptr<SettingsFolder> settings,
-               MethodSnapshot methodsBeforeLoad, Library library)
+               MethodSnapshot methodsBeforeLoad, std::optional<Library> library)
     : profile_(profile),
       settings_(std::move(settings)),
       methodsBeforeLoad_(std::move(methodsBeforeLoad)),
@@ -65,8 +67,14 @@ Device::~Device() = default;
 
 const std::filesystem::path& Device::settingsDirectory() const { return settings_->path(); }
 
+const Library& Device::library() const {
+  if (!library_) rt::fatal("the device was booted without the library");
+  return *library_;
+}
+
 std::vector<InstallationRow> Device::installationReport() const {
-  return host::installationReport(library_, methodsBeforeLoad_);
+  if (!library_) return {};
+  return host::installationReport(*library_, methodsBeforeLoad_);
 }
 
 }  // namespace host

@@ -253,7 +253,9 @@ LockScreenSnapshot LockScreen::snapshot(std::string_view name) const {
   rt::AutoreleasePool pool;
   EventsSnapshot events{{}, unlockRequests(), haptics(), nowPlayingRequests()};
   for (const uikit::ApplicationLaunch& l : launches()) events.launches.push_back(l.identifier);
-  return {std::string(name), now(), snapshotGlobals(library()), std::move(events), snapshotView(window_)};
+  std::vector<GlobalSnapshot> globals;
+  if (device_->hasLibrary()) globals = snapshotGlobals(library());
+  return {std::string(name), now(), std::move(globals), std::move(events), snapshotView(window_)};
 }
 
 }  // namespace host
