@@ -55,7 +55,6 @@ class Device {
   bool hasLibrary() const { return library_.has_value(); }
   // The loaded library; asking a device booted without it is a fatal error.
   const Library& library() const;
-  const MethodSnapshot& methodsBeforeLoad() const { return methodsBeforeLoad_; }
   // Empty without the library.
   std::vector<InstallationRow> installationReport() const;
 

@@ -15,10 +15,8 @@ Library Library::load() {
   return Library(handle);
 }
 
-void* Library::symbol(const char* name) const { return dlsym(handle_, name); }
-
 void* Library::requireSymbol(const char* name) const {
-  void* address = symbol(name);
+  void* address = dlsym(handle_, name);
   if (!address) rt::fatal(std::string("the library exports no symbol ") + name);
   return address;
 }

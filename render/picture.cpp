@@ -1,6 +1,5 @@
 #include "render/picture.h"
 
-#include <cmath>
 #include <cstring>
 #include <utility>
 
@@ -43,10 +42,6 @@ Pixel Picture::pixel(int x, int y) const {
   if (a == 0) return {};
   auto unpremultiply = [a](uint32_t c) { return uint8_t((c * 255 + a / 2) / a); };
   return {unpremultiply(argb >> 16 & 0xff), unpremultiply(argb >> 8 & 0xff), unpremultiply(argb & 0xff), a};
-}
-
-Pixel Picture::pixelAtPoint(double x, double y) const {
-  return pixel(int(std::floor(x * scale_)), int(std::floor(y * scale_)));
 }
 
 namespace {

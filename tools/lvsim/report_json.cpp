@@ -5,7 +5,12 @@
 namespace {
 
 using Json = nlohmann::ordered_json;
-using lvsim::reportNumber;
+
+// `value` rounded to a millionth, with -0 as 0.
+double reportNumber(double value) {
+  double rounded = std::round(value * 1e6) / 1e6;
+  return rounded == 0 ? 0 : rounded;
+}
 
 Json rectJson(CGRect r) {
   return {reportNumber(r.origin.x), reportNumber(r.origin.y), reportNumber(r.size.width),
@@ -44,14 +49,7 @@ struct GlobalJson {
   Json operator()(const std::optional<std::string>& className) const { return orNull(className); }
 };
 
-}  // namespace
-
-double lvsim::reportNumber(double value) {
-  double rounded = std::round(value * 1e6) / 1e6;
-  return rounded == 0 ? 0 : rounded;
-}
-
-Json lvsim::viewTreeJson(const host::ViewSnapshot& view) {
+Json viewTreeJson(const host::ViewSnapshot& view) {
   Json json = {{"class", view.className},
                {"frame", rectJson(view.frame)},
                {"windowFrame", rectJson(view.windowFrame)},
@@ -76,6 +74,8 @@ Json lvsim::viewTreeJson(const host::ViewSnapshot& view) {
   json["subviews"] = std::move(subviews);
   return json;
 }
+
+}  // namespace
 
 Json lvsim::globalsJson(const std::vector<host::GlobalSnapshot>& globals) {
   Json json = Json::object();

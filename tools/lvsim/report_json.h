@@ -8,16 +8,11 @@
 
 #include "host/globals_snapshot.h"
 #include "host/lock_screen_snapshot.h"
-#include "host/view_snapshot.h"
 
 namespace lvsim {
 
 // {"name", "time", "globals", "events", "tree"}.
 nlohmann::ordered_json snapshotJson(const host::LockScreenSnapshot& snapshot);
-nlohmann::ordered_json viewTreeJson(const host::ViewSnapshot& view);
 nlohmann::ordered_json globalsJson(const std::vector<host::GlobalSnapshot>& globals);
-
-// `value` rounded to a millionth, with -0 as 0.
-double reportNumber(double value);
 
 }  // namespace lvsim
