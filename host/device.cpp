@@ -32,7 +32,8 @@ void applyProfile(const DeviceProfile& profile, const BootOptions& options) {
                    profile.idiom);
 }
 
-void storeSettings(const std::filesystem::path& directory, const prefs::BoolSettings& settings) {
+// Points the preferences at the device's settings folder and writes the stored values there.
+void writeSettingsInto(const std::filesystem::path& directory, const prefs::BoolSettings& settings) {
   prefs::setSettingsDirectory(directory);
   if (settings.empty()) return;
   if (auto error = prefs::writeSettingsFile(prefs::settingsFile(kPreferencesIdentifier), settings))
@@ -48,7 +49,7 @@ std::unique_ptr<Device> Device::boot(const BootOptions& options) {
 
   applyProfile(profile, options);
   std::unique_ptr<SettingsFolder> settings = SettingsFolder::make();
-  storeSettings(settings->path(), options.settings);
+  writeSettingsInto(settings->path(), options.settings);
   registerHostClasses(options.without);
   MethodSnapshot before = MethodSnapshot::take();
   std::optional<Library> library;

@@ -66,7 +66,7 @@ Scenario scenarioOf(const std::vector<Moment>& moments, const DemoOptions& optio
   Scenario scenario;
   scenario.boot.profile = options.profile;
   scenario.boot.settings["kEnabled"] = true;
-  storeSettings(scenario.boot, options.settings);
+  addSettingOptions(scenario.boot, options.settings);
   for (const Moment& m : moments) {
     scenario.steps.insert(scenario.steps.end(), m.steps.begin(), m.steps.end());
     scenario.steps.emplace_back(std::in_place_type<SnapshotStep>, SnapshotStep{m.name});

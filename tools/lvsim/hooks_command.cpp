@@ -26,7 +26,7 @@ CLI::Validator hostClassName() {
 host::BootOptions bootOptions(const HooksOptions& options) {
   host::BootOptions boot;
   boot.profile = options.profile;
-  storeSettings(boot, options.settings);
+  addSettingOptions(boot, options.settings);
   boot.without.insert(options.without.begin(), options.without.end());
   return boot;
 }

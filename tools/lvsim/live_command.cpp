@@ -93,7 +93,7 @@ int runLive(const LiveCommandOptions& options) {
   host::BootOptions boot;
   boot.profile = options.profile;
   boot.settings["kEnabled"] = true;
-  storeSettings(boot, options.settings);
+  addSettingOptions(boot, options.settings);
   std::unique_ptr<LiveSession> session;
   try {
     session = std::make_unique<LiveSession>(boot);

@@ -26,7 +26,7 @@ StoredSetting parseSetting(const std::string& text) {
   return {text.substr(0, eq), text.substr(eq + 1) == "true"};
 }
 
-void storeSettings(host::BootOptions& boot, const std::vector<std::string>& settings) {
+void addSettingOptions(host::BootOptions& boot, const std::vector<std::string>& settings) {
   for (const std::string& text : settings) {
     StoredSetting s = parseSetting(text);
     boot.settings[s.key] = s.value;
