@@ -1,8 +1,7 @@
-// The host's artwork view: the artwork image with its shadow, the app icon, and a
-// placeholder while there is no artwork.
+#include "host/artwork_view.h"
+
 #include "host/appearance.h"
 #include "host/class_helpers.h"
-#include "host/media_views.h"
 
 namespace host {
 

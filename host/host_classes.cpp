@@ -1,9 +1,12 @@
 #include "host/host_classes.h"
 
+#include "host/artwork_view.h"
 #include "host/cover_sheet_classes.h"
-#include "host/media_views.h"
+#include "host/label_view.h"
+#include "host/now_playing_views.h"
 #include "host/platter_classes.h"
 #include "host/springboard_classes.h"
+#include "host/time_controls.h"
 
 namespace host {
 

@@ -1,10 +1,10 @@
-// The host label view: route, title and subtitle lines.
+#include "host/label_view.h"
+
 #include <algorithm>
 
 #include "foundation/values.h"
 #include "host/appearance.h"
 #include "host/class_helpers.h"
-#include "host/media_views.h"
 
 namespace host {
 

@@ -1,9 +1,7 @@
-// The now-playing view, its controls view and header, and the small views among them:
-// transport controls, routing button and suggestions. The three containers are given
-// their children (now_playing_tree.h); each places whatever children it has.
+#include "host/now_playing_views.h"
+
 #include "host/appearance.h"
 #include "host/class_helpers.h"
-#include "host/media_views.h"
 
 namespace host {
 
@@ -72,8 +70,6 @@ id RoutingButton_initWithFrame(id self, SEL, CGRect frame) {
 }
 
 }  // namespace
-
-void MediaView_traitCollectionDidChange(id self, SEL, id) { send<void>(self, "setNeedsLayout"_sel); }
 
 void registerMRUNowPlayingView() {
   using T = MRUNowPlayingView;

@@ -1,5 +1,5 @@
-// The host's scrubber: bars, knob and time labels, the playback clock that moves them
-// every second, and scrubbing by touch.
+#include "host/time_controls.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -7,7 +7,6 @@
 #include "foundation/values.h"
 #include "host/appearance.h"
 #include "host/class_helpers.h"
-#include "host/media_views.h"
 #include "uikit/label.h"
 
 namespace host {

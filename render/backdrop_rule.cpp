@@ -1,7 +1,6 @@
-// The host's backdrop view: what lies beneath it, blurred and darkened, within its
-// bounds (rounded as its layer is).
+#include "render/backdrop_rule.h"
+
 #include "render/blur.h"
-#include "render/standard_rules.h"
 
 namespace render {
 

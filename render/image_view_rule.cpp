@@ -1,12 +1,11 @@
-// UIImageView: its image by content mode. Content outside the bounds shows unless the
-// view clips, as on the device.
+#include "render/image_view_rule.h"
+
 #include <algorithm>
 #include <cmath>
 #include <optional>
 
 #include "render/content_mode.h"
 #include "render/image_cache.h"
-#include "render/standard_rules.h"
 
 namespace render {
 

@@ -5,7 +5,7 @@
 
 #include "boot_helpers.h"
 #include "foundation/values.h"
-#include "host/media_views.h"
+#include "host/time_controls.h"
 #include "host/settings.h"
 #include "prefs/preferences.h"
 
