@@ -77,7 +77,9 @@ void Artwork_layoutSubviews(id self, SEL) {
 
 }  // namespace
 
-void registerMRUArtworkView() {
+}  // namespace host
+
+void host::registerMRUArtworkView() {
   using T = MRUArtworkView;
   Class cls = defineMediaView<T>("MRUArtworkView", "UIView");
   rt::addMethod(cls, "initWithFrame:"_sel, Artwork_initWithFrame);
@@ -100,5 +102,3 @@ void registerMRUArtworkView() {
   rt::addMethod(cls, "layoutSubviews"_sel, Artwork_layoutSubviews);
   rt::addMethod(cls, "setFrame:"_sel, callSuper<"MRUArtworkView", void, CGRect>);
 }
-
-}  // namespace host

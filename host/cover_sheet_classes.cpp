@@ -141,7 +141,9 @@ id Backdrop_init(id self, SEL, CGRect frame, bool autosizes, id settings) {
 
 }  // namespace
 
-void registerCSCoverSheetView() {
+}  // namespace host
+
+void host::registerCSCoverSheetView() {
   using T = CSCoverSheetView;
   Class cls = rt::defineClass<T>("CSCoverSheetView", objc_getClass("UIView"));
   rt::addMethod(cls, "initWithFrame:"_sel, CoverSheet_initWithFrame);
@@ -151,7 +153,7 @@ void registerCSCoverSheetView() {
   rt::addMethod(cls, "legibilitySettings"_sel, rt::objectGetter<&T::legibilitySettings>);
 }
 
-void registerCSCombinedListViewController() {
+void host::registerCSCombinedListViewController() {
   using T = CSCombinedListViewController;
   Class cls = rt::defineClass<T>("CSCombinedListViewController", objc_getClass("UIViewController"));
   rt::addMethod(cls, "init"_sel, List_init);
@@ -163,18 +165,18 @@ void registerCSCombinedListViewController() {
   rt::addMethod(cls, "_listViewDefaultContentInsets"_sel, List_insets);
 }
 
-void registerCSFocusActivityView() {
+void host::registerCSFocusActivityView() {
   Class cls = rt::defineClass<CSFocusActivityView>("CSFocusActivityView", objc_getClass("UIView"));
   rt::addMethod(cls, "initWithFrame:"_sel, callSuper<"CSFocusActivityView", id, CGRect>);
 }
 
-void registerUILegibilitySettings() {
+void host::registerUILegibilitySettings() {
   Class cls = rt::defineClass<_UILegibilitySettings>("_UILegibilitySettings", rt::rootClass());
   rt::addMethod(cls, "style"_sel, rt::fieldGetter<&_UILegibilitySettings::style>);
   rt::addMethod(cls, "setStyle:"_sel, rt::fieldSetter<&_UILegibilitySettings::style>);
 }
 
-void registerUIBackdropView() {
+void host::registerUIBackdropView() {
   using T = _UIBackdropView;
   Class cls = rt::defineClass<T>("_UIBackdropView", objc_getClass("UIView"));
   rt::addMethod(cls, "initWithFrame:autosizesToFitSuperview:settings:"_sel, Backdrop_init);
@@ -183,9 +185,7 @@ void registerUIBackdropView() {
   rt::addMethod(cls, "autosizesToFitSuperview"_sel, rt::fieldGetter<&T::autosizesToFitSuperview>);
 }
 
-void registerUIBackdropViewSettingsATVSemiDark() {
+void host::registerUIBackdropViewSettingsATVSemiDark() {
   objc_registerClassPair(
       objc_allocateClassPair(rt::rootClass(), "_UIBackdropViewSettingsATVSemiDark", 0));
 }
-
-}  // namespace host

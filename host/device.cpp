@@ -42,7 +42,9 @@ void writeSettingsInto(const std::filesystem::path& directory, const prefs::Bool
 
 }  // namespace
 
-std::unique_ptr<Device> Device::boot(const BootOptions& options) {
+}  // namespace host
+
+std::unique_ptr<host::Device> host::Device::boot(const BootOptions& options) {
   if (g_booted) throw BootError("the device is already booted in this process");
   const DeviceProfile& profile = checkedProfile(options);
   g_booted = true;
@@ -57,25 +59,23 @@ std::unique_ptr<Device> Device::boot(const BootOptions& options) {
   return std::unique_ptr<Device>(new Device(profile, std::move(settings), std::move(before), library));
 }
 
-Device::Device(const DeviceProfile& profile, std::unique_ptr<SettingsFolder> settings,
-               MethodSnapshot methodsBeforeLoad, std::optional<Library> library)
+host::Device::Device(const DeviceProfile& profile, std::unique_ptr<SettingsFolder> settings,
+                     MethodSnapshot methodsBeforeLoad, std::optional<Library> library)
     : profile_(profile),
       settings_(std::move(settings)),
       methodsBeforeLoad_(std::move(methodsBeforeLoad)),
       library_(library) {}
 
-Device::~Device() = default;
+host::Device::~Device() = default;
 
-const std::filesystem::path& Device::settingsDirectory() const { return settings_->path(); }
+const std::filesystem::path& host::Device::settingsDirectory() const { return settings_->path(); }
 
-const Library& Device::library() const {
+const host::Library& host::Device::library() const {
   if (!library_) rt::fatal("the device was booted without the library");
   return *library_;
 }
 
-std::vector<InstallationRow> Device::installationReport() const {
+std::vector<host::InstallationRow> host::Device::installationReport() const {
   if (!library_) return {};
   return host::installationReport(*library_, methodsBeforeLoad_);
 }
-
-}  // namespace host

@@ -41,17 +41,17 @@ constexpr HostClass kHostClasses[] = {
 
 }  // namespace
 
-std::span<const HostClass> hostClasses() { return kHostClasses; }
+}  // namespace host
 
-bool isHostClass(std::string_view name) {
+std::span<const host::HostClass> host::hostClasses() { return kHostClasses; }
+
+bool host::isHostClass(std::string_view name) {
   for (const HostClass& c : kHostClasses)
     if (c.name == name) return true;
   return false;
 }
 
-void registerHostClasses(const std::set<std::string, std::less<>>& without) {
+void host::registerHostClasses(const std::set<std::string, std::less<>>& without) {
   for (const HostClass& c : kHostClasses)
     if (!without.contains(c.name)) c.registerClass();
 }
-
-}  // namespace host

@@ -66,7 +66,9 @@ void LabelView_layoutSubviews(id self, SEL) {
 
 }  // namespace
 
-void registerMRUNowPlayingLabelView() {
+}  // namespace host
+
+void host::registerMRUNowPlayingLabelView() {
   using T = MRUNowPlayingLabelView;
   Class cls = defineMediaView<T>("MRUNowPlayingLabelView", "UIView");
   rt::addMethod(cls, "initWithFrame:"_sel, LabelView_initWithFrame);
@@ -83,5 +85,3 @@ void registerMRUNowPlayingLabelView() {
   rt::addMethod(cls, "didMoveToWindow"_sel, callSuper<"MRUNowPlayingLabelView", void>);
   rt::addMethod(cls, "setFrame:"_sel, callSuper<"MRUNowPlayingLabelView", void, CGRect>);
 }
-
-}  // namespace host

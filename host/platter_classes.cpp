@@ -111,7 +111,9 @@ void MediaControls_update(id self, SEL, id info) {
 
 }  // namespace
 
-void registerCSAdjunctItemView() {
+}  // namespace host
+
+void host::registerCSAdjunctItemView() {
   using T = CSAdjunctItemView;
   Class cls = rt::defineClass<T>("CSAdjunctItemView", objc_getClass("UIView"));
   rt::addMethod(cls, "initWithFrame:"_sel, AdjunctItem_initWithFrame);
@@ -120,7 +122,7 @@ void registerCSAdjunctItemView() {
   rt::addMethod(cls, "platterView"_sel, rt::objectGetter<&T::platterView>);
 }
 
-void registerPLPlatterView() {
+void host::registerPLPlatterView() {
   using T = PLPlatterView;
   Class cls = rt::defineClass<T>("PLPlatterView", objc_getClass("UIView"));
   rt::addMethod(cls, "initWithFrame:"_sel, Platter_initWithFrame);
@@ -131,12 +133,12 @@ void registerPLPlatterView() {
   rt::addMethod(cls, "setCornerRadius:"_sel, Platter_setCornerRadius);
 }
 
-void registerMTMaterialView() {
+void host::registerMTMaterialView() {
   Class cls = rt::defineClass<MTMaterialView>("MTMaterialView", objc_getClass("UIView"));
   rt::addMethod(cls, "setFrame:"_sel, callSuper<"MTMaterialView", void, CGRect>);
 }
 
-void registerCSMediaControlsViewController() {
+void host::registerCSMediaControlsViewController() {
   using T = CSMediaControlsViewController;
   Class cls = rt::defineClass<T>("CSMediaControlsViewController", objc_getClass("UIViewController"));
   rt::addMethod(cls, "view"_sel, rt::objectGetter<&T::view>);
@@ -145,5 +147,3 @@ void registerCSMediaControlsViewController() {
   rt::addMethod(cls, "_suggestedFrameForMediaControls"_sel, MediaControls_suggestedFrame);
   rt::addMethod(cls, "_preferredMediaRemoteHeight"_sel, MediaControls_preferredHeight);
 }
-
-}  // namespace host

@@ -43,18 +43,20 @@ void SBLockScreenManager_requestsUnlock(id self, SEL) {
 
 }  // namespace
 
-void registerSpringBoard() {
+}  // namespace host
+
+void host::registerSpringBoard() {
   Class cls = rt::defineClass<SpringBoard>("SpringBoard", objc_getClass("UIApplication"));
   rt::addMethod(cls, "applicationDidFinishLaunching:"_sel, SpringBoard_applicationDidFinishLaunching);
 }
 
-void registerSBApplication() {
+void host::registerSBApplication() {
   Class cls = rt::defineClass<SBApplication>("SBApplication", rt::rootClass());
   rt::addMethod(cls, "bundleIdentifier"_sel, rt::objectGetter<&SBApplication::bundleIdentifier>);
   rt::addMethod(cls, "setBundleIdentifier:"_sel, rt::objectSetter<&SBApplication::bundleIdentifier>);
 }
 
-void registerSBMediaController() {
+void host::registerSBMediaController() {
   Class cls = rt::defineClass<SBMediaController>("SBMediaController", rt::rootClass());
   rt::addClassMethod(cls, "sharedInstance"_sel, sharedInstance<"SBMediaController">);
   rt::addMethod(cls, "setNowPlayingInfo:"_sel, SBMediaController_setNowPlayingInfo);
@@ -64,15 +66,13 @@ void registerSBMediaController() {
   mediaremote::setNowPlayingSource(currentNowPlayingInfo);
 }
 
-void registerSBLockScreenManager() {
+void host::registerSBLockScreenManager() {
   Class cls = rt::defineClass<SBLockScreenManager>("SBLockScreenManager", rt::rootClass());
   rt::addClassMethod(cls, "sharedInstance"_sel, sharedInstance<"SBLockScreenManager">);
   rt::addMethod(cls, "lockScreenViewControllerRequestsUnlock"_sel, SBLockScreenManager_requestsUnlock);
   rt::addMethod(cls, "unlockRequests"_sel, rt::fieldGetter<&SBLockScreenManager::unlockRequests>);
 }
 
-void registerSBFStaticWallpaperView() {
+void host::registerSBFStaticWallpaperView() {
   rt::defineClass<SBFStaticWallpaperView>("SBFStaticWallpaperView", objc_getClass("UIView"));
 }
-
-}  // namespace host
