@@ -2,9 +2,7 @@
 
 #include "render/blur.h"
 
-namespace render {
-
-PaintRule backdropRule(BlurCache& blurs) {
+render::PaintRule render::backdropRule(BlurCache& blurs) {
   PaintRule rule;
   rule.paint = [&blurs](const PaintContext& c) {
     PixelRect area = intersection(deviceBounds(c.cr, c.bounds), c.beneath.extent());
@@ -20,5 +18,3 @@ PaintRule backdropRule(BlurCache& blurs) {
   };
   return rule;
 }
-
-}  // namespace render

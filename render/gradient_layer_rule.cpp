@@ -52,7 +52,9 @@ CGPoint inBounds(CGPoint unit, CGRect bounds) {
 
 }  // namespace
 
-PaintRule gradientLayerRule() {
+}  // namespace render
+
+render::PaintRule render::gradientLayerRule() {
   PaintRule rule;
   rule.paint = [](const PaintContext& c) {
     const auto* g = static_cast<const CAGradientLayer*>(c.object);
@@ -78,5 +80,3 @@ PaintRule gradientLayerRule() {
   };
   return rule;
 }
-
-}  // namespace render

@@ -47,10 +47,12 @@ std::optional<PixelRect> onPixels(cairo_t* cr, CGRect r) {
 
 }  // namespace
 
+}  // namespace render
+
 // An image shown upright is drawn on whole device pixels, from a copy resampled to its
 // size on screen once that size holds from one frame to the next: a steady picture costs
 // a copy of pixels, not a resampling, per frame.
-PaintRule imageViewRule(ImageCache& images) {
+render::PaintRule render::imageViewRule(ImageCache& images) {
   PaintRule rule;
   rule.paint = [&images](const PaintContext& c) {
     const UIImage* image = imageOf(c.object);
@@ -84,5 +86,3 @@ PaintRule imageViewRule(ImageCache& images) {
   };
   return rule;
 }
-
-}  // namespace render

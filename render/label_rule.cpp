@@ -116,7 +116,9 @@ class TextSetter {
 
 }  // namespace
 
-PaintRule labelRule() {
+}  // namespace render
+
+render::PaintRule render::labelRule() {
   auto setter = std::make_shared<TextSetter>();
   PaintRule rule;
   rule.paint = [setter](const PaintContext& c) {
@@ -135,5 +137,3 @@ PaintRule labelRule() {
   };
   return rule;
 }
-
-}  // namespace render
