@@ -11,9 +11,10 @@
 // Booting applies the profile (main screen and device), stores the settings in a fresh
 // settings folder of its own (host/settings_folder.h), registers the host's classes (minus
 // those left out), then loads liblumivane.so, whose two initialisers run as the device's
-// loader runs them (unless BootOptions::loadLibrary is false: the host on its own). Bad options or a library that will not load throw BootError before
-// anything is done, where they can be told apart beforehand; a TMPDIR that names no usable
-// folder throws TemporaryFolderError.
+// loader runs them; with BootOptions::loadLibrary false the host runs on its own. Bad
+// options or a library that will not load throw BootError before anything is done, where
+// they can be told apart beforehand; a TMPDIR that names no usable folder throws
+// TemporaryFolderError.
 #include <filesystem>
 #include <memory>
 #include <optional>

@@ -77,7 +77,9 @@ Scenario scenarioOf(const std::vector<Moment>& moments, const DemoOptions& optio
 
 }  // namespace
 
-void addDemoCommand(CLI::App& app, DemoOptions& options) {
+}  // namespace lvsim
+
+void lvsim::addDemoCommand(CLI::App& app, DemoOptions& options) {
   CLI::App* demo = app.add_subcommand("demo", "Tell the library's story on the lock screen, in pictures");
   demo->add_option("--out", options.out, "Folder for the pictures and report.json (default out/demo)")->type_name("DIR");
   demo->add_option("--profile", options.profile, "Device profile (default phone)")
@@ -89,7 +91,7 @@ void addDemoCommand(CLI::App& app, DemoOptions& options) {
       ->allow_extra_args(false);
 }
 
-int runDemo(const DemoOptions& options) {
+int lvsim::runDemo(const DemoOptions& options) {
   std::vector<Moment> moments = story();
   std::map<std::string, std::string> captions;
   for (const Moment& m : moments) captions[m.name] = m.caption;
@@ -111,5 +113,3 @@ int runDemo(const DemoOptions& options) {
   std::printf("%s: %zu moments\n", file.string().c_str(), sheet.size());
   return 0;
 }
-
-}  // namespace lvsim

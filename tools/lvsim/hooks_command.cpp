@@ -59,7 +59,9 @@ void printTable(const host::Device& device) {
 
 }  // namespace
 
-void addHooksCommand(CLI::App& app, HooksOptions& options) {
+}  // namespace lvsim
+
+void lvsim::addHooksCommand(CLI::App& app, HooksOptions& options) {
   CLI::App* hooks = app.add_subcommand("hooks", "Load the library and list what it installed");
   hooks->add_option("--profile", options.profile, "Device profile (default phone)")
       ->type_name("phone|small-phone|tablet")
@@ -75,7 +77,7 @@ void addHooksCommand(CLI::App& app, HooksOptions& options) {
   hooks->add_flag("--json", options.json, "Print one JSON object");
 }
 
-int runHooks(const HooksOptions& options) {
+int lvsim::runHooks(const HooksOptions& options) {
   std::unique_ptr<host::Device> device;
   try {
     device = host::Device::boot(bootOptions(options));
@@ -88,5 +90,3 @@ int runHooks(const HooksOptions& options) {
     printTable(*device);
   return 0;
 }
-
-}  // namespace lvsim

@@ -56,7 +56,9 @@ int restart(const std::vector<std::string>& args) {
 
 }  // namespace
 
-void addLiveCommand(CLI::App& app, LiveCommandOptions& options) {
+}  // namespace lvsim
+
+void lvsim::addLiveCommand(CLI::App& app, LiveCommandOptions& options) {
   CLI::App* live = app.add_subcommand("live", "The lock screen in a window, driven with the mouse and keys");
   live->add_option("--profile", options.profile, "Device profile (default phone)")
       ->type_name("phone|small-phone|tablet")
@@ -73,7 +75,7 @@ void addLiveCommand(CLI::App& app, LiveCommandOptions& options) {
   live->add_option("--resumed-at", options.resumedAt)->group("")->check(seconds(true));
 }
 
-int runLive(const LiveCommandOptions& options) {
+int lvsim::runLive(const LiveCommandOptions& options) {
   LiveWindowOptions window;
   if (!options.script.empty()) {
     try {
@@ -120,5 +122,3 @@ int runLive(const LiveCommandOptions& options) {
   session.reset();  // the device's settings folder goes with it: the new process makes its own
   return restart(args);
 }
-
-}  // namespace lvsim

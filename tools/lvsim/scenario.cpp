@@ -160,7 +160,9 @@ host::BootOptions bootOptions(const Json& root, const Place& top) {
 
 }  // namespace
 
-Scenario readScenario(const std::filesystem::path& file) {
+}  // namespace lvsim
+
+lvsim::Scenario lvsim::readScenario(const std::filesystem::path& file) {
   Json root = json::readJsonFile(file);
   Place top("");
   if (!root.is_object()) top.fail("expected an object with profile, system, settings, without and steps");
@@ -178,7 +180,7 @@ Scenario readScenario(const std::filesystem::path& file) {
   return scenario;
 }
 
-std::vector<std::pair<std::string, std::string>> classesNamed(const Scenario& scenario) {
+std::vector<std::pair<std::string, std::string>> lvsim::classesNamed(const Scenario& scenario) {
   std::vector<std::pair<std::string, std::string>> named;
   for (size_t i = 0; i < scenario.steps.size(); ++i) {
     if (const auto* t = std::get_if<TapViewStep>(&scenario.steps[i])) named.emplace_back(t->className, scenario.stepPlaces[i] + ".tap");
@@ -187,5 +189,3 @@ std::vector<std::pair<std::string, std::string>> classesNamed(const Scenario& sc
   }
   return named;
 }
-
-}  // namespace lvsim

@@ -124,17 +124,19 @@ std::vector<std::string> outputsOf(const Scenario& scenario, const StoryOptions&
 
 }  // namespace
 
-int fail(int code, const std::string& where, const std::string& what) {
+}  // namespace lvsim
+
+int lvsim::fail(int code, const std::string& where, const std::string& what) {
   std::fprintf(stderr, "lvsim: %s: %s\n", printable(where, kWhereLimit).c_str(), printable(what, kWhatLimit).c_str());
   return code;
 }
 
-int bootFault(const host::BootError& error, const std::string& where) {
+int lvsim::bootFault(const host::BootError& error, const std::string& where) {
   if (dynamic_cast<const host::TemporaryFolderError*>(&error)) return fail(kUsageFault, "TMPDIR", error.what());
   return fail(kRunFault, where, error.what());
 }
 
-std::optional<std::string> writableFolderError(const std::filesystem::path& folder) {
+std::optional<std::string> lvsim::writableFolderError(const std::filesystem::path& folder) {
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   if (error) return "cannot make the folder: " + error.message();
@@ -143,8 +145,8 @@ std::optional<std::string> writableFolderError(const std::filesystem::path& fold
   return std::nullopt;
 }
 
-std::optional<std::filesystem::path> inputAt(const std::filesystem::path& output,
-                                             const std::vector<std::filesystem::path>& inputs) {
+std::optional<std::filesystem::path> lvsim::inputAt(const std::filesystem::path& output,
+                                                    const std::vector<std::filesystem::path>& inputs) {
   struct stat written;
   if (::lstat(output.c_str(), &written) != 0) return std::nullopt;
   for (const std::filesystem::path& input : inputs) {
@@ -155,9 +157,9 @@ std::optional<std::filesystem::path> inputAt(const std::filesystem::path& output
   return std::nullopt;
 }
 
-std::string describeStep(const Step& step) { return std::visit(Describer{}, step); }
+std::string lvsim::describeStep(const Step& step) { return std::visit(Describer{}, step); }
 
-int tellStory(const Scenario& scenario, const StoryOptions& options) {
+int lvsim::tellStory(const Scenario& scenario, const StoryOptions& options) {
   if (auto error = writableFolderError(options.out)) return fail(kUsageFault, options.out.string(), *error);
   std::vector<std::filesystem::path> inputs = inputsOf(scenario, options);
   for (const std::string& name : outputsOf(scenario, options))
@@ -205,5 +207,3 @@ int tellStory(const Scenario& scenario, const StoryOptions& options) {
   std::printf("%s: %zu snapshots\n", out.string().c_str(), report["snapshots"].size());
   return 0;
 }
-
-}  // namespace lvsim
