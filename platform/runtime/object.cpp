@@ -36,7 +36,7 @@ long liveObjectCount() { return g_liveObjects; }
 void deallocate(id obj) { send<void>(obj, "dealloc"_sel); }
 
 id autorelease(id obj) {
-  if (obj && obj->refcount != kImmortal) autoreleased().push_back(obj);
+  if (obj && countsReferences(obj)) autoreleased().push_back(obj);
   return obj;
 }
 

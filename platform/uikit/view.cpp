@@ -39,11 +39,11 @@ id UIView_initWithCoder(id self, SEL, id) { return send<id>(self, "initWithFrame
 
 void UIView_dealloc(id self, SEL) {
   UIView* v = asView(self);
-  v->deallocating = true;
-  detail::forgetLayoutRoot(v);
   // Whatever a replaced removeFromSuperview leaves attached is detached by ~UIView.
   std::vector<Ref<UIView>> subviews(v->subviews.rbegin(), v->subviews.rend());
   for (const Ref<UIView>& sub : subviews) send<void>(sub.get(), "removeFromSuperview"_sel);
+  // After the subviews: removing one flags this view for layout again.
+  detail::forgetLayoutRoot(v);
   if (v->layer) v->layer->delegate = nil;
   sendSuper<void>(g_view->superclass, self, "dealloc"_sel);
 }

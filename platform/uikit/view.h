@@ -42,7 +42,6 @@ struct UIView : UIResponder {
   bool translatesAutoresizingMaskIntoConstraints = true;
   bool needsLayout = false;
   bool descendantNeedsLayout = false;
-  bool deallocating = false;
   std::optional<NSInteger> verticalSizeClass;  // set on this view; otherwise inherited
   ~UIView() override;
 };

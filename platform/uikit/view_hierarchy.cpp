@@ -122,7 +122,6 @@ void UIView_sendSubviewToBack(id self, SEL, id view) {
   if (view && asView(view)->superview == asView(self)) place(asView(self), asView(view), 0);
 }
 
-// A superview that is being deallocated is told nothing: it must not be retained again.
 void UIView_removeFromSuperview(id self, SEL) {
   UIView* view = asView(self);
   UIView* old = view->superview;
@@ -132,14 +131,14 @@ void UIView_removeFromSuperview(id self, SEL) {
   NSInteger oldSizeClass = effectiveVerticalSizeClass(view);
   send<void>(view, "willMoveToSuperview:"_sel, nil);
   if (oldWindow) sendWillMoveToWindow(view, nullptr);
-  if (!old->deallocating) send<void>(old, "willRemoveSubview:"_sel, view);
+  send<void>(old, "willRemoveSubview:"_sel, view);
   if (view->superview != old) return;
   unlink(view);
   layoutFlagsMoved(view);
   traitsMoved(view, oldSizeClass);
   if (oldWindow) sendDidMoveToWindow(view);
   send<void>(view, "didMoveToSuperview"_sel);
-  if (!old->deallocating) send<void>(old, "setNeedsLayout"_sel);
+  send<void>(old, "setNeedsLayout"_sel);
 }
 
 id UIView_superview(id self, SEL) { return asView(self)->superview; }
