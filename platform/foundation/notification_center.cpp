@@ -47,8 +47,8 @@ id Notification_initWithNameObjectUserInfo(id self, SEL, id name, id object, id 
 }
 
 id Notification_notificationWithNameObjectUserInfo(id cls, SEL, id name, id object, id userInfo) {
-  id n = send<id>(cls, "alloc"_sel);
-  return rt::autorelease(send<id>(n, "initWithName:object:userInfo:"_sel, name, object, userInfo));
+  Class c = reinterpret_cast<Class>(cls);
+  return rt::autorelease(rt::create(c, "initWithName:object:userInfo:"_sel, name, object, userInfo).leak());
 }
 
 id Notification_notificationWithNameObject(id cls, SEL, id name, id object) {

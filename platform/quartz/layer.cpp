@@ -31,7 +31,7 @@ CGRect anchoredRect(CGSize size, CGPoint anchor) {
 }
 
 id CALayer_layer(id cls, SEL) {
-  return rt::autorelease(send<id>(send<id>(cls, "alloc"_sel), "init"_sel));
+  return rt::autorelease(send<id>(cls, "new"_sel));
 }
 
 double now() { return fnd::RunLoop::main().now(); }

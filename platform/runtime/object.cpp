@@ -47,7 +47,7 @@ namespace {
 
 // The root class. Its implementations are the ones every object and class falls back to.
 id NSObject_alloc(id cls, SEL) { return allocateInstance(reinterpret_cast<Class>(cls)); }
-id NSObject_new(id cls, SEL) { return send<id>(send<id>(cls, "alloc"_sel), "init"_sel); }
+id NSObject_new(id cls, SEL) { return create(reinterpret_cast<Class>(cls), "init"_sel).leak(); }
 id NSObject_init(id self, SEL) { return self; }
 
 void NSObject_dealloc(id self, SEL) {

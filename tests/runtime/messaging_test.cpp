@@ -184,6 +184,19 @@ TEST(Lifetime, AutoreleasePoolReleasesOnDrain) {
   EXPECT_EQ(rt::liveObjectCount(), before);
 }
 
+TEST(Lifetime, NewFreesTheAllocationThatInitDeclines) {
+  static bool substitute = false;
+  Class cls = objc_allocateClassPair(counterClass(), "Declining", 0);
+  objc_registerClassPair(cls);
+  rt::addMethod(cls, "init"_sel, +[](id, SEL) -> id { return substitute ? rt::create(counterClass()).leak() : nil; });
+  long before = rt::liveObjectCount();
+  for (bool s : {false, true}) {
+    substitute = s;
+    EXPECT_EQ(Ref<>::adopt(send<id>(cls, "new"_sel)) != nil, s);
+  }
+  EXPECT_EQ(rt::liveObjectCount(), before);
+}
+
 TEST(Values, StringsNumbersCollections) {
   rt::AutoreleasePool pool;
   id s = fnd::string("  #ff8000\n");
