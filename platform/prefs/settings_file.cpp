@@ -9,6 +9,8 @@
 #include <system_error>
 #include <vector>
 
+#include "prefs/plist_bounds.h"
+
 namespace prefs {
 
 namespace {
@@ -60,6 +62,7 @@ SettingsRead readSettingsFile(const std::filesystem::path& path) {
   std::vector<char> data(size);
   if (!in.read(data.data(), std::streamsize(size))) return failure(path, "unreadable");
 
+  if (auto problem = plistBoundsProblem({data.data(), data.size()})) return failure(path, *problem);
   plist_t root = nullptr;
   plist_from_memory(data.data(), uint32_t(data.size()), &root);
   PlistPtr owner(root);

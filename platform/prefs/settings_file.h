@@ -24,6 +24,8 @@ struct SettingsRead {
 };
 
 // Never throws and never trusts the file: anything wrong yields no values and an error.
+// A file over 1 MiB, nested deeper than kMaxPlistDepth or expanding to more than
+// kMaxPlistObjects objects (prefs/plist_bounds.h) is refused before it is parsed.
 SettingsRead readSettingsFile(const std::filesystem::path& path);
 
 enum class PlistFormat { Xml, Binary };
