@@ -164,6 +164,7 @@ TEST(LvsimRun, FaultsAreOneLineExitCodeTwoAndNoReport) {
       {R"({"steps": [{"play": {"title": "x", "duration": 3, "extra": 1}}]})", "steps[0].play: unknown key \"extra\""},
       {R"({"steps": [{"play": {"title": "x"}}]})", "steps[0].play: missing key \"duration\""},
       {R"({"steps": [{"advance": -1}]})", "steps[0].advance: expected a number of seconds"},
+      {R"({"steps": [{"advance": 3000}, {"advance": 1e17}]})", "steps[1].advance: the advances of a story add up to at most 3600 seconds"},
       {R"({"steps": [{"tap": [1]}]})", "steps[0].tap: expected [X, Y] or a class name"},
       {R"({"steps": [{"drag": {"on": "UIView", "from": 0, "to": 1, "steps": 0}}]})", "steps[0].drag.steps"},
       {R"({"steps": [{"sizeClass": "tiny"}]})", "steps[0].sizeClass: expected \"compact\" or \"regular\""},
