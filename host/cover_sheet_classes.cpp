@@ -69,7 +69,8 @@ void showMediaControls(id self) {
   CSCombinedListViewController* list = asList(self);
   if (list->adjunctItemView) return;
   CGFloat listWidth = boundsOf(list->listView).size.width;
-  list->mediaControlsViewController = rt::create(objc_getClass("CSMediaControlsViewController"));
+  if (!list->mediaControlsViewController)
+    list->mediaControlsViewController = rt::create(objc_getClass("CSMediaControlsViewController"));
   CGRect controls = send<CGRect>(list->mediaControlsViewController, "mediaControlsFrameForWidth:"_sel,
                                  platterWidth(listWidth));
   list->adjunctItemView = makeView("CSAdjunctItemView", adjunctItemFrame(listWidth, controls.size));
@@ -81,13 +82,16 @@ void showMediaControls(id self) {
   send<void>(send<id>(list->listView, "superview"_sel), "layoutIfNeeded"_sel);
 }
 
+// The adjunct item view goes; the now-playing tree leaves its platter, kept for the next
+// play unless the knob asks for a fresh one.
 void hideMediaControls(id self) {
   CSCombinedListViewController* list = asList(self);
   if (!list->adjunctItemView && !list->mediaControlsViewController) return;
   send<void>(list->mediaControlsViewController, "updateWithNowPlayingInfo:"_sel, nil);
   send<void>(list->adjunctItemView, "removeFromSuperview"_sel);
+  send<void>(send<id>(list->mediaControlsViewController, "view"_sel), "removeFromSuperview"_sel);
   list->adjunctItemView = nil;
-  list->mediaControlsViewController = nil;
+  if (list->freshMediaControlsPerPlay) list->mediaControlsViewController = nil;
   relayoutCoverSheet(list);
 }
 

@@ -18,11 +18,16 @@ struct CSFocusActivityView : UIView {};
 
 // Owns the list view and, while something plays, the media platter in it: it shows the
 // platter when the media controller gets now-playing information and removes it when
-// the information goes away.
+// the information goes away. The media controls controller, and with it the now-playing
+// view tree, is made at the first play and kept; each play makes a new adjunct item view
+// (with its platter) and moves the kept tree into it.
 struct CSCombinedListViewController : UIViewController {
-  Ref<> listView;                    // UIScrollView
-  Ref<> adjunctItemView;             // CSAdjunctItemView, while something plays
-  Ref<> mediaControlsViewController;  // CSMediaControlsViewController, likewise
+  Ref<> listView;                     // UIScrollView
+  Ref<> adjunctItemView;              // CSAdjunctItemView, while something plays
+  Ref<> mediaControlsViewController;  // CSMediaControlsViewController, from the first play on
+  // A stand-in's knob: each play makes a new controller and now-playing tree, dropped
+  // again at the stop.
+  bool freshMediaControlsPerPlay = false;
 };
 
 struct _UILegibilitySettings : objc_object {

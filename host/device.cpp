@@ -1,9 +1,8 @@
 #include "host/device.h"
 
-#include <cstdlib>
-
 #include "host/host_classes.h"
 #include "host/settings.h"
+#include "host/settings_folder.h"
 #include "prefs/preferences.h"
 #include "uikit/device.h"
 #include "uikit/screen.h"
@@ -33,12 +32,6 @@ void applyProfile(const DeviceProfile& profile, const BootOptions& options) {
                    profile.idiom);
 }
 
-std::filesystem::path makeSettingsDirectory() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "lumivane-settings-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) throw BootError("cannot make a settings folder in " + pattern);
-  return pattern;
-}
-
 void storeSettings(const std::filesystem::path& directory, const prefs::BoolSettings& settings) {
   prefs::setSettingsDirectory(directory);
   if (settings.empty()) return;
@@ -54,30 +47,23 @@ std::unique_ptr<Device> Device::boot(const BootOptions& options) {
   g_booted = true;
 
   applyProfile(profile, options);
-  std::filesystem::path settings = makeSettingsDirectory();
-  try {
-    storeSettings(settings, options.settings);
-    registerHostClasses(options.without);
-    MethodSnapshot before = MethodSnapshot::take();
-    return std::unique_ptr<Device>(new Device(profile, settings, std::move(before), Library::load()));
-  } catch (...) {
-    std::error_code ignored;
-    std::filesystem::remove_all(settings, ignored);
-    throw;
-  }
+  std::unique_ptr<SettingsFolder> settings = SettingsFolder::make();
+  storeSettings(settings->path(), options.settings);
+  registerHostClasses(options.without);
+  MethodSnapshot before = MethodSnapshot::take();
+  return std::unique_ptr<Device>(new Device(profile, std::move(settings), std::move(before), Library::load()));
 }
 
-Device::Device(const DeviceProfile& profile, std::filesystem::path settingsDirectory,
+Device::Device(const DeviceProfile& profile, std::unique_ptr<SettingsFolder> settings,
                MethodSnapshot methodsBeforeLoad, Library library)
     : profile_(profile),
-      settingsDirectory_(std::move(settingsDirectory)),
+      settings_(std::move(settings)),
       methodsBeforeLoad_(std::move(methodsBeforeLoad)),
       library_(library) {}
 
-Device::~Device() {
-  std::error_code ignored;
-  std::filesystem::remove_all(settingsDirectory_, ignored);
-}
+Device::~Device() = default;
+
+const std::filesystem::path& Device::settingsDirectory() const { return settings_->path(); }
 
 std::vector<InstallationRow> Device::installationReport() const {
   return host::installationReport(library_, methodsBeforeLoad_);

@@ -9,10 +9,11 @@
 //   bool on = device->library().global<bool>("enabled");
 //
 // Booting applies the profile (main screen and device), stores the settings in a fresh
-// settings folder of its own, registers the host's classes (minus those left out), then
-// loads liblumivane.so, whose two initialisers run as the device's loader runs them.
-// Bad options or a library that will not load throw BootError before anything is done,
-// where they can be told apart beforehand.
+// settings folder of its own (host/settings_folder.h), registers the host's classes (minus
+// those left out), then loads liblumivane.so, whose two initialisers run as the device's
+// loader runs them. Bad options or a library that will not load throw BootError before
+// anything is done, where they can be told apart beforehand; a TMPDIR that names no usable
+// folder throws TemporaryFolderError.
 #include <filesystem>
 #include <memory>
 #include <set>
@@ -23,6 +24,7 @@
 #include "host/library.h"
 #include "host/method_snapshot.h"
 #include "host/profiles.h"
+#include "host/settings_folder.h"
 #include "prefs/settings_file.h"
 
 namespace host {
@@ -33,6 +35,10 @@ struct BootOptions {
   prefs::BoolSettings settings;  // stored values; a key not given is not stored
   std::set<std::string, std::less<>> without;  // host classes left out
   bool mainScreen = true;        // false: the device has no main screen
+  // For LockScreen: false (the phone's way) keeps one now-playing view tree for the cover
+  // sheet's life; true makes a fresh one at every play, so that each play meets later
+  // instances of the media views.
+  bool freshNowPlayingTreePerPlay = false;
 };
 
 class Device {
@@ -43,17 +49,17 @@ class Device {
   Device& operator=(const Device&) = delete;
 
   const DeviceProfile& profile() const { return profile_; }
-  const std::filesystem::path& settingsDirectory() const { return settingsDirectory_; }
+  const std::filesystem::path& settingsDirectory() const;
   const Library& library() const { return library_; }
   const MethodSnapshot& methodsBeforeLoad() const { return methodsBeforeLoad_; }
   std::vector<InstallationRow> installationReport() const;
 
  private:
-  Device(const DeviceProfile& profile, std::filesystem::path settingsDirectory,
+  Device(const DeviceProfile& profile, std::unique_ptr<SettingsFolder> settings,
          MethodSnapshot methodsBeforeLoad, Library library);
 
   const DeviceProfile& profile_;
-  std::filesystem::path settingsDirectory_;  // removed with the device
+  std::unique_ptr<SettingsFolder> settings_;  // removed with the device
   MethodSnapshot methodsBeforeLoad_;
   Library library_;
 };

@@ -6,6 +6,7 @@
 #include "foundation/run_loop.h"
 #include "host/appearance.h"
 #include "host/class_helpers.h"
+#include "host/cover_sheet_classes.h"
 #include "host/generated_artwork.h"
 #include "host/globals_json.h"
 #include "host/now_playing_info.h"
@@ -52,7 +53,7 @@ Ref<> makeViewWithTraits(const char* name, CGRect frame, NSInteger sizeClass) {
 
 std::unique_ptr<LockScreen> LockScreen::boot(const BootOptions& options, SizeClass sizeClass) {
   std::unique_ptr<LockScreen> screen(new LockScreen(Device::boot(options), sizeClass));
-  screen->build();
+  screen->build(options.freshNowPlayingTreePerPlay);
   return screen;
 }
 
@@ -69,7 +70,7 @@ CGSize LockScreen::windowSize(SizeClass sizeClass) const {
 
 // SpringBoard comes first: it is the shared application. Each driver drains what it
 // autoreleases on its way, as a turn of the run loop does.
-void LockScreen::build() {
+void LockScreen::build(bool freshNowPlayingTreePerPlay) {
   rt::AutoreleasePool pool;
   application_ = rt::create(objc_getClass("SpringBoard"));
   CGRect bounds{{0, 0}, windowSize(sizeClass_)};
@@ -86,6 +87,8 @@ void LockScreen::build() {
   send<void>(coverSheet_, "setAutoresizingMask:"_sel, UIViewAutoresizingFlexibleWidth | UIViewAutoresizingFlexibleHeight);
   addSubview(window_, coverSheet_);
   uikit::setVerticalSizeClass(coverSheet_, std::nullopt);
+  if (auto* list = static_cast<CSCombinedListViewController*>(send<id>(coverSheet_, "listViewController"_sel)))
+    list->freshMediaControlsPerPlay = freshNowPlayingTreePerPlay;
 
   if (application_ && class_respondsToSelector(object_getClass(application_), "applicationDidFinishLaunching:"_sel))
     send<void>(application_, "applicationDidFinishLaunching:"_sel, application_.get());
@@ -166,16 +169,18 @@ void LockScreen::touchMove(CGPoint point) {
   settle();
 }
 
+// The time controls hold the clock; the transport controls' glyph follows them.
 void LockScreen::setPaused(bool paused) {
-  id timeControls = firstView("MRUNowPlayingTimeControlsView");
+  id timeControls = viewIfAny("MRUNowPlayingTimeControlsView");
   if (!timeControls) return;
   rt::AutoreleasePool pool;
   send<void>(timeControls, "setPaused:"_sel, BOOL(paused));
+  send<void>(viewIfAny("MRUNowPlayingTransportControlsView"), "setPaused:"_sel, BOOL(this->paused()));
   settle();
 }
 
 bool LockScreen::paused() const {
-  id timeControls = firstView("MRUNowPlayingTimeControlsView");
+  id timeControls = viewIfAny("MRUNowPlayingTimeControlsView");
   return timeControls && send<bool>(timeControls, "isPaused"_sel);
 }
 
@@ -196,6 +201,10 @@ Class LockScreen::requireClass(std::string_view className) const {
 
 id LockScreen::firstView(std::string_view className) const {
   return firstViewOfClass(window_, requireClass(className), false);
+}
+
+id LockScreen::viewIfAny(const char* className) const {
+  return firstViewOfClass(window_, objc_getClass(className), false);
 }
 
 id LockScreen::firstVisibleView(std::string_view className) const {

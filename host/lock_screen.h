@@ -56,10 +56,12 @@ class LockScreen {
 
   // Gives the media controller the track's now-playing information (setNowPlayingInfo:);
   // the cover sheet shows the platter if none shows and the platter shows the track. A
-  // file artwork that is missing or not a PNG throws SessionError.
+  // new platter is a new adjunct item view holding the cover sheet's one now-playing view
+  // tree (a new tree too with BootOptions::freshNowPlayingTreePerPlay). A file artwork
+  // that is missing or not a PNG throws SessionError.
   void play(const Track& track);
   // Nothing plays any more (setNowPlayingInfo: nil): the platter's adjunct item view
-  // leaves its superview.
+  // leaves its superview and the now-playing view tree leaves the platter.
   void stop();
   // Pauses or resumes what plays: the elapsed time holds while paused. Nothing when
   // nothing plays.
@@ -117,10 +119,12 @@ class LockScreen {
 
  private:
   LockScreen(std::unique_ptr<Device> device, SizeClass sizeClass);
-  void build();
+  void build(bool freshNowPlayingTreePerPlay);
   void settle();
   CGSize windowSize(SizeClass sizeClass) const;
   Class requireClass(std::string_view className) const;
+  // The first view of a class in the window; nil also when the host lacks the class.
+  id viewIfAny(const char* className) const;
   id requireVisibleView(std::string_view className) const;
 
   std::unique_ptr<Device> device_;

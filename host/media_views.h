@@ -35,8 +35,10 @@ struct MRUNowPlayingHeaderView : host::MediaView<UIView> {
   Ref<> artworkView, labelView, routingButton;
 };
 
+// The play/pause button shows pause while playing and play while paused.
 struct MRUNowPlayingTransportControlsView : host::MediaView<UIView> {
   Ref<> buttons[3];  // previous, play/pause, next
+  bool paused = false;
 };
 
 struct MRUNowPlayingRoutingButton : host::MediaView<UIControl> {};

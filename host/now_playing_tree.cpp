@@ -10,29 +10,36 @@ namespace {
 
 using namespace geometry;
 
-// Adds `child` to `parent` and hands it to the parent's setter.
+// Adds `child` to `parent` and hands it to the parent's setter; the parent keeps it. Nil,
+// and the child dropped, when either is missing.
 id attach(id parent, const char* setter, Ref<> child) {
+  if (!parent || !child) return nil;
   addSubview(parent, child);
   send<void>(parent, sel_registerName(setter), child.get());
   return child.get();
 }
 
+void addHeaderParts(id header, CGFloat w) {
+  attach(header, "setArtworkView:", makeView("MRUArtworkView", kArtworkFrame));
+  attach(header, "setLabelView:", makeView("MRUNowPlayingLabelView", labelViewFrame(w)));
+  attach(header, "setRoutingButton:", makeView("MRUNowPlayingRoutingButton", routingButtonFrame(w)));
+}
+
 }  // namespace
 
 // Parents are framed before their children are made, so that each child starts inside a
-// sized parent (the controls' width is known before the time controls exist).
+// sized parent (the controls' width is known before the time controls exist). The parts
+// of a container the host lacks are not made.
 Ref<> makeNowPlayingTree(CGRect frame) {
   Ref<> nowPlaying = makeView("MRUNowPlayingView", frame);
   if (!nowPlaying) return nil;
   CGRect bounds = boundsOf(nowPlaying);
   id controls = attach(nowPlaying, "setControlsView:", makeView("MRUNowPlayingControlsView", bounds));
+  if (!controls) return nowPlaying;
   CGFloat w = bounds.size.width;
 
-  id header = attach(controls, "setHeaderView:", makeView("MRUNowPlayingHeaderView", headerFrame(w)));
-  attach(header, "setArtworkView:", makeView("MRUArtworkView", kArtworkFrame));
-  attach(header, "setLabelView:", makeView("MRUNowPlayingLabelView", labelViewFrame(w)));
-  attach(header, "setRoutingButton:", makeView("MRUNowPlayingRoutingButton", routingButtonFrame(w)));
-
+  if (id header = attach(controls, "setHeaderView:", makeView("MRUNowPlayingHeaderView", headerFrame(w))))
+    addHeaderParts(header, w);
   attach(controls, "setTimeControlsView:",
          rt::create(objc_getClass("MRUNowPlayingTimeControlsView"), "initWithFrame:primaryAction:"_sel,
                     timeControlsFrame(w), nil));

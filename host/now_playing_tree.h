@@ -8,8 +8,8 @@ namespace host {
 
 // A now-playing view at `frame` holding the controls view, and in it the header (artwork,
 // label view, routing button), time controls, transport controls, volume controls and
-// suggestions. Parts whose class the host lacks are left out; nil without the now-playing
-// view's class.
+// suggestions. Parts whose class the host lacks are left out with what they would hold;
+// nil without the now-playing view's class.
 Ref<> makeNowPlayingTree(CGRect frame);
 
 }  // namespace host

@@ -107,8 +107,10 @@ void registerMRUNowPlayingHeaderView() {
 }
 
 void registerMRUNowPlayingTransportControlsView() {
-  Class cls = defineMediaView<MRUNowPlayingTransportControlsView>("MRUNowPlayingTransportControlsView", "UIView");
+  using T = MRUNowPlayingTransportControlsView;
+  Class cls = defineMediaView<T>("MRUNowPlayingTransportControlsView", "UIView");
   rt::addMethod(cls, "initWithFrame:"_sel, TransportControls_initWithFrame);
+  rt::addFieldProperty<&T::paused>(cls, "isPaused"_sel, "setPaused:"_sel);
   rt::addMethod(cls, "layoutSubviews"_sel, TransportControls_layoutSubviews);
   rt::addMethod(cls, "setFrame:"_sel, callSuper<"MRUNowPlayingTransportControlsView", void, CGRect>);
 }

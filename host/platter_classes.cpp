@@ -104,6 +104,7 @@ void MediaControls_update(id self, SEL, id info) {
   send<void>(labelView, "setSubtitle:"_sel, track.artist);
   showArtwork(send<id>(header, "artworkView"_sel), track.artwork);
   send<void>(timeControls, "beginPlaybackWithDuration:"_sel, track.duration);
+  send<void>(send<id>(controls, "transportControlsView"_sel), "setPaused:"_sel, false);
   send<void>(send<id>(controls, "suggestionsView"_sel), "setHidden:"_sel, true);
   send<void>(controls, "setNeedsLayout"_sel);
 }

@@ -131,10 +131,12 @@ bool TimeControls_continueTracking(id self, SEL, id touch, id) {
   return true;
 }
 
+// The lift lays the scrubber out again, at rest.
 void TimeControls_endTracking(id self, SEL, id touch, id) {
   double factor = touchFactor(self, touch);
   showElapsed(self, factor);
   seekTo(self, factor);
+  send<void>(self, "setNeedsLayout"_sel);
 }
 
 // A finger a little above or below the bars still catches them.
@@ -190,8 +192,9 @@ id TimeControls_initWithFramePrimaryAction(id self, SEL, CGRect frame, id action
   return self;
 }
 
+// The host's own parts are placed before the superclass applies the constraints, so that
+// views tied to the time labels follow where the labels are now.
 void TimeControls_layoutSubviews(id self, SEL) {
-  sendSuper<void>(superclassOf<kName>(), self, "layoutSubviews"_sel);
   MRUNowPlayingTimeControlsView* v = asTimeControls(self);
   CGFloat w = boundsOf(self).size.width;
   double f = shownFactor(v);
@@ -200,6 +203,7 @@ void TimeControls_layoutSubviews(id self, SEL) {
   setFrame(v->knobView, knobFrame(w, f));
   setFrame(v->elapsedTimeLabel, elapsedTimeLabelFrame(w));
   setFrame(v->remainingTimeLabel, remainingTimeLabelFrame(w));
+  sendSuper<void>(superclassOf<kName>(), self, "layoutSubviews"_sel);
 }
 
 // The factor is kept as given, not-a-number included: the host does not judge it. The

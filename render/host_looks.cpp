@@ -52,6 +52,17 @@ void pauseGlyph(cairo_t* cr, double cx, double cy, double s) {
   cairo_rectangle(cr, cx + gap / 2, cy - h / 2, w, h);
 }
 
+// A triangle pointing right, its middle at the centre.
+void playGlyph(cairo_t* cr, double cx, double cy, double s) {
+  double w = s * 0.4;
+  triangle(cr, cx + w * 0.55, cy, w, s * 0.48, 1);
+}
+
+// The host's transport controls answer isPaused; a view that does not counts as playing.
+bool showsPaused(id view) {
+  return class_respondsToSelector(object_getClass(view), "isPaused"_sel) && send<bool>(view, "isPaused"_sel);
+}
+
 CGPoint centre(CGRect r) { return {r.origin.x + r.size.width / 2, r.origin.y + r.size.height / 2}; }
 
 }  // namespace
@@ -72,19 +83,20 @@ PaintRule wallpaperRule() {
   return rule;
 }
 
-// Back, pause (something plays while the controls show) and forward, one on each of the
-// view's three buttons, drawn over them.
+// Back, pause (play while paused) and forward, one on each of the view's three buttons,
+// drawn over them.
 PaintRule transportGlyphsRule() {
   PaintRule rule;
   rule.paintOver = [](const PaintContext& c) {
     std::vector<CGRect> buttons = subviewFrames(c.object);
     if (buttons.size() != 3) return;
     cairo_set_source_rgba(c.cr, 1, 1, 1, kGlyphAlpha);
+    bool paused = showsPaused(c.object);
     for (size_t i = 0; i < 3; ++i) {
       CGPoint p = centre(buttons[i]);
       double s = std::min(buttons[i].size.width, buttons[i].size.height);
       if (i == 1)
-        pauseGlyph(c.cr, p.x, p.y, s);
+        (paused ? playGlyph : pauseGlyph)(c.cr, p.x, p.y, s);
       else
         skipGlyph(c.cr, p.x, p.y, s * 0.8, i == 0 ? -1 : 1);
     }
@@ -92,6 +104,7 @@ PaintRule transportGlyphsRule() {
   };
   rule.contentKey = [](id view) {
     Hasher h;
+    h.add(uint64_t(showsPaused(view)));
     for (const CGRect& r : subviewFrames(view))
       for (double v : {r.origin.x, r.origin.y, r.size.width, r.size.height}) h.add(v);
     return h.value();

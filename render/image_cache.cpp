@@ -9,8 +9,7 @@ namespace render {
 namespace {
 
 std::string identity(const UIImage* image) {
-  if (image->rgba) return "rgba:" + std::to_string(reinterpret_cast<uintptr_t>(image->rgba.get()));
-  return "png:" + image->path;
+  return "rgba:" + std::to_string(reinterpret_cast<uintptr_t>(image->rgba.get()));
 }
 
 SurfacePtr checked(cairo_surface_t* s) {
@@ -66,13 +65,12 @@ SurfacePtr resample(cairo_surface_t* pixels, int width, int height) {
 }  // namespace
 
 ImageCache::Entry* ImageCache::entryFor(const UIImage* image) {
-  if (!image || (!image->rgba && image->path.empty())) return nullptr;
+  if (!image || !image->rgba) return nullptr;
   auto [it, added] = entries_.try_emplace(identity(image));
   Entry& e = it->second;
   if (added) {
     e.pixels = image->rgba;
-    e.surface = image->rgba ? fromRGBA(image)
-                            : checked(cairo_image_surface_create_from_png(image->path.c_str()));
+    e.surface = fromRGBA(image);
   }
   e.used = true;
   return &e;

@@ -18,8 +18,7 @@ namespace render {
 
 class ImageCache {
  public:
-  // The image's pixels (owned by the cache); null when there are none, as for a PNG
-  // file that cannot be read.
+  // The image's pixels (owned by the cache); null when there are none.
   cairo_surface_t* surface(const UIImage* image);
   // The image's pixels resampled to `width` × `height`, once the image has been asked for
   // at that size in two frames running (a steady picture, not a resizing animation);

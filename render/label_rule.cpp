@@ -2,6 +2,7 @@
 // centred vertically in the bounds, aligned horizontally, with its shadow. A single line
 // wider than the label ends in an ellipsis; more lines wrap within its width.
 #include <algorithm>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
@@ -87,7 +88,10 @@ class TextSetter {
     pango_layout_set_alignment(text_.layout(), look.alignment == kAlignCenter  ? PANGO_ALIGN_CENTER
                                         : look.alignment == kAlignRight ? PANGO_ALIGN_RIGHT
                                                                         : PANGO_ALIGN_LEFT);
-    int limit = int(std::max(0.0, width) * PANGO_SCALE);
+    // Pango's widths are ints: a label too wide for them is given the widest there is,
+    // less the slack below; a width that is not a number counts as none.
+    constexpr double kWidest = std::numeric_limits<int>::max() - PANGO_SCALE;
+    int limit = int(std::min(std::max(0.0, width) * PANGO_SCALE, kWidest));
     if (look.lines == 1) {
       PangoRectangle logical;
       pango_layout_get_extents(text_.layout(), nullptr, &logical);

@@ -1,12 +1,8 @@
 #include "render/picture.h"
 
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <utility>
-
-#include <sys/stat.h>
 
 namespace render {
 
@@ -55,31 +51,19 @@ Pixel Picture::pixelAtPoint(double x, double y) const {
 
 namespace {
 
-cairo_status_t writeChunk(void* file, const unsigned char* data, unsigned int length) {
-  return std::fwrite(data, 1, length, static_cast<FILE*>(file)) == length ? CAIRO_STATUS_SUCCESS
-                                                                         : CAIRO_STATUS_WRITE_ERROR;
-}
-
-// A half-written PNG is removed; a device or other special file named as the target is
-// left alone.
-void removeIfRegular(const std::string& path) {
-  struct stat info;
-  if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) std::remove(path.c_str());
+cairo_status_t appendChunk(void* png, const unsigned char* data, unsigned int length) {
+  static_cast<std::string*>(png)->append(reinterpret_cast<const char*>(data), length);
+  return CAIRO_STATUS_SUCCESS;
 }
 
 }  // namespace
 
 std::optional<PngError> Picture::writePng(const std::string& path) const {
   if (path.empty()) return PngError{path, "empty path"};
-  FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return PngError{path, std::strerror(errno)};
-  cairo_status_t status = cairo_surface_write_to_png_stream(surface_, writeChunk, file);
-  int writeErrno = std::ferror(file) ? errno : 0;
-  bool closed = std::fclose(file) == 0;
-  if (!closed && !writeErrno) writeErrno = errno;
-  if (status == CAIRO_STATUS_SUCCESS && closed) return std::nullopt;
-  removeIfRegular(path);
-  return PngError{path, writeErrno ? std::strerror(writeErrno) : cairo_status_to_string(status)};
+  std::string png;
+  cairo_status_t status = cairo_surface_write_to_png_stream(surface_, appendChunk, &png);
+  if (status != CAIRO_STATUS_SUCCESS) return PngError{path, cairo_status_to_string(status)};
+  return fnd::writeFileAtomically(path, png);
 }
 
 }  // namespace render

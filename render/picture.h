@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "foundation/atomic_file.h"
+
 namespace render {
 
 // A pixel with straight (not premultiplied) components, 0 to 255.
@@ -14,11 +16,7 @@ struct Pixel {
   bool operator==(const Pixel&) const = default;
 };
 
-struct PngError {
-  std::string path;
-  std::string reason;
-  std::string message() const { return "cannot write " + path + ": " + reason; }
-};
+using PngError = fnd::WriteError;
 
 class Picture {
  public:
@@ -40,6 +38,7 @@ class Picture {
   // The pixel under a point given in points.
   Pixel pixelAtPoint(double x, double y) const;
 
+  // Written whole or not at all (foundation/atomic_file.h).
   std::optional<PngError> writePng(const std::string& path) const;
 
  private:

@@ -17,9 +17,15 @@ struct Request {
   RunLoop::TimerId timer = 0;
 };
 
+// Selectors in the order they were registered, not by address, so that a target's
+// requests are let go in the same order on every run.
+struct SelectorOrder {
+  bool operator()(SEL a, SEL b) const { return a->index < b->index; }
+};
+
 // Pending requests by target, then by selector, so that scheduling, running and
 // cancelling cost a hash lookup plus a logarithm of the target's own requests.
-using TargetRequests = std::multimap<SEL, Request>;
+using TargetRequests = std::multimap<SEL, Request, SelectorOrder>;
 
 std::unordered_map<id, TargetRequests>& pending() {
   static auto* table = new std::unordered_map<id, TargetRequests>;  // lives for the process

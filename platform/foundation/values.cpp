@@ -4,36 +4,20 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "foundation/utf8.h"
+
 namespace {
 
 Class g_NSString, g_NSNumber, g_NSArray, g_NSMutableArray, g_NSDictionary,
     g_NSMutableDictionary, g_NSSet, g_NSMutableSet, g_NSAttributedString;
 
-// Each ill-formed sequence (a stray or invalid byte, a sequence cut short, an overlong
-// form, a surrogate, a value beyond U+10FFFF) becomes one U+FFFD; a byte that cuts a
-// sequence short starts the next one, so no well-formed character is lost.
 std::u16string toUtf16(std::string_view s) {
   std::u16string out;
   for (size_t i = 0; i < s.size();) {
-    unsigned char c = s[i];
-    if (c < 0x80) {
-      out += char16_t(c);
-      ++i;
-      continue;
-    }
-    char32_t cp, least;
-    size_t n;
-    if ((c & 0xE0) == 0xC0) cp = c & 0x1f, n = 2, least = 0x80;
-    else if ((c & 0xF0) == 0xE0) cp = c & 0x0f, n = 3, least = 0x800;
-    else if ((c & 0xF8) == 0xF0) cp = c & 0x07, n = 4, least = 0x10000;
-    else cp = 0, n = 0, least = 1;
-    size_t k = 1;
-    for (; k < n && i + k < s.size() && (static_cast<unsigned char>(s[i + k]) & 0xC0) == 0x80; ++k)
-      cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3f);
-    i += k;
-    if (k < n || cp < least || cp > 0x10FFFF || (cp >= 0xD800 && cp < 0xE000)) {
-      out += u'\uFFFD';
-    } else if (cp >= 0x10000) {
+    fnd::Utf8Step step = fnd::utf8Step(s, i);
+    i += step.length;
+    char32_t cp = step.codePoint;
+    if (cp >= 0x10000) {
       cp -= 0x10000;
       out += char16_t(0xD800 + (cp >> 10));
       out += char16_t(0xDC00 + (cp & 0x3ff));

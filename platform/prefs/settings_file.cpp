@@ -3,12 +3,10 @@
 #include <plist/plist.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <memory>
-#include <system_error>
-#include <vector>
 
+#include "foundation/atomic_file.h"
+#include "foundation/file_contents.h"
 #include "prefs/plist_bounds.h"
 
 namespace prefs {
@@ -16,7 +14,7 @@ namespace prefs {
 namespace {
 
 // Settings files are a handful of keys; anything this large is not one.
-constexpr std::uintmax_t kMaxFileSize = 1 << 20;
+constexpr size_t kMaxFileSize = 1 << 20;
 
 struct PlistDeleter {
   void operator()(plist_t node) const { plist_free(node); }
@@ -51,18 +49,12 @@ BoolSettings booleansOf(plist_t dict) {
 }  // namespace
 
 SettingsRead readSettingsFile(const std::filesystem::path& path) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return failure(path, "no such file");
-  std::uintmax_t size = std::filesystem::file_size(path, ec);
-  if (ec) return failure(path, "unreadable: " + ec.message());
-  if (size == 0) return failure(path, "empty file");
-  if (size > kMaxFileSize) return failure(path, "too large for a settings file");
+  fnd::FileContents file = fnd::readRegularFile(path, kMaxFileSize);
+  if (file.error) return failure(path, *file.error);
+  const std::string& data = file.bytes;
+  if (data.empty()) return failure(path, "empty file");
 
-  std::ifstream in(path, std::ios::binary);
-  std::vector<char> data(size);
-  if (!in.read(data.data(), std::streamsize(size))) return failure(path, "unreadable");
-
-  if (auto problem = plistBoundsProblem({data.data(), data.size()})) return failure(path, *problem);
+  if (auto problem = plistBoundsProblem(data)) return failure(path, *problem);
   plist_t root = nullptr;
   plist_from_memory(data.data(), uint32_t(data.size()), &root);
   PlistPtr owner(root);
@@ -84,8 +76,8 @@ std::optional<SettingsError> writeSettingsFile(const std::filesystem::path& path
   std::unique_ptr<char, void (*)(void*)> owner(bytes, free);
   if (!bytes) return SettingsError{path, "could not encode the property list"};
 
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out.write(bytes, length) || !out.flush()) return SettingsError{path, "could not write the file"};
+  if (auto failed = fnd::writeFileAtomically(path.string(), std::string_view(bytes, length), fnd::Flush::Skip))
+    return SettingsError{path, "could not write the file: " + failed->reason};
   return std::nullopt;
 }
 

@@ -24,12 +24,15 @@ struct SettingsRead {
 };
 
 // Never throws and never trusts the file: anything wrong yields no values and an error.
-// A file over 1 MiB, nested deeper than kMaxPlistDepth or expanding to more than
-// kMaxPlistObjects objects (prefs/plist_bounds.h) is refused before it is parsed.
+// Anything but a regular file, a file over 1 MiB, and one nested deeper than
+// kMaxPlistDepth or expanding to more than kMaxPlistObjects objects (prefs/plist_bounds.h)
+// are refused before they are parsed.
 SettingsRead readSettingsFile(const std::filesystem::path& path);
 
 enum class PlistFormat { Xml, Binary };
 
+// Written whole or not at all (foundation/atomic_file.h). Settings are stored for the
+// processes that run meanwhile, so the write does not wait for the disk.
 std::optional<SettingsError> writeSettingsFile(const std::filesystem::path& path,
                                                const BoolSettings& values,
                                                PlistFormat format = PlistFormat::Xml);

@@ -12,6 +12,7 @@ struct AssociationTable {
 namespace {
 
 long g_liveObjects = 0;
+uint64_t g_lastSerial = 0;
 
 std::vector<id>& autoreleased() {
   static auto* objects = new std::vector<id>;
@@ -30,6 +31,7 @@ void drainTo(size_t mark) {
 
 }  // namespace
 
+uint64_t nextObjectSerial() { return ++g_lastSerial; }
 void noteAllocation() { ++g_liveObjects; }
 long liveObjectCount() { return g_liveObjects; }
 
@@ -68,7 +70,7 @@ bool NSObject_respondsToSelector(id self, SEL, SEL sel) {
 }
 bool NSObject_isKindOfClass(id self, SEL, Class cls) { return isKindOfClass(self, cls); }
 bool NSObject_isEqual(id self, SEL, id other) { return self == other; }
-NSUInteger NSObject_hash(id self, SEL) { return reinterpret_cast<uintptr_t>(self) >> 4; }
+NSUInteger NSObject_hash(id self, SEL) { return self->serial; }
 
 Class registerRoot() {
   Class root = defineClass("NSObject", nullptr, +[]() -> id { return new objc_object; });

@@ -10,12 +10,17 @@
 
 namespace rt {
 struct AssociationTable;
+// The next object's serial: objects are numbered in the order they are made.
+uint64_t nextObjectSerial();
 }
 
 struct objc_object {
   Class isa = nullptr;
   uint32_t refcount = 1;
   rt::AssociationTable* associations = nullptr;
+  // The object's identity for `hash`, so that hash order does not depend on where
+  // memory lands and runs repeat exactly.
+  uint64_t serial = rt::nextObjectSerial();
 
   objc_object() = default;
   objc_object(const objc_object&) = delete;

@@ -1,33 +1,14 @@
 #include "uikit/image.h"
 
-#include <algorithm>
-#include <fstream>
-
 #include "foundation/values.h"
 #include "runtime/accessors.h"
+#include "uikit/png_file.h"
 
 namespace uikit {
 
 namespace {
 
 Class g_image = nullptr;
-
-struct PngSize {
-  long width = 0, height = 0;
-};
-
-// Reads the pixel size from a PNG's header chunk; zero when the file is not a PNG.
-PngSize readPngSize(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  unsigned char h[24] = {};
-  if (!in.read(reinterpret_cast<char*>(h), sizeof h)) return {};
-  static const unsigned char signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
-  if (!std::equal(signature, signature + 8, h) || !std::equal(h + 12, h + 16, "IHDR")) return {};
-  auto be32 = [&](int at) {
-    return long(h[at]) << 24 | long(h[at + 1]) << 16 | long(h[at + 2]) << 8 | long(h[at + 3]);
-  };
-  return {be32(16), be32(20)};
-}
 
 // "name@2x.png" is drawn at scale 2, as the device reads it.
 CGFloat scaleFromName(const std::string& path) {
@@ -38,16 +19,20 @@ CGFloat scaleFromName(const std::string& path) {
   return 1;
 }
 
+void setPixels(UIImage* image, long width, long height, CGFloat scale, std::vector<uint8_t> rgba) {
+  image->scale = scale;
+  image->pixelWidth = width;
+  image->pixelHeight = height;
+  image->size = {width / scale, height / scale};
+  image->rgba = std::make_shared<const std::vector<uint8_t>>(std::move(rgba));
+}
+
 id UIImage_initWithContentsOfFile(id self, SEL, id path) {
   std::string file = fnd::utf8(path);
-  PngSize px = file.empty() ? PngSize{} : readPngSize(file);
-  if (px.width <= 0 || px.height <= 0) return nil;
-  auto* image = static_cast<UIImage*>(self);
-  image->scale = scaleFromName(file);
-  image->pixelWidth = px.width;
-  image->pixelHeight = px.height;
-  image->size = {px.width / image->scale, px.height / image->scale};
-  image->path = file;
+  if (file.empty()) return nil;
+  PngPixels png = readPngFile(file);
+  if (png.error) return nil;
+  setPixels(static_cast<UIImage*>(self), png.width, png.height, scaleFromName(file), std::move(png.rgba));
   return self;
 }
 
@@ -65,11 +50,7 @@ id imageWithRGBA(long width, long height, CGFloat scale, std::vector<uint8_t> rg
     rt::fatal("uikit::imageWithRGBA: buffer of " + std::to_string(rgba.size()) +
               " bytes for " + std::to_string(width) + "x" + std::to_string(height) + " pixels");
   auto* image = static_cast<UIImage*>(rt::allocateInstance(g_image));
-  image->scale = scale;
-  image->pixelWidth = width;
-  image->pixelHeight = height;
-  image->size = {width / scale, height / scale};
-  image->rgba = std::make_shared<const std::vector<uint8_t>>(std::move(rgba));
+  setPixels(image, width, height, scale, std::move(rgba));
   return rt::autorelease(image);
 }
 

@@ -1,9 +1,8 @@
 #pragma once
-// UIImage: a size in points, a scale, and the pixels behind them — either an RGBA buffer
-// made in memory or a PNG file that the renderer decodes when it draws.
+// UIImage: a size in points, a scale, and the pixels behind them: an RGBA buffer, made in
+// memory or decoded from a PNG file when the image is made.
 #include <cstdint>
 #include <memory>
-#include <string>
 #include <vector>
 
 #include "quartz/geometry.h"
@@ -16,7 +15,6 @@ struct UIImage : objc_object {
   long pixelHeight = 0;
   // Rows of pixelWidth × 4 bytes, R G B A with straight alpha; shared, never changed.
   std::shared_ptr<const std::vector<uint8_t>> rgba;
-  std::string path;  // set instead of rgba for an image read from a file
 };
 
 namespace uikit {

@@ -15,6 +15,10 @@ constexpr double kExpandedY = -15;
 
 constexpr NSInteger kIdiomPad = 1;
 
+// Whether the small square has been placed from controlsWidth (by a toggle or a compact
+// layout) rather than at the device's default x. Main thread only, like the globals.
+bool g_collapsedFromControls = false;
+
 bool isPad() {
   id device = send<id>(objc_getClass("UIDevice"), "currentDevice"_sel);
   return send<bool>(device, "respondsToSelector:"_sel, "userInterfaceIdiom"_sel) &&
@@ -33,6 +37,7 @@ void storeCollapsedFrame() {
   dOriginY = kCollapsedY;
   dFrameWidth = kCollapsedSide;
   dFrameHeight = kCollapsedSide;
+  g_collapsedFromControls = true;
 }
 
 void storeExpandedFrame() {
@@ -45,15 +50,23 @@ void storeExpandedFrame() {
 CGRect storedFrame() { return CGRectMake(dOriginX, dOriginY, dFrameWidth, dFrameHeight); }
 
 CGRect frameRule(id artworkView, CGRect asked) {
+  NSInteger sizeClass = verticalSizeClass(artworkView);
+  // A small square placed from the controls follows their width of now, not the one it
+  // was placed from (after a compact layout, the landscape width).
+  if (sizeClass == kRegularSizeClass && !Expanded && g_collapsedFromControls) storeCollapsedFrame();
   if (dOriginX == 0) dOriginX = defaultOriginX();
-  switch (verticalSizeClass(artworkView)) {
+  switch (sizeClass) {
     case kRegularSizeClass:
       return storedFrame();
-    case kCompactSizeClass:
+    case kCompactSizeClass: {
       setBackgroundsHidden(true);
+      bool collapses = Expanded;
       storeCollapsedFrame();
       Expanded = NO;
+      // The header's labels leave the enlarged artwork's places with it, at once.
+      if (collapses) send<void>(headerView, "centreFrameWithoutAnimation"_sel);
       return storedFrame();
+    }
     default:
       return asked;
   }

@@ -16,7 +16,8 @@ void storeExpandedFrame();
 CGRect storedFrame();
 
 // The frame a style-1 artwork view takes in place of `asked`, by its vertical size class.
-// Compact collapses the artwork and hides the cover-sheet backgrounds.
+// Compact collapses the artwork, hides the cover-sheet backgrounds and puts the header's
+// labels back at their places beside the small square.
 CGRect frameRule(id artworkView, CGRect asked);
 
 }  // namespace lv::artwork

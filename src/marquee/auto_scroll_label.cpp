@@ -158,7 +158,9 @@ NSUInteger animationOptions(id self, SEL) { return self_(self)->animationOptions
 void setAnimationOptions(id self, SEL, NSUInteger options) { self_(self)->animationOptions = options; }
 bool scrollingGetter(id self, SEL) { return self_(self)->scrolling; }
 double fadeLength(id self, SEL) { return self_(self)->fadeLength; }
+// A negative or undefined length is stored as no fade.
 void setFadeLength(id self, SEL, double length) {
+  if (!(length > 0)) length = 0;
   if (self_(self)->fadeLength == length) return;
   self_(self)->fadeLength = length;
   send<void>(self, "refreshLabels"_sel);

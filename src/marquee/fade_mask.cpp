@@ -16,12 +16,15 @@ struct FadeStops {
 };
 
 // Both edges fade while moving; at rest a leftward label keeps its left edge crisp, a
-// rightward one fades nowhere, any other direction fades both.
+// rightward one fades nowhere, any other direction fades both. `p` is the fade's share
+// of the width: two fades take at most half each, so that their stops never cross; a
+// single one may take the whole width.
 FadeStops stopsFor(double p, bool fade, NSInteger direction) {
-  if (fade) return {p, 1 - p};
-  if (direction == kScrollLeft) return {0, 1 - p};
+  double single = std::min(p, 1.0), half = std::min(p, 0.5);
+  if (fade) return {half, 1 - half};
+  if (direction == kScrollLeft) return {0, 1 - single};
   if (direction == kScrollRight) return {0, 1};
-  return {p, 1 - p};
+  return {half, 1 - half};
 }
 
 void applyGradientMask(id self, SEL, double fadeLength, bool fade) {
@@ -29,7 +32,8 @@ void applyGradientMask(id self, SEL, double fadeLength, bool fade) {
   double textWidth = send<CGRect>(send<id>(self, "mainLabel"_sel), "bounds"_sel).size.width;
   CGRect bounds = send<CGRect>(self, "bounds"_sel);
   double viewWidth = bounds.size.width;
-  double length = textWidth > viewWidth ? fadeLength : 0;
+  // A negative or undefined length is no fade.
+  double length = textWidth > viewWidth && fadeLength > 0 ? fadeLength : 0;
   id layer = send<id>(self, "layer"_sel);
   if (length == 0) {
     send<void>(layer, "setMask:"_sel, nil);
@@ -52,9 +56,7 @@ void applyGradientMask(id self, SEL, double fadeLength, bool fade) {
   id black = send<id>(send<id>(colorClass, "blackColor"_sel), "CGColor"_sel);
   send<void>(gradient, "setColors:"_sel, fnd::array({clear, black, black, clear}));
 
-  // A fade longer than half the view would make the stops cross; half is the most.
-  double p = std::min(length / viewWidth, 0.5);
-  FadeStops stops = stopsFor(p, fade, label->scrollDirection);
+  FadeStops stops = stopsFor(length / viewWidth, fade, label->scrollDirection);
   send<void>(gradient, "setLocations:"_sel,
              fnd::array({fnd::number(0.0), fnd::number(stops.inner), fnd::number(stops.outer),
                          fnd::number(1.0)}));

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "uikit/application_notifications.h"
+#include "uikit/view_animation.h"
 #include "marquee/auto_scroll_label.h"
 #include "marquee/marquee_internal.h"
 #include "foundation/block.h"
@@ -12,7 +13,11 @@ namespace {
 
 Class g_class = nullptr;
 
-inline constexpr NSUInteger kAllowUserInteraction = 2;
+// The move may begin inside another view's animation block (a label placed by an
+// animated frame change): it keeps its own duration and curve all the same.
+inline constexpr NSUInteger kMoveOptions = UIViewAnimationOptionAllowUserInteraction |
+                                           UIViewAnimationOptionOverrideInheritedDuration |
+                                           UIViewAnimationOptionOverrideInheritedCurve;
 
 CBAutoScrollLabel* self_(id self) { return static_cast<CBAutoScrollLabel*>(self); }
 
@@ -36,7 +41,9 @@ void scrollLabelIfNeeded(id self, SEL) {
   CGPoint travelled = CGPointMake(textWidth + double(label->labelSpacing), 0);
   CGPoint rest = leftward ? CGPointMake(0, 0) : travelled;
   CGPoint end = leftward ? travelled : CGPointMake(0, 0);
-  send<void>(scrollView, "setContentOffset:"_sel, rest);
+  // The jump back to rest is never animated, not even inside an enclosing block.
+  send<void>(objc_getClass("UIView"), "performWithoutAnimation:"_sel,
+             fnd::block<void()>([scrollView, rest] { send<void>(scrollView, "setContentOffset:"_sel, rest); }));
 
   send<void>(self, "performSelector:withObject:afterDelay:"_sel, "enableShadow"_sel, nil,
              label->pauseInterval);
@@ -50,7 +57,7 @@ void scrollLabelIfNeeded(id self, SEL) {
   // Both blocks keep the view alive until they have run.
   Ref<> keep(self);
   send<void>(objc_getClass("UIView"), "animateWithDuration:delay:options:animations:completion:"_sel,
-             duration, label->pauseInterval, label->animationOptions | kAllowUserInteraction,
+             duration, label->pauseInterval, label->animationOptions | kMoveOptions,
              fnd::block<void()>([keep, end] {
                send<void>(send<id>(keep, "scrollView"_sel), "setContentOffset:"_sel, end);
              }),

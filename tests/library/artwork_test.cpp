@@ -141,14 +141,18 @@ TEST(ArtworkTap, IgnoredInCompactHeight) {
   EXPECT_EQ(platter.screen->haptics(), 0);
 }
 
-TEST(ArtworkFrame, TurningToCompactCollapses) {
+TEST(ArtworkFrame, TurningToCompactCollapsesWithTheLabelsAndBackPlacesTheSquareFromTheWidthThen) {
   Platter platter;
   platter.tap();
   platter.screen->advance(1);
-  platter.screen->setSizeClass(SizeClass::Compact);
-  EXPECT_FALSE(platter.expanded());
-  EXPECT_EQ(frameOf(platter.artwork), CGRectMake(platter.controlsWidth() * 0.5 - 157.5, 310, 70, 70));
-  EXPECT_TRUE(platter.backgroundsHidden());
+  for (SizeClass sizeClass : {SizeClass::Compact, SizeClass::Regular}) {
+    platter.screen->setSizeClass(sizeClass);
+    EXPECT_FALSE(platter.expanded());
+    EXPECT_EQ(frameOf(platter.artwork), CGRectMake(platter.controlsWidth() * 0.5 - 157.5, 310, 70, 70));
+    EXPECT_TRUE(platter.backgroundsHidden());
+    for (const char* label : {"titleLabel", "artistLabel"})
+      EXPECT_EQ(uikit::presentationCenter(platter.headerLabel(label)).x, 112) << label << ": home at once";
+  }
 }
 
 TEST(ArtworkFrame, UnspecifiedSizeClassAndOtherStylesKeepTheAskedFrame) {
@@ -190,7 +194,7 @@ TEST(ArtworkVisibility, HandsTheImageOverEvenWhenNil) {
 }
 
 TEST(ArtworkWindow, OnlyTheFirstArtworkIsSetUpAndLaterOnesFollowTheState) {
-  Platter platter;
+  Platter platter({.freshNowPlayingTreePerPlay = true});
   EXPECT_EQ(uikit::tapRecognizers(platter.artwork).size(), 1u);
   EXPECT_TRUE(hiddenOf(platter.host()->placeholderBackground) && hiddenOf(platter.host()->placeholderImageView));
   EXPECT_EQ(frameOf(platter.screen->global<id>("mruLabel")).origin.y, 315);

@@ -66,6 +66,15 @@ TEST_F(Placement, ArtworkTapMovesBothLabelsTogetherOverAThirdOfASecond) {
   EXPECT_DOUBLE_EQ(uikit::presentationFrame(s.label("artistLabel")).origin.x, artist);
 }
 
+TEST_F(Placement, ATitleMovedByTheTapRunsAtItsOwnLinearPace) {
+  s.screen->play(song("A title far too long to stand still beside the small artwork"));
+  s.screen->tap("MRUArtworkView");
+  id title = s.label("titleLabel");
+  double width = frameOf(member(title, "mainLabel")).size.width;
+  s.screen->advance(4 + 1);  // the rest, then a second of the move
+  EXPECT_NEAR(uikit::presentationContentOffset(member(title, "scrollView")).x, 30 * (width + 20) / width, 1e-6);
+}
+
 TEST(PlacementAtBuild, EnlargedArtworkStartsTheLabelsCentredOnTheControls) {
   HeaderScene s;
   s.screen->play(song());

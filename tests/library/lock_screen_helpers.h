@@ -15,6 +15,7 @@ struct LockScreenSetup {
   std::set<std::string, std::less<>> without = {};
   std::string systemVersion = {};
   host::SizeClass sizeClass = host::SizeClass::Regular;
+  bool freshNowPlayingTreePerPlay = false;
 };
 
 inline std::unique_ptr<host::LockScreen> bootLockScreen(LockScreenSetup setup = {}) {
@@ -23,6 +24,7 @@ inline std::unique_ptr<host::LockScreen> bootLockScreen(LockScreenSetup setup = 
   options.settings = setup.settings;
   options.without = setup.without;
   options.systemVersion = setup.systemVersion;
+  options.freshNowPlayingTreePerPlay = setup.freshNowPlayingTreePerPlay;
   return host::LockScreen::boot(options, setup.sizeClass);
 }
 

@@ -95,4 +95,40 @@ TEST(LockScreenSession, DragsTakeAFramePerStepAndHoldUntilReleased) {
   EXPECT_FALSE(send<bool>(time, "isTracking"_sel));
 }
 
+// The header, artwork and time controls that the library restyles once stay restyled
+// through next tracks, stops and plays again.
+TEST(LockScreenSession, TheRestyleHoldsThroughStopsAndPlaysAgain) {
+  auto screen = bootLockScreen({.settings = {{"kEnabled", true}}});
+  const struct {
+    bool stopFirst;
+    const char* title;
+  } cycles[] = {{false, "The first title, far too long to fit in its label"},
+                {false, "The next track, with another title far too long"},
+                {true, "Played again after a stop, still far too long"},
+                {true, "And once more after a stop, still far too long"}};
+  for (const auto& cycle : cycles) {
+    if (cycle.stopFirst) screen->stop();
+    screen->play(song(cycle.title));
+    screen->advance(6);
+    id title = member(screen->firstView("MRUNowPlayingHeaderView"), "titleLabel");
+    ASSERT_NE(title, nil) << cycle.title;
+    EXPECT_EQ(textOf(title), cycle.title);
+    EXPECT_TRUE(send<bool>(title, "scrolling"_sel)) << cycle.title;
+    EXPECT_TRUE(hiddenOf(member(screen->firstView("MRUNowPlayingLabelView"), "routeLabel"))) << cycle.title;
+    size_t launches = screen->launches().size();
+    long unlocks = screen->unlockRequests();
+    screen->tap(screen->centreInWindow(title));
+    EXPECT_EQ(screen->launches().size(), launches + 1) << cycle.title;
+    EXPECT_EQ(screen->unlockRequests(), unlocks + 1) << cycle.title;
+    for (bool expanded : {true, false}) {
+      screen->tap("MRUArtworkView");
+      screen->advance(1);
+      EXPECT_EQ(screen->global<bool>("Expanded"), expanded) << cycle.title;
+    }
+    id time = screen->firstView("MRUNowPlayingTimeControlsView");
+    EXPECT_EQ(textOf(member(time, "leftTime")), "0:08") << cycle.title;
+    EXPECT_EQ(textOf(member(time, "rightTime")), "-3:27") << cycle.title;
+  }
+}
+
 }  // namespace

@@ -58,7 +58,9 @@ TEST(Platter, HostsOwnWhenDisabled) {
 }
 
 TEST(Platter, NowPlayingViewTapTriggersPlay) {
-  auto screen = bootLockScreen(enabledOn());
+  LockScreenSetup setup = enabledOn();
+  setup.freshNowPlayingTreePerPlay = true;
+  auto screen = bootLockScreen(setup);
   screen->play(song());
   id nowPlaying = screen->firstView("MRUNowPlayingView");
   EXPECT_TRUE(screen->global<bool>("NfirstTimeLoaded"));

@@ -127,7 +127,7 @@ TEST_F(PreferencesTest, UnusableFilesCountAsNothingStored) {
   fs::remove(file());
   fs::create_directory(file());
   EXPECT_FALSE(registered("kEnabled", false)) << "a folder where the file should be";
-  EXPECT_EQ(prefs::readSettingsFile(file()).error->reason, "no such file");
+  EXPECT_EQ(prefs::readSettingsFile(file()).error->reason, "a folder, not a file");
 }
 
 TEST_F(PreferencesTest, BadIdentifiersArgumentsAndNoFolderAreHarmless) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "foundation/values.h"
 #include "runtime/runtime.h"
 #include "substrate/substrate.h"
@@ -213,6 +216,21 @@ TEST(Values, StringsNumbersCollections) {
   id arr = fnd::array({fnd::number(1L), fnd::number(2.5)});
   EXPECT_EQ(send<NSUInteger>(arr, "count"_sel), 2u);
   EXPECT_DOUBLE_EQ(send<double>(send<id>(arr, "objectAtIndex:"_sel, NSUInteger(1)), "doubleValue"_sel), 2.5);
+}
+
+// The second batch lands where the first was freed, in another address order.
+TEST(Values, ASetListsObjectsMadeAlikeAlikeWhereverTheyLand) {
+  auto batchOrder = [] {
+    rt::AutoreleasePool pool;
+    std::vector<Ref<>> made(8);
+    id set = send<id>(objc_getClass("NSMutableSet"), "setWithCapacity:"_sel, made.size());
+    for (Ref<>& m : made) send<void>(set, "addObject:"_sel, (m = rt::create(counterClass())).get());
+    std::vector<long> order;
+    for (id item : fnd::arrayItems(send<id>(set, "allObjects"_sel)))
+      order.push_back(std::find(made.begin(), made.end(), item) - made.begin());
+    return order;
+  };
+  EXPECT_EQ(batchOrder(), batchOrder());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // `lvsim live` in a real window under Xvfb, driven by a script, checked by pixel probes.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <algorithm>
 #include <string>
@@ -22,9 +23,14 @@ Rgb meanAt(const Png& png, double x0, double y0, double x1, double y1) {
 
 bool hasXvfb() { return runCommand("command -v xvfb-run").exitCode == 0; }
 
+// SDL unloads libdbus when it quits, leaving D-Bus's process-wide allocations where
+// LeakSanitizer can no longer tell whose they are; the window's process is not leak-checked.
+const std::string kLeaksUnchecked = "ASAN_OPTIONS=detect_leaks=0 ";
+const std::string kInXvfb = "xvfb-run -a -s '-screen 0 1280x1024x24' ";
+
 // The artwork is tapped and enlarges over the blurred background; the scrubber is dragged
 // and held (a picture); the settings menu turns the background off and restarts the lock
-// screen; the artwork is tapped again (a picture).
+// screen; the artwork is tapped again (a picture). SIGTERM ends it as closing the window does.
 TEST(LvsimLive, AScriptedSessionInAWindowUnderXvfb) {
   ASSERT_TRUE(hasXvfb()) << "xvfb-run is missing: scripts/install-deps.sh installs it";
   Folder dir;
@@ -41,23 +47,27 @@ TEST(LvsimLive, AScriptedSessionInAWindowUnderXvfb) {
     {"at": 5.0, "click": "MRUArtworkView"},
     {"at": 6.6, "save": "plain.png"},
     {"at": 6.8, "key": "space"},
+    {"at": 6.85, "save": "paused.png"},
     {"at": 6.9, "key": "n"},
     {"at": 7.0, "key": "r"},
     {"at": 7.5, "save": "turned.png"}]})");
-  // SDL unloads libdbus when it quits, leaving D-Bus's process-wide allocations where
-  // LeakSanitizer can no longer tell whose they are; the window's process is not leak-checked.
-  ProcessRun run = runCommand("ASAN_OPTIONS=detect_leaks=0 xvfb-run -a -s '-screen 0 1280x1024x24' " +
-                                  std::string(LVSIM_PATH) +
-                                  " live --script " + script.string() + " --exit-after 7.9 --out " +
-                                  (dir.path / "out").string(),
+  // SIGTERM once the last picture is there; SIGKILL if that does not end it.
+  fs::create_directory(dir.path / "tmp");
+  const std::string out = (dir.path / "out").string();
+  ProcessRun run = runCommand("TMPDIR=" + (dir.path / "tmp").string() + " " + kLeaksUnchecked + kInXvfb +
+                                  "sh -c 'timeout -s KILL 60 " + LVSIM_PATH + " live --script " + script.string() +
+                                  " --out " + out + " & while [ ! -e " + out + "/turned.png ] && kill -0 $!; " +
+                                  "do sleep 0.1; done; kill -TERM $!; wait $!'",
                               true);
   ASSERT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_NE(run.output.find("frames drawn in"), std::string::npos) << "ended in order: " << run.output;
   EXPECT_NE(run.output.find("restarting with the new settings"), std::string::npos) << run.output;
+  EXPECT_TRUE(fs::is_empty(dir.path / "tmp")) << "no settings folder left, by the restart or the end";
   EXPECT_NE(run.output.find("key space   paused track 1"), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("key n   playing track 2"), std::string::npos) << "the next track plays";
 
-  Png held(dir.path / "out" / "held.png"), plain(dir.path / "out" / "plain.png");
-  ASSERT_TRUE(held.ok() && plain.ok()) << run.output;
+  Png held(out + "/held.png"), plain(out + "/plain.png"), paused(out + "/paused.png");
+  ASSERT_TRUE(held.ok() && plain.ok() && paused.ok()) << run.output;
   EXPECT_EQ(held.width(), plain.width());
   EXPECT_GT(held.height() / double(held.width()), 844 / kPhoneWidth) << "the status line beneath";
 
@@ -65,10 +75,34 @@ TEST(LvsimLive, AScriptedSessionInAWindowUnderXvfb) {
     EXPECT_GT(saturation(meanAt(*p, 60, 160, 330, 430)), 0.2) << "the enlarged artwork";
   EXPECT_LT(brightness(meanAt(held, 0, 450, 30, 800)), brightness(meanAt(plain, 0, 450, 30, 800)) - 0.1)
       << "the blurred background darkens the wallpaper, and is off after the restart";
-  Png turned(dir.path / "out" / "turned.png");
+  EXPECT_GT(brightness(meanAt(paused, 176, 600, 180, 608)), brightness(meanAt(plain, 176, 600, 180, 608)) + 0.3)
+      << "the play glyph fills the middle button where the pause glyph has its gap";
+  Png turned(out + "/turned.png");
   EXPECT_GT(turned.width(), turned.height()) << "the phone turned";
   EXPECT_GT(brightness(meanAt(held, 80, 541, 180, 543.5)), brightness(meanAt(plain, 80, 541, 180, 543.5)) + 0.3)
       << "the held scrubber is stretched";
+}
+
+// Ten times the turns of the phone, and the window's process at its largest holds no more
+// than a few frames' memory more. Memory AddressSanitizer holds back from reuse would count.
+TEST(LvsimLive, TurningThePhoneKeepsMemoryFlat) {
+  Folder dir;
+  const int turns[] = {4, 40};
+  long peakKb[std::size(turns)];
+  for (size_t i = 0; i < std::size(turns); ++i) {
+    Json events = Json::array();
+    for (int k = 0; k < turns[i]; ++k) events.push_back({{"at", 0.5 + 0.2 * k}, {"key", "r"}});
+    fs::path script = dir.write("turns.json", Json{{"events", events}}.dump());
+    ProcessRun run = runCommand("ASAN_OPTIONS=detect_leaks=0:quarantine_size_mb=0 " + kInXvfb + LVSIM_PATH +
+                                    " live --script " + script.string() + " --exit-after " +
+                                    std::to_string(0.7 + 0.2 * turns[i]) + " --out " + dir.path.string(),
+                                true);
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    rusage children{};
+    getrusage(RUSAGE_CHILDREN, &children);  // the largest of all run so far
+    peakKb[i] = children.ru_maxrss;
+  }
+  EXPECT_LT(peakKb[1] - peakKb[0], 20 * 1024) << "kB more at the largest";
 }
 
 TEST(LvsimLive, WithoutADisplayOneLineAndExitCodeTwo) {
@@ -84,7 +118,7 @@ TEST(LvsimLive, WithoutADisplayOneLineAndExitCodeTwo) {
 TEST(LvsimLive, ABadScriptIsNamedInOneLine) {
   Folder dir;
   struct Case {
-    const char* script;
+    std::string script;
     const char* named;
   };
   for (const Case& c : std::vector<Case>{
@@ -94,14 +128,23 @@ TEST(LvsimLive, ABadScriptIsNamedInOneLine) {
            {R"({"events": [{"at": 1, "save": "../up.png"}]})", "events[0].save: expected a file name"},
            {R"({"events": [{"at": 1, "click": "NoSuchView"}]})", "events[0]: no class named \"NoSuchView\""},
            {R"({"events": [{"at": -1, "release": true}]})", "events[0].at: expected a number of seconds"},
-           {"{\"events\": [", "not valid JSON"}}) {
+           {"{\"events\": [", "not valid JSON"},
+           {R"({"events": [{"at": 1e400, "key": "q"}]})", "events[0].at: number out of range"},
+           {R"({"events": [], "events": []})", "duplicate key \"events\""},
+           {R"({"events": [{"at": 1, "save": ")" + std::string(300, 'x') + R"(.png"}]})",
+            "events[0].save: expected a file name of at most 255 bytes"}}) {
     fs::path script = dir.write("bad.json", c.script);
     ProcessRun run = lvsim("live --script " + script.string() + " --out " + dir.path.string(), true);
-    EXPECT_EQ(run.exitCode, 2) << c.script << ": " << run.output;
+    EXPECT_EQ(run.exitCode, 2) << c.script.substr(0, 80) << ": " << run.output;
     EXPECT_NE(run.output.find(c.named), std::string::npos) << run.output;
     EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), 1) << run.output;
   }
-  EXPECT_EQ(lvsim("live --exit-after 0", true).exitCode, 2);
+  for (const char* option : {"--exit-after 0", "--exit-after nan", "--exit-after 1e400", "--resumed-at nan"}) {
+    ProcessRun run = lvsim(std::string("live ") + option, true);
+    EXPECT_EQ(run.exitCode, 2) << option;
+    EXPECT_NE(run.output.find("expected a number of seconds"), std::string::npos) << run.output;
+    EXPECT_LT(run.output.size(), 120u) << run.output;
+  }
 }
 
 }  // namespace

@@ -82,6 +82,20 @@ TEST(LvsimRunPng, TheEnlargedArtworkShowsTheImagesColours) {
         << "between " << from << " and " << to;
 }
 
+// A scenario whose file name is not UTF-8, snapshots named too long for a file or not in
+// ASCII: the report takes the place of the old one, and every picture is written.
+TEST(LvsimRunPng, NamesFromInputAlwaysMakeAReportAndPictures) {
+  Folder out;
+  fs::path scenario = out.write("\xff\xfe.json", R"({"steps": [{"snapshot": ")" + std::string(300, 'x') +
+                                                    R"("}, {"snapshot": "夜のドライブ"}]})");
+  out.write("report.json", "{}");
+  ProcessRun run = lvsimBoth("run '" + scenario.string() + "' --png --out " + out.path.string());
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  Json report = readReport(out.path);
+  EXPECT_EQ(report["scenario"], "\uFFFD\uFFFD.json");
+  for (const Json& s : report["snapshots"]) EXPECT_TRUE(Png(out.path / s["picture"].get<std::string>()).ok()) << s["picture"];
+}
+
 TEST(LvsimRunPng, WithoutTheOptionNoPictures) {
   Folder out;
   ProcessRun run = lvsimBoth("run " + sourceFile("scenarios/expand-and-scrub.json").string() + " --out " + out.path.string());

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <iterator>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
+#include "host/host_classes.h"
 #include "lvsim_process.h"
 
 namespace {
@@ -52,13 +56,17 @@ TEST(LvsimRun, TheSharedScenarioRunsAndReportsEverySnapshot) {
   EXPECT_EQ(findClass(snapshots[6]["tree"], "CSAdjunctItemView"), nullptr) << "stopped";
 }
 
-TEST(LvsimRun, EveryExampleScenarioRuns) {
+TEST(LvsimRun, EveryExampleScenarioRunsAndRepeatsItsReportExactly) {
   for (const fs::directory_entry& entry : fs::directory_iterator(sourceFile("scenarios"))) {
     if (entry.path().extension() != ".json") continue;
     Folder out;
-    ProcessRun run = lvsimRun(entry.path().string() + " --out " + out.path.string());
-    EXPECT_EQ(run.exitCode, 0) << entry.path() << ": " << run.output;
-    EXPECT_FALSE(readReport(out.path)["snapshots"].empty()) << entry.path();
+    for (const char* again : {"1", "2"}) {
+      ProcessRun run = lvsimRun(entry.path().string() + " --out " + (out.path / again).string());
+      EXPECT_EQ(run.exitCode, 0) << entry.path() << ": " << run.output;
+    }
+    EXPECT_FALSE(readReport(out.path / "1")["snapshots"].empty()) << entry.path();
+    fs::path first = out.path / "1" / "report.json", second = out.path / "2" / "report.json";
+    EXPECT_EQ(runCommand("cmp -s " + first.string() + " " + second.string()).exitCode, 0) << entry.path();
   }
 }
 
@@ -88,20 +96,13 @@ TEST(LvsimRun, StepsOfEveryKindWithAPngArtwork) {
   EXPECT_EQ(labels->at("subviews")[3]["text"], "0:32") << "scrubbed to half, then two and a half seconds";
 }
 
-// The time controls' own labels and the labels the host writes, in subview order:
-// elapsed, then remaining.
-std::vector<std::string> textsOf(const Json& controls, const std::string& cls) {
-  std::vector<std::string> texts;
-  for (const Json& sub : controls["subviews"])
-    if (sub["class"] == cls) texts.push_back(sub["text"]);
-  return texts;
-}
-
-Json hostLabelTransforms(const Json& controls) {
-  Json transforms = Json::array();
-  for (const Json& sub : controls["subviews"])
-    if (sub["class"] == "UILabel") transforms.push_back(sub["transform"]);
-  return transforms;
+// A value (at a JSON pointer) of each subview of a class, in subview order: for the time
+// controls' own labels and the labels the host writes, elapsed, then remaining.
+Json valuesOf(const Json& view, const std::string& cls, const char* pointer = "/text") {
+  Json values = Json::array();
+  for (const Json& sub : view["subviews"])
+    if (sub["class"] == cls) values.push_back(sub[Json::json_pointer(pointer)]);
+  return values;
 }
 
 TEST(LvsimRun, TimeLabelsFollowTheHostAndTheScrubberStretchesWhileDragged) {
@@ -113,18 +114,19 @@ TEST(LvsimRun, TimeLabelsFollowTheHostAndTheScrubberStretchesWhileDragged) {
   ASSERT_EQ(snapshots.size(), 3u);
   const Json identity = {1, 0, 0, 1, 0, 0};
   const Json squeezed = {1, 0, 0, 0.7, 0, 0};
-  const std::vector<std::string> playing = {"0:03", "-3:32"};
-  const std::vector<std::string> underTheFinger = {"1:47", "-1:47"};
-  const std::vector<std::vector<std::string>> texts = {playing, underTheFinger, {"1:48", "-1:47"}};
+  const Json texts[] = {{"0:03", "-3:32"}, {"1:47", "-1:47"}, {"1:48", "-1:47"}};
   const Json rows[] = {identity, {1, 0, 0, 1.5, 0, 0}, identity};
   const Json hostLabels[] = {Json{identity, identity}, Json{squeezed, squeezed}, Json{identity, identity}};
   for (size_t i = 0; i < 3; ++i) {
     const Json* controls = findClass(snapshots[i]["tree"], "MRUNowPlayingTimeControlsView");
     ASSERT_NE(controls, nullptr);
-    EXPECT_EQ(textsOf(*controls, "CBAutoScrollLabel"), texts[i]) << snapshots[i]["name"];
-    EXPECT_EQ(textsOf(*controls, "UILabel"), texts[i]) << snapshots[i]["name"];
+    EXPECT_EQ(valuesOf(*controls, "CBAutoScrollLabel"), texts[i]) << snapshots[i]["name"];
+    EXPECT_EQ(valuesOf(*controls, "UILabel"), texts[i]) << snapshots[i]["name"];
     EXPECT_EQ(controls->at("transform"), rows[i]) << snapshots[i]["name"];
-    EXPECT_EQ(hostLabelTransforms(*controls), hostLabels[i]) << snapshots[i]["name"];
+    EXPECT_EQ(valuesOf(*controls, "UILabel", "/transform"), hostLabels[i]) << snapshots[i]["name"];
+    if (i == 1) continue;
+    EXPECT_EQ(valuesOf(*controls, "CBAutoScrollLabel", "/frame/3"), valuesOf(*controls, "UILabel", "/frame/3"))
+        << "as tall as the host's labels at rest: " << snapshots[i]["name"];
   }
 }
 
@@ -138,7 +140,7 @@ TEST(LvsimRun, HeaderStackShowsTheTrackAndMovesWithTheArtwork) {
   ASSERT_NE(header, nullptr);
   const Json* stack = findClass(*header, "UIStackView");
   ASSERT_NE(stack, nullptr);
-  EXPECT_EQ(textsOf(*stack, "CBAutoScrollLabel"), std::vector<std::string>({"Night Drive", "The Lanterns"}));
+  EXPECT_EQ(valuesOf(*stack, "CBAutoScrollLabel"), Json({"Night Drive", "The Lanterns"}));
   EXPECT_EQ(stack->at("subviews")[0]["frame"][0], -0.5) << "centred at 112 while the artwork is small";
 
   const Json* expanded = findClass(snapshots[1]["tree"], "UIStackView");
@@ -148,7 +150,7 @@ TEST(LvsimRun, HeaderStackShowsTheTrackAndMovesWithTheArtwork) {
 
 TEST(LvsimRun, FaultsAreOneLineExitCodeTwoAndNoReport) {
   Folder dir;
-  const std::pair<const char*, const char*> cases[] = {
+  const std::pair<std::string, const char*> cases[] = {
       {R"({"steps": [)", "not valid JSON"},
       {R"([1, 2])", "expected an object"},
       {R"({"steps": [{"jump": 1}]})", "steps[0]: unknown step \"jump\""},
@@ -171,6 +173,12 @@ TEST(LvsimRun, FaultsAreOneLineExitCodeTwoAndNoReport) {
       {R"({"steps": [{"release": true}]})", "steps[0]: nothing to release"},
       {R"({"steps": [{"snapshot": "a", "stop": true}]})", "steps[0]: a step is an object with one key"},
       {R"({"steps": [{"tap": "NoSuchClass"}]})", "steps[0].tap: no class named \"NoSuchClass\""},
+      {R"({"steps": [{"advance": 1e400}]})", "steps[0].advance: number out of range: 1e400"},
+      {R"({"steps": [], "colour": -1e400})", "colour: number out of range"},
+      {R"({"steps": [{"play": {"title": "a", "title": "b", "duration": 1}}]})", "steps[0].play: duplicate key \"title\""},
+      {R"({"steps": [{"play": {"title": "x", "duration": 1e308}}]})", "steps[0].play.duration: expected at most 360000"},
+      {std::string(100, '['), "nested deeper than 64 levels"},
+      {R"({"steps": [{"\u001b[2J)" + std::string(100000, 'x') + R"(": 1}]})", "steps[0]: unknown step \"\\x1B[2Jxxx"},
   };
   int i = 0;
   for (const auto& [text, message] : cases) {
@@ -181,11 +189,96 @@ TEST(LvsimRun, FaultsAreOneLineExitCodeTwoAndNoReport) {
     EXPECT_EQ(run.output.rfind("lvsim: " + file.string() + ": ", 0), 0u) << run.output;
     EXPECT_NE(run.output.find(message), std::string::npos) << run.output;
     EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), 1) << run.output;
+    EXPECT_LT(run.output.size(), 400u) << "echoed input is cut short";
+    EXPECT_EQ(run.output.find('\x1b'), std::string::npos) << "and shown, not sent to the terminal";
     EXPECT_FALSE(fs::exists(out / "report.json")) << text;
   }
   ProcessRun missing = lvsimRun((dir.path / "absent.json").string());
   EXPECT_EQ(missing.exitCode, 2);
   EXPECT_NE(missing.output.find("cannot read the file"), std::string::npos);
+}
+
+uint32_t pngChecksum(const std::string& bytes) {
+  uint32_t c = ~0u;
+  for (unsigned char b : bytes)
+    for (int k = 0; k < 8; ++k, b >>= 1) c = (c >> 1) ^ (0xEDB88320u & -((c ^ b) & 1u));
+  return ~c;
+}
+
+// Files that are not what they stand for: one line, exit code 2 and no report, at once
+// (a FIFO without a writer is not waited on).
+TEST(LvsimRun, FilesThatAreNoScenarioScriptOrImageAreRefused) {
+  Folder dir;
+  std::ifstream in(sourceFile("scenarios/artwork.png"), std::ios::binary);
+  std::string png((std::istreambuf_iterator<char>(in)), {}), badChecksum = png, huge = png;
+  badChecksum[29] ^= 1;  // the header chunk's
+  huge.replace(16, 8, std::string("\0\0\x4e\x20\0\0\x4e\x20", 8));  // 20000 × 20000
+  uint32_t sum = pngChecksum(huge.substr(12, 17));
+  for (int i = 0; i < 4; ++i) huge[29 + i] = char(sum >> (24 - 8 * i));
+  dir.write("cut.png", png.substr(0, png.size() / 2));
+  dir.write("signature.png", png.substr(0, 8));
+  dir.write("checksum.png", badChecksum);
+  dir.write("huge.png", huge);
+  fs::create_directory(dir.path / "folder");
+  std::string fifo = (dir.path / "fifo").string(), folder = (dir.path / "folder").string();
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  auto withArtwork = [&](const std::string& name) {
+    return dir.write(name + ".json", R"({"steps": [{"play": {"title": "x", "duration": 3, "artwork": ")" + name + R"("}}]})").string();
+  };
+  const std::pair<std::string, const char*> cases[] = {
+      {"run " + withArtwork("cut.png"), "artwork: cannot read the image \"cut.png\": damaged PNG image"},
+      {"run " + withArtwork("signature.png"), "damaged PNG image"},
+      {"run " + withArtwork("checksum.png"), "damaged PNG image (IHDR: CRC error)"},
+      {"run " + withArtwork("huge.png"), "20000 × 20000 pixels, more than the 8192 × 8192"},
+      {"run " + withArtwork("fifo"), "cannot read the image \"fifo\": not a regular file"},
+      {"run " + fifo, "cannot read the file: not a regular file"},
+      {"run " + folder, "cannot read the file: a folder, not a file"},
+      {"live --script " + fifo, "cannot read the file: not a regular file"},
+      {"live --script " + folder, "cannot read the file: a folder, not a file"},
+  };
+  for (const auto& [args, message] : cases) {
+    ProcessRun run = runCommand("timeout 60 " + std::string(LVSIM_PATH) + " " + args + " --out " + dir.path.string(), true);
+    EXPECT_EQ(run.exitCode, 2) << args << ": " << run.output;
+    EXPECT_NE(run.output.find(message), std::string::npos) << run.output;
+    EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), 1) << run.output;
+  }
+  EXPECT_FALSE(fs::exists(dir.path / "report.json"));
+}
+
+// Pango's widths are ints that end near two million points: a title wider than that is
+// still measured whole, and scrolls.
+TEST(LvsimRun, ATitleMillionsOfPointsWideScrolls) {
+  Folder dir;
+  std::string title;
+  for (int i = 0; i < 40000; ++i) title += "Long title ";
+  fs::path file = dir.write("long.json", R"({"settings": {"kEnabled": true}, "steps": [{"play": {"title": ")" + title +
+                                             R"(", "duration": 60}}, {"advance": 6}, {"snapshot": "s"}]})");
+  ProcessRun run = lvsimRun(file.string() + " --out " + dir.path.string());
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  Json report = readReport(dir.path);
+  const Json& scroll = findClass(report["snapshots"][0]["tree"], "CBAutoScrollLabel")->at("subviews")[0];
+  EXPECT_GT(scroll["contentSize"][0], 3e6);
+  EXPECT_GT(scroll["presentation"]["contentOffset"][0], 0);
+}
+
+// A host without any one of its classes lives through a day of use and leaves no
+// settings folder behind.
+TEST(LvsimRun, EveryHostClassMayBeMissing) {
+  Folder dir;
+  fs::create_directory(dir.path / "tmp");
+  for (const host::HostClass& c : host::hostClasses()) {
+    std::string name(c.name);
+    fs::path file = dir.write(name + ".json", R"({"settings": {"kEnabled": true}, "without": [")" + name + R"("],
+      "steps": [{"play": {"title": "A title too long to fit beside the artwork", "duration": 60}}, {"advance": 1},
+        {"tap": [235, 490]}, {"tap": [67, 507]}, {"drag": {"on": "UIWindow", "from": 0.2, "to": 0.7}},
+        {"stop": true}, {"play": {"title": "Again", "duration": 30}}, {"advance": 1}, {"snapshot": "again"}]})");
+    ProcessRun run = runCommand("TMPDIR=" + (dir.path / "tmp").string() + " " + LVSIM_PATH + " run " + file.string() +
+                                    " --out " + (dir.path / name).string(),
+                                true);
+    EXPECT_EQ(run.exitCode, 0) << name << ": " << run.output;
+    EXPECT_TRUE(fs::exists(dir.path / name / "report.json")) << name;
+  }
+  EXPECT_TRUE(fs::is_empty(dir.path / "tmp"));
 }
 
 TEST(LvsimRun, AStepThatCannotBeTakenFailsWithoutAReport) {

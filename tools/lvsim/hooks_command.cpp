@@ -6,7 +6,9 @@
 #include "host/device.h"
 #include "host/host_classes.h"
 #include "host/globals_json.h"
+#include "tools/lvsim/echo.h"
 #include "tools/lvsim/settings_option.h"
+#include "tools/lvsim/story.h"
 
 namespace lvsim {
 
@@ -15,7 +17,7 @@ namespace {
 CLI::Validator hostClassName() {
   return CLI::Validator(
       [](std::string& name) -> std::string {
-        return host::isHostClass(name) ? "" : "unknown host class \"" + name + "\"";
+        return host::isHostClass(name) ? "" : "unknown host class " + inQuotes(name);
       },
       "");
 }
@@ -77,8 +79,7 @@ int runHooks(const HooksOptions& options) {
   try {
     device = host::Device::boot(bootOptions(options));
   } catch (const host::BootError& e) {
-    std::fprintf(stderr, "lvsim: %s\n", e.what());
-    return 1;
+    return bootFault(e, "hooks");
   }
   if (options.json)
     printJson(*device);

@@ -3,13 +3,14 @@
 // InputError naming the place in the file, as `steps[2].play.artwork: expected a string`.
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include <nlohmann/json.hpp>
+
+#include "tools/lvsim/echo.h"
 
 namespace lvsim {
 
@@ -25,7 +26,10 @@ using Json = nlohmann::json;
 class Place {
  public:
   explicit Place(std::string path) : path_(std::move(path)) {}
-  Place operator[](std::string_view key) const { return Place(path_.empty() ? std::string(key) : path_ + "." + std::string(key)); }
+  Place operator[](std::string_view key) const {
+    std::string shown = printable(key, kKeyLimit);
+    return Place(path_.empty() ? shown : path_ + "." + shown);
+  }
   Place operator[](size_t index) const { return Place(path_ + "[" + std::to_string(index) + "]"); }
   [[noreturn]] void fail(const std::string& what) const {
     throw InputError(path_.empty() ? what : path_ + ": " + what);
@@ -33,10 +37,9 @@ class Place {
   const std::string& path() const { return path_; }
 
  private:
+  static constexpr size_t kKeyLimit = 48;
   std::string path_;
 };
-
-inline std::string inQuotes(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 inline void onlyKeys(const Json& object, const Place& at, std::initializer_list<std::string_view> known) {
   for (const auto& [key, value] : object.items()) {
@@ -70,6 +73,15 @@ inline double nonNegative(const Json& value, const Place& at) {
   return n;
 }
 
+// Times longer than this are refused: nothing the simulator shows runs for days.
+inline constexpr double kMaxSeconds = 100 * 3600;
+
+inline double duration(const Json& value, const Place& at) {
+  double n = nonNegative(value, at);
+  if (n > kMaxSeconds) at.fail("expected at most 360000 seconds (100 hours)");
+  return n;
+}
+
 inline bool boolean(const Json& value, const Place& at) {
   if (!value.is_boolean()) at.fail("expected true or false");
   return value.get<bool>();
@@ -84,18 +96,10 @@ inline std::string optionalText(const Json& object, std::string_view key, const 
   return found == object.end() ? "" : text(*found, at[key]);
 }
 
-// The file's JSON; InputError when it cannot be read or is not JSON.
-inline Json readJsonFile(const std::filesystem::path& file) {
-  std::ifstream in(file);
-  if (!in) throw InputError("cannot read the file");
-  try {
-    return Json::parse(in);
-  } catch (const Json::parse_error& e) {
-    // Past nlohmann's "[json.exception.parse_error.101] " tag: the position and the fault.
-    std::string what = e.what();
-    throw InputError("not valid JSON: " + what.substr(what.find("] ") + 2));
-  }
-}
+// The file's JSON; InputError when it is not a regular file that can be read, is larger
+// than 16 MB, is not JSON, nests deeper than 64 levels, repeats a key in an object or has
+// a number beyond a double's range.
+Json readJsonFile(const std::filesystem::path& file);
 
 }  // namespace json
 }  // namespace lvsim

@@ -4,9 +4,12 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "host/device.h"
+#include "tools/lvsim/echo.h"
+#include "tools/lvsim/json_reading.h"
 #include "tools/lvsim/live_session.h"
 #include "tools/lvsim/live_window.h"
 #include "tools/lvsim/settings_option.h"
@@ -25,6 +28,20 @@ std::vector<std::string> restartArguments(const LiveCommandOptions& options, con
   if (options.exitAfter) args.insert(args.end(), {"--exit-after", std::to_string(*options.exitAfter)});
   args.insert(args.end(), {"--resumed-at", std::to_string(elapsed)});
   return args;
+}
+
+// Seconds above 0 (or from 0, with `zeroAllowed`) up to json::kMaxSeconds; a NaN is none.
+CLI::Validator seconds(bool zeroAllowed) {
+  std::string range = std::string(zeroAllowed ? "from 0 to" : "above 0, at most") + " 360000 (100 hours)";
+  return CLI::Validator(
+      [zeroAllowed, range](std::string& text) -> std::string {
+        char* end = nullptr;
+        double value = std::strtod(text.c_str(), &end);
+        bool number = !text.empty() && *end == '\0';
+        if (number && (zeroAllowed ? value >= 0 : value > 0) && value <= json::kMaxSeconds) return {};
+        return "expected a number of seconds " + range + ", got " + inQuotes(text);
+      },
+      "");
 }
 
 int restart(const std::vector<std::string>& args) {
@@ -52,8 +69,8 @@ void addLiveCommand(CLI::App& app, LiveCommandOptions& options) {
   live->add_option("--script", options.script, "Timed input events to play (JSON)")->type_name("FILE");
   live->add_option("--exit-after", options.exitAfter, "Quit after this many seconds")
       ->type_name("SECONDS")
-      ->check(CLI::PositiveNumber);
-  live->add_option("--resumed-at", options.resumedAt)->group("")->check(CLI::NonNegativeNumber);
+      ->check(seconds(false));
+  live->add_option("--resumed-at", options.resumedAt)->group("")->check(seconds(true));
 }
 
 int runLive(const LiveCommandOptions& options) {
@@ -69,6 +86,9 @@ int runLive(const LiveCommandOptions& options) {
   window.resumedAt = options.resumedAt;
   window.out = options.out;
   if (auto error = writableFolderError(window.out)) return fail(kUsageFault, options.out, *error);
+  for (const ScriptEvent& e : window.script)
+    if (auto input = e.kind == ScriptEvent::Kind::Save ? inputAt(window.out / e.file, {options.script}) : std::nullopt)
+      return fail(kUsageFault, options.script, e.place + ".save: would write over the input " + input->string());
 
   host::BootOptions boot;
   boot.profile = options.profile;
@@ -78,7 +98,7 @@ int runLive(const LiveCommandOptions& options) {
   try {
     session = std::make_unique<LiveSession>(boot);
   } catch (const host::BootError& e) {
-    return fail(kRunFault, "live", e.what());
+    return bootFault(e, "live");
   }
   for (const ScriptEvent& e : window.script)
     for (const LiveTarget* t : {&e.from, &e.to})
@@ -95,9 +115,10 @@ int runLive(const LiveCommandOptions& options) {
   } catch (const std::runtime_error& e) {
     return fail(kRunFault, "live", e.what());
   }
-  if (outcome.action == LiveAction::Restart)
-    return restart(restartArguments(options, session->menuSettings(), outcome.elapsed));
-  return 0;
+  if (outcome.action != LiveAction::Restart) return 0;
+  std::vector<std::string> args = restartArguments(options, session->menuSettings(), outcome.elapsed);
+  session.reset();  // the device's settings folder goes with it: the new process makes its own
+  return restart(args);
 }
 
 }  // namespace lvsim

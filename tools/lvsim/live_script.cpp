@@ -34,8 +34,10 @@ LiveTarget target(const Json& value, const Place& at) {
 
 std::string pictureName(const Json& value, const Place& at) {
   std::string name = text(value, at);
-  bool plain = !name.empty() && name.find('/') == std::string::npos && name != "." && name != "..";
-  if (!plain || !name.ends_with(".png")) at.fail("expected a file name ending in .png, got " + inQuotes(name));
+  constexpr size_t kMaxFileName = 255;  // bytes, as the file system allows
+  bool plain = !name.empty() && name.size() <= kMaxFileName && name.find_first_of(std::string("/\0", 2)) == std::string::npos;
+  if (!plain || !name.ends_with(".png"))
+    at.fail("expected a file name of at most 255 bytes ending in .png, got " + inQuotes(name));
   return name;
 }
 

@@ -1,13 +1,18 @@
 #include "tools/lvsim/live_window.h"
 
 #include <SDL2/SDL.h>
+#include <malloc.h>
+#include <signal.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
+#include <iterator>
 #include <string>
 #include <unordered_map>
+#include <utility>
 
 namespace lvsim {
 
@@ -39,12 +44,40 @@ double median(std::vector<double> v) {
   return v[v.size() / 2];
 }
 
+// SIGINT and SIGTERM end the window as closing it does, so that the session ends in order:
+// its report printed, the device's settings folder removed. A signal the process ignores
+// stays ignored; the handlers before are back when the window goes.
+class QuitOnSignal {
+ public:
+  QuitOnSignal() {
+    struct sigaction action {};
+    action.sa_handler = [](int) { requested_ = 1; };
+    for (size_t i = 0; i < std::size(kSignals); ++i) {
+      ::sigaction(kSignals[i], nullptr, &previous_[i]);
+      if (previous_[i].sa_handler != SIG_IGN) ::sigaction(kSignals[i], &action, nullptr);
+    }
+  }
+  ~QuitOnSignal() {
+    for (size_t i = 0; i < std::size(kSignals); ++i) ::sigaction(kSignals[i], &previous_[i], nullptr);
+  }
+  QuitOnSignal(const QuitOnSignal&) = delete;
+  QuitOnSignal& operator=(const QuitOnSignal&) = delete;
+
+  bool requested() const { return requested_ != 0; }
+
+ private:
+  static constexpr int kSignals[] = {SIGINT, SIGTERM};
+  static inline volatile std::sig_atomic_t requested_ = 0;
+  struct sigaction previous_[std::size(kSignals)];
+};
+
 class LiveWindow {
  public:
   LiveWindow(LiveSession& session, const LiveWindowOptions& options)
       : session_(session), options_(options), start_(Clock::now()) {
     if (!SDL_getenv("DISPLAY") && !SDL_getenv("WAYLAND_DISPLAY") && !SDL_getenv("SDL_VIDEODRIVER"))
       throw NoDisplay("no display to open a window on (set DISPLAY, or WAYLAND_DISPLAY)");
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // QuitOnSignal has them
     if (SDL_Init(SDL_INIT_VIDEO) != 0)
       throw NoDisplay(std::string("no display to open a window on (") + SDL_GetError() + ")");
     // Without a display SDL falls back on drivers that show nothing; only a user who asks
@@ -80,7 +113,7 @@ class LiveWindow {
       feedScript(t);
       SDL_Event e;
       while (!done_ && SDL_PollEvent(&e)) handle(e);
-      if (done_) break;
+      if (done_ || quitOnSignal_.requested()) break;
       session_.runUntil(t - options_.resumedAt);
       if (options_.exitAfter && t >= *options_.exitAfter) break;
       if (uint64_t s = session_.signature(); s != shown_ || resized_) present(s);
@@ -109,6 +142,7 @@ class LiveWindow {
     fitToScreen();
     SDL_SetWindowSize(window_, width_, height_);
     resized_ = true;
+    refitted_ = true;
   }
 
   void present(uint64_t signature) {
@@ -128,6 +162,10 @@ class LiveWindow {
     }
     shown_ = signature;
     resized_ = false;
+    // The buffers of the old size are free now, but held in the heap between smaller
+    // allocations where frames of the new size do not fit; turning the phone back and
+    // forth would grow memory at every turn. They go back to the system instead.
+    if (std::exchange(refitted_, false)) malloc_trim(0);
     frameTimes_.push_back(std::chrono::duration<double, std::milli>(Clock::now() - drawStart).count());
   }
 
@@ -294,6 +332,7 @@ class LiveWindow {
     bool hold;
   };
 
+  QuitOnSignal quitOnSignal_;
   LiveSession& session_;
   const LiveWindowOptions& options_;
   Clock::time_point start_;
@@ -303,6 +342,7 @@ class LiveWindow {
   int width_ = 0, height_ = 0;
   uint64_t shown_ = 0;
   bool resized_ = true;
+  bool refitted_ = false;
   bool done_ = false;
   LiveAction action_ = LiveAction::Quit;
   size_t next_ = 0;

@@ -5,6 +5,7 @@
 #include <CLI/CLI.hpp>
 
 #include "tools/lvsim/demo_command.h"
+#include "tools/lvsim/echo.h"
 #include "tools/lvsim/hooks_command.h"
 #include "tools/lvsim/live_command.h"
 #include "tools/lvsim/run_command.h"
@@ -12,6 +13,7 @@
 namespace {
 
 constexpr int kUsageError = 2;
+constexpr size_t kMessageLimit = 320;
 
 }  // namespace
 
@@ -33,7 +35,7 @@ int main(int argc, char** argv) {
     std::cout << app.help();
     return 0;
   } catch (const CLI::ParseError& e) {
-    std::fprintf(stderr, "lvsim: %s\n", e.what());
+    std::fprintf(stderr, "lvsim: %s\n", lvsim::printable(e.what(), kMessageLimit).c_str());
     return kUsageError;
   }
 

@@ -22,6 +22,7 @@ int runScenario(const RunOptions& options) {
   StoryOptions story;
   story.name = std::filesystem::path(options.scenario).filename().string();
   story.where = options.scenario;
+  story.inputs = {options.scenario};
   story.out = options.out;
   story.pictures = options.png;
   return tellStory(scenario, story);

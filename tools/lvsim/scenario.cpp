@@ -1,7 +1,6 @@
 #include "tools/lvsim/scenario.h"
 
 #include <cmath>
-#include <fstream>
 #include <initializer_list>
 #include <regex>
 #include <string_view>
@@ -11,6 +10,7 @@
 #include "host/host_classes.h"
 #include "host/settings.h"
 #include "tools/lvsim/json_reading.h"
+#include "uikit/png_file.h"
 
 namespace lvsim {
 
@@ -18,18 +18,12 @@ namespace {
 
 using namespace json;
 
-bool isPng(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  char signature[8] = {};
-  return in.read(signature, sizeof signature) && std::string_view(signature, 8) == "\x89PNG\r\n\x1a\n";
-}
-
 host::Artwork artwork(const Json& value, const Place& at, const std::filesystem::path& folder) {
   std::string name = text(value, at);
   if (name == "generated") return host::Artwork::generated();
   if (name == "none") return host::Artwork::none();
   std::filesystem::path file = folder / name;  // an absolute name stays as it is
-  if (!isPng(file)) at.fail("cannot read the image " + inQuotes(name) + " (missing or not a PNG)");
+  if (auto refused = uikit::readPngFile(file).error) at.fail("cannot read the image " + inQuotes(name) + ": " + *refused);
   return host::Artwork::fromFile(file);
 }
 
@@ -40,7 +34,7 @@ PlayStep play(const Json& value, const Place& at, const std::filesystem::path& f
   step.track.title = text(require(value, "title", at), at["title"]);
   step.track.artist = optionalText(value, "artist", at);
   step.track.app = optionalText(value, "app", at);
-  step.track.duration = nonNegative(require(value, "duration", at), at["duration"]);
+  step.track.duration = duration(require(value, "duration", at), at["duration"]);
   if (auto art = value.find("artwork"); art != value.end()) step.track.artwork = artwork(*art, at["artwork"], folder);
   return step;
 }

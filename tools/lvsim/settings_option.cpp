@@ -2,21 +2,22 @@
 
 #include "host/profiles.h"
 #include "host/settings.h"
+#include "tools/lvsim/echo.h"
 
 namespace lvsim {
 
 std::optional<std::string> settingError(const std::string& text) {
   size_t eq = text.find('=');
-  if (eq == std::string::npos) return "expected KEY=true|false, got \"" + text + "\"";
+  if (eq == std::string::npos) return "expected KEY=true|false, got " + inQuotes(text);
   std::string key = text.substr(0, eq);
   std::string value = text.substr(eq + 1);
   if (!host::isSettingKey(key)) {
     std::string known;
     for (std::string_view k : host::kSettingKeys) known += (known.empty() ? "" : ", ") + std::string(k);
-    return "unknown setting \"" + key + "\" (known: " + known + ")";
+    return "unknown setting " + inQuotes(key) + " (known: " + known + ")";
   }
   if (value != "true" && value != "false")
-    return "setting " + key + " takes true or false, got \"" + value + "\"";
+    return "setting " + key + " takes true or false, got " + inQuotes(value);
   return std::nullopt;
 }
 
@@ -36,7 +37,7 @@ CLI::Validator profileName() {
   return CLI::Validator(
       [](std::string& name) -> std::string {
         if (host::findProfile(name)) return {};
-        return "unknown profile \"" + name + "\" (phone, small-phone or tablet)";
+        return "unknown profile " + inQuotes(name) + " (phone, small-phone or tablet)";
       },
       "");
 }

@@ -7,24 +7,35 @@
 
 namespace lvsim {
 
+namespace {
+
+// Well within a file name's 255 bytes, with the number and ".png" around it.
+constexpr size_t kSafeNameLimit = 64;
+
+}  // namespace
+
 SnapshotPictures::SnapshotPictures(std::filesystem::path folder, double scale)
     : folder_(std::move(folder)), scale_(scale) {
   render::addHostLooks(renderer_.rules());
 }
 
 std::string fileSafe(std::string_view name) {
-  std::string safe(name);
+  std::string safe(name.substr(0, kSafeNameLimit));
   for (char& c : safe)
     if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-' && c != '_' && c != '.') c = '-';
   return safe;
 }
 
+std::string pictureFile(int number, std::string_view name) {
+  char prefix[16];
+  std::snprintf(prefix, sizeof prefix, "%02d-", number);
+  return prefix + fileSafe(name) + ".png";
+}
+
 SnapshotPictures::Taken SnapshotPictures::take(id window, std::string_view name) {
   auto rendered = renderer_.renderWindow(window, scale_);
   if (!rendered) throw PictureError("cannot render snapshot \"" + std::string(name) + "\": " + rendered.error().reason);
-  char number[16];
-  std::snprintf(number, sizeof number, "%02d-", ++count_);
-  std::string file = number + fileSafe(name) + ".png";
+  std::string file = pictureFile(++count_, name);
   if (auto failed = rendered.value().writePng((folder_ / file).string())) throw PictureError(failed->message());
   return {std::move(rendered.value()), file};
 }

@@ -36,7 +36,11 @@ class SnapshotPictures {
   render::Renderer renderer_;
 };
 
-// `name` with every character other than letters, digits, '-', '_' and '.' made '-'.
+// `name` cut to 64 bytes, with every byte other than ASCII letters, digits, '-', '_' and '.'
+// made '-'.
 std::string fileSafe(std::string_view name);
+
+// The file of the `number`th snapshot (from 1): "NN-name.png".
+std::string pictureFile(int number, std::string_view name);
 
 }  // namespace lvsim

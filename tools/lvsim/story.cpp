@@ -1,12 +1,15 @@
 #include "tools/lvsim/story.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
-#include <fstream>
 #include <optional>
 
+#include "foundation/atomic_file.h"
 #include "host/lock_screen.h"
+#include "host/settings_folder.h"
+#include "tools/lvsim/echo.h"
 #include "tools/lvsim/snapshot_pictures.h"
 
 namespace lvsim {
@@ -14,6 +17,10 @@ namespace lvsim {
 namespace {
 
 using Json = nlohmann::ordered_json;
+
+// Characters of an error line's place and of what went wrong: input echoed in it is cut.
+constexpr size_t kWhereLimit = 160;
+constexpr size_t kWhatLimit = 320;
 
 std::string seconds(double s) {
   char text[32];
@@ -89,11 +96,34 @@ std::string bootLine(const host::BootOptions& boot, host::LockScreen& screen) {
   return line;
 }
 
+// The files the story reads, and those it writes into its folder.
+std::vector<std::filesystem::path> inputsOf(const Scenario& scenario, const StoryOptions& options) {
+  std::vector<std::filesystem::path> inputs = options.inputs;
+  for (const Step& step : scenario.steps)
+    if (const auto* play = std::get_if<PlayStep>(&step); play && play->track.artwork.kind == host::Artwork::Kind::File)
+      inputs.push_back(play->track.artwork.file);
+  return inputs;
+}
+
+std::vector<std::string> outputsOf(const Scenario& scenario, const StoryOptions& options) {
+  std::vector<std::string> outputs = {"report.json"};
+  if (!options.pictures) return outputs;
+  for (const Step& step : scenario.steps)
+    if (const auto* snapshot = std::get_if<SnapshotStep>(&step))
+      outputs.push_back(pictureFile(int(outputs.size()), snapshot->name));
+  return outputs;
+}
+
 }  // namespace
 
 int fail(int code, const std::string& where, const std::string& what) {
-  std::fprintf(stderr, "lvsim: %s: %s\n", where.c_str(), what.c_str());
+  std::fprintf(stderr, "lvsim: %s: %s\n", printable(where, kWhereLimit).c_str(), printable(what, kWhatLimit).c_str());
   return code;
+}
+
+int bootFault(const host::BootError& error, const std::string& where) {
+  if (dynamic_cast<const host::TemporaryFolderError*>(&error)) return fail(kUsageFault, "TMPDIR", error.what());
+  return fail(kRunFault, where, error.what());
 }
 
 std::optional<std::string> writableFolderError(const std::filesystem::path& folder) {
@@ -105,16 +135,32 @@ std::optional<std::string> writableFolderError(const std::filesystem::path& fold
   return std::nullopt;
 }
 
+std::optional<std::filesystem::path> inputAt(const std::filesystem::path& output,
+                                             const std::vector<std::filesystem::path>& inputs) {
+  struct stat written;
+  if (::lstat(output.c_str(), &written) != 0) return std::nullopt;
+  for (const std::filesystem::path& input : inputs) {
+    struct stat read;
+    if (::stat(input.c_str(), &read) == 0 && read.st_dev == written.st_dev && read.st_ino == written.st_ino)
+      return input;
+  }
+  return std::nullopt;
+}
+
 std::string describeStep(const Step& step) { return std::visit(Describer{}, step); }
 
 int tellStory(const Scenario& scenario, const StoryOptions& options) {
   if (auto error = writableFolderError(options.out)) return fail(kUsageFault, options.out.string(), *error);
+  std::vector<std::filesystem::path> inputs = inputsOf(scenario, options);
+  for (const std::string& name : outputsOf(scenario, options))
+    if (auto input = inputAt(options.out / name, inputs))
+      return fail(kUsageFault, (options.out / name).string(), "would write over the input " + input->string());
 
   std::unique_ptr<host::LockScreen> screen;
   try {
     screen = host::LockScreen::boot(scenario.boot);
   } catch (const host::BootError& e) {
-    return fail(kRunFault, options.where, e.what());
+    return bootFault(e, options.where);
   }
   for (const auto& [name, place] : classesNamed(scenario))
     if (!objc_getClass(name.c_str())) return fail(kUsageFault, options.where, place + ": no class named \"" + name + "\"");
@@ -145,8 +191,9 @@ int tellStory(const Scenario& scenario, const StoryOptions& options) {
   Json report = header(options.name, *screen, scenario.boot);
   report["snapshots"] = std::move(snapshots);
   std::filesystem::path out = options.out / "report.json";
-  std::ofstream file(out);
-  if (!(file << report.dump(2) << "\n")) return fail(kRunFault, out.string(), "cannot write the report");
+  // Texts that are not UTF-8 (a file name) are written with U+FFFD in their place.
+  if (auto failed = fnd::writeFileAtomically(out.string(), report.dump(2, ' ', false, Json::error_handler_t::replace) + "\n"))
+    return fail(kRunFault, out.string(), "cannot write the report: " + failed->reason);
   std::printf("%s: %zu snapshots\n", out.string().c_str(), report["snapshots"].size());
   return 0;
 }

@@ -5,8 +5,11 @@
 // `lvsim demo` both tell theirs through here.
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "host/boot_error.h"
 #include "render/picture.h"
 #include "tools/lvsim/scenario.h"
 
@@ -18,6 +21,7 @@ inline constexpr int kUsageFault = 2;  // bad options or scenario, nowhere to wr
 struct StoryOptions {
   std::string name;   // the report's "scenario"
   std::string where;  // what error lines name: the scenario file
+  std::vector<std::filesystem::path> inputs;  // files read besides the artwork: never written over
   std::filesystem::path out;
   bool pictures = false;
   bool narrate = false;
@@ -25,11 +29,20 @@ struct StoryOptions {
   std::function<void(const SnapshotStep&, const render::Picture&, const std::string& file)> onPicture = {};
 };
 
-// Prints "lvsim: WHERE: WHAT" on stderr and returns `code`.
+// Prints "lvsim: WHERE: WHAT" on stderr, made printable and cut short, and returns `code`.
 int fail(int code, const std::string& where, const std::string& what);
+
+// Prints the line for a boot that failed and returns the exit code: a TMPDIR that names no
+// usable folder is bad input.
+int bootFault(const host::BootError& error, const std::string& where);
 
 // Makes `folder` if needed and checks that files can be written in it; the reason when not.
 std::optional<std::string> writableFolderError(const std::filesystem::path& folder);
+
+// The input that writing `output` would replace: the same file, under its own name or a
+// hard link. A symbolic link at `output` does not count: writing replaces the link.
+std::optional<std::filesystem::path> inputAt(const std::filesystem::path& output,
+                                             const std::vector<std::filesystem::path>& inputs);
 
 // Returns the process's exit code; every failure has printed its one line.
 int tellStory(const Scenario& scenario, const StoryOptions& options);

@@ -1,0 +1,28 @@
+#pragma once
+// Writing a file whole or not at all, as `writeToFile:atomically:` does: the bytes go into
+// a new file beside the target, are flushed to the disk, and the new file is renamed over
+// the target. A reader sees the old file or the new one, never a part; a failure midway
+// (a full disk, a file size limit) leaves the old file as it was and nothing beside it.
+// A symbolic link at the target is replaced by the file, never written through; a folder
+// or a special file (a device, a FIFO) there is refused.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace fnd {
+
+struct WriteError {
+  std::string path;
+  std::string reason;
+  std::string message() const { return "cannot write " + path + ": " + reason; }
+};
+
+// Whether the bytes reach the disk before the new file takes the old one's place, so that a
+// system crash too leaves one or the other. A file that lives no longer than its process
+// need not wait for the disk.
+enum class Flush { ToDisk, Skip };
+
+std::optional<WriteError> writeFileAtomically(const std::string& path, std::string_view bytes,
+                                              Flush flush = Flush::ToDisk);
+
+}  // namespace fnd

@@ -1,0 +1,53 @@
+#include "uikit/png_file.h"
+
+#include <png.h>
+
+#include "foundation/file_contents.h"
+
+namespace uikit {
+
+namespace {
+
+// Beyond any PNG of the largest size allowed, stored without compression.
+constexpr size_t kMaxFileBytes = 320u << 20;
+
+PngPixels refused(std::string why) {
+  PngPixels refusal;
+  refusal.error = std::move(why);
+  return refusal;
+}
+
+struct ImageReading {
+  png_image image{};
+  ImageReading() { image.version = PNG_IMAGE_VERSION; }
+  ~ImageReading() { png_image_free(&image); }
+  ImageReading(const ImageReading&) = delete;
+  ImageReading& operator=(const ImageReading&) = delete;
+};
+
+}  // namespace
+
+PngPixels readPngFile(const std::string& path) {
+  fnd::FileContents file = fnd::readRegularFile(path, kMaxFileBytes);
+  if (file.error) return refused(*file.error);
+  static const char signature[8] = {'\x89', 'P', 'N', 'G', '\r', '\n', '\x1a', '\n'};
+  if (file.bytes.compare(0, 8, signature, 8) != 0) return refused("not a PNG image");
+  ImageReading reading;
+  png_image& image = reading.image;
+  if (!png_image_begin_read_from_memory(&image, file.bytes.data(), file.bytes.size()))
+    return refused(std::string("damaged PNG image (") + image.message + ")");
+  if (image.width > kMaxImageSide || image.height > kMaxImageSide)
+    return refused(std::to_string(image.width) + " × " + std::to_string(image.height) +
+                   " pixels, more than the " + std::to_string(kMaxImageSide) + " × " +
+                   std::to_string(kMaxImageSide) + " an image may have");
+  image.format = PNG_FORMAT_RGBA;
+  PngPixels pixels;
+  pixels.width = image.width;
+  pixels.height = image.height;
+  pixels.rgba.resize(PNG_IMAGE_SIZE(image));
+  if (!png_image_finish_read(&image, nullptr, pixels.rgba.data(), 0, nullptr))
+    return refused(std::string("damaged PNG image (") + image.message + ")");
+  return pixels;
+}
+
+}  // namespace uikit
