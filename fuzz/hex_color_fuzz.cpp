@@ -18,7 +18,7 @@ bool isUnit(double v) { return v >= 0 && v <= 1; }
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  color::registerHexColorMethods();
+  lv::color::registerHexColorMethods();
   return 0;
 }
 

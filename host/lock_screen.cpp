@@ -122,7 +122,19 @@ void LockScreen::advance(double seconds) {
   fnd::RunLoop::main().runFor(seconds);
 }
 
+bool LockScreen::inWindow(CGPoint point) const { return CGRectContainsPoint(boundsOf(window_), point); }
+
+void LockScreen::requireInWindow(CGPoint point) const {
+  if (inWindow(point)) return;
+  CGSize size = boundsOf(window_).size;
+  char text[160];
+  std::snprintf(text, sizeof text, "(%g, %g) lies outside the window (%g x %g points)", point.x, point.y,
+                size.width, size.height);
+  throw SessionError(text);
+}
+
 void LockScreen::tap(CGPoint point) {
+  requireInWindow(point);
   rt::AutoreleasePool pool;
   fingers_->tap(point);
   settle();
@@ -131,6 +143,7 @@ void LockScreen::tap(CGPoint point) {
 void LockScreen::tap(std::string_view className) { tap(centreInWindow(requireVisibleView(className))); }
 
 void LockScreen::drag(CGPoint from, CGPoint to, int steps, bool hold) {
+  requireInWindow(from);
   rt::AutoreleasePool pool;
   steps = std::max(steps, 1);
   fingers_->begin(from);
@@ -157,6 +170,7 @@ void LockScreen::release() {
 }
 
 void LockScreen::touchDown(CGPoint point) {
+  requireInWindow(point);
   rt::AutoreleasePool pool;
   fingers_->begin(point);
   settle();
@@ -166,6 +180,12 @@ void LockScreen::touchMove(CGPoint point) {
   if (!fingers_->touching()) return;
   rt::AutoreleasePool pool;
   fingers_->move(point);
+  settle();
+}
+
+void LockScreen::wheel(CGPoint point, double dy) {
+  rt::AutoreleasePool pool;
+  fingers_->scroll(point, {0, dy});
   settle();
 }
 

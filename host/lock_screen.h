@@ -71,11 +71,13 @@ class LockScreen {
   void advance(double seconds);
 
   // A tap at a point in window coordinates, or at the centre of the first visible view of
-  // a class (SessionError when there is none).
+  // a class (SessionError when there is none). A finger cannot go down outside the window:
+  // a tap, drag or touchDown there throws SessionError and touches nothing.
   void tap(CGPoint point);
   void tap(std::string_view className);
   // A finger down at `from`, `steps` moves (at least one, a frame apart) to `to`, then up
-  // unless `hold`; a held finger stays down until release().
+  // unless `hold`; a held finger stays down until release(). On a scroll view's content a
+  // drag that no control takes pans it.
   void drag(CGPoint from, CGPoint to, int steps = 10, bool hold = false);
   // The same across the first visible view of a class, from and to fractions of its
   // width at its middle height.
@@ -86,6 +88,10 @@ class LockScreen {
   // lifts it. A finger that lifts near where it went down is a tap.
   void touchDown(CGPoint point);
   void touchMove(CGPoint point);
+  // The mouse wheel at a point: the scroll view there moves its content by `dy` points
+  // (positive shows what lies further down), within its edges.
+  void wheel(CGPoint point, double dy);
+  bool inWindow(CGPoint point) const;
 
   // Turning to compact swaps the window's width and height; back to regular undoes it.
   void setSizeClass(SizeClass sizeClass);
@@ -96,7 +102,8 @@ class LockScreen {
 
   id window() const { return window_.get(); }
   id coverSheet() const { return coverSheet_.get(); }
-  // The first view of a class in the window (depth-first, back to front), or nil.
+  // The first view of a class in the window (depth-first, back to front), or nil; a
+  // visible one is shown and has its centre inside the window.
   id firstView(std::string_view className) const;
   id firstVisibleView(std::string_view className) const;
   // The centre of a view's bounds in window coordinates.
@@ -126,6 +133,7 @@ class LockScreen {
   // The first view of a class in the window; nil also when the host lacks the class.
   id viewIfAny(const char* className) const;
   id requireVisibleView(std::string_view className) const;
+  void requireInWindow(CGPoint point) const;
 
   std::unique_ptr<Device> device_;
   SizeClass sizeClass_;

@@ -10,13 +10,23 @@ bool shown(const UIView* v) { return !v->layer->hidden && v->layer->opacity >= 0
 
 bool empty(const UIView* v) { return v->layer->bounds.size.width == 0 || v->layer->bounds.size.height == 0; }
 
+bool centredInWindow(id view) {
+  UIWindow* window = uikit::windowOf(view);
+  return window && CGRectContainsPoint(window->layer->bounds, pointInWindow(view, 0.5, 0.5));
+}
+
+bool takes(id view, Class cls, bool visibleOnly) {
+  if (!rt::isKindOfClass(view, cls)) return false;
+  return !visibleOnly || (!empty(static_cast<const UIView*>(view)) && centredInWindow(view));
+}
+
 }  // namespace
 
 id firstViewOfClass(id root, Class cls, bool visibleOnly) {
   if (!root || !cls) return nil;
   const auto* v = static_cast<const UIView*>(root);
   if (visibleOnly && !shown(v)) return nil;
-  if (rt::isKindOfClass(root, cls) && !(visibleOnly && empty(v))) return root;
+  if (takes(root, cls, visibleOnly)) return root;
   for (UIView* sub : v->subviews)
     if (id found = firstViewOfClass(sub, cls, visibleOnly)) return found;
   return nil;

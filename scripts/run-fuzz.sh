@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (ASan + UBSan, the `fuzz` preset) and runs each
-# for a bounded time from its seed corpus; any crash, leak or sanitizer report fails.
-# Skipped when clang is not installed. Usage: scripts/run-fuzz.sh [seconds]  (default 60)
+# for a bounded time from its seed corpus, fuzz/corpus/<target without fuzz_>; any crash,
+# leak, timeout or sanitizer report fails. Skipped when clang is not installed.
+# Usage: scripts/run-fuzz.sh [seconds per target]  (default 60)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
+targets=(hex_color scenario live_script settings_file png_file)
 
 if ! command -v clang++ >/dev/null; then
   echo "run-fuzz: clang++ not found, skipping"
@@ -16,6 +18,9 @@ cmake --build --preset fuzz
 
 # New inputs go to a scratch corpus so that the seeds in fuzz/corpus stay as committed.
 work=build/fuzz/work
-mkdir -p "$work/corpus" "$work/artifacts"
-build/fuzz/fuzz/fuzz_hex_color -max_total_time="$seconds" -print_final_stats=1 \
-  -artifact_prefix="$work/artifacts/" "$work/corpus" fuzz/corpus
+for target in "${targets[@]}"; do
+  mkdir -p "$work/$target/corpus" "$work/$target/artifacts"
+  echo "run-fuzz: $target for ${seconds}s"
+  build/fuzz/fuzz/fuzz_"$target" -max_total_time="$seconds" -timeout=10 -keep_seed=1 -print_final_stats=1 \
+    -artifact_prefix="$work/$target/artifacts/" "$work/$target/corpus" "fuzz/corpus/$target"
+done

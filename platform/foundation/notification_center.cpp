@@ -138,6 +138,8 @@ id Center_defaultCenter(id, SEL) {
 
 namespace fnd {
 
+size_t observationCount(id center) { return asCenter(center)->observations.size(); }
+
 void registerNotificationClasses() {
   if (g_NSNotification) return;
   using rt::addClassMethod;

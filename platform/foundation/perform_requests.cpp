@@ -84,6 +84,12 @@ void cancelMatching(id, SEL, id target, SEL sel, id object) {
 
 }  // namespace
 
+size_t pendingPerformRequests() {
+  size_t count = 0;
+  for (const auto& [target, requests] : pending()) count += requests.size();
+  return count;
+}
+
 void registerPerformRequests() {
   Class root = rt::rootClass();
   rt::addMethod(root, "performSelector:"_sel, performWithoutObject);

@@ -12,4 +12,7 @@ namespace fnd {
 
 void registerPerformRequests();
 
+// Delayed performs scheduled and not yet run or cancelled, over all targets.
+size_t pendingPerformRequests();
+
 }  // namespace fnd

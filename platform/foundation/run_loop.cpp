@@ -187,4 +187,6 @@ void RunLoop::runOnce() { state_->turn(); }
 
 bool RunLoop::idle() const { return state_->idle(); }
 
+size_t RunLoop::pendingTimers() const { return state_->timers.size(); }
+
 }  // namespace fnd

@@ -53,6 +53,9 @@ class RunLoop {
   // Whether timers, queued blocks or unserved deadlines are pending.
   bool idle() const;
 
+  // Timers scheduled and not yet run or cancelled, delayed performs included.
+  size_t pendingTimers() const;
+
  private:
   RunLoop();
   struct State;

@@ -3,6 +3,7 @@
 #include <plist/plist.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 #include "foundation/atomic_file.h"
@@ -25,22 +26,33 @@ SettingsRead failure(const std::filesystem::path& path, std::string reason) {
   return SettingsRead{{}, SettingsError{path, std::move(reason)}};
 }
 
+// A key holding a NUL character (a binary list's UTF-16 key may) names no setting, and
+// libplist aborts when asked for its text; written out as XML, such a key shows its NUL.
+bool keyHoldsNul(plist_t key) {
+  char* xml = nullptr;
+  uint32_t length = 0;
+  plist_to_xml(key, &xml, &length);
+  std::unique_ptr<char, void (*)(void*)> owner(xml, free);
+  return !xml || std::memchr(xml, '\0', length) != nullptr;
+}
+
 BoolSettings booleansOf(plist_t dict) {
   BoolSettings values;
   plist_dict_iter it = nullptr;
   plist_dict_new_iter(dict, &it);
   if (!it) return values;
   for (;;) {
-    char* key = nullptr;
     plist_t value = nullptr;
-    plist_dict_next_item(dict, it, &key, &value);
-    if (!key) break;
-    if (value && plist_get_node_type(value) == PLIST_BOOLEAN) {
-      uint8_t b = 0;
-      plist_get_bool_val(value, &b);
-      values[key] = b != 0;
-    }
-    free(key);
+    plist_dict_next_item(dict, it, nullptr, &value);
+    if (!value) break;
+    plist_t key = plist_dict_item_get_key(value);
+    if (plist_get_node_type(value) != PLIST_BOOLEAN || !key || keyHoldsNul(key)) continue;
+    char* text = nullptr;
+    plist_get_key_val(key, &text);
+    std::unique_ptr<char, void (*)(void*)> owner(text, free);
+    uint8_t b = 0;
+    plist_get_bool_val(value, &b);
+    if (text) values[text] = b != 0;
   }
   free(it);
   return values;

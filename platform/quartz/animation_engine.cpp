@@ -26,10 +26,14 @@ Engine& engine() {
   return *e;
 }
 
+// A group that ends outside the Animation phase (removed, or its layer gone) asks for a
+// commit, which runs its completion even when nothing else is pending.
 void ended(CAAnimation* animation, bool finished) {
   AnimationGroup& group = *animation->group;
   if (!finished) group.finished = false;
-  if (--group.pending == 0 && group.sealed) engine().ready.push_back(animation->group);
+  if (--group.pending != 0 || !group.sealed) return;
+  engine().ready.push_back(animation->group);
+  if (!engine().committing) requestCommit();
 }
 
 void forgetLayer(CALayer* layer) {

@@ -7,6 +7,7 @@
 #include "foundation/run_loop.h"
 #include "uikit/control.h"
 #include "uikit/gesture_recognizer.h"
+#include "uikit/scroll_pan.h"
 #include "uikit/touch.h"
 #include "uikit/view.h"
 
@@ -26,8 +27,10 @@ struct TouchInjector::Touch {
   Ref<UIEvent> event;
   Ref<UIControl> control;      // tracking this touch, or null
   std::vector<Ref<>> taps;     // recognisers that may take it as a tap
+  std::unique_ptr<ScrollPan> pan;  // the scroll view it may pan, when no control took it
   CGPoint start;
   bool tapPossible = false;
+  bool panning = false;
 
   void advance(CGPoint point, NSInteger phase) {
     touch->previousLocation = touch->location;
@@ -61,7 +64,7 @@ void TouchInjector::begin(CGPoint point) {
     if (!taps.empty()) {
       state->taps = std::move(taps);
       state->tapPossible = true;
-      return;
+      break;
     }
     if (rt::isKindOfClass(v, controlClass) && static_cast<UIControl*>(v)->enabled) {
       state->control = static_cast<UIControl*>(v);
@@ -69,13 +72,17 @@ void TouchInjector::begin(CGPoint point) {
       return;
     }
   }
+  if (UIScrollView* scrollView = pannableScrollView(hit)) state->pan = std::make_unique<ScrollPan>(scrollView, point);
 }
 
 void TouchInjector::move(CGPoint point) {
   if (!touch_) return;
   touch_->advance(point, UITouchPhaseMoved);
-  if (std::hypot(point.x - touch_->start.x, point.y - touch_->start.y) > kTapSlop)
+  if (std::hypot(point.x - touch_->start.x, point.y - touch_->start.y) > kTapSlop) {
     touch_->tapPossible = false;
+    touch_->panning = touch_->pan != nullptr;
+  }
+  if (touch_->panning) touch_->pan->follow(point);
   if (touch_->control) controlTouchMoved(touch_->control.get(), touch_->touch.get(), touch_->event.get());
 }
 
@@ -83,6 +90,7 @@ void TouchInjector::end() {
   if (!touch_) return;
   std::unique_ptr<Touch> state = std::move(touch_);
   state->advance(state->touch->location, UITouchPhaseEnded);
+  if (state->pan) state->pan->lift();
   if (state->control) controlTouchEnded(state->control.get(), state->touch.get(), state->event.get());
   if (state->tapPossible) {
     for (const Ref<>& r : state->taps)
@@ -94,7 +102,13 @@ void TouchInjector::cancel() {
   if (!touch_) return;
   std::unique_ptr<Touch> state = std::move(touch_);
   state->advance(state->touch->location, UITouchPhaseCancelled);
+  if (state->pan) state->pan->lift();
   if (state->control) controlTouchCancelled(state->control.get(), state->event.get());
+}
+
+void TouchInjector::scroll(CGPoint point, CGPoint delta) {
+  id hit = send<id>(window_.get(), "hitTest:withEvent:"_sel, point, nil);
+  if (UIScrollView* scrollView = pannableScrollView(hit)) scrollContent(scrollView, delta);
 }
 
 void TouchInjector::tap(CGPoint point) {

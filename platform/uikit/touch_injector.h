@@ -3,7 +3,9 @@
 // the view that hitTest:withEvent: finds. From that view up, the first view with enabled
 // tap recognisers takes a tap (a touch that ends within a small distance of where it
 // began); the first enabled control met instead tracks the touch through its
-// begin/continue/end (or cancel) entry points. Main thread only.
+// begin/continue/end (or cancel) entry points. A touch no control took pans the scroll
+// view it is on once it moves farther than a tap may (uikit/scroll_pan.h), and is then
+// no tap. Main thread only.
 #include <memory>
 
 #include "quartz/geometry.h"
@@ -32,6 +34,9 @@ class TouchInjector {
   void end();
   void cancel();
   bool touching() const;
+
+  // The wheel over `point`: the scroll view there moves its content by `delta` points.
+  void scroll(CGPoint point, CGPoint delta);
 
  private:
   struct Touch;

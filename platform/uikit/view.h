@@ -13,8 +13,8 @@
 #include "quartz/layer.h"
 #include "uikit/responder.h"
 
-// UIViewAutoresizing bits and UIUserInterfaceSizeClass values, typed as the messages
-// take them.
+// UIViewAutoresizing bits, UIUserInterfaceSizeClass and UIViewContentMode values, typed
+// as the messages take them.
 inline constexpr NSUInteger UIViewAutoresizingNone = 0;
 inline constexpr NSUInteger UIViewAutoresizingFlexibleLeftMargin = 1;
 inline constexpr NSUInteger UIViewAutoresizingFlexibleWidth = 2;
@@ -27,6 +27,20 @@ inline constexpr NSInteger UIUserInterfaceSizeClassUnspecified = 0;
 inline constexpr NSInteger UIUserInterfaceSizeClassCompact = 1;
 inline constexpr NSInteger UIUserInterfaceSizeClassRegular = 2;
 
+inline constexpr NSInteger UIViewContentModeScaleToFill = 0;
+inline constexpr NSInteger UIViewContentModeScaleAspectFit = 1;
+inline constexpr NSInteger UIViewContentModeScaleAspectFill = 2;
+inline constexpr NSInteger UIViewContentModeRedraw = 3;
+inline constexpr NSInteger UIViewContentModeCenter = 4;
+inline constexpr NSInteger UIViewContentModeTop = 5;
+inline constexpr NSInteger UIViewContentModeBottom = 6;
+inline constexpr NSInteger UIViewContentModeLeft = 7;
+inline constexpr NSInteger UIViewContentModeRight = 8;
+inline constexpr NSInteger UIViewContentModeTopLeft = 9;
+inline constexpr NSInteger UIViewContentModeTopRight = 10;
+inline constexpr NSInteger UIViewContentModeBottomLeft = 11;
+inline constexpr NSInteger UIViewContentModeBottomRight = 12;
+
 inline constexpr CGFloat UIViewNoIntrinsicMetric = -1;
 
 struct UIView : UIResponder {
@@ -35,7 +49,7 @@ struct UIView : UIResponder {
   std::vector<UIView*> subviews;  // retained, back to front
   Ref<> backgroundColor;          // a UIColor; the layer holds its CGColor
   NSInteger tag = 0;
-  NSInteger contentMode = 0;
+  NSInteger contentMode = UIViewContentModeScaleToFill;
   NSUInteger autoresizingMask = UIViewAutoresizingNone;
   bool userInteractionEnabled = true;
   bool autoresizesSubviews = true;

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "foundation/values.h"
+#include "quartz/animation_engine.h"
 #include "uikit/view_parts.h"
 
 namespace uikit {
@@ -29,6 +30,13 @@ void sendWillMoveToWindow(UIView* v, UIWindow* window) {
 void sendDidMoveToWindow(UIView* v) {
   send<void>(v, "didMoveToWindow"_sel);
   for (const Ref<UIView>& sub : snapshot(v)) sendDidMoveToWindow(sub.get());
+}
+
+// A subtree that has left its window stops animating, as UIKit does: its animations end
+// unfinished before it is told where it went, so that what it starts there stays.
+void stopAnimations(UIView* v) {
+  quartz::removeAllAnimations(v->layer.get());
+  for (const Ref<UIView>& sub : snapshot(v)) stopAnimations(sub.get());
 }
 
 bool isDescendant(const UIView* v, const UIView* ancestor) {
@@ -77,6 +85,7 @@ void place(UIView* self, UIView* view, size_t index) {
   view->superview = self;
   layoutFlagsMoved(view);
   traitsMoved(view, oldSizeClass);
+  if (oldWindow && oldWindow != newWindow) stopAnimations(view);
   if (oldWindow != newWindow) sendDidMoveToWindow(view);
   send<void>(view, "didMoveToSuperview"_sel);
   send<void>(self, "didAddSubview:"_sel, view);
@@ -136,7 +145,10 @@ void UIView_removeFromSuperview(id self, SEL) {
   unlink(view);
   layoutFlagsMoved(view);
   traitsMoved(view, oldSizeClass);
-  if (oldWindow) sendDidMoveToWindow(view);
+  if (oldWindow) {
+    stopAnimations(view);
+    sendDidMoveToWindow(view);
+  }
   send<void>(view, "didMoveToSuperview"_sel);
   send<void>(old, "setNeedsLayout"_sel);
 }

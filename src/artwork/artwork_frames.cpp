@@ -3,17 +3,25 @@
 #include "artwork/artwork_view.h"
 #include "artwork/cover_sheet_background.h"
 #include "startup/globals.h"
+#include "startup/small_device.h"
+#include "uikit/device.h"
 
 namespace lv::artwork {
 
 namespace {
 
-constexpr double kCollapsedSide = 70;
-constexpr double kCollapsedY = 310;
 constexpr double kExpandedSide = 290;
 constexpr double kExpandedY = -15;
 
-constexpr NSInteger kIdiomPad = 1;
+// x of the small square before any toggle, by device.
+constexpr double kPadOriginX = 100;
+constexpr double kSmallPhoneOriginX = 4;
+constexpr double kPhoneOriginX = 16.5;
+
+// The small square placed from the controls: this far left of their middle, then a
+// little further.
+constexpr double kCollapsedLeftFromMiddle = 152.5;
+constexpr double kCollapsedShiftLeft = 5;
 
 // Whether the small square has been placed from controlsWidth (by a toggle or a compact
 // layout) rather than at the device's default x. Main thread only, like the globals.
@@ -22,43 +30,45 @@ bool g_collapsedFromControls = false;
 bool isPad() {
   id device = send<id>(objc_getClass("UIDevice"), "currentDevice"_sel);
   return send<bool>(device, "respondsToSelector:"_sel, "userInterfaceIdiom"_sel) &&
-         send<NSInteger>(device, "userInterfaceIdiom"_sel) == kIdiomPad;
+         send<NSInteger>(device, "userInterfaceIdiom"_sel) == UIUserInterfaceIdiomPad;
 }
 
 }  // namespace
 
-double defaultOriginX() {
-  if (isPad()) return 100;
-  return isSmallDeviceSB() ? 4 : 16.5;
+}  // namespace lv::artwork
+
+double lv::artwork::defaultOriginX() {
+  if (isPad()) return kPadOriginX;
+  return isSmallDeviceSB() ? kSmallPhoneOriginX : kPhoneOriginX;
 }
 
-void storeCollapsedFrame() {
-  dOriginX = controlsWidth * 0.5 - 152.5 - 5;
+void lv::artwork::storeCollapsedFrame() {
+  dOriginX = controlsWidth * 0.5 - kCollapsedLeftFromMiddle - kCollapsedShiftLeft;
   dOriginY = kCollapsedY;
   dFrameWidth = kCollapsedSide;
   dFrameHeight = kCollapsedSide;
   g_collapsedFromControls = true;
 }
 
-void storeExpandedFrame() {
+void lv::artwork::storeExpandedFrame() {
   dFrameWidth = kExpandedSide;
   dFrameHeight = kExpandedSide;
-  dOriginX = controlsWidth * 0.5 - 145;
+  dOriginX = (controlsWidth - kExpandedSide) * 0.5;
   dOriginY = kExpandedY;
 }
 
-CGRect storedFrame() { return CGRectMake(dOriginX, dOriginY, dFrameWidth, dFrameHeight); }
+CGRect lv::artwork::storedFrame() { return CGRectMake(dOriginX, dOriginY, dFrameWidth, dFrameHeight); }
 
-CGRect frameRule(id artworkView, CGRect asked) {
+CGRect lv::artwork::frameRule(id artworkView, CGRect asked) {
   NSInteger sizeClass = verticalSizeClass(artworkView);
   // A small square placed from the controls follows their width of now, not the one it
   // was placed from (after a compact layout, the landscape width).
-  if (sizeClass == kRegularSizeClass && !Expanded && g_collapsedFromControls) storeCollapsedFrame();
+  if (sizeClass == UIUserInterfaceSizeClassRegular && !Expanded && g_collapsedFromControls) storeCollapsedFrame();
   if (dOriginX == 0) dOriginX = defaultOriginX();
   switch (sizeClass) {
-    case kRegularSizeClass:
+    case UIUserInterfaceSizeClassRegular:
       return storedFrame();
-    case kCompactSizeClass: {
+    case UIUserInterfaceSizeClassCompact: {
       setBackgroundsHidden(true);
       bool collapses = Expanded;
       storeCollapsedFrame();
@@ -71,5 +81,3 @@ CGRect frameRule(id artworkView, CGRect asked) {
       return asked;
   }
 }
-
-}  // namespace lv::artwork

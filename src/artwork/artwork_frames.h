@@ -6,6 +6,10 @@
 
 namespace lv::artwork {
 
+// The small square, where the artwork starts.
+inline constexpr double kCollapsedSide = 70;
+inline constexpr double kCollapsedY = 310;
+
 // x of the small square before any toggle: 100 on a tablet, 4 on a small phone, else 16.5.
 double defaultOriginX();
 

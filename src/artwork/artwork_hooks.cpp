@@ -7,14 +7,13 @@
 #include "header/header_text_refresh.h"
 #include "startup/globals.h"
 #include "startup/slot.h"
+#include "startup/view_messages.h"
 
 namespace lv::artwork {
 
 namespace {
 
 constexpr CGRect kLabelViewFrame{{20, 320}, {250, 55}};
-
-void setHidden(id view, bool hidden) { send<void>(view, "setHidden:"_sel, hidden); }
 
 // Only the first platter artwork to reach a window takes the tap and drops the host's
 // placeholder; the backgrounds start hidden and the label view fully shown.
@@ -25,14 +24,16 @@ void setUpFirstWindow(id self) {
   setHidden(send<id>(self, "placeholderImageView"_sel), true);
   setHidden(backgroundImageView(), true);
   setHidden(backgroundView(), true);
-  send<void>(mruLabel, "setAlpha:"_sel, 1.0);
+  setAlpha(mruLabel, 1.0);
   send<void>(mruLabel, "setFrame:"_sel, kLabelViewFrame);
   firstTimeLoaded = YES;
 }
 
 }  // namespace
 
-void MRUArtworkView_didMoveToWindow(id self, SEL _cmd) {
+}  // namespace lv::artwork
+
+void lv::artwork::MRUArtworkView_didMoveToWindow(id self, SEL _cmd) {
   slot<MRUArtworkView_didMoveToWindow>(self, _cmd);
   if (!isPlatterStyle(self)) return;
   if (!firstTimeLoaded) {
@@ -42,19 +43,19 @@ void MRUArtworkView_didMoveToWindow(id self, SEL _cmd) {
   setBackgroundsHidden(!Expanded);
 }
 
-void MRUArtworkView_layoutSubviews(id self, SEL _cmd) {
+void lv::artwork::MRUArtworkView_layoutSubviews(id self, SEL _cmd) {
   send<void>(self, "_setContinuousCornerRadius:"_sel, kCornerRadius);
   send<void>(self, "_setCornerRadius:"_sel, kCornerRadius);
   slot<MRUArtworkView_layoutSubviews>(self, _cmd);
 }
 
-void MRUArtworkView_updateVisibility(id self, SEL _cmd) {
+void lv::artwork::MRUArtworkView_updateVisibility(id self, SEL _cmd) {
   if (isPlatterStyle(self)) send<void>(backgroundImageView(), "setImage:"_sel, send<id>(self, "artworkImage"_sel));
   header::refreshHeaderText();
   slot<MRUArtworkView_updateVisibility>(self, _cmd);
 }
 
-void MRUArtworkView_setFrame(id self, SEL _cmd, CGRect frame) {
+void lv::artwork::MRUArtworkView_setFrame(id self, SEL _cmd, CGRect frame) {
   if (isPlatterStyle(self)) frame = frameRule(self, frame);
   setHidden(send<id>(self, "iconView"_sel), true);
   setHidden(send<id>(self, "iconShadowView"_sel), true);
@@ -62,18 +63,15 @@ void MRUArtworkView_setFrame(id self, SEL _cmd, CGRect frame) {
   slot<MRUArtworkView_setFrame>(self, _cmd, frame);
 }
 
-void MRUArtworkView_addGestures(id self, SEL) {
-  Ref<> tap = rt::create(objc_getClass("UITapGestureRecognizer"), "initWithTarget:action:"_sel, self, "handleTap"_sel);
-  send<void>(self, "addGestureRecognizer:"_sel, tap);
+void lv::artwork::MRUArtworkView_addGestures(id self, SEL) {
+  addTap(self, self, "handleTap"_sel);
 }
 
 // Ignored in a compact-height layout and while there is no artwork to enlarge.
-void MRUArtworkView_handleTap(id self, SEL) {
-  if (verticalSizeClass(self) == kCompactSizeClass) return;
+void lv::artwork::MRUArtworkView_handleTap(id self, SEL) {
+  if (verticalSizeClass(self) == UIUserInterfaceSizeClassCompact) return;
   if (!send<id>(self, "artworkImage"_sel)) return;
   send<void>(self, "handleAnimation"_sel);
 }
 
-void MRUArtworkView_handleAnimation(id self, SEL) { toggleArtwork(self); }
-
-}  // namespace lv::artwork
+void lv::artwork::MRUArtworkView_handleAnimation(id self, SEL) { toggleArtwork(self); }

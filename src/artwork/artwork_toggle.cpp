@@ -5,6 +5,7 @@
 #include "artwork/cover_sheet_background.h"
 #include "startup/animate.h"
 #include "startup/globals.h"
+#include "startup/view_messages.h"
 
 namespace lv::artwork {
 
@@ -16,18 +17,19 @@ constexpr double kBlinkBack = 0.15;
 constexpr double kMove = 0.3;
 constexpr double kMoveDelay = 0.1;
 
-void setAlpha(id view, double alpha) { send<void>(view, "setAlpha:"_sel, alpha); }
-
 // The host's label view fades out and comes back while the header's texts move.
 void blinkLabelView() {
   Ref<> label = mruLabel;
   setAlpha(label, 1.0);
-  animate(kBlinkOut, 0, kCurveLinear, [label] { setAlpha(label, 0.0); },
-          [label](bool) { animate(kBlinkBack, kBlinkBackDelay, kCurveLinear, [label] { setAlpha(label, 1.0); }); });
+  animate(kBlinkOut, 0, UIViewAnimationOptionCurveLinear, [label] { setAlpha(label, 0.0); },
+          [label](bool) {
+            animate(kBlinkBack, kBlinkBackDelay, UIViewAnimationOptionCurveLinear, [label] { setAlpha(label, 1.0); });
+          });
 }
 
 void moveTo(id view, CGRect frame) {
-  animate(kMove, kMoveDelay, kCurveEaseInOut, [view = Ref<>(view), frame] { send<void>(view, "setFrame:"_sel, frame); });
+  animate(kMove, kMoveDelay, UIViewAnimationOptionCurveEaseInOut,
+          [view = Ref<>(view), frame] { send<void>(view, "setFrame:"_sel, frame); });
 }
 
 CGRect storedBounds() { return CGRectMake(0, 0, dFrameWidth, dFrameHeight); }
@@ -47,7 +49,9 @@ void playHaptic() {
 
 }  // namespace
 
-void toggleArtwork(id artworkView) {
+}  // namespace lv::artwork
+
+void lv::artwork::toggleArtwork(id artworkView) {
   if (Expanded) {
     storeCollapsedFrame();
     fadeOutBackgrounds();
@@ -63,5 +67,3 @@ void toggleArtwork(id artworkView) {
   roundCorners(artworkView);
   if (HapticFeedback) playHaptic();
 }
-
-}  // namespace lv::artwork

@@ -15,8 +15,4 @@ inline void roundCorners(id artworkView) {
   send<void>(artworkView, "_setContinuousCornerRadius:"_sel, kCornerRadius);
 }
 
-inline NSInteger verticalSizeClass(id view) {
-  return send<NSInteger>(send<id>(view, "traitCollection"_sel), "verticalSizeClass"_sel);
-}
-
 }  // namespace lv::artwork

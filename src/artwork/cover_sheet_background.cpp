@@ -2,6 +2,7 @@
 
 #include "startup/animate.h"
 #include "startup/globals.h"
+#include "startup/view_messages.h"
 
 namespace lv::artwork {
 
@@ -11,13 +12,10 @@ constexpr double kFade = 0.5;
 constexpr double kQuickFade = 0.05;
 constexpr double kQuickFadeDelay = 0.45;
 
-void setHidden(id view, bool hidden) { send<void>(view, "setHidden:"_sel, hidden); }
-void setAlpha(id view, double alpha) { send<void>(view, "setAlpha:"_sel, alpha); }
-
 void fadeIn(id view, double duration, double delay) {
   setHidden(view, false);
   setAlpha(view, 0.0);
-  animate(duration, delay, kCurveLinear, [view = Ref<>(view)] { setAlpha(view, 1.0); });
+  animate(duration, delay, UIViewAnimationOptionCurveLinear, [view = Ref<>(view)] { setAlpha(view, 1.0); });
 }
 
 // Hidden once the fade has run its course. A fade cut short was replaced by a newer
@@ -25,7 +23,7 @@ void fadeIn(id view, double duration, double delay) {
 void fadeOut(id view, double duration, double delay) {
   setAlpha(view, 1.0);
   Ref<> held = view;
-  animate(duration, delay, kCurveLinear, [held] { setAlpha(held, 0.0); },
+  animate(duration, delay, UIViewAnimationOptionCurveLinear, [held] { setAlpha(held, 0.0); },
           [held](bool finished) {
             if (finished) setHidden(held, true);
           });
@@ -33,23 +31,23 @@ void fadeOut(id view, double duration, double delay) {
 
 }  // namespace
 
-id backgroundImageView() { return send<id>(coverSheetView, "lumivaneArtworkBackgroundImageView"_sel); }
+}  // namespace lv::artwork
 
-id backgroundView() { return send<id>(coverSheetView, "lumivaneArtworkBackgroundView"_sel); }
+id lv::artwork::backgroundImageView() { return send<id>(coverSheetView, "lumivaneArtworkBackgroundImageView"_sel); }
 
-void setBackgroundsHidden(bool hidden) {
+id lv::artwork::backgroundView() { return send<id>(coverSheetView, "lumivaneArtworkBackgroundView"_sel); }
+
+void lv::artwork::setBackgroundsHidden(bool hidden) {
   setHidden(backgroundView(), hidden);
   setHidden(backgroundImageView(), hidden);
 }
 
-void fadeInBackgrounds() {
+void lv::artwork::fadeInBackgrounds() {
   fadeIn(backgroundImageView(), kQuickFade, kQuickFadeDelay);
   fadeIn(backgroundView(), kFade, 0);
 }
 
-void fadeOutBackgrounds() {
+void lv::artwork::fadeOutBackgrounds() {
   fadeOut(backgroundImageView(), kFade, 0);
   fadeOut(backgroundView(), kQuickFade, kQuickFadeDelay);
 }
-
-}  // namespace lv::artwork

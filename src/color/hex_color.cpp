@@ -1,10 +1,22 @@
 #include "color/hex_color.h"
 
+#include <string_view>
+
 #include "foundation/values.h"
 #include "quartz/geometry.h"
 #include "runtime/runtime.h"
 
+namespace lv::color {
+
 namespace {
+
+// A colour text is six hexadecimal digits, two per component, each component at most 255.
+constexpr NSUInteger kDigitCount = 6;
+constexpr NSUInteger kDigitsPerComponent = 2;
+constexpr double kComponentMax = 255;
+constexpr int kRedShift = 16;
+constexpr int kGreenShift = 8;
+constexpr int kBlueShift = 0;
 
 Class uiColor() { return objc_getClass("UIColor"); }
 
@@ -12,9 +24,11 @@ id clearColor() { return send<id>(uiColor(), "clearColor"_sel); }
 
 // Bits 16–23, 8–15 and 0–7 of `hex`; the bits above, sign included, play no part.
 id colorWithHexAlpha(id, SEL, long hex, float alpha) {
-  auto component = [hex](int shift) { return double(float(double((hex >> shift) & 0xFF) / 255.0)); };
-  return send<id>(uiColor(), "colorWithRed:green:blue:alpha:"_sel, component(16), component(8),
-                  component(0), double(alpha));
+  auto component = [hex](int shift) {
+    return double(float(double((hex >> shift) & 0xFF) / kComponentMax));
+  };
+  return send<id>(uiColor(), "colorWithRed:green:blue:alpha:"_sel, component(kRedShift), component(kGreenShift),
+                  component(kBlueShift), double(alpha));
 }
 
 id colorWithHex(id, SEL, long hex) {
@@ -24,25 +38,25 @@ id colorWithHex(id, SEL, long hex) {
 // The scanner reads the hexadecimal digits a group starts with; a group that starts with
 // none leaves the value as it was, zero.
 double componentOfGroup(id digits, NSUInteger at) {
-  id group = send<id>(digits, "substringWithRange:"_sel, NSMakeRange(at, 2));
+  id group = send<id>(digits, "substringWithRange:"_sel, NSMakeRange(at, kDigitsPerComponent));
   id scanner = send<id>(objc_getClass("NSScanner"), "scannerWithString:"_sel, group);
   unsigned value = 0;
   send<bool>(scanner, "scanHexInt:"_sel, &value);
-  return double(float(value) / 255.0f);
+  return double(float(value) / float(kComponentMax));
 }
 
 id colorWithHexStringAlpha(id, SEL, id text, double alpha) {
   id separators = send<id>(objc_getClass("NSCharacterSet"), "whitespaceAndNewlineCharacterSet"_sel);
   id digits = send<id>(send<id>(text, "stringByTrimmingCharactersInSet:"_sel, separators),
                        "uppercaseString"_sel);
-  if (send<NSUInteger>(digits, "length"_sel) <= 5) return clearColor();
-  if (send<bool>(digits, "hasPrefix:"_sel, fnd::string("0X")))
-    digits = send<id>(digits, "substringFromIndex:"_sel, NSUInteger{2});
-  if (send<bool>(digits, "hasPrefix:"_sel, fnd::string("#")))
-    digits = send<id>(digits, "substringFromIndex:"_sel, NSUInteger{1});
-  if (send<NSUInteger>(digits, "length"_sel) != 6) return clearColor();
+  if (send<NSUInteger>(digits, "length"_sel) < kDigitCount) return clearColor();
+  for (std::string_view prefix : {"0X", "#"})
+    if (send<bool>(digits, "hasPrefix:"_sel, fnd::string(prefix)))
+      digits = send<id>(digits, "substringFromIndex:"_sel, NSUInteger(prefix.size()));
+  if (send<NSUInteger>(digits, "length"_sel) != kDigitCount) return clearColor();
   return send<id>(uiColor(), "colorWithRed:green:blue:alpha:"_sel, componentOfGroup(digits, 0),
-                  componentOfGroup(digits, 2), componentOfGroup(digits, 4), alpha);
+                  componentOfGroup(digits, kDigitsPerComponent), componentOfGroup(digits, 2 * kDigitsPerComponent),
+                  alpha);
 }
 
 id colorWithHexString(id self, SEL, id text) {
@@ -65,9 +79,9 @@ id gradualChangingColor(id, SEL, id view, id fromHex, id toHex) {
 
 }  // namespace
 
-namespace color {
+}  // namespace lv::color
 
-void registerHexColorMethods() {
+void lv::color::registerHexColorMethods() {
   Class cls = uiColor();
   if (!cls) return;
   rt::addClassMethod(cls, "pf_colorWithHex:"_sel, colorWithHex);
@@ -76,5 +90,3 @@ void registerHexColorMethods() {
   rt::addClassMethod(cls, "pf_colorWithHexString:"_sel, colorWithHexString);
   rt::addClassMethod(cls, "pf_setGradualChangingColor:fromColor:toColor:"_sel, gradualChangingColor);
 }
-
-}  // namespace color

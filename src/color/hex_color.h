@@ -2,9 +2,9 @@
 // The UIColor(Hex) class methods: colours from hexadecimal numbers and six-digit texts,
 // and a diagonal two-colour gradient layer. They keep no state.
 
-namespace color {
+namespace lv::color {
 
 // Adds the pf_ class methods to UIColor, replacing any earlier ones as a category does.
 void registerHexColorMethods();
 
-}  // namespace color
+}  // namespace lv::color

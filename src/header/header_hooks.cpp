@@ -5,11 +5,9 @@
 #include "startup/host_values.h"
 #include "startup/slot.h"
 
-namespace lv::header {
-
 // Builds the labels and taps on the first header laid out on the platter; headers in
 // other layouts leave the one-shot flag for a later one.
-void MRUNowPlayingHeaderView_layoutSubviews(id self, SEL _cmd) {
+void lv::header::MRUNowPlayingHeaderView_layoutSubviews(id self, SEL _cmd) {
   slot<MRUNowPlayingHeaderView_layoutSubviews>(self, _cmd);
   if (HfirstTimeLoaded) return;
   if (!inPlatterLayout(self)) return;
@@ -19,7 +17,7 @@ void MRUNowPlayingHeaderView_layoutSubviews(id self, SEL _cmd) {
   HfirstTimeLoaded = true;
 }
 
-void MRUNowPlayingHeaderView_setFrame(id self, SEL _cmd, CGRect frame) {
+void lv::header::MRUNowPlayingHeaderView_setFrame(id self, SEL _cmd, CGRect frame) {
   if (inPlatterContext(self)) {
     send<void>(self, "setTranslatesAutoresizingMaskIntoConstraints:"_sel, false);
     frame.origin.y = 0;
@@ -27,5 +25,3 @@ void MRUNowPlayingHeaderView_setFrame(id self, SEL _cmd, CGRect frame) {
   }
   slot<MRUNowPlayingHeaderView_setFrame>(self, _cmd, frame);
 }
-
-}  // namespace lv::header

@@ -1,7 +1,10 @@
+#include "header/header_labels.h"
+
 #include "foundation/values.h"
-#include "header/header_hooks.h"
 #include "header/header_values.h"
+#include "quartz/geometry.h"
 #include "startup/globals.h"
+#include "startup/view_messages.h"
 #include "uikit/font.h"
 #include "uikit/stack_view.h"
 
@@ -9,16 +12,10 @@ namespace lv::header {
 
 namespace {
 
-void activate(id constraint) { send<void>(constraint, "setActive:"_sel, true); }
-
-id anchor(id view, SEL which) { return send<id>(view, which); }
-
 void tie(id view, SEL edge, id other, SEL otherEdge, double constant) {
   activate(send<id>(anchor(view, edge), "constraintEqualToAnchor:constant:"_sel,
                     anchor(other, otherEdge), constant));
 }
-
-double frameWidth(id view) { return send<CGRect>(view, "frame"_sel).size.width; }
 
 // The left edge of a label in the stack: at the stack's left while the artwork is small;
 // while it is enlarged, where a text as wide as the host's own is centred a little to
@@ -59,10 +56,12 @@ void addLabel(id header, id stack, const LabelStyle& style) {
 
 }  // namespace
 
+}  // namespace lv::header
+
 // The stack is kStackWidth wide and two rows tall whatever the header's size: both far
 // edges are tied to the header's near ones, so labels as wide as the stack keep the
 // width the placement counts on.
-void MRUNowPlayingHeaderView_addLVLabels(id self, SEL) {
+void lv::header::MRUNowPlayingHeaderView_addLVLabels(id self, SEL) {
   Ref<> stack = rt::create("UIStackView");
   send<void>(self, "setLabelStackView:"_sel, stack);
   send<void>(stack, "setAxis:"_sel, UILayoutConstraintAxisVertical);
@@ -83,5 +82,3 @@ void MRUNowPlayingHeaderView_addLVLabels(id self, SEL) {
            {"setArtistLabel:"_sel, "Nobody", UIFontWeightRegular, "secondaryLabelColor"_sel, kLabelHeight,
             "subtitleMarqueeView"_sel});
 }
-
-}  // namespace lv::header

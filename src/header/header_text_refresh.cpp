@@ -14,12 +14,12 @@ void copyText(SEL label, SEL text) {
 
 }  // namespace
 
-void refreshHeaderText() {
-  animate(0, 0, kCurveLinear, [] { copyText("titleLabel"_sel, "title"_sel); },
+}  // namespace lv::header
+
+void lv::header::refreshHeaderText() {
+  animate(0, 0, UIViewAnimationOptionCurveLinear, [] { copyText("titleLabel"_sel, "title"_sel); },
           [](bool) {
-            animate(0, 0, kCurveLinear, [] { copyText("artistLabel"_sel, "subtitle"_sel); },
+            animate(0, 0, UIViewAnimationOptionCurveLinear, [] { copyText("artistLabel"_sel, "subtitle"_sel); },
                     [](bool) { send<void>(headerView, "centreFrameWithoutAnimation"_sel); });
           });
 }
-
-}  // namespace lv::header

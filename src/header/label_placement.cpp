@@ -1,13 +1,14 @@
-#include "header/header_hooks.h"
+#include "header/label_placement.h"
+
 #include "header/header_values.h"
+#include "quartz/geometry.h"
 #include "startup/animate.h"
 #include "startup/globals.h"
+#include "startup/view_messages.h"
 
 namespace lv::header {
 
 namespace {
-
-double frameWidth(id view) { return send<CGRect>(view, "frame"_sel).size.width; }
 
 // Places one header label by the artwork's state, read now: while the artwork is
 // enlarged, around the controls' middle by the width of the host's matching text
@@ -34,15 +35,15 @@ void placeArtist(id header) { placeLabel(header, "artistLabel"_sel, "subtitleMar
 
 }  // namespace
 
+}  // namespace lv::header
+
 // Two animations that run together, one per label.
-void MRUNowPlayingHeaderView_centreFrame(id self, SEL) {
-  animate(kCentringDuration, 0, kCurveEaseInOut, [self] { placeTitle(self); });
-  animate(kCentringDuration, 0, kCurveEaseInOut, [self] { placeArtist(self); });
+void lv::header::MRUNowPlayingHeaderView_centreFrame(id self, SEL) {
+  animate(kCentringDuration, 0, UIViewAnimationOptionCurveEaseInOut, [self] { placeTitle(self); });
+  animate(kCentringDuration, 0, UIViewAnimationOptionCurveEaseInOut, [self] { placeArtist(self); });
 }
 
-void MRUNowPlayingHeaderView_centreFrameWithoutAnimation(id self, SEL) {
+void lv::header::MRUNowPlayingHeaderView_centreFrameWithoutAnimation(id self, SEL) {
   placeTitle(self);
   placeArtist(self);
 }
-
-}  // namespace lv::header

@@ -4,10 +4,9 @@
 #include "startup/globals.h"
 #include "startup/host_values.h"
 #include "startup/slot.h"
+#include "startup/view_messages.h"
 
-namespace lv::header {
-
-void MRUNowPlayingTransportControlsView_setFrame(id self, SEL _cmd, CGRect frame) {
+void lv::header::MRUNowPlayingTransportControlsView_setFrame(id self, SEL _cmd, CGRect frame) {
   if (inPlatterLayout(self)) {
     send<void>(self, "setTranslatesAutoresizingMaskIntoConstraints:"_sel, false);
     frame.origin.x = controlsWidth * 0.5 + kTransportLeftFromMiddle;
@@ -19,7 +18,7 @@ void MRUNowPlayingTransportControlsView_setFrame(id self, SEL _cmd, CGRect frame
 
 // The first label view to reach a window on the platter takes taps; while the header
 // shows its own labels, the host's texts are hidden (their widths are still read).
-void MRUNowPlayingLabelView_didMoveToWindow(id self, SEL _cmd) {
+void lv::header::MRUNowPlayingLabelView_didMoveToWindow(id self, SEL _cmd) {
   slot<MRUNowPlayingLabelView_didMoveToWindow>(self, _cmd);
   if (LfirstTimeLoaded) return;
   if (!inPlatterLayout(self)) return;
@@ -28,11 +27,11 @@ void MRUNowPlayingLabelView_didMoveToWindow(id self, SEL _cmd) {
   LfirstTimeLoaded = true;
   if (!CenterLabel) return;
   for (SEL part : {"routeLabel"_sel, "titleMarqueeView"_sel, "subtitleMarqueeView"_sel})
-    send<void>(send<id>(self, part), "setHidden:"_sel, true);
+    setHidden(send<id>(self, part), true);
 }
 
 // The label view framed on the platter is the one the header reads its texts from.
-void MRUNowPlayingLabelView_setFrame(id self, SEL _cmd, CGRect frame) {
+void lv::header::MRUNowPlayingLabelView_setFrame(id self, SEL _cmd, CGRect frame) {
   if (inPlatterContext(self)) {
     storeStrong(mruLabel, self);
     frame.origin.x = (controlsWidth * 0.5 + kLabelViewLeftFromMiddle) + kLabelViewShift;
@@ -41,5 +40,3 @@ void MRUNowPlayingLabelView_setFrame(id self, SEL _cmd, CGRect frame) {
   }
   slot<MRUNowPlayingLabelView_setFrame>(self, _cmd, frame);
 }
-
-}  // namespace lv::header

@@ -7,8 +7,6 @@ namespace lv::header {
 
 void MRUNowPlayingTransportControlsView_setFrame(id self, SEL _cmd, CGRect frame);
 void MRUNowPlayingLabelView_didMoveToWindow(id self, SEL _cmd);
-void MRUNowPlayingLabelView_addGestures(id self, SEL _cmd);
-void MRUNowPlayingLabelView_openNowPlayingApplication(id self, SEL _cmd);
 void MRUNowPlayingLabelView_setFrame(id self, SEL _cmd, CGRect frame);
 
 }  // namespace lv::header

@@ -1,12 +1,9 @@
 #include "header/now_playing_app.h"
 
-#include "header/header_hooks.h"
-#include "header/label_view_hooks.h"
 #include "startup/host_values.h"
+#include "startup/view_messages.h"
 
-namespace lv::header {
-
-void openNowPlayingApplication() {
+void lv::header::openNowPlayingApplication() {
   static const Class mediaController = objc_getClass("SBMediaController");
   id application = send<id>(send<id>(mediaController, "sharedInstance"_sel), "nowPlayingApplication"_sel);
   if (!application) return;
@@ -16,29 +13,21 @@ void openNowPlayingApplication() {
              "lockScreenViewControllerRequestsUnlock"_sel);
 }
 
-void addOpenTap(id view, id target) {
-  Ref<> tap = rt::create(objc_getClass("UITapGestureRecognizer"), "initWithTarget:action:"_sel, target,
-                         "openNowPlayingApplication"_sel);
-  send<void>(view, "addGestureRecognizer:"_sel, tap);
-}
-
-void MRUNowPlayingHeaderView_addGestures(id self, SEL) {
+void lv::header::MRUNowPlayingHeaderView_addGestures(id self, SEL) {
   if (!inPlatterLayout(self)) return;
   for (SEL label : {"titleLabel"_sel, "artistLabel"_sel}) {
     id view = send<id>(self, label);
     if (!view) continue;
-    addOpenTap(view, self);
+    addTap(view, self, "openNowPlayingApplication"_sel);
     send<void>(view, "setUserInteractionEnabled:"_sel, true);
   }
 }
 
-void MRUNowPlayingHeaderView_openNowPlayingApplication(id, SEL) { openNowPlayingApplication(); }
+void lv::header::MRUNowPlayingHeaderView_openNowPlayingApplication(id, SEL) { openNowPlayingApplication(); }
 
-void MRUNowPlayingLabelView_addGestures(id self, SEL) {
+void lv::header::MRUNowPlayingLabelView_addGestures(id self, SEL) {
   if (!inPlatterLayout(self)) return;
-  addOpenTap(self, self);
+  addTap(self, self, "openNowPlayingApplication"_sel);
 }
 
-void MRUNowPlayingLabelView_openNowPlayingApplication(id, SEL) { openNowPlayingApplication(); }
-
-}  // namespace lv::header
+void lv::header::MRUNowPlayingLabelView_openNowPlayingApplication(id, SEL) { openNowPlayingApplication(); }

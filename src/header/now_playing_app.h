@@ -9,7 +9,10 @@ namespace lv::header {
 // does nothing when nothing plays.
 void openNowPlayingApplication();
 
-// Adds to `view` a tap recogniser that sends `openNowPlayingApplication` to `target`.
-void addOpenTap(id view, id target);
+// The taps on the header's labels and on the host label view, and their action.
+void MRUNowPlayingHeaderView_addGestures(id self, SEL _cmd);
+void MRUNowPlayingHeaderView_openNowPlayingApplication(id self, SEL _cmd);
+void MRUNowPlayingLabelView_addGestures(id self, SEL _cmd);
+void MRUNowPlayingLabelView_openNowPlayingApplication(id self, SEL _cmd);
 
 }  // namespace lv::header

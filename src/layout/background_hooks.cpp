@@ -5,6 +5,7 @@
 #include "startup/globals.h"
 #include "startup/host_values.h"
 #include "startup/slot.h"
+#include "startup/view_messages.h"
 #include "uikit/view.h"
 
 namespace lv::layout {
@@ -12,11 +13,9 @@ namespace lv::layout {
 namespace {
 
 constexpr NSUInteger kFlexibleSize = UIViewAutoresizingFlexibleWidth | UIViewAutoresizingFlexibleHeight;
-constexpr NSInteger kScaleToFill = 0;
-constexpr NSInteger kScaleAspectFill = 2;
 
 NSInteger contentModeFor(id coverSheet) {
-  return isVerticallyCompact(coverSheet) ? kScaleAspectFill : kScaleToFill;
+  return isVerticallyCompact(coverSheet) ? UIViewContentModeScaleAspectFill : UIViewContentModeScaleToFill;
 }
 
 // A view as large as the cover sheet, resizing with it, stored in the cover sheet's
@@ -27,7 +26,7 @@ Ref<> makeBackgroundView(id coverSheet, const char* className, SEL setter) {
   send<void>(coverSheet, setter, view);
   send<void>(view, "setAutoresizingMask:"_sel, kFlexibleSize);
   send<void>(view, "setContentMode:"_sel, contentModeFor(coverSheet));
-  send<void>(view, "setHidden:"_sel, YES);
+  setHidden(view, YES);
   return view;
 }
 
@@ -43,9 +42,11 @@ void requestNowPlayingInfo() {
 
 }  // namespace
 
+}  // namespace lv::layout
+
 // Beyond failure, the host's result is not used: the background views belong to the
 // receiver itself. A receiver whose initialisation failed is gone and is left alone.
-id CSCoverSheetView_initWithFrame(id self, SEL _cmd, CGRect frame) {
+id lv::layout::CSCoverSheetView_initWithFrame(id self, SEL _cmd, CGRect frame) {
   if (!slot<CSCoverSheetView_initWithFrame>(self, _cmd, frame)) return nil;
   storeStrong(coverSheetView, self);
 
@@ -59,20 +60,18 @@ id CSCoverSheetView_initWithFrame(id self, SEL _cmd, CGRect frame) {
   return self;
 }
 
-void CSAdjunctItemView_removeFromSuperview(id self, SEL _cmd) {
+void lv::layout::CSAdjunctItemView_removeFromSuperview(id self, SEL _cmd) {
   slot<CSAdjunctItemView_removeFromSuperview>(self, _cmd);
-  send<void>(send<id>(coverSheetView, "lumivaneArtworkBackgroundImageView"_sel), "setHidden:"_sel, YES);
-  send<void>(send<id>(coverSheetView, "lumivaneArtworkBackgroundView"_sel), "setHidden:"_sel, YES);
+  setHidden(send<id>(coverSheetView, "lumivaneArtworkBackgroundImageView"_sel), YES);
+  setHidden(send<id>(coverSheetView, "lumivaneArtworkBackgroundView"_sel), YES);
 }
 
-void SBMediaController_setNowPlayingInfo(id self, SEL _cmd, id info) {
+void lv::layout::SBMediaController_setNowPlayingInfo(id self, SEL _cmd, id info) {
   slot<SBMediaController_setNowPlayingInfo>(self, _cmd, info);
   requestNowPlayingInfo();
 }
 
-void SpringBoard_applicationDidFinishLaunching(id self, SEL _cmd, id application) {
+void lv::layout::SpringBoard_applicationDidFinishLaunching(id self, SEL _cmd, id application) {
   slot<SpringBoard_applicationDidFinishLaunching>(self, _cmd, application);
   send<void>(send<id>(objc_getClass("SBMediaController"), "sharedInstance"_sel), "setNowPlayingInfo:"_sel, nil);
 }
-
-}  // namespace lv::layout

@@ -5,13 +5,23 @@
 #include <cmath>
 
 #include "foundation/values.h"
-#include "marquee/marquee_internal.h"
+#include "uikit/label.h"
+#include "uikit/view_animation.h"
+#include "marquee/fade_mask.h"
+#include "marquee/scroll_cycle.h"
+#include "startup/view_messages.h"
 
-namespace marquee {
+namespace lv::marquee {
 
 namespace {
 
 Class g_class = nullptr;
+
+constexpr int kCopyCount = 2;
+constexpr float kDefaultScrollSpeed = 30;
+constexpr double kDefaultPauseInterval = 1.5;
+constexpr NSInteger kDefaultLabelSpacing = 20;
+constexpr double kDefaultFadeLength = 7;
 
 CBAutoScrollLabel* self_(id self) { return static_cast<CBAutoScrollLabel*>(self); }
 
@@ -39,7 +49,8 @@ id scrollViewGetter(id self, SEL) {
   CGRect bounds = send<CGRect>(self, "bounds"_sel);
   label->scrollView = rt::create(objc_getClass("UIScrollView"), "initWithFrame:"_sel, bounds);
   id scrollView = label->scrollView.get();
-  send<void>(scrollView, "setAutoresizingMask:"_sel, NSUInteger(18));
+  send<void>(scrollView, "setAutoresizingMask:"_sel,
+             UIViewAutoresizingFlexibleWidth | UIViewAutoresizingFlexibleHeight);
   send<void>(scrollView, "setBackgroundColor:"_sel, send<id>(objc_getClass("UIColor"), "clearColor"_sel));
   send<void>(self, "addSubview:"_sel, scrollView);
   return scrollView;
@@ -49,8 +60,8 @@ void setScrollView(id self, SEL, id scrollView) { self_(self)->scrollView = scro
 // Creation
 
 void commonInit(id self, SEL) {
-  id set = send<id>(objc_getClass("NSMutableSet"), "setWithCapacity:"_sel, NSUInteger(2));
-  for (int i = 0; i < 2; ++i) {
+  id set = send<id>(objc_getClass("NSMutableSet"), "setWithCapacity:"_sel, NSUInteger(kCopyCount));
+  for (int i = 0; i < kCopyCount; ++i) {
     Ref<> label = rt::create(objc_getClass("UILabel"));
     send<void>(label, "setBackgroundColor:"_sel, send<id>(objc_getClass("UIColor"), "clearColor"_sel));
     send<void>(label, "setAutoresizingMask:"_sel, send<NSUInteger>(self, "autoresizingMask"_sel));
@@ -60,11 +71,11 @@ void commonInit(id self, SEL) {
   self_(self)->labels = send<id>(set, "allObjects"_sel);
 
   self_(self)->scrollDirection = kScrollLeft;
-  self_(self)->scrollSpeed = 30;
-  send<void>(self, "setPauseInterval:"_sel, 1.5);
-  send<void>(self, "setLabelSpacing:"_sel, NSInteger(20));
-  send<void>(self, "setTextAlignment:"_sel, NSInteger(0));
-  send<void>(self, "setAnimationOptions:"_sel, NSUInteger(196608));
+  self_(self)->scrollSpeed = kDefaultScrollSpeed;
+  send<void>(self, "setPauseInterval:"_sel, kDefaultPauseInterval);
+  send<void>(self, "setLabelSpacing:"_sel, kDefaultLabelSpacing);
+  send<void>(self, "setTextAlignment:"_sel, NSTextAlignmentLeft);
+  send<void>(self, "setAnimationOptions:"_sel, UIViewAnimationOptionCurveLinear);
 
   id scrollView = send<id>(self, "scrollView"_sel);
   send<void>(scrollView, "setShowsVerticalScrollIndicator:"_sel, false);
@@ -74,7 +85,7 @@ void commonInit(id self, SEL) {
   send<void>(self, "setUserInteractionEnabled:"_sel, false);
   send<void>(self, "setBackgroundColor:"_sel, send<id>(objc_getClass("UIColor"), "clearColor"_sel));
   send<void>(self, "setClipsToBounds:"_sel, true);
-  send<void>(self, "setFadeLength:"_sel, 7.0);
+  send<void>(self, "setFadeLength:"_sel, kDefaultFadeLength);
 }
 
 id initWithFrame(id self, SEL sel, CGRect frame) {
@@ -180,7 +191,7 @@ void refreshLabels(id self, SEL) {
   float offset = 0;
   for (id copy : copies(self)) {
     send<void>(copy, "sizeToFit"_sel);
-    double width = send<CGRect>(copy, "frame"_sel).size.width;
+    double width = frameWidth(copy);
     send<void>(copy, "setFrame:"_sel, CGRectMake(offset, 0, width, bounds.size.height));
     CGPoint copyCenter = send<CGPoint>(copy, "center"_sel);
     send<void>(copy, "setCenter:"_sel, CGPointMake(copyCenter.x, centreY));
@@ -202,10 +213,10 @@ void refreshLabels(id self, SEL) {
     return;
   }
 
-  for (id copy : copies(self)) send<void>(copy, "setHidden:"_sel, copy != main);
+  for (id copy : copies(self)) setHidden(copy, copy != main);
   send<void>(scrollView, "setContentSize:"_sel, bounds.size);
   send<void>(main, "setFrame:"_sel, bounds);
-  send<void>(main, "setHidden:"_sel, false);
+  setHidden(main, false);
   send<void>(main, "setTextAlignment:"_sel, label->textAlignment);
   send<void>(send<id>(scrollView, "layer"_sel), "removeAllAnimations"_sel);
   send<void>(self, "applyGradientMaskForFadeLength:enableFade:"_sel, 0.0, false);
@@ -234,7 +245,9 @@ CGSize intrinsicContentSize(id self, SEL) {
 
 }  // namespace
 
-void registerAutoScrollLabelClass() {
+}  // namespace lv::marquee
+
+void lv::marquee::registerAutoScrollLabelClass() {
   if (g_class) return;
   g_class = rt::defineClass<CBAutoScrollLabel>("CBAutoScrollLabel", objc_getClass("UIView"));
   using rt::addMethod;
@@ -290,5 +303,3 @@ void registerAutoScrollLabelClass() {
   registerScrollCycle(g_class);
   registerFadeMask(g_class);
 }
-
-}  // namespace marquee

@@ -6,6 +6,8 @@
 #include "runtime/runtime.h"
 #include "uikit/view.h"
 
+namespace lv::marquee {
+
 struct CBAutoScrollLabel : UIView {
   bool scrolling = false;
   float scrollSpeed = 0;
@@ -19,8 +21,6 @@ struct CBAutoScrollLabel : UIView {
   Ref<> scrollView;  // made on first read of `scrollView`
 };
 
-namespace marquee {
-
 inline constexpr NSInteger kScrollLeft = 1;
 inline constexpr NSInteger kScrollRight = 0;
 
@@ -28,4 +28,4 @@ inline constexpr NSInteger kScrollRight = 0;
 // its initialisers run.
 void registerAutoScrollLabelClass();
 
-}  // namespace marquee
+}  // namespace lv::marquee

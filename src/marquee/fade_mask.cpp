@@ -1,12 +1,13 @@
-// The edge fade of CBAutoScrollLabel: a gradient layer installed as the mask of the
-// view's own layer, rebuilt at every call.
+// The fade is a gradient layer installed as the mask of the view's own layer, rebuilt at
+// every call.
+#include "marquee/fade_mask.h"
+
 #include <algorithm>
 
 #include "foundation/values.h"
 #include "marquee/auto_scroll_label.h"
-#include "marquee/marquee_internal.h"
 
-namespace marquee {
+namespace lv::marquee {
 
 namespace {
 
@@ -70,8 +71,8 @@ void applyGradientMask(id self, SEL, double fadeLength, bool fade) {
 
 }  // namespace
 
-void registerFadeMask(Class cls) {
+}  // namespace lv::marquee
+
+void lv::marquee::registerFadeMask(Class cls) {
   rt::addMethod(cls, "applyGradientMaskForFadeLength:enableFade:"_sel, applyGradientMask);
 }
-
-}  // namespace marquee

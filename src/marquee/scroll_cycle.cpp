@@ -1,13 +1,13 @@
-// The rest-and-move cycle of CBAutoScrollLabel and its window and notification hooks.
+#include "marquee/scroll_cycle.h"
+
 #include <cmath>
 
 #include "uikit/application_notifications.h"
 #include "uikit/view_animation.h"
 #include "marquee/auto_scroll_label.h"
-#include "marquee/marquee_internal.h"
 #include "foundation/block.h"
 
-namespace marquee {
+namespace lv::marquee {
 
 namespace {
 
@@ -54,7 +54,9 @@ void scrollLabelIfNeeded(id self, SEL) {
   if (!(speed > 0) || std::isinf(speed)) return;
   double duration = textWidth / speed;
 
-  // Both blocks keep the view alive until they have run.
+  // Both blocks keep the view alive until they have run. A move that ends with the view in
+  // no window starts no further run: nothing shows it, and it would hold itself for ever.
+  // Entering a window starts the cycle again.
   Ref<> keep(self);
   send<void>(objc_getClass("UIView"), "animateWithDuration:delay:options:animations:completion:"_sel,
              duration, label->pauseInterval, label->animationOptions | kMoveOptions,
@@ -65,7 +67,7 @@ void scrollLabelIfNeeded(id self, SEL) {
                self_(keep)->scrolling = false;
                send<void>(keep, "applyGradientMaskForFadeLength:enableFade:"_sel,
                           self_(keep)->fadeLength, false);
-               if (finished)
+               if (finished && send<id>(keep, "window"_sel))
                  send<id>(keep, "performSelector:withObject:"_sel, "scrollLabelIfNeeded"_sel, nil);
              }));
 }
@@ -75,9 +77,16 @@ void enableShadow(id self, SEL) {
   send<void>(self, "applyGradientMaskForFadeLength:enableFade:"_sel, self_(self)->fadeLength, true);
 }
 
+// Leaving a window ends the move (UIKit removes the animations); the rest timer of that run
+// goes with it, so that a label let go there is freed at once.
 void didMoveToWindow(id self, SEL sel) {
   sendSuper<void>(g_class->superclass, self, sel);
-  if (send<id>(self, "window"_sel)) send<void>(self, "scrollLabelIfNeeded"_sel);
+  if (send<id>(self, "window"_sel)) {
+    send<void>(self, "scrollLabelIfNeeded"_sel);
+    return;
+  }
+  cancelPending(self, "scrollLabelIfNeeded"_sel);
+  cancelPending(self, "enableShadow"_sel);
 }
 
 void observeApplicationNotifications(id self, SEL) {
@@ -90,7 +99,7 @@ void observeApplicationNotifications(id self, SEL) {
 }
 
 void onOrientationChange(id self, SEL, id) {
-  // The delay is the single-precision 0.1 widened, as the original arithmetic gives it.
+  // The delay is 0.1 held in single precision, then widened to double.
   double delay = double(0.1f);
   send<void>(self, "performSelector:withObject:afterDelay:"_sel, "refreshLabels"_sel, nil, delay);
   send<void>(self, "performSelector:withObject:afterDelay:"_sel, "scrollLabelIfNeeded"_sel, nil, delay);
@@ -98,7 +107,9 @@ void onOrientationChange(id self, SEL, id) {
 
 }  // namespace
 
-void registerScrollCycle(Class cls) {
+}  // namespace lv::marquee
+
+void lv::marquee::registerScrollCycle(Class cls) {
   g_class = cls;
   rt::addMethod(cls, "scrollLabelIfNeeded"_sel, scrollLabelIfNeeded);
   rt::addMethod(cls, "enableShadow"_sel, enableShadow);
@@ -106,5 +117,3 @@ void registerScrollCycle(Class cls) {
   rt::addMethod(cls, "observeApplicationNotifications"_sel, observeApplicationNotifications);
   rt::addMethod(cls, "onUIApplicationDidChangeStatusBarOrientationNotification:"_sel, onOrientationChange);
 }
-
-}  // namespace marquee

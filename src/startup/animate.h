@@ -4,12 +4,9 @@
 
 #include "foundation/block.h"
 #include "runtime/runtime.h"
+#include "uikit/view_animation.h"
 
 namespace lv {
-
-// UIViewAnimationOptionCurveLinear and UIViewAnimationOptionCurveEaseInOut.
-inline constexpr NSUInteger kCurveLinear = 196608;
-inline constexpr NSUInteger kCurveEaseInOut = 0;
 
 inline void animate(double duration, double delay, NSUInteger options, std::function<void()> animations,
                     std::function<void(bool)> completion = {}) {

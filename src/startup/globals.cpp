@@ -1,5 +1,7 @@
 #include "startup/globals.h"
 
+#include "artwork/artwork_frames.h"
+
 // Constant-initialised: the initialisers run before the library's dynamic initialisers.
 extern "C" {
 constinit bool enabled = NO;
@@ -15,10 +17,10 @@ constinit id coverSheetView = nil;
 constinit id adjunctItemView = nil;
 constinit id mruLabel = nil;
 
-constinit double dFrameHeight = 70;
-constinit double dFrameWidth = 70;
+constinit double dFrameHeight = lv::artwork::kCollapsedSide;
+constinit double dFrameWidth = lv::artwork::kCollapsedSide;
 constinit double dOriginX = 0;
-constinit double dOriginY = 310;
+constinit double dOriginY = lv::artwork::kCollapsedY;
 
 constinit bool HfirstTimeLoaded = NO;
 constinit bool LfirstTimeLoaded = NO;
@@ -27,4 +29,4 @@ constinit bool firstTimeLoaded = NO;
 constinit bool NfirstTimeLoaded = NO;
 }
 
-constinit double controlsWidth = 0;
+constinit double lv::controlsWidth = 0;

@@ -33,15 +33,12 @@ LV_EXPORT extern bool LfirstTimeLoaded;
 LV_EXPORT extern bool TfirstTimeLoaded;
 LV_EXPORT extern bool firstTimeLoaded;
 LV_EXPORT extern bool NfirstTimeLoaded;
-
-// YES when the main screen is at most 750 pixels wide, or when there is none.
-LV_EXPORT bool isSmallDeviceSB();
 }
+
+namespace lv {
 
 // The width of the now-playing controls view last framed in context 2; private.
 extern double controlsWidth;
-
-namespace lv {
 
 // Retains the new object before releasing the old one, so that storing the object the
 // global already holds is safe.

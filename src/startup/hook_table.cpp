@@ -1,10 +1,13 @@
-// The two installation tables, in the order the initialisers install them.
+#include "startup/hook_table.h"
+
 #include "artwork/artwork_hooks.h"
 #include "header/header_hooks.h"
+#include "header/header_labels.h"
+#include "header/label_placement.h"
 #include "header/label_view_hooks.h"
+#include "header/now_playing_app.h"
 #include "layout/background_hooks.h"
 #include "layout/platter_hooks.h"
-#include "startup/install_table.h"
 #include "time/scrubber_hooks.h"
 #include "time/time_labels_hooks.h"
 
@@ -105,7 +108,7 @@ constinit const InstallEntry kSecondGroup[] = {
 
 }  // namespace
 
-std::span<const InstallEntry> firstGroup() { return kFirstGroup; }
-std::span<const InstallEntry> secondGroup() { return kSecondGroup; }
-
 }  // namespace lv
+
+std::span<const lv::InstallEntry> lv::firstGroup() { return kFirstGroup; }
+std::span<const lv::InstallEntry> lv::secondGroup() { return kSecondGroup; }

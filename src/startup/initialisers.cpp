@@ -1,9 +1,11 @@
-// The two load-time initialisers, run by the loader one after the other when the host
-// loads the library.
+#include "startup/initialisers.h"
+
 #include "foundation/values.h"
 #include "startup/globals.h"
-#include "startup/install_table.h"
+#include "startup/hook_table.h"
 #include "startup/load_order.h"
+
+namespace lv {
 
 namespace {
 
@@ -18,19 +20,21 @@ void registerSettings(id preferences) {
   send<void>(preferences, registerBool, &HapticFeedback, YES, fnd::string("HapticFeedback"));
 }
 
+}  // namespace
+
+}  // namespace lv
+
 // Runs before the settings are read, so it installs whatever they say.
-__attribute__((constructor(kLoadFirstInitialiser))) void firstInitialiser() {
+__attribute__((constructor(kLoadFirstInitialiser))) void lv::firstInitialiser() {
   rt::AutoreleasePool pool;
-  lv::install(lv::firstGroup());
+  install(firstGroup());
 }
 
-__attribute__((constructor(kLoadSecondInitialiser))) void secondInitialiser() {
+__attribute__((constructor(kLoadSecondInitialiser))) void lv::secondInitialiser() {
   rt::AutoreleasePool pool;
   Ref<> preferences = rt::create(objc_getClass("HBPreferences"), "initWithIdentifier:"_sel,
                                  fnd::string(kPreferencesIdentifier));
   registerSettings(preferences);
   if (!enabled) return;
-  lv::install(lv::secondGroup());
+  install(secondGroup());
 }
-
-}  // namespace

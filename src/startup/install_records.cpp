@@ -1,9 +1,11 @@
-// The installation tables as records for tools (lvsim hooks).
+#include "startup/install_records.h"
+
 #include <string>
 #include <vector>
 
-#include "startup/export.h"
-#include "startup/install_table.h"
+#include "startup/hook_table.h"
+
+namespace lv {
 
 namespace {
 
@@ -12,14 +14,14 @@ struct Records {
   std::vector<InstallRecord> rows;
 };
 
-void describe(Records& records, int group, std::span<const lv::InstallEntry> entries) {
+void describe(Records& records, int group, std::span<const InstallEntry> entries) {
   int row = 0;
-  for (const lv::InstallEntry& e : entries) {
+  for (const InstallEntry& e : entries) {
     const char* getter = nullptr;
     const char* setter = nullptr;
     if (e.withAccessors) {
       getter = e.name;
-      setter = records.setters.emplace_back(lv::setterName(e.name)).c_str();
+      setter = records.setters.emplace_back(setterName(e.name)).c_str();
     }
     records.rows.push_back(InstallRecord{group, ++row, e.kind, e.className, e.name, getter, setter,
                                          static_cast<const IMP*>(e.slot)});
@@ -29,16 +31,18 @@ void describe(Records& records, int group, std::span<const lv::InstallEntry> ent
 Records makeRecords() {
   Records records;
   // Reserved up front: the records point into these strings.
-  records.setters.reserve(lv::firstGroup().size() + lv::secondGroup().size());
-  describe(records, 1, lv::firstGroup());
-  describe(records, 2, lv::secondGroup());
+  records.setters.reserve(firstGroup().size() + secondGroup().size());
+  describe(records, 1, firstGroup());
+  describe(records, 2, secondGroup());
   return records;
 }
 
 }  // namespace
 
-extern "C" LV_EXPORT const InstallRecord* lvInstallRecords(size_t* count) {
-  static const Records records = makeRecords();
+}  // namespace lv
+
+const InstallRecord* lvInstallRecords(size_t* count) {
+  static const lv::Records records = lv::makeRecords();
   if (count) *count = records.rows.size();
   return records.rows.data();
 }

@@ -2,9 +2,7 @@
 
 #include <cctype>
 
-namespace lv {
-
-void install(std::span<const InstallEntry> rows) {
+void lv::install(std::span<const InstallEntry> rows) {
   for (const InstallEntry& row : rows) {
     Class cls = objc_getClass(row.className);
     if (!cls) continue;
@@ -12,11 +10,10 @@ void install(std::span<const InstallEntry> rows) {
   }
 }
 
-std::string setterName(std::string_view property) {
-  std::string name = "set";
+std::string lv::setterName(std::string_view property) {
+  constexpr std::string_view prefix = "set";
+  std::string name(prefix);
   name += property;
-  if (!property.empty()) name[3] = char(std::toupper(static_cast<unsigned char>(name[3])));
+  if (!property.empty()) name[prefix.size()] = char(std::toupper(static_cast<unsigned char>(name[prefix.size()])));
   return name + ":";
 }
-
-}  // namespace lv

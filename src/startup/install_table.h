@@ -25,16 +25,12 @@ struct InstallEntry {
   const void* slot = nullptr;  // replacements
 };
 
-std::span<const InstallEntry> firstGroup();
-std::span<const InstallEntry> secondGroup();
-
 // Installs every row in order. A class the host lacks, a selector it lacks or a member it
 // already has leaves that row uninstalled; the next row is installed all the same.
 void install(std::span<const InstallEntry> rows);
 
 // "labelStackView" → "setLabelStackView:"
 std::string setterName(std::string_view property);
-
 
 template <auto Fn>
 constexpr InstallEntry replacement(const char* cls, const char* sel) {

@@ -1,13 +1,11 @@
-// The library's own classes and categories, in place before its two initialisers run.
+#include "startup/library_classes.h"
+
 #include "color/hex_color.h"
 #include "marquee/auto_scroll_label.h"
 #include "startup/load_order.h"
 
-namespace {
-
-__attribute__((constructor(kLoadClasses))) void registerLibraryClasses() {
+// In place before the two initialisers run, so that they and everything after find them.
+__attribute__((constructor(kLoadClasses))) void lv::registerLibraryClasses() {
   marquee::registerAutoScrollLabelClass();
   color::registerHexColorMethods();
 }
-
-}  // namespace

@@ -30,7 +30,9 @@ double hostHeight(id bar, double current) {
 
 }  // namespace
 
-double enlargeBar(id bar, double extra) {
+}  // namespace lv::timecontrols
+
+double lv::timecontrols::enlargeBar(id bar, double extra) {
   if (!bar) return 0;
   CGRect frame = send<CGRect>(bar, "frame"_sel);
   double host = hostHeight(bar, frame.size.height);
@@ -41,5 +43,3 @@ double enlargeBar(id bar, double extra) {
   remember(bar, &kEnlargedHeightKey, now);
   return now;
 }
-
-}  // namespace lv::timecontrols

@@ -1,4 +1,6 @@
-#include "time/time_controls.h"
+#include "time/label_heights.h"
+
+#include "startup/view_messages.h"
 
 namespace lv::timecontrols {
 
@@ -16,19 +18,19 @@ id makeEqualHeight(id label, id hostLabel) {
 
 }  // namespace
 
-void activateEqualHeight(id label, id hostLabel) {
+}  // namespace lv::timecontrols
+
+void lv::timecontrols::activateEqualHeight(id label, id hostLabel) {
   if (!label || !hostLabel) return;
   id constraint = objc_getAssociatedObject(label, &kHeightConstraintKey);
   if (send<id>(constraint, "secondItem"_sel) != hostLabel) {
     send<void>(constraint, "setActive:"_sel, false);
     constraint = makeEqualHeight(label, hostLabel);
   }
-  send<void>(constraint, "setActive:"_sel, true);
+  activate(constraint);
 }
 
-void matchLabelHeights(id timeControls) {
+void lv::timecontrols::matchLabelHeights(id timeControls) {
   activateEqualHeight(send<id>(timeControls, "leftTime"_sel), send<id>(timeControls, "elapsedTimeLabel"_sel));
   activateEqualHeight(send<id>(timeControls, "rightTime"_sel), send<id>(timeControls, "remainingTimeLabel"_sel));
 }
-
-}  // namespace lv::timecontrols

@@ -5,9 +5,13 @@
 #include "foundation/block.h"
 #include "quartz/layer.h"
 #include "startup/globals.h"
+#include "startup/host_values.h"
 #include "startup/slot.h"
+#include "startup/small_device.h"
+#include "startup/view_messages.h"
 #include "time/bar_height.h"
-#include "time/time_controls.h"
+#include "time/label_heights.h"
+#include "time/time_text_mirroring.h"
 #include "uikit/view_animation.h"
 
 namespace lv::timecontrols {
@@ -77,50 +81,52 @@ void afterTracking(id self, SEL animation) {
 
 }  // namespace
 
+}  // namespace lv::timecontrols
+
 // The host's own test of where tracking may begin is bypassed: anywhere inside counts.
-bool MRUNowPlayingTimeControlsView_beginTracking(id self, SEL _cmd, id touch, id event) {
+bool lv::timecontrols::MRUNowPlayingTimeControlsView_beginTracking(id self, SEL _cmd, id touch, id event) {
   if (!inPlatterContext(self)) return slot<MRUNowPlayingTimeControlsView_beginTracking>(self, _cmd, touch, event);
   afterTracking(self, "animateTrackToLarge"_sel);
   return true;
 }
 
-bool MRUNowPlayingTimeControlsView_continueTracking(id self, SEL _cmd, id touch, id event) {
+bool lv::timecontrols::MRUNowPlayingTimeControlsView_continueTracking(id self, SEL _cmd, id touch, id event) {
   bool tracking = slot<MRUNowPlayingTimeControlsView_continueTracking>(self, _cmd, touch, event);
   if (inPlatterContext(self)) afterTracking(self, "animateTrackToLarge"_sel);
   return tracking;
 }
 
-void MRUNowPlayingTimeControlsView_endTracking(id self, SEL _cmd, id touch, id event) {
+void lv::timecontrols::MRUNowPlayingTimeControlsView_endTracking(id self, SEL _cmd, id touch, id event) {
   slot<MRUNowPlayingTimeControlsView_endTracking>(self, _cmd, touch, event);
   if (inPlatterContext(self)) afterTracking(self, "animateTrackToSmall"_sel);
 }
 
 // A cancelled drag returns to the small state as an ended one does.
-void MRUNowPlayingTimeControlsView_cancelTracking(id self, SEL _cmd, id event) {
+void lv::timecontrols::MRUNowPlayingTimeControlsView_cancelTracking(id self, SEL _cmd, id event) {
   slot<MRUNowPlayingTimeControlsView_cancelTracking>(self, _cmd, event);
   if (inPlatterContext(self)) afterTracking(self, "animateTrackToSmall"_sel);
 }
 
 // Touches count anywhere inside the bounds; the host's own test is never asked.
-bool MRUNowPlayingTimeControlsView_pointInside(id self, SEL, CGPoint point, id) {
+bool lv::timecontrols::MRUNowPlayingTimeControlsView_pointInside(id self, SEL, CGPoint point, id) {
   return CGRectContainsPoint(send<CGRect>(self, "bounds"_sel), point);
 }
 
-void MRUNowPlayingTimeControlsView_adjustSizeOfTrack(id self, SEL) {
+void lv::timecontrols::MRUNowPlayingTimeControlsView_adjustSizeOfTrack(id self, SEL) {
   if (!inPlatterContext(self)) return;
   matchLabelHeights(self);
   roundBar(send<id>(self, "elapsedTrack"_sel));
   roundBar(send<id>(self, "remainingTrack"_sel));
 
   id knob = send<id>(self, "knobView"_sel);
-  send<void>(knob, "setHidden:"_sel, true);
+  setHidden(knob, true);
   CGRect bounds = send<CGRect>(self, "bounds"_sel);
   CGRect bar = send<CGRect>(send<id>(self, "elapsedTrack"_sel), "bounds"_sel);
   send<void>(knob, "setFrame:"_sel, CGRectMake(bounds.origin.x, bounds.origin.y, bounds.size.width, bar.size.height));
   send<void>(self, "setMaskedCornersForSlider"_sel);
 }
 
-void MRUNowPlayingTimeControlsView_setMaskedCornersForSlider(id self, SEL) {
+void lv::timecontrols::MRUNowPlayingTimeControlsView_setMaskedCornersForSlider(id self, SEL) {
   if (!inPlatterContext(self)) return;
   double factor = 0;
   if (!rt::readIvar(self, "_elapsedTimeFactor", factor)) return;
@@ -129,10 +135,8 @@ void MRUNowPlayingTimeControlsView_setMaskedCornersForSlider(id self, SEL) {
   send<void>(send<id>(send<id>(self, "remainingTrack"_sel), "layer"_sel), "setMaskedCorners:"_sel, unplayed);
 }
 
-void MRUNowPlayingTimeControlsView_animateTrackToLarge(id self, SEL) {
+void lv::timecontrols::MRUNowPlayingTimeControlsView_animateTrackToLarge(id self, SEL) {
   animateTrack(self, kLargeRowScale, kLargeHostLabelScale);
 }
 
-void MRUNowPlayingTimeControlsView_animateTrackToSmall(id self, SEL) { animateTrack(self, 1, 1); }
-
-}  // namespace lv::timecontrols
+void lv::timecontrols::MRUNowPlayingTimeControlsView_animateTrackToSmall(id self, SEL) { animateTrack(self, 1, 1); }

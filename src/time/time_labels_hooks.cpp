@@ -1,8 +1,11 @@
 #include "time/time_labels_hooks.h"
 
 #include "startup/globals.h"
+#include "startup/host_values.h"
 #include "startup/slot.h"
-#include "time/time_controls.h"
+#include "startup/view_messages.h"
+#include "time/label_heights.h"
+#include "time/time_text_mirroring.h"
 #include "uikit/font.h"
 
 namespace lv::timecontrols {
@@ -22,10 +25,6 @@ constexpr CGFloat kRightTimeOffset = 10;  // from the view's right edge
 // A time never moves: a pause longer than any song, and no speed.
 constexpr double kTimePause = 300;
 constexpr float kTimeScrollSpeed = 0;
-
-void activate(id constraint) { send<void>(constraint, "setActive:"_sel, true); }
-
-id anchor(id view, SEL name) { return send<id>(view, name); }
 
 void addTimeLabel(id self, SEL setter, id hostLabel, id horizontalAnchor, CGFloat offset) {
   Ref<> label = rt::create("CBAutoScrollLabel");
@@ -51,8 +50,6 @@ bool hasTimeLabels(id self) {
   return send<id>(self, "leftTime"_sel) || send<id>(self, "rightTime"_sel);
 }
 
-void hide(id view) { send<void>(view, "setHidden:"_sel, true); }
-
 void afterTimeChange(id self) {
   if (!inPlatterContext(self)) return;
   send<void>(self, "setMaskedCornersForSlider"_sel);
@@ -61,7 +58,9 @@ void afterTimeChange(id self) {
 
 }  // namespace
 
-void MRUNowPlayingTimeControlsView_setFrame(id self, SEL _cmd, CGRect frame) {
+}  // namespace lv::timecontrols
+
+void lv::timecontrols::MRUNowPlayingTimeControlsView_setFrame(id self, SEL _cmd, CGRect frame) {
   if (inPlatterContext(self))
     frame = CGRectMake(kRowX, kRowY, controlsWidth - kRowSideMargins, frame.size.height);
   slot<MRUNowPlayingTimeControlsView_setFrame>(self, _cmd, frame);
@@ -69,48 +68,46 @@ void MRUNowPlayingTimeControlsView_setFrame(id self, SEL _cmd, CGRect frame) {
 
 // Every time-controls view gets its own labels, not only the first one laid out;
 // TfirstTimeLoaded still records that the first has.
-void MRUNowPlayingTimeControlsView_setNeedsLayout(id self, SEL _cmd) {
+void lv::timecontrols::MRUNowPlayingTimeControlsView_setNeedsLayout(id self, SEL _cmd) {
   if (inPlatterContext(self)) {
     if (!hasTimeLabels(self)) {
       send<void>(self, "addLVTimes"_sel);
       TfirstTimeLoaded = true;
     }
-    hide(send<id>(self, "elapsedTimeLabel"_sel));
-    hide(send<id>(self, "remainingTimeLabel"_sel));
+    setHidden(send<id>(self, "elapsedTimeLabel"_sel), true);
+    setHidden(send<id>(self, "remainingTimeLabel"_sel), true);
     mirrorTimeTexts(self);
-    hide(send<id>(self, "knobView"_sel));
+    setHidden(send<id>(self, "knobView"_sel), true);
   }
   slot<MRUNowPlayingTimeControlsView_setNeedsLayout>(self, _cmd);
 }
 
 // The context is asked before the host initialiser has run.
-id MRUNowPlayingTimeControlsView_initWithFramePrimaryAction(id self, SEL _cmd, CGRect frame, id action) {
+id lv::timecontrols::MRUNowPlayingTimeControlsView_initWithFramePrimaryAction(id self, SEL _cmd, CGRect frame, id action) {
   bool platter = inPlatterContext(self);
   id view = slot<MRUNowPlayingTimeControlsView_initWithFramePrimaryAction>(self, _cmd, frame, action);
   if (platter) send<void>(view, "adjustSizeOfTrack"_sel);
   return view;
 }
 
-void MRUNowPlayingTimeControlsView_layoutSubviews(id self, SEL _cmd) {
+void lv::timecontrols::MRUNowPlayingTimeControlsView_layoutSubviews(id self, SEL _cmd) {
   slot<MRUNowPlayingTimeControlsView_layoutSubviews>(self, _cmd);
   if (inPlatterContext(self)) send<void>(self, "adjustSizeOfTrack"_sel);
 }
 
-void MRUNowPlayingTimeControlsView_setElapsedTimeFactor(id self, SEL _cmd, double factor) {
+void lv::timecontrols::MRUNowPlayingTimeControlsView_setElapsedTimeFactor(id self, SEL _cmd, double factor) {
   slot<MRUNowPlayingTimeControlsView_setElapsedTimeFactor>(self, _cmd, factor);
   afterTimeChange(self);
 }
 
-void MRUNowPlayingTimeControlsView_updateElapsedTime(id self, SEL _cmd) {
+void lv::timecontrols::MRUNowPlayingTimeControlsView_updateElapsedTime(id self, SEL _cmd) {
   slot<MRUNowPlayingTimeControlsView_updateElapsedTime>(self, _cmd);
   afterTimeChange(self);
 }
 
-void MRUNowPlayingTimeControlsView_addLVTimes(id self, SEL) {
+void lv::timecontrols::MRUNowPlayingTimeControlsView_addLVTimes(id self, SEL) {
   addTimeLabel(self, "setLeftTime:"_sel, send<id>(self, "elapsedTimeLabel"_sel),
                anchor(self, "leftAnchor"_sel), kLeftTimeOffset);
   addTimeLabel(self, "setRightTime:"_sel, send<id>(self, "remainingTimeLabel"_sel),
                anchor(self, "rightAnchor"_sel), kRightTimeOffset);
 }
-
-}  // namespace lv::timecontrols

@@ -1,4 +1,4 @@
-#include "time/time_controls.h"
+#include "time/time_text_mirroring.h"
 
 namespace lv::timecontrols {
 
@@ -10,9 +10,9 @@ void copyText(id label, id hostLabel) {
 
 }  // namespace
 
-void mirrorTimeTexts(id timeControls) {
+}  // namespace lv::timecontrols
+
+void lv::timecontrols::mirrorTimeTexts(id timeControls) {
   copyText(send<id>(timeControls, "leftTime"_sel), send<id>(timeControls, "elapsedTimeLabel"_sel));
   copyText(send<id>(timeControls, "rightTime"_sel), send<id>(timeControls, "remainingTimeLabel"_sel));
 }
-
-}  // namespace lv::timecontrols

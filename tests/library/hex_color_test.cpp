@@ -31,49 +31,34 @@ class HexColor : public testing::Test {
   rt::AutoreleasePool pool_;
 };
 
-TEST_F(HexColor, SixDigitTextsWithPrefixesCaseAndSurroundingSpace) {
+// Six digits after an optional "#", "0x" or "0X#", in either case, with space around; any
+// other length is clear. A group of two reads the digits it starts with ("F " reads F,
+// "GG" nothing, " 8" skips the space).
+TEST_F(HexColor, TextsGiveTheirColourOrTheClearColour) {
   EXPECT_FLOAT_EQ(float(kGreen80), 0.5019608f);
-  for (const char* text : {"#FF8000", "FF8000", "0xff8000", "0X#ff8000", " #FF8000", "FF8000\n",
-                           "\t 0xff8000 \r\n"}) {
-    SCOPED_TRACE(text);
-    EXPECT_EQ(fromString(text), kOrange);
-  }
+  const struct {
+    const char* text;
+    RGBA want;
+  } cases[] = {
+      {"#FF8000", kOrange}, {"FF8000", kOrange}, {"0xff8000", kOrange}, {"0X#ff8000", kOrange}, {" #FF8000", kOrange},
+      {"FF8000\n", kOrange}, {"\t 0xff8000 \r\n", kOrange}, {"#FFF", kClear}, {"FFFF", kClear}, {"#FF800080", kClear},
+      {"#FF800", kClear}, {"", kClear}, {"      ", kClear}, {"#0XFF8000", kClear}, {"0X0XFF8000", kClear},
+      {"FF80001", kClear}, {"F 8000", {double(15.0f / 255.0f), kGreen80, 0, 1}}, {"GGHHZZ", {0, 0, 0, 1}},
+      {"#0X0X0X", {0, 0, 0, 1}}, {"FF 8FF", {1, double(8.0f / 255.0f), 1, 1}}, {"\xC3\xA9\xC3\xA9" "FF00", {0, 1, 0, 1}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(fromString(c.text), c.want) << c.text;
+  EXPECT_EQ(fromString(nil), kClear);
+  Class colors = objc_getClass("UIColor");
+  EXPECT_EQ(uikit::rgba(send<id>(colors, "pf_colorWithHexString:alpha:"_sel, fnd::string("#FF8000"), 0.3)),
+            (RGBA{1, kGreen80, 0, 0.3}));
+  EXPECT_EQ(uikit::rgba(send<id>(colors, "pf_colorWithHexString:alpha:"_sel, fnd::string("#FFF"), 0.3)), kClear);
 }
 
 TEST_F(HexColor, NumbersIgnoreBitsAbove23) {
-  EXPECT_EQ(fromNumber(0xFF8000), kOrange);
-  EXPECT_EQ(fromNumber(0x1FF8000), kOrange);
-  EXPECT_EQ(fromNumber(-1), (RGBA{1, 1, 1, 1}));
-  EXPECT_EQ(fromNumber(0), (RGBA{0, 0, 0, 1}));
+  for (auto [hex, want] : {std::pair{0xFF8000L, kOrange}, {0x1FF8000L, kOrange}, {-1L, RGBA{1, 1, 1, 1}}, {0L, RGBA{0, 0, 0, 1}}})
+    EXPECT_EQ(fromNumber(hex), want) << hex;
   id translucent = send<id>(objc_getClass("UIColor"), "pf_colorWithHex:alpha:"_sel, 0xFF8000L, 0.3f);
   EXPECT_EQ(uikit::rgba(translucent), (RGBA{1, kGreen80, 0, double(0.3f)}));
-}
-
-TEST_F(HexColor, TextsThatAreNotSixDigitsGiveTheClearColour) {
-  for (const char* text : {"#FFF", "FFFF", "#FF800080", "#FF800", "", "      ", "#0XFF8000",
-                           "0X0XFF8000", "FF80001"}) {
-    SCOPED_TRACE(text);
-    EXPECT_EQ(fromString(text), kClear);
-  }
-  EXPECT_EQ(fromString(nil), kClear);
-}
-
-TEST_F(HexColor, GroupsReadTheDigitsTheyStartWith) {
-  // "F " reads F; "GG" reads nothing and gives zero; "0X" reads its 0; " 8" skips the space.
-  EXPECT_EQ(fromString("F 8000"), (RGBA{double(15.0f / 255.0f), kGreen80, 0, 1}));
-  EXPECT_EQ(fromString("GGHHZZ"), (RGBA{0, 0, 0, 1}));
-  EXPECT_EQ(fromString("#0X0X0X"), (RGBA{0, 0, 0, 1}));
-  EXPECT_EQ(fromString("FF 8FF"), (RGBA{1, double(8.0f / 255.0f), 1, 1}));
-  EXPECT_EQ(fromString("\xC3\xA9\xC3\xA9" "FF00"), (RGBA{0, 1, 0, 1}));
-}
-
-TEST_F(HexColor, AlphaIsPassedThrough) {
-  id color = send<id>(objc_getClass("UIColor"), "pf_colorWithHexString:alpha:"_sel,
-                      fnd::string("#FF8000"), 0.3);
-  EXPECT_EQ(uikit::rgba(color), (RGBA{1, kGreen80, 0, 0.3}));
-  EXPECT_EQ(uikit::rgba(send<id>(objc_getClass("UIColor"), "pf_colorWithHexString:alpha:"_sel,
-                                 fnd::string("#FFF"), 0.3)),
-            kClear);
 }
 
 TEST_F(HexColor, GradientCoversTheViewDiagonallyAndIsLeftToTheCaller) {

@@ -208,9 +208,14 @@ TEST(HostLockScreen, CompactTurnsThePhoneToLandscape) {
   EXPECT_EQ(uikit::effectiveVerticalSizeClass(controls), UIUserInterfaceSizeClassCompact);
   EXPECT_EQ(frameOf(controls).size.width, 440);
   EXPECT_EQ(frameOf(screen->firstView("CSAdjunctItemView")).origin.x, 202);
+  EXPECT_THROW(screen->tap({195, 420}), host::SessionError) << "below the window";
+  id list = member(member(screen->coverSheet(), "listViewController"), "view");
+  screen->drag({100, 340}, {100, 40});
+  EXPECT_EQ(send<CGPoint>(list, "contentOffset"_sel).y, 12) << "as far as the 206-point platter goes";
   screen->setSizeClass(host::SizeClass::Regular);
   EXPECT_EQ(frameOf(screen->window()), CGRectMake(0, 0, 390, 844));
   EXPECT_EQ(frameOf(controls).size.width, 359);
+  EXPECT_EQ(send<CGPoint>(list, "contentOffset"_sel).y, 0) << "the platter fits the list again";
 }
 
 TEST(HostLockScreen, SmallPhonePlatter) {

@@ -71,19 +71,14 @@ TEST(LockScreenSession, SnapshotShowsWhatIsOnScreenWhileAViewAnimates) {
   EXPECT_FALSE(screen->snapshot("faded")["tree"]["subviews"][0].contains("presentation"));
 }
 
-TEST(LockScreenSession, DriversRefuseWhatCannotBeDone) {
+TEST(LockScreenSession, DriversRefuseWhatCannotBeDoneAndDragsTakeAFramePerStepAndHoldUntilReleased) {
   auto screen = bootLockScreen();
   EXPECT_THROW(screen->advance(-1), host::SessionError);
   EXPECT_THROW(screen->advance(std::nan("")), host::SessionError);
   EXPECT_THROW(screen->play({"Bad", "", "", -5, host::Artwork::none()}), host::SessionError);
   EXPECT_THROW(screen->drag("MRUNowPlayingTimeControlsView", 0, 1), host::SessionError) << "nothing plays";
   EXPECT_EQ(screen->now(), 0) << "nothing ran";
-  screen->release();
-  EXPECT_THROW(host::LockScreen::boot(), host::BootError) << "one per process";
-}
 
-TEST(LockScreenSession, DragsTakeAFramePerStepAndHoldUntilReleased) {
-  auto screen = bootLockScreen();
   screen->play(song());
   id time = screen->firstView("MRUNowPlayingTimeControlsView");
   screen->drag("MRUNowPlayingTimeControlsView", 0.1, 0.4, 6);
@@ -93,6 +88,7 @@ TEST(LockScreenSession, DragsTakeAFramePerStepAndHoldUntilReleased) {
   EXPECT_TRUE(send<bool>(time, "isTracking"_sel));
   screen->release();
   EXPECT_FALSE(send<bool>(time, "isTracking"_sel));
+  EXPECT_THROW(host::LockScreen::boot(), host::BootError) << "one per process";
 }
 
 // The header, artwork and time controls that the library restyles once stay restyled

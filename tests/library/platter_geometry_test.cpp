@@ -173,49 +173,45 @@ TEST(MediaControlsHeight, FixedBelowVersion15AndVersionReadAtEachCall) {
   EXPECT_EQ(suggestedFrame(controller).size.height, 498.0);
 }
 
-TEST(MaterialTrim, OnlyAFrameOfExactlyTheControlsHeightIsTrimmed) {
+// A material is trimmed only at exactly the controls' height; the routing button moves
+// down in the platter's context only.
+TEST(HandMadeFrames, TakeThePlattersGeometryOnlyWhereItApplies) {
   auto device = bootWith({{"kEnabled", true}});
-  Ref<> material = makeView("MTMaterialView");
-  setFrame(material, CGRectMake(0, 0, 300, 498));
-  EXPECT_EQ(frameOf(material), CGRectMake(0, 308, 300, 190));
-  setFrame(material, CGRectMake(12, 40, 350, 498));
-  EXPECT_EQ(frameOf(material), CGRectMake(12, 308, 350, 190));
-  setFrame(material, CGRectMake(0, 0, 300, 497.5));
-  EXPECT_EQ(frameOf(material), CGRectMake(0, 0, 300, 497.5));
+  const struct {
+    const char* cls;
+    NSInteger context;
+    CGRect asked, taken;
+  } cases[] = {
+      {"MTMaterialView", 0, CGRectMake(0, 0, 300, 498), CGRectMake(0, 308, 300, 190)},
+      {"MTMaterialView", 0, CGRectMake(12, 40, 350, 498), CGRectMake(12, 308, 350, 190)},
+      {"MTMaterialView", 0, CGRectMake(0, 0, 300, 497.5), CGRectMake(0, 0, 300, 497.5)},
+      {"MRUNowPlayingRoutingButton", 0, CGRectMake(10, 50, 40, 40), CGRectMake(10, 420, 40, 40)},
+      {"MRUNowPlayingRoutingButton", 1, CGRectMake(10, 50, 40, 40), CGRectMake(10, 50, 40, 40)},
+  };
+  for (const auto& c : cases) {
+    Ref<> view = makeView(c.cls);
+    if (c.context) send<void>(view, "setContext:"_sel, c.context);
+    setFrame(view, c.asked);
+    EXPECT_EQ(frameOf(view), c.taken) << c.cls << " in context " << c.context;
+  }
 }
 
-TEST(RoutingButton, MovesDownInThePlattersContextOnly) {
-  auto device = bootWith({{"kEnabled", true}});
-  Ref<> button = makeView("MRUNowPlayingRoutingButton");
-  setFrame(button, CGRectMake(10, 50, 40, 40));
-  EXPECT_EQ(frameOf(button), CGRectMake(10, 420, 40, 40));
-  send<void>(button, "setContext:"_sel, NSInteger(1));
-  setFrame(button, CGRectMake(10, 50, 40, 40));
-  EXPECT_EQ(frameOf(button), CGRectMake(10, 50, 40, 40));
-}
-
-TEST(Suggestions, PlacedInThePlattersLayoutAfterClearingThePlaceholder) {
+TEST(Suggestions, PlacedInThePlattersLayoutAfterClearingThePlaceholderAndLeftAloneInOthers) {
   auto device = bootWith({{"kEnabled", true}});
   Ref<> label = makeView("MRUNowPlayingLabelView", CGRectMake(72, 14, 229, 48));
   ASSERT_EQ(device->library().global<id>("mruLabel"), label.get());
-  ASSERT_NE(member(label, "placeholderText"), nil);
+  Ref<> elsewhere = makeView("MRUMediaSuggestionsView");
+  send<void>(elsewhere, "setLayout:"_sel, NSInteger(2));
+  send<void>(label, "setPlaceholderText:"_sel, fnd::string("Not Playing"));
+  CGRect before = frameOf(elsewhere);
+  setFrame(elsewhere, CGRectMake(0, 0, 300, 150));
+  EXPECT_EQ(frameOf(elsewhere), before) << "the host never framed it";
+  EXPECT_EQ(fnd::utf8(member(label, "placeholderText")), "Not Playing");
 
   Ref<> suggestions = makeView("MRUMediaSuggestionsView");
   setFrame(suggestions, CGRectMake(0, 0, 300, 150));
   EXPECT_EQ(frameOf(suggestions), CGRectMake(0, 320, 300, 150));
   EXPECT_EQ(member(label, "placeholderText"), nil);
-}
-
-TEST(Suggestions, LeftAloneInOtherLayouts) {
-  auto device = bootWith({{"kEnabled", true}});
-  Ref<> label = makeView("MRUNowPlayingLabelView", CGRectMake(72, 14, 229, 48));
-  Ref<> suggestions = makeView("MRUMediaSuggestionsView");
-  send<void>(suggestions, "setLayout:"_sel, NSInteger(2));
-  send<void>(label, "setPlaceholderText:"_sel, fnd::string("Not Playing"));
-  CGRect before = frameOf(suggestions);
-  setFrame(suggestions, CGRectMake(0, 0, 300, 150));
-  EXPECT_EQ(frameOf(suggestions), before) << "the host never framed it";
-  EXPECT_EQ(fnd::utf8(member(label, "placeholderText")), "Not Playing");
 }
 
 TEST(VolumeControls, HiddenAtEachLayoutRequestInThePlattersLayoutOnly) {

@@ -99,24 +99,20 @@ TEST(Scrubber, ACancelledDragReturnsToTheSmallState) {
   expectBars(p.controls, kHostBarHeight + 3);
 }
 
-TEST(Scrubber, TheSpringIsUnderwayBeforeItSettles) {
+TEST(Scrubber, AFingerJustAboveTheRowIsNotCaughtAndOneOnItStartsTheSpring) {
   PlayingPlatter p = playingPlatter();
+  CGRect row = frameOf(p.controls);
   uikit::TouchInjector finger(p.screen->window());
+  finger.begin(CGPointMake(row.origin.x + 100, row.origin.y - 2));
+  EXPECT_FALSE(send<bool>(p.controls, "isTracking"_sel));
+  finger.end();
+
   finger.begin(p.screen->centreInWindow(p.controls));
   EXPECT_EQ(transformOf(p.controls), kLargeRow) << "the model value changes at once";
   p.screen->advance(0.05);
   double scale = uikit::presentationTransform(p.controls).d;
   EXPECT_GT(scale, 1);
   EXPECT_LT(scale, 1.5);
-  finger.end();
-}
-
-TEST(Scrubber, AFingerJustAboveTheRowIsNotCaught) {
-  PlayingPlatter p = playingPlatter();
-  CGRect row = frameOf(p.controls);
-  uikit::TouchInjector finger(p.screen->window());
-  finger.begin(CGPointMake(row.origin.x + 100, row.origin.y - 2));
-  EXPECT_FALSE(send<bool>(p.controls, "isTracking"_sel));
   finger.end();
 }
 

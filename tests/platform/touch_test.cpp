@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "foundation/run_loop.h"
 #include "substrate/substrate.h"
 #include "uikit/gesture_recognizer.h"
 #include "uikit/touch.h"
 #include "uikit/touch_injector.h"
 #include "uikit/view.h"
+#include "uikit/view_animation.h"
 #include "view_support.h"
 
 using testing_support::events;
@@ -211,6 +213,52 @@ TEST(ControlTracking, ADragRunsBeginThenContinuePerMoveThenEnd) {
   finger.end();
   EXPECT_EQ(events(), (std::vector<std::string>{"begin 10,20", "continue 30", "cancel",
                                                 "begin 20,20", "end 3"}));
+}
+
+// A finger on a scroll view's content: a tap still reaches a view inside; a drag pans the
+// content and is no tap; content pulled past an edge lags behind the finger and springs
+// back once it lifts; a control keeps its drag. The wheel stops at the edges.
+TEST(ScrollPanning, DragsMoveTheContentAndTapsStillReachIt) {
+  rt::AutoreleasePool pool;
+  Ref<> window = makeView(CGRectMake(0, 0, 300, 300), "UIWindow");
+  Ref<> scroll = child(window, CGRectMake(0, 0, 300, 200), "UIScrollView");
+  send<void>(scroll, "setContentSize:"_sel, CGSizeMake(300, 500));
+  Ref<> card = child(scroll, CGRectMake(0, 0, 300, 100));
+  Ref<> control = child(scroll, CGRectMake(0, 150, 300, 40), class_getName(trackingControl()));
+  Ref<> target = rt::create(targetClass());
+  send<void>(card, "addGestureRecognizer:"_sel, tapRecognizer(target, "tapped"_sel));
+  auto shown = [&] { return uikit::presentationContentOffset(scroll).y; };
+  struct Case {
+    const char* what;
+    CGFloat fromY, toY, heldLow, heldHigh, rest;
+    long taps;
+  };
+  const Case cases[] = {{"tap", 50, 53, 0, 0, 0, 1},
+                        {"drag", 60, 10, 50, 50, 50, 0},
+                        {"past the top", 20, 120, -99, -1, 0, 0},
+                        {"past the bottom", 195, -205, 301, 399, 300, 0},
+                        {"on the control", 170, 100, 0, 0, 0, 0}};
+  uikit::TouchInjector finger(window);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    send<void>(scroll, "setContentOffset:"_sel, CGPointMake(0, 0));
+    long taps = static_cast<Target*>(target.get())->taps;
+    finger.begin({150, c.fromY});
+    for (int i = 1; i <= 4; ++i) finger.move({150, c.fromY + (c.toY - c.fromY) * i / 4});
+    CGFloat held = shown();
+    EXPECT_GE(held, c.heldLow);
+    EXPECT_LE(held, c.heldHigh);
+    finger.end();
+    EXPECT_EQ(send<CGPoint>(scroll, "contentOffset"_sel).y, c.rest);
+    EXPECT_EQ(shown(), held);
+    fnd::RunLoop::main().runFor(1);
+    EXPECT_EQ(shown(), c.rest);
+    EXPECT_EQ(static_cast<Target*>(target.get())->taps - taps, c.taps);
+  }
+  finger.scroll({150, 100}, {0, 1000});
+  EXPECT_EQ(shown(), 300);
+  finger.scroll({150, 100}, {0, -50});
+  EXPECT_EQ(shown(), 250);
 }
 
 }  // namespace

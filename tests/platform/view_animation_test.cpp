@@ -39,11 +39,15 @@ double shownOffset(id scroll) { return uikit::presentationContentOffset(scroll).
 id layerOf(id view) { return send<id>(view, "layer"_sel); }
 
 TEST(ViewAnimation, ContentOffsetMoveEndsFinishedOnlyWhenItRunsOut) {
-  for (bool removed : {true, false}) {
-    SCOPED_TRACE(removed ? "removed" : "runs out");
+  enum Ending { kRemoved, kLeavesItsWindow, kRunsOut };
+  for (Ending ending : {kRemoved, kLeavesItsWindow, kRunsOut}) {
+    SCOPED_TRACE(ending);
+    bool removed = ending != kRunsOut;
     rt::AutoreleasePool pool;
     double start = loop().now();
+    Ref<> window = makeView(CGRectMake(0, 0, 200, 20), "UIWindow");
     Ref<> scroll = makeView(CGRectMake(0, 0, 200, 20), "UIScrollView");
+    send<void>(window, "addSubview:"_sel, scroll);
     Completions done;
     animate(10, 1.5, UIViewAnimationOptionCurveLinear | UIViewAnimationOptionAllowUserInteraction,
             [&] { setOffset(scroll, 320); }, done.record());
@@ -54,7 +58,8 @@ TEST(ViewAnimation, ContentOffsetMoveEndsFinishedOnlyWhenItRunsOut) {
     loop().runFor(5);
     EXPECT_DOUBLE_EQ(shownOffset(scroll), 160);
     if (removed) {
-      send<void>(layerOf(scroll), "removeAllAnimations"_sel);
+      if (ending == kRemoved) send<void>(layerOf(scroll), "removeAllAnimations"_sel);
+      else send<void>(scroll, "removeFromSuperview"_sel);
       EXPECT_TRUE(done.seen.empty());
       EXPECT_EQ(shownOffset(scroll), 320);
     }

@@ -7,22 +7,13 @@ using namespace render_support;
 
 namespace {
 
-// The host's classes, stood in for: the renderer knows them only by name.
-Class hostClass(const char* name) {
-  if (Class c = objc_getClass(name)) return c;
-  Class c = objc_allocateClassPair(objc_getClass("UIView"), name, 0);
-  objc_registerClassPair(c);
-  return c;
-}
-
-struct HostLooks : testing::Test {
-  rt::AutoreleasePool pool;
-  render::Renderer renderer;
-  Ref<> window = makeWindow(100, 200);
-
-  void SetUp() override { render::addHostLooks(renderer.rules()); }
+struct HostLooks : Scene {
+  HostLooks() {
+    window = makeWindow(100, 200);
+    render::addHostLooks(renderer.rules());
+  }
   Ref<> add(const char* cls, CGRect frame, id background = nil) {
-    return addView(window, frame, background, class_getName(hostClass(cls)));
+    return addView(window, frame, background, class_getName(classNamed(cls)));
   }
 };
 

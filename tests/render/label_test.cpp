@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "foundation/values.h"
 #include "render_support.h"
 #include "uikit/font.h"
 
@@ -25,10 +24,8 @@ Ink inkIn(const render::Picture& p, int y0, int y1) {
   return ink;
 }
 
-struct LabelPaint : testing::Test {
-  rt::AutoreleasePool pool;
-  render::Renderer renderer;
-  Ref<> window = makeWindow(300, 60);
+struct LabelPaint : Scene {
+  LabelPaint() { window = makeWindow(300, 60); }
 
   Ref<> label(const char* text, NSInteger alignment, CGRect frame = CGRectMake(0, 0, 300, 60)) {
     Ref<> l = addView(window, frame, nil, "UILabel");
@@ -94,17 +91,7 @@ TEST_F(LabelPaint, MeasuredWidthShowsAllOfTheText) {
 
 TEST_F(LabelPaint, GradientMaskFadesTheLabelsEdge) {
   Ref<> l = label("MMMMMMMMMMMMMMMMMMMMMMMMMMMMMMM", 0, CGRectMake(0, 0, 300, 30));
-  Ref<> mask = rt::create(objc_getClass("CAGradientLayer"));
-  send<void>(mask, "setBounds:"_sel, CGRectMake(0, 0, 300, 30));
-  send<void>(mask, "setPosition:"_sel, CGPointMake(150, 15));
-  send<void>(mask, "setStartPoint:"_sel, CGPointMake(0, 15));
-  send<void>(mask, "setEndPoint:"_sel, CGPointMake(1, 15));
-  id clear = send<id>(send<id>(objc_getClass("UIColor"), "clearColor"_sel), "CGColor"_sel);
-  id black = send<id>(send<id>(objc_getClass("UIColor"), "blackColor"_sel), "CGColor"_sel);
-  send<void>(mask, "setColors:"_sel, fnd::array({clear, black, black, clear}));
-  send<void>(mask, "setLocations:"_sel, fnd::array({fnd::number(0.0), fnd::number(0.2),
-                                                    fnd::number(0.8), fnd::number(1.0)}));
-  send<void>(send<id>(l, "layer"_sel), "setMask:"_sel, mask.get());
+  send<void>(send<id>(l, "layer"_sel), "setMask:"_sel, fadeMask(CGRectMake(0, 0, 300, 30), {0, 0.2, 0.8, 1}).get());
   render::Picture p = draw(renderer, window);
   double edge = stats(p, 0, 0, 20, 30).mean, middle = stats(p, 140, 0, 160, 30).mean;
   EXPECT_GT(edge, middle + 40) << "the faded edge is lighter than the middle";

@@ -9,13 +9,6 @@ using namespace render_support;
 
 namespace {
 
-Class subclass(const char* super, const char* name) {
-  if (Class c = objc_getClass(name)) return c;
-  Class c = objc_allocateClassPair(objc_getClass(super), name, 0);
-  objc_registerClassPair(c);
-  return c;
-}
-
 render::PaintRule fill(double r, double g, double b) {
   return {.paint = [=](const render::PaintContext& c) {
     cairo_set_source_rgb(c.cr, r, g, b);
@@ -26,9 +19,9 @@ render::PaintRule fill(double r, double g, double b) {
 
 TEST(PaintRules, TheMostSpecificClassWins) {
   render::PaintRules rules;
-  Class base = subclass("UIView", "RulesTestBase");
-  Class derived = subclass("RulesTestBase", "RulesTestDerived");
-  Class further = subclass("RulesTestDerived", "RulesTestFurther");
+  Class base = classNamed("RulesTestBase");
+  Class derived = classNamed("RulesTestDerived", "RulesTestBase");
+  Class further = classNamed("RulesTestFurther", "RulesTestDerived");
   rules.add("RulesTestBase", fill(1, 0, 0));
   EXPECT_EQ(rules.find(further), rules.find(base));
   rules.add("RulesTestDerived", fill(0, 0, 1));
@@ -36,24 +29,17 @@ TEST(PaintRules, TheMostSpecificClassWins) {
   EXPECT_EQ(rules.find(further), rules.find(derived));
   EXPECT_EQ(rules.find(objc_getClass("UIView")), nullptr);
   EXPECT_EQ(rules.find(nullptr), nullptr);
-}
-
-TEST(PaintRules, RuleNamedBeforeItsClassExists) {
-  render::PaintRules rules;
   rules.add("RulesTestLate", fill(1, 0, 0));
-  EXPECT_NE(rules.find(subclass("UIView", "RulesTestLate")), nullptr);
+  EXPECT_NE(rules.find(classNamed("RulesTestLate")), nullptr) << "named before its class existed";
 }
 
-TEST(PaintRules, RuleDrawsAboveTheBackgroundAndBelowSubviews) {
-  rt::AutoreleasePool pool;
-  render::Renderer renderer;
+TEST_F(Scene, PaintRuleDrawsAboveTheBackgroundAndBelowSubviews) {
   renderer.rules().add("RulesTestPainted", {.paint = [](const render::PaintContext& c) {
     cairo_set_source_rgb(c.cr, 0, 1, 0);
     cairo_rectangle(c.cr, 0, 0, c.bounds.size.width / 2, c.bounds.size.height);
     cairo_fill(c.cr);
   }});
-  subclass("UIView", "RulesTestPainted");
-  Ref<> window = makeWindow(100, 100);
+  classNamed("RulesTestPainted");
   Ref<> painted = addView(window, CGRectMake(0, 0, 100, 100), color(1, 0, 0), "RulesTestPainted");
   addView(painted, CGRectMake(0, 0, 10, 10), color(0, 0, 1));
   render::Picture p = draw(renderer, window);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -9,12 +10,13 @@ using namespace render_support;
 
 namespace {
 
-TEST(Picture, WritesAPngThatReadsBack) {
-  rt::AutoreleasePool pool;
-  render::Renderer renderer;
-  Ref<> window = makeWindow(10, 5);
+TEST_F(Scene, PictureWritesAPngThatReadsBackAndStartsAtTheWindowOrigin) {
+  window = makeWindow(10, 5);
+  send<void>(window, "setFrame:"_sel, CGRectMake(100, 50, 10, 5));
   addView(window, CGRectMake(0, 0, 5, 5), color(1, 0, 0));
   render::Picture p = draw(renderer, window, 2);
+  EXPECT_EQ(p.pixel(5, 5), kRed);
+  EXPECT_EQ(p.pixel(15, 5), kWhite);
   std::string path = testing::TempDir() + "render_picture_test.png";
   ASSERT_FALSE(p.writePng(path));
   cairo_surface_t* back = cairo_image_surface_create_from_png(path.c_str());
@@ -27,46 +29,24 @@ TEST(Picture, WritesAPngThatReadsBack) {
 
 TEST(Picture, UnwritablePathGivesThePathAndTheReason) {
   render::Picture p(2, 2, 1);
-  std::string path = "/nonexistent-folder/frame.png";
-  auto error = p.writePng(path);
-  ASSERT_TRUE(error);
-  EXPECT_EQ(error->path, path);
-  EXPECT_EQ(error->reason, "No such file or directory");
-  EXPECT_EQ(error->message(), "cannot write " + path + ": No such file or directory");
-
-  error = p.writePng(testing::TempDir());
-  ASSERT_TRUE(error);
-  EXPECT_EQ(error->reason, "Is a directory");
-
-  error = p.writePng("/dev/full");
-  ASSERT_TRUE(error) << "a device is not replaced by a file";
-  EXPECT_EQ(error->reason, "not a regular file");
+  EXPECT_EQ(p.writePng("/nonexistent-folder/frame.png")->message(),
+            "cannot write /nonexistent-folder/frame.png: No such file or directory");
+  const struct {
+    std::string path, reason;
+  } cases[] = {{testing::TempDir(), "Is a directory"}, {"/dev/full", "not a regular file"}};
+  for (const auto& c : cases) {
+    auto error = p.writePng(c.path);
+    ASSERT_TRUE(error) << c.path;
+    EXPECT_EQ(error->path, c.path);
+    EXPECT_EQ(error->reason, c.reason);
+  }
 }
 
-TEST(Renderer, RefusesWhatItCannotRender) {
-  rt::AutoreleasePool pool;
-  render::Renderer renderer;
-  Ref<> window = makeWindow(10, 10);
+TEST_F(Scene, RendererRefusesWhatItCannotRender) {
   EXPECT_EQ(renderer.renderWindow(nil, 1).error().reason, "nothing to render: not a view");
   EXPECT_FALSE(renderer.renderWindow(color(0, 0, 0), 1));
-  EXPECT_FALSE(renderer.renderWindow(window, 0));
-  EXPECT_FALSE(renderer.renderWindow(window, -2));
-  EXPECT_FALSE(renderer.renderWindow(window, std::nan("")));
-  EXPECT_FALSE(renderer.renderWindow(window, 1e6));
-  Ref<> empty = makeWindow(0, 10);
-  EXPECT_EQ(renderer.renderWindow(empty, 1).error().reason, "the window has no area to render");
-}
-
-TEST(Renderer, WindowFrameOriginIsThePictureOrigin) {
-  rt::AutoreleasePool pool;
-  render::Renderer renderer;
-  Ref<> window = makeWindow(20, 20);
-  send<void>(window, "setFrame:"_sel, CGRectMake(100, 50, 20, 20));
-  addView(window, CGRectMake(0, 0, 10, 10), color(1, 0, 0));
-  render::Picture p = draw(renderer, window);
-  EXPECT_EQ(p.width(), 20);
-  EXPECT_EQ(p.pixel(5, 5), kRed);
-  EXPECT_EQ(p.pixel(15, 15), kWhite);
+  for (double scale : {0.0, -2.0, std::nan(""), 1e6}) EXPECT_FALSE(renderer.renderWindow(window, scale)) << scale;
+  EXPECT_EQ(renderer.renderWindow(makeWindow(0, 10), 1).error().reason, "the window has no area to render");
 }
 
 }  // namespace

@@ -2,10 +2,16 @@
 // Helpers for the renderer's tests: small scenes made of views, and probes of pictures.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
+#include <initializer_list>
 #include <ostream>
+#include <string>
 #include <vector>
 
+#include "foundation/run_loop.h"
+#include "foundation/values.h"
 #include "render/renderer.h"
 #include "runtime/runtime.h"
 #include "uikit/image.h"
@@ -45,10 +51,11 @@ inline Ref<> makeWindow(double width, double height) {
   return makeView(CGRectMake(0, 0, width, height), color(1, 1, 1), "UIWindow");
 }
 
-// The host's backdrop view class, stood in for when the host has not registered it.
-inline Class backdropClass() {
-  if (Class c = objc_getClass("_UIBackdropView")) return c;
-  Class c = objc_allocateClassPair(objc_getClass("UIView"), "_UIBackdropView", 0);
+// The class of that name, registered as a subclass of `super` if nobody has yet (the
+// host's classes are known to the renderer by name alone).
+inline Class classNamed(const char* name, const char* super = "UIView") {
+  if (Class c = objc_getClass(name)) return c;
+  Class c = objc_allocateClassPair(objc_getClass(super), name, 0);
   objc_registerClassPair(c);
   return c;
 }
@@ -70,6 +77,56 @@ inline id twoColorImage(long width, long height, std::vector<uint8_t> left, std:
       rgba.insert(rgba.end(), c.begin(), c.end());
     }
   return uikit::imageWithRGBA(width, height, scale, std::move(rgba));
+}
+
+// A renderer and a white window, with the run loop drained after each test so that no
+// animation outlives it.
+struct Scene : testing::Test {
+  rt::AutoreleasePool pool;
+  render::Renderer renderer;
+  Ref<> window = makeWindow(100, 100);
+
+  void TearDown() override { fnd::RunLoop::main().runUntilIdle(); }
+};
+
+// The pixel expected at (x, y) in pixels, each channel within `tolerance`.
+struct Probe {
+  int x, y;
+  render::Pixel want;
+  int tolerance = 0;
+};
+
+inline int distance(render::Pixel a, render::Pixel b) {
+  return std::max({std::abs(a.r - b.r), std::abs(a.g - b.g), std::abs(a.b - b.b), std::abs(a.a - b.a)});
+}
+
+// A scene built in the 100-point white window, drawn at `scale`, and what its pixels show.
+struct PaintCase {
+  const char* name;
+  double scale;
+  void (*build)(id window);
+  std::vector<Probe> probes;
+};
+
+struct ScenePaint : Scene, testing::WithParamInterface<PaintCase> {};
+
+inline std::string caseName(const testing::TestParamInfo<PaintCase>& info) { return info.param.name; }
+
+// A mask fading across `bounds` from left to right through clear, black, black, clear at
+// `locations`; y is given in points, as the marquee gives it.
+inline Ref<> fadeMask(CGRect bounds, std::initializer_list<double> locations) {
+  Ref<> mask = rt::create(objc_getClass("CAGradientLayer"));
+  send<void>(mask, "setBounds:"_sel, bounds);
+  send<void>(mask, "setPosition:"_sel, CGPointMake(CGRectGetMidX(bounds), CGRectGetMidY(bounds)));
+  send<void>(mask, "setStartPoint:"_sel, CGPointMake(0, CGRectGetMidY(bounds)));
+  send<void>(mask, "setEndPoint:"_sel, CGPointMake(1, CGRectGetMidY(bounds)));
+  id clear = send<id>(send<id>(objc_getClass("UIColor"), "clearColor"_sel), "CGColor"_sel);
+  id black = send<id>(send<id>(objc_getClass("UIColor"), "blackColor"_sel), "CGColor"_sel);
+  send<void>(mask, "setColors:"_sel, fnd::array({clear, black, black, clear}));
+  std::vector<id> stops;
+  for (double at : locations) stops.push_back(fnd::number(at));
+  send<void>(mask, "setLocations:"_sel, fnd::array(stops));
+  return mask;
 }
 
 // Mean brightness (0–255, of r, g and b) and variance of brightness over a pixel rectangle.

@@ -16,8 +16,8 @@ using namespace testing_support;
 constexpr double kPhoneWidth = 390;
 
 // Mean colour over a rectangle given in the lock screen's points.
-Rgb meanAt(const Png& png, double x0, double y0, double x1, double y1) {
-  double scale = png.width() / kPhoneWidth;
+Rgb meanAt(const Png& png, double x0, double y0, double x1, double y1, double width = kPhoneWidth) {
+  double scale = png.width() / width;
   return png.mean(int(x0 * scale), int(y0 * scale), int(x1 * scale), int(y1 * scale));
 }
 
@@ -30,27 +30,35 @@ const std::string kInXvfb = "xvfb-run -a -s '-screen 0 1280x1024x24' ";
 
 // The artwork is tapped and enlarges over the blurred background; the scrubber is dragged
 // and held (a picture); the settings menu turns the background off and restarts the lock
-// screen; the artwork is tapped again (a picture). SIGTERM ends it as closing the window does.
+// screen; the artwork is tapped again (a picture). First, turned to landscape, the wheel
+// scrolls the platter into view and a click beneath the lock screen touches nothing.
+// SIGTERM ends it as closing the window does.
 TEST(LvsimLive, AScriptedSessionInAWindowUnderXvfb) {
   ASSERT_TRUE(hasXvfb()) << "xvfb-run is missing: scripts/install-deps.sh installs it";
   Folder dir;
   fs::path script = dir.write("script.json", R"({"events": [
-    {"at": 0.8, "click": "MRUArtworkView"},
-    {"at": 2.0, "drag": {"from": {"view": "MRUNowPlayingTimeControlsView", "at": [0.2, 0.5]},
+    {"at": 0.3, "key": "r"},
+    {"at": 0.7, "save": "landscape.png"},
+    {"at": 0.8, "wheel": {"over": [422, 300], "notches": -8}},
+    {"at": 0.9, "click": [100, 400]},
+    {"at": 1.1, "save": "scrolled.png"},
+    {"at": 1.2, "key": "r"},
+    {"at": 1.8, "click": "MRUArtworkView"},
+    {"at": 3.0, "drag": {"from": {"view": "MRUNowPlayingTimeControlsView", "at": [0.2, 0.5]},
                          "to": {"view": "MRUNowPlayingTimeControlsView", "at": [0.7, 0.5]},
                          "seconds": 0.4, "hold": true}},
-    {"at": 3.2, "save": "held.png"},
-    {"at": 3.4, "release": true},
-    {"at": 3.6, "key": "m"},
-    {"at": 3.8, "key": "2"},
-    {"at": 4.0, "key": "return"},
-    {"at": 5.0, "click": "MRUArtworkView"},
-    {"at": 6.6, "save": "plain.png"},
-    {"at": 6.8, "key": "space"},
-    {"at": 6.85, "save": "paused.png"},
-    {"at": 6.9, "key": "n"},
-    {"at": 7.0, "key": "r"},
-    {"at": 7.5, "save": "turned.png"}]})");
+    {"at": 4.2, "save": "held.png"},
+    {"at": 4.4, "release": true},
+    {"at": 4.6, "key": "m"},
+    {"at": 4.8, "key": "2"},
+    {"at": 5.0, "key": "return"},
+    {"at": 6.0, "click": "MRUArtworkView"},
+    {"at": 7.6, "save": "plain.png"},
+    {"at": 7.8, "key": "space"},
+    {"at": 7.85, "save": "paused.png"},
+    {"at": 7.9, "key": "n"},
+    {"at": 8.0, "key": "r"},
+    {"at": 8.5, "save": "turned.png"}]})");
   // SIGTERM once the last picture is there; SIGKILL if that does not end it.
   fs::create_directory(dir.path / "tmp");
   const std::string out = (dir.path / "out").string();
@@ -79,6 +87,10 @@ TEST(LvsimLive, AScriptedSessionInAWindowUnderXvfb) {
       << "the play glyph fills the middle button where the pause glyph has its gap";
   Png turned(out + "/turned.png");
   EXPECT_GT(turned.width(), turned.height()) << "the phone turned";
+  Png landscape(out + "/landscape.png"), scrolled(out + "/scrolled.png");
+  EXPECT_LT(brightness(meanAt(scrolled, 400, 250, 600, 300, 844)), brightness(meanAt(landscape, 400, 250, 600, 300, 844)) - 0.2)
+      << "the platter scrolled up into the window";
+  EXPECT_NE(run.output.find("click at (100, 400) lies outside the lock screen: no touch"), std::string::npos);
   EXPECT_GT(brightness(meanAt(held, 80, 541, 180, 543.5)), brightness(meanAt(plain, 80, 541, 180, 543.5)) + 0.3)
       << "the held scrubber is stretched";
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <fstream>
 #include <iterator>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -68,6 +69,12 @@ TEST(LvsimRun, EveryExampleScenarioRunsAndRepeatsItsReportExactly) {
     fs::path first = out.path / "1" / "report.json", second = out.path / "2" / "report.json";
     EXPECT_EQ(runCommand("cmp -s " + first.string() + " " + second.string()).exitCode, 0) << entry.path();
   }
+  auto contents = [](const char* file) {
+    std::ifstream in(sourceFile(file));
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  };
+  EXPECT_NE(contents("README.md").find("```json\n" + contents("scenarios/night-drive.json") + "```"), std::string::npos)
+      << "the README's scenario is scenarios/night-drive.json";
 }
 
 TEST(LvsimRun, StepsOfEveryKindWithAPngArtwork) {
@@ -169,6 +176,7 @@ TEST(LvsimRun, FaultsAreOneLineExitCodeTwoAndNoReport) {
       {R"({"steps": [{"advance": 3000}, {"advance": 1e17}]})", "steps[1].advance: the advances of a story add up to at most 3600 seconds"},
       {R"({"steps": [{"tap": [1]}]})", "steps[0].tap: expected [X, Y] or a class name"},
       {R"({"steps": [{"drag": {"on": "UIView", "from": 0, "to": 1, "steps": 0}}]})", "steps[0].drag.steps"},
+      {R"({"steps": [{"drag": {"from": 0.2, "to": [1, 2]}}]})", "steps[0].drag.from: expected [X, Y] in window"},
       {R"({"steps": [{"sizeClass": "tiny"}]})", "steps[0].sizeClass: expected \"compact\" or \"regular\""},
       {R"({"steps": [{"release": true}]})", "steps[0]: nothing to release"},
       {R"({"steps": [{"snapshot": "a", "stop": true}]})", "steps[0]: a step is an object with one key"},
@@ -281,13 +289,28 @@ TEST(LvsimRun, EveryHostClassMayBeMissing) {
   EXPECT_TRUE(fs::is_empty(dir.path / "tmp"));
 }
 
+// Turned to landscape, the platter lies below the window until the list is dragged up.
 TEST(LvsimRun, AStepThatCannotBeTakenFailsWithoutAReport) {
   Folder dir;
-  fs::path file = dir.write("s.json", R"({"steps": [{"snapshot": "a"}, {"tap": "MRUArtworkView"}]})");
-  ProcessRun run = lvsimRun(file.string() + " --out " + dir.path.string());
-  EXPECT_EQ(run.exitCode, 1);
-  EXPECT_NE(run.output.find("steps[1]: no visible MRUArtworkView"), std::string::npos) << run.output;
-  EXPECT_FALSE(fs::exists(dir.path / "report.json"));
+  const std::string landscape = R"({"play": {"title": "T", "duration": 60}}, {"sizeClass": "compact"}, )";
+  const std::string dragUp = R"({"drag": {"from": [422, 340], "to": [422, 40]}}, )";
+  const std::pair<std::string, const char*> cases[] = {
+      {R"({"snapshot": "a"}, {"tap": "MRUArtworkView"})", "steps[1]: no visible MRUArtworkView"},
+      {landscape + R"({"tap": "MRUArtworkView"})", "steps[2]: no visible MRUArtworkView"},
+      {landscape + R"({"tap": [195, 420]})", "steps[2]: (195, 420) lies outside the window (844 x 390 points)"},
+      {landscape + R"({"drag": {"from": [422, 400], "to": [422, 40]}})", "steps[2]: (422, 400) lies outside"},
+      {landscape + dragUp + R"({"tap": "MRUArtworkView"}, {"snapshot": "up"})", nullptr}};
+  for (const auto& [steps, message] : cases) {
+    fs::path file = dir.write("s.json", R"({"settings": {"kEnabled": true}, "steps": [)" + steps + "]}");
+    ProcessRun run = lvsimRun(file.string() + " --out " + dir.path.string());
+    EXPECT_EQ(run.exitCode, message ? 1 : 0) << steps << run.output;
+    EXPECT_NE(run.output.find(message ? message : "1 snapshots"), std::string::npos) << run.output;
+    EXPECT_EQ(fs::exists(dir.path / "report.json"), !message) << steps;
+  }
+  Json report = readReport(dir.path);
+  const Json* list = findClass(report["snapshots"][0]["tree"], "UIScrollView");
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->at("contentOffset"), Json({0, 300}));
 }
 
 }  // namespace

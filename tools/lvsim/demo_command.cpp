@@ -51,7 +51,7 @@ std::vector<Moment> story() {
       .at("enlarged", "...over the blurred artwork background.")
       .then(AdvanceStep{1})
       .at("scrubbing", "The scrubber is dragged and held: it stretches.")
-      .then(DragStep{scrubber, 0.2, 0.7, 12, true}).then(AdvanceStep{0.4})
+      .then(DragStep{.on = scrubber, .from = 0.2, .to = 0.7, .steps = 12, .hold = true}).then(AdvanceStep{0.4})
       .at("released", "Released: the scrubber settles at the new time.")
       .then(ReleaseStep{}).then(AdvanceStep{1})
       .at("collapsed", "The artwork is tapped back.")

@@ -1,6 +1,7 @@
 #include "tools/lvsim/live_script.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "tools/lvsim/live_keys.h"
 
@@ -53,6 +54,15 @@ void readAction(ScriptEvent& e, const std::string& action, const Json& value, co
     e.to = target(require(value, "to", at), at["to"]);
     if (auto s = value.find("seconds"); s != value.end()) e.seconds = nonNegative(*s, at["seconds"]);
     if (auto h = value.find("hold"); h != value.end()) e.hold = boolean(*h, at["hold"]);
+  } else if (action == "wheel") {
+    e.kind = ScriptEvent::Kind::Wheel;
+    if (!value.is_object()) at.fail("expected an object with over and notches");
+    onlyKeys(value, at, {"over", "notches"});
+    e.from = target(require(value, "over", at), at["over"]);
+    const Json& notches = require(value, "notches", at);
+    if (!notches.is_number_integer() || notches.get<long>() == 0 || std::abs(notches.get<long>()) > 100)
+      at["notches"].fail("expected a whole number from -100 to 100, not 0");
+    e.notches = notches.get<int>();
   } else if (action == "release") {
     e.kind = ScriptEvent::Kind::Release;
     mustBeTrue(value, at);
@@ -72,8 +82,8 @@ void readAction(ScriptEvent& e, const std::string& action, const Json& value, co
 
 ScriptEvent event(const Json& value, const Place& at) {
   if (!value.is_object()) at.fail("expected an object with \"at\" and one action");
-  onlyKeys(value, at, {"at", "click", "drag", "release", "key", "save"});
-  if (value.size() != 2) at.fail("expected \"at\" and one action of click, drag, release, key or save");
+  onlyKeys(value, at, {"at", "click", "drag", "wheel", "release", "key", "save"});
+  if (value.size() != 2) at.fail("expected \"at\" and one action of click, drag, wheel, release, key or save");
   ScriptEvent e;
   e.place = at.path();
   e.at = nonNegative(require(value, "at", at), at["at"]);

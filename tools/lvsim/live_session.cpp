@@ -17,6 +17,7 @@ namespace {
 constexpr double kTextPoints = 12;
 constexpr double kMenuTextPoints = 14;
 constexpr double kMenuWidth = 280;
+constexpr double kPointsPerNotch = 40;
 
 // The library's global that holds each setting in effect.
 const char* globalFor(std::string_view key) { return key == "kEnabled" ? "enabled" : key.data(); }
@@ -47,14 +48,19 @@ void LiveSession::runUntil(double seconds) {
   if (step > 0) screen_->advance(step);
 }
 
-void LiveSession::pointerDown(CGPoint point) {
-  if (menuOpen_) return;
-  screen_->touchDown(point);
+bool LiveSession::pointerDown(CGPoint point) {
+  if (!screen_->inWindow(point)) return false;
+  if (!menuOpen_) screen_->touchDown(point);
+  return true;
 }
 
 void LiveSession::pointerMove(CGPoint point) { screen_->touchMove(point); }
 
 void LiveSession::pointerUp() { screen_->release(); }
+
+void LiveSession::wheel(CGPoint point, double notches) {
+  if (!menuOpen_) screen_->wheel(point, -notches * kPointsPerNotch);
+}
 
 LiveAction LiveSession::key(std::string_view name) {
   if (name == "q") return LiveAction::Quit;

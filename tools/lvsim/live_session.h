@@ -34,9 +34,13 @@ class LiveSession {
   void runUntil(double seconds);
   double now() const { return screen_->now(); }
 
-  void pointerDown(CGPoint point);
+  // A finger down at `point`; false, touching nothing, when it lies outside the lock screen.
+  bool pointerDown(CGPoint point);
   void pointerMove(CGPoint point);
   void pointerUp();
+  // The wheel over `point` turned by `notches` (positive away from the user, who then sees
+  // what lies further up).
+  void wheel(CGPoint point, double notches);
   // A key by its name (live_keys.h); unknown names do nothing.
   LiveAction key(std::string_view name);
 

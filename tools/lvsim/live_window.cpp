@@ -175,11 +175,12 @@ class LiveWindow {
   }
 
   CGPoint pointOf(int x, int y) const { return {x / scale_, y / scale_}; }
+  int pixelOf(double points) const { return int(std::lround(points * scale_)); }
 
   void pushMouse(Uint32 type, CGPoint point) {
     SDL_Event e{};
     e.type = type;
-    int x = int(std::lround(point.x * scale_)), y = int(std::lround(point.y * scale_));
+    int x = pixelOf(point.x), y = pixelOf(point.y);
     if (type == SDL_MOUSEMOTION) {
       e.motion.x = x, e.motion.y = y, e.motion.state = SDL_BUTTON_LMASK;
     } else {
@@ -227,13 +228,24 @@ class LiveWindow {
         case ScriptEvent::Kind::Release:
           pushMouse(SDL_MOUSEBUTTONUP, lastScripted_);
           break;
+        case ScriptEvent::Kind::Wheel: {
+          CGPoint p = locate(event, event.from);
+          SDL_Event e{};
+          e.type = SDL_MOUSEWHEEL;
+          e.wheel.y = event.notches;
+          e.wheel.preciseY = float(event.notches);
+          e.wheel.direction = SDL_MOUSEWHEEL_NORMAL;
+          e.wheel.mouseX = pixelOf(p.x), e.wheel.mouseY = pixelOf(p.y);
+          SDL_PushEvent(&e);
+          break;
+        }
         case ScriptEvent::Kind::Key: {
           SDL_Event e{};
           e.type = SDL_KEYDOWN;
           e.key.state = SDL_PRESSED;
           e.key.keysym.sym = keycodeOf(event.key);
           SDL_PushEvent(&e);
-          break;
+          return;  // a key may turn the phone: what follows is placed once it has been handled
         }
         case ScriptEvent::Kind::Save: {
           SDL_Event e{};
@@ -254,19 +266,31 @@ class LiveWindow {
       case SDL_WINDOWEVENT:
         if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) resized_ = true;
         return;
-      case SDL_MOUSEBUTTONDOWN:
+      case SDL_MOUSEBUTTONDOWN: {
         if (e.button.button != SDL_BUTTON_LEFT) return;
-        tell("finger down at " + pointText(pointOf(e.button.x, e.button.y)));
-        session_.pointerDown(pointOf(e.button.x, e.button.y));
+        CGPoint p = pointOf(e.button.x, e.button.y);
+        pressedOutside_ = !session_.pointerDown(p);
+        tell(pressedOutside_ ? "click at " + pointText(p) + " lies outside the lock screen: no touch"
+                             : "finger down at " + pointText(p));
         return;
+      }
       case SDL_MOUSEMOTION:
         if (e.motion.state & SDL_BUTTON_LMASK) session_.pointerMove(pointOf(e.motion.x, e.motion.y));
         return;
       case SDL_MOUSEBUTTONUP:
         if (e.button.button != SDL_BUTTON_LEFT) return;
-        tell("finger up at " + pointText(pointOf(e.button.x, e.button.y)));
-        session_.pointerUp();
+        if (!std::exchange(pressedOutside_, false)) {
+          tell("finger up at " + pointText(pointOf(e.button.x, e.button.y)));
+          session_.pointerUp();
+        }
         return;
+      case SDL_MOUSEWHEEL: {
+        CGPoint p = pointOf(e.wheel.mouseX, e.wheel.mouseY);
+        double notches = e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -e.wheel.preciseY : e.wheel.preciseY;
+        tell("wheel at " + pointText(p));
+        session_.wheel(p, notches);
+        return;
+      }
       case SDL_KEYDOWN:
         if (auto k = keyNames().find(e.key.keysym.sym); k != keyNames().end()) onKey(k->second);
         return;
@@ -348,6 +372,7 @@ class LiveWindow {
   size_t next_ = 0;
   std::optional<Glide> glide_;
   CGPoint lastScripted_{0, 0};
+  bool pressedOutside_ = false;  // the button went down where no finger can
   int saves_ = 0;
   std::vector<double> frameTimes_;
 };

@@ -39,17 +39,36 @@ PlayStep play(const Json& value, const Place& at, const std::filesystem::path& f
   return step;
 }
 
+bool isPoint(const Json& value) { return value.is_array() && value.size() == 2; }
+
+CGPoint point(const Json& value, const Place& at) { return {number(value[0], at[0]), number(value[1], at[1])}; }
+
 Step tap(const Json& value, const Place& at) {
   if (value.is_string()) return TapViewStep{text(value, at)};
-  if (!value.is_array() || value.size() != 2) at.fail("expected [X, Y] or a class name");
-  return TapPointStep{{number(value[0], at[0]), number(value[1], at[1])}};
+  if (!isPoint(value)) at.fail("expected [X, Y] or a class name");
+  return TapPointStep{point(value, at)};
+}
+
+CGPoint windowPoint(const Json& value, const Place& at) {
+  if (!isPoint(value)) at.fail("expected [X, Y] in window points (fractions of a view take \"on\")");
+  return point(value, at);
 }
 
 DragStep drag(const Json& value, const Place& at) {
   if (!value.is_object()) at.fail("expected an object with on, from, to, steps and hold");
   onlyKeys(value, at, {"on", "from", "to", "steps", "hold"});
-  DragStep step{text(require(value, "on", at), at["on"]), number(require(value, "from", at), at["from"]),
-                number(require(value, "to", at), at["to"]), 10, false};
+  DragStep step;
+  const Json& from = require(value, "from", at);
+  const Json& to = require(value, "to", at);
+  if (auto on = value.find("on"); on != value.end()) {
+    step.on = text(*on, at["on"]);
+    if (step.on.empty()) at["on"].fail("expected a class name");
+    step.from = number(from, at["from"]);
+    step.to = number(to, at["to"]);
+  } else {
+    step.fromPoint = windowPoint(from, at["from"]);
+    step.toPoint = windowPoint(to, at["to"]);
+  }
   if (auto n = value.find("steps"); n != value.end()) {
     if (!n->is_number_integer() || n->get<long>() < 1 || n->get<long>() > 10000)
       at["steps"].fail("expected a whole number from 1 to 10000");
@@ -176,7 +195,8 @@ std::vector<std::pair<std::string, std::string>> classesNamed(const Scenario& sc
   std::vector<std::pair<std::string, std::string>> named;
   for (size_t i = 0; i < scenario.steps.size(); ++i) {
     if (const auto* t = std::get_if<TapViewStep>(&scenario.steps[i])) named.emplace_back(t->className, scenario.stepPlaces[i] + ".tap");
-    if (const auto* d = std::get_if<DragStep>(&scenario.steps[i])) named.emplace_back(d->on, scenario.stepPlaces[i] + ".drag.on");
+    if (const auto* d = std::get_if<DragStep>(&scenario.steps[i]); d && !d->on.empty())
+      named.emplace_back(d->on, scenario.stepPlaces[i] + ".drag.on");
   }
   return named;
 }

@@ -29,11 +29,14 @@ struct TapPointStep {
 struct TapViewStep {
   std::string className;
 };
+// Across the first visible view of the class `on`, from and to fractions of its width
+// at its middle height; without `on`, between two points in window coordinates.
 struct DragStep {
-  std::string on;  // class of the view dragged across
-  double from, to;  // fractions of its width, at its middle height
-  int steps;
-  bool hold;
+  std::string on;
+  double from = 0, to = 0;
+  CGPoint fromPoint{}, toPoint{};
+  int steps = 10;
+  bool hold = false;
 };
 struct ReleaseStep {};
 struct SizeClassStep {

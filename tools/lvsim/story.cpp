@@ -39,8 +39,12 @@ struct Describer {
   std::string operator()(const TapViewStep& s) const { return "tap " + s.className; }
   std::string operator()(const DragStep& s) const {
     char text[160];
-    std::snprintf(text, sizeof text, "drag across %s from %g to %g in %d moves%s", s.on.c_str(), s.from, s.to,
-                  s.steps, s.hold ? ", holding" : "");
+    if (s.on.empty())
+      std::snprintf(text, sizeof text, "drag from (%g, %g) to (%g, %g) in %d moves%s", s.fromPoint.x, s.fromPoint.y,
+                    s.toPoint.x, s.toPoint.y, s.steps, s.hold ? ", holding" : "");
+    else
+      std::snprintf(text, sizeof text, "drag across %s from %g to %g in %d moves%s", s.on.c_str(), s.from, s.to,
+                    s.steps, s.hold ? ", holding" : "");
     return text;
   }
   std::string operator()(const ReleaseStep&) const { return "release the finger"; }
@@ -63,7 +67,10 @@ struct StepTaker {
   void operator()(const AdvanceStep& s) { screen.advance(s.seconds); }
   void operator()(const TapPointStep& s) { screen.tap(s.point); }
   void operator()(const TapViewStep& s) { screen.tap(s.className); }
-  void operator()(const DragStep& s) { screen.drag(s.on, s.from, s.to, s.steps, s.hold); }
+  void operator()(const DragStep& s) {
+    if (s.on.empty()) screen.drag(s.fromPoint, s.toPoint, s.steps, s.hold);
+    else screen.drag(s.on, s.from, s.to, s.steps, s.hold);
+  }
   void operator()(const ReleaseStep&) { screen.release(); }
   void operator()(const SizeClassStep& s) { screen.setSizeClass(s.sizeClass); }
   void operator()(const StopStep&) { screen.stop(); }

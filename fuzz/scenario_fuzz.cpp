@@ -1,0 +1,18 @@
+// Feeds arbitrary bytes to the scenario reader of `lvsim run`. Every input is read or
+// refused with an InputError; any other exception, a crash or a sanitizer report is a fault.
+#include <cstdint>
+#include <cstdlib>
+
+#include "fuzz/scratch_file.h"
+#include "tools/lvsim/scenario.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  static fuzz::ScratchFile scratch("scenario.json");
+  try {
+    lvsim::Scenario scenario = lvsim::readScenario(scratch.holding(data, size));
+    if (scenario.steps.size() != scenario.stepPlaces.size()) std::abort();
+    lvsim::classesNamed(scenario);
+  } catch (const lvsim::InputError&) {
+  }
+  return 0;
+}

@@ -1,0 +1,9 @@
+#pragma once
+// The header's own title and artist labels, in a stack where the host label view sits.
+#include "runtime/runtime.h"
+
+namespace lv::header {
+
+void MRUNowPlayingHeaderView_addLVLabels(id self, SEL _cmd);
+
+}  // namespace lv::header

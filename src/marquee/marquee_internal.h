@@ -1,8 +1,0 @@
-#pragma once
-// Pieces of CBAutoScrollLabel that live in their own files.
-#include "runtime/runtime.h"
-
-namespace marquee {
-void registerScrollCycle(Class cls);
-void registerFadeMask(Class cls);
-}  // namespace marquee
