@@ -1,5 +1,3 @@
-#include <cstdio>
-#include <cstdlib>
 #include <map>
 
 #include "runtime/message.h"
@@ -55,12 +53,6 @@ void registerClass(Class cls) {
 }
 
 }  // namespace
-
-void fatal(const std::string& message) {
-  std::fprintf(stderr, "lumivane runtime: %s\n", message.c_str());
-  std::fflush(stderr);
-  std::abort();
-}
 
 Class defineClass(const char* name, Class superclass, Allocator allocator) {
   Class cls = makeClassPair(name, superclass);

@@ -10,6 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "runtime/diagnostics.h"
 #include "runtime/object.h"
 #include "runtime/selector.h"
 #include "runtime/signature.h"
@@ -194,8 +195,6 @@ bool readIvar(id obj, const char* name, V& out) {
 
 // Every registered class, in registration order; for tests and tools.
 std::vector<Class> allClasses();
-
-[[noreturn]] void fatal(const std::string& message);
 
 }  // namespace rt
 

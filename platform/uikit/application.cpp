@@ -1,7 +1,5 @@
 #include "uikit/application.h"
 
-#include <cstdio>
-
 #include "foundation/values.h"
 
 namespace {
@@ -21,8 +19,8 @@ id UIApplication_init(id self, SEL) {
   self = sendSuper<id>(g_UIApplication->superclass, self, "init"_sel);
   if (!self) return nullptr;
   if (g_shared && !g_sharedIsImplicit) {
-    std::fprintf(stderr, "UIApplication: there can only be one application; %s %p is not shared\n",
-                 self->isa->name.c_str(), static_cast<void*>(self));
+    rt::diagnose("UIApplication: there can only be one application; this %s is not shared",
+                 self->isa->name.c_str());
     return self;
   }
   id previous = g_shared;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <unordered_map>
 
 #include "uikit/layout_constraint.h"
@@ -142,9 +141,8 @@ class Pass {
       NSLayoutConstraint* c = it->second;
       if (c->priority < kLayoutPriorityRequired || c->reported) continue;
       c->reported = true;
-      std::fprintf(stderr,
-                   "Auto Layout: unable to satisfy the constraints in <%s: %p>; breaking %s\n",
-                   super_->isa->name.c_str(), static_cast<void*>(super_), describe(*c).c_str());
+      rt::diagnose("Auto Layout: unable to satisfy the constraints in %s; breaking %s",
+                   describeItem(super_).c_str(), describe(*c).c_str());
     }
   }
 

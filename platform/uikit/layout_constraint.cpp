@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <sstream>
 
 namespace {
@@ -135,7 +134,7 @@ void NSLayoutConstraint_setConstant(id self, SEL, CGFloat constant) {
   NSLayoutConstraint* c = asConstraint(self);
   if (c->constant == constant) return;
   if (!std::isfinite(constant)) {
-    std::fprintf(stderr, "NSLayoutConstraint: constant %g is not finite; ignored\n", constant);
+    rt::diagnose("NSLayoutConstraint: constant %g is not finite; ignored", constant);
     return;
   }
   c->constant = constant;
@@ -146,8 +145,7 @@ float NSLayoutConstraint_priority(id self, SEL) { return asConstraint(self)->pri
 void NSLayoutConstraint_setPriority(id self, SEL, float priority) {
   NSLayoutConstraint* c = asConstraint(self);
   if (!(priority > 0) || priority > uikit::kLayoutPriorityRequired) {
-    std::fprintf(stderr, "NSLayoutConstraint: priority %g is outside (0, 1000]; ignored\n",
-                 double(priority));
+    rt::diagnose("NSLayoutConstraint: priority %g is outside (0, 1000]; ignored", double(priority));
     return;
   }
   if (c->priority == priority) return;
@@ -174,7 +172,7 @@ NSInteger NSLayoutConstraint_relation(id, SEL) { return 0; }  // NSLayoutRelatio
 id makeConstraint(id self, bool toAnchor, id other, CGFloat multiplier, CGFloat constant) {
   NSLayoutAnchor* first = asAnchor(self);
   auto refuse = [&](const char* why) -> id {
-    std::fprintf(stderr, "NSLayoutAnchor: cannot make a constraint from %s: %s\n",
+    rt::diagnose("NSLayoutAnchor: cannot make a constraint from %s: %s",
                  attributeName(first->attribute), why);
     return nil;
   };
@@ -260,18 +258,18 @@ std::vector<NSLayoutConstraint*> activeConstraints(id view) {
   return out;
 }
 
+// By serial rather than address, so that the same run reads the same.
+std::string describeItem(id item) {
+  if (!item) return "<gone>";
+  return "<" + item->isa->name + " #" + std::to_string(item->serial) + ">";
+}
+
 std::string describe(const NSLayoutConstraint& c) {
-  auto item = [](id v) {
-    std::ostringstream s;
-    if (v) s << "<" << v->isa->name << ": " << static_cast<const void*>(v) << ">";
-    else s << "<gone>";
-    return s.str();
-  };
   std::ostringstream s;
-  s << item(c.firstItem) << "." << attributeName(c.firstAttribute) << " == ";
+  s << describeItem(c.firstItem) << "." << attributeName(c.firstAttribute) << " == ";
   if (c.secondAttribute != LayoutAttribute::NotAnAttribute) {
     if (c.multiplier != 1) s << c.multiplier << " × ";
-    s << item(c.secondItem) << "." << attributeName(c.secondAttribute) << " + ";
+    s << describeItem(c.secondItem) << "." << attributeName(c.secondAttribute) << " + ";
   }
   s << c.constant << " @" << c.priority;
   return s.str();

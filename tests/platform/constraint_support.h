@@ -1,10 +1,21 @@
 #pragma once
 // Helpers for the layout tests: active constraints made through anchors, as the library
 // makes them.
+#include <string>
+
 #include "quartz/geometry.h"
 #include "runtime/runtime.h"
 
 namespace testing_support {
+
+// Collects the platform's diagnostics, a line each, while it lives.
+struct CapturedDiagnostics {
+  std::string text;
+  CapturedDiagnostics() {
+    rt::setDiagnosticSink([this](std::string_view line) { (text += line) += '\n'; });
+  }
+  ~CapturedDiagnostics() { rt::setDiagnosticSink(nullptr); }
+};
 
 // view.a == other.b + constant, active.
 inline id tie(id view, SEL a, id other, SEL b, CGFloat constant = 0) {
