@@ -20,5 +20,4 @@ struct NSNotification : objc_object {
 };
 
 namespace fnd {
-void registerNotificationClasses();
 }

@@ -6,6 +6,7 @@
 
 #include "foundation/perform.h"
 #include "foundation/run_loop.h"
+#include "runtime/class_setup.h"
 
 namespace fnd {
 
@@ -82,8 +83,6 @@ void cancelMatching(id, SEL, id target, SEL sel, id object) {
   if (requests.empty()) pending().erase(found);
 }
 
-}  // namespace
-
 void registerPerformRequests() {
   Class root = rt::rootClass();
   rt::addMethod(root, "performSelector:"_sel, performWithoutObject);
@@ -93,5 +92,9 @@ void registerPerformRequests() {
   rt::addClassMethod(root, "cancelPreviousPerformRequestsWithTarget:selector:object:"_sel,
                      cancelMatching);
 }
+
+LV_CLASS_SETUP(registerPerformRequests);
+
+}  // namespace
 
 }  // namespace fnd

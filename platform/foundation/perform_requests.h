@@ -8,8 +8,3 @@
 //     or both nil)
 #include "runtime/runtime.h"
 
-namespace fnd {
-
-void registerPerformRequests();
-
-}  // namespace fnd

@@ -1,6 +1,7 @@
 #include "uikit/application.h"
 
 #include "foundation/values.h"
+#include "runtime/class_setup.h"
 
 namespace {
 
@@ -48,6 +49,8 @@ bool UIApplication_launchApplication(id, SEL, id identifier, bool suspended) {
 
 namespace uikit {
 
+namespace {
+
 void registerApplicationClasses() {
   g_UIApplication = objc_getClass("UIApplication");
   rt::addMethod(g_UIApplication, "init"_sel, UIApplication_init);
@@ -55,6 +58,10 @@ void registerApplicationClasses() {
   rt::addMethod(g_UIApplication, "launchApplicationWithIdentifier:suspended:"_sel,
                 UIApplication_launchApplication);
 }
+
+LV_CLASS_SETUP(registerApplicationClasses, "UIApplication");
+
+}  // namespace
 
 const std::vector<ApplicationLaunch>& applicationLaunches() { return launches(); }
 

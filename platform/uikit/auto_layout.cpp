@@ -4,6 +4,7 @@
 #include <cmath>
 #include <unordered_map>
 
+#include "runtime/class_setup.h"
 #include "uikit/layout_constraint.h"
 #include "uikit/stack_view.h"
 
@@ -171,6 +172,12 @@ void layoutConstrainedSubviews(id view) {
   Pass(asView(view)).run();
 }
 
+namespace {
+
 void registerAutoLayout() { setConstraintLayoutHook(&layoutConstrainedSubviews); }
+
+LV_CLASS_SETUP(registerAutoLayout);
+
+}  // namespace
 
 }  // namespace uikit

@@ -1,5 +1,7 @@
 #include "uikit/layout_constraint.h"
 
+#include "runtime/class_setup.h"
+
 #include <algorithm>
 #include <cmath>
 #include <sstream>
@@ -280,24 +282,25 @@ void needsLayoutFor(const NSLayoutConstraint& c) {
     if (item) send<void>(send<id>(item, "superview"_sel), "setNeedsLayout"_sel);
 }
 
+namespace {
+
 void registerLayoutConstraintClasses() {
   using rt::addMethod;
-  Class root = rt::rootClass();
-  g_viewState = rt::defineClass<ViewLayoutState>("_UIViewLayoutState", root);
+  g_viewState = rt::defineClass<ViewLayoutState>("_UIViewLayoutState", "NSObject");
 
-  g_anchor = rt::defineClass<NSLayoutAnchor>("NSLayoutAnchor", root);
+  g_anchor = rt::defineClass<NSLayoutAnchor>("NSLayoutAnchor", "NSObject");
   addMethod(g_anchor, "constraintEqualToAnchor:"_sel, NSLayoutAnchor_equalTo);
   addMethod(g_anchor, "constraintEqualToAnchor:constant:"_sel, NSLayoutAnchor_equalToConstant);
-  g_xAnchor = rt::defineClass<NSLayoutAnchor>("NSLayoutXAxisAnchor", g_anchor);
-  g_yAnchor = rt::defineClass<NSLayoutAnchor>("NSLayoutYAxisAnchor", g_anchor);
-  g_dimension = rt::defineClass<NSLayoutAnchor>("NSLayoutDimension", g_anchor);
+  g_xAnchor = rt::defineClass<NSLayoutAnchor>("NSLayoutXAxisAnchor", "NSLayoutAnchor");
+  g_yAnchor = rt::defineClass<NSLayoutAnchor>("NSLayoutYAxisAnchor", "NSLayoutAnchor");
+  g_dimension = rt::defineClass<NSLayoutAnchor>("NSLayoutDimension", "NSLayoutAnchor");
   addMethod(g_dimension, "constraintEqualToConstant:"_sel, NSLayoutDimension_equalToConstant);
   addMethod(g_dimension, "constraintEqualToAnchor:multiplier:"_sel,
             NSLayoutDimension_equalToAnchorMultiplier);
   addMethod(g_dimension, "constraintEqualToAnchor:multiplier:constant:"_sel,
             NSLayoutDimension_equalToAnchorMultiplierConstant);
 
-  g_constraint = rt::defineClass<NSLayoutConstraint>("NSLayoutConstraint", root);
+  g_constraint = rt::defineClass<NSLayoutConstraint>("NSLayoutConstraint", "NSObject");
   addMethod(g_constraint, "isActive"_sel, NSLayoutConstraint_isActive);
   addMethod(g_constraint, "setActive:"_sel, NSLayoutConstraint_setActive);
   addMethod(g_constraint, "constant"_sel, NSLayoutConstraint_constant);
@@ -324,5 +327,9 @@ void registerLayoutConstraintClasses() {
   addMethod(view, "centerXAnchor"_sel, UIView_anchor<A::CenterX>);
   addMethod(view, "centerYAnchor"_sel, UIView_anchor<A::CenterY>);
 }
+
+LV_CLASS_SETUP(registerLayoutConstraintClasses, "UIView");
+
+}  // namespace
 
 }  // namespace uikit

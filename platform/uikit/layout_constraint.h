@@ -32,8 +32,6 @@ struct NSLayoutConstraint : objc_object {
 
 namespace uikit {
 
-void registerLayoutConstraintClasses();
-
 // The active constraints that name `view`, in no particular order.
 std::vector<NSLayoutConstraint*> activeConstraints(id view);
 

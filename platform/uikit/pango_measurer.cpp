@@ -1,11 +1,12 @@
 // Text measured with Pango through fontconfig. Metrics hinting is off and glyph positions
 // are not rounded, so widths are the font's fractional advances at the point size.
+#include "uikit/pango_measurer.h"
+
 #include <limits>
 #include <string>
 
 #include "runtime/diagnostics.h"
 #include "uikit/pango_text.h"
-#include "uikit/text_measurer.h"
 
 namespace uikit {
 

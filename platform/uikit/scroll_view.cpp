@@ -1,6 +1,7 @@
 #include "uikit/scroll_view.h"
 
 #include "runtime/accessors.h"
+#include "runtime/class_setup.h"
 
 namespace uikit {
 
@@ -14,11 +15,9 @@ void UIScrollView_setContentOffset(id self, SEL, CGPoint offset) {
   quartz::setBoundsOrigin(static_cast<UIScrollView*>(self)->layer.get(), offset);
 }
 
-}  // namespace
-
 void registerScrollViewClass() {
   using rt::addMethod;
-  Class c = rt::defineClass<UIScrollView>("UIScrollView", viewClass());
+  Class c = rt::defineClass<UIScrollView>("UIScrollView", "UIView");
   addMethod(c, "contentOffset"_sel, UIScrollView_contentOffset);
   addMethod(c, "setContentOffset:"_sel, UIScrollView_setContentOffset);
   rt::addFieldProperty<&UIScrollView::contentSize>(c, "contentSize"_sel, "setContentSize:"_sel);
@@ -29,5 +28,9 @@ void registerScrollViewClass() {
   rt::addFieldProperty<&UIScrollView::scrollEnabled>(c, "isScrollEnabled"_sel,
                                                      "setScrollEnabled:"_sel);
 }
+
+LV_CLASS_SETUP(registerScrollViewClass, "UIView");
+
+}  // namespace
 
 }  // namespace uikit

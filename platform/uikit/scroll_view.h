@@ -11,5 +11,4 @@ struct UIScrollView : UIView {
 };
 
 namespace uikit {
-void registerScrollViewClass();
 }

@@ -55,7 +55,6 @@ struct UIWindow : UIView {};
 
 namespace uikit {
 
-void registerViewClasses();
 Class viewClass();
 Class windowClass();
 

@@ -236,7 +236,7 @@ CGSize intrinsicContentSize(id self, SEL) {
 
 void registerAutoScrollLabelClass() {
   if (g_class) return;
-  g_class = rt::defineClass<CBAutoScrollLabel>("CBAutoScrollLabel", objc_getClass("UIView"));
+  g_class = rt::defineClass<CBAutoScrollLabel>("CBAutoScrollLabel", "UIView");
   using rt::addMethod;
   addMethod(g_class, "initWithFrame:"_sel, initWithFrame);
   if (class_respondsToSelector(g_class->superclass, "initWithCoder:"_sel))

@@ -118,10 +118,9 @@ TEST(AutoLayout, AContradictionIsDroppedAndReportedOnceWhileTheRestHold) {
   uikit::runLayoutPass();
   send<void>(parent, "setNeedsLayout"_sel);
   uikit::runLayoutPass();
-  EXPECT_EQ(diagnostics.text, "Auto Layout: unable to satisfy the constraints in " +
-                                  uikit::describeItem(parent) + "; breaking " +
-                                  uikit::describeItem(view) + ".right == " +
-                                  uikit::describeItem(parent) + ".right + 0 @1000\n");
+  std::string p = uikit::describeItem(parent), v = uikit::describeItem(view);
+  EXPECT_EQ(diagnostics.text, "Auto Layout: unable to satisfy the constraints in " + p +
+                                  "; breaking " + v + ".right == " + p + ".right + 0 @1000\n");
   EXPECT_EQ(frameOf(view), CGRectMake(10, 5, 50, 20));
 }
 
@@ -228,9 +227,8 @@ TEST(AutoLayout, AnchorsThatCannotBeTiedGiveNoConstraint) {
   EXPECT_EQ(send<id>(anchor(view, "leadingAnchor"_sel), "constraintEqualToAnchor:constant:"_sel,
                      anchor(view, "rightAnchor"_sel), 1.0),
             nil);
-  const std::string& err = diagnostics.text;
-  EXPECT_NE(err.find("different axes"), std::string::npos) << err;
-  EXPECT_NE(err.find("leading and trailing"), std::string::npos) << err;
+  EXPECT_NE(diagnostics.text.find("different axes"), std::string::npos) << diagnostics.text;
+  EXPECT_NE(diagnostics.text.find("leading and trailing"), std::string::npos) << diagnostics.text;
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 #pragma once
 // Helpers for the layout tests: active constraints made through anchors, as the library
 // makes them.
-#include <string>
-
 #include "quartz/geometry.h"
 #include "runtime/runtime.h"
 
