@@ -69,7 +69,6 @@ struct UIWindow : UIView {};
 
 namespace uikit {
 
-void registerViewClasses();
 Class viewClass();
 Class windowClass();
 
