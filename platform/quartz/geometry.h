@@ -46,6 +46,8 @@ inline CGFloat CGRectGetWidth(CGRect r) { return std::fabs(r.size.width); }
 inline CGFloat CGRectGetHeight(CGRect r) { return std::fabs(r.size.height); }
 inline CGFloat CGRectGetMidX(CGRect r) { return CGRectGetMinX(r) + CGRectGetWidth(r) / 2; }
 inline CGFloat CGRectGetMidY(CGRect r) { return CGRectGetMinY(r) + CGRectGetHeight(r) / 2; }
+inline CGFloat CGRectGetMaxX(CGRect r) { return CGRectGetMinX(r) + CGRectGetWidth(r); }
+inline CGFloat CGRectGetMaxY(CGRect r) { return CGRectGetMinY(r) + CGRectGetHeight(r); }
 
 inline CGRect CGRectOffset(CGRect r, CGFloat dx, CGFloat dy) {
   return {{r.origin.x + dx, r.origin.y + dy}, r.size};
