@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <string>
-
 #include "render/image_cache.h"
 #include "render_support.h"
 
@@ -43,20 +40,6 @@ const PaintCase kCases[] = {
     {"NoImageDrawsOnlyTheBackground", 1,
      [](id w) { send<void>(imageView(w, 0, CGRectMake(0, 0, 100, 100), nil), "setBackgroundColor:"_sel, color(0, 0, 1)); },
      {{50, 50, kBlue}}},
-    {"ImageFromAPngFile", 1,
-     [](id w) {
-       render::Picture source(4, 4, 1);
-       cairo_t* cr = cairo_create(source.surface());
-       cairo_set_source_rgb(cr, 0, 0, 1);
-       cairo_paint(cr);
-       cairo_destroy(cr);
-       std::string path = testing::TempDir() + "render_image_test.png";
-       ASSERT_FALSE(source.writePng(path));
-       imageView(w, 0, CGRectMake(0, 0, 100, 100),
-                 send<id>(objc_getClass("UIImage"), "imageWithContentsOfFile:"_sel, fnd::string(path)));
-       std::remove(path.c_str());
-     },
-     {{50, 50, kBlue}}},
 };
 
 INSTANTIATE_TEST_SUITE_P(ImageViews, ScenePaint, testing::ValuesIn(kCases), caseName);
@@ -73,9 +56,12 @@ const UIImage* plainImage(uint8_t alpha = 255) {
   return static_cast<const UIImage*>(twoColorImage(4, 4, {1, 2, 3, 255}, {4, 5, 6, alpha}));
 }
 
-TEST_F(Scene, ImageCacheResamplesOnceTheSizeHolds) {
+TEST_F(Scene, ImageCacheResamplesOnceTheSizeHoldsAndKeepsOnlyWhatAFrameAskedFor) {
   render::ImageCache cache;
-  const UIImage* image = plainImage();
+  const UIImage *image = plainImage(), *translucent = plainImage(254);
+  EXPECT_NE(render::ImageCache::key(image), render::ImageCache::key(plainImage())) << "one key per image";
+  EXPECT_EQ(cairo_image_surface_get_format(cache.surface(image)), CAIRO_FORMAT_RGB24) << "opaque: no alpha";
+  EXPECT_EQ(cairo_image_surface_get_format(cache.surface(translucent)), CAIRO_FORMAT_ARGB32);
   EXPECT_EQ(cache.resampled(image, 4, 4), cache.surface(image)) << "already that size";
   EXPECT_EQ(cache.resampled(image, 8, 8), nullptr);
   cairo_surface_t* sized = cache.resampled(image, 8, 8);
@@ -87,21 +73,10 @@ TEST_F(Scene, ImageCacheResamplesOnceTheSizeHolds) {
   EXPECT_EQ(cache.resampled(image, 8, 8), sized);
   EXPECT_NE(cache.resampled(image, 9, 9), nullptr) << "asked in two frames running";
   cache.endFrame();
+  EXPECT_EQ(cache.size(), 1u) << "the translucent image was not asked for";
   cache.resampled(image, 9, 9);
   cache.endFrame();
   EXPECT_EQ(cache.resampled(image, 8, 8), nullptr) << "dropped by a frame that did not ask";
-}
-
-TEST_F(Scene, ImageCacheDropsWhatAFrameDidNotDrawAndGivesOpaqueImagesNoAlpha) {
-  render::ImageCache cache;
-  const UIImage *opaque = plainImage(), *translucent = plainImage(254);
-  EXPECT_NE(render::ImageCache::key(opaque), render::ImageCache::key(plainImage())) << "one key per image";
-  EXPECT_EQ(cairo_image_surface_get_format(cache.surface(opaque)), CAIRO_FORMAT_RGB24);
-  EXPECT_EQ(cairo_image_surface_get_format(cache.surface(translucent)), CAIRO_FORMAT_ARGB32);
-  cache.endFrame();
-  cache.surface(opaque);
-  cache.endFrame();
-  EXPECT_EQ(cache.size(), 1u);
 }
 
 }  // namespace

@@ -62,9 +62,6 @@ const PaintCase kCases[] = {
     {"AlphaOfAViewWithoutContentBlendsItsBackground", 1,
      [](id w) { send<void>(addView(w, CGRectMake(0, 0, 50, 50), color(1, 0, 0, 0.5)), "setAlpha:"_sel, 0.5); },
      {{25, 25, {255, 191, 191, 255}, 2}}},
-    {"ZeroAlphaDrawsNothing", 1,
-     [](id w) { send<void>(addView(w, CGRectMake(0, 0, 50, 50), color(1, 0, 0)), "setAlpha:"_sel, 0.0); },
-     {{25, 25, kWhite}}},
     {"UnclippedSubviewsOverflow", 1, [](id w) { clippingScene(w, false); }, {{65, 65, kRed}}},
     {"ClippingKeepsSubviewsInsideTheBounds", 1, [](id w) { clippingScene(w, true); },
      {{55, 55, kRed}, {65, 65, kWhite}, {55, 65, kWhite}}},
@@ -87,12 +84,12 @@ const PaintCase kCases[] = {
                   CGAffineTransformMakeScale(1, 1.5));
      },
      {{100, 72, kRed}, {100, 128, kRed}, {100, 68, kWhite}, {100, 132, kWhite}, {38, 100, kWhite}, {42, 100, kRed}}},
-    {"SingularTransformDrawsNothing", 1,
+    {"ZeroAlphaOrASingularTransformDrawsNothing", 1,
      [](id w) {
-       send<void>(addView(w, CGRectMake(0, 0, 50, 50), color(1, 0, 0)), "setTransform:"_sel,
-                  CGAffineTransformMakeScale(0, 1));
+       send<void>(addView(w, CGRectMake(0, 0, 50, 50), color(1, 0, 0)), "setAlpha:"_sel, 0.0);
+       send<void>(addView(w, CGRectMake(50, 0, 50, 50), color(1, 0, 0)), "setTransform:"_sel, CGAffineTransformMakeScale(0, 1));
      },
-     {{25, 25, kWhite}}},
+     {{25, 25, kWhite}, {75, 25, kWhite}}},
     {"ScrollViewContentOffsetMovesItsContent", 1,
      [](id w) {
        Ref<> scroll = addView(w, CGRectMake(0, 0, 100, 50), nil, "UIScrollView");
