@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <iterator>
 #include <string>
 
 #include "lvsim_process.h"
@@ -14,13 +13,6 @@
 namespace {
 
 using namespace testing_support;
-
-const std::string kLvsim = LVSIM_PATH;
-
-std::string readFile(const fs::path& file) {
-  std::ifstream in(file);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 int settingsFolders(const fs::path& tmp) {
   auto entries = fs::directory_iterator(tmp);
@@ -109,7 +101,7 @@ TEST(LvsimFiles, FilesAreWrittenWholeNeverOverAnInputNorThroughALink) {
         {"play": {"title": "T", "duration": 9, "artwork": "01-expanded.png"}}]})";
     ProcessRun run = runCommand("{ { cd " + dir.path.string() + " && " + c.command + "; } 2>&1 >/dev/null; }");
     EXPECT_EQ(run.exitCode, c.exitCode) << c.command << ": " << run.output;
-    EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), c.exitCode ? 1 : 0) << run.output;
+    EXPECT_EQ(lineCount(run.output), c.exitCode ? 1 : 0) << run.output;
     EXPECT_TRUE(run.output.ends_with(c.message + (c.exitCode ? "\n" : ""))) << run.output;
     for (const fs::directory_entry& e : fs::directory_iterator(out)) {
       EXPECT_NE(e.path().filename().string()[0], '.') << "a temporary file left: " << e.path();
