@@ -5,9 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "foundation/block.h"
 #include "render_support.h"
-#include "uikit/view_animation.h"
 
 using namespace render_support;
 
@@ -25,9 +23,7 @@ TEST_F(SceneSignature, AMovingViewChangesItEveryFrameUntilItStopsAndASceneAtRest
   EXPECT_EQ(now(), before) << "time passing and the same frame set again";
   EXPECT_EQ(renderer.sceneSignature(nil), 0u);
 
-  send<void>(objc_getClass("UIView"), "animateWithDuration:delay:options:animations:completion:"_sel,
-             1.0, 0.0, UIViewAnimationOptionCurveLinear,
-             fnd::block<void()>([&] { send<void>(box, "setFrame:"_sel, CGRectMake(80, 0, 10, 10)); }), nil);
+  slideRight(box);
   fnd::RunLoop::main().runFor(0.25);
   uint64_t quarter = now();
   fnd::RunLoop::main().runFor(0.25);
