@@ -41,7 +41,6 @@ TEST_F(HostLooks, TransportGlyphsAreDrawnOverTheirButtons) {
 TEST_F(HostLooks, TheRoutingGlyphIsDrawnWithinItsButton) {
   add("MRUNowPlayingRoutingButton", CGRectMake(10, 10, 40, 40), color(0, 0, 0));
   render::Picture p = draw(renderer, window, 2);
-  EXPECT_GT(stats(p, 20, 20, 100, 100).mean, 10) << "some glyph inside";
   EXPECT_GT(p.pixel(60, 76).r, 200) << "the triangle's middle";
   EXPECT_EQ(p.pixel(110, 60), kWhite) << "outside the button, the window";
 }

@@ -17,20 +17,19 @@ Ref<> imageView(id window, NSInteger mode, CGRect frame = CGRectMake(0, 0, 100, 
   return v;
 }
 
-void aspectFill(id window, bool clips) {
-  send<void>(imageView(window, 2, CGRectMake(25, 25, 50, 50)), "setClipsToBounds:"_sel, clips);
-}
-
-// The 2:1 image fills a 50-point square as 100 × 50, centred: 0 to 100 across.
 const PaintCase kCases[] = {
     {"ScaleToFillStretchesOverTheBounds", 1, [](id w) { imageView(w, 0); },
      {{2, 2, kRed}, {45, 97, kRed}, {55, 2, kBlue}, {97, 97, kBlue}}},
     // 2:1 in a square: 100 × 50, from y 25 to 75.
     {"AspectFitLeavesBandsAboveAndBelow", 1, [](id w) { imageView(w, 1); },
      {{10, 20, kWhite}, {10, 30, kRed}, {90, 70, kBlue}, {90, 80, kWhite}}},
-    {"AspectFillOverflowsUnclipped", 1, [](id w) { aspectFill(w, false); },
-     {{5, 50, kRed}, {95, 50, kBlue}, {50, 20, kWhite}}},
-    {"AspectFillClipped", 1, [](id w) { aspectFill(w, true); }, {{5, 50, kWhite}, {30, 50, kRed}, {70, 50, kBlue}}},
+    // The 2:1 image fills each 50-point square as 100 × 50, centred: 0 to 100 across, unless clipped.
+    {"AspectFillOverflowsUnlessClipped", 1,
+     [](id w) {
+       imageView(w, 2, CGRectMake(25, 0, 50, 50));
+       send<void>(imageView(w, 2, CGRectMake(25, 50, 50, 50)), "setClipsToBounds:"_sel, true);
+     },
+     {{5, 25, kRed}, {95, 25, kBlue}, {5, 75, kWhite}, {30, 75, kRed}, {70, 75, kBlue}, {95, 75, kWhite}}},
     // 40 × 20 points centred: 30 to 70 across, 40 to 60 down.
     {"CenterKeepsTheImageSize", 1, [](id w) { imageView(w, 4); },
      {{29, 50, kWhite}, {31, 50, kRed}, {69, 50, kBlue}, {50, 39, kWhite}}},

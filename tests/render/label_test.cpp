@@ -17,8 +17,7 @@ Ink inkIn(const render::Picture& p, int y0, int y1) {
   for (int x = 0; x < p.width(); ++x)
     for (int y = y0; y < y1; ++y)
       if (p.pixel(x, y).g < 128) {
-        if (ink.left < 0) ink.left = x;
-        ink.right = x;
+        ink = {ink.left < 0 ? x : ink.left, x};
         break;
       }
   return ink;
@@ -72,8 +71,7 @@ TEST_F(LabelPaint, MeasuredWidthShowsAllOfTheText) {
   EXPECT_NEAR(full.right + 1, frame.size.width, 2) << "the last glyph is drawn, not an ellipsis";
 
   send<void>(l, "setFrame:"_sel, CGRectMake(0, 0, frame.size.width / 2, 30));
-  Ink cut = inkIn(draw(renderer, window), 0, 30);
-  EXPECT_LT(cut.right, frame.size.width / 2);
+  EXPECT_LT(inkIn(draw(renderer, window), 0, 30).right, frame.size.width / 2) << "cut at the frame";
 
   send<void>(l, "setFrame:"_sel, CGRectMake(0, 0, 0, 30));
   EXPECT_EQ(inkIn(draw(renderer, window), 0, 30).left, -1) << "no room, no text";

@@ -31,13 +31,6 @@ render::Pixel grey(uint8_t v) { return {v, v, v, 255}; }
 const PaintCase kCases[] = {
     {"BackgroundsFillFramesAtTheScale", 3, [](id w) { addView(w, CGRectMake(10, 20, 30, 40), color(1, 0, 0)); },
      {{31, 61, kRed}, {119, 179, kRed}, {29, 61, kWhite}, {121, 61, kWhite}, {31, 181, kWhite}}},
-    {"HiddenViewAndItsSubviewsLeaveNoTrace", 1,
-     [](id w) {
-       Ref<> hidden = addView(w, CGRectMake(10, 10, 50, 50), color(1, 0, 0));
-       addView(hidden, CGRectMake(0, 0, 10, 10), color(0, 0, 1));
-       send<void>(hidden, "setHidden:"_sel, true);
-     },
-     {{15, 15, kWhite}, {40, 40, kWhite}}},
     // The overlapping blue child is blue at half strength, not a mix of red and blue.
     {"AlphaBlendsTheSubtreeAsOneGroup", 1,
      [](id w) {
@@ -70,12 +63,15 @@ const PaintCase kCases[] = {
                   CGAffineTransformMakeScale(1, 1.5));
      },
      {{100, 72, kRed}, {100, 128, kRed}, {100, 68, kWhite}, {100, 132, kWhite}, {38, 100, kWhite}, {42, 100, kRed}}},
-    {"ZeroAlphaOrASingularTransformDrawsNothing", 1,
+    {"HiddenZeroAlphaOrSingularViewsLeaveNoTrace", 1,
      [](id w) {
        send<void>(addView(w, CGRectMake(0, 0, 50, 50), color(1, 0, 0)), "setAlpha:"_sel, 0.0);
        send<void>(addView(w, CGRectMake(50, 0, 50, 50), color(1, 0, 0)), "setTransform:"_sel, CGAffineTransformMakeScale(0, 1));
+       Ref<> hidden = addView(w, CGRectMake(0, 50, 50, 50), color(1, 0, 0));
+       addView(hidden, CGRectMake(0, 0, 10, 10), color(0, 0, 1));
+       send<void>(hidden, "setHidden:"_sel, true);
      },
-     {{25, 25, kWhite}, {75, 25, kWhite}}},
+     {{25, 25, kWhite}, {75, 25, kWhite}, {5, 55, kWhite}, {40, 90, kWhite}}},
     {"ScrollViewContentOffsetMovesItsContent", 1,
      [](id w) {
        Ref<> scroll = addView(w, CGRectMake(0, 0, 100, 50), nil, "UIScrollView");

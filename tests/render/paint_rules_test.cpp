@@ -20,8 +20,7 @@ render::PaintRule fill(double r, double g, double b) {
 
 TEST(PaintRules, TheMostSpecificClassWins) {
   render::PaintRules rules;
-  Class base = classNamed("RulesTestBase");
-  Class derived = classNamed("RulesTestDerived", "RulesTestBase");
+  Class base = classNamed("RulesTestBase"), derived = classNamed("RulesTestDerived", "RulesTestBase");
   Class further = classNamed("RulesTestFurther", "RulesTestDerived");
   rules.add("RulesTestBase", fill(1, 0, 0));
   EXPECT_EQ(rules.find(further), rules.find(base));
@@ -36,8 +35,7 @@ TEST(PaintRules, TheMostSpecificClassWins) {
 
 TEST_F(Scene, PaintRuleDrawsAboveTheBackgroundAndBelowSubviews) {
   renderer.rules().add("RulesTestPainted", fill(0, 1, 0));
-  classNamed("RulesTestPainted");
-  Ref<> painted = addView(window, CGRectMake(0, 0, 100, 100), color(1, 0, 0), "RulesTestPainted");
+  Ref<> painted = addView(window, CGRectMake(0, 0, 100, 100), color(1, 0, 0), class_getName(classNamed("RulesTestPainted")));
   addView(painted, CGRectMake(0, 0, 10, 10), color(0, 0, 1));
   render::Picture p = draw(renderer, window);
   EXPECT_EQ(p.pixel(5, 5), kBlue);

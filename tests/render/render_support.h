@@ -80,11 +80,10 @@ inline void slideRight(id view, double seconds = 1) {
 inline id twoColorImage(long width, long height, std::vector<uint8_t> left, std::vector<uint8_t> right,
                         double scale = 1) {
   std::vector<uint8_t> rgba;
-  for (long y = 0; y < height; ++y)
-    for (long x = 0; x < width; ++x) {
-      const auto& c = x < width / 2 ? left : right;
-      rgba.insert(rgba.end(), c.begin(), c.end());
-    }
+  for (long i = 0; i < width * height; ++i) {
+    const auto& c = i % width < width / 2 ? left : right;
+    rgba.insert(rgba.end(), c.begin(), c.end());
+  }
   return uikit::imageWithRGBA(width, height, scale, std::move(rgba));
 }
 
