@@ -25,11 +25,6 @@ double lighter(const Png& a, const Png& b, double x0, double y0, double x1, doub
   return brightness(meanAt(a, x0, y0, x1, y1, width)) - brightness(meanAt(b, x0, y0, x1, y1, width));
 }
 
-bool hasXvfb() { return runCommand("command -v xvfb-run").exitCode == 0; }
-
-// SDL unloads libdbus when it quits, leaving D-Bus's process-wide allocations where
-// LeakSanitizer can no longer tell whose they are; the window's process is not leak-checked.
-const std::string kLeaksUnchecked = "ASAN_OPTIONS=detect_leaks=0 ";
 const std::string kInXvfb = "xvfb-run -a -s '-screen 0 1280x1024x24' ";
 
 // The artwork is tapped and enlarges over the blurred background; the scrubber is dragged
@@ -38,7 +33,7 @@ const std::string kInXvfb = "xvfb-run -a -s '-screen 0 1280x1024x24' ";
 // scrolls the platter into view and a click beneath the lock screen touches nothing.
 // SIGTERM ends it as closing the window does.
 TEST(LvsimLive, AScriptedSessionInAWindowUnderXvfb) {
-  ASSERT_TRUE(hasXvfb()) << "xvfb-run is missing: scripts/install-deps.sh installs it";
+  ASSERT_EQ(runCommand("command -v xvfb-run").exitCode, 0) << "xvfb-run is missing: scripts/install-deps.sh installs it";
   Folder dir;
   fs::path script = dir.write("script.json", R"({"events": [
     {"at": 0.3, "key": "r"}, {"at": 0.7, "save": "landscape.png"}, {"at": 0.8, "wheel": {"over": [422, 300], "notches": -8}},
@@ -51,10 +46,12 @@ TEST(LvsimLive, AScriptedSessionInAWindowUnderXvfb) {
     {"at": 6.0, "click": "MRUArtworkView"}, {"at": 7.6, "save": "plain.png"},
     {"at": 7.8, "key": "space"}, {"at": 7.85, "save": "paused.png"},
     {"at": 7.9, "key": "n"}, {"at": 8.0, "key": "r"}, {"at": 8.5, "save": "turned.png"}]})");
-  // SIGTERM once the last picture is there; SIGKILL if that does not end it.
+  // SIGTERM once the last picture is there; SIGKILL if that does not end it. SDL unloads
+  // libdbus when it quits, leaving D-Bus's process-wide allocations where LeakSanitizer can
+  // no longer tell whose they are: the window's process is not leak-checked.
   fs::create_directory(dir.path / "tmp");
   const std::string out = (dir.path / "out").string();
-  ProcessRun run = runCommand("TMPDIR=" + (dir.path / "tmp").string() + " " + kLeaksUnchecked + kInXvfb +
+  ProcessRun run = runCommand("TMPDIR=" + (dir.path / "tmp").string() + " ASAN_OPTIONS=detect_leaks=0 " + kInXvfb +
                                   "sh -c 'timeout -s KILL 60 " + LVSIM_PATH + " live --script " + script.string() +
                                   " --out " + out + " & while [ ! -e " + out + "/turned.png ] && kill -0 $!; " +
                                   "do sleep 0.1; done; kill -TERM $!; wait $!'",
@@ -68,7 +65,6 @@ TEST(LvsimLive, AScriptedSessionInAWindowUnderXvfb) {
   Png held(out + "/held.png"), plain(out + "/plain.png"), paused(out + "/paused.png"), turned(out + "/turned.png");
   Png landscape(out + "/landscape.png"), scrolled(out + "/scrolled.png");
   ASSERT_TRUE(held.ok() && plain.ok() && paused.ok()) << run.output;
-  EXPECT_EQ(held.width(), plain.width());
   EXPECT_GT(held.height() / double(held.width()), 844 / kPhoneWidth) << "the status line beneath";
   EXPECT_GT(turned.width(), turned.height()) << "the phone turned";
   for (const Png* p : {&held, &plain})
@@ -86,14 +82,14 @@ TEST(LvsimLive, AScriptedSessionInAWindowUnderXvfb) {
 TEST(LvsimLive, TurningThePhoneKeepsMemoryFlat) {
   Folder dir;
   const int turns[] = {4, 40};
-  long peakKb[std::size(turns)];
-  for (size_t i = 0; i < std::size(turns); ++i) {
+  long peakKb[2];
+  for (int i : {0, 1}) {
     Json events = Json::array();
     for (int k = 0; k < turns[i]; ++k) events.push_back({{"at", 0.5 + 0.2 * k}, {"key", "r"}});
     fs::path script = dir.write("turns.json", Json{{"events", events}}.dump());
-    ProcessRun run = runCommand("ASAN_OPTIONS=detect_leaks=0:quarantine_size_mb=0 " + kInXvfb + LVSIM_PATH +
-                                    " live --script " + script.string() + " --exit-after " +
-                                    std::to_string(0.7 + 0.2 * turns[i]) + " --out " + dir.path.string(),
+    ProcessRun run = runCommand("ASAN_OPTIONS=detect_leaks=0:quarantine_size_mb=0 " + kInXvfb + kLvsim + " live --script " +
+                                    script.string() + " --exit-after " + std::to_string(0.7 + 0.2 * turns[i]) + " --out " +
+                                    dir.path.string(),
                                 true);
     ASSERT_EQ(run.exitCode, 0) << run.output;
     rusage children{};
@@ -101,23 +97,6 @@ TEST(LvsimLive, TurningThePhoneKeepsMemoryFlat) {
     peakKb[i] = children.ru_maxrss;
   }
   EXPECT_LT(peakKb[1] - peakKb[0], 20 * 1024) << "kB more at the largest";
-}
-
-TEST(LvsimLive, ABadScriptIsNamedInOneLine) {
-  Folder dir;
-  const std::pair<std::string, const char*> cases[] = {
-      {R"({"events": [{"at": 1, "key": "x"}]})", "events[0].key: unknown key \"x\""},
-      {R"({"events": [{"click": [1, 2]}]})", "events[0]: expected \"at\" and one action"},
-      {R"({"events": [{"at": 1, "click": [1]}]})", "events[0].click: expected [X, Y]"},
-      {R"({"events": [{"at": 1, "save": "../up.png"}]})", "events[0].save: expected a file name"},
-      {R"({"events": [{"at": 1, "click": "NoSuchView"}]})", "events[0]: no class named \"NoSuchView\""},
-      {R"({"events": [{"at": -1, "release": true}]})", "events[0].at: expected a number of seconds"},
-      {R"({"events": [{"at": 1, "save": ")" + std::string(300, 'x') + R"(.png"}]})",
-       "events[0].save: expected a file name of at most 255 bytes"}};
-  for (const auto& [script, message] : cases) {
-    fs::path file = dir.write("bad.json", script);
-    expectRefused(lvsim("live --script " + file.string() + " --out " + dir.path.string(), true), message, script.substr(0, 80));
-  }
 }
 
 }  // namespace

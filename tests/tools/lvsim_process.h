@@ -47,9 +47,8 @@ inline long lineCount(const std::string& text) { return std::count(text.begin(),
 // Bad input: exit code 2 and one line, "lvsim: ..." naming the problem.
 inline void expectRefused(const ProcessRun& run, const std::string& message, const std::string& what) {
   EXPECT_EQ(run.exitCode, 2) << what << ": " << run.output;
-  EXPECT_EQ(run.output.rfind("lvsim: ", 0), 0u) << what << ": " << run.output;
+  EXPECT_TRUE(run.output.starts_with("lvsim: ") && lineCount(run.output) == 1) << what << ": " << run.output;
   EXPECT_NE(run.output.find(message), std::string::npos) << what << ": " << run.output;
-  EXPECT_EQ(lineCount(run.output), 1) << what << ": " << run.output;
 }
 
 // A fresh folder for the files of one test, removed with everything in it.
@@ -77,9 +76,10 @@ inline std::string readFile(const fs::path& file) {
 
 inline Json readReport(const fs::path& folder) { return Json::parse(readFile(folder / "report.json")); }
 
-// `lvsim run ARGS --out OUT` and the report it wrote; null, with a failure, if it failed.
-inline Json runReport(const std::string& args, const fs::path& out) {
-  ProcessRun run = lvsim("run " + args + " --out " + out.string(), true);
+// `lvsim run ARGS --out OUT` (after `environment`, "NAME=VALUE ..." or nothing) and the report
+// it wrote; null, with a failure, if it failed.
+inline Json runReport(const std::string& args, const fs::path& out, const std::string& environment = "") {
+  ProcessRun run = runCommand(environment + kLvsim + " run " + args + " --out " + out.string(), true);
   EXPECT_EQ(run.exitCode, 0) << args << ": " << run.output;
   return run.exitCode == 0 ? readReport(out) : Json();
 }
