@@ -113,7 +113,7 @@ void MediaControls_update(id self, SEL, id info) {
 
 void registerCSAdjunctItemView() {
   using T = CSAdjunctItemView;
-  Class cls = rt::defineClass<T>("CSAdjunctItemView", objc_getClass("UIView"));
+  Class cls = rt::defineClass<T>("CSAdjunctItemView", "UIView");
   rt::addMethod(cls, "initWithFrame:"_sel, AdjunctItem_initWithFrame);
   rt::addMethod(cls, "layoutSubviews"_sel, AdjunctItem_layoutSubviews);
   rt::addMethod(cls, "removeFromSuperview"_sel, callSuper<"CSAdjunctItemView", void>);
@@ -122,7 +122,7 @@ void registerCSAdjunctItemView() {
 
 void registerPLPlatterView() {
   using T = PLPlatterView;
-  Class cls = rt::defineClass<T>("PLPlatterView", objc_getClass("UIView"));
+  Class cls = rt::defineClass<T>("PLPlatterView", "UIView");
   rt::addMethod(cls, "initWithFrame:"_sel, Platter_initWithFrame);
   rt::addMethod(cls, "layoutSubviews"_sel, Platter_layoutSubviews);
   rt::addMethod(cls, "_configureBackgroundView:"_sel, Platter_configureBackgroundView);
@@ -132,13 +132,13 @@ void registerPLPlatterView() {
 }
 
 void registerMTMaterialView() {
-  Class cls = rt::defineClass<MTMaterialView>("MTMaterialView", objc_getClass("UIView"));
+  Class cls = rt::defineClass<MTMaterialView>("MTMaterialView", "UIView");
   rt::addMethod(cls, "setFrame:"_sel, callSuper<"MTMaterialView", void, CGRect>);
 }
 
 void registerCSMediaControlsViewController() {
   using T = CSMediaControlsViewController;
-  Class cls = rt::defineClass<T>("CSMediaControlsViewController", objc_getClass("UIViewController"));
+  Class cls = rt::defineClass<T>("CSMediaControlsViewController", "UIViewController");
   rt::addMethod(cls, "view"_sel, rt::objectGetter<&T::view>);
   rt::addMethod(cls, "mediaControlsFrameForWidth:"_sel, MediaControls_frameForWidth);
   rt::addMethod(cls, "updateWithNowPlayingInfo:"_sel, MediaControls_update);

@@ -2,6 +2,7 @@
 
 #include "foundation/run_loop.h"
 #include "runtime/accessors.h"
+#include "runtime/class_setup.h"
 #include "uikit/view_parts.h"
 
 UIView::~UIView() {
@@ -100,9 +101,11 @@ id UIWindow_window(id self, SEL) { return self; }
 Class viewClass() { return g_view; }
 Class windowClass() { return g_window; }
 
+namespace {
+
 void registerViewClasses() {
   using rt::addMethod;
-  Class v = g_view = rt::defineClass<UIView>("UIView", objc_getClass("UIResponder"));
+  Class v = g_view = rt::defineClass<UIView>("UIView", "UIResponder");
   rt::addClassMethod(v, "layerClass"_sel, UIView_layerClass);
   addMethod(v, "initWithFrame:"_sel, UIView_initWithFrame);
   addMethod(v, "init"_sel, UIView_init);
@@ -141,9 +144,13 @@ void registerViewClasses() {
   fnd::RunLoop::main().setCommitHandler(fnd::RunLoop::CommitPhase::Layout,
                                         [](double) { runLayoutPass(); });
 
-  rt::defineClass<UIControl>("UIControl", v);
-  g_window = rt::defineClass<UIWindow>("UIWindow", v);
+  rt::defineClass<UIControl>("UIControl", "UIView");
+  g_window = rt::defineClass<UIWindow>("UIWindow", "UIView");
   addMethod(g_window, "window"_sel, UIWindow_window);
 }
+
+LV_CLASS_SETUP(registerViewClasses, "UIResponder");
+
+}  // namespace
 
 }  // namespace uikit

@@ -68,7 +68,6 @@ struct UIWindow : UIView {};
 
 namespace uikit {
 
-void registerViewClasses();
 Class viewClass();
 Class windowClass();
 

@@ -1,3 +1,5 @@
+#include "uikit/view_hierarchy.h"
+
 #include <algorithm>
 #include <string>
 

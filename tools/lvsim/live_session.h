@@ -55,7 +55,6 @@ class LiveSession {
   render::Picture compose(double scale);
 
   std::string statusLine() const;
-  bool menuOpen() const { return menuOpen_; }
   // The settings the menu holds: those in effect, with the menu's toggles applied.
   const prefs::BoolSettings& menuSettings() const { return menuSettings_; }
   host::LockScreen& screen() { return *screen_; }
