@@ -145,7 +145,7 @@ id Backdrop_init(id self, SEL, CGRect frame, bool autosizes, id settings) {
 
 void host::registerCSCoverSheetView() {
   using T = CSCoverSheetView;
-  Class cls = rt::defineClass<T>("CSCoverSheetView", objc_getClass("UIView"));
+  Class cls = rt::defineClass<T>("CSCoverSheetView", "UIView");
   rt::addMethod(cls, "initWithFrame:"_sel, CoverSheet_initWithFrame);
   rt::addMethod(cls, "layoutSubviews"_sel, CoverSheet_layoutSubviews);
   rt::addMethod(cls, "listViewController"_sel, rt::objectGetter<&T::listViewController>);
@@ -155,7 +155,7 @@ void host::registerCSCoverSheetView() {
 
 void host::registerCSCombinedListViewController() {
   using T = CSCombinedListViewController;
-  Class cls = rt::defineClass<T>("CSCombinedListViewController", objc_getClass("UIViewController"));
+  Class cls = rt::defineClass<T>("CSCombinedListViewController", "UIViewController");
   rt::addMethod(cls, "init"_sel, List_init);
   rt::addMethod(cls, "view"_sel, rt::objectGetter<&T::listView>);
   rt::addMethod(cls, "adjunctItemView"_sel, rt::objectGetter<&T::adjunctItemView>);
@@ -166,19 +166,19 @@ void host::registerCSCombinedListViewController() {
 }
 
 void host::registerCSFocusActivityView() {
-  Class cls = rt::defineClass<CSFocusActivityView>("CSFocusActivityView", objc_getClass("UIView"));
+  Class cls = rt::defineClass<CSFocusActivityView>("CSFocusActivityView", "UIView");
   rt::addMethod(cls, "initWithFrame:"_sel, callSuper<"CSFocusActivityView", id, CGRect>);
 }
 
 void host::registerUILegibilitySettings() {
-  Class cls = rt::defineClass<_UILegibilitySettings>("_UILegibilitySettings", rt::rootClass());
+  Class cls = rt::defineClass<_UILegibilitySettings>("_UILegibilitySettings", "NSObject");
   rt::addMethod(cls, "style"_sel, rt::fieldGetter<&_UILegibilitySettings::style>);
   rt::addMethod(cls, "setStyle:"_sel, rt::fieldSetter<&_UILegibilitySettings::style>);
 }
 
 void host::registerUIBackdropView() {
   using T = _UIBackdropView;
-  Class cls = rt::defineClass<T>("_UIBackdropView", objc_getClass("UIView"));
+  Class cls = rt::defineClass<T>("_UIBackdropView", "UIView");
   rt::addMethod(cls, "initWithFrame:autosizesToFitSuperview:settings:"_sel, Backdrop_init);
   rt::addMethod(cls, "didMoveToSuperview"_sel, Backdrop_didMoveToSuperview);
   rt::addMethod(cls, "settings"_sel, rt::objectGetter<&T::settings>);

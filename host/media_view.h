@@ -22,7 +22,7 @@ void MediaView_traitCollectionDidChange(id self, SEL, id previous);
 // them asks for a layout.
 template <class T>
 Class defineMediaView(const char* name, const char* superclass) {
-  Class cls = rt::defineClass<T>(name, objc_getClass(superclass));
+  Class cls = rt::defineClass<T>(name, superclass);
   rt::addMethod(cls, "layout"_sel, rt::fieldGetter<&T::layout>);
   rt::addMethod(cls, "setLayout:"_sel, rt::fieldSetter<&T::layout>);
   rt::addMethod(cls, "context"_sel, rt::fieldGetter<&T::context>);

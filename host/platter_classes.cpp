@@ -115,7 +115,7 @@ void MediaControls_update(id self, SEL, id info) {
 
 void host::registerCSAdjunctItemView() {
   using T = CSAdjunctItemView;
-  Class cls = rt::defineClass<T>("CSAdjunctItemView", objc_getClass("UIView"));
+  Class cls = rt::defineClass<T>("CSAdjunctItemView", "UIView");
   rt::addMethod(cls, "initWithFrame:"_sel, AdjunctItem_initWithFrame);
   rt::addMethod(cls, "layoutSubviews"_sel, AdjunctItem_layoutSubviews);
   rt::addMethod(cls, "removeFromSuperview"_sel, callSuper<"CSAdjunctItemView", void>);
@@ -124,7 +124,7 @@ void host::registerCSAdjunctItemView() {
 
 void host::registerPLPlatterView() {
   using T = PLPlatterView;
-  Class cls = rt::defineClass<T>("PLPlatterView", objc_getClass("UIView"));
+  Class cls = rt::defineClass<T>("PLPlatterView", "UIView");
   rt::addMethod(cls, "initWithFrame:"_sel, Platter_initWithFrame);
   rt::addMethod(cls, "layoutSubviews"_sel, Platter_layoutSubviews);
   rt::addMethod(cls, "_configureBackgroundView:"_sel, Platter_configureBackgroundView);
@@ -134,13 +134,13 @@ void host::registerPLPlatterView() {
 }
 
 void host::registerMTMaterialView() {
-  Class cls = rt::defineClass<MTMaterialView>("MTMaterialView", objc_getClass("UIView"));
+  Class cls = rt::defineClass<MTMaterialView>("MTMaterialView", "UIView");
   rt::addMethod(cls, "setFrame:"_sel, callSuper<"MTMaterialView", void, CGRect>);
 }
 
 void host::registerCSMediaControlsViewController() {
   using T = CSMediaControlsViewController;
-  Class cls = rt::defineClass<T>("CSMediaControlsViewController", objc_getClass("UIViewController"));
+  Class cls = rt::defineClass<T>("CSMediaControlsViewController", "UIViewController");
   rt::addMethod(cls, "view"_sel, rt::objectGetter<&T::view>);
   rt::addMethod(cls, "mediaControlsFrameForWidth:"_sel, MediaControls_frameForWidth);
   rt::addMethod(cls, "updateWithNowPlayingInfo:"_sel, MediaControls_update);

@@ -62,7 +62,8 @@ const std::vector<std::pair<double, std::function<void(LockScreen&)>>> kFiveMinu
     {25, [](LockScreen& s) { s.setPaused(true); }},
     {20, [](LockScreen& s) { s.setPaused(false); }},
     {18, [](LockScreen& s) { s.setSizeClass(SizeClass::Compact); }},
-    {10, [](LockScreen& s) { s.tap("MRUArtworkView"); }},
+    {5, [](LockScreen& s) { s.drag({100, 340}, {100, 40}); }},  // the platter starts below the window
+    {5, [](LockScreen& s) { s.tap("MRUArtworkView"); }},
     {20, [](LockScreen& s) { s.setSizeClass(SizeClass::Regular); }},
     {5, [](LockScreen& s) { s.tap("MRUArtworkView"); }},
     {30, [](LockScreen& s) { s.play(kTracks[2]); }},

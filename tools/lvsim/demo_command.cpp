@@ -4,6 +4,7 @@
 #include <map>
 
 #include "render/contact_sheet.h"
+#include "tools/lvsim/exit_codes.h"
 #include "tools/lvsim/settings_option.h"
 #include "tools/lvsim/story.h"
 
@@ -111,5 +112,5 @@ int lvsim::runDemo(const DemoOptions& options) {
   std::filesystem::path file = std::filesystem::path(options.out) / "contact-sheet.png";
   if (auto failed = sheet.compose().writePng(file.string())) return fail(kRunFault, "demo", failed->message());
   std::printf("%s: %zu moments\n", file.string().c_str(), sheet.size());
-  return 0;
+  return kSuccess;
 }

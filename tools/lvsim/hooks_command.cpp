@@ -7,6 +7,7 @@
 #include "host/host_classes.h"
 #include "host/globals_snapshot.h"
 #include "tools/lvsim/echo.h"
+#include "tools/lvsim/exit_codes.h"
 #include "tools/lvsim/report_json.h"
 #include "tools/lvsim/settings_option.h"
 #include "tools/lvsim/story.h"
@@ -88,5 +89,5 @@ int lvsim::runHooks(const HooksOptions& options) {
     printJson(*device);
   else
     printTable(*device);
-  return 0;
+  return kSuccess;
 }

@@ -9,6 +9,7 @@
 
 #include "host/device.h"
 #include "tools/lvsim/echo.h"
+#include "tools/lvsim/exit_codes.h"
 #include "tools/lvsim/json_reading.h"
 #include "tools/lvsim/live_session.h"
 #include "tools/lvsim/live_window.h"
@@ -117,7 +118,7 @@ int lvsim::runLive(const LiveCommandOptions& options) {
   } catch (const std::runtime_error& e) {
     return fail(kRunFault, "live", e.what());
   }
-  if (outcome.action != LiveAction::Restart) return 0;
+  if (outcome.action != LiveAction::Restart) return kSuccess;
   std::vector<std::string> args = restartArguments(options, session->menuSettings(), outcome.elapsed);
   session.reset();  // the device's settings folder goes with it: the new process makes its own
   return restart(args);

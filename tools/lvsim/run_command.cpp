@@ -1,5 +1,6 @@
 #include "tools/lvsim/run_command.h"
 
+#include "tools/lvsim/exit_codes.h"
 #include "tools/lvsim/scenario.h"
 #include "tools/lvsim/story.h"
 

@@ -128,6 +128,18 @@ void checkReleases(const Scenario& scenario) {
   }
 }
 
+void checkAdvances(const Scenario& scenario) {
+  double total = 0;
+  for (size_t i = 0; i < scenario.steps.size(); ++i) {
+    const auto* a = std::get_if<AdvanceStep>(&scenario.steps[i]);
+    if (!a) continue;
+    total += a->seconds;
+    if (total > kLongestStory)
+      Place(scenario.stepPlaces[i])["advance"].fail("the advances of a story add up to at most " +
+                                                    std::to_string(int(kLongestStory)) + " seconds");
+  }
+}
+
 host::BootOptions bootOptions(const Json& root, const Place& top) {
   host::BootOptions boot;
   if (auto p = root.find("profile"); p != root.end()) {
@@ -177,6 +189,7 @@ lvsim::Scenario lvsim::readScenario(const std::filesystem::path& file) {
     scenario.stepPlaces.push_back(at.path());
   }
   checkReleases(scenario);
+  checkAdvances(scenario);
   return scenario;
 }
 

@@ -9,7 +9,6 @@
 #include "foundation/atomic_file.h"
 #include "host/lock_screen.h"
 #include "host/settings_folder.h"
-#include "tools/lvsim/echo.h"
 #include "tools/lvsim/report_json.h"
 #include "tools/lvsim/snapshot_pictures.h"
 
@@ -18,10 +17,6 @@ namespace lvsim {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-// Characters of an error line's place and of what went wrong: input echoed in it is cut.
-constexpr size_t kWhereLimit = 160;
-constexpr size_t kWhatLimit = 320;
 
 std::string seconds(double s) {
   char text[32];
@@ -126,11 +121,6 @@ std::vector<std::string> outputsOf(const Scenario& scenario, const StoryOptions&
 
 }  // namespace lvsim
 
-int lvsim::fail(int code, const std::string& where, const std::string& what) {
-  std::fprintf(stderr, "lvsim: %s: %s\n", printable(where, kWhereLimit).c_str(), printable(what, kWhatLimit).c_str());
-  return code;
-}
-
 int lvsim::bootFault(const host::BootError& error, const std::string& where) {
   if (dynamic_cast<const host::TemporaryFolderError*>(&error)) return fail(kUsageFault, "TMPDIR", error.what());
   return fail(kRunFault, where, error.what());
@@ -205,5 +195,5 @@ int lvsim::tellStory(const Scenario& scenario, const StoryOptions& options) {
   if (auto failed = fnd::writeFileAtomically(out.string(), report.dump(2, ' ', false, Json::error_handler_t::replace) + "\n"))
     return fail(kRunFault, out.string(), "cannot write the report: " + failed->reason);
   std::printf("%s: %zu snapshots\n", out.string().c_str(), report["snapshots"].size());
-  return 0;
+  return kSuccess;
 }
