@@ -2,7 +2,7 @@
 // goes with it.
 #include <gtest/gtest.h>
 
-#include "host/media_views.h"
+#include "host/artwork_view.h"
 #include "lock_screen_helpers.h"
 #include "uikit/gesture_recognizer.h"
 #include "uikit/view.h"

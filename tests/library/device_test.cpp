@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "foundation/values.h"
-#include "host/media_views.h"
+#include "host/time_controls.h"
 #include "host/settings.h"
 #include "lock_screen_helpers.h"
 #include "prefs/preferences.h"

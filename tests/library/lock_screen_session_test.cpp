@@ -1,44 +1,69 @@
 // The LockScreen session's drivers and its report.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
+#include "foundation/block.h"
 #include "lock_screen_helpers.h"
 #include "uikit/view.h"
 
 namespace {
 
 using namespace testing_support;
-using Json = nlohmann::ordered_json;
+using host::ViewSnapshot;
 
-const Json& findClass(const Json& view, const std::string& cls) {
-  static const Json none;
-  if (view["class"] == cls) return view;
-  for (const Json& sub : view["subviews"])
-    if (const Json& found = findClass(sub, cls); !found.is_null()) return found;
-  return none;
+const ViewSnapshot* findClass(const ViewSnapshot& view, const std::string& cls) {
+  if (view.className == cls) return &view;
+  for (const ViewSnapshot& sub : view.subviews)
+    if (const ViewSnapshot* found = findClass(sub, cls)) return found;
+  return nullptr;
 }
 
 TEST(LockScreenSession, SnapshotReportsTheMoment) {
   auto screen = bootEnabled();
   screen->play(song("Snap"));
   screen->advance(1.5);
-  Json report = screen->snapshot("playing");
-  EXPECT_EQ(report["name"], "playing");
-  EXPECT_EQ(report["time"], 1.5);
-  EXPECT_EQ(report["globals"]["enabled"], true);
-  EXPECT_EQ(report["events"]["nowPlayingRequests"], 2);
+  host::LockScreenSnapshot report = screen->snapshot("playing");
+  EXPECT_EQ(report.name, "playing");
+  EXPECT_EQ(report.time, 1.5);
+  EXPECT_EQ(std::get<bool>(report.globals.front().value), true) << report.globals.front().name;
+  EXPECT_EQ(report.globals.back().name, "isSmallDeviceSB");
 
-  const Json& window = report["tree"];
-  EXPECT_EQ(window["class"], "UIWindow");
-  EXPECT_EQ(window["frame"], Json({0, 0, 390, 844}));
-  EXPECT_EQ(window["transform"], Json({1, 0, 0, 1, 0, 0}));
-  EXPECT_TRUE(findClass(window, "CSCoverSheetView")["properties"].contains("lumivaneArtworkBackgroundImageView"));
-  EXPECT_EQ(findClass(window, "UIScrollView")["contentSize"], Json({390, 498}));
-  EXPECT_EQ(findClass(window, "CSAdjunctItemView")["windowFrame"], Json({15.5, 162, 359, 498}));
-  const Json& label = findClass(findClass(window, "MRUNowPlayingLabelView"), "UILabel");
-  EXPECT_EQ(label["text"], "Speaker");
-  EXPECT_FALSE(label.contains("presentation")) << "nothing animates";
+  const ViewSnapshot& window = report.tree;
+  EXPECT_EQ(window.className, "UIWindow");
+  EXPECT_EQ(window.frame, CGRectMake(0, 0, 390, 844));
+  EXPECT_EQ(window.transform, CGAffineTransformIdentity);
+
+  const ViewSnapshot* cover = findClass(window, "CSCoverSheetView");
+  ASSERT_NE(cover, nullptr);
+  EXPECT_TRUE(std::ranges::any_of(cover->properties, [](auto& p) { return p.first == "lumivaneArtworkBackgroundImageView"; }));
+  const ViewSnapshot* list = findClass(window, "UIScrollView");
+  ASSERT_TRUE(list && list->scroll);
+  EXPECT_EQ(list->scroll->contentOffset, CGPointMake(0, 0));
+  EXPECT_EQ(list->scroll->contentSize, CGSizeMake(390, 498));
+  const ViewSnapshot* adjunct = findClass(window, "CSAdjunctItemView");
+  ASSERT_NE(adjunct, nullptr);
+  EXPECT_EQ(adjunct->frame, CGRectMake(15.5, 0, 359, 498));
+  EXPECT_EQ(adjunct->windowFrame, CGRectMake(15.5, 162, 359, 498));
+  const ViewSnapshot* label = findClass(*findClass(window, "MRUNowPlayingLabelView"), "UILabel");
+  EXPECT_EQ(label->text, "Speaker");
+  EXPECT_FALSE(label->presentation) << "nothing animates";
+}
+
+TEST(LockScreenSession, SnapshotShowsWhatIsOnScreenWhileAViewAnimates) {
+  auto screen = bootLockScreen();
+  id wallpaper = send<id>(member(screen->window(), "subviews"), "firstObject"_sel);
+  send<void>(objc_getClass("UIView"), "animateWithDuration:animations:"_sel, 1.0,
+             fnd::block<void()>([&] { send<void>(wallpaper, "setAlpha:"_sel, 0.0); }));
+  screen->advance(0.5);
+  const ViewSnapshot shown = screen->snapshot("fading").tree.subviews[0];
+  EXPECT_EQ(shown.alpha, 0);
+  ASSERT_TRUE(shown.presentation);
+  EXPECT_GT(shown.presentation->alpha, 0);
+  EXPECT_LT(shown.presentation->alpha, 1);
+  screen->advance(1);
+  EXPECT_FALSE(screen->snapshot("faded").tree.subviews[0].presentation);
 }
 
 TEST(LockScreenSession, DriversRefuseWhatCannotBeDoneAndDragsTakeAFramePerStepAndHoldUntilReleased) {

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "host/media_views.h"
+#include "host/time_controls.h"
 #include "time_controls_support.h"
 #include "uikit/font.h"
 #include "uikit/layout_constraint.h"
