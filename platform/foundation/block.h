@@ -16,6 +16,7 @@
 
 struct NSBlock : objc_object {
   const rt::Signature* signature = nullptr;
+  rt::TraceOrigin origin;  // set while a message trace is on: the traced frame that made it
 };
 
 namespace fnd {
@@ -36,6 +37,8 @@ id block(std::function<Sig> body) {
   b->isa = blockClass();
   b->signature = rt::signatureOf<Sig>();
   b->body = std::move(body);
+  if (rt::g_messageObserver) [[unlikely]]
+    b->origin = rt::currentTraceOrigin();
   rt::noteAllocation();
   return rt::autorelease(b);
 }
@@ -48,6 +51,18 @@ R callBlock(id block, A... args) {
       static_cast<NSBlock*>(block)->signature != rt::signatureOf<R(A...)>())
     blockSignatureMismatch(block, rt::signatureOf<R(A...)>());
   return static_cast<TypedBlock<R(A...)>*>(block)->body(args...);
+}
+
+// Calls a completion handed to the platform, as callBlock does; where the platform delivers
+// one. A block that traced code made runs in a Completion frame named after its maker.
+template <class... A>
+void callCompletion(id block, A... args) {
+  rt::TraceOrigin origin;
+  if (rt::g_messageObserver && rt::isKindOfClass(block, blockClass())) [[unlikely]]
+    origin = static_cast<NSBlock*>(block)->origin;
+  if (!origin.receiverClass) return callBlock<void>(block, args...);
+  rt::TraceFrame frame(rt::TraceKind::Completion, origin.receiverClass, origin.selector);
+  callBlock<void>(block, args...);
 }
 
 }  // namespace fnd

@@ -13,6 +13,7 @@ id perform(id target, SEL sel, id object) {
   using Object0 = id (*)(id, SEL);
   const objc_method* m = rt::lookup(target->isa, sel);
   if (!m) rt::unrecognizedSelector(target, sel);
+  rt::TraceFrame frame(m->imp, target, sel);
   const rt::Signature* sig = m->signature;
   if (sig == rt::signatureOf<Void1>()) {
     reinterpret_cast<Void1>(m->imp)(target, sel, object);

@@ -18,7 +18,7 @@ void MRMediaRemoteGetNowPlayingInfo(dispatch_queue_t queue, id completion) {
   Ref<> block(completion);
   dispatch_async(queue, [block] {
     id information = source() ? source()() : nil;
-    fnd::callBlock<void>(block.get(), information);
+    fnd::callCompletion(block.get(), information);
   });
 }
 

@@ -68,7 +68,7 @@ void runCompletions() {
   std::swap(e.ready, e.running);
   std::sort(e.running.begin(), e.running.end(),
             [](const auto& a, const auto& b) { return a->serial < b->serial; });
-  for (const auto& group : e.running) fnd::callBlock(group->completion.get(), group->finished);
+  for (const auto& group : e.running) fnd::callCompletion(group->completion.get(), group->finished);
   // Releasing the groups releases their blocks, and with them what the blocks held.
   e.running.clear();
 }

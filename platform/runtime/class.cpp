@@ -18,8 +18,6 @@ ClassTable& classes() {
   return *t;
 }
 
-TraceSink g_traceSink = nullptr;
-
 Class makeClass(const char* name, Class superclass, bool meta) {
   auto* cls = new objc_class;
   cls->refcount = kImmortal;
@@ -102,10 +100,6 @@ const objc_method* findMethod(Class cls, SEL sel) {
 
 const objc_method* lookupSlow(Class cls, SEL sel) {
   const objc_method* m = findMethod(cls, sel);
-  if (g_traceSink) {
-    g_traceSink(cls, sel);
-    return m;
-  }
   MethodCache& c = cls->cache;
   uint32_t needed = selectorCount();
   if (c.generation != g_methodGeneration || c.size < needed) {
@@ -117,11 +111,6 @@ const objc_method* lookupSlow(Class cls, SEL sel) {
   }
   c.slots[sel->index] = m;
   return m;
-}
-
-void setMessageTrace(TraceSink sink) {
-  g_traceSink = sink;
-  ++g_methodGeneration;  // drop every cache so that sends reach the slow path
 }
 
 void unrecognizedSelector(id receiver, SEL sel) {

@@ -4,6 +4,7 @@
 #include <type_traits>
 
 #include "runtime/class.h"
+#include "runtime/message_trace.h"
 
 namespace rt {
 
@@ -51,6 +52,12 @@ inline R zeroResult() {
 }
 
 template <class R, class... A>
+[[gnu::noinline]] R tracedCall(R (*fn)(id, SEL, A...), id self, SEL sel, A... args) {
+  TraceFrame frame(reinterpret_cast<IMP>(fn), self, sel);
+  return fn(self, sel, args...);
+}
+
+template <class R, class... A>
 inline R invoke(Class start, id self, SEL sel, A... args) {
   using Fn = R (*)(id, SEL, A...);
   const objc_method* m = lookup(start, sel);
@@ -59,6 +66,8 @@ inline R invoke(Class start, id self, SEL sel, A... args) {
   const Signature* want = signatureOf<Fn>();
   if (m->signature != want) [[unlikely]]
     signatureMismatch(start, sel, m->signature, want);
+  if (g_messageObserver) [[unlikely]]
+    return tracedCall(reinterpret_cast<Fn>(m->imp), self, sel, args...);
   return reinterpret_cast<Fn>(m->imp)(self, sel, args...);
 }
 
@@ -89,11 +98,6 @@ inline R sendSuper(Class start, id receiver, SEL sel, A&&... args) {
 }
 
 namespace rt {
-
-// Message tracing for `lvsim --trace`. While on, every send takes the slow path, which
-// reports it; while off, the fast path is untouched.
-using TraceSink = void (*)(Class cls, SEL sel);
-void setMessageTrace(TraceSink sink);
 
 // alloc + init… in one call, owned by the result. An initialiser that answers nil (or a
 // substitute) leaves the allocation to its caller, which frees it here.

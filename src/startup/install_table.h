@@ -35,8 +35,8 @@ std::string setterName(std::string_view property);
 template <auto Fn>
 constexpr InstallEntry replacement(const char* cls, const char* sel) {
   return {InstallKind::Replacement, cls, sel,
-          [](Class c, const InstallEntry& e) { MSHookMessageEx(c, sel_registerName(e.name), Fn, &slot<Fn>); },
-          nullptr, nullptr, 0, false, &slot<Fn>};
+          [](Class c, const InstallEntry& e) { MSHookMessageEx(c, sel_registerName(e.name), Fn, &slot<Fn>.imp); },
+          nullptr, nullptr, 0, false, &slot<Fn>.imp};
 }
 
 template <auto Fn>

@@ -56,14 +56,18 @@ TEST(NowPlayingView, TapTriggersPlayOncePerProcess) {
   EXPECT_TRUE(screen->global<bool>("NfirstTimeLoaded"));
   ASSERT_EQ(fnd::arrayItems(member(nowPlaying, "gestureRecognizers")).size(), 1u);
 
-  static int plays = 0;
-  rt::setMessageTrace(+[](Class cls, SEL sel) {
-    plays += cls == objc_getClass("MRUNowPlayingView") && sel == "play"_sel;
-  });
+  struct PlayActions : rt::MessageObserver {
+    int count = 0;
+    bool traces(IMP) override { return true; }
+    void observe(const rt::TraceEvent& e) override {
+      count += e.kind == rt::TraceKind::Action && e.receiverClass == objc_getClass("MRUNowPlayingView") && e.selector == "play"_sel;
+    }
+  } plays;
+  rt::setMessageObserver(&plays);
   // Below the transport controls, where nothing of the platter's own takes touches.
   screen->tap(send<CGPoint>(nowPlaying, "convertPoint:toView:"_sel, CGPointMake(8, 200), screen->window()));
-  rt::setMessageTrace(nullptr);
-  EXPECT_EQ(plays, 1);
+  rt::setMessageObserver(nullptr);
+  EXPECT_EQ(plays.count, 1);
 
   screen->stop();
   screen->play(song("Next"));

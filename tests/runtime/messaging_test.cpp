@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "foundation/block.h"
+#include "foundation/perform.h"
 #include "foundation/values.h"
 #include "runtime/runtime.h"
 #include "substrate/substrate.h"
@@ -117,6 +119,46 @@ TEST(HookingDeathTest, MismatchedReplacementIsRefused) {
   EXPECT_DEATH(MSHookMessageEx(counterClass(), "value"_sel,
                                +[](id, SEL) -> double { return 0; }, &slot),
                "MSHookMessageEx: -\\[Counter value\\]");
+}
+
+rt::HookSlot<void (*)(id, SEL)> tracedStepSlot;
+Ref<> madeBlock;
+void Host_step(id self, SEL) { send<void>(self, "note"_sel); }
+void Traced_note(id, SEL) { madeBlock = Ref<>(fnd::block<void()>([] {})); }
+void Traced_step(id self, SEL cmd) { tracedStepSlot(self, cmd); }
+
+struct TraceLines : rt::MessageObserver {
+  std::vector<std::string> lines;
+  bool traces(IMP imp) override { return imp == IMP(Traced_step) || imp == IMP(Traced_note); }
+  void observe(const rt::TraceEvent& e) override {
+    constexpr const char* kKinds[] = {"enter", "action", "delayed", "completion", "slot", "return"};
+    lines.push_back(std::string(kKinds[int(e.kind)]) + " " + std::to_string(e.depth) + " " +
+                    class_getName(e.receiverClass) + " " + sel_getName(e.selector));
+  }
+};
+
+TEST(MessageTrace, ReportsTracedFramesSlotCallsAndReturnsWithTheirDepth) {
+  Class cls = rt::defineClass<objc_object>("Traced", "NSObject");
+  rt::addMethod(cls, "step"_sel, Host_step);
+  MSHookMessageEx(cls, "step"_sel, Traced_step, &tracedStepSlot.imp);
+  class_addMethod(cls, "note"_sel, Traced_note, "v@:");
+  Ref<> obj = rt::create(cls);
+  TraceLines trace;
+  rt::setMessageObserver(&trace);
+  send<void>(obj, "step"_sel);
+  {
+    rt::DeliveryMark mark(rt::TraceKind::Delayed);
+    fnd::perform(obj, "note"_sel, nil);
+  }
+  fnd::callCompletion(madeBlock.get());
+  fnd::callCompletion(fnd::block<void()>([] {}));  // made by untraced code: no frame
+  send<bool>(obj, "isEqual:"_sel, obj.get());
+  rt::setMessageObserver(nullptr);
+  send<void>(obj, "step"_sel);
+  EXPECT_EQ(trace.lines, (std::vector<std::string>{
+                             "enter 1 Traced step", "slot 2 Traced step", "enter 3 Traced note",
+                             "return 3 Traced note", "return 1 Traced step", "delayed 1 Traced note",
+                             "return 1 Traced note", "completion 1 Traced note", "return 1 Traced note"}));
 }
 
 TEST(AddMethod, DoesNotReplaceExistingAndKeepsTypes) {

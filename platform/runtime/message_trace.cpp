@@ -1,0 +1,70 @@
+#include "runtime/message_trace.h"
+
+#include <utility>
+#include <vector>
+
+#include "runtime/class.h"
+
+namespace rt {
+
+MessageObserver* g_messageObserver = nullptr;
+
+namespace {
+
+struct OpenFrame {
+  TraceKind kind;
+  Class receiverClass;
+  SEL selector;
+};
+
+std::vector<OpenFrame>& openFrames() {
+  static auto* frames = new std::vector<OpenFrame>;  // lives for the process
+  return *frames;
+}
+
+TraceKind g_delivery = TraceKind::Enter;
+uint64_t g_installation = 0;  // counts setMessageObserver calls
+
+}  // namespace
+
+void setMessageObserver(MessageObserver* observer) {
+  g_messageObserver = observer;
+  ++g_installation;
+  openFrames().clear();
+  g_delivery = TraceKind::Enter;
+}
+
+TraceOrigin currentTraceOrigin() {
+  const std::vector<OpenFrame>& frames = openFrames();
+  if (!g_messageObserver || frames.empty() || frames.back().kind == TraceKind::Slot) return {};
+  return {frames.back().receiverClass, frames.back().selector};
+}
+
+void TraceFrame::openMessage(IMP imp, id receiver, SEL sel) {
+  TraceKind kind = std::exchange(g_delivery, TraceKind::Enter);
+  if (g_messageObserver->traces(imp)) open(kind, object_getClass(receiver), sel);
+}
+
+void TraceFrame::open(TraceKind kind, Class cls, SEL sel) {
+  std::vector<OpenFrame>& frames = openFrames();
+  frames.push_back({kind, cls, sel});
+  generation_ = g_installation;
+  g_messageObserver->observe({kind, int(frames.size()), cls, sel});
+}
+
+void TraceFrame::close() {
+  std::vector<OpenFrame>& frames = openFrames();
+  if (generation_ != g_installation) return;  // forgotten by a later installation
+  OpenFrame frame = frames.back();
+  if (frame.kind != TraceKind::Slot)
+    g_messageObserver->observe({TraceKind::Return, int(frames.size()), frame.receiverClass, frame.selector});
+  frames.pop_back();
+}
+
+DeliveryMark::DeliveryMark(TraceKind kind) {
+  if (g_messageObserver) g_delivery = kind;
+}
+
+DeliveryMark::~DeliveryMark() { g_delivery = TraceKind::Enter; }
+
+}  // namespace rt

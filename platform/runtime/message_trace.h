@@ -1,0 +1,82 @@
+#pragma once
+// The message trace: an observer told of every frame the traced code runs. A frame opens
+// when a message reaches an implementation the observer traces (a message, or one that a
+// delivery point marks as a gesture action or a delayed call), when a block made by traced
+// code runs as a completion, and when traced code calls a hooked method's previous
+// implementation through its slot. Depth counts the open frames, this one included.
+// No observer is installed by default; sends then test one pointer and nothing more.
+// Main thread only.
+#include "runtime/types.h"
+
+namespace rt {
+
+enum class TraceKind { Enter, Action, Delayed, Completion, Slot, Return };
+
+struct TraceEvent {
+  TraceKind kind;
+  int depth;
+  Class receiverClass;  // for a completion: the class of the traced frame that made the block
+  SEL selector;
+};
+
+class MessageObserver {
+ public:
+  virtual ~MessageObserver() = default;
+  // Whether a message that reaches `imp` enters the traced code.
+  virtual bool traces(IMP imp) = 0;
+  // Every frame that opens, and the return of every frame but a slot's.
+  virtual void observe(const TraceEvent& event) = 0;
+};
+
+extern MessageObserver* g_messageObserver;
+
+// Installs `observer` (owned by the caller; null removes it). Frames open at that moment
+// are forgotten: their returns are not reported.
+void setMessageObserver(MessageObserver* observer);
+
+// The traced frame that made a block: where a completion of it is reported as coming from.
+struct TraceOrigin {
+  Class receiverClass = nullptr;
+  SEL selector = nullptr;
+};
+
+// The innermost open frame when it is the traced code's own (not a slot), else none.
+TraceOrigin currentTraceOrigin();
+
+// One frame, open for the object's life. Without an observer it does nothing.
+class TraceFrame {
+ public:
+  // A message reaching `imp`: a frame when the observer traces `imp`. Its kind is the one
+  // a DeliveryMark in effect gives (which it uses up), else Enter.
+  TraceFrame(IMP imp, id receiver, SEL sel) {
+    if (g_messageObserver) [[unlikely]] openMessage(imp, receiver, sel);
+  }
+  // A frame of a given kind, always reported.
+  TraceFrame(TraceKind kind, Class cls, SEL sel) {
+    if (g_messageObserver) [[unlikely]] open(kind, cls, sel);
+  }
+  ~TraceFrame() {
+    if (generation_) [[unlikely]] close();
+  }
+  TraceFrame(const TraceFrame&) = delete;
+  TraceFrame& operator=(const TraceFrame&) = delete;
+
+ private:
+  void openMessage(IMP imp, id receiver, SEL sel);
+  void open(TraceKind kind, Class cls, SEL sel);
+  void close();
+
+  uint64_t generation_ = 0;  // the observer's installation it was opened under; 0: none
+};
+
+// Marks the next message sent while it lives as delivered by a delivery point (a gesture
+// action, a delayed call).
+class DeliveryMark {
+ public:
+  explicit DeliveryMark(TraceKind kind);
+  ~DeliveryMark();
+  DeliveryMark(const DeliveryMark&) = delete;
+  DeliveryMark& operator=(const DeliveryMark&) = delete;
+};
+
+}  // namespace rt
