@@ -1,6 +1,7 @@
 // The cost of one message: a plain indirect call, a cached send, a send to a hooked
-// method whose replacement calls its slot, and (where GCC's Objective-C is installed) the
-// same empty method sent through GCC's runtime. Each iteration makes kBatch calls;
+// method whose replacement calls its slot (with no message observer, and with one that
+// traces the replacement), and (where GCC's Objective-C is installed) the same empty method
+// sent through GCC's runtime. Each iteration makes kBatch calls;
 // ns_per_call is the time of one.
 #include <benchmark/benchmark.h>
 
@@ -21,7 +22,7 @@ constexpr long kBatch = 1000;
 
 void Target_empty(id, SEL) {}
 
-void (*g_hookedSlot)(id, SEL) = nullptr;
+rt::HookSlot<void (*)(id, SEL)> g_hookedSlot;
 void Hooked_empty(id self, SEL cmd) { g_hookedSlot(self, cmd); }
 
 Class benchClass(const char* name) {
@@ -35,7 +36,7 @@ Class benchClass(const char* name) {
 Class hookedClass() {
   static const Class cls = [] {
     Class c = benchClass("LVBenchHooked");
-    MSHookMessageEx(c, "empty"_sel, Hooked_empty, &g_hookedSlot);
+    MSHookMessageEx(c, "empty"_sel, Hooked_empty, &g_hookedSlot.imp);
     return c;
   }();
   return cls;
@@ -73,6 +74,26 @@ void BM_HookedSend(benchmark::State& state) {
   reportPerCall(state);
 }
 BENCHMARK(BM_HookedSend);
+
+// What lvsim --trace pays per message, apart from writing its lines: an entry, a slot
+// call and a return reported.
+struct CountingObserver final : rt::MessageObserver {
+  long events = 0;
+  bool traces(IMP imp) override { return imp == reinterpret_cast<IMP>(Hooked_empty); }
+  void observe(const rt::TraceEvent&) override { ++events; }
+};
+
+void BM_TracedHookedSend(benchmark::State& state) {
+  Ref<> obj = rt::create(hookedClass());
+  CountingObserver observer;
+  rt::setMessageObserver(&observer);
+  for (auto _ : state)
+    for (long i = 0; i < kBatch; ++i) send<void>(obj.get(), "empty"_sel);
+  rt::setMessageObserver(nullptr);
+  benchmark::DoNotOptimize(observer.events);
+  reportPerCall(state);
+}
+BENCHMARK(BM_TracedHookedSend);
 
 #ifdef LV_HAVE_GNU_OBJC
 void BM_GnuObjcSend(benchmark::State& state) {

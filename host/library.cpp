@@ -4,13 +4,30 @@
 
 #include <string>
 
+namespace {
+
+const void* g_loadedBase = nullptr;  // where the loader mapped the library
+
+const void* imageBase(const void* address) {
+  Dl_info info;
+  return address && dladdr(address, &info) ? info.dli_fbase : nullptr;
+}
+
+}  // namespace
+
 lv::host::Library lv::host::Library::load() {
   void* handle = dlopen(LV_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
   if (!handle) {
     const char* why = dlerror();
     throw BootError(std::string("cannot load the library: ") + (why ? why : LV_LIBRARY_PATH));
   }
-  return Library(handle);
+  Library library(handle);
+  g_loadedBase = imageBase(library.requireSymbol("lvInstallRecords"));
+  return library;
+}
+
+bool lv::host::Library::contains(const void* address) {
+  return g_loadedBase && imageBase(address) == g_loadedBase;
 }
 
 void* lv::host::Library::requireSymbol(const char* name) const {

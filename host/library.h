@@ -49,6 +49,10 @@ class Library {
   bool isSmallDeviceSB() const;
   std::span<const InstallRecord> installRecords() const;
 
+  // Whether `address` lies in the loaded library's code (false before it is loaded): its
+  // replacements, the methods it added, its own classes' methods.
+  static bool contains(const void* address);
+
  private:
   explicit Library(void* handle) : handle_(handle) {}
   void* requireSymbol(const char* name) const;

@@ -90,6 +90,7 @@ void lv::sim::addDemoCommand(CLI::App& app, DemoOptions& options) {
       ->type_name("KEY=true|false")
       ->check(storedSetting())
       ->allow_extra_args(false);
+  addTraceOptions(demo, options.trace);
 }
 
 int lv::sim::runDemo(const DemoOptions& options) {
@@ -107,7 +108,9 @@ int lv::sim::runDemo(const DemoOptions& options) {
   told.onPicture = [&](const SnapshotStep& s, const lv::render::Picture& picture, const std::string&) {
     sheet.add(picture, std::to_string(sheet.size() + 1) + "  " + s.name, captions[s.name]);
   };
-  if (int code = tellStory(scenarioOf(moments, options), told)) return code;
+  MessageTrace trace(options.trace);
+  if (auto error = trace.pathError({})) return fail(kUsageFault, options.trace.file, *error);
+  if (int code = trace.finish(tellStory(scenarioOf(moments, options), told))) return code;
 
   std::filesystem::path file = std::filesystem::path(options.out) / "contact-sheet.png";
   if (auto failed = sheet.compose().writePng(file.string())) return fail(kRunFault, "demo", failed->message());

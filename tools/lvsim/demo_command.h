@@ -5,12 +5,14 @@
 // held and released; the artwork is tapped back; the title is tapped, which launches the
 // playing app and asks to unlock. It prints a line per step, and writes a picture of every
 // moment, DIR/contact-sheet.png with all of them captioned, and DIR/report.json as
-// `lvsim run` writes it. A bad option or a folder that cannot be written is one error line
+// `lvsim run` writes it; with --trace, the message trace (trace_option.h). A bad option or a folder that cannot be written is one error line
 // and exit code 2.
 #include <string>
 #include <vector>
 
 #include <CLI/CLI.hpp>
+
+#include "tools/lvsim/trace_option.h"
 
 namespace lv::sim {
 
@@ -18,6 +20,7 @@ struct DemoOptions {
   std::string out = "out/demo";
   std::string profile = "phone";
   std::vector<std::string> settings;  // KEY=true|false, after kEnabled=true
+  TraceOptions trace;
 };
 
 void addDemoCommand(CLI::App& app, DemoOptions& options);

@@ -27,6 +27,8 @@ std::vector<std::string> restartArguments(const LiveCommandOptions& options, con
   for (const auto& [key, value] : settings) args.insert(args.end(), {"--set", key + "=" + (value ? "true" : "false")});
   if (!options.script.empty()) args.insert(args.end(), {"--script", options.script});
   if (options.exitAfter) args.insert(args.end(), {"--exit-after", std::to_string(*options.exitAfter)});
+  std::vector<std::string> trace = traceArguments(options.trace);
+  args.insert(args.end(), trace.begin(), trace.end());
   args.insert(args.end(), {"--resumed-at", std::to_string(elapsed)});
   return args;
 }
@@ -74,6 +76,7 @@ void lv::sim::addLiveCommand(CLI::App& app, LiveCommandOptions& options) {
       ->type_name("SECONDS")
       ->check(seconds(false));
   live->add_option("--resumed-at", options.resumedAt)->group("")->check(seconds(true));
+  addTraceOptions(live, options.trace);
 }
 
 int lv::sim::runLive(const LiveCommandOptions& options) {
@@ -92,6 +95,11 @@ int lv::sim::runLive(const LiveCommandOptions& options) {
   for (const ScriptEvent& e : window.script)
     if (auto input = e.kind == ScriptEvent::Kind::Save ? inputAt(window.out / e.file, {options.script}) : std::nullopt)
       return fail(kUsageFault, options.script, e.place + ".save: would write over the input " + input->string());
+
+  std::vector<std::filesystem::path> inputs;
+  if (!options.script.empty()) inputs.push_back(options.script);
+  MessageTrace trace(options.trace);
+  if (auto error = trace.pathError(inputs)) return fail(kUsageFault, options.trace.file, *error);
 
   lv::host::BootOptions boot;
   boot.profile = options.profile;
@@ -116,8 +124,9 @@ int lv::sim::runLive(const LiveCommandOptions& options) {
   } catch (const ScriptFault& e) {
     return fail(kUsageFault, options.script, e.what());
   } catch (const std::runtime_error& e) {
-    return fail(kRunFault, "live", e.what());
+    return trace.finish(fail(kRunFault, "live", e.what()));
   }
+  if (int code = trace.finish(kSuccess)) return code;
   if (outcome.action != LiveAction::Restart) return kSuccess;
   std::vector<std::string> args = restartArguments(options, session->menuSettings(), outcome.elapsed);
   session.reset();  // the device's settings folder goes with it: the new process makes its own

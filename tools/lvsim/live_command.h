@@ -5,13 +5,16 @@
 // next built-in track, R turns the phone, S saves a picture of the window into DIR
 // (default out/live), M opens the settings menu (1–5 toggle, Return restarts the lock
 // screen with them, as the device applies settings at load), Q or closing the window
-// quits. "kEnabled" is stored true unless --set says otherwise. A bad option or script,
+// quits. "kEnabled" is stored true unless --set says otherwise. With --trace, the message
+// trace (trace_option.h), written at quitting; a restart starts it anew. A bad option or script,
 // or no display, is one error line and exit code 2.
 #include <optional>
 #include <string>
 #include <vector>
 
 #include <CLI/CLI.hpp>
+
+#include "tools/lvsim/trace_option.h"
 
 namespace lv::sim {
 
@@ -22,6 +25,7 @@ struct LiveCommandOptions {
   std::string script;
   std::optional<double> exitAfter;
   double resumedAt = 0;  // set by a restart: the seconds already run
+  TraceOptions trace;
 };
 
 void addLiveCommand(CLI::App& app, LiveCommandOptions& options);

@@ -9,6 +9,7 @@ void lv::sim::addRunCommand(CLI::App& app, RunOptions& options) {
   run->add_option("scenario", options.scenario, "Scenario file (JSON)")->required()->type_name("SCENARIO.json");
   run->add_option("--out", options.out, "Folder for report.json (default: the current folder)")->type_name("DIR");
   run->add_flag("--png", options.png, "Also write a picture of each snapshot beside the report");
+  addTraceOptions(run, options.trace);
 }
 
 int lv::sim::runScenario(const RunOptions& options) {
@@ -24,5 +25,7 @@ int lv::sim::runScenario(const RunOptions& options) {
   story.inputs = {options.scenario};
   story.out = options.out;
   story.pictures = options.png;
-  return tellStory(scenario, story);
+  MessageTrace trace(options.trace);
+  if (auto error = trace.pathError(story.inputs)) return fail(kUsageFault, options.trace.file, *error);
+  return trace.finish(tellStory(scenario, story));
 }

@@ -2,11 +2,13 @@
 // `lvsim run SCENARIO.json [--out DIR] [--png]`: boots the device the scenario names, takes
 // its steps on the lock screen and writes DIR/report.json with a snapshot for every
 // snapshot step, and with --png a picture of each (NN-name.png, named in the snapshot's
-// "picture"). Any fault in the scenario, a folder that cannot be written, or a file to
+// "picture"); with --trace, the message trace (trace_option.h). Any fault in the scenario, a folder that cannot be written, or a file to
 // write that is one of the run's inputs, is one error line and exit code 2, with no report.
 #include <string>
 
 #include <CLI/CLI.hpp>
+
+#include "tools/lvsim/trace_option.h"
 
 namespace lv::sim {
 
@@ -14,6 +16,7 @@ struct RunOptions {
   std::string scenario;
   std::string out = ".";
   bool png = false;
+  TraceOptions trace;
 };
 
 void addRunCommand(CLI::App& app, RunOptions& options);
