@@ -63,6 +63,7 @@ TEST(LvsimCommandLine, BadInputIsOneLineNamingItAndExitCodeTwo) {
       {"demo --colour red", "not expected"},
       {"demo --out " + file + "/d", file + "/d: cannot make the folder: Not a directory"},
       {"demo --out " + file, file + ": cannot make the folder: Not a directory"},
+      {"demo --trace " + dir.path.string(), dir.path.string() + ": is a folder"},
       {"live --set Nope=true", "--set: unknown setting \"Nope\""},
       {"live --exit-after 0", "--exit-after: expected a number of seconds above 0, at most 360000"},
       {"live --exit-after nan", "--exit-after: expected a number of seconds"},

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <sstream>
 #include <string>
 
 #include "host/host_classes.h"
@@ -48,10 +49,20 @@ TEST(LvsimRun, EveryExampleScenarioRunsAndRepeatsItsReportExactly) {
 // The time controls' own labels follow the host's; scrubbing stretches the row and squeezes
 // the host's labels. The cover sheet's background image view and blurred container come
 // first in its subviews, shown while the artwork is enlarged. A picture of every snapshot,
-// at the phone's scale.
+// at the phone's scale. A trace of the artwork view's messages.
 TEST(LvsimRun, TheSharedScenarioReportsAndDrawsEverySnapshot) {
   Folder out;
-  Json report = runReport(sourceFile("scenarios/expand-and-scrub.json").string() + " --png", out.path / "r");
+  Json report = runReport(sourceFile("scenarios/expand-and-scrub.json").string() + " --png --trace " +
+                              (out.path / "trace").string() + " --trace-filter 'MRUArtworkView *'",
+                          out.path / "r");
+  const std::string trace = readFile(out.path / "trace");
+  for (const char* expected : {"t=1.000 depth=1 action MRUArtworkView handleTap\nt=1.000 depth=2 enter MRUArtworkView handleAnimation\n",
+                            "t=1.000 depth=1 enter MRUArtworkView layoutSubviews\nt=1.000 depth=2 slot MRUArtworkView layoutSubviews\n"
+                            "t=1.000 depth=1 return MRUArtworkView layoutSubviews\n",
+                            "t=4.550 depth=1 completion MRUArtworkView handleAnimation\n"})
+    EXPECT_NE(trace.find(expected), std::string::npos) << expected;
+  std::istringstream lines(trace);
+  for (std::string line; std::getline(lines, line);) EXPECT_NE(line.find(" MRUArtworkView "), std::string::npos) << line;
   EXPECT_EQ(report["scenario"], "expand-and-scrub.json");
   EXPECT_EQ(report["settings"], Json({{"kEnabled", true}}));
   const Json& snapshots = report["snapshots"];
