@@ -4,17 +4,23 @@
 
 #include <string>
 
-lv::host::Library lv::host::Library::load() {
-  void* handle = dlopen(LV_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
+lv::host::Library lv::host::Library::load(const std::filesystem::path& file) {
+  // A name without a slash would be looked for on the loader's search path.
+  std::filesystem::path path = file.empty() ? std::filesystem::path(LV_LIBRARY_PATH) : std::filesystem::absolute(file);
+  void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (!handle) {
-    const char* why = dlerror();
-    throw BootError(std::string("cannot load the library: ") + (why ? why : LV_LIBRARY_PATH));
+    std::string why = dlerror() ?: "no reason given";
+    // The loader's reason starts with the file's name, which the error carries already.
+    if (std::string named = path.string() + ": "; why.starts_with(named)) why.erase(0, named.size());
+    throw LibraryLoadError(path, "cannot load the library: " + why);
   }
   return Library(handle);
 }
 
+void* lv::host::Library::symbol(const char* name) const { return dlsym(handle_, name); }
+
 void* lv::host::Library::requireSymbol(const char* name) const {
-  void* address = dlsym(handle_, name);
+  void* address = symbol(name);
   if (!address) rt::fatal(std::string("the library exports no symbol ") + name);
   return address;
 }
@@ -34,7 +40,8 @@ bool lv::host::Library::isSmallDeviceSB() const {
 }
 
 std::span<const InstallRecord> lv::host::Library::installRecords() const {
-  auto fn = reinterpret_cast<InstallRecordsFunction>(requireSymbol("lvInstallRecords"));
+  auto fn = reinterpret_cast<InstallRecordsFunction>(symbol("lvInstallRecords"));
+  if (!fn) return {};
   size_t count = 0;
   const InstallRecord* records = fn(&count);
   return {records, count};

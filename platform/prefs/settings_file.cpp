@@ -2,6 +2,7 @@
 
 #include <plist/plist.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -23,7 +24,7 @@ struct PlistDeleter {
 using PlistPtr = std::unique_ptr<std::remove_pointer_t<plist_t>, PlistDeleter>;
 
 SettingsRead failure(const std::filesystem::path& path, std::string reason) {
-  return SettingsRead{{}, SettingsError{path, std::move(reason)}};
+  return SettingsRead{{}, {}, SettingsError{path, std::move(reason)}};
 }
 
 // A key holding a NUL character (a binary list's UTF-16 key may) names no setting, and
@@ -36,26 +37,32 @@ bool keyHoldsNul(plist_t key) {
   return !xml || std::memchr(xml, '\0', length) != nullptr;
 }
 
-BoolSettings booleansOf(plist_t dict) {
-  BoolSettings values;
+SettingsRead booleansOf(plist_t dict) {
+  SettingsRead read;
   plist_dict_iter it = nullptr;
   plist_dict_new_iter(dict, &it);
-  if (!it) return values;
+  if (!it) return read;
   for (;;) {
     plist_t value = nullptr;
     plist_dict_next_item(dict, it, nullptr, &value);
     if (!value) break;
     plist_t key = plist_dict_item_get_key(value);
-    if (plist_get_node_type(value) != PLIST_BOOLEAN || !key || keyHoldsNul(key)) continue;
+    if (!key || keyHoldsNul(key)) continue;
     char* text = nullptr;
     plist_get_key_val(key, &text);
     std::unique_ptr<char, void (*)(void*)> owner(text, free);
+    if (!text) continue;
+    if (plist_get_node_type(value) != PLIST_BOOLEAN) {
+      read.notBooleans.push_back(text);
+      continue;
+    }
     uint8_t b = 0;
     plist_get_bool_val(value, &b);
-    if (text) values[text] = b != 0;
+    read.values[text] = b != 0;
   }
   free(it);
-  return values;
+  std::sort(read.notBooleans.begin(), read.notBooleans.end());
+  return read;
 }
 
 }  // namespace
@@ -72,7 +79,7 @@ SettingsRead readSettingsFile(const std::filesystem::path& path) {
   PlistPtr owner(root);
   if (!root) return failure(path, "not a property list");
   if (plist_get_node_type(root) != PLIST_DICT) return failure(path, "top level is not a dictionary");
-  return SettingsRead{booleansOf(root), std::nullopt};
+  return booleansOf(root);
 }
 
 std::optional<SettingsError> writeSettingsFile(const std::filesystem::path& path,

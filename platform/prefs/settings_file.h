@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace prefs {
 
@@ -20,6 +21,7 @@ struct SettingsError {
 
 struct SettingsRead {
   BoolSettings values;                // empty when the file could not be used
+  std::vector<std::string> notBooleans;  // keys holding other values, in name order
   std::optional<SettingsError> error;  // set when the file is missing, unreadable or malformed
 };
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "lvsim_process.h"
+#include "prefs/settings_file.h"
 
 namespace {
 
@@ -41,10 +42,25 @@ TEST(LvsimHooks, TheOptionsReachTheDeviceAndEveryRowIsListed) {
   EXPECT_EQ(table.output.find(" no\n"), std::string::npos);
 }
 
+// Another library loads as ours does and lists what it changed, none leaves the host alone;
+// stored settings come from a property list as the device keeps it, and --set wins.
+TEST(LvsimHooks, AnyLibraryOrNoneAndSettingsAsTheDeviceStoresThem) {
+  EXPECT_EQ(hooksJson("--library " FOREIGN_LIBRARY_PATH), Json::parse(R"({"rows": [{"group": 0, "row": 1,
+      "kind": "replacement", "class": "MRUArtworkView", "name": "layoutSubviews", "installed": true}], "globals": {}})"));
+  EXPECT_EQ(hooksJson("--library none"), Json::parse(R"({"rows": [], "globals": {}})"));
+  Folder dir;
+  ASSERT_FALSE(prefs::writeSettingsFile(dir.path / "s.plist", {{"kEnabled", true}, {"ShowTime", true}}, prefs::PlistFormat::Binary));
+  Json globals = hooksJson("--settings " + (dir.path / "s.plist").string() + " --set ShowTime=false")["globals"];
+  EXPECT_EQ(Json({globals["enabled"], globals["ShowTime"]}), Json({true, false}));
+}
+
 // Without a display, so that `live` stops at the first thing it cannot do; a script is read first.
 TEST(LvsimCommandLine, BadInputIsOneLineNamingItAndExitCodeTwo) {
   Folder dir;
   const std::string file = dir.write("file", "not a folder").string();
+  auto plist = [&](const std::string& name, const std::string& entry) {
+    return dir.write(name, "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict>" + entry + "</dict></plist>").string();
+  };
   int scripts = 0;
   auto live = [&](const std::string& script) {
     return "live --script " + dir.write("script" + std::to_string(scripts++) + ".json", script).string();
@@ -58,6 +74,14 @@ TEST(LvsimCommandLine, BadInputIsOneLineNamingItAndExitCodeTwo) {
       {"hooks --set Unknown=true", "--set: unknown setting \"Unknown\" (known: kEnabled,"},
       {"hooks --set kEnabled", "--set: expected KEY=true|false, got \"kEnabled\""},
       {"hooks --without NoSuchClass", "--without: unknown host class \"NoSuchClass\""},
+      {"hooks --library /none.so", "lvsim: /none.so: cannot load the library: cannot open shared object file"},
+      {"run --library " + file + " " + dir.write("l.json", R"({"library": "none.so", "steps": []})").string(),
+       file + ": cannot load the library: file too short"},
+      {"run " + dir.write("l.json", R"({"library": "none.so", "steps": []})").string(), dir.path.string() + "/none.so: cannot load"},
+      {"hooks --settings " + file, file + ": not a property list"},
+      {"demo --settings " + plist("t.plist", "<key>kEnabled</key><string>yes</string>"),
+       "t.plist: setting kEnabled holds a value that is not a boolean"},
+      {"live --settings " + plist("u.plist", "<key>Colour</key><true/>"), "u.plist: unknown setting \"Colour\" (known: kEnabled"},
       {"demo --profile watch", "--profile: unknown profile"},
       {"demo --set kEnabled=maybe", "--set: setting kEnabled takes true or false"},
       {"demo --colour red", "not expected"},

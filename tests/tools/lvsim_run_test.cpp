@@ -7,6 +7,7 @@
 
 #include "host/host_classes.h"
 #include "lvsim_process.h"
+#include "prefs/settings_file.h"
 #include "png_probe.h"
 
 namespace {
@@ -99,8 +100,10 @@ TEST(LvsimRun, TheSharedScenarioReportsAndDrawsEverySnapshot) {
 TEST(LvsimRun, StepsOfEveryKindWithAPngArtwork) {
   Folder dir;
   fs::copy_file(sourceFile("scenarios/artwork.png"), dir.path / "art.png");
-  fs::path file = dir.write("all.json", R"({"profile": "small-phone", "system": "14.8",
-    "settings": {"kEnabled": false, "ShowTime": true}, "without": ["CSFocusActivityView"], "steps": [
+  fs::copy_file(FOREIGN_LIBRARY_PATH, dir.path / "other.so");
+  ASSERT_FALSE(prefs::writeSettingsFile(dir.path / "s.plist", {{"kEnabled", true}, {"HapticFeedback", false}}));
+  fs::path file = dir.write("all.json", R"({"profile": "small-phone", "system": "14.8", "library": "other.so",
+    "settingsFile": "s.plist", "settings": {"kEnabled": false, "ShowTime": true}, "without": ["CSFocusActivityView"], "steps": [
       {"play": {"title": "T", "artist": "A", "app": "com.example.player", "duration": 60, "artwork": "art.png"}},
       {"tap": [100, 300]}, {"tap": "MRUArtworkView"}, {"drag": {"on": "MRUNowPlayingTimeControlsView", "from": 0.1, "to": 0.5}},
       {"advance": 2.5}, {"sizeClass": "compact"}, {"sizeClass": "regular"}, {"snapshot": "end"}, {"stop": true}]})");
@@ -113,6 +116,11 @@ TEST(LvsimRun, StepsOfEveryKindWithAPngArtwork) {
   const Json* labels = findClass(end["tree"], "MRUNowPlayingTimeControlsView");
   ASSERT_NE(labels, nullptr);
   EXPECT_EQ(labels->at("subviews")[3]["text"], "0:32") << "scrubbed to half, then two and a half seconds";
+  EXPECT_EQ(Json({report["settings"], report["library"]}),
+            Json({{{"HapticFeedback", false}, {"ShowTime", true}, {"kEnabled", false}}, (dir.path / "other.so").string()}));
+  report = runReport(file.string() + " --profile phone --set ShowTime=false --without PLPlatterView --library none", dir.path);
+  EXPECT_EQ(Json({report["profile"], report["settings"]["ShowTime"], report["without"], report["library"]}),
+            Json({"phone", false, {"PLPlatterView"}, "none"}));
 }
 
 TEST(LvsimRun, FaultsAreOneLineExitCodeTwoAndNoReport) {
@@ -128,6 +136,7 @@ TEST(LvsimRun, FaultsAreOneLineExitCodeTwoAndNoReport) {
       {R"({"settings": {"kEnabld": true}, "steps": []})", "settings: unknown setting \"kEnabld\""},
       {R"({"settings": {"kEnabled": 1}, "steps": []})", "settings.kEnabled: expected true or false"},
       {R"({"without": ["Nothing"], "steps": []})", "without[0]: unknown host class \"Nothing\""},
+      {R"({"settingsFile": "case.json", "steps": []})", "settingsFile: \"case.json\": not a property list"},
       {R"({"steps": [{"play": {"title": "x", "duration": 3, "artwork": "missing.png"}}]})",
        "steps[0].play.artwork: cannot read the image \"missing.png\""},
       {R"({"steps": [{"play": {"title": "x", "duration": 3, "extra": 1}}]})", "steps[0].play: unknown key \"extra\""},

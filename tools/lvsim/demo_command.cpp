@@ -5,7 +5,6 @@
 
 #include "render/contact_sheet.h"
 #include "tools/lvsim/exit_codes.h"
-#include "tools/lvsim/settings_option.h"
 #include "tools/lvsim/story.h"
 
 namespace lv::sim {
@@ -63,11 +62,9 @@ std::vector<Moment> story() {
 }
 
 // The moments as a scenario: each one's steps, then its snapshot.
-Scenario scenarioOf(const std::vector<Moment>& moments, const DemoOptions& options) {
+Scenario scenarioOf(const std::vector<Moment>& moments, const lv::host::BootOptions& boot) {
   Scenario scenario;
-  scenario.boot.profile = options.profile;
-  scenario.boot.settings["kEnabled"] = true;
-  addSettingOptions(scenario.boot, options.settings);
+  scenario.boot = boot;
   for (const Moment& m : moments) {
     scenario.steps.insert(scenario.steps.end(), m.steps.begin(), m.steps.end());
     scenario.steps.emplace_back(std::in_place_type<SnapshotStep>, SnapshotStep{m.name});
@@ -83,16 +80,13 @@ Scenario scenarioOf(const std::vector<Moment>& moments, const DemoOptions& optio
 void lv::sim::addDemoCommand(CLI::App& app, DemoOptions& options) {
   CLI::App* demo = app.add_subcommand("demo", "Tell the library's story on the lock screen, in pictures");
   demo->add_option("--out", options.out, "Folder for the pictures and report.json (default out/demo)")->type_name("DIR");
-  demo->add_option("--profile", options.profile, "Device profile (default phone)")
-      ->type_name("phone|small-phone|tablet")
-      ->check(profileName());
-  demo->add_option("--set", options.settings, "Stored setting (repeatable; kEnabled is stored true first)")
-      ->type_name("KEY=true|false")
-      ->check(storedSetting())
-      ->allow_extra_args(false);
+  addDeviceOptions(*demo, options.device, "; kEnabled is stored true first");
 }
 
 int lv::sim::runDemo(const DemoOptions& options) {
+  lv::host::BootOptions boot;
+  boot.settings["kEnabled"] = true;
+  if (int code = applyDeviceOptions(options.device, boot)) return code;
   std::vector<Moment> moments = story();
   std::map<std::string, std::string> captions;
   for (const Moment& m : moments) captions[m.name] = m.caption;
@@ -107,7 +101,7 @@ int lv::sim::runDemo(const DemoOptions& options) {
   told.onPicture = [&](const SnapshotStep& s, const lv::render::Picture& picture, const std::string&) {
     sheet.add(picture, std::to_string(sheet.size() + 1) + "  " + s.name, captions[s.name]);
   };
-  if (int code = tellStory(scenarioOf(moments, options), told)) return code;
+  if (int code = tellStory(scenarioOf(moments, boot), told)) return code;
 
   std::filesystem::path file = std::filesystem::path(options.out) / "contact-sheet.png";
   if (auto failed = sheet.compose().writePng(file.string())) return fail(kRunFault, "demo", failed->message());

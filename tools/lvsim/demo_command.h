@@ -8,16 +8,16 @@
 // `lvsim run` writes it. A bad option or a folder that cannot be written is one error line
 // and exit code 2.
 #include <string>
-#include <vector>
 
 #include <CLI/CLI.hpp>
+
+#include "tools/lvsim/device_options.h"
 
 namespace lv::sim {
 
 struct DemoOptions {
   std::string out = "out/demo";
-  std::string profile = "phone";
-  std::vector<std::string> settings;  // KEY=true|false, after kEnabled=true
+  DeviceOptions device;  // applied after kEnabled=true
 };
 
 void addDemoCommand(CLI::App& app, DemoOptions& options);

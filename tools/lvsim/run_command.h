@@ -1,5 +1,6 @@
 #pragma once
-// `lvsim run SCENARIO.json [--out DIR] [--png]`: boots the device the scenario names, takes
+// `lvsim run SCENARIO.json [--out DIR] [--png] [device options]`: boots the device the
+// scenario names (the options override it), takes
 // its steps on the lock screen and writes DIR/report.json with a snapshot for every
 // snapshot step, and with --png a picture of each (NN-name.png, named in the snapshot's
 // "picture"). Any fault in the scenario, a folder that cannot be written, or a file to
@@ -8,12 +9,15 @@
 
 #include <CLI/CLI.hpp>
 
+#include "tools/lvsim/device_options.h"
+
 namespace lv::sim {
 
 struct RunOptions {
   std::string scenario;
   std::string out = ".";
   bool png = false;
+  DeviceOptions device;  // over what the scenario names
 };
 
 void addRunCommand(CLI::App& app, RunOptions& options);

@@ -90,7 +90,8 @@ Json header(const std::string& name, lv::host::LockScreen& screen, const lv::hos
           {"profile", profile.name},
           {"system", boot.systemVersion.empty() ? std::string(profile.systemVersion) : boot.systemVersion},
           {"settings", settings},
-          {"without", without}};
+          {"without", without},
+          {"library", !boot.loadLibrary ? "none" : boot.library.empty() ? "built" : boot.library.string()}};
 }
 
 std::string bootLine(const lv::host::BootOptions& boot, lv::host::LockScreen& screen) {
@@ -102,6 +103,8 @@ std::string bootLine(const lv::host::BootOptions& boot, lv::host::LockScreen& sc
 // The files the story reads, and those it writes into its folder.
 std::vector<std::filesystem::path> inputsOf(const Scenario& scenario, const StoryOptions& options) {
   std::vector<std::filesystem::path> inputs = options.inputs;
+  for (const std::filesystem::path& file : {scenario.settingsFile, scenario.boot.library})
+    if (!file.empty()) inputs.push_back(file);
   for (const Step& step : scenario.steps)
     if (const auto* play = std::get_if<PlayStep>(&step); play && play->track.artwork.kind == lv::host::Artwork::Kind::File)
       inputs.push_back(play->track.artwork.file);
@@ -123,6 +126,8 @@ std::vector<std::string> outputsOf(const Scenario& scenario, const StoryOptions&
 
 int lv::sim::bootFault(const lv::host::BootError& error, const std::string& where) {
   if (dynamic_cast<const lv::host::TemporaryFolderError*>(&error)) return fail(kUsageFault, "TMPDIR", error.what());
+  if (auto* library = dynamic_cast<const lv::host::LibraryLoadError*>(&error))
+    return fail(kUsageFault, library->file.string(), error.what());
   return fail(kRunFault, where, error.what());
 }
 

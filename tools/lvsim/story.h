@@ -28,7 +28,7 @@ struct StoryOptions {
 };
 
 // Prints the line for a boot that failed and returns the exit code: a TMPDIR that names no
-// usable folder is bad input.
+// usable folder, or a library the loader refuses, is bad input.
 int bootFault(const lv::host::BootError& error, const std::string& where);
 
 // Makes `folder` if needed and checks that files can be written in it; the reason when not.
