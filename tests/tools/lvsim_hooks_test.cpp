@@ -54,6 +54,16 @@ TEST(LvsimHooks, AnyLibraryOrNoneAndSettingsAsTheDeviceStoresThem) {
   EXPECT_EQ(Json({globals["enabled"], globals["ShowTime"]}), Json({true, false}));
 }
 
+TEST(LvsimCommandLine, VersionAndHelpListingTheSettings) {
+  const std::pair<std::string, std::string> cases[] = {{"--version", "lvsim " LV_VERSION "\n"},
+                                                       {"live --help", "KEY is kEnabled, ShowBackground, ShowTime"}};
+  for (const auto& [args, shown] : cases) {
+    ProcessRun run = lvsim(args);
+    EXPECT_EQ(run.exitCode, 0) << args;
+    EXPECT_NE(run.output.find(shown), std::string::npos) << run.output;
+  }
+}
+
 // Without a display, so that `live` stops at the first thing it cannot do; a script is read first.
 TEST(LvsimCommandLine, BadInputIsOneLineNamingItAndExitCodeTwo) {
   Folder dir;
@@ -67,6 +77,7 @@ TEST(LvsimCommandLine, BadInputIsOneLineNamingItAndExitCodeTwo) {
   };
   const std::pair<std::string, std::string> cases[] = {
       {"", "A subcommand is required"},
+      {"frob --json", "lvsim: unknown command \"frob\" (hooks, run, demo or live; see lvsim --help)"},
       {"hooks --frobnicate", "not expected: --frobnicate"},
       {"hooks --json extra", "not expected: extra"},
       {"hooks --profile watch", "--profile: unknown profile \"watch\" (phone, small-phone or tablet)"},
