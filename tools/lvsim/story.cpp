@@ -76,7 +76,7 @@ struct StepTaker {
     SnapshotPictures::Taken taken = pictures->take(screen.window(), s.name);
     snapshots.back()["picture"] = taken.file;
     lastPicture = taken.file;
-    if (options.onPicture) options.onPicture(s, taken.picture, taken.file);
+    if (options.onPicture) options.onPicture(snapshots.back(), taken.picture);
   }
 };
 
@@ -168,7 +168,8 @@ int lv::sim::tellStory(const Scenario& scenario, const StoryOptions& options) {
     return bootFault(e, options.where);
   }
   for (const auto& [name, place] : classesNamed(scenario))
-    if (!objc_getClass(name.c_str())) return fail(kUsageFault, options.where, place + ": no class named \"" + name + "\"");
+    if (!options.skipImpossible && !objc_getClass(name.c_str()))
+      return fail(kUsageFault, options.where, place + ": no class named \"" + name + "\"");
 
   if (options.narrate) std::printf("%7.3f s  boot %s\n", screen->now(), bootLine(scenario.boot, *screen).c_str());
 
@@ -182,7 +183,9 @@ int lv::sim::tellStory(const Scenario& scenario, const StoryOptions& options) {
     try {
       std::visit(take, step);
     } catch (const lv::host::SessionError& e) {
-      return fail(kRunFault, options.where, scenario.stepPlaces[i] + ": " + e.what());
+      if (!options.skipImpossible) return fail(kRunFault, options.where, scenario.stepPlaces[i] + ": " + e.what());
+      std::printf("%7.3f s  skipped: %s: %s\n", screen->now(), describeStep(step).c_str(), e.what());
+      continue;
     } catch (const PictureError& e) {
       return fail(kRunFault, options.where, scenario.stepPlaces[i] + ": " + e.what());
     }
