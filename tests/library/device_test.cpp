@@ -37,8 +37,9 @@ TEST(DeviceBoot, SettingsLiveInAFolderOfTheirOwn) {
     auto device = testing_support::bootDevice({.settings = {{"kEnabled", true}, {"ShowTime", false}}});
     folder = device->settingsDirectory();
     EXPECT_EQ(prefs::settingsDirectory(), folder);
-    prefs::SettingsRead stored = prefs::readSettingsFile(prefs::settingsFile(lv::host::kPreferencesIdentifier));
-    EXPECT_EQ(stored.values, (prefs::BoolSettings{{"kEnabled", true}, {"ShowTime", false}}));
+    auto stored = prefs::readSettingsFile(prefs::settingsFile(lv::host::kPreferencesIdentifier));
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored.value(), (prefs::BoolSettings{{"kEnabled", true}, {"ShowTime", false}}));
   }
   EXPECT_FALSE(std::filesystem::exists(folder)) << "removed with the device";
 }
