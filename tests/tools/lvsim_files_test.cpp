@@ -4,7 +4,6 @@
 #include <signal.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <string>
 #include <tuple>
 
@@ -16,10 +15,9 @@ namespace {
 using namespace testing_support;
 
 int settingsFolders(const fs::path& tmp) {
-  auto entries = fs::directory_iterator(tmp);
-  return int(std::count_if(fs::begin(entries), fs::end(entries), [](const fs::directory_entry& e) {
-    return e.path().filename().string().starts_with("lumivane-settings-");
-  }));
+  int n = 0;
+  for (const fs::directory_entry& e : fs::directory_iterator(tmp)) n += e.path().filename().string().starts_with("lumivane-settings-");
+  return n;
 }
 
 // Each command, each kind of folder that is none: missing, a file, relative and missing.
