@@ -13,11 +13,8 @@ struct Ink { int left = -1, right = -1; };
 Ink inkIn(const lv::render::Picture& p, int y0, int y1) {
   Ink ink;
   for (int x = 0; x < p.width(); ++x)
-    for (int y = y0; y < y1; ++y)
-      if (p.pixel(x, y).g < 128) {
-        ink = {ink.left < 0 ? x : ink.left, x};
-        break;
-      }
+    for (int y = y0; y < y1 && ink.right != x; ++y)
+      if (p.pixel(x, y).g < 128) ink = {ink.left < 0 ? x : ink.left, x};
   return ink;
 }
 
