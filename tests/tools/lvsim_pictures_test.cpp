@@ -36,9 +36,7 @@ TEST(LvsimRunPng, TheEnlargedArtworkShowsTheImageAndNamesFromInputMakeAReportAnd
   Png picture(out.path / report["snapshots"][0]["picture"].get<std::string>()), original(image);  // square
   for (auto [from, to] : {std::pair(0.05, 0.2), std::pair(0.4, 0.6), std::pair(0.8, 0.95)})
     EXPECT_LT(distance(picture.mean(f[0] + f[2] * from, f[1] + f[3] * from, f[0] + f[2] * to, f[1] + f[3] * to, 3),
-                       original.mean(from, from, to, to, original.width())),
-              0.15)
-        << "between " << from << " and " << to;
+                       original.mean(from, from, to, to, original.width())), 0.15) << "between " << from << " and " << to;
 }
 
 TEST(LvsimDemo, WritesEveryPictureTheSheetAndTheReportForTheProfileAndSettingsGiven) {

@@ -22,8 +22,7 @@ struct ProcessRun { int exitCode; std::string output; };
 
 // Runs a shell command line; `stderrToo` folds the error stream into the output.
 inline ProcessRun runCommand(const std::string& line, bool stderrToo = false) {
-  std::string command = line + (stderrToo ? " 2>&1" : " 2>/dev/null");
-  FILE* pipe = popen(command.c_str(), "r");
+  FILE* pipe = popen((line + (stderrToo ? " 2>&1" : " 2>/dev/null")).c_str(), "r");
   if (!pipe) return {-1, ""};
   std::string output;
   char buffer[4096];

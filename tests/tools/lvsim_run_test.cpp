@@ -32,11 +32,10 @@ TEST(LvsimRun, EveryExampleScenarioRunsAndRepeatsItsReportExactly) {
   Folder out;
   for (const fs::directory_entry& entry : fs::directory_iterator(sourceFile("scenarios"))) {
     if (entry.path().extension() != ".json") continue;
-    const fs::path first = out.path / "1", second = out.path / "2";
-    Json report = runReport(entry.path().string(), first);
-    runReport(entry.path().string(), second);
+    Json report = runReport(entry.path().string(), out.path / "1");
+    runReport(entry.path().string(), out.path / "2");
     EXPECT_FALSE(report["snapshots"].empty() || report["snapshots"][0].contains("picture")) << entry.path();
-    EXPECT_EQ(readFile(first / "report.json"), readFile(second / "report.json")) << entry.path();
+    EXPECT_EQ(readFile(out.path / "1/report.json"), readFile(out.path / "2/report.json")) << entry.path();
   }
   EXPECT_NE(readFile(sourceFile("README.md")).find("```json\n" + readFile(sourceFile("scenarios/night-drive.json")) + "```"),
             std::string::npos)
@@ -71,12 +70,10 @@ TEST(LvsimRun, TheSharedScenarioReportsAndDrawsEverySnapshot) {
     const Json* controls = findClass(s["tree"], "MRUNowPlayingTimeControlsView");
     if (!controls) continue;
     const Json& subviews = controls->at("subviews");
-    const bool scrubbing = s["name"] == "scrubbing";
     EXPECT_EQ(pluck(subviews, "/text", "CBAutoScrollLabel"), pluck(subviews, "/text", "UILabel"));
-    EXPECT_EQ(controls->at("transform"), Json({1, 0, 0, scrubbing ? 1.5 : 1, 0, 0}));
+    EXPECT_EQ(controls->at("transform"), Json({1, 0, 0, s["name"] == "scrubbing" ? 1.5 : 1, 0, 0}));
   }
   EXPECT_EQ(findClass(snapshots[2]["tree"], "MRUArtworkView")->at("frame"), Json({34.5, -15, 290, 290}));
-  EXPECT_EQ(snapshots[0]["tree"]["class"], "UIWindow");
   EXPECT_EQ(snapshots[5]["tree"]["frame"], Json({0, 0, 844, 390})) << "landscape";
   EXPECT_TRUE(findClass(snapshots[0]["tree"], "CSAdjunctItemView") && !findClass(snapshots[6]["tree"], "CSAdjunctItemView"))
       << "the platter, until stopped";
@@ -154,8 +151,7 @@ TEST(LvsimRun, FilesThatAreNoScenarioScriptOrImageAreRefused) {
   cairo_surface_t* wide = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 8193, 1);
   cairo_surface_write_to_png(wide, (dir.path / "wide.png").c_str());
   cairo_surface_destroy(wide);
-  fs::create_directory(dir.path / "folder");
-  std::string fifo = (dir.path / "fifo").string(), folder = (dir.path / "folder").string();
+  std::string fifo = (dir.path / "fifo").string(), folder = dir.path.string();
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
   auto withArtwork = [&](const std::string& name) {
     return dir.write(name + ".json", R"({"steps": [{"play": {"title": "x", "duration": 3, "artwork": ")" + name + R"("}}]})").string();
