@@ -111,8 +111,9 @@ TEST(CoverSheetBackground, FailedHostInitialisationBuildsNothingAndNoCoverSheetI
   Ref<> holder = makeView("UIView");
   Ref<> adjunct = makeView("CSAdjunctItemView");
   send<void>(holder, "addSubview:"_sel, adjunct);
-  MSHookMessageEx(objc_getClass("UIView"), "initWithFrame:"_sel, failingInit, &g_viewInit);
   long before = rt::liveObjectCount();
+  EXPECT_EQ(makeView("CSFocusActivityView").get(), nil) << "never comes into being";
+  MSHookMessageEx(objc_getClass("UIView"), "initWithFrame:"_sel, failingInit, &g_viewInit);
   EXPECT_EQ(makeView("CSCoverSheetView").get(), nil);
   EXPECT_EQ(makeView("CSAdjunctItemView").get(), nil);
   EXPECT_EQ(device->library().global<id>("coverSheetView"), nil);

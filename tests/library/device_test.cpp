@@ -21,16 +21,6 @@ TEST(DeviceBoot, BadOptionsAreRefusedBeforeAnythingHappens) {
   EXPECT_THROW(lv::host::Device::boot({}), lv::host::BootError) << "one device per process";
 }
 
-TEST(DeviceBoot, TabletProfileDrivesScreenAndDevice) {
-  auto device = testing_support::bootDevice({.profile = "tablet", .systemVersion = "14.8.1"});
-  id screen = send<id>(objc_getClass("UIScreen"), "mainScreen"_sel);
-  EXPECT_EQ(send<CGRect>(screen, "nativeBounds"_sel), CGRectMake(0, 0, 1620, 2160));
-  EXPECT_EQ(send<CGRect>(screen, "bounds"_sel), CGRectMake(0, 0, 810, 1080));
-  id uiDevice = send<id>(objc_getClass("UIDevice"), "currentDevice"_sel);
-  EXPECT_EQ(fnd::utf8(send<id>(uiDevice, "systemVersion"_sel)), "14.8.1");
-  EXPECT_EQ(send<NSInteger>(uiDevice, "userInterfaceIdiom"_sel), 1);
-}
-
 TEST(DeviceBoot, SettingsLiveInAFolderOfTheirOwn) {
   std::filesystem::path folder;
   {

@@ -102,13 +102,6 @@ TEST(ListInsets, PulledUpOverAVisibleBackgroundInACompactHeight) {
   }
 }
 
-TEST(ListInsets, HostsOwnWhenDisabled) {
-  auto screen = bootLockScreen({.sizeClass = lv::host::SizeClass::Compact});
-  send<void>(member(screen->coverSheet(), "lumivaneArtworkBackgroundImageView"), "setHidden:"_sel, false);
-  id list = member(screen->coverSheet(), "listViewController");
-  EXPECT_EQ(send<UIEdgeInsets>(list, "_listViewDefaultContentInsets"_sel).top, kHostTop);
-}
-
 TEST(ListInsets, PulledUpBeforeAnyCoverSheetIsCaptured) {
   auto device = bootDevice();
   Ref<> list = rt::create("CSCombinedListViewController");

@@ -54,6 +54,9 @@ TEST(Startup, EnabledInstallsBothGroupsInOrder) {
   ASSERT_EQ(installed.size(), kFirstGroup.size() + kSecondGroupRows);
   EXPECT_TRUE(std::equal(kFirstGroup.begin(), kFirstGroup.end(), installed.begin()));
   EXPECT_EQ(installed.back(), "replacement MRUMediaSuggestionsView setFrame:");
+  Ref<> legibility = rt::create("_UILegibilitySettings");
+  send<void>(legibility, "setStyle:"_sel, NSInteger(0));
+  EXPECT_EQ(send<NSInteger>(legibility, "style"_sel), 1) << "whatever is set";
 }
 
 TEST(Startup, OtherSettingsAreReadWhateverEnabledSays) {
