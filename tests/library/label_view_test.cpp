@@ -11,25 +11,9 @@ using namespace testing_support;
 constexpr const char* kHostTexts[] = {"routeLabel", "titleMarqueeView", "subtitleMarqueeView"};
 const CGRect kAsked = CGRectMake(20, 320, 250, 55);
 
-TEST(LabelView, PlatterFrameIsFixedAndCapturesTheView) {
-  HeaderScene s;
-  s.screen->play(song());
-  id labelView = s.labelView();
-  setFrame(labelView, kAsked);
-  EXPECT_EQ(frameOf(labelView), CGRectMake((s.controlsWidth() * 0.5 - 112.5) + 40, 315, 225, 55));
-  EXPECT_EQ(s.global<id>("mruLabel"), labelView);
-
-  Ref<> elsewhere = HeaderScene::makeHostView("MRUNowPlayingLabelView");
-  send<void>(elsewhere, "setContext:"_sel, NSInteger(1));
-  setFrame(labelView, kAsked);
-  setFrame(elsewhere, kAsked);
-  EXPECT_EQ(frameOf(elsewhere), kAsked);
-  EXPECT_EQ(s.global<id>("mruLabel"), labelView) << "another context leaves the capture";
-  Ref<> newer = HeaderScene::makeHostView("MRUNowPlayingLabelView");
-  EXPECT_EQ(s.global<id>("mruLabel"), newer.get()) << "the last one framed on the platter";
-}
-
-TEST(LabelView, FirstOnThePlatterToReachAWindowTakesTapsAndHidesTheHostTexts) {
+// The first label view on the platter to reach a window takes taps and hides the host's
+// texts; the last one framed there is captured, at a fixed frame.
+TEST(LabelView, FirstOnThePlatterInAWindowTakesTapsAndTheOneFramedThereIsCaptured) {
   HeaderScene s;
   Ref<> elsewhere = HeaderScene::makeHostView("MRUNowPlayingLabelView", 3);
   send<void>(s.screen->window(), "addSubview:"_sel, elsewhere);
@@ -45,6 +29,16 @@ TEST(LabelView, FirstOnThePlatterToReachAWindowTakesTapsAndHidesTheHostTexts) {
   send<void>(labelView, "removeFromSuperview"_sel);
   send<void>(s.header(), "addSubview:"_sel, labelView);
   EXPECT_EQ(uikit::tapRecognizers(labelView).size(), 1u) << "set up once";
+
+  setFrame(labelView, kAsked);
+  EXPECT_EQ(frameOf(labelView), CGRectMake((s.controlsWidth() * 0.5 - 112.5) + 40, 315, 225, 55));
+  EXPECT_EQ(s.global<id>("mruLabel"), labelView);
+  send<void>(elsewhere, "setContext:"_sel, NSInteger(1));
+  setFrame(elsewhere, kAsked);
+  EXPECT_EQ(frameOf(elsewhere), kAsked);
+  EXPECT_EQ(s.global<id>("mruLabel"), labelView) << "another context leaves the capture";
+  Ref<> newer = HeaderScene::makeHostView("MRUNowPlayingLabelView");
+  EXPECT_EQ(s.global<id>("mruLabel"), newer.get()) << "the last one framed on the platter";
 }
 
 TEST(TransportControls, PlatterLayoutPlacesThemUnderTheLabels) {
@@ -61,7 +55,7 @@ TEST(TransportControls, PlatterLayoutPlacesThemUnderTheLabels) {
 }
 
 // Taps on the header's texts, or on the host label view when they are off, open what plays.
-TEST(OpeningTheApplication, TapsOnTheTitleAndArtistLaunchThenAskToUnlock) {
+TEST(OpeningTheApplication, TapsOnTheTitleAndArtistLaunchThenAskToUnlockWhileAnAppPlays) {
   HeaderScene s;
   s.screen->play(song());
   const auto& launches = s.screen->launches();
@@ -72,16 +66,12 @@ TEST(OpeningTheApplication, TapsOnTheTitleAndArtistLaunchThenAskToUnlock) {
     EXPECT_FALSE(launches.back().suspended);
     EXPECT_EQ(s.screen->unlockRequests(), long(launches.size())) << "each tap asks again";
   }
-}
-
-TEST(OpeningTheApplication, NothingPlayingMeansNothingHappens) {
-  HeaderScene s;
-  lv::host::Track track = song();
-  track.app.clear();
-  s.screen->play(track);
+  lv::host::Track noApp = song();
+  noApp.app.clear();
+  s.screen->play(noApp);
   s.screen->tap(s.screen->centreInWindow(s.label("titleLabel")));
-  EXPECT_TRUE(s.screen->launches().empty());
-  EXPECT_EQ(s.screen->unlockRequests(), 0);
+  EXPECT_EQ(launches.size(), 2u) << "nothing to open";
+  EXPECT_EQ(s.screen->unlockRequests(), 2);
 }
 
 TEST(OpeningTheApplication, HostLabelViewTakesTheTapWhenItsTextsShow) {

@@ -65,26 +65,11 @@ TEST(Scrubber, BarsAreTheHostsHeightPlusThreeHoweverOftenAdjusted) {
   expectBars(p.controls, kHostBarHeight + 3);
 }
 
-TEST(Scrubber, ACancelledDragReturnsToTheSmallState) {
+TEST(Scrubber, AFingerOnTheRowStretchesItWithASpringAndACancelReturnsItToTheSmallState) {
   PlayingPlatter p = playingPlatter();
   CGPoint middle = p.screen->centreInWindow(p.controls);
   uikit::TouchInjector finger(p.screen->window());
-  finger.drag(middle, CGPointMake(middle.x + 60, middle.y), 4, true);
-  p.screen->advance(1);
-  expectTransforms(p.controls, kIdentity, kIdentity);
-  EXPECT_FALSE(send<bool>(p.controls, "isTracking"_sel));
-  expectBars(p.controls, kHostBarHeight + 3);
-}
-
-TEST(Scrubber, AFingerJustAboveTheRowIsNotCaughtAndOneOnItStartsTheSpring) {
-  PlayingPlatter p = playingPlatter();
-  CGRect row = frameOf(p.controls);
-  uikit::TouchInjector finger(p.screen->window());
-  finger.begin(CGPointMake(row.origin.x + 100, row.origin.y - 2));
-  EXPECT_FALSE(send<bool>(p.controls, "isTracking"_sel));
-  finger.end();
-
-  finger.begin(p.screen->centreInWindow(p.controls));
+  finger.begin(middle);
   EXPECT_EQ(transformOf(p.controls), kLargeRow) << "the model value changes at once";
   p.screen->advance(0.05);
   double scale = uikit::presentationTransform(p.controls).d;
@@ -92,7 +77,13 @@ TEST(Scrubber, AFingerJustAboveTheRowIsNotCaughtAndOneOnItStartsTheSpring) {
   EXPECT_LT(scale, 1.5);
   p.screen->advance(1);
   expectTransforms(p.controls, kLargeRow, kLargeHostLabel);
-  finger.end();
+
+  finger.move(CGPointMake(middle.x + 60, middle.y));
+  finger.cancel();
+  p.screen->advance(1);
+  expectTransforms(p.controls, kIdentity, kIdentity);
+  EXPECT_FALSE(send<bool>(p.controls, "isTracking"_sel));
+  expectBars(p.controls, kHostBarHeight + 3);
 }
 
 }  // namespace

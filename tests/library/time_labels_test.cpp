@@ -14,24 +14,6 @@ using namespace testing_support;
 
 constexpr CGRect kHandMadeFrame{{10, 600}, {300, 34}};
 
-TEST(TimeLabels, OutsideThePlatterNothingChanges) {
-  auto screen = bootEnabled();
-  Ref<> controls = makeTimeControls(*screen, 0, kHandMadeFrame);
-  EXPECT_EQ(frameOf(controls), kHandMadeFrame);
-  send<void>(controls, "beginPlaybackWithDuration:"_sel, 200.0);
-  send<void>(controls, "setNeedsLayout"_sel);
-  screen->drag(screen->centreInWindow(controls), CGPointMake(250, 617), 3);
-  send<void>(controls, "setElapsedTimeFactor:"_sel, 0.5);
-  send<void>(controls, "updateElapsedTime"_sel);
-
-  EXPECT_EQ(leftTime(controls), nil);
-  EXPECT_FALSE(screen->global<bool>("TfirstTimeLoaded"));
-  EXPECT_EQ(textOf(elapsedLabel(controls)), "1:40") << "the host's implementations ran";
-  for (id part : {elapsedLabel(controls), remainingLabel(controls), knob(controls)}) EXPECT_FALSE(hiddenOf(part));
-  EXPECT_EQ(frameOf(elapsedTrack(controls)).size.height, kHostBarHeight);
-  EXPECT_EQ(transformOf(controls), CGAffineTransformIdentity);
-}
-
 TEST(TimeLabels, BuiltAtTheFirstLayoutRequestInTheRowsPlaceShowingTheTextsTheHostJustWrote) {
   PlayingPlatter p = playingPlatter();
   EXPECT_EQ(frameOf(p.controls), CGRectMake(45, 375, 359 - 90, 34));
@@ -70,8 +52,9 @@ TEST(TimeLabels, BuiltAtTheFirstLayoutRequestInTheRowsPlaceShowingTheTextsTheHos
   EXPECT_EQ(textOf(leftTime(p.controls)), "") << "no host text, an empty label";
 }
 
-// A second time-controls view, made by hand, with a time text longer than its label.
-TEST(TimeLabels, EveryTimeControlsViewGetsItsOwnLabelsWhoseTextsNeverMove) {
+// A second time-controls view, made by hand, with a time text longer than its label; the
+// height relations of the platter's labels.
+TEST(TimeLabels, EveryTimeControlsViewGetsItsOwnLabelsWhoseTextsNeverMoveAndHeightRelationsAreMadeOnce) {
   PlayingPlatter p = playingPlatter();
   Ref<> second = makeTimeControls(*p.screen, 2, kHandMadeFrame);
   send<void>(elapsedLabel(second), "setText:"_sel, fnd::string("1234:56:78 and a long tail"));
@@ -81,18 +64,14 @@ TEST(TimeLabels, EveryTimeControlsViewGetsItsOwnLabelsWhoseTextsNeverMove) {
   EXPECT_EQ(send<id>(rightTime(second), "superview"_sel), second.get());
   EXPECT_EQ(frameOf(leftTime(second)).origin, CGPointMake(-35, 17));
   EXPECT_TRUE(hiddenOf(elapsedLabel(second)));
-  p.screen->advance(1000);
-  EXPECT_EQ(textOf(leftTime(second)), "1234:56:78 and a long tail");
-  EXPECT_EQ(uikit::presentationContentOffset(send<id>(leftTime(second), "scrollView"_sel)), CGPointMake(0, 0));
-}
 
-TEST(TimeLabels, HeightRelationsAreMadeOnce) {
-  PlayingPlatter p = playingPlatter();
   id left = leftTime(p.controls);
   ASSERT_EQ(uikit::activeConstraints(left).size(), 4u);
   for (int i = 0; i < 3; ++i) p.screen->drag("MRUNowPlayingTimeControlsView", 0.2, 0.8, 5);
-  p.screen->advance(1);
+  p.screen->advance(1000);
   EXPECT_EQ(uikit::activeConstraints(left).size(), 4u);
+  EXPECT_EQ(textOf(leftTime(second)), "1234:56:78 and a long tail");
+  EXPECT_EQ(uikit::presentationContentOffset(send<id>(leftTime(second), "scrollView"_sel)), CGPointMake(0, 0));
 
   // A host label the host replaced gets the relation anew.
   Ref<> taller = rt::create(objc_getClass("UILabel"), "initWithFrame:"_sel, CGRectMake(0, 18, 60, 20));
@@ -124,8 +103,25 @@ Class contextChangingTimeControls() {
   return cls;
 }
 
-TEST(TimeLabels, CreationDecidesFromTheContextBeforeTheHostInitialiser) {
+// Outside the platter nothing changes; whether a view is the platter's is decided from
+// the context before the host initialiser runs.
+TEST(TimeLabels, OutsideThePlatterNothingChangesAndTheContextIsReadBeforeTheHostInitialiser) {
   auto screen = bootEnabled();
+  Ref<> controls = makeTimeControls(*screen, 0, kHandMadeFrame);
+  EXPECT_EQ(frameOf(controls), kHandMadeFrame);
+  send<void>(controls, "beginPlaybackWithDuration:"_sel, 200.0);
+  send<void>(controls, "setNeedsLayout"_sel);
+  screen->drag(screen->centreInWindow(controls), CGPointMake(250, 617), 3);
+  send<void>(controls, "setElapsedTimeFactor:"_sel, 0.5);
+  send<void>(controls, "updateElapsedTime"_sel);
+
+  EXPECT_EQ(leftTime(controls), nil);
+  EXPECT_FALSE(screen->global<bool>("TfirstTimeLoaded"));
+  EXPECT_EQ(textOf(elapsedLabel(controls)), "1:40") << "the host's implementations ran";
+  for (id part : {elapsedLabel(controls), remainingLabel(controls), knob(controls)}) EXPECT_FALSE(hiddenOf(part));
+  EXPECT_EQ(frameOf(elapsedTrack(controls)).size.height, kHostBarHeight);
+  EXPECT_EQ(transformOf(controls), CGAffineTransformIdentity);
+
   g_contextDuringInit = 0;
   Ref<> platter = makeTimeControls(*screen, 2, kHandMadeFrame, contextChangingTimeControls());
   EXPECT_EQ(send<NSInteger>(platter, "context"_sel), 0);
