@@ -41,29 +41,24 @@ TEST(ArtworkTap, ExpandsThenCollapsesAndTheImageIsHandedOverEvenWhenNil) {
   Platter platter;
   EXPECT_EQ(platter.shownImage(), platter.host()->artworkImage.get());
   EXPECT_NE(platter.shownImage(), nil);
-  double middle = platter.controlsWidth() * 0.5;
   platter.tap();
   platter.screen->advance(0.44);
   EXPECT_EQ(shownAlpha(platter.backgroundImage()), 0.0) << "the image waits for the last 0.05 s";
   EXPECT_NEAR(shownAlpha(platter.background()), 0.88, 1e-6);
   platter.screen->advance(0.56);
   EXPECT_TRUE(platter.expanded());
-  EXPECT_EQ(platter.shownFrame(), CGRectMake(middle - 145, -15, 290, 290));
   EXPECT_EQ(frameOf(platter.host()->artworkImageView), CGRectMake(0, 0, 290, 290));
   EXPECT_TRUE(platter.backgroundsShown());
   EXPECT_EQ(shownAlpha(platter.backgroundImage()), 1.0);
   EXPECT_EQ(shownAlpha(platter.background()), 1.0);
-  EXPECT_EQ(platter.screen->haptics(), 1);
 
   platter.tap();
   platter.screen->advance(0.3);
   EXPECT_TRUE(platter.backgroundsShown()) << "hidden only after the fades";
   platter.screen->advance(0.7);
   EXPECT_FALSE(platter.expanded());
-  EXPECT_EQ(platter.shownFrame(), CGRectMake(middle - 157.5, 310, 70, 70));
   EXPECT_TRUE(platter.backgroundsHidden());
   EXPECT_EQ(platter.screen->haptics(), 2);
-  EXPECT_EQ(platter.host()->cornerRadius, 6.0);
 
   for (double wait : {1.0, 0.45, 1.0}) {  // expanded again before the fade out ends
     platter.tap();

@@ -24,8 +24,8 @@ TEST(HeaderLabels, PlatterHeaderShowsTheTrackInItsOwnLabels) {
   EXPECT_EQ(arranged[1].get(), artist);
   EXPECT_EQ(textOf(title), "Night Drive");
   EXPECT_EQ(textOf(artist), "Artist");
-  EXPECT_EQ(s.global<id>("headerView"), header);
-  EXPECT_TRUE(s.global<bool>("HfirstTimeLoaded"));
+  EXPECT_EQ(s.screen->global<id>("headerView"), header);
+  EXPECT_TRUE(s.screen->global<bool>("HfirstTimeLoaded"));
   EXPECT_EQ(frameOf(stack), CGRectMake(frameOf(header).size.width * 0.5 - 72.5, 315, 225, 60));
   EXPECT_EQ(frameOf(title).size, CGSizeMake(225, 30));
   EXPECT_EQ(frameOf(artist).origin.y, 30);
@@ -39,14 +39,14 @@ TEST(HeaderLabels, FirstPlatterHeaderLaidOutShowsPlaceholdersUntilTheFirstRefres
   Ref<> elsewhere = HeaderScene::makeHostView("MRUNowPlayingHeaderView", 3);
   send<void>(elsewhere, "layoutSubviews"_sel);
   EXPECT_EQ(member(elsewhere, "labelStackView"), nil);
-  EXPECT_FALSE(s.global<bool>("HfirstTimeLoaded"));
+  EXPECT_FALSE(s.screen->global<bool>("HfirstTimeLoaded"));
   Ref<> header = HeaderScene::makeHostView("MRUNowPlayingHeaderView");
   send<void>(header, "layoutSubviews"_sel);
   EXPECT_EQ(textOf(member(header, "titleLabel")), "NowPlaying");
   EXPECT_EQ(textOf(member(header, "artistLabel")), "Nobody");
 
   s.screen->play(song("Night Drive"));
-  EXPECT_EQ(s.global<id>("headerView"), header.get()) << "the platter's header came later";
+  EXPECT_EQ(s.screen->global<id>("headerView"), header.get()) << "the platter's header came later";
   EXPECT_EQ(member(s.header(), "titleLabel"), nil);
   EXPECT_EQ(textOf(member(header, "titleLabel")), "Night Drive");
   EXPECT_EQ(textOf(member(header, "artistLabel")), "Artist");
@@ -57,8 +57,8 @@ TEST(HeaderLabels, CenterLabelOffKeepsTheHostTextsButCapturesTheHeader) {
   s.screen->play(song("Night Drive"));
   EXPECT_EQ(s.label("labelStackView"), nil);
   EXPECT_EQ(s.screen->firstView("UIStackView"), nil);
-  EXPECT_EQ(s.global<id>("headerView"), s.header());
-  EXPECT_TRUE(s.global<bool>("HfirstTimeLoaded"));
+  EXPECT_EQ(s.screen->global<id>("headerView"), s.header());
+  EXPECT_TRUE(s.screen->global<bool>("HfirstTimeLoaded"));
   EXPECT_EQ(textOf(member(s.labelView(), "titleMarqueeView")), "Night Drive");
 }
 

@@ -18,13 +18,13 @@ TEST(LabelView, FirstOnThePlatterInAWindowTakesTapsAndTheOneFramedThereIsCapture
   Ref<> elsewhere = HeaderScene::makeHostView("MRUNowPlayingLabelView", 3);
   send<void>(s.screen->window(), "addSubview:"_sel, elsewhere);
   EXPECT_TRUE(uikit::tapRecognizers(elsewhere).empty());
-  EXPECT_FALSE(s.global<bool>("LfirstTimeLoaded")) << "another layout leaves the flag";
+  EXPECT_FALSE(s.screen->global<bool>("LfirstTimeLoaded")) << "another layout leaves the flag";
   send<void>(elsewhere, "removeFromSuperview"_sel);
 
   s.screen->play(song());
   id labelView = s.labelView();
   EXPECT_EQ(uikit::tapRecognizers(labelView).size(), 1u);
-  EXPECT_TRUE(s.global<bool>("LfirstTimeLoaded"));
+  EXPECT_TRUE(s.screen->global<bool>("LfirstTimeLoaded"));
   for (const char* text : kHostTexts) EXPECT_TRUE(hiddenOf(member(labelView, text))) << text;
   send<void>(labelView, "removeFromSuperview"_sel);
   send<void>(s.header(), "addSubview:"_sel, labelView);
@@ -32,13 +32,13 @@ TEST(LabelView, FirstOnThePlatterInAWindowTakesTapsAndTheOneFramedThereIsCapture
 
   setFrame(labelView, kAsked);
   EXPECT_EQ(frameOf(labelView), CGRectMake((s.controlsWidth() * 0.5 - 112.5) + 40, 315, 225, 55));
-  EXPECT_EQ(s.global<id>("mruLabel"), labelView);
+  EXPECT_EQ(s.screen->global<id>("mruLabel"), labelView);
   send<void>(elsewhere, "setContext:"_sel, NSInteger(1));
   setFrame(elsewhere, kAsked);
   EXPECT_EQ(frameOf(elsewhere), kAsked);
-  EXPECT_EQ(s.global<id>("mruLabel"), labelView) << "another context leaves the capture";
+  EXPECT_EQ(s.screen->global<id>("mruLabel"), labelView) << "another context leaves the capture";
   Ref<> newer = HeaderScene::makeHostView("MRUNowPlayingLabelView");
-  EXPECT_EQ(s.global<id>("mruLabel"), newer.get()) << "the last one framed on the platter";
+  EXPECT_EQ(s.screen->global<id>("mruLabel"), newer.get()) << "the last one framed on the platter";
 }
 
 TEST(TransportControls, PlatterLayoutPlacesThemUnderTheLabels) {
