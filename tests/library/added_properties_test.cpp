@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "lock_screen_helpers.h"
 
 namespace {
@@ -11,16 +13,14 @@ void set(id obj, const char* setter, id value) { send<void>(obj, sel_registerNam
 
 TEST(AddedProperties, DeclaredWithTheirAttributesAndAccessorTypes) {
   auto device = bootDevice();
-  Class header = objc_getClass("MRUNowPlayingHeaderView");
-  Class cover = objc_getClass("CSCoverSheetView");
-  EXPECT_STREQ(property_getAttributes(class_getProperty(cover, "lumivaneArtworkBackgroundView")),
-               "T@\"UIView\",N,V_lumivaneArtworkBackgroundView");
-  EXPECT_STREQ(property_getAttributes(class_getProperty(header, "labelStackView")), "T@\"UIStackView\",&,N");
-  EXPECT_STREQ(property_getAttributes(class_getProperty(objc_getClass("MRUNowPlayingTimeControlsView"), "rightTime")),
-               "T@\"CBAutoScrollLabel\",&,N");
-  EXPECT_STREQ(method_getTypeEncoding(class_getInstanceMethod(header, "titleLabel"_sel)), "@@:");
-  EXPECT_STREQ(method_getTypeEncoding(class_getInstanceMethod(header, "setTitleLabel:"_sel)), "v@:@");
-  EXPECT_STREQ(method_getTypeEncoding(class_getInstanceMethod(header, "centreFrame"_sel)), "v@:");
+  for (auto [cls, name, attributes] :
+       {std::tuple{"CSCoverSheetView", "lumivaneArtworkBackgroundView", "T@\"UIView\",N,V_lumivaneArtworkBackgroundView"},
+        {"MRUNowPlayingHeaderView", "labelStackView", "T@\"UIStackView\",&,N"},
+        {"MRUNowPlayingTimeControlsView", "rightTime", "T@\"CBAutoScrollLabel\",&,N"}})
+    EXPECT_STREQ(property_getAttributes(class_getProperty(objc_getClass(cls), name)), attributes) << name;
+  for (auto [method, types] : {std::pair{"titleLabel", "@@:"}, {"setTitleLabel:", "v@:@"}, {"centreFrame", "v@:"}})
+    EXPECT_STREQ(method_getTypeEncoding(class_getInstanceMethod(objc_getClass("MRUNowPlayingHeaderView"),
+                                                                sel_registerName(method))), types) << method;
 }
 
 // Per instance and per property, held strongly until nil replaces it or the instance goes.

@@ -49,8 +49,7 @@ TEST(ArtworkTap, ExpandsThenCollapsesAndTheImageIsHandedOverEvenWhenNil) {
   EXPECT_TRUE(platter.expanded());
   EXPECT_EQ(frameOf(platter.host()->artworkImageView), CGRectMake(0, 0, 290, 290));
   EXPECT_TRUE(platter.backgroundsShown());
-  EXPECT_EQ(shownAlpha(platter.backgroundImage()), 1.0);
-  EXPECT_EQ(shownAlpha(platter.background()), 1.0);
+  for (id view : {platter.backgroundImage(), platter.background()}) EXPECT_EQ(shownAlpha(view), 1.0);
 
   platter.tap();
   platter.screen->advance(0.3);

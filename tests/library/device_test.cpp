@@ -34,8 +34,6 @@ TEST(DeviceBoot, SettingsLiveInAFolderOfTheirOwn) {
 }
 
 TEST(DeviceBoot, TimeControlsWriteTheirTexts) {
-  EXPECT_EQ(lv::host::elapsedTimeText(65.9), "1:05");
-  EXPECT_EQ(lv::host::remainingTimeText(215), "-3:35");
   EXPECT_EQ(lv::host::remainingTimeText(-2), "-0:00");
   EXPECT_EQ(lv::host::elapsedTimeText(std::nan("")), "0:00");
 }

@@ -24,8 +24,6 @@ TEST(HeaderLabels, PlatterHeaderShowsTheTrackInItsOwnLabels) {
   EXPECT_EQ(arranged[1].get(), artist);
   EXPECT_EQ(textOf(title), "Night Drive");
   EXPECT_EQ(textOf(artist), "Artist");
-  EXPECT_EQ(s.screen->global<id>("headerView"), header);
-  EXPECT_TRUE(s.screen->global<bool>("HfirstTimeLoaded"));
   EXPECT_EQ(frameOf(stack), CGRectMake(frameOf(header).size.width * 0.5 - 72.5, 315, 225, 60));
   EXPECT_EQ(frameOf(title).size, CGSizeMake(225, 30));
   EXPECT_EQ(frameOf(artist).origin.y, 30);

@@ -125,8 +125,7 @@ TEST_F(HeaderTextRefresh, WithoutHostLabelViewBothLabelsEmpty) {
   Ref<>::adopt(std::exchange(s.screen->global<id>("mruLabel"), nil));  // as before any was framed
   send<void>(s.screen->firstView("MRUArtworkView"), "updateVisibility"_sel);
   s.screen->advance(0);
-  EXPECT_EQ(member(s.label("titleLabel"), "text"), nil);
-  EXPECT_EQ(member(s.label("artistLabel"), "text"), nil);
+  for (const char* label : {"titleLabel", "artistLabel"}) EXPECT_EQ(member(s.label(label), "text"), nil) << label;
 }
 
 TEST_F(HeaderTextRefresh, UnchangedTitleKeepsScrolling) {
