@@ -42,9 +42,7 @@ TEST(LockScreenSession, SnapshotReportsWhatIsOnScreen) {
   EXPECT_TRUE(std::ranges::any_of(cover->properties, [](auto& p) { return p.first == "lumivaneArtworkBackgroundImageView"; }));
   const ViewSnapshot* list = findClass(window, "UIScrollView");
   ASSERT_TRUE(list && list->scroll);
-  EXPECT_EQ(list->scroll->contentOffset, CGPointMake(0, 0));
   EXPECT_EQ(list->scroll->contentSize, CGSizeMake(390, 498));
-  EXPECT_EQ(findClass(window, "CSAdjunctItemView")->windowFrame, CGRectMake(15.5, 162, 359, 498));
   const ViewSnapshot* label = findClass(*findClass(window, "MRUNowPlayingLabelView"), "UILabel");
   EXPECT_EQ(label->text, "Speaker");
   EXPECT_FALSE(label->presentation) << "nothing animates";
@@ -69,7 +67,6 @@ TEST(LockScreenSession, DriversRefuseWhatCannotBeDoneAndDragsTakeAFramePerStepAn
   EXPECT_TRUE(send<bool>(time, "isTracking"_sel));
   screen->release();
   EXPECT_FALSE(send<bool>(time, "isTracking"_sel));
-  EXPECT_THROW(lv::host::LockScreen::boot(), lv::host::BootError) << "one per process";
 }
 
 // The header, artwork and time controls that the library restyles once stay restyled
