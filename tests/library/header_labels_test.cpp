@@ -8,7 +8,8 @@ namespace {
 
 using namespace testing_support;
 
-TEST(HeaderLabels, PlatterHeaderShowsTheTrackInItsOwnLabels) {
+// In the platter's context the header is framed to the controls' height, by constraints.
+TEST(HeaderLabels, PlatterHeaderShowsTheTrackInItsOwnLabelsAndFixesItsVerticalExtent) {
   HeaderScene s;
   s.screen->play(song("Night Drive"));
   id header = s.header();
@@ -28,6 +29,15 @@ TEST(HeaderLabels, PlatterHeaderShowsTheTrackInItsOwnLabels) {
   EXPECT_EQ(frameOf(title).size, CGSizeMake(225, 30));
   EXPECT_EQ(frameOf(artist).origin.y, 30);
   EXPECT_EQ(frameOf(artist).size, CGSizeMake(225, 30));
+
+  Ref<> other = HeaderScene::makeHostView("MRUNowPlayingHeaderView");
+  send<void>(other, "setContext:"_sel, NSInteger(1));
+  for (auto [view, framed] : {std::pair{header, CGRectMake(12, 0, 300, 498)}, {other.get(), CGRectMake(12, 90, 300, 64)}}) {
+    send<void>(view, "setTranslatesAutoresizingMaskIntoConstraints:"_sel, true);
+    setFrame(view, CGRectMake(12, 90, 300, 64));
+    EXPECT_EQ(frameOf(view), framed);
+    EXPECT_EQ(send<bool>(view, "translatesAutoresizingMaskIntoConstraints"_sel), view == other.get());
+  }
 }
 
 // A header in another layout leaves the set-up to a later one, which shows placeholders
@@ -58,21 +68,6 @@ TEST(HeaderLabels, CenterLabelOffKeepsTheHostTextsButCapturesTheHeader) {
   EXPECT_EQ(s.screen->global<id>("headerView"), s.header());
   EXPECT_TRUE(s.screen->global<bool>("HfirstTimeLoaded"));
   EXPECT_EQ(textOf(member(s.labelView(), "titleMarqueeView")), "Night Drive");
-}
-
-// In the platter's context the header is framed to the controls' height, by constraints.
-TEST(HeaderFrame, PlatterContextFixesTheVerticalExtent) {
-  HeaderScene s;
-  s.screen->play(song());
-  Ref<> other = HeaderScene::makeHostView("MRUNowPlayingHeaderView");
-  send<void>(other, "setContext:"_sel, NSInteger(1));
-  for (auto [header, framed] :
-       {std::pair{s.header(), CGRectMake(12, 0, 300, 498)}, {other.get(), CGRectMake(12, 90, 300, 64)}}) {
-    send<void>(header, "setTranslatesAutoresizingMaskIntoConstraints:"_sel, true);
-    setFrame(header, CGRectMake(12, 90, 300, 64));
-    EXPECT_EQ(frameOf(header), framed);
-    EXPECT_EQ(send<bool>(header, "translatesAutoresizingMaskIntoConstraints"_sel), header == other.get());
-  }
 }
 
 }  // namespace

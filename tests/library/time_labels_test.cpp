@@ -14,7 +14,9 @@ using namespace testing_support;
 
 constexpr CGRect kHandMadeFrame{{10, 600}, {300, 34}};
 
-TEST(TimeLabels, BuiltAtTheFirstLayoutRequestInTheRowsPlaceShowingTheTextsTheHostJustWrote) {
+// Every time-controls view in the platter's context gets its own labels, built once, with
+// their height relations made once.
+TEST(TimeLabels, BuiltAtTheFirstLayoutRequestInTheRowsPlaceMirroringTheHostsTexts) {
   PlayingPlatter p = playingPlatter();
   EXPECT_EQ(frameOf(p.controls), CGRectMake(45, 375, 359 - 90, 34));
   setFrame(p.controls, CGRectMake(-7, 900, 12, 28));
@@ -46,12 +48,8 @@ TEST(TimeLabels, BuiltAtTheFirstLayoutRequestInTheRowsPlaceShowingTheTextsTheHos
   send<void>(elapsedLabel(p.controls), "setText:"_sel, nil);
   send<void>(p.controls, "setElapsedTimeFactor:"_sel, 0.6);
   EXPECT_EQ(textOf(leftTime(p.controls)), "") << "no host text, an empty label";
-}
 
-// A second time-controls view, made by hand, with a time text longer than its label; the
-// height relations of the platter's labels.
-TEST(TimeLabels, EveryTimeControlsViewGetsItsOwnLabelsWhoseTextsNeverMoveAndHeightRelationsAreMadeOnce) {
-  PlayingPlatter p = playingPlatter();
+  // A second time-controls view, made by hand, with a time text longer than its label.
   Ref<> second = makeTimeControls(*p.screen, 2, kHandMadeFrame);
   send<void>(elapsedLabel(second), "setText:"_sel, fnd::string("1234:56:78 and a long tail"));
   p.screen->advance(0);
@@ -61,7 +59,6 @@ TEST(TimeLabels, EveryTimeControlsViewGetsItsOwnLabelsWhoseTextsNeverMoveAndHeig
   EXPECT_EQ(frameOf(leftTime(second)).origin, CGPointMake(-35, 17));
   EXPECT_TRUE(hiddenOf(elapsedLabel(second)));
 
-  id left = leftTime(p.controls);
   ASSERT_EQ(uikit::activeConstraints(left).size(), 4u);
   for (int i = 0; i < 3; ++i) p.screen->drag("MRUNowPlayingTimeControlsView", 0.2, 0.8, 5);
   p.screen->advance(1000);
