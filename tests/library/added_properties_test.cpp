@@ -11,7 +11,7 @@ using testing_support::member;
 
 void set(id obj, const char* setter, id value) { send<void>(obj, sel_registerName(setter), value); }
 
-TEST(AddedProperties, DeclaredWithTheirAttributesAndAccessorTypes) {
+TEST(AddedProperties, DeclaredWithTheirAttributesAndHoldingAValuePerInstanceAndProperty) {
   auto device = bootDevice();
   for (auto [cls, name, attributes] :
        {std::tuple{"CSCoverSheetView", "lumivaneArtworkBackgroundView", "T@\"UIView\",N,V_lumivaneArtworkBackgroundView"},
@@ -21,11 +21,8 @@ TEST(AddedProperties, DeclaredWithTheirAttributesAndAccessorTypes) {
   for (auto [method, types] : {std::pair{"titleLabel", "@@:"}, {"setTitleLabel:", "v@:@"}, {"centreFrame", "v@:"}})
     EXPECT_STREQ(method_getTypeEncoding(class_getInstanceMethod(objc_getClass("MRUNowPlayingHeaderView"),
                                                                 sel_registerName(method))), types) << method;
-}
 
-// Per instance and per property, held strongly until nil replaces it or the instance goes.
-TEST(AddedProperties, ValuesArePerInstanceAndPerPropertyAndHeldUntilNilOrTheInstanceGoes) {
-  auto device = bootDevice();
+  // Per instance and per property, held strongly until nil replaces it or the instance goes.
   Ref<> title = rt::create(rt::rootClass());
   Ref<> artist = rt::create(rt::rootClass());
   Ref<> b = rt::create("MRUNowPlayingHeaderView");

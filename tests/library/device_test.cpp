@@ -1,10 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <filesystem>
 
-#include "foundation/values.h"
-#include "host/time_controls.h"
 #include "host/settings.h"
 #include "lock_screen_helpers.h"
 #include "prefs/preferences.h"
@@ -31,11 +28,6 @@ TEST(DeviceBoot, SettingsLiveInAFolderOfTheirOwn) {
     EXPECT_EQ(stored.values, (prefs::BoolSettings{{"kEnabled", true}, {"ShowTime", false}}));
   }
   EXPECT_FALSE(std::filesystem::exists(folder)) << "removed with the device";
-}
-
-TEST(DeviceBoot, TimeControlsWriteTheirTexts) {
-  EXPECT_EQ(lv::host::remainingTimeText(-2), "-0:00");
-  EXPECT_EQ(lv::host::elapsedTimeText(std::nan("")), "0:00");
 }
 
 }  // namespace

@@ -8,8 +8,9 @@ namespace {
 
 using namespace testing_support;
 
-// In the platter's context the header is framed to the controls' height, by constraints.
-TEST(HeaderLabels, PlatterHeaderShowsTheTrackInItsOwnLabelsAndFixesItsVerticalExtent) {
+// In the platter's context the header is framed to the controls' height, and in its layout
+// the transport controls are placed under the labels, by constraints.
+TEST(HeaderLabels, PlatterHeaderShowsTheTrackInItsOwnLabelsOverTheTransportControls) {
   HeaderScene s;
   s.screen->play(song("Night Drive"));
   id header = s.header();
@@ -32,12 +33,21 @@ TEST(HeaderLabels, PlatterHeaderShowsTheTrackInItsOwnLabelsAndFixesItsVerticalEx
 
   Ref<> other = HeaderScene::makeHostView("MRUNowPlayingHeaderView");
   send<void>(other, "setContext:"_sel, NSInteger(1));
-  for (auto [view, framed] : {std::pair{header, CGRectMake(12, 0, 300, 498)}, {other.get(), CGRectMake(12, 90, 300, 64)}}) {
+  for (auto [view, framed] :
+       {std::pair{header, CGRectMake(12, 0, 300, 498)}, {other.get(), CGRectMake(12, 90, 300, 64)}}) {
     send<void>(view, "setTranslatesAutoresizingMaskIntoConstraints:"_sel, true);
     setFrame(view, CGRectMake(12, 90, 300, 64));
     EXPECT_EQ(frameOf(view), framed);
     EXPECT_EQ(send<bool>(view, "translatesAutoresizingMaskIntoConstraints"_sel), view == other.get());
   }
+  id transport = s.screen->firstView("MRUNowPlayingTransportControlsView");
+  Ref<> elsewhere = HeaderScene::makeHostView("MRUNowPlayingTransportControlsView", 2);
+  send<void>(elsewhere, "setTranslatesAutoresizingMaskIntoConstraints:"_sel, true);
+  for (id view : {transport, elsewhere.get()}) setFrame(view, CGRectMake(10, 200, 300, 52));
+  EXPECT_EQ(frameOf(transport), CGRectMake(s.controlsWidth() * 0.5 - 125, 420, 250, 52));
+  EXPECT_FALSE(send<bool>(transport, "translatesAutoresizingMaskIntoConstraints"_sel));
+  EXPECT_EQ(frameOf(elsewhere), CGRectMake(10, 200, 300, 52));
+  EXPECT_TRUE(send<bool>(elsewhere, "translatesAutoresizingMaskIntoConstraints"_sel));
 }
 
 // A header in another layout leaves the set-up to a later one, which shows placeholders

@@ -65,9 +65,7 @@ TEST_F(Placement, ATitleMovedByTheTapRunsAtItsOwnLinearPace) {
   EXPECT_NEAR(uikit::presentationContentOffset(member(title, "scrollView")).x, 30 * (width + 20) / width, 1e-6);
 }
 
-TEST(PlacementAtBuild, EnlargedArtworkStartsTheLabelsCentredOnTheControls) {
-  HeaderScene s;
-  s.screen->play(song());
+TEST_F(Placement, AtBuildAnEnlargedArtworkStartsTheLabelsCentredOnTheControls) {
   // A second header built while the platter's controls are framed, the one-shot flag
   // cleared by hand.
   Ref<> header = HeaderScene::makeHostView("MRUNowPlayingHeaderView", 4, CGRectMake(0, 0, 359, 100));

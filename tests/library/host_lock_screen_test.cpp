@@ -2,11 +2,13 @@
 // first group runs and nothing it does is visible.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "host/generated_artwork.h"
 #include "host/host_geometry.h"
+#include "host/time_controls.h"
 #include "lock_screen_helpers.h"
 #include "uikit/image.h"
-#include "uikit/view.h"
 
 namespace {
 
@@ -23,18 +25,22 @@ struct ProfileCase {
 struct HostPlatter : testing::TestWithParam<ProfileCase> {};
 
 TEST_P(HostPlatter, PlayingBuildsThePlatterAndANewTrackReplacesItsContents) {
-  auto [name, profile, window, adjunctFrame] = GetParam();
+  auto [name, profile, window, frame] = GetParam();
   auto screen = bootLockScreen({.profile = profile});
   EXPECT_EQ(frameOf(screen->window()), window);
   screen->play(song("First Song"));
   id adjunct = screen->firstView("CSAdjunctItemView");
   ASSERT_NE(adjunct, nil);
-  EXPECT_EQ(frameOf(adjunct), adjunctFrame);
-  EXPECT_EQ(frameOf(member(member(adjunct, "platterView"), "backgroundView")), CGRectMake(0, 0, adjunctFrame.size.width, 206));
-  id labelView = screen->firstView("MRUNowPlayingLabelView");
+  EXPECT_EQ(frameOf(adjunct), frame);
+  EXPECT_EQ(frameOf(member(member(adjunct, "platterView"), "backgroundView")), CGRectMake(0, 0, frame.size.width, 206));
   id artwork = screen->firstView("MRUArtworkView");
   EXPECT_FALSE(hiddenOf(member(artwork, "artworkImageView")));
   EXPECT_TRUE(hiddenOf(member(artwork, "placeholderBackground")));
+  auto* image = static_cast<UIImage*>(member(artwork, "artworkImage"));
+  ASSERT_TRUE(image && image->rgba);
+  rt::AutoreleasePool pool;
+  EXPECT_EQ(*static_cast<UIImage*>(lv::host::generatedArtwork("First Song"))->rgba, *image->rgba);
+  EXPECT_NE(*static_cast<UIImage*>(lv::host::generatedArtwork("Another"))->rgba, *image->rgba);
   screen->tap("MRUArtworkView");
   screen->tap("MRUNowPlayingLabelView");
   EXPECT_TRUE(screen->launches().empty()) << "taps open nothing without the library";
@@ -43,7 +49,7 @@ TEST_P(HostPlatter, PlayingBuildsThePlatterAndANewTrackReplacesItsContents) {
   screen->advance(10);
   screen->play({"Two", "", "", 60, lv::host::Artwork::none()});
   EXPECT_EQ(screen->firstView("CSAdjunctItemView"), adjunct);
-  EXPECT_EQ(member(labelView, "subtitle"), nil);
+  EXPECT_EQ(member(screen->firstView("MRUNowPlayingLabelView"), "subtitle"), nil);
   EXPECT_TRUE(hiddenOf(member(artwork, "artworkImageView")));
   EXPECT_FALSE(hiddenOf(member(artwork, "placeholderBackground")));
   EXPECT_THROW(screen->tap("CSFocusActivityView"), lv::host::SessionError) << "the library declines it; the host copes";
@@ -56,14 +62,22 @@ INSTANTIATE_TEST_SUITE_P(
                     ProfileCase{"Tablet", "tablet", CGRectMake(0, 0, 810, 1080), CGRectMake(185, 0, 440, 206)}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Bad input is refused before anything is done.
 TEST(HostLockScreen, DragsAndTapsScrubPausingHoldsTheTimeAndStopTakesThePlatterAway) {
   auto screen = bootLockScreen();
+  EXPECT_THROW(screen->advance(-1), lv::host::SessionError);
+  EXPECT_THROW(screen->advance(std::nan("")), lv::host::SessionError);
+  EXPECT_THROW(screen->play({"Bad", "", "", -5, lv::host::Artwork::none()}), lv::host::SessionError);
+  EXPECT_THROW(screen->play(song("X", lv::host::Artwork::fromFile("/no/such/art.png"))), lv::host::SessionError);
+  EXPECT_THROW(screen->drag("MRUNowPlayingTimeControlsView", 0, 1), lv::host::SessionError) << "nothing plays";
+  EXPECT_EQ(screen->firstView("CSAdjunctItemView"), nil);
   screen->setPaused(true);
   EXPECT_FALSE(screen->paused()) << "nothing plays";
   screen->play(song());
   Ref<> adjunct = screen->firstView("CSAdjunctItemView");
   id time = screen->firstView("MRUNowPlayingTimeControlsView");
   screen->drag("MRUNowPlayingTimeControlsView", 0.2, 0.7, 5, true);
+  EXPECT_NEAR(screen->now(), 5 * lv::host::LockScreen::kFrame, 1e-9) << "a frame per step, and nothing ran before";
   EXPECT_TRUE(tracking(time));
   EXPECT_EQ(elapsedText(time), "2:30");
   screen->advance(3);
@@ -83,6 +97,8 @@ TEST(HostLockScreen, DragsAndTapsScrubPausingHoldsTheTimeAndStopTakesThePlatterA
   screen->setPaused(false);
   screen->advance(2);
   EXPECT_EQ(elapsedText(time), "1:49");
+  EXPECT_EQ(lv::host::remainingTimeText(-2), "-0:00") << "past the end";
+  EXPECT_EQ(lv::host::elapsedTimeText(std::nan("")), "0:00") << "unknown";
   screen->setPaused(true);
   screen->play(song("Next"));
   EXPECT_FALSE(screen->paused()) << "a new track plays";
@@ -120,18 +136,6 @@ TEST(HostLockScreen, CompactTurnsThePhoneToLandscape) {
   screen->setSizeClass(lv::host::SizeClass::Regular);
   EXPECT_EQ(frameOf(controls).size.width, 359);
   EXPECT_EQ(send<CGPoint>(list, "contentOffset"_sel).y, 0) << "the platter fits the list again";
-}
-
-TEST(HostLockScreen, ArtworkFromAFileOrMadeFromTheTitle) {
-  auto screen = bootLockScreen();
-  EXPECT_THROW(screen->play(song("X", lv::host::Artwork::fromFile("/no/such/art.png"))), lv::host::SessionError);
-  EXPECT_EQ(screen->firstView("CSAdjunctItemView"), nil) << "nothing happened";
-  screen->play(song("Generated"));
-  auto* image = static_cast<UIImage*>(member(screen->firstView("MRUArtworkView"), "artworkImage"));
-  ASSERT_TRUE(image && image->rgba);
-  rt::AutoreleasePool pool;
-  EXPECT_EQ(*static_cast<UIImage*>(lv::host::generatedArtwork("Generated"))->rgba, *image->rgba);
-  EXPECT_NE(*static_cast<UIImage*>(lv::host::generatedArtwork("Another"))->rgba, *image->rgba);
 }
 
 }  // namespace

@@ -2,11 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 
 #include "foundation/block.h"
 #include "lock_screen_helpers.h"
-#include "uikit/view.h"
 
 namespace {
 
@@ -38,8 +36,8 @@ TEST(LockScreenSession, SnapshotReportsWhatIsOnScreen) {
   EXPECT_LT(window.subviews[0].presentation->alpha, 1);
 
   const ViewSnapshot* cover = findClass(window, "CSCoverSheetView");
-  ASSERT_NE(cover, nullptr);
-  EXPECT_TRUE(std::ranges::any_of(cover->properties, [](auto& p) { return p.first == "lumivaneArtworkBackgroundImageView"; }));
+  EXPECT_TRUE(cover && std::ranges::any_of(cover->properties, [](auto& p) {
+    return p.first == "lumivaneArtworkBackgroundImageView" && p.second == "UIImageView"; }));
   const ViewSnapshot* list = findClass(window, "UIScrollView");
   ASSERT_TRUE(list && list->scroll);
   EXPECT_EQ(list->scroll->contentSize, CGSizeMake(390, 498));
@@ -48,25 +46,6 @@ TEST(LockScreenSession, SnapshotReportsWhatIsOnScreen) {
   EXPECT_FALSE(label->presentation) << "nothing animates";
   screen->advance(1);
   EXPECT_FALSE(screen->snapshot("faded").tree.subviews[0].presentation);
-}
-
-TEST(LockScreenSession, DriversRefuseWhatCannotBeDoneAndDragsTakeAFramePerStepAndHoldUntilReleased) {
-  auto screen = bootLockScreen();
-  EXPECT_THROW(screen->advance(-1), lv::host::SessionError);
-  EXPECT_THROW(screen->advance(std::nan("")), lv::host::SessionError);
-  EXPECT_THROW(screen->play({"Bad", "", "", -5, lv::host::Artwork::none()}), lv::host::SessionError);
-  EXPECT_THROW(screen->drag("MRUNowPlayingTimeControlsView", 0, 1), lv::host::SessionError) << "nothing plays";
-  EXPECT_EQ(screen->now(), 0) << "nothing ran";
-
-  screen->play(song());
-  id time = screen->firstView("MRUNowPlayingTimeControlsView");
-  screen->drag("MRUNowPlayingTimeControlsView", 0.1, 0.4, 6);
-  EXPECT_NEAR(screen->now(), 6 * lv::host::LockScreen::kFrame, 1e-9);
-  EXPECT_FALSE(send<bool>(time, "isTracking"_sel));
-  screen->drag(screen->centreInWindow(time), screen->centreInWindow(time), 1, true);
-  EXPECT_TRUE(send<bool>(time, "isTracking"_sel));
-  screen->release();
-  EXPECT_FALSE(send<bool>(time, "isTracking"_sel));
 }
 
 // The header, artwork and time controls that the library restyles once stay restyled

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "geometry_printers.h"
-#include "host/cover_sheet_classes.h"
 #include "host/host_geometry.h"
 #include "host/platter_classes.h"
 #include "time_controls_support.h"
@@ -72,7 +71,8 @@ TEST(NowPlayingView, TapTriggersPlayOncePerProcess) {
   EXPECT_TRUE(screen->global<bool>("NfirstTimeLoaded"));
   ASSERT_EQ(fnd::arrayItems(member(nowPlaying, "gestureRecognizers")).size(), 1u);
   static int plays = 0;
-  rt::setMessageTrace(+[](Class cls, SEL sel) { plays += cls == objc_getClass("MRUNowPlayingView") && sel == "play"_sel; });
+  rt::setMessageTrace(
+      +[](Class cls, SEL sel) { plays += cls == objc_getClass("MRUNowPlayingView") && sel == "play"_sel; });
   // Below the transport controls, where nothing of the platter's own takes touches.
   screen->tap(send<CGPoint>(nowPlaying, "convertPoint:toView:"_sel, CGPointMake(8, 200), screen->window()));
   rt::setMessageTrace(nullptr);
@@ -102,14 +102,6 @@ TEST(ListInsets, PulledUpOverAVisibleBackgroundInACompactHeight) {
       EXPECT_EQ(CGRectGetMaxY(frameOf(list)), 390 - lv::host::geometry::kListViewInsets.bottom);
     }
   }
-}
-
-TEST(ListInsets, PulledUpBeforeAnyCoverSheetIsCaptured) {
-  auto device = bootDevice();
-  Ref<> list = rt::create("CSCombinedListViewController");
-  uikit::setVerticalSizeClass(member(list, "view"), UIUserInterfaceSizeClassCompact);
-  EXPECT_EQ(send<UIEdgeInsets>(list, "_listViewDefaultContentInsets"_sel).top, kHostTop - 350)
-      << "no image view to ask counts as showing";
 }
 
 TEST(MissingHostClasses, PlatterWithoutSomeOfItsClassesStillTakesItsGeometry) {
@@ -163,8 +155,15 @@ TEST(HandMadeFrames, TakeThePlattersGeometryOnlyWhereItApplies) {
   EXPECT_EQ(fnd::utf8(member(label, "placeholderText")), "Not Playing");
 }
 
-TEST(PlatterCorners, GoToTheCapturedPlatterWhicheverIsConfigured) {
-  auto device = bootDevice({.systemVersion = "15.0", .settings = {{"kEnabled", true}}});
+// The replacements that ask a captured view: with no cover sheet there is no image view to
+// ask, which counts as showing; the corners go to the captured platter, whichever is
+// configured.
+TEST(CapturedViews, ListInsetsAndPlatterCornersAskTheLastCaptured) {
+  auto device = bootDevice();
+  Ref<> list = rt::create("CSCombinedListViewController");
+  uikit::setVerticalSizeClass(member(list, "view"), UIUserInterfaceSizeClassCompact);
+  EXPECT_EQ(send<UIEdgeInsets>(list, "_listViewDefaultContentInsets"_sel).top, kHostTop - 350) << "pulled up";
+
   Ref<> other = makeView("PLPlatterView");
   Ref<> material = makeView("MTMaterialView");
   send<void>(other, "_configureBackgroundView:"_sel, material);

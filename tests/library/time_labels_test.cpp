@@ -4,7 +4,6 @@
 
 #include "host/time_controls.h"
 #include "time_controls_support.h"
-#include "uikit/font.h"
 #include "uikit/layout_constraint.h"
 #include "uikit/view_animation.h"
 
