@@ -33,12 +33,12 @@ namespace lv::host {
 
 struct BootOptions {
   std::string profile = "phone";
-  std::string systemVersion;     // empty: the profile's
-  prefs::BoolSettings settings;  // stored values; a key not given is not stored
-  std::set<std::string, std::less<>> without;  // host classes left out
+  std::string systemVersion = {};  // empty: the profile's
+  prefs::BoolSettings settings = {};  // stored values; a key not given is not stored
+  std::set<std::string, std::less<>> without = {};  // host classes left out
   bool mainScreen = true;        // false: the device has no main screen
   bool loadLibrary = true;       // false: the host runs as it is, with no library in it
-  std::filesystem::path library;  // the library to load; empty: the one built with the host
+  std::filesystem::path library = {};  // the library to load; empty: the one built with the host
   // For LockScreen: false (the phone's way) keeps one now-playing view tree for the cover
   // sheet's life; true makes a fresh one at every play, so that each play meets later
   // instances of the media views.

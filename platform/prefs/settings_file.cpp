@@ -23,8 +23,8 @@ struct PlistDeleter {
 };
 using PlistPtr = std::unique_ptr<std::remove_pointer_t<plist_t>, PlistDeleter>;
 
-SettingsRead failure(const std::filesystem::path& path, std::string reason) {
-  return SettingsRead{{}, {}, SettingsError{path, std::move(reason)}};
+SettingsError failure(const std::filesystem::path& path, std::string reason) {
+  return SettingsError{path, std::move(reason)};
 }
 
 // A key holding a NUL character (a binary list's UTF-16 key may) names no setting, and
@@ -37,8 +37,8 @@ bool keyHoldsNul(plist_t key) {
   return !xml || std::memchr(xml, '\0', length) != nullptr;
 }
 
-SettingsRead booleansOf(plist_t dict) {
-  SettingsRead read;
+SettingsContents contentsOf(plist_t dict) {
+  SettingsContents read;
   plist_dict_iter it = nullptr;
   plist_dict_new_iter(dict, &it);
   if (!it) return read;
@@ -67,10 +67,10 @@ SettingsRead booleansOf(plist_t dict) {
 
 }  // namespace
 
-SettingsRead readSettingsFile(const std::filesystem::path& path) {
-  fnd::FileContents file = fnd::readRegularFile(path, kMaxFileSize);
-  if (file.error) return failure(path, *file.error);
-  const std::string& data = file.bytes;
+fnd::Result<SettingsContents, SettingsError> readSettingsFile(const std::filesystem::path& path) {
+  auto file = fnd::readRegularFile(path, kMaxFileSize);
+  if (!file) return failure(path, file.error().reason);
+  const std::string& data = file.value();
   if (data.empty()) return failure(path, "empty file");
 
   if (auto problem = plistBoundsProblem(data)) return failure(path, *problem);
@@ -79,7 +79,7 @@ SettingsRead readSettingsFile(const std::filesystem::path& path) {
   PlistPtr owner(root);
   if (!root) return failure(path, "not a property list");
   if (plist_get_node_type(root) != PLIST_DICT) return failure(path, "top level is not a dictionary");
-  return booleansOf(root);
+  return contentsOf(root);
 }
 
 std::optional<SettingsError> writeSettingsFile(const std::filesystem::path& path,

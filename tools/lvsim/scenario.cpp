@@ -25,7 +25,7 @@ lv::host::Artwork artwork(const Json& value, const Place& at, const std::filesys
   if (name == "generated") return lv::host::Artwork::generated();
   if (name == "none") return lv::host::Artwork::none();
   std::filesystem::path file = folder / name;  // an absolute name stays as it is
-  if (auto refused = uikit::readPngFile(file).error) at.fail("cannot read the image " + inQuotes(name) + ": " + *refused);
+  if (auto png = uikit::readPngFile(file); !png) at.fail("cannot read the image " + inQuotes(name) + ": " + png.error().reason);
   return lv::host::Artwork::fromFile(file);
 }
 

@@ -32,14 +32,15 @@ lv::sim::StoredSetting lv::sim::parseSetting(const std::string& text) {
 }
 
 prefs::BoolSettings lv::sim::readStoredSettings(const std::filesystem::path& file) {
-  prefs::SettingsRead read = prefs::readSettingsFile(file);
-  if (read.error) throw InputError(read.error->reason);
-  for (const auto& [key, value] : read.values)
+  auto read = prefs::readSettingsFile(file);
+  if (!read) throw InputError(read.error().reason);
+  const prefs::SettingsContents& contents = read.value();
+  for (const auto& [key, value] : contents.values)
     if (!lv::host::isSettingKey(key)) throw InputError(unknownSetting(key));
-  for (const std::string& key : read.notBooleans)
+  for (const std::string& key : contents.notBooleans)
     throw InputError(lv::host::isSettingKey(key) ? "setting " + key + " holds a value that is not a boolean"
                                                  : unknownSetting(key));
-  return read.values;
+  return contents.values;
 }
 
 void lv::sim::addSettingOptions(lv::host::BootOptions& boot, const std::vector<std::string>& settings) {
