@@ -16,7 +16,10 @@ build: configure
 test: build
 	@ctest --preset $(PRESET)
 
-run: build
+# Only what the demo needs, not the tests and benchmarks: lvsim brings the library, the
+# platform, the host and the renderer with it.
+run: configure
+	@cmake --build --preset $(PRESET) --target lvsim
 	@$(BUILD)/tools/lvsim/lvsim demo --out out/demo
 
 sanitize:

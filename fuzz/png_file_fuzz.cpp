@@ -8,11 +8,12 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static fuzz::ScratchFile scratch("artwork.png");
-  uikit::PngPixels png = uikit::readPngFile(scratch.holding(data, size).string());
-  if (png.error) {
-    if (png.error->empty() || !png.rgba.empty()) std::abort();
+  auto read = uikit::readPngFile(scratch.holding(data, size).string());
+  if (!read) {
+    if (read.error().reason.empty()) std::abort();
     return 0;
   }
+  const uikit::PngPixels& png = read.value();
   bool bounded = png.width > 0 && png.height > 0 && png.width <= uikit::kMaxImageSide &&
                  png.height <= uikit::kMaxImageSide;
   if (!bounded || png.rgba.size() != size_t(png.width * png.height * 4)) std::abort();

@@ -8,7 +8,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static fuzz::ScratchFile scratch("settings.plist");
-  prefs::SettingsRead read = prefs::readSettingsFile(scratch.holding(data, size));
-  if (read.error && (!read.values.empty() || read.error->reason.empty())) std::abort();
+  auto read = prefs::readSettingsFile(scratch.holding(data, size));
+  if (!read && read.error().reason.empty()) std::abort();
   return 0;
 }

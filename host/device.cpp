@@ -55,7 +55,7 @@ std::unique_ptr<lv::host::Device> lv::host::Device::boot(const BootOptions& opti
   registerHostClasses(options.without);
   MethodSnapshot before = MethodSnapshot::take();
   std::optional<Library> library;
-  if (options.loadLibrary) library = Library::load();
+  if (options.loadLibrary) library = Library::load(options.library);
   return std::unique_ptr<Device>(new Device(profile, std::move(settings), std::move(before), library));
 }
 

@@ -11,10 +11,10 @@
 // Booting applies the profile (main screen and device), stores the settings in a fresh
 // settings folder of its own (host/settings_folder.h), registers the host's classes (minus
 // those left out), then loads liblumivane.so, whose two initialisers run as the device's
-// loader runs them; with BootOptions::loadLibrary false the host runs on its own. Bad
-// options or a library that will not load throw BootError before anything is done, where
-// they can be told apart beforehand; a TMPDIR that names no usable folder throws
-// TemporaryFolderError.
+// loader runs them (or another library, BootOptions::library); with
+// BootOptions::loadLibrary false the host runs on its own. Bad options throw BootError
+// before anything is done, a library that will not load LibraryLoadError, a TMPDIR that
+// names no usable folder TemporaryFolderError.
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -33,11 +33,12 @@ namespace lv::host {
 
 struct BootOptions {
   std::string profile = "phone";
-  std::string systemVersion;     // empty: the profile's
-  prefs::BoolSettings settings;  // stored values; a key not given is not stored
-  std::set<std::string, std::less<>> without;  // host classes left out
+  std::string systemVersion = {};  // empty: the profile's
+  prefs::BoolSettings settings = {};  // stored values; a key not given is not stored
+  std::set<std::string, std::less<>> without = {};  // host classes left out
   bool mainScreen = true;        // false: the device has no main screen
   bool loadLibrary = true;       // false: the host runs as it is, with no library in it
+  std::filesystem::path library = {};  // the library to load; empty: the one built with the host
   // For LockScreen: false (the phone's way) keeps one now-playing view tree for the cover
   // sheet's life; true makes a fresh one at every play, so that each play meets later
   // instances of the media views.

@@ -14,7 +14,8 @@ decltype(lv::host::GlobalSnapshot::value) plainValue(const lv::host::GlobalValue
 
 std::vector<lv::host::GlobalSnapshot> lv::host::snapshotGlobals(const Library& library) {
   std::vector<GlobalSnapshot> globals;
-  for (const ExportedGlobal& g : kExportedGlobals) globals.push_back({g.name, plainValue(library.value(g))});
-  globals.push_back({"isSmallDeviceSB", library.isSmallDeviceSB()});
+  for (const ExportedGlobal& g : kExportedGlobals)
+    if (library.exports(g.name)) globals.push_back({g.name, plainValue(library.value(g))});
+  if (library.exports("isSmallDeviceSB")) globals.push_back({"isSmallDeviceSB", library.isSmallDeviceSB()});
   return globals;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The library's exported globals at one moment, in the order of kExportedGlobals, then
-// isSmallDeviceSB: booleans, numbers, and for object globals the class name of the
-// object held (nullopt: nil).
+// isSmallDeviceSB (those the library exports): booleans, numbers, and for object globals
+// the class name of the object held (nullopt: nil).
 #include <optional>
 #include <string>
 #include <variant>

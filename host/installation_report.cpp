@@ -1,5 +1,7 @@
 #include "host/installation_report.h"
 
+#include <map>
+
 namespace lv::host {
 
 namespace {
@@ -25,11 +27,27 @@ bool isInstalled(const InstallRecord& r, const MethodSnapshot& before) {
   return false;
 }
 
+std::vector<InstallationRow> changedMethods(const MethodSnapshot& before) {
+  std::vector<InstallationRow> rows;
+  for (Class cls : rt::allClasses()) {
+    std::map<std::string, InstallKind> changed;
+    for (const auto& [sel, method] : cls->methods) {
+      IMP previous = before.implementation(cls, sel);
+      if (previous != method->imp)
+        changed[sel_getName(sel)] = previous ? InstallKind::Replacement : InstallKind::Method;
+    }
+    for (const auto& [name, kind] : changed)
+      rows.push_back({0, int(rows.size()) + 1, kind, class_getName(cls), name, true});
+  }
+  return rows;
+}
+
 }  // namespace
 
 }  // namespace lv::host
 
 std::vector<lv::host::InstallationRow> lv::host::installationReport(const Library& library, const MethodSnapshot& before) {
+  if (library.installRecords().empty()) return changedMethods(before);
   std::vector<InstallationRow> rows;
   for (const InstallRecord& r : library.installRecords())
     rows.push_back({r.group, r.row, r.kind, r.className, r.name, isInstalled(r, before)});

@@ -1,5 +1,8 @@
 #pragma once
-// Which rows of the library's installation tables took effect on the host's classes.
+// Which rows of the library's installation tables took effect on the host's classes. A
+// library that does not describe its tables gets a row for every method it changed: a
+// replacement where the class answered the selector before, a method where it did not,
+// in group 0, class by class in the order they were made, selectors in name order.
 #include <string>
 #include <vector>
 

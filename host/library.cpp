@@ -6,32 +6,39 @@
 
 namespace {
 
-const void* g_loadedBase = nullptr;  // where the loader mapped the library
+const void* g_loadedMap = nullptr;  // the loader's record of the loaded library
 
-const void* imageBase(const void* address) {
+const void* linkMapOf(const void* address) {
   Dl_info info;
-  return address && dladdr(address, &info) ? info.dli_fbase : nullptr;
+  void* map = nullptr;
+  return address && dladdr1(address, &info, &map, RTLD_DL_LINKMAP) ? map : nullptr;
 }
 
 }  // namespace
 
-lv::host::Library lv::host::Library::load() {
-  void* handle = dlopen(LV_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
+lv::host::Library lv::host::Library::load(const std::filesystem::path& file) {
+  // A name without a slash would be looked for on the loader's search path.
+  std::filesystem::path path = file.empty() ? std::filesystem::path(LV_LIBRARY_PATH) : std::filesystem::absolute(file);
+  void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (!handle) {
-    const char* why = dlerror();
-    throw BootError(std::string("cannot load the library: ") + (why ? why : LV_LIBRARY_PATH));
+    std::string why = dlerror() ?: "no reason given";
+    // The loader's reason starts with the file's name, which the error carries already.
+    if (std::string named = path.string() + ": "; why.starts_with(named)) why.erase(0, named.size());
+    throw LibraryLoadError(path, "cannot load the library: " + why);
   }
-  Library library(handle);
-  g_loadedBase = imageBase(library.requireSymbol("lvInstallRecords"));
-  return library;
+  void* map = nullptr;
+  if (dlinfo(handle, RTLD_DI_LINKMAP, &map) == 0) g_loadedMap = map;
+  return Library(handle);
 }
 
 bool lv::host::Library::contains(const void* address) {
-  return g_loadedBase && imageBase(address) == g_loadedBase;
+  return g_loadedMap && linkMapOf(address) == g_loadedMap;
 }
 
+void* lv::host::Library::symbol(const char* name) const { return dlsym(handle_, name); }
+
 void* lv::host::Library::requireSymbol(const char* name) const {
-  void* address = dlsym(handle_, name);
+  void* address = symbol(name);
   if (!address) rt::fatal(std::string("the library exports no symbol ") + name);
   return address;
 }
@@ -51,7 +58,8 @@ bool lv::host::Library::isSmallDeviceSB() const {
 }
 
 std::span<const InstallRecord> lv::host::Library::installRecords() const {
-  auto fn = reinterpret_cast<InstallRecordsFunction>(requireSymbol("lvInstallRecords"));
+  auto fn = reinterpret_cast<InstallRecordsFunction>(symbol("lvInstallRecords"));
+  if (!fn) return {};
   size_t count = 0;
   const InstallRecord* records = fn(&count);
   return {records, count};

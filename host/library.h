@@ -1,7 +1,9 @@
 #pragma once
-// liblumivane.so as the host sees it once loaded: its exported globals, isSmallDeviceSB
-// and the description of its installation tables, all reached with dlsym. The library
-// is never unloaded: its replacements stay installed for the life of the process.
+// A library the host has loaded, liblumivane.so or another built against the platform:
+// its exported globals, isSmallDeviceSB and the description of its installation tables,
+// all reached with dlsym (another library may export none of them). A library is never
+// unloaded: its replacements stay installed for the life of the process.
+#include <filesystem>
 #include <span>
 #include <string_view>
 #include <variant>
@@ -34,10 +36,17 @@ inline constexpr ExportedGlobal kExportedGlobals[] = {
 
 using GlobalValue = std::variant<bool, double, id>;
 
+// The loader refused a library: `file` is what was asked for, what() says why.
+struct LibraryLoadError : BootError {
+  LibraryLoadError(std::filesystem::path file, const std::string& why) : BootError(why), file(std::move(file)) {}
+  std::filesystem::path file;
+};
+
 class Library {
  public:
-  // Loads the library built with this host; the loader runs its two initialisers.
-  static Library load();
+  // Loads the library built with this host, or the one at `file`; the loader runs its
+  // initialisers. Throws LibraryLoadError.
+  static Library load(const std::filesystem::path& file = {});
 
   // An exported global by name; a name the library does not export is a fatal error.
   template <class T>
@@ -45,8 +54,10 @@ class Library {
     return *static_cast<T*>(requireSymbol(name));
   }
   GlobalValue value(const ExportedGlobal& global) const;
+  bool exports(const char* name) const { return symbol(name) != nullptr; }
 
   bool isSmallDeviceSB() const;
+  // Empty when the library does not describe its tables.
   std::span<const InstallRecord> installRecords() const;
 
   // Whether `address` lies in the loaded library's code (false before it is loaded): its
@@ -55,6 +66,7 @@ class Library {
 
  private:
   explicit Library(void* handle) : handle_(handle) {}
+  void* symbol(const char* name) const;
   void* requireSymbol(const char* name) const;
 
   void* handle_;

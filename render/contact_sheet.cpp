@@ -22,33 +22,58 @@ LayoutPtr captionLayout(cairo_t* cr, const std::string& title, const std::string
   return makeTextLayout(cr, title + "\n" + caption, {.pixels = kCaptionPixels, .wrapWidth = width, .boldPrefix = title.size()});
 }
 
+void paintRounded(cairo_t* cr, const ContactSheet::Image& image, double x, double y) {
+  cairo_save(cr);
+  roundedRectPath(cr, CGRectMake(x, y, image.width, image.height), kCornerRadius, 0xf);
+  cairo_clip(cr);
+  cairo_set_source_surface(cr, image.surface.get(), x, y);
+  cairo_paint(cr);
+  cairo_restore(cr);
+}
+
 }  // namespace
 
 }  // namespace lv::render
+
+// `part` of the picture drawn `width` pixels wide, or `height` high (the other one 0).
+lv::render::ContactSheet::Image lv::render::ContactSheet::shrunk(const Picture& picture, PixelRect part, int width, int height) {
+  double shrink = width ? double(width) / part.width : double(height) / part.height;
+  Image image{{}, std::max(1, int(std::lround(part.width * shrink))), std::max(1, int(std::lround(part.height * shrink)))};
+  image.surface.reset(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, image.width, image.height));
+  cairo_t* cr = cairo_create(image.surface.get());
+  cairo_scale(cr, shrink, shrink);
+  cairo_set_source_surface(cr, picture.surface(), -part.x, -part.y);
+  cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
+  cairo_paint(cr);
+  cairo_destroy(cr);
+  return image;
+}
 
 lv::render::ContactSheet::ContactSheet(ContactSheetLayout layout) : layout_(layout) {
   layout_.columns = std::max(layout_.columns, 1);
   layout_.pictureHeight = std::max(layout_.pictureHeight, 1);
 }
 
-void lv::render::ContactSheet::add(const Picture& picture, std::string title, std::string caption) {
-  double shrink = double(layout_.pictureHeight) / picture.height();
-  int width = std::max(1, int(std::lround(picture.width() * shrink)));
-  SurfacePtr thumbnail(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, layout_.pictureHeight));
-  cairo_t* cr = cairo_create(thumbnail.get());
-  cairo_scale(cr, shrink, shrink);
-  cairo_set_source_surface(cr, picture.surface(), 0, 0);
-  cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
-  cairo_paint(cr);
-  cairo_destroy(cr);
-  cells_.push_back({std::move(thumbnail), width, std::move(title), std::move(caption)});
+void lv::render::ContactSheet::add(const Picture& picture, std::string title, std::string caption,
+                                   std::optional<PixelRect> closeUp) {
+  PixelRect whole{0, 0, picture.width(), picture.height()};
+  Cell cell{shrunk(picture, whole, 0, layout_.pictureHeight), {}, std::move(title), std::move(caption)};
+  if (closeUp) {
+    PixelRect part = intersection(*closeUp, whole);
+    if (!part.empty()) cell.closeUp = shrunk(picture, part, layout_.closeUpWidth, 0);
+  }
+  cells_.push_back(std::move(cell));
 }
 
 lv::render::Picture lv::render::ContactSheet::compose() const {
   int columns = std::clamp(int(cells_.size()), 1, layout_.columns);
   int rows = std::max(1, int((cells_.size() + columns - 1) / columns));
-  int columnWidth = 0;
-  for (const Cell& c : cells_) columnWidth = std::max(columnWidth, c.width);
+  int columnWidth = 0, closeUpHeight = 0;
+  for (const Cell& c : cells_) {
+    columnWidth = std::max({columnWidth, c.thumbnail.width, c.closeUp.width});
+    closeUpHeight = std::max(closeUpHeight, c.closeUp.height);
+  }
+  int closeUpSpace = closeUpHeight ? kCaptionGap + closeUpHeight : 0;
 
   // Captions are measured on a scratch surface first: the sheet's height depends on them.
   SurfacePtr scratch(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1));
@@ -58,7 +83,7 @@ lv::render::Picture lv::render::ContactSheet::compose() const {
     captionHeight = std::max(captionHeight, layoutHeight(captionLayout(measure, c.title, c.caption, columnWidth).get()));
   cairo_destroy(measure);
 
-  int rowHeight = layout_.pictureHeight + kCaptionGap + captionHeight;
+  int rowHeight = layout_.pictureHeight + closeUpSpace + kCaptionGap + captionHeight;
   int width = cells_.empty() ? kMargin : 2 * kMargin + columns * columnWidth + (columns - 1) * kGap;
   int height = cells_.empty() ? kMargin : 2 * kMargin + rows * rowHeight + (rows - 1) * kGap;
   Picture sheet(width, height, 1);
@@ -69,15 +94,11 @@ lv::render::Picture lv::render::ContactSheet::compose() const {
     const Cell& c = cells_[i];
     double x = kMargin + double(i % columns) * (columnWidth + kGap);
     double y = kMargin + double(i / columns) * (rowHeight + kGap);
-    double left = x + (columnWidth - c.width) / 2.0;
-    cairo_save(cr);
-    roundedRectPath(cr, CGRectMake(left, y, c.width, layout_.pictureHeight), kCornerRadius, 0xf);
-    cairo_clip(cr);
-    cairo_set_source_surface(cr, c.thumbnail.get(), left, y);
-    cairo_paint(cr);
-    cairo_restore(cr);
+    paintRounded(cr, c.thumbnail, x + (columnWidth - c.thumbnail.width) / 2.0, y);
+    if (c.closeUp.surface)
+      paintRounded(cr, c.closeUp, x + (columnWidth - c.closeUp.width) / 2.0, y + layout_.pictureHeight + kCaptionGap);
     LayoutPtr text = captionLayout(cr, c.title, c.caption, columnWidth);
-    cairo_move_to(cr, x, y + layout_.pictureHeight + kCaptionGap);
+    cairo_move_to(cr, x, y + layout_.pictureHeight + closeUpSpace + kCaptionGap);
     cairo_set_source_rgb(cr, 0.93, 0.93, 0.95);
     pango_cairo_show_layout(cr, text.get());
   }

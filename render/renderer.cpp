@@ -19,7 +19,7 @@ constexpr double kMaxSide = 32767;
 
 lv::render::Renderer::Renderer() { addStandardRules(rules_, images_, blurs_); }
 
-lv::render::Result<lv::render::Picture, lv::render::RenderError> lv::render::Renderer::renderWindow(id window, double scale) {
+fnd::Result<lv::render::Picture, lv::render::RenderError> lv::render::Renderer::renderWindow(id window, double scale) {
   if (!window || !rt::isKindOfClass(window, uikit::viewClass()))
     return RenderError{"nothing to render: not a view"};
   if (!std::isfinite(scale) || scale <= 0)

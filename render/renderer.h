@@ -21,7 +21,7 @@
 #include "render/image_cache.h"
 #include "render/paint_rules.h"
 #include "render/picture.h"
-#include "render/result.h"
+#include "foundation/result.h"
 
 namespace lv::render {
 
@@ -37,7 +37,7 @@ class Renderer {
 
   // `window` (any view) with its frame's top left corner at the picture's, `scale`
   // pixels per point; the picture is as large as the frame.
-  Result<Picture, RenderError> renderWindow(id window, double scale);
+  fnd::Result<Picture, RenderError> renderWindow(id window, double scale);
 
   // A hash of what renderWindow would show now (see render/scene_signature.h); 0 for
   // anything that is not a view.

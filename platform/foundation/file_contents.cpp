@@ -12,7 +12,7 @@ namespace fnd {
 
 namespace {
 
-FileContents failure(std::string why) { return {{}, std::move(why)}; }
+ReadError failure(std::string why) { return {std::move(why)}; }
 
 std::string sizeText(size_t bytes) {
   return bytes % (1 << 20) == 0 ? std::to_string(bytes >> 20) + " MB" : std::to_string(bytes) + " bytes";
@@ -27,7 +27,7 @@ struct Descriptor {
 
 }  // namespace
 
-FileContents readRegularFile(const std::filesystem::path& path, size_t maxBytes) {
+Result<std::string, ReadError> readRegularFile(const std::filesystem::path& path, size_t maxBytes) {
   if (path.native().find('\0') != std::string::npos) return failure("a NUL character in the file name");
   // Without O_NONBLOCK, opening a FIFO waits for a writer.
   Descriptor file{open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
@@ -38,23 +38,22 @@ FileContents readRegularFile(const std::filesystem::path& path, size_t maxBytes)
   if (!S_ISREG(info.st_mode)) return failure("not a regular file");
   std::string too = "larger than " + sizeText(maxBytes);
   if (size_t(info.st_size) > maxBytes) return failure(too);
-  FileContents read;
-  read.bytes.resize(size_t(info.st_size) + 1);  // one byte more shows a file that grew
+  std::string bytes(size_t(info.st_size) + 1, '\0');  // one byte more shows a file that grew
   size_t have = 0;
   for (;;) {
-    if (have == read.bytes.size()) {
+    if (have == bytes.size()) {
       if (have > maxBytes) return failure(too);
-      read.bytes.resize(std::min(maxBytes + 1, have * 2));
+      bytes.resize(std::min(maxBytes + 1, have * 2));
     }
-    ssize_t n = ::read(file.fd, read.bytes.data() + have, read.bytes.size() - have);
+    ssize_t n = ::read(file.fd, bytes.data() + have, bytes.size() - have);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return failure(std::strerror(errno));
     if (n == 0) break;
     have += size_t(n);
   }
   if (have > maxBytes) return failure(too);
-  read.bytes.resize(have);
-  return read;
+  bytes.resize(have);
+  return bytes;
 }
 
 }  // namespace fnd

@@ -4,16 +4,17 @@
 // is refused rather than read into memory.
 #include <cstddef>
 #include <filesystem>
-#include <optional>
 #include <string>
+
+#include "foundation/result.h"
 
 namespace fnd {
 
-struct FileContents {
-  std::string bytes;                 // empty when the file could not be read
-  std::optional<std::string> error;  // why not, as "a folder, not a file"
+// Why a file could not be read, as "a folder, not a file".
+struct ReadError {
+  std::string reason;
 };
 
-FileContents readRegularFile(const std::filesystem::path& path, size_t maxBytes);
+Result<std::string, ReadError> readRegularFile(const std::filesystem::path& path, size_t maxBytes);
 
 }  // namespace fnd

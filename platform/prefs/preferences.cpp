@@ -16,7 +16,8 @@ id HBPreferences_initWithIdentifier(id self, SEL, id identifier) {
   std::string name = fnd::utf8(identifier);
   if (!isValidIdentifier(name)) return nil;
   std::filesystem::path file = settingsFile(name);
-  if (!file.empty()) static_cast<HBPreferences*>(self)->stored = readSettingsFile(file).values;
+  if (file.empty()) return self;
+  if (auto read = readSettingsFile(file)) static_cast<HBPreferences*>(self)->stored = std::move(read.value().values);
   return self;
 }
 

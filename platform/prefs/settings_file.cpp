@@ -2,6 +2,7 @@
 
 #include <plist/plist.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -22,8 +23,8 @@ struct PlistDeleter {
 };
 using PlistPtr = std::unique_ptr<std::remove_pointer_t<plist_t>, PlistDeleter>;
 
-SettingsRead failure(const std::filesystem::path& path, std::string reason) {
-  return SettingsRead{{}, SettingsError{path, std::move(reason)}};
+SettingsError failure(const std::filesystem::path& path, std::string reason) {
+  return SettingsError{path, std::move(reason)};
 }
 
 // A key holding a NUL character (a binary list's UTF-16 key may) names no setting, and
@@ -36,34 +37,40 @@ bool keyHoldsNul(plist_t key) {
   return !xml || std::memchr(xml, '\0', length) != nullptr;
 }
 
-BoolSettings booleansOf(plist_t dict) {
-  BoolSettings values;
+SettingsContents contentsOf(plist_t dict) {
+  SettingsContents read;
   plist_dict_iter it = nullptr;
   plist_dict_new_iter(dict, &it);
-  if (!it) return values;
+  if (!it) return read;
   for (;;) {
     plist_t value = nullptr;
     plist_dict_next_item(dict, it, nullptr, &value);
     if (!value) break;
     plist_t key = plist_dict_item_get_key(value);
-    if (plist_get_node_type(value) != PLIST_BOOLEAN || !key || keyHoldsNul(key)) continue;
+    if (!key || keyHoldsNul(key)) continue;
     char* text = nullptr;
     plist_get_key_val(key, &text);
     std::unique_ptr<char, void (*)(void*)> owner(text, free);
+    if (!text) continue;
+    if (plist_get_node_type(value) != PLIST_BOOLEAN) {
+      read.notBooleans.push_back(text);
+      continue;
+    }
     uint8_t b = 0;
     plist_get_bool_val(value, &b);
-    if (text) values[text] = b != 0;
+    read.values[text] = b != 0;
   }
   free(it);
-  return values;
+  std::sort(read.notBooleans.begin(), read.notBooleans.end());
+  return read;
 }
 
 }  // namespace
 
-SettingsRead readSettingsFile(const std::filesystem::path& path) {
-  fnd::FileContents file = fnd::readRegularFile(path, kMaxFileSize);
-  if (file.error) return failure(path, *file.error);
-  const std::string& data = file.bytes;
+fnd::Result<SettingsContents, SettingsError> readSettingsFile(const std::filesystem::path& path) {
+  auto file = fnd::readRegularFile(path, kMaxFileSize);
+  if (!file) return failure(path, file.error().reason);
+  const std::string& data = file.value();
   if (data.empty()) return failure(path, "empty file");
 
   if (auto problem = plistBoundsProblem(data)) return failure(path, *problem);
@@ -72,7 +79,7 @@ SettingsRead readSettingsFile(const std::filesystem::path& path) {
   PlistPtr owner(root);
   if (!root) return failure(path, "not a property list");
   if (plist_get_node_type(root) != PLIST_DICT) return failure(path, "top level is not a dictionary");
-  return SettingsRead{booleansOf(root), std::nullopt};
+  return contentsOf(root);
 }
 
 std::optional<SettingsError> writeSettingsFile(const std::filesystem::path& path,

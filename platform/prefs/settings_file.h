@@ -5,6 +5,9 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "foundation/result.h"
 
 namespace prefs {
 
@@ -18,16 +21,18 @@ struct SettingsError {
   std::string message() const { return path.string() + ": " + reason; }
 };
 
-struct SettingsRead {
-  BoolSettings values;                // empty when the file could not be used
-  std::optional<SettingsError> error;  // set when the file is missing, unreadable or malformed
+// What a settings file holds: its booleans, and the keys whose values are anything else.
+struct SettingsContents {
+  BoolSettings values;
+  std::vector<std::string> notBooleans;  // in name order
 };
 
-// Never throws and never trusts the file: anything wrong yields no values and an error.
+// Never throws and never trusts the file: anything wrong (missing, unreadable, malformed)
+// is an error.
 // Anything but a regular file, a file over 1 MiB, and one nested deeper than
 // kMaxPlistDepth or expanding to more than kMaxPlistObjects objects (prefs/plist_bounds.h)
 // are refused before they are parsed.
-SettingsRead readSettingsFile(const std::filesystem::path& path);
+fnd::Result<SettingsContents, SettingsError> readSettingsFile(const std::filesystem::path& path);
 
 enum class PlistFormat { Xml, Binary };
 

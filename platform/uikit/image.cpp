@@ -31,9 +31,10 @@ void setPixels(UIImage* image, long width, long height, CGFloat scale, std::vect
 id UIImage_initWithContentsOfFile(id self, SEL, id path) {
   std::string file = fnd::utf8(path);
   if (file.empty()) return nil;
-  PngPixels png = readPngFile(file);
-  if (png.error) return nil;
-  setPixels(static_cast<UIImage*>(self), png.width, png.height, scaleFromName(file), std::move(png.rgba));
+  auto png = readPngFile(file);
+  if (!png) return nil;
+  PngPixels& pixels = png.value();
+  setPixels(static_cast<UIImage*>(self), pixels.width, pixels.height, scaleFromName(file), std::move(pixels.rgba));
   return self;
 }
 

@@ -11,11 +11,7 @@ namespace {
 // Beyond any PNG of the largest size allowed, stored without compression.
 constexpr size_t kMaxFileBytes = 320u << 20;
 
-PngPixels refused(std::string why) {
-  PngPixels refusal;
-  refusal.error = std::move(why);
-  return refusal;
-}
+fnd::ReadError refused(std::string why) { return {std::move(why)}; }
 
 struct ImageReading {
   png_image image{};
@@ -27,14 +23,15 @@ struct ImageReading {
 
 }  // namespace
 
-PngPixels readPngFile(const std::string& path) {
-  fnd::FileContents file = fnd::readRegularFile(path, kMaxFileBytes);
-  if (file.error) return refused(*file.error);
+fnd::Result<PngPixels, fnd::ReadError> readPngFile(const std::string& path) {
+  auto file = fnd::readRegularFile(path, kMaxFileBytes);
+  if (!file) return file.error();
+  const std::string& bytes = file.value();
   static const char signature[8] = {'\x89', 'P', 'N', 'G', '\r', '\n', '\x1a', '\n'};
-  if (file.bytes.compare(0, 8, signature, 8) != 0) return refused("not a PNG image");
+  if (bytes.compare(0, 8, signature, 8) != 0) return refused("not a PNG image");
   ImageReading reading;
   png_image& image = reading.image;
-  if (!png_image_begin_read_from_memory(&image, file.bytes.data(), file.bytes.size()))
+  if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size()))
     return refused(std::string("damaged PNG image (") + image.message + ")");
   if (image.width > kMaxImageSide || image.height > kMaxImageSide)
     return refused(std::to_string(image.width) + " × " + std::to_string(image.height) +

@@ -3,9 +3,10 @@
 // checksum) or one too large to show is refused there, with the reason, and never reaches
 // the screen.
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
+
+#include "foundation/file_contents.h"
 
 namespace uikit {
 
@@ -14,10 +15,10 @@ inline constexpr long kMaxImageSide = 8192;
 
 struct PngPixels {
   long width = 0, height = 0;
-  std::vector<uint8_t> rgba;         // rows of width × 4 bytes, straight alpha
-  std::optional<std::string> error;  // why the file was refused, as "not a PNG image"
+  std::vector<uint8_t> rgba;  // rows of width × 4 bytes, straight alpha
 };
 
-PngPixels readPngFile(const std::string& path);
+// The error says why the file was refused, as "not a PNG image".
+fnd::Result<PngPixels, fnd::ReadError> readPngFile(const std::string& path);
 
 }  // namespace uikit

@@ -8,7 +8,9 @@ namespace {
 
 using namespace testing_support;
 
-TEST(HeaderLabels, PlatterHeaderShowsTheTrackInItsOwnLabels) {
+// In the platter's context the header is framed to the controls' height, and in its layout
+// the transport controls are placed under the labels, by constraints.
+TEST(HeaderLabels, PlatterHeaderShowsTheTrackInItsOwnLabelsOverTheTransportControls) {
   HeaderScene s;
   s.screen->play(song("Night Drive"));
   id header = s.header();
@@ -24,36 +26,48 @@ TEST(HeaderLabels, PlatterHeaderShowsTheTrackInItsOwnLabels) {
   EXPECT_EQ(arranged[1].get(), artist);
   EXPECT_EQ(textOf(title), "Night Drive");
   EXPECT_EQ(textOf(artist), "Artist");
-  EXPECT_EQ(s.global<id>("headerView"), header);
-  EXPECT_TRUE(s.global<bool>("HfirstTimeLoaded"));
   EXPECT_EQ(frameOf(stack), CGRectMake(frameOf(header).size.width * 0.5 - 72.5, 315, 225, 60));
   EXPECT_EQ(frameOf(title).size, CGSizeMake(225, 30));
   EXPECT_EQ(frameOf(artist).origin.y, 30);
   EXPECT_EQ(frameOf(artist).size, CGSizeMake(225, 30));
+
+  Ref<> other = HeaderScene::makeHostView("MRUNowPlayingHeaderView");
+  send<void>(other, "setContext:"_sel, NSInteger(1));
+  for (auto [view, framed] :
+       {std::pair{header, CGRectMake(12, 0, 300, 498)}, {other.get(), CGRectMake(12, 90, 300, 64)}}) {
+    send<void>(view, "setTranslatesAutoresizingMaskIntoConstraints:"_sel, true);
+    setFrame(view, CGRectMake(12, 90, 300, 64));
+    EXPECT_EQ(frameOf(view), framed);
+    EXPECT_EQ(send<bool>(view, "translatesAutoresizingMaskIntoConstraints"_sel), view == other.get());
+  }
+  id transport = s.screen->firstView("MRUNowPlayingTransportControlsView");
+  Ref<> elsewhere = HeaderScene::makeHostView("MRUNowPlayingTransportControlsView", 2);
+  send<void>(elsewhere, "setTranslatesAutoresizingMaskIntoConstraints:"_sel, true);
+  for (id view : {transport, elsewhere.get()}) setFrame(view, CGRectMake(10, 200, 300, 52));
+  EXPECT_EQ(frameOf(transport), CGRectMake(s.controlsWidth() * 0.5 - 125, 420, 250, 52));
+  EXPECT_FALSE(send<bool>(transport, "translatesAutoresizingMaskIntoConstraints"_sel));
+  EXPECT_EQ(frameOf(elsewhere), CGRectMake(10, 200, 300, 52));
+  EXPECT_TRUE(send<bool>(elsewhere, "translatesAutoresizingMaskIntoConstraints"_sel));
 }
 
-TEST(HeaderLabels, PlaceholdersUntilTheFirstRefresh) {
+// A header in another layout leaves the set-up to a later one, which shows placeholders
+// until the first refresh.
+TEST(HeaderLabels, FirstPlatterHeaderLaidOutShowsPlaceholdersUntilTheFirstRefresh) {
   HeaderScene s;
+  Ref<> elsewhere = HeaderScene::makeHostView("MRUNowPlayingHeaderView", 3);
+  send<void>(elsewhere, "layoutSubviews"_sel);
+  EXPECT_EQ(member(elsewhere, "labelStackView"), nil);
+  EXPECT_FALSE(s.screen->global<bool>("HfirstTimeLoaded"));
   Ref<> header = HeaderScene::makeHostView("MRUNowPlayingHeaderView");
   send<void>(header, "layoutSubviews"_sel);
   EXPECT_EQ(textOf(member(header, "titleLabel")), "NowPlaying");
   EXPECT_EQ(textOf(member(header, "artistLabel")), "Nobody");
 
   s.screen->play(song("Night Drive"));
-  EXPECT_EQ(s.global<id>("headerView"), header.get()) << "the platter's header came later";
+  EXPECT_EQ(s.screen->global<id>("headerView"), header.get()) << "the platter's header came later";
   EXPECT_EQ(member(s.header(), "titleLabel"), nil);
   EXPECT_EQ(textOf(member(header, "titleLabel")), "Night Drive");
   EXPECT_EQ(textOf(member(header, "artistLabel")), "Artist");
-}
-
-TEST(HeaderLabels, HeaderInAnotherLayoutLeavesTheSetUpToALaterOne) {
-  HeaderScene s;
-  Ref<> elsewhere = HeaderScene::makeHostView("MRUNowPlayingHeaderView", 3);
-  send<void>(elsewhere, "layoutSubviews"_sel);
-  EXPECT_EQ(member(elsewhere, "labelStackView"), nil);
-  EXPECT_FALSE(s.global<bool>("HfirstTimeLoaded"));
-  s.screen->play(song());
-  EXPECT_NE(s.label("titleLabel"), nil);
 }
 
 TEST(HeaderLabels, CenterLabelOffKeepsTheHostTextsButCapturesTheHeader) {
@@ -61,24 +75,9 @@ TEST(HeaderLabels, CenterLabelOffKeepsTheHostTextsButCapturesTheHeader) {
   s.screen->play(song("Night Drive"));
   EXPECT_EQ(s.label("labelStackView"), nil);
   EXPECT_EQ(s.screen->firstView("UIStackView"), nil);
-  EXPECT_EQ(s.global<id>("headerView"), s.header());
-  EXPECT_TRUE(s.global<bool>("HfirstTimeLoaded"));
+  EXPECT_EQ(s.screen->global<id>("headerView"), s.header());
+  EXPECT_TRUE(s.screen->global<bool>("HfirstTimeLoaded"));
   EXPECT_EQ(textOf(member(s.labelView(), "titleMarqueeView")), "Night Drive");
-}
-
-// In the platter's context the header is framed to the controls' height, by constraints.
-TEST(HeaderFrame, PlatterContextFixesTheVerticalExtent) {
-  HeaderScene s;
-  s.screen->play(song());
-  Ref<> other = HeaderScene::makeHostView("MRUNowPlayingHeaderView");
-  send<void>(other, "setContext:"_sel, NSInteger(1));
-  for (auto [header, framed] :
-       {std::pair{s.header(), CGRectMake(12, 0, 300, 498)}, {other.get(), CGRectMake(12, 90, 300, 64)}}) {
-    send<void>(header, "setTranslatesAutoresizingMaskIntoConstraints:"_sel, true);
-    setFrame(header, CGRectMake(12, 90, 300, 64));
-    EXPECT_EQ(frameOf(header), framed);
-    EXPECT_EQ(send<bool>(header, "translatesAutoresizingMaskIntoConstraints"_sel), header == other.get());
-  }
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Where the header's labels stand, and how their texts follow the host's.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "header_scene.h"
 #include "uikit/view_animation.h"
 
@@ -13,8 +15,8 @@ struct Placement : ::testing::Test {
 
   void SetUp() override { s.screen->play(song("Night Drive")); }
 
-  void placeWithArtwork(bool expanded) {
-    s.global<bool>("Expanded") = expanded;
+  void placeEnlarged() {
+    s.screen->global<bool>("Expanded") = true;
     send<void>(s.header(), "centreFrameWithoutAnimation"_sel);
   }
   double middle() const { return s.controlsWidth() * 0.5 - s.stackX(); }
@@ -22,28 +24,24 @@ struct Placement : ::testing::Test {
   double hostWidth(const char* line) const { return frameOf(member(s.labelView(), line)).size.width; }
 };
 
+// Texts up to 225 wide are centred; wider ones start at a fixed offset.
 TEST_F(Placement, EnlargedArtworkCentresFittingTextsAndOffsetsWiderOnes) {
   ASSERT_GT(s.controlsWidth(), 0);
-  s.setHostTextWidth("titleMarqueeView", 225);
-  s.setHostTextWidth("subtitleMarqueeView", 226);
-  placeWithArtwork(true);
-  EXPECT_DOUBLE_EQ(x("titleLabel"), middle() - 112.5 + 6);
-  EXPECT_DOUBLE_EQ(x("artistLabel"), middle() - 112);
-  EXPECT_EQ(frameOf(s.label("titleLabel")).origin.y, 0);
-  EXPECT_EQ(frameOf(s.label("artistLabel")).origin.y, 30);
-  EXPECT_EQ(frameOf(s.label("titleLabel")).size, CGSizeMake(225, 30));
-
-  s.setHostTextWidth("titleMarqueeView", 226);
-  s.setHostTextWidth("subtitleMarqueeView", 100);
-  placeWithArtwork(true);
-  EXPECT_DOUBLE_EQ(x("titleLabel"), middle() - 112);
-  EXPECT_DOUBLE_EQ(x("artistLabel"), middle() - 50 + 6);
+  for (auto [title, artist, titleX, artistX] :
+       {std::tuple{225.0, 226.0, -112.5 + 6, -112.0}, {226.0, 100.0, -112.0, -50.0 + 6}}) {
+    s.setHostTextWidth("titleMarqueeView", title);
+    s.setHostTextWidth("subtitleMarqueeView", artist);
+    placeEnlarged();
+    EXPECT_DOUBLE_EQ(x("titleLabel"), middle() + titleX) << title;
+    EXPECT_DOUBLE_EQ(x("artistLabel"), middle() + artistX) << artist;
+  }
+  EXPECT_EQ(frameOf(s.label("artistLabel")).origin.y, 30) << "only across";
 }
 
 TEST_F(Placement, ArtworkTapMovesBothLabelsTogetherOverAThirdOfASecond) {
   double home = x("titleLabel");
   s.screen->tap("MRUArtworkView");
-  ASSERT_TRUE(s.global<bool>("Expanded"));
+  ASSERT_TRUE(s.screen->global<bool>("Expanded"));
   double title = middle() - hostWidth("titleMarqueeView") * 0.5 + 6;
   double artist = middle() - hostWidth("subtitleMarqueeView") * 0.5 + 6;
   EXPECT_DOUBLE_EQ(x("titleLabel"), title) << "the model moves at once";
@@ -67,16 +65,14 @@ TEST_F(Placement, ATitleMovedByTheTapRunsAtItsOwnLinearPace) {
   EXPECT_NEAR(uikit::presentationContentOffset(member(title, "scrollView")).x, 30 * (width + 20) / width, 1e-6);
 }
 
-TEST(PlacementAtBuild, EnlargedArtworkStartsTheLabelsCentredOnTheControls) {
-  HeaderScene s;
-  s.screen->play(song());
+TEST_F(Placement, AtBuildAnEnlargedArtworkStartsTheLabelsCentredOnTheControls) {
   // A second header built while the platter's controls are framed, the one-shot flag
   // cleared by hand.
   Ref<> header = HeaderScene::makeHostView("MRUNowPlayingHeaderView", 4, CGRectMake(0, 0, 359, 100));
-  s.global<bool>("HfirstTimeLoaded") = false;
+  s.screen->global<bool>("HfirstTimeLoaded") = false;
   s.setHostTextWidth("titleMarqueeView", 100);
   s.setHostTextWidth("subtitleMarqueeView", 80);
-  s.global<bool>("Expanded") = true;
+  s.screen->global<bool>("Expanded") = true;
   send<void>(header, "layoutSubviews"_sel);
   // Out of any window: the passes that solve the stack, then its labels, are run by hand.
   send<void>(header, "layoutSubviews"_sel);
@@ -98,15 +94,13 @@ struct HeaderTextRefresh : ::testing::Test {
     return uikit::presentationContentOffset(member(s.label("titleLabel"), "scrollView")).x;
   }
   static lv::host::Track track(const char* title, const char* artist) {
-    lv::host::Track t = song(title);
-    t.artist = artist;
-    return t;
+    return {title, artist, "com.example.player", 215, lv::host::Artwork::generated()};
   }
 };
 
 TEST_F(HeaderTextRefresh, TitleAtOnceThenArtistThenPlacement) {
   s.screen->play(track("Night Drive", "The Lanterns"));
-  s.global<bool>("Expanded") = true;
+  s.screen->global<bool>("Expanded") = true;
   send<void>(s.labelView(), "setTitle:"_sel, fnd::string("Slow Tide"));
   send<void>(s.labelView(), "setSubtitle:"_sel, fnd::string("Harbour"));
   double home = frameOf(s.label("titleLabel")).origin.x;
@@ -126,11 +120,10 @@ TEST_F(HeaderTextRefresh, TitleAtOnceThenArtistThenPlacement) {
 
 TEST_F(HeaderTextRefresh, WithoutHostLabelViewBothLabelsEmpty) {
   s.screen->play(song());
-  s.forgetLabelView();
+  Ref<>::adopt(std::exchange(s.screen->global<id>("mruLabel"), nil));  // as before any was framed
   send<void>(s.screen->firstView("MRUArtworkView"), "updateVisibility"_sel);
   s.screen->advance(0);
-  EXPECT_EQ(member(s.label("titleLabel"), "text"), nil);
-  EXPECT_EQ(member(s.label("artistLabel"), "text"), nil);
+  for (const char* label : {"titleLabel", "artistLabel"}) EXPECT_EQ(member(s.label(label), "text"), nil) << label;
 }
 
 TEST_F(HeaderTextRefresh, UnchangedTitleKeepsScrolling) {

@@ -1,8 +1,6 @@
 #pragma once
 // The lock screen seen from the now-playing header: its labels, the host label view and
 // the controls' width the library places them by.
-#include <utility>
-
 #include "lock_screen_helpers.h"
 
 namespace testing_support {
@@ -17,14 +15,6 @@ struct HeaderScene {
   id label(const char* which) const { return member(header(), which); }
   double controlsWidth() const { return frameOf(screen->firstView("MRUNowPlayingControlsView")).size.width; }
   double stackX() const { return frameOf(label("labelStackView")).origin.x; }
-
-  template <class T>
-  T& global(const char* name) const {
-    return screen->global<T>(name);
-  }
-
-  // Lets go of the captured host label view, as before any was framed on the platter.
-  void forgetLabelView() const { Ref<>::adopt(std::exchange(global<id>("mruLabel"), nil)); }
 
   // Gives the host's title or subtitle line a width, as a text of that width would.
   void setHostTextWidth(const char* line, double width) const {

@@ -19,13 +19,8 @@ struct Setup {
   lv::host::SizeClass sizeClass = lv::host::SizeClass::Regular;
 
   lv::host::BootOptions options() const {
-    lv::host::BootOptions o;
-    o.profile = profile;
-    o.systemVersion = systemVersion;
-    o.settings = settings;
-    o.without = without;
-    o.freshNowPlayingTreePerPlay = freshNowPlayingTreePerPlay;
-    return o;
+    return {.profile = profile, .systemVersion = systemVersion, .settings = settings, .without = without,
+            .freshNowPlayingTreePerPlay = freshNowPlayingTreePerPlay};
   }
 };
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "geometry_printers.h"
-#include "host/cover_sheet_classes.h"
 #include "host/host_geometry.h"
 #include "host/platter_classes.h"
 #include "time_controls_support.h"
@@ -26,12 +25,13 @@ TEST_P(Platter, TallerWithItsViewsMoved) {
   PlayingPlatter p = playingPlatter(profile);
   id adjunct = p.screen->firstView("CSAdjunctItemView");
   ASSERT_NE(adjunct, nil);
-  EXPECT_EQ(p.screen->global<id>("adjunctItemView"), adjunct);
   EXPECT_EQ(frameOf(adjunct), CGRectMake(x, 0, width, 498));
   id controls = p.screen->firstView("MRUNowPlayingControlsView");
   EXPECT_EQ(frameOf(controls), CGRectMake(0, 0, width, 498));
-  EXPECT_TRUE(hiddenOf(member(controls, "volumeControlsView")));
+  id volume = member(controls, "volumeControlsView");
+  EXPECT_TRUE(hiddenOf(volume));
   EXPECT_EQ(frameOf(p.screen->firstView("MRUMediaSuggestionsView")), CGRectMake(16, 320, width - 32, 56));
+  EXPECT_EQ(member(p.screen->firstView("MRUNowPlayingLabelView"), "placeholderText"), nil) << "cleared by their framing";
   id platter = member(adjunct, "platterView");
   EXPECT_EQ(cornerRadiusOf(platter), radius);
   EXPECT_EQ(cornerRadiusOf(member(member(platter, "backgroundView"), "layer")), radius) << "rounded with it";
@@ -40,6 +40,12 @@ TEST_P(Platter, TallerWithItsViewsMoved) {
   setFrame(artwork, CGRectMake(1, 2, 3, 4));
   EXPECT_EQ(frameOf(artwork), CGRectMake(artworkX, 310, 70, 70)) << "the first small square";
   EXPECT_EQ(frameOf(elapsedTrack(p.controls)).size.height, kHostBarHeight + extraBarHeight);
+
+  send<void>(volume, "setHidden:"_sel, false);
+  send<void>(controls, "setLayout:"_sel, NSInteger(3));
+  send<void>(controls, "setNeedsLayout"_sel);
+  EXPECT_FALSE(hiddenOf(volume)) << "hidden at each layout request in the platter's layout only";
+  EXPECT_TRUE(static_cast<UIView*>(controls)->needsLayout) << "the host's request went through";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -49,8 +55,17 @@ INSTANTIATE_TEST_SUITE_P(
                     PlatterCase{"Tablet", "tablet", 185, 440, 23.5, 100, 3}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Set up once, for the first view in the platter's layout to reach a window.
 TEST(NowPlayingView, TapTriggersPlayOncePerProcess) {
   auto screen = bootEnabled({.freshNowPlayingTreePerPlay = true});
+  Ref<> elsewhere = makeView("MRUNowPlayingView");
+  send<void>(elsewhere, "setLayout:"_sel, NSInteger(1));
+  send<void>(screen->window(), "addSubview:"_sel, elsewhere);
+  send<void>(elsewhere, "addGestures"_sel);
+  EXPECT_EQ(member(elsewhere, "gestureRecognizers"), nil);
+  EXPECT_FALSE(screen->global<bool>("NfirstTimeLoaded"));
+  send<void>(elsewhere, "removeFromSuperview"_sel);
+
   screen->play(song());
   Ref<> nowPlaying = screen->firstView("MRUNowPlayingView");
   EXPECT_TRUE(screen->global<bool>("NfirstTimeLoaded"));
@@ -75,17 +90,6 @@ TEST(NowPlayingView, TapTriggersPlayOncePerProcess) {
   EXPECT_EQ(member(screen->firstView("MRUNowPlayingView"), "gestureRecognizers"), nil);
 }
 
-TEST(NowPlayingView, AddGesturesDoesNothingOutsideThePlattersLayout) {
-  auto device = bootDevice();
-  Ref<> window = makeView("UIWindow", CGRectMake(0, 0, 390, 844));
-  Ref<> elsewhere = makeView("MRUNowPlayingView");
-  send<void>(elsewhere, "setLayout:"_sel, NSInteger(1));
-  send<void>(window, "addSubview:"_sel, elsewhere);
-  EXPECT_FALSE(device->library().global<bool>("NfirstTimeLoaded")) << "left for a view in the platter's layout";
-  send<void>(elsewhere, "addGestures"_sel);
-  EXPECT_EQ(member(elsewhere, "gestureRecognizers"), nil);
-}
-
 constexpr double kHostTop = lv::host::geometry::kListViewInsets.top;
 
 // The list is pulled up only in a compact height over a background that shows.
@@ -104,21 +108,6 @@ TEST(ListInsets, PulledUpOverAVisibleBackgroundInACompactHeight) {
       EXPECT_EQ(CGRectGetMaxY(frameOf(list)), 390 - lv::host::geometry::kListViewInsets.bottom);
     }
   }
-}
-
-TEST(ListInsets, HostsOwnWhenDisabled) {
-  auto screen = bootLockScreen({.sizeClass = lv::host::SizeClass::Compact});
-  send<void>(member(screen->coverSheet(), "lumivaneArtworkBackgroundImageView"), "setHidden:"_sel, false);
-  id list = member(screen->coverSheet(), "listViewController");
-  EXPECT_EQ(send<UIEdgeInsets>(list, "_listViewDefaultContentInsets"_sel).top, kHostTop);
-}
-
-TEST(ListInsets, PulledUpBeforeAnyCoverSheetIsCaptured) {
-  auto device = bootDevice();
-  Ref<> list = rt::create("CSCombinedListViewController");
-  uikit::setVerticalSizeClass(member(list, "view"), UIUserInterfaceSizeClassCompact);
-  EXPECT_EQ(send<UIEdgeInsets>(list, "_listViewDefaultContentInsets"_sel).top, kHostTop - 350)
-      << "no image view to ask counts as showing";
 }
 
 TEST(MissingHostClasses, PlatterWithoutSomeOfItsClassesStillTakesItsGeometry) {
@@ -145,60 +134,42 @@ TEST(MediaControlsHeight, FollowsTheSystemVersion) {
 }
 
 // A material is trimmed only at exactly the controls' height; the routing button moves
-// down in the platter's context only.
+// down in the platter's context only; suggestions outside the platter's layout keep the
+// frame they were made with (in it) and leave the host label view's placeholder.
 TEST(HandMadeFrames, TakeThePlattersGeometryOnlyWhereItApplies) {
   auto device = bootDevice();
+  Ref<> label = makeView("MRUNowPlayingLabelView", CGRectMake(72, 14, 229, 48));
   const struct {
-    const char* cls;
-    NSInteger context;
+    const char *cls, *setter;
+    NSInteger value;
     CGRect asked, taken;
   } cases[] = {
-      {"MTMaterialView", 0, CGRectMake(0, 0, 300, 498), CGRectMake(0, 308, 300, 190)},
-      {"MTMaterialView", 0, CGRectMake(12, 40, 350, 498), CGRectMake(12, 308, 350, 190)},
-      {"MTMaterialView", 0, CGRectMake(0, 0, 300, 497.5), CGRectMake(0, 0, 300, 497.5)},
-      {"MRUNowPlayingRoutingButton", 0, CGRectMake(10, 50, 40, 40), CGRectMake(10, 420, 40, 40)},
-      {"MRUNowPlayingRoutingButton", 1, CGRectMake(10, 50, 40, 40), CGRectMake(10, 50, 40, 40)},
+      {"MTMaterialView", nullptr, 0, CGRectMake(0, 0, 300, 498), CGRectMake(0, 308, 300, 190)},
+      {"MTMaterialView", nullptr, 0, CGRectMake(12, 40, 350, 498), CGRectMake(12, 308, 350, 190)},
+      {"MTMaterialView", nullptr, 0, CGRectMake(0, 0, 300, 497.5), CGRectMake(0, 0, 300, 497.5)},
+      {"MRUNowPlayingRoutingButton", nullptr, 0, CGRectMake(10, 50, 40, 40), CGRectMake(10, 420, 40, 40)},
+      {"MRUNowPlayingRoutingButton", "setContext:", 1, CGRectMake(10, 50, 40, 40), CGRectMake(10, 50, 40, 40)},
+      {"MRUMediaSuggestionsView", "setLayout:", 2, CGRectMake(0, 0, 300, 150), CGRectMake(0, 320, 0, 0)},
   };
   for (const auto& c : cases) {
     Ref<> view = makeView(c.cls);
-    if (c.context) send<void>(view, "setContext:"_sel, c.context);
+    if (c.setter) send<void>(view, sel_registerName(c.setter), c.value);
+    send<void>(label, "setPlaceholderText:"_sel, fnd::string("Not Playing"));
     setFrame(view, c.asked);
-    EXPECT_EQ(frameOf(view), c.taken) << c.cls << " in context " << c.context;
+    EXPECT_EQ(frameOf(view), c.taken) << c.cls << " " << c.value;
   }
-}
-
-TEST(Suggestions, PlacedInThePlattersLayoutAfterClearingThePlaceholderAndLeftAloneInOthers) {
-  auto device = bootDevice();
-  Ref<> label = makeView("MRUNowPlayingLabelView", CGRectMake(72, 14, 229, 48));
-  Ref<> elsewhere = makeView("MRUMediaSuggestionsView");
-  send<void>(elsewhere, "setLayout:"_sel, NSInteger(2));
-  send<void>(label, "setPlaceholderText:"_sel, fnd::string("Not Playing"));
-  CGRect before = frameOf(elsewhere);
-  setFrame(elsewhere, CGRectMake(0, 0, 300, 150));
-  EXPECT_EQ(frameOf(elsewhere), before) << "the host never framed it";
   EXPECT_EQ(fnd::utf8(member(label, "placeholderText")), "Not Playing");
-
-  Ref<> suggestions = makeView("MRUMediaSuggestionsView");
-  setFrame(suggestions, CGRectMake(0, 0, 300, 150));
-  EXPECT_EQ(frameOf(suggestions), CGRectMake(0, 320, 300, 150));
-  EXPECT_EQ(member(label, "placeholderText"), nil);
 }
 
-TEST(VolumeControls, HiddenAtEachLayoutRequestInThePlattersLayoutOnly) {
+// The replacements that ask a captured view: with no cover sheet there is no image view to
+// ask, which counts as showing; the corners go to the captured platter, whichever is
+// configured.
+TEST(CapturedViews, ListInsetsAndPlatterCornersAskTheLastCaptured) {
   auto device = bootDevice();
-  Ref<> controls = makeView("MRUNowPlayingControlsView");
-  Ref<> volume = makeView("UIView");
-  send<void>(controls, "setVolumeControlsView:"_sel, volume);
-  for (auto [layout, hidden] : {std::pair{3, false}, {4, true}}) {
-    send<void>(controls, "setLayout:"_sel, NSInteger(layout));
-    send<void>(controls, "setNeedsLayout"_sel);
-    EXPECT_EQ(hiddenOf(volume), hidden) << layout;
-  }
-  EXPECT_TRUE(static_cast<UIView*>(controls.get())->needsLayout) << "the host's request went through";
-}
+  Ref<> list = rt::create("CSCombinedListViewController");
+  uikit::setVerticalSizeClass(member(list, "view"), UIUserInterfaceSizeClassCompact);
+  EXPECT_EQ(send<UIEdgeInsets>(list, "_listViewDefaultContentInsets"_sel).top, kHostTop - 350) << "pulled up";
 
-TEST(PlatterCorners, GoToTheCapturedPlatterWhicheverIsConfigured) {
-  auto device = bootDevice({.systemVersion = "15.0", .settings = {{"kEnabled", true}}});
   Ref<> other = makeView("PLPlatterView");
   Ref<> material = makeView("MTMaterialView");
   send<void>(other, "_configureBackgroundView:"_sel, material);

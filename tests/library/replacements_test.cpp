@@ -1,27 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "foundation/values.h"
-#include "host/host_geometry.h"
 #include "lock_screen_helpers.h"
 #include "uikit/screen.h"
 
 namespace {
 
 using testing_support::bootDevice;
-
-TEST(Replacements, LegibilityStyleIsAlwaysOne) {
-  auto device = bootDevice();
-  Ref<> settings = rt::create("_UILegibilitySettings");
-  send<void>(settings, "setStyle:"_sel, NSInteger(0));
-  EXPECT_EQ(send<NSInteger>(settings, "style"_sel), 1);
-}
-
-TEST(Replacements, FocusActivityViewNeverComesIntoBeing) {
-  auto device = bootDevice({});
-  long before = rt::liveObjectCount();
-  EXPECT_EQ(testing_support::makeView("CSFocusActivityView", CGRectMake(0, 0, 320, 80)).get(), nil);
-  EXPECT_EQ(rt::liveObjectCount(), before) << "the allocation is freed";
-}
 
 // In every context, anywhere in the bounds and nowhere else.
 TEST(Replacements, TimeControlsTakeTouchesAnywhereInTheirBounds) {
@@ -36,17 +20,6 @@ TEST(Replacements, TimeControlsTakeTouchesAnywhereInTheirBounds) {
                                  {CGPointMake(300, 10), false}, {CGPointMake(10, -0.5), false}})
       EXPECT_EQ(send<bool>(controls, "pointInside:withEvent:"_sel, point, nil), inside) << context << " " << point.x;
   }
-}
-
-TEST(Replacements, ReplacementsThatCallTheirSlotReachTheHost) {
-  auto device = bootDevice();
-  Ref<> list = rt::create("CSCombinedListViewController");
-  EXPECT_EQ(send<UIEdgeInsets>(list, "_listViewDefaultContentInsets"_sel), lv::host::geometry::kListViewInsets);
-  Ref<> controls = rt::create("MRUNowPlayingTimeControlsView");
-  send<void>(controls, "setElapsedTimeFactor:"_sel, 0.25);
-  double factor = 0;
-  EXPECT_TRUE(rt::readIvar(controls, "_elapsedTimeFactor", factor));
-  EXPECT_EQ(factor, 0.25);
 }
 
 TEST(SmallDevice, SmallWhenAtMost750PixelsWideAskedAnewEachTime) {

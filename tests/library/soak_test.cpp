@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <ostream>
+#include <tuple>
 #include <vector>
 
 #include "foundation/notification_center.h"
@@ -18,16 +18,8 @@ using namespace testing_support;
 using lv::host::LockScreen;
 using lv::host::SizeClass;
 
-struct Held {
-  long objects;
-  size_t performs, timers, observers;
-  bool operator==(const Held&) const = default;
-};
-
-void PrintTo(const Held& h, std::ostream* os) {
-  *os << "{objects " << h.objects << ", performs " << h.performs << ", timers " << h.timers << ", observers "
-      << h.observers << "}";
-}
+// Objects alive, delayed performs, pending timers and observations.
+using Held = std::tuple<long, size_t, size_t, size_t>;
 
 Held held() {
   return {rt::liveObjectCount(), fnd::pendingPerformRequests(), fnd::RunLoop::main().pendingTimers(),

@@ -39,11 +39,14 @@ std::vector<std::string> rows(const lv::host::Device& device, bool installed) {
   return out;
 }
 
-TEST(Startup, NothingStoredInstallsExactlyTheFirstGroup) {
-  auto device = bootDevice({});
+// Without kEnabled stored, the other settings are read all the same.
+TEST(Startup, WithoutEnabledOnlyTheFirstGroupInstallsAndTheOtherSettingsAreRead) {
+  auto device = bootDevice({.settings = {{"ShowBackground", false}, {"ShowTime", true}, {"HapticFeedback", false}}});
   EXPECT_EQ(rows(*device, true), kFirstGroup);
   EXPECT_EQ(rows(*device, false).size(), kSecondGroupRows);
-  EXPECT_FALSE(device->library().global<bool>("enabled"));
+  for (auto [name, value] : {std::pair{"enabled", false}, {"ShowBackground", false}, {"ShowTime", true},
+                             {"CenterLabel", true}, {"HapticFeedback", false}})
+    EXPECT_EQ(device->library().global<bool>(name), value) << name;
   EXPECT_EQ(send<NSInteger>(rt::create("_UILegibilitySettings"), "style"_sel), 2) << "the host's own style";
 }
 
@@ -54,13 +57,9 @@ TEST(Startup, EnabledInstallsBothGroupsInOrder) {
   ASSERT_EQ(installed.size(), kFirstGroup.size() + kSecondGroupRows);
   EXPECT_TRUE(std::equal(kFirstGroup.begin(), kFirstGroup.end(), installed.begin()));
   EXPECT_EQ(installed.back(), "replacement MRUMediaSuggestionsView setFrame:");
-}
-
-TEST(Startup, OtherSettingsAreReadWhateverEnabledSays) {
-  auto device = bootDevice({.settings = {{"ShowBackground", false}, {"ShowTime", true}, {"HapticFeedback", false}}});
-  for (auto [name, value] : {std::pair{"enabled", false}, {"ShowBackground", false}, {"ShowTime", true},
-                             {"CenterLabel", true}, {"HapticFeedback", false}})
-    EXPECT_EQ(device->library().global<bool>(name), value) << name;
+  Ref<> legibility = rt::create("_UILegibilitySettings");
+  send<void>(legibility, "setStyle:"_sel, NSInteger(0));
+  EXPECT_EQ(send<NSInteger>(legibility, "style"_sel), 1) << "whatever is set";
 }
 
 // Boots a host lacking the classes named: every row about one of them, and only those, is

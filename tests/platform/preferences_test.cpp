@@ -99,13 +99,13 @@ TEST_F(PreferencesTest, NonBooleanValuesCountAsNotStored) {
   EXPECT_TRUE(registered("CenterLabel", true));
   EXPECT_FALSE(registered("HapticFeedback", true)) << "the one boolean is still read";
   writeRaw(nestedXml(31));
-  EXPECT_FALSE(prefs::readSettingsFile(file()).error) << "32 levels are within the bounds";
+  EXPECT_TRUE(prefs::readSettingsFile(file())) << "32 levels are within the bounds";
 
   // {"\u00e9\0": true, "HapticFeedback": true}, binary: a key holding a NUL.
   writeRaw(std::string("bplist00\xd2\x01\x02\x03\x04\x62\x00\xe9\x00\x00\x5eHapticFeedback\x09\x09\x08\x0d"
                        "\x12\x21\x22\0\0\0\0\0\0\x01\x01\0\0\0\0\0\0\0\x05\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\x23",
                        72));
-  EXPECT_EQ(prefs::readSettingsFile(file()).values, (prefs::BoolSettings{{"HapticFeedback", true}}));
+  EXPECT_EQ(prefs::readSettingsFile(file()).value().values, (prefs::BoolSettings{{"HapticFeedback", true}}));
 }
 
 TEST_F(PreferencesTest, UnusableFilesCountAsNothingStored) {
@@ -126,14 +126,13 @@ TEST_F(PreferencesTest, UnusableFilesCountAsNothingStored) {
     writeRaw(bytes);
     EXPECT_FALSE(registered("kEnabled", false)) << reason;
     EXPECT_TRUE(registered("ShowBackground", true));
-    prefs::SettingsRead read = prefs::readSettingsFile(file());
-    EXPECT_TRUE(read.values.empty());
-    EXPECT_EQ(read.error ? read.error->reason : "", reason);
+    auto read = prefs::readSettingsFile(file());
+    EXPECT_EQ(read ? "" : read.error().reason, reason);
   }
   fs::remove(file());
   fs::create_directory(file());
   EXPECT_FALSE(registered("kEnabled", false)) << "a folder where the file should be";
-  EXPECT_EQ(prefs::readSettingsFile(file()).error->reason, "a folder, not a file");
+  EXPECT_EQ(prefs::readSettingsFile(file()).error().reason, "a folder, not a file");
 }
 
 TEST_F(PreferencesTest, BadIdentifiersArgumentsAndNoFolderAreHarmless) {

@@ -7,34 +7,23 @@ using namespace render_support;
 namespace {
 
 // A striped wallpaper (sharp black and white bars 10 points wide) under a backdrop that
-// covers the right half of the window.
-struct BackdropPaint : Scene {
-  Ref<> backdrop;
-
-  void SetUp() override {
-    window = makeWindow(200, 100);
-    for (int x = 0; x < 200; x += 20) addView(window, CGRectMake(x, 0, 10, 100), color(0, 0, 0));
-    backdrop = addView(window, CGRectMake(100, 0, 100, 100), nil, class_getName(classNamed("_UIBackdropView")));
-  }
-  Stats blurred(const lv::render::Picture& p) const { return stats(p, 240, 40, 360, 160); }
-};
-
-TEST_F(BackdropPaint, BlursAndDarkensWhatLiesBeneath) {
-  lv::render::Picture p = draw(renderer, window, 2);
-  Stats plain = stats(p, 0, 0, 200, 200);
-  EXPECT_NEAR(plain.mean, 127, 2);
-  EXPECT_GT(plain.variance, 15000);
-  EXPECT_LT(blurred(p).variance, plain.variance / 100) << "the bars are blurred together";
-  EXPECT_NEAR(blurred(p).mean, plain.mean * 0.55, plain.mean * 0.1) << "and darkened";
-}
-
-TEST_F(BackdropPaint, BlurIsComputedOncePerChangeBeneath) {
+// covers the right half of the window, drawn at a quarter opacity and then whole: its own
+// opacity is not beneath it. Last, it is moved into a translucent container over blue.
+TEST_F(Scene, BackdropBlursAndDarkensWhatLiesBeneathOncePerChangeBeneath) {
+  window = makeWindow(200, 100);
+  for (int x = 0; x < 200; x += 20) addView(window, CGRectMake(x, 0, 10, 100), color(0, 0, 0));
+  Ref<> backdrop = addView(window, CGRectMake(100, 0, 100, 100), nil, class_getName(classNamed("_UIBackdropView")));
+  auto blurred = [](const lv::render::Picture& p) { return stats(p, 240, 40, 360, 160); };
   send<void>(backdrop, "setAlpha:"_sel, 0.25);
   lv::render::Picture faint = draw(renderer, window, 2);
   send<void>(backdrop, "setAlpha:"_sel, 1.0);
   lv::render::Picture before = draw(renderer, window, 2);
+  Stats plain = stats(before, 0, 0, 200, 200);
+  EXPECT_NEAR(plain.mean, 127, 2);
+  EXPECT_LT(blurred(before).variance, plain.variance / 100) << "the bars are blurred together";
+  EXPECT_NEAR(blurred(before).mean, plain.mean * 0.55, plain.mean * 0.1) << "and darkened";
   EXPECT_GT(blurred(faint).variance, blurred(before).variance);
-  EXPECT_EQ(renderer.blursComputed(), 1) << "the backdrop's own opacity is not beneath it";
+  EXPECT_EQ(renderer.blursComputed(), 1);
 
   send<void>(window, "setBackgroundColor:"_sel, color(1, 0, 0));
   lv::render::Picture after = draw(renderer, window, 2);
@@ -50,9 +39,7 @@ TEST_F(BackdropPaint, BlurIsComputedOncePerChangeBeneath) {
   draw(renderer, window, 2);
   draw(renderer, window, 2);
   EXPECT_EQ(renderer.blursComputed(), 3);
-}
 
-TEST_F(BackdropPaint, BlurSeesBeneathInsideATranslucentContainer) {
   Ref<> container = addView(window, CGRectMake(0, 0, 200, 100));
   send<void>(container, "setAlpha:"_sel, 0.99);
   addView(container, CGRectMake(0, 0, 200, 100), color(0, 0, 1));

@@ -7,42 +7,31 @@ using namespace render_support;
 
 namespace {
 
-struct HostLooks : Scene {
-  HostLooks() {
-    window = makeWindow(100, 200);
-    lv::render::addHostLooks(renderer.rules());
-  }
-  Ref<> add(const char* cls, CGRect frame, id background = nil) {
-    return addView(window, frame, background, class_getName(classNamed(cls)));
-  }
-};
-
-TEST_F(HostLooks, TheWallpaperIsASmoothDuskGradientOverItsBackground) {
-  add("SBFStaticWallpaperView", CGRectMake(0, 0, 100, 200), color(0, 0, 0));
+// The wallpaper's dusk gradient; over it, a routing button beside the top and the transport
+// controls' three buttons near the bottom, all on black.
+TEST_F(Scene, HostLooksDrawADuskWallpaperAndGlyphsOverTheirButtons) {
+  window = makeWindow(100, 200);
+  lv::render::addHostLooks(renderer.rules());
+  auto add = [&](const char* cls, CGRect frame) {
+    return addView(window, frame, color(0, 0, 0), class_getName(classNamed(cls)));
+  };
+  add("SBFStaticWallpaperView", CGRectMake(0, 0, 100, 200));
+  add("MRUNowPlayingRoutingButton", CGRectMake(55, 10, 40, 40));
+  Ref<> controls = add("MRUNowPlayingTransportControlsView", CGRectMake(0, 150, 100, 40));
+  for (double x : {0.0, 35.0, 70.0}) addView(controls, CGRectMake(x, 5, 30, 30), color(0.1, 0.1, 0.1));
   lv::render::Picture p = draw(renderer, window, 2);
   lv::render::Pixel top = p.pixel(100, 2), middle = p.pixel(100, 200), bottom = p.pixel(100, 397);
-  EXPECT_GT(stats(p, 0, 0, 200, 400).mean, 100) << "not the black background";
   EXPECT_GT(top.b, top.r) << "blue above";
   EXPECT_GT(bottom.r, bottom.b) << "warm below";
   EXPECT_GT(middle.g, top.g);
   EXPECT_LT(stats(p, 0, 195, 200, 205).variance, 2) << "smooth across";
-}
 
-TEST_F(HostLooks, TransportGlyphsAreDrawnOverTheirButtons) {
-  Ref<> controls = add("MRUNowPlayingTransportControlsView", CGRectMake(0, 0, 100, 40), color(0, 0, 0));
-  for (double x : {0.0, 35.0, 70.0}) addView(controls, CGRectMake(x, 5, 30, 30), color(0.1, 0.1, 0.1));
-  lv::render::Picture p = draw(renderer, window, 2);
-  EXPECT_GT(stats(p, 88, 30, 94, 50).mean, 200) << "the middle button's left pause bar";
-  EXPECT_LT(stats(p, 97, 30, 103, 50).mean, 40) << "the gap between the bars: the button";
-  EXPECT_GT(stats(p, 22, 38, 30, 42).mean, 200) << "the back glyph";
-  EXPECT_LT(stats(p, 0, 0, 200, 8).mean, 5) << "nothing above the buttons";
-}
-
-TEST_F(HostLooks, TheRoutingGlyphIsDrawnWithinItsButton) {
-  add("MRUNowPlayingRoutingButton", CGRectMake(10, 10, 40, 40), color(0, 0, 0));
-  lv::render::Picture p = draw(renderer, window, 2);
-  EXPECT_GT(p.pixel(60, 76).r, 200) << "the triangle's middle";
-  EXPECT_EQ(p.pixel(110, 60), kWhite) << "outside the button, the window";
+  EXPECT_GT(p.pixel(150, 76).r, 200) << "the routing triangle's middle";
+  EXPECT_EQ(p.pixel(105, 60), p.pixel(2, 60)) << "beside the routing button, the wallpaper";
+  EXPECT_GT(stats(p, 88, 330, 94, 350).mean, 200) << "the middle button's left pause bar";
+  EXPECT_LT(stats(p, 97, 330, 103, 350).mean, 40) << "the gap between the bars: the button";
+  EXPECT_GT(stats(p, 22, 338, 30, 342).mean, 200) << "the back glyph";
+  EXPECT_LT(stats(p, 0, 300, 200, 308).mean, 5) << "nothing above the buttons";
 }
 
 }  // namespace

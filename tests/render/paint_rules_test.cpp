@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "render_support.h"
 
 using namespace render_support;
@@ -18,24 +15,23 @@ lv::render::PaintRule fill(double r, double g, double b) {
   }};
 }
 
-TEST(PaintRules, TheMostSpecificClassWins) {
-  lv::render::PaintRules rules;
+// The rule found is looked up again once a nearer class gets one; it draws above the
+// background and below the subviews.
+TEST_F(Scene, TheMostSpecificRuleWinsAndDrawsAboveTheBackgroundAndBelowSubviews) {
+  lv::render::PaintRules& rules = renderer.rules();
   Class base = classNamed("RulesTestBase"), derived = classNamed("RulesTestDerived", "RulesTestBase");
   Class further = classNamed("RulesTestFurther", "RulesTestDerived");
   rules.add("RulesTestBase", fill(1, 0, 0));
   EXPECT_EQ(rules.find(further), rules.find(base));
-  rules.add("RulesTestDerived", fill(0, 0, 1));
+  rules.add("RulesTestDerived", fill(0, 1, 0));
   EXPECT_NE(rules.find(further), rules.find(base));
   EXPECT_EQ(rules.find(further), rules.find(derived));
   EXPECT_EQ(rules.find(objc_getClass("UIView")), nullptr);
   EXPECT_EQ(rules.find(nullptr), nullptr);
   rules.add("RulesTestLate", fill(1, 0, 0));
   EXPECT_NE(rules.find(classNamed("RulesTestLate")), nullptr) << "named before its class existed";
-}
 
-TEST_F(Scene, PaintRuleDrawsAboveTheBackgroundAndBelowSubviews) {
-  renderer.rules().add("RulesTestPainted", fill(0, 1, 0));
-  Ref<> painted = addView(window, CGRectMake(0, 0, 100, 100), color(1, 0, 0), class_getName(classNamed("RulesTestPainted")));
+  Ref<> painted = addView(window, CGRectMake(0, 0, 100, 100), color(1, 0, 0), "RulesTestFurther");
   addView(painted, CGRectMake(0, 0, 10, 10), color(0, 0, 1));
   lv::render::Picture p = draw(renderer, window);
   EXPECT_EQ(p.pixel(5, 5), kBlue);

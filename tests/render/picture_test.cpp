@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "render_support.h"
 
@@ -10,13 +11,15 @@ using namespace render_support;
 
 namespace {
 
-// Read back as an image, on a blue window: the picture's pixels and size.
+// Read back as an image, on a blue window: the picture's pixels and size. A path that cannot
+// be written gives the path and the reason.
 TEST_F(Scene, PictureWritesAPngThatReadsBackAndStartsAtTheWindowOrigin) {
   window = makeWindow(10, 5);
   send<void>(window, "setFrame:"_sel, CGRectMake(100, 50, 10, 5));
   addView(window, CGRectMake(0, 0, 5, 5), color(1, 0, 0));
+  lv::render::Picture picture = draw(renderer, window, 2);
   std::string path = testing::TempDir() + "render_picture_test.png";
-  ASSERT_FALSE(draw(renderer, window, 2).writePng(path));
+  ASSERT_FALSE(picture.writePng(path));
   id image = send<id>(objc_getClass("UIImage"), "imageWithContentsOfFile:"_sel, fnd::string(path));
   std::remove(path.c_str());
   EXPECT_EQ(send<CGSize>(image, "size"_sel), CGSizeMake(20, 10));
@@ -25,20 +28,15 @@ TEST_F(Scene, PictureWritesAPngThatReadsBackAndStartsAtTheWindowOrigin) {
   lv::render::Picture back = draw(renderer, blue);
   EXPECT_EQ(back.pixel(9, 9), kRed);
   EXPECT_EQ(back.pixel(10, 0), kWhite);
-}
 
-TEST(Picture, UnwritablePathGivesThePathAndTheReason) {
-  lv::render::Picture p(2, 2, 1);
-  const struct {
-    std::string path, reason;
-  } cases[] = {{"/nonexistent-folder/frame.png", "No such file or directory"},
-               {testing::TempDir(), "Is a directory"},
-               {"/dev/full", "not a regular file"}};
-  for (const auto& c : cases) {
-    auto error = p.writePng(c.path);
-    ASSERT_TRUE(error) << c.path;
-    EXPECT_EQ(error->path, c.path);
-    EXPECT_EQ(error->message(), "cannot write " + c.path + ": " + c.reason);
+  const std::pair<std::string, std::string> unwritable[] = {{"/nonexistent-folder/frame.png", "No such file or directory"},
+                                                            {testing::TempDir(), "Is a directory"},
+                                                            {"/dev/full", "not a regular file"}};
+  for (const auto& [where, reason] : unwritable) {
+    auto error = picture.writePng(where);
+    ASSERT_TRUE(error) << where;
+    EXPECT_EQ(error->path, where);
+    EXPECT_EQ(error->message(), "cannot write " + where + ": " + reason);
   }
 }
 

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <initializer_list>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -98,11 +97,7 @@ struct Scene : testing::Test {
 };
 
 // The pixel expected at (x, y) in pixels, each channel within `tolerance`.
-struct Probe {
-  int x, y;
-  lv::render::Pixel want;
-  int tolerance = 0;
-};
+struct Probe { int x, y; lv::render::Pixel want; int tolerance = 0; };
 
 inline int distance(lv::render::Pixel a, lv::render::Pixel b) {
   return std::max({std::abs(a.r - b.r), std::abs(a.g - b.g), std::abs(a.b - b.b), std::abs(a.a - b.a)});
@@ -119,27 +114,10 @@ struct PaintCase {
 struct ScenePaint : Scene, testing::WithParamInterface<PaintCase> {};
 
 inline std::string caseName(const testing::TestParamInfo<PaintCase>& info) { return info.param.name; }
-
-// A mask fading across `bounds` from left to right through clear, black, black, clear at
-// `locations`; y is given in points, as the marquee gives it.
-inline Ref<> fadeMask(CGRect bounds, std::initializer_list<double> locations) {
-  Ref<> mask = rt::create(objc_getClass("CAGradientLayer"));
-  send<void>(mask, "setFrame:"_sel, bounds);
-  send<void>(mask, "setStartPoint:"_sel, CGPointMake(0, CGRectGetMidY(bounds)));
-  send<void>(mask, "setEndPoint:"_sel, CGPointMake(1, CGRectGetMidY(bounds)));
-  id clear = send<id>(send<id>(objc_getClass("UIColor"), "clearColor"_sel), "CGColor"_sel);
-  id black = send<id>(send<id>(objc_getClass("UIColor"), "blackColor"_sel), "CGColor"_sel);
-  send<void>(mask, "setColors:"_sel, fnd::array({clear, black, black, clear}));
-  std::vector<id> stops;
-  for (double at : locations) stops.push_back(fnd::number(at));
-  send<void>(mask, "setLocations:"_sel, fnd::array(stops));
-  return mask;
-}
+inline void PrintTo(const PaintCase& c, std::ostream* os) { *os << c.name; }
 
 // Mean brightness (0–255, of r, g and b) and variance of brightness over a pixel rectangle.
-struct Stats {
-  double mean = 0, variance = 0;
-};
+struct Stats { double mean = 0, variance = 0; };
 
 inline Stats stats(const lv::render::Picture& p, int x0, int y0, int x1, int y1) {
   double sum = 0, sq = 0, n = double(x1 - x0) * (y1 - y0);

@@ -4,7 +4,6 @@
 #include <signal.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <string>
 #include <tuple>
 
@@ -16,10 +15,9 @@ namespace {
 using namespace testing_support;
 
 int settingsFolders(const fs::path& tmp) {
-  auto entries = fs::directory_iterator(tmp);
-  return int(std::count_if(fs::begin(entries), fs::end(entries), [](const fs::directory_entry& e) {
-    return e.path().filename().string().starts_with("lumivane-settings-");
-  }));
+  int n = 0;
+  for (const fs::directory_entry& e : fs::directory_iterator(tmp)) n += e.path().filename().string().starts_with("lumivane-settings-");
+  return n;
 }
 
 // Each command, each kind of folder that is none: missing, a file, relative and missing.
@@ -42,7 +40,6 @@ TEST(LvsimFiles, ABadTmpdirIsOneLineAndExitCodeTwo) {
 // The demo is stopped by a signal once its settings are stored; then another run starts.
 TEST(LvsimFiles, NoSettingsFolderOutlivesItsRun) {
   Folder tmp;
-  fs::path out = tmp.path / "out";
   fs::path alive = tmp.path / ("lumivane-settings-" + std::to_string(getpid()) + "-x");
   fs::create_directory(alive);
   auto stored = [&] {
@@ -56,7 +53,7 @@ TEST(LvsimFiles, NoSettingsFolderOutlivesItsRun) {
       setenv("TMPDIR", tmp.path.c_str(), 1);
       ::signal(signal, SIG_DFL);  // as a shell's background job, the test may ignore SIGINT
       dup2(open("/dev/null", O_WRONLY), STDOUT_FILENO);
-      execl(kLvsim.c_str(), "lvsim", "demo", "--out", out.c_str(), nullptr);
+      execl(kLvsim.c_str(), "lvsim", "demo", "--out", (tmp.path / "out").c_str(), nullptr);
       _exit(127);
     }
     while (!stored() && waitpid(child, nullptr, WNOHANG) == 0) usleep(10000);
@@ -76,9 +73,8 @@ TEST(LvsimFiles, NoSettingsFolderOutlivesItsRun) {
 TEST(LvsimFiles, FilesAreWrittenWholeNeverOverAnInputNorThroughALink) {
   Folder dir;
   const std::string scenario = sourceFile("scenarios/artwork-toggle.json").string();
-  const std::string limited =
-      "trap '' XFSZ; ulimit -f 16; GCOV_ERROR_FILE=/dev/null GCOV_PREFIX=" + (dir.path / "gcov").string() +
-      " exec " + kLvsim;
+  const std::string limited = "trap '' XFSZ; ulimit -f 16; GCOV_ERROR_FILE=/dev/null GCOV_PREFIX=" +
+                              (dir.path / "gcov").string() + " exec " + kLvsim;
   fs::path precious = dir.write("precious.txt", "precious");
   dir.write("saves.png", R"({"events": [{"at": 1, "save": "saves.png"}]})");
   const std::tuple<std::string, int, std::string> cases[] = {
@@ -100,8 +96,7 @@ TEST(LvsimFiles, FilesAreWrittenWholeNeverOverAnInputNorThroughALink) {
         {"play": {"title": "T", "duration": 9, "artwork": "01-expanded.png"}}]})";
     ProcessRun run = runCommand("{ { cd " + dir.path.string() + " && " + command + "; } 2>&1 >/dev/null; }");
     EXPECT_EQ(run.exitCode, exitCode) << command << ": " << run.output;
-    EXPECT_EQ(lineCount(run.output), exitCode ? 1 : 0) << run.output;
-    EXPECT_TRUE(run.output.ends_with(message + (exitCode ? "\n" : ""))) << run.output;
+    EXPECT_TRUE(lineCount(run.output) == (exitCode ? 1 : 0) && run.output.ends_with(message + (exitCode ? "\n" : ""))) << run.output;
     for (const fs::directory_entry& e : fs::directory_iterator(out)) {
       EXPECT_NE(e.path().filename().string()[0], '.') << "a temporary file left: " << e.path();
       EXPECT_TRUE(e.path().extension() != ".png" || Png(e.path()).ok()) << e.path();

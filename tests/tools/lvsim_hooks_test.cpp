@@ -5,6 +5,7 @@
 #include <string>
 
 #include "lvsim_process.h"
+#include "prefs/settings_file.h"
 
 namespace {
 
@@ -16,41 +17,59 @@ Json hooksJson(const std::string& args) {
   return Json::parse(run.output);
 }
 
-int countInstalled(const Json& report, int group) {
-  int n = 0;
-  for (const Json& row : report["rows"]) n += row["group"] == group && row["installed"] == true;
-  return n;
-}
-
 TEST(LvsimHooks, TheOptionsReachTheDeviceAndEveryRowIsListed) {
   Json nothing = hooksJson("");
   ASSERT_EQ(nothing["rows"].size(), 65u);
-  EXPECT_EQ(countInstalled(nothing, 2), 0);
+  for (const Json& row : nothing["rows"]) EXPECT_FALSE(row["group"] == 2 && row["installed"] == true) << row.dump();
   EXPECT_EQ(nothing["rows"][6], Json::parse(R"({"group":1,"row":7,"kind":"replacement",
       "class":"CSCombinedListViewController","name":"_listViewDefaultContentInsets","installed":true})"));
 
   Json report = hooksJson("--set kEnabled=true --set ShowTime=true --without PLPlatterView --profile small-phone");
   for (const Json& row : report["rows"]) EXPECT_EQ(row["installed"], row["class"] != "PLPlatterView") << row.dump();
-  EXPECT_EQ(report["globals"]["ShowTime"], true);
-  EXPECT_EQ(report["globals"]["isSmallDeviceSB"], true);
+  EXPECT_EQ(Json({report["globals"]["ShowTime"], report["globals"]["isSmallDeviceSB"]}), Json({true, true}));
 
   ProcessRun table = lvsim("hooks --set kEnabled=true");
-  ASSERT_EQ(table.exitCode, 0);
-  EXPECT_NE(table.output.find("MRUMediaSuggestionsView"), std::string::npos) << "the last row, then the globals";
-  EXPECT_NE(table.output.find("isSmallDeviceSB"), std::string::npos);
-  EXPECT_EQ(table.output.find(" no\n"), std::string::npos);
+  EXPECT_TRUE(table.exitCode == 0 && table.output.find("MRUMediaSuggestionsView") != std::string::npos &&
+              table.output.find("isSmallDeviceSB") != std::string::npos && table.output.find(" no\n") == std::string::npos)
+      << "the last row, then the globals, every row installed: " << table.output;
+}
+
+// Another library loads as ours does and lists what it changed, none leaves the host alone;
+// stored settings come from a property list as the device keeps it, and --set wins.
+TEST(LvsimHooks, AnyLibraryOrNoneAndSettingsAsTheDeviceStoresThem) {
+  EXPECT_EQ(hooksJson("--library " FOREIGN_LIBRARY_PATH), Json::parse(R"({"rows": [{"group": 0, "row": 1,
+      "kind": "replacement", "class": "MRUArtworkView", "name": "layoutSubviews", "installed": true}], "globals": {}})"));
+  EXPECT_EQ(hooksJson("--library none"), Json::parse(R"({"rows": [], "globals": {}})"));
+  Folder dir;
+  ASSERT_FALSE(prefs::writeSettingsFile(dir.path / "s.plist", {{"kEnabled", true}, {"ShowTime", true}}, prefs::PlistFormat::Binary));
+  Json globals = hooksJson("--settings " + (dir.path / "s.plist").string() + " --set ShowTime=false")["globals"];
+  EXPECT_EQ(Json({globals["enabled"], globals["ShowTime"]}), Json({true, false}));
+}
+
+TEST(LvsimCommandLine, VersionAndHelpListingTheSettings) {
+  const std::pair<std::string, std::string> cases[] = {{"--version", "lvsim " LV_VERSION "\n"},
+                                                       {"live --help", "KEY is kEnabled, ShowBackground, ShowTime"}};
+  for (const auto& [args, shown] : cases) {
+    ProcessRun run = lvsim(args);
+    EXPECT_EQ(run.exitCode, 0) << args;
+    EXPECT_NE(run.output.find(shown), std::string::npos) << run.output;
+  }
 }
 
 // Without a display, so that `live` stops at the first thing it cannot do; a script is read first.
 TEST(LvsimCommandLine, BadInputIsOneLineNamingItAndExitCodeTwo) {
   Folder dir;
   const std::string file = dir.write("file", "not a folder").string();
+  auto plist = [&](const std::string& name, const std::string& entry) {
+    return dir.write(name, "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict>" + entry + "</dict></plist>").string();
+  };
   int scripts = 0;
   auto live = [&](const std::string& script) {
     return "live --script " + dir.write("script" + std::to_string(scripts++) + ".json", script).string();
   };
   const std::pair<std::string, std::string> cases[] = {
       {"", "A subcommand is required"},
+      {"frob --json", "lvsim: unknown command \"frob\" (hooks, run, demo or live; see lvsim --help)"},
       {"hooks --frobnicate", "not expected: --frobnicate"},
       {"hooks --json extra", "not expected: extra"},
       {"hooks --profile watch", "--profile: unknown profile \"watch\" (phone, small-phone or tablet)"},
@@ -58,6 +77,14 @@ TEST(LvsimCommandLine, BadInputIsOneLineNamingItAndExitCodeTwo) {
       {"hooks --set Unknown=true", "--set: unknown setting \"Unknown\" (known: kEnabled,"},
       {"hooks --set kEnabled", "--set: expected KEY=true|false, got \"kEnabled\""},
       {"hooks --without NoSuchClass", "--without: unknown host class \"NoSuchClass\""},
+      {"hooks --library /none.so", "lvsim: /none.so: cannot load the library: cannot open shared object file"},
+      {"run --library " + file + " " + dir.write("l.json", R"({"library": "none.so", "steps": []})").string(),
+       file + ": cannot load the library: file too short"},
+      {"run " + dir.write("l.json", R"({"library": "none.so", "steps": []})").string(), dir.path.string() + "/none.so: cannot load"},
+      {"hooks --settings " + file, file + ": not a property list"},
+      {"demo --settings " + plist("t.plist", "<key>kEnabled</key><string>yes</string>"),
+       "t.plist: setting kEnabled holds a value that is not a boolean"},
+      {"live --settings " + plist("u.plist", "<key>Colour</key><true/>"), "u.plist: unknown setting \"Colour\" (known: kEnabled"},
       {"demo --profile watch", "--profile: unknown profile"},
       {"demo --set kEnabled=maybe", "--set: setting kEnabled takes true or false"},
       {"demo --colour red", "not expected"},

@@ -15,14 +15,10 @@ using namespace testing_support;
 
 constexpr double kPhoneWidth = 390;
 
-// Mean colour over a rectangle given in the lock screen's points.
-Rgb meanAt(const Png& png, double x0, double y0, double x1, double y1, double width = kPhoneWidth) {
-  return png.mean(x0, y0, x1, y1, png.width() / width);
-}
-
-// How much brighter `a` is than `b` over that rectangle.
+// How much brighter `a` is than `b` over a rectangle given in the lock screen's points,
+// `width` of them across the picture.
 double lighter(const Png& a, const Png& b, double x0, double y0, double x1, double y1, double width = kPhoneWidth) {
-  return brightness(meanAt(a, x0, y0, x1, y1, width)) - brightness(meanAt(b, x0, y0, x1, y1, width));
+  return brightness(a.mean(x0, y0, x1, y1, a.width() / width)) - brightness(b.mean(x0, y0, x1, y1, b.width() / width));
 }
 
 const std::string kInXvfb = "xvfb-run -a -s '-screen 0 1280x1024x24' ";
@@ -52,9 +48,8 @@ TEST(LvsimLive, AScriptedSessionInAWindowUnderXvfb) {
   fs::create_directory(dir.path / "tmp");
   const std::string out = (dir.path / "out").string();
   ProcessRun run = runCommand("TMPDIR=" + (dir.path / "tmp").string() + " ASAN_OPTIONS=detect_leaks=0 " + kInXvfb +
-                                  "sh -c 'timeout -s KILL 60 " + LVSIM_PATH + " live --script " + script.string() +
-                                  " --out " + out + " & while [ ! -e " + out + "/turned.png ] && kill -0 $!; " +
-                                  "do sleep 0.1; done; kill -TERM $!; wait $!'",
+                                  "sh -c 'timeout -s KILL 60 " + kLvsim + " live --script " + script.string() + " --out " + out +
+                                  " & while [ ! -e " + out + "/turned.png ] && kill -0 $!; do sleep 0.1; done; kill -TERM $!; wait $!'",
                               true);
   ASSERT_EQ(run.exitCode, 0) << run.output;
   for (const char* told : {"click at (100, 400) lies outside the lock screen: no touch", "restarting with the new settings",
@@ -64,11 +59,10 @@ TEST(LvsimLive, AScriptedSessionInAWindowUnderXvfb) {
 
   Png held(out + "/held.png"), plain(out + "/plain.png"), paused(out + "/paused.png"), turned(out + "/turned.png");
   Png landscape(out + "/landscape.png"), scrolled(out + "/scrolled.png");
-  ASSERT_TRUE(held.ok() && plain.ok() && paused.ok()) << run.output;
   EXPECT_GT(held.height() / double(held.width()), 844 / kPhoneWidth) << "the status line beneath";
   EXPECT_GT(turned.width(), turned.height()) << "the phone turned";
   for (const Png* p : {&held, &plain})
-    EXPECT_GT(saturation(meanAt(*p, 60, 160, 330, 430)), 0.2) << "the enlarged artwork";
+    EXPECT_GT(saturation(p->mean(60, 160, 330, 430, p->width() / kPhoneWidth)), 0.2) << "the enlarged artwork";
   EXPECT_GT(lighter(plain, held, 0, 450, 30, 800), 0.1)
       << "the blurred background darkens the wallpaper, and is off after the restart";
   EXPECT_GT(lighter(paused, plain, 176, 600, 180, 608), 0.3)
@@ -89,8 +83,7 @@ TEST(LvsimLive, TurningThePhoneKeepsMemoryFlat) {
     fs::path script = dir.write("turns.json", Json{{"events", events}}.dump());
     ProcessRun run = runCommand("ASAN_OPTIONS=detect_leaks=0:quarantine_size_mb=0 " + kInXvfb + kLvsim + " live --script " +
                                     script.string() + " --exit-after " + std::to_string(0.7 + 0.2 * turns[i]) + " --out " +
-                                    dir.path.string(),
-                                true);
+                                    dir.path.string(), true);
     ASSERT_EQ(run.exitCode, 0) << run.output;
     rusage children{};
     getrusage(RUSAGE_CHILDREN, &children);  // the largest of all run so far

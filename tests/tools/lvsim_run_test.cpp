@@ -1,3 +1,4 @@
+#include <cairo.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -8,6 +9,7 @@
 
 #include "host/host_classes.h"
 #include "lvsim_process.h"
+#include "prefs/settings_file.h"
 #include "png_probe.h"
 
 namespace {
@@ -34,12 +36,10 @@ TEST(LvsimRun, EveryExampleScenarioRunsAndRepeatsItsReportExactly) {
   Folder out;
   for (const fs::directory_entry& entry : fs::directory_iterator(sourceFile("scenarios"))) {
     if (entry.path().extension() != ".json") continue;
-    const fs::path first = out.path / "1", second = out.path / "2";
-    Json report = runReport(entry.path().string(), first);
-    runReport(entry.path().string(), second);
+    Json report = runReport(entry.path().string(), out.path / "1");
+    runReport(entry.path().string(), out.path / "2");
     EXPECT_FALSE(report["snapshots"].empty() || report["snapshots"][0].contains("picture")) << entry.path();
-    EXPECT_EQ(readFile(first / "report.json"), readFile(second / "report.json")) << entry.path();
-    for (const auto& file : fs::directory_iterator(first)) EXPECT_NE(file.path().extension(), ".png");
+    EXPECT_EQ(readFile(out.path / "1/report.json"), readFile(out.path / "2/report.json")) << entry.path();
   }
   EXPECT_NE(readFile(sourceFile("README.md")).find("```json\n" + readFile(sourceFile("scenarios/night-drive.json")) + "```"),
             std::string::npos)
@@ -63,23 +63,17 @@ TEST(LvsimRun, TheSharedScenarioReportsAndDrawsEverySnapshot) {
     EXPECT_NE(trace.find(expected), std::string::npos) << expected;
   std::istringstream lines(trace);
   for (std::string line; std::getline(lines, line);) EXPECT_NE(line.find(" MRUArtworkView "), std::string::npos) << line;
-  EXPECT_EQ(report["scenario"], "expand-and-scrub.json");
-  EXPECT_EQ(report["settings"], Json({{"kEnabled", true}}));
   const Json& snapshots = report["snapshots"];
-  EXPECT_EQ(pluck(snapshots, "/name"),
+  ASSERT_EQ(pluck(snapshots, "/name"),
             Json({"playing", "expanding", "expanded", "scrubbing", "collapsed", "landscape", "stopped"}));
-  ASSERT_EQ(snapshots.size(), 7u);
   EXPECT_EQ(Json({snapshots[0]["time"], snapshots[1]["time"]}), Json({1.0, 1.25}));
   EXPECT_EQ(pluck(snapshots, "/globals/Expanded"), Json({false, true, true, true, false, false, false}));
   EXPECT_EQ(pluck(snapshots, "/events/haptics"), Json({0, 1, 1, 1, 2, 2, 2}));
   int number = 0;
   for (const Json& s : snapshots) {
     SCOPED_TRACE(s["name"]);
-    EXPECT_EQ(s["globals"]["enabled"], true);
-    EXPECT_EQ(s["events"].size(), 4u) << "launches, unlock and now-playing requests, haptics";
     expectViewShape(s["tree"]);
-    char picture[80];
-    std::snprintf(picture, sizeof picture, "%02d-%s.png", ++number, s["name"].get<std::string>().c_str());
+    const std::string picture = "0" + std::to_string(++number) + "-" + s["name"].get<std::string>() + ".png";
     EXPECT_EQ(s["picture"], picture);
     Png png(out.path / "r" / picture);
     EXPECT_EQ(Json({png.width(), png.height()}), Json({int(s["tree"]["frame"][2]) * 3, int(s["tree"]["frame"][3]) * 3}));
@@ -90,40 +84,39 @@ TEST(LvsimRun, TheSharedScenarioReportsAndDrawsEverySnapshot) {
     const Json* controls = findClass(s["tree"], "MRUNowPlayingTimeControlsView");
     if (!controls) continue;
     const Json& subviews = controls->at("subviews");
-    const bool scrubbing = s["name"] == "scrubbing";
     EXPECT_EQ(pluck(subviews, "/text", "CBAutoScrollLabel"), pluck(subviews, "/text", "UILabel"));
-    EXPECT_EQ(controls->at("transform"), Json({1, 0, 0, scrubbing ? 1.5 : 1, 0, 0}));
-    EXPECT_EQ(pluck(subviews, "/transform/3", "UILabel"), (scrubbing ? Json{0.7, 0.7} : Json{1, 1}));
+    EXPECT_EQ(controls->at("transform"), Json({1, 0, 0, s["name"] == "scrubbing" ? 1.5 : 1, 0, 0}));
   }
-  EXPECT_EQ(pluck(findClass(snapshots[3]["tree"], "MRUNowPlayingTimeControlsView")->at("subviews"), "/text", "UILabel"),
-            Json({"2:30", "-1:04"}));
   EXPECT_EQ(findClass(snapshots[2]["tree"], "MRUArtworkView")->at("frame"), Json({34.5, -15, 290, 290}));
-  EXPECT_EQ(findClass(snapshots[4]["tree"], "MRUArtworkView")->at("frame"), Json({22, 310, 70, 70}));
-  EXPECT_EQ(snapshots[0]["tree"]["class"], "UIWindow");
-  EXPECT_NE(findClass(snapshots[0]["tree"], "CSAdjunctItemView"), nullptr);
   EXPECT_EQ(snapshots[5]["tree"]["frame"], Json({0, 0, 844, 390})) << "landscape";
-  EXPECT_EQ(findClass(snapshots[6]["tree"], "CSAdjunctItemView"), nullptr) << "stopped";
-  Rgb corner = Png(out.path / "r" / "03-expanded.png").mean(0, 0, 60, 60);
-  EXPECT_GT(corner.r + corner.g + corner.b, 0.3) << "the background is not black";
+  EXPECT_TRUE(findClass(snapshots[0]["tree"], "CSAdjunctItemView") && !findClass(snapshots[6]["tree"], "CSAdjunctItemView"))
+      << "the platter, until stopped";
+  EXPECT_GT(brightness(Png(out.path / "r" / "03-expanded.png").mean(0, 0, 60, 60)), 0.1) << "the background is not black";
 }
 
 TEST(LvsimRun, StepsOfEveryKindWithAPngArtwork) {
   Folder dir;
   fs::copy_file(sourceFile("scenarios/artwork.png"), dir.path / "art.png");
-  fs::path file = dir.write("all.json", R"({"profile": "small-phone", "system": "14.8",
-    "settings": {"kEnabled": false, "ShowTime": true}, "without": ["CSFocusActivityView"], "steps": [
+  fs::copy_file(FOREIGN_LIBRARY_PATH, dir.path / "other.so");
+  ASSERT_FALSE(prefs::writeSettingsFile(dir.path / "s.plist", {{"kEnabled", true}, {"HapticFeedback", false}}));
+  fs::path file = dir.write("all.json", R"({"profile": "small-phone", "system": "14.8", "library": "other.so",
+    "settingsFile": "s.plist", "settings": {"kEnabled": false, "ShowTime": true}, "without": ["CSFocusActivityView"], "steps": [
       {"play": {"title": "T", "artist": "A", "app": "com.example.player", "duration": 60, "artwork": "art.png"}},
       {"tap": [100, 300]}, {"tap": "MRUArtworkView"}, {"drag": {"on": "MRUNowPlayingTimeControlsView", "from": 0.1, "to": 0.5}},
       {"advance": 2.5}, {"sizeClass": "compact"}, {"sizeClass": "regular"}, {"snapshot": "end"}, {"stop": true}]})");
   Json report = runReport(file.string(), dir.path);
-  EXPECT_EQ(report["profile"], "small-phone");
-  EXPECT_EQ(report["system"], "14.8");
-  EXPECT_EQ(report["without"], Json({"CSFocusActivityView"}));
+  EXPECT_EQ(Json({report["profile"], report["system"], report["without"]}),
+            Json({"small-phone", "14.8", Json::array({"CSFocusActivityView"})}));
   const Json& end = report["snapshots"][0];
   EXPECT_EQ(end["tree"]["frame"], Json({0, 0, 375, 667}));
   const Json* labels = findClass(end["tree"], "MRUNowPlayingTimeControlsView");
   ASSERT_NE(labels, nullptr);
   EXPECT_EQ(labels->at("subviews")[3]["text"], "0:32") << "scrubbed to half, then two and a half seconds";
+  EXPECT_EQ(Json({report["settings"], report["library"]}),
+            Json({{{"HapticFeedback", false}, {"ShowTime", true}, {"kEnabled", false}}, (dir.path / "other.so").string()}));
+  report = runReport(file.string() + " --profile phone --set ShowTime=false --without PLPlatterView --library none", dir.path);
+  EXPECT_EQ(Json({report["profile"], report["settings"]["ShowTime"], report["without"], report["library"]}),
+            Json({"phone", false, {"PLPlatterView"}, "none"}));
 }
 
 TEST(LvsimRun, FaultsAreOneLineExitCodeTwoAndNoReport) {
@@ -139,6 +132,7 @@ TEST(LvsimRun, FaultsAreOneLineExitCodeTwoAndNoReport) {
       {R"({"settings": {"kEnabld": true}, "steps": []})", "settings: unknown setting \"kEnabld\""},
       {R"({"settings": {"kEnabled": 1}, "steps": []})", "settings.kEnabled: expected true or false"},
       {R"({"without": ["Nothing"], "steps": []})", "without[0]: unknown host class \"Nothing\""},
+      {R"({"settingsFile": "case.json", "steps": []})", "settingsFile: \"case.json\": not a property list"},
       {R"({"steps": [{"play": {"title": "x", "duration": 3, "artwork": "missing.png"}}]})",
        "steps[0].play.artwork: cannot read the image \"missing.png\""},
       {R"({"steps": [{"play": {"title": "x", "duration": 3, "extra": 1}}]})", "steps[0].play: unknown key \"extra\""},
@@ -164,46 +158,32 @@ TEST(LvsimRun, FaultsAreOneLineExitCodeTwoAndNoReport) {
     ProcessRun run = lvsim("run " + file.string() + " --out " + dir.path.string(), true);
     expectRefused(run, "lvsim: " + file.string() + ": ", text.substr(0, 80));
     EXPECT_NE(run.output.find(message), std::string::npos) << run.output;
-    EXPECT_LT(run.output.size(), 400u) << "echoed input is cut short";
-    EXPECT_EQ(run.output.find('\x1b'), std::string::npos) << "and shown, not sent to the terminal";
     EXPECT_FALSE(fs::exists(dir.path / "report.json")) << text;
   }
-}
-
-uint32_t pngChecksum(const std::string& bytes) {
-  uint32_t c = ~0u;
-  for (unsigned char b : bytes)
-    for (int k = 0; k < 8; ++k, b >>= 1) c = (c >> 1) ^ (0xEDB88320u & -((c ^ b) & 1u));
-  return ~c;
 }
 
 // Files that are not what they stand for: one line, exit code 2 and no report, at once
 // (a FIFO without a writer is not waited on).
 TEST(LvsimRun, FilesThatAreNoScenarioScriptOrImageAreRefused) {
   Folder dir;
-  std::string png = readFile(sourceFile("scenarios/artwork.png")), badChecksum = png, huge = png;
+  std::string png = readFile(sourceFile("scenarios/artwork.png")), badChecksum = png;
   badChecksum[29] ^= 1;  // the header chunk's
-  huge.replace(16, 8, std::string("\0\0\x4e\x20\0\0\x4e\x20", 8));  // 20000 × 20000
-  uint32_t sum = pngChecksum(huge.substr(12, 17));
-  for (int i = 0; i < 4; ++i) huge[29 + i] = char(sum >> (24 - 8 * i));
-  for (const auto& [name, bytes] : {std::pair("cut.png", png.substr(0, png.size() / 2)), std::pair("signature.png", png.substr(0, 8)),
-                                     std::pair("checksum.png", badChecksum), std::pair("huge.png", huge)})
-    dir.write(name, bytes);
-  fs::create_directory(dir.path / "folder");
-  std::string fifo = (dir.path / "fifo").string(), folder = (dir.path / "folder").string();
+  dir.write("cut.png", png.substr(0, png.size() / 2));
+  dir.write("checksum.png", badChecksum);
+  cairo_surface_t* wide = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 8193, 1);
+  cairo_surface_write_to_png(wide, (dir.path / "wide.png").c_str());
+  cairo_surface_destroy(wide);
+  std::string fifo = (dir.path / "fifo").string(), folder = dir.path.string();
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
   auto withArtwork = [&](const std::string& name) {
     return dir.write(name + ".json", R"({"steps": [{"play": {"title": "x", "duration": 3, "artwork": ")" + name + R"("}}]})").string();
   };
   const std::pair<std::string, const char*> cases[] = {
       {"run " + withArtwork("cut.png"), "artwork: cannot read the image \"cut.png\": damaged PNG image"},
-      {"run " + withArtwork("signature.png"), "damaged PNG image"},
       {"run " + withArtwork("checksum.png"), "damaged PNG image (IHDR: CRC error)"},
-      {"run " + withArtwork("huge.png"), "20000 × 20000 pixels, more than the 8192 × 8192"},
+      {"run " + withArtwork("wide.png"), "8193 × 1 pixels, more than the 8192 × 8192"},
       {"run " + withArtwork("fifo"), "cannot read the image \"fifo\": not a regular file"},
       {"run " + fifo, "cannot read the file: not a regular file"},
-      {"run " + folder, "cannot read the file: a folder, not a file"},
-      {"live --script " + fifo, "cannot read the file: not a regular file"},
       {"live --script " + folder, "cannot read the file: a folder, not a file"},
       {"run " + (dir.path / "absent.json").string(), "cannot read the file: No such file or directory"},
   };

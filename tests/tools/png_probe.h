@@ -4,16 +4,13 @@
 #include <cairo.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
 
 namespace testing_support {
 
-struct Rgb {
-  double r, g, b;
-};
+struct Rgb { double r, g, b; };
 
 class Png {
  public:
@@ -23,25 +20,20 @@ class Png {
   int width() const { return cairo_image_surface_get_width(surface_.get()); }
   int height() const { return cairo_image_surface_get_height(surface_.get()); }
 
-  // The mean colour (0 to 1) of the pixels in [x0, x1) × [y0, y1), opaque pixels assumed.
-  Rgb mean(int x0, int y0, int x1, int y1) const {
+  // The mean colour (0 to 1) of the pixels in [x0, x1) × [y0, y1) points, `scale` pixels to
+  // the point; opaque pixels assumed.
+  Rgb mean(double x0, double y0, double x1, double y1, double scale = 1) const {
     cairo_surface_flush(surface_.get());
     const unsigned char* data = cairo_image_surface_get_data(surface_.get());
     int stride = cairo_image_surface_get_stride(surface_.get());
     double r = 0, g = 0, b = 0;
     long n = 0;
-    for (int y = std::max(y0, 0); y < std::min(y1, height()); ++y) {
-      for (int x = std::max(x0, 0); x < std::min(x1, width()); ++x) {
+    for (int y = std::max(int(y0 * scale), 0); y < std::min(int(y1 * scale), height()); ++y)
+      for (int x = std::max(int(x0 * scale), 0); x < std::min(int(x1 * scale), width()); ++x, ++n) {
         uint32_t p = *reinterpret_cast<const uint32_t*>(data + y * stride + x * 4);
         r += (p >> 16 & 0xff) / 255.0, g += (p >> 8 & 0xff) / 255.0, b += (p & 0xff) / 255.0;
-        ++n;
       }
-    }
     return n ? Rgb{r / n, g / n, b / n} : Rgb{0, 0, 0};
-  }
-  // The same over a rectangle in points, `scale` pixels to the point.
-  Rgb mean(double x0, double y0, double x1, double y1, double scale) const {
-    return mean(int(x0 * scale), int(y0 * scale), int(x1 * scale), int(y1 * scale));
   }
 
  private:

@@ -1,27 +1,42 @@
 #include "tools/lvsim/demo_command.h"
 
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <cerrno>
 #include <cstdio>
-#include <map>
+#include <cstring>
+#include <fstream>
 
 #include "render/contact_sheet.h"
+#include "render/surface_ptr.h"
+#include "tools/lvsim/demo_captions.h"
 #include "tools/lvsim/exit_codes.h"
-#include "tools/lvsim/settings_option.h"
 #include "tools/lvsim/story.h"
+
+extern char** environ;
 
 namespace lv::sim {
 
 namespace {
 
+using Json = nlohmann::ordered_json;
+using Caption = std::string (*)(const Json& snapshot);
+
+// Where --before-after tells the story with the library off, inside the demo's folder.
+constexpr const char* kLibraryOffFolder = "library-off";
+
 struct Moment {
-  std::string name, caption;
+  std::string name;
+  Caption caption;
   std::vector<Step> steps;  // taken before the snapshot
 };
 
 // The story, a moment at a time: `at` starts a moment, `then` adds a step to it.
 class Story {
  public:
-  Story& at(std::string name, std::string caption) {
-    moments_.push_back({std::move(name), std::move(caption), {}});
+  Story& at(std::string name, Caption caption) {
+    moments_.push_back({std::move(name), caption, {}});
     return *this;
   }
   template <class S>
@@ -43,37 +58,101 @@ std::vector<Moment> story() {
                     .artwork = lv::host::Artwork::generated()};
   const std::string scrubber = "MRUNowPlayingTimeControlsView";
   return Story()
-      .at("playing", "A track with a long title plays.")
+      .at("playing", captions::playing)
       .then(PlayStep{track}).then(AdvanceStep{0.5})
-      .at("marquee", "The title scrolls: its marquee has moved.")
+      .at("marquee", captions::marquee)
       .then(AdvanceStep{7})
-      .at("enlarging", "The artwork is tapped and grows...")
+      .at("enlarging", captions::enlarging)
       .then(TapViewStep{"MRUArtworkView"}).then(AdvanceStep{0.2})
-      .at("enlarged", "...over the blurred artwork background.")
+      .at("enlarged", captions::enlarged)
       .then(AdvanceStep{1})
-      .at("scrubbing", "The scrubber is dragged and held: it stretches.")
+      .at("scrubbing", captions::scrubbing)
       .then(DragStep{.on = scrubber, .from = 0.2, .to = 0.7, .steps = 12, .hold = true}).then(AdvanceStep{0.4})
-      .at("released", "Released: the scrubber settles at the new time.")
+      .at("released", captions::released)
       .then(ReleaseStep{}).then(AdvanceStep{1})
-      .at("collapsed", "The artwork is tapped back.")
+      .at("collapsed", captions::collapsed)
       .then(TapViewStep{"MRUArtworkView"}).then(AdvanceStep{1})
-      .at("launched", "The title is tapped: the app launch and the unlock are requested.")
+      .at("launched", captions::launched)
       .then(TapViewStep{"CBAutoScrollLabel"}).then(AdvanceStep{0.5})
       .take();
 }
 
 // The moments as a scenario: each one's steps, then its snapshot.
-Scenario scenarioOf(const std::vector<Moment>& moments, const DemoOptions& options) {
+Scenario scenarioOf(const std::vector<Moment>& moments, const lv::host::BootOptions& boot) {
   Scenario scenario;
-  scenario.boot.profile = options.profile;
-  scenario.boot.settings["kEnabled"] = true;
-  addSettingOptions(scenario.boot, options.settings);
+  scenario.boot = boot;
   for (const Moment& m : moments) {
     scenario.steps.insert(scenario.steps.end(), m.steps.begin(), m.steps.end());
     scenario.steps.emplace_back(std::in_place_type<SnapshotStep>, SnapshotStep{m.name});
   }
   for (size_t i = 0; i < scenario.steps.size(); ++i) scenario.stepPlaces.push_back("step " + std::to_string(i + 1));
   return scenario;
+}
+
+// What the moment's snapshot shows, for its "caption".
+std::string captionOf(const std::vector<Moment>& moments, const Json& snapshot) {
+  for (const Moment& m : moments)
+    if (m.name == snapshot["name"]) return m.caption(snapshot);
+  return {};
+}
+
+// Adds a moment of the story to the sheet: its picture, the close-up of its platter and
+// its caption.
+void addMoment(lv::render::ContactSheet& sheet, const Json& snapshot, const lv::render::Picture& picture, size_t number,
+               const std::string& row) {
+  std::string title = std::to_string(number) + "  " + snapshot["name"].get<std::string>() + row;
+  sheet.add(picture, title, snapshot["caption"], captions::platterArea(snapshot, picture.scale()));
+}
+
+// The arguments of this demo told again with the library off, into `folder`.
+std::vector<std::string> libraryOffArguments(const DemoOptions& options, const std::filesystem::path& folder) {
+  const DeviceOptions& device = options.device;
+  std::vector<std::string> args = {"lvsim", "demo", "--out", folder.string(), "--library", std::string(kNoLibrary)};
+  if (!device.profile.empty()) args.insert(args.end(), {"--profile", device.profile});
+  if (!device.settingsFile.empty()) args.insert(args.end(), {"--settings", device.settingsFile});
+  for (const std::string& s : device.settings) args.insert(args.end(), {"--set", s});
+  for (const std::string& w : device.without) args.insert(args.end(), {"--without", w});
+  return args;
+}
+
+// A device boots once per process: the story with the library off is told by another.
+int tellInAnotherProcess(const std::vector<std::string>& args) {
+  std::vector<char*> argv;
+  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  std::fflush(stdout);
+  pid_t child = 0;
+  if (int error = posix_spawn(&child, "/proc/self/exe", nullptr, nullptr, argv.data(), environ))
+    return fail(kRunFault, "demo", std::string("cannot start the story with the library off: ") + std::strerror(error));
+  int status = 0;
+  while (waitpid(child, &status, 0) < 0)
+    if (errno != EINTR) return fail(kRunFault, "demo", std::string("lost the story with the library off: ") + std::strerror(errno));
+  if (WIFEXITED(status)) return WEXITSTATUS(status);
+  return fail(kRunFault, "demo", "the story with the library off ended by signal " + std::to_string(WTERMSIG(status)));
+}
+
+// The moments another process told into `folder`, read back from its report and pictures.
+int addToldMoments(lv::render::ContactSheet& sheet, const std::filesystem::path& folder, const std::string& row) {
+  const std::string reportFile = (folder / "report.json").string();
+  std::ifstream in(reportFile);
+  Json report = Json::parse(in, nullptr, false);
+  if (report.is_discarded() || !report.contains("snapshots")) return fail(kRunFault, reportFile, "cannot read the report");
+  size_t number = 0;
+  for (const Json& snapshot : report["snapshots"]) {
+    if (!snapshot.contains("caption") || !snapshot.contains("picture")) return fail(kRunFault, reportFile, "cannot read the report");
+    std::filesystem::path file = folder / snapshot["picture"].get<std::string>();
+    lv::render::SurfacePtr png(cairo_image_surface_create_from_png(file.c_str()));
+    if (cairo_surface_status(png.get()) != CAIRO_STATUS_SUCCESS) return fail(kRunFault, file.string(), "cannot read the picture");
+    int width = cairo_image_surface_get_width(png.get());
+    lv::render::Picture picture(width, cairo_image_surface_get_height(png.get()),
+                                width / snapshot["tree"]["frame"][2].get<double>());
+    cairo_t* cr = cairo_create(picture.surface());
+    cairo_set_source_surface(cr, png.get(), 0, 0);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    addMoment(sheet, snapshot, picture, ++number, row);
+  }
+  return kSuccess;
 }
 
 }  // namespace
@@ -83,36 +162,44 @@ Scenario scenarioOf(const std::vector<Moment>& moments, const DemoOptions& optio
 void lv::sim::addDemoCommand(CLI::App& app, DemoOptions& options) {
   CLI::App* demo = app.add_subcommand("demo", "Tell the library's story on the lock screen, in pictures");
   demo->add_option("--out", options.out, "Folder for the pictures and report.json (default out/demo)")->type_name("DIR");
-  demo->add_option("--profile", options.profile, "Device profile (default phone)")
-      ->type_name("phone|small-phone|tablet")
-      ->check(profileName());
-  demo->add_option("--set", options.settings, "Stored setting (repeatable; kEnabled is stored true first)")
-      ->type_name("KEY=true|false")
-      ->check(storedSetting())
-      ->allow_extra_args(false);
+  addDeviceOptions(*demo, options.device, "; kEnabled is stored true first");
+  demo->add_flag("--before-after", options.beforeAfter,
+                 "Also tell it with the library off, into DIR/library-off, the sheet's first row");
   addTraceOptions(demo, options.trace);
 }
 
 int lv::sim::runDemo(const DemoOptions& options) {
+  lv::host::BootOptions boot;
+  boot.settings["kEnabled"] = true;
+  if (int code = applyDeviceOptions(options.device, boot)) return code;
   std::vector<Moment> moments = story();
-  std::map<std::string, std::string> captions;
-  for (const Moment& m : moments) captions[m.name] = m.caption;
+  const std::filesystem::path out = options.out;
 
-  lv::render::ContactSheet sheet;
+  lv::render::ContactSheet sheet({.columns = options.beforeAfter ? int(moments.size()) : 4});
+  std::string row;
+  if (options.beforeAfter) {
+    if (auto error = writableFolderError(out)) return fail(kUsageFault, options.out, *error);
+    if (int code = tellInAnotherProcess(libraryOffArguments(options, out / kLibraryOffFolder))) return code;
+    if (int code = addToldMoments(sheet, out / kLibraryOffFolder, ", library off")) return code;
+    row = boot.loadLibrary ? ", library on" : ", library off";
+  }
   StoryOptions told;
   told.name = "demo";
   told.where = "demo";
-  told.out = options.out;
+  told.out = out;
   told.pictures = true;
   told.narrate = true;
-  told.onPicture = [&](const SnapshotStep& s, const lv::render::Picture& picture, const std::string&) {
-    sheet.add(picture, std::to_string(sheet.size() + 1) + "  " + s.name, captions[s.name]);
+  told.skipImpossible = true;
+  size_t number = 0;
+  told.onPicture = [&](Json& snapshot, const lv::render::Picture& picture) {
+    snapshot["caption"] = captionOf(moments, snapshot);
+    addMoment(sheet, snapshot, picture, ++number, row);
   };
   MessageTrace trace(options.trace);
   if (auto error = trace.pathError({})) return fail(kUsageFault, options.trace.file, *error);
-  if (int code = trace.finish(tellStory(scenarioOf(moments, options), told))) return code;
+  if (int code = trace.finish(tellStory(scenarioOf(moments, boot), told))) return code;
 
-  std::filesystem::path file = std::filesystem::path(options.out) / "contact-sheet.png";
+  std::filesystem::path file = out / "contact-sheet.png";
   if (auto failed = sheet.compose().writePng(file.string())) return fail(kRunFault, "demo", failed->message());
   std::printf("%s: %zu moments\n", file.string().c_str(), sheet.size());
   return kSuccess;

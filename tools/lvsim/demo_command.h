@@ -1,25 +1,29 @@
 #pragma once
-// `lvsim demo [--out DIR] [--profile NAME] [--set KEY=true|false …]`: tells the library's
-// story on a lock screen with "kEnabled" stored true. A long title plays and scrolls; the
-// artwork is tapped and enlarges over the blurred background; the scrubber is dragged,
-// held and released; the artwork is tapped back; the title is tapped, which launches the
-// playing app and asks to unlock. It prints a line per step, and writes a picture of every
-// moment, DIR/contact-sheet.png with all of them captioned, and DIR/report.json as
-// `lvsim run` writes it; with --trace, the message trace (trace_option.h). A bad option or a folder that cannot be written is one error line
-// and exit code 2.
+// `lvsim demo [--out DIR] [device options] [--before-after]`: tells the library's story on
+// a lock screen with "kEnabled" stored true. A long title plays and scrolls; the artwork is
+// tapped and enlarges over the blurred background; the scrubber is dragged, held and
+// released; the artwork is tapped back; the title is tapped, which launches the playing app
+// and asks to unlock. A step that cannot be taken (the library off, a class left out) is
+// skipped with a line, and the captions say what each moment's snapshot shows. It prints a
+// line per step, and writes a picture of every moment, DIR/contact-sheet.png with all of
+// them captioned and a close-up of the platter under each, and DIR/report.json as
+// `lvsim run` writes it; with --before-after the same story with the library off goes into
+// DIR/library-off and the sheet's first row; with --trace, the message trace
+// (trace_option.h). A bad option or a folder that cannot be
+// written is one error line and exit code 2.
 #include <string>
-#include <vector>
 
 #include <CLI/CLI.hpp>
 
+#include "tools/lvsim/device_options.h"
 #include "tools/lvsim/trace_option.h"
 
 namespace lv::sim {
 
 struct DemoOptions {
   std::string out = "out/demo";
-  std::string profile = "phone";
-  std::vector<std::string> settings;  // KEY=true|false, after kEnabled=true
+  DeviceOptions device;  // applied after kEnabled=true
+  bool beforeAfter = false;
   TraceOptions trace;
 };
 

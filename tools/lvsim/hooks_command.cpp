@@ -4,32 +4,18 @@
 #include <iostream>
 
 #include "host/device.h"
-#include "host/host_classes.h"
 #include "host/globals_snapshot.h"
-#include "tools/lvsim/echo.h"
 #include "tools/lvsim/exit_codes.h"
 #include "tools/lvsim/report_json.h"
-#include "tools/lvsim/settings_option.h"
 #include "tools/lvsim/story.h"
 
 namespace lv::sim {
 
 namespace {
 
-CLI::Validator hostClassName() {
-  return CLI::Validator(
-      [](std::string& name) -> std::string {
-        return lv::host::isHostClass(name) ? "" : "unknown host class " + inQuotes(name);
-      },
-      "");
-}
-
-lv::host::BootOptions bootOptions(const HooksOptions& options) {
-  lv::host::BootOptions boot;
-  boot.profile = options.profile;
-  addSettingOptions(boot, options.settings);
-  boot.without.insert(options.without.begin(), options.without.end());
-  return boot;
+nlohmann::ordered_json globalsOf(const lv::host::Device& device) {
+  if (!device.hasLibrary()) return nlohmann::ordered_json::object();
+  return globalsJson(lv::host::snapshotGlobals(device.library()));
 }
 
 void printJson(const lv::host::Device& device) {
@@ -42,7 +28,7 @@ void printJson(const lv::host::Device& device) {
                     {"name", r.name},
                     {"installed", r.installed}});
   }
-  nlohmann::ordered_json out = {{"rows", rows}, {"globals", globalsJson(lv::host::snapshotGlobals(device.library()))}};
+  nlohmann::ordered_json out = {{"rows", rows}, {"globals", globalsOf(device)}};
   std::cout << out.dump(2) << "\n";
 }
 
@@ -53,7 +39,7 @@ void printTable(const lv::host::Device& device) {
                 r.className.c_str(), r.name.c_str(), r.installed ? "yes" : "no");
   }
   std::printf("\n");
-  nlohmann::ordered_json globals = globalsJson(lv::host::snapshotGlobals(device.library()));
+  nlohmann::ordered_json globals = globalsOf(device);
   for (const auto& [name, value] : globals.items())
     std::printf("%-18s %s\n", name.c_str(), value.dump().c_str());
 }
@@ -64,24 +50,16 @@ void printTable(const lv::host::Device& device) {
 
 void lv::sim::addHooksCommand(CLI::App& app, HooksOptions& options) {
   CLI::App* hooks = app.add_subcommand("hooks", "Load the library and list what it installed");
-  hooks->add_option("--profile", options.profile, "Device profile (default phone)")
-      ->type_name("phone|small-phone|tablet")
-      ->check(profileName());
-  hooks->add_option("--set", options.settings, "Stored setting (repeatable)")
-      ->type_name("KEY=true|false")
-      ->check(storedSetting())
-      ->allow_extra_args(false);
-  hooks->add_option("--without", options.without, "Host class left out (repeatable)")
-      ->type_name("CLASS")
-      ->check(hostClassName())
-      ->allow_extra_args(false);
+  addDeviceOptions(*hooks, options.device);
   hooks->add_flag("--json", options.json, "Print one JSON object");
 }
 
 int lv::sim::runHooks(const HooksOptions& options) {
+  lv::host::BootOptions boot;
+  if (int code = applyDeviceOptions(options.device, boot)) return code;
   std::unique_ptr<lv::host::Device> device;
   try {
-    device = lv::host::Device::boot(bootOptions(options));
+    device = lv::host::Device::boot(boot);
   } catch (const lv::host::BootError& e) {
     return bootFault(e, "hooks");
   }

@@ -1,18 +1,15 @@
 #pragma once
 // `lvsim hooks`: boots the host with a profile and stored settings, loads the library, and
-// prints every row of its two installation tables with whether it took effect, then the
-// library's exported globals.
-#include <string>
-#include <vector>
-
+// prints every row of its two installation tables with whether it took effect (for another
+// library, every method it changed), then the library's exported globals.
 #include <CLI/CLI.hpp>
+
+#include "tools/lvsim/device_options.h"
 
 namespace lv::sim {
 
 struct HooksOptions {
-  std::string profile = "phone";
-  std::vector<std::string> settings;  // KEY=true|false
-  std::vector<std::string> without;
+  DeviceOptions device;
   bool json = false;
 };
 

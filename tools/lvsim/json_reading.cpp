@@ -94,9 +94,9 @@ class DocumentBuilder : public nlohmann::json_sax<Json> {
 }  // namespace lv::sim::json
 
 lv::sim::json::Json lv::sim::json::readJsonFile(const std::filesystem::path& file) {
-  fnd::FileContents contents = fnd::readRegularFile(file, kMaxFileBytes);
-  if (contents.error) throw InputError("cannot read the file: " + *contents.error);
+  auto contents = fnd::readRegularFile(file, kMaxFileBytes);
+  if (!contents) throw InputError("cannot read the file: " + contents.error().reason);
   DocumentBuilder builder;
-  Json::sax_parse(contents.bytes, &builder);
+  Json::sax_parse(contents.value(), &builder);
   return std::move(builder.document);
 }

@@ -13,7 +13,6 @@
 #include "tools/lvsim/json_reading.h"
 #include "tools/lvsim/live_session.h"
 #include "tools/lvsim/live_window.h"
-#include "tools/lvsim/settings_option.h"
 #include "tools/lvsim/story.h"
 
 namespace lv::sim {
@@ -23,7 +22,11 @@ namespace {
 // The same command with the menu's settings, going on from `elapsed` seconds.
 std::vector<std::string> restartArguments(const LiveCommandOptions& options, const prefs::BoolSettings& settings,
                                           double elapsed) {
-  std::vector<std::string> args = {"lvsim", "live", "--profile", options.profile, "--out", options.out};
+  std::vector<std::string> args = {"lvsim", "live", "--out", options.out};
+  const DeviceOptions& device = options.device;
+  if (!device.profile.empty()) args.insert(args.end(), {"--profile", device.profile});
+  for (const std::string& name : device.without) args.insert(args.end(), {"--without", name});
+  if (!device.library.empty()) args.insert(args.end(), {"--library", device.library});
   for (const auto& [key, value] : settings) args.insert(args.end(), {"--set", key + "=" + (value ? "true" : "false")});
   if (!options.script.empty()) args.insert(args.end(), {"--script", options.script});
   if (options.exitAfter) args.insert(args.end(), {"--exit-after", std::to_string(*options.exitAfter)});
@@ -63,13 +66,7 @@ int restart(const std::vector<std::string>& args) {
 
 void lv::sim::addLiveCommand(CLI::App& app, LiveCommandOptions& options) {
   CLI::App* live = app.add_subcommand("live", "The lock screen in a window, driven with the mouse and keys");
-  live->add_option("--profile", options.profile, "Device profile (default phone)")
-      ->type_name("phone|small-phone|tablet")
-      ->check(profileName());
-  live->add_option("--set", options.settings, "Stored setting (repeatable; kEnabled is stored true first)")
-      ->type_name("KEY=true|false")
-      ->check(storedSetting())
-      ->allow_extra_args(false);
+  addDeviceOptions(*live, options.device, "; kEnabled is stored true first");
   live->add_option("--out", options.out, "Folder for saved pictures (default out/live)")->type_name("DIR");
   live->add_option("--script", options.script, "Timed input events to play (JSON)")->type_name("FILE");
   live->add_option("--exit-after", options.exitAfter, "Quit after this many seconds")
@@ -102,9 +99,8 @@ int lv::sim::runLive(const LiveCommandOptions& options) {
   if (auto error = trace.pathError(inputs)) return fail(kUsageFault, options.trace.file, *error);
 
   lv::host::BootOptions boot;
-  boot.profile = options.profile;
   boot.settings["kEnabled"] = true;
-  addSettingOptions(boot, options.settings);
+  if (int code = applyDeviceOptions(options.device, boot)) return code;
   std::unique_ptr<LiveSession> session;
   try {
     session = std::make_unique<LiveSession>(boot);

@@ -14,13 +14,13 @@
 
 #include <CLI/CLI.hpp>
 
+#include "tools/lvsim/device_options.h"
 #include "tools/lvsim/trace_option.h"
 
 namespace lv::sim {
 
 struct LiveCommandOptions {
-  std::string profile = "phone";
-  std::vector<std::string> settings;
+  DeviceOptions device;  // applied after kEnabled=true
   std::string out = "out/live";
   std::string script;
   std::optional<double> exitAfter;

@@ -35,8 +35,13 @@ std::string secondsText(double seconds) {
 
 lv::sim::LiveSession::LiveSession(const lv::host::BootOptions& boot) : screen_(lv::host::LockScreen::boot(boot)) {
   lv::render::addHostLooks(renderer_.rules());
-  for (std::string_view key : lv::host::kSettingKeys)
-    menuSettings_[std::string(key)] = screen_->global<bool>(globalFor(key));
+  // Without the library's globals (none loaded, or another) the menu starts from what is stored.
+  for (std::string_view key : lv::host::kSettingKeys) {
+    std::string name(key);
+    bool inEffect = screen_->device().hasLibrary() && screen_->library().exports(globalFor(key));
+    auto stored = boot.settings.find(name);
+    menuSettings_[name] = inEffect ? screen_->global<bool>(globalFor(key)) : stored != boot.settings.end() && stored->second;
+  }
   playTrack(0);
 }
 

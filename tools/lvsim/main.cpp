@@ -1,5 +1,7 @@
 // lvsim: the command-line simulator of the lock screen with Lumivane loaded.
 #include <iostream>
+#include <optional>
+#include <string>
 
 #include <CLI/CLI.hpp>
 
@@ -14,11 +16,20 @@ namespace {
 
 constexpr size_t kMessageLimit = 320;
 
+// The command word, when the first argument is one that names no command.
+std::optional<std::string> unknownCommand(CLI::App& app, int argc, char** argv) {
+  if (argc < 2 || argv[1][0] == '-') return std::nullopt;
+  for (const CLI::App* command : app.get_subcommands([](CLI::App*) { return true; }))
+    if (command->get_name() == argv[1]) return std::nullopt;
+  return argv[1];
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   CLI::App app("lvsim: the lock screen of a simulated phone with Lumivane loaded", "lvsim");
   app.require_subcommand(1);
+  app.set_version_flag("--version", "lvsim " LV_VERSION);
   lv::sim::HooksOptions hooks;
   lv::sim::addHooksCommand(app, hooks);
   lv::sim::RunOptions run;
@@ -28,10 +39,16 @@ int main(int argc, char** argv) {
   lv::sim::LiveCommandOptions live;
   lv::sim::addLiveCommand(app, live);
 
+  if (auto word = unknownCommand(app, argc, argv))
+    return lv::sim::fail(lv::sim::kUsageFault, "unknown command " + lv::sim::inQuotes(*word) +
+                                                   " (hooks, run, demo or live; see lvsim --help)");
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp&) {
     std::cout << app.help();
+    return lv::sim::kSuccess;
+  } catch (const CLI::CallForVersion& e) {
+    std::cout << e.what() << "\n";
     return lv::sim::kSuccess;
   } catch (const CLI::ParseError& e) {
     return lv::sim::fail(lv::sim::kUsageFault, lv::sim::printable(e.what(), kMessageLimit));

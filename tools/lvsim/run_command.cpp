@@ -9,6 +9,7 @@ void lv::sim::addRunCommand(CLI::App& app, RunOptions& options) {
   run->add_option("scenario", options.scenario, "Scenario file (JSON)")->required()->type_name("SCENARIO.json");
   run->add_option("--out", options.out, "Folder for report.json (default: the current folder)")->type_name("DIR");
   run->add_flag("--png", options.png, "Also write a picture of each snapshot beside the report");
+  addDeviceOptions(*run, options.device, "; over the scenario's");
   addTraceOptions(run, options.trace);
 }
 
@@ -19,10 +20,12 @@ int lv::sim::runScenario(const RunOptions& options) {
   } catch (const ScenarioError& e) {
     return fail(kUsageFault, options.scenario, e.what());
   }
+  if (int code = applyDeviceOptions(options.device, scenario.boot)) return code;
   StoryOptions story;
   story.name = std::filesystem::path(options.scenario).filename().string();
   story.where = options.scenario;
   story.inputs = {options.scenario};
+  if (!options.device.settingsFile.empty()) story.inputs.push_back(options.device.settingsFile);
   story.out = options.out;
   story.pictures = options.png;
   MessageTrace trace(options.trace);

@@ -1,13 +1,16 @@
 #pragma once
-// `lvsim run SCENARIO.json [--out DIR] [--png]`: boots the device the scenario names, takes
+// `lvsim run SCENARIO.json [--out DIR] [--png] [device options]`: boots the device the
+// scenario names (the options override it), takes
 // its steps on the lock screen and writes DIR/report.json with a snapshot for every
 // snapshot step, and with --png a picture of each (NN-name.png, named in the snapshot's
-// "picture"); with --trace, the message trace (trace_option.h). Any fault in the scenario, a folder that cannot be written, or a file to
-// write that is one of the run's inputs, is one error line and exit code 2, with no report.
+// "picture"); with --trace, the message trace (trace_option.h). Any fault in the scenario,
+// a folder that cannot be written, or a file to write that is one of the run's inputs, is
+// one error line and exit code 2, with no report.
 #include <string>
 
 #include <CLI/CLI.hpp>
 
+#include "tools/lvsim/device_options.h"
 #include "tools/lvsim/trace_option.h"
 
 namespace lv::sim {
@@ -16,6 +19,7 @@ struct RunOptions {
   std::string scenario;
   std::string out = ".";
   bool png = false;
+  DeviceOptions device;  // over what the scenario names
   TraceOptions trace;
 };
 

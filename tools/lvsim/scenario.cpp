@@ -9,7 +9,9 @@
 
 #include "host/host_classes.h"
 #include "host/settings.h"
+#include "tools/lvsim/device_options.h"
 #include "tools/lvsim/json_reading.h"
+#include "tools/lvsim/settings_option.h"
 #include "uikit/png_file.h"
 
 namespace lv::sim {
@@ -23,7 +25,7 @@ lv::host::Artwork artwork(const Json& value, const Place& at, const std::filesys
   if (name == "generated") return lv::host::Artwork::generated();
   if (name == "none") return lv::host::Artwork::none();
   std::filesystem::path file = folder / name;  // an absolute name stays as it is
-  if (auto refused = uikit::readPngFile(file).error) at.fail("cannot read the image " + inQuotes(name) + ": " + *refused);
+  if (auto png = uikit::readPngFile(file); !png) at.fail("cannot read the image " + inQuotes(name) + ": " + png.error().reason);
   return lv::host::Artwork::fromFile(file);
 }
 
@@ -140,8 +142,34 @@ void checkAdvances(const Scenario& scenario) {
   }
 }
 
-lv::host::BootOptions bootOptions(const Json& root, const Place& top) {
+// The settings file's values, then the "settings" object's over them.
+void storedSettings(const Json& root, const Place& top, Scenario& scenario, const std::filesystem::path& folder) {
+  if (auto f = root.find("settingsFile"); f != root.end()) {
+    std::string name = text(*f, top["settingsFile"]);
+    if (name.empty()) top["settingsFile"].fail("expected a file name");
+    scenario.settingsFile = folder / name;
+    try {
+      scenario.boot.settings = readStoredSettings(scenario.settingsFile);
+    } catch (const InputError& e) {
+      top["settingsFile"].fail(inQuotes(name) + ": " + e.what());
+    }
+  }
+  if (auto s = root.find("settings"); s != root.end()) {
+    if (!s->is_object()) top["settings"].fail("expected an object of settings");
+    for (const auto& [key, value] : s->items()) {
+      if (!lv::host::isSettingKey(key)) top["settings"].fail("unknown setting " + inQuotes(key));
+      scenario.boot.settings[key] = boolean(value, top["settings"][key]);
+    }
+  }
+}
+
+lv::host::BootOptions bootOptions(const Json& root, const Place& top, const std::filesystem::path& folder) {
   lv::host::BootOptions boot;
+  if (auto l = root.find("library"); l != root.end()) {
+    std::string name = text(*l, top["library"]);
+    if (name.empty()) top["library"].fail("expected a file name or \"none\"");
+    chooseLibrary(boot, name, folder);
+  }
   if (auto p = root.find("profile"); p != root.end()) {
     boot.profile = text(*p, top["profile"]);
     if (!lv::host::findProfile(boot.profile))
@@ -151,13 +179,6 @@ lv::host::BootOptions bootOptions(const Json& root, const Place& top) {
     boot.systemVersion = text(*v, top["system"]);
     if (!std::regex_match(boot.systemVersion, std::regex("[0-9]+(\\.[0-9]+)*")))
       top["system"].fail("expected a version such as \"15.0\", got " + inQuotes(boot.systemVersion));
-  }
-  if (auto s = root.find("settings"); s != root.end()) {
-    if (!s->is_object()) top["settings"].fail("expected an object of settings");
-    for (const auto& [key, value] : s->items()) {
-      if (!lv::host::isSettingKey(key)) top["settings"].fail("unknown setting " + inQuotes(key));
-      boot.settings[key] = boolean(value, top["settings"][key]);
-    }
   }
   if (auto w = root.find("without"); w != root.end()) {
     if (!w->is_array()) top["without"].fail("expected an array of host class names");
@@ -178,9 +199,10 @@ lv::sim::Scenario lv::sim::readScenario(const std::filesystem::path& file) {
   Json root = json::readJsonFile(file);
   Place top("");
   if (!root.is_object()) top.fail("expected an object with profile, system, settings, without and steps");
-  onlyKeys(root, top, {"profile", "system", "settings", "without", "steps"});
+  onlyKeys(root, top, {"profile", "system", "library", "settingsFile", "settings", "without", "steps"});
   Scenario scenario;
-  scenario.boot = bootOptions(root, top);
+  scenario.boot = bootOptions(root, top, file.parent_path());
+  storedSettings(root, top, scenario, file.parent_path());
   const Json& steps = require(root, "steps", top);
   if (!steps.is_array()) top["steps"].fail("expected an array of steps");
   for (size_t i = 0; i < steps.size(); ++i) {

@@ -52,6 +52,7 @@ using Step = std::variant<PlayStep, AdvanceStep, TapPointStep, TapViewStep, Drag
 
 struct Scenario {
   lv::host::BootOptions boot;
+  std::filesystem::path settingsFile;  // read into boot.settings; empty: none
   std::vector<Step> steps;
   std::vector<std::string> stepPlaces;  // "steps[3]", for messages about a step
 };
@@ -61,7 +62,8 @@ struct Scenario {
 // in well under a few seconds.
 inline constexpr double kLongestStory = 3600;
 
-// Reads and checks `file`. Relative artwork paths are taken from the file's folder.
+// Reads and checks `file`. Relative paths (artwork, library, settingsFile) are taken from
+// the file's folder.
 Scenario readScenario(const std::filesystem::path& file);
 
 // The class names the steps tap or drag on, each with its step's place; checked against

@@ -1,6 +1,7 @@
 #pragma once
-// `--set KEY=true|false` (one stored setting) and `--profile NAME`, as every command that
-// boots a device takes them.
+// `--set KEY=true|false` (one stored setting), `--settings FILE` and `--profile NAME`, as
+// every command that boots a device takes them.
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <utility>
@@ -22,6 +23,11 @@ std::optional<std::string> settingError(const std::string& text);
 
 // Only for text that settingError accepted.
 StoredSetting parseSetting(const std::string& text);
+
+// The settings stored in `file`, a property list as the preferences keep it. InputError,
+// without the file's name, when it cannot be used: unreadable, not a property list, an
+// unknown key or a value that is not a boolean.
+prefs::BoolSettings readStoredSettings(const std::filesystem::path& file);
 
 // Adds settings that settingError accepted to `boot`; a later one for a key wins.
 void addSettingOptions(lv::host::BootOptions& boot, const std::vector<std::string>& settings);

@@ -76,7 +76,7 @@ struct StepTaker {
     SnapshotPictures::Taken taken = pictures->take(screen.window(), s.name);
     snapshots.back()["picture"] = taken.file;
     lastPicture = taken.file;
-    if (options.onPicture) options.onPicture(s, taken.picture, taken.file);
+    if (options.onPicture) options.onPicture(snapshots.back(), taken.picture);
   }
 };
 
@@ -90,7 +90,8 @@ Json header(const std::string& name, lv::host::LockScreen& screen, const lv::hos
           {"profile", profile.name},
           {"system", boot.systemVersion.empty() ? std::string(profile.systemVersion) : boot.systemVersion},
           {"settings", settings},
-          {"without", without}};
+          {"without", without},
+          {"library", !boot.loadLibrary ? "none" : boot.library.empty() ? "built" : boot.library.string()}};
 }
 
 std::string bootLine(const lv::host::BootOptions& boot, lv::host::LockScreen& screen) {
@@ -102,6 +103,8 @@ std::string bootLine(const lv::host::BootOptions& boot, lv::host::LockScreen& sc
 // The files the story reads, and those it writes into its folder.
 std::vector<std::filesystem::path> inputsOf(const Scenario& scenario, const StoryOptions& options) {
   std::vector<std::filesystem::path> inputs = options.inputs;
+  for (const std::filesystem::path& file : {scenario.settingsFile, scenario.boot.library})
+    if (!file.empty()) inputs.push_back(file);
   for (const Step& step : scenario.steps)
     if (const auto* play = std::get_if<PlayStep>(&step); play && play->track.artwork.kind == lv::host::Artwork::Kind::File)
       inputs.push_back(play->track.artwork.file);
@@ -123,6 +126,8 @@ std::vector<std::string> outputsOf(const Scenario& scenario, const StoryOptions&
 
 int lv::sim::bootFault(const lv::host::BootError& error, const std::string& where) {
   if (dynamic_cast<const lv::host::TemporaryFolderError*>(&error)) return fail(kUsageFault, "TMPDIR", error.what());
+  if (auto* library = dynamic_cast<const lv::host::LibraryLoadError*>(&error))
+    return fail(kUsageFault, library->file.string(), error.what());
   return fail(kRunFault, where, error.what());
 }
 
@@ -163,7 +168,8 @@ int lv::sim::tellStory(const Scenario& scenario, const StoryOptions& options) {
     return bootFault(e, options.where);
   }
   for (const auto& [name, place] : classesNamed(scenario))
-    if (!objc_getClass(name.c_str())) return fail(kUsageFault, options.where, place + ": no class named \"" + name + "\"");
+    if (!options.skipImpossible && !objc_getClass(name.c_str()))
+      return fail(kUsageFault, options.where, place + ": no class named \"" + name + "\"");
 
   if (options.narrate) std::printf("%7.3f s  boot %s\n", screen->now(), bootLine(scenario.boot, *screen).c_str());
 
@@ -177,7 +183,9 @@ int lv::sim::tellStory(const Scenario& scenario, const StoryOptions& options) {
     try {
       std::visit(take, step);
     } catch (const lv::host::SessionError& e) {
-      return fail(kRunFault, options.where, scenario.stepPlaces[i] + ": " + e.what());
+      if (!options.skipImpossible) return fail(kRunFault, options.where, scenario.stepPlaces[i] + ": " + e.what());
+      std::printf("%7.3f s  skipped: %s: %s\n", screen->now(), describeStep(step).c_str(), e.what());
+      continue;
     } catch (const PictureError& e) {
       return fail(kRunFault, options.where, scenario.stepPlaces[i] + ": " + e.what());
     }

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "host/boot_error.h"
 #include "render/picture.h"
 #include "tools/lvsim/exit_codes.h"
@@ -23,12 +25,16 @@ struct StoryOptions {
   std::filesystem::path out;
   bool pictures = false;
   bool narrate = false;
-  // Called with each snapshot's picture (only with `pictures`).
-  std::function<void(const SnapshotStep&, const lv::render::Picture&, const std::string& file)> onPicture = {};
+  // A step that cannot be taken (no such class, no visible view) is skipped with a line
+  // ("skipped: ...") rather than ending the story.
+  bool skipImpossible = false;
+  // Called with each snapshot as the report has it, which it may add to, and its picture
+  // (only with `pictures`).
+  std::function<void(nlohmann::ordered_json& snapshot, const lv::render::Picture&)> onPicture = {};
 };
 
 // Prints the line for a boot that failed and returns the exit code: a TMPDIR that names no
-// usable folder is bad input.
+// usable folder, or a library the loader refuses, is bad input.
 int bootFault(const lv::host::BootError& error, const std::string& where);
 
 // Makes `folder` if needed and checks that files can be written in it; the reason when not.

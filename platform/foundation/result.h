@@ -1,9 +1,10 @@
 #pragma once
 // A value or the error that prevented it, for calls whose failure the caller must see.
+// A call that can fail and yields nothing returns std::optional<Error> instead.
 #include <utility>
 #include <variant>
 
-namespace lv::render {
+namespace fnd {
 
 template <class T, class E>
 class Result {
@@ -22,4 +23,4 @@ class Result {
   std::variant<T, E> state_;
 };
 
-}  // namespace lv::render
+}  // namespace fnd
