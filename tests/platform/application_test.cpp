@@ -3,19 +3,20 @@
 #include "foundation/values.h"
 #include "uikit/application.h"
 #include "uikit/feedback_generator.h"
+#include "view_support.h"
 
 namespace {
 
 id shared() { return send<id>(objc_getClass("UIApplication"), "sharedApplication"_sel); }
 
 TEST(UIApplication, APlainOneServesUntilTheHostMakesItsOwnWhichThenStays) {
+  static bool ran = false;
+  if (std::exchange(ran, true)) GTEST_SKIP() << "the shared application lives for the process";
   id plain = shared();
   ASSERT_NE(plain, nil);
   EXPECT_EQ(plain->isa, objc_getClass("UIApplication"));
   EXPECT_EQ(shared(), plain);
-  Class cls = objc_allocateClassPair(objc_getClass("UIApplication"), "TestSpringBoard", 0);
-  objc_registerClassPair(cls);
-  Ref<> board = rt::create(cls);
+  Ref<> board = rt::create(testing_support::makeSubclass("UIApplication", "TestSpringBoard"));
   EXPECT_EQ(shared(), board.get());
   Ref<> second = rt::create(objc_getClass("UIApplication"));
   EXPECT_EQ(shared(), board.get());
@@ -24,26 +25,30 @@ TEST(UIApplication, APlainOneServesUntilTheHostMakesItsOwnWhichThenStays) {
 TEST(UIApplication, LaunchesAreRecorded) {
   rt::AutoreleasePool pool;
   SEL launch = "launchApplicationWithIdentifier:suspended:"_sel;
+  size_t before = uikit::applicationLaunches().size();
   EXPECT_TRUE(send<bool>(shared(), launch, fnd::string("com.example.music"), false));
   EXPECT_TRUE(send<bool>(shared(), launch, fnd::string("com.example.podcasts"), true));
   EXPECT_FALSE(send<bool>(shared(), launch, nil, false));
   const auto& launches = uikit::applicationLaunches();
-  ASSERT_EQ(launches.size(), 2u);
-  EXPECT_EQ(launches[0].identifier, "com.example.music");
-  EXPECT_FALSE(launches[0].suspended);
-  EXPECT_EQ(launches[1].identifier, "com.example.podcasts");
-  EXPECT_TRUE(launches[1].suspended);
+  ASSERT_EQ(launches.size(), before + 2);
+  EXPECT_EQ(launches[before].identifier, "com.example.music");
+  EXPECT_FALSE(launches[before].suspended);
+  EXPECT_EQ(launches[before + 1].identifier, "com.example.podcasts");
+  EXPECT_TRUE(launches[before + 1].suspended);
 }
 
 TEST(UIImpactFeedbackGenerator, PreparationsAndImpactsAreRecordedWithTheirStyle) {
   Class cls = objc_getClass("UIImpactFeedbackGenerator");
+  uikit::HapticRecord before = uikit::hapticRecord();
   Ref<> plain = rt::create(cls);
   send<void>(plain, "prepare"_sel);
   send<void>(plain, "impactOccurred"_sel);
   Ref<> heavy = rt::create(cls, "initWithStyle:"_sel, 2L);
   send<void>(heavy, "impactOccurred"_sel);
-  EXPECT_EQ(uikit::hapticRecord().prepares, 1);
-  EXPECT_EQ(uikit::hapticRecord().impacts, (std::vector<NSInteger>{1, 2}));
+  const uikit::HapticRecord& after = uikit::hapticRecord();
+  EXPECT_EQ(after.prepares, before.prepares + 1);
+  EXPECT_EQ(std::vector<NSInteger>(after.impacts.begin() + before.impacts.size(), after.impacts.end()),
+            (std::vector<NSInteger>{1, 2}));
 }
 
 }  // namespace

@@ -12,6 +12,8 @@ using testing_support::makeView;
 
 namespace {
 
+using Seen = std::vector<std::pair<bool, double>>;
+
 fnd::RunLoop& loop() { return fnd::RunLoop::main(); }
 
 void animate(double duration, double delay, unsigned long options, std::function<void()> changes,
@@ -20,90 +22,95 @@ void animate(double duration, double delay, unsigned long options, std::function
              duration, delay, options, fnd::block<void()>(changes), fnd::block<void(bool)>(completion));
 }
 
-void spring(double duration, double damping, double velocity, std::function<void()> changes) {
+void spring(double damping, double velocity, std::function<void()> changes) {
   send<void>(objc_getClass("UIView"),
              "animateWithDuration:delay:usingSpringWithDamping:initialSpringVelocity:options:animations:completion:"_sel,
-             duration, 0.0, damping, velocity, 131072UL, fnd::block<void()>(changes), nil);
+             0.5, 0.0, damping, velocity, 131072UL, fnd::block<void()>(changes), nil);
 }
 
-// Completions seen, with the clock's time when they ran.
-struct Completions {
-  std::vector<std::pair<bool, double>> seen;
-  std::function<void(bool)> record() {
-    return [this](bool finished) { seen.emplace_back(finished, loop().now()); };
-  }
-};
-
+Ref<> box() { return makeView(CGRectMake(0, 0, 10, 10)); }
+void setAlpha(id v, double alpha) { send<void>(v, "setAlpha:"_sel, alpha); }
+void setCenterX(id v, double x) { send<void>(v, "setCenter:"_sel, CGPointMake(x, 5)); }
 void setOffset(id scroll, double x) { send<void>(scroll, "setContentOffset:"_sel, CGPointMake(x, 0)); }
 double shownOffset(id scroll) { return uikit::presentationContentOffset(scroll).x; }
-id layerOf(id view) { return send<id>(view, "layer"_sel); }
+id animationKeys(id view) { return send<id>(send<id>(view, "layer"_sel), "animationKeys"_sel); }
 
-TEST(ViewAnimation, ContentOffsetMoveEndsFinishedOnlyWhenItRunsOut) {
+// The clock runs on from test to test, so times here count from the test's start.
+class ViewAnimation : public testing::Test {
+ protected:
+  double elapsed() const { return loop().now() - start_; }
+  void runTo(double t) { loop().runFor(std::max(0.0, t - elapsed())); }
+  // Records each completion with the time it ran.
+  std::function<void(bool)> record(Seen& seen) {
+    return [this, &seen](bool finished) { seen.emplace_back(finished, elapsed()); };
+  }
+  static void expectSeen(const Seen& got, const Seen& want) {
+    ASSERT_EQ(got.size(), want.size());
+    for (size_t i = 0; i < got.size(); ++i) {
+      EXPECT_EQ(got[i].first, want[i].first) << i;
+      EXPECT_NEAR(got[i].second, want[i].second, 1e-9) << i;
+    }
+  }
+  rt::AutoreleasePool pool_;
+  double start_ = loop().now();
+};
+
+TEST_F(ViewAnimation, ContentOffsetMoveEndsFinishedOnlyWhenItRunsOut) {
   enum Ending { kRemoved, kLeavesItsWindow, kRunsOut };
   for (Ending ending : {kRemoved, kLeavesItsWindow, kRunsOut}) {
     SCOPED_TRACE(ending);
     bool removed = ending != kRunsOut;
-    rt::AutoreleasePool pool;
-    double start = loop().now();
+    double begin = elapsed();
     Ref<> window = makeView(CGRectMake(0, 0, 200, 20), "UIWindow");
     Ref<> scroll = makeView(CGRectMake(0, 0, 200, 20), "UIScrollView");
     send<void>(window, "addSubview:"_sel, scroll);
-    Completions done;
+    Seen done;
     animate(10, 1.5, UIViewAnimationOptionCurveLinear | UIViewAnimationOptionAllowUserInteraction,
-            [&] { setOffset(scroll, 320); }, done.record());
+            [&] { setOffset(scroll, 320); }, record(done));
     EXPECT_EQ(send<CGPoint>(scroll, "contentOffset"_sel), CGPointMake(320, 0));
     EXPECT_EQ(shownOffset(scroll), 0);
     loop().runFor(1.5);
     EXPECT_EQ(shownOffset(scroll), 0);
     loop().runFor(5);
-    EXPECT_DOUBLE_EQ(shownOffset(scroll), 160);
+    EXPECT_NEAR(shownOffset(scroll), 160, 1e-9);
     if (removed) {
-      if (ending == kRemoved) send<void>(layerOf(scroll), "removeAllAnimations"_sel);
+      if (ending == kRemoved) send<void>(send<id>(scroll, "layer"_sel), "removeAllAnimations"_sel);
       else send<void>(scroll, "removeFromSuperview"_sel);
-      EXPECT_TRUE(done.seen.empty());
+      EXPECT_TRUE(done.empty());
       EXPECT_EQ(shownOffset(scroll), 320);
     }
     loop().runUntilIdle();
-    EXPECT_EQ(done.seen, (std::vector<std::pair<bool, double>>{{!removed, start + (removed ? 6.5 : 11.5)}}));
-    EXPECT_EQ(send<id>(layerOf(scroll), "animationKeys"_sel), nil);
+    expectSeen(done, {{!removed, begin + (removed ? 6.5 : 11.5)}});
+    EXPECT_EQ(animationKeys(scroll), nil);
   }
 }
 
-TEST(ViewAnimation, LinearAndEaseInOutWithDelays) {
-  rt::AutoreleasePool pool;
-  Ref<> faded = makeView(CGRectMake(0, 0, 10, 10));
-  Ref<> moved = makeView(CGRectMake(0, 0, 10, 10));
-  animate(2, 1, UIViewAnimationOptionCurveLinear, [&] { send<void>(faded, "setAlpha:"_sel, 0.0); });
-  animate(1, 0.5, UIViewAnimationOptionCurveEaseInOut,
-          [&] { send<void>(moved, "setCenter:"_sel, CGPointMake(105, 5)); });
+TEST_F(ViewAnimation, LinearAndEaseInOutWithDelays) {
+  Ref<> faded = box(), moved = box();
+  animate(2, 1, UIViewAnimationOptionCurveLinear, [&] { setAlpha(faded, 0); });
+  animate(1, 0.5, UIViewAnimationOptionCurveEaseInOut, [&] { setCenterX(moved, 105); });
   EXPECT_EQ(send<double>(faded, "alpha"_sel), 0);
-  std::vector<std::pair<double, double>> alpha, x;
-  for (double t : {0.0, 0.5, 0.75, 1.0, 1.5, 2.0, 3.0}) {
-    loop().runFor(t - loop().now());
-    alpha.emplace_back(t, uikit::presentationAlpha(faded));
-    x.emplace_back(t, uikit::presentationCenter(moved).x);
-  }
-  EXPECT_EQ(alpha, (std::vector<std::pair<double, double>>{
-                       {0, 1}, {0.5, 1}, {0.75, 1}, {1, 1}, {1.5, 0.75}, {2, 0.5}, {3, 0}}));
-  EXPECT_EQ(x[0].second, 5);
-  EXPECT_EQ(x[1].second, 5);
   // A quarter of the way in time, the ease-in-out curve has covered about 13 %.
-  EXPECT_NEAR(x[2].second, 5 + 12.9, 0.2);
-  EXPECT_NEAR(x[3].second, 55, 1e-6);
-  EXPECT_EQ(x[4].second, 105);
+  const struct { double t, alpha, x, tolerance; } cases[] = {
+      {0, 1, 5, 0}, {0.5, 1, 5, 0}, {0.75, 1, 17.9, 0.2}, {1, 1, 55, 1e-6}, {1.5, 0.75, 105, 0},
+      {2, 0.5, 105, 0}, {3, 0, 105, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.t);
+    runTo(c.t);
+    EXPECT_NEAR(uikit::presentationAlpha(faded), c.alpha, 1e-9);
+    EXPECT_NEAR(uikit::presentationCenter(moved).x, c.x, c.tolerance + 1e-9);
+  }
 }
 
-TEST(ViewAnimation, SpringOvershootsAndSettlesAtItsEnd) {
-  rt::AutoreleasePool pool;
-  Ref<> track = makeView(CGRectMake(0, 0, 100, 10));
-  Ref<> stiff = makeView(CGRectMake(0, 0, 100, 10));
-  spring(0.5, 0.7, 0.2, [&] {
+TEST_F(ViewAnimation, SpringOvershootsAndSettlesAtItsEnd) {
+  Ref<> track = makeView(CGRectMake(0, 0, 100, 10)), stiff = makeView(CGRectMake(0, 0, 100, 10));
+  spring(0.7, 0.2, [&] {
     send<void>(track, "setTransform:"_sel, CGAffineTransformMakeScale(1, 1.5));
-    send<void>(stiff, "setCenter:"_sel, CGPointMake(150, 5));
+    setCenterX(stiff, 150);
   });
-  spring(0.5, 1.0, 0, [&] { send<void>(stiff, "setCenter:"_sel, CGPointMake(150, 5)); });
-  send<void>(stiff, "setCenter:"_sel, CGPointMake(50, 5));
-  spring(0.5, 1.0, 0, [&] { send<void>(stiff, "setCenter:"_sel, CGPointMake(150, 5)); });
+  spring(1.0, 0, [&] { setCenterX(stiff, 150); });
+  setCenterX(stiff, 50);
+  spring(1.0, 0, [&] { setCenterX(stiff, 150); });
   double highest = 0, stiffHighest = 0, late = 0;
   for (int frame = 1; frame <= 30; ++frame) {
     loop().runFor(1.0 / 60);
@@ -117,175 +124,148 @@ TEST(ViewAnimation, SpringOvershootsAndSettlesAtItsEnd) {
   EXPECT_LT(highest, 1.55);
   EXPECT_NEAR(late, 1.5, 0.005);
   EXPECT_LE(stiffHighest, 150);
-  loop().runFor(0.5 - loop().now());
+  loop().runFor(0.5);
   EXPECT_EQ(uikit::presentationTransform(track), CGAffineTransformMakeScale(1, 1.5));
 }
 
-TEST(ViewAnimation, ZeroDurationCompletesOnlyAfterTheCallerReturns) {
-  rt::AutoreleasePool pool;
-  Ref<> v = makeView(CGRectMake(0, 0, 10, 10));
-  Completions done;
-  animate(0, 0, UIViewAnimationOptionCurveLinear, [&] { send<void>(v, "setAlpha:"_sel, 0.25); }, done.record());
+// Zero durations, disabled actions and layers without views change at once; the
+// completion still waits for the caller to return.
+TEST_F(ViewAnimation, UnanimatedChangesCompleteOnlyAfterTheCallerReturns) {
+  Ref<> v = box(), hidden = box();
+  id standalone = send<id>(objc_getClass("CALayer"), "layer"_sel);
+  Class transaction = objc_getClass("CATransaction");
+  Seen done;
+  animate(0, 0, UIViewAnimationOptionCurveLinear, [&] { setAlpha(v, 0.25); }, record(done));
   EXPECT_EQ(uikit::presentationAlpha(v), 0.25);
-  animate(0.3, 0, 0, [&] { send<void>(v, "setAlpha:"_sel, 0.25); }, done.record());
-  EXPECT_TRUE(done.seen.empty());
-  EXPECT_EQ(send<id>(layerOf(v), "animationKeys"_sel), nil);
+  animate(0.3, 0, 0, [&] { setAlpha(v, 0.25); }, record(done));
+  animate(1, 0, 0, [&] {
+    send<void>(transaction, "begin"_sel);
+    send<void>(transaction, "setDisableActions:"_sel, true);
+    setAlpha(hidden, 0);
+    send<void>(transaction, "commit"_sel);
+    send<void>(standalone, "setPosition:"_sel, CGPointMake(3, 3));
+  }, record(done));
+  EXPECT_EQ(uikit::presentationAlpha(hidden), 0);
+  EXPECT_TRUE(done.empty());
+  for (id layerHolder : {v.get(), hidden.get()}) EXPECT_EQ(animationKeys(layerHolder), nil);
+  EXPECT_EQ(send<id>(standalone, "animationKeys"_sel), nil);
   loop().runOnce();
-  EXPECT_EQ(done.seen, (std::vector<std::pair<bool, double>>{{true, 0}, {true, 0}}));
+  expectSeen(done, {{true, 0}, {true, 0}, {true, 0}});
 }
 
-TEST(ViewAnimation, ANewAnimationOrAPlainSetReplacesTheRunningOne) {
-  rt::AutoreleasePool pool;
-  Ref<> v = makeView(CGRectMake(0, 0, 10, 10));
-  Completions first, second;
+TEST_F(ViewAnimation, ANewAnimationOrAPlainSetReplacesTheRunningOne) {
+  Ref<> v = box();
+  Seen first, second, third;
   animate(1, 0, UIViewAnimationOptionCurveLinear, [&] {
-    send<void>(v, "setCenter:"_sel, CGPointMake(105, 5));
-    send<void>(v, "setAlpha:"_sel, 0.0);
-  }, first.record());
+    setCenterX(v, 105);
+    setAlpha(v, 0);
+  }, record(first));
   loop().runFor(0.5);
-  animate(1, 0, UIViewAnimationOptionCurveLinear, [&] { send<void>(v, "setCenter:"_sel, CGPointMake(5, 5)); },
-          second.record());
-  EXPECT_DOUBLE_EQ(uikit::presentationCenter(v).x, 55);
+  animate(1, 0, UIViewAnimationOptionCurveLinear, [&] { setCenterX(v, 5); }, record(second));
+  EXPECT_NEAR(uikit::presentationCenter(v).x, 55, 1e-9);
   loop().runFor(0.25);
-  EXPECT_DOUBLE_EQ(uikit::presentationCenter(v).x, 42.5);
+  EXPECT_NEAR(uikit::presentationCenter(v).x, 42.5, 1e-9);
   loop().runUntilIdle();
   // The first block waits for its alpha, then reports the centre it lost.
-  EXPECT_EQ(first.seen, (std::vector<std::pair<bool, double>>{{false, 1}}));
-  EXPECT_EQ(second.seen, (std::vector<std::pair<bool, double>>{{true, 1.5}}));
+  expectSeen(first, {{false, 1}});
+  expectSeen(second, {{true, 1.5}});
 
   // A set outside any block shows at once and ends the running animation.
-  Completions third;
-  animate(1, 0, 0, [&] { send<void>(v, "setAlpha:"_sel, 1.0); }, third.record());
+  animate(1, 0, 0, [&] { setAlpha(v, 1); }, record(third));
   loop().runFor(0.5);
-  send<void>(v, "setAlpha:"_sel, 0.0);
+  setAlpha(v, 0);
   EXPECT_EQ(uikit::presentationAlpha(v), 0);
   loop().runOnce();
-  EXPECT_EQ(third.seen, (std::vector<std::pair<bool, double>>{{false, 2}}));
+  expectSeen(third, {{false, 2}});
 }
 
-TEST(ViewAnimation, CompletionsChainFurtherAnimations) {
-  rt::AutoreleasePool pool;
-  Ref<> label = makeView(CGRectMake(0, 0, 10, 10));
-  animate(0.15, 0, UIViewAnimationOptionCurveLinear, [&] { send<void>(label, "setAlpha:"_sel, 0.0); },
-          [&](bool) {
-            animate(0.15, 0.25, UIViewAnimationOptionCurveLinear,
-                    [&] { send<void>(label, "setAlpha:"_sel, 1.0); });
-          });
-  std::vector<double> seen;
-  for (double t : {0.075, 0.15, 0.4, 0.475, 0.55}) {
-    loop().runFor(t - loop().now());
-    seen.push_back(uikit::presentationAlpha(label));
+TEST_F(ViewAnimation, CompletionsChainFurtherAnimations) {
+  Ref<> label = box();
+  animate(0.15, 0, UIViewAnimationOptionCurveLinear, [&] { setAlpha(label, 0); }, [&](bool) {
+    animate(0.15, 0.25, UIViewAnimationOptionCurveLinear, [&] { setAlpha(label, 1); });
+  });
+  for (auto [t, alpha] : {std::pair{0.075, 0.5}, {0.15, 0.0}, {0.4, 0.0}, {0.475, 0.5}, {0.55, 1.0}}) {
+    runTo(t);
+    EXPECT_NEAR(uikit::presentationAlpha(label), alpha, 1e-6) << t;
   }
-  EXPECT_NEAR(seen[0], 0.5, 1e-6);
-  EXPECT_EQ(seen[1], 0);
-  EXPECT_EQ(seen[2], 0);
-  EXPECT_NEAR(seen[3], 0.5, 1e-6);
-  EXPECT_EQ(seen[4], 1);
 }
 
-TEST(ViewAnimation, NestedBlocksInheritDurationAndCurveUnlessOverridden) {
-  rt::AutoreleasePool pool;
-  Ref<> a = makeView(CGRectMake(0, 0, 10, 10));
-  Ref<> b = makeView(CGRectMake(0, 0, 10, 10));
-  Ref<> c = makeView(CGRectMake(0, 0, 10, 10));
+TEST_F(ViewAnimation, NestedBlocksInheritDurationAndCurveUnlessOverridden) {
+  Ref<> a = box(), b = box(), c = box();
   animate(1, 0, UIViewAnimationOptionCurveLinear, [&] {
-    animate(4, 0, UIViewAnimationOptionCurveEaseIn, [&] { send<void>(a, "setAlpha:"_sel, 0.0); });
+    animate(4, 0, UIViewAnimationOptionCurveEaseIn, [&] { setAlpha(a, 0); });
     animate(4, 0, UIViewAnimationOptionOverrideInheritedDuration | UIViewAnimationOptionOverrideInheritedCurve,
-            [&] { send<void>(b, "setAlpha:"_sel, 0.0); });
+            [&] { setAlpha(b, 0); });
   });
   // A zero-duration block does not pass its duration on.
-  animate(0, 0, 0, [&] {
-    animate(2, 0, UIViewAnimationOptionCurveLinear, [&] { send<void>(c, "setAlpha:"_sel, 0.0); });
-  });
+  animate(0, 0, 0, [&] { animate(2, 0, UIViewAnimationOptionCurveLinear, [&] { setAlpha(c, 0); }); });
   loop().runFor(0.5);
   EXPECT_NEAR(uikit::presentationAlpha(a), 0.5, 1e-6);
   EXPECT_GT(uikit::presentationAlpha(b), 0.9);
   EXPECT_NEAR(uikit::presentationAlpha(c), 0.75, 1e-6);
 }
 
-TEST(ViewAnimation, DisabledActionsAndLayersWithoutViewsDoNotAnimate) {
-  rt::AutoreleasePool pool;
-  Ref<> v = makeView(CGRectMake(0, 0, 10, 10));
-  id standalone = send<id>(objc_getClass("CALayer"), "layer"_sel);
-  Class transaction = objc_getClass("CATransaction");
-  Completions done;
-  animate(1, 0, 0, [&] {
-    send<void>(transaction, "begin"_sel);
-    send<void>(transaction, "setDisableActions:"_sel, true);
-    send<void>(v, "setAlpha:"_sel, 0.0);
-    send<void>(transaction, "commit"_sel);
-    send<void>(standalone, "setPosition:"_sel, CGPointMake(3, 3));
-  }, done.record());
-  EXPECT_EQ(uikit::presentationAlpha(v), 0);
-  EXPECT_EQ(send<id>(standalone, "animationKeys"_sel), nil);
-  loop().runOnce();
-  EXPECT_EQ(done.seen.size(), 1u);
-}
-
-TEST(ViewAnimation, FrameAnimationsBlockTouchesUnlessAllowed) {
-  rt::AutoreleasePool pool;
-  Ref<> v = makeView(CGRectMake(0, 0, 10, 10));
-  Ref<> w = makeView(CGRectMake(0, 0, 10, 10));
+TEST_F(ViewAnimation, FrameAnimationsBlockTouchesUnlessAllowed) {
+  Ref<> v = box(), w = box();
   animate(1, 0.5, 0, [&] { send<void>(v, "setFrame:"_sel, CGRectMake(0, 0, 20, 20)); });
-  animate(1, 0, UIViewAnimationOptionAllowUserInteraction,
-          [&] { send<void>(w, "setAlpha:"_sel, 0.5); });
+  animate(1, 0, UIViewAnimationOptionAllowUserInteraction, [&] { setAlpha(w, 0.5); });
   EXPECT_TRUE(uikit::ignoresTouchesWhileAnimating(v));
   EXPECT_FALSE(uikit::ignoresTouchesWhileAnimating(w));
   loop().runFor(1);
-  EXPECT_EQ(uikit::presentationFrame(v), CGRectMake(0, 0, 15, 15));
+  CGRect frame = uikit::presentationFrame(v);
+  EXPECT_NEAR(frame.size.width, 15, 1e-9);
+  EXPECT_NEAR(frame.size.height, 15, 1e-9);
   loop().runFor(1);
   EXPECT_FALSE(uikit::ignoresTouchesWhileAnimating(v));
 }
 
-TEST(ViewAnimation, EndlessMoveStaysAtRestAndLeavesTheLoopIdle) {
-  rt::AutoreleasePool pool;
+TEST_F(ViewAnimation, EndlessMoveStaysAtRestAndLeavesTheLoopIdle) {
   Ref<> scroll = makeView(CGRectMake(0, 0, 200, 20), "UIScrollView");
-  Completions done;
+  Seen done;
   double speed = 0;
-  animate(300 / speed, 1.5, UIViewAnimationOptionCurveLinear, [&] { setOffset(scroll, 320); }, done.record());
+  animate(300 / speed, 1.5, UIViewAnimationOptionCurveLinear, [&] { setOffset(scroll, 320); }, record(done));
   loop().runUntilIdle();
-  EXPECT_EQ(loop().now(), 1.5);
+  EXPECT_NEAR(elapsed(), 1.5, 1e-9);
   EXPECT_TRUE(loop().idle());
   loop().runFor(100);
   EXPECT_EQ(shownOffset(scroll), 0);
-  EXPECT_TRUE(done.seen.empty());
-  send<void>(layerOf(scroll), "removeAllAnimations"_sel);
+  EXPECT_TRUE(done.empty());
+  send<void>(send<id>(scroll, "layer"_sel), "removeAllAnimations"_sel);
   loop().runOnce();
-  EXPECT_EQ(done.seen.size(), 1u);
+  EXPECT_EQ(done.size(), 1u);
 }
 
-TEST(ViewAnimation, AnimationsAndCompletionsHoldOnlyWhatTheyMust) {
+TEST_F(ViewAnimation, AnimationsAndCompletionsHoldOnlyWhatTheyMust) {
   long before = rt::liveObjectCount();
-  Completions done;
+  Seen done;
   {
     rt::AutoreleasePool pool;
-    Ref<> v = makeView(CGRectMake(0, 0, 10, 10));
-    animate(1, 0, 0, [&] { send<void>(v, "setAlpha:"_sel, 0.0); }, done.record());
+    Ref<> v = box();
+    animate(1, 0, 0, [&] { setAlpha(v, 0); }, record(done));
   }
   loop().runUntilIdle();
   // A view freed while animating ends its animations unfinished.
-  EXPECT_EQ(done.seen, (std::vector<std::pair<bool, double>>{{false, 0}}));
+  expectSeen(done, {{false, 0}});
   EXPECT_EQ(rt::liveObjectCount(), before);
   {
     rt::AutoreleasePool pool;
-    Ref<> v = makeView(CGRectMake(0, 0, 10, 10));
-    animate(1, 0, 0, [v] { send<void>(v, "setAlpha:"_sel, 0.0); }, [v](bool) {});
+    Ref<> v = box();
+    animate(1, 0, 0, [v] { setAlpha(v, 0); }, [v](bool) {});
   }
   EXPECT_GT(rt::liveObjectCount(), before);  // the completion holds its capture until it runs
   loop().runUntilIdle();
   EXPECT_EQ(rt::liveObjectCount(), before);
 }
 
-TEST(ViewAnimation, LayoutRequestedByACompletionIsDoneInTheSameRun) {
-  rt::AutoreleasePool pool;
+TEST_F(ViewAnimation, LayoutRequestedByACompletionIsDoneInTheSameRun) {
   Ref<> v = testing_support::makeRecordingView(4, CGRectMake(0, 0, 10, 10));
   loop().runOnce();
   testing_support::events().clear();
-  animate(1, 0, 0, [&] { send<void>(v, "setAlpha:"_sel, 0.0); },
-          [&](bool) { send<void>(v, "setNeedsLayout"_sel); });
+  double begin = elapsed();
+  animate(1, 0, 0, [&] { setAlpha(v, 0); }, [&](bool) { send<void>(v, "setNeedsLayout"_sel); });
   loop().runUntilIdle();
   EXPECT_EQ(testing_support::events(), (std::vector<std::string>{"4:layout"}));
-  EXPECT_EQ(loop().now(), 1);
+  EXPECT_NEAR(elapsed() - begin, 1, 1e-9);
 }
 
 }  // namespace

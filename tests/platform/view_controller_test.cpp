@@ -35,8 +35,7 @@ TEST(ViewController, TraitsAreThoseOfItsView) {
 // A controller that keeps its view in a member of its own, as the host's do.
 TEST(ViewController, TraitsFollowASubclassesOwnView) {
   static Ref<> own;
-  Class cls = objc_allocateClassPair(objc_getClass("UIViewController"), "OwnViewController", 0);
-  objc_registerClassPair(cls);
+  Class cls = testing_support::makeSubclass("UIViewController", "OwnViewController");
   class_addMethod(cls, "view"_sel, +[](id, SEL) { return own.get(); }, "@@:");
   own = makeView(CGRectZero);
   uikit::setVerticalSizeClass(own, UIUserInterfaceSizeClassCompact);

@@ -10,10 +10,8 @@ using testing_support::makeView;
 namespace {
 
 void expectRect(CGRect r, double x, double y, double w, double h) {
-  EXPECT_NEAR(r.origin.x, x, 1e-9);
-  EXPECT_NEAR(r.origin.y, y, 1e-9);
-  EXPECT_NEAR(r.size.width, w, 1e-9);
-  EXPECT_NEAR(r.size.height, h, 1e-9);
+  const double got[] = {r.origin.x, r.origin.y, r.size.width, r.size.height}, want[] = {x, y, w, h};
+  for (int i = 0; i < 4; ++i) EXPECT_NEAR(got[i], want[i], 1e-9) << "component " << i;
 }
 
 CGRect frameOf(id v) { return send<CGRect>(v, "frame"_sel); }
@@ -62,57 +60,49 @@ TEST(ViewGeometry, BoundsOriginShiftsSubviewsAndConversions) {
   // A scale about the outer view's centre doubles distances from it.
   send<void>(outer, "setTransform:"_sel, CGAffineTransformMakeScale(2, 2));
   CGPoint p = send<CGPoint>(inner, "convertPoint:toView:"_sel, CGPointMake(0, 0), window.get());
-  EXPECT_NEAR(p.x, 150 - 2 * 95, 1e-9);
-  EXPECT_NEAR(p.y, 200 - 2 * 90, 1e-9);
   CGPoint back = send<CGPoint>(inner, "convertPoint:fromView:"_sel, p, window.get());
-  EXPECT_NEAR(back.x, 0, 1e-9);
-  EXPECT_NEAR(back.y, 0, 1e-9);
+  expectRect({p, {back.x, back.y}}, 150 - 2 * 95, 200 - 2 * 90, 0, 0);
   expectRect(send<CGRect>(inner, "convertRect:toView:"_sel, CGRectMake(0, 0, 50, 50), window.get()),
              -40, 20, 100, 100);
   expectRect(send<CGRect>(window, "convertRect:toView:"_sel, CGRectMake(-40, 20, 100, 100), inner.get()),
              0, 0, 50, 50);
 }
 
-int g_setFrames = 0;
-
 TEST(ViewGeometry, AutoresizingFollowsTheSuperviewsResizeThroughSetFrame) {
   rt::AutoreleasePool pool;
-  Class counting = objc_allocateClassPair(objc_getClass("UIView"), "FrameCountingView", 0);
-  objc_registerClassPair(counting);
+  static int setFrames;
+  Class counting = testing_support::makeSubclass("UIView", "FrameCountingView");
   class_addMethod(counting, "setFrame:"_sel, +[](id self, SEL sel, CGRect r) {
-    ++g_setFrames;
+    ++setFrames;
     sendSuper<void>(objc_getClass("UIView"), self, sel, r);
   }, "v@:{CGRect=}");
   Ref<> super = makeView(CGRectMake(0, 0, 200, 100));
-  Ref<> fill = makeView(CGRectMake(10, 10, 180, 80), "FrameCountingView");
-  Ref<> right = makeView(CGRectMake(10, 10, 50, 50));
-  Ref<> centred = makeView(CGRectMake(10, 10, 50, 50));
-  Ref<> pinned = makeView(CGRectMake(10, 10, 50, 50));
-  Ref<> constrained = makeView(CGRectMake(10, 10, 50, 50));
+  Ref<> fill = makeView(CGRectMake(10, 10, 180, 80), counting);
   send<void>(fill, "setAutoresizingMask:"_sel, 18UL);
-  send<void>(right, "setAutoresizingMask:"_sel, 1UL);
-  send<void>(centred, "setAutoresizingMask:"_sel, 5UL);
-  send<void>(constrained, "setAutoresizingMask:"_sel, 18UL);
-  send<void>(constrained, "setTranslatesAutoresizingMaskIntoConstraints:"_sel, false);
-  for (id v : {fill.get(), right.get(), centred.get(), pinned.get(), constrained.get()})
-    send<void>(super, "addSubview:"_sel, v);
-
-  g_setFrames = 0;
+  send<void>(super, "addSubview:"_sel, fill);
+  // Masks of 50-point views at x 10. With both margins flexible (5) the extra 100 points
+  // go 10:140 between them; a view laid out by constraints stays.
+  const struct { unsigned long mask; bool constrained; double x; } cases[] = {
+      {1, false, 110}, {5, false, 10 + 100 * 10.0 / 150}, {0, false, 10}, {18, true, 10}};
+  std::vector<Ref<>> views;
+  for (const auto& c : cases) {
+    views.push_back(makeView(CGRectMake(10, 10, 50, 50)));
+    send<void>(views.back(), "setAutoresizingMask:"_sel, c.mask);
+    send<void>(views.back(), "setTranslatesAutoresizingMaskIntoConstraints:"_sel, !c.constrained);
+    send<void>(super, "addSubview:"_sel, views.back());
+  }
+  setFrames = 0;
   send<void>(super, "setFrame:"_sel, CGRectMake(0, 0, 300, 150));
-  EXPECT_EQ(g_setFrames, 1);
+  EXPECT_EQ(setFrames, 1);
   expectRect(frameOf(fill), 10, 10, 280, 130);
-  expectRect(frameOf(right), 110, 10, 50, 50);
-  // Both margins are flexible: the extra 100 points go 10:140 between them.
-  expectRect(frameOf(centred), 10 + 100 * 10.0 / 150, 10, 50, 50);
-  expectRect(frameOf(pinned), 10, 10, 50, 50);
-  expectRect(frameOf(constrained), 10, 10, 50, 50);
+  for (size_t i = 0; i < views.size(); ++i) expectRect(frameOf(views[i]), cases[i].x, 10, 50, 50);
 
   // A bounds change resizes too; a move alone does not.
   send<void>(super, "setBounds:"_sel, CGRectMake(0, 0, 200, 100));
   expectRect(frameOf(fill), 10, 10, 180, 80);
   send<void>(super, "setCenter:"_sel, CGPointMake(500, 500));
   expectRect(frameOf(fill), 10, 10, 180, 80);
-  EXPECT_EQ(g_setFrames, 2);
+  EXPECT_EQ(setFrames, 2);
 }
 
 TEST(ViewGeometryDeathTest, NaNGeometryIsRefused) {

@@ -44,13 +44,12 @@ TEST(ViewLayout, PassLaysOutFlaggedViewsTopDownOnce) {
 TEST(ViewLayout, ViewsResizedByTheirSuperviewsLayoutAreLaidOutInTheSamePass) {
   rt::AutoreleasePool pool;
   static Ref<> child;
-  Class cls = objc_allocateClassPair(objc_getClass("UIView"), "ResizingView", 0);
-  objc_registerClassPair(cls);
+  Class cls = testing_support::makeSubclass("UIView", "ResizingView");
   class_addMethod(cls, "layoutSubviews"_sel, +[](id self, SEL) {
     testing_support::record(self, "layout");
     send<void>(child, "setFrame:"_sel, send<CGRect>(self, "bounds"_sel));
   }, "v@:");
-  Ref<> parent = makeView(CGRectMake(0, 0, 50, 50), "ResizingView");
+  Ref<> parent = makeView(CGRectMake(0, 0, 50, 50), cls);
   child = makeRecordingView(2);
   send<void>(parent, "addSubview:"_sel, child);
   events().clear();

@@ -9,8 +9,16 @@
 
 namespace testing_support {
 
-inline Ref<> makeView(CGRect frame, const char* cls = "UIView") {
-  return rt::create(objc_getClass(cls), "initWithFrame:"_sel, frame);
+inline Ref<> makeView(CGRect frame, Class cls) { return rt::create(cls, "initWithFrame:"_sel, frame); }
+inline Ref<> makeView(CGRect frame, const char* cls = "UIView") { return makeView(frame, objc_getClass(cls)); }
+
+// A new registered subclass of `parent` on every call, so a test may run again in the
+// same process.
+inline Class makeSubclass(const char* parent, const std::string& name) {
+  static int serial = 0;
+  Class cls = objc_allocateClassPair(objc_getClass(parent), (name + std::to_string(++serial)).c_str(), 0);
+  objc_registerClassPair(cls);
+  return cls;
 }
 
 // Every RecordingView appends "<tag>:<event>" here.
@@ -25,8 +33,7 @@ inline void record(id self, const std::string& what) { events().push_back(tagOf(
 
 inline Class recordingViewClass() {
   static Class cls = [] {
-    Class c = objc_allocateClassPair(objc_getClass("UIView"), "RecordingView", 0);
-    objc_registerClassPair(c);
+    Class c = makeSubclass("UIView", "RecordingView");
     class_addMethod(c, "didMoveToWindow"_sel,
                     +[](id self, SEL) { record(self, send<id>(self, "window"_sel) ? "inWindow" : "noWindow"); },
                     "v@:");
