@@ -13,23 +13,21 @@ id systemFont(CGFloat size, CGFloat weight) {
 
 TEST(UIFont, SystemFontIsInterOfTheAskedSizeAndNearestWeight) {
   rt::AutoreleasePool pool;
-  id medium = systemFont(17, UIFontWeightMedium);
-  EXPECT_EQ(send<CGFloat>(medium, "pointSize"_sel), 17);
-  EXPECT_EQ(fnd::utf8(send<id>(medium, "fontName"_sel)), "Inter-Medium");
-  EXPECT_EQ(uikit::fontFace(medium).weight, 500);
-
+  // In-between weights take the nearest face; a size that is no size gives an empty font.
+  const struct { CGFloat size, weight; int face; CGFloat pointSize; } cases[] = {
+      {17, UIFontWeightMedium, 500, 17}, {12, 0.38, 700, 12}, {12, 0.1, 400, 12}, {10, NAN, 400, 10},
+      {-4, UIFontWeightRegular, 400, 0}, {NAN, UIFontWeightRegular, 400, 0}, {INFINITY, 0, 400, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.size << " " << c.weight);
+    id font = systemFont(c.size, c.weight);
+    EXPECT_EQ(uikit::fontFace(font).weight, c.face);
+    EXPECT_EQ(send<CGFloat>(font, "pointSize"_sel), c.pointSize);
+    if (c.pointSize == 0) { EXPECT_EQ(send<CGFloat>(font, "lineHeight"_sel), 0); }
+  }
+  EXPECT_EQ(fnd::utf8(send<id>(systemFont(17, UIFontWeightMedium), "fontName"_sel)), "Inter-Medium");
   id regular = send<id>(objc_getClass("UIFont"), "systemFontOfSize:"_sel, 11.0);
   EXPECT_EQ(fnd::utf8(send<id>(regular, "fontName"_sel)), "Inter-Regular");
   EXPECT_EQ(send<CGFloat>(regular, "pointSize"_sel), 11);
-  // In-between weights take the nearest face.
-  EXPECT_EQ(uikit::fontFace(systemFont(12, 0.38)).weight, 700);
-  EXPECT_EQ(uikit::fontFace(systemFont(12, 0.1)).weight, 400);
-  EXPECT_EQ(uikit::fontFace(systemFont(10, std::nan(""))).weight, 400);
-  for (CGFloat size : {-4.0, std::nan(""), double(INFINITY)}) {
-    id font = systemFont(size, UIFontWeightRegular);
-    EXPECT_EQ(send<CGFloat>(font, "pointSize"_sel), 0);
-    EXPECT_EQ(send<CGFloat>(font, "lineHeight"_sel), 0);
-  }
 }
 
 TEST(UIFont, EqualFontsAreDistinctObjectsThatCompareEqual) {
@@ -47,10 +45,8 @@ TEST(UIFont, EqualFontsAreDistinctObjectsThatCompareEqual) {
 TEST(UIFont, MetricsComeFromTheInstalledMeasurer) {
   rt::AutoreleasePool pool;
   id font = systemFont(20, UIFontWeightRegular);
-  CGFloat line = send<CGFloat>(font, "lineHeight"_sel);
-  EXPECT_GT(line, 20);
-  EXPECT_LT(line, 30);
-
+  EXPECT_GT(send<CGFloat>(font, "lineHeight"_sel), 20);
+  EXPECT_LT(send<CGFloat>(font, "lineHeight"_sel), 30);
   uikit::setTextMeasurer(std::make_unique<uikit::FixedAdvanceMeasurer>(0.5, 1.25, 1.0));
   EXPECT_EQ(send<CGFloat>(font, "lineHeight"_sel), 25);
 }

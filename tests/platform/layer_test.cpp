@@ -40,20 +40,19 @@ TEST(Layer, SublayersBelongToOneSuperlayer) {
   EXPECT_EQ(rt::liveObjectCount(), before);
 }
 
+// Each step, then whether actions are disabled; an inner transaction starts with its outer
+// one's setting, and a commit without a begin does nothing.
 TEST(Transaction, NestedTransactionsDisableActions) {
   Class t = objc_getClass("CATransaction");
-  EXPECT_FALSE(send<bool>(t, "disableActions"_sel));
-  send<void>(t, "begin"_sel);
-  send<void>(t, "setDisableActions:"_sel, true);
-  send<void>(t, "begin"_sel);
-  EXPECT_TRUE(send<bool>(t, "disableActions"_sel));
-  send<void>(t, "setDisableActions:"_sel, false);
-  EXPECT_FALSE(send<bool>(t, "disableActions"_sel));
-  send<void>(t, "commit"_sel);
-  EXPECT_TRUE(send<bool>(t, "disableActions"_sel));
-  send<void>(t, "commit"_sel);
-  send<void>(t, "commit"_sel);
-  EXPECT_FALSE(send<bool>(t, "disableActions"_sel));
+  const std::pair<const char*, bool> steps[] = {{"", false},    {"begin", false}, {"disable", true},
+                                                {"begin", true}, {"enable", false}, {"commit", true},
+                                                {"commit", false}, {"commit", false}};
+  for (auto [step, disabled] : steps) {
+    std::string s = step;
+    if (s == "disable" || s == "enable") send<void>(t, "setDisableActions:"_sel, s == "disable");
+    else if (!s.empty()) send<void>(t, sel_registerName(step));
+    EXPECT_EQ(send<bool>(t, "disableActions"_sel), disabled) << s;
+  }
 }
 
 }  // namespace
