@@ -22,25 +22,19 @@ TEST(ViewController, ViewIsMadeOnFirstRequestAndKept) {
   EXPECT_EQ(sizeClassOf(controller), UIUserInterfaceSizeClassUnspecified);
 }
 
-TEST(ViewController, TraitsAreThoseOfItsView) {
-  Ref<> controller = rt::create("UIViewController");
-  Ref<> window = makeView(CGRectMake(0, 0, 844, 390), "UIWindow");
-  Ref<> view = makeView(CGRectZero);
-  send<void>(controller, "setView:"_sel, view);
-  send<void>(window, "addSubview:"_sel, view);
-  uikit::setVerticalSizeClass(window, UIUserInterfaceSizeClassCompact);
-  EXPECT_EQ(sizeClassOf(controller), UIUserInterfaceSizeClassCompact);
-}
-
-// A controller that keeps its view in a member of its own, as the host's do.
-TEST(ViewController, TraitsFollowASubclassesOwnView) {
+// A controller's traits are its view's, also when a subclass keeps the view in a member
+// of its own, as the host's do.
+TEST(ViewController, TraitsAreThoseOfItsViewOrASubclassesOwnView) {
   static Ref<> own;
   Class cls = testing_support::makeSubclass("UIViewController", "OwnViewController");
   class_addMethod(cls, "view"_sel, +[](id, SEL) { return own.get(); }, "@@:");
+  Ref<> window = makeView(CGRectMake(0, 0, 844, 390), "UIWindow");
   own = makeView(CGRectZero);
-  uikit::setVerticalSizeClass(own, UIUserInterfaceSizeClassCompact);
-  Ref<> controller = rt::create(cls);
-  EXPECT_EQ(sizeClassOf(controller), UIUserInterfaceSizeClassCompact);
+  Ref<> controller = rt::create("UIViewController"), subclassed = rt::create(cls);
+  send<void>(controller, "setView:"_sel, own);
+  send<void>(window, "addSubview:"_sel, own);
+  uikit::setVerticalSizeClass(window, UIUserInterfaceSizeClassCompact);
+  for (id c : {controller.get(), subclassed.get()}) EXPECT_EQ(sizeClassOf(c), UIUserInterfaceSizeClassCompact);
   own = nullptr;
 }
 
