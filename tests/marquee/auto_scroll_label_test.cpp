@@ -75,8 +75,8 @@ void expectLocations(const std::vector<double>& got, std::vector<double> want) {
 }
 
 TEST_F(Marquee, TextThatFitsStandsStillAlignedWithoutMask) {
+  send<void>(label_, "setTextAlignment:"_sel, NSInteger(1));
   for (int count : {12, 20}) {  // narrower than, and exactly as wide as, the view
-    send<void>(label_, "setTextAlignment:"_sel, NSInteger(1));
     setText(count);
     EXPECT_EQ(send<CGRect>(mainCopy(), "frame"_sel), CGRectMake(0, 0, 200, 30));
     EXPECT_EQ(send<NSInteger>(mainCopy(), "textAlignment"_sel), 1);
@@ -127,25 +127,24 @@ TEST_F(Marquee, UnchangedValuesRestartNothing) {
   send<void>(label_, "setFont:"_sel, send<id>(label_, "font"_sel));
   run(1);
   EXPECT_NEAR(offset(), before + 32, 1e-6);
-
-  // An equal font in another object is applied: the copies are laid out again and the
-  // run starts over from rest.
-  send<void>(label_, "setFont:"_sel, font());
-  EXPECT_EQ(offset(), 0);
-  run(1);
-  EXPECT_EQ(offset(), 0);
 }
 
-TEST_F(Marquee, NewSpeedCutsTheMoveShortAndRestartsAfterAFullPause) {
-  setText(30);
-  run(1.5 + 4);
-  EXPECT_GT(offset(), 0);
-  send<void>(label_, "setScrollSpeed:"_sel, 60.0f);
-  EXPECT_EQ(offset(), 0);
-  run(1.4);
-  EXPECT_EQ(offset(), 0);
-  run(0.1 + 2.5);  // 300 / 60 = 5 s for 320 points
-  EXPECT_NEAR(offset(), 160, 1e-6);
+// An equal font in another object is applied, as is a new speed: the move is cut short and
+// the run starts over after a full pause (320 points at 30 or 60 points a second).
+TEST_F(Marquee, AnotherFontObjectOrANewSpeedRestartsTheRunAfterAFullPause) {
+  for (float speed : {30.0f, 60.0f}) {
+    makeLabel(window_);
+    setText(30);
+    run(1.5 + 4);
+    EXPECT_GT(offset(), 0);
+    if (speed == 30) send<void>(label_, "setFont:"_sel, font());
+    else send<void>(label_, "setScrollSpeed:"_sel, speed);
+    EXPECT_EQ(offset(), 0);
+    run(1.4);
+    EXPECT_EQ(offset(), 0);
+    run(0.1 + 150 / speed);
+    EXPECT_NEAR(offset(), 160, 1e-6) << speed;
+  }
 }
 
 // The second text is set inside another animation, as when the header places a label in
