@@ -2,7 +2,7 @@
 PRESET ?= default
 BUILD := build/$(PRESET)
 
-.PHONY: deps configure build test run sanitize clean
+.PHONY: deps configure build test run sanitize coverage clean
 
 deps:
 	@scripts/install-deps.sh
@@ -21,6 +21,9 @@ run: build
 
 sanitize:
 	@$(MAKE) --no-print-directory test PRESET=sanitize
+
+coverage: deps
+	@scripts/coverage.sh
 
 clean:
 	rm -rf build out

@@ -27,7 +27,7 @@ void Hooked_empty(id self, SEL cmd) { g_hookedSlot(self, cmd); }
 Class benchClass(const char* name) {
   Class cls = objc_getClass(name);
   if (cls) return cls;
-  cls = rt::defineClass<objc_object>(name, rt::rootClass());
+  cls = rt::defineClass<objc_object>(name, "NSObject");
   rt::addMethod(cls, "empty"_sel, Target_empty);
   return cls;
 }

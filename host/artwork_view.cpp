@@ -1,8 +1,7 @@
-// The host's artwork view: the artwork image with its shadow, the app icon, and a
-// placeholder while there is no artwork.
+#include "host/artwork_view.h"
+
 #include "host/appearance.h"
 #include "host/class_helpers.h"
-#include "host/media_views.h"
 
 namespace host {
 
@@ -78,7 +77,9 @@ void Artwork_layoutSubviews(id self, SEL) {
 
 }  // namespace
 
-void registerMRUArtworkView() {
+}  // namespace host
+
+void host::registerMRUArtworkView() {
   using T = MRUArtworkView;
   Class cls = defineMediaView<T>("MRUArtworkView", "UIView");
   rt::addMethod(cls, "initWithFrame:"_sel, Artwork_initWithFrame);
@@ -101,5 +102,3 @@ void registerMRUArtworkView() {
   rt::addMethod(cls, "layoutSubviews"_sel, Artwork_layoutSubviews);
   rt::addMethod(cls, "setFrame:"_sel, callSuper<"MRUArtworkView", void, CGRect>);
 }
-
-}  // namespace host

@@ -141,9 +141,11 @@ id Backdrop_init(id self, SEL, CGRect frame, bool autosizes, id settings) {
 
 }  // namespace
 
-void registerCSCoverSheetView() {
+}  // namespace host
+
+void host::registerCSCoverSheetView() {
   using T = CSCoverSheetView;
-  Class cls = rt::defineClass<T>("CSCoverSheetView", objc_getClass("UIView"));
+  Class cls = rt::defineClass<T>("CSCoverSheetView", "UIView");
   rt::addMethod(cls, "initWithFrame:"_sel, CoverSheet_initWithFrame);
   rt::addMethod(cls, "layoutSubviews"_sel, CoverSheet_layoutSubviews);
   rt::addMethod(cls, "listViewController"_sel, rt::objectGetter<&T::listViewController>);
@@ -151,9 +153,9 @@ void registerCSCoverSheetView() {
   rt::addMethod(cls, "legibilitySettings"_sel, rt::objectGetter<&T::legibilitySettings>);
 }
 
-void registerCSCombinedListViewController() {
+void host::registerCSCombinedListViewController() {
   using T = CSCombinedListViewController;
-  Class cls = rt::defineClass<T>("CSCombinedListViewController", objc_getClass("UIViewController"));
+  Class cls = rt::defineClass<T>("CSCombinedListViewController", "UIViewController");
   rt::addMethod(cls, "init"_sel, List_init);
   rt::addMethod(cls, "view"_sel, rt::objectGetter<&T::listView>);
   rt::addMethod(cls, "adjunctItemView"_sel, rt::objectGetter<&T::adjunctItemView>);
@@ -163,29 +165,27 @@ void registerCSCombinedListViewController() {
   rt::addMethod(cls, "_listViewDefaultContentInsets"_sel, List_insets);
 }
 
-void registerCSFocusActivityView() {
-  Class cls = rt::defineClass<CSFocusActivityView>("CSFocusActivityView", objc_getClass("UIView"));
+void host::registerCSFocusActivityView() {
+  Class cls = rt::defineClass<CSFocusActivityView>("CSFocusActivityView", "UIView");
   rt::addMethod(cls, "initWithFrame:"_sel, callSuper<"CSFocusActivityView", id, CGRect>);
 }
 
-void registerUILegibilitySettings() {
-  Class cls = rt::defineClass<_UILegibilitySettings>("_UILegibilitySettings", rt::rootClass());
+void host::registerUILegibilitySettings() {
+  Class cls = rt::defineClass<_UILegibilitySettings>("_UILegibilitySettings", "NSObject");
   rt::addMethod(cls, "style"_sel, rt::fieldGetter<&_UILegibilitySettings::style>);
   rt::addMethod(cls, "setStyle:"_sel, rt::fieldSetter<&_UILegibilitySettings::style>);
 }
 
-void registerUIBackdropView() {
+void host::registerUIBackdropView() {
   using T = _UIBackdropView;
-  Class cls = rt::defineClass<T>("_UIBackdropView", objc_getClass("UIView"));
+  Class cls = rt::defineClass<T>("_UIBackdropView", "UIView");
   rt::addMethod(cls, "initWithFrame:autosizesToFitSuperview:settings:"_sel, Backdrop_init);
   rt::addMethod(cls, "didMoveToSuperview"_sel, Backdrop_didMoveToSuperview);
   rt::addMethod(cls, "settings"_sel, rt::objectGetter<&T::settings>);
   rt::addMethod(cls, "autosizesToFitSuperview"_sel, rt::fieldGetter<&T::autosizesToFitSuperview>);
 }
 
-void registerUIBackdropViewSettingsATVSemiDark() {
+void host::registerUIBackdropViewSettingsATVSemiDark() {
   objc_registerClassPair(
       objc_allocateClassPair(rt::rootClass(), "_UIBackdropViewSettingsATVSemiDark", 0));
 }
-
-}  // namespace host

@@ -32,7 +32,8 @@ void applyProfile(const DeviceProfile& profile, const BootOptions& options) {
                    profile.idiom);
 }
 
-void storeSettings(const std::filesystem::path& directory, const prefs::BoolSettings& settings) {
+// Points the preferences at the device's settings folder and writes the stored values there.
+void writeSettingsInto(const std::filesystem::path& directory, const prefs::BoolSettings& settings) {
   prefs::setSettingsDirectory(directory);
   if (settings.empty()) return;
   if (auto error = prefs::writeSettingsFile(prefs::settingsFile(kPreferencesIdentifier), settings))
@@ -41,32 +42,40 @@ void storeSettings(const std::filesystem::path& directory, const prefs::BoolSett
 
 }  // namespace
 
-std::unique_ptr<Device> Device::boot(const BootOptions& options) {
+}  // namespace host
+
+std::unique_ptr<host::Device> host::Device::boot(const BootOptions& options) {
   if (g_booted) throw BootError("the device is already booted in this process");
   const DeviceProfile& profile = checkedProfile(options);
   g_booted = true;
 
   applyProfile(profile, options);
   std::unique_ptr<SettingsFolder> settings = SettingsFolder::make();
-  storeSettings(settings->path(), options.settings);
+  writeSettingsInto(settings->path(), options.settings);
   registerHostClasses(options.without);
   MethodSnapshot before = MethodSnapshot::take();
-  return std::unique_ptr<Device>(new Device(profile, std::move(settings), std::move(before), Library::load()));
+  std::optional<Library> library;
+  if (options.loadLibrary) library = Library::load();
+  return std::unique_ptr<Device>(new Device(profile, std::move(settings), std::move(before), library));
 }
 
-Device::Device(const DeviceProfile& profile, std::unique_ptr<SettingsFolder> settings,
-               MethodSnapshot methodsBeforeLoad, Library library)
+host::Device::Device(const DeviceProfile& profile, std::unique_ptr<SettingsFolder> settings,
+                     MethodSnapshot methodsBeforeLoad, std::optional<Library> library)
     : profile_(profile),
       settings_(std::move(settings)),
       methodsBeforeLoad_(std::move(methodsBeforeLoad)),
       library_(library) {}
 
-Device::~Device() = default;
+host::Device::~Device() = default;
 
-const std::filesystem::path& Device::settingsDirectory() const { return settings_->path(); }
+const std::filesystem::path& host::Device::settingsDirectory() const { return settings_->path(); }
 
-std::vector<InstallationRow> Device::installationReport() const {
-  return host::installationReport(library_, methodsBeforeLoad_);
+const host::Library& host::Device::library() const {
+  if (!library_) rt::fatal("the device was booted without the library");
+  return *library_;
 }
 
-}  // namespace host
+std::vector<host::InstallationRow> host::Device::installationReport() const {
+  if (!library_) return {};
+  return host::installationReport(*library_, methodsBeforeLoad_);
+}

@@ -11,11 +11,13 @@
 // Booting applies the profile (main screen and device), stores the settings in a fresh
 // settings folder of its own (host/settings_folder.h), registers the host's classes (minus
 // those left out), then loads liblumivane.so, whose two initialisers run as the device's
-// loader runs them. Bad options or a library that will not load throw BootError before
-// anything is done, where they can be told apart beforehand; a TMPDIR that names no usable
-// folder throws TemporaryFolderError.
+// loader runs them; with BootOptions::loadLibrary false the host runs on its own. Bad
+// options or a library that will not load throw BootError before anything is done, where
+// they can be told apart beforehand; a TMPDIR that names no usable folder throws
+// TemporaryFolderError.
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -35,6 +37,7 @@ struct BootOptions {
   prefs::BoolSettings settings;  // stored values; a key not given is not stored
   std::set<std::string, std::less<>> without;  // host classes left out
   bool mainScreen = true;        // false: the device has no main screen
+  bool loadLibrary = true;       // false: the host runs as it is, with no library in it
   // For LockScreen: false (the phone's way) keeps one now-playing view tree for the cover
   // sheet's life; true makes a fresh one at every play, so that each play meets later
   // instances of the media views.
@@ -50,18 +53,20 @@ class Device {
 
   const DeviceProfile& profile() const { return profile_; }
   const std::filesystem::path& settingsDirectory() const;
-  const Library& library() const { return library_; }
-  const MethodSnapshot& methodsBeforeLoad() const { return methodsBeforeLoad_; }
+  bool hasLibrary() const { return library_.has_value(); }
+  // The loaded library; asking a device booted without it is a fatal error.
+  const Library& library() const;
+  // Empty without the library.
   std::vector<InstallationRow> installationReport() const;
 
  private:
   Device(const DeviceProfile& profile, std::unique_ptr<SettingsFolder> settings,
-         MethodSnapshot methodsBeforeLoad, Library library);
+         MethodSnapshot methodsBeforeLoad, std::optional<Library> library);
 
   const DeviceProfile& profile_;
   std::unique_ptr<SettingsFolder> settings_;  // removed with the device
   MethodSnapshot methodsBeforeLoad_;
-  Library library_;
+  std::optional<Library> library_;
 };
 
 }  // namespace host

@@ -1,9 +1,12 @@
 #include "host/host_classes.h"
 
+#include "host/artwork_view.h"
 #include "host/cover_sheet_classes.h"
-#include "host/media_views.h"
+#include "host/label_view.h"
+#include "host/now_playing_views.h"
 #include "host/platter_classes.h"
 #include "host/springboard_classes.h"
+#include "host/time_controls.h"
 
 namespace host {
 
@@ -38,17 +41,17 @@ constexpr HostClass kHostClasses[] = {
 
 }  // namespace
 
-std::span<const HostClass> hostClasses() { return kHostClasses; }
+}  // namespace host
 
-bool isHostClass(std::string_view name) {
+std::span<const host::HostClass> host::hostClasses() { return kHostClasses; }
+
+bool host::isHostClass(std::string_view name) {
   for (const HostClass& c : kHostClasses)
     if (c.name == name) return true;
   return false;
 }
 
-void registerHostClasses(const std::set<std::string, std::less<>>& without) {
+void host::registerHostClasses(const std::set<std::string, std::less<>>& without) {
   for (const HostClass& c : kHostClasses)
     if (!without.contains(c.name)) c.registerClass();
 }
-
-}  // namespace host

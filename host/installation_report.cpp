@@ -27,11 +27,11 @@ bool isInstalled(const InstallRecord& r, const MethodSnapshot& before) {
 
 }  // namespace
 
-std::vector<InstallationRow> installationReport(const Library& library, const MethodSnapshot& before) {
+}  // namespace host
+
+std::vector<host::InstallationRow> host::installationReport(const Library& library, const MethodSnapshot& before) {
   std::vector<InstallationRow> rows;
   for (const InstallRecord& r : library.installRecords())
     rows.push_back({r.group, r.row, r.kind, r.className, r.name, isInstalled(r, before)});
   return rows;
 }
-
-}  // namespace host

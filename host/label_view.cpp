@@ -1,10 +1,10 @@
-// The host label view: route, title and subtitle lines.
+#include "host/label_view.h"
+
 #include <algorithm>
 
 #include "foundation/values.h"
 #include "host/appearance.h"
 #include "host/class_helpers.h"
-#include "host/media_views.h"
 
 namespace host {
 
@@ -66,7 +66,9 @@ void LabelView_layoutSubviews(id self, SEL) {
 
 }  // namespace
 
-void registerMRUNowPlayingLabelView() {
+}  // namespace host
+
+void host::registerMRUNowPlayingLabelView() {
   using T = MRUNowPlayingLabelView;
   Class cls = defineMediaView<T>("MRUNowPlayingLabelView", "UIView");
   rt::addMethod(cls, "initWithFrame:"_sel, LabelView_initWithFrame);
@@ -83,5 +85,3 @@ void registerMRUNowPlayingLabelView() {
   rt::addMethod(cls, "didMoveToWindow"_sel, callSuper<"MRUNowPlayingLabelView", void>);
   rt::addMethod(cls, "setFrame:"_sel, callSuper<"MRUNowPlayingLabelView", void, CGRect>);
 }
-
-}  // namespace host

@@ -4,9 +4,7 @@
 
 #include <string>
 
-namespace host {
-
-Library Library::load() {
+host::Library host::Library::load() {
   void* handle = dlopen(LV_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
   if (!handle) {
     const char* why = dlerror();
@@ -15,15 +13,13 @@ Library Library::load() {
   return Library(handle);
 }
 
-void* Library::symbol(const char* name) const { return dlsym(handle_, name); }
-
-void* Library::requireSymbol(const char* name) const {
-  void* address = symbol(name);
+void* host::Library::requireSymbol(const char* name) const {
+  void* address = dlsym(handle_, name);
   if (!address) rt::fatal(std::string("the library exports no symbol ") + name);
   return address;
 }
 
-GlobalValue Library::value(const ExportedGlobal& g) const {
+host::GlobalValue host::Library::value(const ExportedGlobal& g) const {
   switch (g.type) {
     case GlobalType::Bool: return global<bool>(g.name);
     case GlobalType::Double: return global<double>(g.name);
@@ -32,16 +28,14 @@ GlobalValue Library::value(const ExportedGlobal& g) const {
   return false;
 }
 
-bool Library::isSmallDeviceSB() const {
+bool host::Library::isSmallDeviceSB() const {
   auto fn = reinterpret_cast<bool (*)()>(requireSymbol("isSmallDeviceSB"));
   return fn();
 }
 
-std::span<const InstallRecord> Library::installRecords() const {
+std::span<const InstallRecord> host::Library::installRecords() const {
   auto fn = reinterpret_cast<InstallRecordsFunction>(requireSymbol("lvInstallRecords"));
   size_t count = 0;
   const InstallRecord* records = fn(&count);
   return {records, count};
 }
-
-}  // namespace host

@@ -39,9 +39,6 @@ class Library {
   // Loads the library built with this host; the loader runs its two initialisers.
   static Library load();
 
-  // Null when the library exports no such symbol.
-  void* symbol(const char* name) const;
-
   // An exported global by name; a name the library does not export is a fatal error.
   template <class T>
   T& global(const char* name) const {

@@ -8,10 +8,10 @@
 #include "host/class_helpers.h"
 #include "host/cover_sheet_classes.h"
 #include "host/generated_artwork.h"
-#include "host/globals_json.h"
+#include "host/globals_snapshot.h"
 #include "host/now_playing_info.h"
 #include "host/view_query.h"
-#include "host/view_tree_json.h"
+#include "host/view_snapshot.h"
 #include "mediaremote/now_playing.h"
 #include "uikit/feedback_generator.h"
 #include "uikit/touch_injector.h"
@@ -51,18 +51,20 @@ Ref<> makeViewWithTraits(const char* name, CGRect frame, NSInteger sizeClass) {
 
 }  // namespace
 
-std::unique_ptr<LockScreen> LockScreen::boot(const BootOptions& options, SizeClass sizeClass) {
+}  // namespace host
+
+std::unique_ptr<host::LockScreen> host::LockScreen::boot(const BootOptions& options, SizeClass sizeClass) {
   std::unique_ptr<LockScreen> screen(new LockScreen(Device::boot(options), sizeClass));
   screen->build(options.freshNowPlayingTreePerPlay);
   return screen;
 }
 
-LockScreen::LockScreen(std::unique_ptr<Device> device, SizeClass sizeClass)
+host::LockScreen::LockScreen(std::unique_ptr<Device> device, SizeClass sizeClass)
     : device_(std::move(device)), sizeClass_(sizeClass) {}
 
-LockScreen::~LockScreen() = default;
+host::LockScreen::~LockScreen() = default;
 
-CGSize LockScreen::windowSize(SizeClass sizeClass) const {
+CGSize host::LockScreen::windowSize(SizeClass sizeClass) const {
   const DeviceProfile& p = device_->profile();
   CGSize portrait{p.nativeSize.width / p.scale, p.nativeSize.height / p.scale};
   return sizeClass == SizeClass::Compact ? CGSize{portrait.height, portrait.width} : portrait;
@@ -70,7 +72,7 @@ CGSize LockScreen::windowSize(SizeClass sizeClass) const {
 
 // SpringBoard comes first: it is the shared application. Each driver drains what it
 // autoreleases on its way, as a turn of the run loop does.
-void LockScreen::build(bool freshNowPlayingTreePerPlay) {
+void host::LockScreen::build(bool freshNowPlayingTreePerPlay) {
   rt::AutoreleasePool pool;
   application_ = rt::create(objc_getClass("SpringBoard"));
   CGRect bounds{{0, 0}, windowSize(sizeClass_)};
@@ -95,11 +97,11 @@ void LockScreen::build(bool freshNowPlayingTreePerPlay) {
   settle();
 }
 
-void LockScreen::settle() { fnd::RunLoop::main().runFor(0); }
+void host::LockScreen::settle() { fnd::RunLoop::main().runFor(0); }
 
-double LockScreen::now() const { return fnd::RunLoop::main().now(); }
+double host::LockScreen::now() const { return fnd::RunLoop::main().now(); }
 
-void LockScreen::play(const Track& track) {
+void host::LockScreen::play(const Track& track) {
   if (!std::isfinite(track.duration) || track.duration < 0)
     throw SessionError("the duration of \"" + track.title + "\" must be a number of seconds, at least 0");
   {
@@ -110,21 +112,21 @@ void LockScreen::play(const Track& track) {
   settle();
 }
 
-void LockScreen::stop() {
+void host::LockScreen::stop() {
   rt::AutoreleasePool pool;
   send<void>(mediaController(), "setNowPlayingInfo:"_sel, nil);
   settle();
 }
 
-void LockScreen::advance(double seconds) {
+void host::LockScreen::advance(double seconds) {
   if (!std::isfinite(seconds) || seconds < 0)
     throw SessionError("cannot advance by " + std::to_string(seconds) + " seconds");
   fnd::RunLoop::main().runFor(seconds);
 }
 
-bool LockScreen::inWindow(CGPoint point) const { return CGRectContainsPoint(boundsOf(window_), point); }
+bool host::LockScreen::inWindow(CGPoint point) const { return CGRectContainsPoint(boundsOf(window_), point); }
 
-void LockScreen::requireInWindow(CGPoint point) const {
+void host::LockScreen::requireInWindow(CGPoint point) const {
   if (inWindow(point)) return;
   CGSize size = boundsOf(window_).size;
   char text[160];
@@ -133,16 +135,16 @@ void LockScreen::requireInWindow(CGPoint point) const {
   throw SessionError(text);
 }
 
-void LockScreen::tap(CGPoint point) {
+void host::LockScreen::tap(CGPoint point) {
   requireInWindow(point);
   rt::AutoreleasePool pool;
   fingers_->tap(point);
   settle();
 }
 
-void LockScreen::tap(std::string_view className) { tap(centreInWindow(requireVisibleView(className))); }
+void host::LockScreen::tap(std::string_view className) { tap(centreInWindow(requireVisibleView(className))); }
 
-void LockScreen::drag(CGPoint from, CGPoint to, int steps, bool hold) {
+void host::LockScreen::drag(CGPoint from, CGPoint to, int steps, bool hold) {
   requireInWindow(from);
   rt::AutoreleasePool pool;
   steps = std::max(steps, 1);
@@ -157,40 +159,40 @@ void LockScreen::drag(CGPoint from, CGPoint to, int steps, bool hold) {
   if (!hold) release();
 }
 
-void LockScreen::drag(std::string_view className, double from, double to, int steps, bool hold) {
+void host::LockScreen::drag(std::string_view className, double from, double to, int steps, bool hold) {
   id view = requireVisibleView(className);
   drag(pointInWindow(view, from, 0.5), pointInWindow(view, to, 0.5), steps, hold);
 }
 
-void LockScreen::release() {
+void host::LockScreen::release() {
   if (!fingers_->touching()) return;
   rt::AutoreleasePool pool;
   fingers_->end();
   settle();
 }
 
-void LockScreen::touchDown(CGPoint point) {
+void host::LockScreen::touchDown(CGPoint point) {
   requireInWindow(point);
   rt::AutoreleasePool pool;
   fingers_->begin(point);
   settle();
 }
 
-void LockScreen::touchMove(CGPoint point) {
+void host::LockScreen::touchMove(CGPoint point) {
   if (!fingers_->touching()) return;
   rt::AutoreleasePool pool;
   fingers_->move(point);
   settle();
 }
 
-void LockScreen::wheel(CGPoint point, double dy) {
+void host::LockScreen::wheel(CGPoint point, double dy) {
   rt::AutoreleasePool pool;
   fingers_->scroll(point, {0, dy});
   settle();
 }
 
 // The time controls hold the clock; the transport controls' glyph follows them.
-void LockScreen::setPaused(bool paused) {
+void host::LockScreen::setPaused(bool paused) {
   id timeControls = viewIfAny("MRUNowPlayingTimeControlsView");
   if (!timeControls) return;
   rt::AutoreleasePool pool;
@@ -199,12 +201,12 @@ void LockScreen::setPaused(bool paused) {
   settle();
 }
 
-bool LockScreen::paused() const {
+bool host::LockScreen::paused() const {
   id timeControls = viewIfAny("MRUNowPlayingTimeControlsView");
   return timeControls && send<bool>(timeControls, "isPaused"_sel);
 }
 
-void LockScreen::setSizeClass(SizeClass sizeClass) {
+void host::LockScreen::setSizeClass(SizeClass sizeClass) {
   if (sizeClass == sizeClass_) return;
   sizeClass_ = sizeClass;
   rt::AutoreleasePool pool;
@@ -213,55 +215,47 @@ void LockScreen::setSizeClass(SizeClass sizeClass) {
   settle();
 }
 
-Class LockScreen::requireClass(std::string_view className) const {
+Class host::LockScreen::requireClass(std::string_view className) const {
   Class cls = objc_getClass(std::string(className).c_str());
   if (!cls) throw SessionError("no class named " + std::string(className));
   return cls;
 }
 
-id LockScreen::firstView(std::string_view className) const {
+id host::LockScreen::firstView(std::string_view className) const {
   return firstViewOfClass(window_, requireClass(className), false);
 }
 
-id LockScreen::viewIfAny(const char* className) const {
+id host::LockScreen::viewIfAny(const char* className) const {
   return firstViewOfClass(window_, objc_getClass(className), false);
 }
 
-id LockScreen::firstVisibleView(std::string_view className) const {
+id host::LockScreen::firstVisibleView(std::string_view className) const {
   return firstViewOfClass(window_, requireClass(className), true);
 }
 
-id LockScreen::requireVisibleView(std::string_view className) const {
+id host::LockScreen::requireVisibleView(std::string_view className) const {
   id view = firstVisibleView(className);
   if (!view) throw SessionError("no visible " + std::string(className) + " on the lock screen");
   return view;
 }
 
-CGPoint LockScreen::centreInWindow(id view) const { return pointInWindow(view, 0.5, 0.5); }
+CGPoint host::LockScreen::centreInWindow(id view) const { return pointInWindow(view, 0.5, 0.5); }
 
-const std::vector<uikit::ApplicationLaunch>& LockScreen::launches() const { return uikit::applicationLaunches(); }
+const std::vector<uikit::ApplicationLaunch>& host::LockScreen::launches() const { return uikit::applicationLaunches(); }
 
-long LockScreen::unlockRequests() const {
+long host::LockScreen::unlockRequests() const {
   return send<long>(send<id>(objc_getClass("SBLockScreenManager"), "sharedInstance"_sel), "unlockRequests"_sel);
 }
 
-long LockScreen::haptics() const { return long(uikit::hapticRecord().impacts.size()); }
+long host::LockScreen::haptics() const { return long(uikit::hapticRecord().impacts.size()); }
 
-long LockScreen::nowPlayingRequests() const { return mediaremote::nowPlayingRequests(); }
+long host::LockScreen::nowPlayingRequests() const { return mediaremote::nowPlayingRequests(); }
 
-nlohmann::ordered_json LockScreen::snapshot(std::string_view name) const {
+host::LockScreenSnapshot host::LockScreen::snapshot(std::string_view name) const {
   rt::AutoreleasePool pool;
-  nlohmann::ordered_json launched = nlohmann::ordered_json::array();
-  for (const uikit::ApplicationLaunch& l : launches()) launched.push_back(l.identifier);
-  return {{"name", name},
-          {"time", reportNumber(now())},
-          {"globals", globalsJson(library())},
-          {"events",
-           {{"launches", launched},
-            {"unlockRequests", unlockRequests()},
-            {"haptics", haptics()},
-            {"nowPlayingRequests", nowPlayingRequests()}}},
-          {"tree", viewTreeJson(window_)}};
+  EventsSnapshot events{{}, unlockRequests(), haptics(), nowPlayingRequests()};
+  for (const uikit::ApplicationLaunch& l : launches()) events.launches.push_back(l.identifier);
+  std::vector<GlobalSnapshot> globals;
+  if (device_->hasLibrary()) globals = snapshotGlobals(library());
+  return {std::string(name), now(), std::move(globals), std::move(events), snapshotView(window_)};
 }
-
-}  // namespace host

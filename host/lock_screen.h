@@ -1,6 +1,7 @@
 #pragma once
-// The lock screen of a simulated device with the library loaded, driven as a user and the
-// media system would drive it. Tests and lvsim go through this:
+// The lock screen of a simulated device (the library loaded unless the boot options say
+// not), driven as a user and the media system would drive it. Tests and lvsim go through
+// this:
 //
 //   host::BootOptions options;
 //   options.settings = {{"kEnabled", true}};
@@ -8,12 +9,12 @@
 //   screen->play({.title = "Song", .artist = "Artist", .app = "com.example.player", .duration = 215});
 //   screen->advance(1);
 //   screen->tap("MRUArtworkView");
-//   nlohmann::ordered_json report = screen->snapshot("expanded");
+//   host::LockScreenSnapshot seen = screen->snapshot("expanded");
 //
 // Booting boots the device (host::Device: profile, system version, stored settings,
-// classes left out; the library loads), makes SpringBoard, the window (the profile's
-// screen size in points, regular vertical size class) with the wallpaper and the cover
-// sheet, and finishes launching. Every driver then lets the run loop settle at the current
+// classes left out, the library loaded or not), makes SpringBoard, the window (the
+// profile's screen size in points, regular vertical size class) with the wallpaper and
+// the cover sheet, and finishes launching. Every driver then lets the run loop settle at the current
 // moment (queued blocks, timers due, layout, animation steps), so what it caused is in
 // place when it returns; only advance() and drag() move the clock.
 //
@@ -24,9 +25,8 @@
 #include <string_view>
 #include <vector>
 
-#include <nlohmann/json.hpp>
-
 #include "host/device.h"
+#include "host/lock_screen_snapshot.h"
 #include "host/track.h"
 #include "uikit/application.h"
 
@@ -97,8 +97,9 @@ class LockScreen {
   void setSizeClass(SizeClass sizeClass);
   SizeClass sizeClass() const { return sizeClass_; }
 
-  // The report of this moment: {"name", "time", "globals", "events", "tree"}.
-  nlohmann::ordered_json snapshot(std::string_view name) const;
+  // What shows and what was recorded at this moment, under `name`; no globals without
+  // the library.
+  LockScreenSnapshot snapshot(std::string_view name) const;
 
   id window() const { return window_.get(); }
   id coverSheet() const { return coverSheet_.get(); }

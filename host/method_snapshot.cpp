@@ -1,8 +1,6 @@
 #include "host/method_snapshot.h"
 
-namespace host {
-
-MethodSnapshot MethodSnapshot::take() {
+host::MethodSnapshot host::MethodSnapshot::take() {
   MethodSnapshot snapshot;
   for (Class cls : rt::allClasses()) {
     auto& own = snapshot.methods_[cls];
@@ -11,7 +9,7 @@ MethodSnapshot MethodSnapshot::take() {
   return snapshot;
 }
 
-IMP MethodSnapshot::implementation(Class cls, SEL sel) const {
+IMP host::MethodSnapshot::implementation(Class cls, SEL sel) const {
   for (Class c = cls; c; c = c->superclass) {
     auto owned = methods_.find(c);
     if (owned == methods_.end()) return nullptr;
@@ -19,5 +17,3 @@ IMP MethodSnapshot::implementation(Class cls, SEL sel) const {
   }
   return nullptr;
 }
-
-}  // namespace host

@@ -16,7 +16,9 @@ id get(id info, const char* key) { return send<id>(info, "objectForKey:"_sel, fn
 
 }  // namespace
 
-id makeNowPlayingInfo(const Track& track, id artwork) {
+}  // namespace host
+
+id host::makeNowPlayingInfo(const Track& track, id artwork) {
   Ref<> info = rt::create("NSMutableDictionary");
   put(info, kMRMediaRemoteNowPlayingInfoTitle, fnd::string(track.title));
   if (!track.artist.empty()) put(info, kMRMediaRemoteNowPlayingInfoArtist, fnd::string(track.artist));
@@ -27,11 +29,9 @@ id makeNowPlayingInfo(const Track& track, id artwork) {
   return rt::autorelease(info.leak());
 }
 
-NowPlayingFields readNowPlayingInfo(id info) {
+host::NowPlayingFields host::readNowPlayingInfo(id info) {
   return {get(info, kMRMediaRemoteNowPlayingInfoTitle), get(info, kMRMediaRemoteNowPlayingInfoArtist),
           get(info, kMRMediaRemoteNowPlayingInfoArtworkData),
           get(info, kMRMediaRemoteNowPlayingInfoClientBundleIdentifier),
           send<double>(get(info, kMRMediaRemoteNowPlayingInfoDuration), "doubleValue"_sel)};
 }
-
-}  // namespace host

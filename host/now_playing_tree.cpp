@@ -27,10 +27,12 @@ void addHeaderParts(id header, CGFloat w) {
 
 }  // namespace
 
+}  // namespace host
+
 // Parents are framed before their children are made, so that each child starts inside a
 // sized parent (the controls' width is known before the time controls exist). The parts
 // of a container the host lacks are not made.
-Ref<> makeNowPlayingTree(CGRect frame) {
+Ref<> host::makeNowPlayingTree(CGRect frame) {
   Ref<> nowPlaying = makeView("MRUNowPlayingView", frame);
   if (!nowPlaying) return nil;
   CGRect bounds = boundsOf(nowPlaying);
@@ -51,5 +53,3 @@ Ref<> makeNowPlayingTree(CGRect frame) {
   appearance::fillRounded(suggestions, appearance::kControlFill, kSuggestionsCornerRadius);
   return nowPlaying;
 }
-
-}  // namespace host

@@ -1,9 +1,7 @@
-// The now-playing view, its controls view and header, and the small views among them:
-// transport controls, routing button and suggestions. The three containers are given
-// their children (now_playing_tree.h); each places whatever children it has.
+#include "host/now_playing_views.h"
+
 #include "host/appearance.h"
 #include "host/class_helpers.h"
-#include "host/media_views.h"
 
 namespace host {
 
@@ -73,9 +71,9 @@ id RoutingButton_initWithFrame(id self, SEL, CGRect frame) {
 
 }  // namespace
 
-void MediaView_traitCollectionDidChange(id self, SEL, id) { send<void>(self, "setNeedsLayout"_sel); }
+}  // namespace host
 
-void registerMRUNowPlayingView() {
+void host::registerMRUNowPlayingView() {
   using T = MRUNowPlayingView;
   Class cls = defineMediaView<T>("MRUNowPlayingView", "UIView");
   rt::addMethod(cls, "layoutSubviews"_sel, NowPlayingView_layoutSubviews);
@@ -83,7 +81,7 @@ void registerMRUNowPlayingView() {
   rt::addMethod(cls, "didMoveToWindow"_sel, callSuper<"MRUNowPlayingView", void>);
 }
 
-void registerMRUNowPlayingControlsView() {
+void host::registerMRUNowPlayingControlsView() {
   using T = MRUNowPlayingControlsView;
   Class cls = defineMediaView<T>("MRUNowPlayingControlsView", "UIView");
   rt::addMethod(cls, "layoutSubviews"_sel, ControlsView_layoutSubviews);
@@ -96,7 +94,7 @@ void registerMRUNowPlayingControlsView() {
   rt::addMethod(cls, "setFrame:"_sel, callSuper<"MRUNowPlayingControlsView", void, CGRect>);
 }
 
-void registerMRUNowPlayingHeaderView() {
+void host::registerMRUNowPlayingHeaderView() {
   using T = MRUNowPlayingHeaderView;
   Class cls = defineMediaView<T>("MRUNowPlayingHeaderView", "UIView");
   rt::addMethod(cls, "layoutSubviews"_sel, HeaderView_layoutSubviews);
@@ -106,7 +104,7 @@ void registerMRUNowPlayingHeaderView() {
   rt::addMethod(cls, "setFrame:"_sel, callSuper<"MRUNowPlayingHeaderView", void, CGRect>);
 }
 
-void registerMRUNowPlayingTransportControlsView() {
+void host::registerMRUNowPlayingTransportControlsView() {
   using T = MRUNowPlayingTransportControlsView;
   Class cls = defineMediaView<T>("MRUNowPlayingTransportControlsView", "UIView");
   rt::addMethod(cls, "initWithFrame:"_sel, TransportControls_initWithFrame);
@@ -115,15 +113,13 @@ void registerMRUNowPlayingTransportControlsView() {
   rt::addMethod(cls, "setFrame:"_sel, callSuper<"MRUNowPlayingTransportControlsView", void, CGRect>);
 }
 
-void registerMRUNowPlayingRoutingButton() {
+void host::registerMRUNowPlayingRoutingButton() {
   Class cls = defineMediaView<MRUNowPlayingRoutingButton>("MRUNowPlayingRoutingButton", "UIControl");
   rt::addMethod(cls, "initWithFrame:"_sel, RoutingButton_initWithFrame);
   rt::addMethod(cls, "setFrame:"_sel, callSuper<"MRUNowPlayingRoutingButton", void, CGRect>);
 }
 
-void registerMRUMediaSuggestionsView() {
+void host::registerMRUMediaSuggestionsView() {
   Class cls = defineMediaView<MRUMediaSuggestionsView>("MRUMediaSuggestionsView", "UIView");
   rt::addMethod(cls, "setFrame:"_sel, callSuper<"MRUMediaSuggestionsView", void, CGRect>);
 }
-
-}  // namespace host

@@ -111,18 +111,20 @@ void MediaControls_update(id self, SEL, id info) {
 
 }  // namespace
 
-void registerCSAdjunctItemView() {
+}  // namespace host
+
+void host::registerCSAdjunctItemView() {
   using T = CSAdjunctItemView;
-  Class cls = rt::defineClass<T>("CSAdjunctItemView", objc_getClass("UIView"));
+  Class cls = rt::defineClass<T>("CSAdjunctItemView", "UIView");
   rt::addMethod(cls, "initWithFrame:"_sel, AdjunctItem_initWithFrame);
   rt::addMethod(cls, "layoutSubviews"_sel, AdjunctItem_layoutSubviews);
   rt::addMethod(cls, "removeFromSuperview"_sel, callSuper<"CSAdjunctItemView", void>);
   rt::addMethod(cls, "platterView"_sel, rt::objectGetter<&T::platterView>);
 }
 
-void registerPLPlatterView() {
+void host::registerPLPlatterView() {
   using T = PLPlatterView;
-  Class cls = rt::defineClass<T>("PLPlatterView", objc_getClass("UIView"));
+  Class cls = rt::defineClass<T>("PLPlatterView", "UIView");
   rt::addMethod(cls, "initWithFrame:"_sel, Platter_initWithFrame);
   rt::addMethod(cls, "layoutSubviews"_sel, Platter_layoutSubviews);
   rt::addMethod(cls, "_configureBackgroundView:"_sel, Platter_configureBackgroundView);
@@ -131,19 +133,17 @@ void registerPLPlatterView() {
   rt::addMethod(cls, "setCornerRadius:"_sel, Platter_setCornerRadius);
 }
 
-void registerMTMaterialView() {
-  Class cls = rt::defineClass<MTMaterialView>("MTMaterialView", objc_getClass("UIView"));
+void host::registerMTMaterialView() {
+  Class cls = rt::defineClass<MTMaterialView>("MTMaterialView", "UIView");
   rt::addMethod(cls, "setFrame:"_sel, callSuper<"MTMaterialView", void, CGRect>);
 }
 
-void registerCSMediaControlsViewController() {
+void host::registerCSMediaControlsViewController() {
   using T = CSMediaControlsViewController;
-  Class cls = rt::defineClass<T>("CSMediaControlsViewController", objc_getClass("UIViewController"));
+  Class cls = rt::defineClass<T>("CSMediaControlsViewController", "UIViewController");
   rt::addMethod(cls, "view"_sel, rt::objectGetter<&T::view>);
   rt::addMethod(cls, "mediaControlsFrameForWidth:"_sel, MediaControls_frameForWidth);
   rt::addMethod(cls, "updateWithNowPlayingInfo:"_sel, MediaControls_update);
   rt::addMethod(cls, "_suggestedFrameForMediaControls"_sel, MediaControls_suggestedFrame);
   rt::addMethod(cls, "_preferredMediaRemoteHeight"_sel, MediaControls_preferredHeight);
 }
-
-}  // namespace host

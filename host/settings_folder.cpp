@@ -103,7 +103,9 @@ void removeLeftFolders(const std::filesystem::path& parent) {
 
 }  // namespace
 
-std::unique_ptr<SettingsFolder> SettingsFolder::make() {
+}  // namespace host
+
+std::unique_ptr<host::SettingsFolder> host::SettingsFolder::make() {
   std::filesystem::path parent = temporaryFolder();
   removeLeftFolders(parent);
   std::string pattern = (parent / (std::string(kPrefix) + std::to_string(getpid()) + "-XXXXXX")).string();
@@ -116,11 +118,9 @@ std::unique_ptr<SettingsFolder> SettingsFolder::make() {
   return std::unique_ptr<SettingsFolder>(new SettingsFolder(pattern));
 }
 
-SettingsFolder::~SettingsFolder() {
+host::SettingsFolder::~SettingsFolder() {
   restoreHandlers();
   std::error_code ignored;
   std::filesystem::remove_all(path_, ignored);
   if (g_folder >= 0) ::close(std::exchange(g_folder, -1));
 }
-
-}  // namespace host

@@ -43,19 +43,21 @@ void SBLockScreenManager_requestsUnlock(id self, SEL) {
 
 }  // namespace
 
-void registerSpringBoard() {
-  Class cls = rt::defineClass<SpringBoard>("SpringBoard", objc_getClass("UIApplication"));
+}  // namespace host
+
+void host::registerSpringBoard() {
+  Class cls = rt::defineClass<SpringBoard>("SpringBoard", "UIApplication");
   rt::addMethod(cls, "applicationDidFinishLaunching:"_sel, SpringBoard_applicationDidFinishLaunching);
 }
 
-void registerSBApplication() {
-  Class cls = rt::defineClass<SBApplication>("SBApplication", rt::rootClass());
+void host::registerSBApplication() {
+  Class cls = rt::defineClass<SBApplication>("SBApplication", "NSObject");
   rt::addMethod(cls, "bundleIdentifier"_sel, rt::objectGetter<&SBApplication::bundleIdentifier>);
   rt::addMethod(cls, "setBundleIdentifier:"_sel, rt::objectSetter<&SBApplication::bundleIdentifier>);
 }
 
-void registerSBMediaController() {
-  Class cls = rt::defineClass<SBMediaController>("SBMediaController", rt::rootClass());
+void host::registerSBMediaController() {
+  Class cls = rt::defineClass<SBMediaController>("SBMediaController", "NSObject");
   rt::addClassMethod(cls, "sharedInstance"_sel, sharedInstance<"SBMediaController">);
   rt::addMethod(cls, "setNowPlayingInfo:"_sel, SBMediaController_setNowPlayingInfo);
   rt::addMethod(cls, "nowPlayingInfo"_sel, rt::objectGetter<&SBMediaController::nowPlayingInfo>);
@@ -64,15 +66,13 @@ void registerSBMediaController() {
   mediaremote::setNowPlayingSource(currentNowPlayingInfo);
 }
 
-void registerSBLockScreenManager() {
-  Class cls = rt::defineClass<SBLockScreenManager>("SBLockScreenManager", rt::rootClass());
+void host::registerSBLockScreenManager() {
+  Class cls = rt::defineClass<SBLockScreenManager>("SBLockScreenManager", "NSObject");
   rt::addClassMethod(cls, "sharedInstance"_sel, sharedInstance<"SBLockScreenManager">);
   rt::addMethod(cls, "lockScreenViewControllerRequestsUnlock"_sel, SBLockScreenManager_requestsUnlock);
   rt::addMethod(cls, "unlockRequests"_sel, rt::fieldGetter<&SBLockScreenManager::unlockRequests>);
 }
 
-void registerSBFStaticWallpaperView() {
-  rt::defineClass<SBFStaticWallpaperView>("SBFStaticWallpaperView", objc_getClass("UIView"));
+void host::registerSBFStaticWallpaperView() {
+  rt::defineClass<SBFStaticWallpaperView>("SBFStaticWallpaperView", "UIView");
 }
-
-}  // namespace host

@@ -1,5 +1,5 @@
-// The host's scrubber: bars, knob and time labels, the playback clock that moves them
-// every second, and scrubbing by touch.
+#include "host/time_controls.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -7,7 +7,6 @@
 #include "foundation/values.h"
 #include "host/appearance.h"
 #include "host/class_helpers.h"
-#include "host/media_views.h"
 #include "uikit/label.h"
 
 namespace host {
@@ -219,10 +218,12 @@ void TimeControls_updateElapsedTime(id self, SEL) { writeTimes(asTimeControls(se
 
 }  // namespace
 
-std::string elapsedTimeText(double seconds) { return minutesAndSeconds(seconds); }
-std::string remainingTimeText(double seconds) { return "-" + minutesAndSeconds(seconds); }
+}  // namespace host
 
-void registerMRUNowPlayingTimeControlsView() {
+std::string host::elapsedTimeText(double seconds) { return minutesAndSeconds(seconds); }
+std::string host::remainingTimeText(double seconds) { return "-" + minutesAndSeconds(seconds); }
+
+void host::registerMRUNowPlayingTimeControlsView() {
   using T = MRUNowPlayingTimeControlsView;
   Class cls = defineMediaView<T>(kName.text, "UIControl");
   rt::addIvar(cls, "_elapsedTimeFactor", &T::elapsedTimeFactor);
@@ -252,5 +253,3 @@ void registerMRUNowPlayingTimeControlsView() {
   rt::addMethod(cls, "endTrackingWithTouch:withEvent:"_sel, TimeControls_endTracking);
   rt::addMethod(cls, "pointInside:withEvent:"_sel, TimeControls_pointInside);
 }
-
-}  // namespace host

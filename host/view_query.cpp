@@ -22,7 +22,9 @@ bool takes(id view, Class cls, bool visibleOnly) {
 
 }  // namespace
 
-id firstViewOfClass(id root, Class cls, bool visibleOnly) {
+}  // namespace host
+
+id host::firstViewOfClass(id root, Class cls, bool visibleOnly) {
   if (!root || !cls) return nil;
   const auto* v = static_cast<const UIView*>(root);
   if (visibleOnly && !shown(v)) return nil;
@@ -32,10 +34,8 @@ id firstViewOfClass(id root, Class cls, bool visibleOnly) {
   return nil;
 }
 
-CGPoint pointInWindow(id view, double fx, double fy) {
+CGPoint host::pointInWindow(id view, double fx, double fy) {
   CGRect b = send<CGRect>(view, "bounds"_sel);
   CGPoint local{b.origin.x + b.size.width * fx, b.origin.y + b.size.height * fy};
   return send<CGPoint>(view, "convertPoint:toView:"_sel, local, nil);
 }
-
-}  // namespace host

@@ -1,11 +1,8 @@
-// The host's backdrop view: what lies beneath it, blurred and darkened, within its
-// bounds (rounded as its layer is).
+#include "render/backdrop_rule.h"
+
 #include "render/blur.h"
-#include "render/standard_rules.h"
 
-namespace render {
-
-PaintRule backdropRule(BlurCache& blurs) {
+render::PaintRule render::backdropRule(BlurCache& blurs) {
   PaintRule rule;
   rule.paint = [&blurs](const PaintContext& c) {
     PixelRect area = intersection(deviceBounds(c.cr, c.bounds), c.beneath.extent());
@@ -21,5 +18,3 @@ PaintRule backdropRule(BlurCache& blurs) {
   };
   return rule;
 }
-
-}  // namespace render

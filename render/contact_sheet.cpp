@@ -24,12 +24,14 @@ LayoutPtr captionLayout(cairo_t* cr, const std::string& title, const std::string
 
 }  // namespace
 
-ContactSheet::ContactSheet(ContactSheetLayout layout) : layout_(layout) {
+}  // namespace render
+
+render::ContactSheet::ContactSheet(ContactSheetLayout layout) : layout_(layout) {
   layout_.columns = std::max(layout_.columns, 1);
   layout_.pictureHeight = std::max(layout_.pictureHeight, 1);
 }
 
-void ContactSheet::add(const Picture& picture, std::string title, std::string caption) {
+void render::ContactSheet::add(const Picture& picture, std::string title, std::string caption) {
   double shrink = double(layout_.pictureHeight) / picture.height();
   int width = std::max(1, int(std::lround(picture.width() * shrink)));
   SurfacePtr thumbnail(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, layout_.pictureHeight));
@@ -42,7 +44,7 @@ void ContactSheet::add(const Picture& picture, std::string title, std::string ca
   cells_.push_back({std::move(thumbnail), width, std::move(title), std::move(caption)});
 }
 
-Picture ContactSheet::compose() const {
+render::Picture render::ContactSheet::compose() const {
   int columns = std::clamp(int(cells_.size()), 1, layout_.columns);
   int rows = std::max(1, int((cells_.size() + columns - 1) / columns));
   int columnWidth = 0;
@@ -83,5 +85,3 @@ Picture ContactSheet::compose() const {
   cairo_surface_mark_dirty(sheet.surface());
   return sheet;
 }
-
-}  // namespace render

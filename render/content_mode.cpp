@@ -16,7 +16,9 @@ CGRect placed(CGRect bounds, CGSize size, double fx, double fy) {
 
 }  // namespace
 
-CGRect contentRect(NSInteger mode, CGRect bounds, CGSize size) {
+}  // namespace render
+
+CGRect render::contentRect(NSInteger mode, CGRect bounds, CGSize size) {
   if (!(size.width > 0) || !(size.height > 0)) return {bounds.origin, {0, 0}};
   double sx = bounds.size.width / size.width, sy = bounds.size.height / size.height;
   switch (mode) {
@@ -37,5 +39,3 @@ CGRect contentRect(NSInteger mode, CGRect bounds, CGSize size) {
     default: return bounds;
   }
 }
-
-}  // namespace render

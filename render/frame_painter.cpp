@@ -15,12 +15,14 @@ bool intersects(PixelRect a, PixelRect b) { return !intersection(a, b).empty(); 
 
 }  // namespace
 
-FramePainter::FramePainter(cairo_surface_t* target, double scale, const PaintRules& rules)
+}  // namespace render
+
+render::FramePainter::FramePainter(cairo_surface_t* target, double scale, const PaintRules& rules)
     : target_(target), cr_(cairo_create(target)), scale_(scale), rules_(rules) {}
 
-FramePainter::~FramePainter() { cairo_destroy(cr_); }
+render::FramePainter::~FramePainter() { cairo_destroy(cr_); }
 
-void FramePainter::paintRoot(UIView* root) {
+void render::FramePainter::paintRoot(UIView* root) {
   CGRect frame = quartz::presentationFrame(root->layer.get());
   cairo_save(cr_);
   cairo_scale(cr_, scale_, scale_);
@@ -32,7 +34,7 @@ void FramePainter::paintRoot(UIView* root) {
 
 // User space becomes the layer's bounds coordinates: `position` is where the anchor
 // point of the bounds sits in the parent, and the transform turns about it.
-void FramePainter::paintNode(CALayer* layer, id object, UIView* view) {
+void render::FramePainter::paintNode(CALayer* layer, id object, UIView* view) {
   if (layer->hidden) return;
   float opacity = quartz::presentationOpacity(layer);
   if (!(opacity > 0)) return;
@@ -77,7 +79,7 @@ void FramePainter::paintNode(CALayer* layer, id object, UIView* view) {
   cairo_restore(cr_);
 }
 
-void FramePainter::paintBackground(const CALayer* layer, CGRect bounds, float opacity) {
+void render::FramePainter::paintBackground(const CALayer* layer, CGRect bounds, float opacity) {
   if (!layer->backgroundColor) return;
   uikit::RGBA c = uikit::rgba(layer->backgroundColor.get());
   if (!(c.a > 0)) return;
@@ -88,7 +90,7 @@ void FramePainter::paintBackground(const CALayer* layer, CGRect bounds, float op
 
 // The group holds the object's content; it is composited with the mask's coverage (the
 // mask layer is drawn in the object's bounds coordinates) and the object's opacity.
-void FramePainter::finishGroup(float opacity, CALayer* mask) {
+void render::FramePainter::finishGroup(float opacity, CALayer* mask) {
   cairo_pattern_t* content = cairo_pop_group(cr_);
   groups_.pop_back();
   if (!mask) {
@@ -111,8 +113,8 @@ void FramePainter::finishGroup(float opacity, CALayer* mask) {
   cairo_pattern_destroy(content);
 }
 
-void FramePainter::record(CALayer* layer, id object, CGRect bounds, const PaintRule* rule,
-                          float opacity) {
+void render::FramePainter::record(CALayer* layer, id object, CGRect bounds, const PaintRule* rule,
+                                  float opacity) {
   Hasher h;
   cairo_matrix_t m;
   cairo_get_matrix(cr_, &m);
@@ -121,13 +123,13 @@ void FramePainter::record(CALayer* layer, id object, CGRect bounds, const PaintR
   drawn_.push_back({object, deviceBounds(cr_, bounds), h.value(), opacity});
 }
 
-bool FramePainter::isOpen(id object) const {
+bool render::FramePainter::isOpen(id object) const {
   return std::find(open_.begin(), open_.end(), object) != open_.end();
 }
 
 // An open ancestor's opacity and mask apply to everything it holds, the object being
 // painted included, so they do not change what lies beneath that object.
-uint64_t FramePainter::signature(PixelRect area) const {
+uint64_t render::FramePainter::signature(PixelRect area) const {
   Hasher h;
   h.add(uint64_t(extent().width)).add(uint64_t(extent().height));
   for (const Drawn& d : drawn_) {
@@ -138,7 +140,7 @@ uint64_t FramePainter::signature(PixelRect area) const {
   return h.value();
 }
 
-void FramePainter::paint(cairo_t* cr) const {
+void render::FramePainter::paint(cairo_t* cr) const {
   cairo_save(cr);
   auto layer = [cr](cairo_surface_t* s) {
     cairo_set_source_surface(cr, s, 0, 0);
@@ -150,8 +152,6 @@ void FramePainter::paint(cairo_t* cr) const {
   cairo_restore(cr);
 }
 
-PixelRect FramePainter::extent() const {
+render::PixelRect render::FramePainter::extent() const {
   return {0, 0, cairo_image_surface_get_width(target_), cairo_image_surface_get_height(target_)};
 }
-
-}  // namespace render

@@ -1,7 +1,5 @@
-// CAGradientLayer: an axial gradient through its bounds. The start and end points are in
-// the unit space of the bounds; the gradient runs along the line between them and is
-// constant across it, so points that share a y give a horizontal gradient whatever that
-// y is.
+#include "render/gradient_layer_rule.h"
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -9,7 +7,6 @@
 #include "foundation/values.h"
 #include "quartz/gradient_layer.h"
 #include "render/hasher.h"
-#include "render/standard_rules.h"
 #include "uikit/color.h"
 
 namespace render {
@@ -55,7 +52,9 @@ CGPoint inBounds(CGPoint unit, CGRect bounds) {
 
 }  // namespace
 
-PaintRule gradientLayerRule() {
+}  // namespace render
+
+render::PaintRule render::gradientLayerRule() {
   PaintRule rule;
   rule.paint = [](const PaintContext& c) {
     const auto* g = static_cast<const CAGradientLayer*>(c.object);
@@ -81,5 +80,3 @@ PaintRule gradientLayerRule() {
   };
   return rule;
 }
-
-}  // namespace render

@@ -67,7 +67,9 @@ CGPoint centre(CGRect r) { return {r.origin.x + r.size.width / 2, r.origin.y + r
 
 }  // namespace
 
-PaintRule wallpaperRule() {
+}  // namespace render
+
+render::PaintRule render::wallpaperRule() {
   PaintRule rule;
   rule.paint = [](const PaintContext& c) {
     const CGRect& b = c.bounds;
@@ -85,7 +87,7 @@ PaintRule wallpaperRule() {
 
 // Back, pause (play while paused) and forward, one on each of the view's three buttons,
 // drawn over them.
-PaintRule transportGlyphsRule() {
+render::PaintRule render::transportGlyphsRule() {
   PaintRule rule;
   rule.paintOver = [](const PaintContext& c) {
     std::vector<CGRect> buttons = subviewFrames(c.object);
@@ -113,7 +115,7 @@ PaintRule transportGlyphsRule() {
 }
 
 // Two arcs over a triangle: sound going out to another device.
-PaintRule routingGlyphRule() {
+render::PaintRule render::routingGlyphRule() {
   PaintRule rule;
   rule.paint = [](const PaintContext& c) {
     CGPoint p = centre(c.bounds);
@@ -136,10 +138,8 @@ PaintRule routingGlyphRule() {
   return rule;
 }
 
-void addHostLooks(PaintRules& rules) {
+void render::addHostLooks(PaintRules& rules) {
   rules.add("SBFStaticWallpaperView", wallpaperRule());
   rules.add("MRUNowPlayingTransportControlsView", transportGlyphsRule());
   rules.add("MRUNowPlayingRoutingButton", routingGlyphRule());
 }
-
-}  // namespace render

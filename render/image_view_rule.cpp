@@ -1,12 +1,11 @@
-// UIImageView: its image by content mode. Content outside the bounds shows unless the
-// view clips, as on the device.
+#include "render/image_view_rule.h"
+
 #include <algorithm>
 #include <cmath>
 #include <optional>
 
 #include "render/content_mode.h"
 #include "render/image_cache.h"
-#include "render/standard_rules.h"
 
 namespace render {
 
@@ -48,10 +47,12 @@ std::optional<PixelRect> onPixels(cairo_t* cr, CGRect r) {
 
 }  // namespace
 
+}  // namespace render
+
 // An image shown upright is drawn on whole device pixels, from a copy resampled to its
 // size on screen once that size holds from one frame to the next: a steady picture costs
 // a copy of pixels, not a resampling, per frame.
-PaintRule imageViewRule(ImageCache& images) {
+render::PaintRule render::imageViewRule(ImageCache& images) {
   PaintRule rule;
   rule.paint = [&images](const PaintContext& c) {
     const UIImage* image = imageOf(c.object);
@@ -85,5 +86,3 @@ PaintRule imageViewRule(ImageCache& images) {
   };
   return rule;
 }
-
-}  // namespace render

@@ -1,6 +1,5 @@
-// UILabel: its text set with Pango in the label's font (Inter, as text is measured),
-// centred vertically in the bounds, aligned horizontally, with its shadow. A single line
-// wider than the label ends in an ellipsis; more lines wrap within its width.
+#include "render/label_rule.h"
+
 #include <algorithm>
 #include <limits>
 #include <memory>
@@ -9,7 +8,6 @@
 
 #include "foundation/values.h"
 #include "render/hasher.h"
-#include "render/standard_rules.h"
 #include "uikit/color.h"
 #include "uikit/font.h"
 #include "uikit/pango_text.h"
@@ -118,7 +116,9 @@ class TextSetter {
 
 }  // namespace
 
-PaintRule labelRule() {
+}  // namespace render
+
+render::PaintRule render::labelRule() {
   auto setter = std::make_shared<TextSetter>();
   PaintRule rule;
   rule.paint = [setter](const PaintContext& c) {
@@ -137,5 +137,3 @@ PaintRule labelRule() {
   };
   return rule;
 }
-
-}  // namespace render

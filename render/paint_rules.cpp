@@ -1,13 +1,11 @@
 #include "render/paint_rules.h"
 
-namespace render {
-
-void PaintRules::add(const std::string& className, PaintRule rule) {
+void render::PaintRules::add(const std::string& className, PaintRule rule) {
   byName_[className] = std::move(rule);
   resolved_.clear();
 }
 
-const PaintRule* PaintRules::find(Class cls) const {
+const render::PaintRule* render::PaintRules::find(Class cls) const {
   if (!cls) return nullptr;
   auto known = resolved_.find(cls);
   if (known != resolved_.end()) return known->second;
@@ -19,5 +17,3 @@ const PaintRule* PaintRules::find(Class cls) const {
   resolved_.emplace(cls, rule);
   return rule;
 }
-
-}  // namespace render

@@ -1,28 +1,25 @@
 #include "render/picture.h"
 
-#include <cmath>
 #include <cstring>
 #include <utility>
 
-namespace render {
-
-Picture::Picture(int width, int height, double scale)
+render::Picture::Picture(int width, int height, double scale)
     : surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)),
       width_(width),
       height_(height),
       scale_(scale) {}
 
-Picture::~Picture() {
+render::Picture::~Picture() {
   if (surface_) cairo_surface_destroy(surface_);
 }
 
-Picture::Picture(Picture&& other) noexcept
+render::Picture::Picture(Picture&& other) noexcept
     : surface_(std::exchange(other.surface_, nullptr)),
       width_(other.width_),
       height_(other.height_),
       scale_(other.scale_) {}
 
-Picture& Picture::operator=(Picture&& other) noexcept {
+render::Picture& render::Picture::operator=(Picture&& other) noexcept {
   if (this == &other) return *this;
   if (surface_) cairo_surface_destroy(surface_);
   surface_ = std::exchange(other.surface_, nullptr);
@@ -32,7 +29,7 @@ Picture& Picture::operator=(Picture&& other) noexcept {
   return *this;
 }
 
-Pixel Picture::pixel(int x, int y) const {
+render::Pixel render::Picture::pixel(int x, int y) const {
   if (!surface_ || x < 0 || y < 0 || x >= width_ || y >= height_) return {};
   cairo_surface_flush(surface_);
   const unsigned char* row =
@@ -45,9 +42,7 @@ Pixel Picture::pixel(int x, int y) const {
   return {unpremultiply(argb >> 16 & 0xff), unpremultiply(argb >> 8 & 0xff), unpremultiply(argb & 0xff), a};
 }
 
-Pixel Picture::pixelAtPoint(double x, double y) const {
-  return pixel(int(std::floor(x * scale_)), int(std::floor(y * scale_)));
-}
+namespace render {
 
 namespace {
 
@@ -58,12 +53,12 @@ cairo_status_t appendChunk(void* png, const unsigned char* data, unsigned int le
 
 }  // namespace
 
-std::optional<PngError> Picture::writePng(const std::string& path) const {
+}  // namespace render
+
+std::optional<render::PngError> render::Picture::writePng(const std::string& path) const {
   if (path.empty()) return PngError{path, "empty path"};
   std::string png;
   cairo_status_t status = cairo_surface_write_to_png_stream(surface_, appendChunk, &png);
   if (status != CAIRO_STATUS_SUCCESS) return PngError{path, cairo_status_to_string(status)};
   return fnd::writeFileAtomically(path, png);
 }
-
-}  // namespace render

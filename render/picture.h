@@ -35,8 +35,6 @@ class Picture {
 
   // The pixel at (x, y); transparent outside the picture.
   Pixel pixel(int x, int y) const;
-  // The pixel under a point given in points.
-  Pixel pixelAtPoint(double x, double y) const;
 
   // Written whole or not at all (foundation/atomic_file.h).
   std::optional<PngError> writePng(const std::string& path) const;

@@ -15,9 +15,11 @@ constexpr double kMaxSide = 32767;
 
 }  // namespace
 
-Renderer::Renderer() { addStandardRules(rules_, images_, blurs_); }
+}  // namespace render
 
-Result<Picture, RenderError> Renderer::renderWindow(id window, double scale) {
+render::Renderer::Renderer() { addStandardRules(rules_, images_, blurs_); }
+
+render::Result<render::Picture, render::RenderError> render::Renderer::renderWindow(id window, double scale) {
   if (!window || !rt::isKindOfClass(window, uikit::viewClass()))
     return RenderError{"nothing to render: not a view"};
   if (!std::isfinite(scale) || scale <= 0)
@@ -42,9 +44,7 @@ Result<Picture, RenderError> Renderer::renderWindow(id window, double scale) {
   return picture;
 }
 
-uint64_t Renderer::sceneSignature(id window) const {
+uint64_t render::Renderer::sceneSignature(id window) const {
   if (!window || !rt::isKindOfClass(window, uikit::viewClass())) return 0;
   return render::sceneSignature(static_cast<UIView*>(window), rules_);
 }
-
-}  // namespace render

@@ -26,10 +26,10 @@ void addNode(Hasher& h, CALayer* layer, id object, UIView* view, const PaintRule
 
 }  // namespace
 
-uint64_t sceneSignature(UIView* root, const PaintRules& rules) {
+}  // namespace render
+
+uint64_t render::sceneSignature(UIView* root, const PaintRules& rules) {
   Hasher h;
   addNode(h, root->layer.get(), root, root, rules);
   return h.value();
 }
-
-}  // namespace render

@@ -1,12 +1,13 @@
 #include "render/standard_rules.h"
 
-namespace render {
+#include "render/backdrop_rule.h"
+#include "render/gradient_layer_rule.h"
+#include "render/image_view_rule.h"
+#include "render/label_rule.h"
 
-void addStandardRules(PaintRules& rules, ImageCache& images, BlurCache& blurs) {
+void render::addStandardRules(PaintRules& rules, ImageCache& images, BlurCache& blurs) {
   rules.add("UIImageView", imageViewRule(images));
   rules.add("UILabel", labelRule());
   rules.add("CAGradientLayer", gradientLayerRule());
   rules.add("_UIBackdropView", backdropRule(blurs));
 }
-
-}  // namespace render

@@ -7,12 +7,8 @@ namespace render {
 class ImageCache;
 class BlurCache;
 
-PaintRule imageViewRule(ImageCache& images);
-PaintRule labelRule();
-PaintRule gradientLayerRule();
-PaintRule backdropRule(BlurCache& blurs);
-
-// Installs the rules above under their classes' names.
+// Installs the rules of UIImageView, UILabel, CAGradientLayer and the backdrop view under
+// their classes' names.
 void addStandardRules(PaintRules& rules, ImageCache& images, BlurCache& blurs);
 
 }  // namespace render

@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-namespace render {
-
-LayoutPtr makeTextLayout(cairo_t* cr, const std::string& text, const TextStyle& style) {
+render::LayoutPtr render::makeTextLayout(cairo_t* cr, const std::string& text, const TextStyle& style) {
   LayoutPtr layout(pango_cairo_create_layout(cr));
   PangoFontDescription* font = pango_font_description_from_string("Inter");
   pango_font_description_set_absolute_size(font, style.pixels * PANGO_SCALE);
@@ -27,10 +25,8 @@ LayoutPtr makeTextLayout(cairo_t* cr, const std::string& text, const TextStyle& 
   return layout;
 }
 
-int layoutHeight(PangoLayout* layout) {
+int render::layoutHeight(PangoLayout* layout) {
   int w = 0, h = 0;
   pango_layout_get_pixel_size(layout, &w, &h);
   return h;
 }
-
-}  // namespace render

@@ -9,7 +9,7 @@ packages=(
   libcairo2-dev libpango1.0-dev libpng-dev fonts-inter
   libplist-dev libcli11-dev nlohmann-json3-dev
   libsdl2-dev xvfb xauth
-  gobjc libclang-rt-14-dev
+  gobjc libclang-rt-14-dev gcovr
 )
 
 missing=()

@@ -1,19 +1,24 @@
 #include "foundation/block.h"
 
+#include "runtime/class_setup.h"
+
 namespace fnd {
 
 namespace {
 Class g_blockClass = nullptr;
 
 id NSBlock_copy(id self, SEL) { return rt::retain(self); }
-}  // namespace
 
 void registerBlockClass() {
   // Instances are made by fnd::block with their typed C++ state; the class allocator is
   // only there for `alloc`, which yields an empty block.
-  g_blockClass = rt::defineClass<NSBlock>("NSBlock", rt::rootClass());
+  g_blockClass = rt::defineClass<NSBlock>("NSBlock", "NSObject");
   rt::addMethod(g_blockClass, "copy"_sel, NSBlock_copy);
 }
+
+LV_CLASS_SETUP(registerBlockClass);
+
+}  // namespace
 
 Class blockClass() { return g_blockClass; }
 

@@ -26,7 +26,6 @@ struct TypedBlock final : NSBlock {
 };
 
 Class blockClass();
-void registerBlockClass();
 [[noreturn]] void blockSignatureMismatch(id block, const rt::Signature* want);
 
 // nil for an empty function, as a nil block on the device.

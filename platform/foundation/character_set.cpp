@@ -1,6 +1,7 @@
 #include "foundation/character_set.h"
 
 #include "foundation/values.h"
+#include "runtime/class_setup.h"
 
 namespace {
 
@@ -59,12 +60,12 @@ bool characterSetContains(id set, char16_t c) {
   return set && static_cast<NSCharacterSet*>(set)->contains(c);
 }
 
+namespace {
+
 void registerCharacterSetClasses() {
-  if (g_NSCharacterSet) return;
-  registerValueClasses();
   using rt::addClassMethod;
   using rt::addMethod;
-  g_NSCharacterSet = rt::defineClass<NSCharacterSet>("NSCharacterSet", rt::rootClass());
+  g_NSCharacterSet = rt::defineClass<NSCharacterSet>("NSCharacterSet", "NSObject");
   addClassMethod(g_NSCharacterSet, "whitespaceCharacterSet"_sel, NSCharacterSet_whitespace);
   addClassMethod(g_NSCharacterSet, "newlineCharacterSet"_sel, NSCharacterSet_newline);
   addClassMethod(g_NSCharacterSet, "whitespaceAndNewlineCharacterSet"_sel,
@@ -77,5 +78,9 @@ void registerCharacterSetClasses() {
   addMethod(objc_getClass("NSString"), "stringByTrimmingCharactersInSet:"_sel,
             NSString_stringByTrimmingCharactersInSet);
 }
+
+LV_CLASS_SETUP(registerCharacterSetClasses, "NSString");
+
+}  // namespace
 
 }  // namespace fnd

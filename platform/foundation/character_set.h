@@ -21,8 +21,6 @@ struct NSCharacterSet : objc_object {
 
 namespace fnd {
 
-void registerCharacterSetClasses();
-
 // Whether `set` (an NSCharacterSet, or nil for the empty set) holds `c`.
 bool characterSetContains(id set, char16_t c);
 

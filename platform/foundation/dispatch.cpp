@@ -1,6 +1,7 @@
 #include "foundation/dispatch.h"
 
 #include "foundation/run_loop.h"
+#include "runtime/class_setup.h"
 
 namespace {
 
@@ -18,11 +19,16 @@ void dispatch_async(dispatch_queue_t queue, dispatch_block_t block) {
 
 namespace fnd {
 
+namespace {
+
 void registerDispatchClasses() {
-  if (g_mainQueue) return;
-  Class queue = rt::defineClass<objc_object>("OS_dispatch_queue", rt::rootClass());
+  Class queue = rt::defineClass<objc_object>("OS_dispatch_queue", "NSObject");
   g_mainQueue = rt::allocateInstance(queue);
   g_mainQueue->refcount = rt::kImmortal;
 }
+
+LV_CLASS_SETUP(registerDispatchClasses);
+
+}  // namespace
 
 }  // namespace fnd

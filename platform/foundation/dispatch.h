@@ -16,5 +16,4 @@ dispatch_queue_t dispatch_get_main_queue();
 void dispatch_async(dispatch_queue_t queue, dispatch_block_t block);
 
 namespace fnd {
-void registerDispatchClasses();
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "foundation/perform.h"
+#include "runtime/class_setup.h"
 
 namespace {
 
@@ -47,8 +48,8 @@ id Notification_initWithNameObjectUserInfo(id self, SEL, id name, id object, id 
 }
 
 id Notification_notificationWithNameObjectUserInfo(id cls, SEL, id name, id object, id userInfo) {
-  id n = send<id>(cls, "alloc"_sel);
-  return rt::autorelease(send<id>(n, "initWithName:object:userInfo:"_sel, name, object, userInfo));
+  Class c = reinterpret_cast<Class>(cls);
+  return rt::autorelease(rt::create(c, "initWithName:object:userInfo:"_sel, name, object, userInfo).leak());
 }
 
 id Notification_notificationWithNameObject(id cls, SEL, id name, id object) {
@@ -140,13 +141,12 @@ namespace fnd {
 
 size_t observationCount(id center) { return asCenter(center)->observations.size(); }
 
+namespace {
+
 void registerNotificationClasses() {
-  if (g_NSNotification) return;
   using rt::addClassMethod;
   using rt::addMethod;
-  Class root = rt::rootClass();
-
-  g_NSNotification = rt::defineClass<NSNotification>("NSNotification", root);
+  g_NSNotification = rt::defineClass<NSNotification>("NSNotification", "NSObject");
   addClassMethod(g_NSNotification, "notificationWithName:object:"_sel, Notification_notificationWithNameObject);
   addClassMethod(g_NSNotification, "notificationWithName:object:userInfo:"_sel,
                  Notification_notificationWithNameObjectUserInfo);
@@ -155,7 +155,7 @@ void registerNotificationClasses() {
   addMethod(g_NSNotification, "object"_sel, Notification_object);
   addMethod(g_NSNotification, "userInfo"_sel, Notification_userInfo);
 
-  g_NSNotificationCenter = rt::defineClass<NSNotificationCenter>("NSNotificationCenter", root);
+  g_NSNotificationCenter = rt::defineClass<NSNotificationCenter>("NSNotificationCenter", "NSObject");
   addClassMethod(g_NSNotificationCenter, "defaultCenter"_sel, Center_defaultCenter);
   addMethod(g_NSNotificationCenter, "addObserver:selector:name:object:"_sel, Center_addObserver);
   addMethod(g_NSNotificationCenter, "removeObserver:"_sel, Center_removeObserver);
@@ -165,8 +165,12 @@ void registerNotificationClasses() {
   addMethod(g_NSNotificationCenter, "postNotificationName:object:userInfo:"_sel,
             Center_postNotificationNameObjectUserInfo);
 
-  g_ObserverTracker = rt::defineClass<ObserverTracker>("_NSObserverTracker", root);
+  g_ObserverTracker = rt::defineClass<ObserverTracker>("_NSObserverTracker", "NSObject");
   addMethod(g_ObserverTracker, "dealloc"_sel, Tracker_dealloc);
 }
+
+LV_CLASS_SETUP(registerNotificationClasses);
+
+}  // namespace
 
 }  // namespace fnd

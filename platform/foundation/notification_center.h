@@ -20,7 +20,6 @@ struct NSNotification : objc_object {
 };
 
 namespace fnd {
-void registerNotificationClasses();
 // The registrations a centre holds: one per addObserver:… not yet removed or ended.
 size_t observationCount(id center);
 }

@@ -6,6 +6,7 @@
 
 #include "foundation/perform.h"
 #include "foundation/run_loop.h"
+#include "runtime/class_setup.h"
 
 namespace fnd {
 
@@ -82,14 +83,6 @@ void cancelMatching(id, SEL, id target, SEL sel, id object) {
   if (requests.empty()) pending().erase(found);
 }
 
-}  // namespace
-
-size_t pendingPerformRequests() {
-  size_t count = 0;
-  for (const auto& [target, requests] : pending()) count += requests.size();
-  return count;
-}
-
 void registerPerformRequests() {
   Class root = rt::rootClass();
   rt::addMethod(root, "performSelector:"_sel, performWithoutObject);
@@ -98,6 +91,16 @@ void registerPerformRequests() {
   rt::addClassMethod(root, "cancelPreviousPerformRequestsWithTarget:"_sel, cancelAll);
   rt::addClassMethod(root, "cancelPreviousPerformRequestsWithTarget:selector:object:"_sel,
                      cancelMatching);
+}
+
+LV_CLASS_SETUP(registerPerformRequests);
+
+}  // namespace
+
+size_t pendingPerformRequests() {
+  size_t count = 0;
+  for (const auto& [target, requests] : pending()) count += requests.size();
+  return count;
 }
 
 }  // namespace fnd

@@ -10,8 +10,6 @@
 
 namespace fnd {
 
-void registerPerformRequests();
-
 // Delayed performs scheduled and not yet run or cancelled, over all targets.
 size_t pendingPerformRequests();
 

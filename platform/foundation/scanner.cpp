@@ -6,6 +6,7 @@
 
 #include "foundation/character_set.h"
 #include "foundation/values.h"
+#include "runtime/class_setup.h"
 
 namespace {
 
@@ -89,12 +90,12 @@ bool NSScanner_scanHexInt(id self, SEL, unsigned* result) {
 
 namespace fnd {
 
+namespace {
+
 void registerScannerClasses() {
-  if (g_NSScanner) return;
-  registerCharacterSetClasses();
   using rt::addClassMethod;
   using rt::addMethod;
-  g_NSScanner = rt::defineClass<NSScanner>("NSScanner", rt::rootClass());
+  g_NSScanner = rt::defineClass<NSScanner>("NSScanner", "NSObject");
   addClassMethod(g_NSScanner, "scannerWithString:"_sel, NSScanner_scannerWithString);
   addMethod(g_NSScanner, "initWithString:"_sel, NSScanner_initWithString);
   addMethod(g_NSScanner, "string"_sel, NSScanner_string);
@@ -105,5 +106,9 @@ void registerScannerClasses() {
   addMethod(g_NSScanner, "isAtEnd"_sel, NSScanner_isAtEnd);
   addMethod(g_NSScanner, "scanHexInt:"_sel, NSScanner_scanHexInt, "B@:^I");
 }
+
+LV_CLASS_SETUP(registerScannerClasses);
+
+}  // namespace
 
 }  // namespace fnd

@@ -16,5 +16,4 @@ struct NSScanner : objc_object {
 };
 
 namespace fnd {
-void registerScannerClasses();
 }

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "foundation/utf8.h"
+#include "runtime/class_setup.h"
 
 namespace {
 
@@ -271,13 +272,12 @@ NSSet::~NSSet() {
 
 namespace fnd {
 
+namespace {
+
 void registerValueClasses() {
-  if (g_NSString) return;
   using rt::addMethod;
   using rt::addClassMethod;
-  Class root = rt::rootClass();
-
-  g_NSString = rt::defineClass<NSString>("NSString", root);
+  g_NSString = rt::defineClass<NSString>("NSString", "NSObject");
   addClassMethod(g_NSString, "stringWithUTF8String:"_sel, NSString_stringWithUTF8String);
   addClassMethod(g_NSString, "string"_sel, NSString_string);
   addMethod(g_NSString, "UTF8String"_sel, NSString_UTF8String);
@@ -294,7 +294,7 @@ void registerValueClasses() {
   addMethod(g_NSString, "doubleValue"_sel, NSString_doubleValue);
   addMethod(g_NSString, "integerValue"_sel, NSString_integerValue);
 
-  g_NSNumber = rt::defineClass<NSNumber>("NSNumber", root);
+  g_NSNumber = rt::defineClass<NSNumber>("NSNumber", "NSObject");
   addClassMethod(g_NSNumber, "numberWithBool:"_sel, NSNumber_numberWithBool);
   addClassMethod(g_NSNumber, "numberWithLong:"_sel, NSNumber_numberWithLong);
   addClassMethod(g_NSNumber, "numberWithInteger:"_sel, NSNumber_numberWithLong);
@@ -308,7 +308,7 @@ void registerValueClasses() {
   addMethod(g_NSNumber, "isEqual:"_sel, NSNumber_isEqual);
   addMethod(g_NSNumber, "copy"_sel, NSNumber_copy);
 
-  g_NSArray = rt::defineClass<NSArray>("NSArray", root);
+  g_NSArray = rt::defineClass<NSArray>("NSArray", "NSObject");
   addClassMethod(g_NSArray, "array"_sel, NSArray_array);
   addMethod(g_NSArray, "count"_sel, NSArray_count);
   addMethod(g_NSArray, "objectAtIndex:"_sel, NSArray_objectAtIndex);
@@ -316,29 +316,29 @@ void registerValueClasses() {
   addMethod(g_NSArray, "lastObject"_sel, NSArray_lastObject);
   addMethod(g_NSArray, "containsObject:"_sel, NSArray_containsObject);
   addMethod(g_NSArray, "copy"_sel, NSArray_copy);
-  g_NSMutableArray = rt::defineClass<NSArray>("NSMutableArray", g_NSArray);
+  g_NSMutableArray = rt::defineClass<NSArray>("NSMutableArray", "NSArray");
   addMethod(g_NSMutableArray, "addObject:"_sel, NSMutableArray_addObject);
   addMethod(g_NSMutableArray, "removeObject:"_sel, NSMutableArray_removeObject);
   addMethod(g_NSMutableArray, "removeAllObjects"_sel, NSMutableArray_removeAllObjects);
 
-  g_NSDictionary = rt::defineClass<NSDictionary>("NSDictionary", root);
+  g_NSDictionary = rt::defineClass<NSDictionary>("NSDictionary", "NSObject");
   addClassMethod(g_NSDictionary, "dictionary"_sel, NSArray_array);
   addMethod(g_NSDictionary, "objectForKey:"_sel, NSDictionary_objectForKey);
   addMethod(g_NSDictionary, "count"_sel, NSDictionary_count);
   addMethod(g_NSDictionary, "allKeys"_sel, NSDictionary_allKeys);
   addMethod(g_NSDictionary, "copy"_sel, NSDictionary_copy);
-  g_NSMutableDictionary = rt::defineClass<NSDictionary>("NSMutableDictionary", g_NSDictionary);
+  g_NSMutableDictionary = rt::defineClass<NSDictionary>("NSMutableDictionary", "NSDictionary");
   addMethod(g_NSMutableDictionary, "setObject:forKey:"_sel, NSMutableDictionary_setObjectForKey);
 
-  g_NSSet = rt::defineClass<NSSet>("NSSet", root);
+  g_NSSet = rt::defineClass<NSSet>("NSSet", "NSObject");
   addMethod(g_NSSet, "count"_sel, NSSet_count);
   addMethod(g_NSSet, "allObjects"_sel, NSSet_allObjects);
   addMethod(g_NSSet, "containsObject:"_sel, NSSet_containsObject);
-  g_NSMutableSet = rt::defineClass<NSSet>("NSMutableSet", g_NSSet);
+  g_NSMutableSet = rt::defineClass<NSSet>("NSMutableSet", "NSSet");
   addClassMethod(g_NSMutableSet, "setWithCapacity:"_sel, NSSet_setWithCapacity);
   addMethod(g_NSMutableSet, "addObject:"_sel, NSMutableSet_addObject);
 
-  g_NSAttributedString = rt::defineClass<NSAttributedString>("NSAttributedString", root);
+  g_NSAttributedString = rt::defineClass<NSAttributedString>("NSAttributedString", "NSObject");
   addMethod(g_NSAttributedString, "initWithString:"_sel, NSAttributedString_initWithString);
   addMethod(g_NSAttributedString, "initWithString:attributes:"_sel,
             NSAttributedString_initWithStringAttributes);
@@ -347,6 +347,10 @@ void registerValueClasses() {
   addMethod(g_NSAttributedString, "length"_sel, NSAttributedString_length);
   addMethod(g_NSAttributedString, "copy"_sel, NSAttributedString_copy);
 }
+
+LV_CLASS_SETUP(registerValueClasses);
+
+}  // namespace
 
 id string(std::string_view utf8) { return rt::autorelease(makeString(utf8)); }
 

@@ -48,8 +48,6 @@ struct NSAttributedString : objc_object {
 
 namespace fnd {
 
-void registerValueClasses();
-
 id string(std::string_view utf8);
 id string(std::u16string_view utf16);
 std::string utf8(id string);  // "" for nil

@@ -1,6 +1,7 @@
 #include "prefs/preferences.h"
 
 #include "foundation/values.h"
+#include "runtime/class_setup.h"
 
 namespace prefs {
 
@@ -42,10 +43,16 @@ bool isValidIdentifier(std::string_view identifier) {
          identifier.find('\0') == std::string_view::npos;
 }
 
+namespace {
+
 void registerPreferencesClasses() {
-  Class cls = rt::defineClass<HBPreferences>("HBPreferences", rt::rootClass());
+  Class cls = rt::defineClass<HBPreferences>("HBPreferences", "NSObject");
   rt::addMethod(cls, "initWithIdentifier:"_sel, HBPreferences_initWithIdentifier);
   rt::addMethod(cls, "registerBool:default:forKey:"_sel, HBPreferences_registerBool);
 }
+
+LV_CLASS_SETUP(registerPreferencesClasses);
+
+}  // namespace
 
 }  // namespace prefs

@@ -15,8 +15,6 @@ struct HBPreferences : objc_object {
 
 namespace prefs {
 
-void registerPreferencesClasses();
-
 void setSettingsDirectory(const std::filesystem::path& directory);
 const std::filesystem::path& settingsDirectory();
 

@@ -4,20 +4,18 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <memory>
-#include <system_error>
-#include <vector>
 
 #include "foundation/atomic_file.h"
+#include "foundation/file_contents.h"
+#include "prefs/plist_bounds.h"
 
 namespace prefs {
 
 namespace {
 
 // Settings files are a handful of keys; anything this large is not one.
-constexpr std::uintmax_t kMaxFileSize = 1 << 20;
+constexpr size_t kMaxFileSize = 1 << 20;
 
 struct PlistDeleter {
   void operator()(plist_t node) const { plist_free(node); }
@@ -63,17 +61,12 @@ BoolSettings booleansOf(plist_t dict) {
 }  // namespace
 
 SettingsRead readSettingsFile(const std::filesystem::path& path) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return failure(path, "no such file");
-  std::uintmax_t size = std::filesystem::file_size(path, ec);
-  if (ec) return failure(path, "unreadable: " + ec.message());
-  if (size == 0) return failure(path, "empty file");
-  if (size > kMaxFileSize) return failure(path, "too large for a settings file");
+  fnd::FileContents file = fnd::readRegularFile(path, kMaxFileSize);
+  if (file.error) return failure(path, *file.error);
+  const std::string& data = file.bytes;
+  if (data.empty()) return failure(path, "empty file");
 
-  std::ifstream in(path, std::ios::binary);
-  std::vector<char> data(size);
-  if (!in.read(data.data(), std::streamsize(size))) return failure(path, "unreadable");
-
+  if (auto problem = plistBoundsProblem(data)) return failure(path, *problem);
   plist_t root = nullptr;
   plist_from_memory(data.data(), uint32_t(data.size()), &root);
   PlistPtr owner(root);

@@ -24,6 +24,9 @@ struct SettingsRead {
 };
 
 // Never throws and never trusts the file: anything wrong yields no values and an error.
+// Anything but a regular file, a file over 1 MiB, and one nested deeper than
+// kMaxPlistDepth or expanding to more than kMaxPlistObjects objects (prefs/plist_bounds.h)
+// are refused before they are parsed.
 SettingsRead readSettingsFile(const std::filesystem::path& path);
 
 enum class PlistFormat { Xml, Binary };

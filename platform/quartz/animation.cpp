@@ -2,6 +2,8 @@
 
 #include "foundation/values.h"
 #include "runtime/accessors.h"
+#include "quartz/animation_engine.h"
+#include "runtime/class_setup.h"
 
 namespace quartz {
 
@@ -18,15 +20,22 @@ CAAnimation* makeAnimation(bool spring) {
   return static_cast<CAAnimation*>(rt::allocateInstance(spring ? g_spring : g_basic));
 }
 
+namespace {
+
 void registerAnimationClasses() {
-  Class animation = rt::defineClass<CAAnimation>("CAAnimation", rt::rootClass());
+  Class animation = rt::defineClass<CAAnimation>("CAAnimation", "NSObject");
   rt::addMethod(animation, "duration"_sel, rt::fieldGetter<&CAAnimation::duration>);
   rt::addMethod(animation, "beginTime"_sel, rt::fieldGetter<&CAAnimation::beginTime>);
-  Class property = rt::defineClass<CAAnimation>("CAPropertyAnimation", animation);
+  Class property = rt::defineClass<CAAnimation>("CAPropertyAnimation", "CAAnimation");
   rt::addMethod(property, "keyPath"_sel, CAAnimation_keyPath);
-  g_basic = rt::defineClass<CAAnimation>("CABasicAnimation", property);
-  g_spring = rt::defineClass<CAAnimation>("CASpringAnimation", g_basic);
+  g_basic = rt::defineClass<CAAnimation>("CABasicAnimation", "CAPropertyAnimation");
+  g_spring = rt::defineClass<CAAnimation>("CASpringAnimation", "CABasicAnimation");
+  installAnimationEngine();
 }
+
+LV_CLASS_SETUP(registerAnimationClasses);
+
+}  // namespace
 
 }  // namespace quartz
 

@@ -37,7 +37,6 @@ struct CAAnimation : objc_object {
 };
 
 namespace quartz {
-void registerAnimationClasses();
 // A new record, owned by the caller (+1).
 CAAnimation* makeAnimation(bool spring);
 }  // namespace quartz

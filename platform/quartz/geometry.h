@@ -44,10 +44,10 @@ inline CGFloat CGRectGetMinX(CGRect r) { return CGRectStandardize(r).origin.x; }
 inline CGFloat CGRectGetMinY(CGRect r) { return CGRectStandardize(r).origin.y; }
 inline CGFloat CGRectGetWidth(CGRect r) { return std::fabs(r.size.width); }
 inline CGFloat CGRectGetHeight(CGRect r) { return std::fabs(r.size.height); }
-inline CGFloat CGRectGetMaxX(CGRect r) { return CGRectGetMinX(r) + CGRectGetWidth(r); }
-inline CGFloat CGRectGetMaxY(CGRect r) { return CGRectGetMinY(r) + CGRectGetHeight(r); }
 inline CGFloat CGRectGetMidX(CGRect r) { return CGRectGetMinX(r) + CGRectGetWidth(r) / 2; }
 inline CGFloat CGRectGetMidY(CGRect r) { return CGRectGetMinY(r) + CGRectGetHeight(r) / 2; }
+inline CGFloat CGRectGetMaxX(CGRect r) { return CGRectGetMinX(r) + CGRectGetWidth(r); }
+inline CGFloat CGRectGetMaxY(CGRect r) { return CGRectGetMinY(r) + CGRectGetHeight(r); }
 
 inline CGRect CGRectOffset(CGRect r, CGFloat dx, CGFloat dy) {
   return {{r.origin.x + dx, r.origin.y + dy}, r.size};
@@ -62,9 +62,6 @@ inline bool CGRectContainsPoint(CGRect r, CGPoint p) {
 
 inline CGAffineTransform CGAffineTransformMakeScale(CGFloat sx, CGFloat sy) {
   return {sx, 0, 0, sy, 0, 0};
-}
-inline CGAffineTransform CGAffineTransformMakeTranslation(CGFloat tx, CGFloat ty) {
-  return {1, 0, 0, 1, tx, ty};
 }
 inline CGAffineTransform CGAffineTransformConcat(CGAffineTransform t1, CGAffineTransform t2) {
   return {t1.a * t2.a + t1.b * t2.c,       t1.a * t2.b + t1.b * t2.d,

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "runtime/accessors.h"
+#include "runtime/class_setup.h"
 
 namespace quartz {
 
@@ -24,11 +25,9 @@ void CAGradientLayer_setLocations(id self, SEL, id locations) {
   static_cast<CAGradientLayer*>(self)->locations = locations;
 }
 
-}  // namespace
-
 void registerGradientLayerClass() {
   using rt::addMethod;
-  Class c = rt::defineClass<CAGradientLayer>("CAGradientLayer", layerClass());
+  Class c = rt::defineClass<CAGradientLayer>("CAGradientLayer", "CALayer");
   addMethod(c, "colors"_sel, rt::objectGetter<&CAGradientLayer::colors>);
   addMethod(c, "setColors:"_sel, CAGradientLayer_setColors);
   addMethod(c, "locations"_sel, rt::objectGetter<&CAGradientLayer::locations>);
@@ -36,5 +35,9 @@ void registerGradientLayerClass() {
   rt::addFieldProperty<&CAGradientLayer::startPoint>(c, "startPoint"_sel, "setStartPoint:"_sel);
   rt::addFieldProperty<&CAGradientLayer::endPoint>(c, "endPoint"_sel, "setEndPoint:"_sel);
 }
+
+LV_CLASS_SETUP(registerGradientLayerClass, "CALayer");
+
+}  // namespace
 
 }  // namespace quartz

@@ -12,5 +12,4 @@ struct CAGradientLayer : CALayer {
 };
 
 namespace quartz {
-void registerGradientLayerClass();
 }

@@ -9,6 +9,7 @@
 #include "foundation/values.h"
 #include "quartz/animation_engine.h"
 #include "runtime/accessors.h"
+#include "runtime/class_setup.h"
 
 CALayer::~CALayer() {
   quartz::layerGone(this);
@@ -31,7 +32,7 @@ CGRect anchoredRect(CGSize size, CGPoint anchor) {
 }
 
 id CALayer_layer(id cls, SEL) {
-  return rt::autorelease(send<id>(send<id>(cls, "alloc"_sel), "init"_sel));
+  return rt::autorelease(send<id>(cls, "new"_sel));
 }
 
 double now() { return fnd::RunLoop::main().now(); }
@@ -222,9 +223,11 @@ CGPoint pointFromSuperlayer(const CALayer* l, CGPoint p) {
           q.y + l->bounds.origin.y + l->anchorPoint.y * l->bounds.size.height};
 }
 
+namespace {
+
 void registerLayerClass() {
   using rt::addMethod;
-  Class c = g_layerClass = rt::defineClass<CALayer>("CALayer", rt::rootClass());
+  Class c = g_layerClass = rt::defineClass<CALayer>("CALayer", "NSObject");
   rt::addClassMethod(c, "layer"_sel, CALayer_layer);
   addMethod(c, "bounds"_sel, rt::fieldGetter<&CALayer::bounds>);
   addMethod(c, "setBounds:"_sel, CALayer_setBounds);
@@ -259,5 +262,9 @@ void registerLayerClass() {
   addMethod(c, "removeAnimationForKey:"_sel, CALayer_removeAnimationForKey);
   addMethod(c, "removeAllAnimations"_sel, CALayer_removeAllAnimations);
 }
+
+LV_CLASS_SETUP(registerLayerClass);
+
+}  // namespace
 
 }  // namespace quartz

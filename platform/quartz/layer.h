@@ -38,7 +38,6 @@ struct CALayer : objc_object {
 
 namespace quartz {
 
-void registerLayerClass();
 Class layerClass();
 
 // Setters of the animatable properties. They do nothing when the value is unchanged;

@@ -10,6 +10,9 @@ namespace {
 // A spring counts as settled once its motion has decayed to this fraction.
 constexpr double kSettled = 1e-4;
 constexpr double kSmallestRatio = 0.01;
+// Beyond this the fast decay of an overdamped spring is over within the first rounding
+// step, so larger ratios (infinity included) move exactly as it does.
+constexpr double kLargestRatio = 1e12;
 
 double cubic(double p1, double p2, double t) {
   double u = 1 - t;
@@ -49,11 +52,15 @@ double springOffset(const TimingCurve& c, double t) {
     return std::exp(-z * w * t) * (-std::cos(wd * t) + (v - z * w) / wd * std::sin(wd * t));
   }
   if (z == 1) return std::exp(-w * t) * (-1 + (v - w) * t);
-  double root = w * std::sqrt(z * z - 1);
-  double r1 = -z * w + root, r2 = -z * w - root;
-  double c1 = (v + r2) / (r1 - r2);
-  return c1 * std::exp(r1 * t) + (-1 - c1) * std::exp(r2 * t);
+  // The decay rates ω(ζ ∓ √(ζ²−1)), the slow one written without cancellation.
+  double sum = z + std::sqrt((z - 1) * (z + 1));
+  double slow = w / sum, fast = w * sum;
+  double c1 = (v - fast) / (fast - slow);
+  return c1 * std::exp(-slow * t) + (-1 - c1) * std::exp(-fast * t);
 }
+
+// The slowest decay rate over ω: ζ when it oscillates, else ζ − √(ζ²−1).
+double slowestRate(double z) { return z < 1 ? z : 1 / (z + std::sqrt((z - 1) * (z + 1))); }
 
 }  // namespace
 
@@ -69,12 +76,12 @@ TimingCurve TimingCurve::bezier(double x1, double y1, double x2, double y2) {
 TimingCurve TimingCurve::spring(double dampingRatio, double initialVelocity, double duration) {
   TimingCurve c;
   c.kind = Kind::Spring;
-  c.dampingRatio = dampingRatio > kSmallestRatio ? dampingRatio : kSmallestRatio;
+  c.dampingRatio = dampingRatio > kSmallestRatio ? std::min(dampingRatio, kLargestRatio) : kSmallestRatio;
   c.initialVelocity = std::isfinite(initialVelocity) ? initialVelocity : 0;
-  // The slowest decay rate is ω(ζ − √(ζ²−1)) (ζω below 1); it reaches kSettled at the end.
-  double z = c.dampingRatio;
-  double rate = z < 1 ? z : z - std::sqrt(z * z - 1);
-  c.omega = duration > 0 && std::isfinite(duration) ? std::log(1 / kSettled) / (rate * duration) : 0;
+  // The slowest motion reaches kSettled at the end.
+  c.omega = duration > 0 && std::isfinite(duration)
+                ? std::log(1 / kSettled) / (slowestRate(c.dampingRatio) * duration)
+                : 0;
   return c;
 }
 

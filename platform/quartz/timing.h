@@ -21,7 +21,8 @@ struct TimingCurve {
   static TimingCurve easeOut() { return bezier(0, 0, 0.58, 1); }
   static TimingCurve bezier(double x1, double y1, double x2, double y2);
   // A ratio of 1 or more does not overshoot; below 1 it does, less the nearer it is to 1.
-  // Ratios that are not positive numbers are taken as the smallest positive one.
+  // Ratios that are not positive numbers are taken as the smallest positive one; ratios
+  // of 1e12 or more (infinity included) as 1e12, which moves as an infinite one does.
   static TimingCurve spring(double dampingRatio, double initialVelocity, double duration);
 
   // Progress after `elapsed` seconds of an animation lasting `duration`: exactly 0 at the

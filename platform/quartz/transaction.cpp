@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "runtime/class_setup.h"
 #include "runtime/runtime.h"
 
 namespace quartz {
@@ -38,12 +39,18 @@ bool actionsDisabled() {
 
 void endImplicitTransaction() { transactions().front().reset(); }
 
+namespace {
+
 void registerTransactionClass() {
-  Class c = rt::defineClass<objc_object>("CATransaction", rt::rootClass());
+  Class c = rt::defineClass<objc_object>("CATransaction", "NSObject");
   rt::addClassMethod(c, "begin"_sel, CATransaction_begin);
   rt::addClassMethod(c, "commit"_sel, CATransaction_commit);
   rt::addClassMethod(c, "setDisableActions:"_sel, CATransaction_setDisableActions);
   rt::addClassMethod(c, "disableActions"_sel, CATransaction_disableActions);
 }
+
+LV_CLASS_SETUP(registerTransactionClass);
+
+}  // namespace
 
 }  // namespace quartz

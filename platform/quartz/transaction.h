@@ -4,8 +4,6 @@
 // disabled, property changes inside view animation blocks apply without animating.
 namespace quartz {
 
-void registerTransactionClass();
-
 bool actionsDisabled();
 
 // Ends the implicit transaction, as the display commit does.

@@ -1,5 +1,3 @@
-#include <cstdio>
-#include <cstdlib>
 #include <map>
 
 #include "runtime/message.h"
@@ -56,14 +54,12 @@ void registerClass(Class cls) {
 
 }  // namespace
 
-void fatal(const std::string& message) {
-  std::fprintf(stderr, "lumivane runtime: %s\n", message.c_str());
-  std::fflush(stderr);
-  std::abort();
-}
-
-Class defineClass(const char* name, Class superclass, Allocator allocator) {
-  Class cls = makeClassPair(name, superclass);
+Class defineClass(const char* name, const char* superclass, Allocator allocator) {
+  Class parent = objc_getClass(superclass);
+  if (superclass && !parent)
+    fatal(std::string("class ") + name + " names superclass " + superclass +
+          ", which is not registered");
+  Class cls = makeClassPair(name, parent);
   cls->allocator = allocator;
   registerClass(cls);
   return cls;
@@ -158,15 +154,9 @@ Class objc_getClass(const char* name) {
   return it == t.end() ? nullptr : it->second;
 }
 
-Class objc_getMetaClass(const char* name) {
-  Class cls = objc_getClass(name);
-  return cls ? cls->isa : nullptr;
-}
-
 Class object_getClass(id obj) { return obj ? obj->isa : nullptr; }
 const char* class_getName(Class cls) { return cls ? cls->name.c_str() : "nil"; }
 Class class_getSuperclass(Class cls) { return cls ? cls->superclass : nullptr; }
-bool class_isMetaClass(Class cls) { return cls && cls->isMetaclass; }
 
 bool class_respondsToSelector(Class cls, SEL sel) {
   return cls && sel && rt::findMethod(cls, sel) != nullptr;
@@ -175,10 +165,6 @@ bool class_respondsToSelector(Class cls, SEL sel) {
 Method class_getInstanceMethod(Class cls, SEL sel) {
   if (!cls || !sel) return nullptr;
   return const_cast<Method>(rt::findMethod(cls, sel));
-}
-
-Method class_getClassMethod(Class cls, SEL sel) {
-  return cls ? class_getInstanceMethod(cls->isa, sel) : nullptr;
 }
 
 IMP method_getImplementation(Method m) { return m ? m->imp : nullptr; }
@@ -207,7 +193,6 @@ objc_property_t class_getProperty(Class cls, const char* name) {
   return nullptr;
 }
 
-const char* property_getName(objc_property_t p) { return p ? p->name.c_str() : nullptr; }
 const char* property_getAttributes(objc_property_t p) { return p ? p->encoded.c_str() : nullptr; }
 
 Class objc_allocateClassPair(Class superclass, const char* name, size_t) {

@@ -10,6 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "runtime/diagnostics.h"
 #include "runtime/object.h"
 #include "runtime/selector.h"
 #include "runtime/signature.h"
@@ -65,20 +66,16 @@ struct objc_class : objc_object {
 
 // The device's C interface.
 Class objc_getClass(const char* name);
-Class objc_getMetaClass(const char* name);
 Class object_getClass(id obj);
 const char* class_getName(Class cls);
 Class class_getSuperclass(Class cls);
-bool class_isMetaClass(Class cls);
 bool class_respondsToSelector(Class cls, SEL sel);
 Method class_getInstanceMethod(Class cls, SEL sel);  // searches superclasses
-Method class_getClassMethod(Class cls, SEL sel);
 IMP method_getImplementation(Method m);
 const char* method_getTypeEncoding(Method m);
 bool class_addProperty(Class cls, const char* name, const objc_property_attribute_t* attrs,
                        unsigned count);
 objc_property_t class_getProperty(Class cls, const char* name);
-const char* property_getName(objc_property_t p);
 const char* property_getAttributes(objc_property_t p);
 // Makes a class without C++ state of its own; its instances are made by the nearest
 // ancestor's allocator. Registration makes it visible to objc_getClass.
@@ -93,12 +90,12 @@ inline bool isKindOfClass(id obj, Class cls) {
   return false;
 }
 
-// Registers class `name` under `superclass` whose instances are `T`. Registering a name
-// twice is a fatal error.
-Class defineClass(const char* name, Class superclass, Allocator allocator);
+// Registers class `name` under the class named `superclass` (null for a root class); its
+// instances are `T`. An unregistered superclass or a name registered twice is a fatal error.
+Class defineClass(const char* name, const char* superclass, Allocator allocator);
 
 template <class T>
-Class defineClass(const char* name, Class superclass) {
+Class defineClass(const char* name, const char* superclass) {
   return defineClass(name, superclass, +[]() -> id { return new T(); });
 }
 
@@ -194,8 +191,6 @@ bool readIvar(id obj, const char* name, V& out) {
 
 // Every registered class, in registration order; for tests and tools.
 std::vector<Class> allClasses();
-
-[[noreturn]] void fatal(const std::string& message);
 
 }  // namespace rt
 

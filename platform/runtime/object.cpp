@@ -38,7 +38,7 @@ long liveObjectCount() { return g_liveObjects; }
 void deallocate(id obj) { send<void>(obj, "dealloc"_sel); }
 
 id autorelease(id obj) {
-  if (obj && obj->refcount != kImmortal) autoreleased().push_back(obj);
+  if (obj && countsReferences(obj)) autoreleased().push_back(obj);
   return obj;
 }
 
@@ -49,7 +49,7 @@ namespace {
 
 // The root class. Its implementations are the ones every object and class falls back to.
 id NSObject_alloc(id cls, SEL) { return allocateInstance(reinterpret_cast<Class>(cls)); }
-id NSObject_new(id cls, SEL) { return send<id>(send<id>(cls, "alloc"_sel), "init"_sel); }
+id NSObject_new(id cls, SEL) { return create(reinterpret_cast<Class>(cls), "init"_sel).leak(); }
 id NSObject_init(id self, SEL) { return self; }
 
 void NSObject_dealloc(id self, SEL) {

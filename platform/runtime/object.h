@@ -32,16 +32,21 @@ namespace rt {
 
 inline constexpr uint32_t kImmortal = UINT32_MAX;
 
+// An object whose count has reached 0 is deallocating. As on the device, retains and
+// releases leave it alone from then on: a retain and release inside its dealloc (a
+// replaced method holding it for a moment) must not free it a second time.
+inline bool countsReferences(id obj) { return obj->refcount != kImmortal && obj->refcount != 0; }
+
 // Sends `dealloc` through the runtime; the root implementation frees the object.
 void deallocate(id obj);
 
 inline id retain(id obj) {
-  if (obj && obj->refcount != kImmortal) ++obj->refcount;
+  if (obj && countsReferences(obj)) ++obj->refcount;
   return obj;
 }
 
 inline void release(id obj) {
-  if (!obj || obj->refcount == kImmortal) return;
+  if (!obj || !countsReferences(obj)) return;
   if (--obj->refcount == 0) deallocate(obj);
 }
 

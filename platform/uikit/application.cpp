@@ -1,8 +1,7 @@
 #include "uikit/application.h"
 
-#include <cstdio>
-
 #include "foundation/values.h"
+#include "runtime/class_setup.h"
 
 namespace {
 
@@ -21,8 +20,8 @@ id UIApplication_init(id self, SEL) {
   self = sendSuper<id>(g_UIApplication->superclass, self, "init"_sel);
   if (!self) return nullptr;
   if (g_shared && !g_sharedIsImplicit) {
-    std::fprintf(stderr, "UIApplication: there can only be one application; %s %p is not shared\n",
-                 self->isa->name.c_str(), static_cast<void*>(self));
+    rt::diagnose("UIApplication: there can only be one application; this %s is not shared",
+                 self->isa->name.c_str());
     return self;
   }
   id previous = g_shared;
@@ -50,6 +49,8 @@ bool UIApplication_launchApplication(id, SEL, id identifier, bool suspended) {
 
 namespace uikit {
 
+namespace {
+
 void registerApplicationClasses() {
   g_UIApplication = objc_getClass("UIApplication");
   rt::addMethod(g_UIApplication, "init"_sel, UIApplication_init);
@@ -57,6 +58,10 @@ void registerApplicationClasses() {
   rt::addMethod(g_UIApplication, "launchApplicationWithIdentifier:suspended:"_sel,
                 UIApplication_launchApplication);
 }
+
+LV_CLASS_SETUP(registerApplicationClasses, "UIApplication");
+
+}  // namespace
 
 const std::vector<ApplicationLaunch>& applicationLaunches() { return launches(); }
 

@@ -9,8 +9,6 @@
 
 namespace uikit {
 
-void registerApplicationClasses();
-
 struct ApplicationLaunch {
   std::string identifier;
   bool suspended = false;

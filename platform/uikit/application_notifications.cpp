@@ -1,6 +1,7 @@
 #include "uikit/application_notifications.h"
 
 #include "foundation/values.h"
+#include "runtime/class_setup.h"
 
 NSNotificationName UIApplicationWillEnterForegroundNotification = nil;
 NSNotificationName UIApplicationDidBecomeActiveNotification = nil;
@@ -8,8 +9,9 @@ NSNotificationName UIApplicationDidChangeStatusBarOrientationNotification = nil;
 
 namespace uikit {
 
+namespace {
+
 void registerApplicationNotifications() {
-  if (UIApplicationWillEnterForegroundNotification) return;
   rt::AutoreleasePool pool;
   auto name = [](const char* text) { return rt::retain(fnd::string(text)); };
   UIApplicationWillEnterForegroundNotification = name("UIApplicationWillEnterForegroundNotification");
@@ -17,5 +19,9 @@ void registerApplicationNotifications() {
   UIApplicationDidChangeStatusBarOrientationNotification =
       name("UIApplicationDidChangeStatusBarOrientationNotification");
 }
+
+LV_CLASS_SETUP(registerApplicationNotifications, "NSString");
+
+}  // namespace
 
 }  // namespace uikit

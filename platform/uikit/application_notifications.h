@@ -8,5 +8,4 @@ extern NSNotificationName UIApplicationDidBecomeActiveNotification;
 extern NSNotificationName UIApplicationDidChangeStatusBarOrientationNotification;
 
 namespace uikit {
-void registerApplicationNotifications();
 }

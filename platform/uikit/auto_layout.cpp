@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <unordered_map>
 
+#include "runtime/class_setup.h"
 #include "uikit/layout_constraint.h"
 #include "uikit/stack_view.h"
 
@@ -142,9 +142,8 @@ class Pass {
       NSLayoutConstraint* c = it->second;
       if (c->priority < kLayoutPriorityRequired || c->reported) continue;
       c->reported = true;
-      std::fprintf(stderr,
-                   "Auto Layout: unable to satisfy the constraints in <%s: %p>; breaking %s\n",
-                   super_->isa->name.c_str(), static_cast<void*>(super_), describe(*c).c_str());
+      rt::diagnose("Auto Layout: unable to satisfy the constraints in %s; breaking %s",
+                   describeItem(super_).c_str(), describe(*c).c_str());
     }
   }
 
@@ -173,6 +172,12 @@ void layoutConstrainedSubviews(id view) {
   Pass(asView(view)).run();
 }
 
+namespace {
+
 void registerAutoLayout() { setConstraintLayoutHook(&layoutConstrainedSubviews); }
+
+LV_CLASS_SETUP(registerAutoLayout);
+
+}  // namespace
 
 }  // namespace uikit

@@ -1,5 +1,7 @@
 #include "uikit/color.h"
 
+#include "runtime/class_setup.h"
+
 #include <functional>
 
 namespace {
@@ -92,16 +94,17 @@ RGBA rgba(id colorOrCGColor) {
             " is not a colour");
 }
 
+namespace {
+
 void registerColorClasses() {
-  if (g_UIColor) return;
   using rt::addClassMethod;
   using rt::addMethod;
-  g_CGColor = rt::defineClass<CGColor>("CGColor", rt::rootClass());
+  g_CGColor = rt::defineClass<CGColor>("CGColor", "NSObject");
   addMethod(g_CGColor, "isEqual:"_sel, Color_isEqual);
   addMethod(g_CGColor, "hash"_sel, Color_hash);
   addMethod(g_CGColor, "copy"_sel, Color_copy);
 
-  g_UIColor = rt::defineClass<UIColor>("UIColor", rt::rootClass());
+  g_UIColor = rt::defineClass<UIColor>("UIColor", "NSObject");
   addMethod(g_UIColor, "initWithRed:green:blue:alpha:"_sel, UIColor_initWithRedGreenBlueAlpha);
   addMethod(g_UIColor, "initWithWhite:alpha:"_sel, UIColor_initWithWhiteAlpha);
   addClassMethod(g_UIColor, "colorWithRed:green:blue:alpha:"_sel, UIColor_colorWithRedGreenBlueAlpha);
@@ -118,5 +121,9 @@ void registerColorClasses() {
   addMethod(g_UIColor, "hash"_sel, Color_hash);
   addMethod(g_UIColor, "copy"_sel, Color_copy);
 }
+
+LV_CLASS_SETUP(registerColorClasses);
+
+}  // namespace
 
 }  // namespace uikit

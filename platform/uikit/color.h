@@ -25,8 +25,6 @@ struct UIColor : objc_object {
 
 namespace uikit {
 
-void registerColorClasses();
-
 // The components of a UIColor or a CGColor; nil reads as the clear colour. Any other
 // object is a fatal error.
 RGBA rgba(id colorOrCGColor);

@@ -1,6 +1,7 @@
 #include "uikit/control.h"
 
 #include "runtime/accessors.h"
+#include "runtime/class_setup.h"
 
 namespace {
 
@@ -47,6 +48,8 @@ void controlTouchCancelled(UIControl* control, id event) {
   control->touchInside = false;
 }
 
+namespace {
+
 void registerControlClasses() {
   using rt::addMethod;
   Class c = objc_getClass("UIControl");
@@ -58,5 +61,9 @@ void registerControlClasses() {
   addMethod(c, "endTrackingWithTouch:withEvent:"_sel, UIControl_endTracking);
   addMethod(c, "cancelTrackingWithEvent:"_sel, UIControl_cancelTracking);
 }
+
+LV_CLASS_SETUP(registerControlClasses, "UIControl");
+
+}  // namespace
 
 }  // namespace uikit

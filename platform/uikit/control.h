@@ -5,8 +5,6 @@
 
 namespace uikit {
 
-void registerControlClasses();
-
 // The touch phases as they reach a control, each sent through the runtime.
 void controlTouchBegan(UIControl* control, id touch, id event);
 void controlTouchMoved(UIControl* control, id touch, id event);

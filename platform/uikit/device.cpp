@@ -1,6 +1,7 @@
 #include "uikit/device.h"
 
 #include "foundation/values.h"
+#include "runtime/class_setup.h"
 
 namespace uikit {
 
@@ -21,13 +22,19 @@ void setDevice(std::string_view systemVersion, NSInteger idiom) {
   g_currentDevice->idiom = idiom;
 }
 
+namespace {
+
 void registerDeviceClasses() {
-  g_UIDevice = rt::defineClass<UIDevice>("UIDevice", rt::rootClass());
+  g_UIDevice = rt::defineClass<UIDevice>("UIDevice", "NSObject");
   rt::addClassMethod(g_UIDevice, "currentDevice"_sel, UIDevice_currentDevice);
   rt::addMethod(g_UIDevice, "systemVersion"_sel, UIDevice_systemVersion);
   rt::addMethod(g_UIDevice, "userInterfaceIdiom"_sel, UIDevice_userInterfaceIdiom);
   g_currentDevice = static_cast<UIDevice*>(rt::create(g_UIDevice).leak());
   setDevice("15.0", UIUserInterfaceIdiomPhone);
 }
+
+LV_CLASS_SETUP(registerDeviceClasses);
+
+}  // namespace
 
 }  // namespace uikit

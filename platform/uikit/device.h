@@ -17,8 +17,6 @@ struct UIDevice : objc_object {
 
 namespace uikit {
 
-void registerDeviceClasses();
-
 void setDevice(std::string_view systemVersion, NSInteger idiom);
 
 }  // namespace uikit

@@ -1,5 +1,7 @@
 #include "uikit/feedback_generator.h"
 
+#include "runtime/class_setup.h"
+
 namespace {
 
 uikit::HapticRecord& record() {
@@ -22,13 +24,20 @@ void UIImpactFeedbackGenerator_impactOccurred(id self, SEL) {
 
 namespace uikit {
 
+namespace {
+
 void registerFeedbackClasses() {
-  Class base = rt::defineClass<UIFeedbackGenerator>("UIFeedbackGenerator", rt::rootClass());
+  Class base = rt::defineClass<UIFeedbackGenerator>("UIFeedbackGenerator", "NSObject");
   rt::addMethod(base, "prepare"_sel, UIFeedbackGenerator_prepare);
-  Class impact = rt::defineClass<UIImpactFeedbackGenerator>("UIImpactFeedbackGenerator", base);
+  Class impact =
+      rt::defineClass<UIImpactFeedbackGenerator>("UIImpactFeedbackGenerator", "UIFeedbackGenerator");
   rt::addMethod(impact, "initWithStyle:"_sel, UIImpactFeedbackGenerator_initWithStyle);
   rt::addMethod(impact, "impactOccurred"_sel, UIImpactFeedbackGenerator_impactOccurred);
 }
+
+LV_CLASS_SETUP(registerFeedbackClasses);
+
+}  // namespace
 
 const HapticRecord& hapticRecord() { return record(); }
 

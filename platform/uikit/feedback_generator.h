@@ -11,8 +11,6 @@ struct UIImpactFeedbackGenerator : UIFeedbackGenerator {
 
 namespace uikit {
 
-void registerFeedbackClasses();
-
 struct HapticRecord {
   long prepares = 0;
   std::vector<NSInteger> impacts;  // the style of each impact, oldest first

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "foundation/values.h"
+#include "runtime/class_setup.h"
 
 const CGFloat UIFontWeightUltraLight = -0.8;
 const CGFloat UIFontWeightThin = -0.6;
@@ -84,10 +85,12 @@ id UIFont_copy(id self, SEL) { return rt::retain(self); }
 
 namespace uikit {
 
+namespace {
+
 void registerFontClasses() {
   using rt::addMethod;
   using rt::addClassMethod;
-  g_UIFont = rt::defineClass<UIFont>("UIFont", rt::rootClass());
+  g_UIFont = rt::defineClass<UIFont>("UIFont", "NSObject");
   addClassMethod(g_UIFont, "systemFontOfSize:weight:"_sel, UIFont_systemFontOfSizeWeight);
   addClassMethod(g_UIFont, "systemFontOfSize:"_sel, UIFont_systemFontOfSize);
   addClassMethod(g_UIFont, "boldSystemFontOfSize:"_sel, UIFont_boldSystemFontOfSize);
@@ -102,6 +105,10 @@ void registerFontClasses() {
   addMethod(g_UIFont, "hash"_sel, UIFont_hash);
   addMethod(g_UIFont, "copy"_sel, UIFont_copy);
 }
+
+LV_CLASS_SETUP(registerFontClasses);
+
+}  // namespace
 
 id systemFont(CGFloat size, CGFloat weight) { return makeFont(size, weight); }
 

@@ -25,8 +25,6 @@ struct UIFont : objc_object {
 
 namespace uikit {
 
-void registerFontClasses();
-
 // The system font (autoreleased), as `systemFontOfSize:weight:` makes it.
 id systemFont(CGFloat size, CGFloat weight = 0);
 

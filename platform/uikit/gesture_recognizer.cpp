@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "foundation/values.h"
+#include "runtime/class_setup.h"
 
 namespace {
 
@@ -125,10 +126,12 @@ void recognizeTap(id recognizer, id touch) {
   r->state = UIGestureRecognizerStatePossible;
 }
 
+namespace {
+
 void registerGestureClasses() {
   using rt::addMethod;
-  g_list = rt::defineClass<GestureList>("_UIViewGestureList", rt::rootClass());
-  g_recognizer = rt::defineClass<UIGestureRecognizer>("UIGestureRecognizer", rt::rootClass());
+  g_list = rt::defineClass<GestureList>("_UIViewGestureList", "NSObject");
+  g_recognizer = rt::defineClass<UIGestureRecognizer>("UIGestureRecognizer", "NSObject");
   addMethod(g_recognizer, "initWithTarget:action:"_sel, UIGestureRecognizer_initWithTargetAction);
   addMethod(g_recognizer, "addTarget:action:"_sel, UIGestureRecognizer_addTargetAction);
   addMethod(g_recognizer, "removeTarget:action:"_sel, UIGestureRecognizer_removeTargetAction);
@@ -137,12 +140,16 @@ void registerGestureClasses() {
   addMethod(g_recognizer, "isEnabled"_sel, UIGestureRecognizer_isEnabled);
   addMethod(g_recognizer, "setEnabled:"_sel, UIGestureRecognizer_setEnabled);
   addMethod(g_recognizer, "locationInView:"_sel, UIGestureRecognizer_locationInView);
-  g_tap = rt::defineClass<UITapGestureRecognizer>("UITapGestureRecognizer", g_recognizer);
+  g_tap = rt::defineClass<UITapGestureRecognizer>("UITapGestureRecognizer", "UIGestureRecognizer");
 
   Class view = objc_getClass("UIView");
   addMethod(view, "addGestureRecognizer:"_sel, UIView_addGestureRecognizer);
   addMethod(view, "removeGestureRecognizer:"_sel, UIView_removeGestureRecognizer);
   addMethod(view, "gestureRecognizers"_sel, UIView_gestureRecognizers);
 }
+
+LV_CLASS_SETUP(registerGestureClasses, "UIView");
+
+}  // namespace
 
 }  // namespace uikit

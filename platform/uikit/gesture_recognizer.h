@@ -30,8 +30,6 @@ struct UITapGestureRecognizer : UIGestureRecognizer {};
 
 namespace uikit {
 
-void registerGestureClasses();
-
 // The enabled tap recognisers attached to `view`, oldest first.
 std::vector<Ref<>> tapRecognizers(id view);
 

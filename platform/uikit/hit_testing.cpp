@@ -1,5 +1,6 @@
 // Hit testing: the deepest view that contains a point and takes touches. Every step is a
 // message, so that a replaced pointInside:withEvent: or hitTest:withEvent: decides.
+#include "runtime/class_setup.h"
 #include "uikit/touch.h"
 #include "uikit/view.h"
 
@@ -30,10 +31,16 @@ id UIView_hitTest(id self, SEL, CGPoint point, id event) {
 
 namespace uikit {
 
+namespace {
+
 void registerHitTesting() {
   Class view = objc_getClass("UIView");
   rt::addMethod(view, "pointInside:withEvent:"_sel, UIView_pointInside);
   rt::addMethod(view, "hitTest:withEvent:"_sel, UIView_hitTest);
 }
+
+LV_CLASS_SETUP(registerHitTesting, "UIView");
+
+}  // namespace
 
 }  // namespace uikit

@@ -2,6 +2,7 @@
 
 #include "foundation/values.h"
 #include "runtime/accessors.h"
+#include "runtime/class_setup.h"
 #include "uikit/png_file.h"
 
 namespace uikit {
@@ -54,12 +55,18 @@ id imageWithRGBA(long width, long height, CGFloat scale, std::vector<uint8_t> rg
   return rt::autorelease(image);
 }
 
+namespace {
+
 void registerImageClass() {
-  Class c = g_image = rt::defineClass<UIImage>("UIImage", rt::rootClass());
+  Class c = g_image = rt::defineClass<UIImage>("UIImage", "NSObject");
   rt::addClassMethod(c, "imageWithContentsOfFile:"_sel, UIImage_imageWithContentsOfFile);
   rt::addMethod(c, "initWithContentsOfFile:"_sel, UIImage_initWithContentsOfFile);
   rt::addMethod(c, "size"_sel, rt::fieldGetter<&UIImage::size>);
   rt::addMethod(c, "scale"_sel, rt::fieldGetter<&UIImage::scale>);
 }
+
+LV_CLASS_SETUP(registerImageClass);
+
+}  // namespace
 
 }  // namespace uikit

@@ -19,8 +19,6 @@ struct UIImage : objc_object {
 
 namespace uikit {
 
-void registerImageClass();
-
 // An autoreleased image of `width` × `height` pixels at `scale`; `rgba` must hold exactly
 // width × height × 4 bytes.
 id imageWithRGBA(long width, long height, CGFloat scale, std::vector<uint8_t> rgba);

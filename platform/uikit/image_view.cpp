@@ -1,6 +1,7 @@
 #include "uikit/image_view.h"
 
 #include "runtime/accessors.h"
+#include "runtime/class_setup.h"
 #include "uikit/image.h"
 
 namespace uikit {
@@ -39,10 +40,8 @@ void UIImageView_setImage(id self, SEL, id image) {
   send<void>(self, "invalidateIntrinsicContentSize"_sel);
 }
 
-}  // namespace
-
 void registerImageViewClass() {
-  Class c = rt::defineClass<UIImageView>("UIImageView", viewClass());
+  Class c = rt::defineClass<UIImageView>("UIImageView", "UIView");
   rt::addMethod(c, "initWithFrame:"_sel, UIImageView_initWithFrame);
   rt::addMethod(c, "initWithImage:"_sel, UIImageView_initWithImage);
   rt::addMethod(c, "image"_sel, rt::objectGetter<&UIImageView::image>);
@@ -50,5 +49,9 @@ void registerImageViewClass() {
   rt::addMethod(c, "sizeThatFits:"_sel, UIImageView_sizeThatFits);
   rt::addMethod(c, "intrinsicContentSize"_sel, UIImageView_intrinsicContentSize);
 }
+
+LV_CLASS_SETUP(registerImageViewClass, "UIView");
+
+}  // namespace
 
 }  // namespace uikit

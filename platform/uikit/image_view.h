@@ -8,5 +8,4 @@ struct UIImageView : UIView {
 };
 
 namespace uikit {
-void registerImageViewClass();
 }

@@ -2,6 +2,7 @@
 
 #include "foundation/values.h"
 #include "runtime/accessors.h"
+#include "runtime/class_setup.h"
 #include "uikit/font.h"
 
 namespace {
@@ -88,9 +89,11 @@ CGSize labelTextSize(const UILabel& label) {
   return measureText(fontFace(label.font.get()), text);
 }
 
+namespace {
+
 void registerLabelClasses() {
   using rt::addMethod;
-  g_UILabel = rt::defineClass<UILabel>("UILabel", objc_getClass("UIView"));
+  g_UILabel = rt::defineClass<UILabel>("UILabel", "UIView");
   Class c = g_UILabel;
   addMethod(c, "initWithFrame:"_sel, UILabel_initWithFrame);
   addMethod(c, "text"_sel, rt::objectGetter<&UILabel::text>);
@@ -109,5 +112,9 @@ void registerLabelClasses() {
   addMethod(c, "sizeThatFits:"_sel, UILabel_sizeThatFits);
   addMethod(c, "intrinsicContentSize"_sel, UILabel_intrinsicContentSize);
 }
+
+LV_CLASS_SETUP(registerLabelClasses, "UIView");
+
+}  // namespace
 
 }  // namespace uikit

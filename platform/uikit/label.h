@@ -22,8 +22,6 @@ struct UILabel : UIView {
 
 namespace uikit {
 
-void registerLabelClasses();
-
 // The size of the label's text, limited to its number of lines (0: no limit).
 CGSize labelTextSize(const UILabel& label);
 

@@ -1,8 +1,9 @@
 #include "uikit/layout_constraint.h"
 
+#include "runtime/class_setup.h"
+
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <sstream>
 
 namespace {
@@ -135,7 +136,7 @@ void NSLayoutConstraint_setConstant(id self, SEL, CGFloat constant) {
   NSLayoutConstraint* c = asConstraint(self);
   if (c->constant == constant) return;
   if (!std::isfinite(constant)) {
-    std::fprintf(stderr, "NSLayoutConstraint: constant %g is not finite; ignored\n", constant);
+    rt::diagnose("NSLayoutConstraint: constant %g is not finite; ignored", constant);
     return;
   }
   c->constant = constant;
@@ -146,8 +147,7 @@ float NSLayoutConstraint_priority(id self, SEL) { return asConstraint(self)->pri
 void NSLayoutConstraint_setPriority(id self, SEL, float priority) {
   NSLayoutConstraint* c = asConstraint(self);
   if (!(priority > 0) || priority > uikit::kLayoutPriorityRequired) {
-    std::fprintf(stderr, "NSLayoutConstraint: priority %g is outside (0, 1000]; ignored\n",
-                 double(priority));
+    rt::diagnose("NSLayoutConstraint: priority %g is outside (0, 1000]; ignored", double(priority));
     return;
   }
   if (c->priority == priority) return;
@@ -174,7 +174,7 @@ NSInteger NSLayoutConstraint_relation(id, SEL) { return 0; }  // NSLayoutRelatio
 id makeConstraint(id self, bool toAnchor, id other, CGFloat multiplier, CGFloat constant) {
   NSLayoutAnchor* first = asAnchor(self);
   auto refuse = [&](const char* why) -> id {
-    std::fprintf(stderr, "NSLayoutAnchor: cannot make a constraint from %s: %s\n",
+    rt::diagnose("NSLayoutAnchor: cannot make a constraint from %s: %s",
                  attributeName(first->attribute), why);
     return nil;
   };
@@ -260,18 +260,18 @@ std::vector<NSLayoutConstraint*> activeConstraints(id view) {
   return out;
 }
 
+// By serial rather than address, so that the same run reads the same.
+std::string describeItem(id item) {
+  if (!item) return "<gone>";
+  return "<" + item->isa->name + " #" + std::to_string(item->serial) + ">";
+}
+
 std::string describe(const NSLayoutConstraint& c) {
-  auto item = [](id v) {
-    std::ostringstream s;
-    if (v) s << "<" << v->isa->name << ": " << static_cast<const void*>(v) << ">";
-    else s << "<gone>";
-    return s.str();
-  };
   std::ostringstream s;
-  s << item(c.firstItem) << "." << attributeName(c.firstAttribute) << " == ";
+  s << describeItem(c.firstItem) << "." << attributeName(c.firstAttribute) << " == ";
   if (c.secondAttribute != LayoutAttribute::NotAnAttribute) {
     if (c.multiplier != 1) s << c.multiplier << " × ";
-    s << item(c.secondItem) << "." << attributeName(c.secondAttribute) << " + ";
+    s << describeItem(c.secondItem) << "." << attributeName(c.secondAttribute) << " + ";
   }
   s << c.constant << " @" << c.priority;
   return s.str();
@@ -282,24 +282,25 @@ void needsLayoutFor(const NSLayoutConstraint& c) {
     if (item) send<void>(send<id>(item, "superview"_sel), "setNeedsLayout"_sel);
 }
 
+namespace {
+
 void registerLayoutConstraintClasses() {
   using rt::addMethod;
-  Class root = rt::rootClass();
-  g_viewState = rt::defineClass<ViewLayoutState>("_UIViewLayoutState", root);
+  g_viewState = rt::defineClass<ViewLayoutState>("_UIViewLayoutState", "NSObject");
 
-  g_anchor = rt::defineClass<NSLayoutAnchor>("NSLayoutAnchor", root);
+  g_anchor = rt::defineClass<NSLayoutAnchor>("NSLayoutAnchor", "NSObject");
   addMethod(g_anchor, "constraintEqualToAnchor:"_sel, NSLayoutAnchor_equalTo);
   addMethod(g_anchor, "constraintEqualToAnchor:constant:"_sel, NSLayoutAnchor_equalToConstant);
-  g_xAnchor = rt::defineClass<NSLayoutAnchor>("NSLayoutXAxisAnchor", g_anchor);
-  g_yAnchor = rt::defineClass<NSLayoutAnchor>("NSLayoutYAxisAnchor", g_anchor);
-  g_dimension = rt::defineClass<NSLayoutAnchor>("NSLayoutDimension", g_anchor);
+  g_xAnchor = rt::defineClass<NSLayoutAnchor>("NSLayoutXAxisAnchor", "NSLayoutAnchor");
+  g_yAnchor = rt::defineClass<NSLayoutAnchor>("NSLayoutYAxisAnchor", "NSLayoutAnchor");
+  g_dimension = rt::defineClass<NSLayoutAnchor>("NSLayoutDimension", "NSLayoutAnchor");
   addMethod(g_dimension, "constraintEqualToConstant:"_sel, NSLayoutDimension_equalToConstant);
   addMethod(g_dimension, "constraintEqualToAnchor:multiplier:"_sel,
             NSLayoutDimension_equalToAnchorMultiplier);
   addMethod(g_dimension, "constraintEqualToAnchor:multiplier:constant:"_sel,
             NSLayoutDimension_equalToAnchorMultiplierConstant);
 
-  g_constraint = rt::defineClass<NSLayoutConstraint>("NSLayoutConstraint", root);
+  g_constraint = rt::defineClass<NSLayoutConstraint>("NSLayoutConstraint", "NSObject");
   addMethod(g_constraint, "isActive"_sel, NSLayoutConstraint_isActive);
   addMethod(g_constraint, "setActive:"_sel, NSLayoutConstraint_setActive);
   addMethod(g_constraint, "constant"_sel, NSLayoutConstraint_constant);
@@ -326,5 +327,9 @@ void registerLayoutConstraintClasses() {
   addMethod(view, "centerXAnchor"_sel, UIView_anchor<A::CenterX>);
   addMethod(view, "centerYAnchor"_sel, UIView_anchor<A::CenterY>);
 }
+
+LV_CLASS_SETUP(registerLayoutConstraintClasses, "UIView");
+
+}  // namespace
 
 }  // namespace uikit

@@ -32,12 +32,12 @@ struct NSLayoutConstraint : objc_object {
 
 namespace uikit {
 
-void registerLayoutConstraintClasses();
-
 // The active constraints that name `view`, in no particular order.
 std::vector<NSLayoutConstraint*> activeConstraints(id view);
 
-// "<UILabel: 0x…>.top == <UIView: 0x…>.top + 315 @1000"
+// An object by class and serial, as "<UILabel #12>"; "<gone>" for nil.
+std::string describeItem(id item);
+// "<UILabel #12>.top == <UIView #9>.top + 315 @1000"
 std::string describe(const NSLayoutConstraint& c);
 
 // Flags the superviews of the views a constraint names for layout.

@@ -137,18 +137,19 @@ LayoutSolver::Solution LayoutSolver::solve() const {
     if (!system.take(std::move(r))) solution.dropped.push_back(index);
   }
 
-  // What nothing fixed keeps its value: sizes first, so that a view tied by one edge
-  // moves rather than stretches.
-  for (size_t i = 0; i < items_.size(); ++i) {
-    if (firstVar[i] < 0) continue;
-    const CGRect& f = items_[i].frame;
-    const std::pair<Var, CGFloat> stays[] = {
-        {kWidth, f.size.width}, {kHeight, f.size.height}, {kLeft, f.origin.x}, {kTop, f.origin.y}};
-    for (auto [var, value] : stays) {
-      Row r = system.row();
-      r.coef[firstVar[i] + var] = 1;
-      r.rhs = value;
-      system.take(std::move(r));
+  // What nothing fixed keeps its value: every size before any position, so that a view
+  // tied by one edge moves rather than stretches, whatever the order of the items.
+  for (const std::pair<Var, Var>& pass : {std::pair(kWidth, kHeight), std::pair(kLeft, kTop)}) {
+    for (size_t i = 0; i < items_.size(); ++i) {
+      if (firstVar[i] < 0) continue;
+      const CGRect& f = items_[i].frame;
+      const CGFloat value[kVarsPerItem] = {f.origin.x, f.origin.y, f.size.width, f.size.height};
+      for (Var var : {pass.first, pass.second}) {
+        Row r = system.row();
+        r.coef[firstVar[i] + var] = 1;
+        r.rhs = value[var];
+        system.take(std::move(r));
+      }
     }
   }
 

@@ -3,7 +3,7 @@
 // top, width and height; its right, bottom and centre derive from them. Equations are
 // taken by priority (required first; equal priorities in the order added). One that
 // contradicts those already taken is dropped; a quantity that nothing fixes keeps its
-// current value (size before position). Pure arithmetic, no views.
+// current value (every size before any position). Pure arithmetic, no views.
 #include <vector>
 
 #include "quartz/geometry.h"

@@ -1,11 +1,12 @@
 // Text measured with Pango through fontconfig. Metrics hinting is off and glyph positions
 // are not rounded, so widths are the font's fractional advances at the point size.
-#include <cstdio>
+#include "uikit/pango_measurer.h"
+
 #include <limits>
 #include <string>
 
+#include "runtime/diagnostics.h"
 #include "uikit/pango_text.h"
-#include "uikit/text_measurer.h"
 
 namespace uikit {
 
@@ -82,7 +83,7 @@ class PangoMeasurer : public TextMeasurer {
     PangoFontDescription* got = pango_font_describe(font);
     const char* family = pango_font_description_get_family(got);
     if (!family || face.family != family)
-      std::fprintf(stderr, "text measurement: font family \"%s\" not found, using \"%s\"\n",
+      rt::diagnose("text measurement: font family \"%s\" not found, using \"%s\"",
                    face.family.c_str(), family ? family : "?");
     pango_font_description_free(got);
     g_object_unref(font);

@@ -1,10 +1,18 @@
 #include "uikit/responder.h"
 
+#include "runtime/class_setup.h"
+
 namespace uikit {
 
+namespace {
+
 void registerResponderClasses() {
-  Class responder = rt::defineClass<UIResponder>("UIResponder", rt::rootClass());
-  rt::defineClass<UIApplication>("UIApplication", responder);
+  rt::defineClass<UIResponder>("UIResponder", "NSObject");
+  rt::defineClass<UIApplication>("UIApplication", "UIResponder");
 }
+
+LV_CLASS_SETUP(registerResponderClasses);
+
+}  // namespace
 
 }  // namespace uikit

@@ -15,7 +15,3 @@ struct UIViewController : UIResponder {
   Ref<> loadedView;  // once loaded or set
 };
 struct UIApplication : UIResponder {};
-
-namespace uikit {
-void registerResponderClasses();
-}

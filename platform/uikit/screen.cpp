@@ -1,5 +1,7 @@
 #include "uikit/screen.h"
 
+#include "runtime/class_setup.h"
+
 namespace uikit {
 
 namespace {
@@ -33,13 +35,19 @@ void setMainScreen(CGSize nativeSize, CGFloat scale) {
 
 void removeMainScreen() { mainScreen() = nullptr; }
 
+namespace {
+
 void registerScreenClasses() {
-  g_UIScreen = rt::defineClass<UIScreen>("UIScreen", rt::rootClass());
+  g_UIScreen = rt::defineClass<UIScreen>("UIScreen", "NSObject");
   rt::addClassMethod(g_UIScreen, "mainScreen"_sel, UIScreen_mainScreen);
   rt::addMethod(g_UIScreen, "nativeBounds"_sel, UIScreen_nativeBounds);
   rt::addMethod(g_UIScreen, "nativeScale"_sel, UIScreen_scale);
   rt::addMethod(g_UIScreen, "scale"_sel, UIScreen_scale);
   rt::addMethod(g_UIScreen, "bounds"_sel, UIScreen_bounds);
 }
+
+LV_CLASS_SETUP(registerScreenClasses);
+
+}  // namespace
 
 }  // namespace uikit

@@ -12,8 +12,6 @@ struct UIScreen : objc_object {
 
 namespace uikit {
 
-void registerScreenClasses();
-
 void setMainScreen(CGSize nativeSize, CGFloat scale);
 void removeMainScreen();
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "runtime/accessors.h"
+#include "runtime/class_setup.h"
 
 namespace uikit {
 
@@ -63,9 +64,11 @@ CGPoint offsetWithinEdges(const UIScrollView* view, CGPoint offset) {
           std::clamp(offset.y, CGRectGetMinY(range), CGRectGetMaxY(range))};
 }
 
+namespace {
+
 void registerScrollViewClass() {
   using rt::addMethod;
-  Class c = g_scrollView = rt::defineClass<UIScrollView>("UIScrollView", viewClass());
+  Class c = g_scrollView = rt::defineClass<UIScrollView>("UIScrollView", "UIView");
   addMethod(c, "contentOffset"_sel, UIScrollView_contentOffset);
   addMethod(c, "setContentOffset:"_sel, UIScrollView_setContentOffset);
   addMethod(c, "contentSize"_sel, rt::fieldGetter<&UIScrollView::contentSize>);
@@ -80,5 +83,9 @@ void registerScrollViewClass() {
   rt::addFieldProperty<&UIScrollView::scrollEnabled>(c, "isScrollEnabled"_sel,
                                                      "setScrollEnabled:"_sel);
 }
+
+LV_CLASS_SETUP(registerScrollViewClass, "UIView");
+
+}  // namespace
 
 }  // namespace uikit

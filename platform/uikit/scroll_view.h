@@ -17,7 +17,6 @@ struct UIScrollView : UIView {
 
 namespace uikit {
 
-void registerScrollViewClass();
 Class scrollViewClass();
 
 // The offsets the content may rest at: from the origin to where the content's far edges

@@ -4,6 +4,7 @@
 
 #include "foundation/values.h"
 #include "runtime/accessors.h"
+#include "runtime/class_setup.h"
 
 namespace {
 
@@ -159,9 +160,11 @@ void addStackArrangement(UIStackView* stack, int s,
   }
 }
 
+namespace {
+
 void registerStackViewClasses() {
   using rt::addMethod;
-  g_UIStackView = rt::defineClass<UIStackView>("UIStackView", objc_getClass("UIView"));
+  g_UIStackView = rt::defineClass<UIStackView>("UIStackView", "UIView");
   Class c = g_UIStackView;
   addMethod(c, "initWithArrangedSubviews:"_sel, UIStackView_initWithArrangedSubviews);
   addMethod(c, "addArrangedSubview:"_sel, UIStackView_addArrangedSubview);
@@ -177,5 +180,9 @@ void registerStackViewClasses() {
   addMethod(c, "spacing"_sel, rt::fieldGetter<&UIStackView::spacing>);
   addMethod(c, "setSpacing:"_sel, UIStackView_set<&UIStackView::spacing, CGFloat>);
 }
+
+LV_CLASS_SETUP(registerStackViewClasses, "UIView");
+
+}  // namespace
 
 }  // namespace uikit

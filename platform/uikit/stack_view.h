@@ -33,8 +33,6 @@ struct UIStackView : UIView {
 
 namespace uikit {
 
-void registerStackViewClasses();
-
 UIStackView* asStackView(id view);  // null when `view` is not a stack view
 
 // States the arrangement of `stack` (solver item `stackItem`) over the arranged views

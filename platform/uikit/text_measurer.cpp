@@ -4,6 +4,8 @@
 #include <functional>
 #include <unordered_map>
 
+#include "uikit/pango_measurer.h"
+
 namespace uikit {
 
 namespace {

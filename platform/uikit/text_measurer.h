@@ -48,8 +48,6 @@ class FixedAdvanceMeasurer : public TextMeasurer {
   CGFloat advance_, lineHeight_, ascender_;
 };
 
-std::unique_ptr<TextMeasurer> makePangoMeasurer();
-
 // Installs `measurer` (nullptr restores Pango) and empties the caches.
 void setTextMeasurer(std::unique_ptr<TextMeasurer> measurer);
 void clearTextMeasureCache();

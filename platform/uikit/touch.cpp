@@ -1,5 +1,7 @@
 #include "uikit/touch.h"
 
+#include "runtime/class_setup.h"
+
 
 namespace {
 
@@ -54,9 +56,11 @@ Ref<UIEvent> makeEvent(id touch, double timestamp) {
   return event;
 }
 
+namespace {
+
 void registerTouchClasses() {
   using rt::addMethod;
-  g_UITouch = rt::defineClass<UITouch>("UITouch", rt::rootClass());
+  g_UITouch = rt::defineClass<UITouch>("UITouch", "NSObject");
   addMethod(g_UITouch, "locationInView:"_sel, UITouch_locationInView);
   addMethod(g_UITouch, "previousLocationInView:"_sel, UITouch_previousLocationInView);
   addMethod(g_UITouch, "view"_sel, UITouch_view);
@@ -64,10 +68,14 @@ void registerTouchClasses() {
   addMethod(g_UITouch, "phase"_sel, UITouch_phase);
   addMethod(g_UITouch, "tapCount"_sel, UITouch_tapCount);
   addMethod(g_UITouch, "timestamp"_sel, UITouch_timestamp);
-  g_UIEvent = rt::defineClass<UIEvent>("UIEvent", rt::rootClass());
+  g_UIEvent = rt::defineClass<UIEvent>("UIEvent", "NSObject");
   addMethod(g_UIEvent, "allTouches"_sel, UIEvent_allTouches);
   addMethod(g_UIEvent, "type"_sel, UIEvent_type);
   addMethod(g_UIEvent, "timestamp"_sel, UIEvent_timestamp);
 }
+
+LV_CLASS_SETUP(registerTouchClasses);
+
+}  // namespace
 
 }  // namespace uikit

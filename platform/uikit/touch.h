@@ -29,10 +29,6 @@ struct UIEvent : objc_object {
 
 namespace uikit {
 
-void registerTouchClasses();
-// UIView's hitTest:withEvent: and pointInside:withEvent:.
-void registerHitTesting();
-
 // A fresh touch on `view` in `window` at `location` (window coordinates), +1.
 Ref<UITouch> makeTouch(id view, id window, CGPoint location, double timestamp);
 // A fresh touch event carrying `touch`, +1.

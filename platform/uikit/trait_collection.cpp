@@ -1,6 +1,7 @@
 #include "uikit/trait_collection.h"
 
 #include "runtime/accessors.h"
+#include "runtime/class_setup.h"
 #include "uikit/view_parts.h"
 
 namespace uikit {
@@ -38,14 +39,20 @@ id traitCollection(NSInteger verticalSizeClass) {
   return rt::autorelease(t);
 }
 
+namespace {
+
 void registerTraitCollectionClass() {
   Class c = g_traitCollection =
-      rt::defineClass<UITraitCollection>("UITraitCollection", rt::rootClass());
+      rt::defineClass<UITraitCollection>("UITraitCollection", "NSObject");
   rt::addClassMethod(c, "traitCollectionWithVerticalSizeClass:"_sel,
                      UITraitCollection_withVerticalSizeClass);
   rt::addMethod(c, "verticalSizeClass"_sel, rt::fieldGetter<&UITraitCollection::verticalSizeClass>);
   rt::addMethod(c, "isEqual:"_sel, UITraitCollection_isEqual);
 }
+
+LV_CLASS_SETUP(registerTraitCollectionClass);
+
+}  // namespace
 
 NSInteger effectiveVerticalSizeClass(id view) {
   for (UIView* v = detail::asView(view); v; v = v->superview)

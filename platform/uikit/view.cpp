@@ -2,6 +2,7 @@
 
 #include "foundation/run_loop.h"
 #include "runtime/accessors.h"
+#include "runtime/class_setup.h"
 #include "uikit/view_parts.h"
 
 UIView::~UIView() {
@@ -39,11 +40,11 @@ id UIView_initWithCoder(id self, SEL, id) { return send<id>(self, "initWithFrame
 
 void UIView_dealloc(id self, SEL) {
   UIView* v = asView(self);
-  v->deallocating = true;
-  detail::forgetLayoutRoot(v);
   // Whatever a replaced removeFromSuperview leaves attached is detached by ~UIView.
   std::vector<Ref<UIView>> subviews(v->subviews.rbegin(), v->subviews.rend());
   for (const Ref<UIView>& sub : subviews) send<void>(sub.get(), "removeFromSuperview"_sel);
+  // After the subviews: removing one flags this view for layout again.
+  detail::forgetLayoutRoot(v);
   if (v->layer) v->layer->delegate = nil;
   sendSuper<void>(g_view->superclass, self, "dealloc"_sel);
 }
@@ -100,9 +101,11 @@ id UIWindow_window(id self, SEL) { return self; }
 Class viewClass() { return g_view; }
 Class windowClass() { return g_window; }
 
+namespace {
+
 void registerViewClasses() {
   using rt::addMethod;
-  Class v = g_view = rt::defineClass<UIView>("UIView", objc_getClass("UIResponder"));
+  Class v = g_view = rt::defineClass<UIView>("UIView", "UIResponder");
   rt::addClassMethod(v, "layerClass"_sel, UIView_layerClass);
   addMethod(v, "initWithFrame:"_sel, UIView_initWithFrame);
   addMethod(v, "init"_sel, UIView_init);
@@ -141,9 +144,13 @@ void registerViewClasses() {
   fnd::RunLoop::main().setCommitHandler(fnd::RunLoop::CommitPhase::Layout,
                                         [](double) { runLayoutPass(); });
 
-  rt::defineClass<UIControl>("UIControl", v);
-  g_window = rt::defineClass<UIWindow>("UIWindow", v);
+  rt::defineClass<UIControl>("UIControl", "UIView");
+  g_window = rt::defineClass<UIWindow>("UIWindow", "UIView");
   addMethod(g_window, "window"_sel, UIWindow_window);
 }
+
+LV_CLASS_SETUP(registerViewClasses, "UIResponder");
+
+}  // namespace
 
 }  // namespace uikit

@@ -56,7 +56,6 @@ struct UIView : UIResponder {
   bool translatesAutoresizingMaskIntoConstraints = true;
   bool needsLayout = false;
   bool descendantNeedsLayout = false;
-  bool deallocating = false;
   std::optional<NSInteger> verticalSizeClass;  // set on this view; otherwise inherited
   ~UIView() override;
 };
@@ -69,7 +68,6 @@ struct UIWindow : UIView {};
 
 namespace uikit {
 
-void registerViewClasses();
 Class viewClass();
 Class windowClass();
 

@@ -50,3 +50,9 @@ CGPoint presentationContentOffset(id scrollView);
 bool ignoresTouchesWhileAnimating(id view);
 
 }  // namespace uikit
+
+namespace uikit::detail {
+
+void addAnimationMethods(Class view);
+
+}  // namespace uikit::detail

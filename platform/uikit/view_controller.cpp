@@ -1,6 +1,7 @@
 #include "uikit/view_controller.h"
 
 #include "runtime/accessors.h"
+#include "runtime/class_setup.h"
 #include "uikit/trait_collection.h"
 #include "uikit/view.h"
 
@@ -27,15 +28,17 @@ id UIViewController_traitCollection(id self, SEL) {
   return view ? send<id>(view, "traitCollection"_sel) : traitCollection(UIUserInterfaceSizeClassUnspecified);
 }
 
-}  // namespace
-
 void registerViewControllerClass() {
-  Class c = rt::defineClass<UIViewController>("UIViewController", objc_getClass("UIResponder"));
+  Class c = rt::defineClass<UIViewController>("UIViewController", "UIResponder");
   rt::addMethod(c, "view"_sel, UIViewController_view);
   rt::addMethod(c, "setView:"_sel, rt::objectSetter<&UIViewController::loadedView>);
   rt::addMethod(c, "loadView"_sel, UIViewController_loadView);
   rt::addMethod(c, "isViewLoaded"_sel, UIViewController_isViewLoaded);
   rt::addMethod(c, "traitCollection"_sel, UIViewController_traitCollection);
 }
+
+LV_CLASS_SETUP(registerViewControllerClass, "UIResponder");
+
+}  // namespace
 
 }  // namespace uikit

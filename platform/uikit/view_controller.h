@@ -6,5 +6,4 @@
 #include "uikit/responder.h"
 
 namespace uikit {
-void registerViewControllerClass();
 }

@@ -1,3 +1,5 @@
+#include "uikit/view_geometry.h"
+
 #include "uikit/view_parts.h"
 
 namespace uikit::detail {

@@ -1,3 +1,5 @@
+#include "uikit/view_hierarchy.h"
+
 #include <algorithm>
 #include <string>
 
@@ -131,7 +133,6 @@ void UIView_sendSubviewToBack(id self, SEL, id view) {
   if (view && asView(view)->superview == asView(self)) place(asView(self), asView(view), 0);
 }
 
-// A superview that is being deallocated is told nothing: it must not be retained again.
 void UIView_removeFromSuperview(id self, SEL) {
   UIView* view = asView(self);
   UIView* old = view->superview;
@@ -141,7 +142,7 @@ void UIView_removeFromSuperview(id self, SEL) {
   NSInteger oldSizeClass = effectiveVerticalSizeClass(view);
   send<void>(view, "willMoveToSuperview:"_sel, nil);
   if (oldWindow) sendWillMoveToWindow(view, nullptr);
-  if (!old->deallocating) send<void>(old, "willRemoveSubview:"_sel, view);
+  send<void>(old, "willRemoveSubview:"_sel, view);
   if (view->superview != old) return;
   unlink(view);
   layoutFlagsMoved(view);
@@ -151,7 +152,7 @@ void UIView_removeFromSuperview(id self, SEL) {
     sendDidMoveToWindow(view);
   }
   send<void>(view, "didMoveToSuperview"_sel);
-  if (!old->deallocating) send<void>(old, "setNeedsLayout"_sel);
+  send<void>(old, "setNeedsLayout"_sel);
 }
 
 id UIView_superview(id self, SEL) { return asView(self)->superview; }

@@ -1,3 +1,5 @@
+#include "uikit/view_layout.h"
+
 #include <algorithm>
 
 #include "quartz/animation_engine.h"

@@ -249,7 +249,7 @@ CGSize intrinsicContentSize(id self, SEL) {
 
 void lv::marquee::registerAutoScrollLabelClass() {
   if (g_class) return;
-  g_class = rt::defineClass<CBAutoScrollLabel>("CBAutoScrollLabel", objc_getClass("UIView"));
+  g_class = rt::defineClass<CBAutoScrollLabel>("CBAutoScrollLabel", "UIView");
   using rt::addMethod;
   addMethod(g_class, "initWithFrame:"_sel, initWithFrame);
   if (class_respondsToSelector(g_class->superclass, "initWithCoder:"_sel))

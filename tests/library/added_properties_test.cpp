@@ -1,20 +1,18 @@
 #include <gtest/gtest.h>
 
-#include "boot_helpers.h"
+#include "lock_screen_helpers.h"
 
 namespace {
 
-using testing_support::bootEnabled;
+using testing_support::bootDevice;
+using testing_support::member;
 
-id get(id obj, const char* getter) { return send<id>(obj, sel_registerName(getter)); }
 void set(id obj, const char* setter, id value) { send<void>(obj, sel_registerName(setter), value); }
 
 TEST(AddedProperties, DeclaredWithTheirAttributesAndAccessorTypes) {
-  auto device = bootEnabled();
-  Class cover = objc_getClass("CSCoverSheetView");
+  auto device = bootDevice();
   Class header = objc_getClass("MRUNowPlayingHeaderView");
-  EXPECT_STREQ(property_getAttributes(class_getProperty(cover, "lumivaneArtworkBackgroundImageView")),
-               "T@\"UIImageView\",N,V_lumivaneArtworkBackgroundImageView");
+  Class cover = objc_getClass("CSCoverSheetView");
   EXPECT_STREQ(property_getAttributes(class_getProperty(cover, "lumivaneArtworkBackgroundView")),
                "T@\"UIView\",N,V_lumivaneArtworkBackgroundView");
   EXPECT_STREQ(property_getAttributes(class_getProperty(header, "labelStackView")), "T@\"UIStackView\",&,N");
@@ -25,31 +23,27 @@ TEST(AddedProperties, DeclaredWithTheirAttributesAndAccessorTypes) {
   EXPECT_STREQ(method_getTypeEncoding(class_getInstanceMethod(header, "centreFrame"_sel)), "v@:");
 }
 
-TEST(AddedProperties, ValuesArePerInstanceAndPerProperty) {
-  auto device = bootEnabled();
+TEST(AddedProperties, ValuesArePerInstanceAndPerPropertyAndNilReleasesThem) {
+  auto device = bootDevice();
   Ref<> a = rt::create("MRUNowPlayingHeaderView");
   Ref<> b = rt::create("MRUNowPlayingHeaderView");
   Ref<> title = rt::create(rt::rootClass());
   Ref<> artist = rt::create(rt::rootClass());
-
-  EXPECT_EQ(get(a, "titleLabel"), nil);
   set(a, "setTitleLabel:", title);
   set(b, "setTitleLabel:", artist);
   set(a, "setArtistLabel:", artist);
-  EXPECT_EQ(get(a, "titleLabel"), title.get());
-  EXPECT_EQ(get(b, "titleLabel"), artist.get());
-  EXPECT_EQ(get(a, "artistLabel"), artist.get());
-  EXPECT_EQ(get(a, "labelStackView"), nil);
-  EXPECT_EQ(get(b, "artistLabel"), nil);
-
+  EXPECT_EQ(member(a, "titleLabel"), title.get());
+  EXPECT_EQ(member(b, "titleLabel"), artist.get());
+  EXPECT_EQ(member(a, "artistLabel"), artist.get());
+  EXPECT_EQ(member(b, "artistLabel"), nil);
   set(a, "setTitleLabel:", nil);
-  EXPECT_EQ(get(a, "titleLabel"), nil);
-  EXPECT_EQ(get(a, "artistLabel"), artist.get()) << "removing one leaves the other";
-  EXPECT_EQ(title->refcount, 1u) << "nil released the old value";
+  EXPECT_EQ(member(a, "titleLabel"), nil);
+  EXPECT_EQ(member(a, "artistLabel"), artist.get()) << "removing one leaves the other";
+  EXPECT_EQ(title->refcount, 1u);
 }
 
 TEST(AddedProperties, ValuesAreStrongAndDieWithTheirInstance) {
-  auto device = bootEnabled();
+  auto device = bootDevice();
   {
     rt::AutoreleasePool pool;  // the process-wide objects the host's first views bring
     rt::create("MRUNowPlayingTimeControlsView");
@@ -63,13 +57,13 @@ TEST(AddedProperties, ValuesAreStrongAndDieWithTheirInstance) {
     Ref<> controls = Ref<>::adopt(send<id>(allocated, "init"_sel));
     set(controls, "setLeftTime:", rt::create(rt::rootClass()));
     set(controls, "setRightTime:", rt::create(rt::rootClass()));
-    EXPECT_NE(get(controls, "rightTime"), nil) << "held by the instance alone";
+    EXPECT_NE(member(controls, "rightTime"), nil) << "held by the instance alone";
   }
   EXPECT_EQ(rt::liveObjectCount(), before);
 }
 
 TEST(AddedProperties, CoverSheetValuesDieWithTheirInstance) {
-  auto device = bootEnabled();
+  auto device = bootDevice();
   rt::AutoreleasePool pool;
   Ref<> value = rt::create(rt::rootClass());
   {

@@ -2,7 +2,7 @@
 // goes with it.
 #include <gtest/gtest.h>
 
-#include "host/media_views.h"
+#include "host/artwork_view.h"
 #include "lock_screen_helpers.h"
 #include "uikit/gesture_recognizer.h"
 #include "uikit/view.h"
@@ -15,9 +15,7 @@ using host::SizeClass;
 
 // A lock screen playing a track, with its platter's artwork view.
 struct Platter {
-  explicit Platter(LockScreenSetup setup = {}, host::Track track = song()) {
-    setup.settings.emplace("kEnabled", true);
-    screen = bootLockScreen(std::move(setup));
+  explicit Platter(Setup setup = {}, host::Track track = song()) : screen(bootEnabled(std::move(setup))) {
     screen->play(track);
     artwork = screen->firstView("MRUArtworkView");
   }
@@ -31,7 +29,7 @@ struct Platter {
   id background() const { return member(screen->coverSheet(), "lumivaneArtworkBackgroundView"); }
   bool backgroundsHidden() const { return hiddenOf(backgroundImage()) && hiddenOf(background()); }
   bool backgroundsShown() const { return !hiddenOf(backgroundImage()) && !hiddenOf(background()); }
-  id headerLabel(const char* name) const { return member(screen->global<id>("headerView"), name); }
+  id shownImage() const { return send<id>(backgroundImage(), "image"_sel); }
 
   std::unique_ptr<host::LockScreen> screen;
   id artwork;
@@ -39,20 +37,10 @@ struct Platter {
 
 double shownAlpha(id view) { return uikit::presentationAlpha(view); }
 
-CGRect firstFrameOn(const char* profile) {
-  Platter platter({.profile = profile});
-  send<void>(platter.artwork, "setFrame:"_sel, CGRectMake(1, 2, 3, 4));
-  return frameOf(platter.artwork);
-}
-
-TEST(ArtworkFrame, FirstRegularFrameOnAPhone) { EXPECT_EQ(firstFrameOn("phone"), CGRectMake(16.5, 310, 70, 70)); }
-TEST(ArtworkFrame, FirstRegularFrameOnASmallPhone) {
-  EXPECT_EQ(firstFrameOn("small-phone"), CGRectMake(4, 310, 70, 70));
-}
-TEST(ArtworkFrame, FirstRegularFrameOnATablet) { EXPECT_EQ(firstFrameOn("tablet"), CGRectMake(100, 310, 70, 70)); }
-
-TEST(ArtworkTap, ExpandsThenCollapses) {
+TEST(ArtworkTap, ExpandsThenCollapsesAndTheImageIsHandedOverEvenWhenNil) {
   Platter platter;
+  EXPECT_EQ(platter.shownImage(), platter.host()->artworkImage.get());
+  EXPECT_NE(platter.shownImage(), nil);
   double middle = platter.controlsWidth() * 0.5;
   platter.tap();
   platter.screen->advance(0.44);
@@ -76,32 +64,30 @@ TEST(ArtworkTap, ExpandsThenCollapses) {
   EXPECT_TRUE(platter.backgroundsHidden());
   EXPECT_EQ(platter.screen->haptics(), 2);
   EXPECT_EQ(platter.host()->cornerRadius, 6.0);
-}
 
-TEST(ArtworkTap, ExpandingAgainBeforeTheFadeOutEndsKeepsTheBackgrounds) {
-  Platter platter;
-  platter.tap();
-  platter.screen->advance(1);
-  platter.tap();
-  platter.screen->advance(0.45);
-  platter.tap();
-  platter.screen->advance(1);
+  for (double wait : {1.0, 0.45, 1.0}) {  // expanded again before the fade out ends
+    platter.tap();
+    platter.screen->advance(wait);
+  }
   EXPECT_TRUE(platter.expanded());
   EXPECT_TRUE(platter.backgroundsShown());
+  setFrame(platter.screen->firstView("MRUNowPlayingControlsView"), CGRectMake(0, 0, 315, 498));
+  platter.tap();
+  platter.screen->advance(1);
+  EXPECT_EQ(frameOf(platter.artwork).origin.x, 16.5) << "315 × 0.5 − 157.5 is 0, which takes the default";
+  platter.screen->play(song("Silent", host::Artwork::none()));
+  EXPECT_EQ(platter.shownImage(), nil);
 }
 
 TEST(ArtworkTap, LabelViewBlinksOnlyWithoutCentredLabels) {
   Platter platter({.settings = {{"CenterLabel", false}}});
   id label = platter.screen->global<id>("mruLabel");
   platter.tap();
-  platter.screen->advance(0.075);
-  EXPECT_NEAR(shownAlpha(label), 0.5, 1e-6);
-  platter.screen->advance(0.3);
-  EXPECT_EQ(shownAlpha(label), 0.0) << "back only 0.25 s after the fade out";
-  platter.screen->advance(0.1);
-  EXPECT_NEAR(shownAlpha(label), 0.5, 1e-6);
-  platter.screen->advance(0.1);
-  EXPECT_EQ(shownAlpha(label), 1.0);
+  // Out over 0.15 s, back 0.25 s after the fade out, over 0.15 s.
+  for (auto [wait, alpha] : {std::pair{0.075, 0.5}, {0.3, 0.0}, {0.1, 0.5}, {0.1, 1.0}}) {
+    platter.screen->advance(wait);
+    EXPECT_NEAR(shownAlpha(label), alpha, 1e-6) << platter.screen->now();
+  }
 
   platter.screen->global<bool>("CenterLabel") = true;
   platter.tap();
@@ -112,7 +98,7 @@ TEST(ArtworkTap, LabelViewBlinksOnlyWithoutCentredLabels) {
 // A tap expands only a regular-height platter showing artwork; the haptic follows its setting.
 struct TapCase {
   const char* name;
-  LockScreenSetup setup;
+  Setup setup;
   host::Artwork artwork;
   bool expands;
 };
@@ -134,7 +120,7 @@ TEST_P(ArtworkTapCases, ExpandsOnlyWhereItMay) {
 
 INSTANTIATE_TEST_SUITE_P(
     Platter, ArtworkTapCases,
-    testing::Values(TapCase{"HapticTurnedOff", {.settings = {{"HapticFeedback", false}}}, host::Artwork::generated(), true},
+    testing::Values(TapCase{"HapticOff", {.settings = {{"HapticFeedback", false}}}, host::Artwork::generated(), true},
                     TapCase{"NoArtwork", {}, host::Artwork::none(), false},
                     TapCase{"CompactHeight", {.sizeClass = SizeClass::Compact}, host::Artwork::generated(), false}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -149,7 +135,7 @@ TEST(ArtworkFrame, TurningToCompactCollapsesWithTheLabelsAndBackPlacesTheSquareF
     EXPECT_EQ(frameOf(platter.artwork), CGRectMake(platter.controlsWidth() * 0.5 - 157.5, 310, 70, 70));
     EXPECT_TRUE(platter.backgroundsHidden());
     for (const char* label : {"titleLabel", "artistLabel"})
-      EXPECT_EQ(uikit::presentationCenter(platter.headerLabel(label)).x, 112) << label << ": home at once";
+      EXPECT_EQ(uikit::presentationCenter(member(platter.screen->global<id>("headerView"), label)).x, 112) << label;
   }
 }
 
@@ -160,7 +146,7 @@ TEST(ArtworkFrame, UnspecifiedSizeClassAndOtherStylesKeepTheAskedFrame) {
   send<void>(platter.screen->window(), "addSubview:"_sel, other);
   uikit::setVerticalSizeClass(platter.artwork, UIUserInterfaceSizeClassUnspecified);
   for (id view : {platter.artwork, other.get()}) {
-    send<void>(view, "setFrame:"_sel, CGRectMake(1, 2, 3, 4));
+    setFrame(view, CGRectMake(1, 2, 3, 4));
     auto* host = static_cast<MRUArtworkView*>(view);
     EXPECT_EQ(frameOf(view), CGRectMake(1, 2, 3, 4));
     EXPECT_TRUE(hiddenOf(host->iconView) && hiddenOf(host->iconShadowView));
@@ -168,27 +154,9 @@ TEST(ArtworkFrame, UnspecifiedSizeClassAndOtherStylesKeepTheAskedFrame) {
     EXPECT_EQ(host->continuousCornerRadius, 6.0);
   }
   EXPECT_TRUE(uikit::tapRecognizers(other).empty()) << "no window set-up";
-  id shown = send<id>(platter.backgroundImage(), "image"_sel);
+  id shown = platter.shownImage();
   send<void>(other, "setArtworkImage:"_sel, nil);
-  EXPECT_EQ(send<id>(platter.backgroundImage(), "image"_sel), shown) << "no hand-over from another style";
-}
-
-TEST(ArtworkFrame, AComputedZeroOriginTakesTheDefault) {
-  Platter platter;
-  platter.tap();
-  platter.screen->advance(1);
-  send<void>(platter.screen->firstView("MRUNowPlayingControlsView"), "setFrame:"_sel, CGRectMake(0, 0, 315, 498));
-  platter.tap();
-  platter.screen->advance(1);
-  EXPECT_EQ(frameOf(platter.artwork).origin.x, 16.5) << "315 × 0.5 − 157.5 is 0";
-}
-
-TEST(ArtworkVisibility, HandsTheImageOverEvenWhenNil) {
-  Platter platter;
-  EXPECT_EQ(send<id>(platter.backgroundImage(), "image"_sel), platter.host()->artworkImage.get());
-  EXPECT_NE(platter.host()->artworkImage.get(), nil);
-  platter.screen->play(song("Silent", host::Artwork::none()));
-  EXPECT_EQ(send<id>(platter.backgroundImage(), "image"_sel), nil);
+  EXPECT_EQ(platter.shownImage(), shown) << "no hand-over from another style";
 }
 
 TEST(ArtworkWindow, OnlyTheFirstArtworkIsSetUpAndLaterOnesFollowTheState) {
@@ -198,11 +166,12 @@ TEST(ArtworkWindow, OnlyTheFirstArtworkIsSetUpAndLaterOnesFollowTheState) {
   EXPECT_EQ(frameOf(platter.screen->global<id>("mruLabel")).origin.y, 315);
   platter.tap();
   platter.screen->advance(1);
+  Ref<> first = platter.artwork;  // held, so that no later one takes its address
   platter.screen->stop();
   EXPECT_TRUE(platter.backgroundsHidden());
   platter.screen->play(song("Next"));
   id next = platter.screen->firstView("MRUArtworkView");
-  ASSERT_NE(next, platter.artwork);
+  ASSERT_NE(next, first.get());
   EXPECT_TRUE(uikit::tapRecognizers(next).empty());
   EXPECT_TRUE(platter.backgroundsShown()) << "still expanded";
   EXPECT_EQ(frameOf(next), CGRectMake(platter.controlsWidth() * 0.5 - 145, -15, 290, 290));

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "boot_helpers.h"
 #include "geometry_printers.h"
 #include "host/cover_sheet_classes.h"
 #include "lock_screen_helpers.h"
@@ -9,14 +8,22 @@
 namespace {
 
 using namespace testing_support;
+using host::SizeClass;
 
 std::vector<id> subviewsOf(id view) { return fnd::arrayItems(send<id>(view, "subviews"_sel)); }
 id imageViewOf(id cover) { return member(cover, "lumivaneArtworkBackgroundImageView"); }
 id containerOf(id cover) { return member(cover, "lumivaneArtworkBackgroundView"); }
-id mediaController() { return send<id>(objc_getClass("SBMediaController"), "sharedInstance"_sel); }
 
-TEST(CoverSheetBackground, ShownBackgroundSitsBehindTheCoverSheetsOwnViews) {
-  auto screen = bootLockScreen();
+// Scaled to fill in a regular height, filled by aspect in a compact one, decided once.
+struct BackgroundCase {
+  const char* name;
+  SizeClass sizeClass, turnedTo;
+  NSInteger contentMode;
+};
+struct CoverSheetBackground : testing::TestWithParam<BackgroundCase> {};
+
+TEST_P(CoverSheetBackground, ShownBehindTheCoverSheetsOwnViewsAndResizingWithIt) {
+  auto screen = bootLockScreen({.sizeClass = GetParam().sizeClass});
   id cover = screen->coverSheet();
   EXPECT_EQ(screen->global<id>("coverSheetView"), cover);
   id imageView = imageViewOf(cover);
@@ -28,72 +35,50 @@ TEST(CoverSheetBackground, ShownBackgroundSitsBehindTheCoverSheetsOwnViews) {
   EXPECT_EQ(subviews[2], static_cast<CSCoverSheetView*>(cover)->dateLabel.get()) << "the host's own views after them";
   EXPECT_TRUE(rt::isKindOfClass(imageView, objc_getClass("UIImageView")));
   EXPECT_EQ(member(imageView, "image"), nil);
-
-  for (id view : {imageView, container}) {
-    EXPECT_TRUE(hiddenOf(view));
-    EXPECT_EQ(frameOf(view), CGRectMake(0, 0, 390, 844));
-    EXPECT_EQ(send<NSUInteger>(view, "autoresizingMask"_sel), 18u);
-    EXPECT_EQ(send<NSInteger>(view, "contentMode"_sel), 0) << "regular height: scale to fill";
-  }
-
   std::vector<id> blur = subviewsOf(container);
   ASSERT_EQ(blur.size(), 1u);
   EXPECT_TRUE(rt::isKindOfClass(blur[0], objc_getClass("_UIBackdropView")));
-  EXPECT_EQ(frameOf(blur[0]), CGRectMake(0, 0, 390, 844));
-  EXPECT_TRUE(send<bool>(blur[0], "autosizesToFitSuperview"_sel));
   EXPECT_TRUE(rt::isKindOfClass(member(blur[0], "settings"), objc_getClass("_UIBackdropViewSettingsATVSemiDark")));
 
-  screen->setSizeClass(host::SizeClass::Compact);
-  EXPECT_EQ(frameOf(imageView), CGRectMake(0, 0, 844, 390)) << "resizes with the cover sheet";
-  EXPECT_EQ(frameOf(blur[0]), CGRectMake(0, 0, 844, 390));
-  EXPECT_EQ(send<NSInteger>(imageView, "contentMode"_sel), 0) << "decided once, at creation";
+  for (SizeClass sizeClass : {GetParam().sizeClass, GetParam().turnedTo}) {
+    screen->setSizeClass(sizeClass);
+    CGRect bounds = send<CGRect>(cover, "bounds"_sel);
+    for (id view : {imageView, container, blur[0]}) EXPECT_EQ(frameOf(view), bounds);
+    for (id view : {imageView, container}) {
+      EXPECT_TRUE(hiddenOf(view));
+      EXPECT_EQ(send<NSInteger>(view, "contentMode"_sel), GetParam().contentMode);
+    }
+  }
 }
 
+INSTANTIATE_TEST_SUITE_P(SizeClasses, CoverSheetBackground,
+                         testing::Values(BackgroundCase{"Regular", SizeClass::Regular, SizeClass::Compact, 0},
+                                         BackgroundCase{"Compact", SizeClass::Compact, SizeClass::Regular, 2}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST(CoverSheetBackground, HiddenBackgroundIsBuiltButLeftOutOfTheHierarchy) {
-  auto screen = bootLockScreen({.settings = {{"kEnabled", true}, {"ShowBackground", false}}});
-  id cover = screen->coverSheet();
-  id imageView = imageViewOf(cover);
-  id container = containerOf(cover);
-  ASSERT_NE(imageView, nil);
-  ASSERT_NE(container, nil);
-  for (id view : {imageView, container}) {
+  auto screen = bootEnabled({.settings = {{"ShowBackground", false}}});
+  for (id view : {imageViewOf(screen->coverSheet()), containerOf(screen->coverSheet())}) {
+    ASSERT_NE(view, nil);
     EXPECT_TRUE(hiddenOf(view));
     EXPECT_EQ(member(view, "superview"), nil);
   }
-  EXPECT_EQ(screen->firstView("UIImageView"), nil);
-  EXPECT_EQ(subviewsOf(container).size(), 1u) << "the blur is there all the same";
-}
-
-TEST(CoverSheetBackground, CompactCoverSheetFillsByAspect) {
-  auto screen = bootLockScreen({.sizeClass = host::SizeClass::Compact});
-  id cover = screen->coverSheet();
-  EXPECT_EQ(send<NSInteger>(imageViewOf(cover), "contentMode"_sel), 2);
-  EXPECT_EQ(send<NSInteger>(containerOf(cover), "contentMode"_sel), 2);
-  EXPECT_EQ(frameOf(imageViewOf(cover)), CGRectMake(0, 0, 844, 390));
+  EXPECT_EQ(subviewsOf(containerOf(screen->coverSheet())).size(), 1u) << "the blur is there all the same";
 }
 
 TEST(CoverSheetBackground, RemovingAnyAdjunctItemViewHidesThem) {
   auto screen = bootLockScreen();
   id cover = screen->coverSheet();
   send<void>(containerOf(cover), "setHidden:"_sel, NO);
-  Ref<> stray = rt::create(objc_getClass("CSAdjunctItemView"), "initWithFrame:"_sel, CGRectMake(0, 0, 10, 10));
+  Ref<> stray = makeView("CSAdjunctItemView", CGRectMake(0, 0, 10, 10));
   send<void>(stray, "removeFromSuperview"_sel);
   EXPECT_TRUE(hiddenOf(containerOf(cover))) << "even one that was in no superview";
-}
-
-TEST(CoverSheetBackground, RemovingAnAdjunctItemViewBeforeAnyCoverSheetIsHarmless) {
-  auto device = bootWith({});
-  Ref<> holder = rt::create(objc_getClass("UIView"), "initWithFrame:"_sel, CGRectZero);
-  Ref<> adjunct = rt::create(objc_getClass("CSAdjunctItemView"), "initWithFrame:"_sel, CGRectZero);
-  send<void>(holder, "addSubview:"_sel, adjunct);
-  send<void>(adjunct, "removeFromSuperview"_sel);
-  EXPECT_TRUE(subviewsOf(holder).empty());
 }
 
 TEST(NowPlayingRequests, LaunchClearsTheInfoAndEverySetterAsksOnce) {
   auto screen = bootLockScreen();
   EXPECT_EQ(screen->nowPlayingRequests(), 1) << "the launch's setNowPlayingInfo: nil";
-  EXPECT_EQ(member(mediaController(), "nowPlayingInfo"), nil);
+  EXPECT_EQ(member(send<id>(objc_getClass("SBMediaController"), "sharedInstance"_sel), "nowPlayingInfo"), nil);
   screen->play(song("One"));
   EXPECT_EQ(screen->nowPlayingRequests(), 2);
   screen->play(song("Two"));
@@ -121,15 +106,20 @@ TEST(MissingHostClasses, WithoutAMediaControllerLaunchAsksNothing) {
 id failingInit(id, SEL, CGRect) { return nil; }
 id (*g_viewInit)(id, SEL, CGRect) = nullptr;
 
-TEST(CoverSheetBackground, FailedHostInitialisationBuildsNothing) {
-  auto device = bootWith({{"kEnabled", true}});
+TEST(CoverSheetBackground, FailedHostInitialisationBuildsNothingAndNoCoverSheetIsHarmless) {
+  auto device = bootDevice();
+  Ref<> holder = makeView("UIView");
+  Ref<> adjunct = makeView("CSAdjunctItemView");
+  send<void>(holder, "addSubview:"_sel, adjunct);
   MSHookMessageEx(objc_getClass("UIView"), "initWithFrame:"_sel, failingInit, &g_viewInit);
   long before = rt::liveObjectCount();
-  EXPECT_EQ(rt::create(objc_getClass("CSCoverSheetView"), "initWithFrame:"_sel, CGRectZero).get(), nil);
-  EXPECT_EQ(rt::create(objc_getClass("CSAdjunctItemView"), "initWithFrame:"_sel, CGRectZero).get(), nil);
+  EXPECT_EQ(makeView("CSCoverSheetView").get(), nil);
+  EXPECT_EQ(makeView("CSAdjunctItemView").get(), nil);
   EXPECT_EQ(device->library().global<id>("coverSheetView"), nil);
-  EXPECT_EQ(device->library().global<id>("adjunctItemView"), nil);
+  EXPECT_EQ(device->library().global<id>("adjunctItemView"), adjunct.get()) << "the last one made";
   EXPECT_EQ(rt::liveObjectCount(), before);
+  send<void>(adjunct, "removeFromSuperview"_sel);
+  EXPECT_TRUE(subviewsOf(holder).empty());
 }
 
 }  // namespace

@@ -10,10 +10,7 @@ namespace testing_support {
 struct HeaderScene {
   std::unique_ptr<host::LockScreen> screen;
 
-  explicit HeaderScene(prefs::BoolSettings settings = {}) {
-    settings.emplace("kEnabled", true);
-    screen = bootLockScreen({.settings = std::move(settings)});
-  }
+  explicit HeaderScene(prefs::BoolSettings settings = {}) : screen(bootEnabled({.settings = std::move(settings)})) {}
 
   id header() const { return screen->firstView("MRUNowPlayingHeaderView"); }
   id labelView() const { return screen->firstView("MRUNowPlayingLabelView"); }
@@ -33,12 +30,12 @@ struct HeaderScene {
   void setHostTextWidth(const char* line, double width) const {
     id view = member(labelView(), line);
     CGRect f = frameOf(view);
-    send<void>(view, "setFrame:"_sel, CGRectMake(f.origin.x, f.origin.y, width, f.size.height));
+    setFrame(view, CGRectMake(f.origin.x, f.origin.y, width, f.size.height));
   }
 
   // A header or label view of the host's, made apart from the lock screen's platter.
   static Ref<> makeHostView(const char* cls, NSInteger layout = 4, CGRect frame = {}) {
-    Ref<> view = rt::create(objc_getClass(cls), "initWithFrame:"_sel, frame);
+    Ref<> view = makeView(cls, frame);
     send<void>(view, "setLayout:"_sel, layout);
     return view;
   }

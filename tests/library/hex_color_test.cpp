@@ -35,7 +35,6 @@ class HexColor : public testing::Test {
 // other length is clear. A group of two reads the digits it starts with ("F " reads F,
 // "GG" nothing, " 8" skips the space).
 TEST_F(HexColor, TextsGiveTheirColourOrTheClearColour) {
-  EXPECT_FLOAT_EQ(float(kGreen80), 0.5019608f);
   const struct {
     const char* text;
     RGBA want;
@@ -61,31 +60,23 @@ TEST_F(HexColor, NumbersIgnoreBitsAbove23) {
   EXPECT_EQ(uikit::rgba(translucent), (RGBA{1, kGreen80, 0, double(0.3f)}));
 }
 
+// A diagonal gradient as large as the view's bounds at the call, from one colour to the other.
 TEST_F(HexColor, GradientCoversTheViewDiagonallyAndIsLeftToTheCaller) {
   Ref<> view = rt::create(objc_getClass("UIView"), "initWithFrame:"_sel, CGRectMake(20, 30, 100, 50));
-  id layer = send<id>(objc_getClass("UIColor"), "pf_setGradualChangingColor:fromColor:toColor:"_sel,
-                      view.get(), fnd::string("#FF8000"), fnd::string("#FFF"));
+  SEL gradient = "pf_setGradualChangingColor:fromColor:toColor:"_sel;
+  id layer = send<id>(objc_getClass("UIColor"), gradient, view.get(), fnd::string("#FF8000"), fnd::string("#FFF"));
   ASSERT_NE(layer, nil);
   EXPECT_STREQ(class_getName(layer->isa), "CAGradientLayer");
   EXPECT_EQ(send<CGRect>(layer, "frame"_sel), CGRectMake(0, 0, 100, 50));
-
   const std::vector<id>& colors = fnd::arrayItems(send<id>(layer, "colors"_sel));
   ASSERT_EQ(colors.size(), 2u);
-  EXPECT_STREQ(class_getName(colors[0]->isa), "CGColor");
-  EXPECT_EQ(uikit::rgba(colors[0]), kOrange);
-  EXPECT_EQ(uikit::rgba(colors[1]), kClear);
-  const std::vector<id>& locations = fnd::arrayItems(send<id>(layer, "locations"_sel));
-  ASSERT_EQ(locations.size(), 2u);
-  EXPECT_EQ(send<double>(locations[0], "doubleValue"_sel), 0);
-  EXPECT_EQ(send<double>(locations[1], "doubleValue"_sel), 1);
-  EXPECT_EQ(send<CGPoint>(layer, "startPoint"_sel), CGPointMake(0, 0));
+  EXPECT_EQ(std::pair(uikit::rgba(colors[0]), uikit::rgba(colors[1])), std::pair(kOrange, kClear));
   EXPECT_EQ(send<CGPoint>(layer, "endPoint"_sel), CGPointMake(1, 1));
-
   EXPECT_EQ(send<id>(layer, "superlayer"_sel), nil);
+
   send<void>(view.get(), "setBounds:"_sel, CGRectMake(5, 5, 10, 10));
   EXPECT_EQ(send<CGRect>(layer, "frame"_sel), CGRectMake(0, 0, 100, 50));
-  id second = send<id>(objc_getClass("UIColor"), "pf_setGradualChangingColor:fromColor:toColor:"_sel,
-                       view.get(), nil, fnd::string("0x000000"));
+  id second = send<id>(objc_getClass("UIColor"), gradient, view.get(), nil, fnd::string("0x000000"));
   EXPECT_EQ(send<CGRect>(second, "frame"_sel), CGRectMake(5, 5, 10, 10));
   EXPECT_EQ(uikit::rgba(fnd::arrayItems(send<id>(second, "colors"_sel))[1]), (RGBA{0, 0, 0, 1}));
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Helpers for tests that drive the lock screen.
+// Helpers for tests that boot the device or drive its lock screen.
 #include <memory>
 #include <string>
 
@@ -9,23 +9,36 @@
 
 namespace testing_support {
 
-struct LockScreenSetup {
-  prefs::BoolSettings settings = {};
+// The boot options with every field defaulted, so that a test names only those it sets.
+struct Setup {
   std::string profile = "phone";
-  std::set<std::string, std::less<>> without = {};
   std::string systemVersion = {};
-  host::SizeClass sizeClass = host::SizeClass::Regular;
+  prefs::BoolSettings settings = {};
+  std::set<std::string, std::less<>> without = {};
   bool freshNowPlayingTreePerPlay = false;
+  host::SizeClass sizeClass = host::SizeClass::Regular;
+
+  host::BootOptions options() const {
+    host::BootOptions o;
+    o.profile = profile;
+    o.systemVersion = systemVersion;
+    o.settings = settings;
+    o.without = without;
+    o.freshNowPlayingTreePerPlay = freshNowPlayingTreePerPlay;
+    return o;
+  }
 };
 
-inline std::unique_ptr<host::LockScreen> bootLockScreen(LockScreenSetup setup = {}) {
-  host::BootOptions options;
-  options.profile = setup.profile;
-  options.settings = setup.settings;
-  options.without = setup.without;
-  options.systemVersion = setup.systemVersion;
-  options.freshNowPlayingTreePerPlay = setup.freshNowPlayingTreePerPlay;
-  return host::LockScreen::boot(options, setup.sizeClass);
+inline std::unique_ptr<host::Device> bootDevice(const Setup& setup = {.settings = {{"kEnabled", true}}}) {
+  return host::Device::boot(setup.options());
+}
+inline std::unique_ptr<host::LockScreen> bootLockScreen(const Setup& setup = {}) {
+  return host::LockScreen::boot(setup.options(), setup.sizeClass);
+}
+// The lock screen with the library enabled, whatever else `setup` stores.
+inline std::unique_ptr<host::LockScreen> bootEnabled(Setup setup = {}) {
+  setup.settings.emplace("kEnabled", true);
+  return bootLockScreen(setup);
 }
 
 inline host::Track song(std::string title = "Song", host::Artwork artwork = host::Artwork::generated()) {
@@ -36,5 +49,9 @@ inline std::string textOf(id label) { return fnd::utf8(send<id>(label, "text"_se
 inline CGRect frameOf(id view) { return send<CGRect>(view, "frame"_sel); }
 inline bool hiddenOf(id view) { return send<bool>(view, "isHidden"_sel); }
 inline id member(id object, const char* getter) { return send<id>(object, sel_registerName(getter)); }
+inline void setFrame(id view, CGRect frame) { send<void>(view, "setFrame:"_sel, frame); }
+inline Ref<> makeView(const char* cls, CGRect frame = {}) {
+  return rt::create(objc_getClass(cls), "initWithFrame:"_sel, frame);
+}
 
 }  // namespace testing_support

@@ -1,6 +1,7 @@
 // The LockScreen session's drivers and its report.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "foundation/block.h"
@@ -10,49 +11,44 @@
 namespace {
 
 using namespace testing_support;
-using Json = nlohmann::ordered_json;
+using host::ViewSnapshot;
 
-const Json* findClass(const Json& view, const std::string& cls) {
-  if (view["class"] == cls) return &view;
-  for (const Json& sub : view["subviews"])
-    if (const Json* found = findClass(sub, cls)) return found;
+const ViewSnapshot* findClass(const ViewSnapshot& view, const std::string& cls) {
+  if (view.className == cls) return &view;
+  for (const ViewSnapshot& sub : view.subviews)
+    if (const ViewSnapshot* found = findClass(sub, cls)) return found;
   return nullptr;
 }
 
 TEST(LockScreenSession, SnapshotReportsTheMoment) {
-  auto screen = bootLockScreen({.settings = {{"kEnabled", true}}});
+  auto screen = bootEnabled();
   screen->play(song("Snap"));
   screen->advance(1.5);
-  Json report = screen->snapshot("playing");
-  EXPECT_EQ(report["name"], "playing");
-  EXPECT_EQ(report["time"], 1.5);
-  EXPECT_EQ(report["globals"]["enabled"], true);
-  EXPECT_TRUE(report["globals"].contains("isSmallDeviceSB"));
-  for (const char* key : {"launches", "unlockRequests", "haptics", "nowPlayingRequests"})
-    EXPECT_TRUE(report["events"].contains(key)) << key;
+  host::LockScreenSnapshot report = screen->snapshot("playing");
+  EXPECT_EQ(report.name, "playing");
+  EXPECT_EQ(report.time, 1.5);
+  EXPECT_EQ(std::get<bool>(report.globals.front().value), true) << report.globals.front().name;
+  EXPECT_EQ(report.globals.back().name, "isSmallDeviceSB");
 
-  const Json& window = report["tree"];
-  EXPECT_EQ(window["class"], "UIWindow");
-  EXPECT_EQ(window["frame"], Json({0, 0, 390, 844}));
-  for (const char* key : {"frame", "windowFrame", "hidden", "alpha", "transform", "cornerRadius", "maskedCorners",
-                          "clipsToBounds", "mask", "properties", "subviews"})
-    EXPECT_TRUE(window.contains(key)) << key;
-  EXPECT_EQ(window["transform"], Json({1, 0, 0, 1, 0, 0}));
+  const ViewSnapshot& window = report.tree;
+  EXPECT_EQ(window.className, "UIWindow");
+  EXPECT_EQ(window.frame, CGRectMake(0, 0, 390, 844));
+  EXPECT_EQ(window.transform, CGAffineTransformIdentity);
 
-  const Json* cover = findClass(window, "CSCoverSheetView");
+  const ViewSnapshot* cover = findClass(window, "CSCoverSheetView");
   ASSERT_NE(cover, nullptr);
-  EXPECT_TRUE((*cover)["properties"].contains("lumivaneArtworkBackgroundImageView"));
-  const Json* list = findClass(window, "UIScrollView");
-  ASSERT_NE(list, nullptr);
-  EXPECT_EQ((*list)["contentOffset"], Json({0, 0}));
-  EXPECT_EQ((*list)["contentSize"], Json({390, 498}));
-  const Json* adjunct = findClass(window, "CSAdjunctItemView");
+  EXPECT_TRUE(std::ranges::any_of(cover->properties, [](auto& p) { return p.first == "lumivaneArtworkBackgroundImageView"; }));
+  const ViewSnapshot* list = findClass(window, "UIScrollView");
+  ASSERT_TRUE(list && list->scroll);
+  EXPECT_EQ(list->scroll->contentOffset, CGPointMake(0, 0));
+  EXPECT_EQ(list->scroll->contentSize, CGSizeMake(390, 498));
+  const ViewSnapshot* adjunct = findClass(window, "CSAdjunctItemView");
   ASSERT_NE(adjunct, nullptr);
-  EXPECT_EQ((*adjunct)["frame"], Json({15.5, 0, 359, 498}));
-  EXPECT_EQ((*adjunct)["windowFrame"], Json({15.5, 162, 359, 498}));
-  const Json* label = findClass(*findClass(window, "MRUNowPlayingLabelView"), "UILabel");
-  EXPECT_EQ((*label)["text"], "Speaker");
-  EXPECT_FALSE(label->contains("presentation")) << "nothing animates";
+  EXPECT_EQ(adjunct->frame, CGRectMake(15.5, 0, 359, 498));
+  EXPECT_EQ(adjunct->windowFrame, CGRectMake(15.5, 162, 359, 498));
+  const ViewSnapshot* label = findClass(*findClass(window, "MRUNowPlayingLabelView"), "UILabel");
+  EXPECT_EQ(label->text, "Speaker");
+  EXPECT_FALSE(label->presentation) << "nothing animates";
 }
 
 TEST(LockScreenSession, SnapshotShowsWhatIsOnScreenWhileAViewAnimates) {
@@ -61,14 +57,13 @@ TEST(LockScreenSession, SnapshotShowsWhatIsOnScreenWhileAViewAnimates) {
   send<void>(objc_getClass("UIView"), "animateWithDuration:animations:"_sel, 1.0,
              fnd::block<void()>([&] { send<void>(wallpaper, "setAlpha:"_sel, 0.0); }));
   screen->advance(0.5);
-  Json tree = screen->snapshot("fading")["tree"];
-  const Json& shown = tree["subviews"][0];
-  EXPECT_EQ(shown["alpha"], 0);
-  ASSERT_TRUE(shown.contains("presentation"));
-  EXPECT_GT(shown["presentation"]["alpha"].get<double>(), 0);
-  EXPECT_LT(shown["presentation"]["alpha"].get<double>(), 1);
+  const ViewSnapshot shown = screen->snapshot("fading").tree.subviews[0];
+  EXPECT_EQ(shown.alpha, 0);
+  ASSERT_TRUE(shown.presentation);
+  EXPECT_GT(shown.presentation->alpha, 0);
+  EXPECT_LT(shown.presentation->alpha, 1);
   screen->advance(1);
-  EXPECT_FALSE(screen->snapshot("faded")["tree"]["subviews"][0].contains("presentation"));
+  EXPECT_FALSE(screen->snapshot("faded").tree.subviews[0].presentation);
 }
 
 TEST(LockScreenSession, DriversRefuseWhatCannotBeDoneAndDragsTakeAFramePerStepAndHoldUntilReleased) {
@@ -94,36 +89,27 @@ TEST(LockScreenSession, DriversRefuseWhatCannotBeDoneAndDragsTakeAFramePerStepAn
 // The header, artwork and time controls that the library restyles once stay restyled
 // through next tracks, stops and plays again.
 TEST(LockScreenSession, TheRestyleHoldsThroughStopsAndPlaysAgain) {
-  auto screen = bootLockScreen({.settings = {{"kEnabled", true}}});
-  const struct {
-    bool stopFirst;
-    const char* title;
-  } cycles[] = {{false, "The first title, far too long to fit in its label"},
-                {false, "The next track, with another title far too long"},
-                {true, "Played again after a stop, still far too long"},
-                {true, "And once more after a stop, still far too long"}};
-  for (const auto& cycle : cycles) {
-    if (cycle.stopFirst) screen->stop();
-    screen->play(song(cycle.title));
+  auto screen = bootEnabled();
+  for (int cycle = 0; cycle < 4; ++cycle) {
+    std::string name = "Track " + std::to_string(cycle) + ", with a title far too long to fit in its label";
+    if (cycle >= 2) screen->stop();
+    screen->play(song(name));
     screen->advance(6);
     id title = member(screen->firstView("MRUNowPlayingHeaderView"), "titleLabel");
-    ASSERT_NE(title, nil) << cycle.title;
-    EXPECT_EQ(textOf(title), cycle.title);
-    EXPECT_TRUE(send<bool>(title, "scrolling"_sel)) << cycle.title;
-    EXPECT_TRUE(hiddenOf(member(screen->firstView("MRUNowPlayingLabelView"), "routeLabel"))) << cycle.title;
-    size_t launches = screen->launches().size();
-    long unlocks = screen->unlockRequests();
+    ASSERT_NE(title, nil) << name;
+    EXPECT_EQ(textOf(title), name);
+    EXPECT_TRUE(send<bool>(title, "scrolling"_sel)) << name;
+    EXPECT_TRUE(hiddenOf(member(screen->firstView("MRUNowPlayingLabelView"), "routeLabel"))) << name;
     screen->tap(screen->centreInWindow(title));
-    EXPECT_EQ(screen->launches().size(), launches + 1) << cycle.title;
-    EXPECT_EQ(screen->unlockRequests(), unlocks + 1) << cycle.title;
+    EXPECT_EQ(screen->unlockRequests(), cycle + 1) << name;
     for (bool expanded : {true, false}) {
       screen->tap("MRUArtworkView");
       screen->advance(1);
-      EXPECT_EQ(screen->global<bool>("Expanded"), expanded) << cycle.title;
+      EXPECT_EQ(screen->global<bool>("Expanded"), expanded) << name;
     }
     id time = screen->firstView("MRUNowPlayingTimeControlsView");
-    EXPECT_EQ(textOf(member(time, "leftTime")), "0:08") << cycle.title;
-    EXPECT_EQ(textOf(member(time, "rightTime")), "-3:27") << cycle.title;
+    EXPECT_EQ(textOf(member(time, "leftTime")), "0:08") << name;
+    EXPECT_EQ(textOf(member(time, "rightTime")), "-3:27") << name;
   }
 }
 

@@ -1,122 +1,116 @@
 #include <gtest/gtest.h>
 
-#include "boot_helpers.h"
 #include "geometry_printers.h"
 #include "host/cover_sheet_classes.h"
 #include "host/host_geometry.h"
 #include "host/platter_classes.h"
-#include "lock_screen_helpers.h"
+#include "time_controls_support.h"
 #include "uikit/device.h"
 
 namespace {
 
 using namespace testing_support;
 
-LockScreenSetup enabledOn(std::string profile = "phone") {
-  return {.settings = {{"kEnabled", true}}, .profile = std::move(profile)};
-}
-
 CGFloat cornerRadiusOf(id view) { return send<CGFloat>(view, "cornerRadius"_sel); }
-CGFloat layerCornerRadius(id view) { return send<CGFloat>(member(view, "layer"), "cornerRadius"_sel); }
 
-TEST(Platter, TallerWithItsViewsMovedOnAPhone) {
-  auto screen = bootLockScreen(enabledOn());
-  screen->play(song());
-  id adjunct = screen->firstView("CSAdjunctItemView");
+// From version 15 (phone, tablet) the platter is rounded anew; the small phone runs 14.8
+// and is a small device, whose scrubber bars grow by 2 rather than 3.
+struct PlatterCase {
+  const char *name, *profile;
+  double x, width, radius, artworkX, extraBarHeight;
+};
+struct Platter : testing::TestWithParam<PlatterCase> {};
+
+TEST_P(Platter, TallerWithItsViewsMoved) {
+  auto [name, profile, x, width, radius, artworkX, extraBarHeight] = GetParam();
+  PlayingPlatter p = playingPlatter(profile);
+  id adjunct = p.screen->firstView("CSAdjunctItemView");
   ASSERT_NE(adjunct, nil);
-  EXPECT_EQ(screen->global<id>("adjunctItemView"), adjunct);
-  EXPECT_EQ(frameOf(adjunct), CGRectMake(15.5, 0, 359, 498));
-  EXPECT_EQ(frameOf(screen->firstView("MRUNowPlayingControlsView")), CGRectMake(0, 0, 359, 498));
-
+  EXPECT_EQ(p.screen->global<id>("adjunctItemView"), adjunct);
+  EXPECT_EQ(frameOf(adjunct), CGRectMake(x, 0, width, 498));
+  id controls = p.screen->firstView("MRUNowPlayingControlsView");
+  EXPECT_EQ(frameOf(controls), CGRectMake(0, 0, width, 498));
+  EXPECT_TRUE(hiddenOf(member(controls, "volumeControlsView")));
+  EXPECT_EQ(frameOf(p.screen->firstView("MRUMediaSuggestionsView")), CGRectMake(16, 320, width - 32, 56));
   id platter = member(adjunct, "platterView");
-  EXPECT_EQ(cornerRadiusOf(platter), 23.5);
-  EXPECT_EQ(layerCornerRadius(member(platter, "backgroundView")), 23.5) << "the host rounded its material with it";
-  EXPECT_EQ(frameOf(member(platter, "backgroundView")), CGRectMake(0, 308, 359, 190));
-  EXPECT_EQ(frameOf(screen->firstView("MRUMediaSuggestionsView")), CGRectMake(16, 320, 327, 56));
-  EXPECT_TRUE(hiddenOf(member(screen->firstView("MRUNowPlayingControlsView"), "volumeControlsView")));
+  EXPECT_EQ(cornerRadiusOf(platter), radius);
+  EXPECT_EQ(cornerRadiusOf(member(member(platter, "backgroundView"), "layer")), radius) << "rounded with it";
+  EXPECT_EQ(frameOf(member(platter, "backgroundView")), CGRectMake(0, 308, width, 190));
+  id artwork = p.screen->firstView("MRUArtworkView");
+  setFrame(artwork, CGRectMake(1, 2, 3, 4));
+  EXPECT_EQ(frameOf(artwork), CGRectMake(artworkX, 310, 70, 70)) << "the first small square";
+  EXPECT_EQ(frameOf(elapsedTrack(p.controls)).size.height, kHostBarHeight + extraBarHeight);
 }
 
-TEST(Platter, FixedHeightWithoutRoundingBelowVersion15) {
-  auto screen = bootLockScreen(enabledOn("small-phone"));
-  screen->play(song());
-  id adjunct = screen->firstView("CSAdjunctItemView");
-  EXPECT_EQ(frameOf(adjunct), CGRectMake(15.5, 0, 344, 498));
-  id platter = member(adjunct, "platterView");
-  EXPECT_EQ(cornerRadiusOf(platter), host::geometry::kPlatterCornerRadius);
-  EXPECT_EQ(frameOf(member(platter, "backgroundView")), CGRectMake(0, 308, 344, 190));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Profiles, Platter,
+    testing::Values(PlatterCase{"Phone", "phone", 15.5, 359, 23.5, 16.5, 3},
+                    PlatterCase{"SmallPhone", "small-phone", 15.5, 344, host::geometry::kPlatterCornerRadius, 4, 2},
+                    PlatterCase{"Tablet", "tablet", 185, 440, 23.5, 100, 3}),
+    [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Platter, HostsOwnWhenDisabled) {
-  auto screen = bootLockScreen();
+TEST(NowPlayingView, TapTriggersPlayOncePerProcess) {
+  auto screen = bootEnabled({.freshNowPlayingTreePerPlay = true});
   screen->play(song());
-  id adjunct = screen->firstView("CSAdjunctItemView");
-  EXPECT_EQ(frameOf(adjunct).size.height, host::geometry::kPreferredMediaRemoteHeight);
-  EXPECT_EQ(cornerRadiusOf(member(adjunct, "platterView")), host::geometry::kPlatterCornerRadius);
-  EXPECT_FALSE(hiddenOf(member(screen->firstView("MRUNowPlayingControlsView"), "volumeControlsView")));
-  EXPECT_EQ(send<NSInteger>(member(screen->coverSheet(), "legibilitySettings"), "style"_sel),
-            host::geometry::kLegibilityStyle);
-}
-
-TEST(Platter, NowPlayingViewTapTriggersPlay) {
-  LockScreenSetup setup = enabledOn();
-  setup.freshNowPlayingTreePerPlay = true;
-  auto screen = bootLockScreen(setup);
-  screen->play(song());
-  id nowPlaying = screen->firstView("MRUNowPlayingView");
+  Ref<> nowPlaying = screen->firstView("MRUNowPlayingView");
   EXPECT_TRUE(screen->global<bool>("NfirstTimeLoaded"));
-  std::vector<id> taps = fnd::arrayItems(member(nowPlaying, "gestureRecognizers"));
-  ASSERT_EQ(taps.size(), 1u);
+  ASSERT_EQ(fnd::arrayItems(member(nowPlaying, "gestureRecognizers")).size(), 1u);
 
   static int plays = 0;
   rt::setMessageTrace(+[](Class cls, SEL sel) {
-    if (cls == objc_getClass("MRUNowPlayingView") && sel == "play"_sel) ++plays;
+    plays += cls == objc_getClass("MRUNowPlayingView") && sel == "play"_sel;
   });
   // Below the transport controls, where nothing of the platter's own takes touches.
-  CGPoint empty = send<CGPoint>(nowPlaying, "convertPoint:toView:"_sel, CGPointMake(8, 200), screen->window());
-  screen->tap(empty);
+  screen->tap(send<CGPoint>(nowPlaying, "convertPoint:toView:"_sel, CGPointMake(8, 200), screen->window()));
   rt::setMessageTrace(nullptr);
   EXPECT_EQ(plays, 1);
 
   screen->stop();
   screen->play(song("Next"));
-  id next = screen->firstView("MRUNowPlayingView");
-  ASSERT_NE(next, nowPlaying);
-  EXPECT_EQ(member(next, "gestureRecognizers"), nil) << "once per process";
+  ASSERT_NE(screen->firstView("MRUNowPlayingView"), nowPlaying.get()) << "held, so no address is reused";
+  EXPECT_EQ(member(screen->firstView("MRUNowPlayingView"), "gestureRecognizers"), nil);
 }
 
-double listTop(const host::LockScreen& screen) {
-  return frameOf(member(member(screen.coverSheet(), "listViewController"), "view")).origin.y;
-}
-
-void showBackground(host::LockScreen& screen, bool shown) {
-  send<void>(member(screen.coverSheet(), "lumivaneArtworkBackgroundImageView"), "setHidden:"_sel, !shown);
-  send<void>(screen.coverSheet(), "setNeedsLayout"_sel);
-  screen.advance(0);
+TEST(NowPlayingView, AddGesturesDoesNothingOutsideThePlattersLayout) {
+  auto device = bootDevice();
+  Ref<> window = makeView("UIWindow", CGRectMake(0, 0, 390, 844));
+  Ref<> elsewhere = makeView("MRUNowPlayingView");
+  send<void>(elsewhere, "setLayout:"_sel, NSInteger(1));
+  send<void>(window, "addSubview:"_sel, elsewhere);
+  EXPECT_FALSE(device->library().global<bool>("NfirstTimeLoaded")) << "left for a view in the platter's layout";
+  send<void>(elsewhere, "addGestures"_sel);
+  EXPECT_EQ(member(elsewhere, "gestureRecognizers"), nil);
 }
 
 constexpr double kHostTop = host::geometry::kListViewInsets.top;
 
+// The list is pulled up only in a compact height over a background that shows.
 TEST(ListInsets, PulledUpOverAVisibleBackgroundInACompactHeight) {
-  auto screen = bootLockScreen(enabledOn());
-  showBackground(*screen, true);
-  EXPECT_EQ(listTop(*screen), kHostTop) << "regular height";
-  screen->setSizeClass(host::SizeClass::Compact);
-  EXPECT_EQ(listTop(*screen), kHostTop - 350);
-  EXPECT_EQ(frameOf(member(member(screen->coverSheet(), "listViewController"), "view")).size.height,
-            390 - (kHostTop - 350) - host::geometry::kListViewInsets.bottom)
-      << "only the top changes";
-  showBackground(*screen, false);
-  EXPECT_EQ(listTop(*screen), kHostTop);
+  auto screen = bootEnabled();
+  id cover = screen->coverSheet();
+  id list = member(member(cover, "listViewController"), "view");
+  for (auto [compact, shown, top] :
+       {std::tuple{false, true, kHostTop}, {true, true, kHostTop - 350}, {true, false, kHostTop}}) {
+    screen->setSizeClass(compact ? host::SizeClass::Compact : host::SizeClass::Regular);
+    send<void>(member(cover, "lumivaneArtworkBackgroundImageView"), "setHidden:"_sel, !shown);
+    send<void>(cover, "setNeedsLayout"_sel);
+    screen->advance(0);
+    EXPECT_EQ(frameOf(list).origin.y, top) << compact << shown;
+    if (compact) {
+      EXPECT_EQ(CGRectGetMaxY(frameOf(list)), 390 - host::geometry::kListViewInsets.bottom);
+    }
+  }
 }
 
 TEST(ListInsets, HostsOwnWhenDisabled) {
   auto screen = bootLockScreen({.sizeClass = host::SizeClass::Compact});
-  showBackground(*screen, true);
-  EXPECT_EQ(listTop(*screen), kHostTop);
+  send<void>(member(screen->coverSheet(), "lumivaneArtworkBackgroundImageView"), "setHidden:"_sel, false);
+  id list = member(screen->coverSheet(), "listViewController");
+  EXPECT_EQ(send<UIEdgeInsets>(list, "_listViewDefaultContentInsets"_sel).top, kHostTop);
 }
 
 TEST(ListInsets, PulledUpBeforeAnyCoverSheetIsCaptured) {
-  auto device = bootWith({{"kEnabled", true}});
+  auto device = bootDevice();
   Ref<> list = rt::create("CSCombinedListViewController");
   uikit::setVerticalSizeClass(member(list, "view"), UIUserInterfaceSizeClassCompact);
   EXPECT_EQ(send<UIEdgeInsets>(list, "_listViewDefaultContentInsets"_sel).top, kHostTop - 350)
@@ -124,59 +118,32 @@ TEST(ListInsets, PulledUpBeforeAnyCoverSheetIsCaptured) {
 }
 
 TEST(MissingHostClasses, PlatterWithoutSomeOfItsClassesStillTakesItsGeometry) {
-  auto screen = bootLockScreen({.settings = {{"kEnabled", true}},
-                                .without = {"CSFocusActivityView", "MRUMediaSuggestionsView", "MTMaterialView"}});
+  auto screen = bootEnabled({.without = {"CSFocusActivityView", "MRUMediaSuggestionsView", "MTMaterialView"}});
   screen->play(song());
   EXPECT_EQ(frameOf(screen->firstView("CSAdjunctItemView")).size.height, 498);
   EXPECT_EQ(frameOf(screen->firstView("MRUNowPlayingRoutingButton")).origin.y, 420);
 }
 
-// Exact frames in, exact frames out, on host views made by hand.
-
-Ref<> makeView(const char* cls, CGRect frame = {}) {
-  return rt::create(objc_getClass(cls), "initWithFrame:"_sel, frame);
-}
-
-void setFrame(id view, CGRect frame) { send<void>(view, "setFrame:"_sel, frame); }
-
-std::unique_ptr<host::Device> bootSystem(const char* version) {
-  host::BootOptions options;
-  options.settings = {{"kEnabled", true}};
-  options.systemVersion = version;
-  return host::Device::boot(options);
-}
-
-CGRect suggestedFrame(id controller) { return send<CGRect>(controller, "_suggestedFrameForMediaControls"_sel); }
-
-// The host suggests the width the list offers and the preferred height it last asked.
-Ref<> makeMediaControlsController(CGFloat width) {
+// From version 15 the suggested height is the preferred one last asked; the version is
+// read at each call.
+TEST(MediaControlsHeight, FollowsTheSystemVersion) {
+  auto device = bootDevice({.systemVersion = "14.8.1", .settings = {{"kEnabled", true}}});
   Ref<> controller = rt::create("CSMediaControlsViewController");
-  static_cast<CSMediaControlsViewController*>(controller.get())->containerWidth = width;
-  return controller;
-}
-
-TEST(MediaControlsHeight, FromVersion15TheSuggestedHeightIsThePreferredOne) {
-  auto device = bootSystem("15.0");
-  Ref<> controller = makeMediaControlsController(359);
-  EXPECT_EQ(suggestedFrame(controller), CGRectMake(0, 0, 359, 0)) << "never asked for the preferred height";
-  EXPECT_EQ(send<double>(controller, "_preferredMediaRemoteHeight"_sel), 498.0);
-  EXPECT_EQ(suggestedFrame(controller), CGRectMake(0, 0, 359, 498));
-}
-
-TEST(MediaControlsHeight, FixedBelowVersion15AndVersionReadAtEachCall) {
-  auto device = bootSystem("14.8.1");
-  Ref<> controller = makeMediaControlsController(344);
-  EXPECT_EQ(suggestedFrame(controller), CGRectMake(0, 0, 344, 498));
+  static_cast<CSMediaControlsViewController*>(controller.get())->containerWidth = 344;
+  auto suggested = [&] { return send<CGRect>(controller, "_suggestedFrameForMediaControls"_sel); };
+  EXPECT_EQ(suggested(), CGRectMake(0, 0, 344, 498));
   uikit::setDevice("15", UIUserInterfaceIdiomPhone);
-  EXPECT_EQ(suggestedFrame(controller).size.height, 0.0);
+  EXPECT_EQ(suggested().size.height, 0.0) << "never asked for the preferred height";
+  EXPECT_EQ(send<double>(controller, "_preferredMediaRemoteHeight"_sel), 498.0);
+  EXPECT_EQ(suggested(), CGRectMake(0, 0, 344, 498));
   uikit::setDevice("14.99", UIUserInterfaceIdiomPhone);
-  EXPECT_EQ(suggestedFrame(controller).size.height, 498.0);
+  EXPECT_EQ(suggested().size.height, 498.0);
 }
 
 // A material is trimmed only at exactly the controls' height; the routing button moves
 // down in the platter's context only.
 TEST(HandMadeFrames, TakeThePlattersGeometryOnlyWhereItApplies) {
-  auto device = bootWith({{"kEnabled", true}});
+  auto device = bootDevice();
   const struct {
     const char* cls;
     NSInteger context;
@@ -197,9 +164,8 @@ TEST(HandMadeFrames, TakeThePlattersGeometryOnlyWhereItApplies) {
 }
 
 TEST(Suggestions, PlacedInThePlattersLayoutAfterClearingThePlaceholderAndLeftAloneInOthers) {
-  auto device = bootWith({{"kEnabled", true}});
+  auto device = bootDevice();
   Ref<> label = makeView("MRUNowPlayingLabelView", CGRectMake(72, 14, 229, 48));
-  ASSERT_EQ(device->library().global<id>("mruLabel"), label.get());
   Ref<> elsewhere = makeView("MRUMediaSuggestionsView");
   send<void>(elsewhere, "setLayout:"_sel, NSInteger(2));
   send<void>(label, "setPlaceholderText:"_sel, fnd::string("Not Playing"));
@@ -215,52 +181,32 @@ TEST(Suggestions, PlacedInThePlattersLayoutAfterClearingThePlaceholderAndLeftAlo
 }
 
 TEST(VolumeControls, HiddenAtEachLayoutRequestInThePlattersLayoutOnly) {
-  auto device = bootWith({{"kEnabled", true}});
+  auto device = bootDevice();
   Ref<> controls = makeView("MRUNowPlayingControlsView");
   Ref<> volume = makeView("UIView");
   send<void>(controls, "setVolumeControlsView:"_sel, volume);
-  send<void>(controls, "setLayout:"_sel, NSInteger(3));
-  send<void>(controls, "setNeedsLayout"_sel);
-  EXPECT_FALSE(hiddenOf(volume));
-  send<void>(controls, "setLayout:"_sel, NSInteger(4));
-  send<void>(controls, "setNeedsLayout"_sel);
-  EXPECT_TRUE(hiddenOf(volume));
+  for (auto [layout, hidden] : {std::pair{3, false}, {4, true}}) {
+    send<void>(controls, "setLayout:"_sel, NSInteger(layout));
+    send<void>(controls, "setNeedsLayout"_sel);
+    EXPECT_EQ(hiddenOf(volume), hidden) << layout;
+  }
   EXPECT_TRUE(static_cast<UIView*>(controls.get())->needsLayout) << "the host's request went through";
 }
 
 TEST(PlatterCorners, GoToTheCapturedPlatterWhicheverIsConfigured) {
-  auto device = bootSystem("15.0");
+  auto device = bootDevice({.systemVersion = "15.0", .settings = {{"kEnabled", true}}});
+  Ref<> other = makeView("PLPlatterView");
+  Ref<> material = makeView("MTMaterialView");
+  send<void>(other, "_configureBackgroundView:"_sel, material);
+  EXPECT_NE(member(material, "backgroundColor"), nil) << "harmless before any adjunct item view";
+
   Ref<> first = makeView("CSAdjunctItemView", CGRectMake(0, 0, 359, 498));
   Ref<> adjunct = makeView("CSAdjunctItemView", CGRectMake(0, 0, 359, 498));
   EXPECT_EQ(device->library().global<id>("adjunctItemView"), adjunct.get()) << "the last one initialised";
   EXPECT_EQ(first->refcount, 1u) << "the earlier one is released";
-
-  Ref<> other = makeView("PLPlatterView");
-  Ref<> material = makeView("MTMaterialView");
   send<void>(other, "_configureBackgroundView:"_sel, material);
   EXPECT_EQ(cornerRadiusOf(member(adjunct, "platterView")), 23.5);
   EXPECT_EQ(cornerRadiusOf(other), host::geometry::kPlatterCornerRadius);
-  EXPECT_NE(member(material, "backgroundColor"), nil) << "the host configured it";
-}
-
-TEST(PlatterCorners, ConfiguringBeforeAnyAdjunctItemViewIsHarmless) {
-  auto device = bootSystem("15.0");
-  Ref<> platter = makeView("PLPlatterView");
-  Ref<> material = makeView("MTMaterialView");
-  send<void>(platter, "_configureBackgroundView:"_sel, material);
-  EXPECT_NE(member(material, "backgroundColor"), nil);
-}
-
-TEST(NowPlayingView, AddGesturesDoesNothingOutsideThePlattersLayout) {
-  auto device = bootWith({{"kEnabled", true}});
-  Ref<> window = makeView("UIWindow", CGRectMake(0, 0, 390, 844));
-  Ref<> elsewhere = makeView("MRUNowPlayingView");
-  send<void>(elsewhere, "setLayout:"_sel, NSInteger(1));
-  send<void>(window, "addSubview:"_sel, elsewhere);
-  EXPECT_EQ(member(elsewhere, "gestureRecognizers"), nil);
-  EXPECT_FALSE(device->library().global<bool>("NfirstTimeLoaded")) << "left for a view in the platter's layout";
-  send<void>(elsewhere, "addGestures"_sel);
-  EXPECT_EQ(member(elsewhere, "gestureRecognizers"), nil);
 }
 
 }  // namespace

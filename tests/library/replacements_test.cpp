@@ -1,51 +1,45 @@
 #include <gtest/gtest.h>
 
-#include "boot_helpers.h"
 #include "foundation/values.h"
 #include "host/host_geometry.h"
+#include "lock_screen_helpers.h"
 #include "uikit/screen.h"
 
 namespace {
 
-using testing_support::bootEnabled;
-using testing_support::bootWith;
+using testing_support::bootDevice;
 
 TEST(Replacements, LegibilityStyleIsAlwaysOne) {
-  auto device = bootEnabled();
-  Ref<> a = rt::create("_UILegibilitySettings");
-  Ref<> b = rt::create("_UILegibilitySettings");
-  send<void>(b, "setStyle:"_sel, NSInteger(0));
-  EXPECT_EQ(send<NSInteger>(a, "style"_sel), 1);
-  EXPECT_EQ(send<NSInteger>(b, "style"_sel), 1);
+  auto device = bootDevice();
+  Ref<> settings = rt::create("_UILegibilitySettings");
+  send<void>(settings, "setStyle:"_sel, NSInteger(0));
+  EXPECT_EQ(send<NSInteger>(settings, "style"_sel), 1);
 }
 
 TEST(Replacements, FocusActivityViewNeverComesIntoBeing) {
-  auto device = bootWith({});
+  auto device = bootDevice({});
   long before = rt::liveObjectCount();
-  Ref<> view = rt::create(objc_getClass("CSFocusActivityView"), "initWithFrame:"_sel,
-                          CGRectMake(0, 0, 320, 80));
-  EXPECT_EQ(view.get(), nil);
+  EXPECT_EQ(testing_support::makeView("CSFocusActivityView", CGRectMake(0, 0, 320, 80)).get(), nil);
   EXPECT_EQ(rt::liveObjectCount(), before) << "the allocation is freed";
 }
 
+// In every context, anywhere in the bounds and nowhere else.
 TEST(Replacements, TimeControlsTakeTouchesAnywhereInTheirBounds) {
-  auto device = bootEnabled();
+  auto device = bootDevice();
   Ref<> controls = rt::create(objc_getClass("MRUNowPlayingTimeControlsView"), "initWithFrame:primaryAction:"_sel,
                               CGRectZero, nil);
-  send<void>(controls, "setContext:"_sel, NSInteger(0));
-  send<void>(controls, "setFrame:"_sel, CGRectMake(45, 375, 300, 30));
-  send<void>(controls, "setContext:"_sel, NSInteger(2));
-  const SEL inside = "pointInside:withEvent:"_sel;
-  EXPECT_TRUE(send<bool>(controls, inside, CGPointMake(0, 0), nil));
-  EXPECT_TRUE(send<bool>(controls, inside, CGPointMake(299.5, 29.5), nil));
-  EXPECT_FALSE(send<bool>(controls, inside, CGPointMake(300, 10), nil));
-  EXPECT_FALSE(send<bool>(controls, inside, CGPointMake(10, -0.5), nil));
-  send<void>(controls, "setContext:"_sel, NSInteger(0));
-  EXPECT_TRUE(send<bool>(controls, inside, CGPointMake(150, 15), nil)) << "in every context";
+  send<void>(controls, "setContext:"_sel, NSInteger(0));  // framed as asked
+  testing_support::setFrame(controls, CGRectMake(45, 375, 300, 30));
+  for (NSInteger context : {0, 2}) {
+    send<void>(controls, "setContext:"_sel, context);
+    for (auto [point, inside] : {std::pair{CGPointMake(0, 0), true}, {CGPointMake(299.5, 29.5), true},
+                                 {CGPointMake(300, 10), false}, {CGPointMake(10, -0.5), false}})
+      EXPECT_EQ(send<bool>(controls, "pointInside:withEvent:"_sel, point, nil), inside) << context << " " << point.x;
+  }
 }
 
 TEST(Replacements, ReplacementsThatCallTheirSlotReachTheHost) {
-  auto device = bootEnabled();
+  auto device = bootDevice();
   Ref<> list = rt::create("CSCombinedListViewController");
   EXPECT_EQ(send<UIEdgeInsets>(list, "_listViewDefaultContentInsets"_sel), host::geometry::kListViewInsets);
   Ref<> controls = rt::create("MRUNowPlayingTimeControlsView");
@@ -55,23 +49,19 @@ TEST(Replacements, ReplacementsThatCallTheirSlotReachTheHost) {
   EXPECT_EQ(factor, 0.25);
 }
 
-TEST(SmallDevice, SmallWhenAtMost750PixelsWide) {
-  auto device = bootWith({}, {}, "small-phone");
-  const host::Library& lib = device->library();
-  EXPECT_TRUE(lib.isSmallDeviceSB());
-  uikit::setMainScreen({828, 1792}, 2);
-  EXPECT_FALSE(lib.isSmallDeviceSB()) << "asked anew each time";
-  uikit::setMainScreen({1170, 2532}, 3);
-  EXPECT_FALSE(lib.isSmallDeviceSB());
-  uikit::setMainScreen({750.5, 1334}, 2);
-  EXPECT_FALSE(lib.isSmallDeviceSB());
+TEST(SmallDevice, SmallWhenAtMost750PixelsWideAskedAnewEachTime) {
+  auto device = bootDevice({.profile = "small-phone"});
+  EXPECT_TRUE(device->library().isSmallDeviceSB());
+  for (CGSize pixels : {CGSizeMake(828, 1792), CGSizeMake(750.5, 1334)}) {
+    uikit::setMainScreen(pixels, 2);
+    EXPECT_FALSE(device->library().isSmallDeviceSB()) << pixels.width;
+  }
 }
 
 TEST(SmallDevice, NoMainScreenCountsAsSmall) {
   host::BootOptions options;
   options.mainScreen = false;
-  auto device = host::Device::boot(options);
-  EXPECT_TRUE(device->library().isSmallDeviceSB());
+  EXPECT_TRUE(host::Device::boot(options)->library().isSmallDeviceSB());
 }
 
 }  // namespace

@@ -62,7 +62,10 @@ const std::vector<std::pair<double, std::function<void(LockScreen&)>>> kFiveMinu
     {25, [](LockScreen& s) { s.setPaused(true); }},
     {20, [](LockScreen& s) { s.setPaused(false); }},
     {18, [](LockScreen& s) { s.setSizeClass(SizeClass::Compact); }},
-    {10, [](LockScreen& s) { s.tap("MRUArtworkView"); }},
+    {10, [](LockScreen& s) {
+       s.drag({100, 340}, {100, 40});  // the platter starts below the landscape window
+       s.tap("MRUArtworkView");
+     }},
     {20, [](LockScreen& s) { s.setSizeClass(SizeClass::Regular); }},
     {5, [](LockScreen& s) { s.tap("MRUArtworkView"); }},
     {30, [](LockScreen& s) { s.play(kTracks[2]); }},
@@ -73,7 +76,7 @@ const std::vector<std::pair<double, std::function<void(LockScreen&)>>> kFiveMinu
 
 // Start-up has settled once the time labels' first pause (five minutes) is over.
 TEST(Soak, AnHourOfUseHoldsNothingMoreThanStartUp) {
-  auto screen = bootLockScreen({.settings = {{"kEnabled", true}}});
+  auto screen = bootEnabled();
   screen->play(kTracks[0]);
   screen->advance(330);
   screen->stop();

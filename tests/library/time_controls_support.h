@@ -19,7 +19,7 @@ struct PlayingPlatter {
 };
 
 inline PlayingPlatter playingPlatter(std::string profile = "phone") {
-  PlayingPlatter p{bootLockScreen({.settings = {{"kEnabled", true}}, .profile = std::move(profile)})};
+  PlayingPlatter p{bootEnabled({.profile = std::move(profile)})};
   p.screen->play(song());
   p.controls = p.screen->firstView("MRUNowPlayingTimeControlsView");
   return p;

@@ -114,14 +114,13 @@ TEST(AutoLayout, AContradictionIsDroppedAndReportedOnceWhileTheRestHold) {
   tie(view, "rightAnchor"_sel, parent, "rightAnchor"_sel);
   tie(view, "topAnchor"_sel, parent, "topAnchor"_sel, 5);
   fix(view, "heightAnchor"_sel, 20);
-  testing::internal::CaptureStderr();
+  testing_support::CapturedDiagnostics diagnostics;
   uikit::runLayoutPass();
   send<void>(parent, "setNeedsLayout"_sel);
   uikit::runLayoutPass();
-  std::string err = testing::internal::GetCapturedStderr();
-  EXPECT_NE(err.find("breaking <UIView: "), std::string::npos) << err;
-  EXPECT_NE(err.find(">.right == <UIView: "), std::string::npos) << err;
-  EXPECT_EQ(err.find("breaking", err.find("breaking") + 1), std::string::npos) << err;
+  std::string p = uikit::describeItem(parent), v = uikit::describeItem(view);
+  EXPECT_EQ(diagnostics.text, "Auto Layout: unable to satisfy the constraints in " + p +
+                                  "; breaking " + v + ".right == " + p + ".right + 0 @1000\n");
   EXPECT_EQ(frameOf(view), CGRectMake(10, 5, 50, 20));
 }
 
@@ -157,9 +156,9 @@ TEST(AutoLayout, LowerPrioritiesGiveWayAndAChangedConstantMovesTheViewAtTheNextP
   tie(view, "leadingAnchor"_sel, parent, "leadingAnchor"_sel, 20);
   tie(view, "trailingAnchor"_sel, parent, "trailingAnchor"_sel, -20);
   fix(view, "heightAnchor"_sel, 30);
-  testing::internal::CaptureStderr();
+  testing_support::CapturedDiagnostics diagnostics;
   uikit::runLayoutPass();
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");  // a lower priority gives way quietly
+  EXPECT_EQ(diagnostics.text, "");  // a lower priority gives way quietly
   EXPECT_EQ(frameOf(view), CGRectMake(20, 10, 260, 30));
   send<void>(top, "setConstant:"_sel, 40.0);
   uikit::runLayoutPass();
@@ -220,7 +219,7 @@ TEST(AutoLayout, ConstraintsForgetViewsThatGoAndLeakNothing) {
 TEST(AutoLayout, AnchorsThatCannotBeTiedGiveNoConstraint) {
   rt::AutoreleasePool pool;
   Ref<> view = makeView(CGRectZero);
-  testing::internal::CaptureStderr();
+  testing_support::CapturedDiagnostics diagnostics;
   EXPECT_EQ(send<id>(anchor(view, "topAnchor"_sel), "constraintEqualToAnchor:"_sel, nil), nil);
   EXPECT_EQ(send<id>(anchor(view, "topAnchor"_sel), "constraintEqualToAnchor:"_sel,
                      anchor(view, "leftAnchor"_sel)),
@@ -228,9 +227,8 @@ TEST(AutoLayout, AnchorsThatCannotBeTiedGiveNoConstraint) {
   EXPECT_EQ(send<id>(anchor(view, "leadingAnchor"_sel), "constraintEqualToAnchor:constant:"_sel,
                      anchor(view, "rightAnchor"_sel), 1.0),
             nil);
-  std::string err = testing::internal::GetCapturedStderr();
-  EXPECT_NE(err.find("different axes"), std::string::npos) << err;
-  EXPECT_NE(err.find("leading and trailing"), std::string::npos) << err;
+  EXPECT_NE(diagnostics.text.find("different axes"), std::string::npos) << diagnostics.text;
+  EXPECT_NE(diagnostics.text.find("leading and trailing"), std::string::npos) << diagnostics.text;
 }
 
 }  // namespace

@@ -6,6 +6,15 @@
 
 namespace testing_support {
 
+// Collects the platform's diagnostics, a line each, while it lives.
+struct CapturedDiagnostics {
+  std::string text;
+  CapturedDiagnostics() {
+    rt::setDiagnosticSink([this](std::string_view line) { (text += line) += '\n'; });
+  }
+  ~CapturedDiagnostics() { rt::setDiagnosticSink(nullptr); }
+};
+
 // view.a == other.b + constant, active.
 inline id tie(id view, SEL a, id other, SEL b, CGFloat constant = 0) {
   id c = send<id>(send<id>(view, a), "constraintEqualToAnchor:constant:"_sel, send<id>(other, b),

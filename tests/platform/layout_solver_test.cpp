@@ -73,6 +73,21 @@ TEST(LayoutSolver, WhatNothingFixesKeepsItsValueSizeFirst) {
   EXPECT_TRUE(sol.dropped.empty());
   EXPECT_EQ(sol.frames[view], CGRectMake(50, 90, 50, 60));
 
+  // Two views, one tied to the other's centre and one to the box's bottom: both move,
+  // whichever was added first.
+  for (bool aFirst : {true, false}) {
+    LayoutSolver t;
+    int box = t.addItem(CGRectMake(0, 0, 414, 667), true);
+    int a = aFirst ? t.addItem(CGRectMake(0, 0, 100, 50)) : -1;
+    int b = t.addItem(CGRectMake(0, 100, 100, 30));
+    if (!aFirst) a = t.addItem(CGRectMake(0, 0, 100, 50));
+    t.addEquation(eq(b, A::CenterY, a, A::CenterY));
+    t.addEquation(eq(b, A::Bottom, box, A::Bottom, -11));
+    auto tied = t.solve();
+    EXPECT_EQ(tied.frames[a], CGRectMake(0, 616, 100, 50)) << aFirst;
+    EXPECT_EQ(tied.frames[b], CGRectMake(0, 626, 100, 30)) << aFirst;
+  }
+
   LayoutSolver untouched;
   int free = untouched.addItem(CGRectMake(1.5, 2.5, 3.5, 4.5));
   EXPECT_EQ(untouched.solve().frames[free], CGRectMake(1.5, 2.5, 3.5, 4.5));

@@ -31,7 +31,7 @@ void Listener_dealloc(id self, SEL);
 
 Class listenerClass() {
   static Class cls = [] {
-    Class c = rt::defineClass<Listener>("Listener", rt::rootClass());
+    Class c = rt::defineClass<Listener>("Listener", "NSObject");
     rt::addMethod(c, "hear:"_sel, Listener_hear);
     rt::addMethod(c, "poke"_sel, Listener_poke);
     rt::addMethod(c, "dealloc"_sel, Listener_dealloc);

@@ -40,7 +40,7 @@ void Target_stopOthers(id self, SEL) {
 
 Class targetClass() {
   static Class cls = [] {
-    Class c = rt::defineClass<Target>("PerformTarget", rt::rootClass());
+    Class c = rt::defineClass<Target>("PerformTarget", "NSObject");
     rt::addMethod(c, "ping"_sel, Target_ping);
     rt::addMethod(c, "take:"_sel, Target_take);
     rt::addMethod(c, "echo:"_sel, Target_echo);

@@ -12,6 +12,32 @@ namespace {
 
 namespace fs = std::filesystem;
 
+std::string bigEndian(uint64_t value, int size) {
+  std::string bytes;
+  for (int i = size - 1; i >= 0; --i) bytes += char(value >> (8 * i));
+  return bytes;
+}
+
+// A binary property list of `count` arrays, each holding `width` references to the next;
+// the last holds none, or refers back to the first when `loop`.
+std::string arrayChain(uint64_t count, int width, bool loop = false) {
+  std::string bytes = "bplist00", offsets;
+  for (uint64_t i = 0; i < count; ++i) {
+    offsets += bigEndian(bytes.size(), 4);
+    int refs = i + 1 < count || loop ? width : 0;
+    bytes += char(0xA0 | refs);
+    for (int r = 0; r < refs; ++r) bytes += bigEndian((i + 1) % count, 4);
+  }
+  return bytes + offsets + std::string(6, '\0') + "\x04\x04" + bigEndian(count, 8) + bigEndian(0, 8) +
+         bigEndian(bytes.size(), 8);
+}
+
+std::string nestedXml(int depth) {
+  std::string arrays;
+  for (int i = 0; i < depth; ++i) arrays = "<array>" + arrays + "</array>";
+  return "<plist><dict><key>k</key>" + arrays + "</dict></plist>";
+}
+
 class PreferencesTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -72,6 +98,8 @@ TEST_F(PreferencesTest, NonBooleanValuesCountAsNotStored) {
   EXPECT_FALSE(registered("ShowTime", false));
   EXPECT_TRUE(registered("CenterLabel", true));
   EXPECT_FALSE(registered("HapticFeedback", true)) << "the one boolean is still read";
+  writeRaw(nestedXml(31));
+  EXPECT_FALSE(prefs::readSettingsFile(file()).error) << "32 levels are within the bounds";
 
   // {"\u00e9\0": true, "HapticFeedback": true}, binary: a key holding a NUL.
   writeRaw(std::string("bplist00\xd2\x01\x02\x03\x04\x62\x00\xe9\x00\x00\x5eHapticFeedback\x09\x09\x08\x0d"
@@ -81,26 +109,31 @@ TEST_F(PreferencesTest, NonBooleanValuesCountAsNotStored) {
 }
 
 TEST_F(PreferencesTest, UnusableFilesCountAsNothingStored) {
-  const std::string cases[] = {
-      "",
-      "not a property list at all",
-      R"(<?xml version="1.0"?><plist version="1.0"><dict><key>kEnabled</key><true/>)",
-      R"(<?xml version="1.0"?><plist version="1.0"><array><true/></array></plist>)",
-      std::string("bplist00\xd1\x01\x02", 10),
-      std::string("bplist00") + std::string(40, '\xff'),
+  const std::pair<std::string, std::string> cases[] = {
+      {"", "empty file"},
+      {"not a property list at all", "not a property list"},
+      {R"(<?xml version="1.0"?><plist version="1.0"><dict><key>kEnabled</key><true/>)", "not a property list"},
+      {R"(<?xml version="1.0"?><plist version="1.0"><array><true/></array></plist>)",
+       "top level is not a dictionary"},
+      {std::string("bplist00\xd1\x01\x02", 10), "not a property list"},
+      {std::string("bplist00") + std::string(40, '\xff'), "not a property list"},
+      {arrayChain(110000, 1), "nested deeper than 32 levels"},
+      {arrayChain(8, 14), "more than 65536 objects"},
+      {arrayChain(2, 1, true), "an object contains itself"},
+      {nestedXml(32), "nested deeper than 32 levels"},
   };
-  for (const std::string& bytes : cases) {
+  for (const auto& [bytes, reason] : cases) {
     writeRaw(bytes);
-    EXPECT_FALSE(registered("kEnabled", false)) << "file: " << bytes;
+    EXPECT_FALSE(registered("kEnabled", false)) << reason;
     EXPECT_TRUE(registered("ShowBackground", true));
     prefs::SettingsRead read = prefs::readSettingsFile(file());
     EXPECT_TRUE(read.values.empty());
-    EXPECT_TRUE(read.error.has_value());
+    EXPECT_EQ(read.error ? read.error->reason : "", reason);
   }
   fs::remove(file());
   fs::create_directory(file());
   EXPECT_FALSE(registered("kEnabled", false)) << "a folder where the file should be";
-  EXPECT_EQ(prefs::readSettingsFile(file()).error->reason, "no such file");
+  EXPECT_EQ(prefs::readSettingsFile(file()).error->reason, "a folder, not a file");
 }
 
 TEST_F(PreferencesTest, BadIdentifiersArgumentsAndNoFolderAreHarmless) {

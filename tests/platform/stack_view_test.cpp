@@ -56,10 +56,10 @@ TEST(UIStackView, VerticalCentredEqualSpacingPlacesTwoLabelsAndAnExplicitLeftWin
   EXPECT_EQ(frameOf(title), CGRectMake(91.25, 0, 42.5, 30));
   EXPECT_EQ(frameOf(artist), CGRectMake(65.75, 50, 93.5, 30));
 
-  testing::internal::CaptureStderr();
+  testing_support::CapturedDiagnostics diagnostics;
   tie(title, "leftAnchor"_sel, stack, "leftAnchor"_sel, 6);
   uikit::runLayoutPass();
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  EXPECT_EQ(diagnostics.text, "");
   EXPECT_EQ(frameOf(title), CGRectMake(6, 0, 42.5, 30));
   EXPECT_EQ(frameOf(artist), CGRectMake(65.75, 50, 93.5, 30));
 }

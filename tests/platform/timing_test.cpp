@@ -23,7 +23,7 @@ TEST(Timing, NamedCurvesMatchTheirCubicBeziers) {
 }
 
 TEST(Timing, SpringsOfAnyRatioSettleWithinTheirDuration) {
-  for (double ratio : {0.0, 0.3, 0.7, 1.0, 2.0, double(NAN)}) {
+  for (double ratio : {0.0, 0.3, 0.7, 1.0, 2.0, 1e8, double(INFINITY), double(NAN)}) {
     TimingCurve c = TimingCurve::spring(ratio, 0.2, 0.5);
     EXPECT_NEAR(c.progress(0.499, 0.5), 1, 0.002) << ratio;
     double peak = 0;

@@ -86,7 +86,7 @@ struct Target : objc_object {
 
 Class targetClass() {
   static Class cls = [] {
-    Class c = rt::defineClass<Target>("TapTarget", rt::rootClass());
+    Class c = rt::defineClass<Target>("TapTarget", "NSObject");
     rt::addMethod(c, "tapped"_sel, +[](id self, SEL) { ++static_cast<Target*>(self)->taps; });
     rt::addMethod(c, "tappedWith:"_sel, +[](id self, SEL, id r) {
       ++static_cast<Target*>(self)->taps;

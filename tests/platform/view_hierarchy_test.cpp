@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "foundation/values.h"
+#include "substrate/substrate.h"
 #include "uikit/view.h"
 #include "view_support.h"
 
@@ -95,6 +96,25 @@ TEST(ViewHierarchy, NoViewOutlivesItsLastOwnerAndAFreedWindowLetsItsViewsGo) {
   EXPECT_EQ(events(), (std::vector<std::string>{"7:willLeave", "7:noWindow", "7:superview"}));
   EXPECT_EQ(send<id>(child, "superview"_sel), nil);
   child = nullptr;
+  EXPECT_EQ(rt::liveObjectCount(), before);
+}
+
+void (*g_removeFromSuperview)(id, SEL) = nullptr;
+
+// As a replacement in the library would: the superview is held for the length of the call,
+// also while the superview itself is being freed.
+TEST(ViewHierarchy, AHookHoldingASuperviewBeingFreedDoesNotFreeItAgain) {
+  Class holding = objc_allocateClassPair(objc_getClass("UIView"), "HoldingView", 0);
+  objc_registerClassPair(holding);
+  MSHookMessageEx(holding, "removeFromSuperview"_sel, +[](id self, SEL sel) {
+    Ref<> superview = send<id>(self, "superview"_sel);
+    g_removeFromSuperview(self, sel);
+  }, &g_removeFromSuperview);
+  long before = rt::liveObjectCount();
+  {
+    Ref<> root = makeView({});
+    send<void>(root, "addSubview:"_sel, makeView({}, "HoldingView").get());
+  }
   EXPECT_EQ(rt::liveObjectCount(), before);
 }
 

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "foundation/block.h"
 #include "render_support.h"
-#include "uikit/view_animation.h"
 
 using namespace render_support;
 
@@ -10,26 +8,15 @@ namespace {
 
 id layerOf(id view) { return send<id>(view, "layer"_sel); }
 
-void clippingScene(id window, bool clips) {
-  Ref<> clip = addView(window, CGRectMake(20, 20, 40, 40), color(0, 0, 1));
-  addView(clip, CGRectMake(30, 30, 40, 40), color(1, 0, 0));
-  send<void>(clip, "setClipsToBounds:"_sel, clips);
-}
-
-void roundedScene(id window, bool masks) {
-  Ref<> box = addView(window, CGRectMake(0, 0, 60, 60), color(0, 0, 1));
-  send<void>(layerOf(box), "setCornerRadius:"_sel, 20.0);
-  addView(box, CGRectMake(0, 0, 60, 60), color(1, 0, 0));
-  send<void>(layerOf(box), "setMasksToBounds:"_sel, masks);
-}
-
-// A box sliding linearly from x 0 to 80 over a second, `seconds` in.
-void slidingScene(id window, double seconds) {
-  Ref<> box = addView(window, CGRectMake(0, 0, 10, 10), color(1, 0, 0));
-  send<void>(objc_getClass("UIView"), "animateWithDuration:delay:options:animations:completion:"_sel, 1.0, 0.0,
-             UIViewAnimationOptionCurveLinear,
-             fnd::block<void()>([&] { send<void>(box, "setFrame:"_sel, CGRectMake(80, 0, 10, 10)); }), nil);
-  fnd::RunLoop::main().runFor(seconds);
+// A box beside each with a red subview half outside it, or a corner radius under a red subview:
+// the left one unclipped, the right one clipping.
+void besideEachOther(id window, double radius) {
+  for (bool clips : {false, true}) {
+    Ref<> box = addView(window, CGRectMake(clips ? 60 : 0, 0, 30, 30), color(0, 0, 1));
+    addView(box, radius ? CGRectMake(0, 0, 30, 30) : CGRectMake(20, 20, 30, 30), color(1, 0, 0));
+    send<void>(layerOf(box), "setCornerRadius:"_sel, radius);
+    send<void>(box, "setClipsToBounds:"_sel, clips);
+  }
 }
 
 Ref<> blackStrip(id window, CGRect frame, std::initializer_list<double> fade) {
@@ -44,13 +31,6 @@ render::Pixel grey(uint8_t v) { return {v, v, v, 255}; }
 const PaintCase kCases[] = {
     {"BackgroundsFillFramesAtTheScale", 3, [](id w) { addView(w, CGRectMake(10, 20, 30, 40), color(1, 0, 0)); },
      {{31, 61, kRed}, {119, 179, kRed}, {29, 61, kWhite}, {121, 61, kWhite}, {31, 181, kWhite}}},
-    {"HiddenViewAndItsSubviewsLeaveNoTrace", 1,
-     [](id w) {
-       Ref<> hidden = addView(w, CGRectMake(10, 10, 50, 50), color(1, 0, 0));
-       addView(hidden, CGRectMake(0, 0, 10, 10), color(0, 0, 1));
-       send<void>(hidden, "setHidden:"_sel, true);
-     },
-     {{15, 15, kWhite}, {40, 40, kWhite}}},
     // The overlapping blue child is blue at half strength, not a mix of red and blue.
     {"AlphaBlendsTheSubtreeAsOneGroup", 1,
      [](id w) {
@@ -62,14 +42,10 @@ const PaintCase kCases[] = {
     {"AlphaOfAViewWithoutContentBlendsItsBackground", 1,
      [](id w) { send<void>(addView(w, CGRectMake(0, 0, 50, 50), color(1, 0, 0, 0.5)), "setAlpha:"_sel, 0.5); },
      {{25, 25, {255, 191, 191, 255}, 2}}},
-    {"ZeroAlphaDrawsNothing", 1,
-     [](id w) { send<void>(addView(w, CGRectMake(0, 0, 50, 50), color(1, 0, 0)), "setAlpha:"_sel, 0.0); },
-     {{25, 25, kWhite}}},
-    {"UnclippedSubviewsOverflow", 1, [](id w) { clippingScene(w, false); }, {{65, 65, kRed}}},
-    {"ClippingKeepsSubviewsInsideTheBounds", 1, [](id w) { clippingScene(w, true); },
-     {{55, 55, kRed}, {65, 65, kWhite}, {55, 65, kWhite}}},
-    {"CornerRadiusAloneClipsNoSubviews", 1, [](id w) { roundedScene(w, false); }, {{1, 1, kRed}}},
-    {"CornerRadiusClipsSubviewsWhenMasking", 1, [](id w) { roundedScene(w, true); }, {{1, 1, kWhite}}},
+    {"ClippingKeepsSubviewsInsideTheBounds", 1, [](id w) { besideEachOther(w, 0); },
+     {{45, 45, kRed}, {85, 25, kRed}, {85, 35, kWhite}, {95, 25, kWhite}}},
+    {"CornerRadiusClipsSubviewsOnlyWhenClipping", 1, [](id w) { besideEachOther(w, 10); },
+     {{1, 1, kRed}, {61, 1, kWhite}, {75, 15, kRed}}},
     // The scrubber's pill: left corners kept, right ones square.
     {"MaskedCornersRoundOnlyTheirCorners", 2,
      [](id w) {
@@ -87,12 +63,15 @@ const PaintCase kCases[] = {
                   CGAffineTransformMakeScale(1, 1.5));
      },
      {{100, 72, kRed}, {100, 128, kRed}, {100, 68, kWhite}, {100, 132, kWhite}, {38, 100, kWhite}, {42, 100, kRed}}},
-    {"SingularTransformDrawsNothing", 1,
+    {"HiddenZeroAlphaOrSingularViewsLeaveNoTrace", 1,
      [](id w) {
-       send<void>(addView(w, CGRectMake(0, 0, 50, 50), color(1, 0, 0)), "setTransform:"_sel,
-                  CGAffineTransformMakeScale(0, 1));
+       send<void>(addView(w, CGRectMake(0, 0, 50, 50), color(1, 0, 0)), "setAlpha:"_sel, 0.0);
+       send<void>(addView(w, CGRectMake(50, 0, 50, 50), color(1, 0, 0)), "setTransform:"_sel, CGAffineTransformMakeScale(0, 1));
+       Ref<> hidden = addView(w, CGRectMake(0, 50, 50, 50), color(1, 0, 0));
+       addView(hidden, CGRectMake(0, 0, 10, 10), color(0, 0, 1));
+       send<void>(hidden, "setHidden:"_sel, true);
      },
-     {{25, 25, kWhite}}},
+     {{25, 25, kWhite}, {75, 25, kWhite}, {5, 55, kWhite}, {40, 90, kWhite}}},
     {"ScrollViewContentOffsetMovesItsContent", 1,
      [](id w) {
        Ref<> scroll = addView(w, CGRectMake(0, 0, 100, 50), nil, "UIScrollView");
@@ -100,9 +79,14 @@ const PaintCase kCases[] = {
        send<void>(scroll, "setContentOffset:"_sel, CGPointMake(-30, 0));
      },
      {{10, 25, kWhite}, {40, 25, kRed}}},
-    {"MidAnimationShowsTheIntermediatePosition", 1, [](id w) { slidingScene(w, 0.5); },
-     {{45, 5, kRed}, {5, 5, kWhite}, {85, 5, kWhite}}},
-    {"EndedAnimationShowsTheEndPosition", 1, [](id w) { slidingScene(w, 1.5); }, {{85, 5, kRed}, {45, 5, kWhite}}},
+    // Half a second into a slide of a second, and after one of a quarter.
+    {"AnimationsShowTheIntermediateAndTheEndPositions", 1,
+     [](id w) {
+       slideRight(addView(w, CGRectMake(0, 0, 10, 10), color(1, 0, 0)));
+       slideRight(addView(w, CGRectMake(0, 0, 10, 10), color(0, 0, 1)), 0.25);
+       fnd::RunLoop::main().runFor(0.5);
+     },
+     {{45, 5, kRed}, {5, 5, kWhite}, {85, 5, kBlue}}},
     {"GradientMaskFadesTheEdges", 1, [](id w) { blackStrip(w, CGRectMake(0, 40, 100, 20), {0, 0, 0.8, 1}); },
      {{1, 50, kBlack}, {50, 50, kBlack}, {90, 50, grey(128), 27}, {99, 50, grey(250), 10}, {50, 30, kWhite}}},
     {"MaskAndAlphaCombine", 1,

@@ -9,18 +9,18 @@ using namespace render_support;
 
 namespace {
 
+// Fills the left half of the bounds.
 render::PaintRule fill(double r, double g, double b) {
   return {.paint = [=](const render::PaintContext& c) {
     cairo_set_source_rgb(c.cr, r, g, b);
-    cairo_rectangle(c.cr, c.bounds.origin.x, c.bounds.origin.y, c.bounds.size.width, c.bounds.size.height);
+    cairo_rectangle(c.cr, c.bounds.origin.x, c.bounds.origin.y, c.bounds.size.width / 2, c.bounds.size.height);
     cairo_fill(c.cr);
   }};
 }
 
 TEST(PaintRules, TheMostSpecificClassWins) {
   render::PaintRules rules;
-  Class base = classNamed("RulesTestBase");
-  Class derived = classNamed("RulesTestDerived", "RulesTestBase");
+  Class base = classNamed("RulesTestBase"), derived = classNamed("RulesTestDerived", "RulesTestBase");
   Class further = classNamed("RulesTestFurther", "RulesTestDerived");
   rules.add("RulesTestBase", fill(1, 0, 0));
   EXPECT_EQ(rules.find(further), rules.find(base));
@@ -34,13 +34,8 @@ TEST(PaintRules, TheMostSpecificClassWins) {
 }
 
 TEST_F(Scene, PaintRuleDrawsAboveTheBackgroundAndBelowSubviews) {
-  renderer.rules().add("RulesTestPainted", {.paint = [](const render::PaintContext& c) {
-    cairo_set_source_rgb(c.cr, 0, 1, 0);
-    cairo_rectangle(c.cr, 0, 0, c.bounds.size.width / 2, c.bounds.size.height);
-    cairo_fill(c.cr);
-  }});
-  classNamed("RulesTestPainted");
-  Ref<> painted = addView(window, CGRectMake(0, 0, 100, 100), color(1, 0, 0), "RulesTestPainted");
+  renderer.rules().add("RulesTestPainted", fill(0, 1, 0));
+  Ref<> painted = addView(window, CGRectMake(0, 0, 100, 100), color(1, 0, 0), class_getName(classNamed("RulesTestPainted")));
   addView(painted, CGRectMake(0, 0, 10, 10), color(0, 0, 1));
   render::Picture p = draw(renderer, window);
   EXPECT_EQ(p.pixel(5, 5), kBlue);

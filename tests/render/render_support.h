@@ -10,12 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "foundation/block.h"
 #include "foundation/run_loop.h"
 #include "foundation/values.h"
 #include "render/renderer.h"
 #include "runtime/runtime.h"
 #include "uikit/image.h"
 #include "uikit/view.h"
+#include "uikit/view_animation.h"
 
 namespace render {
 inline void PrintTo(const Pixel& p, std::ostream* os) {
@@ -66,16 +68,22 @@ inline render::Picture draw(render::Renderer& renderer, id window, double scale 
   return std::move(picture.value());
 }
 
+// Slides `view` linearly to x 80 (the top row, 10 points square) over `seconds`.
+inline void slideRight(id view, double seconds = 1) {
+  send<void>(objc_getClass("UIView"), "animateWithDuration:delay:options:animations:completion:"_sel, seconds, 0.0,
+             UIViewAnimationOptionCurveLinear,
+             fnd::block<void()>([view] { send<void>(view, "setFrame:"_sel, CGRectMake(80, 0, 10, 10)); }), nil);
+}
+
 // An image of `width` × `height` pixels whose left half is `left` and right half `right`
 // (RGBA bytes).
 inline id twoColorImage(long width, long height, std::vector<uint8_t> left, std::vector<uint8_t> right,
                         double scale = 1) {
   std::vector<uint8_t> rgba;
-  for (long y = 0; y < height; ++y)
-    for (long x = 0; x < width; ++x) {
-      const auto& c = x < width / 2 ? left : right;
-      rgba.insert(rgba.end(), c.begin(), c.end());
-    }
+  for (long i = 0; i < width * height; ++i) {
+    const auto& c = i % width < width / 2 ? left : right;
+    rgba.insert(rgba.end(), c.begin(), c.end());
+  }
   return uikit::imageWithRGBA(width, height, scale, std::move(rgba));
 }
 
@@ -116,8 +124,7 @@ inline std::string caseName(const testing::TestParamInfo<PaintCase>& info) { ret
 // `locations`; y is given in points, as the marquee gives it.
 inline Ref<> fadeMask(CGRect bounds, std::initializer_list<double> locations) {
   Ref<> mask = rt::create(objc_getClass("CAGradientLayer"));
-  send<void>(mask, "setBounds:"_sel, bounds);
-  send<void>(mask, "setPosition:"_sel, CGPointMake(CGRectGetMidX(bounds), CGRectGetMidY(bounds)));
+  send<void>(mask, "setFrame:"_sel, bounds);
   send<void>(mask, "setStartPoint:"_sel, CGPointMake(0, CGRectGetMidY(bounds)));
   send<void>(mask, "setEndPoint:"_sel, CGPointMake(1, CGRectGetMidY(bounds)));
   id clear = send<id>(send<id>(objc_getClass("UIColor"), "clearColor"_sel), "CGColor"_sel);
@@ -135,16 +142,14 @@ struct Stats {
 };
 
 inline Stats stats(const render::Picture& p, int x0, int y0, int x1, int y1) {
-  double sum = 0, sq = 0;
-  long n = 0;
+  double sum = 0, sq = 0, n = double(x1 - x0) * (y1 - y0);
   for (int y = y0; y < y1; ++y)
     for (int x = x0; x < x1; ++x) {
       render::Pixel px = p.pixel(x, y);
       double v = (px.r + px.g + px.b) / 3.0;
-      sum += v, sq += v * v, ++n;
+      sum += v, sq += v * v;
     }
-  double mean = sum / double(n);
-  return {mean, sq / double(n) - mean * mean};
+  return {sum / n, sq / n - sum / n * (sum / n)};
 }
 
 }  // namespace render_support

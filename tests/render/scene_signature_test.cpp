@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <utility>
+#include <vector>
 
-#include "foundation/block.h"
 #include "render_support.h"
-#include "uikit/view_animation.h"
 
 using namespace render_support;
 
@@ -22,9 +23,7 @@ TEST_F(SceneSignature, AMovingViewChangesItEveryFrameUntilItStopsAndASceneAtRest
   EXPECT_EQ(now(), before) << "time passing and the same frame set again";
   EXPECT_EQ(renderer.sceneSignature(nil), 0u);
 
-  send<void>(objc_getClass("UIView"), "animateWithDuration:delay:options:animations:completion:"_sel,
-             1.0, 0.0, UIViewAnimationOptionCurveLinear,
-             fnd::block<void()>([&] { send<void>(box, "setFrame:"_sel, CGRectMake(80, 0, 10, 10)); }), nil);
+  slideRight(box);
   fnd::RunLoop::main().runFor(0.25);
   uint64_t quarter = now();
   fnd::RunLoop::main().runFor(0.25);
@@ -40,24 +39,19 @@ TEST_F(SceneSignature, EveryVisibleChangeChangesIt) {
   Ref<> inner = addView(box, CGRectMake(0, 0, 5, 5), color(0, 0, 1));
   Ref<> label = addView(window, CGRectMake(0, 50, 100, 20), nil, "UILabel");
   send<void>(label, "setText:"_sel, fnd::string("one"));
+  const std::pair<const char*, std::function<void()>> changes[] = {
+      {"a label's text", [&] { send<void>(label, "setText:"_sel, fnd::string("two")); }},
+      {"a nested view's alpha", [&] { send<void>(inner, "setAlpha:"_sel, 0.5); }},
+      {"a nested view's frame", [&] { send<void>(inner, "setFrame:"_sel, CGRectMake(1, 0, 5, 5)); }},
+      {"a background colour", [&] { send<void>(box, "setBackgroundColor:"_sel, color(0, 1, 0)); }},
+      {"a transform", [&] { send<void>(box, "setTransform:"_sel, CGAffineTransformMakeScale(1, 2)); }},
+      {"hiding", [&] { send<void>(inner, "setHidden:"_sel, true); }}};
   std::vector<uint64_t> seen{now()};
-  auto expectNew = [&](const char* what) {
-    uint64_t s = now();
-    EXPECT_EQ(std::find(seen.begin(), seen.end(), s), seen.end()) << what;
-    seen.push_back(s);
-  };
-  send<void>(label, "setText:"_sel, fnd::string("two"));
-  expectNew("a label's text");
-  send<void>(inner, "setAlpha:"_sel, 0.5);
-  expectNew("a nested view's alpha");
-  send<void>(inner, "setFrame:"_sel, CGRectMake(1, 0, 5, 5));
-  expectNew("a nested view's frame");
-  send<void>(box, "setBackgroundColor:"_sel, color(0, 1, 0));
-  expectNew("a background colour");
-  send<void>(box, "setTransform:"_sel, CGAffineTransformMakeScale(1, 2));
-  expectNew("a transform");
-  send<void>(inner, "setHidden:"_sel, true);
-  expectNew("hiding");
+  for (const auto& [what, change] : changes) {
+    change();
+    EXPECT_EQ(std::find(seen.begin(), seen.end(), now()), seen.end()) << what;
+    seen.push_back(now());
+  }
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ long Sub_value(id self, SEL) { return 100 + sendSuper<long>(objc_getClass("Count
 
 Class counterClass() {
   static Class cls = [] {
-    Class c = rt::defineClass<Counter>("Counter", rt::rootClass());
+    Class c = rt::defineClass<Counter>("Counter", "NSObject");
     rt::addMethod(c, "value"_sel, Counter_value);
     rt::addMethod(c, "setValue:"_sel, Counter_setValue);
     rt::addMethod(c, "doubled"_sel, Counter_doubled);
@@ -65,11 +65,13 @@ TEST(Messaging, SendsReachTheMethodAndSuper) {
   EXPECT_TRUE(send<bool>(s, "isKindOfClass:"_sel, counterClass()));
 }
 
-TEST(MessagingDeathTest, SignatureMismatchIsFatal) {
+TEST(MessagingDeathTest, BrokenContractsAreFatal) {
   Ref<> c = rt::create(counterClass());
   EXPECT_DEATH(send<void>(c, "setValue:"_sel, 3), "Counter setValue:.*signature mismatch");
   EXPECT_DEATH(send<double>(c, "value"_sel), "signature mismatch");
   EXPECT_DEATH(send<void>(c, "nonsense"_sel), "unrecognized selector sent to instance");
+  EXPECT_DEATH(rt::defineClass<objc_object>("Orphan", "Missing"),
+               "class Orphan names superclass Missing, which is not registered");
 }
 
 long replacementCalls = 0;
@@ -183,6 +185,19 @@ TEST(Lifetime, AutoreleasePoolReleasesOnDrain) {
     id s = fnd::string("hello");
     EXPECT_EQ(send<NSUInteger>(s, "length"_sel), 5u);
     EXPECT_EQ(rt::liveObjectCount(), before + 1);
+  }
+  EXPECT_EQ(rt::liveObjectCount(), before);
+}
+
+TEST(Lifetime, NewFreesTheAllocationThatInitDeclines) {
+  static bool substitute = false;
+  Class cls = objc_allocateClassPair(counterClass(), "Declining", 0);
+  objc_registerClassPair(cls);
+  rt::addMethod(cls, "init"_sel, +[](id, SEL) -> id { return substitute ? rt::create(counterClass()).leak() : nil; });
+  long before = rt::liveObjectCount();
+  for (bool s : {false, true}) {
+    substitute = s;
+    EXPECT_EQ(Ref<>::adopt(send<id>(cls, "new"_sel)) != nil, s);
   }
   EXPECT_EQ(rt::liveObjectCount(), before);
 }

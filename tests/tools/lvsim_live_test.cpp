@@ -17,15 +17,14 @@ constexpr double kPhoneWidth = 390;
 
 // Mean colour over a rectangle given in the lock screen's points.
 Rgb meanAt(const Png& png, double x0, double y0, double x1, double y1, double width = kPhoneWidth) {
-  double scale = png.width() / width;
-  return png.mean(int(x0 * scale), int(y0 * scale), int(x1 * scale), int(y1 * scale));
+  return png.mean(x0, y0, x1, y1, png.width() / width);
 }
 
-bool hasXvfb() { return runCommand("command -v xvfb-run").exitCode == 0; }
+// How much brighter `a` is than `b` over that rectangle.
+double lighter(const Png& a, const Png& b, double x0, double y0, double x1, double y1, double width = kPhoneWidth) {
+  return brightness(meanAt(a, x0, y0, x1, y1, width)) - brightness(meanAt(b, x0, y0, x1, y1, width));
+}
 
-// SDL unloads libdbus when it quits, leaving D-Bus's process-wide allocations where
-// LeakSanitizer can no longer tell whose they are; the window's process is not leak-checked.
-const std::string kLeaksUnchecked = "ASAN_OPTIONS=detect_leaks=0 ";
 const std::string kInXvfb = "xvfb-run -a -s '-screen 0 1280x1024x24' ";
 
 // The artwork is tapped and enlarges over the blurred background; the scrubber is dragged
@@ -34,65 +33,48 @@ const std::string kInXvfb = "xvfb-run -a -s '-screen 0 1280x1024x24' ";
 // scrolls the platter into view and a click beneath the lock screen touches nothing.
 // SIGTERM ends it as closing the window does.
 TEST(LvsimLive, AScriptedSessionInAWindowUnderXvfb) {
-  ASSERT_TRUE(hasXvfb()) << "xvfb-run is missing: scripts/install-deps.sh installs it";
+  ASSERT_EQ(runCommand("command -v xvfb-run").exitCode, 0) << "xvfb-run is missing: scripts/install-deps.sh installs it";
   Folder dir;
   fs::path script = dir.write("script.json", R"({"events": [
-    {"at": 0.3, "key": "r"},
-    {"at": 0.7, "save": "landscape.png"},
-    {"at": 0.8, "wheel": {"over": [422, 300], "notches": -8}},
-    {"at": 0.9, "click": [100, 400]},
-    {"at": 1.1, "save": "scrolled.png"},
-    {"at": 1.2, "key": "r"},
+    {"at": 0.3, "key": "r"}, {"at": 0.7, "save": "landscape.png"}, {"at": 0.8, "wheel": {"over": [422, 300], "notches": -8}},
+    {"at": 0.9, "click": [100, 400]}, {"at": 1.1, "save": "scrolled.png"}, {"at": 1.2, "key": "r"},
     {"at": 1.8, "click": "MRUArtworkView"},
     {"at": 3.0, "drag": {"from": {"view": "MRUNowPlayingTimeControlsView", "at": [0.2, 0.5]},
-                         "to": {"view": "MRUNowPlayingTimeControlsView", "at": [0.7, 0.5]},
-                         "seconds": 0.4, "hold": true}},
-    {"at": 4.2, "save": "held.png"},
-    {"at": 4.4, "release": true},
-    {"at": 4.6, "key": "m"},
-    {"at": 4.8, "key": "2"},
-    {"at": 5.0, "key": "return"},
-    {"at": 6.0, "click": "MRUArtworkView"},
-    {"at": 7.6, "save": "plain.png"},
-    {"at": 7.8, "key": "space"},
-    {"at": 7.85, "save": "paused.png"},
-    {"at": 7.9, "key": "n"},
-    {"at": 8.0, "key": "r"},
-    {"at": 8.5, "save": "turned.png"}]})");
-  // SIGTERM once the last picture is there; SIGKILL if that does not end it.
+                         "to": {"view": "MRUNowPlayingTimeControlsView", "at": [0.7, 0.5]}, "seconds": 0.4, "hold": true}},
+    {"at": 4.2, "save": "held.png"}, {"at": 4.4, "release": true},
+    {"at": 4.6, "key": "m"}, {"at": 4.8, "key": "2"}, {"at": 5.0, "key": "return"},
+    {"at": 6.0, "click": "MRUArtworkView"}, {"at": 7.6, "save": "plain.png"},
+    {"at": 7.8, "key": "space"}, {"at": 7.85, "save": "paused.png"},
+    {"at": 7.9, "key": "n"}, {"at": 8.0, "key": "r"}, {"at": 8.5, "save": "turned.png"}]})");
+  // SIGTERM once the last picture is there; SIGKILL if that does not end it. SDL unloads
+  // libdbus when it quits, leaving D-Bus's process-wide allocations where LeakSanitizer can
+  // no longer tell whose they are: the window's process is not leak-checked.
   fs::create_directory(dir.path / "tmp");
   const std::string out = (dir.path / "out").string();
-  ProcessRun run = runCommand("TMPDIR=" + (dir.path / "tmp").string() + " " + kLeaksUnchecked + kInXvfb +
+  ProcessRun run = runCommand("TMPDIR=" + (dir.path / "tmp").string() + " ASAN_OPTIONS=detect_leaks=0 " + kInXvfb +
                                   "sh -c 'timeout -s KILL 60 " + LVSIM_PATH + " live --script " + script.string() +
                                   " --out " + out + " & while [ ! -e " + out + "/turned.png ] && kill -0 $!; " +
                                   "do sleep 0.1; done; kill -TERM $!; wait $!'",
                               true);
   ASSERT_EQ(run.exitCode, 0) << run.output;
-  EXPECT_NE(run.output.find("frames drawn in"), std::string::npos) << "ended in order: " << run.output;
-  EXPECT_NE(run.output.find("restarting with the new settings"), std::string::npos) << run.output;
+  for (const char* told : {"click at (100, 400) lies outside the lock screen: no touch", "restarting with the new settings",
+                           "key space   paused track 1", "key n   playing track 2", "frames drawn in"})
+    EXPECT_NE(run.output.find(told), std::string::npos) << told << ": " << run.output;
   EXPECT_TRUE(fs::is_empty(dir.path / "tmp")) << "no settings folder left, by the restart or the end";
-  EXPECT_NE(run.output.find("key space   paused track 1"), std::string::npos) << run.output;
-  EXPECT_NE(run.output.find("key n   playing track 2"), std::string::npos) << "the next track plays";
 
-  Png held(out + "/held.png"), plain(out + "/plain.png"), paused(out + "/paused.png");
+  Png held(out + "/held.png"), plain(out + "/plain.png"), paused(out + "/paused.png"), turned(out + "/turned.png");
+  Png landscape(out + "/landscape.png"), scrolled(out + "/scrolled.png");
   ASSERT_TRUE(held.ok() && plain.ok() && paused.ok()) << run.output;
-  EXPECT_EQ(held.width(), plain.width());
   EXPECT_GT(held.height() / double(held.width()), 844 / kPhoneWidth) << "the status line beneath";
-
+  EXPECT_GT(turned.width(), turned.height()) << "the phone turned";
   for (const Png* p : {&held, &plain})
     EXPECT_GT(saturation(meanAt(*p, 60, 160, 330, 430)), 0.2) << "the enlarged artwork";
-  EXPECT_LT(brightness(meanAt(held, 0, 450, 30, 800)), brightness(meanAt(plain, 0, 450, 30, 800)) - 0.1)
+  EXPECT_GT(lighter(plain, held, 0, 450, 30, 800), 0.1)
       << "the blurred background darkens the wallpaper, and is off after the restart";
-  EXPECT_GT(brightness(meanAt(paused, 176, 600, 180, 608)), brightness(meanAt(plain, 176, 600, 180, 608)) + 0.3)
+  EXPECT_GT(lighter(paused, plain, 176, 600, 180, 608), 0.3)
       << "the play glyph fills the middle button where the pause glyph has its gap";
-  Png turned(out + "/turned.png");
-  EXPECT_GT(turned.width(), turned.height()) << "the phone turned";
-  Png landscape(out + "/landscape.png"), scrolled(out + "/scrolled.png");
-  EXPECT_LT(brightness(meanAt(scrolled, 400, 250, 600, 300, 844)), brightness(meanAt(landscape, 400, 250, 600, 300, 844)) - 0.2)
-      << "the platter scrolled up into the window";
-  EXPECT_NE(run.output.find("click at (100, 400) lies outside the lock screen: no touch"), std::string::npos);
-  EXPECT_GT(brightness(meanAt(held, 80, 541, 180, 543.5)), brightness(meanAt(plain, 80, 541, 180, 543.5)) + 0.3)
-      << "the held scrubber is stretched";
+  EXPECT_GT(lighter(landscape, scrolled, 400, 250, 600, 300, 844), 0.2) << "the platter scrolled up into the window";
+  EXPECT_GT(lighter(held, plain, 80, 541, 180, 543.5), 0.3) << "the held scrubber is stretched";
 }
 
 // Ten times the turns of the phone, and the window's process at its largest holds no more
@@ -100,14 +82,14 @@ TEST(LvsimLive, AScriptedSessionInAWindowUnderXvfb) {
 TEST(LvsimLive, TurningThePhoneKeepsMemoryFlat) {
   Folder dir;
   const int turns[] = {4, 40};
-  long peakKb[std::size(turns)];
-  for (size_t i = 0; i < std::size(turns); ++i) {
+  long peakKb[2];
+  for (int i : {0, 1}) {
     Json events = Json::array();
     for (int k = 0; k < turns[i]; ++k) events.push_back({{"at", 0.5 + 0.2 * k}, {"key", "r"}});
     fs::path script = dir.write("turns.json", Json{{"events", events}}.dump());
-    ProcessRun run = runCommand("ASAN_OPTIONS=detect_leaks=0:quarantine_size_mb=0 " + kInXvfb + LVSIM_PATH +
-                                    " live --script " + script.string() + " --exit-after " +
-                                    std::to_string(0.7 + 0.2 * turns[i]) + " --out " + dir.path.string(),
+    ProcessRun run = runCommand("ASAN_OPTIONS=detect_leaks=0:quarantine_size_mb=0 " + kInXvfb + kLvsim + " live --script " +
+                                    script.string() + " --exit-after " + std::to_string(0.7 + 0.2 * turns[i]) + " --out " +
+                                    dir.path.string(),
                                 true);
     ASSERT_EQ(run.exitCode, 0) << run.output;
     rusage children{};
@@ -115,48 +97,6 @@ TEST(LvsimLive, TurningThePhoneKeepsMemoryFlat) {
     peakKb[i] = children.ru_maxrss;
   }
   EXPECT_LT(peakKb[1] - peakKb[0], 20 * 1024) << "kB more at the largest";
-}
-
-TEST(LvsimLive, WithoutADisplayOneLineAndExitCodeTwo) {
-  Folder dir;
-  ProcessRun run = runCommand("env -u DISPLAY -u WAYLAND_DISPLAY " + std::string(LVSIM_PATH) + " live --exit-after 5 --out " +
-                                  dir.path.string(),
-                              true);
-  EXPECT_EQ(run.exitCode, 2) << run.output;
-  EXPECT_EQ(run.output.rfind("lvsim: live: no display", 0), 0u) << run.output;
-  EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), 1) << run.output;
-}
-
-TEST(LvsimLive, ABadScriptIsNamedInOneLine) {
-  Folder dir;
-  struct Case {
-    std::string script;
-    const char* named;
-  };
-  for (const Case& c : std::vector<Case>{
-           {R"({"events": [{"at": 1, "key": "x"}]})", "events[0].key: unknown key \"x\""},
-           {R"({"events": [{"click": [1, 2]}]})", "events[0]: expected \"at\" and one action"},
-           {R"({"events": [{"at": 1, "click": [1]}]})", "events[0].click: expected [X, Y]"},
-           {R"({"events": [{"at": 1, "save": "../up.png"}]})", "events[0].save: expected a file name"},
-           {R"({"events": [{"at": 1, "click": "NoSuchView"}]})", "events[0]: no class named \"NoSuchView\""},
-           {R"({"events": [{"at": -1, "release": true}]})", "events[0].at: expected a number of seconds"},
-           {"{\"events\": [", "not valid JSON"},
-           {R"({"events": [{"at": 1e400, "key": "q"}]})", "events[0].at: number out of range"},
-           {R"({"events": [], "events": []})", "duplicate key \"events\""},
-           {R"({"events": [{"at": 1, "save": ")" + std::string(300, 'x') + R"(.png"}]})",
-            "events[0].save: expected a file name of at most 255 bytes"}}) {
-    fs::path script = dir.write("bad.json", c.script);
-    ProcessRun run = lvsim("live --script " + script.string() + " --out " + dir.path.string(), true);
-    EXPECT_EQ(run.exitCode, 2) << c.script.substr(0, 80) << ": " << run.output;
-    EXPECT_NE(run.output.find(c.named), std::string::npos) << run.output;
-    EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), 1) << run.output;
-  }
-  for (const char* option : {"--exit-after 0", "--exit-after nan", "--exit-after 1e400", "--resumed-at nan"}) {
-    ProcessRun run = lvsim(std::string("live ") + option, true);
-    EXPECT_EQ(run.exitCode, 2) << option;
-    EXPECT_NE(run.output.find("expected a number of seconds"), std::string::npos) << run.output;
-    EXPECT_LT(run.output.size(), 120u) << run.output;
-  }
 }
 
 }  // namespace

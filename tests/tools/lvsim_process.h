@@ -1,12 +1,15 @@
 #pragma once
 // Helpers for the simulator's tests: running the built lvsim, a fresh folder per test, and
 // reading the report it wrote.
+#include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <nlohmann/json.hpp>
 #include <string>
 
@@ -32,9 +35,20 @@ inline ProcessRun runCommand(const std::string& line, bool stderrToo = false) {
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
 }
 
+inline const std::string kLvsim = LVSIM_PATH;
+
 // `args` after the program name.
 inline ProcessRun lvsim(const std::string& args, bool stderrToo = false) {
-  return runCommand(std::string(LVSIM_PATH) + " " + args, stderrToo);
+  return runCommand(kLvsim + " " + args, stderrToo);
+}
+
+inline long lineCount(const std::string& text) { return std::count(text.begin(), text.end(), '\n'); }
+
+// Bad input: exit code 2 and one line, "lvsim: ..." naming the problem.
+inline void expectRefused(const ProcessRun& run, const std::string& message, const std::string& what) {
+  EXPECT_EQ(run.exitCode, 2) << what << ": " << run.output;
+  EXPECT_TRUE(run.output.starts_with("lvsim: ") && lineCount(run.output) == 1) << what << ": " << run.output;
+  EXPECT_NE(run.output.find(message), std::string::npos) << what << ": " << run.output;
 }
 
 // A fresh folder for the files of one test, removed with everything in it.
@@ -55,9 +69,19 @@ struct Folder {
 
 inline fs::path sourceFile(const char* relative) { return fs::path(std::getenv("LV_SOURCE_DIR")) / relative; }
 
-inline Json readReport(const fs::path& folder) {
-  std::ifstream in(folder / "report.json");
-  return Json::parse(in);
+inline std::string readFile(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+inline Json readReport(const fs::path& folder) { return Json::parse(readFile(folder / "report.json")); }
+
+// `lvsim run ARGS --out OUT` (after `environment`, "NAME=VALUE ..." or nothing) and the report
+// it wrote; null, with a failure, if it failed.
+inline Json runReport(const std::string& args, const fs::path& out, const std::string& environment = "") {
+  ProcessRun run = runCommand(environment + kLvsim + " run " + args + " --out " + out.string(), true);
+  EXPECT_EQ(run.exitCode, 0) << args << ": " << run.output;
+  return run.exitCode == 0 ? readReport(out) : Json();
 }
 
 // The first view of class `cls` in a reported tree, depth first.

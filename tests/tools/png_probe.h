@@ -39,6 +39,10 @@ class Png {
     }
     return n ? Rgb{r / n, g / n, b / n} : Rgb{0, 0, 0};
   }
+  // The same over a rectangle in points, `scale` pixels to the point.
+  Rgb mean(double x0, double y0, double x1, double y1, double scale) const {
+    return mean(int(x0 * scale), int(y0 * scale), int(x1 * scale), int(y1 * scale));
+  }
 
  private:
   std::unique_ptr<cairo_surface_t, void (*)(cairo_surface_t*)> surface_;

@@ -1,8 +1,6 @@
 #include "tools/lvsim/built_in_tracks.h"
 
-namespace lvsim {
-
-const std::vector<host::Track>& builtInTracks() {
+const std::vector<host::Track>& lvsim::builtInTracks() {
   static const std::vector<host::Track> tracks = {
       {"Lanterns Over The Night Drive (Extended Version)", "The Lanterns", "com.example.player", 215,
        host::Artwork::generated()},
@@ -13,5 +11,3 @@ const std::vector<host::Track>& builtInTracks() {
   };
   return tracks;
 }
-
-}  // namespace lvsim

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "render/contact_sheet.h"
+#include "tools/lvsim/exit_codes.h"
 #include "tools/lvsim/settings_option.h"
 #include "tools/lvsim/story.h"
 
@@ -66,7 +67,7 @@ Scenario scenarioOf(const std::vector<Moment>& moments, const DemoOptions& optio
   Scenario scenario;
   scenario.boot.profile = options.profile;
   scenario.boot.settings["kEnabled"] = true;
-  storeSettings(scenario.boot, options.settings);
+  addSettingOptions(scenario.boot, options.settings);
   for (const Moment& m : moments) {
     scenario.steps.insert(scenario.steps.end(), m.steps.begin(), m.steps.end());
     scenario.steps.emplace_back(std::in_place_type<SnapshotStep>, SnapshotStep{m.name});
@@ -77,7 +78,9 @@ Scenario scenarioOf(const std::vector<Moment>& moments, const DemoOptions& optio
 
 }  // namespace
 
-void addDemoCommand(CLI::App& app, DemoOptions& options) {
+}  // namespace lvsim
+
+void lvsim::addDemoCommand(CLI::App& app, DemoOptions& options) {
   CLI::App* demo = app.add_subcommand("demo", "Tell the library's story on the lock screen, in pictures");
   demo->add_option("--out", options.out, "Folder for the pictures and report.json (default out/demo)")->type_name("DIR");
   demo->add_option("--profile", options.profile, "Device profile (default phone)")
@@ -89,7 +92,7 @@ void addDemoCommand(CLI::App& app, DemoOptions& options) {
       ->allow_extra_args(false);
 }
 
-int runDemo(const DemoOptions& options) {
+int lvsim::runDemo(const DemoOptions& options) {
   std::vector<Moment> moments = story();
   std::map<std::string, std::string> captions;
   for (const Moment& m : moments) captions[m.name] = m.caption;
@@ -109,7 +112,5 @@ int runDemo(const DemoOptions& options) {
   std::filesystem::path file = std::filesystem::path(options.out) / "contact-sheet.png";
   if (auto failed = sheet.compose().writePng(file.string())) return fail(kRunFault, "demo", failed->message());
   std::printf("%s: %zu moments\n", file.string().c_str(), sheet.size());
-  return 0;
+  return kSuccess;
 }
-
-}  // namespace lvsim

@@ -14,7 +14,9 @@ bool isControl(char32_t c) { return c < 0x20 || (c >= 0x7f && c < 0xa0); }
 
 }  // namespace
 
-std::string printable(std::string_view text, size_t limit) {
+}  // namespace lvsim
+
+std::string lvsim::printable(std::string_view text, size_t limit) {
   std::string shown;
   size_t characters = 0;
   for (size_t i = 0; i < text.size(); ++characters) {
@@ -34,6 +36,4 @@ std::string printable(std::string_view text, size_t limit) {
   return shown;
 }
 
-std::string inQuotes(std::string_view text) { return "\"" + printable(text, kQuotedLimit) + "\""; }
-
-}  // namespace lvsim
+std::string lvsim::inQuotes(std::string_view text) { return "\"" + printable(text, kQuotedLimit) + "\""; }

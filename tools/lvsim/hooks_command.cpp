@@ -5,8 +5,10 @@
 
 #include "host/device.h"
 #include "host/host_classes.h"
-#include "host/globals_json.h"
+#include "host/globals_snapshot.h"
 #include "tools/lvsim/echo.h"
+#include "tools/lvsim/exit_codes.h"
+#include "tools/lvsim/report_json.h"
 #include "tools/lvsim/settings_option.h"
 #include "tools/lvsim/story.h"
 
@@ -25,7 +27,7 @@ CLI::Validator hostClassName() {
 host::BootOptions bootOptions(const HooksOptions& options) {
   host::BootOptions boot;
   boot.profile = options.profile;
-  storeSettings(boot, options.settings);
+  addSettingOptions(boot, options.settings);
   boot.without.insert(options.without.begin(), options.without.end());
   return boot;
 }
@@ -40,7 +42,7 @@ void printJson(const host::Device& device) {
                     {"name", r.name},
                     {"installed", r.installed}});
   }
-  nlohmann::ordered_json out = {{"rows", rows}, {"globals", host::globalsJson(device.library())}};
+  nlohmann::ordered_json out = {{"rows", rows}, {"globals", globalsJson(host::snapshotGlobals(device.library()))}};
   std::cout << out.dump(2) << "\n";
 }
 
@@ -51,14 +53,16 @@ void printTable(const host::Device& device) {
                 r.className.c_str(), r.name.c_str(), r.installed ? "yes" : "no");
   }
   std::printf("\n");
-  nlohmann::ordered_json globals = host::globalsJson(device.library());
+  nlohmann::ordered_json globals = globalsJson(host::snapshotGlobals(device.library()));
   for (const auto& [name, value] : globals.items())
     std::printf("%-18s %s\n", name.c_str(), value.dump().c_str());
 }
 
 }  // namespace
 
-void addHooksCommand(CLI::App& app, HooksOptions& options) {
+}  // namespace lvsim
+
+void lvsim::addHooksCommand(CLI::App& app, HooksOptions& options) {
   CLI::App* hooks = app.add_subcommand("hooks", "Load the library and list what it installed");
   hooks->add_option("--profile", options.profile, "Device profile (default phone)")
       ->type_name("phone|small-phone|tablet")
@@ -74,7 +78,7 @@ void addHooksCommand(CLI::App& app, HooksOptions& options) {
   hooks->add_flag("--json", options.json, "Print one JSON object");
 }
 
-int runHooks(const HooksOptions& options) {
+int lvsim::runHooks(const HooksOptions& options) {
   std::unique_ptr<host::Device> device;
   try {
     device = host::Device::boot(bootOptions(options));
@@ -85,7 +89,5 @@ int runHooks(const HooksOptions& options) {
     printJson(*device);
   else
     printTable(*device);
-  return 0;
+  return kSuccess;
 }
-
-}  // namespace lvsim

@@ -91,12 +91,12 @@ class DocumentBuilder : public nlohmann::json_sax<Json> {
 
 }  // namespace
 
-Json readJsonFile(const std::filesystem::path& file) {
+}  // namespace lvsim::json
+
+lvsim::json::Json lvsim::json::readJsonFile(const std::filesystem::path& file) {
   fnd::FileContents contents = fnd::readRegularFile(file, kMaxFileBytes);
   if (contents.error) throw InputError("cannot read the file: " + *contents.error);
   DocumentBuilder builder;
   Json::sax_parse(contents.bytes, &builder);
   return std::move(builder.document);
 }
-
-}  // namespace lvsim::json

@@ -9,6 +9,7 @@
 
 #include "host/device.h"
 #include "tools/lvsim/echo.h"
+#include "tools/lvsim/exit_codes.h"
 #include "tools/lvsim/json_reading.h"
 #include "tools/lvsim/live_session.h"
 #include "tools/lvsim/live_window.h"
@@ -56,7 +57,9 @@ int restart(const std::vector<std::string>& args) {
 
 }  // namespace
 
-void addLiveCommand(CLI::App& app, LiveCommandOptions& options) {
+}  // namespace lvsim
+
+void lvsim::addLiveCommand(CLI::App& app, LiveCommandOptions& options) {
   CLI::App* live = app.add_subcommand("live", "The lock screen in a window, driven with the mouse and keys");
   live->add_option("--profile", options.profile, "Device profile (default phone)")
       ->type_name("phone|small-phone|tablet")
@@ -73,7 +76,7 @@ void addLiveCommand(CLI::App& app, LiveCommandOptions& options) {
   live->add_option("--resumed-at", options.resumedAt)->group("")->check(seconds(true));
 }
 
-int runLive(const LiveCommandOptions& options) {
+int lvsim::runLive(const LiveCommandOptions& options) {
   LiveWindowOptions window;
   if (!options.script.empty()) {
     try {
@@ -93,7 +96,7 @@ int runLive(const LiveCommandOptions& options) {
   host::BootOptions boot;
   boot.profile = options.profile;
   boot.settings["kEnabled"] = true;
-  storeSettings(boot, options.settings);
+  addSettingOptions(boot, options.settings);
   std::unique_ptr<LiveSession> session;
   try {
     session = std::make_unique<LiveSession>(boot);
@@ -115,10 +118,8 @@ int runLive(const LiveCommandOptions& options) {
   } catch (const std::runtime_error& e) {
     return fail(kRunFault, "live", e.what());
   }
-  if (outcome.action != LiveAction::Restart) return 0;
+  if (outcome.action != LiveAction::Restart) return kSuccess;
   std::vector<std::string> args = restartArguments(options, session->menuSettings(), outcome.elapsed);
   session.reset();  // the device's settings folder goes with it: the new process makes its own
   return restart(args);
 }
-
-}  // namespace lvsim

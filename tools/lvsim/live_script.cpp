@@ -94,7 +94,9 @@ ScriptEvent event(const Json& value, const Place& at) {
 
 }  // namespace
 
-std::vector<ScriptEvent> readLiveScript(const std::filesystem::path& file) {
+}  // namespace lvsim
+
+std::vector<lvsim::ScriptEvent> lvsim::readLiveScript(const std::filesystem::path& file) {
   Json root = readJsonFile(file);
   Place top("");
   if (!root.is_object()) top.fail("expected an object with \"events\"");
@@ -106,5 +108,3 @@ std::vector<ScriptEvent> readLiveScript(const std::filesystem::path& file) {
   std::stable_sort(events.begin(), events.end(), [](const ScriptEvent& a, const ScriptEvent& b) { return a.at < b.at; });
   return events;
 }
-
-}  // namespace lvsim

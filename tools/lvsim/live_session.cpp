@@ -31,38 +31,40 @@ std::string secondsText(double seconds) {
 
 }  // namespace
 
-LiveSession::LiveSession(const host::BootOptions& boot) : screen_(host::LockScreen::boot(boot)) {
+}  // namespace lvsim
+
+lvsim::LiveSession::LiveSession(const host::BootOptions& boot) : screen_(host::LockScreen::boot(boot)) {
   render::addHostLooks(renderer_.rules());
   for (std::string_view key : host::kSettingKeys)
     menuSettings_[std::string(key)] = screen_->global<bool>(globalFor(key));
   playTrack(0);
 }
 
-void LiveSession::playTrack(size_t index) {
+void lvsim::LiveSession::playTrack(size_t index) {
   track_ = index % builtInTracks().size();
   screen_->play(builtInTracks()[track_]);
 }
 
-void LiveSession::runUntil(double seconds) {
+void lvsim::LiveSession::runUntil(double seconds) {
   double step = seconds - screen_->now();
   if (step > 0) screen_->advance(step);
 }
 
-bool LiveSession::pointerDown(CGPoint point) {
+bool lvsim::LiveSession::pointerDown(CGPoint point) {
   if (!screen_->inWindow(point)) return false;
   if (!menuOpen_) screen_->touchDown(point);
   return true;
 }
 
-void LiveSession::pointerMove(CGPoint point) { screen_->touchMove(point); }
+void lvsim::LiveSession::pointerMove(CGPoint point) { screen_->touchMove(point); }
 
-void LiveSession::pointerUp() { screen_->release(); }
+void lvsim::LiveSession::pointerUp() { screen_->release(); }
 
-void LiveSession::wheel(CGPoint point, double notches) {
+void lvsim::LiveSession::wheel(CGPoint point, double notches) {
   if (!menuOpen_) screen_->wheel(point, -notches * kPointsPerNotch);
 }
 
-LiveAction LiveSession::key(std::string_view name) {
+lvsim::LiveAction lvsim::LiveSession::key(std::string_view name) {
   if (name == "q") return LiveAction::Quit;
   if (name == "s") return LiveAction::Save;
   if (name == "m" || (menuOpen_ && name == "escape")) {
@@ -82,25 +84,25 @@ LiveAction LiveSession::key(std::string_view name) {
   return LiveAction::None;
 }
 
-void LiveSession::toggleSetting(size_t index) {
+void lvsim::LiveSession::toggleSetting(size_t index) {
   if (index >= std::size(host::kSettingKeys)) return;
   bool& value = menuSettings_[std::string(host::kSettingKeys[index])];
   value = !value;
 }
 
-CGPoint LiveSession::locate(const LiveTarget& target) const {
+CGPoint lvsim::LiveSession::locate(const LiveTarget& target) const {
   if (target.point) return *target.point;
   id view = screen_->firstVisibleView(target.className);
   if (!view) throw host::SessionError("no visible " + target.className + " on the lock screen");
   return host::pointInWindow(view, target.fraction.x, target.fraction.y);
 }
 
-CGSize LiveSession::frameSize() const {
+CGSize lvsim::LiveSession::frameSize() const {
   CGRect window = send<CGRect>(screen_->window(), "frame"_sel);
   return {window.size.width, window.size.height + kStatusHeight};
 }
 
-std::string LiveSession::statusLine() const {
+std::string lvsim::LiveSession::statusLine() const {
   const auto& launches = screen_->launches();
   std::string line = std::string(screen_->paused() ? "paused" : "playing") + " track " + std::to_string(track_ + 1);
   line += "  ·  launched " + (launches.empty() ? std::string("nothing") : launches.back().identifier);
@@ -110,14 +112,14 @@ std::string LiveSession::statusLine() const {
   return line;
 }
 
-uint64_t LiveSession::signature() const {
+uint64_t lvsim::LiveSession::signature() const {
   render::Hasher h;
   h.add(renderer_.sceneSignature(screen_->window())).add(statusLine()).add(uint64_t(menuOpen_));
   for (const auto& [key, value] : menuSettings_) h.add(key).add(uint64_t(value));
   return h.value();
 }
 
-render::Picture LiveSession::compose(double scale) {
+render::Picture lvsim::LiveSession::compose(double scale) {
   auto screen = renderer_.renderWindow(screen_->window(), scale);
   if (!screen) throw std::runtime_error("cannot draw the lock screen: " + screen.error().reason);
   const render::Picture& shown = screen.value();
@@ -133,7 +135,7 @@ render::Picture LiveSession::compose(double scale) {
   return frame;
 }
 
-void LiveSession::drawStatus(cairo_t* cr, double scale, double top, double width) const {
+void lvsim::LiveSession::drawStatus(cairo_t* cr, double scale, double top, double width) const {
   cairo_set_source_rgb(cr, 0.08, 0.08, 0.09);
   cairo_rectangle(cr, 0, top, width, kStatusHeight * scale);
   cairo_fill(cr);
@@ -146,7 +148,7 @@ void LiveSession::drawStatus(cairo_t* cr, double scale, double top, double width
 }
 
 // A panel in the middle of the lock screen: one line per setting with its number key.
-void LiveSession::drawMenu(cairo_t* cr, double scale, double width) const {
+void lvsim::LiveSession::drawMenu(cairo_t* cr, double scale, double width) const {
   std::string lines = "Settings, applied at a restart\n";
   size_t titleLength = lines.size() - 1;
   int number = 0;
@@ -168,5 +170,3 @@ void LiveSession::drawMenu(cairo_t* cr, double scale, double width) const {
   cairo_move_to(cr, x + pad, y + pad);
   pango_cairo_show_layout(cr, text.get());
 }
-
-}  // namespace lvsim

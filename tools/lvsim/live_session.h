@@ -55,10 +55,8 @@ class LiveSession {
   render::Picture compose(double scale);
 
   std::string statusLine() const;
-  bool menuOpen() const { return menuOpen_; }
   // The settings the menu holds: those in effect, with the menu's toggles applied.
   const prefs::BoolSettings& menuSettings() const { return menuSettings_; }
-  host::LockScreen& screen() { return *screen_; }
 
  private:
   void playTrack(size_t index);

@@ -379,9 +379,9 @@ class LiveWindow {
 
 }  // namespace
 
-LiveOutcome runLiveWindow(LiveSession& session, const LiveWindowOptions& options) {
+}  // namespace lvsim
+
+lvsim::LiveOutcome lvsim::runLiveWindow(LiveSession& session, const LiveWindowOptions& options) {
   LiveWindow window(session, options);
   return window.run();
 }
-
-}  // namespace lvsim

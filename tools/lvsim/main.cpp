@@ -1,18 +1,17 @@
 // lvsim: the command-line simulator of the lock screen with Lumivane loaded.
-#include <cstdio>
 #include <iostream>
 
 #include <CLI/CLI.hpp>
 
 #include "tools/lvsim/demo_command.h"
 #include "tools/lvsim/echo.h"
+#include "tools/lvsim/exit_codes.h"
 #include "tools/lvsim/hooks_command.h"
 #include "tools/lvsim/live_command.h"
 #include "tools/lvsim/run_command.h"
 
 namespace {
 
-constexpr int kUsageError = 2;
 constexpr size_t kMessageLimit = 320;
 
 }  // namespace
@@ -33,15 +32,14 @@ int main(int argc, char** argv) {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp&) {
     std::cout << app.help();
-    return 0;
+    return lvsim::kSuccess;
   } catch (const CLI::ParseError& e) {
-    std::fprintf(stderr, "lvsim: %s\n", lvsim::printable(e.what(), kMessageLimit).c_str());
-    return kUsageError;
+    return lvsim::fail(lvsim::kUsageFault, lvsim::printable(e.what(), kMessageLimit));
   }
 
   if (app.got_subcommand("hooks")) return lvsim::runHooks(hooks);
   if (app.got_subcommand("run")) return lvsim::runScenario(run);
   if (app.got_subcommand("demo")) return lvsim::runDemo(demo);
   if (app.got_subcommand("live")) return lvsim::runLive(live);
-  return kUsageError;
+  return lvsim::fail(lvsim::kUsageFault, "no command given");
 }

@@ -128,6 +128,18 @@ void checkReleases(const Scenario& scenario) {
   }
 }
 
+void checkAdvances(const Scenario& scenario) {
+  double total = 0;
+  for (size_t i = 0; i < scenario.steps.size(); ++i) {
+    const auto* a = std::get_if<AdvanceStep>(&scenario.steps[i]);
+    if (!a) continue;
+    total += a->seconds;
+    if (total > kLongestStory)
+      Place(scenario.stepPlaces[i])["advance"].fail("the advances of a story add up to at most " +
+                                                    std::to_string(int(kLongestStory)) + " seconds");
+  }
+}
+
 host::BootOptions bootOptions(const Json& root, const Place& top) {
   host::BootOptions boot;
   if (auto p = root.find("profile"); p != root.end()) {
@@ -160,7 +172,9 @@ host::BootOptions bootOptions(const Json& root, const Place& top) {
 
 }  // namespace
 
-Scenario readScenario(const std::filesystem::path& file) {
+}  // namespace lvsim
+
+lvsim::Scenario lvsim::readScenario(const std::filesystem::path& file) {
   Json root = json::readJsonFile(file);
   Place top("");
   if (!root.is_object()) top.fail("expected an object with profile, system, settings, without and steps");
@@ -175,10 +189,11 @@ Scenario readScenario(const std::filesystem::path& file) {
     scenario.stepPlaces.push_back(at.path());
   }
   checkReleases(scenario);
+  checkAdvances(scenario);
   return scenario;
 }
 
-std::vector<std::pair<std::string, std::string>> classesNamed(const Scenario& scenario) {
+std::vector<std::pair<std::string, std::string>> lvsim::classesNamed(const Scenario& scenario) {
   std::vector<std::pair<std::string, std::string>> named;
   for (size_t i = 0; i < scenario.steps.size(); ++i) {
     if (const auto* t = std::get_if<TapViewStep>(&scenario.steps[i])) named.emplace_back(t->className, scenario.stepPlaces[i] + ".tap");
@@ -187,5 +202,3 @@ std::vector<std::pair<std::string, std::string>> classesNamed(const Scenario& sc
   }
   return named;
 }
-
-}  // namespace lvsim

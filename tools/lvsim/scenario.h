@@ -56,6 +56,11 @@ struct Scenario {
   std::vector<std::string> stepPlaces;  // "steps[3]", for messages about a step
 };
 
+// The most seconds a story's advances may add up to. Every second of a playing track
+// changes its texts and costs real time to run, so a story is bounded where it still runs
+// in well under a few seconds.
+inline constexpr double kLongestStory = 3600;
+
 // Reads and checks `file`. Relative artwork paths are taken from the file's folder.
 Scenario readScenario(const std::filesystem::path& file);
 

@@ -4,9 +4,7 @@
 #include "host/settings.h"
 #include "tools/lvsim/echo.h"
 
-namespace lvsim {
-
-std::optional<std::string> settingError(const std::string& text) {
+std::optional<std::string> lvsim::settingError(const std::string& text) {
   size_t eq = text.find('=');
   if (eq == std::string::npos) return "expected KEY=true|false, got " + inQuotes(text);
   std::string key = text.substr(0, eq);
@@ -21,19 +19,19 @@ std::optional<std::string> settingError(const std::string& text) {
   return std::nullopt;
 }
 
-StoredSetting parseSetting(const std::string& text) {
+lvsim::StoredSetting lvsim::parseSetting(const std::string& text) {
   size_t eq = text.find('=');
   return {text.substr(0, eq), text.substr(eq + 1) == "true"};
 }
 
-void storeSettings(host::BootOptions& boot, const std::vector<std::string>& settings) {
+void lvsim::addSettingOptions(host::BootOptions& boot, const std::vector<std::string>& settings) {
   for (const std::string& text : settings) {
     StoredSetting s = parseSetting(text);
     boot.settings[s.key] = s.value;
   }
 }
 
-CLI::Validator profileName() {
+CLI::Validator lvsim::profileName() {
   return CLI::Validator(
       [](std::string& name) -> std::string {
         if (host::findProfile(name)) return {};
@@ -42,8 +40,6 @@ CLI::Validator profileName() {
       "");
 }
 
-CLI::Validator storedSetting() {
+CLI::Validator lvsim::storedSetting() {
   return CLI::Validator([](std::string& text) { return settingError(text).value_or(""); }, "");
 }
-
-}  // namespace lvsim

@@ -24,7 +24,7 @@ std::optional<std::string> settingError(const std::string& text);
 StoredSetting parseSetting(const std::string& text);
 
 // Adds settings that settingError accepted to `boot`; a later one for a key wins.
-void storeSettings(host::BootOptions& boot, const std::vector<std::string>& settings);
+void addSettingOptions(host::BootOptions& boot, const std::vector<std::string>& settings);
 
 // Checks of the option values.
 CLI::Validator profileName();

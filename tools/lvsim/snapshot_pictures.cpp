@@ -14,30 +14,30 @@ constexpr size_t kSafeNameLimit = 64;
 
 }  // namespace
 
-SnapshotPictures::SnapshotPictures(std::filesystem::path folder, double scale)
+}  // namespace lvsim
+
+lvsim::SnapshotPictures::SnapshotPictures(std::filesystem::path folder, double scale)
     : folder_(std::move(folder)), scale_(scale) {
   render::addHostLooks(renderer_.rules());
 }
 
-std::string fileSafe(std::string_view name) {
+std::string lvsim::fileSafe(std::string_view name) {
   std::string safe(name.substr(0, kSafeNameLimit));
   for (char& c : safe)
     if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-' && c != '_' && c != '.') c = '-';
   return safe;
 }
 
-std::string pictureFile(int number, std::string_view name) {
+std::string lvsim::pictureFile(int number, std::string_view name) {
   char prefix[16];
   std::snprintf(prefix, sizeof prefix, "%02d-", number);
   return prefix + fileSafe(name) + ".png";
 }
 
-SnapshotPictures::Taken SnapshotPictures::take(id window, std::string_view name) {
+lvsim::SnapshotPictures::Taken lvsim::SnapshotPictures::take(id window, std::string_view name) {
   auto rendered = renderer_.renderWindow(window, scale_);
   if (!rendered) throw PictureError("cannot render snapshot \"" + std::string(name) + "\": " + rendered.error().reason);
   std::string file = pictureFile(++count_, name);
   if (auto failed = rendered.value().writePng((folder_ / file).string())) throw PictureError(failed->message());
   return {std::move(rendered.value()), file};
 }
-
-}  // namespace lvsim

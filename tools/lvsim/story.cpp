@@ -9,7 +9,7 @@
 #include "foundation/atomic_file.h"
 #include "host/lock_screen.h"
 #include "host/settings_folder.h"
-#include "tools/lvsim/echo.h"
+#include "tools/lvsim/report_json.h"
 #include "tools/lvsim/snapshot_pictures.h"
 
 namespace lvsim {
@@ -17,10 +17,6 @@ namespace lvsim {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-// Characters of an error line's place and of what went wrong: input echoed in it is cut.
-constexpr size_t kWhereLimit = 160;
-constexpr size_t kWhatLimit = 320;
 
 std::string seconds(double s) {
   char text[32];
@@ -75,7 +71,7 @@ struct StepTaker {
   void operator()(const SizeClassStep& s) { screen.setSizeClass(s.sizeClass); }
   void operator()(const StopStep&) { screen.stop(); }
   void operator()(const SnapshotStep& s) {
-    snapshots.push_back(screen.snapshot(s.name));
+    snapshots.push_back(snapshotJson(screen.snapshot(s.name)));
     if (!pictures) return;
     SnapshotPictures::Taken taken = pictures->take(screen.window(), s.name);
     snapshots.back()["picture"] = taken.file;
@@ -123,17 +119,14 @@ std::vector<std::string> outputsOf(const Scenario& scenario, const StoryOptions&
 
 }  // namespace
 
-int fail(int code, const std::string& where, const std::string& what) {
-  std::fprintf(stderr, "lvsim: %s: %s\n", printable(where, kWhereLimit).c_str(), printable(what, kWhatLimit).c_str());
-  return code;
-}
+}  // namespace lvsim
 
-int bootFault(const host::BootError& error, const std::string& where) {
+int lvsim::bootFault(const host::BootError& error, const std::string& where) {
   if (dynamic_cast<const host::TemporaryFolderError*>(&error)) return fail(kUsageFault, "TMPDIR", error.what());
   return fail(kRunFault, where, error.what());
 }
 
-std::optional<std::string> writableFolderError(const std::filesystem::path& folder) {
+std::optional<std::string> lvsim::writableFolderError(const std::filesystem::path& folder) {
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   if (error) return "cannot make the folder: " + error.message();
@@ -142,8 +135,8 @@ std::optional<std::string> writableFolderError(const std::filesystem::path& fold
   return std::nullopt;
 }
 
-std::optional<std::filesystem::path> inputAt(const std::filesystem::path& output,
-                                             const std::vector<std::filesystem::path>& inputs) {
+std::optional<std::filesystem::path> lvsim::inputAt(const std::filesystem::path& output,
+                                                    const std::vector<std::filesystem::path>& inputs) {
   struct stat written;
   if (::lstat(output.c_str(), &written) != 0) return std::nullopt;
   for (const std::filesystem::path& input : inputs) {
@@ -154,9 +147,9 @@ std::optional<std::filesystem::path> inputAt(const std::filesystem::path& output
   return std::nullopt;
 }
 
-std::string describeStep(const Step& step) { return std::visit(Describer{}, step); }
+std::string lvsim::describeStep(const Step& step) { return std::visit(Describer{}, step); }
 
-int tellStory(const Scenario& scenario, const StoryOptions& options) {
+int lvsim::tellStory(const Scenario& scenario, const StoryOptions& options) {
   if (auto error = writableFolderError(options.out)) return fail(kUsageFault, options.out.string(), *error);
   std::vector<std::filesystem::path> inputs = inputsOf(scenario, options);
   for (const std::string& name : outputsOf(scenario, options))
@@ -202,7 +195,5 @@ int tellStory(const Scenario& scenario, const StoryOptions& options) {
   if (auto failed = fnd::writeFileAtomically(out.string(), report.dump(2, ' ', false, Json::error_handler_t::replace) + "\n"))
     return fail(kRunFault, out.string(), "cannot write the report: " + failed->reason);
   std::printf("%s: %zu snapshots\n", out.string().c_str(), report["snapshots"].size());
-  return 0;
+  return kSuccess;
 }
-
-}  // namespace lvsim

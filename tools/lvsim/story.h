@@ -11,12 +11,10 @@
 
 #include "host/boot_error.h"
 #include "render/picture.h"
+#include "tools/lvsim/exit_codes.h"
 #include "tools/lvsim/scenario.h"
 
 namespace lvsim {
-
-inline constexpr int kRunFault = 1;    // a step could not be taken, or writing failed
-inline constexpr int kUsageFault = 2;  // bad options or scenario, nowhere to write
 
 struct StoryOptions {
   std::string name;   // the report's "scenario"
@@ -28,9 +26,6 @@ struct StoryOptions {
   // Called with each snapshot's picture (only with `pictures`).
   std::function<void(const SnapshotStep&, const render::Picture&, const std::string& file)> onPicture = {};
 };
-
-// Prints "lvsim: WHERE: WHAT" on stderr, made printable and cut short, and returns `code`.
-int fail(int code, const std::string& where, const std::string& what);
 
 // Prints the line for a boot that failed and returns the exit code: a TMPDIR that names no
 // usable folder is bad input.

@@ -1,0 +1,57 @@
+#pragma once
+// What a view and everything under it showed at one moment: model geometry in the
+// superview's and the window's coordinates, appearance, texts, scroll state, the layer's
+// mask, what is on screen while something animates, and the object properties the
+// library added. Plain values: it holds no object.
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "quartz/geometry.h"
+#include "runtime/runtime.h"
+
+namespace host {
+
+struct ScrollSnapshot {
+  CGPoint contentOffset;
+  CGSize contentSize;
+};
+
+struct MaskSnapshot {
+  std::string className;
+  std::vector<double> locations;  // a gradient mask's; empty for any other
+};
+
+// The values on screen while the view's layer animates.
+struct PresentationSnapshot {
+  CGRect frame;
+  double alpha;
+  CGAffineTransform transform;
+  std::optional<CGPoint> contentOffset;  // scroll views only
+};
+
+struct ViewSnapshot {
+  std::string className;
+  CGRect frame;
+  CGRect windowFrame;
+  bool hidden;
+  double alpha;
+  CGAffineTransform transform;
+  double cornerRadius;
+  NSUInteger maskedCorners;
+  bool clipsToBounds;
+  bool hasText = false;             // the view answers `text`
+  std::optional<std::string> text = {};  // nullopt: the text is nil
+  std::optional<ScrollSnapshot> scroll = {};
+  std::optional<MaskSnapshot> mask = {};
+  std::optional<PresentationSnapshot> presentation = {};
+  // Each object property by name, with the class of what it holds (nullopt: nil), the
+  // view's own class first.
+  std::vector<std::pair<std::string, std::optional<std::string>>> properties = {};
+  std::vector<ViewSnapshot> subviews = {};
+};
+
+ViewSnapshot snapshotView(id view);
+
+}  // namespace host

@@ -1,0 +1,12 @@
+#pragma once
+// The host's backdrop view: what lies beneath it, blurred and darkened, within its
+// bounds (rounded as its layer is).
+#include "render/paint_rules.h"
+
+namespace render {
+
+class BlurCache;
+
+PaintRule backdropRule(BlurCache& blurs);
+
+}  // namespace render

@@ -1,0 +1,12 @@
+#pragma once
+// UIImageView: its image by content mode. Content outside the bounds shows unless the
+// view clips, as on the device.
+#include "render/paint_rules.h"
+
+namespace render {
+
+class ImageCache;
+
+PaintRule imageViewRule(ImageCache& images);
+
+}  // namespace render

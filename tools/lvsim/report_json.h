@@ -1,0 +1,18 @@
+#pragma once
+// The JSON of what the host saw, as lvsim's reports hold it. Geometry and times are
+// rounded to a millionth so that reports compare stably; the globals' numbers stand as
+// they are.
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "host/globals_snapshot.h"
+#include "host/lock_screen_snapshot.h"
+
+namespace lvsim {
+
+// {"name", "time", "globals", "events", "tree"}.
+nlohmann::ordered_json snapshotJson(const host::LockScreenSnapshot& snapshot);
+nlohmann::ordered_json globalsJson(const std::vector<host::GlobalSnapshot>& globals);
+
+}  // namespace lvsim
