@@ -29,11 +29,11 @@ double loadLibraryOnly() {
   std::string folder = (std::filesystem::temp_directory_path() / "lv-bench-XXXXXX").string();
   if (!mkdtemp(folder.data())) std::abort();
   prefs::setSettingsDirectory(folder);
-  prefs::writeSettingsFile(prefs::settingsFile(host::kPreferencesIdentifier), kEnabled,
+  prefs::writeSettingsFile(prefs::settingsFile(lv::host::kPreferencesIdentifier), kEnabled,
                            prefs::PlistFormat::Binary);
-  host::registerHostClasses({});
+  lv::host::registerHostClasses({});
   auto start = Clock::now();
-  host::Library library = host::Library::load();
+  lv::host::Library library = lv::host::Library::load();
   double seconds = std::chrono::duration<double>(Clock::now() - start).count();
   if (!library.global<bool>("enabled")) std::abort();
   std::filesystem::remove_all(folder);
@@ -41,10 +41,10 @@ double loadLibraryOnly() {
 }
 
 double bootDevice() {
-  host::BootOptions options;
+  lv::host::BootOptions options;
   options.settings = kEnabled;
   auto start = Clock::now();
-  auto device = host::Device::boot(options);
+  auto device = lv::host::Device::boot(options);
   return std::chrono::duration<double>(Clock::now() - start).count();
 }
 

@@ -16,8 +16,8 @@ namespace {
 // a 1.5 s rest and a 10 s move make one cycle.
 constexpr double kCycle = 11.5;
 
-host::Device& device() {
-  static std::unique_ptr<host::Device> d = host::Device::boot({});
+lv::host::Device& device() {
+  static std::unique_ptr<lv::host::Device> d = lv::host::Device::boot({});
   return *d;
 }
 

@@ -164,7 +164,7 @@ void scrollTitle(id scroll) {
 // for a live window that fits a screen 1024 pixels high.
 void renderFrames(benchmark::State& state, const LockScreen& screen) {
   double scale = double(state.range(0)) / 100;
-  render::Renderer renderer;
+  lv::render::Renderer renderer;
   renderer.renderWindow(screen.window.get(), scale);
   long before = renderer.blursComputed();
   for (auto _ : state) {
@@ -206,7 +206,7 @@ void BM_SceneSignature(benchmark::State& state) {
   defineBackdropClass();
   LockScreen screen = buildLockScreen();
   scrollTitle(screen.titleScroll);
-  render::Renderer renderer;
+  lv::render::Renderer renderer;
   for (auto _ : state) {
     state.PauseTiming();
     fnd::RunLoop::main().runFor(1.0 / 60);

@@ -10,10 +10,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static fuzz::ScratchFile scratch("script.json");
   try {
-    auto events = lvsim::readLiveScript(scratch.holding(data, size));
+    auto events = lv::sim::readLiveScript(scratch.holding(data, size));
     auto earlier = [](const auto& a, const auto& b) { return a.at < b.at; };
     if (!std::is_sorted(events.begin(), events.end(), earlier)) std::abort();
-  } catch (const lvsim::InputError&) {
+  } catch (const lv::sim::InputError&) {
   }
   return 0;
 }

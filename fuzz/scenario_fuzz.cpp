@@ -9,10 +9,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static fuzz::ScratchFile scratch("scenario.json");
   try {
-    lvsim::Scenario scenario = lvsim::readScenario(scratch.holding(data, size));
+    lv::sim::Scenario scenario = lv::sim::readScenario(scratch.holding(data, size));
     if (scenario.steps.size() != scenario.stepPlaces.size()) std::abort();
-    lvsim::classesNamed(scenario);
-  } catch (const lvsim::InputError&) {
+    lv::sim::classesNamed(scenario);
+  } catch (const lv::sim::InputError&) {
   }
   return 0;
 }

@@ -4,7 +4,7 @@
 #include "runtime/runtime.h"
 #include "uikit/font.h"
 
-namespace host::appearance {
+namespace lv::host::appearance {
 
 struct Color {
   double r, g, b, a;
@@ -55,4 +55,4 @@ inline constexpr const char* kNotPlaying = "Not Playing";
 inline constexpr const char* kDateText = "Monday 14 June";
 inline constexpr const char* kClockText = "9:41";
 
-}  // namespace host::appearance
+}  // namespace lv::host::appearance

@@ -3,7 +3,7 @@
 #include "host/appearance.h"
 #include "host/class_helpers.h"
 
-namespace host {
+namespace lv::host {
 
 namespace {
 
@@ -77,9 +77,9 @@ void Artwork_layoutSubviews(id self, SEL) {
 
 }  // namespace
 
-}  // namespace host
+}  // namespace lv::host
 
-void host::registerMRUArtworkView() {
+void lv::host::registerMRUArtworkView() {
   using T = MRUArtworkView;
   Class cls = defineMediaView<T>("MRUArtworkView", "UIView");
   rt::addMethod(cls, "initWithFrame:"_sel, Artwork_initWithFrame);

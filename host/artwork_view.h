@@ -3,16 +3,16 @@
 // placeholder while there is no artwork; a new artwork updates the visibility.
 #include "host/media_view.h"
 
-struct MRUArtworkView : host::MediaView<UIView> {
-  NSInteger style = host::geometry::kPlatterArtworkStyle;
+struct MRUArtworkView : lv::host::MediaView<UIView> {
+  NSInteger style = lv::host::geometry::kPlatterArtworkStyle;
   Ref<> artworkImage;  // UIImage
   Ref<> artworkImageView, artworkShadowView, iconView, iconShadowView;
   Ref<> placeholderBackground, placeholderImageView;
   CGFloat cornerRadius = 0, continuousCornerRadius = 0;
 };
 
-namespace host {
+namespace lv::host {
 
 void registerMRUArtworkView();
 
-}  // namespace host
+}  // namespace lv::host

@@ -2,11 +2,11 @@
 #include <stdexcept>
 #include <string>
 
-namespace host {
+namespace lv::host {
 
 // Why the host could not boot: bad options, or the library would not load.
 struct BootError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-}  // namespace host
+}  // namespace lv::host

@@ -6,7 +6,7 @@
 #include "runtime/accessors.h"
 #include "runtime/runtime.h"
 
-namespace host {
+namespace lv::host {
 
 template <rt::FixedString Name>
 Class superclassOf() {
@@ -41,4 +41,4 @@ inline void roundCorners(id view, CGFloat radius) {
   send<void>(send<id>(view, "layer"_sel), "setCornerRadius:"_sel, radius);
 }
 
-}  // namespace host
+}  // namespace lv::host

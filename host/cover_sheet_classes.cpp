@@ -6,7 +6,7 @@
 #include "host/host_geometry.h"
 #include "uikit/label.h"
 
-namespace host {
+namespace lv::host {
 
 namespace {
 
@@ -141,9 +141,9 @@ id Backdrop_init(id self, SEL, CGRect frame, bool autosizes, id settings) {
 
 }  // namespace
 
-}  // namespace host
+}  // namespace lv::host
 
-void host::registerCSCoverSheetView() {
+void lv::host::registerCSCoverSheetView() {
   using T = CSCoverSheetView;
   Class cls = rt::defineClass<T>("CSCoverSheetView", "UIView");
   rt::addMethod(cls, "initWithFrame:"_sel, CoverSheet_initWithFrame);
@@ -153,7 +153,7 @@ void host::registerCSCoverSheetView() {
   rt::addMethod(cls, "legibilitySettings"_sel, rt::objectGetter<&T::legibilitySettings>);
 }
 
-void host::registerCSCombinedListViewController() {
+void lv::host::registerCSCombinedListViewController() {
   using T = CSCombinedListViewController;
   Class cls = rt::defineClass<T>("CSCombinedListViewController", "UIViewController");
   rt::addMethod(cls, "init"_sel, List_init);
@@ -165,18 +165,18 @@ void host::registerCSCombinedListViewController() {
   rt::addMethod(cls, "_listViewDefaultContentInsets"_sel, List_insets);
 }
 
-void host::registerCSFocusActivityView() {
+void lv::host::registerCSFocusActivityView() {
   Class cls = rt::defineClass<CSFocusActivityView>("CSFocusActivityView", "UIView");
   rt::addMethod(cls, "initWithFrame:"_sel, callSuper<"CSFocusActivityView", id, CGRect>);
 }
 
-void host::registerUILegibilitySettings() {
+void lv::host::registerUILegibilitySettings() {
   Class cls = rt::defineClass<_UILegibilitySettings>("_UILegibilitySettings", "NSObject");
   rt::addMethod(cls, "style"_sel, rt::fieldGetter<&_UILegibilitySettings::style>);
   rt::addMethod(cls, "setStyle:"_sel, rt::fieldSetter<&_UILegibilitySettings::style>);
 }
 
-void host::registerUIBackdropView() {
+void lv::host::registerUIBackdropView() {
   using T = _UIBackdropView;
   Class cls = rt::defineClass<T>("_UIBackdropView", "UIView");
   rt::addMethod(cls, "initWithFrame:autosizesToFitSuperview:settings:"_sel, Backdrop_init);
@@ -185,7 +185,7 @@ void host::registerUIBackdropView() {
   rt::addMethod(cls, "autosizesToFitSuperview"_sel, rt::fieldGetter<&T::autosizesToFitSuperview>);
 }
 
-void host::registerUIBackdropViewSettingsATVSemiDark() {
+void lv::host::registerUIBackdropViewSettingsATVSemiDark() {
   objc_registerClassPair(
       objc_allocateClassPair(rt::rootClass(), "_UIBackdropViewSettingsATVSemiDark", 0));
 }

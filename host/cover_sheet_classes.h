@@ -31,7 +31,7 @@ struct CSCombinedListViewController : UIViewController {
 };
 
 struct _UILegibilitySettings : objc_object {
-  NSInteger style = host::geometry::kLegibilityStyle;
+  NSInteger style = lv::host::geometry::kLegibilityStyle;
 };
 
 struct _UIBackdropView : UIView {
@@ -39,7 +39,7 @@ struct _UIBackdropView : UIView {
   Ref<> settings;
 };
 
-namespace host {
+namespace lv::host {
 
 // Posted by SBMediaController whenever its now-playing information is set.
 inline constexpr const char* kNowPlayingInfoDidChangeNotification = "SBMediaNowPlayingInfoDidChangeNotification";
@@ -50,4 +50,4 @@ void registerCSFocusActivityView();
 void registerUILegibilitySettings();
 void registerUIBackdropView();
 void registerUIBackdropViewSettingsATVSemiDark();
-}  // namespace host
+}  // namespace lv::host

@@ -7,7 +7,7 @@
 #include "uikit/device.h"
 #include "uikit/screen.h"
 
-namespace host {
+namespace lv::host {
 
 namespace {
 
@@ -42,9 +42,9 @@ void writeSettingsInto(const std::filesystem::path& directory, const prefs::Bool
 
 }  // namespace
 
-}  // namespace host
+}  // namespace lv::host
 
-std::unique_ptr<host::Device> host::Device::boot(const BootOptions& options) {
+std::unique_ptr<lv::host::Device> lv::host::Device::boot(const BootOptions& options) {
   if (g_booted) throw BootError("the device is already booted in this process");
   const DeviceProfile& profile = checkedProfile(options);
   g_booted = true;
@@ -59,23 +59,23 @@ std::unique_ptr<host::Device> host::Device::boot(const BootOptions& options) {
   return std::unique_ptr<Device>(new Device(profile, std::move(settings), std::move(before), library));
 }
 
-host::Device::Device(const DeviceProfile& profile, std::unique_ptr<SettingsFolder> settings,
+lv::host::Device::Device(const DeviceProfile& profile, std::unique_ptr<SettingsFolder> settings,
                      MethodSnapshot methodsBeforeLoad, std::optional<Library> library)
     : profile_(profile),
       settings_(std::move(settings)),
       methodsBeforeLoad_(std::move(methodsBeforeLoad)),
       library_(library) {}
 
-host::Device::~Device() = default;
+lv::host::Device::~Device() = default;
 
-const std::filesystem::path& host::Device::settingsDirectory() const { return settings_->path(); }
+const std::filesystem::path& lv::host::Device::settingsDirectory() const { return settings_->path(); }
 
-const host::Library& host::Device::library() const {
+const lv::host::Library& lv::host::Device::library() const {
   if (!library_) rt::fatal("the device was booted without the library");
   return *library_;
 }
 
-std::vector<host::InstallationRow> host::Device::installationReport() const {
+std::vector<lv::host::InstallationRow> lv::host::Device::installationReport() const {
   if (!library_) return {};
-  return host::installationReport(*library_, methodsBeforeLoad_);
+  return lv::host::installationReport(*library_, methodsBeforeLoad_);
 }

@@ -1,11 +1,11 @@
 #pragma once
 // The simulated device with its SpringBoard process, booted once per process:
 //
-//   host::BootOptions options;
+//   lv::host::BootOptions options;
 //   options.profile = "small-phone";
 //   options.settings = {{"kEnabled", true}};
 //   options.without = {"CSFocusActivityView"};
-//   std::unique_ptr<host::Device> device = host::Device::boot(options);
+//   std::unique_ptr<lv::host::Device> device = lv::host::Device::boot(options);
 //   bool on = device->library().global<bool>("enabled");
 //
 // Booting applies the profile (main screen and device), stores the settings in a fresh
@@ -29,7 +29,7 @@
 #include "host/settings_folder.h"
 #include "prefs/settings_file.h"
 
-namespace host {
+namespace lv::host {
 
 struct BootOptions {
   std::string profile = "phone";
@@ -69,4 +69,4 @@ class Device {
   std::optional<Library> library_;
 };
 
-}  // namespace host
+}  // namespace lv::host

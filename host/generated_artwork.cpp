@@ -7,7 +7,7 @@
 
 #include "uikit/image.h"
 
-namespace host {
+namespace lv::host {
 
 namespace {
 
@@ -38,10 +38,10 @@ uint8_t byte(double v) { return uint8_t(std::lround(std::clamp(v, 0.0, 1.0) * 25
 
 }  // namespace
 
-}  // namespace host
+}  // namespace lv::host
 
 // A diagonal gradient between two hues with a disc of a third in the middle.
-id host::generatedArtwork(std::string_view title) {
+id lv::host::generatedArtwork(std::string_view title) {
   uint32_t h = titleHash(title);
   double hue = (h & 0xffff) / 65536.0;
   Rgb from = fromHue(hue, 0.75, 0.95), to = fromHue(hue + 0.33, 0.8, 0.55);

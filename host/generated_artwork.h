@@ -5,7 +5,7 @@
 
 #include "runtime/runtime.h"
 
-namespace host {
+namespace lv::host {
 
 inline constexpr long kGeneratedArtworkPixels = 512;
 inline constexpr double kGeneratedArtworkScale = 2;
@@ -13,4 +13,4 @@ inline constexpr double kGeneratedArtworkScale = 2;
 // An autoreleased RGBA UIImage of kGeneratedArtworkPixels square at kGeneratedArtworkScale.
 id generatedArtwork(std::string_view title);
 
-}  // namespace host
+}  // namespace lv::host

@@ -2,7 +2,7 @@
 
 namespace {
 
-decltype(host::GlobalSnapshot::value) plainValue(const host::GlobalValue& value) {
+decltype(lv::host::GlobalSnapshot::value) plainValue(const lv::host::GlobalValue& value) {
   if (auto* b = std::get_if<bool>(&value)) return *b;
   if (auto* d = std::get_if<double>(&value)) return *d;
   id obj = std::get<id>(value);
@@ -12,7 +12,7 @@ decltype(host::GlobalSnapshot::value) plainValue(const host::GlobalValue& value)
 
 }  // namespace
 
-std::vector<host::GlobalSnapshot> host::snapshotGlobals(const Library& library) {
+std::vector<lv::host::GlobalSnapshot> lv::host::snapshotGlobals(const Library& library) {
   std::vector<GlobalSnapshot> globals;
   for (const ExportedGlobal& g : kExportedGlobals) globals.push_back({g.name, plainValue(library.value(g))});
   globals.push_back({"isSmallDeviceSB", library.isSmallDeviceSB()});

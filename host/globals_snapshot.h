@@ -9,7 +9,7 @@
 
 #include "host/library.h"
 
-namespace host {
+namespace lv::host {
 
 struct GlobalSnapshot {
   std::string name;
@@ -18,4 +18,4 @@ struct GlobalSnapshot {
 
 std::vector<GlobalSnapshot> snapshotGlobals(const Library& library);
 
-}  // namespace host
+}  // namespace lv::host

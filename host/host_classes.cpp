@@ -8,7 +8,7 @@
 #include "host/springboard_classes.h"
 #include "host/time_controls.h"
 
-namespace host {
+namespace lv::host {
 
 namespace {
 
@@ -41,17 +41,17 @@ constexpr HostClass kHostClasses[] = {
 
 }  // namespace
 
-}  // namespace host
+}  // namespace lv::host
 
-std::span<const host::HostClass> host::hostClasses() { return kHostClasses; }
+std::span<const lv::host::HostClass> lv::host::hostClasses() { return kHostClasses; }
 
-bool host::isHostClass(std::string_view name) {
+bool lv::host::isHostClass(std::string_view name) {
   for (const HostClass& c : kHostClasses)
     if (c.name == name) return true;
   return false;
 }
 
-void host::registerHostClasses(const std::set<std::string, std::less<>>& without) {
+void lv::host::registerHostClasses(const std::set<std::string, std::less<>>& without) {
   for (const HostClass& c : kHostClasses)
     if (!without.contains(c.name)) c.registerClass();
 }

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace host {
+namespace lv::host {
 
 struct HostClass {
   std::string_view name;
@@ -19,4 +19,4 @@ bool isHostClass(std::string_view name);
 // Registers every host class except those named in `without`. Once per process.
 void registerHostClasses(const std::set<std::string, std::less<>>& without);
 
-}  // namespace host
+}  // namespace lv::host

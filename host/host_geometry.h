@@ -7,7 +7,7 @@
 #include "quartz/geometry.h"
 #include "uikit/responder.h"
 
-namespace host::geometry {
+namespace lv::host::geometry {
 
 // The values of the lock screen's own media views, which this host builds.
 inline constexpr NSInteger kPlatterLayout = 4;
@@ -104,4 +104,4 @@ inline CGRect placeholderImageFrame(CGRect b) {
   return {{(b.size.width - side) / 2, (b.size.height - side) / 2}, {side, side}};
 }
 
-}  // namespace host::geometry
+}  // namespace lv::host::geometry

@@ -1,6 +1,6 @@
 #include "host/installation_report.h"
 
-namespace host {
+namespace lv::host {
 
 namespace {
 
@@ -27,9 +27,9 @@ bool isInstalled(const InstallRecord& r, const MethodSnapshot& before) {
 
 }  // namespace
 
-}  // namespace host
+}  // namespace lv::host
 
-std::vector<host::InstallationRow> host::installationReport(const Library& library, const MethodSnapshot& before) {
+std::vector<lv::host::InstallationRow> lv::host::installationReport(const Library& library, const MethodSnapshot& before) {
   std::vector<InstallationRow> rows;
   for (const InstallRecord& r : library.installRecords())
     rows.push_back({r.group, r.row, r.kind, r.className, r.name, isInstalled(r, before)});

@@ -6,7 +6,7 @@
 #include "host/library.h"
 #include "host/method_snapshot.h"
 
-namespace host {
+namespace lv::host {
 
 struct InstallationRow {
   int group;
@@ -22,4 +22,4 @@ struct InstallationRow {
 
 std::vector<InstallationRow> installationReport(const Library& library, const MethodSnapshot& before);
 
-}  // namespace host
+}  // namespace lv::host

@@ -6,7 +6,7 @@
 #include "host/appearance.h"
 #include "host/class_helpers.h"
 
-namespace host {
+namespace lv::host {
 
 namespace {
 
@@ -66,9 +66,9 @@ void LabelView_layoutSubviews(id self, SEL) {
 
 }  // namespace
 
-}  // namespace host
+}  // namespace lv::host
 
-void host::registerMRUNowPlayingLabelView() {
+void lv::host::registerMRUNowPlayingLabelView() {
   using T = MRUNowPlayingLabelView;
   Class cls = defineMediaView<T>("MRUNowPlayingLabelView", "UIView");
   rt::addMethod(cls, "initWithFrame:"_sel, LabelView_initWithFrame);

@@ -3,13 +3,13 @@
 // shows the placeholder text.
 #include "host/media_view.h"
 
-struct MRUNowPlayingLabelView : host::MediaView<UIView> {
+struct MRUNowPlayingLabelView : lv::host::MediaView<UIView> {
   Ref<> titleMarqueeView, subtitleMarqueeView, routeLabel;  // UILabel
   Ref<> title, subtitle, placeholderText;                   // NSString
 };
 
-namespace host {
+namespace lv::host {
 
 void registerMRUNowPlayingLabelView();
 
-}  // namespace host
+}  // namespace lv::host

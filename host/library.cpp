@@ -4,7 +4,7 @@
 
 #include <string>
 
-host::Library host::Library::load() {
+lv::host::Library lv::host::Library::load() {
   void* handle = dlopen(LV_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
   if (!handle) {
     const char* why = dlerror();
@@ -13,13 +13,13 @@ host::Library host::Library::load() {
   return Library(handle);
 }
 
-void* host::Library::requireSymbol(const char* name) const {
+void* lv::host::Library::requireSymbol(const char* name) const {
   void* address = dlsym(handle_, name);
   if (!address) rt::fatal(std::string("the library exports no symbol ") + name);
   return address;
 }
 
-host::GlobalValue host::Library::value(const ExportedGlobal& g) const {
+lv::host::GlobalValue lv::host::Library::value(const ExportedGlobal& g) const {
   switch (g.type) {
     case GlobalType::Bool: return global<bool>(g.name);
     case GlobalType::Double: return global<double>(g.name);
@@ -28,12 +28,12 @@ host::GlobalValue host::Library::value(const ExportedGlobal& g) const {
   return false;
 }
 
-bool host::Library::isSmallDeviceSB() const {
+bool lv::host::Library::isSmallDeviceSB() const {
   auto fn = reinterpret_cast<bool (*)()>(requireSymbol("isSmallDeviceSB"));
   return fn();
 }
 
-std::span<const InstallRecord> host::Library::installRecords() const {
+std::span<const InstallRecord> lv::host::Library::installRecords() const {
   auto fn = reinterpret_cast<InstallRecordsFunction>(requireSymbol("lvInstallRecords"));
   size_t count = 0;
   const InstallRecord* records = fn(&count);

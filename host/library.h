@@ -10,7 +10,7 @@
 #include "runtime/runtime.h"
 #include "substrate/install_record.h"
 
-namespace host {
+namespace lv::host {
 
 enum class GlobalType { Bool, Double, Object };
 
@@ -56,4 +56,4 @@ class Library {
   void* handle_;
 };
 
-}  // namespace host
+}  // namespace lv::host

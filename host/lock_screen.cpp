@@ -17,7 +17,7 @@
 #include "uikit/touch_injector.h"
 #include "uikit/view.h"
 
-namespace host {
+namespace lv::host {
 
 namespace {
 
@@ -51,20 +51,20 @@ Ref<> makeViewWithTraits(const char* name, CGRect frame, NSInteger sizeClass) {
 
 }  // namespace
 
-}  // namespace host
+}  // namespace lv::host
 
-std::unique_ptr<host::LockScreen> host::LockScreen::boot(const BootOptions& options, SizeClass sizeClass) {
+std::unique_ptr<lv::host::LockScreen> lv::host::LockScreen::boot(const BootOptions& options, SizeClass sizeClass) {
   std::unique_ptr<LockScreen> screen(new LockScreen(Device::boot(options), sizeClass));
   screen->build(options.freshNowPlayingTreePerPlay);
   return screen;
 }
 
-host::LockScreen::LockScreen(std::unique_ptr<Device> device, SizeClass sizeClass)
+lv::host::LockScreen::LockScreen(std::unique_ptr<Device> device, SizeClass sizeClass)
     : device_(std::move(device)), sizeClass_(sizeClass) {}
 
-host::LockScreen::~LockScreen() = default;
+lv::host::LockScreen::~LockScreen() = default;
 
-CGSize host::LockScreen::windowSize(SizeClass sizeClass) const {
+CGSize lv::host::LockScreen::windowSize(SizeClass sizeClass) const {
   const DeviceProfile& p = device_->profile();
   CGSize portrait{p.nativeSize.width / p.scale, p.nativeSize.height / p.scale};
   return sizeClass == SizeClass::Compact ? CGSize{portrait.height, portrait.width} : portrait;
@@ -72,7 +72,7 @@ CGSize host::LockScreen::windowSize(SizeClass sizeClass) const {
 
 // SpringBoard comes first: it is the shared application. Each driver drains what it
 // autoreleases on its way, as a turn of the run loop does.
-void host::LockScreen::build(bool freshNowPlayingTreePerPlay) {
+void lv::host::LockScreen::build(bool freshNowPlayingTreePerPlay) {
   rt::AutoreleasePool pool;
   application_ = rt::create(objc_getClass("SpringBoard"));
   CGRect bounds{{0, 0}, windowSize(sizeClass_)};
@@ -97,11 +97,11 @@ void host::LockScreen::build(bool freshNowPlayingTreePerPlay) {
   settle();
 }
 
-void host::LockScreen::settle() { fnd::RunLoop::main().runFor(0); }
+void lv::host::LockScreen::settle() { fnd::RunLoop::main().runFor(0); }
 
-double host::LockScreen::now() const { return fnd::RunLoop::main().now(); }
+double lv::host::LockScreen::now() const { return fnd::RunLoop::main().now(); }
 
-void host::LockScreen::play(const Track& track) {
+void lv::host::LockScreen::play(const Track& track) {
   if (!std::isfinite(track.duration) || track.duration < 0)
     throw SessionError("the duration of \"" + track.title + "\" must be a number of seconds, at least 0");
   {
@@ -112,21 +112,21 @@ void host::LockScreen::play(const Track& track) {
   settle();
 }
 
-void host::LockScreen::stop() {
+void lv::host::LockScreen::stop() {
   rt::AutoreleasePool pool;
   send<void>(mediaController(), "setNowPlayingInfo:"_sel, nil);
   settle();
 }
 
-void host::LockScreen::advance(double seconds) {
+void lv::host::LockScreen::advance(double seconds) {
   if (!std::isfinite(seconds) || seconds < 0)
     throw SessionError("cannot advance by " + std::to_string(seconds) + " seconds");
   fnd::RunLoop::main().runFor(seconds);
 }
 
-bool host::LockScreen::inWindow(CGPoint point) const { return CGRectContainsPoint(boundsOf(window_), point); }
+bool lv::host::LockScreen::inWindow(CGPoint point) const { return CGRectContainsPoint(boundsOf(window_), point); }
 
-void host::LockScreen::requireInWindow(CGPoint point) const {
+void lv::host::LockScreen::requireInWindow(CGPoint point) const {
   if (inWindow(point)) return;
   CGSize size = boundsOf(window_).size;
   char text[160];
@@ -135,16 +135,16 @@ void host::LockScreen::requireInWindow(CGPoint point) const {
   throw SessionError(text);
 }
 
-void host::LockScreen::tap(CGPoint point) {
+void lv::host::LockScreen::tap(CGPoint point) {
   requireInWindow(point);
   rt::AutoreleasePool pool;
   fingers_->tap(point);
   settle();
 }
 
-void host::LockScreen::tap(std::string_view className) { tap(centreInWindow(requireVisibleView(className))); }
+void lv::host::LockScreen::tap(std::string_view className) { tap(centreInWindow(requireVisibleView(className))); }
 
-void host::LockScreen::drag(CGPoint from, CGPoint to, int steps, bool hold) {
+void lv::host::LockScreen::drag(CGPoint from, CGPoint to, int steps, bool hold) {
   requireInWindow(from);
   rt::AutoreleasePool pool;
   steps = std::max(steps, 1);
@@ -159,40 +159,40 @@ void host::LockScreen::drag(CGPoint from, CGPoint to, int steps, bool hold) {
   if (!hold) release();
 }
 
-void host::LockScreen::drag(std::string_view className, double from, double to, int steps, bool hold) {
+void lv::host::LockScreen::drag(std::string_view className, double from, double to, int steps, bool hold) {
   id view = requireVisibleView(className);
   drag(pointInWindow(view, from, 0.5), pointInWindow(view, to, 0.5), steps, hold);
 }
 
-void host::LockScreen::release() {
+void lv::host::LockScreen::release() {
   if (!fingers_->touching()) return;
   rt::AutoreleasePool pool;
   fingers_->end();
   settle();
 }
 
-void host::LockScreen::touchDown(CGPoint point) {
+void lv::host::LockScreen::touchDown(CGPoint point) {
   requireInWindow(point);
   rt::AutoreleasePool pool;
   fingers_->begin(point);
   settle();
 }
 
-void host::LockScreen::touchMove(CGPoint point) {
+void lv::host::LockScreen::touchMove(CGPoint point) {
   if (!fingers_->touching()) return;
   rt::AutoreleasePool pool;
   fingers_->move(point);
   settle();
 }
 
-void host::LockScreen::wheel(CGPoint point, double dy) {
+void lv::host::LockScreen::wheel(CGPoint point, double dy) {
   rt::AutoreleasePool pool;
   fingers_->scroll(point, {0, dy});
   settle();
 }
 
 // The time controls hold the clock; the transport controls' glyph follows them.
-void host::LockScreen::setPaused(bool paused) {
+void lv::host::LockScreen::setPaused(bool paused) {
   id timeControls = viewIfAny("MRUNowPlayingTimeControlsView");
   if (!timeControls) return;
   rt::AutoreleasePool pool;
@@ -201,12 +201,12 @@ void host::LockScreen::setPaused(bool paused) {
   settle();
 }
 
-bool host::LockScreen::paused() const {
+bool lv::host::LockScreen::paused() const {
   id timeControls = viewIfAny("MRUNowPlayingTimeControlsView");
   return timeControls && send<bool>(timeControls, "isPaused"_sel);
 }
 
-void host::LockScreen::setSizeClass(SizeClass sizeClass) {
+void lv::host::LockScreen::setSizeClass(SizeClass sizeClass) {
   if (sizeClass == sizeClass_) return;
   sizeClass_ = sizeClass;
   rt::AutoreleasePool pool;
@@ -215,43 +215,43 @@ void host::LockScreen::setSizeClass(SizeClass sizeClass) {
   settle();
 }
 
-Class host::LockScreen::requireClass(std::string_view className) const {
+Class lv::host::LockScreen::requireClass(std::string_view className) const {
   Class cls = objc_getClass(std::string(className).c_str());
   if (!cls) throw SessionError("no class named " + std::string(className));
   return cls;
 }
 
-id host::LockScreen::firstView(std::string_view className) const {
+id lv::host::LockScreen::firstView(std::string_view className) const {
   return firstViewOfClass(window_, requireClass(className), false);
 }
 
-id host::LockScreen::viewIfAny(const char* className) const {
+id lv::host::LockScreen::viewIfAny(const char* className) const {
   return firstViewOfClass(window_, objc_getClass(className), false);
 }
 
-id host::LockScreen::firstVisibleView(std::string_view className) const {
+id lv::host::LockScreen::firstVisibleView(std::string_view className) const {
   return firstViewOfClass(window_, requireClass(className), true);
 }
 
-id host::LockScreen::requireVisibleView(std::string_view className) const {
+id lv::host::LockScreen::requireVisibleView(std::string_view className) const {
   id view = firstVisibleView(className);
   if (!view) throw SessionError("no visible " + std::string(className) + " on the lock screen");
   return view;
 }
 
-CGPoint host::LockScreen::centreInWindow(id view) const { return pointInWindow(view, 0.5, 0.5); }
+CGPoint lv::host::LockScreen::centreInWindow(id view) const { return pointInWindow(view, 0.5, 0.5); }
 
-const std::vector<uikit::ApplicationLaunch>& host::LockScreen::launches() const { return uikit::applicationLaunches(); }
+const std::vector<uikit::ApplicationLaunch>& lv::host::LockScreen::launches() const { return uikit::applicationLaunches(); }
 
-long host::LockScreen::unlockRequests() const {
+long lv::host::LockScreen::unlockRequests() const {
   return send<long>(send<id>(objc_getClass("SBLockScreenManager"), "sharedInstance"_sel), "unlockRequests"_sel);
 }
 
-long host::LockScreen::haptics() const { return long(uikit::hapticRecord().impacts.size()); }
+long lv::host::LockScreen::haptics() const { return long(uikit::hapticRecord().impacts.size()); }
 
-long host::LockScreen::nowPlayingRequests() const { return mediaremote::nowPlayingRequests(); }
+long lv::host::LockScreen::nowPlayingRequests() const { return mediaremote::nowPlayingRequests(); }
 
-host::LockScreenSnapshot host::LockScreen::snapshot(std::string_view name) const {
+lv::host::LockScreenSnapshot lv::host::LockScreen::snapshot(std::string_view name) const {
   rt::AutoreleasePool pool;
   EventsSnapshot events{{}, unlockRequests(), haptics(), nowPlayingRequests()};
   for (const uikit::ApplicationLaunch& l : launches()) events.launches.push_back(l.identifier);

@@ -3,15 +3,15 @@
 // not), driven as a user and the media system would drive it. Tests and lvsim go through
 // this:
 //
-//   host::BootOptions options;
+//   lv::host::BootOptions options;
 //   options.settings = {{"kEnabled", true}};
-//   auto screen = host::LockScreen::boot(options);
+//   auto screen = lv::host::LockScreen::boot(options);
 //   screen->play({.title = "Song", .artist = "Artist", .app = "com.example.player", .duration = 215});
 //   screen->advance(1);
 //   screen->tap("MRUArtworkView");
-//   host::LockScreenSnapshot seen = screen->snapshot("expanded");
+//   lv::host::LockScreenSnapshot seen = screen->snapshot("expanded");
 //
-// Booting boots the device (host::Device: profile, system version, stored settings,
+// Booting boots the device (lv::host::Device: profile, system version, stored settings,
 // classes left out, the library loaded or not), makes SpringBoard, the window (the
 // profile's screen size in points, regular vertical size class) with the wallpaper and
 // the cover sheet, and finishes launching. Every driver then lets the run loop settle at the current
@@ -34,7 +34,7 @@ namespace uikit {
 class TouchInjector;
 }
 
-namespace host {
+namespace lv::host {
 
 struct SessionError : std::runtime_error {
   using std::runtime_error::runtime_error;
@@ -142,4 +142,4 @@ class LockScreen {
   std::unique_ptr<uikit::TouchInjector> fingers_;
 };
 
-}  // namespace host
+}  // namespace lv::host

@@ -6,7 +6,7 @@
 #include "host/globals_snapshot.h"
 #include "host/view_snapshot.h"
 
-namespace host {
+namespace lv::host {
 
 struct EventsSnapshot {
   std::vector<std::string> launches;  // application identifiers, in order
@@ -23,4 +23,4 @@ struct LockScreenSnapshot {
   ViewSnapshot tree;  // the window
 };
 
-}  // namespace host
+}  // namespace lv::host

@@ -1,3 +1,3 @@
 #include "host/media_view.h"
 
-void host::MediaView_traitCollectionDidChange(id self, SEL, id) { send<void>(self, "setNeedsLayout"_sel); }
+void lv::host::MediaView_traitCollectionDidChange(id self, SEL, id) { send<void>(self, "setNeedsLayout"_sel); }

@@ -8,7 +8,7 @@
 #include "runtime/accessors.h"
 #include "uikit/view.h"
 
-namespace host {
+namespace lv::host {
 
 template <class Base>
 struct MediaView : Base {
@@ -31,4 +31,4 @@ Class defineMediaView(const char* name, const char* superclass) {
   return cls;
 }
 
-}  // namespace host
+}  // namespace lv::host

@@ -1,6 +1,6 @@
 #include "host/method_snapshot.h"
 
-host::MethodSnapshot host::MethodSnapshot::take() {
+lv::host::MethodSnapshot lv::host::MethodSnapshot::take() {
   MethodSnapshot snapshot;
   for (Class cls : rt::allClasses()) {
     auto& own = snapshot.methods_[cls];
@@ -9,7 +9,7 @@ host::MethodSnapshot host::MethodSnapshot::take() {
   return snapshot;
 }
 
-IMP host::MethodSnapshot::implementation(Class cls, SEL sel) const {
+IMP lv::host::MethodSnapshot::implementation(Class cls, SEL sel) const {
   for (Class c = cls; c; c = c->superclass) {
     auto owned = methods_.find(c);
     if (owned == methods_.end()) return nullptr;

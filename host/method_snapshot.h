@@ -6,7 +6,7 @@
 
 #include "runtime/runtime.h"
 
-namespace host {
+namespace lv::host {
 
 class MethodSnapshot {
  public:
@@ -20,4 +20,4 @@ class MethodSnapshot {
   std::map<Class, std::map<SEL, IMP>> methods_;
 };
 
-}  // namespace host
+}  // namespace lv::host

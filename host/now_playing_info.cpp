@@ -4,7 +4,7 @@
 #include "host/track.h"
 #include "mediaremote/now_playing.h"
 
-namespace host {
+namespace lv::host {
 
 namespace {
 
@@ -16,9 +16,9 @@ id get(id info, const char* key) { return send<id>(info, "objectForKey:"_sel, fn
 
 }  // namespace
 
-}  // namespace host
+}  // namespace lv::host
 
-id host::makeNowPlayingInfo(const Track& track, id artwork) {
+id lv::host::makeNowPlayingInfo(const Track& track, id artwork) {
   Ref<> info = rt::create("NSMutableDictionary");
   put(info, kMRMediaRemoteNowPlayingInfoTitle, fnd::string(track.title));
   if (!track.artist.empty()) put(info, kMRMediaRemoteNowPlayingInfoArtist, fnd::string(track.artist));
@@ -29,7 +29,7 @@ id host::makeNowPlayingInfo(const Track& track, id artwork) {
   return rt::autorelease(info.leak());
 }
 
-host::NowPlayingFields host::readNowPlayingInfo(id info) {
+lv::host::NowPlayingFields lv::host::readNowPlayingInfo(id info) {
   return {get(info, kMRMediaRemoteNowPlayingInfoTitle), get(info, kMRMediaRemoteNowPlayingInfoArtist),
           get(info, kMRMediaRemoteNowPlayingInfoArtworkData),
           get(info, kMRMediaRemoteNowPlayingInfoClientBundleIdentifier),

@@ -5,7 +5,7 @@
 
 #include "runtime/runtime.h"
 
-namespace host {
+namespace lv::host {
 
 struct Track;
 
@@ -20,4 +20,4 @@ struct NowPlayingFields {
 };
 NowPlayingFields readNowPlayingInfo(id info);
 
-}  // namespace host
+}  // namespace lv::host

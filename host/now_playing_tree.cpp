@@ -4,7 +4,7 @@
 #include "host/class_helpers.h"
 #include "host/host_geometry.h"
 
-namespace host {
+namespace lv::host {
 
 namespace {
 
@@ -27,12 +27,12 @@ void addHeaderParts(id header, CGFloat w) {
 
 }  // namespace
 
-}  // namespace host
+}  // namespace lv::host
 
 // Parents are framed before their children are made, so that each child starts inside a
 // sized parent (the controls' width is known before the time controls exist). The parts
 // of a container the host lacks are not made.
-Ref<> host::makeNowPlayingTree(CGRect frame) {
+Ref<> lv::host::makeNowPlayingTree(CGRect frame) {
   Ref<> nowPlaying = makeView("MRUNowPlayingView", frame);
   if (!nowPlaying) return nil;
   CGRect bounds = boundsOf(nowPlaying);

@@ -4,7 +4,7 @@
 #include "quartz/geometry.h"
 #include "runtime/runtime.h"
 
-namespace host {
+namespace lv::host {
 
 // A now-playing view at `frame` holding the controls view, and in it the header (artwork,
 // label view, routing button), time controls, transport controls, volume controls and
@@ -12,4 +12,4 @@ namespace host {
 // nil without the now-playing view's class.
 Ref<> makeNowPlayingTree(CGRect frame);
 
-}  // namespace host
+}  // namespace lv::host

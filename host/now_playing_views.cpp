@@ -3,7 +3,7 @@
 #include "host/appearance.h"
 #include "host/class_helpers.h"
 
-namespace host {
+namespace lv::host {
 
 namespace {
 
@@ -71,9 +71,9 @@ id RoutingButton_initWithFrame(id self, SEL, CGRect frame) {
 
 }  // namespace
 
-}  // namespace host
+}  // namespace lv::host
 
-void host::registerMRUNowPlayingView() {
+void lv::host::registerMRUNowPlayingView() {
   using T = MRUNowPlayingView;
   Class cls = defineMediaView<T>("MRUNowPlayingView", "UIView");
   rt::addMethod(cls, "layoutSubviews"_sel, NowPlayingView_layoutSubviews);
@@ -81,7 +81,7 @@ void host::registerMRUNowPlayingView() {
   rt::addMethod(cls, "didMoveToWindow"_sel, callSuper<"MRUNowPlayingView", void>);
 }
 
-void host::registerMRUNowPlayingControlsView() {
+void lv::host::registerMRUNowPlayingControlsView() {
   using T = MRUNowPlayingControlsView;
   Class cls = defineMediaView<T>("MRUNowPlayingControlsView", "UIView");
   rt::addMethod(cls, "layoutSubviews"_sel, ControlsView_layoutSubviews);
@@ -94,7 +94,7 @@ void host::registerMRUNowPlayingControlsView() {
   rt::addMethod(cls, "setFrame:"_sel, callSuper<"MRUNowPlayingControlsView", void, CGRect>);
 }
 
-void host::registerMRUNowPlayingHeaderView() {
+void lv::host::registerMRUNowPlayingHeaderView() {
   using T = MRUNowPlayingHeaderView;
   Class cls = defineMediaView<T>("MRUNowPlayingHeaderView", "UIView");
   rt::addMethod(cls, "layoutSubviews"_sel, HeaderView_layoutSubviews);
@@ -104,7 +104,7 @@ void host::registerMRUNowPlayingHeaderView() {
   rt::addMethod(cls, "setFrame:"_sel, callSuper<"MRUNowPlayingHeaderView", void, CGRect>);
 }
 
-void host::registerMRUNowPlayingTransportControlsView() {
+void lv::host::registerMRUNowPlayingTransportControlsView() {
   using T = MRUNowPlayingTransportControlsView;
   Class cls = defineMediaView<T>("MRUNowPlayingTransportControlsView", "UIView");
   rt::addMethod(cls, "initWithFrame:"_sel, TransportControls_initWithFrame);
@@ -113,13 +113,13 @@ void host::registerMRUNowPlayingTransportControlsView() {
   rt::addMethod(cls, "setFrame:"_sel, callSuper<"MRUNowPlayingTransportControlsView", void, CGRect>);
 }
 
-void host::registerMRUNowPlayingRoutingButton() {
+void lv::host::registerMRUNowPlayingRoutingButton() {
   Class cls = defineMediaView<MRUNowPlayingRoutingButton>("MRUNowPlayingRoutingButton", "UIControl");
   rt::addMethod(cls, "initWithFrame:"_sel, RoutingButton_initWithFrame);
   rt::addMethod(cls, "setFrame:"_sel, callSuper<"MRUNowPlayingRoutingButton", void, CGRect>);
 }
 
-void host::registerMRUMediaSuggestionsView() {
+void lv::host::registerMRUMediaSuggestionsView() {
   Class cls = defineMediaView<MRUMediaSuggestionsView>("MRUMediaSuggestionsView", "UIView");
   rt::addMethod(cls, "setFrame:"_sel, callSuper<"MRUMediaSuggestionsView", void, CGRect>);
 }

@@ -3,29 +3,29 @@
 // transport controls, routing button and suggestions.
 #include "host/media_view.h"
 
-struct MRUNowPlayingView : host::MediaView<UIView> {
+struct MRUNowPlayingView : lv::host::MediaView<UIView> {
   Ref<> controlsView;
 };
 
-struct MRUNowPlayingControlsView : host::MediaView<UIView> {
+struct MRUNowPlayingControlsView : lv::host::MediaView<UIView> {
   Ref<> headerView, timeControlsView, transportControlsView, volumeControlsView, suggestionsView;
 };
 
-struct MRUNowPlayingHeaderView : host::MediaView<UIView> {
+struct MRUNowPlayingHeaderView : lv::host::MediaView<UIView> {
   Ref<> artworkView, labelView, routingButton;
 };
 
 // The play/pause button shows pause while playing and play while paused.
-struct MRUNowPlayingTransportControlsView : host::MediaView<UIView> {
+struct MRUNowPlayingTransportControlsView : lv::host::MediaView<UIView> {
   Ref<> buttons[3];  // previous, play/pause, next
   bool paused = false;
 };
 
-struct MRUNowPlayingRoutingButton : host::MediaView<UIControl> {};
+struct MRUNowPlayingRoutingButton : lv::host::MediaView<UIControl> {};
 
-struct MRUMediaSuggestionsView : host::MediaView<UIView> {};
+struct MRUMediaSuggestionsView : lv::host::MediaView<UIView> {};
 
-namespace host {
+namespace lv::host {
 
 void registerMRUNowPlayingView();
 void registerMRUNowPlayingControlsView();
@@ -34,4 +34,4 @@ void registerMRUNowPlayingTransportControlsView();
 void registerMRUNowPlayingRoutingButton();
 void registerMRUMediaSuggestionsView();
 
-}  // namespace host
+}  // namespace lv::host

@@ -5,7 +5,7 @@
 #include "host/now_playing_info.h"
 #include "host/now_playing_tree.h"
 
-namespace host {
+namespace lv::host {
 
 namespace {
 
@@ -111,9 +111,9 @@ void MediaControls_update(id self, SEL, id info) {
 
 }  // namespace
 
-}  // namespace host
+}  // namespace lv::host
 
-void host::registerCSAdjunctItemView() {
+void lv::host::registerCSAdjunctItemView() {
   using T = CSAdjunctItemView;
   Class cls = rt::defineClass<T>("CSAdjunctItemView", "UIView");
   rt::addMethod(cls, "initWithFrame:"_sel, AdjunctItem_initWithFrame);
@@ -122,7 +122,7 @@ void host::registerCSAdjunctItemView() {
   rt::addMethod(cls, "platterView"_sel, rt::objectGetter<&T::platterView>);
 }
 
-void host::registerPLPlatterView() {
+void lv::host::registerPLPlatterView() {
   using T = PLPlatterView;
   Class cls = rt::defineClass<T>("PLPlatterView", "UIView");
   rt::addMethod(cls, "initWithFrame:"_sel, Platter_initWithFrame);
@@ -133,12 +133,12 @@ void host::registerPLPlatterView() {
   rt::addMethod(cls, "setCornerRadius:"_sel, Platter_setCornerRadius);
 }
 
-void host::registerMTMaterialView() {
+void lv::host::registerMTMaterialView() {
   Class cls = rt::defineClass<MTMaterialView>("MTMaterialView", "UIView");
   rt::addMethod(cls, "setFrame:"_sel, callSuper<"MTMaterialView", void, CGRect>);
 }
 
-void host::registerCSMediaControlsViewController() {
+void lv::host::registerCSMediaControlsViewController() {
   using T = CSMediaControlsViewController;
   Class cls = rt::defineClass<T>("CSMediaControlsViewController", "UIViewController");
   rt::addMethod(cls, "view"_sel, rt::objectGetter<&T::view>);

@@ -13,7 +13,7 @@ struct CSAdjunctItemView : UIView {
 // the corner radius rounds the background.
 struct PLPlatterView : UIView {
   Ref<> backgroundView;  // MTMaterialView
-  CGFloat cornerRadius = host::geometry::kPlatterCornerRadius;
+  CGFloat cornerRadius = lv::host::geometry::kPlatterCornerRadius;
 };
 
 struct MTMaterialView : UIView {};
@@ -23,12 +23,12 @@ struct MTMaterialView : UIView {};
 struct CSMediaControlsViewController : UIViewController {
   Ref<> view;                 // MRUNowPlayingView, made when first framed
   CGFloat containerWidth = 0;  // the width the list offers
-  double preferredHeight = host::geometry::kPreferredMediaRemoteHeight;  // as last asked
+  double preferredHeight = lv::host::geometry::kPreferredMediaRemoteHeight;  // as last asked
 };
 
-namespace host {
+namespace lv::host {
 void registerCSAdjunctItemView();
 void registerPLPlatterView();
 void registerMTMaterialView();
 void registerCSMediaControlsViewController();
-}  // namespace host
+}  // namespace lv::host

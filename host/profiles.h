@@ -5,7 +5,7 @@
 
 #include "quartz/geometry.h"
 
-namespace host {
+namespace lv::host {
 
 struct DeviceProfile {
   std::string_view name;
@@ -28,4 +28,4 @@ inline const DeviceProfile* findProfile(std::string_view name) {
   return nullptr;
 }
 
-}  // namespace host
+}  // namespace lv::host

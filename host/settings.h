@@ -2,7 +2,7 @@
 // The settings the library reads through HBPreferences, as the settings pane stores them.
 #include <string_view>
 
-namespace host {
+namespace lv::host {
 
 inline constexpr std::string_view kPreferencesIdentifier = "com.lumivane.preferences";
 
@@ -15,4 +15,4 @@ inline bool isSettingKey(std::string_view key) {
   return false;
 }
 
-}  // namespace host
+}  // namespace lv::host

@@ -15,7 +15,7 @@
 #include <string>
 #include <utility>
 
-namespace host {
+namespace lv::host {
 
 namespace {
 
@@ -103,9 +103,9 @@ void removeLeftFolders(const std::filesystem::path& parent) {
 
 }  // namespace
 
-}  // namespace host
+}  // namespace lv::host
 
-std::unique_ptr<host::SettingsFolder> host::SettingsFolder::make() {
+std::unique_ptr<lv::host::SettingsFolder> lv::host::SettingsFolder::make() {
   std::filesystem::path parent = temporaryFolder();
   removeLeftFolders(parent);
   std::string pattern = (parent / (std::string(kPrefix) + std::to_string(getpid()) + "-XXXXXX")).string();
@@ -118,7 +118,7 @@ std::unique_ptr<host::SettingsFolder> host::SettingsFolder::make() {
   return std::unique_ptr<SettingsFolder>(new SettingsFolder(pattern));
 }
 
-host::SettingsFolder::~SettingsFolder() {
+lv::host::SettingsFolder::~SettingsFolder() {
   restoreHandlers();
   std::error_code ignored;
   std::filesystem::remove_all(path_, ignored);

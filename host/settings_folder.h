@@ -10,7 +10,7 @@
 
 #include "host/boot_error.h"
 
-namespace host {
+namespace lv::host {
 
 // TMPDIR names no folder a settings folder can be made in.
 struct TemporaryFolderError : BootError {
@@ -33,4 +33,4 @@ class SettingsFolder {
   std::filesystem::path path_;
 };
 
-}  // namespace host
+}  // namespace lv::host

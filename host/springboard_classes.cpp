@@ -6,7 +6,7 @@
 #include "host/now_playing_info.h"
 #include "mediaremote/now_playing.h"
 
-namespace host {
+namespace lv::host {
 
 namespace {
 
@@ -43,20 +43,20 @@ void SBLockScreenManager_requestsUnlock(id self, SEL) {
 
 }  // namespace
 
-}  // namespace host
+}  // namespace lv::host
 
-void host::registerSpringBoard() {
+void lv::host::registerSpringBoard() {
   Class cls = rt::defineClass<SpringBoard>("SpringBoard", "UIApplication");
   rt::addMethod(cls, "applicationDidFinishLaunching:"_sel, SpringBoard_applicationDidFinishLaunching);
 }
 
-void host::registerSBApplication() {
+void lv::host::registerSBApplication() {
   Class cls = rt::defineClass<SBApplication>("SBApplication", "NSObject");
   rt::addMethod(cls, "bundleIdentifier"_sel, rt::objectGetter<&SBApplication::bundleIdentifier>);
   rt::addMethod(cls, "setBundleIdentifier:"_sel, rt::objectSetter<&SBApplication::bundleIdentifier>);
 }
 
-void host::registerSBMediaController() {
+void lv::host::registerSBMediaController() {
   Class cls = rt::defineClass<SBMediaController>("SBMediaController", "NSObject");
   rt::addClassMethod(cls, "sharedInstance"_sel, sharedInstance<"SBMediaController">);
   rt::addMethod(cls, "setNowPlayingInfo:"_sel, SBMediaController_setNowPlayingInfo);
@@ -66,13 +66,13 @@ void host::registerSBMediaController() {
   mediaremote::setNowPlayingSource(currentNowPlayingInfo);
 }
 
-void host::registerSBLockScreenManager() {
+void lv::host::registerSBLockScreenManager() {
   Class cls = rt::defineClass<SBLockScreenManager>("SBLockScreenManager", "NSObject");
   rt::addClassMethod(cls, "sharedInstance"_sel, sharedInstance<"SBLockScreenManager">);
   rt::addMethod(cls, "lockScreenViewControllerRequestsUnlock"_sel, SBLockScreenManager_requestsUnlock);
   rt::addMethod(cls, "unlockRequests"_sel, rt::fieldGetter<&SBLockScreenManager::unlockRequests>);
 }
 
-void host::registerSBFStaticWallpaperView() {
+void lv::host::registerSBFStaticWallpaperView() {
   rt::defineClass<SBFStaticWallpaperView>("SBFStaticWallpaperView", "UIView");
 }

@@ -26,10 +26,10 @@ struct SBLockScreenManager : objc_object {
 // as its background.
 struct SBFStaticWallpaperView : UIView {};
 
-namespace host {
+namespace lv::host {
 void registerSpringBoard();
 void registerSBApplication();
 void registerSBMediaController();
 void registerSBLockScreenManager();
 void registerSBFStaticWallpaperView();
-}  // namespace host
+}  // namespace lv::host

@@ -9,7 +9,7 @@
 #include "host/class_helpers.h"
 #include "uikit/label.h"
 
-namespace host {
+namespace lv::host {
 
 namespace {
 
@@ -218,12 +218,12 @@ void TimeControls_updateElapsedTime(id self, SEL) { writeTimes(asTimeControls(se
 
 }  // namespace
 
-}  // namespace host
+}  // namespace lv::host
 
-std::string host::elapsedTimeText(double seconds) { return minutesAndSeconds(seconds); }
-std::string host::remainingTimeText(double seconds) { return "-" + minutesAndSeconds(seconds); }
+std::string lv::host::elapsedTimeText(double seconds) { return minutesAndSeconds(seconds); }
+std::string lv::host::remainingTimeText(double seconds) { return "-" + minutesAndSeconds(seconds); }
 
-void host::registerMRUNowPlayingTimeControlsView() {
+void lv::host::registerMRUNowPlayingTimeControlsView() {
   using T = MRUNowPlayingTimeControlsView;
   Class cls = defineMediaView<T>(kName.text, "UIControl");
   rt::addIvar(cls, "_elapsedTimeFactor", &T::elapsedTimeFactor);

@@ -6,7 +6,7 @@
 #include "foundation/run_loop.h"
 #include "host/media_view.h"
 
-struct MRUNowPlayingTimeControlsView : host::MediaView<UIControl> {
+struct MRUNowPlayingTimeControlsView : lv::host::MediaView<UIControl> {
   double elapsedTimeFactor = 0;  // 0 to 1
   double duration = 0;           // seconds
   Ref<> elapsedTimeLabel, remainingTimeLabel;
@@ -19,7 +19,7 @@ struct MRUNowPlayingTimeControlsView : host::MediaView<UIControl> {
   fnd::RunLoop::TimerId tick = 0;  // the next second's update, while playing
 };
 
-namespace host {
+namespace lv::host {
 
 // "m:ss" for the elapsed time, "-m:ss" for the remaining time, as the host writes them.
 std::string elapsedTimeText(double seconds);
@@ -27,4 +27,4 @@ std::string remainingTimeText(double seconds);
 
 void registerMRUNowPlayingTimeControlsView();
 
-}  // namespace host
+}  // namespace lv::host

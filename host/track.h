@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-namespace host {
+namespace lv::host {
 
 struct Artwork {
   enum class Kind { Generated, None, File };
@@ -23,4 +23,4 @@ struct Track {
   Artwork artwork;
 };
 
-}  // namespace host
+}  // namespace lv::host

@@ -2,7 +2,7 @@
 
 #include "uikit/view.h"
 
-namespace host {
+namespace lv::host {
 
 namespace {
 
@@ -22,9 +22,9 @@ bool takes(id view, Class cls, bool visibleOnly) {
 
 }  // namespace
 
-}  // namespace host
+}  // namespace lv::host
 
-id host::firstViewOfClass(id root, Class cls, bool visibleOnly) {
+id lv::host::firstViewOfClass(id root, Class cls, bool visibleOnly) {
   if (!root || !cls) return nil;
   const auto* v = static_cast<const UIView*>(root);
   if (visibleOnly && !shown(v)) return nil;
@@ -34,7 +34,7 @@ id host::firstViewOfClass(id root, Class cls, bool visibleOnly) {
   return nil;
 }
 
-CGPoint host::pointInWindow(id view, double fx, double fy) {
+CGPoint lv::host::pointInWindow(id view, double fx, double fy) {
   CGRect b = send<CGRect>(view, "bounds"_sel);
   CGPoint local{b.origin.x + b.size.width * fx, b.origin.y + b.size.height * fy};
   return send<CGPoint>(view, "convertPoint:toView:"_sel, local, nil);

@@ -3,7 +3,7 @@
 #include "quartz/geometry.h"
 #include "runtime/runtime.h"
 
-namespace host {
+namespace lv::host {
 
 // The first view of class `cls` (or a subclass) under `root`, `root` included, in
 // depth-first order from back to front; nil when there is none. With `visibleOnly`,
@@ -14,4 +14,4 @@ id firstViewOfClass(id root, Class cls, bool visibleOnly);
 // The point at fractions (fx, fy) of `view`'s bounds, in its window's coordinates.
 CGPoint pointInWindow(id view, double fx, double fy);
 
-}  // namespace host
+}  // namespace lv::host

@@ -17,22 +17,22 @@ std::optional<std::string> classNameOrNil(id obj) {
 
 bool responds(id obj, SEL sel) { return class_respondsToSelector(object_getClass(obj), sel); }
 
-std::optional<host::MaskSnapshot> maskSnapshot(const CALayer* layer) {
+std::optional<lv::host::MaskSnapshot> maskSnapshot(const CALayer* layer) {
   if (!layer->mask) return std::nullopt;
-  host::MaskSnapshot mask{class_getName(object_getClass(layer->mask)), {}};
+  lv::host::MaskSnapshot mask{class_getName(object_getClass(layer->mask)), {}};
   if (rt::isKindOfClass(layer->mask, objc_getClass("CAGradientLayer")))
     if (id list = static_cast<CAGradientLayer*>(layer->mask.get())->locations.get())
       for (id n : fnd::arrayItems(list)) mask.locations.push_back(send<double>(n, "doubleValue"_sel));
   return mask;
 }
 
-bool hasProperty(const host::ViewSnapshot& snapshot, const std::string& name) {
+bool hasProperty(const lv::host::ViewSnapshot& snapshot, const std::string& name) {
   return std::ranges::any_of(snapshot.properties, [&](const auto& p) { return p.first == name; });
 }
 
 // Object properties declared on the view's classes (the library adds these), with the
 // class of what each holds.
-void addProperties(host::ViewSnapshot& snapshot, id view) {
+void addProperties(lv::host::ViewSnapshot& snapshot, id view) {
   for (Class c = object_getClass(view); c; c = class_getSuperclass(c)) {
     for (const auto& p : c->properties) {
       bool isObject = false;
@@ -45,8 +45,8 @@ void addProperties(host::ViewSnapshot& snapshot, id view) {
   }
 }
 
-host::PresentationSnapshot presentationSnapshot(id view, bool scrolls) {
-  host::PresentationSnapshot presentation{uikit::presentationFrame(view), uikit::presentationAlpha(view),
+lv::host::PresentationSnapshot presentationSnapshot(id view, bool scrolls) {
+  lv::host::PresentationSnapshot presentation{uikit::presentationFrame(view), uikit::presentationAlpha(view),
                                           uikit::presentationTransform(view), std::nullopt};
   if (scrolls) presentation.contentOffset = uikit::presentationContentOffset(view);
   return presentation;
@@ -54,7 +54,7 @@ host::PresentationSnapshot presentationSnapshot(id view, bool scrolls) {
 
 }  // namespace
 
-host::ViewSnapshot host::snapshotView(id view) {
+lv::host::ViewSnapshot lv::host::snapshotView(id view) {
   const auto* v = static_cast<const UIView*>(view);
   const CALayer* layer = v->layer.get();
   bool scrolls = rt::isKindOfClass(view, objc_getClass("UIScrollView"));

@@ -11,7 +11,7 @@
 #include "quartz/geometry.h"
 #include "runtime/runtime.h"
 
-namespace host {
+namespace lv::host {
 
 struct ScrollSnapshot {
   CGPoint contentOffset;
@@ -54,4 +54,4 @@ struct ViewSnapshot {
 
 ViewSnapshot snapshotView(id view);
 
-}  // namespace host
+}  // namespace lv::host

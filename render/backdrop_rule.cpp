@@ -2,7 +2,7 @@
 
 #include "render/blur.h"
 
-render::PaintRule render::backdropRule(BlurCache& blurs) {
+lv::render::PaintRule lv::render::backdropRule(BlurCache& blurs) {
   PaintRule rule;
   rule.paint = [&blurs](const PaintContext& c) {
     PixelRect area = intersection(deviceBounds(c.cr, c.bounds), c.beneath.extent());

@@ -3,10 +3,10 @@
 // bounds (rounded as its layer is).
 #include "render/paint_rules.h"
 
-namespace render {
+namespace lv::render {
 
 class BlurCache;
 
 PaintRule backdropRule(BlurCache& blurs);
 
-}  // namespace render
+}  // namespace lv::render

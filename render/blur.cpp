@@ -6,7 +6,7 @@
 
 #include "render/hasher.h"
 
-namespace render {
+namespace lv::render {
 
 namespace {
 
@@ -56,9 +56,9 @@ bool opaque(cairo_surface_t* s) {
 
 }  // namespace
 
-}  // namespace render
+}  // namespace lv::render
 
-void render::boxBlur(cairo_surface_t* surface, int radius) {
+void lv::render::boxBlur(cairo_surface_t* surface, int radius) {
   int w = cairo_image_surface_get_width(surface), h = cairo_image_surface_get_height(surface);
   if (radius <= 0 || w <= 0 || h <= 0) return;
   cairo_surface_flush(surface);
@@ -79,7 +79,7 @@ void render::boxBlur(cairo_surface_t* surface, int radius) {
   cairo_surface_mark_dirty(surface);
 }
 
-cairo_surface_t* render::BlurCache::blurred(const Beneath& beneath, PixelRect area, double scale) {
+cairo_surface_t* lv::render::BlurCache::blurred(const Beneath& beneath, PixelRect area, double scale) {
   int reach = int(std::ceil(look_.radius * scale));
   uint64_t signature = Hasher().add(beneath.signature(outset(area, reach))).add(scale).value();
   Entry& e = entries_[Key{signature, area.x, area.y, area.width, area.height}];
@@ -93,7 +93,7 @@ cairo_surface_t* render::BlurCache::blurred(const Beneath& beneath, PixelRect ar
 
 // Blurs at a reduced resolution, which a blur this wide cannot tell from the full one,
 // then scales the result back up to device pixels and tints it.
-render::SurfacePtr render::BlurCache::compute(const Beneath& beneath, PixelRect area, double scale) const {
+lv::render::SurfacePtr lv::render::BlurCache::compute(const Beneath& beneath, PixelRect area, double scale) const {
   double reach = look_.radius * scale;
   PixelRect source = intersection(outset(area, int(std::ceil(reach))), beneath.extent());
   double passRadius = reach / kPasses;
@@ -127,6 +127,6 @@ render::SurfacePtr render::BlurCache::compute(const Beneath& beneath, PixelRect 
   return out;
 }
 
-void render::BlurCache::endFrame() {
+void lv::render::BlurCache::endFrame() {
   keepUsed(entries_, [](auto& item) -> Entry& { return item.second; });
 }

@@ -9,7 +9,7 @@
 #include "render/paint_rules.h"
 #include "render/surface_ptr.h"
 
-namespace render {
+namespace lv::render {
 
 struct BlurLook {
   double radius = 30;       // points: how far a pixel's colour spreads
@@ -51,4 +51,4 @@ class BlurCache {
   long computed_ = 0;
 };
 
-}  // namespace render
+}  // namespace lv::render

@@ -6,7 +6,7 @@
 #include "render/geometry.h"
 #include "render/text_layout.h"
 
-namespace render {
+namespace lv::render {
 
 namespace {
 
@@ -24,14 +24,14 @@ LayoutPtr captionLayout(cairo_t* cr, const std::string& title, const std::string
 
 }  // namespace
 
-}  // namespace render
+}  // namespace lv::render
 
-render::ContactSheet::ContactSheet(ContactSheetLayout layout) : layout_(layout) {
+lv::render::ContactSheet::ContactSheet(ContactSheetLayout layout) : layout_(layout) {
   layout_.columns = std::max(layout_.columns, 1);
   layout_.pictureHeight = std::max(layout_.pictureHeight, 1);
 }
 
-void render::ContactSheet::add(const Picture& picture, std::string title, std::string caption) {
+void lv::render::ContactSheet::add(const Picture& picture, std::string title, std::string caption) {
   double shrink = double(layout_.pictureHeight) / picture.height();
   int width = std::max(1, int(std::lround(picture.width() * shrink)));
   SurfacePtr thumbnail(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, layout_.pictureHeight));
@@ -44,7 +44,7 @@ void render::ContactSheet::add(const Picture& picture, std::string title, std::s
   cells_.push_back({std::move(thumbnail), width, std::move(title), std::move(caption)});
 }
 
-render::Picture render::ContactSheet::compose() const {
+lv::render::Picture lv::render::ContactSheet::compose() const {
   int columns = std::clamp(int(cells_.size()), 1, layout_.columns);
   int rows = std::max(1, int((cells_.size() + columns - 1) / columns));
   int columnWidth = 0;

@@ -3,7 +3,7 @@
 // a dark ground. Pictures are shrunk as they are added, so the full-size ones need not be
 // kept.
 //
-//   render::ContactSheet sheet({.columns = 4, .pictureHeight = 600});
+//   lv::render::ContactSheet sheet({.columns = 4, .pictureHeight = 600});
 //   sheet.add(picture, "1  playing", "A long title plays");
 //   sheet.compose().writePng("sheet.png");
 #include <memory>
@@ -13,7 +13,7 @@
 #include "render/picture.h"
 #include "render/surface_ptr.h"
 
-namespace render {
+namespace lv::render {
 
 struct ContactSheetLayout {
   int columns = 4;
@@ -41,4 +41,4 @@ class ContactSheet {
   std::vector<Cell> cells_;
 };
 
-}  // namespace render
+}  // namespace lv::render

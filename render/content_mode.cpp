@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace render {
+namespace lv::render {
 
 namespace {
 
@@ -16,9 +16,9 @@ CGRect placed(CGRect bounds, CGSize size, double fx, double fy) {
 
 }  // namespace
 
-}  // namespace render
+}  // namespace lv::render
 
-CGRect render::contentRect(NSInteger mode, CGRect bounds, CGSize size) {
+CGRect lv::render::contentRect(NSInteger mode, CGRect bounds, CGSize size) {
   if (!(size.width > 0) || !(size.height > 0)) return {bounds.origin, {0, 0}};
   double sx = bounds.size.width / size.width, sy = bounds.size.height / size.height;
   switch (mode) {

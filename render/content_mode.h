@@ -4,10 +4,10 @@
 #include "runtime/types.h"
 #include "uikit/view.h"
 
-namespace render {
+namespace lv::render {
 
 // The rectangle, in `bounds`' coordinates, that content of `size` fills. Unknown modes
 // scale to fill.
 CGRect contentRect(NSInteger mode, CGRect bounds, CGSize size);
 
-}  // namespace render
+}  // namespace lv::render

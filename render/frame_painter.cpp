@@ -7,7 +7,7 @@
 #include "render/layer_looks.h"
 #include "uikit/color.h"
 
-namespace render {
+namespace lv::render {
 
 namespace {
 
@@ -15,14 +15,14 @@ bool intersects(PixelRect a, PixelRect b) { return !intersection(a, b).empty(); 
 
 }  // namespace
 
-}  // namespace render
+}  // namespace lv::render
 
-render::FramePainter::FramePainter(cairo_surface_t* target, double scale, const PaintRules& rules)
+lv::render::FramePainter::FramePainter(cairo_surface_t* target, double scale, const PaintRules& rules)
     : target_(target), cr_(cairo_create(target)), scale_(scale), rules_(rules) {}
 
-render::FramePainter::~FramePainter() { cairo_destroy(cr_); }
+lv::render::FramePainter::~FramePainter() { cairo_destroy(cr_); }
 
-void render::FramePainter::paintRoot(UIView* root) {
+void lv::render::FramePainter::paintRoot(UIView* root) {
   CGRect frame = quartz::presentationFrame(root->layer.get());
   cairo_save(cr_);
   cairo_scale(cr_, scale_, scale_);
@@ -34,7 +34,7 @@ void render::FramePainter::paintRoot(UIView* root) {
 
 // User space becomes the layer's bounds coordinates: `position` is where the anchor
 // point of the bounds sits in the parent, and the transform turns about it.
-void render::FramePainter::paintNode(CALayer* layer, id object, UIView* view) {
+void lv::render::FramePainter::paintNode(CALayer* layer, id object, UIView* view) {
   if (layer->hidden) return;
   float opacity = quartz::presentationOpacity(layer);
   if (!(opacity > 0)) return;
@@ -79,7 +79,7 @@ void render::FramePainter::paintNode(CALayer* layer, id object, UIView* view) {
   cairo_restore(cr_);
 }
 
-void render::FramePainter::paintBackground(const CALayer* layer, CGRect bounds, float opacity) {
+void lv::render::FramePainter::paintBackground(const CALayer* layer, CGRect bounds, float opacity) {
   if (!layer->backgroundColor) return;
   uikit::RGBA c = uikit::rgba(layer->backgroundColor.get());
   if (!(c.a > 0)) return;
@@ -90,7 +90,7 @@ void render::FramePainter::paintBackground(const CALayer* layer, CGRect bounds, 
 
 // The group holds the object's content; it is composited with the mask's coverage (the
 // mask layer is drawn in the object's bounds coordinates) and the object's opacity.
-void render::FramePainter::finishGroup(float opacity, CALayer* mask) {
+void lv::render::FramePainter::finishGroup(float opacity, CALayer* mask) {
   cairo_pattern_t* content = cairo_pop_group(cr_);
   groups_.pop_back();
   if (!mask) {
@@ -113,7 +113,7 @@ void render::FramePainter::finishGroup(float opacity, CALayer* mask) {
   cairo_pattern_destroy(content);
 }
 
-void render::FramePainter::record(CALayer* layer, id object, CGRect bounds, const PaintRule* rule,
+void lv::render::FramePainter::record(CALayer* layer, id object, CGRect bounds, const PaintRule* rule,
                                   float opacity) {
   Hasher h;
   cairo_matrix_t m;
@@ -123,13 +123,13 @@ void render::FramePainter::record(CALayer* layer, id object, CGRect bounds, cons
   drawn_.push_back({object, deviceBounds(cr_, bounds), h.value(), opacity});
 }
 
-bool render::FramePainter::isOpen(id object) const {
+bool lv::render::FramePainter::isOpen(id object) const {
   return std::find(open_.begin(), open_.end(), object) != open_.end();
 }
 
 // An open ancestor's opacity and mask apply to everything it holds, the object being
 // painted included, so they do not change what lies beneath that object.
-uint64_t render::FramePainter::signature(PixelRect area) const {
+uint64_t lv::render::FramePainter::signature(PixelRect area) const {
   Hasher h;
   h.add(uint64_t(extent().width)).add(uint64_t(extent().height));
   for (const Drawn& d : drawn_) {
@@ -140,7 +140,7 @@ uint64_t render::FramePainter::signature(PixelRect area) const {
   return h.value();
 }
 
-void render::FramePainter::paint(cairo_t* cr) const {
+void lv::render::FramePainter::paint(cairo_t* cr) const {
   cairo_save(cr);
   auto layer = [cr](cairo_surface_t* s) {
     cairo_set_source_surface(cr, s, 0, 0);
@@ -152,6 +152,6 @@ void render::FramePainter::paint(cairo_t* cr) const {
   cairo_restore(cr);
 }
 
-render::PixelRect render::FramePainter::extent() const {
+lv::render::PixelRect lv::render::FramePainter::extent() const {
   return {0, 0, cairo_image_surface_get_width(target_), cairo_image_surface_get_height(target_)};
 }

@@ -9,7 +9,7 @@
 #include "render/paint_rules.h"
 #include "uikit/view.h"
 
-namespace render {
+namespace lv::render {
 
 class FramePainter : public Beneath {
  public:
@@ -49,4 +49,4 @@ class FramePainter : public Beneath {
   std::vector<cairo_surface_t*> groups_;    // open content groups, outermost first
 };
 
-}  // namespace render
+}  // namespace lv::render

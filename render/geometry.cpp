@@ -5,27 +5,27 @@
 
 #include "quartz/layer.h"
 
-render::PixelRect render::intersection(PixelRect a, PixelRect b) {
+lv::render::PixelRect lv::render::intersection(PixelRect a, PixelRect b) {
   int x0 = std::max(a.x, b.x), y0 = std::max(a.y, b.y);
   int x1 = std::min(a.x + a.width, b.x + b.width), y1 = std::min(a.y + a.height, b.y + b.height);
   if (x1 <= x0 || y1 <= y0) return {};
   return {x0, y0, x1 - x0, y1 - y0};
 }
 
-render::PixelRect render::outset(PixelRect r, int by) { return {r.x - by, r.y - by, r.width + 2 * by, r.height + 2 * by}; }
+lv::render::PixelRect lv::render::outset(PixelRect r, int by) { return {r.x - by, r.y - by, r.width + 2 * by, r.height + 2 * by}; }
 
-cairo_matrix_t render::toCairo(const CGAffineTransform& t) {
+cairo_matrix_t lv::render::toCairo(const CGAffineTransform& t) {
   cairo_matrix_t m;
   cairo_matrix_init(&m, t.a, t.b, t.c, t.d, t.tx, t.ty);
   return m;
 }
 
-bool render::invertible(const CGAffineTransform& t) {
+bool lv::render::invertible(const CGAffineTransform& t) {
   double det = t.a * t.d - t.b * t.c;
   return det != 0 && std::isfinite(det) && std::isfinite(t.tx) && std::isfinite(t.ty);
 }
 
-render::PixelRect render::deviceBounds(cairo_t* cr, CGRect rect) {
+lv::render::PixelRect lv::render::deviceBounds(cairo_t* cr, CGRect rect) {
   double xs[4] = {rect.origin.x, rect.origin.x + rect.size.width, rect.origin.x,
                   rect.origin.x + rect.size.width};
   double ys[4] = {rect.origin.y, rect.origin.y, rect.origin.y + rect.size.height,
@@ -39,7 +39,7 @@ render::PixelRect render::deviceBounds(cairo_t* cr, CGRect rect) {
   return {ix, iy, int(std::ceil(clamp(x1))) - ix, int(std::ceil(clamp(y1))) - iy};
 }
 
-void render::roundedRectPath(cairo_t* cr, CGRect rect, double radius, unsigned long corners) {
+void lv::render::roundedRectPath(cairo_t* cr, CGRect rect, double radius, unsigned long corners) {
   rect = CGRectStandardize(rect);
   double x = rect.origin.x, y = rect.origin.y, w = rect.size.width, h = rect.size.height;
   double r = std::clamp(radius, 0.0, std::min(w, h) / 2);

@@ -5,7 +5,7 @@
 
 #include "quartz/geometry.h"
 
-namespace render {
+namespace lv::render {
 
 // A rectangle of whole device pixels.
 struct PixelRect {
@@ -27,4 +27,4 @@ PixelRect deviceBounds(cairo_t* cr, CGRect rect);
 // shorter side) the corners whose CACornerMask bit is in `corners`.
 void roundedRectPath(cairo_t* cr, CGRect rect, double radius, unsigned long corners);
 
-}  // namespace render
+}  // namespace lv::render

@@ -9,7 +9,7 @@
 #include "render/hasher.h"
 #include "uikit/color.h"
 
-namespace render {
+namespace lv::render {
 
 namespace {
 
@@ -52,9 +52,9 @@ CGPoint inBounds(CGPoint unit, CGRect bounds) {
 
 }  // namespace
 
-}  // namespace render
+}  // namespace lv::render
 
-render::PaintRule render::gradientLayerRule() {
+lv::render::PaintRule lv::render::gradientLayerRule() {
   PaintRule rule;
   rule.paint = [](const PaintContext& c) {
     const auto* g = static_cast<const CAGradientLayer*>(c.object);

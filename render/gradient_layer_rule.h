@@ -5,8 +5,8 @@
 // y is.
 #include "render/paint_rules.h"
 
-namespace render {
+namespace lv::render {
 
 PaintRule gradientLayerRule();
 
-}  // namespace render
+}  // namespace lv::render

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace render {
+namespace lv::render {
 
 class Hasher {
  public:
@@ -25,4 +25,4 @@ class Hasher {
   uint64_t h_ = 0xcbf29ce484222325ULL;
 };
 
-}  // namespace render
+}  // namespace lv::render

@@ -7,7 +7,7 @@
 #include "foundation/values.h"
 #include "render/hasher.h"
 
-namespace render {
+namespace lv::render {
 
 namespace {
 
@@ -67,9 +67,9 @@ CGPoint centre(CGRect r) { return {r.origin.x + r.size.width / 2, r.origin.y + r
 
 }  // namespace
 
-}  // namespace render
+}  // namespace lv::render
 
-render::PaintRule render::wallpaperRule() {
+lv::render::PaintRule lv::render::wallpaperRule() {
   PaintRule rule;
   rule.paint = [](const PaintContext& c) {
     const CGRect& b = c.bounds;
@@ -87,7 +87,7 @@ render::PaintRule render::wallpaperRule() {
 
 // Back, pause (play while paused) and forward, one on each of the view's three buttons,
 // drawn over them.
-render::PaintRule render::transportGlyphsRule() {
+lv::render::PaintRule lv::render::transportGlyphsRule() {
   PaintRule rule;
   rule.paintOver = [](const PaintContext& c) {
     std::vector<CGRect> buttons = subviewFrames(c.object);
@@ -115,7 +115,7 @@ render::PaintRule render::transportGlyphsRule() {
 }
 
 // Two arcs over a triangle: sound going out to another device.
-render::PaintRule render::routingGlyphRule() {
+lv::render::PaintRule lv::render::routingGlyphRule() {
   PaintRule rule;
   rule.paint = [](const PaintContext& c) {
     CGPoint p = centre(c.bounds);
@@ -138,7 +138,7 @@ render::PaintRule render::routingGlyphRule() {
   return rule;
 }
 
-void render::addHostLooks(PaintRules& rules) {
+void lv::render::addHostLooks(PaintRules& rules) {
   rules.add("SBFStaticWallpaperView", wallpaperRule());
   rules.add("MRUNowPlayingTransportControlsView", transportGlyphsRule());
   rules.add("MRUNowPlayingRoutingButton", routingGlyphRule());

@@ -4,7 +4,7 @@
 // host's class names, so the renderer needs nothing from the host itself.
 #include "render/paint_rules.h"
 
-namespace render {
+namespace lv::render {
 
 PaintRule wallpaperRule();
 PaintRule transportGlyphsRule();
@@ -13,4 +13,4 @@ PaintRule routingGlyphRule();
 // Installs the rules above under the host's class names.
 void addHostLooks(PaintRules& rules);
 
-}  // namespace render
+}  // namespace lv::render

@@ -4,7 +4,7 @@
 
 #include "render/hasher.h"
 
-namespace render {
+namespace lv::render {
 
 namespace {
 
@@ -64,9 +64,9 @@ SurfacePtr resample(cairo_surface_t* pixels, int width, int height) {
 
 }  // namespace
 
-}  // namespace render
+}  // namespace lv::render
 
-render::ImageCache::Entry* render::ImageCache::entryFor(const UIImage* image) {
+lv::render::ImageCache::Entry* lv::render::ImageCache::entryFor(const UIImage* image) {
   if (!image || !image->rgba) return nullptr;
   auto [it, added] = entries_.try_emplace(identity(image));
   Entry& e = it->second;
@@ -78,12 +78,12 @@ render::ImageCache::Entry* render::ImageCache::entryFor(const UIImage* image) {
   return &e;
 }
 
-cairo_surface_t* render::ImageCache::surface(const UIImage* image) {
+cairo_surface_t* lv::render::ImageCache::surface(const UIImage* image) {
   Entry* e = entryFor(image);
   return e ? e->surface.get() : nullptr;
 }
 
-cairo_surface_t* render::ImageCache::resampled(const UIImage* image, int width, int height) {
+cairo_surface_t* lv::render::ImageCache::resampled(const UIImage* image, int width, int height) {
   Entry* e = entryFor(image);
   if (!e || !e->surface || width <= 0 || height <= 0) return nullptr;
   cairo_surface_t* original = e->surface.get();
@@ -100,12 +100,12 @@ cairo_surface_t* render::ImageCache::resampled(const UIImage* image, int width, 
   return it->surface.get();
 }
 
-uint64_t render::ImageCache::key(const UIImage* image) {
+uint64_t lv::render::ImageCache::key(const UIImage* image) {
   if (!image) return 0;
   return Hasher().add(identity(image)).add(image->size.width).add(image->size.height).value();
 }
 
-void render::ImageCache::endFrame() {
+void lv::render::ImageCache::endFrame() {
   keepUsed(entries_, [](auto& item) -> Entry& { return item.second; });
   for (auto& [name, entry] : entries_) keepUsed(entry.sizes, [](Resampled& r) -> Resampled& { return r; });
 }

@@ -14,7 +14,7 @@
 #include "render/surface_ptr.h"
 #include "uikit/image.h"
 
-namespace render {
+namespace lv::render {
 
 class ImageCache {
  public:
@@ -48,4 +48,4 @@ class ImageCache {
   std::unordered_map<std::string, Entry> entries_;
 };
 
-}  // namespace render
+}  // namespace lv::render

@@ -7,7 +7,7 @@
 #include "render/content_mode.h"
 #include "render/image_cache.h"
 
-namespace render {
+namespace lv::render {
 
 namespace {
 
@@ -47,12 +47,12 @@ std::optional<PixelRect> onPixels(cairo_t* cr, CGRect r) {
 
 }  // namespace
 
-}  // namespace render
+}  // namespace lv::render
 
 // An image shown upright is drawn on whole device pixels, from a copy resampled to its
 // size on screen once that size holds from one frame to the next: a steady picture costs
 // a copy of pixels, not a resampling, per frame.
-render::PaintRule render::imageViewRule(ImageCache& images) {
+lv::render::PaintRule lv::render::imageViewRule(ImageCache& images) {
   PaintRule rule;
   rule.paint = [&images](const PaintContext& c) {
     const UIImage* image = imageOf(c.object);

@@ -3,10 +3,10 @@
 // view clips, as on the device.
 #include "render/paint_rules.h"
 
-namespace render {
+namespace lv::render {
 
 class ImageCache;
 
 PaintRule imageViewRule(ImageCache& images);
 
-}  // namespace render
+}  // namespace lv::render

@@ -12,7 +12,7 @@
 #include "uikit/font.h"
 #include "uikit/pango_text.h"
 
-namespace render {
+namespace lv::render {
 
 namespace {
 
@@ -116,9 +116,9 @@ class TextSetter {
 
 }  // namespace
 
-}  // namespace render
+}  // namespace lv::render
 
-render::PaintRule render::labelRule() {
+lv::render::PaintRule lv::render::labelRule() {
   auto setter = std::make_shared<TextSetter>();
   PaintRule rule;
   rule.paint = [setter](const PaintContext& c) {

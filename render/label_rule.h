@@ -4,8 +4,8 @@
 // wider than the label ends in an ellipsis; more lines wrap within its width.
 #include "render/paint_rules.h"
 
-namespace render {
+namespace lv::render {
 
 PaintRule labelRule();
 
-}  // namespace render
+}  // namespace lv::render

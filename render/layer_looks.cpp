@@ -2,12 +2,12 @@
 
 #include "uikit/color.h"
 
-CALayer* render::maskLayerOf(const CALayer* layer) {
+CALayer* lv::render::maskLayerOf(const CALayer* layer) {
   id mask = layer->mask.get();
   return mask && rt::isKindOfClass(mask, quartz::layerClass()) ? static_cast<CALayer*>(mask) : nullptr;
 }
 
-void render::addLayerLooks(Hasher& h, const CALayer* layer, id object, CGRect bounds, const PaintRule* rule) {
+void lv::render::addLayerLooks(Hasher& h, const CALayer* layer, id object, CGRect bounds, const PaintRule* rule) {
   h.add(object).add(object->isa);
   for (double v : {bounds.origin.x, bounds.origin.y, bounds.size.width, bounds.size.height}) h.add(v);
   uikit::RGBA c = uikit::rgba(layer->backgroundColor.get());

@@ -6,11 +6,11 @@
 #include "render/hasher.h"
 #include "render/paint_rules.h"
 
-namespace render {
+namespace lv::render {
 
 void addLayerLooks(Hasher& h, const CALayer* layer, id object, CGRect bounds, const PaintRule* rule);
 
 // The layer's mask when it is a layer, else null.
 CALayer* maskLayerOf(const CALayer* layer);
 
-}  // namespace render
+}  // namespace lv::render

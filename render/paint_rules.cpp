@@ -1,11 +1,11 @@
 #include "render/paint_rules.h"
 
-void render::PaintRules::add(const std::string& className, PaintRule rule) {
+void lv::render::PaintRules::add(const std::string& className, PaintRule rule) {
   byName_[className] = std::move(rule);
   resolved_.clear();
 }
 
-const render::PaintRule* render::PaintRules::find(Class cls) const {
+const lv::render::PaintRule* lv::render::PaintRules::find(Class cls) const {
   if (!cls) return nullptr;
   auto known = resolved_.find(cls);
   if (known != resolved_.end()) return known->second;

@@ -15,7 +15,7 @@
 #include "render/geometry.h"
 #include "runtime/runtime.h"
 
-namespace render {
+namespace lv::render {
 
 // What has been drawn under the object being painted.
 class Beneath {
@@ -63,4 +63,4 @@ class PaintRules {
   mutable std::unordered_map<Class, const PaintRule*> resolved_;
 };
 
-}  // namespace render
+}  // namespace lv::render

@@ -3,23 +3,23 @@
 #include <cstring>
 #include <utility>
 
-render::Picture::Picture(int width, int height, double scale)
+lv::render::Picture::Picture(int width, int height, double scale)
     : surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)),
       width_(width),
       height_(height),
       scale_(scale) {}
 
-render::Picture::~Picture() {
+lv::render::Picture::~Picture() {
   if (surface_) cairo_surface_destroy(surface_);
 }
 
-render::Picture::Picture(Picture&& other) noexcept
+lv::render::Picture::Picture(Picture&& other) noexcept
     : surface_(std::exchange(other.surface_, nullptr)),
       width_(other.width_),
       height_(other.height_),
       scale_(other.scale_) {}
 
-render::Picture& render::Picture::operator=(Picture&& other) noexcept {
+lv::render::Picture& lv::render::Picture::operator=(Picture&& other) noexcept {
   if (this == &other) return *this;
   if (surface_) cairo_surface_destroy(surface_);
   surface_ = std::exchange(other.surface_, nullptr);
@@ -29,7 +29,7 @@ render::Picture& render::Picture::operator=(Picture&& other) noexcept {
   return *this;
 }
 
-render::Pixel render::Picture::pixel(int x, int y) const {
+lv::render::Pixel lv::render::Picture::pixel(int x, int y) const {
   if (!surface_ || x < 0 || y < 0 || x >= width_ || y >= height_) return {};
   cairo_surface_flush(surface_);
   const unsigned char* row =
@@ -42,7 +42,7 @@ render::Pixel render::Picture::pixel(int x, int y) const {
   return {unpremultiply(argb >> 16 & 0xff), unpremultiply(argb >> 8 & 0xff), unpremultiply(argb & 0xff), a};
 }
 
-namespace render {
+namespace lv::render {
 
 namespace {
 
@@ -53,9 +53,9 @@ cairo_status_t appendChunk(void* png, const unsigned char* data, unsigned int le
 
 }  // namespace
 
-}  // namespace render
+}  // namespace lv::render
 
-std::optional<render::PngError> render::Picture::writePng(const std::string& path) const {
+std::optional<lv::render::PngError> lv::render::Picture::writePng(const std::string& path) const {
   if (path.empty()) return PngError{path, "empty path"};
   std::string png;
   cairo_status_t status = cairo_surface_write_to_png_stream(surface_, appendChunk, &png);

@@ -8,7 +8,7 @@
 
 #include "foundation/atomic_file.h"
 
-namespace render {
+namespace lv::render {
 
 // A pixel with straight (not premultiplied) components, 0 to 255.
 struct Pixel {
@@ -45,4 +45,4 @@ class Picture {
   double scale_;
 };
 
-}  // namespace render
+}  // namespace lv::render

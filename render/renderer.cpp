@@ -6,7 +6,7 @@
 #include "render/scene_signature.h"
 #include "render/standard_rules.h"
 
-namespace render {
+namespace lv::render {
 
 namespace {
 
@@ -15,11 +15,11 @@ constexpr double kMaxSide = 32767;
 
 }  // namespace
 
-}  // namespace render
+}  // namespace lv::render
 
-render::Renderer::Renderer() { addStandardRules(rules_, images_, blurs_); }
+lv::render::Renderer::Renderer() { addStandardRules(rules_, images_, blurs_); }
 
-render::Result<render::Picture, render::RenderError> render::Renderer::renderWindow(id window, double scale) {
+lv::render::Result<lv::render::Picture, lv::render::RenderError> lv::render::Renderer::renderWindow(id window, double scale) {
   if (!window || !rt::isKindOfClass(window, uikit::viewClass()))
     return RenderError{"nothing to render: not a view"};
   if (!std::isfinite(scale) || scale <= 0)
@@ -44,7 +44,7 @@ render::Result<render::Picture, render::RenderError> render::Renderer::renderWin
   return picture;
 }
 
-uint64_t render::Renderer::sceneSignature(id window) const {
+uint64_t lv::render::Renderer::sceneSignature(id window) const {
   if (!window || !rt::isKindOfClass(window, uikit::viewClass())) return 0;
-  return render::sceneSignature(static_cast<UIView*>(window), rules_);
+  return lv::render::sceneSignature(static_cast<UIView*>(window), rules_);
 }

@@ -4,13 +4,13 @@
 // hidden views, alpha, clipping, rounded and masked corners, mask layers, transforms,
 // background colours and each class's painting rule.
 //
-//   render::Renderer renderer;
+//   lv::render::Renderer renderer;
 //   auto picture = renderer.renderWindow(window, 3);
 //   if (picture) picture.value().writePng("frame.png");
 //
 // A look of one's own is one more rule, keyed by class name:
 //
-//   renderer.rules().add("SBClockView", {.paint = [](const render::PaintContext& c) { … }});
+//   renderer.rules().add("SBClockView", {.paint = [](const lv::render::PaintContext& c) { … }});
 //
 // Keep one Renderer for a series of frames: decoded images and backdrop blurs are kept
 // from one frame to the next while they are still drawn. Main thread only.
@@ -23,7 +23,7 @@
 #include "render/picture.h"
 #include "render/result.h"
 
-namespace render {
+namespace lv::render {
 
 struct RenderError {
   std::string reason;
@@ -53,4 +53,4 @@ class Renderer {
   PaintRules rules_;  // after the caches: its rules refer to them
 };
 
-}  // namespace render
+}  // namespace lv::render

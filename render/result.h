@@ -3,7 +3,7 @@
 #include <utility>
 #include <variant>
 
-namespace render {
+namespace lv::render {
 
 template <class T, class E>
 class Result {
@@ -22,4 +22,4 @@ class Result {
   std::variant<T, E> state_;
 };
 
-}  // namespace render
+}  // namespace lv::render

@@ -3,7 +3,7 @@
 #include "quartz/layer.h"
 #include "render/layer_looks.h"
 
-namespace render {
+namespace lv::render {
 
 namespace {
 
@@ -26,9 +26,9 @@ void addNode(Hasher& h, CALayer* layer, id object, UIView* view, const PaintRule
 
 }  // namespace
 
-}  // namespace render
+}  // namespace lv::render
 
-uint64_t render::sceneSignature(UIView* root, const PaintRules& rules) {
+uint64_t lv::render::sceneSignature(UIView* root, const PaintRules& rules) {
   Hasher h;
   addNode(h, root->layer.get(), root, root, rules);
   return h.value();

@@ -8,8 +8,8 @@
 #include "render/paint_rules.h"
 #include "uikit/view.h"
 
-namespace render {
+namespace lv::render {
 
 uint64_t sceneSignature(UIView* root, const PaintRules& rules);
 
-}  // namespace render
+}  // namespace lv::render

@@ -5,7 +5,7 @@
 #include "render/image_view_rule.h"
 #include "render/label_rule.h"
 
-void render::addStandardRules(PaintRules& rules, ImageCache& images, BlurCache& blurs) {
+void lv::render::addStandardRules(PaintRules& rules, ImageCache& images, BlurCache& blurs) {
   rules.add("UIImageView", imageViewRule(images));
   rules.add("UILabel", labelRule());
   rules.add("CAGradientLayer", gradientLayerRule());

@@ -2,7 +2,7 @@
 // The painting rules for the platform's own classes, and the host's backdrop blur.
 #include "render/paint_rules.h"
 
-namespace render {
+namespace lv::render {
 
 class ImageCache;
 class BlurCache;
@@ -11,4 +11,4 @@ class BlurCache;
 // their classes' names.
 void addStandardRules(PaintRules& rules, ImageCache& images, BlurCache& blurs);
 
-}  // namespace render
+}  // namespace lv::render

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-namespace render {
+namespace lv::render {
 
 struct SurfaceDeleter {
   void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
@@ -27,4 +27,4 @@ void keepUsed(Container& items, Value value) {
   }
 }
 
-}  // namespace render
+}  // namespace lv::render

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-render::LayoutPtr render::makeTextLayout(cairo_t* cr, const std::string& text, const TextStyle& style) {
+lv::render::LayoutPtr lv::render::makeTextLayout(cairo_t* cr, const std::string& text, const TextStyle& style) {
   LayoutPtr layout(pango_cairo_create_layout(cr));
   PangoFontDescription* font = pango_font_description_from_string("Inter");
   pango_font_description_set_absolute_size(font, style.pixels * PANGO_SCALE);
@@ -25,7 +25,7 @@ render::LayoutPtr render::makeTextLayout(cairo_t* cr, const std::string& text, c
   return layout;
 }
 
-int render::layoutHeight(PangoLayout* layout) {
+int lv::render::layoutHeight(PangoLayout* layout) {
   int w = 0, h = 0;
   pango_layout_get_pixel_size(layout, &w, &h);
   return h;

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-namespace render {
+namespace lv::render {
 
 struct TextStyle {
   double pixels = 16;
@@ -22,4 +22,4 @@ using LayoutPtr = std::unique_ptr<PangoLayout, LayoutDeleter>;
 LayoutPtr makeTextLayout(cairo_t* cr, const std::string& text, const TextStyle& style);
 int layoutHeight(PangoLayout* layout);
 
-}  // namespace render
+}  // namespace lv::render

@@ -8,12 +8,12 @@ namespace {
 
 using namespace testing_support;
 
-std::unique_ptr<host::LockScreen> bootHost(std::string profile = "phone", bool freshTreePerPlay = false) {
-  host::BootOptions options;
+std::unique_ptr<lv::host::LockScreen> bootHost(std::string profile = "phone", bool freshTreePerPlay = false) {
+  lv::host::BootOptions options;
   options.profile = std::move(profile);
   options.loadLibrary = false;
   options.freshNowPlayingTreePerPlay = freshTreePerPlay;
-  return host::LockScreen::boot(options);
+  return lv::host::LockScreen::boot(options);
 }
 
 struct Placed {
@@ -79,7 +79,7 @@ TEST(HostOnItsOwn, LaunchesAndUnlockRequestsAreRecorded) {
     send<bool>(application, "launchApplicationWithIdentifier:suspended:"_sel, fnd::string(app), false);
     send<void>(lockScreen, "lockScreenViewControllerRequestsUnlock"_sel);
   }
-  host::EventsSnapshot events = screen->snapshot("after").events;
+  lv::host::EventsSnapshot events = screen->snapshot("after").events;
   EXPECT_EQ(events.launches, (std::vector<std::string>{"com.example.player", "com.example.other"}));
   EXPECT_EQ(events.unlockRequests, 2);
 }

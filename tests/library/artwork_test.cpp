@@ -11,11 +11,11 @@
 namespace {
 
 using namespace testing_support;
-using host::SizeClass;
+using lv::host::SizeClass;
 
 // A lock screen playing a track, with its platter's artwork view.
 struct Platter {
-  explicit Platter(Setup setup = {}, host::Track track = song()) : screen(bootEnabled(std::move(setup))) {
+  explicit Platter(Setup setup = {}, lv::host::Track track = song()) : screen(bootEnabled(std::move(setup))) {
     screen->play(track);
     artwork = screen->firstView("MRUArtworkView");
   }
@@ -31,7 +31,7 @@ struct Platter {
   bool backgroundsShown() const { return !hiddenOf(backgroundImage()) && !hiddenOf(background()); }
   id shownImage() const { return send<id>(backgroundImage(), "image"_sel); }
 
-  std::unique_ptr<host::LockScreen> screen;
+  std::unique_ptr<lv::host::LockScreen> screen;
   id artwork;
 };
 
@@ -75,7 +75,7 @@ TEST(ArtworkTap, ExpandsThenCollapsesAndTheImageIsHandedOverEvenWhenNil) {
   platter.tap();
   platter.screen->advance(1);
   EXPECT_EQ(frameOf(platter.artwork).origin.x, 16.5) << "315 × 0.5 − 157.5 is 0, which takes the default";
-  platter.screen->play(song("Silent", host::Artwork::none()));
+  platter.screen->play(song("Silent", lv::host::Artwork::none()));
   EXPECT_EQ(platter.shownImage(), nil);
 }
 
@@ -99,7 +99,7 @@ TEST(ArtworkTap, LabelViewBlinksOnlyWithoutCentredLabels) {
 struct TapCase {
   const char* name;
   Setup setup;
-  host::Artwork artwork;
+  lv::host::Artwork artwork;
   bool expands;
 };
 
@@ -120,9 +120,9 @@ TEST_P(ArtworkTapCases, ExpandsOnlyWhereItMay) {
 
 INSTANTIATE_TEST_SUITE_P(
     Platter, ArtworkTapCases,
-    testing::Values(TapCase{"HapticOff", {.settings = {{"HapticFeedback", false}}}, host::Artwork::generated(), true},
-                    TapCase{"NoArtwork", {}, host::Artwork::none(), false},
-                    TapCase{"CompactHeight", {.sizeClass = SizeClass::Compact}, host::Artwork::generated(), false}),
+    testing::Values(TapCase{"HapticOff", {.settings = {{"HapticFeedback", false}}}, lv::host::Artwork::generated(), true},
+                    TapCase{"NoArtwork", {}, lv::host::Artwork::none(), false},
+                    TapCase{"CompactHeight", {.sizeClass = SizeClass::Compact}, lv::host::Artwork::generated(), false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ArtworkFrame, TurningToCompactCollapsesWithTheLabelsAndBackPlacesTheSquareFromTheWidthThen) {

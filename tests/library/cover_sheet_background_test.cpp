@@ -8,7 +8,7 @@
 namespace {
 
 using namespace testing_support;
-using host::SizeClass;
+using lv::host::SizeClass;
 
 std::vector<id> subviewsOf(id view) { return fnd::arrayItems(send<id>(view, "subviews"_sel)); }
 id imageViewOf(id cover) { return member(cover, "lumivaneArtworkBackgroundImageView"); }

@@ -14,11 +14,11 @@ namespace {
 TEST(DeviceBoot, BadOptionsAreRefusedBeforeAnythingHappens) {
   const testing_support::Setup bad[] = {{.profile = "watch"}, {.without = {"NoSuchClass"}},
                                         {.settings = {{"kEnabld", true}}}};
-  for (const auto& setup : bad) EXPECT_THROW(testing_support::bootDevice(setup), host::BootError);
+  for (const auto& setup : bad) EXPECT_THROW(testing_support::bootDevice(setup), lv::host::BootError);
   EXPECT_EQ(objc_getClass("SpringBoard"), nullptr) << "nothing registered yet";
-  auto device = host::Device::boot({});
+  auto device = lv::host::Device::boot({});
   EXPECT_NE(objc_getClass("SpringBoard"), nullptr);
-  EXPECT_THROW(host::Device::boot({}), host::BootError) << "one device per process";
+  EXPECT_THROW(lv::host::Device::boot({}), lv::host::BootError) << "one device per process";
 }
 
 TEST(DeviceBoot, TabletProfileDrivesScreenAndDevice) {
@@ -37,17 +37,17 @@ TEST(DeviceBoot, SettingsLiveInAFolderOfTheirOwn) {
     auto device = testing_support::bootDevice({.settings = {{"kEnabled", true}, {"ShowTime", false}}});
     folder = device->settingsDirectory();
     EXPECT_EQ(prefs::settingsDirectory(), folder);
-    prefs::SettingsRead stored = prefs::readSettingsFile(prefs::settingsFile(host::kPreferencesIdentifier));
+    prefs::SettingsRead stored = prefs::readSettingsFile(prefs::settingsFile(lv::host::kPreferencesIdentifier));
     EXPECT_EQ(stored.values, (prefs::BoolSettings{{"kEnabled", true}, {"ShowTime", false}}));
   }
   EXPECT_FALSE(std::filesystem::exists(folder)) << "removed with the device";
 }
 
 TEST(DeviceBoot, TimeControlsWriteTheirTexts) {
-  EXPECT_EQ(host::elapsedTimeText(65.9), "1:05");
-  EXPECT_EQ(host::remainingTimeText(215), "-3:35");
-  EXPECT_EQ(host::remainingTimeText(-2), "-0:00");
-  EXPECT_EQ(host::elapsedTimeText(std::nan("")), "0:00");
+  EXPECT_EQ(lv::host::elapsedTimeText(65.9), "1:05");
+  EXPECT_EQ(lv::host::remainingTimeText(215), "-3:35");
+  EXPECT_EQ(lv::host::remainingTimeText(-2), "-0:00");
+  EXPECT_EQ(lv::host::elapsedTimeText(std::nan("")), "0:00");
 }
 
 }  // namespace

@@ -97,8 +97,8 @@ struct HeaderTextRefresh : ::testing::Test {
   double titleOffset() const {
     return uikit::presentationContentOffset(member(s.label("titleLabel"), "scrollView")).x;
   }
-  static host::Track track(const char* title, const char* artist) {
-    host::Track t = song(title);
+  static lv::host::Track track(const char* title, const char* artist) {
+    lv::host::Track t = song(title);
     t.artist = artist;
     return t;
   }

@@ -8,7 +8,7 @@
 namespace testing_support {
 
 struct HeaderScene {
-  std::unique_ptr<host::LockScreen> screen;
+  std::unique_ptr<lv::host::LockScreen> screen;
 
   explicit HeaderScene(prefs::BoolSettings settings = {}) : screen(bootEnabled({.settings = std::move(settings)})) {}
 

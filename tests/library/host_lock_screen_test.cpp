@@ -53,7 +53,7 @@ TEST_P(HostPlatter, PlayingBuildsThePlatterAndANewTrackReplacesItsContents) {
   EXPECT_EQ(frameOf(artwork), CGRectMake(16, 16, 44, 44));
 
   screen->advance(10);
-  screen->play({"Two", "", "", 60, host::Artwork::none()});
+  screen->play({"Two", "", "", 60, lv::host::Artwork::none()});
   EXPECT_EQ(screen->firstView("CSAdjunctItemView"), adjunct);
   EXPECT_EQ(textOf(member(labelView, "titleMarqueeView")), "Two");
   EXPECT_EQ(member(labelView, "subtitle"), nil);
@@ -61,7 +61,7 @@ TEST_P(HostPlatter, PlayingBuildsThePlatterAndANewTrackReplacesItsContents) {
   EXPECT_FALSE(hiddenOf(member(artwork, "placeholderBackground")));
   EXPECT_EQ(textOf(member(screen->firstView("MRUNowPlayingTimeControlsView"), "remainingTimeLabel")), "-1:00");
   EXPECT_EQ(nowPlayingApplication(), nil) << "no app named";
-  EXPECT_THROW(screen->tap("CSFocusActivityView"), host::SessionError) << "the library declines it; the host copes";
+  EXPECT_THROW(screen->tap("CSFocusActivityView"), lv::host::SessionError) << "the library declines it; the host copes";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -141,31 +141,31 @@ TEST(HostLockScreen, PausingHoldsTheElapsedTimeThroughASeek) {
 TEST(HostLockScreen, CompactTurnsThePhoneToLandscape) {
   auto screen = bootLockScreen();
   screen->play(song());
-  screen->setSizeClass(host::SizeClass::Compact);
+  screen->setSizeClass(lv::host::SizeClass::Compact);
   EXPECT_EQ(frameOf(screen->window()), CGRectMake(0, 0, 844, 390));
   id controls = screen->firstView("MRUNowPlayingControlsView");
   EXPECT_EQ(uikit::effectiveVerticalSizeClass(controls), UIUserInterfaceSizeClassCompact);
   EXPECT_EQ(frameOf(screen->firstView("CSAdjunctItemView")), CGRectMake(202, 0, 440, 206));
-  EXPECT_THROW(screen->tap({195, 420}), host::SessionError) << "below the window";
+  EXPECT_THROW(screen->tap({195, 420}), lv::host::SessionError) << "below the window";
   id list = member(member(screen->coverSheet(), "listViewController"), "view");
   screen->drag({100, 340}, {100, 40});
   EXPECT_EQ(send<CGPoint>(list, "contentOffset"_sel).y, 12) << "as far as the 206-point platter goes";
-  screen->setSizeClass(host::SizeClass::Regular);
+  screen->setSizeClass(lv::host::SizeClass::Regular);
   EXPECT_EQ(frameOf(controls).size.width, 359);
   EXPECT_EQ(send<CGPoint>(list, "contentOffset"_sel).y, 0) << "the platter fits the list again";
 }
 
 TEST(HostLockScreen, ArtworkFromAFileOrMadeFromTheTitle) {
   auto screen = bootLockScreen();
-  EXPECT_THROW(screen->play(song("X", host::Artwork::fromFile("/no/such/art.png"))), host::SessionError);
+  EXPECT_THROW(screen->play(song("X", lv::host::Artwork::fromFile("/no/such/art.png"))), lv::host::SessionError);
   EXPECT_EQ(screen->firstView("CSAdjunctItemView"), nil) << "nothing happened";
   screen->play(song("Generated"));
   auto* image = static_cast<UIImage*>(member(screen->firstView("MRUArtworkView"), "artworkImage"));
   ASSERT_TRUE(image && image->rgba);
   EXPECT_EQ(image->size, CGSizeMake(256, 256));
   rt::AutoreleasePool pool;
-  EXPECT_EQ(*static_cast<UIImage*>(host::generatedArtwork("Generated"))->rgba, *image->rgba);
-  EXPECT_NE(*static_cast<UIImage*>(host::generatedArtwork("Another"))->rgba, *image->rgba);
+  EXPECT_EQ(*static_cast<UIImage*>(lv::host::generatedArtwork("Generated"))->rgba, *image->rgba);
+  EXPECT_NE(*static_cast<UIImage*>(lv::host::generatedArtwork("Another"))->rgba, *image->rgba);
   EXPECT_EQ(image->rgba->at(3), 255) << "opaque";
 }
 

@@ -76,7 +76,7 @@ TEST(OpeningTheApplication, TapsOnTheTitleAndArtistLaunchThenAskToUnlock) {
 
 TEST(OpeningTheApplication, NothingPlayingMeansNothingHappens) {
   HeaderScene s;
-  host::Track track = song();
+  lv::host::Track track = song();
   track.app.clear();
   s.screen->play(track);
   s.screen->tap(s.screen->centreInWindow(s.label("titleLabel")));

@@ -16,10 +16,10 @@ struct Setup {
   prefs::BoolSettings settings = {};
   std::set<std::string, std::less<>> without = {};
   bool freshNowPlayingTreePerPlay = false;
-  host::SizeClass sizeClass = host::SizeClass::Regular;
+  lv::host::SizeClass sizeClass = lv::host::SizeClass::Regular;
 
-  host::BootOptions options() const {
-    host::BootOptions o;
+  lv::host::BootOptions options() const {
+    lv::host::BootOptions o;
     o.profile = profile;
     o.systemVersion = systemVersion;
     o.settings = settings;
@@ -29,19 +29,19 @@ struct Setup {
   }
 };
 
-inline std::unique_ptr<host::Device> bootDevice(const Setup& setup = {.settings = {{"kEnabled", true}}}) {
-  return host::Device::boot(setup.options());
+inline std::unique_ptr<lv::host::Device> bootDevice(const Setup& setup = {.settings = {{"kEnabled", true}}}) {
+  return lv::host::Device::boot(setup.options());
 }
-inline std::unique_ptr<host::LockScreen> bootLockScreen(const Setup& setup = {}) {
-  return host::LockScreen::boot(setup.options(), setup.sizeClass);
+inline std::unique_ptr<lv::host::LockScreen> bootLockScreen(const Setup& setup = {}) {
+  return lv::host::LockScreen::boot(setup.options(), setup.sizeClass);
 }
 // The lock screen with the library enabled, whatever else `setup` stores.
-inline std::unique_ptr<host::LockScreen> bootEnabled(Setup setup = {}) {
+inline std::unique_ptr<lv::host::LockScreen> bootEnabled(Setup setup = {}) {
   setup.settings.emplace("kEnabled", true);
   return bootLockScreen(setup);
 }
 
-inline host::Track song(std::string title = "Song", host::Artwork artwork = host::Artwork::generated()) {
+inline lv::host::Track song(std::string title = "Song", lv::host::Artwork artwork = lv::host::Artwork::generated()) {
   return {std::move(title), "Artist", "com.example.player", 215, std::move(artwork)};
 }
 

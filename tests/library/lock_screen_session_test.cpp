@@ -11,7 +11,7 @@
 namespace {
 
 using namespace testing_support;
-using host::ViewSnapshot;
+using lv::host::ViewSnapshot;
 
 const ViewSnapshot* findClass(const ViewSnapshot& view, const std::string& cls) {
   if (view.className == cls) return &view;
@@ -24,7 +24,7 @@ TEST(LockScreenSession, SnapshotReportsTheMoment) {
   auto screen = bootEnabled();
   screen->play(song("Snap"));
   screen->advance(1.5);
-  host::LockScreenSnapshot report = screen->snapshot("playing");
+  lv::host::LockScreenSnapshot report = screen->snapshot("playing");
   EXPECT_EQ(report.name, "playing");
   EXPECT_EQ(report.time, 1.5);
   EXPECT_EQ(std::get<bool>(report.globals.front().value), true) << report.globals.front().name;
@@ -68,22 +68,22 @@ TEST(LockScreenSession, SnapshotShowsWhatIsOnScreenWhileAViewAnimates) {
 
 TEST(LockScreenSession, DriversRefuseWhatCannotBeDoneAndDragsTakeAFramePerStepAndHoldUntilReleased) {
   auto screen = bootLockScreen();
-  EXPECT_THROW(screen->advance(-1), host::SessionError);
-  EXPECT_THROW(screen->advance(std::nan("")), host::SessionError);
-  EXPECT_THROW(screen->play({"Bad", "", "", -5, host::Artwork::none()}), host::SessionError);
-  EXPECT_THROW(screen->drag("MRUNowPlayingTimeControlsView", 0, 1), host::SessionError) << "nothing plays";
+  EXPECT_THROW(screen->advance(-1), lv::host::SessionError);
+  EXPECT_THROW(screen->advance(std::nan("")), lv::host::SessionError);
+  EXPECT_THROW(screen->play({"Bad", "", "", -5, lv::host::Artwork::none()}), lv::host::SessionError);
+  EXPECT_THROW(screen->drag("MRUNowPlayingTimeControlsView", 0, 1), lv::host::SessionError) << "nothing plays";
   EXPECT_EQ(screen->now(), 0) << "nothing ran";
 
   screen->play(song());
   id time = screen->firstView("MRUNowPlayingTimeControlsView");
   screen->drag("MRUNowPlayingTimeControlsView", 0.1, 0.4, 6);
-  EXPECT_NEAR(screen->now(), 6 * host::LockScreen::kFrame, 1e-9);
+  EXPECT_NEAR(screen->now(), 6 * lv::host::LockScreen::kFrame, 1e-9);
   EXPECT_FALSE(send<bool>(time, "isTracking"_sel));
   screen->drag(screen->centreInWindow(time), screen->centreInWindow(time), 1, true);
   EXPECT_TRUE(send<bool>(time, "isTracking"_sel));
   screen->release();
   EXPECT_FALSE(send<bool>(time, "isTracking"_sel));
-  EXPECT_THROW(host::LockScreen::boot(), host::BootError) << "one per process";
+  EXPECT_THROW(lv::host::LockScreen::boot(), lv::host::BootError) << "one per process";
 }
 
 // The header, artwork and time controls that the library restyles once stay restyled

@@ -45,7 +45,7 @@ TEST_P(Platter, TallerWithItsViewsMoved) {
 INSTANTIATE_TEST_SUITE_P(
     Profiles, Platter,
     testing::Values(PlatterCase{"Phone", "phone", 15.5, 359, 23.5, 16.5, 3},
-                    PlatterCase{"SmallPhone", "small-phone", 15.5, 344, host::geometry::kPlatterCornerRadius, 4, 2},
+                    PlatterCase{"SmallPhone", "small-phone", 15.5, 344, lv::host::geometry::kPlatterCornerRadius, 4, 2},
                     PlatterCase{"Tablet", "tablet", 185, 440, 23.5, 100, 3}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -82,7 +82,7 @@ TEST(NowPlayingView, AddGesturesDoesNothingOutsideThePlattersLayout) {
   EXPECT_EQ(member(elsewhere, "gestureRecognizers"), nil);
 }
 
-constexpr double kHostTop = host::geometry::kListViewInsets.top;
+constexpr double kHostTop = lv::host::geometry::kListViewInsets.top;
 
 // The list is pulled up only in a compact height over a background that shows.
 TEST(ListInsets, PulledUpOverAVisibleBackgroundInACompactHeight) {
@@ -91,19 +91,19 @@ TEST(ListInsets, PulledUpOverAVisibleBackgroundInACompactHeight) {
   id list = member(member(cover, "listViewController"), "view");
   for (auto [compact, shown, top] :
        {std::tuple{false, true, kHostTop}, {true, true, kHostTop - 350}, {true, false, kHostTop}}) {
-    screen->setSizeClass(compact ? host::SizeClass::Compact : host::SizeClass::Regular);
+    screen->setSizeClass(compact ? lv::host::SizeClass::Compact : lv::host::SizeClass::Regular);
     send<void>(member(cover, "lumivaneArtworkBackgroundImageView"), "setHidden:"_sel, !shown);
     send<void>(cover, "setNeedsLayout"_sel);
     screen->advance(0);
     EXPECT_EQ(frameOf(list).origin.y, top) << compact << shown;
     if (compact) {
-      EXPECT_EQ(CGRectGetMaxY(frameOf(list)), 390 - host::geometry::kListViewInsets.bottom);
+      EXPECT_EQ(CGRectGetMaxY(frameOf(list)), 390 - lv::host::geometry::kListViewInsets.bottom);
     }
   }
 }
 
 TEST(ListInsets, HostsOwnWhenDisabled) {
-  auto screen = bootLockScreen({.sizeClass = host::SizeClass::Compact});
+  auto screen = bootLockScreen({.sizeClass = lv::host::SizeClass::Compact});
   send<void>(member(screen->coverSheet(), "lumivaneArtworkBackgroundImageView"), "setHidden:"_sel, false);
   id list = member(screen->coverSheet(), "listViewController");
   EXPECT_EQ(send<UIEdgeInsets>(list, "_listViewDefaultContentInsets"_sel).top, kHostTop);
@@ -206,7 +206,7 @@ TEST(PlatterCorners, GoToTheCapturedPlatterWhicheverIsConfigured) {
   EXPECT_EQ(first->refcount, 1u) << "the earlier one is released";
   send<void>(other, "_configureBackgroundView:"_sel, material);
   EXPECT_EQ(cornerRadiusOf(member(adjunct, "platterView")), 23.5);
-  EXPECT_EQ(cornerRadiusOf(other), host::geometry::kPlatterCornerRadius);
+  EXPECT_EQ(cornerRadiusOf(other), lv::host::geometry::kPlatterCornerRadius);
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ TEST(Replacements, TimeControlsTakeTouchesAnywhereInTheirBounds) {
 TEST(Replacements, ReplacementsThatCallTheirSlotReachTheHost) {
   auto device = bootDevice();
   Ref<> list = rt::create("CSCombinedListViewController");
-  EXPECT_EQ(send<UIEdgeInsets>(list, "_listViewDefaultContentInsets"_sel), host::geometry::kListViewInsets);
+  EXPECT_EQ(send<UIEdgeInsets>(list, "_listViewDefaultContentInsets"_sel), lv::host::geometry::kListViewInsets);
   Ref<> controls = rt::create("MRUNowPlayingTimeControlsView");
   send<void>(controls, "setElapsedTimeFactor:"_sel, 0.25);
   double factor = 0;
@@ -59,9 +59,9 @@ TEST(SmallDevice, SmallWhenAtMost750PixelsWideAskedAnewEachTime) {
 }
 
 TEST(SmallDevice, NoMainScreenCountsAsSmall) {
-  host::BootOptions options;
+  lv::host::BootOptions options;
   options.mainScreen = false;
-  EXPECT_TRUE(host::Device::boot(options)->library().isSmallDeviceSB());
+  EXPECT_TRUE(lv::host::Device::boot(options)->library().isSmallDeviceSB());
 }
 
 }  // namespace

@@ -15,8 +15,8 @@
 namespace {
 
 using namespace testing_support;
-using host::LockScreen;
-using host::SizeClass;
+using lv::host::LockScreen;
+using lv::host::SizeClass;
 
 struct Held {
   long objects;
@@ -34,10 +34,10 @@ Held held() {
           fnd::observationCount(send<id>(objc_getClass("NSNotificationCenter"), "defaultCenter"_sel))};
 }
 
-const host::Track kTracks[] = {
+const lv::host::Track kTracks[] = {
     song("A title far too long for the platter, so that the marquee has to scroll it"),
     {"Short", "An artist whose name scrolls as well, it is that long", "com.example.radio", 3600,
-     host::Artwork::none()},
+     lv::host::Artwork::none()},
     song("Night Drive"),
 };
 

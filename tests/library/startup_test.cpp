@@ -25,10 +25,10 @@ const std::vector<std::string> kFirstGroup = {
 constexpr size_t kSecondGroupRows = 53;
 
 // The rows installed (or not), checking that each group's rows are numbered from 1.
-std::vector<std::string> rows(const host::Device& device, bool installed) {
+std::vector<std::string> rows(const lv::host::Device& device, bool installed) {
   std::vector<std::string> out;
   int group = 1, row = 0;
-  for (const host::InstallationRow& r : device.installationReport()) {
+  for (const lv::host::InstallationRow& r : device.installationReport()) {
     row = r.group == group ? row + 1 : 1;
     group = r.group;
     std::string described = std::string(installKindName(r.kind)) + " " + r.className + " " + r.name;

@@ -14,7 +14,7 @@ inline constexpr double kHostBarHeight = 4;     // host_geometry's track height
 inline constexpr double kHostLabelHeight = 14;  // and its time labels' height
 
 struct PlayingPlatter {
-  std::unique_ptr<host::LockScreen> screen;
+  std::unique_ptr<lv::host::LockScreen> screen;
   id controls = nil;  // the platter's time controls
 };
 
@@ -27,7 +27,7 @@ inline PlayingPlatter playingPlatter(std::string profile = "phone") {
 
 // A time-controls view of class `cls` that reports `context` from before its initialiser
 // runs, in the window.
-inline Ref<> makeTimeControls(host::LockScreen& screen, NSInteger context, CGRect frame,
+inline Ref<> makeTimeControls(lv::host::LockScreen& screen, NSInteger context, CGRect frame,
                               Class cls = objc_getClass("MRUNowPlayingTimeControlsView")) {
   id allocated = send<id>(cls, "alloc"_sel);
   send<void>(allocated, "setContext:"_sel, context);

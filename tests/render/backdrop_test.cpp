@@ -16,11 +16,11 @@ struct BackdropPaint : Scene {
     for (int x = 0; x < 200; x += 20) addView(window, CGRectMake(x, 0, 10, 100), color(0, 0, 0));
     backdrop = addView(window, CGRectMake(100, 0, 100, 100), nil, class_getName(classNamed("_UIBackdropView")));
   }
-  Stats blurred(const render::Picture& p) const { return stats(p, 240, 40, 360, 160); }
+  Stats blurred(const lv::render::Picture& p) const { return stats(p, 240, 40, 360, 160); }
 };
 
 TEST_F(BackdropPaint, BlursAndDarkensWhatLiesBeneath) {
-  render::Picture p = draw(renderer, window, 2);
+  lv::render::Picture p = draw(renderer, window, 2);
   Stats plain = stats(p, 0, 0, 200, 200);
   EXPECT_NEAR(plain.mean, 127, 2);
   EXPECT_GT(plain.variance, 15000);
@@ -30,14 +30,14 @@ TEST_F(BackdropPaint, BlursAndDarkensWhatLiesBeneath) {
 
 TEST_F(BackdropPaint, BlurIsComputedOncePerChangeBeneath) {
   send<void>(backdrop, "setAlpha:"_sel, 0.25);
-  render::Picture faint = draw(renderer, window, 2);
+  lv::render::Picture faint = draw(renderer, window, 2);
   send<void>(backdrop, "setAlpha:"_sel, 1.0);
-  render::Picture before = draw(renderer, window, 2);
+  lv::render::Picture before = draw(renderer, window, 2);
   EXPECT_GT(blurred(faint).variance, blurred(before).variance);
   EXPECT_EQ(renderer.blursComputed(), 1) << "the backdrop's own opacity is not beneath it";
 
   send<void>(window, "setBackgroundColor:"_sel, color(1, 0, 0));
-  render::Picture after = draw(renderer, window, 2);
+  lv::render::Picture after = draw(renderer, window, 2);
   EXPECT_EQ(renderer.blursComputed(), 2);
   EXPECT_EQ(after.pixel(300, 100).r, before.pixel(300, 100).r);
   EXPECT_LT(after.pixel(300, 100).g, before.pixel(300, 100).g - 20) << "white gaps became red";
@@ -57,7 +57,7 @@ TEST_F(BackdropPaint, BlurSeesBeneathInsideATranslucentContainer) {
   send<void>(container, "setAlpha:"_sel, 0.99);
   addView(container, CGRectMake(0, 0, 200, 100), color(0, 0, 1));
   send<void>(container, "addSubview:"_sel, backdrop.get());
-  render::Pixel under = draw(renderer, window, 2).pixel(300, 100);
+  lv::render::Pixel under = draw(renderer, window, 2).pixel(300, 100);
   EXPECT_GT(under.b, 100) << "the blue inside the container is beneath the backdrop";
   EXPECT_LT(under.r, 10);
 }

@@ -45,8 +45,8 @@ INSTANTIATE_TEST_SUITE_P(ImageViews, ScenePaint, testing::ValuesIn(kCases), case
 
 TEST_F(Scene, SteadyImageLooksTheSameFromItsResampledCopy) {
   imageView(window, 1, CGRectMake(3.3, 10.6, 90, 80), twoColorImage(7, 5, {255, 0, 0, 255}, {0, 0, 255, 255}));
-  render::Picture first = draw(renderer, window, 3);
-  render::Picture second = draw(renderer, window, 3);
+  lv::render::Picture first = draw(renderer, window, 3);
+  lv::render::Picture second = draw(renderer, window, 3);
   for (int y = 0; y < first.height(); y += 7)
     for (int x = 0; x < first.width(); x += 5) ASSERT_EQ(first.pixel(x, y), second.pixel(x, y)) << x << "," << y;
 }
@@ -56,9 +56,9 @@ const UIImage* plainImage(uint8_t alpha = 255) {
 }
 
 TEST_F(Scene, ImageCacheResamplesOnceTheSizeHoldsAndKeepsOnlyWhatAFrameAskedFor) {
-  render::ImageCache cache;
+  lv::render::ImageCache cache;
   const UIImage *image = plainImage(), *translucent = plainImage(254);
-  EXPECT_NE(render::ImageCache::key(image), render::ImageCache::key(plainImage())) << "one key per image";
+  EXPECT_NE(lv::render::ImageCache::key(image), lv::render::ImageCache::key(plainImage())) << "one key per image";
   EXPECT_EQ(cairo_image_surface_get_format(cache.surface(image)), CAIRO_FORMAT_RGB24) << "opaque: no alpha";
   EXPECT_EQ(cairo_image_surface_get_format(cache.surface(translucent)), CAIRO_FORMAT_ARGB32);
   EXPECT_EQ(cache.resampled(image, 4, 4), cache.surface(image)) << "already that size";

@@ -12,7 +12,7 @@ struct Ink {
   int left = -1, right = -1;
 };
 
-Ink inkIn(const render::Picture& p, int y0, int y1) {
+Ink inkIn(const lv::render::Picture& p, int y0, int y1) {
   Ink ink;
   for (int x = 0; x < p.width(); ++x)
     for (int y = y0; y < y1; ++y)
@@ -45,7 +45,7 @@ TEST_F(LabelPaint, TextIsAlignedAndCentredVertically) {
   EXPECT_GT(right.right, 294);
   EXPECT_NEAR(right.right - right.left, left.right - left.left, 1);
   send<void>(l, "setTextAlignment:"_sel, 1L);
-  render::Picture p = draw(renderer, window);
+  lv::render::Picture p = draw(renderer, window);
   EXPECT_NEAR(inkIn(p, 0, 60).left + inkIn(p, 0, 60).right, 300, 4);
   EXPECT_EQ(inkIn(p, 0, 15).left + inkIn(p, 45, 60).left, -2) << "no ink in the top or bottom quarter";
 }
@@ -55,7 +55,7 @@ TEST_F(LabelPaint, TextIsInItsColourAndCastsItsShadow) {
   send<void>(l, "setTextColor:"_sel, color(0, 0, 1));
   send<void>(l, "setShadowColor:"_sel, color(1, 0, 0));
   send<void>(l, "setShadowOffset:"_sel, CGSizeMake(0, 30));
-  render::Picture p = draw(renderer, window);
+  lv::render::Picture p = draw(renderer, window);
   int blue = 0, red = 0;
   for (int y = 0; y < 60; ++y)
     for (int x = 0; x < 300; ++x) (y < 30 ? blue : red) += p.pixel(x, y) == (y < 30 ? kBlue : kRed);

@@ -25,8 +25,8 @@ Ref<> blackStrip(id window, CGRect frame, std::initializer_list<double> fade) {
   return strip;
 }
 
-constexpr render::Pixel kBlack{0, 0, 0, 255};
-render::Pixel grey(uint8_t v) { return {v, v, v, 255}; }
+constexpr lv::render::Pixel kBlack{0, 0, 0, 255};
+lv::render::Pixel grey(uint8_t v) { return {v, v, v, 255}; }
 
 const PaintCase kCases[] = {
     {"BackgroundsFillFramesAtTheScale", 3, [](id w) { addView(w, CGRectMake(10, 20, 30, 40), color(1, 0, 0)); },
@@ -105,7 +105,7 @@ const PaintCase kCases[] = {
 
 TEST_P(ScenePaint, ShowsWhatTheViewsHold) {
   GetParam().build(window);
-  render::Picture p = draw(renderer, window, GetParam().scale);
+  lv::render::Picture p = draw(renderer, window, GetParam().scale);
   EXPECT_EQ(p.width(), 100 * GetParam().scale);
   EXPECT_EQ(p.height(), 100 * GetParam().scale);
   for (const Probe& probe : GetParam().probes)

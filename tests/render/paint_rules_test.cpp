@@ -10,8 +10,8 @@ using namespace render_support;
 namespace {
 
 // Fills the left half of the bounds.
-render::PaintRule fill(double r, double g, double b) {
-  return {.paint = [=](const render::PaintContext& c) {
+lv::render::PaintRule fill(double r, double g, double b) {
+  return {.paint = [=](const lv::render::PaintContext& c) {
     cairo_set_source_rgb(c.cr, r, g, b);
     cairo_rectangle(c.cr, c.bounds.origin.x, c.bounds.origin.y, c.bounds.size.width / 2, c.bounds.size.height);
     cairo_fill(c.cr);
@@ -19,7 +19,7 @@ render::PaintRule fill(double r, double g, double b) {
 }
 
 TEST(PaintRules, TheMostSpecificClassWins) {
-  render::PaintRules rules;
+  lv::render::PaintRules rules;
   Class base = classNamed("RulesTestBase"), derived = classNamed("RulesTestDerived", "RulesTestBase");
   Class further = classNamed("RulesTestFurther", "RulesTestDerived");
   rules.add("RulesTestBase", fill(1, 0, 0));
@@ -37,9 +37,9 @@ TEST_F(Scene, PaintRuleDrawsAboveTheBackgroundAndBelowSubviews) {
   renderer.rules().add("RulesTestPainted", fill(0, 1, 0));
   Ref<> painted = addView(window, CGRectMake(0, 0, 100, 100), color(1, 0, 0), class_getName(classNamed("RulesTestPainted")));
   addView(painted, CGRectMake(0, 0, 10, 10), color(0, 0, 1));
-  render::Picture p = draw(renderer, window);
+  lv::render::Picture p = draw(renderer, window);
   EXPECT_EQ(p.pixel(5, 5), kBlue);
-  EXPECT_EQ(p.pixel(30, 30), (render::Pixel{0, 255, 0, 255}));
+  EXPECT_EQ(p.pixel(30, 30), (lv::render::Pixel{0, 255, 0, 255}));
   EXPECT_EQ(p.pixel(70, 30), kRed);
 }
 

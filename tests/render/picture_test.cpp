@@ -22,13 +22,13 @@ TEST_F(Scene, PictureWritesAPngThatReadsBackAndStartsAtTheWindowOrigin) {
   EXPECT_EQ(send<CGSize>(image, "size"_sel), CGSizeMake(20, 10));
   Ref<> blue = makeView(CGRectMake(0, 0, 20, 10), color(0, 0, 1), "UIWindow");
   send<void>(addView(blue, CGRectMake(0, 0, 20, 10), nil, "UIImageView"), "setImage:"_sel, image);
-  render::Picture back = draw(renderer, blue);
+  lv::render::Picture back = draw(renderer, blue);
   EXPECT_EQ(back.pixel(9, 9), kRed);
   EXPECT_EQ(back.pixel(10, 0), kWhite);
 }
 
 TEST(Picture, UnwritablePathGivesThePathAndTheReason) {
-  render::Picture p(2, 2, 1);
+  lv::render::Picture p(2, 2, 1);
   const struct {
     std::string path, reason;
   } cases[] = {{"/nonexistent-folder/frame.png", "No such file or directory"},

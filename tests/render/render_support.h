@@ -19,18 +19,18 @@
 #include "uikit/view.h"
 #include "uikit/view_animation.h"
 
-namespace render {
+namespace lv::render {
 inline void PrintTo(const Pixel& p, std::ostream* os) {
   *os << "rgba(" << int(p.r) << ", " << int(p.g) << ", " << int(p.b) << ", " << int(p.a) << ")";
 }
-}  // namespace render
+}  // namespace lv::render
 
 namespace render_support {
 
-inline constexpr render::Pixel kWhite{255, 255, 255, 255};
-inline constexpr render::Pixel kRed{255, 0, 0, 255};
-inline constexpr render::Pixel kBlue{0, 0, 255, 255};
-inline constexpr render::Pixel kClear{0, 0, 0, 0};
+inline constexpr lv::render::Pixel kWhite{255, 255, 255, 255};
+inline constexpr lv::render::Pixel kRed{255, 0, 0, 255};
+inline constexpr lv::render::Pixel kBlue{0, 0, 255, 255};
+inline constexpr lv::render::Pixel kClear{0, 0, 0, 0};
 
 inline id color(double r, double g, double b, double a = 1) {
   return send<id>(objc_getClass("UIColor"), "colorWithRed:green:blue:alpha:"_sel, r, g, b, a);
@@ -62,7 +62,7 @@ inline Class classNamed(const char* name, const char* super = "UIView") {
   return c;
 }
 
-inline render::Picture draw(render::Renderer& renderer, id window, double scale = 1) {
+inline lv::render::Picture draw(lv::render::Renderer& renderer, id window, double scale = 1) {
   auto picture = renderer.renderWindow(window, scale);
   if (!picture) ADD_FAILURE() << picture.error().reason;
   return std::move(picture.value());
@@ -91,7 +91,7 @@ inline id twoColorImage(long width, long height, std::vector<uint8_t> left, std:
 // animation outlives it.
 struct Scene : testing::Test {
   rt::AutoreleasePool pool;
-  render::Renderer renderer;
+  lv::render::Renderer renderer;
   Ref<> window = makeWindow(100, 100);
 
   void TearDown() override { fnd::RunLoop::main().runUntilIdle(); }
@@ -100,11 +100,11 @@ struct Scene : testing::Test {
 // The pixel expected at (x, y) in pixels, each channel within `tolerance`.
 struct Probe {
   int x, y;
-  render::Pixel want;
+  lv::render::Pixel want;
   int tolerance = 0;
 };
 
-inline int distance(render::Pixel a, render::Pixel b) {
+inline int distance(lv::render::Pixel a, lv::render::Pixel b) {
   return std::max({std::abs(a.r - b.r), std::abs(a.g - b.g), std::abs(a.b - b.b), std::abs(a.a - b.a)});
 }
 
@@ -141,11 +141,11 @@ struct Stats {
   double mean = 0, variance = 0;
 };
 
-inline Stats stats(const render::Picture& p, int x0, int y0, int x1, int y1) {
+inline Stats stats(const lv::render::Picture& p, int x0, int y0, int x1, int y1) {
   double sum = 0, sq = 0, n = double(x1 - x0) * (y1 - y0);
   for (int y = y0; y < y1; ++y)
     for (int x = x0; x < x1; ++x) {
-      render::Pixel px = p.pixel(x, y);
+      lv::render::Pixel px = p.pixel(x, y);
       double v = (px.r + px.g + px.b) / 3.0;
       sum += v, sq += v * v;
     }

@@ -220,7 +220,7 @@ TEST(LvsimRun, ATitleMillionsOfPointsWideScrolls) {
 TEST(LvsimRun, EveryHostClassMayBeMissing) {
   Folder dir;
   fs::create_directory(dir.path / "tmp");
-  for (const host::HostClass& c : host::hostClasses()) {
+  for (const lv::host::HostClass& c : lv::host::hostClasses()) {
     std::string name(c.name);
     fs::path file = dir.write(name + ".json", R"({"settings": {"kEnabled": true}, "without": [")" + name + R"("],
       "steps": [{"play": {"title": "A title too long to fit beside the artwork", "duration": 60}}, {"advance": 1},

@@ -5,8 +5,8 @@
 
 #include "host/track.h"
 
-namespace lvsim {
+namespace lv::sim {
 
-const std::vector<host::Track>& builtInTracks();
+const std::vector<lv::host::Track>& builtInTracks();
 
-}  // namespace lvsim
+}  // namespace lv::sim

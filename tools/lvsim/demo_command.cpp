@@ -8,7 +8,7 @@
 #include "tools/lvsim/settings_option.h"
 #include "tools/lvsim/story.h"
 
-namespace lvsim {
+namespace lv::sim {
 
 namespace {
 
@@ -36,11 +36,11 @@ class Story {
 };
 
 std::vector<Moment> story() {
-  host::Track track{.title = "Lanterns Over The Night Drive (Extended Version)",
+  lv::host::Track track{.title = "Lanterns Over The Night Drive (Extended Version)",
                     .artist = "The Lanterns",
                     .app = "com.example.player",
                     .duration = 215,
-                    .artwork = host::Artwork::generated()};
+                    .artwork = lv::host::Artwork::generated()};
   const std::string scrubber = "MRUNowPlayingTimeControlsView";
   return Story()
       .at("playing", "A track with a long title plays.")
@@ -78,9 +78,9 @@ Scenario scenarioOf(const std::vector<Moment>& moments, const DemoOptions& optio
 
 }  // namespace
 
-}  // namespace lvsim
+}  // namespace lv::sim
 
-void lvsim::addDemoCommand(CLI::App& app, DemoOptions& options) {
+void lv::sim::addDemoCommand(CLI::App& app, DemoOptions& options) {
   CLI::App* demo = app.add_subcommand("demo", "Tell the library's story on the lock screen, in pictures");
   demo->add_option("--out", options.out, "Folder for the pictures and report.json (default out/demo)")->type_name("DIR");
   demo->add_option("--profile", options.profile, "Device profile (default phone)")
@@ -92,19 +92,19 @@ void lvsim::addDemoCommand(CLI::App& app, DemoOptions& options) {
       ->allow_extra_args(false);
 }
 
-int lvsim::runDemo(const DemoOptions& options) {
+int lv::sim::runDemo(const DemoOptions& options) {
   std::vector<Moment> moments = story();
   std::map<std::string, std::string> captions;
   for (const Moment& m : moments) captions[m.name] = m.caption;
 
-  render::ContactSheet sheet;
+  lv::render::ContactSheet sheet;
   StoryOptions told;
   told.name = "demo";
   told.where = "demo";
   told.out = options.out;
   told.pictures = true;
   told.narrate = true;
-  told.onPicture = [&](const SnapshotStep& s, const render::Picture& picture, const std::string&) {
+  told.onPicture = [&](const SnapshotStep& s, const lv::render::Picture& picture, const std::string&) {
     sheet.add(picture, std::to_string(sheet.size() + 1) + "  " + s.name, captions[s.name]);
   };
   if (int code = tellStory(scenarioOf(moments, options), told)) return code;

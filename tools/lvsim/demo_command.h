@@ -12,7 +12,7 @@
 
 #include <CLI/CLI.hpp>
 
-namespace lvsim {
+namespace lv::sim {
 
 struct DemoOptions {
   std::string out = "out/demo";
@@ -25,4 +25,4 @@ void addDemoCommand(CLI::App& app, DemoOptions& options);
 // Returns the process's exit code.
 int runDemo(const DemoOptions& options);
 
-}  // namespace lvsim
+}  // namespace lv::sim

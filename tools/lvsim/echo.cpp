@@ -4,7 +4,7 @@
 
 #include "foundation/utf8.h"
 
-namespace lvsim {
+namespace lv::sim {
 
 namespace {
 
@@ -14,9 +14,9 @@ bool isControl(char32_t c) { return c < 0x20 || (c >= 0x7f && c < 0xa0); }
 
 }  // namespace
 
-}  // namespace lvsim
+}  // namespace lv::sim
 
-std::string lvsim::printable(std::string_view text, size_t limit) {
+std::string lv::sim::printable(std::string_view text, size_t limit) {
   std::string shown;
   size_t characters = 0;
   for (size_t i = 0; i < text.size(); ++characters) {
@@ -36,4 +36,4 @@ std::string lvsim::printable(std::string_view text, size_t limit) {
   return shown;
 }
 
-std::string lvsim::inQuotes(std::string_view text) { return "\"" + printable(text, kQuotedLimit) + "\""; }
+std::string lv::sim::inQuotes(std::string_view text) { return "\"" + printable(text, kQuotedLimit) + "\""; }

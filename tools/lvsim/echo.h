@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace lvsim {
+namespace lv::sim {
 
 // `text` shown as at most `limit` characters.
 std::string printable(std::string_view text, size_t limit);
@@ -14,4 +14,4 @@ std::string printable(std::string_view text, size_t limit);
 // `text` in double quotes, printable and at most 48 characters long.
 std::string inQuotes(std::string_view text);
 
-}  // namespace lvsim
+}  // namespace lv::sim

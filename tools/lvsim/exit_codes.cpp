@@ -12,11 +12,11 @@ constexpr size_t kWhatLimit = 320;
 
 }  // namespace
 
-int lvsim::fail(int code, const std::string& where, const std::string& what) {
+int lv::sim::fail(int code, const std::string& where, const std::string& what) {
   return fail(code, printable(where, kWhereLimit) + ": " + printable(what, kWhatLimit));
 }
 
-int lvsim::fail(int code, const std::string& what) {
+int lv::sim::fail(int code, const std::string& what) {
   std::fprintf(stderr, "lvsim: %s\n", what.c_str());
   return code;
 }

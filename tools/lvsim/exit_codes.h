@@ -3,7 +3,7 @@
 // printable and cut short, then the code. Every failure of every command goes through here.
 #include <string>
 
-namespace lvsim {
+namespace lv::sim {
 
 inline constexpr int kSuccess = 0;
 inline constexpr int kRunFault = 1;    // a step could not be taken, or writing failed
@@ -14,4 +14,4 @@ int fail(int code, const std::string& where, const std::string& what);
 // Prints "lvsim: WHAT" and returns `code`.
 int fail(int code, const std::string& what);
 
-}  // namespace lvsim
+}  // namespace lv::sim

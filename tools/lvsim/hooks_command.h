@@ -7,7 +7,7 @@
 
 #include <CLI/CLI.hpp>
 
-namespace lvsim {
+namespace lv::sim {
 
 struct HooksOptions {
   std::string profile = "phone";
@@ -21,4 +21,4 @@ void addHooksCommand(CLI::App& app, HooksOptions& options);
 // Returns the process's exit code.
 int runHooks(const HooksOptions& options);
 
-}  // namespace lvsim
+}  // namespace lv::sim

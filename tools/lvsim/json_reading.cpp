@@ -4,7 +4,7 @@
 
 #include "foundation/file_contents.h"
 
-namespace lvsim::json {
+namespace lv::sim::json {
 
 namespace {
 
@@ -91,9 +91,9 @@ class DocumentBuilder : public nlohmann::json_sax<Json> {
 
 }  // namespace
 
-}  // namespace lvsim::json
+}  // namespace lv::sim::json
 
-lvsim::json::Json lvsim::json::readJsonFile(const std::filesystem::path& file) {
+lv::sim::json::Json lv::sim::json::readJsonFile(const std::filesystem::path& file) {
   fnd::FileContents contents = fnd::readRegularFile(file, kMaxFileBytes);
   if (contents.error) throw InputError("cannot read the file: " + *contents.error);
   DocumentBuilder builder;

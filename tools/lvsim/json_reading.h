@@ -12,7 +12,7 @@
 
 #include "tools/lvsim/echo.h"
 
-namespace lvsim {
+namespace lv::sim {
 
 struct InputError : std::runtime_error {
   using std::runtime_error::runtime_error;
@@ -102,4 +102,4 @@ inline std::string optionalText(const Json& object, std::string_view key, const 
 Json readJsonFile(const std::filesystem::path& file);
 
 }  // namespace json
-}  // namespace lvsim
+}  // namespace lv::sim

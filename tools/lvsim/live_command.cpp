@@ -16,7 +16,7 @@
 #include "tools/lvsim/settings_option.h"
 #include "tools/lvsim/story.h"
 
-namespace lvsim {
+namespace lv::sim {
 
 namespace {
 
@@ -57,9 +57,9 @@ int restart(const std::vector<std::string>& args) {
 
 }  // namespace
 
-}  // namespace lvsim
+}  // namespace lv::sim
 
-void lvsim::addLiveCommand(CLI::App& app, LiveCommandOptions& options) {
+void lv::sim::addLiveCommand(CLI::App& app, LiveCommandOptions& options) {
   CLI::App* live = app.add_subcommand("live", "The lock screen in a window, driven with the mouse and keys");
   live->add_option("--profile", options.profile, "Device profile (default phone)")
       ->type_name("phone|small-phone|tablet")
@@ -76,7 +76,7 @@ void lvsim::addLiveCommand(CLI::App& app, LiveCommandOptions& options) {
   live->add_option("--resumed-at", options.resumedAt)->group("")->check(seconds(true));
 }
 
-int lvsim::runLive(const LiveCommandOptions& options) {
+int lv::sim::runLive(const LiveCommandOptions& options) {
   LiveWindowOptions window;
   if (!options.script.empty()) {
     try {
@@ -93,14 +93,14 @@ int lvsim::runLive(const LiveCommandOptions& options) {
     if (auto input = e.kind == ScriptEvent::Kind::Save ? inputAt(window.out / e.file, {options.script}) : std::nullopt)
       return fail(kUsageFault, options.script, e.place + ".save: would write over the input " + input->string());
 
-  host::BootOptions boot;
+  lv::host::BootOptions boot;
   boot.profile = options.profile;
   boot.settings["kEnabled"] = true;
   addSettingOptions(boot, options.settings);
   std::unique_ptr<LiveSession> session;
   try {
     session = std::make_unique<LiveSession>(boot);
-  } catch (const host::BootError& e) {
+  } catch (const lv::host::BootError& e) {
     return bootFault(e, "live");
   }
   for (const ScriptEvent& e : window.script)

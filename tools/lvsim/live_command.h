@@ -13,7 +13,7 @@
 
 #include <CLI/CLI.hpp>
 
-namespace lvsim {
+namespace lv::sim {
 
 struct LiveCommandOptions {
   std::string profile = "phone";
@@ -29,4 +29,4 @@ void addLiveCommand(CLI::App& app, LiveCommandOptions& options);
 // Returns the process's exit code; a restart replaces the process and does not return.
 int runLive(const LiveCommandOptions& options);
 
-}  // namespace lvsim
+}  // namespace lv::sim

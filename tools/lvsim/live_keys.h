@@ -2,7 +2,7 @@
 // The keys of `lvsim live`, by the names scripts use.
 #include <string_view>
 
-namespace lvsim {
+namespace lv::sim {
 
 inline constexpr std::string_view kLiveKeys[] = {"space", "n", "r", "s", "q", "m", "1", "2",
                                                  "3",     "4", "5", "return", "escape"};
@@ -13,4 +13,4 @@ inline bool isLiveKey(std::string_view name) {
   return false;
 }
 
-}  // namespace lvsim
+}  // namespace lv::sim

@@ -5,7 +5,7 @@
 
 #include "tools/lvsim/live_keys.h"
 
-namespace lvsim {
+namespace lv::sim {
 
 namespace {
 
@@ -94,9 +94,9 @@ ScriptEvent event(const Json& value, const Place& at) {
 
 }  // namespace
 
-}  // namespace lvsim
+}  // namespace lv::sim
 
-std::vector<lvsim::ScriptEvent> lvsim::readLiveScript(const std::filesystem::path& file) {
+std::vector<lv::sim::ScriptEvent> lv::sim::readLiveScript(const std::filesystem::path& file) {
   Json root = readJsonFile(file);
   Place top("");
   if (!root.is_object()) top.fail("expected an object with \"events\"");

@@ -25,7 +25,7 @@
 #include "quartz/geometry.h"
 #include "tools/lvsim/json_reading.h"
 
-namespace lvsim {
+namespace lv::sim {
 
 struct LiveTarget {
   std::optional<CGPoint> point;  // in points; otherwise the view's
@@ -49,4 +49,4 @@ struct ScriptEvent {
 // Events in the order of their times (equal times keep the file's order).
 std::vector<ScriptEvent> readLiveScript(const std::filesystem::path& file);
 
-}  // namespace lvsim
+}  // namespace lv::sim

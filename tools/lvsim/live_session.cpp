@@ -10,7 +10,7 @@
 #include "render/text_layout.h"
 #include "tools/lvsim/built_in_tracks.h"
 
-namespace lvsim {
+namespace lv::sim {
 
 namespace {
 
@@ -31,40 +31,40 @@ std::string secondsText(double seconds) {
 
 }  // namespace
 
-}  // namespace lvsim
+}  // namespace lv::sim
 
-lvsim::LiveSession::LiveSession(const host::BootOptions& boot) : screen_(host::LockScreen::boot(boot)) {
-  render::addHostLooks(renderer_.rules());
-  for (std::string_view key : host::kSettingKeys)
+lv::sim::LiveSession::LiveSession(const lv::host::BootOptions& boot) : screen_(lv::host::LockScreen::boot(boot)) {
+  lv::render::addHostLooks(renderer_.rules());
+  for (std::string_view key : lv::host::kSettingKeys)
     menuSettings_[std::string(key)] = screen_->global<bool>(globalFor(key));
   playTrack(0);
 }
 
-void lvsim::LiveSession::playTrack(size_t index) {
+void lv::sim::LiveSession::playTrack(size_t index) {
   track_ = index % builtInTracks().size();
   screen_->play(builtInTracks()[track_]);
 }
 
-void lvsim::LiveSession::runUntil(double seconds) {
+void lv::sim::LiveSession::runUntil(double seconds) {
   double step = seconds - screen_->now();
   if (step > 0) screen_->advance(step);
 }
 
-bool lvsim::LiveSession::pointerDown(CGPoint point) {
+bool lv::sim::LiveSession::pointerDown(CGPoint point) {
   if (!screen_->inWindow(point)) return false;
   if (!menuOpen_) screen_->touchDown(point);
   return true;
 }
 
-void lvsim::LiveSession::pointerMove(CGPoint point) { screen_->touchMove(point); }
+void lv::sim::LiveSession::pointerMove(CGPoint point) { screen_->touchMove(point); }
 
-void lvsim::LiveSession::pointerUp() { screen_->release(); }
+void lv::sim::LiveSession::pointerUp() { screen_->release(); }
 
-void lvsim::LiveSession::wheel(CGPoint point, double notches) {
+void lv::sim::LiveSession::wheel(CGPoint point, double notches) {
   if (!menuOpen_) screen_->wheel(point, -notches * kPointsPerNotch);
 }
 
-lvsim::LiveAction lvsim::LiveSession::key(std::string_view name) {
+lv::sim::LiveAction lv::sim::LiveSession::key(std::string_view name) {
   if (name == "q") return LiveAction::Quit;
   if (name == "s") return LiveAction::Save;
   if (name == "m" || (menuOpen_ && name == "escape")) {
@@ -79,30 +79,30 @@ lvsim::LiveAction lvsim::LiveSession::key(std::string_view name) {
   if (name == "space") screen_->setPaused(!screen_->paused());
   if (name == "n") playTrack(track_ + 1);
   if (name == "r")
-    screen_->setSizeClass(screen_->sizeClass() == host::SizeClass::Regular ? host::SizeClass::Compact
-                                                                          : host::SizeClass::Regular);
+    screen_->setSizeClass(screen_->sizeClass() == lv::host::SizeClass::Regular ? lv::host::SizeClass::Compact
+                                                                          : lv::host::SizeClass::Regular);
   return LiveAction::None;
 }
 
-void lvsim::LiveSession::toggleSetting(size_t index) {
-  if (index >= std::size(host::kSettingKeys)) return;
-  bool& value = menuSettings_[std::string(host::kSettingKeys[index])];
+void lv::sim::LiveSession::toggleSetting(size_t index) {
+  if (index >= std::size(lv::host::kSettingKeys)) return;
+  bool& value = menuSettings_[std::string(lv::host::kSettingKeys[index])];
   value = !value;
 }
 
-CGPoint lvsim::LiveSession::locate(const LiveTarget& target) const {
+CGPoint lv::sim::LiveSession::locate(const LiveTarget& target) const {
   if (target.point) return *target.point;
   id view = screen_->firstVisibleView(target.className);
-  if (!view) throw host::SessionError("no visible " + target.className + " on the lock screen");
-  return host::pointInWindow(view, target.fraction.x, target.fraction.y);
+  if (!view) throw lv::host::SessionError("no visible " + target.className + " on the lock screen");
+  return lv::host::pointInWindow(view, target.fraction.x, target.fraction.y);
 }
 
-CGSize lvsim::LiveSession::frameSize() const {
+CGSize lv::sim::LiveSession::frameSize() const {
   CGRect window = send<CGRect>(screen_->window(), "frame"_sel);
   return {window.size.width, window.size.height + kStatusHeight};
 }
 
-std::string lvsim::LiveSession::statusLine() const {
+std::string lv::sim::LiveSession::statusLine() const {
   const auto& launches = screen_->launches();
   std::string line = std::string(screen_->paused() ? "paused" : "playing") + " track " + std::to_string(track_ + 1);
   line += "  ·  launched " + (launches.empty() ? std::string("nothing") : launches.back().identifier);
@@ -112,19 +112,19 @@ std::string lvsim::LiveSession::statusLine() const {
   return line;
 }
 
-uint64_t lvsim::LiveSession::signature() const {
-  render::Hasher h;
+uint64_t lv::sim::LiveSession::signature() const {
+  lv::render::Hasher h;
   h.add(renderer_.sceneSignature(screen_->window())).add(statusLine()).add(uint64_t(menuOpen_));
   for (const auto& [key, value] : menuSettings_) h.add(key).add(uint64_t(value));
   return h.value();
 }
 
-render::Picture lvsim::LiveSession::compose(double scale) {
+lv::render::Picture lv::sim::LiveSession::compose(double scale) {
   auto screen = renderer_.renderWindow(screen_->window(), scale);
   if (!screen) throw std::runtime_error("cannot draw the lock screen: " + screen.error().reason);
-  const render::Picture& shown = screen.value();
+  const lv::render::Picture& shown = screen.value();
   int statusPixels = int(kStatusHeight * scale + 0.5);
-  render::Picture frame(shown.width(), shown.height() + statusPixels, scale);
+  lv::render::Picture frame(shown.width(), shown.height() + statusPixels, scale);
   cairo_t* cr = cairo_create(frame.surface());
   cairo_set_source_surface(cr, shown.surface(), 0, 0);
   cairo_paint(cr);
@@ -135,33 +135,33 @@ render::Picture lvsim::LiveSession::compose(double scale) {
   return frame;
 }
 
-void lvsim::LiveSession::drawStatus(cairo_t* cr, double scale, double top, double width) const {
+void lv::sim::LiveSession::drawStatus(cairo_t* cr, double scale, double top, double width) const {
   cairo_set_source_rgb(cr, 0.08, 0.08, 0.09);
   cairo_rectangle(cr, 0, top, width, kStatusHeight * scale);
   cairo_fill(cr);
-  render::LayoutPtr text = render::makeTextLayout(cr, statusLine(), {.pixels = kTextPoints * scale});
+  lv::render::LayoutPtr text = lv::render::makeTextLayout(cr, statusLine(), {.pixels = kTextPoints * scale});
   pango_layout_set_width(text.get(), int((width - 16 * scale) * PANGO_SCALE));
   pango_layout_set_ellipsize(text.get(), PANGO_ELLIPSIZE_END);
   cairo_set_source_rgb(cr, 0.9, 0.9, 0.92);
-  cairo_move_to(cr, 8 * scale, top + (kStatusHeight * scale - render::layoutHeight(text.get())) / 2);
+  cairo_move_to(cr, 8 * scale, top + (kStatusHeight * scale - lv::render::layoutHeight(text.get())) / 2);
   pango_cairo_show_layout(cr, text.get());
 }
 
 // A panel in the middle of the lock screen: one line per setting with its number key.
-void lvsim::LiveSession::drawMenu(cairo_t* cr, double scale, double width) const {
+void lv::sim::LiveSession::drawMenu(cairo_t* cr, double scale, double width) const {
   std::string lines = "Settings, applied at a restart\n";
   size_t titleLength = lines.size() - 1;
   int number = 0;
-  for (std::string_view key : host::kSettingKeys) {
+  for (std::string_view key : lv::host::kSettingKeys) {
     bool on = menuSettings_.at(std::string(key));
     lines += std::to_string(++number) + "   " + (on ? "on    " : "off   ") + std::string(key) + "\n";
   }
   lines += "Return restarts, Esc closes";
   double panelWidth = std::min(kMenuWidth * scale, width - 20 * scale);
   double pad = 14 * scale;
-  render::LayoutPtr text = render::makeTextLayout(
+  lv::render::LayoutPtr text = lv::render::makeTextLayout(
       cr, lines, {.pixels = kMenuTextPoints * scale, .wrapWidth = int(panelWidth - 2 * pad), .boldPrefix = titleLength});
-  double height = render::layoutHeight(text.get()) + 2 * pad;
+  double height = lv::render::layoutHeight(text.get()) + 2 * pad;
   double x = (width - panelWidth) / 2, y = 120 * scale;
   cairo_set_source_rgba(cr, 0.05, 0.05, 0.07, 0.88);
   cairo_rectangle(cr, x, y, panelWidth, height);

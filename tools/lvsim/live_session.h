@@ -15,7 +15,7 @@
 #include "render/renderer.h"
 #include "tools/lvsim/live_script.h"
 
-namespace lvsim {
+namespace lv::sim {
 
 // What a key asks of the window.
 enum class LiveAction { None, Save, Quit, Restart };
@@ -25,8 +25,8 @@ class LiveSession {
   // The status line's height beneath the lock screen, in points.
   static constexpr double kStatusHeight = 30;
 
-  // Boots the device `boot` names (host::BootError) and plays the first track.
-  explicit LiveSession(const host::BootOptions& boot);
+  // Boots the device `boot` names (lv::host::BootError) and plays the first track.
+  explicit LiveSession(const lv::host::BootOptions& boot);
   LiveSession(const LiveSession&) = delete;
   LiveSession& operator=(const LiveSession&) = delete;
 
@@ -44,7 +44,7 @@ class LiveSession {
   // A key by its name (live_keys.h); unknown names do nothing.
   LiveAction key(std::string_view name);
 
-  // Where a target lies now, in points; host::SessionError when its view is not shown.
+  // Where a target lies now, in points; lv::host::SessionError when its view is not shown.
   CGPoint locate(const LiveTarget& target) const;
 
   // The frame's size in points: the lock screen with the status line beneath.
@@ -52,7 +52,7 @@ class LiveSession {
   // Changes whenever the frame would look different.
   uint64_t signature() const;
   // The frame at `scale` pixels per point; render errors throw std::runtime_error.
-  render::Picture compose(double scale);
+  lv::render::Picture compose(double scale);
 
   std::string statusLine() const;
   // The settings the menu holds: those in effect, with the menu's toggles applied.
@@ -64,11 +64,11 @@ class LiveSession {
   void drawStatus(cairo_t* cr, double scale, double top, double width) const;
   void drawMenu(cairo_t* cr, double scale, double width) const;
 
-  std::unique_ptr<host::LockScreen> screen_;
-  render::Renderer renderer_;
+  std::unique_ptr<lv::host::LockScreen> screen_;
+  lv::render::Renderer renderer_;
   size_t track_ = 0;
   bool menuOpen_ = false;
   prefs::BoolSettings menuSettings_;
 };
 
-}  // namespace lvsim
+}  // namespace lv::sim

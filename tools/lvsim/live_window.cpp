@@ -14,7 +14,7 @@
 #include <unordered_map>
 #include <utility>
 
-namespace lvsim {
+namespace lv::sim {
 
 namespace {
 
@@ -147,7 +147,7 @@ class LiveWindow {
 
   void present(uint64_t signature) {
     auto drawStart = Clock::now();
-    render::Picture frame = session_.compose(scale_);
+    lv::render::Picture frame = session_.compose(scale_);
     SDL_Surface* target = SDL_GetWindowSurface(window_);
     if (target) {
       SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(
@@ -194,7 +194,7 @@ class LiveWindow {
   CGPoint locate(const ScriptEvent& event, const LiveTarget& target) {
     try {
       return session_.locate(target);
-    } catch (const host::SessionError& e) {
+    } catch (const lv::host::SessionError& e) {
       throw ScriptFault(event.place + ": " + e.what());
     }
   }
@@ -379,9 +379,9 @@ class LiveWindow {
 
 }  // namespace
 
-}  // namespace lvsim
+}  // namespace lv::sim
 
-lvsim::LiveOutcome lvsim::runLiveWindow(LiveSession& session, const LiveWindowOptions& options) {
+lv::sim::LiveOutcome lv::sim::runLiveWindow(LiveSession& session, const LiveWindowOptions& options) {
   LiveWindow window(session, options);
   return window.run();
 }

@@ -11,7 +11,7 @@
 #include "tools/lvsim/live_script.h"
 #include "tools/lvsim/live_session.h"
 
-namespace lvsim {
+namespace lv::sim {
 
 // There is no display to open a window on.
 struct NoDisplay : std::runtime_error {
@@ -36,7 +36,7 @@ struct LiveOutcome {
 };
 
 // Runs until the window is closed, Q, the exit time or a restart. Throws NoDisplay,
-// ScriptFault, or render::PngError's message as std::runtime_error when a save fails.
+// ScriptFault, or lv::render::PngError's message as std::runtime_error when a save fails.
 LiveOutcome runLiveWindow(LiveSession& session, const LiveWindowOptions& options);
 
-}  // namespace lvsim
+}  // namespace lv::sim

@@ -19,27 +19,27 @@ constexpr size_t kMessageLimit = 320;
 int main(int argc, char** argv) {
   CLI::App app("lvsim: the lock screen of a simulated phone with Lumivane loaded", "lvsim");
   app.require_subcommand(1);
-  lvsim::HooksOptions hooks;
-  lvsim::addHooksCommand(app, hooks);
-  lvsim::RunOptions run;
-  lvsim::addRunCommand(app, run);
-  lvsim::DemoOptions demo;
-  lvsim::addDemoCommand(app, demo);
-  lvsim::LiveCommandOptions live;
-  lvsim::addLiveCommand(app, live);
+  lv::sim::HooksOptions hooks;
+  lv::sim::addHooksCommand(app, hooks);
+  lv::sim::RunOptions run;
+  lv::sim::addRunCommand(app, run);
+  lv::sim::DemoOptions demo;
+  lv::sim::addDemoCommand(app, demo);
+  lv::sim::LiveCommandOptions live;
+  lv::sim::addLiveCommand(app, live);
 
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp&) {
     std::cout << app.help();
-    return lvsim::kSuccess;
+    return lv::sim::kSuccess;
   } catch (const CLI::ParseError& e) {
-    return lvsim::fail(lvsim::kUsageFault, lvsim::printable(e.what(), kMessageLimit));
+    return lv::sim::fail(lv::sim::kUsageFault, lv::sim::printable(e.what(), kMessageLimit));
   }
 
-  if (app.got_subcommand("hooks")) return lvsim::runHooks(hooks);
-  if (app.got_subcommand("run")) return lvsim::runScenario(run);
-  if (app.got_subcommand("demo")) return lvsim::runDemo(demo);
-  if (app.got_subcommand("live")) return lvsim::runLive(live);
-  return lvsim::fail(lvsim::kUsageFault, "no command given");
+  if (app.got_subcommand("hooks")) return lv::sim::runHooks(hooks);
+  if (app.got_subcommand("run")) return lv::sim::runScenario(run);
+  if (app.got_subcommand("demo")) return lv::sim::runDemo(demo);
+  if (app.got_subcommand("live")) return lv::sim::runLive(live);
+  return lv::sim::fail(lv::sim::kUsageFault, "no command given");
 }

@@ -28,14 +28,14 @@ Json transformJson(CGAffineTransform t) {
 
 Json orNull(const std::optional<std::string>& text) { return text ? Json(*text) : Json(nullptr); }
 
-Json maskJson(const std::optional<host::MaskSnapshot>& mask) {
+Json maskJson(const std::optional<lv::host::MaskSnapshot>& mask) {
   if (!mask) return nullptr;
   Json locations = Json::array();
   for (double l : mask->locations) locations.push_back(reportNumber(l));
   return {{"class", mask->className}, {"locations", locations}};
 }
 
-Json presentationJson(const host::PresentationSnapshot& p) {
+Json presentationJson(const lv::host::PresentationSnapshot& p) {
   Json presentation = {{"frame", rectJson(p.frame)},
                        {"alpha", reportNumber(p.alpha)},
                        {"transform", transformJson(p.transform)}};
@@ -49,7 +49,7 @@ struct GlobalJson {
   Json operator()(const std::optional<std::string>& className) const { return orNull(className); }
 };
 
-Json viewTreeJson(const host::ViewSnapshot& view) {
+Json viewTreeJson(const lv::host::ViewSnapshot& view) {
   Json json = {{"class", view.className},
                {"frame", rectJson(view.frame)},
                {"windowFrame", rectJson(view.windowFrame)},
@@ -70,20 +70,20 @@ Json viewTreeJson(const host::ViewSnapshot& view) {
   for (const auto& [name, className] : view.properties) properties[name] = orNull(className);
   json["properties"] = std::move(properties);
   Json subviews = Json::array();
-  for (const host::ViewSnapshot& sub : view.subviews) subviews.push_back(viewTreeJson(sub));
+  for (const lv::host::ViewSnapshot& sub : view.subviews) subviews.push_back(viewTreeJson(sub));
   json["subviews"] = std::move(subviews);
   return json;
 }
 
 }  // namespace
 
-Json lvsim::globalsJson(const std::vector<host::GlobalSnapshot>& globals) {
+Json lv::sim::globalsJson(const std::vector<lv::host::GlobalSnapshot>& globals) {
   Json json = Json::object();
-  for (const host::GlobalSnapshot& g : globals) json[g.name] = std::visit(GlobalJson{}, g.value);
+  for (const lv::host::GlobalSnapshot& g : globals) json[g.name] = std::visit(GlobalJson{}, g.value);
   return json;
 }
 
-Json lvsim::snapshotJson(const host::LockScreenSnapshot& snapshot) {
+Json lv::sim::snapshotJson(const lv::host::LockScreenSnapshot& snapshot) {
   Json launches = Json::array();
   for (const std::string& identifier : snapshot.events.launches) launches.push_back(identifier);
   return {{"name", snapshot.name},

@@ -9,10 +9,10 @@
 #include "host/globals_snapshot.h"
 #include "host/lock_screen_snapshot.h"
 
-namespace lvsim {
+namespace lv::sim {
 
 // {"name", "time", "globals", "events", "tree"}.
-nlohmann::ordered_json snapshotJson(const host::LockScreenSnapshot& snapshot);
-nlohmann::ordered_json globalsJson(const std::vector<host::GlobalSnapshot>& globals);
+nlohmann::ordered_json snapshotJson(const lv::host::LockScreenSnapshot& snapshot);
+nlohmann::ordered_json globalsJson(const std::vector<lv::host::GlobalSnapshot>& globals);
 
-}  // namespace lvsim
+}  // namespace lv::sim

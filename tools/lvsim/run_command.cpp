@@ -4,14 +4,14 @@
 #include "tools/lvsim/scenario.h"
 #include "tools/lvsim/story.h"
 
-void lvsim::addRunCommand(CLI::App& app, RunOptions& options) {
+void lv::sim::addRunCommand(CLI::App& app, RunOptions& options) {
   CLI::App* run = app.add_subcommand("run", "Run a scenario on the lock screen and write DIR/report.json");
   run->add_option("scenario", options.scenario, "Scenario file (JSON)")->required()->type_name("SCENARIO.json");
   run->add_option("--out", options.out, "Folder for report.json (default: the current folder)")->type_name("DIR");
   run->add_flag("--png", options.png, "Also write a picture of each snapshot beside the report");
 }
 
-int lvsim::runScenario(const RunOptions& options) {
+int lv::sim::runScenario(const RunOptions& options) {
   Scenario scenario;
   try {
     scenario = readScenario(options.scenario);

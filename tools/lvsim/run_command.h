@@ -8,7 +8,7 @@
 
 #include <CLI/CLI.hpp>
 
-namespace lvsim {
+namespace lv::sim {
 
 struct RunOptions {
   std::string scenario;
@@ -21,4 +21,4 @@ void addRunCommand(CLI::App& app, RunOptions& options);
 // Returns the process's exit code.
 int runScenario(const RunOptions& options);
 
-}  // namespace lvsim
+}  // namespace lv::sim

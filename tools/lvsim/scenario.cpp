@@ -12,19 +12,19 @@
 #include "tools/lvsim/json_reading.h"
 #include "uikit/png_file.h"
 
-namespace lvsim {
+namespace lv::sim {
 
 namespace {
 
 using namespace json;
 
-host::Artwork artwork(const Json& value, const Place& at, const std::filesystem::path& folder) {
+lv::host::Artwork artwork(const Json& value, const Place& at, const std::filesystem::path& folder) {
   std::string name = text(value, at);
-  if (name == "generated") return host::Artwork::generated();
-  if (name == "none") return host::Artwork::none();
+  if (name == "generated") return lv::host::Artwork::generated();
+  if (name == "none") return lv::host::Artwork::none();
   std::filesystem::path file = folder / name;  // an absolute name stays as it is
   if (auto refused = uikit::readPngFile(file).error) at.fail("cannot read the image " + inQuotes(name) + ": " + *refused);
-  return host::Artwork::fromFile(file);
+  return lv::host::Artwork::fromFile(file);
 }
 
 PlayStep play(const Json& value, const Place& at, const std::filesystem::path& folder) {
@@ -80,8 +80,8 @@ DragStep drag(const Json& value, const Place& at) {
 
 SizeClassStep sizeClass(const Json& value, const Place& at) {
   std::string name = text(value, at);
-  if (name == "compact") return {host::SizeClass::Compact};
-  if (name == "regular") return {host::SizeClass::Regular};
+  if (name == "compact") return {lv::host::SizeClass::Compact};
+  if (name == "regular") return {lv::host::SizeClass::Regular};
   at.fail("expected \"compact\" or \"regular\", got " + inQuotes(name));
 }
 
@@ -140,11 +140,11 @@ void checkAdvances(const Scenario& scenario) {
   }
 }
 
-host::BootOptions bootOptions(const Json& root, const Place& top) {
-  host::BootOptions boot;
+lv::host::BootOptions bootOptions(const Json& root, const Place& top) {
+  lv::host::BootOptions boot;
   if (auto p = root.find("profile"); p != root.end()) {
     boot.profile = text(*p, top["profile"]);
-    if (!host::findProfile(boot.profile))
+    if (!lv::host::findProfile(boot.profile))
       top["profile"].fail("unknown profile " + inQuotes(boot.profile) + " (phone, small-phone or tablet)");
   }
   if (auto v = root.find("system"); v != root.end()) {
@@ -155,7 +155,7 @@ host::BootOptions bootOptions(const Json& root, const Place& top) {
   if (auto s = root.find("settings"); s != root.end()) {
     if (!s->is_object()) top["settings"].fail("expected an object of settings");
     for (const auto& [key, value] : s->items()) {
-      if (!host::isSettingKey(key)) top["settings"].fail("unknown setting " + inQuotes(key));
+      if (!lv::host::isSettingKey(key)) top["settings"].fail("unknown setting " + inQuotes(key));
       boot.settings[key] = boolean(value, top["settings"][key]);
     }
   }
@@ -163,7 +163,7 @@ host::BootOptions bootOptions(const Json& root, const Place& top) {
     if (!w->is_array()) top["without"].fail("expected an array of host class names");
     for (size_t i = 0; i < w->size(); ++i) {
       std::string name = text((*w)[i], top["without"][i]);
-      if (!host::isHostClass(name)) top["without"][i].fail("unknown host class " + inQuotes(name));
+      if (!lv::host::isHostClass(name)) top["without"][i].fail("unknown host class " + inQuotes(name));
       boot.without.insert(name);
     }
   }
@@ -172,9 +172,9 @@ host::BootOptions bootOptions(const Json& root, const Place& top) {
 
 }  // namespace
 
-}  // namespace lvsim
+}  // namespace lv::sim
 
-lvsim::Scenario lvsim::readScenario(const std::filesystem::path& file) {
+lv::sim::Scenario lv::sim::readScenario(const std::filesystem::path& file) {
   Json root = json::readJsonFile(file);
   Place top("");
   if (!root.is_object()) top.fail("expected an object with profile, system, settings, without and steps");
@@ -193,7 +193,7 @@ lvsim::Scenario lvsim::readScenario(const std::filesystem::path& file) {
   return scenario;
 }
 
-std::vector<std::pair<std::string, std::string>> lvsim::classesNamed(const Scenario& scenario) {
+std::vector<std::pair<std::string, std::string>> lv::sim::classesNamed(const Scenario& scenario) {
   std::vector<std::pair<std::string, std::string>> named;
   for (size_t i = 0; i < scenario.steps.size(); ++i) {
     if (const auto* t = std::get_if<TapViewStep>(&scenario.steps[i])) named.emplace_back(t->className, scenario.stepPlaces[i] + ".tap");

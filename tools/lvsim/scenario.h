@@ -13,12 +13,12 @@
 #include "host/track.h"
 #include "tools/lvsim/json_reading.h"
 
-namespace lvsim {
+namespace lv::sim {
 
 using ScenarioError = InputError;
 
 struct PlayStep {
-  host::Track track;
+  lv::host::Track track;
 };
 struct AdvanceStep {
   double seconds;
@@ -40,7 +40,7 @@ struct DragStep {
 };
 struct ReleaseStep {};
 struct SizeClassStep {
-  host::SizeClass sizeClass;
+  lv::host::SizeClass sizeClass;
 };
 struct StopStep {};
 struct SnapshotStep {
@@ -51,7 +51,7 @@ using Step = std::variant<PlayStep, AdvanceStep, TapPointStep, TapViewStep, Drag
                           SizeClassStep, StopStep, SnapshotStep>;
 
 struct Scenario {
-  host::BootOptions boot;
+  lv::host::BootOptions boot;
   std::vector<Step> steps;
   std::vector<std::string> stepPlaces;  // "steps[3]", for messages about a step
 };
@@ -68,4 +68,4 @@ Scenario readScenario(const std::filesystem::path& file);
 // the classes that exist once the device is booted.
 std::vector<std::pair<std::string, std::string>> classesNamed(const Scenario& scenario);
 
-}  // namespace lvsim
+}  // namespace lv::sim

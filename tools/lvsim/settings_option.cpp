@@ -4,14 +4,14 @@
 #include "host/settings.h"
 #include "tools/lvsim/echo.h"
 
-std::optional<std::string> lvsim::settingError(const std::string& text) {
+std::optional<std::string> lv::sim::settingError(const std::string& text) {
   size_t eq = text.find('=');
   if (eq == std::string::npos) return "expected KEY=true|false, got " + inQuotes(text);
   std::string key = text.substr(0, eq);
   std::string value = text.substr(eq + 1);
-  if (!host::isSettingKey(key)) {
+  if (!lv::host::isSettingKey(key)) {
     std::string known;
-    for (std::string_view k : host::kSettingKeys) known += (known.empty() ? "" : ", ") + std::string(k);
+    for (std::string_view k : lv::host::kSettingKeys) known += (known.empty() ? "" : ", ") + std::string(k);
     return "unknown setting " + inQuotes(key) + " (known: " + known + ")";
   }
   if (value != "true" && value != "false")
@@ -19,27 +19,27 @@ std::optional<std::string> lvsim::settingError(const std::string& text) {
   return std::nullopt;
 }
 
-lvsim::StoredSetting lvsim::parseSetting(const std::string& text) {
+lv::sim::StoredSetting lv::sim::parseSetting(const std::string& text) {
   size_t eq = text.find('=');
   return {text.substr(0, eq), text.substr(eq + 1) == "true"};
 }
 
-void lvsim::addSettingOptions(host::BootOptions& boot, const std::vector<std::string>& settings) {
+void lv::sim::addSettingOptions(lv::host::BootOptions& boot, const std::vector<std::string>& settings) {
   for (const std::string& text : settings) {
     StoredSetting s = parseSetting(text);
     boot.settings[s.key] = s.value;
   }
 }
 
-CLI::Validator lvsim::profileName() {
+CLI::Validator lv::sim::profileName() {
   return CLI::Validator(
       [](std::string& name) -> std::string {
-        if (host::findProfile(name)) return {};
+        if (lv::host::findProfile(name)) return {};
         return "unknown profile " + inQuotes(name) + " (phone, small-phone or tablet)";
       },
       "");
 }
 
-CLI::Validator lvsim::storedSetting() {
+CLI::Validator lv::sim::storedSetting() {
   return CLI::Validator([](std::string& text) { return settingError(text).value_or(""); }, "");
 }

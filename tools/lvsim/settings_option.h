@@ -10,7 +10,7 @@
 
 #include "host/device.h"
 
-namespace lvsim {
+namespace lv::sim {
 
 struct StoredSetting {
   std::string key;
@@ -24,10 +24,10 @@ std::optional<std::string> settingError(const std::string& text);
 StoredSetting parseSetting(const std::string& text);
 
 // Adds settings that settingError accepted to `boot`; a later one for a key wins.
-void addSettingOptions(host::BootOptions& boot, const std::vector<std::string>& settings);
+void addSettingOptions(lv::host::BootOptions& boot, const std::vector<std::string>& settings);
 
 // Checks of the option values.
 CLI::Validator profileName();
 CLI::Validator storedSetting();
 
-}  // namespace lvsim
+}  // namespace lv::sim

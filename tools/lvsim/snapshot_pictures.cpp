@@ -5,7 +5,7 @@
 
 #include "render/host_looks.h"
 
-namespace lvsim {
+namespace lv::sim {
 
 namespace {
 
@@ -14,27 +14,27 @@ constexpr size_t kSafeNameLimit = 64;
 
 }  // namespace
 
-}  // namespace lvsim
+}  // namespace lv::sim
 
-lvsim::SnapshotPictures::SnapshotPictures(std::filesystem::path folder, double scale)
+lv::sim::SnapshotPictures::SnapshotPictures(std::filesystem::path folder, double scale)
     : folder_(std::move(folder)), scale_(scale) {
-  render::addHostLooks(renderer_.rules());
+  lv::render::addHostLooks(renderer_.rules());
 }
 
-std::string lvsim::fileSafe(std::string_view name) {
+std::string lv::sim::fileSafe(std::string_view name) {
   std::string safe(name.substr(0, kSafeNameLimit));
   for (char& c : safe)
     if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-' && c != '_' && c != '.') c = '-';
   return safe;
 }
 
-std::string lvsim::pictureFile(int number, std::string_view name) {
+std::string lv::sim::pictureFile(int number, std::string_view name) {
   char prefix[16];
   std::snprintf(prefix, sizeof prefix, "%02d-", number);
   return prefix + fileSafe(name) + ".png";
 }
 
-lvsim::SnapshotPictures::Taken lvsim::SnapshotPictures::take(id window, std::string_view name) {
+lv::sim::SnapshotPictures::Taken lv::sim::SnapshotPictures::take(id window, std::string_view name) {
   auto rendered = renderer_.renderWindow(window, scale_);
   if (!rendered) throw PictureError("cannot render snapshot \"" + std::string(name) + "\": " + rendered.error().reason);
   std::string file = pictureFile(++count_, name);

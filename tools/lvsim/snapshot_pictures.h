@@ -11,7 +11,7 @@
 #include "render/renderer.h"
 #include "runtime/runtime.h"
 
-namespace lvsim {
+namespace lv::sim {
 
 struct PictureError : std::runtime_error {
   using std::runtime_error::runtime_error;
@@ -24,7 +24,7 @@ class SnapshotPictures {
   // Renders and writes the picture of snapshot `name`; returns it with its file name
   // (the snapshot's number and name, made safe for a file name). Throws PictureError.
   struct Taken {
-    render::Picture picture;
+    lv::render::Picture picture;
     std::string file;
   };
   Taken take(id window, std::string_view name);
@@ -33,7 +33,7 @@ class SnapshotPictures {
   std::filesystem::path folder_;
   double scale_;
   int count_ = 0;
-  render::Renderer renderer_;
+  lv::render::Renderer renderer_;
 };
 
 // `name` cut to 64 bytes, with every byte other than ASCII letters, digits, '-', '_' and '.'
@@ -43,4 +43,4 @@ std::string fileSafe(std::string_view name);
 // The file of the `number`th snapshot (from 1): "NN-name.png".
 std::string pictureFile(int number, std::string_view name);
 
-}  // namespace lvsim
+}  // namespace lv::sim

@@ -12,7 +12,7 @@
 #include "tools/lvsim/report_json.h"
 #include "tools/lvsim/snapshot_pictures.h"
 
-namespace lvsim {
+namespace lv::sim {
 
 namespace {
 
@@ -45,7 +45,7 @@ struct Describer {
   }
   std::string operator()(const ReleaseStep&) const { return "release the finger"; }
   std::string operator()(const SizeClassStep& s) const {
-    return s.sizeClass == host::SizeClass::Compact ? "turn to landscape" : "turn upright";
+    return s.sizeClass == lv::host::SizeClass::Compact ? "turn to landscape" : "turn upright";
   }
   std::string operator()(const StopStep&) const { return "stop playing"; }
   std::string operator()(const SnapshotStep& s) const { return "snapshot \"" + s.name + "\""; }
@@ -53,7 +53,7 @@ struct Describer {
 
 // Takes one step; a snapshot step adds to the report and, with pictures, draws one.
 struct StepTaker {
-  host::LockScreen& screen;
+  lv::host::LockScreen& screen;
   Json& snapshots;
   SnapshotPictures* pictures;
   const StoryOptions& options;
@@ -80,12 +80,12 @@ struct StepTaker {
   }
 };
 
-Json header(const std::string& name, host::LockScreen& screen, const host::BootOptions& boot) {
+Json header(const std::string& name, lv::host::LockScreen& screen, const lv::host::BootOptions& boot) {
   Json settings = Json::object();
   for (const auto& [key, value] : boot.settings) settings[key] = value;
   Json without = Json::array();
   for (const std::string& n : boot.without) without.push_back(n);
-  const host::DeviceProfile& profile = screen.device().profile();
+  const lv::host::DeviceProfile& profile = screen.device().profile();
   return {{"scenario", name},
           {"profile", profile.name},
           {"system", boot.systemVersion.empty() ? std::string(profile.systemVersion) : boot.systemVersion},
@@ -93,7 +93,7 @@ Json header(const std::string& name, host::LockScreen& screen, const host::BootO
           {"without", without}};
 }
 
-std::string bootLine(const host::BootOptions& boot, host::LockScreen& screen) {
+std::string bootLine(const lv::host::BootOptions& boot, lv::host::LockScreen& screen) {
   std::string line = "the " + std::string(screen.device().profile().name) + " with";
   for (const auto& [key, value] : boot.settings) line += " " + key + "=" + (value ? "true" : "false");
   return line;
@@ -103,7 +103,7 @@ std::string bootLine(const host::BootOptions& boot, host::LockScreen& screen) {
 std::vector<std::filesystem::path> inputsOf(const Scenario& scenario, const StoryOptions& options) {
   std::vector<std::filesystem::path> inputs = options.inputs;
   for (const Step& step : scenario.steps)
-    if (const auto* play = std::get_if<PlayStep>(&step); play && play->track.artwork.kind == host::Artwork::Kind::File)
+    if (const auto* play = std::get_if<PlayStep>(&step); play && play->track.artwork.kind == lv::host::Artwork::Kind::File)
       inputs.push_back(play->track.artwork.file);
   return inputs;
 }
@@ -119,14 +119,14 @@ std::vector<std::string> outputsOf(const Scenario& scenario, const StoryOptions&
 
 }  // namespace
 
-}  // namespace lvsim
+}  // namespace lv::sim
 
-int lvsim::bootFault(const host::BootError& error, const std::string& where) {
-  if (dynamic_cast<const host::TemporaryFolderError*>(&error)) return fail(kUsageFault, "TMPDIR", error.what());
+int lv::sim::bootFault(const lv::host::BootError& error, const std::string& where) {
+  if (dynamic_cast<const lv::host::TemporaryFolderError*>(&error)) return fail(kUsageFault, "TMPDIR", error.what());
   return fail(kRunFault, where, error.what());
 }
 
-std::optional<std::string> lvsim::writableFolderError(const std::filesystem::path& folder) {
+std::optional<std::string> lv::sim::writableFolderError(const std::filesystem::path& folder) {
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   if (error) return "cannot make the folder: " + error.message();
@@ -135,7 +135,7 @@ std::optional<std::string> lvsim::writableFolderError(const std::filesystem::pat
   return std::nullopt;
 }
 
-std::optional<std::filesystem::path> lvsim::inputAt(const std::filesystem::path& output,
+std::optional<std::filesystem::path> lv::sim::inputAt(const std::filesystem::path& output,
                                                     const std::vector<std::filesystem::path>& inputs) {
   struct stat written;
   if (::lstat(output.c_str(), &written) != 0) return std::nullopt;
@@ -147,19 +147,19 @@ std::optional<std::filesystem::path> lvsim::inputAt(const std::filesystem::path&
   return std::nullopt;
 }
 
-std::string lvsim::describeStep(const Step& step) { return std::visit(Describer{}, step); }
+std::string lv::sim::describeStep(const Step& step) { return std::visit(Describer{}, step); }
 
-int lvsim::tellStory(const Scenario& scenario, const StoryOptions& options) {
+int lv::sim::tellStory(const Scenario& scenario, const StoryOptions& options) {
   if (auto error = writableFolderError(options.out)) return fail(kUsageFault, options.out.string(), *error);
   std::vector<std::filesystem::path> inputs = inputsOf(scenario, options);
   for (const std::string& name : outputsOf(scenario, options))
     if (auto input = inputAt(options.out / name, inputs))
       return fail(kUsageFault, (options.out / name).string(), "would write over the input " + input->string());
 
-  std::unique_ptr<host::LockScreen> screen;
+  std::unique_ptr<lv::host::LockScreen> screen;
   try {
-    screen = host::LockScreen::boot(scenario.boot);
-  } catch (const host::BootError& e) {
+    screen = lv::host::LockScreen::boot(scenario.boot);
+  } catch (const lv::host::BootError& e) {
     return bootFault(e, options.where);
   }
   for (const auto& [name, place] : classesNamed(scenario))
@@ -176,7 +176,7 @@ int lvsim::tellStory(const Scenario& scenario, const StoryOptions& options) {
     take.lastPicture.clear();
     try {
       std::visit(take, step);
-    } catch (const host::SessionError& e) {
+    } catch (const lv::host::SessionError& e) {
       return fail(kRunFault, options.where, scenario.stepPlaces[i] + ": " + e.what());
     } catch (const PictureError& e) {
       return fail(kRunFault, options.where, scenario.stepPlaces[i] + ": " + e.what());

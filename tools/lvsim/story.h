@@ -14,7 +14,7 @@
 #include "tools/lvsim/exit_codes.h"
 #include "tools/lvsim/scenario.h"
 
-namespace lvsim {
+namespace lv::sim {
 
 struct StoryOptions {
   std::string name;   // the report's "scenario"
@@ -24,12 +24,12 @@ struct StoryOptions {
   bool pictures = false;
   bool narrate = false;
   // Called with each snapshot's picture (only with `pictures`).
-  std::function<void(const SnapshotStep&, const render::Picture&, const std::string& file)> onPicture = {};
+  std::function<void(const SnapshotStep&, const lv::render::Picture&, const std::string& file)> onPicture = {};
 };
 
 // Prints the line for a boot that failed and returns the exit code: a TMPDIR that names no
 // usable folder is bad input.
-int bootFault(const host::BootError& error, const std::string& where);
+int bootFault(const lv::host::BootError& error, const std::string& where);
 
 // Makes `folder` if needed and checks that files can be written in it; the reason when not.
 std::optional<std::string> writableFolderError(const std::filesystem::path& folder);
@@ -45,4 +45,4 @@ int tellStory(const Scenario& scenario, const StoryOptions& options);
 // One line about a step, as the story is told: `tap MRUArtworkView`.
 std::string describeStep(const Step& step);
 
-}  // namespace lvsim
+}  // namespace lv::sim
