@@ -1,7 +1,10 @@
 // Every test starts with the text measurer and the recorded view events as a fresh process
-// has them; the tests that replace or fill them need not put them back.
+// has them, and must leave nothing queued on the main run loop for the tests after it.
+// Death tests run in a new process of their own (the environment is set up there too), so
+// that no other thread and none of the loop's state is forked.
 #include <gtest/gtest.h>
 
+#include "foundation/run_loop.h"
 #include "uikit/text_measurer.h"
 #include "view_support.h"
 
@@ -12,8 +15,19 @@ struct FreshState : testing::EmptyTestEventListener {
     uikit::setTextMeasurer(nullptr);
     testing_support::events().clear();
   }
+  void OnTestEnd(const testing::TestInfo&) override {
+    if (!fnd::RunLoop::main().idle()) ADD_FAILURE() << "the test left work on the main run loop";
+  }
 };
 
-const bool installed = (testing::UnitTest::GetInstance()->listeners().Append(new FreshState), true);
+struct OwnProcessDeathTests : testing::Environment {
+  void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
+};
+
+const bool installed = [] {
+  testing::UnitTest::GetInstance()->listeners().Append(new FreshState);
+  testing::AddGlobalTestEnvironment(new OwnProcessDeathTests);
+  return true;
+}();
 
 }  // namespace
