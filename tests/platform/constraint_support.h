@@ -30,6 +30,4 @@ inline id fix(id view, SEL dimension, CGFloat constant) {
   return c;
 }
 
-inline CGRect frameOf(id view) { return send<CGRect>(view, "frame"_sel); }
-
 }  // namespace testing_support

@@ -5,6 +5,8 @@
 #include "uikit/view.h"
 #include "view_support.h"
 
+using testing_support::events;
+using testing_support::frameOf;
 using testing_support::makeView;
 
 namespace {
@@ -14,7 +16,6 @@ void expectRect(CGRect r, double x, double y, double w, double h) {
   for (int i = 0; i < 4; ++i) EXPECT_NEAR(got[i], want[i], 1e-9) << "component " << i;
 }
 
-CGRect frameOf(id v) { return send<CGRect>(v, "frame"_sel); }
 
 TEST(ViewGeometry, FrameBoundsCentreAndTransformStayConsistentUnderScaleAndRotation) {
   rt::AutoreleasePool pool;
@@ -70,14 +71,8 @@ TEST(ViewGeometry, BoundsOriginShiftsSubviewsAndConversions) {
 
 TEST(ViewGeometry, AutoresizingFollowsTheSuperviewsResizeThroughSetFrame) {
   rt::AutoreleasePool pool;
-  static int setFrames;
-  Class counting = testing_support::makeSubclass("UIView", "FrameCountingView");
-  class_addMethod(counting, "setFrame:"_sel, +[](id self, SEL sel, CGRect r) {
-    ++setFrames;
-    sendSuper<void>(objc_getClass("UIView"), self, sel, r);
-  }, "v@:{CGRect=}");
   Ref<> super = makeView(CGRectMake(0, 0, 200, 100));
-  Ref<> fill = makeView(CGRectMake(10, 10, 180, 80), counting);
+  Ref<> fill = makeView(CGRectMake(10, 10, 180, 80), testing_support::geometryRecorderClass());
   send<void>(fill, "setAutoresizingMask:"_sel, 18UL);
   send<void>(super, "addSubview:"_sel, fill);
   // Masks of 50-point views at x 10. With both margins flexible (5) the extra 100 points
@@ -91,9 +86,9 @@ TEST(ViewGeometry, AutoresizingFollowsTheSuperviewsResizeThroughSetFrame) {
     send<void>(views.back(), "setTranslatesAutoresizingMaskIntoConstraints:"_sel, !c.constrained);
     send<void>(super, "addSubview:"_sel, views.back());
   }
-  setFrames = 0;
+  events().clear();
   send<void>(super, "setFrame:"_sel, CGRectMake(0, 0, 300, 150));
-  EXPECT_EQ(setFrames, 1);
+  EXPECT_EQ(events(), std::vector<std::string>{"frame"});
   expectRect(frameOf(fill), 10, 10, 280, 130);
   for (size_t i = 0; i < views.size(); ++i) expectRect(frameOf(views[i]), cases[i].x, 10, 50, 50);
 
@@ -102,7 +97,7 @@ TEST(ViewGeometry, AutoresizingFollowsTheSuperviewsResizeThroughSetFrame) {
   expectRect(frameOf(fill), 10, 10, 180, 80);
   send<void>(super, "setCenter:"_sel, CGPointMake(500, 500));
   expectRect(frameOf(fill), 10, 10, 180, 80);
-  EXPECT_EQ(setFrames, 2);
+  EXPECT_EQ(events(), (std::vector<std::string>{"frame", "frame"}));
 }
 
 TEST(ViewGeometryDeathTest, NaNGeometryIsRefused) {

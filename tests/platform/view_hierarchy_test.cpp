@@ -17,16 +17,11 @@ std::vector<long> tagsOfSubviews(id view) {
   return tags;
 }
 
-Ref<> tagged(long tag) {
-  Ref<> v = makeView({});
-  send<void>(v, "setTag:"_sel, tag);
-  return v;
-}
-
 TEST(ViewHierarchy, InsertionOrderAndMoves) {
   rt::AutoreleasePool pool;
-  Ref<> a = tagged(100), b = tagged(200);
-  Ref<> v1 = tagged(1), v2 = tagged(2), v3 = tagged(3), v4 = tagged(4), v5 = tagged(5);
+  Ref<> a = makeRecordingView(100), b = makeRecordingView(200);
+  Ref<> v1 = makeRecordingView(1), v2 = makeRecordingView(2), v3 = makeRecordingView(3),
+        v4 = makeRecordingView(4), v5 = makeRecordingView(5);
   send<void>(a, "addSubview:"_sel, v1);
   send<void>(a, "addSubview:"_sel, v2);
   send<void>(a, "insertSubview:atIndex:"_sel, v3, 0L);
@@ -104,8 +99,7 @@ void (*g_removeFromSuperview)(id, SEL) = nullptr;
 // As a replacement in the library would: the superview is held for the length of the call,
 // also while the superview itself is being freed.
 TEST(ViewHierarchy, AHookHoldingASuperviewBeingFreedDoesNotFreeItAgain) {
-  Class holding = objc_allocateClassPair(objc_getClass("UIView"), "HoldingView", 0);
-  objc_registerClassPair(holding);
+  Class holding = testing_support::makeSubclass("UIView", "HoldingView");
   MSHookMessageEx(holding, "removeFromSuperview"_sel, +[](id self, SEL sel) {
     Ref<> superview = send<id>(self, "superview"_sel);
     g_removeFromSuperview(self, sel);
@@ -113,7 +107,7 @@ TEST(ViewHierarchy, AHookHoldingASuperviewBeingFreedDoesNotFreeItAgain) {
   long before = rt::liveObjectCount();
   {
     Ref<> root = makeView({});
-    send<void>(root, "addSubview:"_sel, makeView({}, "HoldingView").get());
+    testing_support::addChild(root, {}, holding);
   }
   EXPECT_EQ(rt::liveObjectCount(), before);
 }

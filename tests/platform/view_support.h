@@ -12,6 +12,15 @@ namespace testing_support {
 inline Ref<> makeView(CGRect frame, Class cls) { return rt::create(cls, "initWithFrame:"_sel, frame); }
 inline Ref<> makeView(CGRect frame, const char* cls = "UIView") { return makeView(frame, objc_getClass(cls)); }
 
+template <class C = const char*>
+inline Ref<> addChild(id parent, CGRect frame, C cls = "UIView") {
+  Ref<> v = makeView(frame, cls);
+  send<void>(parent, "addSubview:"_sel, v);
+  return v;
+}
+
+inline CGRect frameOf(id view) { return send<CGRect>(view, "frame"_sel); }
+
 // A new registered subclass of `parent` on every call, so a test may run again in the
 // same process.
 inline Class makeSubclass(const char* parent, const std::string& name) {
@@ -30,6 +39,27 @@ inline std::vector<std::string>& events() {
 inline std::string tagOf(id self) { return std::to_string(send<long>(self, "tag"_sel)); }
 
 inline void record(id self, const std::string& what) { events().push_back(tagOf(self) + ":" + what); }
+
+// A UIView subclass that appends "frame", "bounds" or "center" here for each such set.
+inline Class geometryRecorderClass() {
+  static Class cls = [] {
+    Class c = makeSubclass("UIView", "GeometryRecorder");
+    class_addMethod(c, "setFrame:"_sel, +[](id self, SEL sel, CGRect r) {
+      events().push_back("frame");
+      sendSuper<void>(objc_getClass("UIView"), self, sel, r);
+    }, "v@:{CGRect}");
+    class_addMethod(c, "setBounds:"_sel, +[](id self, SEL sel, CGRect r) {
+      events().push_back("bounds");
+      sendSuper<void>(objc_getClass("UIView"), self, sel, r);
+    }, "v@:{CGRect}");
+    class_addMethod(c, "setCenter:"_sel, +[](id self, SEL sel, CGPoint p) {
+      events().push_back("center");
+      sendSuper<void>(objc_getClass("UIView"), self, sel, p);
+    }, "v@:{CGPoint}");
+    return c;
+  }();
+  return cls;
+}
 
 inline Class recordingViewClass() {
   static Class cls = [] {
