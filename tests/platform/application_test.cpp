@@ -23,7 +23,6 @@ TEST(UIApplication, APlainOneServesUntilTheHostMakesItsOwnWhichThenStays) {
 }
 
 TEST(UIApplication, LaunchesAreRecorded) {
-  rt::AutoreleasePool pool;
   SEL launch = "launchApplicationWithIdentifier:suspended:"_sel;
   size_t before = uikit::applicationLaunches().size();
   EXPECT_TRUE(send<bool>(shared(), launch, fnd::string("com.example.music"), false));

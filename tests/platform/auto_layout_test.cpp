@@ -35,7 +35,6 @@ Ref<> constrainedChild(id parent, const char* cls = "UIView") {
 }
 
 TEST(AutoLayout, EdgesAndSizesPlaceAViewInItsSuperviewAtItsLayoutPass) {
-  rt::AutoreleasePool pool;
   Ref<> root = makeView(CGRectMake(0, 0, 400, 800));
   Ref<> header = testing_support::addChild(root, CGRectMake(40, 60, 320, 498));
   Ref<> stack = constrainedChild(header, class_getName(testing_support::geometryRecorderClass()));
@@ -63,7 +62,6 @@ TEST(AutoLayout, EdgesAndSizesPlaceAViewInItsSuperviewAtItsLayoutPass) {
 }
 
 TEST(AutoLayout, AChainAcrossNestedViewsResolves) {
-  rt::AutoreleasePool pool;
   Ref<> outer = makeView(CGRectMake(0, 0, 400, 400));
   Ref<> a = constrainedChild(outer);
   Ref<> b = constrainedChild(a);
@@ -88,7 +86,6 @@ TEST(AutoLayout, AChainAcrossNestedViewsResolves) {
 }
 
 TEST(AutoLayout, ActivatingAnEqualConstraintDoesNotPileUp) {
-  rt::AutoreleasePool pool;
   Ref<> parent = makeView(CGRectMake(0, 0, 300, 300));
   Ref<> view = constrainedChild(parent);
   Ref<> other = constrainedChild(parent);
@@ -111,7 +108,6 @@ TEST(AutoLayout, ActivatingAnEqualConstraintDoesNotPileUp) {
 
 // A lower priority gives way quietly; a required contradiction is dropped and reported once.
 TEST(AutoLayout, ConflictsGiveWayAndAChangedConstantMovesTheViewAtTheNextPass) {
-  rt::AutoreleasePool pool;
   Ref<> parent = makeView(CGRectMake(0, 0, 300, 300));
   Ref<> view = constrainedChild(parent);
   id weak = tie(view, "leftAnchor"_sel, parent, "leftAnchor"_sel, 99);
@@ -140,7 +136,6 @@ TEST(AutoLayout, ConflictsGiveWayAndAChangedConstantMovesTheViewAtTheNextPass) {
 }
 
 TEST(AutoLayout, IntrinsicSizesFillWhatConstraintsLeaveOpen) {
-  rt::AutoreleasePool pool;
   uikit::setTextMeasurer(std::make_unique<uikit::FixedAdvanceMeasurer>(0.5, 1.25));
   Ref<> parent = makeView(CGRectMake(0, 0, 300, 300));
   Ref<> label = constrainedChild(parent, "UILabel");
@@ -186,7 +181,6 @@ TEST(AutoLayout, ConstraintsForgetViewsThatGoAndLeakNothing) {
 }
 
 TEST(AutoLayout, AnchorsThatCannotBeTiedGiveNoConstraint) {
-  rt::AutoreleasePool pool;
   Ref<> view = makeView(CGRectZero);
   testing_support::CapturedDiagnostics diagnostics;
   EXPECT_EQ(send<id>(anchor(view, "topAnchor"_sel), "constraintEqualToAnchor:"_sel, nil), nil);

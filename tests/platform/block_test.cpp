@@ -22,7 +22,6 @@ TEST(Block, CallsItsFunctionAndReleasesItsCaptures) {
 }
 
 TEST(BlockDeathTest, CallingWithAnotherSignatureIsFatal) {
-  rt::AutoreleasePool pool;
   id b = fnd::block<void()>([] {});
   EXPECT_DEATH(fnd::callBlock(b, true), "block of signature .* called as");
   EXPECT_DEATH(fnd::callBlock(fnd::string("x")), "called as a block");

@@ -14,7 +14,6 @@ id rgbColor(CGFloat r, CGFloat g, CGFloat b, CGFloat a) {
 id named(SEL sel) { return send<id>(objc_getClass("UIColor"), sel); }
 
 TEST(Color, ComponentsOfMadeAndNamedColours) {
-  rt::AutoreleasePool pool;
   const RGBA secondary{235 / 255.0, 235 / 255.0, 245 / 255.0, 0.6};
   const std::pair<id, RGBA> cases[] = {
       {rgbColor(0.1, 0.2, 0.3, 0.4), {0.1, 0.2, 0.3, 0.4}},
@@ -31,7 +30,6 @@ TEST(Color, ComponentsOfMadeAndNamedColours) {
 }
 
 TEST(Color, EqualityIsByComponentsWithinEachKind) {
-  rt::AutoreleasePool pool;
   id a = rgbColor(1, 0.5, 0, 1);
   id b = rgbColor(1, 0.5, 0, 1);
   EXPECT_NE(a, b);

@@ -12,7 +12,6 @@ id systemFont(CGFloat size, CGFloat weight) {
 }
 
 TEST(UIFont, SystemFontIsInterOfTheAskedSizeAndNearestWeight) {
-  rt::AutoreleasePool pool;
   // In-between weights take the nearest face; a size that is no size gives an empty font.
   const struct { CGFloat size, weight; int face; CGFloat pointSize; } cases[] = {
       {17, UIFontWeightMedium, 500, 17}, {12, 0.38, 700, 12}, {12, 0.1, 400, 12}, {10, NAN, 400, 10},
@@ -31,7 +30,6 @@ TEST(UIFont, SystemFontIsInterOfTheAskedSizeAndNearestWeight) {
 }
 
 TEST(UIFont, EqualFontsAreDistinctObjectsThatCompareEqual) {
-  rt::AutoreleasePool pool;
   id a = systemFont(17, UIFontWeightMedium);
   id b = systemFont(17, UIFontWeightMedium);
   EXPECT_NE(a, b);
@@ -43,7 +41,6 @@ TEST(UIFont, EqualFontsAreDistinctObjectsThatCompareEqual) {
 }
 
 TEST(UIFont, MetricsComeFromTheInstalledMeasurer) {
-  rt::AutoreleasePool pool;
   id font = systemFont(20, UIFontWeightRegular);
   EXPECT_GT(send<CGFloat>(font, "lineHeight"_sel), 20);
   EXPECT_LT(send<CGFloat>(font, "lineHeight"_sel), 30);

@@ -20,7 +20,6 @@ std::string writePng(const std::string& name, int width, int height) {
 }
 
 TEST(Image, ImagesFromFilesTakeTheirSizeAndScale) {
-  rt::AutoreleasePool pool;
   Class cls = objc_getClass("UIImage");
   id plain = send<id>(cls, "imageWithContentsOfFile:"_sel, fnd::string(writePng("art.png", 300, 200)));
   ASSERT_TRUE(plain);
@@ -39,7 +38,6 @@ TEST(Image, ImagesFromFilesTakeTheirSizeAndScale) {
 }
 
 TEST(Image, PixelImagesMustMatchTheirBufferAndSizeTheirView) {
-  rt::AutoreleasePool pool;
   id image = uikit::imageWithRGBA(4, 2, 2, std::vector<uint8_t>(32, 255));
   EXPECT_EQ(send<CGSize>(image, "size"_sel), CGSizeMake(2, 1));
   Ref<> view = rt::create(objc_getClass("UIImageView"), "initWithImage:"_sel, image);

@@ -18,7 +18,6 @@ class LabelTest : public testing::Test {
  protected:
   void SetUp() override { uikit::setTextMeasurer(std::make_unique<uikit::FixedAdvanceMeasurer>(0.5, 1.25)); }
   void setText(const char* text) { send<void>(label, "setText:"_sel, text ? fnd::string(text) : nil); }
-  rt::AutoreleasePool pool;
   Ref<> label = testing_support::makeView(CGRectMake(5, 6, 0, 0), "UILabel");
 };
 

@@ -8,7 +8,6 @@
 namespace {
 
 TEST(Layer, AViewsStateShowsOnItsLayerAndGradientColoursMustBeAnArray) {
-  rt::AutoreleasePool pool;
   Ref<> v = testing_support::makeView(CGRectMake(0, 0, 40, 20));
   id layer = send<id>(v, "layer"_sel);
   EXPECT_EQ(send<unsigned long>(layer, "maskedCorners"_sel), 15UL);

@@ -62,7 +62,6 @@ struct NotificationCenter : testing::Test {
 };
 
 TEST_F(NotificationCenter, DeliversByNameAndSenderInRegistrationOrder) {
-  rt::AutoreleasePool pool;
   id sender = fnd::string("sender");
   Ref<> any = listener("any"), named = listener("named"), fromSender = listener("fromSender"),
         poked = listener("poked");
@@ -79,7 +78,6 @@ TEST_F(NotificationCenter, DeliversByNameAndSenderInRegistrationOrder) {
 }
 
 TEST_F(NotificationCenter, ObserversRemovedOrAddedDuringAPostSitItOut) {
-  rt::AutoreleasePool pool;
   Ref<> first = listener("first"), second = listener("second"), late = listener("late");
   asListener(first)->onHear = [&] {
     send<void>(center(), "removeObserver:"_sel, second);

@@ -11,7 +11,6 @@
 namespace {
 
 TEST(NowPlayingInfo, DeliveredOnTheMainQueueAfterTheCallReturns) {
-  rt::AutoreleasePool pool;
   Ref<> info = fnd::dictionary({{fnd::string("title"), fnd::string("Song")}});
   std::vector<id> answers;
   auto ask = [&] {

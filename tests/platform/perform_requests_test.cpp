@@ -74,7 +74,6 @@ struct PerformRequests : testing::Test {
 using PerformRequestsDeathTest = PerformRequests;
 
 TEST_F(PerformRequests, DirectPerformsCallWithOrWithoutTheObject) {
-  rt::AutoreleasePool pool;
   Ref<> t = makeTarget("t");
   id word = fnd::string("word");
   EXPECT_EQ(send<id>(t, "performSelector:withObject:"_sel, "echo:"_sel, word), word);
@@ -100,7 +99,6 @@ TEST_F(PerformRequests, DelayedCallsRunInTimeOrderAtTheirTimes) {
 
 // c's first call cancels the rest of c's, one due at the same moment among them.
 TEST_F(PerformRequests, CancellingByTargetOrBySelectorAndObjectRemovesExactlyThoseCalls) {
-  rt::AutoreleasePool pool;
   Ref<> a = makeTarget("a"), b = makeTarget("b"), c = makeTarget("c");
   later(a, "take:"_sel, fnd::string("x"), 1);
   later(a, "take:"_sel, fnd::string("y"), 1);

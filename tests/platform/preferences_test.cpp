@@ -137,7 +137,6 @@ TEST_F(PreferencesTest, UnusableFilesCountAsNothingStored) {
 }
 
 TEST_F(PreferencesTest, BadIdentifiersArgumentsAndNoFolderAreHarmless) {
-  rt::AutoreleasePool pool;
   Class cls = objc_getClass("HBPreferences");
   long before = rt::liveObjectCount();
   EXPECT_EQ(rt::create(cls, "initWithIdentifier:"_sel, nil).get(), nil);

@@ -19,7 +19,6 @@ id scanner(const char* text) {
 }
 
 TEST(Scanner, ScanHexIntReadsLeadingDigitsAfterOptionalSpaceAndPrefix) {
-  rt::AutoreleasePool pool;
   const HexScan cases[] = {
       {"ff", true, 255, 2},          {" \t\n1A", true, 26, 5},   {"0x1f", true, 31, 4},
       {"0XAbC", true, 0xABC, 5},     {"1G", true, 1, 1},         {"F ", true, 15, 1},
@@ -47,7 +46,6 @@ std::string trimmed(std::string_view text, id set) {
 }
 
 TEST(CharacterSet, TrimmingRemovesWhitespaceAndLineBreaksAtBothEnds) {
-  rt::AutoreleasePool pool;
   id set = whitespaceAndNewlines();
   EXPECT_EQ(trimmed(" \t\r\n#FF 8000\n ", set), "#FF 8000");
   EXPECT_EQ(trimmed("\u00A0\u2028\u3000FF\u0085\u2029\u000B", set), "FF");

@@ -32,7 +32,6 @@ Ref<> stackWith(CGRect frame, NSInteger axis, NSInteger alignment, NSInteger dis
 }
 
 TEST(UIStackView, VerticalCentredEqualSpacingPlacesTwoLabelsAndAnExplicitLeftWins) {
-  rt::AutoreleasePool pool;
   uikit::setTextMeasurer(std::make_unique<uikit::FixedAdvanceMeasurer>(0.5, 1.25));
   Ref<> header = makeView(CGRectMake(0, 0, 320, 498));
   Ref<> stack = stackWith(CGRectZero, UILayoutConstraintAxisVertical, UIStackViewAlignmentCenter,
@@ -65,7 +64,6 @@ TEST(UIStackView, VerticalCentredEqualSpacingPlacesTwoLabelsAndAnExplicitLeftWin
 }
 
 TEST(UIStackView, OnlyShownSubviewsThatStayInTheStackAreArranged) {
-  rt::AutoreleasePool pool;
   Ref<> a = makeView(CGRectZero), b = makeView(CGRectZero), c = makeView(CGRectZero);
   Ref<> stack = stackWith(CGRectMake(0, 0, 90, 30), UILayoutConstraintAxisHorizontal,
                           UIStackViewAlignmentFill, UIStackViewDistributionFillEqually, 0, {a, b, c});

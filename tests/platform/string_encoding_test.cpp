@@ -7,7 +7,6 @@ namespace {
 std::u16string utf16Of(std::string_view bytes) { return static_cast<NSString*>(fnd::string(bytes))->utf16; }
 
 TEST(StringEncoding, IllFormedUtf8BecomesReplacementCharactersWithoutLosingText) {
-  rt::AutoreleasePool pool;
   EXPECT_EQ(utf16Of("\xC3" "A"), u"\uFFFDA");
   EXPECT_EQ(utf16Of("\xE2\x82" "F"), u"\uFFFDF");
   EXPECT_EQ(utf16Of("FF\xE2\x82"), u"FF\uFFFD");
@@ -20,7 +19,6 @@ TEST(StringEncoding, IllFormedUtf8BecomesReplacementCharactersWithoutLosingText)
 }
 
 TEST(StringEncoding, LoneSurrogatesHaveNoUtf8Form) {
-  rt::AutoreleasePool pool;
   EXPECT_EQ(fnd::utf8(fnd::string(std::u16string_view(u"a\xD800" "b"))), "a\uFFFDb");
   EXPECT_EQ(fnd::utf8(fnd::string(std::u16string_view(u"\xDC00"))), "\uFFFD");
   EXPECT_EQ(fnd::utf8(fnd::string(std::u16string_view(u"\U0001F600"))), "\xF0\x9F\x98\x80");

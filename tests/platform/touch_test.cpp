@@ -30,7 +30,6 @@ Class wideTouchView() {
 }
 
 TEST(HitTesting, FrontmostTouchableViewUnderThePointIsFoundAndPointInsideDecides) {
-  rt::AutoreleasePool pool;
   Ref<> window = makeView(CGRectMake(0, 0, 300, 300), "UIWindow");
   Ref<> back = addChild(window, CGRectMake(0, 0, 200, 200));
   Ref<> front = addChild(window, CGRectMake(100, 100, 100, 100));
@@ -78,7 +77,6 @@ Ref<> tapRecognizer(id target, SEL action) {
 }
 
 TEST(Taps, ReachTheRecognisersOfTheNearestViewThatHasThem) {
-  rt::AutoreleasePool pool;
   Ref<> window = makeView(CGRectMake(0, 0, 300, 300), "UIWindow");
   Ref<> card = addChild(window, CGRectMake(50, 50, 200, 200));
   Ref<> label = addChild(card, CGRectMake(20, 20, 100, 30));
@@ -153,7 +151,6 @@ Class trackingControl() {
 // A drag runs begin, a continue per move, then end; a cancelled touch or a new one cancels,
 // and a refused begin stops the tracking.
 TEST(ControlTracking, ADragRunsBeginThenContinuePerMoveThenEnd) {
-  rt::AutoreleasePool pool;
   Ref<> window = makeView(CGRectMake(0, 0, 300, 300), "UIWindow");
   Ref<> control = addChild(window, CGRectMake(40, 100, 200, 40), trackingControl());
   addChild(control, CGRectMake(0, 10, 200, 20));  // a plain subview takes the hit
@@ -188,7 +185,6 @@ TEST(ControlTracking, ADragRunsBeginThenContinuePerMoveThenEnd) {
 // content and is no tap; content pulled past an edge lags behind the finger and springs
 // back once it lifts; a control keeps its drag. The wheel stops at the edges.
 TEST(ScrollPanning, DragsMoveTheContentAndTapsStillReachIt) {
-  rt::AutoreleasePool pool;
   Ref<> window = makeView(CGRectMake(0, 0, 300, 300), "UIWindow");
   Ref<> scroll = addChild(window, CGRectMake(0, 0, 300, 200), "UIScrollView");
   send<void>(scroll, "setContentSize:"_sel, CGSizeMake(300, 500));

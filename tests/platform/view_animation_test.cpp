@@ -46,7 +46,6 @@ class ViewAnimation : public testing::Test {
   std::function<void(bool)> record(Seen& seen) {
     return [this, &seen](bool finished) { seen.emplace_back(finished, elapsed()); };
   }
-  rt::AutoreleasePool pool_;
   double start_ = loop().now();
 };
 

@@ -18,7 +18,6 @@ void expectRect(CGRect r, double x, double y, double w, double h) {
 
 
 TEST(ViewGeometry, FrameBoundsCentreAndTransformStayConsistentUnderScaleAndRotation) {
-  rt::AutoreleasePool pool;
   Ref<> v = makeView(CGRectMake(10, 20, 100, 50));
   send<void>(v, "setTransform:"_sel, CGAffineTransformScale(CGAffineTransformIdentity, 2, 0.5));
   expectRect(frameOf(v), -40, 32.5, 200, 25);
@@ -45,7 +44,6 @@ TEST(ViewGeometry, FrameBoundsCentreAndTransformStayConsistentUnderScaleAndRotat
 }
 
 TEST(ViewGeometry, BoundsOriginShiftsSubviewsAndConversions) {
-  rt::AutoreleasePool pool;
   Ref<> window = makeView(CGRectMake(0, 0, 400, 800), "UIWindow");
   Ref<> outer = makeView(CGRectMake(50, 100, 200, 200));
   Ref<> inner = makeView(CGRectMake(10, 10, 50, 50));
@@ -70,7 +68,6 @@ TEST(ViewGeometry, BoundsOriginShiftsSubviewsAndConversions) {
 }
 
 TEST(ViewGeometry, AutoresizingFollowsTheSuperviewsResizeThroughSetFrame) {
-  rt::AutoreleasePool pool;
   Ref<> super = makeView(CGRectMake(0, 0, 200, 100));
   Ref<> fill = makeView(CGRectMake(10, 10, 180, 80), testing_support::geometryRecorderClass());
   send<void>(fill, "setAutoresizingMask:"_sel, 18UL);
@@ -101,7 +98,6 @@ TEST(ViewGeometry, AutoresizingFollowsTheSuperviewsResizeThroughSetFrame) {
 }
 
 TEST(ViewGeometryDeathTest, NaNGeometryIsRefused) {
-  rt::AutoreleasePool pool;
   Ref<> v = makeView(CGRectMake(0, 0, 10, 10));
   EXPECT_DEATH(send<void>(v, "setFrame:"_sel, CGRectMake(NAN, 0, 10, 10)), "CALayer position contains NaN");
 }

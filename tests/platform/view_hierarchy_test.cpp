@@ -18,7 +18,6 @@ std::vector<long> tagsOfSubviews(id view) {
 }
 
 TEST(ViewHierarchy, InsertionOrderAndMoves) {
-  rt::AutoreleasePool pool;
   Ref<> a = makeRecordingView(100), b = makeRecordingView(200);
   Ref<> v1 = makeRecordingView(1), v2 = makeRecordingView(2), v3 = makeRecordingView(3),
         v4 = makeRecordingView(4), v5 = makeRecordingView(5);
@@ -45,7 +44,6 @@ TEST(ViewHierarchy, InsertionOrderAndMoves) {
 }
 
 TEST(ViewHierarchy, WindowCallbacksOnEnteringAndLeaving) {
-  rt::AutoreleasePool pool;
   Ref<> window = makeView(CGRectMake(0, 0, 100, 100), "UIWindow");
   Ref<> parent = makeRecordingView(1);
   Ref<> child = makeRecordingView(2);
@@ -113,7 +111,6 @@ TEST(ViewHierarchy, AHookHoldingASuperviewBeingFreedDoesNotFreeItAgain) {
 }
 
 TEST(ViewHierarchy, SizeClassIsInheritedAndChangesAreTold) {
-  rt::AutoreleasePool pool;
   Ref<> window = makeView(CGRectMake(0, 0, 100, 100), "UIWindow");
   uikit::setVerticalSizeClass(window, UIUserInterfaceSizeClassRegular);
   Ref<> parent = makeRecordingView(1);

@@ -10,7 +10,6 @@ using testing_support::makeView;
 namespace {
 
 TEST(ViewLayout, PassLaysOutFlaggedViewsTopDownOnce) {
-  rt::AutoreleasePool pool;
   Ref<> root = makeRecordingView(1, CGRectMake(0, 0, 100, 100));
   Ref<> mid = makeRecordingView(2);
   Ref<> leaf = makeRecordingView(3);
@@ -42,7 +41,6 @@ TEST(ViewLayout, PassLaysOutFlaggedViewsTopDownOnce) {
 }
 
 TEST(ViewLayout, ViewsResizedByTheirSuperviewsLayoutAreLaidOutInTheSamePass) {
-  rt::AutoreleasePool pool;
   static Ref<> child;
   Class cls = testing_support::makeSubclass("UIView", "ResizingView");
   class_addMethod(cls, "layoutSubviews"_sel, +[](id self, SEL) {
