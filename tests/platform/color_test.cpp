@@ -2,6 +2,7 @@
 
 #include "foundation/values.h"
 #include "uikit/color.h"
+#include "view_support.h"
 
 namespace {
 
@@ -30,18 +31,10 @@ TEST(Color, ComponentsOfMadeAndNamedColours) {
 }
 
 TEST(Color, EqualityIsByComponentsWithinEachKind) {
-  id a = rgbColor(1, 0.5, 0, 1);
-  id b = rgbColor(1, 0.5, 0, 1);
-  EXPECT_NE(a, b);
-  EXPECT_TRUE(send<bool>(a, "isEqual:"_sel, b));
-  EXPECT_EQ(send<NSUInteger>(a, "hash"_sel), send<NSUInteger>(b, "hash"_sel));
-  for (id other : {rgbColor(1, 0.5, 0, 0.99), id(nil), fnd::string("#FF8000")})
-    EXPECT_FALSE(send<bool>(a, "isEqual:"_sel, other));
-
+  id a = rgbColor(1, 0.5, 0, 1), b = rgbColor(1, 0.5, 0, 1);
   id cgA = send<id>(a, "CGColor"_sel);
-  EXPECT_TRUE(send<bool>(cgA, "isEqual:"_sel, send<id>(b, "CGColor"_sel)));
-  EXPECT_FALSE(send<bool>(cgA, "isEqual:"_sel, a));
-  EXPECT_FALSE(send<bool>(a, "isEqual:"_sel, cgA));
+  testing_support::expectEqualObjects(a, b, {rgbColor(1, 0.5, 0, 0.99), nil, fnd::string("#FF8000"), cgA});
+  testing_support::expectEqualObjects(cgA, send<id>(b, "CGColor"_sel), {a});
 }
 
 TEST(Color, CGColorIsOwnedByItsColourAndOutlivesItWhenRetained) {

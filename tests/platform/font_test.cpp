@@ -4,6 +4,7 @@
 
 #include "foundation/values.h"
 #include "uikit/font.h"
+#include "view_support.h"
 
 namespace {
 
@@ -11,8 +12,9 @@ id systemFont(CGFloat size, CGFloat weight) {
   return send<id>(objc_getClass("UIFont"), "systemFontOfSize:weight:"_sel, size, weight);
 }
 
+// In-between weights take the nearest face; a size that is no size gives an empty font.
+// Fonts made alike are distinct objects that compare equal.
 TEST(UIFont, SystemFontIsInterOfTheAskedSizeAndNearestWeight) {
-  // In-between weights take the nearest face; a size that is no size gives an empty font.
   const struct { CGFloat size, weight; int face; CGFloat pointSize; } cases[] = {
       {17, UIFontWeightMedium, 500, 17}, {12, 0.38, 700, 12}, {12, 0.1, 400, 12}, {10, NAN, 400, 10},
       {-4, UIFontWeightRegular, 400, 0}, {NAN, UIFontWeightRegular, 400, 0}, {INFINITY, 0, 400, 0}};
@@ -27,17 +29,9 @@ TEST(UIFont, SystemFontIsInterOfTheAskedSizeAndNearestWeight) {
   id regular = send<id>(objc_getClass("UIFont"), "systemFontOfSize:"_sel, 11.0);
   EXPECT_EQ(fnd::utf8(send<id>(regular, "fontName"_sel)), "Inter-Regular");
   EXPECT_EQ(send<CGFloat>(regular, "pointSize"_sel), 11);
-}
-
-TEST(UIFont, EqualFontsAreDistinctObjectsThatCompareEqual) {
-  id a = systemFont(17, UIFontWeightMedium);
-  id b = systemFont(17, UIFontWeightMedium);
-  EXPECT_NE(a, b);
-  EXPECT_TRUE(send<bool>(a, "isEqual:"_sel, b));
-  EXPECT_EQ(send<NSUInteger>(a, "hash"_sel), send<NSUInteger>(b, "hash"_sel));
-  for (id other : {systemFont(17, UIFontWeightRegular), systemFont(11, UIFontWeightMedium),
-                   fnd::string("Inter-Medium"), id(nil)})
-    EXPECT_FALSE(send<bool>(a, "isEqual:"_sel, other));
+  testing_support::expectEqualObjects(systemFont(17, UIFontWeightMedium), systemFont(17, UIFontWeightMedium),
+                                      {systemFont(17, UIFontWeightRegular), systemFont(11, UIFontWeightMedium),
+                                       fnd::string("Inter-Medium"), nil});
 }
 
 TEST(UIFont, MetricsComeFromTheInstalledMeasurer) {

@@ -6,7 +6,7 @@
 #include "uikit/text_measurer.h"
 #include "view_support.h"
 
-using testing_support::events;
+using testing_support::takeEvents;
 
 namespace {
 
@@ -18,14 +18,15 @@ class LabelTest : public testing::Test {
  protected:
   void SetUp() override { uikit::setTextMeasurer(std::make_unique<uikit::FixedAdvanceMeasurer>(0.5, 1.25)); }
   void setText(const char* text) { send<void>(label, "setText:"_sel, text ? fnd::string(text) : nil); }
+  void setFont(id f) { send<void>(label, "setFont:"_sel, f); }
   Ref<> label = testing_support::makeView(CGRectMake(5, 6, 0, 0), "UILabel");
 };
 
+// nil restores the defaults rather than leaving the label without a font or colour.
 TEST_F(LabelTest, DefaultsTheMarqueeReadsComeBackWhenNilIsSet) {
-  EXPECT_TRUE(send<bool>(send<id>(label, "font"_sel), "isEqual:"_sel, font(17)));
   EXPECT_EQ(send<CGSize>(label, "shadowOffset"_sel), CGSizeMake(0, -1));
-  // nil restores the defaults rather than leaving the label without a font or colour.
-  send<void>(label, "setFont:"_sel, nil);
+  setFont(font(30));
+  setFont(nil);
   send<void>(label, "setTextColor:"_sel, nil);
   EXPECT_TRUE(send<bool>(send<id>(label, "font"_sel), "isEqual:"_sel, font(17)));
   EXPECT_NE(send<id>(label, "textColor"_sel), nil);
@@ -34,19 +35,18 @@ TEST_F(LabelTest, DefaultsTheMarqueeReadsComeBackWhenNilIsSet) {
 TEST_F(LabelTest, SizeToFitMeasuresAgainWithEveryFontObjectEvenAnEqualOne) {
   setText("abcdefgh");
   send<void>(label, "sizeToFit"_sel);
-  EXPECT_EQ(send<CGRect>(label, "frame"_sel), CGRectMake(5, 6, 68, 21.25));
-  id small = font(11);
-  send<void>(label, "setFont:"_sel, small);
+  EXPECT_EQ(testing_support::frameOf(label), CGRectMake(5, 6, 68, 21.25));
+  for (id f : {font(11), font(11)}) {
+    setFont(f);
+    EXPECT_EQ(send<id>(label, "font"_sel), f);
+    EXPECT_EQ(intrinsicSize(label), CGSizeMake(44, 13.75));
+  }
   send<void>(label, "sizeToFit"_sel);
-  EXPECT_EQ(send<id>(label, "font"_sel), small);
-  EXPECT_EQ(send<CGRect>(label, "frame"_sel).size, CGSizeMake(44, 13.75));
+  EXPECT_EQ(testing_support::frameOf(label).size, CGSizeMake(44, 13.75));
   EXPECT_EQ(send<CGSize>(label, "sizeThatFits:"_sel, CGSizeMake(10, 10)), CGSizeMake(44, 13.75));
-  id equal = font(11);
-  send<void>(label, "setFont:"_sel, equal);
-  EXPECT_EQ(send<id>(label, "font"_sel), equal);
-  EXPECT_EQ(intrinsicSize(label), CGSizeMake(44, 13.75));
 }
 
+// Lines beyond the limit are not measured.
 TEST_F(LabelTest, TextAndAttributedTextShareTheCharactersUpToTheLineLimit) {
   setText("plain");
   EXPECT_EQ(fnd::utf8(send<id>(send<id>(label, "attributedText"_sel), "string"_sel)), "plain");
@@ -56,10 +56,8 @@ TEST_F(LabelTest, TextAndAttributedTextShareTheCharactersUpToTheLineLimit) {
   setText(nullptr);
   EXPECT_EQ(send<id>(label, "attributedText"_sel), nil);
   EXPECT_EQ(intrinsicSize(label), CGSize{});
-
-  // Lines beyond the limit are not measured.
   setText("ab\nabcdef\nabcd");
-  send<void>(label, "setFont:"_sel, font(10));
+  setFont(font(10));
   for (auto [lines, size] : {std::pair{1L, CGSizeMake(10, 12.5)}, {2L, CGSizeMake(30, 25)}, {0L, CGSizeMake(30, 37.5)}}) {
     send<void>(label, "setNumberOfLines:"_sel, lines);
     EXPECT_EQ(intrinsicSize(label), size) << lines;
@@ -71,15 +69,15 @@ TEST_F(LabelTest, ChangesThatAlterItsSizeAskTheSuperviewForLayout) {
   setText("one");
   send<void>(parent, "addSubview:"_sel, label);
   uikit::runLayoutPass();
-  events().clear();
+  takeEvents();
   setText("one");
   send<void>(label, "setTextColor:"_sel, send<id>(objc_getClass("UIColor"), "whiteColor"_sel));
-  send<void>(label, "setFont:"_sel, font(17));
+  setFont(font(17));
   uikit::runLayoutPass();
-  EXPECT_TRUE(events().empty());
+  EXPECT_TRUE(takeEvents().empty());
   setText("two");
   uikit::runLayoutPass();
-  EXPECT_EQ(events(), std::vector<std::string>{"1:layout"});
+  EXPECT_EQ(takeEvents(), testing_support::Events{"1:layout"});
 }
 
 }  // namespace

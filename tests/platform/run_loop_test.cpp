@@ -30,9 +30,7 @@ class RunLoopTest : public testing::Test {
   // Rounded to the microsecond: the clock's start is not a round number.
   double elapsed() const { return std::round((loop.now() - start) * 1e6) / 1e6; }
   void note(const std::string& what) { events.emplace_back(what, elapsed()); }
-  std::function<void()> noting(std::string what) {
-    return [this, what] { note(what); };
-  }
+  std::function<void()> noting(std::string what) { return [this, what] { note(what); }; }
   RunLoop& loop = RunLoop::main();
   double start = loop.now();
   Events events;
@@ -81,10 +79,7 @@ TEST_F(RunLoopTest, WorkAddedDuringATurnWaitsForTheNextTurn) {
 
 TEST_F(RunLoopTest, DeadlinesAreStopsUntilACommitServesThem) {
   std::vector<double> pending{start + 0.25, start + 0.75};
-  loop.setDeadlineSource([&pending]() -> std::optional<double> {
-    if (pending.empty()) return {};
-    return pending.front();
-  });
+  loop.setDeadlineSource([&pending] { return pending.empty() ? std::nullopt : std::optional(pending.front()); });
   loop.setCommitHandler(Phase::Animation, [&](double now) {
     note("commit");
     while (!pending.empty() && pending.front() <= now) pending.erase(pending.begin());
@@ -103,7 +98,7 @@ TEST_F(RunLoopTest, RunUntilIdleStopsWhenNothingIsPendingOrAtTheLimit) {
 
   RunLoop::TimerId next = 0;
   std::function<void()> forever = [&] { next = loop.schedule(10, forever); };
-  next = loop.schedule(10, forever);
+  forever();
   loop.runUntilIdle(25);
   EXPECT_EQ(elapsed(), 32);
   EXPECT_FALSE(loop.idle());

@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "foundation/values.h"
 #include "substrate/substrate.h"
 #include "uikit/view.h"
 #include "view_support.h"
 
-using testing_support::events;
+using testing_support::addChild;
+using testing_support::Events;
 using testing_support::makeRecordingView;
 using testing_support::makeView;
+using testing_support::takeEvents;
 
 namespace {
 
@@ -17,12 +21,14 @@ std::vector<long> tagsOfSubviews(id view) {
   return tags;
 }
 
+void add(id parent, id child) { send<void>(parent, "addSubview:"_sel, child); }
+
 TEST(ViewHierarchy, InsertionOrderAndMoves) {
   Ref<> a = makeRecordingView(100), b = makeRecordingView(200);
   Ref<> v1 = makeRecordingView(1), v2 = makeRecordingView(2), v3 = makeRecordingView(3),
         v4 = makeRecordingView(4), v5 = makeRecordingView(5);
-  send<void>(a, "addSubview:"_sel, v1);
-  send<void>(a, "addSubview:"_sel, v2);
+  add(a, v1);
+  add(a, v2);
   send<void>(a, "insertSubview:atIndex:"_sel, v3, 0L);
   send<void>(a, "insertSubview:aboveSubview:"_sel, v4, v3.get());
   send<void>(a, "insertSubview:atIndex:"_sel, v5, 3L);
@@ -31,42 +37,32 @@ TEST(ViewHierarchy, InsertionOrderAndMoves) {
 
   // Re-inserting into the same superview reorders; adding elsewhere moves.
   send<void>(a, "insertSubview:atIndex:"_sel, v2, 0L);
-  send<void>(a, "addSubview:"_sel, v3);
+  add(a, v3);
   EXPECT_EQ(tagsOfSubviews(a), (std::vector<long>{2, 4, 1, 5, 3}));
-  send<void>(b, "addSubview:"_sel, v1);
+  add(b, v1);
   EXPECT_EQ(tagsOfSubviews(a), (std::vector<long>{2, 4, 5, 3}));
   EXPECT_EQ(send<id>(v1, "superview"_sel), b.get());
-
   send<void>(v4, "removeFromSuperview"_sel);
   EXPECT_EQ(send<id>(v4, "superview"_sel), nil);
   EXPECT_EQ(tagsOfSubviews(a), (std::vector<long>{2, 5, 3}));
-  EXPECT_DEATH(send<void>(v3, "addSubview:"_sel, a.get()), "cannot be added to itself");
+  EXPECT_DEATH(add(v3, a), "cannot be added to itself");
 }
 
+// Moving inside the same window is not a window change.
 TEST(ViewHierarchy, WindowCallbacksOnEnteringAndLeaving) {
   Ref<> window = makeView(CGRectMake(0, 0, 100, 100), "UIWindow");
-  Ref<> parent = makeRecordingView(1);
-  Ref<> child = makeRecordingView(2);
-  send<void>(parent, "addSubview:"_sel, child);
-  EXPECT_EQ(events(), (std::vector<std::string>{"2:superview"}));
-
-  events().clear();
-  send<void>(window, "addSubview:"_sel, parent);
-  EXPECT_EQ(events(), (std::vector<std::string>{"1:willEnter", "2:willEnter", "1:inWindow",
-                                                "2:inWindow", "1:superview"}));
+  Ref<> parent = makeRecordingView(1), child = makeRecordingView(2);
+  add(parent, child);
+  EXPECT_EQ(takeEvents(), Events{"2:superview"});
+  add(window, parent);
+  EXPECT_EQ(takeEvents(), (Events{"1:willEnter", "2:willEnter", "1:inWindow", "2:inWindow", "1:superview"}));
   EXPECT_EQ(send<id>(child, "window"_sel), window.get());
   EXPECT_EQ(send<id>(window, "window"_sel), window.get());
-
-  // Moving inside the same window is not a window change.
-  Ref<> other = makeView({});
-  send<void>(window, "addSubview:"_sel, other);
-  events().clear();
-  send<void>(other, "addSubview:"_sel, child);
-  EXPECT_EQ(events(), (std::vector<std::string>{"2:superview"}));
-
-  events().clear();
+  Ref<> other = addChild(window, {});
+  add(other, child);
+  EXPECT_EQ(takeEvents(), Events{"2:superview"});
   send<void>(other, "removeFromSuperview"_sel);
-  EXPECT_EQ(events(), (std::vector<std::string>{"2:willLeave", "2:noWindow"}));
+  EXPECT_EQ(takeEvents(), (Events{"2:willLeave", "2:noWindow"}));
   EXPECT_EQ(send<id>(child, "window"_sel), nil);
 }
 
@@ -76,17 +72,16 @@ TEST(ViewHierarchy, NoViewOutlivesItsLastOwnerAndAFreedWindowLetsItsViewsGo) {
   {
     rt::AutoreleasePool pool;
     Ref<> root = makeView(CGRectMake(0, 0, 10, 10), "UIWindow");
-    for (int i = 0; i < 3; ++i) {
-      Ref<> v = makeView(CGRectMake(0, 0, 5, 5), i == 1 ? "UIScrollView" : "UIImageView");
-      send<void>(root, "addSubview:"_sel, v);
-      send<void>(v, "addSubview:"_sel, makeView({}).get());
+    for (const char* cls : {"UIImageView", "UIScrollView", "UIImageView"}) {
+      Ref<> v = addChild(root, CGRectMake(0, 0, 5, 5), cls);
+      addChild(v, {});
       send<void>(send<id>(v, "layer"_sel), "setMask:"_sel, send<id>(objc_getClass("CAGradientLayer"), "layer"_sel));
     }
     send<id>(root, "traitCollection"_sel);
-    send<void>(root, "addSubview:"_sel, child);
-    events().clear();
+    add(root, child);
+    takeEvents();
   }
-  EXPECT_EQ(events(), (std::vector<std::string>{"7:willLeave", "7:noWindow", "7:superview"}));
+  EXPECT_EQ(takeEvents(), (Events{"7:willLeave", "7:noWindow", "7:superview"}));
   EXPECT_EQ(send<id>(child, "superview"_sel), nil);
   child = nullptr;
   EXPECT_EQ(rt::liveObjectCount(), before);
@@ -103,36 +98,28 @@ TEST(ViewHierarchy, AHookHoldingASuperviewBeingFreedDoesNotFreeItAgain) {
     g_removeFromSuperview(self, sel);
   }, &g_removeFromSuperview);
   long before = rt::liveObjectCount();
-  {
-    Ref<> root = makeView({});
-    testing_support::addChild(root, {}, holding);
-  }
+  addChild(makeView({}), {}, holding);
   EXPECT_EQ(rt::liveObjectCount(), before);
 }
 
 TEST(ViewHierarchy, SizeClassIsInheritedAndChangesAreTold) {
   Ref<> window = makeView(CGRectMake(0, 0, 100, 100), "UIWindow");
   uikit::setVerticalSizeClass(window, UIUserInterfaceSizeClassRegular);
-  Ref<> parent = makeRecordingView(1);
-  Ref<> child = makeRecordingView(2);
-  send<void>(parent, "addSubview:"_sel, child);
-  auto sizeClass = [](id v) {
-    return send<long>(send<id>(v, "traitCollection"_sel), "verticalSizeClass"_sel);
-  };
+  Ref<> parent = makeRecordingView(1), child = makeRecordingView(2);
+  add(parent, child);
+  auto sizeClass = [](id v) { return send<long>(send<id>(v, "traitCollection"_sel), "verticalSizeClass"_sel); };
   EXPECT_EQ(sizeClass(child), 0);
-
-  events().clear();
-  send<void>(window, "addSubview:"_sel, parent);
+  takeEvents();
+  add(window, parent);
   EXPECT_EQ(sizeClass(child), 2);
-  EXPECT_NE(std::find(events().begin(), events().end(), "2:traits"), events().end());
-
-  events().clear();
+  Events told = takeEvents();
+  EXPECT_NE(std::find(told.begin(), told.end(), "2:traits"), told.end());
   uikit::setVerticalSizeClass(parent, UIUserInterfaceSizeClassRegular);
   uikit::setVerticalSizeClass(window, UIUserInterfaceSizeClassCompact);
-  EXPECT_TRUE(events().empty());
+  EXPECT_TRUE(takeEvents().empty());
   EXPECT_EQ(sizeClass(child), 2);
   uikit::setVerticalSizeClass(parent, std::nullopt);
-  EXPECT_EQ(events(), (std::vector<std::string>{"1:traits", "2:traits"}));
+  EXPECT_EQ(takeEvents(), (Events{"1:traits", "2:traits"}));
   EXPECT_EQ(sizeClass(child), 1);
 }
 

@@ -3,41 +3,35 @@
 #include "uikit/view.h"
 #include "view_support.h"
 
-using testing_support::events;
+using testing_support::Events;
 using testing_support::makeRecordingView;
-using testing_support::makeView;
+using testing_support::takeEvents;
 
 namespace {
 
+// A size change asks for layout, a move does not; layoutIfNeeded starts at the highest
+// flagged ancestor.
 TEST(ViewLayout, PassLaysOutFlaggedViewsTopDownOnce) {
-  Ref<> root = makeRecordingView(1, CGRectMake(0, 0, 100, 100));
-  Ref<> mid = makeRecordingView(2);
-  Ref<> leaf = makeRecordingView(3);
+  Ref<> root = makeRecordingView(1, CGRectMake(0, 0, 100, 100)), mid = makeRecordingView(2),
+        leaf = makeRecordingView(3);
   send<void>(root, "addSubview:"_sel, mid);
   send<void>(mid, "addSubview:"_sel, leaf);
   uikit::runLayoutPass();
-  events().clear();
-
+  takeEvents();
   send<void>(leaf, "setNeedsLayout"_sel);
   send<void>(root, "setNeedsLayout"_sel);
   send<void>(leaf, "setNeedsLayout"_sel);
   uikit::runLayoutPass();
-  EXPECT_EQ(events(), (std::vector<std::string>{"1:layout", "3:layout"}));
-  events().clear();
+  EXPECT_EQ(takeEvents(), (Events{"1:layout", "3:layout"}));
   uikit::runLayoutPass();
-  EXPECT_TRUE(events().empty());
-
-  // A size change asks for layout; a move does not.
+  EXPECT_TRUE(takeEvents().empty());
   send<void>(mid, "setFrame:"_sel, CGRectMake(0, 0, 20, 20));
   send<void>(leaf, "setCenter:"_sel, CGPointMake(4, 4));
   send<void>(leaf, "layoutIfNeeded"_sel);
-  EXPECT_EQ(events(), (std::vector<std::string>{"2:layout"}));
-
-  // layoutIfNeeded starts at the highest flagged ancestor.
-  events().clear();
+  EXPECT_EQ(takeEvents(), Events{"2:layout"});
   send<void>(root, "setNeedsLayout"_sel);
   send<void>(leaf, "layoutIfNeeded"_sel);
-  EXPECT_EQ(events(), (std::vector<std::string>{"1:layout"}));
+  EXPECT_EQ(takeEvents(), Events{"1:layout"});
 }
 
 TEST(ViewLayout, ViewsResizedByTheirSuperviewsLayoutAreLaidOutInTheSamePass) {
@@ -47,12 +41,12 @@ TEST(ViewLayout, ViewsResizedByTheirSuperviewsLayoutAreLaidOutInTheSamePass) {
     testing_support::record(self, "layout");
     send<void>(child, "setFrame:"_sel, send<CGRect>(self, "bounds"_sel));
   }, "v@:");
-  Ref<> parent = makeView(CGRectMake(0, 0, 50, 50), cls);
+  Ref<> parent = testing_support::makeView(CGRectMake(0, 0, 50, 50), cls);
   child = makeRecordingView(2);
   send<void>(parent, "addSubview:"_sel, child);
-  events().clear();
+  takeEvents();
   uikit::runLayoutPass();
-  EXPECT_EQ(events(), (std::vector<std::string>{"0:layout", "2:layout"}));
+  EXPECT_EQ(takeEvents(), (Events{"0:layout", "2:layout"}));
   child = nullptr;
 }
 

@@ -1,7 +1,11 @@
 #pragma once
 // Helpers for the view tests: views made as the library makes them, and a subclass that
 // records the messages UIKit sends it.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "runtime/runtime.h"
@@ -21,6 +25,15 @@ inline Ref<> addChild(id parent, CGRect frame, C cls = "UIView") {
 
 inline CGRect frameOf(id view) { return send<CGRect>(view, "frame"_sel); }
 
+// `a` and `b` are distinct objects that are equal and hash alike; every one of `others`
+// differs from `a`.
+inline void expectEqualObjects(id a, id b, std::initializer_list<id> others) {
+  EXPECT_NE(a, b);
+  EXPECT_TRUE(send<bool>(a, "isEqual:"_sel, b));
+  EXPECT_EQ(send<NSUInteger>(a, "hash"_sel), send<NSUInteger>(b, "hash"_sel));
+  for (id other : others) EXPECT_FALSE(send<bool>(a, "isEqual:"_sel, other));
+}
+
 // A new registered subclass of `parent` on every call, so a test may run again in the
 // same process.
 inline Class makeSubclass(const char* parent, const std::string& name) {
@@ -31,10 +44,14 @@ inline Class makeSubclass(const char* parent, const std::string& name) {
 }
 
 // Every RecordingView appends "<tag>:<event>" here.
-inline std::vector<std::string>& events() {
-  static std::vector<std::string> log;
+using Events = std::vector<std::string>;
+inline Events& events() {
+  static Events log;
   return log;
 }
+
+// What was recorded since the last take.
+inline Events takeEvents() { return std::exchange(events(), {}); }
 
 inline std::string tagOf(id self) { return std::to_string(send<long>(self, "tag"_sel)); }
 
