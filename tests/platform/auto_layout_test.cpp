@@ -9,11 +9,7 @@
 #include "constraint_support.h"
 #include "view_support.h"
 
-using testing_support::events;
-using testing_support::fix;
-using testing_support::frameOf;
-using testing_support::tie;
-using testing_support::makeView;
+using namespace testing_support;
 
 namespace {
 
@@ -29,15 +25,15 @@ void scale(id view, SEL a, id other, SEL b, CGFloat multiplier, std::optional<CG
 }
 
 Ref<> constrainedChild(id parent, const char* cls = "UIView") {
-  Ref<> child = testing_support::addChild(parent, CGRectZero, cls);
+  Ref<> child = addChild(parent, CGRectZero, cls);
   send<void>(child, "setTranslatesAutoresizingMaskIntoConstraints:"_sel, false);
   return child;
 }
 
 TEST(AutoLayout, EdgesAndSizesPlaceAViewInItsSuperviewAtItsLayoutPass) {
   Ref<> root = makeView(CGRectMake(0, 0, 400, 800));
-  Ref<> header = testing_support::addChild(root, CGRectMake(40, 60, 320, 498));
-  Ref<> stack = constrainedChild(header, class_getName(testing_support::geometryRecorderClass()));
+  Ref<> header = addChild(root, CGRectMake(40, 60, 320, 498));
+  Ref<> stack = constrainedChild(header, class_getName(geometryRecorderClass()));
   tie(stack, "topAnchor"_sel, header, "topAnchor"_sel, 315);
   tie(stack, "leftAnchor"_sel, header, "leftAnchor"_sel, 87.5);
   fix(stack, "widthAnchor"_sel, 225);
@@ -117,7 +113,7 @@ TEST(AutoLayout, ConflictsGiveWayAndAChangedConstantMovesTheViewAtTheNextPass) {
   tie(view, "trailingAnchor"_sel, parent, "trailingAnchor"_sel, -20);
   fix(view, "heightAnchor"_sel, 30);
   tie(view, "rightAnchor"_sel, parent, "rightAnchor"_sel);
-  testing_support::CapturedDiagnostics diagnostics;
+  CapturedDiagnostics diagnostics;
   uikit::runLayoutPass();
   send<void>(parent, "setNeedsLayout"_sel);
   uikit::runLayoutPass();
@@ -182,7 +178,7 @@ TEST(AutoLayout, ConstraintsForgetViewsThatGoAndLeakNothing) {
 
 TEST(AutoLayout, AnchorsThatCannotBeTiedGiveNoConstraint) {
   Ref<> view = makeView(CGRectZero);
-  testing_support::CapturedDiagnostics diagnostics;
+  CapturedDiagnostics diagnostics;
   EXPECT_EQ(send<id>(anchor(view, "topAnchor"_sel), "constraintEqualToAnchor:"_sel, nil), nil);
   EXPECT_EQ(send<id>(anchor(view, "topAnchor"_sel), "constraintEqualToAnchor:"_sel,
                      anchor(view, "leftAnchor"_sel)),

@@ -6,10 +6,7 @@
 #include "constraint_support.h"
 #include "view_support.h"
 
-using testing_support::fix;
-using testing_support::frameOf;
-using testing_support::makeView;
-using testing_support::tie;
+using namespace testing_support;
 
 namespace {
 

@@ -35,13 +35,6 @@ TEST(PangoMeasurement, LinesStackAndEmptyTextMeasuresZero) {
   EXPECT_EQ(measureText({"Inter", 400, 0}, "text"), CGSize{});
 }
 
-TEST(FixedAdvanceMeasurement, WidthsAreExactPerCodePoint) {
-  uikit::setTextMeasurer(std::make_unique<uikit::FixedAdvanceMeasurer>(0.5, 1.25));
-  EXPECT_EQ(measureText({"Inter", 400, 10}, "abcd"), CGSizeMake(20, 12.5));
-  EXPECT_EQ(measureText({"Inter", 400, 10}, "né→😀").width, 20);
-  EXPECT_EQ(measureText({"Inter", 400, 10}, "ab\nabc\n"), CGSizeMake(15, 37.5));
-}
-
 struct CountingMeasurer : uikit::FixedAdvanceMeasurer {
   int* calls;
   explicit CountingMeasurer(int* c) : calls(c) {}
@@ -51,9 +44,15 @@ struct CountingMeasurer : uikit::FixedAdvanceMeasurer {
   }
 };
 
-TEST(MeasurementCache, RemembersPerFaceAndTextUntilAMeasurerIsInstalled) {
+// Fixed advances are exact per code point; measures are remembered per face and text until
+// a measurer is installed.
+TEST(FixedAdvanceMeasurement, WidthsAreExactPerCodePointAndRemembered) {
   int calls = 0;
   uikit::setTextMeasurer(std::make_unique<CountingMeasurer>(&calls));
+  EXPECT_EQ(measureText({"Inter", 400, 10}, "abcd"), CGSizeMake(20, 12.5));
+  EXPECT_EQ(measureText({"Inter", 400, 10}, "né→😀").width, 20);
+  EXPECT_EQ(measureText({"Inter", 400, 10}, "ab\nabc\n"), CGSizeMake(15, 37.5));
+  calls = 0;
   measureText(kRegular17, "Track");
   measureText(kRegular17, "Track");
   EXPECT_EQ(calls, 1);

@@ -8,9 +8,7 @@
 #include "uikit/view_animation.h"
 #include "view_support.h"
 
-using testing_support::addChild;
-using testing_support::events;
-using testing_support::makeView;
+using namespace testing_support;
 
 namespace {
 
@@ -19,7 +17,7 @@ id hitTest(id view, CGPoint p) { return send<id>(view, "hitTest:withEvent:"_sel,
 // A view whose touch area reaches 20 points beyond its bounds, as a host may make one.
 Class wideTouchView() {
   static Class cls = [] {
-    Class c = testing_support::makeSubclass("UIView", "WideTouchView");
+    Class c = makeSubclass("UIView", "WideTouchView");
     class_addMethod(c, "pointInside:withEvent:"_sel, +[](id self, SEL, CGPoint p, id) -> bool {
       CGRect b = send<CGRect>(self, "bounds"_sel);
       return CGRectContainsPoint(CGRectMake(b.origin.x - 20, b.origin.y - 20, b.size.width + 40, b.size.height + 40), p);
@@ -126,7 +124,7 @@ std::string where(id touch, id view, bool withY) {
 
 Class trackingControl() {
   static Class cls = [] {
-    Class c = testing_support::makeSubclass("UIControl", "TrackingControl");
+    Class c = makeSubclass("UIControl", "TrackingControl");
     class_addMethod(c, "beginTrackingWithTouch:withEvent:"_sel, +[](id self, SEL, id touch, id event) -> bool {
       events().push_back("begin " + where(touch, self, true));
       EXPECT_EQ(send<NSInteger>(touch, "phase"_sel), UITouchPhaseBegan);

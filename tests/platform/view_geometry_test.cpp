@@ -5,9 +5,7 @@
 #include "uikit/view.h"
 #include "view_support.h"
 
-using testing_support::events;
-using testing_support::frameOf;
-using testing_support::makeView;
+using namespace testing_support;
 
 namespace {
 
@@ -69,7 +67,7 @@ TEST(ViewGeometry, BoundsOriginShiftsSubviewsAndConversions) {
 
 TEST(ViewGeometry, AutoresizingFollowsTheSuperviewsResizeThroughSetFrame) {
   Ref<> super = makeView(CGRectMake(0, 0, 200, 100));
-  Ref<> fill = makeView(CGRectMake(10, 10, 180, 80), testing_support::geometryRecorderClass());
+  Ref<> fill = makeView(CGRectMake(10, 10, 180, 80), geometryRecorderClass());
   send<void>(fill, "setAutoresizingMask:"_sel, 18UL);
   send<void>(super, "addSubview:"_sel, fill);
   // Masks of 50-point views at x 10. With both margins flexible (5) the extra 100 points

@@ -7,11 +7,7 @@
 #include "uikit/view.h"
 #include "view_support.h"
 
-using testing_support::addChild;
-using testing_support::Events;
-using testing_support::makeRecordingView;
-using testing_support::makeView;
-using testing_support::takeEvents;
+using namespace testing_support;
 
 namespace {
 
@@ -92,7 +88,7 @@ void (*g_removeFromSuperview)(id, SEL) = nullptr;
 // As a replacement in the library would: the superview is held for the length of the call,
 // also while the superview itself is being freed.
 TEST(ViewHierarchy, AHookHoldingASuperviewBeingFreedDoesNotFreeItAgain) {
-  Class holding = testing_support::makeSubclass("UIView", "HoldingView");
+  Class holding = makeSubclass("UIView", "HoldingView");
   MSHookMessageEx(holding, "removeFromSuperview"_sel, +[](id self, SEL sel) {
     Ref<> superview = send<id>(self, "superview"_sel);
     g_removeFromSuperview(self, sel);

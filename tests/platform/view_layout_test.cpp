@@ -3,9 +3,7 @@
 #include "uikit/view.h"
 #include "view_support.h"
 
-using testing_support::Events;
-using testing_support::makeRecordingView;
-using testing_support::takeEvents;
+using namespace testing_support;
 
 namespace {
 
@@ -36,12 +34,12 @@ TEST(ViewLayout, PassLaysOutFlaggedViewsTopDownOnce) {
 
 TEST(ViewLayout, ViewsResizedByTheirSuperviewsLayoutAreLaidOutInTheSamePass) {
   static Ref<> child;
-  Class cls = testing_support::makeSubclass("UIView", "ResizingView");
+  Class cls = makeSubclass("UIView", "ResizingView");
   class_addMethod(cls, "layoutSubviews"_sel, +[](id self, SEL) {
-    testing_support::record(self, "layout");
+    record(self, "layout");
     send<void>(child, "setFrame:"_sel, send<CGRect>(self, "bounds"_sel));
   }, "v@:");
-  Ref<> parent = testing_support::makeView(CGRectMake(0, 0, 50, 50), cls);
+  Ref<> parent = makeView(CGRectMake(0, 0, 50, 50), cls);
   child = makeRecordingView(2);
   send<void>(parent, "addSubview:"_sel, child);
   takeEvents();
