@@ -59,9 +59,7 @@ TEST(AutoLayout, EdgesAndSizesPlaceAViewInItsSuperviewAtItsLayoutPass) {
 
 TEST(AutoLayout, AChainAcrossNestedViewsResolves) {
   Ref<> outer = makeView(CGRectMake(0, 0, 400, 400));
-  Ref<> a = constrainedChild(outer);
-  Ref<> b = constrainedChild(a);
-  Ref<> c = constrainedChild(b);
+  Ref<> a = constrainedChild(outer), b = constrainedChild(a), c = constrainedChild(b);
   tie(a, "leftAnchor"_sel, outer, "leftAnchor"_sel, 10);
   tie(a, "topAnchor"_sel, outer, "topAnchor"_sel, 20);
   scale(a, "widthAnchor"_sel, outer, "widthAnchor"_sel, 0.5);
@@ -83,8 +81,7 @@ TEST(AutoLayout, AChainAcrossNestedViewsResolves) {
 
 TEST(AutoLayout, ActivatingAnEqualConstraintDoesNotPileUp) {
   Ref<> parent = makeView(CGRectMake(0, 0, 300, 300));
-  Ref<> view = constrainedChild(parent);
-  Ref<> other = constrainedChild(parent);
+  Ref<> view = constrainedChild(parent), other = constrainedChild(parent);
   Ref<> first = tie(view, "heightAnchor"_sel, other, "heightAnchor"_sel);
   std::vector<Ref<>> again;
   for (int i = 0; i < 50; ++i) again.emplace_back(tie(view, "heightAnchor"_sel, other, "heightAnchor"_sel));

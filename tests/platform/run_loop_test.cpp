@@ -36,23 +36,21 @@ class RunLoopTest : public testing::Test {
   Events events;
 };
 
+// Cancelling a timer that ran or was cancelled does nothing.
 TEST_F(RunLoopTest, TimersRunInTimeOrderOnTheirTimesUnlessCancelled) {
-  loop.schedule(0.75, noting("c"));
-  loop.schedule(0.25, noting("a"));
-  loop.schedule(0.5, noting("b1"));
-  RunLoop::TimerId gone = loop.schedule(0.5, noting("gone"));
-  loop.schedule(0.5, noting("b2"));
-  loop.schedule(-3, noting("now"));
-  RunLoop::TimerId kept = loop.schedule(2, noting("later"));
-  loop.cancel(gone);
+  std::vector<RunLoop::TimerId> ids;
+  for (auto [delay, name] : {std::pair{0.75, "c"}, {0.25, "a"}, {0.5, "b1"}, {0.5, "gone"}, {0.5, "b2"}, {-3.0, "now"},
+                             {2.0, "later"}})
+    ids.push_back(loop.schedule(delay, noting(name)));
+  loop.cancel(ids[3]);
   loop.runFor(1);
   EXPECT_EQ(events, (Events{{"now", 0}, {"a", 0.25}, {"b1", 0.5}, {"b2", 0.5}, {"c", 0.75}}));
   EXPECT_EQ(elapsed(), 1);
   EXPECT_FALSE(loop.idle());
   loop.runFor(1);
   EXPECT_EQ(events.back(), (Events::value_type{"later", 2}));
-  loop.cancel(kept);
-  loop.cancel(gone);
+  loop.cancel(ids[6]);
+  loop.cancel(ids[3]);
   EXPECT_TRUE(loop.idle());
 }
 

@@ -7,19 +7,12 @@
 
 namespace {
 
-struct HexScan {
-  const char* text;
-  bool found;
-  unsigned value;
-  NSUInteger location;
-};
-
 id scanner(const char* text) {
   return send<id>(objc_getClass("NSScanner"), "scannerWithString:"_sel, fnd::string(text));
 }
 
 TEST(Scanner, ScanHexIntReadsLeadingDigitsAfterOptionalSpaceAndPrefix) {
-  const HexScan cases[] = {
+  const struct { const char* text; bool found; unsigned value; NSUInteger location; } cases[] = {
       {"ff", true, 255, 2},          {" \t\n1A", true, 26, 5},   {"0x1f", true, 31, 4},
       {"0XAbC", true, 0xABC, 5},     {"1G", true, 1, 1},         {"F ", true, 15, 1},
       {"0X", true, 0, 1},            {"0xg", true, 0, 1},        {"00x1", true, 0, 2},
@@ -27,7 +20,7 @@ TEST(Scanner, ScanHexIntReadsLeadingDigitsAfterOptionalSpaceAndPrefix) {
       {"G1", false, 77, 0},          {"  ", false, 77, 0},       {"", false, 77, 0},
       {"x1", false, 77, 0},          {"-1", false, 77, 0},
   };
-  for (const HexScan& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
     id s = scanner(c.text);
     unsigned value = 77;
@@ -37,16 +30,12 @@ TEST(Scanner, ScanHexIntReadsLeadingDigitsAfterOptionalSpaceAndPrefix) {
   }
 }
 
-id whitespaceAndNewlines() {
-  return send<id>(objc_getClass("NSCharacterSet"), "whitespaceAndNewlineCharacterSet"_sel);
-}
-
 std::string trimmed(std::string_view text, id set) {
   return fnd::utf8(send<id>(fnd::string(text), "stringByTrimmingCharactersInSet:"_sel, set));
 }
 
 TEST(CharacterSet, TrimmingRemovesWhitespaceAndLineBreaksAtBothEnds) {
-  id set = whitespaceAndNewlines();
+  id set = send<id>(objc_getClass("NSCharacterSet"), "whitespaceAndNewlineCharacterSet"_sel);
   EXPECT_EQ(trimmed(" \t\r\n#FF 8000\n ", set), "#FF 8000");
   EXPECT_EQ(trimmed("\u00A0\u2028\u3000FF\u0085\u2029\u000B", set), "FF");
   EXPECT_EQ(trimmed(" \n\t ", set), "");

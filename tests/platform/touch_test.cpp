@@ -29,10 +29,8 @@ Class wideTouchView() {
 
 TEST(HitTesting, FrontmostTouchableViewUnderThePointIsFoundAndPointInsideDecides) {
   Ref<> window = makeView(CGRectMake(0, 0, 300, 300), "UIWindow");
-  Ref<> back = addChild(window, CGRectMake(0, 0, 200, 200));
-  Ref<> front = addChild(window, CGRectMake(100, 100, 100, 100));
-  Ref<> inner = addChild(front, CGRectMake(10, 10, 20, 20));
-  Ref<> wide = addChild(window, CGRectMake(240, 0, 50, 50), wideTouchView());
+  Ref<> back = addChild(window, CGRectMake(0, 0, 200, 200)), front = addChild(window, CGRectMake(100, 100, 100, 100));
+  Ref<> inner = addChild(front, CGRectMake(10, 10, 20, 20)), wide = addChild(window, CGRectMake(240, 0, 50, 50), wideTouchView());
   const std::pair<CGPoint, id> hits[] = {
       {{50, 50}, back},   {{150, 150}, front}, {{115, 115}, inner}, {{250, 250}, window},
       {{350, 10}, nil},   {{225, 25}, wide},   {{215, 25}, window}};
@@ -76,8 +74,7 @@ Ref<> tapRecognizer(id target, SEL action) {
 
 TEST(Taps, ReachTheRecognisersOfTheNearestViewThatHasThem) {
   Ref<> window = makeView(CGRectMake(0, 0, 300, 300), "UIWindow");
-  Ref<> card = addChild(window, CGRectMake(50, 50, 200, 200));
-  Ref<> label = addChild(card, CGRectMake(20, 20, 100, 30));
+  Ref<> card = addChild(window, CGRectMake(50, 50, 200, 200)), label = addChild(card, CGRectMake(20, 20, 100, 30));
   Ref<> outer = rt::create(targetClass()), inner = rt::create(targetClass());
   uint32_t count = outer->refcount;
   Ref<> onWindow = tapRecognizer(outer, "tapped"_sel), onCard = tapRecognizer(inner, "tappedWith:"_sel);

@@ -72,7 +72,7 @@ TEST_F(ViewAnimation, ContentOffsetMoveEndsFinishedOnlyWhenItRunsOut) {
     EXPECT_NEAR(shownOffset(scroll), 160, 1e-9);
     if (ending == kRemoved) removeAnimations(scroll);
     if (ending == kLeavesItsWindow) send<void>(scroll, "removeFromSuperview"_sel);
-    EXPECT_EQ(shownOffset(scroll), removed ? 320 : 160);
+    EXPECT_NEAR(shownOffset(scroll), removed ? 320 : 160, 1e-9);
     EXPECT_TRUE(done.empty());
     loop().runUntilIdle();
     EXPECT_EQ(done, (Seen{{!removed, begin + (removed ? 6.5 : 11.5)}}));
