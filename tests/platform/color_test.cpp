@@ -30,14 +30,12 @@ TEST(Color, ComponentsOfMadeAndNamedColours) {
   EXPECT_DEATH(uikit::rgba(fnd::string("red")), "NSString is not a colour");
 }
 
-TEST(Color, EqualityIsByComponentsWithinEachKind) {
+// A colour's CGColor is its own, made once, and outlives it when retained.
+TEST(Color, EqualityIsByComponentsWithinEachKindAndTheCGColorOutlivesItsColour) {
   id a = rgbColor(1, 0.5, 0, 1), b = rgbColor(1, 0.5, 0, 1);
   id cgA = send<id>(a, "CGColor"_sel);
   testing_support::expectEqualObjects(a, b, {rgbColor(1, 0.5, 0, 0.99), nil, fnd::string("#FF8000"), cgA});
   testing_support::expectEqualObjects(cgA, send<id>(b, "CGColor"_sel), {a});
-}
-
-TEST(Color, CGColorIsOwnedByItsColourAndOutlivesItWhenRetained) {
   long before = rt::liveObjectCount();
   Ref<> cg;
   {

@@ -32,9 +32,7 @@ TEST(UIFont, SystemFontIsInterOfTheAskedSizeAndNearestWeight) {
   testing_support::expectEqualObjects(systemFont(17, UIFontWeightMedium), systemFont(17, UIFontWeightMedium),
                                       {systemFont(17, UIFontWeightRegular), systemFont(11, UIFontWeightMedium),
                                        fnd::string("Inter-Medium"), nil});
-}
-
-TEST(UIFont, MetricsComeFromTheInstalledMeasurer) {
+  // Metrics come from the installed measurer.
   id font = systemFont(20, UIFontWeightRegular);
   EXPECT_GT(send<CGFloat>(font, "lineHeight"_sel), 20);
   EXPECT_LT(send<CGFloat>(font, "lineHeight"_sel), 30);

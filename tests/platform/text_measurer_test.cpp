@@ -12,7 +12,7 @@ using uikit::measureText;
 const FontFace kRegular17{"Inter", 400, 17};
 const FontFace kMedium17{"Inter", 500, 17};
 
-TEST(PangoMeasurement, WidthsAreFractionalAndFollowFaceAndSize) {
+TEST(PangoMeasurement, WidthsAreFractionalAndFollowFaceAndSizeAndLinesStack) {
   CGFloat hello = measureText(kRegular17, "Hello, world").width;
   EXPECT_GT(hello, 60);
   EXPECT_LT(hello, 120);
@@ -22,12 +22,9 @@ TEST(PangoMeasurement, WidthsAreFractionalAndFollowFaceAndSize) {
   // Unhinted advances scale linearly with the size, each to Pango's 1/1024 unit.
   CGFloat doubled = measureText({"Inter", 400, 34}, "Hello, world").width;
   EXPECT_NEAR(doubled, 2 * hello, 12.0 / 1024);
-}
-
-TEST(PangoMeasurement, LinesStackAndEmptyTextMeasuresZero) {
+  // Lines stack; empty text measures zero.
   CGFloat line = uikit::fontMetrics(kRegular17).lineHeight;
-  CGSize one = measureText(kRegular17, "Title");
-  EXPECT_EQ(one.height, line);
+  EXPECT_EQ(measureText(kRegular17, "Title").height, line);
   CGSize two = measureText(kRegular17, "Title\nA longer second line");
   EXPECT_EQ(two.height, 2 * line);
   EXPECT_EQ(two.width, measureText(kRegular17, "A longer second line").width);
