@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "foundation/values.h"
+#include "uikit/application.h"
+#include "uikit/feedback_generator.h"
 #include "uikit/screen.h"
+#include "view_support.h"
 
 namespace {
 
@@ -20,6 +23,46 @@ TEST(Screen, MainScreenFollowsTheHostsKnob) {
   EXPECT_EQ(mainScreen(), nil);
   EXPECT_EQ(rt::liveObjectCount(), before - 1);
   EXPECT_DEATH(uikit::setMainScreen({100, 100}, 0), "scale must be positive");
+}
+
+
+id shared() { return send<id>(objc_getClass("UIApplication"), "sharedApplication"_sel); }
+
+TEST(UIApplication, APlainOneServesUntilTheHostMakesItsOwnWhichThenStays) {
+  static bool ran = false;
+  if (std::exchange(ran, true)) GTEST_SKIP() << "the shared application lives for the process";
+  id plain = shared();
+  ASSERT_NE(plain, nil);
+  EXPECT_EQ(plain->isa, objc_getClass("UIApplication"));
+  EXPECT_EQ(shared(), plain);
+  Ref<> board = rt::create(testing_support::makeSubclass("UIApplication", "TestSpringBoard"));
+  EXPECT_EQ(shared(), board.get());
+  Ref<> second = rt::create(objc_getClass("UIApplication"));
+  EXPECT_EQ(shared(), board.get());
+}
+
+// Launches and haptics are recorded in order, with what was asked; a launch needs an identifier.
+TEST(UIApplication, LaunchesAndImpactsAreRecorded) {
+  SEL launch = "launchApplicationWithIdentifier:suspended:"_sel;
+  size_t launched = uikit::applicationLaunches().size();
+  EXPECT_TRUE(send<bool>(shared(), launch, fnd::string("com.example.music"), false));
+  EXPECT_TRUE(send<bool>(shared(), launch, fnd::string("com.example.podcasts"), true));
+  EXPECT_FALSE(send<bool>(shared(), launch, nil, false));
+  std::vector<std::pair<std::string, bool>> launches;
+  for (size_t i = launched; i < uikit::applicationLaunches().size(); ++i)
+    launches.emplace_back(uikit::applicationLaunches()[i].identifier, uikit::applicationLaunches()[i].suspended);
+  EXPECT_EQ(launches, (decltype(launches){{"com.example.music", false}, {"com.example.podcasts", true}}));
+
+  Class cls = objc_getClass("UIImpactFeedbackGenerator");
+  uikit::HapticRecord before = uikit::hapticRecord();
+  Ref<> plain = rt::create(cls), heavy = rt::create(cls, "initWithStyle:"_sel, 2L);
+  send<void>(plain, "prepare"_sel);
+  send<void>(plain, "impactOccurred"_sel);
+  send<void>(heavy, "impactOccurred"_sel);
+  const uikit::HapticRecord& after = uikit::hapticRecord();
+  EXPECT_EQ(after.prepares, before.prepares + 1);
+  EXPECT_EQ(std::vector<NSInteger>(after.impacts.begin() + before.impacts.size(), after.impacts.end()),
+            (std::vector<NSInteger>{1, 2}));
 }
 
 }  // namespace

@@ -19,6 +19,9 @@ std::vector<long> tagsOfSubviews(id view) {
 
 void add(id parent, id child) { send<void>(parent, "addSubview:"_sel, child); }
 
+// Of a view or a view controller.
+NSInteger sizeClassOf(id item) { return send<NSInteger>(send<id>(item, "traitCollection"_sel), "verticalSizeClass"_sel); }
+
 TEST(ViewHierarchy, InsertionOrderAndMoves) {
   Ref<> a = makeRecordingView(100), b = makeRecordingView(200);
   Ref<> v1 = makeRecordingView(1), v2 = makeRecordingView(2), v3 = makeRecordingView(3),
@@ -103,20 +106,41 @@ TEST(ViewHierarchy, SizeClassIsInheritedAndChangesAreTold) {
   uikit::setVerticalSizeClass(window, UIUserInterfaceSizeClassRegular);
   Ref<> parent = makeRecordingView(1), child = makeRecordingView(2);
   add(parent, child);
-  auto sizeClass = [](id v) { return send<long>(send<id>(v, "traitCollection"_sel), "verticalSizeClass"_sel); };
-  EXPECT_EQ(sizeClass(child), 0);
+  EXPECT_EQ(sizeClassOf(child), 0);
   takeEvents();
   add(window, parent);
-  EXPECT_EQ(sizeClass(child), 2);
+  EXPECT_EQ(sizeClassOf(child), 2);
   Events told = takeEvents();
   EXPECT_NE(std::find(told.begin(), told.end(), "2:traits"), told.end());
   uikit::setVerticalSizeClass(parent, UIUserInterfaceSizeClassRegular);
   uikit::setVerticalSizeClass(window, UIUserInterfaceSizeClassCompact);
   EXPECT_TRUE(takeEvents().empty());
-  EXPECT_EQ(sizeClass(child), 2);
+  EXPECT_EQ(sizeClassOf(child), 2);
   uikit::setVerticalSizeClass(parent, std::nullopt);
   EXPECT_EQ(takeEvents(), (Events{"1:traits", "2:traits"}));
-  EXPECT_EQ(sizeClass(child), 1);
+  EXPECT_EQ(sizeClassOf(child), 1);
+}
+
+// A controller makes its view when first asked and keeps it. Its traits are its view's, also
+// when a subclass keeps the view in a member of its own, as the host's do.
+TEST(ViewController, ViewIsMadeOnFirstRequestAndGivesTheTraits) {
+  Ref<> controller = rt::create("UIViewController");
+  EXPECT_FALSE(send<bool>(controller, "isViewLoaded"_sel));
+  id made = send<id>(controller, "view"_sel);
+  EXPECT_TRUE(rt::isKindOfClass(made, objc_getClass("UIView")));
+  EXPECT_TRUE(send<bool>(controller, "isViewLoaded"_sel));
+  EXPECT_EQ(send<id>(controller, "view"_sel), made);
+  EXPECT_EQ(sizeClassOf(controller), UIUserInterfaceSizeClassUnspecified);
+
+  static Ref<> own;
+  Class cls = makeSubclass("UIViewController", "OwnViewController");
+  class_addMethod(cls, "view"_sel, +[](id, SEL) { return own.get(); }, "@@:");
+  Ref<> window = makeView(CGRectMake(0, 0, 844, 390), "UIWindow"), subclassed = rt::create(cls);
+  own = addChild(window, CGRectZero);
+  send<void>(controller, "setView:"_sel, own);
+  uikit::setVerticalSizeClass(window, UIUserInterfaceSizeClassCompact);
+  for (id c : {controller.get(), subclassed.get()}) EXPECT_EQ(sizeClassOf(c), UIUserInterfaceSizeClassCompact);
+  own = nullptr;
 }
 
 }  // namespace

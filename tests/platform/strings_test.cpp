@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <string>
+#include <utility>
 
 #include "foundation/character_set.h"
 #include "foundation/values.h"
@@ -42,6 +44,22 @@ TEST(CharacterSet, TrimmingRemovesWhitespaceAndLineBreaksAtBothEnds) {
   EXPECT_EQ(trimmed("", set), "");
   EXPECT_EQ(trimmed("\u200BFF", set), "\u200BFF");
   EXPECT_EQ(trimmed("  FF  ", nil), "  FF  ");
+}
+
+std::u16string utf16Of(std::string_view bytes) { return static_cast<NSString*>(fnd::string(bytes))->utf16; }
+
+// Ill-formed UTF-8 becomes replacement characters without losing the text around it; a lone
+// surrogate has no UTF-8 form.
+TEST(StringEncoding, IllFormedTextBecomesReplacementCharacters) {
+  const std::pair<const char*, std::u16string_view> cases[] = {
+      {"\xC3" "A", u"\uFFFDA"}, {"\xE2\x82" "F", u"\uFFFDF"}, {"FF\xE2\x82", u"FF\uFFFD"},
+      {"\x80\xBF" "1", u"\uFFFD\uFFFD1"}, {"\xC0\x80", u"\uFFFD"}, {"\xED\xA0\x80", u"\uFFFD"},
+      {"\xF4\x90\x80\x80", u"\uFFFD"}, {"\xF8\x88\x80\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"},
+      {"\xC3\xA9\xF0\x9F\x98\x80", u"\u00E9\U0001F600"}};
+  for (auto [bytes, utf16] : cases) EXPECT_EQ(utf16Of(bytes), utf16) << bytes;
+  EXPECT_EQ(fnd::utf8(fnd::string(std::u16string_view(u"a\xD800" "b"))), "a\uFFFDb");
+  EXPECT_EQ(fnd::utf8(fnd::string(std::u16string_view(u"\xDC00"))), "\uFFFD");
+  EXPECT_EQ(fnd::utf8(fnd::string(std::u16string_view(u"\U0001F600"))), "\xF0\x9F\x98\x80");
 }
 
 }  // namespace
