@@ -19,9 +19,7 @@ using Calls = std::vector<std::pair<std::string, double>>;
 Calls calls;
 double start = 0;
 
-struct Target : objc_object {
-  std::string name;
-};
+struct Target : objc_object { std::string name; };
 
 void note(id self, const std::string& what) {
   double at = std::round((RunLoop::main().now() - start) * 1e6) / 1e6;
@@ -38,9 +36,7 @@ Class targetClass() {
   static Class cls = [] {
     Class c = rt::defineClass<Target>("PerformTarget", "NSObject");
     rt::addMethod(c, "ping"_sel, +[](id self, SEL) { note(self, "ping"); });
-    rt::addMethod(c, "take:"_sel, +[](id self, SEL, id object) {
-      note(self, "take " + (object ? fnd::utf8(object) : "nil"));
-    });
+    rt::addMethod(c, "take:"_sel, +[](id self, SEL, id object) { note(self, "take " + (object ? fnd::utf8(object) : "nil")); });
     rt::addMethod(c, "echo:"_sel, +[](id, SEL, id object) { return object; });
     rt::addMethod(c, "count"_sel, +[](id, SEL) -> long { return 3; });
     rt::addMethod(c, "stopOthers"_sel, +[](id self, SEL) {

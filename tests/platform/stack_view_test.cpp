@@ -27,6 +27,7 @@ Ref<> stackWith(CGRect frame, NSInteger axis, NSInteger alignment, NSInteger dis
   return stack;
 }
 
+// The labels' widths are what their texts measure, at every layout pass.
 TEST(UIStackView, VerticalCentredEqualSpacingPlacesTwoLabels) {
   uikit::setTextMeasurer(std::make_unique<uikit::FixedAdvanceMeasurer>(0.5, 1.25));
   Ref<> header = makeView(CGRectMake(0, 0, 320, 498));
@@ -47,6 +48,9 @@ TEST(UIStackView, VerticalCentredEqualSpacingPlacesTwoLabels) {
   EXPECT_EQ(frameOf(stack), CGRectMake(87.5, 315, 225, 80));
   EXPECT_EQ(frameOf(title), CGRectMake(91.25, 0, 42.5, 30));
   EXPECT_EQ(frameOf(artist), CGRectMake(65.75, 50, 93.5, 30));
+  send<void>(title, "setText:"_sel, fnd::string("A title"));  // measured again at the next pass
+  uikit::runLayoutPass();
+  EXPECT_EQ(frameOf(title), CGRectMake(82.75, 0, 59.5, 30));
 }
 
 TEST(UIStackView, OnlyShownSubviewsThatStayInTheStackAreArranged) {

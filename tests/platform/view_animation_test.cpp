@@ -119,29 +119,20 @@ TEST_F(ViewAnimation, LinearAndEaseInOutWithDelaysBlockTouchesUnlessAllowed) {
   }
 }
 
-// An underdamped spring overshoots and settles on its end; a critically damped one, started
-// again from where the view stands, does not overshoot.
+// The spring's damping and velocity shape the curve (its kinds are the timing tests').
 TEST_F(ViewAnimation, SpringOvershootsAndSettlesAtItsEnd) {
-  Ref<> track = box(), stiff = box();
-  spring(0.7, 0.2, [&] {
-    send<void>(track, "setTransform:"_sel, CGAffineTransformMakeScale(1, 1.5));
-    setCenterX(stiff, 150);
-  });
-  spring(1.0, 0, [&] { setCenterX(stiff, 150); });
-  setCenterX(stiff, 50);
-  spring(1.0, 0, [&] { setCenterX(stiff, 150); });
-  double highest = 0, stiffHighest = 0;
+  Ref<> track = box();
+  spring(0.7, 0.2, [&] { send<void>(track, "setTransform:"_sel, CGAffineTransformMakeScale(1, 1.5)); });
+  double highest = 0;
   for (int frame = 1; frame <= 30; ++frame) {
     loop().runFor(1.0 / 60);
     CGAffineTransform shown = uikit::presentationTransform(track);
     highest = std::max(highest, shown.d);
-    stiffHighest = std::max(stiffHighest, shownX(stiff));
     EXPECT_EQ(shown.a, 1);
     if (frame == 27) { EXPECT_NEAR(shown.d, 1.5, 0.005); }
   }
   EXPECT_GT(highest, 1.51);
   EXPECT_LT(highest, 1.55);
-  EXPECT_LE(stiffHighest, 150);
   loop().runFor(0.5);
   EXPECT_EQ(uikit::presentationTransform(track), CGAffineTransformMakeScale(1, 1.5));
 }

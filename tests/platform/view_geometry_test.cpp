@@ -75,7 +75,7 @@ TEST(ViewGeometry, AutoresizingFollowsTheSuperviewsResizeThroughSetFrame) {
   }
   takeEvents();
   send<void>(super, "setFrame:"_sel, CGRectMake(0, 0, 300, 150));
-  EXPECT_EQ(takeEvents(), Events{"frame"});
+  EXPECT_EQ(takeEvents(), Events{"setFrame:"});
   expectRect(frameOf(fill), 10, 10, 280, 130);
   for (size_t i = 0; i < views.size(); ++i) expectRect(frameOf(views[i]), cases[i].x, 10, 50, 50);
 
@@ -84,7 +84,7 @@ TEST(ViewGeometry, AutoresizingFollowsTheSuperviewsResizeThroughSetFrame) {
   expectRect(frameOf(fill), 10, 10, 180, 80);
   send<void>(super, "setCenter:"_sel, CGPointMake(500, 500));
   expectRect(frameOf(fill), 10, 10, 180, 80);
-  EXPECT_EQ(takeEvents(), Events{"frame"});
+  EXPECT_EQ(takeEvents(), Events{"setFrame:"});
   EXPECT_DEATH(send<void>(fill, "setFrame:"_sel, CGRectMake(NAN, 0, 10, 10)), "CALayer position contains NaN");
 }
 

@@ -57,22 +57,19 @@ inline std::string tagOf(id self) { return std::to_string(send<long>(self, "tag"
 
 inline void record(id self, const std::string& what) { events().push_back(tagOf(self) + ":" + what); }
 
-// A UIView subclass that appends "frame", "bounds" or "center" here for each such set.
+template <class Value>
+void recordSet(id self, SEL sel, Value value) {
+  events().push_back(sel_getName(sel));
+  sendSuper<void>(objc_getClass("UIView"), self, sel, value);
+}
+
+// A UIView subclass that appends "setFrame:", "setBounds:" or "setCenter:" here for each such set.
 inline Class geometryRecorderClass() {
   static Class cls = [] {
     Class c = makeSubclass("UIView", "GeometryRecorder");
-    class_addMethod(c, "setFrame:"_sel, +[](id self, SEL sel, CGRect r) {
-      events().push_back("frame");
-      sendSuper<void>(objc_getClass("UIView"), self, sel, r);
-    }, "v@:{CGRect}");
-    class_addMethod(c, "setBounds:"_sel, +[](id self, SEL sel, CGRect r) {
-      events().push_back("bounds");
-      sendSuper<void>(objc_getClass("UIView"), self, sel, r);
-    }, "v@:{CGRect}");
-    class_addMethod(c, "setCenter:"_sel, +[](id self, SEL sel, CGPoint p) {
-      events().push_back("center");
-      sendSuper<void>(objc_getClass("UIView"), self, sel, p);
-    }, "v@:{CGPoint}");
+    class_addMethod(c, "setFrame:"_sel, recordSet<CGRect>, "v@:{CGRect}");
+    class_addMethod(c, "setBounds:"_sel, recordSet<CGRect>, "v@:{CGRect}");
+    class_addMethod(c, "setCenter:"_sel, recordSet<CGPoint>, "v@:{CGPoint}");
     return c;
   }();
   return cls;
