@@ -7,23 +7,8 @@
 
 namespace {
 
-TEST(Layer, AViewsStateShowsOnItsLayerAndGradientColoursMustBeAnArray) {
-  Ref<> v = testing_support::makeView(CGRectMake(0, 0, 40, 20));
-  id layer = send<id>(v, "layer"_sel);
-  EXPECT_EQ(send<unsigned long>(layer, "maskedCorners"_sel), 15UL);
-  EXPECT_EQ(send<CGRect>(layer, "frame"_sel), CGRectMake(0, 0, 40, 20));
-
-  send<void>(v, "setClipsToBounds:"_sel, true);
-  send<void>(v, "setAlpha:"_sel, 0.5);
-  send<void>(v, "setHidden:"_sel, true);
-  EXPECT_TRUE(send<bool>(layer, "masksToBounds"_sel));
-  EXPECT_EQ(send<float>(layer, "opacity"_sel), 0.5f);
-  EXPECT_TRUE(send<bool>(layer, "isHidden"_sel));
-  id g = send<id>(objc_getClass("CAGradientLayer"), "layer"_sel);
-  EXPECT_DEATH(send<void>(g, "setColors:"_sel, fnd::number(1L)), "expects an NSArray");
-}
-
-TEST(Layer, SublayersBelongToOneSuperlayer) {
+// What a view's state does to its layer shows in the render tests' pictures.
+TEST(Layer, SublayersBelongToOneSuperlayerAndGradientColoursMustBeAnArray) {
   long before = rt::liveObjectCount();
   {
     rt::AutoreleasePool pool;
@@ -35,6 +20,8 @@ TEST(Layer, SublayersBelongToOneSuperlayer) {
     EXPECT_EQ(send<id>(a, "sublayers"_sel), nil);
     EXPECT_EQ(send<id>(s, "superlayer"_sel), b);
     EXPECT_DEATH(send<void>(s, "addSublayer:"_sel, b), "cannot contain itself");
+    EXPECT_DEATH(send<void>(send<id>(objc_getClass("CAGradientLayer"), "layer"_sel), "setColors:"_sel, fnd::number(1L)),
+                 "expects an NSArray");
   }
   EXPECT_EQ(rt::liveObjectCount(), before);
 }
