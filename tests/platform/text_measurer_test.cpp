@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "foundation/values.h"
 #include "uikit/font.h"
@@ -35,11 +36,11 @@ TEST(PangoMeasurement, WidthsAreFractionalAndFollowFaceAndSizeAndLinesStack) {
   EXPECT_EQ(measureText({"Inter", 400, 0}, "text"), CGSize{});
 }
 
+int measured = 0;  // lines the measurer below was asked for
+
 struct CountingMeasurer : uikit::FixedAdvanceMeasurer {
-  int* calls;
-  explicit CountingMeasurer(int* c) : calls(c) {}
   CGFloat lineWidth(const FontFace& face, std::string_view line) override {
-    ++*calls;
+    ++measured;
     return FixedAdvanceMeasurer::lineWidth(face, line);
   }
 };
@@ -47,25 +48,22 @@ struct CountingMeasurer : uikit::FixedAdvanceMeasurer {
 // Fixed advances are exact per code point; measures are remembered per face and text until
 // a measurer is installed.
 TEST(FixedAdvanceMeasurement, WidthsAreExactPerCodePointAndRemembered) {
-  int calls = 0;
-  uikit::setTextMeasurer(std::make_unique<CountingMeasurer>(&calls));
+  uikit::setTextMeasurer(std::make_unique<CountingMeasurer>());
   EXPECT_EQ(measureText({"Inter", 400, 10}, "abcd"), CGSizeMake(20, 12.5));
   EXPECT_EQ(measureText({"Inter", 400, 10}, "né→😀").width, 20);
   EXPECT_EQ(measureText({"Inter", 400, 10}, "ab\nabc\n"), CGSizeMake(15, 37.5));
-  calls = 0;
-  measureText(kRegular17, "Track");
-  measureText(kRegular17, "Track");
-  EXPECT_EQ(calls, 1);
-  EXPECT_EQ(measureText(kMedium17, "Track").width, measureText(kRegular17, "Track").width);
-  EXPECT_EQ(calls, 2);
-  measureText({"Inter", 400, 18}, "Track");
-  measureText(kRegular17, "Track ");
-  EXPECT_EQ(calls, 4);
+  measured = 0;
+  const std::tuple<FontFace, const char*, int> steps[] = {
+      {kRegular17, "Track", 1}, {kRegular17, "Track", 1}, {kMedium17, "Track", 2}, {{"Inter", 400, 18}, "Track", 3},
+      {kRegular17, "Track ", 4}, {kMedium17, "Track", 4}};
+  for (const auto& [face, text, count] : steps) {
+    measureText(face, text);
+    EXPECT_EQ(measured, count) << text;
+  }
   uikit::clearTextMeasureCache();
   measureText(kRegular17, "Track");
-  EXPECT_EQ(calls, 5);
+  EXPECT_EQ(measured, 5);
 }
-
 
 id systemFont(CGFloat size, CGFloat weight) {
   return send<id>(objc_getClass("UIFont"), "systemFontOfSize:weight:"_sel, size, weight);
