@@ -15,11 +15,9 @@ id anchor(id view, SEL which) { return send<id>(view, which); }
 
 // view.a == multiplier × other.b (+ constant), active, through either of the two selectors.
 void scale(id view, SEL a, id other, SEL b, CGFloat multiplier, std::optional<CGFloat> constant = {}) {
-  id to = anchor(other, b);
-  send<void>(constant ? send<id>(anchor(view, a), "constraintEqualToAnchor:multiplier:constant:"_sel, to,
-                                 multiplier, *constant)
-                      : send<id>(anchor(view, a), "constraintEqualToAnchor:multiplier:"_sel, to, multiplier),
-             "setActive:"_sel, true);
+  id from = anchor(view, a), to = anchor(other, b);
+  activate(constant ? send<id>(from, "constraintEqualToAnchor:multiplier:constant:"_sel, to, multiplier, *constant)
+                    : send<id>(from, "constraintEqualToAnchor:multiplier:"_sel, to, multiplier));
 }
 
 Ref<> constrainedChild(id parent, const char* cls = "UIView") {
@@ -94,8 +92,7 @@ TEST(AutoLayout, ActivatingAnEqualConstraintDoesNotPileUp) {
 TEST(AutoLayout, ConflictsGiveWayAndAChangedConstantMovesTheViewAtTheNextPass) {
   Ref<> parent = makeView(CGRectMake(0, 0, 300, 300));
   Ref<> view = constrainedChild(parent);
-  id weak = tie(view, "leftAnchor"_sel, parent, "leftAnchor"_sel, 99);
-  send<void>(weak, "setPriority:"_sel, 250.0f);
+  send<void>(tie(view, "leftAnchor"_sel, parent, "leftAnchor"_sel, 99), "setPriority:"_sel, 250.0f);
   id top = tie(view, "topAnchor"_sel, parent, "topAnchor"_sel, 10);
   tie(view, "leadingAnchor"_sel, parent, "leadingAnchor"_sel, 20);
   tie(view, "trailingAnchor"_sel, parent, "trailingAnchor"_sel, -20);

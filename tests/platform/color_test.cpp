@@ -17,15 +17,11 @@ id named(SEL sel) { return send<id>(objc_getClass("UIColor"), sel); }
 TEST(Color, ComponentsOfMadeAndNamedColours) {
   const RGBA secondary{235 / 255.0, 235 / 255.0, 245 / 255.0, 0.6};
   const std::pair<id, RGBA> cases[] = {
-      {rgbColor(0.1, 0.2, 0.3, 0.4), {0.1, 0.2, 0.3, 0.4}},
-      {named("clearColor"_sel), {0, 0, 0, 0}},
-      {named("blackColor"_sel), {0, 0, 0, 1}},
-      {named("labelColor"_sel), {1, 1, 1, 1}},
-      {named("secondaryLabelColor"_sel), secondary},
+      {rgbColor(0.1, 0.2, 0.3, 0.4), {0.1, 0.2, 0.3, 0.4}}, {named("clearColor"_sel), {0, 0, 0, 0}},
+      {named("blackColor"_sel), {0, 0, 0, 1}}, {named("labelColor"_sel), {1, 1, 1, 1}},
+      {named("secondaryLabelColor"_sel), secondary}, {nil, {0, 0, 0, 0}},
       {send<id>(named("secondaryLabelColor"_sel), "colorWithAlphaComponent:"_sel, 0.3),
-       {secondary.r, secondary.g, secondary.b, 0.3}},
-      {nil, {0, 0, 0, 0}},
-  };
+       {secondary.r, secondary.g, secondary.b, 0.3}}};
   for (const auto& [color, expected] : cases) EXPECT_EQ(uikit::rgba(color), expected);
   EXPECT_DEATH(uikit::rgba(fnd::string("red")), "NSString is not a colour");
 }

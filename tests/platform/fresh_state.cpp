@@ -30,10 +30,7 @@ struct OwnProcessDeathTests : testing::Environment {
   void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
 };
 
-const bool installed = [] {
-  testing::UnitTest::GetInstance()->listeners().Append(new FreshState);
-  testing::AddGlobalTestEnvironment(new OwnProcessDeathTests);
-  return true;
-}();
+const bool installed = (testing::UnitTest::GetInstance()->listeners().Append(new FreshState),
+                        testing::AddGlobalTestEnvironment(new OwnProcessDeathTests), true);
 
 }  // namespace

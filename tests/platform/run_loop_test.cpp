@@ -36,8 +36,9 @@ class RunLoopTest : public testing::Test {
   Events events;
 };
 
-// Cancelling a timer that ran or was cancelled does nothing.
-TEST_F(RunLoopTest, TimersRunInTimeOrderOnTheirTimesUnlessCancelled) {
+// Cancelling a timer that ran or was cancelled does nothing. (Deadlines are stops as well:
+// the animation tests see each animation end at its very time.)
+TEST_F(RunLoopTest, TimersRunInTimeOrderOnTheirTimesUnlessCancelledUntilIdle) {
   std::vector<RunLoop::TimerId> ids;
   for (auto [delay, name] : {std::pair{0.75, "c"}, {0.25, "a"}, {0.5, "b1"}, {0.5, "gone"}, {0.5, "b2"}, {-3.0, "now"},
                              {2.0, "later"}})
@@ -52,6 +53,18 @@ TEST_F(RunLoopTest, TimersRunInTimeOrderOnTheirTimesUnlessCancelled) {
   loop.cancel(ids[6]);
   loop.cancel(ids[3]);
   EXPECT_TRUE(loop.idle());
+  // runUntilIdle runs chained timers until nothing is pending, or to its limit.
+  loop.schedule(3, [this] { loop.schedule(4, noting("chained")); });
+  loop.runUntilIdle();
+  EXPECT_EQ(events.back(), (Events::value_type{"chained", 9}));
+  EXPECT_EQ(elapsed(), 9);
+  RunLoop::TimerId next = 0;
+  std::function<void()> forever = [&] { next = loop.schedule(10, forever); };
+  forever();
+  loop.runUntilIdle(25);
+  EXPECT_EQ(elapsed(), 34);
+  EXPECT_FALSE(loop.idle());
+  loop.cancel(next);
 }
 
 TEST_F(RunLoopTest, WorkAddedDuringATurnWaitsForTheNextTurn) {
@@ -73,22 +86,6 @@ TEST_F(RunLoopTest, WorkAddedDuringATurnWaitsForTheNextTurn) {
   EXPECT_EQ(events, (Events{{"block from block", 0}, {"block from timer", 0}, {"timer from timer", 0},
                             {"layout", 0}, {"animation", 0}}));
   EXPECT_TRUE(loop.idle());
-}
-
-// Deadlines are stops: the animation tests see each animation end at its very time.
-TEST_F(RunLoopTest, RunUntilIdleStopsWhenNothingIsPendingOrAtTheLimit) {
-  loop.schedule(3, [this] { loop.schedule(4, noting("chained")); });
-  loop.runUntilIdle();
-  EXPECT_EQ(events, (Events{{"chained", 7}}));
-  EXPECT_EQ(elapsed(), 7);
-
-  RunLoop::TimerId next = 0;
-  std::function<void()> forever = [&] { next = loop.schedule(10, forever); };
-  forever();
-  loop.runUntilIdle(25);
-  EXPECT_EQ(elapsed(), 32);
-  EXPECT_FALSE(loop.idle());
-  loop.cancel(next);
 }
 
 TEST_F(RunLoopTest, RunPacedFollowsTheWallClockAndEachTurnDrainsItsPool) {

@@ -9,10 +9,6 @@
 
 namespace {
 
-id scanner(const char* text) {
-  return send<id>(objc_getClass("NSScanner"), "scannerWithString:"_sel, fnd::string(text));
-}
-
 TEST(Scanner, ScanHexIntReadsLeadingDigitsAfterOptionalSpaceAndPrefix) {
   const struct { const char* text; bool found; unsigned value; NSUInteger location; } cases[] = {
       {"ff", true, 255, 2},          {" \t\n1A", true, 26, 5},   {"0x1f", true, 31, 4},
@@ -24,7 +20,7 @@ TEST(Scanner, ScanHexIntReadsLeadingDigitsAfterOptionalSpaceAndPrefix) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
-    id s = scanner(c.text);
+    id s = send<id>(objc_getClass("NSScanner"), "scannerWithString:"_sel, fnd::string(c.text));
     unsigned value = 77;
     EXPECT_EQ(send<bool>(s, "scanHexInt:"_sel, &value), c.found);
     EXPECT_EQ(value, c.value);

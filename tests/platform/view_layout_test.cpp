@@ -9,7 +9,7 @@ namespace {
 
 // A size change asks for layout, a move does not; layoutIfNeeded starts at the highest
 // flagged ancestor.
-TEST(ViewLayout, PassLaysOutFlaggedViewsTopDownOnce) {
+TEST(ViewLayout, PassLaysOutFlaggedViewsTopDownOnceAndResizedOnesInTheSamePass) {
   Ref<> root = makeRecordingView(1, CGRectMake(0, 0, 100, 100)), mid = makeRecordingView(2),
         leaf = makeRecordingView(3);
   send<void>(root, "addSubview:"_sel, mid);
@@ -30,9 +30,8 @@ TEST(ViewLayout, PassLaysOutFlaggedViewsTopDownOnce) {
   send<void>(root, "setNeedsLayout"_sel);
   send<void>(leaf, "layoutIfNeeded"_sel);
   EXPECT_EQ(takeEvents(), Events{"1:layout"});
-}
 
-TEST(ViewLayout, ViewsResizedByTheirSuperviewsLayoutAreLaidOutInTheSamePass) {
+  // A view resized by its superview's layout is laid out in the same pass.
   static Ref<> child;
   Class cls = makeSubclass("UIView", "ResizingView");
   class_addMethod(cls, "layoutSubviews"_sel, +[](id self, SEL) {

@@ -53,9 +53,9 @@ inline Events& events() {
 // What was recorded since the last take.
 inline Events takeEvents() { return std::exchange(events(), {}); }
 
-inline std::string tagOf(id self) { return std::to_string(send<long>(self, "tag"_sel)); }
-
-inline void record(id self, const std::string& what) { events().push_back(tagOf(self) + ":" + what); }
+inline void record(id view, const std::string& what) {
+  events().push_back(std::to_string(send<long>(view, "tag"_sel)) + ":" + what);
+}
 
 template <class Value>
 void recordSet(id self, SEL sel, Value value) {
@@ -75,19 +75,17 @@ inline Class geometryRecorderClass() {
   return cls;
 }
 
+// A UIView subclass that records its window, superview, layout and trait events.
 inline Class recordingViewClass() {
   static Class cls = [] {
     Class c = makeSubclass("UIView", "RecordingView");
-    class_addMethod(c, "didMoveToWindow"_sel,
-                    +[](id self, SEL) { record(self, send<id>(self, "window"_sel) ? "inWindow" : "noWindow"); },
-                    "v@:");
-    class_addMethod(c, "willMoveToWindow:"_sel,
-                    +[](id self, SEL, id w) { record(self, w ? "willEnter" : "willLeave"); }, "v@:@");
-    class_addMethod(c, "didMoveToSuperview"_sel, +[](id self, SEL) { record(self, "superview"); },
-                    "v@:");
+    class_addMethod(c, "didMoveToWindow"_sel, +[](id self, SEL) {
+      record(self, send<id>(self, "window"_sel) ? "inWindow" : "noWindow");
+    }, "v@:");
+    class_addMethod(c, "willMoveToWindow:"_sel, +[](id self, SEL, id w) { record(self, w ? "willEnter" : "willLeave"); }, "v@:@");
+    class_addMethod(c, "didMoveToSuperview"_sel, +[](id self, SEL) { record(self, "superview"); }, "v@:");
     class_addMethod(c, "layoutSubviews"_sel, +[](id self, SEL) { record(self, "layout"); }, "v@:");
-    class_addMethod(c, "traitCollectionDidChange:"_sel,
-                    +[](id self, SEL, id) { record(self, "traits"); }, "v@:@");
+    class_addMethod(c, "traitCollectionDidChange:"_sel, +[](id self, SEL, id) { record(self, "traits"); }, "v@:@");
     return c;
   }();
   return cls;
