@@ -25,7 +25,6 @@ TEST(Screen, MainScreenFollowsTheHostsKnob) {
   EXPECT_DEATH(uikit::setMainScreen({100, 100}, 0), "scale must be positive");
 }
 
-
 id shared() { return send<id>(objc_getClass("UIApplication"), "sharedApplication"_sel); }
 
 TEST(UIApplication, APlainOneServesUntilTheHostMakesItsOwnWhichThenStays) {

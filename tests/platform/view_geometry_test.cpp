@@ -14,7 +14,6 @@ void expectRect(CGRect r, double x, double y, double w, double h) {
   for (int i = 0; i < 4; ++i) EXPECT_NEAR(got[i], want[i], 1e-9) << "component " << i;
 }
 
-
 TEST(ViewGeometry, FrameBoundsCentreAndTransformStayConsistentUnderScaleAndRotation) {
   Ref<> v = makeView(CGRectMake(10, 20, 100, 50));
   send<void>(v, "setTransform:"_sel, CGAffineTransformScale(CGAffineTransformIdentity, 2, 0.5));
