@@ -23,10 +23,12 @@ class Marquee : public ::testing::Test {
   void SetUp() override {
     lv::marquee::registerAutoScrollLabelClass();
     uikit::setTextMeasurer(std::make_unique<uikit::FixedAdvanceMeasurer>(0.5, 1.25, 1.0));
+    makeLabel(window_);
+  }
+  void makeLabel(id window = nil) {
     label_ = rt::create(objc_getClass("CBAutoScrollLabel"));
-    send<void>(window_, "addSubview:"_sel, label_.get());
-    send<void>(label_, "setFont:"_sel,
-               send<id>(objc_getClass("UIFont"), "systemFontOfSize:"_sel, kFontSize));
+    send<void>(window, "addSubview:"_sel, label_.get());
+    send<void>(label_, "setFont:"_sel, font());
     send<void>(label_, "setFrame:"_sel, CGRectMake(0, 0, 200, 30));
   }
   // What a test lets go of is gone before the next one counts objects.
@@ -34,8 +36,10 @@ class Marquee : public ::testing::Test {
     window_ = nullptr;
     label_ = nullptr;
     run(0);
+    uikit::setTextMeasurer(nullptr);
   }
 
+  static id font() { return send<id>(objc_getClass("UIFont"), "systemFontOfSize:"_sel, kFontSize); }
   static std::string chars(int count) { return std::string(size_t(count), 'x'); }
   void setText(int count) { send<void>(label_, "setText:"_sel, fnd::string(chars(count))); }
 
@@ -49,13 +53,16 @@ class Marquee : public ::testing::Test {
 
   std::vector<double> maskLocations() {
     std::vector<double> out;
-    id m = mask();
-    if (!m) return out;
-    for (id n : fnd::arrayItems(send<id>(m, "locations"_sel))) out.push_back(send<double>(n, "doubleValue"_sel));
+    if (!mask()) return out;
+    for (id n : fnd::arrayItems(send<id>(mask(), "locations"_sel))) out.push_back(send<double>(n, "doubleValue"_sel));
     return out;
   }
 
   void run(double seconds) { fnd::RunLoop::main().runFor(seconds); }
+  static void post(id name) {
+    id center = send<id>(objc_getClass("NSNotificationCenter"), "defaultCenter"_sel);
+    send<void>(center, "postNotificationName:object:"_sel, name, nil);
+  }
 
   rt::AutoreleasePool pool_;
   Ref<> window_ = rt::create(objc_getClass("UIWindow"), "initWithFrame:"_sel, CGRectMake(0, 0, 400, 100));
@@ -68,8 +75,8 @@ void expectLocations(const std::vector<double>& got, std::vector<double> want) {
 }
 
 TEST_F(Marquee, TextThatFitsStandsStillAlignedWithoutMask) {
+  send<void>(label_, "setTextAlignment:"_sel, NSInteger(1));
   for (int count : {12, 20}) {  // narrower than, and exactly as wide as, the view
-    send<void>(label_, "setTextAlignment:"_sel, NSInteger(1));
     setText(count);
     EXPECT_EQ(send<CGRect>(mainCopy(), "frame"_sel), CGRectMake(0, 0, 200, 30));
     EXPECT_EQ(send<NSInteger>(mainCopy(), "textAlignment"_sel), 1);
@@ -89,6 +96,8 @@ TEST_F(Marquee, WorkedExampleRestsThenMovesOneCopyAndTheGap) {
   EXPECT_TRUE((xs == std::vector<double>{0, 320}) || (xs == std::vector<double>{320, 0}));
   EXPECT_EQ(send<CGSize>(scrollView(), "contentSize"_sel), CGSizeMake(520, 30));
   EXPECT_EQ(modelOffset(), 320);  // the model holds the end of the move at once
+  // No width of its own; the copies' height.
+  EXPECT_EQ(send<CGSize>(label_, "intrinsicContentSize"_sel), CGSizeMake(0, 25));
 
   expectLocations(maskLocations(), {0, 0, 0.965, 1});  // resting: only the right edge fades
   run(1.4);
@@ -118,68 +127,59 @@ TEST_F(Marquee, UnchangedValuesRestartNothing) {
   send<void>(label_, "setFont:"_sel, send<id>(label_, "font"_sel));
   run(1);
   EXPECT_NEAR(offset(), before + 32, 1e-6);
-
-  // An equal font in another object is applied: the copies are laid out again and the
-  // run starts over from rest.
-  send<void>(label_, "setFont:"_sel, send<id>(objc_getClass("UIFont"), "systemFontOfSize:"_sel, kFontSize));
-  EXPECT_EQ(offset(), 0);
-  run(1);
-  EXPECT_EQ(offset(), 0);
 }
 
-TEST_F(Marquee, NewSpeedCutsTheMoveShortAndRestartsAfterAFullPause) {
-  setText(30);
-  run(1.5 + 4);
-  EXPECT_GT(offset(), 0);
-  send<void>(label_, "setScrollSpeed:"_sel, 60.0f);
-  EXPECT_EQ(offset(), 0);
-  run(1.4);
-  EXPECT_EQ(offset(), 0);
-  run(0.1 + 2.5);  // 300 / 60 = 5 s for 320 points
-  EXPECT_NEAR(offset(), 160, 1e-6);
+// An equal font in another object is applied, as is a new speed: the move is cut short and
+// the run starts over after a full pause (320 points at 30 or 60 points a second).
+TEST_F(Marquee, AnotherFontObjectOrANewSpeedRestartsTheRunAfterAFullPause) {
+  for (float speed : {30.0f, 60.0f}) {
+    makeLabel(window_);
+    setText(30);
+    run(1.5 + 4);
+    EXPECT_GT(offset(), 0);
+    if (speed == 30) send<void>(label_, "setFont:"_sel, font());
+    else send<void>(label_, "setScrollSpeed:"_sel, speed);
+    EXPECT_EQ(offset(), 0);
+    run(1.4);
+    EXPECT_EQ(offset(), 0);
+    run(0.1 + 150 / speed);
+    EXPECT_NEAR(offset(), 160, 1e-6) << speed;
+  }
 }
 
 // The second text is set inside another animation, as when the header places a label in
 // an animated frame change: the run keeps its own rest, duration and curve all the same.
 TEST_F(Marquee, RightwardRestsAtTheSecondCopyAndMovesBackEvenInsideAnotherAnimation) {
-  for (NSInteger direction : {NSInteger(0), NSInteger(2)}) {
-    send<void>(label_, "setScrollDirection:"_sel, direction);
-    auto setTheText = [&] { setText(direction == 0 ? 30 : 31); };
-    if (direction == 0) setTheText();
+  struct Case { NSInteger direction; int count; std::vector<double> resting; };  // fades at rest
+  for (const Case& c : {Case{0, 30, {0, 0, 1, 1}}, Case{2, 31, {0, 0.035, 0.965, 1}}}) {
+    send<void>(label_, "setScrollDirection:"_sel, c.direction);
+    auto setTheText = [&] { setText(c.count); };
+    if (c.direction == 0) setTheText();
     else send<void>(objc_getClass("UIView"), "animateWithDuration:animations:"_sel, 0.3, fnd::block<void()>(setTheText));
-    double travel = direction == 0 ? 320 : 330;
+    double travel = c.count * 10 + 20;
     EXPECT_EQ(modelOffset(), 0);
     EXPECT_EQ(offset(), travel);
-    if (direction == 0)
-      expectLocations(maskLocations(), {0, 0, 1, 1});  // no fade at rest
-    else
-      expectLocations(maskLocations(), {0, 0.035, 0.965, 1});  // both fades at rest
-    double width = travel - 20;
-    run(1.5 + width / 30 / 4);  // a quarter of the move of duration W / speed, linearly
+    expectLocations(maskLocations(), c.resting);
+    run(1.5 + c.count * 10 / 30.0 / 4);  // a quarter of the move of duration W / speed, linearly
     EXPECT_NEAR(offset(), travel * 3 / 4, 1e-6);
   }
 }
 
 TEST_F(Marquee, EmptyOrNilTextNeverMoves) {
   setText(30);
-  send<void>(label_, "setText:"_sel, nil);
-  send<void>(label_, "setFrame:"_sel, CGRectMake(0, 0, 150, 30));
-  send<void>(label_, "scrollLabelIfNeeded"_sel);
-  run(30);
-  EXPECT_EQ(offset(), 0);
-  EXPECT_EQ(mask(), nil);
-  send<void>(label_, "setText:"_sel, fnd::string(""));
-  send<void>(label_, "scrollLabelIfNeeded"_sel);
-  run(30);
-  EXPECT_EQ(offset(), 0);
-  EXPECT_EQ(mask(), nil);
+  for (id text : {id(nil), fnd::string("")}) {
+    send<void>(label_, "setText:"_sel, text);
+    send<void>(label_, "setFrame:"_sel, CGRectMake(0, 0, 150, 30));
+    send<void>(label_, "scrollLabelIfNeeded"_sel);
+    run(30);
+    EXPECT_EQ(offset(), 0);
+    EXPECT_EQ(mask(), nil);
+  }
 }
 
 TEST_F(Marquee, ZeroOrInvalidSpeedRestsWhileThePauseTimerRuns) {
   for (float speed : {0.0f, -30.0f, std::numeric_limits<float>::quiet_NaN()}) {
-    label_ = rt::create(objc_getClass("CBAutoScrollLabel"));
-    send<void>(label_, "setFrame:"_sel, CGRectMake(0, 0, 200, 30));
-    send<void>(label_, "setFont:"_sel, send<id>(objc_getClass("UIFont"), "systemFontOfSize:"_sel, kFontSize));
+    makeLabel();
     send<void>(label_, "setPauseInterval:"_sel, 300.0);
     send<void>(label_, "setScrollSpeed:"_sel, speed);
     setText(30);
@@ -195,17 +195,14 @@ TEST_F(Marquee, ZeroOrInvalidSpeedRestsWhileThePauseTimerRuns) {
 }
 
 TEST_F(Marquee, FadeLengthChangesTheMaskAtOnceAndTwoFadesNeverCross) {
-  struct Case {
-    double length;
-    std::vector<double> resting, moving;  // empty: no mask
-  };
-  const Case cases[] = {{0, {}, {}},
+  // Where the mask's stops stand at rest and moving; none: no mask.
+  const struct { double length; std::vector<double> resting, moving; } cases[] = {{0, {}, {}},
                         {-5, {}, {}},
                         {std::numeric_limits<double>::quiet_NaN(), {}, {}},
                         {150, {0, 0, 0.25, 1}, {0, 0.5, 0.5, 1}},
                         {300, {0, 0, 0, 1}, {0, 0.5, 0.5, 1}}};
   setText(30);
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.length);
     send<void>(label_, "setFadeLength:"_sel, c.length);
     EXPECT_GE(send<double>(label_, "fadeLength"_sel), 0);
@@ -215,19 +212,11 @@ TEST_F(Marquee, FadeLengthChangesTheMaskAtOnceAndTwoFadesNeverCross) {
   }
 }
 
-TEST_F(Marquee, IntrinsicSizeHasNoWidthAndTheCopyHeight) {
-  setText(30);
-  CGSize size = send<CGSize>(label_, "intrinsicContentSize"_sel);
-  EXPECT_EQ(size.width, 0);
-  EXPECT_DOUBLE_EQ(size.height, send<CGSize>(mainCopy(), "intrinsicContentSize"_sel).height);
-  EXPECT_GT(size.height, 0);
-}
-
 // A label let go while it moves is freed once nothing else holds it: its move's blocks
 // and timers let it go when a fitting text ends the move, when it leaves its window, or,
 // in no window, when the move ends. (40 characters move for 400 / 30 s after the pause.)
 TEST_F(Marquee, ReleasedLabelLeavesNoTimerOrObserverBehind) {
-  id center = send<id>(objc_getClass("NSNotificationCenter"), "defaultCenter"_sel);
+  send<id>(objc_getClass("NSNotificationCenter"), "defaultCenter"_sel);  // made once, before the count
   enum LetGo { kTextFits, kLeavesTheWindow, kInNoWindow };
   for (LetGo how : {kTextFits, kLeavesTheWindow, kInNoWindow}) {
     SCOPED_TRACE(how);
@@ -247,32 +236,19 @@ TEST_F(Marquee, ReleasedLabelLeavesNoTimerOrObserverBehind) {
     run(how == kInNoWindow ? 14 : 0);
     EXPECT_EQ(rt::liveObjectCount(), before);
   }
-  send<void>(center, "postNotificationName:object:"_sel, UIApplicationDidBecomeActiveNotification, nil);
-  send<void>(center, "postNotificationName:object:"_sel, UIApplicationWillEnterForegroundNotification, nil);
+  post(UIApplicationDidBecomeActiveNotification);
+  post(UIApplicationWillEnterForegroundNotification);
   run(60);
 }
 
 TEST_F(Marquee, ObservingTwiceReplacesTheRegistrations) {
-  int runs = 0;
-  static int* counter;
-  counter = &runs;
-  Class cls = objc_getClass("CBAutoScrollLabel");
-  IMP original = method_getImplementation(class_getInstanceMethod(cls, "scrollLabelIfNeeded"_sel));
-  static IMP forward;
-  forward = original;
-  rt::installMethod(cls, "scrollLabelIfNeeded"_sel,
-                    reinterpret_cast<IMP>(+[](id self, SEL sel) {
-                      ++*counter;
-                      reinterpret_cast<void (*)(id, SEL)>(forward)(self, sel);
-                    }),
-                    rt::signatureOf<void (*)(id, SEL)>(), "v@:");
-  send<void>(label_, "observeApplicationNotifications"_sel);
-  send<void>(label_, "observeApplicationNotifications"_sel);
-  runs = 0;
   id center = send<id>(objc_getClass("NSNotificationCenter"), "defaultCenter"_sel);
-  send<void>(center, "postNotificationName:object:"_sel, UIApplicationDidBecomeActiveNotification, nil);
-  EXPECT_EQ(runs, 1);
-  rt::installMethod(cls, "scrollLabelIfNeeded"_sel, original, rt::signatureOf<void (*)(id, SEL)>(), "v@:");
+  size_t before = fnd::observationCount(center);
+  send<void>(label_, "observeApplicationNotifications"_sel);
+  size_t once = fnd::observationCount(center);
+  EXPECT_GT(once, before);
+  send<void>(label_, "observeApplicationNotifications"_sel);
+  EXPECT_EQ(fnd::observationCount(center), once);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 namespace {
 
+// Calling a block with another signature, or a non-block, is fatal.
 TEST(Block, CallsItsFunctionAndReleasesItsCaptures) {
   long before = rt::liveObjectCount();
   {
@@ -17,15 +18,10 @@ TEST(Block, CallsItsFunctionAndReleasesItsCaptures) {
     fnd::callBlock(nil, true);
     EXPECT_EQ(fnd::block<void()>(nullptr), nil);
     EXPECT_EQ(fnd::callBlock<int>(fnd::block<int(int)>([](int x) { return x * 2; }), 21), 42);
+    EXPECT_DEATH(fnd::callBlock(b), "block of signature .* called as");
+    EXPECT_DEATH(fnd::callBlock(fnd::string("x")), "called as a block");
   }
   EXPECT_EQ(rt::liveObjectCount(), before);
-}
-
-TEST(BlockDeathTest, CallingWithAnotherSignatureIsFatal) {
-  rt::AutoreleasePool pool;
-  id b = fnd::block<void()>([] {});
-  EXPECT_DEATH(fnd::callBlock(b, true), "block of signature .* called as");
-  EXPECT_DEATH(fnd::callBlock(fnd::string("x")), "called as a block");
 }
 
 }  // namespace

@@ -15,21 +15,19 @@ struct CapturedDiagnostics {
   ~CapturedDiagnostics() { rt::setDiagnosticSink(nullptr); }
 };
 
+inline id activate(id constraint) {
+  send<void>(constraint, "setActive:"_sel, true);
+  return constraint;
+}
+
 // view.a == other.b + constant, active.
 inline id tie(id view, SEL a, id other, SEL b, CGFloat constant = 0) {
-  id c = send<id>(send<id>(view, a), "constraintEqualToAnchor:constant:"_sel, send<id>(other, b),
-                  constant);
-  send<void>(c, "setActive:"_sel, true);
-  return c;
+  return activate(send<id>(send<id>(view, a), "constraintEqualToAnchor:constant:"_sel, send<id>(other, b), constant));
 }
 
 // view.dimension == constant, active.
 inline id fix(id view, SEL dimension, CGFloat constant) {
-  id c = send<id>(send<id>(view, dimension), "constraintEqualToConstant:"_sel, constant);
-  send<void>(c, "setActive:"_sel, true);
-  return c;
+  return activate(send<id>(send<id>(view, dimension), "constraintEqualToConstant:"_sel, constant));
 }
-
-inline CGRect frameOf(id view) { return send<CGRect>(view, "frame"_sel); }
 
 }  // namespace testing_support

@@ -2,12 +2,10 @@
 
 #include <cairo.h>
 
-#include <cstdio>
 #include <fstream>
 
 #include "foundation/values.h"
 #include "uikit/image.h"
-#include "view_support.h"
 
 namespace {
 
@@ -19,8 +17,7 @@ std::string writePng(const std::string& name, int width, int height) {
   return path;
 }
 
-TEST(Image, ImagesFromFilesTakeTheirSizeAndScale) {
-  rt::AutoreleasePool pool;
+TEST(Image, ImagesTakeTheirSizeAndScaleAndSizeTheirView) {
   Class cls = objc_getClass("UIImage");
   id plain = send<id>(cls, "imageWithContentsOfFile:"_sel, fnd::string(writePng("art.png", 300, 200)));
   ASSERT_TRUE(plain);
@@ -36,10 +33,8 @@ TEST(Image, ImagesFromFilesTakeTheirSizeAndScale) {
   std::ofstream(text) << "not an image at all, really";
   EXPECT_EQ(send<id>(cls, "imageWithContentsOfFile:"_sel, fnd::string(text)), nil);
   EXPECT_EQ(rt::liveObjectCount(), before + 2);  // the two path strings
-}
 
-TEST(Image, PixelImagesMustMatchTheirBufferAndSizeTheirView) {
-  rt::AutoreleasePool pool;
+  // Pixel images must match their buffer; an image view takes its image's size.
   id image = uikit::imageWithRGBA(4, 2, 2, std::vector<uint8_t>(32, 255));
   EXPECT_EQ(send<CGSize>(image, "size"_sel), CGSizeMake(2, 1));
   Ref<> view = rt::create(objc_getClass("UIImageView"), "initWithImage:"_sel, image);

@@ -7,24 +7,8 @@
 
 namespace {
 
-TEST(Layer, AViewsStateShowsOnItsLayerAndGradientColoursMustBeAnArray) {
-  rt::AutoreleasePool pool;
-  Ref<> v = testing_support::makeView(CGRectMake(0, 0, 40, 20));
-  id layer = send<id>(v, "layer"_sel);
-  EXPECT_EQ(send<unsigned long>(layer, "maskedCorners"_sel), 15UL);
-  EXPECT_EQ(send<CGRect>(layer, "frame"_sel), CGRectMake(0, 0, 40, 20));
-
-  send<void>(v, "setClipsToBounds:"_sel, true);
-  send<void>(v, "setAlpha:"_sel, 0.5);
-  send<void>(v, "setHidden:"_sel, true);
-  EXPECT_TRUE(send<bool>(layer, "masksToBounds"_sel));
-  EXPECT_EQ(send<float>(layer, "opacity"_sel), 0.5f);
-  EXPECT_TRUE(send<bool>(layer, "isHidden"_sel));
-  id g = send<id>(objc_getClass("CAGradientLayer"), "layer"_sel);
-  EXPECT_DEATH(send<void>(g, "setColors:"_sel, fnd::number(1L)), "expects an NSArray");
-}
-
-TEST(Layer, SublayersBelongToOneSuperlayer) {
+// What a view's state does to its layer shows in the render tests' pictures.
+TEST(Layer, SublayersBelongToOneSuperlayerAndGradientColoursMustBeAnArray) {
   long before = rt::liveObjectCount();
   {
     rt::AutoreleasePool pool;
@@ -36,24 +20,25 @@ TEST(Layer, SublayersBelongToOneSuperlayer) {
     EXPECT_EQ(send<id>(a, "sublayers"_sel), nil);
     EXPECT_EQ(send<id>(s, "superlayer"_sel), b);
     EXPECT_DEATH(send<void>(s, "addSublayer:"_sel, b), "cannot contain itself");
+    EXPECT_DEATH(send<void>(send<id>(objc_getClass("CAGradientLayer"), "layer"_sel), "setColors:"_sel, fnd::number(1L)),
+                 "expects an NSArray");
   }
   EXPECT_EQ(rt::liveObjectCount(), before);
 }
 
+// Each step, then whether actions are disabled; an inner transaction starts with its outer
+// one's setting, and a commit without a begin does nothing.
 TEST(Transaction, NestedTransactionsDisableActions) {
   Class t = objc_getClass("CATransaction");
-  EXPECT_FALSE(send<bool>(t, "disableActions"_sel));
-  send<void>(t, "begin"_sel);
-  send<void>(t, "setDisableActions:"_sel, true);
-  send<void>(t, "begin"_sel);
-  EXPECT_TRUE(send<bool>(t, "disableActions"_sel));
-  send<void>(t, "setDisableActions:"_sel, false);
-  EXPECT_FALSE(send<bool>(t, "disableActions"_sel));
-  send<void>(t, "commit"_sel);
-  EXPECT_TRUE(send<bool>(t, "disableActions"_sel));
-  send<void>(t, "commit"_sel);
-  send<void>(t, "commit"_sel);
-  EXPECT_FALSE(send<bool>(t, "disableActions"_sel));
+  const std::pair<const char*, bool> steps[] = {{"", false},    {"begin", false}, {"disable", true},
+                                                {"begin", true}, {"enable", false}, {"commit", true},
+                                                {"commit", false}, {"commit", false}};
+  for (auto [step, disabled] : steps) {
+    std::string s = step;
+    if (s == "disable" || s == "enable") send<void>(t, "setDisableActions:"_sel, s == "disable");
+    else if (!s.empty()) send<void>(t, sel_registerName(step));
+    EXPECT_EQ(send<bool>(t, "disableActions"_sel), disabled) << s;
+  }
 }
 
 }  // namespace

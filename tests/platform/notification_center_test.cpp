@@ -12,7 +12,8 @@
 
 namespace {
 
-std::vector<std::string> heard;
+using Heard = std::vector<std::string>;
+Heard heard;
 
 struct Listener : objc_object {
   std::string label;
@@ -21,31 +22,24 @@ struct Listener : objc_object {
 };
 
 Listener* asListener(id self) { return static_cast<Listener*>(self); }
-
-void Listener_hear(id self, SEL, id notification) {
-  heard.push_back(asListener(self)->label + " " + fnd::utf8(send<id>(notification, "name"_sel)));
-  if (auto& then = asListener(self)->onHear) then();
-}
-void Listener_poke(id self, SEL) { heard.push_back(asListener(self)->label + " poked"); }
-void Listener_dealloc(id self, SEL);
+id center() { return send<id>(objc_getClass("NSNotificationCenter"), "defaultCenter"_sel); }
 
 Class listenerClass() {
   static Class cls = [] {
     Class c = rt::defineClass<Listener>("Listener", "NSObject");
-    rt::addMethod(c, "hear:"_sel, Listener_hear);
-    rt::addMethod(c, "poke"_sel, Listener_poke);
-    rt::addMethod(c, "dealloc"_sel, Listener_dealloc);
+    rt::addMethod(c, "hear:"_sel, +[](id self, SEL, id notification) {
+      heard.push_back(asListener(self)->label + " " + fnd::utf8(send<id>(notification, "name"_sel)));
+      if (auto& then = asListener(self)->onHear) then();
+    });
+    rt::addMethod(c, "poke"_sel, +[](id self, SEL) { heard.push_back(asListener(self)->label + " poked"); });
+    rt::addMethod(c, "dealloc"_sel, +[](id self, SEL) {
+      heard.push_back(asListener(self)->label + " gone");
+      if (asListener(self)->leavesInDealloc) send<void>(center(), "removeObserver:"_sel, self);
+      sendSuper<void>(rt::rootClass(), self, "dealloc"_sel);
+    });
     return c;
   }();
   return cls;
-}
-
-id center() { return send<id>(objc_getClass("NSNotificationCenter"), "defaultCenter"_sel); }
-
-void Listener_dealloc(id self, SEL) {
-  heard.push_back(asListener(self)->label + " gone");
-  if (asListener(self)->leavesInDealloc) send<void>(center(), "removeObserver:"_sel, self);
-  sendSuper<void>(rt::rootClass(), self, "dealloc"_sel);
 }
 
 Ref<> listener(const std::string& label) {
@@ -58,69 +52,53 @@ void observe(id observer, SEL sel, id name, id object = nil) {
   send<void>(center(), "addObserver:selector:name:object:"_sel, observer, sel, name, object);
 }
 
-void post(id name, id object = nil) {
-  send<void>(center(), "postNotificationName:object:"_sel, name, object);
+void post(const char* name, id object = nil) {
+  send<void>(center(), "postNotificationName:object:"_sel, fnd::string(name), object);
 }
 
-TEST(NotificationCenter, DeliversByNameAndSenderInRegistrationOrder) {
-  rt::AutoreleasePool pool;
+// The centre outlives every test; what a test heard starts empty.
+struct NotificationCenter : testing::Test {
+  NotificationCenter() { heard.clear(); }
+};
+
+TEST_F(NotificationCenter, DeliversByNameAndSenderInRegistrationOrder) {
   id sender = fnd::string("sender");
-  Ref<> any = listener("any");
-  Ref<> named = listener("named");
-  Ref<> fromSender = listener("fromSender");
-  Ref<> poked = listener("poked");
+  Ref<> any = listener("any"), named = listener("named"), fromSender = listener("fromSender"),
+        poked = listener("poked");
   observe(named, "hear:"_sel, fnd::string("ping"));
   observe(any, "hear:"_sel, nil);
   observe(fromSender, "hear:"_sel, fnd::string("ping"), sender);
   observe(poked, "poke"_sel, UIApplicationDidBecomeActiveNotification);
-  post(fnd::string("ping"));
-  post(fnd::string("ping"), fnd::string("sender"));  // equal, but not the sender itself
-  post(fnd::string("ping"), sender);
-  post(fnd::string("UIApplicationDidBecomeActiveNotification"), sender);
-  EXPECT_EQ(heard, (std::vector<std::string>{"named ping", "any ping", "named ping", "any ping",
-                                             "named ping", "any ping", "fromSender ping",
-                                             "any UIApplicationDidBecomeActiveNotification",
-                                             "poked poked"}));
+  post("ping");
+  post("ping", fnd::string("sender"));  // equal, but not the sender itself
+  post("ping", sender);
+  post("UIApplicationDidBecomeActiveNotification", sender);
+  EXPECT_EQ(heard, (Heard{"named ping", "any ping", "named ping", "any ping", "named ping", "any ping",
+                          "fromSender ping", "any UIApplicationDidBecomeActiveNotification", "poked poked"}));
 }
 
-TEST(NotificationCenter, ObserversRemovedOrAddedDuringAPostSitItOut) {
-  rt::AutoreleasePool pool;
-  Ref<> first = listener("first");
-  Ref<> second = listener("second");
-  Ref<> late = listener("late");
-  asListener(first)->onHear = [&] {
-    send<void>(center(), "removeObserver:"_sel, second);
-    send<void>(center(), "removeObserver:"_sel, first);
-    observe(late, "hear:"_sel, nil);
-  };
-  observe(first, "hear:"_sel, nil);
-  observe(second, "hear:"_sel, nil);
-  post(fnd::string("x"));
-  post(fnd::string("y"));
-  EXPECT_EQ(heard, (std::vector<std::string>{"first x", "late y"}));
-}
-
-TEST(NotificationCenter, ObserversAreNotRetainedAndDeadOnesNeverHear) {
+// Observers removed, added or freed during a post sit it out: the removed and the dead hear
+// no more, the added hear the next one. None is retained.
+TEST_F(NotificationCenter, ObserversChangedDuringAPostSitItOutAndAreNotRetained) {
   center();
   long before = rt::liveObjectCount();
   {
     rt::AutoreleasePool pool;
-    Ref<> killer = listener("killer");
-    id polite = listener("polite").leak();
-    id silent = listener("silent").leak();
+    Ref<> killer = listener("killer"), second = listener("second"), late = listener("late");
+    id polite = listener("polite").leak(), silent = listener("silent").leak();
     asListener(polite)->leavesInDealloc = true;
     asListener(killer)->onHear = [&] {
       rt::release(std::exchange(polite, nil));
       rt::release(std::exchange(silent, nil));
+      for (id gone : {second.get(), killer.get()}) send<void>(center(), "removeObserver:"_sel, gone);
+      observe(late, "hear:"_sel, nil);
     };
-    observe(killer, "hear:"_sel, nil);
-    observe(polite, "hear:"_sel, nil);
-    observe(silent, "hear:"_sel, nil);
+    for (id o : {killer.get(), polite, second.get(), silent}) observe(o, "hear:"_sel, nil);
     observe(silent, "poke"_sel, nil);
-    post(fnd::string("x"));
-    post(fnd::string("y"));
+    post("x");
+    post("y");
   }
-  EXPECT_EQ(heard, (std::vector<std::string>{"killer x", "polite gone", "silent gone", "killer y", "killer gone"}));
+  EXPECT_EQ(heard, (Heard{"killer x", "polite gone", "silent gone", "late y", "late gone", "second gone", "killer gone"}));
   EXPECT_EQ(rt::liveObjectCount(), before);
 }
 

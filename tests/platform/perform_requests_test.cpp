@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "foundation/run_loop.h"
@@ -12,40 +14,35 @@ namespace {
 
 using fnd::RunLoop;
 
-struct Call {
-  std::string what;
-  double at;
-  bool operator==(const Call&) const = default;
-};
+// What ran, with the time since the test began.
+using Calls = std::vector<std::pair<std::string, double>>;
+Calls calls;
+double start = 0;
 
-std::vector<Call> calls;
+struct Target : objc_object { std::string name; };
 
-struct Target : objc_object {
-  std::string name;
-};
-
-std::string nameOf(id self) { return static_cast<Target*>(self)->name; }
 void note(id self, const std::string& what) {
-  calls.push_back({nameOf(self) + "." + what, RunLoop::main().now()});
+  double at = std::round((RunLoop::main().now() - start) * 1e6) / 1e6;
+  calls.emplace_back(static_cast<Target*>(self)->name + "." + what, at);
 }
 
-void Target_ping(id self, SEL) { note(self, "ping"); }
-void Target_take(id self, SEL, id object) { note(self, "take " + (object ? fnd::utf8(object) : "nil")); }
-id Target_echo(id, SEL, id object) { return object; }
-long Target_count(id, SEL) { return 3; }
-void Target_stopOthers(id self, SEL) {
-  note(self, "stop");
-  send<void>(rt::rootClass(), "cancelPreviousPerformRequestsWithTarget:"_sel, self);
+// By target alone without a selector; by target, selector and object with one.
+void cancel(id target, SEL sel = nullptr, id object = nil) {
+  if (!sel) return send<void>(rt::rootClass(), "cancelPreviousPerformRequestsWithTarget:"_sel, target);
+  send<void>(rt::rootClass(), "cancelPreviousPerformRequestsWithTarget:selector:object:"_sel, target, sel, object);
 }
 
 Class targetClass() {
   static Class cls = [] {
     Class c = rt::defineClass<Target>("PerformTarget", "NSObject");
-    rt::addMethod(c, "ping"_sel, Target_ping);
-    rt::addMethod(c, "take:"_sel, Target_take);
-    rt::addMethod(c, "echo:"_sel, Target_echo);
-    rt::addMethod(c, "count"_sel, Target_count);
-    rt::addMethod(c, "stopOthers"_sel, Target_stopOthers);
+    rt::addMethod(c, "ping"_sel, +[](id self, SEL) { note(self, "ping"); });
+    rt::addMethod(c, "take:"_sel, +[](id self, SEL, id object) { note(self, "take " + (object ? fnd::utf8(object) : "nil")); });
+    rt::addMethod(c, "echo:"_sel, +[](id, SEL, id object) { return object; });
+    rt::addMethod(c, "count"_sel, +[](id, SEL) -> long { return 3; });
+    rt::addMethod(c, "stopOthers"_sel, +[](id self, SEL) {
+      note(self, "stop");
+      cancel(self);
+    });
     return c;
   }();
   return cls;
@@ -61,110 +58,84 @@ void later(id target, SEL sel, id object, double delay) {
   send<void>(target, "performSelector:withObject:afterDelay:"_sel, sel, object, delay);
 }
 
-void cancel(id target) {
-  send<void>(rt::rootClass(), "cancelPreviousPerformRequestsWithTarget:"_sel, target);
-}
+struct PerformRequests : testing::Test {
+  PerformRequests() {
+    calls.clear();
+    start = RunLoop::main().now();
+  }
+};
 
-void cancel(id target, SEL sel, id object) {
-  send<void>(rt::rootClass(), "cancelPreviousPerformRequestsWithTarget:selector:object:"_sel,
-             target, sel, object);
-}
-
-TEST(PerformRequests, DirectPerformsCallWithOrWithoutTheObject) {
-  rt::AutoreleasePool pool;
+// A method of another shape than an object result and at most an object argument, or none,
+// is refused, now or when the delayed call comes.
+TEST_F(PerformRequests, DirectPerformsCallWithOrWithoutTheObjectAndOthersAreRefused) {
   Ref<> t = makeTarget("t");
   id word = fnd::string("word");
   EXPECT_EQ(send<id>(t, "performSelector:withObject:"_sel, "echo:"_sel, word), word);
   EXPECT_EQ(send<id>(t, "performSelector:withObject:"_sel, "ping"_sel, word), nil);
   EXPECT_EQ(send<id>(t, "performSelector:"_sel, "take:"_sel), nil);
-  EXPECT_EQ(send<id>(nil, "performSelector:"_sel, "ping"_sel), nil);
-  EXPECT_EQ(calls, (std::vector<Call>{{"t.ping", 0}, {"t.take nil", 0}}));
+  EXPECT_EQ(calls, (Calls{{"t.ping", 0}, {"t.take nil", 0}}));
+  EXPECT_DEATH(send<id>(t, "performSelector:"_sel, "count"_sel), "-\\[PerformTarget count\\]: cannot be performed");
+  EXPECT_DEATH(send<id>(t, "performSelector:"_sel, "missing"_sel), "unrecognized selector");
+  EXPECT_DEATH(
+      {
+        later(t, "missing"_sel, nil, 1);
+        RunLoop::main().runFor(1);
+      },
+      "-\\[PerformTarget missing\\]: unrecognized selector");
 }
 
-TEST(PerformRequests, DelayedCallsRunInTimeOrderAtTheirTimes) {
-  Ref<> a = makeTarget("a");
-  Ref<> b = makeTarget("b");
-  {
-    rt::AutoreleasePool pool;
-    later(a, "take:"_sel, fnd::string("x"), 1.5);
-    later(b, "ping"_sel, nil, 0.5);
-    later(a, "ping"_sel, nil, 1.5);
-    later(b, "take:"_sel, nil, 0);
-  }
-  EXPECT_TRUE(calls.empty());
-  RunLoop::main().runFor(2);
-  EXPECT_EQ(calls, (std::vector<Call>{{"b.take nil", 0}, {"b.ping", 0.5}, {"a.take x", 1.5}, {"a.ping", 1.5}}));
-}
-
-TEST(PerformRequests, CancellingByTargetOrBySelectorAndObjectRemovesExactlyThoseCalls) {
-  rt::AutoreleasePool pool;
-  Ref<> a = makeTarget("a");
-  Ref<> b = makeTarget("b");
+// Calls due together run in the order asked for, none before the loop runs. c's first call
+// cancels the rest of c's, one due at the same moment among them.
+TEST_F(PerformRequests, DelayedCallsRunInOrderUnlessCancelledByTargetOrBySelectorAndObject) {
+  Ref<> a = makeTarget("a"), b = makeTarget("b"), c = makeTarget("c");
+  later(b, "take:"_sel, nil, 0);
   later(a, "take:"_sel, fnd::string("x"), 1);
   later(a, "take:"_sel, fnd::string("y"), 1);
   later(a, "take:"_sel, nil, 1);
   later(a, "ping"_sel, nil, 1);
   later(b, "take:"_sel, fnd::string("x"), 1);
   later(b, "ping"_sel, nil, 2);
+  later(c, "stopOthers"_sel, nil, 1);
+  later(c, "ping"_sel, nil, 1);
+  later(c, "ping"_sel, nil, 2);
   cancel(a, "take:"_sel, fnd::string("x"));  // an equal string, not the same object
   cancel(a, "take:"_sel, nil);
   cancel(a, "count"_sel, nil);
+  EXPECT_TRUE(calls.empty());
   RunLoop::main().runFor(1);
   later(a, "ping"_sel, nil, 0.5);
   later(a, "take:"_sel, nil, 1);
   cancel(a);
   cancel(a);
   RunLoop::main().runFor(2);
-  EXPECT_EQ(calls, (std::vector<Call>{{"a.take y", 1}, {"a.ping", 1}, {"b.take x", 1}, {"b.ping", 2}}));
+  EXPECT_EQ(calls, (Calls{{"b.take nil", 0}, {"a.take y", 1}, {"a.ping", 1}, {"b.take x", 1}, {"c.stop", 1},
+                          {"b.ping", 2}}));
 }
 
-TEST(PerformRequests, TargetAndObjectAreHeldUntilTheCallRunsOrIsCancelled) {
+// t's call runs; c's two are cancelled, and c goes with the last of them.
+TEST_F(PerformRequests, TargetAndObjectAreHeldUntilTheCallRunsOrIsCancelled) {
   long before = rt::liveObjectCount();
+  id c = nil;
   {
     rt::AutoreleasePool pool;
     later(makeTarget("t"), "take:"_sel, fnd::string("payload"), 1);
+    Ref<> held = makeTarget("c");
+    later(c = held, "ping"_sel, nil, 1);
+    later(c, "take:"_sel, fnd::string("payload"), 1);
   }
+  EXPECT_EQ(rt::liveObjectCount(), before + 4);
+  cancel(c, "ping"_sel, nil);
+  EXPECT_EQ(rt::liveObjectCount(), before + 4);
+  {
+    rt::AutoreleasePool pool;
+    cancel(c, "take:"_sel, fnd::string("payload"));
+  }
+  EXPECT_EQ(rt::liveObjectCount(), before + 2);
   RunLoop::main().runFor(0.5);
   EXPECT_EQ(rt::liveObjectCount(), before + 2);
   RunLoop::main().runFor(0.5);
   EXPECT_EQ(rt::liveObjectCount(), before);
-  EXPECT_EQ(calls, (std::vector<Call>{{"t.take payload", 1}}));
-
-  id target = makeTarget("c").leak();
-  later(target, "ping"_sel, nil, 1);
-  {
-    rt::AutoreleasePool pool;
-    later(target, "take:"_sel, fnd::string("payload"), 1);
-  }
-  rt::release(target);
-  EXPECT_EQ(rt::liveObjectCount(), before + 2);
-  cancel(target, "ping"_sel, nil);
-  EXPECT_EQ(rt::liveObjectCount(), before + 2);
-  {
-    rt::AutoreleasePool pool;
-    cancel(target, "take:"_sel, fnd::string("payload"));
-  }
-  EXPECT_EQ(rt::liveObjectCount(), before);
-  RunLoop::main().runFor(2);
-  EXPECT_EQ(calls.size(), 1u);
-}
-
-TEST(PerformRequests, ARunningCallMayCancelTheRestOfItsTarget) {
-  Ref<> t = makeTarget("t");
-  later(t, "stopOthers"_sel, nil, 1);
-  later(t, "ping"_sel, nil, 1);
-  later(t, "ping"_sel, nil, 2);
-  RunLoop::main().runFor(3);
-  EXPECT_EQ(calls, (std::vector<Call>{{"t.stop", 1}}));
-}
-
-TEST(PerformRequestsDeathTest, MethodsOfOtherShapesAreRefused) {
-  Ref<> t = makeTarget("t");
-  EXPECT_DEATH(send<id>(t, "performSelector:"_sel, "count"_sel),
-               "-\\[PerformTarget count\\]: cannot be performed");
-  EXPECT_DEATH(send<id>(t, "performSelector:"_sel, "missing"_sel), "unrecognized selector");
-  later(t, "missing"_sel, nil, 1);
-  EXPECT_DEATH(RunLoop::main().runFor(1), "-\\[PerformTarget missing\\]: unrecognized selector");
+  EXPECT_EQ(calls, (Calls{{"t.take payload", 1}}));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "foundation/values.h"
 #include "prefs/preferences.h"
@@ -46,15 +47,12 @@ class PreferencesTest : public ::testing::Test {
     dir_ = pattern;
     prefs::setSettingsDirectory(dir_);
   }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  fs::path file(const char* identifier = "com.example.tweak") const {
-    return dir_ / (std::string(identifier) + ".plist");
+  void TearDown() override {
+    prefs::setSettingsDirectory({});
+    fs::remove_all(dir_);
   }
-
-  void writeRaw(const std::string& bytes, const char* identifier = "com.example.tweak") const {
-    std::ofstream(file(identifier), std::ios::binary) << bytes;
-  }
+  fs::path file(const char* identifier = "com.example.tweak") const { return dir_ / (std::string(identifier) + ".plist"); }
+  void writeRaw(const std::string& bytes) const { std::ofstream(file(), std::ios::binary) << bytes; }
 
   // Registers `key` with `def` against a fresh preferences object; returns what the
   // global holds afterwards (it starts as the opposite of the default).
@@ -80,9 +78,7 @@ TEST_F(PreferencesTest, StoredBooleansInXmlAndBinaryWinOverDefaults) {
   ASSERT_FALSE(prefs::writeSettingsFile(file("com.example.binary"), {{"kEnabled", true}},
                                         prefs::PlistFormat::Binary));
   std::ifstream in(file("com.example.binary"), std::ios::binary);
-  std::string head(8, '\0');
-  in.read(head.data(), 8);
-  EXPECT_EQ(head, "bplist00");
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}).substr(0, 8), "bplist00");
   EXPECT_TRUE(registered("kEnabled", false, "com.example.binary"));
 }
 
@@ -136,7 +132,6 @@ TEST_F(PreferencesTest, UnusableFilesCountAsNothingStored) {
 }
 
 TEST_F(PreferencesTest, BadIdentifiersArgumentsAndNoFolderAreHarmless) {
-  rt::AutoreleasePool pool;
   Class cls = objc_getClass("HBPreferences");
   long before = rt::liveObjectCount();
   EXPECT_EQ(rt::create(cls, "initWithIdentifier:"_sel, nil).get(), nil);

@@ -8,119 +8,98 @@
 
 #include "foundation/dispatch.h"
 #include "foundation/values.h"
+#include "quartz/animation_engine.h"
+#include "uikit/view.h"
 
 namespace {
 
 using fnd::RunLoop;
+using Phase = RunLoop::CommitPhase;
 
-struct Event {
-  std::string what;
-  double at;
-  bool operator==(const Event&) const = default;
+// What ran, with the time since the test began.
+using Events = std::vector<std::pair<std::string, double>>;
+
+class RunLoopTest : public testing::Test {
+ protected:
+  // The loop is the process's: its clock runs on, and UIKit's and QuartzCore's commit
+  // handlers go back when a test has replaced them.
+  void TearDown() override {
+    loop.setCommitHandler(Phase::Layout, [](double) { uikit::runLayoutPass(); });
+    quartz::installAnimationEngine();
+  }
+  // Rounded to the microsecond: the clock's start is not a round number.
+  double elapsed() const { return std::round((loop.now() - start) * 1e6) / 1e6; }
+  void note(const std::string& what) { events.emplace_back(what, elapsed()); }
+  std::function<void()> noting(std::string what) { return [this, what] { note(what); }; }
+  RunLoop& loop = RunLoop::main();
+  double start = loop.now();
+  Events events;
 };
 
-std::vector<Event> events;
-
-void note(const std::string& what) { events.push_back({what, RunLoop::main().now()}); }
-
-std::function<void()> noting(std::string what) {
-  return [what] { note(what); };
-}
-
-TEST(RunLoop, TimersRunInTimeOrderOnTheirTimesUnlessCancelled) {
-  RunLoop& loop = RunLoop::main();
-  loop.schedule(0.75, noting("c"));
-  loop.schedule(0.25, noting("a"));
-  loop.schedule(0.5, noting("b1"));
-  RunLoop::TimerId gone = loop.schedule(0.5, noting("gone"));
-  loop.schedule(0.5, noting("b2"));
-  loop.schedule(-3, noting("now"));
-  RunLoop::TimerId kept = loop.schedule(2, noting("later"));
-  loop.cancel(gone);
+// Cancelling a timer that ran or was cancelled does nothing. (Deadlines are stops as well:
+// the animation tests see each animation end at its very time.)
+TEST_F(RunLoopTest, TimersRunInTimeOrderOnTheirTimesUnlessCancelledUntilIdle) {
+  std::vector<RunLoop::TimerId> ids;
+  for (auto [delay, name] : {std::pair{0.75, "c"}, {0.25, "a"}, {0.5, "b1"}, {0.5, "gone"}, {0.5, "b2"}, {-3.0, "now"},
+                             {2.0, "later"}})
+    ids.push_back(loop.schedule(delay, noting(name)));
+  loop.cancel(ids[3]);
   loop.runFor(1);
-  EXPECT_EQ(events, (std::vector<Event>{{"now", 0}, {"a", 0.25}, {"b1", 0.5}, {"b2", 0.5}, {"c", 0.75}}));
-  EXPECT_EQ(loop.now(), 1);
+  EXPECT_EQ(events, (Events{{"now", 0}, {"a", 0.25}, {"b1", 0.5}, {"b2", 0.5}, {"c", 0.75}}));
+  EXPECT_EQ(elapsed(), 1);
   EXPECT_FALSE(loop.idle());
   loop.runFor(1);
-  EXPECT_EQ(events.back(), (Event{"later", 2}));
-  loop.cancel(kept);
-  loop.cancel(gone);
+  EXPECT_EQ(events.back(), (Events::value_type{"later", 2}));
+  loop.cancel(ids[6]);
+  loop.cancel(ids[3]);
   EXPECT_TRUE(loop.idle());
+  // runUntilIdle runs chained timers until nothing is pending, or to its limit.
+  loop.schedule(3, [this] { loop.schedule(4, noting("chained")); });
+  loop.runUntilIdle();
+  EXPECT_EQ(events.back(), (Events::value_type{"chained", 9}));
+  EXPECT_EQ(elapsed(), 9);
+  RunLoop::TimerId next = 0;
+  std::function<void()> forever = [&] { next = loop.schedule(10, forever); };
+  forever();
+  loop.runUntilIdle(25);
+  EXPECT_EQ(elapsed(), 34);
+  EXPECT_FALSE(loop.idle());
+  loop.cancel(next);
 }
 
-TEST(RunLoop, WorkAddedDuringATurnWaitsForTheNextTurn) {
-  RunLoop& loop = RunLoop::main();
-  loop.setCommitHandler(RunLoop::CommitPhase::Layout, [](double) { note("layout"); });
-  loop.setCommitHandler(RunLoop::CommitPhase::Animation, [](double) { note("animation"); });
-  loop.schedule(0, [&loop] {
+TEST_F(RunLoopTest, WorkAddedDuringATurnWaitsForTheNextTurn) {
+  loop.setCommitHandler(Phase::Layout, [this](double) { note("layout"); });
+  loop.setCommitHandler(Phase::Animation, [this](double) { note("animation"); });
+  loop.schedule(0, [this] {
     note("timer");
     loop.schedule(0, noting("timer from timer"));
     loop.dispatchAsync(noting("block from timer"));
   });
-  loop.dispatchAsync([&loop] {
+  loop.dispatchAsync([this] {
     loop.dispatchAsync(noting("block from block"));
     note("block");
   });
   loop.runOnce();
-  EXPECT_EQ(events, (std::vector<Event>{{"block", 0}, {"timer", 0}, {"layout", 0}, {"animation", 0}}));
+  EXPECT_EQ(events, (Events{{"block", 0}, {"timer", 0}, {"layout", 0}, {"animation", 0}}));
   events.clear();
   loop.runFor(0);
-  EXPECT_EQ(events, (std::vector<Event>{{"block from block", 0},
-                                        {"block from timer", 0},
-                                        {"timer from timer", 0},
-                                        {"layout", 0},
-                                        {"animation", 0}}));
+  EXPECT_EQ(events, (Events{{"block from block", 0}, {"block from timer", 0}, {"timer from timer", 0},
+                            {"layout", 0}, {"animation", 0}}));
   EXPECT_TRUE(loop.idle());
 }
 
-TEST(RunLoop, DeadlinesAreStopsUntilACommitServesThem) {
-  RunLoop& loop = RunLoop::main();
-  std::vector<double> pending{0.3, 0.7};
-  loop.setDeadlineSource([&pending]() -> std::optional<double> {
-    if (pending.empty()) return {};
-    return pending.front();
-  });
-  loop.setCommitHandler(RunLoop::CommitPhase::Animation, [&pending](double now) {
-    note("commit");
-    while (!pending.empty() && pending.front() <= now) pending.erase(pending.begin());
-  });
-  EXPECT_FALSE(loop.idle());
-  loop.runFor(1);
-  EXPECT_EQ(events, (std::vector<Event>{{"commit", 0}, {"commit", 0.3}, {"commit", 0.7}, {"commit", 1}}));
-  EXPECT_TRUE(loop.idle());
-  loop.setDeadlineSource(nullptr);
-  loop.setCommitHandler(RunLoop::CommitPhase::Animation, nullptr);
-}
-
-TEST(RunLoop, RunUntilIdleStopsWhenNothingIsPendingOrAtTheLimit) {
-  RunLoop& loop = RunLoop::main();
-  loop.schedule(3, [&loop] { loop.schedule(4, noting("chained")); });
-  loop.runUntilIdle();
-  EXPECT_EQ(events, (std::vector<Event>{{"chained", 7}}));
-  EXPECT_EQ(loop.now(), 7);
-
-  std::function<void()> forever = [&] { loop.schedule(10, forever); };
-  loop.schedule(10, forever);
-  loop.runUntilIdle(25);
-  EXPECT_EQ(loop.now(), 32);
-  EXPECT_FALSE(loop.idle());
-}
-
-TEST(RunLoop, RunPacedFollowsTheWallClock) {
-  RunLoop& loop = RunLoop::main();
+TEST_F(RunLoopTest, RunPacedFollowsTheWallClockAndEachTurnDrainsItsPool) {
   bool fired = false;
   loop.schedule(0.03, [&] { fired = true; });
   int checks = 0;
   loop.runPaced([&] { return !fired && ++checks < 1000; });
   EXPECT_TRUE(fired);
-  EXPECT_GE(loop.now(), 0.03);
-}
+  EXPECT_GE(elapsed(), 0.03);
 
-TEST(RunLoop, EachTurnDrainsItsAutoreleasePool) {
   long before = rt::liveObjectCount();
-  RunLoop::main().schedule(1, [] { fnd::string("short-lived"); });
-  RunLoop::main().schedule(1, [before] { EXPECT_EQ(rt::liveObjectCount(), before + 1); });
-  RunLoop::main().runFor(1);
+  loop.schedule(1, [] { fnd::string("short-lived"); });
+  loop.schedule(1, [before] { EXPECT_EQ(rt::liveObjectCount(), before + 1); });
+  loop.runFor(1);
   EXPECT_EQ(rt::liveObjectCount(), before);
 }
 

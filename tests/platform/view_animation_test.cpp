@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 
 #include "foundation/block.h"
@@ -12,280 +13,226 @@ using testing_support::makeView;
 
 namespace {
 
+using Seen = std::vector<std::pair<bool, double>>;
+constexpr NSUInteger kLinear = UIViewAnimationOptionCurveLinear;
+
 fnd::RunLoop& loop() { return fnd::RunLoop::main(); }
 
-void animate(double duration, double delay, unsigned long options, std::function<void()> changes,
+void animate(double duration, double delay, NSUInteger options, std::function<void()> changes,
              std::function<void(bool)> completion = {}) {
   send<void>(objc_getClass("UIView"), "animateWithDuration:delay:options:animations:completion:"_sel,
              duration, delay, options, fnd::block<void()>(changes), fnd::block<void(bool)>(completion));
 }
 
-void spring(double duration, double damping, double velocity, std::function<void()> changes) {
+void spring(double damping, double velocity, std::function<void()> changes) {
   send<void>(objc_getClass("UIView"),
              "animateWithDuration:delay:usingSpringWithDamping:initialSpringVelocity:options:animations:completion:"_sel,
-             duration, 0.0, damping, velocity, 131072UL, fnd::block<void()>(changes), nil);
+             0.5, 0.0, damping, velocity, 131072UL, fnd::block<void()>(changes), nil);
 }
 
-// Completions seen, with the clock's time when they ran.
-struct Completions {
-  std::vector<std::pair<bool, double>> seen;
-  std::function<void(bool)> record() {
-    return [this](bool finished) { seen.emplace_back(finished, loop().now()); };
-  }
-};
-
+Ref<> box() { return makeView(CGRectMake(0, 0, 10, 10)); }
+void setAlpha(id v, double alpha) { send<void>(v, "setAlpha:"_sel, alpha); }
+void setCenterX(id v, double x) { send<void>(v, "setCenter:"_sel, CGPointMake(x, 5)); }
 void setOffset(id scroll, double x) { send<void>(scroll, "setContentOffset:"_sel, CGPointMake(x, 0)); }
 double shownOffset(id scroll) { return uikit::presentationContentOffset(scroll).x; }
-id layerOf(id view) { return send<id>(view, "layer"_sel); }
+double shownX(id v) { return uikit::presentationCenter(v).x; }
+id animationKeys(id view) { return send<id>(send<id>(view, "layer"_sel), "animationKeys"_sel); }
+void removeAnimations(id view) { send<void>(send<id>(view, "layer"_sel), "removeAllAnimations"_sel); }
 
-TEST(ViewAnimation, ContentOffsetMoveEndsFinishedOnlyWhenItRunsOut) {
-  enum Ending { kRemoved, kLeavesItsWindow, kRunsOut };
-  for (Ending ending : {kRemoved, kLeavesItsWindow, kRunsOut}) {
+// The clock runs on from test to test, so times here count from the test's start, rounded
+// to the microsecond: the start is not a round number.
+class ViewAnimation : public testing::Test {
+ protected:
+  double elapsed() const { return std::round((loop().now() - start_) * 1e6) / 1e6; }
+  void runTo(double t) { loop().runFor(std::max(0.0, t - elapsed())); }
+  // Records each completion with the time it ran.
+  std::function<void(bool)> record(Seen& seen) {
+    return [this, &seen](bool finished) { seen.emplace_back(finished, elapsed()); };
+  }
+  double start_ = loop().now();
+};
+
+// An offset move ends unfinished when its animations are removed, its view leaves the window
+// or is freed; one without an end stays at rest and leaves the loop idle until removed.
+TEST_F(ViewAnimation, ContentOffsetMoveEndsFinishedOnlyWhenItRunsOut) {
+  enum Ending { kRemoved, kLeavesItsWindow, kFreed, kRunsOut };
+  long before = rt::liveObjectCount();
+  for (Ending ending : {kRemoved, kLeavesItsWindow, kFreed, kRunsOut}) {
     SCOPED_TRACE(ending);
-    bool removed = ending != kRunsOut;
     rt::AutoreleasePool pool;
-    double start = loop().now();
+    bool removed = ending != kRunsOut;
+    double begin = elapsed();
     Ref<> window = makeView(CGRectMake(0, 0, 200, 20), "UIWindow");
-    Ref<> scroll = makeView(CGRectMake(0, 0, 200, 20), "UIScrollView");
-    send<void>(window, "addSubview:"_sel, scroll);
-    Completions done;
-    animate(10, 1.5, UIViewAnimationOptionCurveLinear | UIViewAnimationOptionAllowUserInteraction,
-            [&] { setOffset(scroll, 320); }, done.record());
-    EXPECT_EQ(send<CGPoint>(scroll, "contentOffset"_sel), CGPointMake(320, 0));
-    EXPECT_EQ(shownOffset(scroll), 0);
+    Ref<> scroll = testing_support::addChild(window, CGRectMake(0, 0, 200, 20), "UIScrollView");
+    Seen done;
+    animate(10, 1.5, kLinear | UIViewAnimationOptionAllowUserInteraction, [&] { setOffset(scroll, 320); },
+            record(done));
     loop().runFor(1.5);
     EXPECT_EQ(shownOffset(scroll), 0);
     loop().runFor(5);
-    EXPECT_DOUBLE_EQ(shownOffset(scroll), 160);
-    if (removed) {
-      if (ending == kRemoved) send<void>(layerOf(scroll), "removeAllAnimations"_sel);
-      else send<void>(scroll, "removeFromSuperview"_sel);
-      EXPECT_TRUE(done.seen.empty());
-      EXPECT_EQ(shownOffset(scroll), 320);
-    }
+    EXPECT_NEAR(shownOffset(scroll), 160, 1e-9);
+    if (ending == kRemoved) removeAnimations(scroll);
+    if (ending == kLeavesItsWindow) send<void>(scroll, "removeFromSuperview"_sel);
+    if (ending == kFreed) scroll = window = nullptr;
+    else EXPECT_NEAR(shownOffset(scroll), removed ? 320 : 160, 1e-9);
+    EXPECT_TRUE(done.empty());
     loop().runUntilIdle();
-    EXPECT_EQ(done.seen, (std::vector<std::pair<bool, double>>{{!removed, start + (removed ? 6.5 : 11.5)}}));
-    EXPECT_EQ(send<id>(layerOf(scroll), "animationKeys"_sel), nil);
+    EXPECT_EQ(done, (Seen{{!removed, begin + (removed ? 6.5 : 11.5)}}));
+    EXPECT_EQ(animationKeys(scroll), nil);
   }
+  EXPECT_EQ(rt::liveObjectCount(), before) << "nothing a move held is left";
+
+  Ref<> scroll = makeView(CGRectMake(0, 0, 200, 20), "UIScrollView");
+  Seen done;
+  double speed = 0, begin = elapsed();  // a speed of 0 makes the duration infinite
+  animate(300 / speed, 1.5, kLinear, [&] { setOffset(scroll, 320); }, record(done));
+  loop().runUntilIdle();
+  EXPECT_EQ(elapsed(), begin + 1.5);
+  loop().runFor(100);
+  EXPECT_EQ(shownOffset(scroll), 0);
+  EXPECT_TRUE(done.empty());
+  removeAnimations(scroll);
+  loop().runOnce();
+  EXPECT_EQ(done.size(), 1u);
 }
 
-TEST(ViewAnimation, LinearAndEaseInOutWithDelays) {
-  rt::AutoreleasePool pool;
-  Ref<> faded = makeView(CGRectMake(0, 0, 10, 10));
-  Ref<> moved = makeView(CGRectMake(0, 0, 10, 10));
-  animate(2, 1, UIViewAnimationOptionCurveLinear, [&] { send<void>(faded, "setAlpha:"_sel, 0.0); });
-  animate(1, 0.5, UIViewAnimationOptionCurveEaseInOut,
-          [&] { send<void>(moved, "setCenter:"_sel, CGPointMake(105, 5)); });
-  EXPECT_EQ(send<double>(faded, "alpha"_sel), 0);
-  std::vector<std::pair<double, double>> alpha, x;
-  for (double t : {0.0, 0.5, 0.75, 1.0, 1.5, 2.0, 3.0}) {
-    loop().runFor(t - loop().now());
-    alpha.emplace_back(t, uikit::presentationAlpha(faded));
-    x.emplace_back(t, uikit::presentationCenter(moved).x);
-  }
-  EXPECT_EQ(alpha, (std::vector<std::pair<double, double>>{
-                       {0, 1}, {0.5, 1}, {0.75, 1}, {1, 1}, {1.5, 0.75}, {2, 0.5}, {3, 0}}));
-  EXPECT_EQ(x[0].second, 5);
-  EXPECT_EQ(x[1].second, 5);
-  // A quarter of the way in time, the ease-in-out curve has covered about 13 %.
-  EXPECT_NEAR(x[2].second, 5 + 12.9, 0.2);
-  EXPECT_NEAR(x[3].second, 55, 1e-6);
-  EXPECT_EQ(x[4].second, 105);
-}
-
-TEST(ViewAnimation, SpringOvershootsAndSettlesAtItsEnd) {
-  rt::AutoreleasePool pool;
-  Ref<> track = makeView(CGRectMake(0, 0, 100, 10));
-  Ref<> stiff = makeView(CGRectMake(0, 0, 100, 10));
-  spring(0.5, 0.7, 0.2, [&] {
-    send<void>(track, "setTransform:"_sel, CGAffineTransformMakeScale(1, 1.5));
-    send<void>(stiff, "setCenter:"_sel, CGPointMake(150, 5));
+// The faded view grows as it fades; it takes no touches until its animation ends, the
+// moved one, allowed to, takes them throughout.
+TEST_F(ViewAnimation, LinearAndEaseInOutWithDelaysBlockTouchesUnlessAllowed) {
+  Ref<> faded = box(), moved = box();
+  animate(2, 1, kLinear, [&] {
+    setAlpha(faded, 0);
+    send<void>(faded, "setFrame:"_sel, CGRectMake(0, 0, 20, 20));
   });
-  spring(0.5, 1.0, 0, [&] { send<void>(stiff, "setCenter:"_sel, CGPointMake(150, 5)); });
-  send<void>(stiff, "setCenter:"_sel, CGPointMake(50, 5));
-  spring(0.5, 1.0, 0, [&] { send<void>(stiff, "setCenter:"_sel, CGPointMake(150, 5)); });
-  double highest = 0, stiffHighest = 0, late = 0;
+  animate(1, 0.5, UIViewAnimationOptionCurveEaseInOut | UIViewAnimationOptionAllowUserInteraction,
+          [&] { setCenterX(moved, 105); });
+  EXPECT_EQ(send<double>(faded, "alpha"_sel), 0);
+  // A quarter of the way in time, the ease-in-out curve has covered about 13 %.
+  const struct { double t, alpha, x, tolerance; } cases[] = {
+      {0, 1, 5, 0}, {0.5, 1, 5, 0}, {0.75, 1, 17.9, 0.2}, {1, 1, 55, 1e-6}, {1.5, 0.75, 105, 0},
+      {2, 0.5, 105, 0}, {3, 0, 105, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.t);
+    runTo(c.t);
+    EXPECT_NEAR(uikit::presentationAlpha(faded), c.alpha, 1e-9);
+    EXPECT_NEAR(shownX(moved), c.x, c.tolerance + 1e-9);
+    EXPECT_NEAR(uikit::presentationFrame(faded).size.height, 20 - 10 * c.alpha, 1e-9);
+    EXPECT_EQ(uikit::ignoresTouchesWhileAnimating(faded), c.t < 3);
+    EXPECT_FALSE(uikit::ignoresTouchesWhileAnimating(moved));
+  }
+}
+
+// The spring's damping and velocity shape the curve (its kinds are the timing tests').
+TEST_F(ViewAnimation, SpringOvershootsAndSettlesAtItsEnd) {
+  Ref<> track = box();
+  spring(0.7, 0.2, [&] { send<void>(track, "setTransform:"_sel, CGAffineTransformMakeScale(1, 1.5)); });
+  double highest = 0;
   for (int frame = 1; frame <= 30; ++frame) {
     loop().runFor(1.0 / 60);
-    double sy = uikit::presentationTransform(track).d;
-    highest = std::max(highest, sy);
-    stiffHighest = std::max(stiffHighest, uikit::presentationCenter(stiff).x);
-    if (frame == 27) late = sy;
-    EXPECT_EQ(uikit::presentationTransform(track).a, 1);
+    CGAffineTransform shown = uikit::presentationTransform(track);
+    highest = std::max(highest, shown.d);
+    EXPECT_EQ(shown.a, 1);
+    if (frame == 27) { EXPECT_NEAR(shown.d, 1.5, 0.005); }
   }
   EXPECT_GT(highest, 1.51);
   EXPECT_LT(highest, 1.55);
-  EXPECT_NEAR(late, 1.5, 0.005);
-  EXPECT_LE(stiffHighest, 150);
-  loop().runFor(0.5 - loop().now());
+  loop().runFor(0.5);
   EXPECT_EQ(uikit::presentationTransform(track), CGAffineTransformMakeScale(1, 1.5));
 }
 
-TEST(ViewAnimation, ZeroDurationCompletesOnlyAfterTheCallerReturns) {
-  rt::AutoreleasePool pool;
-  Ref<> v = makeView(CGRectMake(0, 0, 10, 10));
-  Completions done;
-  animate(0, 0, UIViewAnimationOptionCurveLinear, [&] { send<void>(v, "setAlpha:"_sel, 0.25); }, done.record());
+// Zero durations, disabled actions and layers without views change at once; the
+// completion still waits for the caller to return.
+TEST_F(ViewAnimation, UnanimatedChangesCompleteOnlyAfterTheCallerReturns) {
+  Ref<> v = box(), hidden = box();
+  id standalone = send<id>(objc_getClass("CALayer"), "layer"_sel);
+  Class transaction = objc_getClass("CATransaction");
+  Seen done;
+  animate(0, 0, kLinear, [&] { setAlpha(v, 0.25); }, record(done));
   EXPECT_EQ(uikit::presentationAlpha(v), 0.25);
-  animate(0.3, 0, 0, [&] { send<void>(v, "setAlpha:"_sel, 0.25); }, done.record());
-  EXPECT_TRUE(done.seen.empty());
-  EXPECT_EQ(send<id>(layerOf(v), "animationKeys"_sel), nil);
+  animate(0.3, 0, 0, [&] { setAlpha(v, 0.25); }, record(done));
+  animate(1, 0, 0, [&] {
+    send<void>(transaction, "begin"_sel);
+    send<void>(transaction, "setDisableActions:"_sel, true);
+    setAlpha(hidden, 0);
+    send<void>(transaction, "commit"_sel);
+    send<void>(standalone, "setPosition:"_sel, CGPointMake(3, 3));
+  }, record(done));
+  EXPECT_EQ(uikit::presentationAlpha(hidden), 0);
+  EXPECT_TRUE(done.empty());
+  for (id layerHolder : {v.get(), hidden.get()}) EXPECT_EQ(animationKeys(layerHolder), nil);
+  EXPECT_EQ(send<id>(standalone, "animationKeys"_sel), nil);
   loop().runOnce();
-  EXPECT_EQ(done.seen, (std::vector<std::pair<bool, double>>{{true, 0}, {true, 0}}));
+  EXPECT_EQ(done, (Seen{{true, 0}, {true, 0}, {true, 0}}));
 }
 
-TEST(ViewAnimation, ANewAnimationOrAPlainSetReplacesTheRunningOne) {
-  rt::AutoreleasePool pool;
-  Ref<> v = makeView(CGRectMake(0, 0, 10, 10));
-  Completions first, second;
-  animate(1, 0, UIViewAnimationOptionCurveLinear, [&] {
-    send<void>(v, "setCenter:"_sel, CGPointMake(105, 5));
-    send<void>(v, "setAlpha:"_sel, 0.0);
-  }, first.record());
+// The first block waits for its alpha, then reports the centre it lost; a set outside any
+// block shows at once and ends the running animation.
+TEST_F(ViewAnimation, ANewAnimationOrAPlainSetReplacesTheRunningOne) {
+  Ref<> v = box();
+  Seen first, second, third;
+  animate(1, 0, kLinear, [&] {
+    setCenterX(v, 105);
+    setAlpha(v, 0);
+  }, record(first));
   loop().runFor(0.5);
-  animate(1, 0, UIViewAnimationOptionCurveLinear, [&] { send<void>(v, "setCenter:"_sel, CGPointMake(5, 5)); },
-          second.record());
-  EXPECT_DOUBLE_EQ(uikit::presentationCenter(v).x, 55);
+  animate(1, 0, kLinear, [&] { setCenterX(v, 5); }, record(second));
+  EXPECT_NEAR(shownX(v), 55, 1e-9);
   loop().runFor(0.25);
-  EXPECT_DOUBLE_EQ(uikit::presentationCenter(v).x, 42.5);
+  EXPECT_NEAR(shownX(v), 42.5, 1e-9);
   loop().runUntilIdle();
-  // The first block waits for its alpha, then reports the centre it lost.
-  EXPECT_EQ(first.seen, (std::vector<std::pair<bool, double>>{{false, 1}}));
-  EXPECT_EQ(second.seen, (std::vector<std::pair<bool, double>>{{true, 1.5}}));
-
-  // A set outside any block shows at once and ends the running animation.
-  Completions third;
-  animate(1, 0, 0, [&] { send<void>(v, "setAlpha:"_sel, 1.0); }, third.record());
+  EXPECT_EQ(first, (Seen{{false, 1}}));
+  EXPECT_EQ(second, (Seen{{true, 1.5}}));
+  animate(1, 0, 0, [&] { setAlpha(v, 1); }, record(third));
   loop().runFor(0.5);
-  send<void>(v, "setAlpha:"_sel, 0.0);
+  setAlpha(v, 0);
   EXPECT_EQ(uikit::presentationAlpha(v), 0);
   loop().runOnce();
-  EXPECT_EQ(third.seen, (std::vector<std::pair<bool, double>>{{false, 2}}));
+  EXPECT_EQ(third, (Seen{{false, 2}}));
 }
 
-TEST(ViewAnimation, CompletionsChainFurtherAnimations) {
-  rt::AutoreleasePool pool;
-  Ref<> label = makeView(CGRectMake(0, 0, 10, 10));
-  animate(0.15, 0, UIViewAnimationOptionCurveLinear, [&] { send<void>(label, "setAlpha:"_sel, 0.0); },
-          [&](bool) {
-            animate(0.15, 0.25, UIViewAnimationOptionCurveLinear,
-                    [&] { send<void>(label, "setAlpha:"_sel, 1.0); });
-          });
-  std::vector<double> seen;
-  for (double t : {0.075, 0.15, 0.4, 0.475, 0.55}) {
-    loop().runFor(t - loop().now());
-    seen.push_back(uikit::presentationAlpha(label));
+// A completion may start another animation, and the layout it asks for is done in the same run.
+TEST_F(ViewAnimation, CompletionsChainFurtherAnimationsAndLayout) {
+  Ref<> label = testing_support::makeRecordingView(4, CGRectMake(0, 0, 10, 10));
+  loop().runOnce();
+  testing_support::takeEvents();
+  animate(0.15, 0, kLinear, [&] { setAlpha(label, 0); }, [&](bool) {
+    send<void>(label, "setNeedsLayout"_sel);
+    animate(0.15, 0.25, kLinear, [&] { setAlpha(label, 1); });
+  });
+  for (auto [t, alpha] : {std::pair{0.15, 0.0}, {0.4, 0.0}, {0.475, 0.5}, {0.55, 1.0}}) {
+    runTo(t);
+    EXPECT_NEAR(uikit::presentationAlpha(label), alpha, 1e-6) << t;
+    EXPECT_EQ(testing_support::events(), testing_support::Events{"4:layout"}) << t;
   }
-  EXPECT_NEAR(seen[0], 0.5, 1e-6);
-  EXPECT_EQ(seen[1], 0);
-  EXPECT_EQ(seen[2], 0);
-  EXPECT_NEAR(seen[3], 0.5, 1e-6);
-  EXPECT_EQ(seen[4], 1);
+  loop().runUntilIdle();
 }
 
-TEST(ViewAnimation, NestedBlocksInheritDurationAndCurveUnlessOverridden) {
-  rt::AutoreleasePool pool;
-  Ref<> a = makeView(CGRectMake(0, 0, 10, 10));
-  Ref<> b = makeView(CGRectMake(0, 0, 10, 10));
-  Ref<> c = makeView(CGRectMake(0, 0, 10, 10));
-  animate(1, 0, UIViewAnimationOptionCurveLinear, [&] {
-    animate(4, 0, UIViewAnimationOptionCurveEaseIn, [&] { send<void>(a, "setAlpha:"_sel, 0.0); });
+// A zero-duration block does not pass its duration on.
+TEST_F(ViewAnimation, NestedBlocksInheritDurationAndCurveUnlessOverridden) {
+  Ref<> a = box(), b = box(), c = box();
+  animate(1, 0, kLinear, [&] {
+    animate(4, 0, UIViewAnimationOptionCurveEaseIn, [&] { setAlpha(a, 0); });
     animate(4, 0, UIViewAnimationOptionOverrideInheritedDuration | UIViewAnimationOptionOverrideInheritedCurve,
-            [&] { send<void>(b, "setAlpha:"_sel, 0.0); });
+            [&] { setAlpha(b, 0); });
   });
-  // A zero-duration block does not pass its duration on.
-  animate(0, 0, 0, [&] {
-    animate(2, 0, UIViewAnimationOptionCurveLinear, [&] { send<void>(c, "setAlpha:"_sel, 0.0); });
-  });
+  animate(0, 0, 0, [&] { animate(2, 0, kLinear, [&] { setAlpha(c, 0); }); });
   loop().runFor(0.5);
   EXPECT_NEAR(uikit::presentationAlpha(a), 0.5, 1e-6);
   EXPECT_GT(uikit::presentationAlpha(b), 0.9);
   EXPECT_NEAR(uikit::presentationAlpha(c), 0.75, 1e-6);
-}
-
-TEST(ViewAnimation, DisabledActionsAndLayersWithoutViewsDoNotAnimate) {
-  rt::AutoreleasePool pool;
-  Ref<> v = makeView(CGRectMake(0, 0, 10, 10));
-  id standalone = send<id>(objc_getClass("CALayer"), "layer"_sel);
-  Class transaction = objc_getClass("CATransaction");
-  Completions done;
-  animate(1, 0, 0, [&] {
-    send<void>(transaction, "begin"_sel);
-    send<void>(transaction, "setDisableActions:"_sel, true);
-    send<void>(v, "setAlpha:"_sel, 0.0);
-    send<void>(transaction, "commit"_sel);
-    send<void>(standalone, "setPosition:"_sel, CGPointMake(3, 3));
-  }, done.record());
-  EXPECT_EQ(uikit::presentationAlpha(v), 0);
-  EXPECT_EQ(send<id>(standalone, "animationKeys"_sel), nil);
-  loop().runOnce();
-  EXPECT_EQ(done.seen.size(), 1u);
-}
-
-TEST(ViewAnimation, FrameAnimationsBlockTouchesUnlessAllowed) {
-  rt::AutoreleasePool pool;
-  Ref<> v = makeView(CGRectMake(0, 0, 10, 10));
-  Ref<> w = makeView(CGRectMake(0, 0, 10, 10));
-  animate(1, 0.5, 0, [&] { send<void>(v, "setFrame:"_sel, CGRectMake(0, 0, 20, 20)); });
-  animate(1, 0, UIViewAnimationOptionAllowUserInteraction,
-          [&] { send<void>(w, "setAlpha:"_sel, 0.5); });
-  EXPECT_TRUE(uikit::ignoresTouchesWhileAnimating(v));
-  EXPECT_FALSE(uikit::ignoresTouchesWhileAnimating(w));
-  loop().runFor(1);
-  EXPECT_EQ(uikit::presentationFrame(v), CGRectMake(0, 0, 15, 15));
-  loop().runFor(1);
-  EXPECT_FALSE(uikit::ignoresTouchesWhileAnimating(v));
-}
-
-TEST(ViewAnimation, EndlessMoveStaysAtRestAndLeavesTheLoopIdle) {
-  rt::AutoreleasePool pool;
-  Ref<> scroll = makeView(CGRectMake(0, 0, 200, 20), "UIScrollView");
-  Completions done;
-  double speed = 0;
-  animate(300 / speed, 1.5, UIViewAnimationOptionCurveLinear, [&] { setOffset(scroll, 320); }, done.record());
   loop().runUntilIdle();
-  EXPECT_EQ(loop().now(), 1.5);
-  EXPECT_TRUE(loop().idle());
-  loop().runFor(100);
-  EXPECT_EQ(shownOffset(scroll), 0);
-  EXPECT_TRUE(done.seen.empty());
-  send<void>(layerOf(scroll), "removeAllAnimations"_sel);
-  loop().runOnce();
-  EXPECT_EQ(done.seen.size(), 1u);
 }
 
-TEST(ViewAnimation, AnimationsAndCompletionsHoldOnlyWhatTheyMust) {
+TEST_F(ViewAnimation, CompletionsHoldTheirCapturesUntilTheyRun) {
   long before = rt::liveObjectCount();
-  Completions done;
   {
     rt::AutoreleasePool pool;
-    Ref<> v = makeView(CGRectMake(0, 0, 10, 10));
-    animate(1, 0, 0, [&] { send<void>(v, "setAlpha:"_sel, 0.0); }, done.record());
+    Ref<> v = box();
+    animate(1, 0, 0, [v] { setAlpha(v, 0); }, [v](bool) {});
   }
-  loop().runUntilIdle();
-  // A view freed while animating ends its animations unfinished.
-  EXPECT_EQ(done.seen, (std::vector<std::pair<bool, double>>{{false, 0}}));
-  EXPECT_EQ(rt::liveObjectCount(), before);
-  {
-    rt::AutoreleasePool pool;
-    Ref<> v = makeView(CGRectMake(0, 0, 10, 10));
-    animate(1, 0, 0, [v] { send<void>(v, "setAlpha:"_sel, 0.0); }, [v](bool) {});
-  }
-  EXPECT_GT(rt::liveObjectCount(), before);  // the completion holds its capture until it runs
+  EXPECT_GT(rt::liveObjectCount(), before);
   loop().runUntilIdle();
   EXPECT_EQ(rt::liveObjectCount(), before);
-}
-
-TEST(ViewAnimation, LayoutRequestedByACompletionIsDoneInTheSameRun) {
-  rt::AutoreleasePool pool;
-  Ref<> v = testing_support::makeRecordingView(4, CGRectMake(0, 0, 10, 10));
-  loop().runOnce();
-  testing_support::events().clear();
-  animate(1, 0, 0, [&] { send<void>(v, "setAlpha:"_sel, 0.0); },
-          [&](bool) { send<void>(v, "setNeedsLayout"_sel); });
-  loop().runUntilIdle();
-  EXPECT_EQ(testing_support::events(), (std::vector<std::string>{"4:layout"}));
-  EXPECT_EQ(loop().now(), 1);
 }
 
 }  // namespace

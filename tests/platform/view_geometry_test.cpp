@@ -5,21 +5,16 @@
 #include "uikit/view.h"
 #include "view_support.h"
 
-using testing_support::makeView;
+using namespace testing_support;
 
 namespace {
 
 void expectRect(CGRect r, double x, double y, double w, double h) {
-  EXPECT_NEAR(r.origin.x, x, 1e-9);
-  EXPECT_NEAR(r.origin.y, y, 1e-9);
-  EXPECT_NEAR(r.size.width, w, 1e-9);
-  EXPECT_NEAR(r.size.height, h, 1e-9);
+  const double got[] = {r.origin.x, r.origin.y, r.size.width, r.size.height}, want[] = {x, y, w, h};
+  for (int i = 0; i < 4; ++i) EXPECT_NEAR(got[i], want[i], 1e-9) << "component " << i;
 }
 
-CGRect frameOf(id v) { return send<CGRect>(v, "frame"_sel); }
-
 TEST(ViewGeometry, FrameBoundsCentreAndTransformStayConsistentUnderScaleAndRotation) {
-  rt::AutoreleasePool pool;
   Ref<> v = makeView(CGRectMake(10, 20, 100, 50));
   send<void>(v, "setTransform:"_sel, CGAffineTransformScale(CGAffineTransformIdentity, 2, 0.5));
   expectRect(frameOf(v), -40, 32.5, 200, 25);
@@ -46,79 +41,50 @@ TEST(ViewGeometry, FrameBoundsCentreAndTransformStayConsistentUnderScaleAndRotat
 }
 
 TEST(ViewGeometry, BoundsOriginShiftsSubviewsAndConversions) {
-  rt::AutoreleasePool pool;
   Ref<> window = makeView(CGRectMake(0, 0, 400, 800), "UIWindow");
-  Ref<> outer = makeView(CGRectMake(50, 100, 200, 200));
-  Ref<> inner = makeView(CGRectMake(10, 10, 50, 50));
-  send<void>(window, "addSubview:"_sel, outer);
-  send<void>(outer, "addSubview:"_sel, inner);
+  Ref<> outer = addChild(window, CGRectMake(50, 100, 200, 200)), inner = addChild(outer, CGRectMake(10, 10, 50, 50));
   send<void>(outer, "setBounds:"_sel, CGRectMake(5, 0, 200, 200));
-
-  EXPECT_EQ(send<CGPoint>(inner, "convertPoint:toView:"_sel, CGPointMake(0, 0), nil),
-            CGPointMake(55, 110));
-  EXPECT_EQ(send<CGPoint>(window, "convertPoint:toView:"_sel, CGPointMake(55, 110), inner.get()),
-            CGPointMake(0, 0));
+  EXPECT_EQ(send<CGPoint>(inner, "convertPoint:toView:"_sel, CGPointMake(0, 0), nil), CGPointMake(55, 110));
+  EXPECT_EQ(send<CGPoint>(window, "convertPoint:toView:"_sel, CGPointMake(55, 110), inner.get()), CGPointMake(0, 0));
 
   // A scale about the outer view's centre doubles distances from it.
   send<void>(outer, "setTransform:"_sel, CGAffineTransformMakeScale(2, 2));
   CGPoint p = send<CGPoint>(inner, "convertPoint:toView:"_sel, CGPointMake(0, 0), window.get());
-  EXPECT_NEAR(p.x, 150 - 2 * 95, 1e-9);
-  EXPECT_NEAR(p.y, 200 - 2 * 90, 1e-9);
   CGPoint back = send<CGPoint>(inner, "convertPoint:fromView:"_sel, p, window.get());
-  EXPECT_NEAR(back.x, 0, 1e-9);
-  EXPECT_NEAR(back.y, 0, 1e-9);
+  expectRect({p, {back.x, back.y}}, 150 - 2 * 95, 200 - 2 * 90, 0, 0);
   expectRect(send<CGRect>(inner, "convertRect:toView:"_sel, CGRectMake(0, 0, 50, 50), window.get()),
              -40, 20, 100, 100);
   expectRect(send<CGRect>(window, "convertRect:toView:"_sel, CGRectMake(-40, 20, 100, 100), inner.get()),
              0, 0, 50, 50);
 }
 
-int g_setFrames = 0;
-
 TEST(ViewGeometry, AutoresizingFollowsTheSuperviewsResizeThroughSetFrame) {
-  rt::AutoreleasePool pool;
-  Class counting = objc_allocateClassPair(objc_getClass("UIView"), "FrameCountingView", 0);
-  objc_registerClassPair(counting);
-  class_addMethod(counting, "setFrame:"_sel, +[](id self, SEL sel, CGRect r) {
-    ++g_setFrames;
-    sendSuper<void>(objc_getClass("UIView"), self, sel, r);
-  }, "v@:{CGRect=}");
   Ref<> super = makeView(CGRectMake(0, 0, 200, 100));
-  Ref<> fill = makeView(CGRectMake(10, 10, 180, 80), "FrameCountingView");
-  Ref<> right = makeView(CGRectMake(10, 10, 50, 50));
-  Ref<> centred = makeView(CGRectMake(10, 10, 50, 50));
-  Ref<> pinned = makeView(CGRectMake(10, 10, 50, 50));
-  Ref<> constrained = makeView(CGRectMake(10, 10, 50, 50));
+  Ref<> fill = addChild(super, CGRectMake(10, 10, 180, 80), geometryRecorderClass());
   send<void>(fill, "setAutoresizingMask:"_sel, 18UL);
-  send<void>(right, "setAutoresizingMask:"_sel, 1UL);
-  send<void>(centred, "setAutoresizingMask:"_sel, 5UL);
-  send<void>(constrained, "setAutoresizingMask:"_sel, 18UL);
-  send<void>(constrained, "setTranslatesAutoresizingMaskIntoConstraints:"_sel, false);
-  for (id v : {fill.get(), right.get(), centred.get(), pinned.get(), constrained.get()})
-    send<void>(super, "addSubview:"_sel, v);
-
-  g_setFrames = 0;
+  // Masks of 50-point views at x 10. With both margins flexible (5) the extra 100 points
+  // go 10:140 between them; a view laid out by constraints stays.
+  const struct { unsigned long mask; bool constrained; double x; } cases[] = {
+      {1, false, 110}, {5, false, 10 + 100 * 10.0 / 150}, {0, false, 10}, {18, true, 10}};
+  std::vector<Ref<>> views;
+  for (const auto& c : cases) {
+    views.push_back(addChild(super, CGRectMake(10, 10, 50, 50)));
+    send<void>(views.back(), "setAutoresizingMask:"_sel, c.mask);
+    send<void>(views.back(), "setTranslatesAutoresizingMaskIntoConstraints:"_sel, !c.constrained);
+  }
+  takeEvents();
   send<void>(super, "setFrame:"_sel, CGRectMake(0, 0, 300, 150));
-  EXPECT_EQ(g_setFrames, 1);
+  EXPECT_EQ(takeEvents(), Events{"setFrame:"});
   expectRect(frameOf(fill), 10, 10, 280, 130);
-  expectRect(frameOf(right), 110, 10, 50, 50);
-  // Both margins are flexible: the extra 100 points go 10:140 between them.
-  expectRect(frameOf(centred), 10 + 100 * 10.0 / 150, 10, 50, 50);
-  expectRect(frameOf(pinned), 10, 10, 50, 50);
-  expectRect(frameOf(constrained), 10, 10, 50, 50);
+  for (size_t i = 0; i < views.size(); ++i) expectRect(frameOf(views[i]), cases[i].x, 10, 50, 50);
 
   // A bounds change resizes too; a move alone does not.
   send<void>(super, "setBounds:"_sel, CGRectMake(0, 0, 200, 100));
   expectRect(frameOf(fill), 10, 10, 180, 80);
   send<void>(super, "setCenter:"_sel, CGPointMake(500, 500));
   expectRect(frameOf(fill), 10, 10, 180, 80);
-  EXPECT_EQ(g_setFrames, 2);
-}
-
-TEST(ViewGeometryDeathTest, NaNGeometryIsRefused) {
-  rt::AutoreleasePool pool;
-  Ref<> v = makeView(CGRectMake(0, 0, 10, 10));
-  EXPECT_DEATH(send<void>(v, "setFrame:"_sel, CGRectMake(NAN, 0, 10, 10)), "CALayer position contains NaN");
+  EXPECT_EQ(takeEvents(), Events{"setFrame:"});
+  EXPECT_DEATH(send<void>(fill, "setFrame:"_sel, CGRectMake(NAN, 0, 10, 10)), "CALayer position contains NaN");
 }
 
 }  // namespace

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "foundation/values.h"
 #include "substrate/substrate.h"
 #include "uikit/view.h"
 #include "view_support.h"
 
-using testing_support::events;
-using testing_support::makeRecordingView;
-using testing_support::makeView;
+using namespace testing_support;
 
 namespace {
 
@@ -17,18 +17,17 @@ std::vector<long> tagsOfSubviews(id view) {
   return tags;
 }
 
-Ref<> tagged(long tag) {
-  Ref<> v = makeView({});
-  send<void>(v, "setTag:"_sel, tag);
-  return v;
-}
+void add(id parent, id child) { send<void>(parent, "addSubview:"_sel, child); }
+
+// Of a view or a view controller.
+NSInteger sizeClassOf(id item) { return send<NSInteger>(send<id>(item, "traitCollection"_sel), "verticalSizeClass"_sel); }
 
 TEST(ViewHierarchy, InsertionOrderAndMoves) {
-  rt::AutoreleasePool pool;
-  Ref<> a = tagged(100), b = tagged(200);
-  Ref<> v1 = tagged(1), v2 = tagged(2), v3 = tagged(3), v4 = tagged(4), v5 = tagged(5);
-  send<void>(a, "addSubview:"_sel, v1);
-  send<void>(a, "addSubview:"_sel, v2);
+  Ref<> a = makeRecordingView(100), b = makeRecordingView(200);
+  Ref<> v1 = makeRecordingView(1), v2 = makeRecordingView(2), v3 = makeRecordingView(3),
+        v4 = makeRecordingView(4), v5 = makeRecordingView(5);
+  add(a, v1);
+  add(a, v2);
   send<void>(a, "insertSubview:atIndex:"_sel, v3, 0L);
   send<void>(a, "insertSubview:aboveSubview:"_sel, v4, v3.get());
   send<void>(a, "insertSubview:atIndex:"_sel, v5, 3L);
@@ -37,43 +36,32 @@ TEST(ViewHierarchy, InsertionOrderAndMoves) {
 
   // Re-inserting into the same superview reorders; adding elsewhere moves.
   send<void>(a, "insertSubview:atIndex:"_sel, v2, 0L);
-  send<void>(a, "addSubview:"_sel, v3);
+  add(a, v3);
   EXPECT_EQ(tagsOfSubviews(a), (std::vector<long>{2, 4, 1, 5, 3}));
-  send<void>(b, "addSubview:"_sel, v1);
+  add(b, v1);
   EXPECT_EQ(tagsOfSubviews(a), (std::vector<long>{2, 4, 5, 3}));
   EXPECT_EQ(send<id>(v1, "superview"_sel), b.get());
-
   send<void>(v4, "removeFromSuperview"_sel);
   EXPECT_EQ(send<id>(v4, "superview"_sel), nil);
   EXPECT_EQ(tagsOfSubviews(a), (std::vector<long>{2, 5, 3}));
-  EXPECT_DEATH(send<void>(v3, "addSubview:"_sel, a.get()), "cannot be added to itself");
+  EXPECT_DEATH(add(v3, a), "cannot be added to itself");
 }
 
+// Moving inside the same window is not a window change.
 TEST(ViewHierarchy, WindowCallbacksOnEnteringAndLeaving) {
-  rt::AutoreleasePool pool;
   Ref<> window = makeView(CGRectMake(0, 0, 100, 100), "UIWindow");
-  Ref<> parent = makeRecordingView(1);
-  Ref<> child = makeRecordingView(2);
-  send<void>(parent, "addSubview:"_sel, child);
-  EXPECT_EQ(events(), (std::vector<std::string>{"2:superview"}));
-
-  events().clear();
-  send<void>(window, "addSubview:"_sel, parent);
-  EXPECT_EQ(events(), (std::vector<std::string>{"1:willEnter", "2:willEnter", "1:inWindow",
-                                                "2:inWindow", "1:superview"}));
+  Ref<> parent = makeRecordingView(1), child = makeRecordingView(2);
+  add(parent, child);
+  EXPECT_EQ(takeEvents(), Events{"2:superview"});
+  add(window, parent);
+  EXPECT_EQ(takeEvents(), (Events{"1:willEnter", "2:willEnter", "1:inWindow", "2:inWindow", "1:superview"}));
   EXPECT_EQ(send<id>(child, "window"_sel), window.get());
   EXPECT_EQ(send<id>(window, "window"_sel), window.get());
-
-  // Moving inside the same window is not a window change.
-  Ref<> other = makeView({});
-  send<void>(window, "addSubview:"_sel, other);
-  events().clear();
-  send<void>(other, "addSubview:"_sel, child);
-  EXPECT_EQ(events(), (std::vector<std::string>{"2:superview"}));
-
-  events().clear();
+  Ref<> other = addChild(window, {});
+  add(other, child);
+  EXPECT_EQ(takeEvents(), Events{"2:superview"});
   send<void>(other, "removeFromSuperview"_sel);
-  EXPECT_EQ(events(), (std::vector<std::string>{"2:willLeave", "2:noWindow"}));
+  EXPECT_EQ(takeEvents(), (Events{"2:willLeave", "2:noWindow"}));
   EXPECT_EQ(send<id>(child, "window"_sel), nil);
 }
 
@@ -83,17 +71,16 @@ TEST(ViewHierarchy, NoViewOutlivesItsLastOwnerAndAFreedWindowLetsItsViewsGo) {
   {
     rt::AutoreleasePool pool;
     Ref<> root = makeView(CGRectMake(0, 0, 10, 10), "UIWindow");
-    for (int i = 0; i < 3; ++i) {
-      Ref<> v = makeView(CGRectMake(0, 0, 5, 5), i == 1 ? "UIScrollView" : "UIImageView");
-      send<void>(root, "addSubview:"_sel, v);
-      send<void>(v, "addSubview:"_sel, makeView({}).get());
+    for (const char* cls : {"UIImageView", "UIScrollView", "UIImageView"}) {
+      Ref<> v = addChild(root, CGRectMake(0, 0, 5, 5), cls);
+      addChild(v, {});
       send<void>(send<id>(v, "layer"_sel), "setMask:"_sel, send<id>(objc_getClass("CAGradientLayer"), "layer"_sel));
     }
     send<id>(root, "traitCollection"_sel);
-    send<void>(root, "addSubview:"_sel, child);
-    events().clear();
+    add(root, child);
+    takeEvents();
   }
-  EXPECT_EQ(events(), (std::vector<std::string>{"7:willLeave", "7:noWindow", "7:superview"}));
+  EXPECT_EQ(takeEvents(), (Events{"7:willLeave", "7:noWindow", "7:superview"}));
   EXPECT_EQ(send<id>(child, "superview"_sel), nil);
   child = nullptr;
   EXPECT_EQ(rt::liveObjectCount(), before);
@@ -104,45 +91,56 @@ void (*g_removeFromSuperview)(id, SEL) = nullptr;
 // As a replacement in the library would: the superview is held for the length of the call,
 // also while the superview itself is being freed.
 TEST(ViewHierarchy, AHookHoldingASuperviewBeingFreedDoesNotFreeItAgain) {
-  Class holding = objc_allocateClassPair(objc_getClass("UIView"), "HoldingView", 0);
-  objc_registerClassPair(holding);
+  Class holding = makeSubclass("UIView", "HoldingView");
   MSHookMessageEx(holding, "removeFromSuperview"_sel, +[](id self, SEL sel) {
     Ref<> superview = send<id>(self, "superview"_sel);
     g_removeFromSuperview(self, sel);
   }, &g_removeFromSuperview);
   long before = rt::liveObjectCount();
-  {
-    Ref<> root = makeView({});
-    send<void>(root, "addSubview:"_sel, makeView({}, "HoldingView").get());
-  }
+  addChild(makeView({}), {}, holding);
   EXPECT_EQ(rt::liveObjectCount(), before);
 }
 
 TEST(ViewHierarchy, SizeClassIsInheritedAndChangesAreTold) {
-  rt::AutoreleasePool pool;
   Ref<> window = makeView(CGRectMake(0, 0, 100, 100), "UIWindow");
   uikit::setVerticalSizeClass(window, UIUserInterfaceSizeClassRegular);
-  Ref<> parent = makeRecordingView(1);
-  Ref<> child = makeRecordingView(2);
-  send<void>(parent, "addSubview:"_sel, child);
-  auto sizeClass = [](id v) {
-    return send<long>(send<id>(v, "traitCollection"_sel), "verticalSizeClass"_sel);
-  };
-  EXPECT_EQ(sizeClass(child), 0);
-
-  events().clear();
-  send<void>(window, "addSubview:"_sel, parent);
-  EXPECT_EQ(sizeClass(child), 2);
-  EXPECT_NE(std::find(events().begin(), events().end(), "2:traits"), events().end());
-
-  events().clear();
+  Ref<> parent = makeRecordingView(1), child = makeRecordingView(2);
+  add(parent, child);
+  EXPECT_EQ(sizeClassOf(child), 0);
+  takeEvents();
+  add(window, parent);
+  EXPECT_EQ(sizeClassOf(child), 2);
+  Events told = takeEvents();
+  EXPECT_NE(std::find(told.begin(), told.end(), "2:traits"), told.end());
   uikit::setVerticalSizeClass(parent, UIUserInterfaceSizeClassRegular);
   uikit::setVerticalSizeClass(window, UIUserInterfaceSizeClassCompact);
-  EXPECT_TRUE(events().empty());
-  EXPECT_EQ(sizeClass(child), 2);
+  EXPECT_TRUE(takeEvents().empty());
+  EXPECT_EQ(sizeClassOf(child), 2);
   uikit::setVerticalSizeClass(parent, std::nullopt);
-  EXPECT_EQ(events(), (std::vector<std::string>{"1:traits", "2:traits"}));
-  EXPECT_EQ(sizeClass(child), 1);
+  EXPECT_EQ(takeEvents(), (Events{"1:traits", "2:traits"}));
+  EXPECT_EQ(sizeClassOf(child), 1);
+}
+
+// A controller makes its view when first asked and keeps it. Its traits are its view's, also
+// when a subclass keeps the view in a member of its own, as the host's do.
+TEST(ViewController, ViewIsMadeOnFirstRequestAndGivesTheTraits) {
+  Ref<> controller = rt::create("UIViewController");
+  EXPECT_FALSE(send<bool>(controller, "isViewLoaded"_sel));
+  id made = send<id>(controller, "view"_sel);
+  EXPECT_TRUE(rt::isKindOfClass(made, objc_getClass("UIView")));
+  EXPECT_TRUE(send<bool>(controller, "isViewLoaded"_sel));
+  EXPECT_EQ(send<id>(controller, "view"_sel), made);
+  EXPECT_EQ(sizeClassOf(controller), UIUserInterfaceSizeClassUnspecified);
+
+  static Ref<> own;
+  Class cls = makeSubclass("UIViewController", "OwnViewController");
+  class_addMethod(cls, "view"_sel, +[](id, SEL) { return own.get(); }, "@@:");
+  Ref<> window = makeView(CGRectMake(0, 0, 844, 390), "UIWindow"), subclassed = rt::create(cls);
+  own = addChild(window, CGRectZero);
+  send<void>(controller, "setView:"_sel, own);
+  uikit::setVerticalSizeClass(window, UIUserInterfaceSizeClassCompact);
+  for (id c : {controller.get(), subclassed.get()}) EXPECT_EQ(sizeClassOf(c), UIUserInterfaceSizeClassCompact);
+  own = nullptr;
 }
 
 }  // namespace

@@ -3,59 +3,47 @@
 #include "uikit/view.h"
 #include "view_support.h"
 
-using testing_support::events;
-using testing_support::makeRecordingView;
-using testing_support::makeView;
+using namespace testing_support;
 
 namespace {
 
-TEST(ViewLayout, PassLaysOutFlaggedViewsTopDownOnce) {
-  rt::AutoreleasePool pool;
-  Ref<> root = makeRecordingView(1, CGRectMake(0, 0, 100, 100));
-  Ref<> mid = makeRecordingView(2);
-  Ref<> leaf = makeRecordingView(3);
+// A size change asks for layout, a move does not; layoutIfNeeded starts at the highest
+// flagged ancestor.
+TEST(ViewLayout, PassLaysOutFlaggedViewsTopDownOnceAndResizedOnesInTheSamePass) {
+  Ref<> root = makeRecordingView(1, CGRectMake(0, 0, 100, 100)), mid = makeRecordingView(2),
+        leaf = makeRecordingView(3);
   send<void>(root, "addSubview:"_sel, mid);
   send<void>(mid, "addSubview:"_sel, leaf);
   uikit::runLayoutPass();
-  events().clear();
-
+  takeEvents();
   send<void>(leaf, "setNeedsLayout"_sel);
   send<void>(root, "setNeedsLayout"_sel);
   send<void>(leaf, "setNeedsLayout"_sel);
   uikit::runLayoutPass();
-  EXPECT_EQ(events(), (std::vector<std::string>{"1:layout", "3:layout"}));
-  events().clear();
+  EXPECT_EQ(takeEvents(), (Events{"1:layout", "3:layout"}));
   uikit::runLayoutPass();
-  EXPECT_TRUE(events().empty());
-
-  // A size change asks for layout; a move does not.
+  EXPECT_TRUE(takeEvents().empty());
   send<void>(mid, "setFrame:"_sel, CGRectMake(0, 0, 20, 20));
   send<void>(leaf, "setCenter:"_sel, CGPointMake(4, 4));
   send<void>(leaf, "layoutIfNeeded"_sel);
-  EXPECT_EQ(events(), (std::vector<std::string>{"2:layout"}));
-
-  // layoutIfNeeded starts at the highest flagged ancestor.
-  events().clear();
+  EXPECT_EQ(takeEvents(), Events{"2:layout"});
   send<void>(root, "setNeedsLayout"_sel);
   send<void>(leaf, "layoutIfNeeded"_sel);
-  EXPECT_EQ(events(), (std::vector<std::string>{"1:layout"}));
-}
+  EXPECT_EQ(takeEvents(), Events{"1:layout"});
 
-TEST(ViewLayout, ViewsResizedByTheirSuperviewsLayoutAreLaidOutInTheSamePass) {
-  rt::AutoreleasePool pool;
+  // A view resized by its superview's layout is laid out in the same pass.
   static Ref<> child;
-  Class cls = objc_allocateClassPair(objc_getClass("UIView"), "ResizingView", 0);
-  objc_registerClassPair(cls);
+  Class cls = makeSubclass("UIView", "ResizingView");
   class_addMethod(cls, "layoutSubviews"_sel, +[](id self, SEL) {
-    testing_support::record(self, "layout");
+    record(self, "layout");
     send<void>(child, "setFrame:"_sel, send<CGRect>(self, "bounds"_sel));
   }, "v@:");
-  Ref<> parent = makeView(CGRectMake(0, 0, 50, 50), "ResizingView");
+  Ref<> parent = makeView(CGRectMake(0, 0, 50, 50), cls);
   child = makeRecordingView(2);
   send<void>(parent, "addSubview:"_sel, child);
-  events().clear();
+  takeEvents();
   uikit::runLayoutPass();
-  EXPECT_EQ(events(), (std::vector<std::string>{"0:layout", "2:layout"}));
+  EXPECT_EQ(takeEvents(), (Events{"0:layout", "2:layout"}));
   child = nullptr;
 }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "foundation/block.h"
@@ -17,63 +19,60 @@ struct Counter : objc_object {
   Ref<> label;
 };
 
+Class counter = nullptr;  // this test's Counter class, the super of its `sub`
+
 long Counter_value(id self, SEL) { return static_cast<Counter*>(self)->value; }
 void Counter_setValue(id self, SEL, long v) { static_cast<Counter*>(self)->value = v; }
 long Counter_doubled(id self, SEL) { return send<long>(self, "value"_sel) * 2; }
-long Sub_value(id self, SEL) { return 100 + sendSuper<long>(objc_getClass("Counter"), self, "value"_sel); }
+long Sub_value(id self, SEL) { return 100 + sendSuper<long>(counter, self, "value"_sel); }
 
-Class counterClass() {
-  static Class cls = [] {
-    Class c = rt::defineClass<Counter>("Counter", "NSObject");
-    rt::addMethod(c, "value"_sel, Counter_value);
-    rt::addMethod(c, "setValue:"_sel, Counter_setValue);
-    rt::addMethod(c, "doubled"_sel, Counter_doubled);
-    rt::addIvar(c, "_factor", &Counter::factor);
-    rt::addIvar(c, "_label", &Counter::label);
-    return c;
-  }();
-  return cls;
-}
+// Every test gets its own Counter and SubCounter under new names, so nothing one test adds
+// or hooks reaches another run in the same process.
+struct Runtime : testing::Test {
+  static inline int serial = 0;
+  std::string suffix = std::to_string(++serial);
+  Class sub = nullptr;
+  void SetUp() override {
+    counter = rt::defineClass<Counter>(("Counter" + suffix).c_str(), "NSObject");
+    rt::addMethod(counter, "value"_sel, Counter_value);
+    rt::addMethod(counter, "setValue:"_sel, Counter_setValue);
+    rt::addMethod(counter, "doubled"_sel, Counter_doubled);
+    rt::addIvar(counter, "_factor", &Counter::factor);
+    rt::addIvar(counter, "_label", &Counter::label);
+    sub = objc_allocateClassPair(counter, ("SubCounter" + suffix).c_str(), 0);
+    objc_registerClassPair(sub);
+  }
+};
+using RuntimeDeathTest = Runtime;
 
-Class subClass() {
-  static Class cls = [] {
-    Class c = objc_allocateClassPair(counterClass(), "SubCounter", 0);
-    objc_registerClassPair(c);
-    return c;
-  }();
-  return cls;
-}
-
-TEST(Messaging, NilReceiverYieldsZero) {
-  counterClass();
+// A send to nil yields zero, of any type.
+TEST_F(Runtime, SendsReachTheMethodAndSuper) {
   EXPECT_EQ(send<long>(nil, "value"_sel), 0);
   struct Rect { double x, y, w, h; };
-  Rect r = send<Rect>(nil, "frame"_sel);
-  EXPECT_EQ(r.w, 0);
+  EXPECT_EQ(send<Rect>(nil, "frame"_sel).w, 0);
   send<void>(nil, "setValue:"_sel, 3L);
-}
-
-TEST(Messaging, SendsReachTheMethodAndSuper) {
-  Ref<> c = rt::create(counterClass());
+  Ref<> c = rt::create(counter), s = rt::create(sub);
   send<void>(c, "setValue:"_sel, 21L);
   EXPECT_EQ(send<long>(c, "doubled"_sel), 42);
-  Ref<> s = rt::create(subClass());
-  rt::addMethod(subClass(), "value"_sel, Sub_value);
+  rt::addMethod(sub, "value"_sel, Sub_value);
   send<void>(s, "setValue:"_sel, 1L);
   EXPECT_EQ(send<long>(s, "value"_sel), 101);
   EXPECT_EQ(send<long>(s, "doubled"_sel), 202);
   EXPECT_TRUE(send<bool>(s, "respondsToSelector:"_sel, "doubled"_sel));
   EXPECT_FALSE(send<bool>(s, "respondsToSelector:"_sel, "missing"_sel));
-  EXPECT_TRUE(send<bool>(s, "isKindOfClass:"_sel, counterClass()));
+  EXPECT_TRUE(send<bool>(s, "isKindOfClass:"_sel, counter));
 }
 
-TEST(MessagingDeathTest, BrokenContractsAreFatal) {
-  Ref<> c = rt::create(counterClass());
-  EXPECT_DEATH(send<void>(c, "setValue:"_sel, 3), "Counter setValue:.*signature mismatch");
+TEST_F(RuntimeDeathTest, BrokenContractsAreFatal) {
+  Ref<> c = rt::create(counter);
+  EXPECT_DEATH(send<void>(c, "setValue:"_sel, 3), "Counter[0-9]+ setValue:.*signature mismatch");
   EXPECT_DEATH(send<double>(c, "value"_sel), "signature mismatch");
   EXPECT_DEATH(send<void>(c, "nonsense"_sel), "unrecognized selector sent to instance");
   EXPECT_DEATH(rt::defineClass<objc_object>("Orphan", "Missing"),
                "class Orphan names superclass Missing, which is not registered");
+  double (*slot)(id, SEL) = nullptr;
+  EXPECT_DEATH(MSHookMessageEx(counter, "value"_sel, +[](id, SEL) -> double { return 0; }, &slot),
+               "MSHookMessageEx: -\\[Counter[0-9]+ value\\]");
 }
 
 long replacementCalls = 0;
@@ -83,42 +82,41 @@ long Hooked_value(id self, SEL sel) {
   return origValue(self, sel) + 1000;
 }
 
-TEST(Hooking, ReplacesOwnMethodAndKeepsTheOld) {
-  Ref<> c = rt::create(counterClass());
+// A nil class or a selector the class lacks installs nothing.
+TEST_F(Runtime, ReplacesOwnMethodAndKeepsTheOld) {
+  origValue = nullptr;
+  replacementCalls = 0;
+  MSHookMessageEx(objc_getClass("NoSuchClass"), "value"_sel, Hooked_value, &origValue);
+  MSHookMessageEx(counter, "noSuchSelector"_sel, Hooked_value, &origValue);
+  EXPECT_EQ(origValue, nullptr);
+  EXPECT_FALSE(class_respondsToSelector(counter, "noSuchSelector"_sel));
+  Ref<> c = rt::create(counter);
   send<void>(c, "setValue:"_sel, 5L);
   EXPECT_EQ(send<long>(c, "value"_sel), 5);  // warm the cache
-  MSHookMessageEx(counterClass(), "value"_sel, Hooked_value, &origValue);
+  MSHookMessageEx(counter, "value"_sel, Hooked_value, &origValue);
   ASSERT_EQ(origValue, &Counter_value);
   EXPECT_EQ(send<long>(c, "value"_sel), 1005);
   EXPECT_EQ(replacementCalls, 1);
 }
 
-TEST(Hooking, InheritedMethodGetsOwnEntryAndSuperImp) {
-  Ref<> parent = rt::create(counterClass());
-  Ref<> child = rt::create(subClass());
+TEST_F(Runtime, InheritedMethodGetsOwnEntryAndSuperImp) {
+  Ref<> parent = rt::create(counter), child = rt::create(sub);
   send<void>(child, "setValue:"_sel, 2L);
   EXPECT_EQ(send<long>(child, "doubled"_sel), 4);  // cached through the parent's method
   long (*slot)(id, SEL) = nullptr;
-  MSHookMessageEx(subClass(), "doubled"_sel, +[](id, SEL) -> long { return -1; }, &slot);
+  MSHookMessageEx(sub, "doubled"_sel, +[](id, SEL) -> long { return -1; }, &slot);
   EXPECT_EQ(slot, &Counter_doubled);
   EXPECT_EQ(send<long>(child, "doubled"_sel), -1);
   EXPECT_EQ(send<long>(parent, "doubled"_sel), 0);  // the parent keeps its own
 }
 
-TEST(Hooking, NilClassOrUnknownSelectorInstallsNothing) {
-  long (*slot)(id, SEL) = nullptr;
-  MSHookMessageEx(objc_getClass("NoSuchClass"), "value"_sel, Hooked_value, &slot);
-  EXPECT_EQ(slot, nullptr);
-  MSHookMessageEx(counterClass(), "noSuchSelector"_sel, Hooked_value, &slot);
-  EXPECT_EQ(slot, nullptr);
-  EXPECT_FALSE(class_respondsToSelector(counterClass(), "noSuchSelector"_sel));
-}
-
-TEST(HookingDeathTest, MismatchedReplacementIsRefused) {
-  double (*slot)(id, SEL) = nullptr;
-  EXPECT_DEATH(MSHookMessageEx(counterClass(), "value"_sel,
-                               +[](id, SEL) -> double { return 0; }, &slot),
-               "MSHookMessageEx: -\\[Counter value\\]");
+TEST_F(Runtime, AddMethodDoesNotReplaceExistingAndKeepsTypes) {
+  auto nine = +[](id, SEL) -> long { return 9; };
+  EXPECT_FALSE(class_addMethod(counter, "value"_sel, nine, "q@:"));
+  EXPECT_EQ(send<long>(rt::create(counter), "value"_sel), 0);
+  EXPECT_TRUE(class_addMethod(sub, "value"_sel, nine, "q@:"));
+  EXPECT_TRUE(class_addMethod(counter, "extra"_sel, +[](id, SEL) {}, "v@:"));
+  EXPECT_STREQ(method_getTypeEncoding(class_getInstanceMethod(counter, "extra"_sel)), "v@:");
 }
 
 rt::HookSlot<void (*)(id, SEL)> tracedStepSlot;
@@ -133,16 +131,15 @@ struct TraceLines : rt::MessageObserver {
   void observe(const rt::TraceEvent& e) override {
     constexpr const char* kKinds[] = {"enter", "action", "delayed", "completion", "slot", "return"};
     lines.push_back(std::string(kKinds[int(e.kind)]) + " " + std::to_string(e.depth) + " " +
-                    class_getName(e.receiverClass) + " " + sel_getName(e.selector));
+                    sel_getName(e.selector));
   }
 };
 
-TEST(MessageTrace, ReportsTracedFramesSlotCallsAndReturnsWithTheirDepth) {
-  Class cls = rt::defineClass<objc_object>("Traced", "NSObject");
-  rt::addMethod(cls, "step"_sel, Host_step);
-  MSHookMessageEx(cls, "step"_sel, Traced_step, &tracedStepSlot.imp);
-  class_addMethod(cls, "note"_sel, Traced_note, "v@:");
-  Ref<> obj = rt::create(cls);
+TEST_F(Runtime, MessageTraceReportsTracedFramesSlotCallsAndReturnsWithTheirDepth) {
+  rt::addMethod(counter, "step"_sel, Host_step);
+  MSHookMessageEx(counter, "step"_sel, Traced_step, &tracedStepSlot.imp);
+  class_addMethod(counter, "note"_sel, Traced_note, "v@:");
+  Ref<> obj = rt::create(counter);
   TraceLines trace;
   rt::setMessageObserver(&trace);
   send<void>(obj, "step"_sel);
@@ -155,42 +152,31 @@ TEST(MessageTrace, ReportsTracedFramesSlotCallsAndReturnsWithTheirDepth) {
   send<bool>(obj, "isEqual:"_sel, obj.get());
   rt::setMessageObserver(nullptr);
   send<void>(obj, "step"_sel);
-  EXPECT_EQ(trace.lines, (std::vector<std::string>{
-                             "enter 1 Traced step", "slot 2 Traced step", "enter 3 Traced note",
-                             "return 3 Traced note", "return 1 Traced step", "delayed 1 Traced note",
-                             "return 1 Traced note", "completion 1 Traced note", "return 1 Traced note"}));
+  madeBlock = nullptr;
+  EXPECT_EQ(trace.lines, (std::vector<std::string>{"enter 1 step", "slot 2 step", "enter 3 note", "return 3 note",
+                                                   "return 1 step", "delayed 1 note", "return 1 note",
+                                                   "completion 1 note", "return 1 note"}));
 }
 
-TEST(AddMethod, DoesNotReplaceExistingAndKeepsTypes) {
-  EXPECT_FALSE(class_addMethod(counterClass(), "value"_sel, +[](id, SEL) -> long { return 9; }, "q@:"));
-  Ref<> c = rt::create(counterClass());
-  EXPECT_EQ(send<long>(c, "value"_sel), 0);
-  EXPECT_TRUE(class_addMethod(subClass(), "value"_sel, +[](id, SEL) -> long { return 9; }, "q@:"));
-  EXPECT_TRUE(class_addMethod(counterClass(), "extra"_sel, +[](id, SEL) {}, "v@:"));
-  EXPECT_STREQ(method_getTypeEncoding(class_getInstanceMethod(counterClass(), "extra"_sel)), "v@:");
-}
-
-TEST(Properties, AttributesReadBack) {
+TEST_F(Runtime, PropertyAttributesReadBack) {
   objc_property_attribute_t attrs[] = {{"T", "@\"UIStackView\""}, {"&", ""}, {"N", ""}};
-  EXPECT_TRUE(class_addProperty(counterClass(), "labelStackView", attrs, 3));
-  EXPECT_FALSE(class_addProperty(counterClass(), "labelStackView", attrs, 3));
-  objc_property_t p = class_getProperty(subClass(), "labelStackView");
+  EXPECT_TRUE(class_addProperty(counter, "labelStackView", attrs, 3));
+  EXPECT_FALSE(class_addProperty(counter, "labelStackView", attrs, 3));
+  objc_property_t p = class_getProperty(sub, "labelStackView");
   ASSERT_NE(p, nullptr);
   EXPECT_STREQ(property_getAttributes(p), "T@\"UIStackView\",&,N");
-  EXPECT_EQ(class_getProperty(counterClass(), "missing"), nullptr);
+  EXPECT_EQ(class_getProperty(counter, "missing"), nullptr);
 }
 
-TEST(Ivars, ReadByNameAndTypeThroughTheSuperclass) {
-  Ref<> c = rt::create(subClass());
+TEST_F(Runtime, IvarsReadByNameAndTypeThroughTheSuperclass) {
+  Ref<> c = rt::create(sub), label = rt::create(rt::rootClass());
   double factor = -1;
+  long wrongType = 0;
   EXPECT_TRUE(rt::readIvar(c, "_factor", factor));
   EXPECT_EQ(factor, 0.25);
-  long wrongType = 0;
   EXPECT_FALSE(rt::readIvar(c, "_factor", wrongType));
   EXPECT_FALSE(rt::readIvar(c, "_missing", factor));
   EXPECT_FALSE(rt::readIvar(nil, "_factor", factor));
-
-  Ref<> label = rt::create(rt::rootClass());
   static_cast<Counter*>(c.get())->label = label;
   id read = nil;
   ASSERT_TRUE(rt::readIvar(c, "_label", read));
@@ -200,13 +186,11 @@ TEST(Ivars, ReadByNameAndTypeThroughTheSuperclass) {
   EXPECT_FALSE(rt::readIvar(c, "_label", wrong)) << "an object ivar reads only as id";
 }
 
-TEST(Lifetime, AssociatedObjectsAreStrongAndDieWithOwner) {
+TEST_F(Runtime, AssociatedObjectsAreStrongAndDieWithOwner) {
   long before = rt::liveObjectCount();
   {
     static const char keyA = 0, keyB = 0;
-    Ref<> a = rt::create(counterClass());
-    Ref<> b = rt::create(counterClass());
-    Ref<> value = rt::create(counterClass());
+    Ref<> a = rt::create(counter), b = rt::create(counter), value = rt::create(counter);
     objc_setAssociatedObject(a, &keyA, value, OBJC_ASSOCIATION_RETAIN_NONATOMIC);
     EXPECT_EQ(objc_getAssociatedObject(a, &keyA), value.get());
     EXPECT_EQ(objc_getAssociatedObject(a, &keyB), nil);
@@ -220,22 +204,11 @@ TEST(Lifetime, AssociatedObjectsAreStrongAndDieWithOwner) {
   EXPECT_EQ(rt::liveObjectCount(), before);
 }
 
-TEST(Lifetime, AutoreleasePoolReleasesOnDrain) {
-  long before = rt::liveObjectCount();
-  {
-    rt::AutoreleasePool pool;
-    id s = fnd::string("hello");
-    EXPECT_EQ(send<NSUInteger>(s, "length"_sel), 5u);
-    EXPECT_EQ(rt::liveObjectCount(), before + 1);
-  }
-  EXPECT_EQ(rt::liveObjectCount(), before);
-}
-
-TEST(Lifetime, NewFreesTheAllocationThatInitDeclines) {
+TEST_F(Runtime, NewFreesTheAllocationThatInitDeclines) {
   static bool substitute = false;
-  Class cls = objc_allocateClassPair(counterClass(), "Declining", 0);
+  Class cls = objc_allocateClassPair(counter, ("Declining" + suffix).c_str(), 0);
   objc_registerClassPair(cls);
-  rt::addMethod(cls, "init"_sel, +[](id, SEL) -> id { return substitute ? rt::create(counterClass()).leak() : nil; });
+  rt::addMethod(cls, "init"_sel, +[](id, SEL) -> id { return substitute ? rt::create(counter).leak() : nil; });
   long before = rt::liveObjectCount();
   for (bool s : {false, true}) {
     substitute = s;
@@ -244,15 +217,15 @@ TEST(Lifetime, NewFreesTheAllocationThatInitDeclines) {
   EXPECT_EQ(rt::liveObjectCount(), before);
 }
 
-TEST(Values, StringsNumbersCollections) {
-  rt::AutoreleasePool pool;
-  id s = fnd::string("  #ff8000\n");
+// Every value lives until its pool drains.
+TEST_F(Runtime, StringsNumbersCollectionsInAPool) {
+  long before = rt::liveObjectCount();
+  std::optional<rt::AutoreleasePool> pool(std::in_place);
   EXPECT_TRUE(send<bool>(fnd::string("é€"), "isEqualToString:"_sel, fnd::string("é€")));
   EXPECT_EQ(send<NSUInteger>(fnd::string("a😀"), "length"_sel), 3u);
-  id up = send<id>(s, "uppercaseString"_sel);
+  id up = send<id>(fnd::string("  #ff8000\n"), "uppercaseString"_sel);
   EXPECT_EQ(fnd::utf8(up), "  #FF8000\n");
-  id sub = send<id>(up, "substringWithRange:"_sel, NSMakeRange(3, 2));
-  EXPECT_EQ(fnd::utf8(sub), "FF");
+  EXPECT_EQ(fnd::utf8(send<id>(up, "substringWithRange:"_sel, NSMakeRange(3, 2))), "FF");
   EXPECT_FLOAT_EQ(send<float>(fnd::string("14.8.1"), "floatValue"_sel), 14.8f);
   id dict = fnd::dictionary({{fnd::string("kEnabled"), fnd::boolean(true)}});
   EXPECT_TRUE(send<bool>(send<id>(dict, "objectForKey:"_sel, fnd::string("kEnabled")), "boolValue"_sel));
@@ -260,15 +233,18 @@ TEST(Values, StringsNumbersCollections) {
   id arr = fnd::array({fnd::number(1L), fnd::number(2.5)});
   EXPECT_EQ(send<NSUInteger>(arr, "count"_sel), 2u);
   EXPECT_DOUBLE_EQ(send<double>(send<id>(arr, "objectAtIndex:"_sel, NSUInteger(1)), "doubleValue"_sel), 2.5);
+  EXPECT_GT(rt::liveObjectCount(), before + 4);
+  pool.reset();
+  EXPECT_EQ(rt::liveObjectCount(), before);
 }
 
 // The second batch lands where the first was freed, in another address order.
-TEST(Values, ASetListsObjectsMadeAlikeAlikeWhereverTheyLand) {
+TEST_F(Runtime, ASetListsObjectsMadeAlikeAlikeWhereverTheyLand) {
   auto batchOrder = [] {
     rt::AutoreleasePool pool;
     std::vector<Ref<>> made(8);
     id set = send<id>(objc_getClass("NSMutableSet"), "setWithCapacity:"_sel, made.size());
-    for (Ref<>& m : made) send<void>(set, "addObject:"_sel, (m = rt::create(counterClass())).get());
+    for (Ref<>& m : made) send<void>(set, "addObject:"_sel, (m = rt::create(counter)).get());
     std::vector<long> order;
     for (id item : fnd::arrayItems(send<id>(set, "allObjects"_sel)))
       order.push_back(std::find(made.begin(), made.end(), item) - made.begin());
