@@ -86,10 +86,12 @@ inline CGRect remainingTimeLabelFrame(CGFloat w) {
   return {{w - kTimeLabelWidth, kTimeLabelTop}, {kTimeLabelWidth, kTimeLabelHeight}};
 }
 
-// The transport buttons: previous, play/pause, next.
-inline constexpr CGFloat kTransportButtonSize = 44, kTransportButtonSpacing = 86;
-inline CGRect transportButtonFrame(int index) {
-  return {{index * kTransportButtonSpacing, 0}, {kTransportButtonSize, kTransportButtonSize}};
+// The transport buttons (previous, play/pause, next) spread over the controls' width w:
+// the outer two at its edges, the middle one at its centre.
+inline constexpr CGFloat kTransportButtonSize = 44;
+inline CGRect transportButtonFrame(int index, CGFloat w) {
+  CGFloat spacing = std::max<CGFloat>(w - kTransportButtonSize, 0) / 2;
+  return {{index * spacing, 0}, {kTransportButtonSize, kTransportButtonSize}};
 }
 
 // Inside the artwork view (bounds b): image, shadow and placeholder fill it; the app icon
