@@ -118,15 +118,15 @@ void lv::host::UnlockPrompt::answerUnlockRequest() {
   const auto& launches = uikit::applicationLaunches();
   bool opening = launches.size() > s.launchesSeen;
   s.launchesSeen = launches.size();
-  if (opening && !s.banner) {
-    s.banner = makeBanner(window, s.bannerSubtitle);
-    addSubview(s.window, s.banner);
-  }
-  if (opening) send<void>(s.bannerSubtitle, "setText:"_sel, fnd::string(launches.back().identifier));
   if (!s.passcode) {
     s.passcode = makePasscode(window);
     addSubview(s.window, s.passcode);
   }
+  if (opening && !s.banner) {  // over the prompt, where a turned phone's prompt reaches the top
+    s.banner = makeBanner(window, s.bannerSubtitle);
+    addSubview(s.window, s.banner);
+  }
+  if (opening) send<void>(s.bannerSubtitle, "setText:"_sel, fnd::string(launches.back().identifier));
   ++s.generation;
   slide(s, true);
   fnd::RunLoop::main().cancel(s.dismissal);
