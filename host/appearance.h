@@ -15,6 +15,7 @@ inline constexpr Color kDarkText{0, 0, 0, 0.85};
 inline constexpr Color kLightText{1, 1, 1, 1};
 inline constexpr Color kFocusPill{0, 0, 0, 0.25};
 inline constexpr Color kMaterial{0.11, 0.11, 0.13, 0.78};
+inline constexpr Color kOverlayMaterial{0.11, 0.11, 0.13, 0.94};
 inline constexpr Color kControlFill{1, 1, 1, 0.18};
 inline constexpr Color kPlayedTrack{1, 1, 1, 0.85};
 inline constexpr Color kUnplayedTrack{1, 1, 1, 0.25};
@@ -22,6 +23,7 @@ inline constexpr Color kKnob{1, 1, 1, 1};
 inline constexpr Color kArtworkShadow{0, 0, 0, 0.3};
 inline constexpr Color kPlaceholder{0.35, 0.35, 0.38, 1};
 inline constexpr Color kAppIcon{0.95, 0.3, 0.35, 1};
+inline constexpr Color kHomeIndicator{1, 1, 1, 0.85};
 
 // An autoreleased UIColor.
 inline id color(Color c) {

@@ -3,10 +3,12 @@
 #include "host/artwork_view.h"
 #include "host/cover_sheet_classes.h"
 #include "host/label_view.h"
+#include "host/lock_screen_furniture.h"
 #include "host/now_playing_views.h"
 #include "host/platter_classes.h"
 #include "host/springboard_classes.h"
 #include "host/time_controls.h"
+#include "host/unlock_prompt.h"
 
 namespace lv::host {
 
@@ -37,6 +39,12 @@ constexpr HostClass kHostClasses[] = {
     {"MRUArtworkView", registerMRUArtworkView},
     {"MRUNowPlayingRoutingButton", registerMRUNowPlayingRoutingButton},
     {"MRUMediaSuggestionsView", registerMRUMediaSuggestionsView},
+    {"SBStatusBarView", registerSBStatusBarView},
+    {"SBStatusBarIndicatorsView", registerSBStatusBarIndicatorsView},
+    {"CSQuickActionButton", registerCSQuickActionButton},
+    {"CSHomeAffordanceView", registerCSHomeAffordanceView},
+    {"SBBannerView", registerSBBannerView},
+    {"SBUIPasscodeLockView", registerSBUIPasscodeLockView},
 };
 
 }  // namespace

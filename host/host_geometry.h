@@ -33,6 +33,64 @@ inline CGRect listFrame(CGRect bounds, UIEdgeInsets insets) {
            std::max<CGFloat>(bounds.size.height - insets.top - insets.bottom, 0)}};
 }
 
+// The lock screen's furniture over the cover sheet, in window coordinates (window size s):
+// the status bar across the top (the time on the left, signal and battery on the right),
+// the quick-action buttons in the bottom corners, the home indicator between them.
+inline constexpr CGFloat kStatusBarHeight = 26, kStatusBarInset = 26;
+inline constexpr CGFloat kStatusTimeWidth = 60, kStatusIndicatorsWidth = 46, kStatusIndicatorsHeight = 12;
+inline CGRect statusBarFrame(CGSize s) { return {{0, 0}, {s.width, kStatusBarHeight}}; }
+inline CGRect statusTimeFrame() { return {{kStatusBarInset, 0}, {kStatusTimeWidth, kStatusBarHeight}}; }
+inline CGRect statusIndicatorsFrame(CGFloat w) {
+  return {{w - kStatusBarInset - kStatusIndicatorsWidth, (kStatusBarHeight - kStatusIndicatorsHeight) / 2},
+          {kStatusIndicatorsWidth, kStatusIndicatorsHeight}};
+}
+inline constexpr CGFloat kQuickActionSize = 50, kQuickActionInset = 46, kQuickActionBottom = 46;
+// `right` picks the bottom right corner (the camera) over the bottom left (the torch).
+inline CGRect quickActionFrame(CGSize s, bool right) {
+  CGFloat x = right ? s.width - kQuickActionInset - kQuickActionSize : kQuickActionInset;
+  return {{x, s.height - kQuickActionBottom - kQuickActionSize}, {kQuickActionSize, kQuickActionSize}};
+}
+inline constexpr CGFloat kHomeIndicatorWidth = 134, kHomeIndicatorHeight = 5, kHomeIndicatorBottom = 8;
+inline CGRect homeIndicatorFrame(CGSize s) {
+  return {{(s.width - kHomeIndicatorWidth) / 2, s.height - kHomeIndicatorBottom - kHomeIndicatorHeight},
+          {kHomeIndicatorWidth, kHomeIndicatorHeight}};
+}
+
+// The answer to an unlock request, in window coordinates: a banner slides down to the
+// top, the passcode prompt up from the bottom; `shown` picks where they rest over the
+// window rather than where they wait beyond its edge. The prompt reaches below the window
+// by its corner radius, so only its top corners are round.
+inline constexpr CGFloat kBannerTop = 30, kBannerMargin = 8, kBannerMaxWidth = 400, kBannerHeight = 56;
+inline constexpr CGFloat kBannerCornerRadius = 14, kBannerIconSize = 32;
+inline CGRect bannerFrame(CGSize s, bool shown) {
+  CGFloat w = std::min(s.width - 2 * kBannerMargin, kBannerMaxWidth);
+  return {{(s.width - w) / 2, shown ? kBannerTop : -kBannerHeight}, {w, kBannerHeight}};
+}
+inline constexpr CGRect kBannerIconFrame{{12, 12}, {kBannerIconSize, kBannerIconSize}};
+inline CGRect bannerTitleFrame(CGFloat w) { return {{56, 10}, {w - 68, 18}}; }
+inline CGRect bannerSubtitleFrame(CGFloat w) { return {{56, 28}, {w - 68, 18}}; }
+
+inline constexpr CGFloat kPasscodeMaxHeight = 430, kPasscodeTopMargin = 40, kPasscodeCornerRadius = 20;
+inline CGRect passcodeFrame(CGSize s, bool shown) {
+  CGFloat h = std::clamp<CGFloat>(s.height - kPasscodeTopMargin, 0, kPasscodeMaxHeight);
+  return {{0, shown ? s.height - h : s.height}, {s.width, h + kPasscodeCornerRadius}};
+}
+// Inside the prompt (width w): its title, six dots, then the keys 1 to 9 in rows of three
+// and 0 under 8.
+inline constexpr CGFloat kPasscodeDotSize = 12, kPasscodeDotSpacing = 24;
+inline constexpr CGFloat kPasscodeKeySize = 64, kPasscodeKeyGap = 16, kPasscodeKeysTop = 100;
+inline CGRect passcodeTitleFrame(CGFloat w) { return {{0, 24}, {w, 22}}; }
+inline CGRect passcodeDotFrame(CGFloat w, int index) {
+  return {{w / 2 + (index - 2.5) * kPasscodeDotSpacing - kPasscodeDotSize / 2, 62}, {kPasscodeDotSize, kPasscodeDotSize}};
+}
+// `digit` 0 to 9.
+inline CGRect passcodeKeyFrame(CGFloat w, int digit) {
+  int slot = digit == 0 ? 10 : digit - 1;
+  CGFloat pitch = kPasscodeKeySize + kPasscodeKeyGap;
+  return {{w / 2 + (slot % 3 - 1) * pitch - kPasscodeKeySize / 2, kPasscodeKeysTop + (slot / 3) * (pitch - 4)},
+          {kPasscodeKeySize, kPasscodeKeySize}};
+}
+
 // The media platter: centred in the list, at its top, as wide as the list allows. This
 // width is the media controls' width, the library's `controlsWidth`: 359 on the phone,
 // 344 on the small phone, 440 on the tablet and on every phone turned to landscape.
@@ -86,10 +144,12 @@ inline CGRect remainingTimeLabelFrame(CGFloat w) {
   return {{w - kTimeLabelWidth, kTimeLabelTop}, {kTimeLabelWidth, kTimeLabelHeight}};
 }
 
-// The transport buttons: previous, play/pause, next.
-inline constexpr CGFloat kTransportButtonSize = 44, kTransportButtonSpacing = 86;
-inline CGRect transportButtonFrame(int index) {
-  return {{index * kTransportButtonSpacing, 0}, {kTransportButtonSize, kTransportButtonSize}};
+// The transport buttons (previous, play/pause, next) spread over the controls' width w:
+// the outer two at its edges, the middle one at its centre.
+inline constexpr CGFloat kTransportButtonSize = 44;
+inline CGRect transportButtonFrame(int index, CGFloat w) {
+  CGFloat spacing = std::max<CGFloat>(w - kTransportButtonSize, 0) / 2;
+  return {{index * spacing, 0}, {kTransportButtonSize, kTransportButtonSize}};
 }
 
 // Inside the artwork view (bounds b): image, shadow and placeholder fill it; the app icon

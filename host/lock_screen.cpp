@@ -9,7 +9,10 @@
 #include "host/cover_sheet_classes.h"
 #include "host/generated_artwork.h"
 #include "host/globals_snapshot.h"
+#include "host/lock_screen_furniture.h"
 #include "host/now_playing_info.h"
+#include "host/springboard_classes.h"
+#include "host/unlock_prompt.h"
 #include "host/view_query.h"
 #include "host/view_snapshot.h"
 #include "mediaremote/now_playing.h"
@@ -23,6 +26,12 @@ namespace {
 
 NSInteger verticalSizeClass(SizeClass sizeClass) {
   return sizeClass == SizeClass::Compact ? UIUserInterfaceSizeClassCompact : UIUserInterfaceSizeClassRegular;
+}
+
+// nil when the host lacks the class.
+SBLockScreenManager* lockScreenManager() {
+  Class cls = objc_getClass("SBLockScreenManager");
+  return cls ? static_cast<SBLockScreenManager*>(send<id>(cls, "sharedInstance"_sel)) : nullptr;
 }
 
 id mediaController() { return send<id>(objc_getClass("SBMediaController"), "sharedInstance"_sel); }
@@ -62,7 +71,9 @@ std::unique_ptr<lv::host::LockScreen> lv::host::LockScreen::boot(const BootOptio
 lv::host::LockScreen::LockScreen(std::unique_ptr<Device> device, SizeClass sizeClass)
     : device_(std::move(device)), sizeClass_(sizeClass) {}
 
-lv::host::LockScreen::~LockScreen() = default;
+lv::host::LockScreen::~LockScreen() {
+  if (SBLockScreenManager* manager = lockScreenManager()) manager->answer = nullptr;
+}
 
 CGSize lv::host::LockScreen::windowSize(SizeClass sizeClass) const {
   const DeviceProfile& p = device_->profile();
@@ -91,6 +102,9 @@ void lv::host::LockScreen::build(bool freshNowPlayingTreePerPlay) {
   uikit::setVerticalSizeClass(coverSheet_, std::nullopt);
   if (auto* list = static_cast<CSCombinedListViewController*>(send<id>(coverSheet_, "listViewController"_sel)))
     list->freshMediaControlsPerPlay = freshNowPlayingTreePerPlay;
+  addLockScreenFurniture(window_, device_->profile());
+  unlockPrompt_ = std::make_unique<UnlockPrompt>(window_.get());
+  if (SBLockScreenManager* manager = lockScreenManager()) manager->answer = [p = unlockPrompt_.get()] { p->answerUnlockRequest(); };
 
   if (application_ && class_respondsToSelector(object_getClass(application_), "applicationDidFinishLaunching:"_sel))
     send<void>(application_, "applicationDidFinishLaunching:"_sel, application_.get());

@@ -36,6 +36,8 @@ class TouchInjector;
 
 namespace lv::host {
 
+class UnlockPrompt;
+
 struct SessionError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
@@ -140,6 +142,7 @@ class LockScreen {
   SizeClass sizeClass_;
   Ref<> application_, window_, wallpaper_, coverSheet_;
   std::unique_ptr<uikit::TouchInjector> fingers_;
+  std::unique_ptr<UnlockPrompt> unlockPrompt_;
 };
 
 }  // namespace lv::host

@@ -60,7 +60,8 @@ id TransportControls_initWithFrame(id self, SEL, CGRect frame) {
 void TransportControls_layoutSubviews(id self, SEL) {
   layoutSuper<"MRUNowPlayingTransportControlsView">(self);
   auto* v = as<MRUNowPlayingTransportControlsView>(self);
-  for (int i = 0; i < 3; ++i) setFrame(v->buttons[i], transportButtonFrame(i));
+  CGFloat w = boundsOf(self).size.width;
+  for (int i = 0; i < 3; ++i) setFrame(v->buttons[i], transportButtonFrame(i, w));
 }
 
 id RoutingButton_initWithFrame(id self, SEL, CGRect frame) {

@@ -38,7 +38,9 @@ id currentNowPlayingInfo() {
 }
 
 void SBLockScreenManager_requestsUnlock(id self, SEL) {
-  ++static_cast<SBLockScreenManager*>(self)->unlockRequests;
+  auto* manager = static_cast<SBLockScreenManager*>(self);
+  ++manager->unlockRequests;
+  if (manager->answer) manager->answer();
 }
 
 }  // namespace

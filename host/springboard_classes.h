@@ -1,6 +1,8 @@
 #pragma once
 // SpringBoard itself and its services: the media controller, the lock screen manager,
 // the applications that can play, and the wallpaper under the lock screen.
+#include <functional>
+
 #include "uikit/responder.h"
 #include "uikit/view.h"
 
@@ -20,6 +22,7 @@ struct SBMediaController : objc_object {
 
 struct SBLockScreenManager : objc_object {
   long unlockRequests = 0;
+  std::function<void()> answer;  // how the lock screen answers a request; may be empty
 };
 
 // Its picture is the screen's to draw; the lock screen gives it the picture's main colour

@@ -63,6 +63,50 @@ bool showsPaused(id view) {
   return class_respondsToSelector(object_getClass(view), "isPaused"_sel) && send<bool>(view, "isPaused"_sel);
 }
 
+// A quick-action button's `action`: 0 the torch, 1 the camera.
+bool showsCamera(id view) {
+  return class_respondsToSelector(object_getClass(view), "action"_sel) && send<NSInteger>(view, "action"_sel) == 1;
+}
+
+void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, x + w - r, y + r, r, -M_PI / 2, 0);
+  cairo_arc(cr, x + w - r, y + h - r, r, 0, M_PI / 2);
+  cairo_arc(cr, x + r, y + h - r, r, M_PI / 2, M_PI);
+  cairo_arc(cr, x + r, y + r, r, M_PI, M_PI * 1.5);
+  cairo_close_path(cr);
+}
+
+// A torch seen from the side: a flared head over a narrow body with its switch.
+void torchGlyph(cairo_t* cr, double cx, double cy, double s) {
+  double top = cy - s * 0.26, neck = cy - s * 0.08, bottom = cy + s * 0.28;
+  cairo_move_to(cr, cx - s * 0.13, top);
+  cairo_line_to(cr, cx + s * 0.13, top);
+  cairo_line_to(cr, cx + s * 0.08, neck);
+  cairo_line_to(cr, cx - s * 0.08, neck);
+  cairo_close_path(cr);
+  roundedRect(cr, cx - s * 0.08, neck + s * 0.02, s * 0.16, bottom - neck - s * 0.02, s * 0.03);
+  cairo_fill(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+  cairo_arc(cr, cx, neck + s * 0.1, s * 0.025, 0, 2 * M_PI);
+  cairo_fill(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+}
+
+// A camera body with its viewfinder bump and an open lens.
+void cameraGlyph(cairo_t* cr, double cx, double cy, double s) {
+  double w = s * 0.5, h = s * 0.34, top = cy - h / 2 + s * 0.03;
+  roundedRect(cr, cx - s * 0.09, top - s * 0.06, s * 0.18, s * 0.1, s * 0.02);
+  roundedRect(cr, cx - w / 2, top, w, h, s * 0.05);
+  cairo_fill(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+  cairo_arc(cr, cx, top + h / 2, s * 0.1, 0, 2 * M_PI);
+  cairo_fill(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+  cairo_arc(cr, cx, top + h / 2, s * 0.06, 0, 2 * M_PI);
+  cairo_fill(cr);
+}
+
 CGPoint centre(CGRect r) { return {r.origin.x + r.size.width / 2, r.origin.y + r.size.height / 2}; }
 
 }  // namespace
@@ -138,8 +182,51 @@ lv::render::PaintRule lv::render::routingGlyphRule() {
   return rule;
 }
 
+// Four rising signal bars on the left of the bounds, a battery three quarters full on the
+// right.
+lv::render::PaintRule lv::render::statusIndicatorsRule() {
+  PaintRule rule;
+  rule.paint = [](const PaintContext& c) {
+    const CGRect& b = c.bounds;
+    cairo_t* cr = c.cr;
+    double h = b.size.height, x = b.origin.x, y = b.origin.y, bar = h * 0.25;
+    cairo_set_source_rgba(cr, 1, 1, 1, kGlyphAlpha);
+    for (int i = 0; i < 4; ++i) {
+      double barHeight = h * (0.4 + 0.2 * i);
+      roundedRect(cr, x + i * bar * 1.5, y + h - barHeight, bar, barHeight, bar / 3);
+    }
+    cairo_fill(cr);
+    double batteryWidth = h * 2.1, left = x + b.size.width - batteryWidth;
+    cairo_set_line_width(cr, 1);
+    roundedRect(cr, left + 0.5, y + 0.5, batteryWidth - h * 0.2 - 1, h - 1, h * 0.25);
+    cairo_stroke(cr);
+    roundedRect(cr, left + 2, y + 2, (batteryWidth - h * 0.2 - 4) * 0.75, h - 4, h * 0.12);
+    cairo_rectangle(cr, left + batteryWidth - h * 0.15, y + h * 0.33, h * 0.15, h * 0.34);
+    cairo_fill(cr);
+  };
+  return rule;
+}
+
+// The torch (action 0) or the camera (action 1), over the button's round fill.
+lv::render::PaintRule lv::render::quickActionGlyphRule() {
+  PaintRule rule;
+  rule.paint = [](const PaintContext& c) {
+    CGPoint p = centre(c.bounds);
+    double s = std::min(c.bounds.size.width, c.bounds.size.height);
+    cairo_push_group(c.cr);
+    cairo_set_source_rgba(c.cr, 1, 1, 1, 1);
+    (showsCamera(c.object) ? cameraGlyph : torchGlyph)(c.cr, p.x, p.y, s);
+    cairo_pop_group_to_source(c.cr);
+    cairo_paint_with_alpha(c.cr, kGlyphAlpha);
+  };
+  rule.contentKey = [](id view) { return uint64_t(showsCamera(view)); };
+  return rule;
+}
+
 void lv::render::addHostLooks(PaintRules& rules) {
   rules.add("SBFStaticWallpaperView", wallpaperRule());
   rules.add("MRUNowPlayingTransportControlsView", transportGlyphsRule());
   rules.add("MRUNowPlayingRoutingButton", routingGlyphRule());
+  rules.add("SBStatusBarIndicatorsView", statusIndicatorsRule());
+  rules.add("CSQuickActionButton", quickActionGlyphRule());
 }

@@ -45,6 +45,10 @@ TEST(HeaderLabels, PlatterHeaderShowsTheTrackInItsOwnLabelsOverTheTransportContr
   send<void>(elsewhere, "setTranslatesAutoresizingMaskIntoConstraints:"_sel, true);
   for (id view : {transport, elsewhere.get()}) setFrame(view, CGRectMake(10, 200, 300, 52));
   EXPECT_EQ(frameOf(transport), CGRectMake(s.controlsWidth() * 0.5 - 125, 420, 250, 52));
+  send<void>(transport, "layoutIfNeeded"_sel);
+  const auto& buttons = static_cast<UIView*>(transport)->subviews;
+  EXPECT_EQ(CGRectGetMidX(frameOf(buttons[1])), 125) << "the middle button under the platter's centre";
+  EXPECT_EQ(CGRectGetMaxX(frameOf(buttons[2])), 250);
   EXPECT_FALSE(send<bool>(transport, "translatesAutoresizingMaskIntoConstraints"_sel));
   EXPECT_EQ(frameOf(elsewhere), CGRectMake(10, 200, 300, 52));
   EXPECT_TRUE(send<bool>(elsewhere, "translatesAutoresizingMaskIntoConstraints"_sel));

@@ -65,7 +65,7 @@ TEST(LvsimLive, AScriptedSessionInAWindowUnderXvfb) {
     EXPECT_GT(saturation(p->mean(60, 160, 330, 430, p->width() / kPhoneWidth)), 0.2) << "the enlarged artwork";
   EXPECT_GT(lighter(plain, held, 0, 450, 30, 800), 0.1)
       << "the blurred background darkens the wallpaper, and is off after the restart";
-  EXPECT_GT(lighter(paused, plain, 176, 600, 180, 608), 0.3)
+  EXPECT_GT(lighter(paused, plain, 193, 600, 197, 608), 0.3)
       << "the play glyph fills the middle button where the pause glyph has its gap";
   EXPECT_GT(lighter(landscape, scrolled, 400, 250, 600, 300, 844), 0.2) << "the platter scrolled up into the window";
   EXPECT_GT(lighter(held, plain, 80, 541, 180, 543.5), 0.3) << "the held scrubber is stretched";

@@ -39,6 +39,55 @@ TEST(LvsimRunPng, TheEnlargedArtworkShowsTheImageAndNamesFromInputMakeAReportAnd
                        original.mean(from, from, to, to, original.width())), 0.15) << "between " << from << " and " << to;
 }
 
+// On every profile the status bar shows where the tree places it, and but for the small
+// phone's home button the quick-action buttons (no torch on the tablet) and the home indicator. Two taps on the title bring the banner
+// and the passcode prompt over the lock screen, sliding in, gone two seconds later.
+TEST(LvsimRunPng, FurnitureOnEveryProfileAndThePromptThatAnswersAnUnlockRequest) {
+  for (auto [profile, scale, buttons] : {std::tuple{"phone", 3, 2}, {"small-phone", 2, 0}, {"tablet", 2, 1}}) {
+    Folder out;
+    fs::path scenario = out.write("s.json", R"({"profile": ")" + std::string(profile) + R"(", "settings": {"kEnabled": true},
+      "steps": [{"play": {"title": "T", "app": "com.example.player", "duration": 60}}, {"advance": 1}, {"snapshot": "before"},
+        {"tap": "CBAutoScrollLabel"}, {"tap": "CBAutoScrollLabel"}, {"advance": 0.1}, {"snapshot": "sliding"},
+        {"advance": 0.5}, {"snapshot": "shown"}, {"advance": 2}, {"snapshot": "gone"}]})");
+    Json report = runReport(scenario.string() + " --png", out.path);
+    std::vector<Png> at;
+    for (const Json& s : report["snapshots"]) at.emplace_back(out.path / s["picture"].get<std::string>());
+    const Png &before = at[0], &sliding = at[1], &shown = at[2], &gone = at[3];
+    auto area = [&](const Png& p, std::vector<double> f, double dx, double dy, double w, double h) {
+      return p.mean(f[0] + dx, f[1] + dy, f[0] + dx + w, f[1] + dy + h, scale);
+    };
+    auto frameOf = [&](int snapshot, const char* cls) {
+      const Json* view = findClass(report["snapshots"][snapshot]["tree"], cls);
+      return view ? view->at("windowFrame").get<std::vector<double>>() : std::vector<double>{};
+    };
+    SCOPED_TRACE(profile);
+    const std::vector<double> button = frameOf(0, "CSQuickActionButton"), bar = frameOf(0, "SBStatusBarView");
+    const std::vector<double> home = frameOf(0, "CSHomeAffordanceView"), signal = frameOf(0, "SBStatusBarIndicatorsView");
+    ASSERT_EQ(button.size() + home.size(), buttons ? 8u : 0u);
+    if (buttons) {
+      EXPECT_EQ(button[0] < bar[2] / 2, buttons == 2) << "the first button is the torch, on the left";
+      EXPECT_LT(brightness(area(before, button, 3, 22, 5, 6)), brightness(area(before, button, -8, 22, 5, 6)) - 0.05);
+      EXPECT_GT(brightness(area(before, button, 22, 31, 6, 3)), 0.8) << "the glyph";
+      EXPECT_GT(brightness(area(before, home, 40, 0, 50, 4)), brightness(area(before, home, 40, -8, 50, 4)) + 0.1);
+    }
+    EXPECT_GT(brightness(area(before, signal, 0, 6, 46, 6)), brightness(area(before, signal, -60, 6, 46, 6)) + 0.1);
+    EXPECT_GT(brightness(area(before, bar, 26, 6, 30, 14)), brightness(area(before, bar, 100, 6, 30, 14)) + 0.05)
+        << "the time";
+
+    const std::vector<double> banner = frameOf(2, "SBBannerView"), prompt = frameOf(2, "SBUIPasscodeLockView");
+    ASSERT_EQ(banner.size() + prompt.size(), 8u);
+    const double foot = report["snapshots"][0]["tree"]["windowFrame"][3];
+    const std::vector<double> keys{prompt[0], foot}, top{prompt[0], prompt[1]};
+    EXPECT_LT(brightness(area(shown, banner, 0, 10, banner[2], 36)), brightness(area(before, banner, 0, 10, banner[2], 36)) - 0.15);
+    for (const Png* p : {&sliding, &shown})
+      EXPECT_LT(brightness(area(*p, keys, 0, -70, prompt[2], 20)), brightness(area(before, keys, 0, -70, prompt[2], 20)) - 0.15);
+    EXPECT_LT(distance(area(sliding, top, 0, 4, prompt[2], 16), area(before, top, 0, 4, prompt[2], 16)), 0.05) << "on its way";
+    EXPECT_LT(distance(area(gone, keys, 0, -70, prompt[2], 20), area(before, keys, 0, -70, prompt[2], 20)), 0.02);
+    EXPECT_EQ(frameOf(3, "SBUIPasscodeLockView").size() + frameOf(3, "SBBannerView").size(), 0u);
+    EXPECT_EQ(report["snapshots"][3]["events"]["unlockRequests"], 2);
+  }
+}
+
 TEST(LvsimDemo, WritesEveryPictureTheSheetAndTheReportForTheProfileAndSettingsGiven) {
   Folder out;
   const fs::path d = out.path / "d";
@@ -62,6 +111,8 @@ TEST(LvsimDemo, WritesEveryPictureTheSheetAndTheReportForTheProfileAndSettingsGi
             Json({"The title scrolls: its marquee has moved.", "...over the blurred artwork background.",
                   "The title is tapped: com.example.player is launched and the unlock is requested."}));
   EXPECT_GE(lineCount(run.output), 20) << "a line per step";
+  EXPECT_LT(brightness(Png(d / "08-launched.png").mean(60, 35, 315, 80, 2)),
+            brightness(Png(d / "07-collapsed.png").mean(60, 35, 315, 80, 2)) - 0.15) << "the banner";
 }
 
 // With the library off, or loaded but disabled, the steps it would take are skipped and the
