@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
 #include <limits>
+#include <string>
 #include <vector>
 
 #include "foundation/block.h"
@@ -252,3 +254,29 @@ TEST_F(Marquee, ObservingTwiceReplacesTheRegistrations) {
 }
 
 }  // namespace
+
+// Each property reads back what was set, whether the label keeps it or its copies do; a label
+// from a coder is set up as one from a frame.
+TEST_F(Marquee, PropertiesReadBackWhatWasSet) {
+  id white = send<id>(objc_getClass("UIColor"), "whiteColor"_sel);
+  for (const char* color : {"TextColor", "ShadowColor"}) {
+    send<void>(label_, sel_registerName((std::string("set") + color + ":").c_str()), white);
+    std::string getter = color;
+    getter[0] = char(std::tolower(getter[0]));
+    EXPECT_EQ(send<id>(label_, sel_registerName(getter.c_str())), white) << color;
+  }
+  send<void>(label_, "setTextAlignment:"_sel, NSInteger(1));
+  send<void>(label_, "setScrollSpeed:"_sel, 45.0f);
+  send<void>(label_, "setScrollDirection:"_sel, NSInteger(1));
+  send<void>(label_, "setPauseInterval:"_sel, 2.5);
+  send<void>(label_, "setLabelSpacing:"_sel, NSInteger(12));
+  send<void>(label_, "setAnimationOptions:"_sel, NSUInteger(3) << 16);
+  EXPECT_EQ(send<NSInteger>(label_, "textAlignment"_sel), 1);
+  EXPECT_EQ(send<float>(label_, "scrollSpeed"_sel), 45.0f);
+  EXPECT_EQ(send<NSInteger>(label_, "scrollDirection"_sel), 1);
+  EXPECT_EQ(send<double>(label_, "pauseInterval"_sel), 2.5);
+  EXPECT_EQ(send<NSInteger>(label_, "labelSpacing"_sel), 12);
+  EXPECT_EQ(send<NSUInteger>(label_, "animationOptions"_sel), NSUInteger(3) << 16);
+  Ref<> coded = rt::create(objc_getClass("CBAutoScrollLabel"), "initWithCoder:"_sel, nil);
+  EXPECT_NE(send<id>(coded, "scrollView"_sel), nil);
+}
