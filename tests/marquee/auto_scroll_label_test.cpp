@@ -180,7 +180,7 @@ TEST_F(Marquee, EmptyOrNilTextNeverMoves) {
 }
 
 TEST_F(Marquee, ZeroOrInvalidSpeedRestsWhileThePauseTimerRuns) {
-  for (float speed : {0.0f, -30.0f, std::numeric_limits<float>::quiet_NaN()}) {
+  for (float speed : {0.0f, -30.0f, std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity()}) {
     makeLabel();
     send<void>(label_, "setPauseInterval:"_sel, 300.0);
     send<void>(label_, "setScrollSpeed:"_sel, speed);
