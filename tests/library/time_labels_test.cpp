@@ -104,6 +104,9 @@ TEST(TimeLabels, OutsideThePlatterNothingChangesAndTheContextIsReadBeforeTheHost
   send<void>(controls, "beginPlaybackWithDuration:"_sel, 200.0);
   send<void>(controls, "setNeedsLayout"_sel);
   screen->drag(screen->centreInWindow(controls), CGPointMake(250, 617), 3);
+  send<void>(controls, "cancelTrackingWithEvent:"_sel, nil);
+  for (SEL added : {"adjustSizeOfTrack"_sel, "setMaskedCornersForSlider"_sel, "animateTrackToLarge"_sel})
+    send<void>(controls, added);
   send<void>(controls, "setElapsedTimeFactor:"_sel, 0.5);
   send<void>(controls, "updateElapsedTime"_sel);
 
