@@ -61,6 +61,11 @@ TEST(HeaderLabels, FirstPlatterHeaderLaidOutShowsPlaceholdersUntilTheFirstRefres
   Ref<> elsewhere = HeaderScene::makeHostView("MRUNowPlayingHeaderView", 3);
   send<void>(elsewhere, "layoutSubviews"_sel);
   EXPECT_EQ(member(elsewhere, "labelStackView"), nil);
+  Ref<> labelsElsewhere = HeaderScene::makeHostView("MRUNowPlayingLabelView", 3);
+  for (id view : {elsewhere.get(), labelsElsewhere.get()}) {
+    send<void>(view, "addGestures"_sel);
+    EXPECT_EQ(send<NSUInteger>(send<id>(view, "gestureRecognizers"_sel), "count"_sel), 0u) << "no tap outside the platter";
+  }
   EXPECT_FALSE(s.screen->global<bool>("HfirstTimeLoaded"));
   Ref<> header = HeaderScene::makeHostView("MRUNowPlayingHeaderView");
   send<void>(header, "layoutSubviews"_sel);
