@@ -10,6 +10,9 @@ packages=(
   libplist-dev libcli11-dev nlohmann-json3-dev
   libsdl2-dev xvfb xauth
   gobjc libclang-rt-14-dev gcovr
+  libvalijson-dev
+  libavcodec-dev libavformat-dev libswscale-dev libwebp-dev
+  chromium chromium-driver python3-selenium
 )
 
 missing=()
