@@ -402,6 +402,10 @@ id attributedString(id string, id attributes) {
   return rt::autorelease(a);
 }
 
-const std::vector<id>& arrayItems(id array) { return asArray(array)->items; }
+const std::vector<id>& arrayItems(id array) {
+  static const std::vector<id> kNoItems;
+  if (!array) return kNoItems;
+  return asArray(array)->items;
+}
 
 }  // namespace fnd

@@ -59,7 +59,8 @@ id array(const std::vector<id>& items);
 id dictionary(std::initializer_list<std::pair<id, id>> entries);
 id attributedString(id string, id attributes = nullptr);
 
-// Plain reads of value objects, for C++ callers that already know the class.
+// Plain reads of value objects, for C++ callers that already know the class. A nil array
+// has no items, as a message to nil answers nothing.
 const std::vector<id>& arrayItems(id array);
 
 }  // namespace fnd

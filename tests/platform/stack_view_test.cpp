@@ -65,6 +65,7 @@ TEST(UIStackView, OnlyShownSubviewsThatStayInTheStackAreArranged) {
   send<void>(c, "removeFromSuperview"_sel);
   send<void>(stack, "addArrangedSubview:"_sel, a);  // moves it to the end
   EXPECT_EQ(fnd::arrayItems(send<id>(stack, "arrangedSubviews"_sel)), (std::vector<id>{b.get(), a.get()}));
+  EXPECT_TRUE(fnd::arrayItems(nil).empty());
   send<void>(b, "setHidden:"_sel, false);
   uikit::runLayoutPass();
   EXPECT_EQ(frameOf(b), CGRectMake(0, 0, 40, 30));
