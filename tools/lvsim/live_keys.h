@@ -4,8 +4,8 @@
 
 namespace lv::sim {
 
-inline constexpr std::string_view kLiveKeys[] = {"space", "n", "r", "s", "q", "m", "1", "2",
-                                                 "3",     "4", "5", "return", "escape"};
+inline constexpr std::string_view kLiveKeys[] = {"space", "n", "r", "s", "q", "m", "i", "1",
+                                                 "2",     "3", "4", "5", "return", "escape"};
 
 inline bool isLiveKey(std::string_view name) {
   for (std::string_view k : kLiveKeys)
