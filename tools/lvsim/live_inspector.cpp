@@ -50,9 +50,8 @@ void lv::sim::drawInspector(cairo_t* cr, const InspectedView& view, double scale
   double pad = kPadPoints * scale;
   lv::render::LayoutPtr text = lv::render::makeTextLayout(
       cr, inspectedText(view), {.pixels = kTextPoints * scale, .wrapWidth = int(width - 4 * pad)});
-  int w = 0, h = 0;
-  pango_layout_get_pixel_size(text.get(), &w, &h);
-  double boxWidth = w + 2 * pad, boxHeight = h + 2 * pad;
+  double boxWidth = lv::render::layoutWidth(text.get()) + 2 * pad;
+  double boxHeight = lv::render::layoutHeight(text.get()) + 2 * pad;
   double x = std::clamp(f.origin.x * scale, 0.0, std::max(0.0, width - boxWidth));
   double y = (f.origin.y + f.size.height) * scale + pad;
   if (y + boxHeight > height) y = std::max(0.0, f.origin.y * scale - pad - boxHeight);

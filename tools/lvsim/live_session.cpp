@@ -1,6 +1,6 @@
 #include "tools/lvsim/live_session.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <stdexcept>
 
 #include "host/settings.h"

@@ -25,22 +25,16 @@ std::string joined(std::vector<std::string>::const_iterator begin, std::vector<s
   return text;
 }
 
-int widthOf(PangoLayout* layout) {
-  int w = 0, h = 0;
-  pango_layout_get_pixel_size(layout, &w, &h);
-  return w;
-}
-
 // The parts at `pixels`: on one line if they fit `width`, otherwise broken after as many
 // parts as fit on the first line.
 lv::render::LayoutPtr laidOut(cairo_t* cr, const std::vector<std::string>& parts, double pixels, double width) {
   lv::render::LayoutPtr layout = lv::render::makeTextLayout(cr, statusText(parts), {.pixels = pixels});
-  if (widthOf(layout.get()) <= width) return layout;
+  if (lv::render::layoutWidth(layout.get()) <= width) return layout;
   size_t first = 1;
   while (first + 1 < parts.size()) {
     lv::render::LayoutPtr line = lv::render::makeTextLayout(cr, joined(parts.begin(), parts.begin() + long(first + 1)),
                                                             {.pixels = pixels});
-    if (widthOf(line.get()) > width) break;
+    if (lv::render::layoutWidth(line.get()) > width) break;
     ++first;
   }
   std::string text = joined(parts.begin(), parts.begin() + long(first)) + "\n" +
@@ -68,7 +62,7 @@ lv::render::LayoutPtr lv::sim::statusLayout(cairo_t* cr, const std::vector<std::
   lv::render::LayoutPtr layout = laidOut(cr, parts, pixels, room);
   // Smaller by what is too wide or too tall, until it fits.
   while (pixels > kSmallestShare * kTextPoints * scale) {
-    double over = std::max(widthOf(layout.get()) / room, lv::render::layoutHeight(layout.get()) / height);
+    double over = std::max(lv::render::layoutWidth(layout.get()) / room, lv::render::layoutHeight(layout.get()) / height);
     if (over <= 1) return layout;
     pixels = std::max(kSmallestShare * kTextPoints * scale, pixels / std::max(over, 1.05));
     layout = laidOut(cr, parts, pixels, room);
