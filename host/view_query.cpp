@@ -1,5 +1,8 @@
 #include "host/view_query.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "uikit/view.h"
 
 namespace lv::host {
@@ -38,4 +41,23 @@ CGPoint lv::host::pointInWindow(id view, double fx, double fy) {
   CGRect b = send<CGRect>(view, "bounds"_sel);
   CGPoint local{b.origin.x + b.size.width * fx, b.origin.y + b.size.height * fy};
   return send<CGPoint>(view, "convertPoint:toView:"_sel, local, nil);
+}
+
+id lv::host::viewAtPoint(id root, CGPoint point) {
+  const auto* v = static_cast<const UIView*>(root);
+  if (!v || !shown(v)) return nil;
+  bool inside = CGRectContainsPoint(v->layer->bounds, point);
+  if (!inside && v->layer->masksToBounds) return nil;
+  for (auto sub = v->subviews.rbegin(); sub != v->subviews.rend(); ++sub)
+    if (id found = viewAtPoint(*sub, send<CGPoint>(root, "convertPoint:toView:"_sel, point, *sub))) return found;
+  return inside && !empty(v) ? root : nil;
+}
+
+std::string lv::host::viewPath(id view) {
+  const auto* v = static_cast<const UIView*>(view);
+  if (!v) return "";
+  if (!v->superview) return "0";
+  const std::vector<UIView*>& siblings = v->superview->subviews;
+  auto index = std::distance(siblings.begin(), std::find(siblings.begin(), siblings.end(), v));
+  return viewPath(v->superview) + "/" + std::to_string(index);
 }

@@ -25,6 +25,12 @@ lv::render::LayoutPtr lv::render::makeTextLayout(cairo_t* cr, const std::string&
   return layout;
 }
 
+int lv::render::layoutWidth(PangoLayout* layout) {
+  int w = 0, h = 0;
+  pango_layout_get_pixel_size(layout, &w, &h);
+  return w;
+}
+
 int lv::render::layoutHeight(PangoLayout* layout) {
   int w = 0, h = 0;
   pango_layout_get_pixel_size(layout, &w, &h);

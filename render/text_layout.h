@@ -20,6 +20,7 @@ struct LayoutDeleter {
 using LayoutPtr = std::unique_ptr<PangoLayout, LayoutDeleter>;
 
 LayoutPtr makeTextLayout(cairo_t* cr, const std::string& text, const TextStyle& style);
+int layoutWidth(PangoLayout* layout);
 int layoutHeight(PangoLayout* layout);
 
 }  // namespace lv::render

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "geometry_printers.h"
+#include "host/view_query.h"
 #include "library/lock_screen_helpers.h"
 
 namespace {
@@ -82,6 +83,30 @@ TEST(HostOnItsOwn, LaunchesAndUnlockRequestsAreRecorded) {
   lv::host::EventsSnapshot events = screen->snapshot("after").events;
   EXPECT_EQ(events.launches, (std::vector<std::string>{"com.example.player", "com.example.other"}));
   EXPECT_EQ(events.unlockRequests, 2);
+}
+
+// The view a user sees at a point, with its place in the window: the artwork's picture, or
+// with the artwork hidden what lies behind it.
+TEST(HostOnItsOwn, TheViewAtAPointIsTheFrontmostShownOne) {
+  auto screen = bootHost();
+  screen->play(song());
+  const struct {
+    CGPoint point;
+    bool hideArtwork;
+    const char* className;  // nullptr: none
+    const char* path;
+  } cases[] = {{{53.5, 200}, false, "UIImageView", "0/1/3/0/0/1/0/0/0/3"},
+               {{53.5, 200}, true, "MRUNowPlayingHeaderView", "0/1/3/0/0/1/0/0"},
+               {{60, 270}, false, "UILabel", "0/1/3/0/0/1/0/1/3"},
+               {{200, 700}, false, "UIScrollView", "0/1/3"},
+               {{-1, 200}, false, nullptr, ""},
+               {{200, 845}, false, nullptr, ""}};
+  for (const auto& c : cases) {
+    send<void>(screen->firstView("MRUArtworkView"), "setHidden:"_sel, c.hideArtwork);
+    id view = lv::host::viewAtPoint(screen->window(), c.point);
+    EXPECT_STREQ(view ? class_getName(object_getClass(view)) : nullptr, c.className) << c.point.x << ", " << c.point.y;
+    EXPECT_EQ(lv::host::viewPath(view), c.path) << c.point.x << ", " << c.point.y;
+  }
 }
 
 class HostNowPlayingTree : public testing::TestWithParam<bool> {};

@@ -100,7 +100,7 @@ TEST(LvsimCommandLine, BadInputIsOneLineNamingItAndExitCodeTwo) {
       {live(R"({"events": [{"click": [1, 2]}]})"), "events[0]: expected \"at\" and one action"},
       {live(R"({"events": [{"at": 1, "click": [1]}]})"), "events[0].click: expected [X, Y]"},
       {live(R"({"events": [{"at": 1, "save": "../up.png"}]})"), "events[0].save: expected a file name"},
-      {live(R"({"events": [{"at": 1, "click": "NoSuchView"}]})"), "events[0]: no class named \"NoSuchView\""},
+      {live(R"({"events": [{"at": 1, "move": "NoSuchView"}]})"), "events[0]: no class named \"NoSuchView\""},
       {live(R"({"events": [{"at": -1, "release": true}]})"), "events[0].at: expected a number of seconds"},
       {live(R"({"events": [{"at": 1, "save": ")" + std::string(300, 'x') + R"(.png"}]})"),
        "events[0].save: expected a file name of at most 255 bytes"},

@@ -1,10 +1,11 @@
 #pragma once
 // A PNG read back and probed by the mean colour of areas: fonts differ between machines,
-// so pictures are checked by regions, never pixel for pixel.
+// so pictures are checked by regions, never pixel for pixel against a stored one.
 #include <cairo.h>
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 
@@ -36,7 +37,18 @@ class Png {
     return n ? Rgb{r / n, g / n, b / n} : Rgb{0, 0, 0};
   }
 
+  // The pixel rows [y0, y1) are the same as `other`'s, which is as wide.
+  bool sameRows(const Png& other, int y0, int y1) const {
+    for (int y = std::max(y0, 0); y < std::min({y1, height(), other.height()}); ++y)
+      if (std::memcmp(row(y), other.row(y), size_t(width()) * 4) != 0) return false;
+    return true;
+  }
+
  private:
+  const unsigned char* row(int y) const {
+    return cairo_image_surface_get_data(surface_.get()) + y * cairo_image_surface_get_stride(surface_.get());
+  }
+
   std::unique_ptr<cairo_surface_t, void (*)(cairo_surface_t*)> surface_;
 };
 

@@ -11,6 +11,7 @@
 #include "tools/lvsim/echo.h"
 #include "tools/lvsim/exit_codes.h"
 #include "tools/lvsim/json_reading.h"
+#include "tools/lvsim/live_keys.h"
 #include "tools/lvsim/live_session.h"
 #include "tools/lvsim/live_window.h"
 #include "tools/lvsim/story.h"
@@ -66,6 +67,7 @@ int restart(const std::vector<std::string>& args) {
 
 void lv::sim::addLiveCommand(CLI::App& app, LiveCommandOptions& options) {
   CLI::App* live = app.add_subcommand("live", "The lock screen in a window, driven with the mouse and keys");
+  live->footer(kLiveKeysHelp);
   addDeviceOptions(*live, options.device, "; kEnabled is stored true first");
   live->add_option("--out", options.out, "Folder for saved pictures (default out/live)")->type_name("DIR");
   live->add_option("--script", options.script, "Timed input events to play (JSON)")->type_name("FILE");

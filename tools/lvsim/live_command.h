@@ -2,10 +2,10 @@
 // `lvsim live [--profile NAME] [--set KEY=true|false …] [--out DIR] [--script FILE]
 // [--exit-after SECONDS]`: the lock screen with the library loaded, in a window. The mouse
 // is a finger (a click taps, a press and drag scrubs); space plays or pauses, N plays the
-// next built-in track, R turns the phone, S saves a picture of the window into DIR
-// (default out/live), M opens the settings menu (1–5 toggle, Return restarts the lock
-// screen with them, as the device applies settings at load), Q or closing the window
-// quits. "kEnabled" is stored true unless --set says otherwise. With --trace, the message
+// next built-in track, R turns the phone, S saves the lock screen at the device's pixels
+// into DIR (default out/live), I toggles the inspector, M opens the settings menu (1–5
+// toggle, Return restarts the lock screen with them, as the device applies settings at
+// load), Q or closing the window quits (kLiveKeysHelp). "kEnabled" is stored true unless --set says otherwise. With --trace, the message
 // trace (trace_option.h), written at quitting; a restart starts it anew. A bad option or script,
 // or no display, is one error line and exit code 2.
 #include <optional>

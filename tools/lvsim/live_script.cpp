@@ -43,8 +43,8 @@ std::string pictureName(const Json& value, const Place& at) {
 }
 
 void readAction(ScriptEvent& e, const std::string& action, const Json& value, const Place& at) {
-  if (action == "click") {
-    e.kind = ScriptEvent::Kind::Click;
+  if (action == "click" || action == "move") {
+    e.kind = action == "click" ? ScriptEvent::Kind::Click : ScriptEvent::Kind::Move;
     e.from = target(value, at);
   } else if (action == "drag") {
     e.kind = ScriptEvent::Kind::Drag;
@@ -82,8 +82,8 @@ void readAction(ScriptEvent& e, const std::string& action, const Json& value, co
 
 ScriptEvent event(const Json& value, const Place& at) {
   if (!value.is_object()) at.fail("expected an object with \"at\" and one action");
-  onlyKeys(value, at, {"at", "click", "drag", "wheel", "release", "key", "save"});
-  if (value.size() != 2) at.fail("expected \"at\" and one action of click, drag, wheel, release, key or save");
+  onlyKeys(value, at, {"at", "click", "move", "drag", "wheel", "release", "key", "save"});
+  if (value.size() != 2) at.fail("expected \"at\" and one action of click, move, drag, wheel, release, key or save");
   ScriptEvent e;
   e.place = at.path();
   e.at = nonNegative(require(value, "at", at), at["at"]);

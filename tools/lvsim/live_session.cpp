@@ -1,6 +1,6 @@
 #include "tools/lvsim/live_session.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <stdexcept>
 
 #include "host/settings.h"
@@ -9,25 +9,18 @@
 #include "render/host_looks.h"
 #include "render/text_layout.h"
 #include "tools/lvsim/built_in_tracks.h"
+#include "tools/lvsim/live_status.h"
 
 namespace lv::sim {
 
 namespace {
 
-constexpr double kTextPoints = 12;
 constexpr double kMenuTextPoints = 14;
 constexpr double kMenuWidth = 280;
 constexpr double kPointsPerNotch = 40;
 
 // The library's global that holds each setting in effect.
 const char* globalFor(std::string_view key) { return key == "kEnabled" ? "enabled" : key.data(); }
-
-std::string secondsText(double seconds) {
-  char text[32];
-  int s = int(seconds);
-  std::snprintf(text, sizeof text, "%d:%02d", s / 60, s % 60);
-  return text;
-}
 
 }  // namespace
 
@@ -65,6 +58,8 @@ void lv::sim::LiveSession::pointerMove(CGPoint point) { screen_->touchMove(point
 
 void lv::sim::LiveSession::pointerUp() { screen_->release(); }
 
+void lv::sim::LiveSession::pointerOver(CGPoint point) { pointer_ = point; }
+
 void lv::sim::LiveSession::wheel(CGPoint point, double notches) {
   if (!menuOpen_) screen_->wheel(point, -notches * kPointsPerNotch);
 }
@@ -72,6 +67,10 @@ void lv::sim::LiveSession::wheel(CGPoint point, double notches) {
 lv::sim::LiveAction lv::sim::LiveSession::key(std::string_view name) {
   if (name == "q") return LiveAction::Quit;
   if (name == "s") return LiveAction::Save;
+  if (name == "i") {
+    inspecting_ = !inspecting_;
+    return LiveAction::None;
+  }
   if (name == "m" || (menuOpen_ && name == "escape")) {
     menuOpen_ = !menuOpen_;
     return LiveAction::None;
@@ -107,49 +106,56 @@ CGSize lv::sim::LiveSession::frameSize() const {
   return {window.size.width, window.size.height + kStatusHeight};
 }
 
-std::string lv::sim::LiveSession::statusLine() const {
+std::vector<std::string> lv::sim::LiveSession::statusParts() const {
   const auto& launches = screen_->launches();
-  std::string line = std::string(screen_->paused() ? "paused" : "playing") + " track " + std::to_string(track_ + 1);
-  line += "  ·  launched " + (launches.empty() ? std::string("nothing") : launches.back().identifier);
-  line += "  ·  unlocks " + std::to_string(screen_->unlockRequests());
-  line += "  ·  haptics " + std::to_string(screen_->haptics());
-  line += "  ·  " + secondsText(screen_->now());
-  return line;
+  return lv::sim::statusParts({.paused = screen_->paused(),
+                               .track = track_ + 1,
+                               .launched = launches.empty() ? "" : launches.back().identifier,
+                               .unlocks = screen_->unlockRequests(),
+                               .haptics = screen_->haptics(),
+                               .seconds = screen_->now()});
+}
+
+std::string lv::sim::LiveSession::statusLine() const { return statusText(statusParts()); }
+
+std::string lv::sim::LiveSession::viewNameAt(CGPoint point) const {
+  return viewName(lv::host::viewAtPoint(screen_->window(), point));
+}
+
+std::optional<lv::sim::InspectedView> lv::sim::LiveSession::inspected() const {
+  if (!inspecting_) return std::nullopt;
+  return inspectAt(screen_->window(), pointer_);
 }
 
 uint64_t lv::sim::LiveSession::signature() const {
   lv::render::Hasher h;
   h.add(renderer_.sceneSignature(screen_->window())).add(statusLine()).add(uint64_t(menuOpen_));
+  if (auto view = inspected()) h.add(inspectedText(*view));
   for (const auto& [key, value] : menuSettings_) h.add(key).add(uint64_t(value));
   return h.value();
 }
 
 lv::render::Picture lv::sim::LiveSession::compose(double scale) {
-  auto screen = renderer_.renderWindow(screen_->window(), scale);
-  if (!screen) throw std::runtime_error("cannot draw the lock screen: " + screen.error().reason);
-  const lv::render::Picture& shown = screen.value();
+  lv::render::Picture shown = render(scale);
   int statusPixels = int(kStatusHeight * scale + 0.5);
   lv::render::Picture frame(shown.width(), shown.height() + statusPixels, scale);
   cairo_t* cr = cairo_create(frame.surface());
   cairo_set_source_surface(cr, shown.surface(), 0, 0);
   cairo_paint(cr);
-  drawStatus(cr, scale, shown.height(), shown.width());
+  drawStatus(cr, statusParts(), scale, shown.height(), shown.width());
   if (menuOpen_) drawMenu(cr, scale, shown.width());
+  if (auto view = inspected()) drawInspector(cr, *view, scale, shown.width(), shown.height());
   cairo_destroy(cr);
   cairo_surface_flush(frame.surface());
   return frame;
 }
 
-void lv::sim::LiveSession::drawStatus(cairo_t* cr, double scale, double top, double width) const {
-  cairo_set_source_rgb(cr, 0.08, 0.08, 0.09);
-  cairo_rectangle(cr, 0, top, width, kStatusHeight * scale);
-  cairo_fill(cr);
-  lv::render::LayoutPtr text = lv::render::makeTextLayout(cr, statusLine(), {.pixels = kTextPoints * scale});
-  pango_layout_set_width(text.get(), int((width - 16 * scale) * PANGO_SCALE));
-  pango_layout_set_ellipsize(text.get(), PANGO_ELLIPSIZE_END);
-  cairo_set_source_rgb(cr, 0.9, 0.9, 0.92);
-  cairo_move_to(cr, 8 * scale, top + (kStatusHeight * scale - lv::render::layoutHeight(text.get())) / 2);
-  pango_cairo_show_layout(cr, text.get());
+lv::render::Picture lv::sim::LiveSession::picture() { return render(screen_->device().profile().scale); }
+
+lv::render::Picture lv::sim::LiveSession::render(double scale) {
+  auto screen = renderer_.renderWindow(screen_->window(), scale);
+  if (!screen) throw std::runtime_error("cannot draw the lock screen: " + screen.error().reason);
+  return std::move(screen.value());
 }
 
 // A panel in the middle of the lock screen: one line per setting with its number key.

@@ -1,11 +1,13 @@
 #pragma once
 // What `lvsim live` shows and does, apart from the window: the lock screen with the
 // library loaded, the built-in tracks, pausing, turning the phone, the settings menu, the
-// status line of what the host recorded, and the frame put together from them (the lock
-// screen, the status line beneath it, the menu over it). Pointer positions are in the lock
-// screen's points. Main thread only; one per process, like the lock screen.
+// inspector, the status line of what the host recorded, and the frame put together from
+// them (the lock screen, the status line beneath it, the menu and the inspector over it).
+// Pointer positions are in the lock screen's points. Main thread only; one per process,
+// like the lock screen.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +15,7 @@
 #include "prefs/settings_file.h"
 #include "render/picture.h"
 #include "render/renderer.h"
+#include "tools/lvsim/live_inspector.h"
 #include "tools/lvsim/live_script.h"
 
 namespace lv::sim {
@@ -22,9 +25,6 @@ enum class LiveAction { None, Save, Quit, Restart };
 
 class LiveSession {
  public:
-  // The status line's height beneath the lock screen, in points.
-  static constexpr double kStatusHeight = 30;
-
   // Boots the device `boot` names (lv::host::BootError) and plays the first track.
   explicit LiveSession(const lv::host::BootOptions& boot);
   LiveSession(const LiveSession&) = delete;
@@ -38,6 +38,8 @@ class LiveSession {
   bool pointerDown(CGPoint point);
   void pointerMove(CGPoint point);
   void pointerUp();
+  // The pointer, with or without a finger down, is over `point`.
+  void pointerOver(CGPoint point);
   // The wheel over `point` turned by `notches` (positive away from the user, who then sees
   // what lies further up).
   void wheel(CGPoint point, double notches);
@@ -53,6 +55,13 @@ class LiveSession {
   uint64_t signature() const;
   // The frame at `scale` pixels per point; render errors throw std::runtime_error.
   lv::render::Picture compose(double scale);
+  // The lock screen alone as the device shows it, at its pixels; errors as compose's.
+  lv::render::Picture picture();
+
+  // "CLASS PLACE" of the view a user sees at `point`, or "nothing".
+  std::string viewNameAt(CGPoint point) const;
+  // The view the inspector outlines: none while it is off or the pointer is over no view.
+  std::optional<InspectedView> inspected() const;
 
   std::string statusLine() const;
   // The settings the menu holds: those in effect, with the menu's toggles applied.
@@ -61,13 +70,16 @@ class LiveSession {
  private:
   void playTrack(size_t index);
   void toggleSetting(size_t index);
-  void drawStatus(cairo_t* cr, double scale, double top, double width) const;
+  std::vector<std::string> statusParts() const;
+  lv::render::Picture render(double scale);
   void drawMenu(cairo_t* cr, double scale, double width) const;
 
   std::unique_ptr<lv::host::LockScreen> screen_;
   lv::render::Renderer renderer_;
   size_t track_ = 0;
   bool menuOpen_ = false;
+  bool inspecting_ = false;
+  CGPoint pointer_{-1, -1};
   prefs::BoolSettings menuSettings_;
 };
 

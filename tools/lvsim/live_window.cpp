@@ -27,7 +27,7 @@ constexpr double kScreenShare = 0.9;  // of the usable display area
 const std::unordered_map<SDL_Keycode, std::string_view>& keyNames() {
   static const std::unordered_map<SDL_Keycode, std::string_view> names = {
       {SDLK_SPACE, "space"}, {SDLK_n, "n"}, {SDLK_r, "r"}, {SDLK_s, "s"}, {SDLK_q, "q"},
-      {SDLK_m, "m"},         {SDLK_1, "1"}, {SDLK_2, "2"}, {SDLK_3, "3"}, {SDLK_4, "4"},
+      {SDLK_m, "m"},         {SDLK_i, "i"}, {SDLK_1, "1"}, {SDLK_2, "2"}, {SDLK_3, "3"}, {SDLK_4, "4"},
       {SDLK_5, "5"},         {SDLK_RETURN, "return"},     {SDLK_ESCAPE, "escape"}};
   return names;
 }
@@ -177,12 +177,12 @@ class LiveWindow {
   CGPoint pointOf(int x, int y) const { return {x / scale_, y / scale_}; }
   int pixelOf(double points) const { return int(std::lround(points * scale_)); }
 
-  void pushMouse(Uint32 type, CGPoint point) {
+  void pushMouse(Uint32 type, CGPoint point, Uint32 buttons = SDL_BUTTON_LMASK) {
     SDL_Event e{};
     e.type = type;
     int x = pixelOf(point.x), y = pixelOf(point.y);
     if (type == SDL_MOUSEMOTION) {
-      e.motion.x = x, e.motion.y = y, e.motion.state = SDL_BUTTON_LMASK;
+      e.motion.x = x, e.motion.y = y, e.motion.state = buttons;
     } else {
       e.button.x = x, e.button.y = y, e.button.button = SDL_BUTTON_LEFT;
       e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
@@ -228,6 +228,9 @@ class LiveWindow {
         case ScriptEvent::Kind::Release:
           pushMouse(SDL_MOUSEBUTTONUP, lastScripted_);
           break;
+        case ScriptEvent::Kind::Move:
+          pushMouse(SDL_MOUSEMOTION, locate(event, event.from), 0);
+          break;
         case ScriptEvent::Kind::Wheel: {
           CGPoint p = locate(event, event.from);
           SDL_Event e{};
@@ -269,14 +272,19 @@ class LiveWindow {
       case SDL_MOUSEBUTTONDOWN: {
         if (e.button.button != SDL_BUTTON_LEFT) return;
         CGPoint p = pointOf(e.button.x, e.button.y);
+        std::string on = session_.viewNameAt(p);
         pressedOutside_ = !session_.pointerDown(p);
         tell(pressedOutside_ ? "click at " + pointText(p) + " lies outside the lock screen: no touch"
-                             : "finger down at " + pointText(p));
+                             : "finger down at " + pointText(p) + " on " + on);
         return;
       }
-      case SDL_MOUSEMOTION:
-        if (e.motion.state & SDL_BUTTON_LMASK) session_.pointerMove(pointOf(e.motion.x, e.motion.y));
+      case SDL_MOUSEMOTION: {
+        CGPoint p = pointOf(e.motion.x, e.motion.y);
+        session_.pointerOver(p);
+        if (e.motion.state & SDL_BUTTON_LMASK) session_.pointerMove(p);
+        tellInspected();
         return;
+      }
       case SDL_MOUSEBUTTONUP:
         if (e.button.button != SDL_BUTTON_LEFT) return;
         if (!std::exchange(pressedOutside_, false)) {
@@ -320,14 +328,23 @@ class LiveWindow {
         break;
     }
     tell("key " + std::string(name) + "   " + session_.statusLine());
+    tellInspected();
     CGSize after = session_.frameSize();
     if (after.width != before.width || after.height != before.height) refit();
   }
 
   void save(const std::string& file) {
     std::filesystem::path path = options_.out / file;
-    if (auto failed = session_.compose(scale_).writePng(path.string())) throw std::runtime_error(failed->message());
+    if (auto failed = session_.picture().writePng(path.string())) throw std::runtime_error(failed->message());
     tell("saved " + path.string());
+  }
+
+  // A line whenever the inspector comes to outline another view.
+  void tellInspected() {
+    auto view = session_.inspected();
+    std::string text = view ? inspectedText(*view) : "";
+    if (text == std::exchange(inspectedText_, text) || text.empty()) return;
+    tell("inspecting " + text);
   }
 
   void tell(const std::string& what) const {
@@ -374,6 +391,7 @@ class LiveWindow {
   CGPoint lastScripted_{0, 0};
   bool pressedOutside_ = false;  // the button went down where no finger can
   int saves_ = 0;
+  std::string inspectedText_;  // what the inspector last told
   std::vector<double> frameTimes_;
 };
 
