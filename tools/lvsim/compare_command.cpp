@@ -102,12 +102,12 @@ void lv::sim::addCompareCommand(CLI::App& app, CompareOptions& options) {
 }
 
 int lv::sim::runCompare(const CompareOptions& options) {
+  auto compared = compareOutputs(options.expected, options.actual, options.tolerance);
+  if (!compared) return fail(kUsageFault, compared.error().where, compared.error().what);
   fs::path folder = diffFolder(options);
   std::error_code error;
   if (fs::is_directory(options.expected, error) && within(folder, options.expected))
     return fail(kUsageFault, folder.string(), "the folder for marked pictures lies in EXPECTED");
-  auto compared = compareOutputs(options.expected, options.actual, options.tolerance);
-  if (!compared) return fail(kUsageFault, compared.error().where, compared.error().what);
   OutputComparison& comparison = compared.value();
   writeMarked(comparison, folder);
   size_t lines = 0;
