@@ -68,6 +68,7 @@ TEST(LvsimCompare, WhatCannotBeComparedIsOneLineAndExitCodeTwo) {
   dir.write("bad/notes.txt", "mine");
   const std::pair<std::string, std::string> cases[] = {
       {"compare " + d + "refs " + d + "none", d + "none: no such file or folder"},
+      {"compare " + d + "bad " + d + "refs", d + "bad: holds no pictures or reports to compare with"},
       {"compare " + d + "refs " + d + "refs/report.json", "not a folder, as EXPECTED is"},
       {"compare " + d + "refs " + d + "notpng", d + "notpng/02-collapsed.png: not a PNG image"},
       {"compare " + d + "notjson " + d + "refs", d + "notjson/report.json: not valid JSON"},

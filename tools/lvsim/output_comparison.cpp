@@ -99,6 +99,8 @@ fnd::Result<lv::sim::OutputComparison, lv::sim::CompareError> lv::sim::compareOu
   } else {
     std::set<std::string> inExpected = comparedFiles(expected, error);
     if (error) return CompareError{expected.string(), "cannot read the folder: " + error.message()};
+    // References that hold nothing would pass every run.
+    if (inExpected.empty()) return CompareError{expected.string(), "holds no pictures or reports to compare with"};
     std::set<std::string> inActual = comparedFiles(actual, error);
     if (error) return CompareError{actual.string(), "cannot read the folder: " + error.message()};
     std::set<std::string> names = inExpected;
