@@ -1,11 +1,13 @@
 #pragma once
 // PNG files decoded whole when they are read, so that a damaged file (cut short, a bad
 // checksum) or one too large to show is refused there, with the reason, and never reaches
-// the screen.
+// the screen; and written whole or not at all.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "foundation/atomic_file.h"
 #include "foundation/file_contents.h"
 
 namespace uikit {
@@ -20,5 +22,8 @@ struct PngPixels {
 
 // The error says why the file was refused, as "not a PNG image".
 fnd::Result<PngPixels, fnd::ReadError> readPngFile(const std::string& path);
+
+// Encodes `pixels` and writes the file atomically (foundation/atomic_file.h).
+std::optional<fnd::WriteError> writePngFile(const std::string& path, const PngPixels& pixels);
 
 }  // namespace uikit

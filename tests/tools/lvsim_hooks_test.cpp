@@ -69,7 +69,7 @@ TEST(LvsimCommandLine, BadInputIsOneLineNamingItAndExitCodeTwo) {
   };
   const std::pair<std::string, std::string> cases[] = {
       {"", "A subcommand is required"},
-      {"frob --json", "lvsim: unknown command \"frob\" (hooks, run, demo or live; see lvsim --help)"},
+      {"frob --json", "lvsim: unknown command \"frob\" (hooks, run, demo, live or compare; see lvsim --help)"},
       {"hooks --frobnicate", "not expected: --frobnicate"},
       {"hooks --json extra", "not expected: extra"},
       {"hooks --profile watch", "--profile: unknown profile \"watch\" (phone, small-phone or tablet)"},

@@ -8,6 +8,7 @@ namespace lv::sim {
 inline constexpr int kSuccess = 0;
 inline constexpr int kRunFault = 1;    // a step could not be taken, or writing failed
 inline constexpr int kUsageFault = 2;  // bad options or input, nowhere to write
+inline constexpr int kNotAlike = 1;    // compared outputs differ
 
 // Prints "lvsim: WHERE: WHAT" and returns `code`.
 int fail(int code, const std::string& where, const std::string& what);

@@ -5,6 +5,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "tools/lvsim/compare_command.h"
 #include "tools/lvsim/demo_command.h"
 #include "tools/lvsim/echo.h"
 #include "tools/lvsim/exit_codes.h"
@@ -38,10 +39,12 @@ int main(int argc, char** argv) {
   lv::sim::addDemoCommand(app, demo);
   lv::sim::LiveCommandOptions live;
   lv::sim::addLiveCommand(app, live);
+  lv::sim::CompareOptions compare;
+  lv::sim::addCompareCommand(app, compare);
 
   if (auto word = unknownCommand(app, argc, argv))
     return lv::sim::fail(lv::sim::kUsageFault, "unknown command " + lv::sim::inQuotes(*word) +
-                                                   " (hooks, run, demo or live; see lvsim --help)");
+                                                   " (hooks, run, demo, live or compare; see lvsim --help)");
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp&) {
@@ -58,5 +61,6 @@ int main(int argc, char** argv) {
   if (app.got_subcommand("run")) return lv::sim::runScenario(run);
   if (app.got_subcommand("demo")) return lv::sim::runDemo(demo);
   if (app.got_subcommand("live")) return lv::sim::runLive(live);
+  if (app.got_subcommand("compare")) return lv::sim::runCompare(compare);
   return lv::sim::fail(lv::sim::kUsageFault, "no command given");
 }

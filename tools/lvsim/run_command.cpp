@@ -1,17 +1,41 @@
 #include "tools/lvsim/run_command.h"
 
 #include "tools/lvsim/exit_codes.h"
+#include "tools/lvsim/reference_recording.h"
 #include "tools/lvsim/scenario.h"
 #include "tools/lvsim/story.h"
 
 void lv::sim::addRunCommand(CLI::App& app, RunOptions& options) {
   CLI::App* run = app.add_subcommand("run", "Run a scenario on the lock screen and write DIR/report.json");
   run->add_option("scenario", options.scenario, "Scenario file (JSON)")->required()->type_name("SCENARIO.json");
-  run->add_option("--out", options.out, "Folder for report.json (default: the current folder)")->type_name("DIR");
+  CLI::Option* out =
+      run->add_option("--out", options.out, "Folder for report.json (default: the current folder)")->type_name("DIR");
   run->add_flag("--png", options.png, "Also write a picture of each snapshot beside the report");
   addDeviceOptions(*run, options.device, "; over the scenario's");
   addTraceOptions(run, options.trace);
+  CLI::Option* expect =
+      run->add_option("--expect", options.expect.expected, "Then compare the output with the references in DIR")
+          ->type_name("DIR");
+  run->add_option("--record", options.record, "Write the references into DIR, replacing those there, in place of --out")
+      ->type_name("DIR")
+      ->excludes(out)
+      ->excludes(expect);
+  addToleranceOptions(*run, options.expect);
 }
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Why the references to compare with cannot serve.
+std::optional<std::string> referencesError(const lv::sim::RunOptions& options) {
+  std::error_code error;
+  if (!fs::is_directory(options.expect.expected, error)) return "no folder of references there";
+  if (fs::equivalent(options.expect.expected, options.out, error)) return "the run would write over the references";
+  return std::nullopt;
+}
+
+}  // namespace
 
 int lv::sim::runScenario(const RunOptions& options) {
   Scenario scenario;
@@ -30,5 +54,23 @@ int lv::sim::runScenario(const RunOptions& options) {
   story.pictures = options.png;
   MessageTrace trace(options.trace);
   if (auto error = trace.pathError(story.inputs)) return fail(kUsageFault, options.trace.file, *error);
-  return trace.finish(tellStory(scenario, story));
+  if (!options.expect.expected.empty())
+    if (auto error = referencesError(options)) return fail(kUsageFault, options.expect.expected, *error);
+  std::unique_ptr<ReferenceRecording> recording;
+  if (!options.record.empty()) {
+    auto begun = ReferenceRecording::begin(options.record, inputsOf(scenario, story));
+    if (!begun) return fail(kUsageFault, options.record, begun.error());
+    recording = std::move(begun.value());
+    story.out = recording->folder();
+    story.shownOut = options.record;
+  }
+  if (int code = trace.finish(tellStory(scenario, story))) return code;
+  if (recording) {
+    if (auto error = recording->commit()) return fail(kRunFault, options.record, *error);
+    return kSuccess;
+  }
+  if (options.expect.expected.empty()) return kSuccess;
+  CompareOptions compare = options.expect;
+  compare.actual = options.out;
+  return runCompare(compare);
 }

@@ -6,10 +6,14 @@
 // "picture"); with --trace, the message trace (trace_option.h). Any fault in the scenario,
 // a folder that cannot be written, or a file to write that is one of the run's inputs, is
 // one error line and exit code 2, with no report.
+// With --expect DIR the output is then compared with the references in DIR, and the exit
+// code is the comparison's (compare_command.h); --record DIR writes the references into DIR
+// in place of --out (reference_recording.h).
 #include <string>
 
 #include <CLI/CLI.hpp>
 
+#include "tools/lvsim/compare_command.h"
 #include "tools/lvsim/device_options.h"
 #include "tools/lvsim/trace_option.h"
 
@@ -21,6 +25,8 @@ struct RunOptions {
   bool png = false;
   DeviceOptions device;  // over what the scenario names
   TraceOptions trace;
+  CompareOptions expect;  // `expected` empty: no comparison
+  std::string record;
 };
 
 void addRunCommand(CLI::App& app, RunOptions& options);

@@ -100,17 +100,7 @@ std::string bootLine(const lv::host::BootOptions& boot, lv::host::LockScreen& sc
   return line;
 }
 
-// The files the story reads, and those it writes into its folder.
-std::vector<std::filesystem::path> inputsOf(const Scenario& scenario, const StoryOptions& options) {
-  std::vector<std::filesystem::path> inputs = options.inputs;
-  for (const std::filesystem::path& file : {scenario.settingsFile, scenario.boot.library})
-    if (!file.empty()) inputs.push_back(file);
-  for (const Step& step : scenario.steps)
-    if (const auto* play = std::get_if<PlayStep>(&step); play && play->track.artwork.kind == lv::host::Artwork::Kind::File)
-      inputs.push_back(play->track.artwork.file);
-  return inputs;
-}
-
+// The files the story writes into its folder.
 std::vector<std::string> outputsOf(const Scenario& scenario, const StoryOptions& options) {
   std::vector<std::string> outputs = {"report.json"};
   if (!options.pictures) return outputs;
@@ -150,6 +140,16 @@ std::optional<std::filesystem::path> lv::sim::inputAt(const std::filesystem::pat
       return input;
   }
   return std::nullopt;
+}
+
+std::vector<std::filesystem::path> lv::sim::inputsOf(const Scenario& scenario, const StoryOptions& options) {
+  std::vector<std::filesystem::path> inputs = options.inputs;
+  for (const std::filesystem::path& file : {scenario.settingsFile, scenario.boot.library})
+    if (!file.empty()) inputs.push_back(file);
+  for (const Step& step : scenario.steps)
+    if (const auto* play = std::get_if<PlayStep>(&step); play && play->track.artwork.kind == lv::host::Artwork::Kind::File)
+      inputs.push_back(play->track.artwork.file);
+  return inputs;
 }
 
 std::string lv::sim::describeStep(const Step& step) { return std::visit(Describer{}, step); }
@@ -202,6 +202,7 @@ int lv::sim::tellStory(const Scenario& scenario, const StoryOptions& options) {
   // Texts that are not UTF-8 (a file name) are written with U+FFFD in their place.
   if (auto failed = fnd::writeFileAtomically(out.string(), report.dump(2, ' ', false, Json::error_handler_t::replace) + "\n"))
     return fail(kRunFault, out.string(), "cannot write the report: " + failed->reason);
-  std::printf("%s: %zu snapshots\n", out.string().c_str(), report["snapshots"].size());
+  std::filesystem::path shown = (options.shownOut.empty() ? options.out : options.shownOut) / "report.json";
+  std::printf("%s: %zu snapshots\n", shown.string().c_str(), report["snapshots"].size());
   return kSuccess;
 }

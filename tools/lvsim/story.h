@@ -23,6 +23,7 @@ struct StoryOptions {
   std::string where;  // what error lines name: the scenario file
   std::vector<std::filesystem::path> inputs;  // files read besides the artwork: never written over
   std::filesystem::path out;
+  std::filesystem::path shownOut;  // the folder the closing line names, when not `out`
   bool pictures = false;
   bool narrate = false;
   // A step that cannot be taken (no such class, no visible view) is skipped with a line
@@ -44,6 +45,10 @@ std::optional<std::string> writableFolderError(const std::filesystem::path& fold
 // hard link. A symbolic link at `output` does not count: writing replaces the link.
 std::optional<std::filesystem::path> inputAt(const std::filesystem::path& output,
                                              const std::vector<std::filesystem::path>& inputs);
+
+// The files a story reads: the options' inputs, the scenario's settings file, library and
+// artwork.
+std::vector<std::filesystem::path> inputsOf(const Scenario& scenario, const StoryOptions& options);
 
 // Returns the process's exit code; every failure has printed its one line.
 int tellStory(const Scenario& scenario, const StoryOptions& options);

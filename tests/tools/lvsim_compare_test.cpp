@@ -1,0 +1,87 @@
+// lvsim compare, and run --record and --expect, as a project's snapshot tests use them.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+
+#include "lvsim_process.h"
+#include "png_probe.h"
+
+namespace {
+
+using namespace testing_support;
+
+std::string scenario() { return sourceFile("scenarios/artwork-toggle.json").string() + " --png"; }
+
+std::string lastLine(const std::string& output) {
+  size_t end = output.find_last_not_of('\n');
+  return output.substr(output.rfind('\n', end) + 1, end - output.rfind('\n', end));
+}
+
+// References recorded over stale ones, then runs compared with them: the same run, and one
+// that changes the layout; a picture, a report, a missing file, each compared alone.
+TEST(LvsimCompare, ARunIsAlikeToItsReferencesAndAChangeIsListed) {
+  const std::string kScenario = scenario();
+  Folder dir;
+  const std::string d = dir.path.string();
+  fs::create_directory(dir.path / "refs");
+  dir.write("refs/09-stale.png", "old");
+  ASSERT_EQ(lvsim("run " + kScenario + " --record " + d + "/refs", true).output, d + "/refs/report.json: 2 snapshots\n");
+  EXPECT_FALSE(fs::exists(dir.path / "refs/09-stale.png")) << "the references are replaced whole";
+  const std::string refs = " " + d + "/refs ";
+  const std::tuple<std::string, int, std::string, std::string> cases[] = {
+      {"run " + kScenario + " --out " + d + "/same --expect" + refs, 0, "", "3 files compared: alike"},
+      {"run " + kScenario + " --set CenterLabel=false --out " + d + "/moved --expect" + refs, 1,
+       "report.json: expanded: globals.CenterLabel: true -> false\n", "3 files compared: 19 differences in 3 files"},
+      {"compare" + refs + d + "/moved --pixel-share 0.01 --number-tolerance 1", 1, "UIStackView: missing with 8 views within",
+       "3 files compared: 17 differences in 1 file"},
+      {"compare " + d + "/refs/01-expanded.png " + d + "/moved/01-expanded.png --diff " + d + "/d", 1,
+       "01-expanded.png: 17943 of 2962440 pixels differ (0.606 %), marked in " + d + "/d/01-expanded.png\n",
+       "1 file compared: 1 difference in 1 file"},
+      {"compare " + d + "/refs/report.json " + d + "/same/report.json", 0, "", "1 file compared: alike"},
+      {"compare " + d + "/same" + refs + " && rm " + d + "/same/02-collapsed.png && " + kLvsim + " compare" + refs + d + "/same", 1,
+       "02-collapsed.png: missing\n", "3 files compared: 1 difference in 1 file"},
+  };
+  for (const auto& [command, exitCode, line, summary] : cases) {
+    ProcessRun run = lvsim(command, true);
+    EXPECT_EQ(run.exitCode, exitCode) << command << ": " << run.output;
+    EXPECT_NE(run.output.find(line), std::string::npos) << command << ": " << run.output;
+    EXPECT_EQ(lastLine(run.output), summary) << command;
+  }
+  Png marked(dir.path / "moved/diff/01-expanded.png");
+  EXPECT_TRUE(marked.ok() && marked.width() == 1170) << "the default folder for marked pictures";
+  EXPECT_FALSE(fs::exists(dir.path / "refs/diff")) << "nothing written in EXPECTED";
+  for (const fs::directory_entry& e : fs::directory_iterator(dir.path))
+    EXPECT_NE(e.path().filename().string()[0], '.') << "the recording's hidden folder is gone";
+}
+
+TEST(LvsimCompare, WhatCannotBeComparedIsOneLineAndExitCodeTwo) {
+  const std::string kScenario = scenario();
+  Folder dir;
+  const std::string d = dir.path.string() + "/";
+  ASSERT_EQ(lvsim("run " + kScenario + " --out " + d + "refs").exitCode, 0);
+  fs::create_directories(dir.path / "bad");
+  fs::copy(dir.path / "refs", dir.path / "notpng");
+  fs::copy(dir.path / "refs", dir.path / "notjson");
+  dir.write("notpng/02-collapsed.png", "GIF89a");
+  dir.write("notjson/report.json", "{\"snapshots\": [");
+  dir.write("bad/notes.txt", "mine");
+  const std::pair<std::string, std::string> cases[] = {
+      {"compare " + d + "refs " + d + "none", d + "none: no such file or folder"},
+      {"compare " + d + "bad " + d + "refs", d + "bad: holds no pictures or reports to compare with"},
+      {"compare " + d + "refs " + d + "refs/report.json", "not a folder, as EXPECTED is"},
+      {"compare " + d + "refs " + d + "notpng", d + "notpng/02-collapsed.png: not a PNG image"},
+      {"compare " + d + "notjson " + d + "refs", d + "notjson/report.json: not valid JSON"},
+      {"compare " + d + "refs " + d + "refs --diff " + d + "refs/d", "lies in EXPECTED"},
+      {"compare " + d + "refs " + d + "refs --channel-tolerance 300", "300"},
+      {"run " + kScenario + " --record " + d + "bad", d + "bad: holds \"notes.txt\", which is not a reference"},
+      {"run " + kScenario + " --record " + d + "new --out " + d + "out", "excludes"},
+      {"run " + kScenario + " --out " + d + "out --expect " + d + "none", "no folder of references there"},
+      {"run " + kScenario + " --out " + d + "refs --expect " + d + "refs", "the run would write over the references"},
+  };
+  for (const auto& [command, message] : cases) expectRefused(lvsim(command, true), message, command);
+  EXPECT_EQ(readFile(dir.path / "bad/notes.txt"), "mine");
+  EXPECT_FALSE(fs::exists(dir.path / "new") || fs::exists(dir.path / "out"));
+}
+
+}  // namespace

@@ -1,0 +1,121 @@
+#include "tools/lvsim/compare_command.h"
+
+#include <cstdio>
+#include <system_error>
+
+#include "tools/lvsim/exit_codes.h"
+#include "tools/lvsim/story.h"
+
+namespace lv::sim {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path diffFolder(const CompareOptions& options) {
+  if (!options.diff.empty()) return options.diff;
+  std::error_code error;
+  fs::path actual = options.actual;
+  return (fs::is_directory(actual, error) ? actual : actual.parent_path()) / "diff";
+}
+
+bool within(const fs::path& inner, const fs::path& outer) {
+  std::error_code error;
+  fs::path in = fs::weakly_canonical(inner, error), out = fs::weakly_canonical(outer, error);
+  return std::mismatch(out.begin(), out.end(), in.begin(), in.end()).first == out.end();
+}
+
+std::vector<fs::path> inputsOf(const OutputComparison& comparison) {
+  std::vector<fs::path> inputs;
+  for (const FileComparison& file : comparison.files)
+    for (const fs::path& side : {file.expected, file.actual})
+      if (!side.empty()) inputs.push_back(side);
+  return inputs;
+}
+
+// Writes the pictures that mark what changed; a picture that cannot be written is a line
+// on stderr and leaves the rest to be written.
+void writeMarked(OutputComparison& comparison, const fs::path& folder) {
+  std::vector<fs::path> inputs = inputsOf(comparison);
+  bool usable = false;
+  for (FileComparison& file : comparison.files) {
+    if (!file.picture || !file.picture->marked) continue;
+    if (!usable) {
+      if (auto error = writableFolderError(folder)) {
+        fail(kRunFault, folder.string(), *error);
+        return;
+      }
+      usable = true;
+    }
+    fs::path marked = folder / file.name;
+    if (auto input = inputAt(marked, inputs)) {
+      fail(kRunFault, marked.string(), "would write over the input " + input->string());
+      continue;
+    }
+    if (auto failed = uikit::writePngFile(marked.string(), *file.picture->marked)) {
+      fail(kRunFault, failed->message());
+      continue;
+    }
+    file.marked = marked;
+  }
+}
+
+std::string summary(const OutputComparison& comparison, size_t lines) {
+  size_t differing = 0;
+  for (const FileComparison& file : comparison.files) differing += !file.alike();
+  std::string compared = std::to_string(comparison.files.size()) + (comparison.files.size() == 1 ? " file" : " files");
+  if (!differing) return compared + " compared: alike";
+  return compared + " compared: " + std::to_string(lines) + (lines == 1 ? " difference in " : " differences in ") +
+         std::to_string(differing) + (differing == 1 ? " file" : " files");
+}
+
+}  // namespace
+
+}  // namespace lv::sim
+
+void lv::sim::addToleranceOptions(CLI::App& command, CompareOptions& options) {
+  command.add_option("--channel-tolerance", options.tolerance.picture.channel,
+                     "How far a pixel's red, green, blue or alpha may be off (0 to 255, default 2)")
+      ->type_name("N")
+      ->check(CLI::Range(0, 255));
+  command.add_option("--pixel-share", options.tolerance.picture.share,
+                     "Share of a picture's pixels that may differ (0 to 1, default 0)")
+      ->type_name("SHARE")
+      ->check(CLI::Range(0.0, 1.0));
+  command.add_option("--number-tolerance", options.tolerance.number,
+                     "How far a report's number may be off (default 0.001)")
+      ->type_name("X")
+      ->check(CLI::NonNegativeNumber);
+  command.add_option("--diff", options.diff, "Folder for the pictures marking what changed (default: ACTUAL/diff)")
+      ->type_name("DIR");
+}
+
+void lv::sim::addCompareCommand(CLI::App& app, CompareOptions& options) {
+  CLI::App* compare = app.add_subcommand("compare", "Compare what lvsim run wrote with references");
+  compare->add_option("expected", options.expected, "The references: a folder from lvsim run, or a file")
+      ->required()
+      ->type_name("EXPECTED");
+  compare->add_option("actual", options.actual, "What to check: a folder or file of the same kind")
+      ->required()
+      ->type_name("ACTUAL");
+  addToleranceOptions(*compare, options);
+}
+
+int lv::sim::runCompare(const CompareOptions& options) {
+  auto compared = compareOutputs(options.expected, options.actual, options.tolerance);
+  if (!compared) return fail(kUsageFault, compared.error().where, compared.error().what);
+  fs::path folder = diffFolder(options);
+  std::error_code error;
+  if (fs::is_directory(options.expected, error) && within(folder, options.expected))
+    return fail(kUsageFault, folder.string(), "the folder for marked pictures lies in EXPECTED");
+  OutputComparison& comparison = compared.value();
+  writeMarked(comparison, folder);
+  size_t lines = 0;
+  for (const FileComparison& file : comparison.files)
+    for (const std::string& line : describe(file)) {
+      std::printf("%s\n", line.c_str());
+      ++lines;
+    }
+  std::printf("%s\n", summary(comparison, lines).c_str());
+  return comparison.alike() ? kSuccess : kNotAlike;
+}

@@ -1,0 +1,29 @@
+#pragma once
+// `lvsim compare EXPECTED ACTUAL`: two folders from `lvsim run`, or two files, compared
+// (output_comparison.h); a line per difference and a summary on stdout. Pictures that differ
+// are marked in DIFF/NAME (by default the folder "diff" in ACTUAL, or beside ACTUAL when
+// it is a file), never inside EXPECTED nor over an input. Exit code 0 when alike, 1 when
+// not, 2 for a file or folder that cannot be compared.
+#include <string>
+
+#include <CLI/CLI.hpp>
+
+#include "tools/lvsim/output_comparison.h"
+
+namespace lv::sim {
+
+struct CompareOptions {
+  std::string expected, actual;
+  CompareTolerance tolerance;
+  std::string diff;  // empty: the default folder
+};
+
+void addCompareCommand(CLI::App& app, CompareOptions& options);
+
+// The tolerances and --diff, for every command that compares.
+void addToleranceOptions(CLI::App& command, CompareOptions& options);
+
+// Returns the process's exit code.
+int runCompare(const CompareOptions& options);
+
+}  // namespace lv::sim

@@ -1,0 +1,37 @@
+#pragma once
+// `lvsim run --record DIR`: the run writes into a hidden folder beside DIR, which then takes
+// DIR's place in one step, so DIR holds the earlier references or the new ones, never a
+// mix, and no picture of the earlier ones stays behind. Only a folder of references is
+// replaced: one that holds anything but report.json and pictures, or one of the run's
+// inputs, is refused. A link at DIR is replaced, never followed.
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "foundation/result.h"
+
+namespace lv::sim {
+
+class ReferenceRecording {
+ public:
+  // Makes the hidden folder; the reason DIR cannot be recorded into, when it cannot.
+  static fnd::Result<std::unique_ptr<ReferenceRecording>, std::string> begin(
+      const std::filesystem::path& dir, const std::vector<std::filesystem::path>& inputs);
+  // Removes the hidden folder, with the earlier references once it took their place.
+  ~ReferenceRecording();
+  ReferenceRecording(const ReferenceRecording&) = delete;
+  ReferenceRecording& operator=(const ReferenceRecording&) = delete;
+
+  // Where the run writes.
+  const std::filesystem::path& folder() const { return folder_; }
+  // Puts the folder in DIR's place; the reason when that fails.
+  std::optional<std::string> commit();
+
+ private:
+  ReferenceRecording(std::filesystem::path dir, std::filesystem::path folder);
+  std::filesystem::path dir_, folder_;
+};
+
+}  // namespace lv::sim
