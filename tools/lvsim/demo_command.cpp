@@ -165,6 +165,7 @@ void lv::sim::addDemoCommand(CLI::App& app, DemoOptions& options) {
   addDeviceOptions(*demo, options.device, "; kEnabled is stored true first");
   demo->add_flag("--before-after", options.beforeAfter,
                  "Also tell it with the library off, into DIR/library-off, the sheet's first row");
+  demo->add_flag("--html", options.html, "Also write report.html, a page to inspect the report and pictures in a browser");
   addTraceOptions(demo, options.trace);
 }
 
@@ -188,6 +189,7 @@ int lv::sim::runDemo(const DemoOptions& options) {
   told.where = "demo";
   told.out = out;
   told.pictures = true;
+  told.page = options.html;
   told.narrate = true;
   told.skipImpossible = true;
   size_t number = 0;

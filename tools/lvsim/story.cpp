@@ -9,6 +9,7 @@
 #include "foundation/atomic_file.h"
 #include "host/lock_screen.h"
 #include "host/settings_folder.h"
+#include "tools/lvsim/inspector_page.h"
 #include "tools/lvsim/report_json.h"
 #include "tools/lvsim/snapshot_pictures.h"
 
@@ -113,10 +114,12 @@ std::vector<std::filesystem::path> inputsOf(const Scenario& scenario, const Stor
 
 std::vector<std::string> outputsOf(const Scenario& scenario, const StoryOptions& options) {
   std::vector<std::string> outputs = {"report.json"};
+  if (options.page) outputs.push_back("report.html");
   if (!options.pictures) return outputs;
+  int number = 0;
   for (const Step& step : scenario.steps)
     if (const auto* snapshot = std::get_if<SnapshotStep>(&step))
-      outputs.push_back(pictureFile(int(outputs.size()), snapshot->name));
+      outputs.push_back(pictureFile(++number, snapshot->name));
   return outputs;
 }
 
@@ -203,5 +206,10 @@ int lv::sim::tellStory(const Scenario& scenario, const StoryOptions& options) {
   if (auto failed = fnd::writeFileAtomically(out.string(), report.dump(2, ' ', false, Json::error_handler_t::replace) + "\n"))
     return fail(kRunFault, out.string(), "cannot write the report: " + failed->reason);
   std::printf("%s: %zu snapshots\n", out.string().c_str(), report["snapshots"].size());
+  if (!options.page) return kSuccess;
+  std::filesystem::path page = options.out / "report.html";
+  if (auto failed = fnd::writeFileAtomically(page.string(), inspectorPage(report)))
+    return fail(kRunFault, page.string(), "cannot write the page: " + failed->reason);
+  std::printf("%s: the inspector page\n", page.string().c_str());
   return kSuccess;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Tells a story on the lock screen: boots the device a scenario names, takes its steps and
 // writes DIR/report.json with a snapshot for every snapshot step; optionally a picture of
-// each snapshot beside the report and one printed line per step. `lvsim run` and
+// each snapshot beside the report, the inspector page, and one printed line per step. `lvsim run` and
 // `lvsim demo` both tell theirs through here.
 #include <filesystem>
 #include <functional>
@@ -24,6 +24,7 @@ struct StoryOptions {
   std::vector<std::filesystem::path> inputs;  // files read besides the artwork: never written over
   std::filesystem::path out;
   bool pictures = false;
+  bool page = false;  // report.html beside the report (inspector_page.h)
   bool narrate = false;
   // A step that cannot be taken (no such class, no visible view) is skipped with a line
   // ("skipped: ...") rather than ending the story.
