@@ -108,6 +108,7 @@ void addMoment(lv::render::ContactSheet& sheet, const Json& snapshot, const lv::
 std::vector<std::string> libraryOffArguments(const DemoOptions& options, const std::filesystem::path& folder) {
   const DeviceOptions& device = options.device;
   std::vector<std::string> args = {"lvsim", "demo", "--out", folder.string(), "--library", std::string(kNoLibrary)};
+  if (options.html) args.push_back("--html");
   if (!device.profile.empty()) args.insert(args.end(), {"--profile", device.profile});
   if (!device.settingsFile.empty()) args.insert(args.end(), {"--settings", device.settingsFile});
   for (const std::string& s : device.settings) args.insert(args.end(), {"--set", s});
