@@ -27,8 +27,23 @@ function shown(value) {
   if (value === undefined) return "\u2014";
   if (value === null) return "nil";
   if (Array.isArray(value) && value.length && value.every((n) => typeof n === "number")) return value.join(", ");
+  if (isObjectRef(value)) return value.id === undefined ? value.class : value.class + " " + value.id;
   if (typeof value === "object") return JSON.stringify(value);
   return String(value);
+}
+
+// An object a global or a property holds: {"class"}, and {"id"} too for a view of the window.
+function isObjectRef(value) {
+  return value !== null && typeof value === "object" && typeof value.class === "string" &&
+    Object.keys(value).every((k) => k === "class" || k === "id");
+}
+
+// A table cell; a view of the window in it is a link that selects the view.
+function cell(value) {
+  if (isObjectRef(value) && value.id !== undefined)
+    return element("td", {}, element("button", { class: "link", "data-id": value.id, onclick: () => pick(value.id) },
+                                     shown(value)));
+  return element("td", {}, shown(value));
 }
 
 // --- Views of a snapshot, in drawing order ----------------------------------------------
@@ -215,7 +230,7 @@ function valueTable(rows, columns) {
   for (const [key, values] of rows) {
     const changed = values.length > 1 && !same(values[0], values[1]);
     table.append(element("tr", { "data-key": key, class: changed ? "changed" : "" }, element("th", {}, key),
-                         ...values.map((v) => element("td", {}, shown(v)))));
+                         ...values.map(cell)));
   }
   return table;
 }
