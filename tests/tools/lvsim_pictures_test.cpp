@@ -116,11 +116,11 @@ TEST(LvsimDemo, WritesEveryPictureTheSheetAndTheReportForTheProfileAndSettingsGi
 }
 
 // With the library off, or loaded but disabled, the steps it would take are skipped and the
-// captions say nothing happened; --before-after puts the one beside the other.
+// captions say nothing happened; --before-after puts the one beside the other, each with its page.
 TEST(LvsimDemo, CaptionsTellWhatHappenedAndBeforeAfterShowsTheLibraryOffBesideIt) {
   Folder out;
   const fs::path d = out.path / "d";
-  ProcessRun run = lvsim("demo --before-after --set kEnabled=false --out " + d.string(), true);
+  ProcessRun run = lvsim("demo --before-after --html --set kEnabled=false --out " + d.string(), true);
   ASSERT_EQ(run.exitCode, 0) << run.output;
   EXPECT_NE(run.output.find("skipped: tap CBAutoScrollLabel: no class named CBAutoScrollLabel"), std::string::npos);
   EXPECT_NE(run.output.find("skipped: tap CBAutoScrollLabel: no visible CBAutoScrollLabel"), std::string::npos);
@@ -134,6 +134,8 @@ TEST(LvsimDemo, CaptionsTellWhatHappenedAndBeforeAfterShowsTheLibraryOffBesideIt
     for (const Json& s : (*report)["snapshots"]) told.push_back(s["caption"]);
     EXPECT_EQ(told, captions) << (*report)["library"];
   }
+  for (const fs::path& folder : {d, d / "library-off"})
+    EXPECT_NE(readFile(folder / "report.html").find(captions[0].get<std::string>()), std::string::npos) << "the page holds the report";
   Png sheet(d / "contact-sheet.png");
   EXPECT_GT(sheet.width(), 8 * 640) << "the eight moments in a row";
   EXPECT_LT(sheet.height(), 3 * (600 + 250)) << "two rows: off, then on";

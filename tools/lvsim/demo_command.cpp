@@ -108,6 +108,7 @@ void addMoment(lv::render::ContactSheet& sheet, const Json& snapshot, const lv::
 std::vector<std::string> libraryOffArguments(const DemoOptions& options, const std::filesystem::path& folder) {
   const DeviceOptions& device = options.device;
   std::vector<std::string> args = {"lvsim", "demo", "--out", folder.string(), "--library", std::string(kNoLibrary)};
+  if (options.html) args.push_back("--html");
   if (!device.profile.empty()) args.insert(args.end(), {"--profile", device.profile});
   if (!device.settingsFile.empty()) args.insert(args.end(), {"--settings", device.settingsFile});
   for (const std::string& s : device.settings) args.insert(args.end(), {"--set", s});
@@ -165,6 +166,7 @@ void lv::sim::addDemoCommand(CLI::App& app, DemoOptions& options) {
   addDeviceOptions(*demo, options.device, "; kEnabled is stored true first");
   demo->add_flag("--before-after", options.beforeAfter,
                  "Also tell it with the library off, into DIR/library-off, the sheet's first row");
+  demo->add_flag("--html", options.html, "Also write report.html, a page to inspect the report and pictures in a browser");
   addTraceOptions(demo, options.trace);
 }
 
@@ -188,6 +190,7 @@ int lv::sim::runDemo(const DemoOptions& options) {
   told.where = "demo";
   told.out = out;
   told.pictures = true;
+  told.page = options.html;
   told.narrate = true;
   told.skipImpossible = true;
   size_t number = 0;

@@ -8,7 +8,8 @@
 // line per step, and writes a picture of every moment, DIR/contact-sheet.png with all of
 // them captioned and a close-up of the platter under each, and DIR/report.json as
 // `lvsim run` writes it; with --before-after the same story with the library off goes into
-// DIR/library-off and the sheet's first row; with --trace, the message trace
+// DIR/library-off and the sheet's first row; with --html, DIR/report.html, the inspector
+// page (inspector_page.h); with --trace, the message trace
 // (trace_option.h). A bad option or a folder that cannot be
 // written is one error line and exit code 2.
 #include <string>
@@ -24,6 +25,7 @@ struct DemoOptions {
   std::string out = "out/demo";
   DeviceOptions device;  // applied after kEnabled=true
   bool beforeAfter = false;
+  bool html = false;  // report.html, the inspector page
   TraceOptions trace;
 };
 

@@ -11,6 +11,7 @@ void lv::sim::addRunCommand(CLI::App& app, RunOptions& options) {
   CLI::Option* out =
       run->add_option("--out", options.out, "Folder for report.json (default: the current folder)")->type_name("DIR");
   run->add_flag("--png", options.png, "Also write a picture of each snapshot beside the report");
+  run->add_flag("--html", options.html, "Also write report.html, a page to inspect the report and pictures in a browser");
   addDeviceOptions(*run, options.device, "; over the scenario's");
   addTraceOptions(run, options.trace);
   CLI::Option* expect =
@@ -51,7 +52,8 @@ int lv::sim::runScenario(const RunOptions& options) {
   story.inputs = {options.scenario};
   if (!options.device.settingsFile.empty()) story.inputs.push_back(options.device.settingsFile);
   story.out = options.out;
-  story.pictures = options.png;
+  story.pictures = options.png || options.html;
+  story.page = options.html;
   MessageTrace trace(options.trace);
   if (auto error = trace.pathError(story.inputs)) return fail(kUsageFault, options.trace.file, *error);
   if (!options.expect.expected.empty())

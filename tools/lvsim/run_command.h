@@ -3,7 +3,8 @@
 // scenario names (the options override it), takes
 // its steps on the lock screen and writes DIR/report.json with a snapshot for every
 // snapshot step, and with --png a picture of each (NN-name.png, named in the snapshot's
-// "picture"); with --trace, the message trace (trace_option.h). Any fault in the scenario,
+// "picture"); with --html also report.html, the inspector page (inspector_page.h), and
+// the pictures it shows; with --trace, the message trace (trace_option.h). Any fault in the scenario,
 // a folder that cannot be written, or a file to write that is one of the run's inputs, is
 // one error line and exit code 2, with no report.
 // With --expect DIR the output is then compared with the references in DIR, and the exit
@@ -23,6 +24,7 @@ struct RunOptions {
   std::string scenario;
   std::string out = ".";
   bool png = false;
+  bool html = false;  // the inspector page, report.html, with the pictures it shows
   DeviceOptions device;  // over what the scenario names
   TraceOptions trace;
   CompareOptions expect;  // `expected` empty: no comparison

@@ -9,6 +9,7 @@
 #include "foundation/atomic_file.h"
 #include "host/lock_screen.h"
 #include "host/settings_folder.h"
+#include "tools/lvsim/inspector_page.h"
 #include "tools/lvsim/report_json.h"
 #include "tools/lvsim/snapshot_pictures.h"
 
@@ -103,10 +104,12 @@ std::string bootLine(const lv::host::BootOptions& boot, lv::host::LockScreen& sc
 // The files the story writes into its folder.
 std::vector<std::string> outputsOf(const Scenario& scenario, const StoryOptions& options) {
   std::vector<std::string> outputs = {"report.json"};
+  if (options.page) outputs.push_back("report.html");
   if (!options.pictures) return outputs;
+  int number = 0;
   for (const Step& step : scenario.steps)
     if (const auto* snapshot = std::get_if<SnapshotStep>(&step))
-      outputs.push_back(pictureFile(int(outputs.size()), snapshot->name));
+      outputs.push_back(pictureFile(++number, snapshot->name));
   return outputs;
 }
 
@@ -202,7 +205,12 @@ int lv::sim::tellStory(const Scenario& scenario, const StoryOptions& options) {
   // Texts that are not UTF-8 (a file name) are written with U+FFFD in their place.
   if (auto failed = fnd::writeFileAtomically(out.string(), report.dump(2, ' ', false, Json::error_handler_t::replace) + "\n"))
     return fail(kRunFault, out.string(), "cannot write the report: " + failed->reason);
-  std::filesystem::path shown = (options.shownOut.empty() ? options.out : options.shownOut) / "report.json";
-  std::printf("%s: %zu snapshots\n", shown.string().c_str(), report["snapshots"].size());
+  std::filesystem::path shownFolder = options.shownOut.empty() ? options.out : options.shownOut;
+  std::printf("%s: %zu snapshots\n", (shownFolder / "report.json").string().c_str(), report["snapshots"].size());
+  if (!options.page) return kSuccess;
+  std::filesystem::path page = options.out / "report.html";
+  if (auto failed = fnd::writeFileAtomically(page.string(), inspectorPage(report)))
+    return fail(kRunFault, page.string(), "cannot write the page: " + failed->reason);
+  std::printf("%s: the inspector page\n", (shownFolder / "report.html").string().c_str());
   return kSuccess;
 }

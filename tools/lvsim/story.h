@@ -1,7 +1,7 @@
 #pragma once
 // Tells a story on the lock screen: boots the device a scenario names, takes its steps and
 // writes DIR/report.json with a snapshot for every snapshot step; optionally a picture of
-// each snapshot beside the report and one printed line per step. `lvsim run` and
+// each snapshot beside the report, the inspector page, and one printed line per step. `lvsim run` and
 // `lvsim demo` both tell theirs through here.
 #include <filesystem>
 #include <functional>
@@ -25,6 +25,7 @@ struct StoryOptions {
   std::filesystem::path out;
   std::filesystem::path shownOut;  // the folder the closing line names, when not `out`
   bool pictures = false;
+  bool page = false;  // report.html beside the report (inspector_page.h)
   bool narrate = false;
   // A step that cannot be taken (no such class, no visible view) is skipped with a line
   // ("skipped: ...") rather than ending the story.

@@ -1,0 +1,98 @@
+"""The inspector page of `lvsim run --html` in headless Chromium, driven by Selenium.
+
+Usage: inspector_page_test.py LVSIM. Exits 77 (skipped) when Chromium is not installed.
+"""
+import json
+import pathlib
+import shutil
+import subprocess
+import sys
+import tempfile
+
+CHROMEDRIVER = "/usr/bin/chromedriver"
+if not shutil.which("chromium") or not pathlib.Path(CHROMEDRIVER).exists():
+    print("chromium or its driver is not installed")
+    sys.exit(77)
+
+from selenium import webdriver  # noqa: E402
+from selenium.webdriver.chrome.service import Service  # noqa: E402
+from selenium.webdriver.common.action_chains import ActionChains  # noqa: E402
+from selenium.webdriver.common.by import By  # noqa: E402
+
+# A title that would end the page's script early if it went in unescaped.
+SCENARIO = {"settings": {"kEnabled": True}, "steps": [
+    {"play": {"title": "</script><!-- Night Drive", "artist": "The Lanterns", "duration": 215, "artwork": "generated"}},
+    {"advance": 1.0}, {"snapshot": "playing"},
+    {"tap": "MRUArtworkView"}, {"advance": 1.0}, {"snapshot": "expanded"}]}
+
+
+def find_view(view, cls, path="0"):
+    if view["class"] == cls:
+        return view, path
+    for i, sub in enumerate(view["subviews"]):
+        found = find_view(sub, cls, f"{path}/{i}")
+        if found:
+            return found
+    return None
+
+
+def numbers(text):
+    return [float(n) for n in text.split(",")]
+
+
+def main(lvsim):
+    work = pathlib.Path(tempfile.mkdtemp(prefix="lvsim-inspector-"))
+    try:
+        scenario = work / "scenario.json"
+        scenario.write_text(json.dumps(SCENARIO))
+        for out in ("a", "b"):
+            subprocess.run([lvsim, "run", str(scenario), "--html", "--out", str(work / out)], check=True,
+                           stdout=subprocess.DEVNULL)
+        page = work / "a" / "report.html"
+        assert page.read_bytes() == (work / "b" / "report.html").read_bytes(), "the same run gives the same page"
+        expanded = json.loads((work / "a" / "report.json").read_text())["snapshots"][1]
+        artwork, artwork_id = find_view(expanded["tree"], "MRUArtworkView")
+
+        options = webdriver.ChromeOptions()
+        for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", f"--user-data-dir={work / 'profile'}",
+                         "--window-size=1600,1000"):
+            options.add_argument(argument)
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+        driver = webdriver.Chrome(service=Service(CHROMEDRIVER), options=options)
+        try:
+            driver.get(page.as_uri())
+            driver.find_element(By.CSS_SELECTOR, '#strip figure[data-index="1"]').click()
+            stage = driver.find_element(By.CSS_SELECTOR, ".stage")
+            driver.execute_script("return arguments[0].querySelector('img').decode()", stage)
+            x, y, w, h = artwork["windowFrame"]
+            window_w, window_h = expanded["tree"]["frame"][2:]
+            ActionChains(driver).move_to_element_with_offset(
+                stage, int((x + w / 2) / window_w * stage.size["width"] - stage.size["width"] / 2),
+                int((y + h / 2) / window_h * stage.size["height"] - stage.size["height"] / 2)).click().perform()
+            picked = driver.find_element(By.ID, "picked-id").text
+            assert picked.startswith(artwork_id), f"the click picked {picked}, not within {artwork_id}"
+            if picked != artwork_id:
+                driver.find_element(By.CSS_SELECTOR, f'#ancestors button[data-id="{artwork_id}"]').click()
+            assert driver.find_element(By.ID, "picked-class").text == "MRUArtworkView"
+            frame = driver.find_element(By.CSS_SELECTOR, '#panel tr[data-key="frame"] td').text
+            assert numbers(frame) == artwork["frame"], f"the panel's frame {frame} is not {artwork['frame']}"
+
+            driver.find_element(By.ID, "search").send_keys("CBAutoScrollLabel")
+            found = driver.find_element(By.ID, "found").get_attribute("data-count")
+            assert found == "4" and len(driver.find_elements(By.CSS_SELECTOR, "#results li")) == 4, found
+
+            driver.find_element(By.CSS_SELECTOR, '#compare option[value="0"]').click()
+            assert len(driver.find_elements(By.CSS_SELECTOR, ".stage")) == 2
+            assert "changed" in driver.find_element(By.CSS_SELECTOR, '#panel tr[data-key="frame"]').get_attribute("class")
+
+            errors = [e for e in driver.get_log("browser") if e["level"] == "SEVERE"]
+            assert not errors, errors
+        finally:
+            driver.quit()
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
+    print("the inspector page works")
+
+
+if __name__ == "__main__":
+    main(sys.argv[1])
