@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
+#include <set>
 
 #include "render/paint_rules.h"
 #include "render/surface_ptr.h"
@@ -20,6 +22,11 @@ struct BlurLook {
 // approaches a Gaussian; the edges repeat outwards.
 void boxBlur(cairo_surface_t* surface, int radius);
 
+// Blurs are kept by the signature of what lies beneath, for as long as they are drawn.
+// While one object beneath changes only in opacity from frame to frame (a fade), the blur
+// is computed twice, with that object left out and drawn whole, and each frame mixes the
+// two with its opacity: compositing, the blur and the tint are all linear in it. Memory
+// is what the backdrops of one frame need: an entry not drawn in a frame goes at its end.
 class BlurCache {
  public:
   explicit BlurCache(BlurLook look = {}) : look_(look) {}
@@ -34,20 +41,38 @@ class BlurCache {
   long computed() const { return computed_; }
 
  private:
-  struct Entry {
-    SurfacePtr surface;
-    bool used = false;
-  };
   struct Key {
     uint64_t signature;
     int x, y, width, height;
     auto operator<=>(const Key&) const = default;
   };
+  struct Entry {
+    SurfacePtr surface;
+    bool used = false;
+  };
+  // The blurs of what lies beneath with one object at opacity 0 and 1, at the reduced
+  // resolution, and their mix at the opacity last asked for, at device resolution.
+  struct Fade {
+    SurfacePtr without, with, mixed, surface;
+    float opacity = -1;
+    bool used = false;
+  };
+  // Where a blur reads: the area with the blur's reach, and the reduction it is blurred at.
+  struct Reduction {
+    PixelRect source;
+    int factor;
+  };
 
-  SurfacePtr compute(const Beneath& beneath, PixelRect area, double scale) const;
+  Reduction reductionFor(const Beneath& beneath, PixelRect area, double scale) const;
+  SurfacePtr blurReduced(const Beneath& beneath, Reduction r, double scale, std::optional<DrawnOpacity> change);
+  cairo_surface_t* mix(Fade& fade, Reduction r, PixelRect area, float opacity) const;
 
   BlurLook look_;
   std::map<Key, Entry> entries_;
+  std::map<Key, Fade> fades_;
+  // Signatures with one translucent object apart, seen in the last frame and this one: the
+  // second frame that shows such a signature starts a fade.
+  std::set<Key> seenApart_, seenApartNow_;
   long computed_ = 0;
 };
 
