@@ -124,7 +124,7 @@ lv::render::BlurCache::Reduction lv::render::BlurCache::reductionFor(const Benea
   return {intersection(outset(area, int(std::ceil(reach))), beneath.extent()), std::max(1, int(reach / kPasses / 4))};
 }
 
-cairo_surface_t* lv::render::BlurCache::blurred(const Beneath& beneath, PixelRect area, double scale) {
+lv::render::BlurToDraw lv::render::BlurCache::blurred(const Beneath& beneath, PixelRect area, double scale) {
   PixelRect read = outset(area, int(std::ceil(look_.radius * scale)));
   auto keyFor = [&](id apart) {
     return Key{Hasher().add(beneath.signature(read, apart)).add(scale).value(), area.x, area.y, area.width, area.height};
@@ -132,24 +132,33 @@ cairo_surface_t* lv::render::BlurCache::blurred(const Beneath& beneath, PixelRec
   Key exact = keyFor(nullptr);
   if (auto it = entries_.find(exact); it != entries_.end()) {
     it->second.used = true;
-    return it->second.surface.get();
+    return {it->second.surface.get()};
   }
   Reduction r = reductionFor(beneath, area, scale);
   for (const DrawnOpacity& d : beneath.translucent(read)) {
     Key apart = keyFor(d.object);
     seenApartNow_.insert(apart);
     auto fade = fades_.find(apart);
-    if (fade == fades_.end() && seenApart_.contains(apart)) {
-      fade = fades_.try_emplace(apart).first;
-      fade->second.without = blurReduced(beneath, r, scale, DrawnOpacity{d.object, 0});
-      fade->second.with = blurReduced(beneath, r, scale, DrawnOpacity{d.object, 1});
-    }
+    if (fade == fades_.end() && seenApart_.contains(apart))
+      fade = fades_.emplace(apart, makeFade(beneath, r, area, scale, d.object)).first;
     if (fade != fades_.end()) return mix(fade->second, r, area, d.opacity);
   }
   Entry& e = entries_[exact];
   e.surface = enlarged(blurReduced(beneath, r, scale, std::nullopt).get(), r.source, r.factor, area, nullptr);
   e.used = true;
-  return e.surface.get();
+  return {e.surface.get()};
+}
+
+lv::render::BlurCache::Fade lv::render::BlurCache::makeFade(const Beneath& beneath, Reduction r, PixelRect area,
+                                                          double scale, id object) {
+  Fade fade;
+  fade.without = blurReduced(beneath, r, scale, DrawnOpacity{object, 0});
+  fade.with = blurReduced(beneath, r, scale, DrawnOpacity{object, 1});
+  if (opaque(fade.without.get()) && opaque(fade.with.get())) {
+    fade.withoutShown = enlarged(fade.without.get(), r.source, r.factor, area, nullptr);
+    fade.withShown = enlarged(fade.with.get(), r.source, r.factor, area, nullptr);
+  }
+  return fade;
 }
 
 // Blurs at a reduced resolution, which a blur this wide cannot tell from the full one;
@@ -157,7 +166,9 @@ cairo_surface_t* lv::render::BlurCache::blurred(const Beneath& beneath, PixelRec
 // over before scaling up gives the same pixels.
 lv::render::SurfacePtr lv::render::BlurCache::blurReduced(const Beneath& beneath, Reduction r, double scale,
                                                         std::optional<DrawnOpacity> change) {
-  int sw = (r.source.width + r.factor - 1) / r.factor, sh = (r.source.height + r.factor - 1) / r.factor;
+  // Whole reduced pixels only: a pixel only partly painted would let the blur thin out
+  // towards that edge; scaling back up repeats the edge over the few pixels left out.
+  int sw = std::max(1, r.source.width / r.factor), sh = std::max(1, r.source.height / r.factor);
   SurfacePtr small(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, sw, sh));
   cairo_t* c = cairo_create(small.get());
   cairo_translate(c, -double(r.source.x) / r.factor, -double(r.source.y) / r.factor);
@@ -172,16 +183,17 @@ lv::render::SurfacePtr lv::render::BlurCache::blurReduced(const Beneath& beneath
   return small;
 }
 
-cairo_surface_t* lv::render::BlurCache::mix(Fade& fade, Reduction r, PixelRect area, float opacity) const {
+lv::render::BlurToDraw lv::render::BlurCache::mix(Fade& fade, Reduction r, PixelRect area, float opacity) const {
   fade.used = true;
-  if (fade.opacity == opacity && fade.surface) return fade.surface.get();
+  if (fade.withShown) return {fade.withoutShown.get(), fade.withShown.get(), opacity};
+  if (fade.opacity == opacity && fade.surface) return {fade.surface.get()};
   if (!fade.mixed)
     fade.mixed.reset(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, cairo_image_surface_get_width(fade.with.get()),
                                                 cairo_image_surface_get_height(fade.with.get())));
   mixPixels(fade.without.get(), fade.with.get(), fade.mixed.get(), opacity);
   fade.surface = enlarged(fade.mixed.get(), r.source, r.factor, area, std::move(fade.surface));
   fade.opacity = opacity;
-  return fade.surface.get();
+  return {fade.surface.get()};
 }
 
 void lv::render::BlurCache::endFrame() {

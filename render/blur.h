@@ -27,13 +27,21 @@ void boxBlur(cairo_surface_t* surface, int radius);
 // is computed twice, with that object left out and drawn whole, and each frame mixes the
 // two with its opacity: compositing, the blur and the tint are all linear in it. Memory
 // is what the backdrops of one frame need: an entry not drawn in a frame goes at its end.
+// A blur to draw: `under`, then `over` (when there is one) with `overAlpha`. Both opaque
+// when there are two, so that drawing them mixes them. Owned by the cache.
+struct BlurToDraw {
+  cairo_surface_t* under;
+  cairo_surface_t* over = nullptr;
+  double overAlpha = 0;
+};
+
 class BlurCache {
  public:
   explicit BlurCache(BlurLook look = {}) : look_(look) {}
 
   // The blurred, tinted pixels of what lies beneath in `area`, a non-empty part of the
-  // picture in device pixels; owned by the cache.
-  cairo_surface_t* blurred(const Beneath& beneath, PixelRect area, double scale);
+  // picture in device pixels, at the device's resolution.
+  BlurToDraw blurred(const Beneath& beneath, PixelRect area, double scale);
 
   // Drops the blurs not used since the last call.
   void endFrame();
@@ -50,10 +58,13 @@ class BlurCache {
     SurfacePtr surface;
     bool used = false;
   };
-  // The blurs of what lies beneath with one object at opacity 0 and 1, at the reduced
-  // resolution, and their mix at the opacity last asked for, at device resolution.
+  // The blurs of what lies beneath with one object at opacity 0 and 1 at the reduced
+  // resolution; scaled up when both are opaque, which drawing can mix, else mixed at the
+  // opacity last asked for and scaled up.
   struct Fade {
-    SurfacePtr without, with, mixed, surface;
+    SurfacePtr without, with;
+    SurfacePtr withoutShown, withShown;
+    SurfacePtr mixed, surface;
     float opacity = -1;
     bool used = false;
   };
@@ -65,7 +76,8 @@ class BlurCache {
 
   Reduction reductionFor(const Beneath& beneath, PixelRect area, double scale) const;
   SurfacePtr blurReduced(const Beneath& beneath, Reduction r, double scale, std::optional<DrawnOpacity> change);
-  cairo_surface_t* mix(Fade& fade, Reduction r, PixelRect area, float opacity) const;
+  Fade makeFade(const Beneath& beneath, Reduction r, PixelRect area, double scale, id object);
+  BlurToDraw mix(Fade& fade, Reduction r, PixelRect area, float opacity) const;
 
   BlurLook look_;
   std::map<Key, Entry> entries_;

@@ -13,6 +13,10 @@ namespace {
 
 bool intersects(PixelRect a, PixelRect b) { return !intersection(a, b).empty(); }
 
+bool hasBackground(const CALayer* layer) {
+  return layer->backgroundColor && uikit::rgba(layer->backgroundColor.get()).a > 0;
+}
+
 }  // namespace
 
 }  // namespace lv::render
@@ -72,16 +76,18 @@ void lv::render::FramePainter::paintNode(CALayer* layer, id object, UIView* view
     cairo_clip(cr_);
   }
   CALayer* mask = maskLayerOf(layer);
-  // A translucent layer with nothing but its background needs no group of its own.
-  bool bare = !rule && layer->sublayers.empty() && (!view || view->subviews.empty());
-  bool grouped = mask || (opacity < 1 && !bare);
+  // A translucent layer that draws one thing needs no group of its own: its background
+  // alone, or the content of a rule that draws with the opacity.
+  bool childless = layer->sublayers.empty() && (!view || view->subviews.empty());
+  bool single = childless && (!rule || (rule->drawsOpacity && !hasBackground(layer)));
+  bool grouped = mask || (opacity < 1 && !single);
   if (grouped) {
     cairo_push_group(cr_);
     groups_.push_back(cairo_get_group_target(cr_));
   }
 
   paintBackground(layer, bounds, grouped ? 1 : opacity);
-  PaintContext context{cr_, object, layer, bounds, scale_, *this};
+  PaintContext context{cr_, object, layer, bounds, scale_, *this, grouped ? 1 : opacity};
   if (rule && rule->paint) rule->paint(context);
   for (CALayer* sub : layer->sublayers) paintNode(sub, sub, nullptr);
   if (view)

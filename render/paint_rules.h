@@ -51,6 +51,7 @@ struct PaintContext {
   CGRect bounds;         // the object's bounds on screen (presentation value)
   double scale;          // device pixels per point
   const Beneath& beneath;
+  float opacity = 1;     // what a rule that draws with opacity draws its content with
 };
 
 struct PaintRule {
@@ -62,6 +63,10 @@ struct PaintRule {
   // What the content depends on beyond the layer's own properties (the image, the text);
   // it keeps the signatures of what lies beneath later objects honest. May be empty.
   std::function<uint64_t(id object)> contentKey = {};
+  // Whether `paint` draws its content in one operation with PaintContext::opacity and
+  // there is no `paintOver`: a translucent object with no background and no children then
+  // needs no group of its own.
+  bool drawsOpacity = false;
 };
 
 class PaintRules {
