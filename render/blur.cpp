@@ -83,11 +83,7 @@ SurfacePtr enlarged(cairo_surface_t* small, PixelRect source, int factor, PixelR
   cairo_t* c = cairo_create(out.get());
   cairo_translate(c, source.x - area.x, source.y - area.y);
   cairo_scale(c, factor, factor);
-  cairo_set_source_surface(c, small, 0, 0);
-  cairo_pattern_set_extend(cairo_get_source(c), CAIRO_EXTEND_PAD);
-  cairo_pattern_set_filter(cairo_get_source(c), CAIRO_FILTER_BILINEAR);
-  cairo_set_operator(c, CAIRO_OPERATOR_SOURCE);
-  cairo_paint(c);
+  paintResampled(c, small, CAIRO_FILTER_BILINEAR);
   cairo_destroy(c);
   return out;
 }
