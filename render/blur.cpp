@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "render/hasher.h"
@@ -54,9 +55,43 @@ bool opaque(cairo_surface_t* s) {
   return true;
 }
 
+// `into` becomes (1 - t)·a + t·b, byte by byte; the three have the same size and format.
+void mixPixels(cairo_surface_t* a, cairo_surface_t* b, cairo_surface_t* into, float t) {
+  cairo_surface_flush(a);
+  cairo_surface_flush(b);
+  cairo_surface_flush(into);
+  int h = cairo_image_surface_get_height(into);
+  size_t stride = size_t(cairo_image_surface_get_stride(into)), bytes = size_t(cairo_image_surface_get_width(into)) * 4;
+  uint32_t wb = uint32_t(std::lround(std::clamp(t, 0.0f, 1.0f) * 65536)), wa = 65536 - wb;
+  const uint8_t *pa = cairo_image_surface_get_data(a), *pb = cairo_image_surface_get_data(b);
+  uint8_t* out = cairo_image_surface_get_data(into);
+  for (int y = 0; y < h; ++y)
+    for (size_t k = y * stride, end = k + bytes; k < end; ++k)
+      out[k] = uint8_t((pa[k] * wa + pb[k] * wb + 32768) >> 16);
+  cairo_surface_mark_dirty(into);
+}
+
+// `small`, blurred from `source` reduced by `factor`, scaled back up to device pixels over
+// `area`; into `reuse` when that has the size and format. An opaque blur gets a surface
+// without alpha, which is drawn by copying.
+SurfacePtr enlarged(cairo_surface_t* small, PixelRect source, int factor, PixelRect area, SurfacePtr reuse) {
+  cairo_format_t format = opaque(small) ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32;
+  SurfacePtr out = std::move(reuse);
+  if (!out || cairo_image_surface_get_format(out.get()) != format || cairo_image_surface_get_width(out.get()) != area.width ||
+      cairo_image_surface_get_height(out.get()) != area.height)
+    out.reset(cairo_image_surface_create(format, area.width, area.height));
+  cairo_t* c = cairo_create(out.get());
+  cairo_translate(c, source.x - area.x, source.y - area.y);
+  cairo_scale(c, factor, factor);
+  paintResampled(c, small, CAIRO_FILTER_BILINEAR);
+  cairo_destroy(c);
+  return out;
+}
+
 }  // namespace
 
 }  // namespace lv::render
+
 
 void lv::render::boxBlur(cairo_surface_t* surface, int radius) {
   int w = cairo_image_surface_get_width(surface), h = cairo_image_surface_get_height(surface);
@@ -79,54 +114,86 @@ void lv::render::boxBlur(cairo_surface_t* surface, int radius) {
   cairo_surface_mark_dirty(surface);
 }
 
-cairo_surface_t* lv::render::BlurCache::blurred(const Beneath& beneath, PixelRect area, double scale) {
-  int reach = int(std::ceil(look_.radius * scale));
-  uint64_t signature = Hasher().add(beneath.signature(outset(area, reach))).add(scale).value();
-  Entry& e = entries_[Key{signature, area.x, area.y, area.width, area.height}];
-  if (!e.surface) {
-    e.surface = compute(beneath, area, scale);
-    ++computed_;
-  }
-  e.used = true;
-  return e.surface.get();
+lv::render::BlurCache::Reduction lv::render::BlurCache::reductionFor(const Beneath& beneath, PixelRect area,
+                                                                   double scale) const {
+  double reach = look_.radius * scale;
+  return {intersection(outset(area, int(std::ceil(reach))), beneath.extent()), std::max(1, int(reach / kPasses / 4))};
 }
 
-// Blurs at a reduced resolution, which a blur this wide cannot tell from the full one,
-// then scales the result back up to device pixels and tints it.
-lv::render::SurfacePtr lv::render::BlurCache::compute(const Beneath& beneath, PixelRect area, double scale) const {
-  double reach = look_.radius * scale;
-  PixelRect source = intersection(outset(area, int(std::ceil(reach))), beneath.extent());
-  double passRadius = reach / kPasses;
-  int factor = std::max(1, int(passRadius / 4));
-  int sw = (source.width + factor - 1) / factor, sh = (source.height + factor - 1) / factor;
+lv::render::BlurToDraw lv::render::BlurCache::blurred(const Beneath& beneath, PixelRect area, double scale) {
+  PixelRect read = outset(area, int(std::ceil(look_.radius * scale)));
+  auto keyFor = [&](id apart) {
+    return Key{Hasher().add(beneath.signature(read, apart)).add(scale).value(), area.x, area.y, area.width, area.height};
+  };
+  Key exact = keyFor(nullptr);
+  if (auto it = entries_.find(exact); it != entries_.end()) {
+    it->second.used = true;
+    return {it->second.surface.get()};
+  }
+  Reduction r = reductionFor(beneath, area, scale);
+  for (const DrawnOpacity& d : beneath.translucent(read)) {
+    Key apart = keyFor(d.object);
+    seenApartNow_.insert(apart);
+    auto fade = fades_.find(apart);
+    if (fade == fades_.end() && seenApart_.contains(apart))
+      fade = fades_.emplace(apart, makeFade(beneath, r, area, scale, d.object)).first;
+    if (fade != fades_.end()) return mix(fade->second, r, area, d.opacity);
+  }
+  Entry& e = entries_[exact];
+  e.surface = enlarged(blurReduced(beneath, r, scale, std::nullopt).get(), r.source, r.factor, area, nullptr);
+  e.used = true;
+  return {e.surface.get()};
+}
 
+lv::render::BlurCache::Fade lv::render::BlurCache::makeFade(const Beneath& beneath, Reduction r, PixelRect area,
+                                                          double scale, id object) {
+  Fade fade;
+  fade.without = blurReduced(beneath, r, scale, DrawnOpacity{object, 0});
+  fade.with = blurReduced(beneath, r, scale, DrawnOpacity{object, 1});
+  if (opaque(fade.without.get()) && opaque(fade.with.get())) {
+    fade.withoutShown = enlarged(fade.without.get(), r.source, r.factor, area, nullptr);
+    fade.withShown = enlarged(fade.with.get(), r.source, r.factor, area, nullptr);
+  }
+  return fade;
+}
+
+// Blurs at a reduced resolution, which a blur this wide cannot tell from the full one;
+// what lies beneath is painted again at that resolution. The tint is even, so laying it
+// over before scaling up gives the same pixels.
+lv::render::SurfacePtr lv::render::BlurCache::blurReduced(const Beneath& beneath, Reduction r, double scale,
+                                                        std::optional<DrawnOpacity> change) {
+  // Whole reduced pixels only: a pixel only partly painted would let the blur thin out
+  // towards that edge; scaling back up repeats the edge over the few pixels left out.
+  int sw = std::max(1, r.source.width / r.factor), sh = std::max(1, r.source.height / r.factor);
   SurfacePtr small(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, sw, sh));
   cairo_t* c = cairo_create(small.get());
-  cairo_scale(c, 1.0 / factor, 1.0 / factor);
-  cairo_translate(c, -source.x, -source.y);
-  beneath.paint(c);
+  cairo_translate(c, -double(r.source.x) / r.factor, -double(r.source.y) / r.factor);
+  beneath.paint(c, r.factor, change);
   cairo_destroy(c);
-  boxBlur(small.get(), int(std::lround(passRadius / factor)));
-  // The tint is even, so laying it over before scaling up gives the same pixels.
+  boxBlur(small.get(), int(std::lround(look_.radius * scale / kPasses / r.factor)));
   c = cairo_create(small.get());
   cairo_set_source_rgba(c, 0, 0, 0, look_.tintAlpha);
   cairo_paint(c);
   cairo_destroy(c);
+  ++computed_;
+  return small;
+}
 
-  cairo_format_t format = opaque(small.get()) ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32;
-  SurfacePtr out(cairo_image_surface_create(format, area.width, area.height));
-  c = cairo_create(out.get());
-  cairo_translate(c, source.x - area.x, source.y - area.y);
-  cairo_scale(c, factor, factor);
-  cairo_set_source_surface(c, small.get(), 0, 0);
-  cairo_pattern_set_extend(cairo_get_source(c), CAIRO_EXTEND_PAD);
-  cairo_pattern_set_filter(cairo_get_source(c), CAIRO_FILTER_BILINEAR);
-  cairo_set_operator(c, CAIRO_OPERATOR_SOURCE);
-  cairo_paint(c);
-  cairo_destroy(c);
-  return out;
+lv::render::BlurToDraw lv::render::BlurCache::mix(Fade& fade, Reduction r, PixelRect area, float opacity) const {
+  fade.used = true;
+  if (fade.withShown) return {fade.withoutShown.get(), fade.withShown.get(), opacity};
+  if (fade.opacity == opacity && fade.surface) return {fade.surface.get()};
+  if (!fade.mixed)
+    fade.mixed.reset(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, cairo_image_surface_get_width(fade.with.get()),
+                                                cairo_image_surface_get_height(fade.with.get())));
+  mixPixels(fade.without.get(), fade.with.get(), fade.mixed.get(), opacity);
+  fade.surface = enlarged(fade.mixed.get(), r.source, r.factor, area, std::move(fade.surface));
+  fade.opacity = opacity;
+  return {fade.surface.get()};
 }
 
 void lv::render::BlurCache::endFrame() {
   keepUsed(entries_, [](auto& item) -> Entry& { return item.second; });
+  keepUsed(fades_, [](auto& item) -> Fade& { return item.second; });
+  seenApart_ = std::exchange(seenApartNow_, {});
 }

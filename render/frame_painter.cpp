@@ -13,6 +13,10 @@ namespace {
 
 bool intersects(PixelRect a, PixelRect b) { return !intersection(a, b).empty(); }
 
+bool hasBackground(const CALayer* layer) {
+  return layer->backgroundColor && uikit::rgba(layer->backgroundColor.get()).a > 0;
+}
+
 }  // namespace
 
 }  // namespace lv::render
@@ -20,9 +24,19 @@ bool intersects(PixelRect a, PixelRect b) { return !intersection(a, b).empty(); 
 lv::render::FramePainter::FramePainter(cairo_surface_t* target, double scale, const PaintRules& rules)
     : target_(target), cr_(cairo_create(target)), scale_(scale), rules_(rules) {}
 
+lv::render::FramePainter::FramePainter(cairo_t* cr, double scale, const PaintRules& rules, id stop,
+                                       std::optional<DrawnOpacity> change)
+    : target_(cairo_get_target(cr)),
+      cr_(cairo_reference(cr)),
+      scale_(scale),
+      rules_(rules),
+      stop_(stop),
+      change_(change) {}
+
 lv::render::FramePainter::~FramePainter() { cairo_destroy(cr_); }
 
 void lv::render::FramePainter::paintRoot(UIView* root) {
+  root_ = root;
   CGRect frame = quartz::presentationFrame(root->layer.get());
   cairo_save(cr_);
   cairo_scale(cr_, scale_, scale_);
@@ -35,8 +49,12 @@ void lv::render::FramePainter::paintRoot(UIView* root) {
 // User space becomes the layer's bounds coordinates: `position` is where the anchor
 // point of the bounds sits in the parent, and the transform turns about it.
 void lv::render::FramePainter::paintNode(CALayer* layer, id object, UIView* view) {
-  if (layer->hidden) return;
-  float opacity = quartz::presentationOpacity(layer);
+  if (stopped_ || layer->hidden) return;
+  if (object == stop_) {
+    stopped_ = true;
+    return;
+  }
+  float opacity = opacityOf(layer, object);
   if (!(opacity > 0)) return;
   CGAffineTransform transform = quartz::presentationTransform(layer);
   if (!invertible(transform)) return;
@@ -58,25 +76,31 @@ void lv::render::FramePainter::paintNode(CALayer* layer, id object, UIView* view
     cairo_clip(cr_);
   }
   CALayer* mask = maskLayerOf(layer);
-  // A translucent layer with nothing but its background needs no group of its own.
-  bool bare = !rule && layer->sublayers.empty() && (!view || view->subviews.empty());
-  bool grouped = mask || (opacity < 1 && !bare);
+  // A translucent layer that draws one thing needs no group of its own: its background
+  // alone, or the content of a rule that draws with the opacity.
+  bool childless = layer->sublayers.empty() && (!view || view->subviews.empty());
+  bool single = childless && (!rule || (rule->drawsOpacity && !hasBackground(layer)));
+  bool grouped = mask || (opacity < 1 && !single);
   if (grouped) {
     cairo_push_group(cr_);
     groups_.push_back(cairo_get_group_target(cr_));
   }
 
   paintBackground(layer, bounds, grouped ? 1 : opacity);
-  PaintContext context{cr_, object, layer, bounds, scale_, *this};
+  PaintContext context{cr_, object, layer, bounds, scale_, *this, grouped ? 1 : opacity};
   if (rule && rule->paint) rule->paint(context);
   for (CALayer* sub : layer->sublayers) paintNode(sub, sub, nullptr);
   if (view)
     for (UIView* sub : view->subviews) paintNode(sub->layer.get(), sub, sub);
-  if (rule && rule->paintOver) rule->paintOver(context);
+  if (rule && rule->paintOver && !stopped_) rule->paintOver(context);
 
-  if (grouped) finishGroup(opacity, mask);
+  if (grouped) stopped_ ? finishGroup(1, nullptr) : finishGroup(opacity, mask);
   open_.pop_back();
   cairo_restore(cr_);
+}
+
+float lv::render::FramePainter::opacityOf(CALayer* layer, id object) const {
+  return change_ && change_->object == object ? change_->opacity : quartz::presentationOpacity(layer);
 }
 
 void lv::render::FramePainter::paintBackground(const CALayer* layer, CGRect bounds, float opacity) {
@@ -129,27 +153,29 @@ bool lv::render::FramePainter::isOpen(id object) const {
 
 // An open ancestor's opacity and mask apply to everything it holds, the object being
 // painted included, so they do not change what lies beneath that object.
-uint64_t lv::render::FramePainter::signature(PixelRect area) const {
+uint64_t lv::render::FramePainter::signature(PixelRect area, id apart) const {
   Hasher h;
   h.add(uint64_t(extent().width)).add(uint64_t(extent().height));
   for (const Drawn& d : drawn_) {
     if (!intersects(d.box, area)) continue;
     h.add(d.key);
-    if (!isOpen(d.object)) h.add(double(d.opacity));
+    if (d.object == apart) h.add(uint64_t(0xa9a7));
+    else if (!isOpen(d.object)) h.add(double(d.opacity));
   }
   return h.value();
 }
 
-void lv::render::FramePainter::paint(cairo_t* cr) const {
-  cairo_save(cr);
-  auto layer = [cr](cairo_surface_t* s) {
-    cairo_set_source_surface(cr, s, 0, 0);
-    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_BILINEAR);
-    cairo_paint(cr);
-  };
-  layer(target_);
-  for (cairo_surface_t* group : groups_) layer(group);
-  cairo_restore(cr);
+std::vector<lv::render::DrawnOpacity> lv::render::FramePainter::translucent(PixelRect area) const {
+  std::vector<DrawnOpacity> found;
+  for (const Drawn& d : drawn_)
+    if (d.opacity < 1 && intersects(d.box, area) && !isOpen(d.object)) found.push_back({d.object, d.opacity});
+  return found;
+}
+
+void lv::render::FramePainter::paint(cairo_t* cr, double shrink, std::optional<DrawnOpacity> change) const {
+  if (!root_ || open_.empty()) return;
+  FramePainter again(cr, scale_ / shrink, rules_, open_.back(), change);
+  again.paintRoot(root_);
 }
 
 lv::render::PixelRect lv::render::FramePainter::extent() const {

@@ -53,11 +53,7 @@ SurfacePtr resample(cairo_surface_t* pixels, int width, int height) {
   cairo_t* cr = cairo_create(s.get());
   cairo_scale(cr, double(width) / cairo_image_surface_get_width(pixels),
               double(height) / cairo_image_surface_get_height(pixels));
-  cairo_set_source_surface(cr, pixels, 0, 0);
-  cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
-  cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
-  cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-  cairo_paint(cr);
+  paintResampled(cr, pixels, CAIRO_FILTER_GOOD);
   cairo_destroy(cr);
   return s;
 }

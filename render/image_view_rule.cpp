@@ -17,8 +17,15 @@ const UIImage* imageOf(id view) {
   return static_cast<const UIImage*>(image);
 }
 
+// Paints the source over `rect` (user space) with `opacity`.
+void paintRect(cairo_t* cr, double x, double y, double width, double height, double opacity) {
+  cairo_rectangle(cr, x, y, width, height);
+  cairo_clip(cr);
+  cairo_paint_with_alpha(cr, opacity);
+}
+
 // Draws `pixels` stretched over `rect` (user space).
-void drawStretched(cairo_t* cr, cairo_surface_t* pixels, CGRect rect) {
+void drawStretched(cairo_t* cr, cairo_surface_t* pixels, CGRect rect, double opacity) {
   int pw = cairo_image_surface_get_width(pixels), ph = cairo_image_surface_get_height(pixels);
   cairo_save(cr);
   cairo_translate(cr, rect.origin.x, rect.origin.y);
@@ -26,8 +33,7 @@ void drawStretched(cairo_t* cr, cairo_surface_t* pixels, CGRect rect) {
   cairo_set_source_surface(cr, pixels, 0, 0);
   cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
   cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
-  cairo_rectangle(cr, 0, 0, pw, ph);
-  cairo_fill(cr);
+  paintRect(cr, 0, 0, pw, ph, opacity);
   cairo_restore(cr);
 }
 
@@ -62,7 +68,7 @@ lv::render::PaintRule lv::render::imageViewRule(ImageCache& images) {
     if (!(r.size.width > 0) || !(r.size.height > 0)) return;
     std::optional<PixelRect> snapped = onPixels(c.cr, r);
     if (!snapped) {
-      drawStretched(c.cr, pixels, r);
+      drawStretched(c.cr, pixels, r, c.opacity);
       return;
     }
     PixelRect box = *snapped;
@@ -71,10 +77,10 @@ lv::render::PaintRule lv::render::imageViewRule(ImageCache& images) {
     cairo_identity_matrix(c.cr);
     if (cairo_surface_t* sized = images.resampled(image, box.width, box.height)) {
       cairo_set_source_surface(c.cr, sized, box.x, box.y);
-      cairo_rectangle(c.cr, box.x, box.y, box.width, box.height);
-      cairo_fill(c.cr);
+      paintRect(c.cr, box.x, box.y, box.width, box.height, c.opacity);
     } else {
-      drawStretched(c.cr, pixels, CGRect{{double(box.x), double(box.y)}, {double(box.width), double(box.height)}});
+      drawStretched(c.cr, pixels, CGRect{{double(box.x), double(box.y)}, {double(box.width), double(box.height)}},
+                    c.opacity);
     }
     cairo_restore(c.cr);
   };
@@ -84,5 +90,6 @@ lv::render::PaintRule lv::render::imageViewRule(ImageCache& images) {
     images.surface(image);
     return ImageCache::key(image) ^ uint64_t(send<NSInteger>(view, "contentMode"_sel));
   };
+  rule.drawsOpacity = true;
   return rule;
 }

@@ -8,8 +8,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "quartz/layer.h"
 #include "render/geometry.h"
@@ -17,16 +19,27 @@
 
 namespace lv::render {
 
+// An object drawn under the object being painted, and the opacity it is drawn with.
+struct DrawnOpacity {
+  id object;
+  float opacity;
+};
+
 // What has been drawn under the object being painted.
 class Beneath {
  public:
   virtual ~Beneath() = default;
   // A signature of everything drawn so far that touches `area` (device pixels): equal
-  // signatures mean equal pixels there.
-  virtual uint64_t signature(PixelRect area) const = 0;
-  // Paints what has been drawn so far, at full opacity, into `cr` (device space), sampled
-  // bilinearly: cheap when the reader scales it down to blur it.
-  virtual void paint(cairo_t* cr) const = 0;
+  // signatures mean equal pixels there. With `apart`, that object's opacity is left out,
+  // so equal signatures mean pixels that differ at most as its opacity does.
+  virtual uint64_t signature(PixelRect area, id apart = nullptr) const = 0;
+  // The objects drawn so far that touch `area` with an opacity below 1, in the order
+  // drawn; the ancestors of the object being painted do not count.
+  virtual std::vector<DrawnOpacity> translucent(PixelRect area) const = 0;
+  // Paints again what has been drawn so far, at full opacity, into `cr`, whose user space
+  // is the picture's device pixels divided by `shrink`; with `change`, that object drawn
+  // with that opacity instead of its own.
+  virtual void paint(cairo_t* cr, double shrink, std::optional<DrawnOpacity> change) const = 0;
   // The picture's rectangle in device pixels.
   virtual PixelRect extent() const = 0;
 };
@@ -38,6 +51,7 @@ struct PaintContext {
   CGRect bounds;         // the object's bounds on screen (presentation value)
   double scale;          // device pixels per point
   const Beneath& beneath;
+  float opacity = 1;     // what a rule that draws with opacity draws its content with
 };
 
 struct PaintRule {
@@ -49,6 +63,10 @@ struct PaintRule {
   // What the content depends on beyond the layer's own properties (the image, the text);
   // it keeps the signatures of what lies beneath later objects honest. May be empty.
   std::function<uint64_t(id object)> contentKey = {};
+  // Whether `paint` draws its content in one operation with PaintContext::opacity and
+  // there is no `paintOver`: a translucent object with no background and no children then
+  // needs no group of its own.
+  bool drawsOpacity = false;
 };
 
 class PaintRules {

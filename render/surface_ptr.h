@@ -1,6 +1,6 @@
 #pragma once
-// Owning handles of cairo objects, and the frame-to-frame sweep of the caches that hold
-// them.
+// Owning handles of cairo objects, copying pixels between them, and the frame-to-frame
+// sweep of the caches that hold them.
 #include <cairo.h>
 
 #include <memory>
@@ -11,6 +11,16 @@ struct SurfaceDeleter {
   void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
 };
 using SurfacePtr = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
+
+// Replaces all that `cr` covers with `pixels` under its current transform, their edges
+// repeated outwards.
+inline void paintResampled(cairo_t* cr, cairo_surface_t* pixels, cairo_filter_t filter) {
+  cairo_set_source_surface(cr, pixels, 0, 0);
+  cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
+  cairo_pattern_set_filter(cairo_get_source(cr), filter);
+  cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+  cairo_paint(cr);
+}
 
 // Keeps the items of `items` (a container of values with a `used` mark, reached through
 // `value`) that were used since the last sweep, and clears their marks.

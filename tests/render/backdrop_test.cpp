@@ -49,4 +49,24 @@ TEST_F(Scene, BackdropBlursAndDarkensWhatLiesBeneathOncePerChangeBeneath) {
   EXPECT_LT(under.r, 10);
 }
 
+// A red square fading in under a backdrop over the bars: after two frames the blur is mixed
+// from kept ones, and every frame matches a blur computed afresh, up to rounding.
+TEST_F(Scene, BackdropOverAFadeMixesKeptBlursAsBlurringAgainWould) {
+  window = makeWindow(150, 100);
+  for (int x = 0; x < 150; x += 20) addView(window, CGRectMake(x, 0, 10, 100), color(0, 0, 0));
+  Ref<> fading = addView(window, CGRectMake(40, 20, 60, 60), color(1, 0, 0));
+  addView(window, CGRectMake(0, 0, 150, 100), nil, class_getName(classNamed("_UIBackdropView")));
+  for (double opacity : {0.1, 0.2, 0.35, 0.5, 0.73, 0.9, 0.99}) {
+    send<void>(fading, "setAlpha:"_sel, opacity);
+    lv::render::Picture kept = draw(renderer, window, 2);
+    lv::render::Renderer fresh;
+    lv::render::Picture again = draw(fresh, window, 2);
+    int worst = 0;
+    for (int y = 0; y < kept.height(); ++y)
+      for (int x = 0; x < kept.width(); ++x) worst = std::max(worst, distance(kept.pixel(x, y), again.pixel(x, y)));
+    EXPECT_LE(worst, 2) << "at opacity " << opacity;
+  }
+  EXPECT_EQ(renderer.blursComputed(), 3) << "one blur, then the two kept through the fade";
+}
+
 }  // namespace
