@@ -166,6 +166,7 @@ void lv::sim::addDemoCommand(CLI::App& app, DemoOptions& options) {
   demo->add_flag("--before-after", options.beforeAfter,
                  "Also tell it with the library off, into DIR/library-off, the sheet's first row");
   addTraceOptions(demo, options.trace);
+  addVideoOptions(*demo, options.video);
 }
 
 int lv::sim::runDemo(const DemoOptions& options) {
@@ -190,6 +191,7 @@ int lv::sim::runDemo(const DemoOptions& options) {
   told.pictures = true;
   told.narrate = true;
   told.skipImpossible = true;
+  told.video = options.video;
   size_t number = 0;
   told.onPicture = [&](Json& snapshot, const lv::render::Picture& picture) {
     snapshot["caption"] = captionOf(moments, snapshot);

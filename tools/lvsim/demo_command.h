@@ -17,6 +17,7 @@
 
 #include "tools/lvsim/device_options.h"
 #include "tools/lvsim/trace_option.h"
+#include "tools/lvsim/video_option.h"
 
 namespace lv::sim {
 
@@ -25,6 +26,7 @@ struct DemoOptions {
   DeviceOptions device;  // applied after kEnabled=true
   bool beforeAfter = false;
   TraceOptions trace;
+  VideoOptions video;
 };
 
 void addDemoCommand(CLI::App& app, DemoOptions& options);

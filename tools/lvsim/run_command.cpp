@@ -11,6 +11,7 @@ void lv::sim::addRunCommand(CLI::App& app, RunOptions& options) {
   run->add_flag("--png", options.png, "Also write a picture of each snapshot beside the report");
   addDeviceOptions(*run, options.device, "; over the scenario's");
   addTraceOptions(run, options.trace);
+  addVideoOptions(*run, options.video);
 }
 
 int lv::sim::runScenario(const RunOptions& options) {
@@ -28,6 +29,7 @@ int lv::sim::runScenario(const RunOptions& options) {
   if (!options.device.settingsFile.empty()) story.inputs.push_back(options.device.settingsFile);
   story.out = options.out;
   story.pictures = options.png;
+  story.video = options.video;
   MessageTrace trace(options.trace);
   if (auto error = trace.pathError(story.inputs)) return fail(kUsageFault, options.trace.file, *error);
   return trace.finish(tellStory(scenario, story));

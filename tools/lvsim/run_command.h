@@ -12,6 +12,7 @@
 
 #include "tools/lvsim/device_options.h"
 #include "tools/lvsim/trace_option.h"
+#include "tools/lvsim/video_option.h"
 
 namespace lv::sim {
 
@@ -21,6 +22,7 @@ struct RunOptions {
   bool png = false;
   DeviceOptions device;  // over what the scenario names
   TraceOptions trace;
+  VideoOptions video;
 };
 
 void addRunCommand(CLI::App& app, RunOptions& options);
