@@ -16,6 +16,7 @@
 
 #include "tools/lvsim/device_options.h"
 #include "tools/lvsim/trace_option.h"
+#include "tools/lvsim/video_option.h"
 
 namespace lv::sim {
 
@@ -26,6 +27,7 @@ struct LiveCommandOptions {
   std::optional<double> exitAfter;
   double resumedAt = 0;  // set by a restart: the seconds already run
   TraceOptions trace;
+  VideoOptions video;  // what V records
 };
 
 void addLiveCommand(CLI::App& app, LiveCommandOptions& options);

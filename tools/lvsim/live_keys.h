@@ -4,7 +4,7 @@
 
 namespace lv::sim {
 
-inline constexpr std::string_view kLiveKeys[] = {"space", "n", "r", "s", "q", "m", "1", "2",
+inline constexpr std::string_view kLiveKeys[] = {"space", "n", "r", "s", "q", "m", "v", "1", "2",
                                                  "3",     "4", "5", "return", "escape"};
 
 inline bool isLiveKey(std::string_view name) {

@@ -72,6 +72,7 @@ void lv::sim::LiveSession::wheel(CGPoint point, double notches) {
 lv::sim::LiveAction lv::sim::LiveSession::key(std::string_view name) {
   if (name == "q") return LiveAction::Quit;
   if (name == "s") return LiveAction::Save;
+  if (name == "v") return LiveAction::Record;
   if (name == "m" || (menuOpen_ && name == "escape")) {
     menuOpen_ = !menuOpen_;
     return LiveAction::None;
@@ -114,7 +115,17 @@ std::string lv::sim::LiveSession::statusLine() const {
   line += "  ·  unlocks " + std::to_string(screen_->unlockRequests());
   line += "  ·  haptics " + std::to_string(screen_->haptics());
   line += "  ·  " + secondsText(screen_->now());
+  if (recording_) line += "  ·  recording " + recording_->file().string();
   return line;
+}
+
+void lv::sim::LiveSession::startRecording(const std::filesystem::path& file, const VideoOptions& options) {
+  recording_ = std::make_unique<VideoRecorder>(*screen_, file, options, 0);
+}
+
+std::string lv::sim::LiveSession::stopRecording() {
+  std::unique_ptr<VideoRecorder> recording = std::move(recording_);
+  return recording ? recording->finish() : std::string();
 }
 
 uint64_t lv::sim::LiveSession::signature() const {

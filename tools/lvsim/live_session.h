@@ -14,11 +14,12 @@
 #include "render/picture.h"
 #include "render/renderer.h"
 #include "tools/lvsim/live_script.h"
+#include "tools/lvsim/video_recorder.h"
 
 namespace lv::sim {
 
 // What a key asks of the window.
-enum class LiveAction { None, Save, Quit, Restart };
+enum class LiveAction { None, Save, Record, Quit, Restart };
 
 class LiveSession {
  public:
@@ -54,6 +55,12 @@ class LiveSession {
   // The frame at `scale` pixels per point; render errors throw std::runtime_error.
   lv::render::Picture compose(double scale);
 
+  // A recording of the lock screen into `file` (video_recorder.h); throws
+  // lv::render::VideoError. Stopping writes it and returns its line.
+  void startRecording(const std::filesystem::path& file, const VideoOptions& options);
+  std::string stopRecording();
+  bool recording() const { return recording_ != nullptr; }
+
   std::string statusLine() const;
   // The settings the menu holds: those in effect, with the menu's toggles applied.
   const prefs::BoolSettings& menuSettings() const { return menuSettings_; }
@@ -69,6 +76,7 @@ class LiveSession {
   size_t track_ = 0;
   bool menuOpen_ = false;
   prefs::BoolSettings menuSettings_;
+  std::unique_ptr<VideoRecorder> recording_;  // after screen_, so gone first: it holds the screen's frame clock
 };
 
 }  // namespace lv::sim

@@ -17,7 +17,7 @@ constexpr auto kRedrawEvery = std::chrono::milliseconds(100);
 }  // namespace lv::sim
 
 lv::sim::ProgressBar::ProgressBar(std::string label, long total)
-    : label_(std::move(label)), total_(std::max(total, 1L)), terminal_(isatty(STDERR_FILENO)) {}
+    : label_(std::move(label)), total_(total), terminal_(total > 0 && isatty(STDERR_FILENO)) {}
 
 void lv::sim::ProgressBar::update(long done) {
   total_ = std::max(total_, done);

@@ -9,7 +9,8 @@ namespace lv::sim {
 
 class ProgressBar {
  public:
-  // `total` is an estimate: the bar grows it when more are done.
+  // `total` is an estimate: the bar grows it when more are done. A job of no known length
+  // (0) shows no bar.
   ProgressBar(std::string label, long total);
 
   void update(long done);

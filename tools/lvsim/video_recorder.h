@@ -22,7 +22,7 @@ namespace lv::sim {
 
 class VideoRecorder {
  public:
-  // Starts at the current moment; `expectedFrames` feeds the progress bar. Throws
+  // Starts at the current moment; `expectedFrames` feeds the progress bar (0: none). Throws
   // lv::render::VideoError.
   VideoRecorder(lv::host::LockScreen& screen, const std::filesystem::path& file, const VideoOptions& options,
                 long expectedFrames);
