@@ -3,7 +3,8 @@
 // [--exit-after SECONDS]`: the lock screen with the library loaded, in a window. The mouse
 // is a finger (a click taps, a press and drag scrubs); space plays or pauses, N plays the
 // next built-in track, R turns the phone, S saves a picture of the window into DIR
-// (default out/live), M opens the settings menu (1–5 toggle, Return restarts the lock
+// (default out/live), V starts and stops a recording into DIR/recording-NN.mp4 at --fps and
+// --scale (video_option.h), M opens the settings menu (1–5 toggle, Return restarts the lock
 // screen with them, as the device applies settings at load), Q or closing the window
 // quits. "kEnabled" is stored true unless --set says otherwise. With --trace, the message
 // trace (trace_option.h), written at quitting; a restart starts it anew. A bad option or script,
