@@ -148,11 +148,13 @@ void lv::host::LockScreen::runClock(double seconds) {
   // that is a whole number of frames.
   constexpr double kRounding = 1e-9;
   const double end = loop.now() + seconds;
+  bool atEnd = false;  // a frame's turn ran at the end time: the last turn is taken
   while (frames_.onFrame && frames_.start + frames_.next * frames_.interval <= end + kRounding) {
     loop.runFor(std::max(frames_.start + frames_.next++ * frames_.interval - loop.now(), 0.0));
     frames_.onFrame();
+    atEnd = loop.now() >= end;
   }
-  if (end > loop.now()) loop.runFor(end - loop.now());
+  if (!atEnd) loop.runFor(std::max(end - loop.now(), 0.0));
 }
 
 bool lv::host::LockScreen::inWindow(CGPoint point) const { return CGRectContainsPoint(boundsOf(window_), point); }

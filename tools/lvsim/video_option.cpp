@@ -19,7 +19,7 @@ CLI::Validator numberIn(const std::string& what, double above, double most, bool
         bool number = !text.empty() && *end == '\0' && std::isfinite(value);
         if (number && (value > above || (aboveIncluded && value == above)) && value <= most) return {};
         char range[64];
-        std::snprintf(range, sizeof range, "%s %g to %g", aboveIncluded ? "from" : "above", above, most);
+        std::snprintf(range, sizeof range, aboveIncluded ? "from %g to %g" : "above %g, at most %g", above, most);
         return what + " " + inQuotes(text) + " is not a number " + range;
       },
       "");
