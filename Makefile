@@ -17,10 +17,11 @@ test: build
 	@ctest --preset $(PRESET)
 
 # Only what the demo needs, not the tests and benchmarks: lvsim brings the library, the
-# platform, the host and the renderer with it.
+# platform, the host and the renderer with it. The video is at a pixel a point, which keeps
+# it to a few seconds more.
 run: configure
 	@cmake --build --preset $(PRESET) --target lvsim
-	@$(BUILD)/tools/lvsim/lvsim demo --out out/demo
+	@$(BUILD)/tools/lvsim/lvsim demo --out out/demo --video out/demo/demo.mp4 --scale 1
 
 sanitize:
 	@$(MAKE) --no-print-directory test PRESET=sanitize

@@ -135,7 +135,26 @@ void lv::host::LockScreen::stop() {
 void lv::host::LockScreen::advance(double seconds) {
   if (!std::isfinite(seconds) || seconds < 0)
     throw SessionError("cannot advance by " + std::to_string(seconds) + " seconds");
-  fnd::RunLoop::main().runFor(seconds);
+  runClock(seconds);
+}
+
+void lv::host::LockScreen::setFrameClock(double interval, std::function<void()> onFrame) {
+  frames_ = {now(), interval, 1, std::move(onFrame)};
+}
+
+void lv::host::LockScreen::runClock(double seconds) {
+  fnd::RunLoop& loop = fnd::RunLoop::main();
+  // Moments within rounding of the end are taken, so that a frame lands on every advance
+  // that is a whole number of frames.
+  constexpr double kRounding = 1e-9;
+  const double end = loop.now() + seconds;
+  bool atEnd = false;  // a frame's turn ran at the end time: the last turn is taken
+  while (frames_.onFrame && frames_.start + frames_.next * frames_.interval <= end + kRounding) {
+    loop.runFor(std::max(frames_.start + frames_.next++ * frames_.interval - loop.now(), 0.0));
+    frames_.onFrame();
+    atEnd = loop.now() >= end;
+  }
+  if (!atEnd) loop.runFor(std::max(end - loop.now(), 0.0));
 }
 
 bool lv::host::LockScreen::inWindow(CGPoint point) const { return CGRectContainsPoint(boundsOf(window_), point); }
@@ -165,7 +184,7 @@ void lv::host::LockScreen::drag(CGPoint from, CGPoint to, int steps, bool hold) 
   fingers_->begin(from);
   settle();
   for (int i = 1; i <= steps; ++i) {
-    fnd::RunLoop::main().runFor(kFrame);
+    runClock(kFrame);
     double f = double(i) / steps;
     fingers_->move({from.x + (to.x - from.x) * f, from.y + (to.y - from.y) * f});
     settle();

@@ -20,6 +20,7 @@
 //
 // One per process, main thread only. Bad input throws SessionError (or BootError from
 // boot) before anything is done.
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string_view>
@@ -71,6 +72,10 @@ class LockScreen {
   bool paused() const;
   // Runs the run loop for `seconds` of virtual time; negative or not finite throws.
   void advance(double seconds);
+  // From now on, whenever advance() or drag() carries the clock past a moment a whole
+  // number of `interval`s from now, the clock stops there, what is due settles and
+  // `onFrame` is called (a recorder draws the window then). An empty `onFrame` ends it.
+  void setFrameClock(double interval, std::function<void()> onFrame);
 
   // A tap at a point in window coordinates, or at the centre of the first visible view of
   // a class (SessionError when there is none). A finger cannot go down outside the window:
@@ -131,6 +136,8 @@ class LockScreen {
   LockScreen(std::unique_ptr<Device> device, SizeClass sizeClass);
   void build(bool freshNowPlayingTreePerPlay);
   void settle();
+  // Moves the clock by `seconds`, stopping at each moment of the frame clock.
+  void runClock(double seconds);
   CGSize windowSize(SizeClass sizeClass) const;
   Class requireClass(std::string_view className) const;
   // The first view of a class in the window; nil also when the host lacks the class.
@@ -143,6 +150,11 @@ class LockScreen {
   Ref<> application_, window_, wallpaper_, coverSheet_;
   std::unique_ptr<uikit::TouchInjector> fingers_;
   std::unique_ptr<UnlockPrompt> unlockPrompt_;
+  struct FrameClock {
+    double start = 0, interval = 0;
+    long next = 1;  // the number of the next moment from `start`
+    std::function<void()> onFrame;
+  } frames_;
 };
 
 }  // namespace lv::host

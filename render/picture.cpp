@@ -36,6 +36,10 @@ lv::render::Pixel lv::render::Picture::pixel(int x, int y) const {
       cairo_image_surface_get_data(surface_) + size_t(y) * cairo_image_surface_get_stride(surface_);
   uint32_t argb;
   std::memcpy(&argb, row + size_t(x) * 4, 4);
+  return straightPixel(argb);
+}
+
+lv::render::Pixel lv::render::straightPixel(uint32_t argb) {
   auto a = uint8_t(argb >> 24);
   if (a == 0) return {};
   auto unpremultiply = [a](uint32_t c) { return uint8_t((c * 255 + a / 2) / a); };

@@ -16,6 +16,9 @@ struct Pixel {
   bool operator==(const Pixel&) const = default;
 };
 
+// A pixel of a picture's surface (premultiplied ARGB in a native 32-bit word), straight.
+Pixel straightPixel(uint32_t argb);
+
 using PngError = fnd::WriteError;
 
 class Picture {

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <utility>
 
 namespace fnd {
 
@@ -40,18 +41,22 @@ int createBeside(const std::filesystem::path& target, std::string& created) {
   }
 }
 
+// Why a file may not take the place of what is at `path`: a folder or a special file.
+std::optional<WriteError> refusedTarget(const std::string& path) {
+  if (std::filesystem::path(path).filename().empty()) return failure(path, EISDIR);
+  struct stat existing;
+  if (::lstat(path.c_str(), &existing) != 0) return std::nullopt;
+  if (S_ISDIR(existing.st_mode)) return failure(path, EISDIR);
+  if (!S_ISREG(existing.st_mode) && !S_ISLNK(existing.st_mode)) return WriteError{path, "not a regular file"};
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<WriteError> writeFileAtomically(const std::string& path, std::string_view bytes, Flush flush) {
-  std::filesystem::path target(path);
-  if (target.filename().empty()) return failure(path, EISDIR);
-  struct stat existing;
-  if (::lstat(path.c_str(), &existing) == 0) {
-    if (S_ISDIR(existing.st_mode)) return failure(path, EISDIR);
-    if (!S_ISREG(existing.st_mode) && !S_ISLNK(existing.st_mode)) return WriteError{path, "not a regular file"};
-  }
+  if (auto refused = refusedTarget(path)) return refused;
   std::string temporary;
-  int fd = createBeside(target, temporary);
+  int fd = createBeside(path, temporary);
   if (fd < 0) return failure(path, errno);
   int error = writeAll(fd, bytes);
   if (!error && flush == Flush::ToDisk && ::fsync(fd) != 0) error = errno;
@@ -60,6 +65,33 @@ std::optional<WriteError> writeFileAtomically(const std::string& path, std::stri
   if (!error) return std::nullopt;
   ::unlink(temporary.c_str());
   return failure(path, error);
+}
+
+std::variant<FileBeside, WriteError> FileBeside::create(const std::string& target) {
+  if (auto refused = refusedTarget(target)) return *refused;
+  std::string path;
+  int fd = createBeside(target, path);
+  if (fd < 0) return failure(target, errno);
+  ::close(fd);
+  return FileBeside(target, path);
+}
+
+FileBeside::FileBeside(FileBeside&& other) noexcept
+    : target_(std::move(other.target_)), path_(std::exchange(other.path_, {})) {}
+
+FileBeside::~FileBeside() {
+  if (!path_.empty()) ::unlink(path_.c_str());
+}
+
+std::optional<WriteError> FileBeside::commit() {
+  int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+  int error = fd < 0 ? errno : 0;
+  if (!error && ::fsync(fd) != 0) error = errno;
+  if (fd >= 0) ::close(fd);
+  if (!error && ::rename(path_.c_str(), target_.c_str()) != 0) error = errno;
+  if (error) return failure(target_, error);
+  path_.clear();
+  return std::nullopt;
 }
 
 }  // namespace fnd

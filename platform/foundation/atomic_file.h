@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace fnd {
 
@@ -24,5 +25,25 @@ enum class Flush { ToDisk, Skip };
 
 std::optional<WriteError> writeFileAtomically(const std::string& path, std::string_view bytes,
                                               Flush flush = Flush::ToDisk);
+
+// The same for a writer that opens the file itself (by path): it writes into path(), a new
+// hidden file beside the target, and commit() renames that into place. Destroyed before a
+// commit, the new file goes. Refused targets are those writeFileAtomically refuses.
+class FileBeside {
+ public:
+  static std::variant<FileBeside, WriteError> create(const std::string& target);
+  ~FileBeside();
+  FileBeside(FileBeside&& other) noexcept;
+  FileBeside& operator=(FileBeside&&) = delete;
+  FileBeside(const FileBeside&) = delete;
+
+  const std::string& path() const { return path_; }
+  // Flushes the new file to the disk and renames it over the target.
+  std::optional<WriteError> commit();
+
+ private:
+  FileBeside(std::string target, std::string path) : target_(std::move(target)), path_(std::move(path)) {}
+  std::string target_, path_;  // path_ empty: committed or moved from
+};
 
 }  // namespace fnd

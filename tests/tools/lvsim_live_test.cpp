@@ -9,6 +9,7 @@
 
 #include "lvsim_process.h"
 #include "png_probe.h"
+#include "video_probe.h"
 
 namespace {
 
@@ -28,34 +29,40 @@ const std::string kInXvfb = "xvfb-run -a -s '-screen 0 1280x1024x24' ";
 // and held (a picture); the settings menu turns the background off and restarts the lock
 // screen; the artwork is tapped again (a picture). First, turned to landscape, the wheel
 // scrolls the platter into view and a click beneath the lock screen touches nothing.
-// SIGTERM ends it as closing the window does.
+// SIGTERM ends it as closing the window does. V records the tap and the drag, and again
+// from before the last turn until SIGTERM, which finishes the recording.
 TEST(LvsimLive, AScriptedSessionInAWindowUnderXvfb) {
   ASSERT_EQ(runCommand("command -v xvfb-run").exitCode, 0) << "xvfb-run is missing: scripts/install-deps.sh installs it";
   Folder dir;
   fs::path script = dir.write("script.json", R"({"events": [
     {"at": 0.3, "key": "r"}, {"at": 0.7, "save": "landscape.png"}, {"at": 0.8, "wheel": {"over": [422, 300], "notches": -8}},
     {"at": 0.9, "click": [100, 400]}, {"at": 1.1, "save": "scrolled.png"}, {"at": 1.2, "key": "r"},
-    {"at": 1.8, "click": "MRUArtworkView"},
+    {"at": 1.6, "key": "v"}, {"at": 1.8, "click": "MRUArtworkView"},
     {"at": 3.0, "drag": {"from": {"view": "MRUNowPlayingTimeControlsView", "at": [0.2, 0.5]},
                          "to": {"view": "MRUNowPlayingTimeControlsView", "at": [0.7, 0.5]}, "seconds": 0.4, "hold": true}},
-    {"at": 4.2, "save": "held.png"}, {"at": 4.4, "release": true},
+    {"at": 3.6, "key": "v"}, {"at": 4.2, "save": "held.png"}, {"at": 4.4, "release": true},
     {"at": 4.6, "key": "m"}, {"at": 4.8, "key": "2"}, {"at": 5.0, "key": "return"},
     {"at": 6.0, "click": "MRUArtworkView"}, {"at": 7.6, "save": "plain.png"},
     {"at": 7.8, "key": "space"}, {"at": 7.85, "save": "paused.png"},
-    {"at": 7.9, "key": "n"}, {"at": 8.0, "key": "r"}, {"at": 8.5, "save": "turned.png"}]})");
+    {"at": 7.9, "key": "n"}, {"at": 7.95, "key": "v"}, {"at": 8.0, "key": "r"}, {"at": 8.5, "save": "turned.png"}]})");
   // SIGTERM once the last picture is there; SIGKILL if that does not end it. SDL unloads
   // libdbus when it quits, leaving D-Bus's process-wide allocations where LeakSanitizer can
   // no longer tell whose they are: the window's process is not leak-checked.
   fs::create_directory(dir.path / "tmp");
   const std::string out = (dir.path / "out").string();
   ProcessRun run = runCommand("TMPDIR=" + (dir.path / "tmp").string() + " ASAN_OPTIONS=detect_leaks=0 " + kInXvfb +
-                                  "sh -c 'timeout -s KILL 60 " + kLvsim + " live --script " + script.string() + " --out " + out +
+                                  "sh -c 'timeout -s KILL 60 " + kLvsim + " live --fps 10 --scale 0.5 --script " + script.string() + " --out " + out +
                                   " & while [ ! -e " + out + "/turned.png ] && kill -0 $!; do sleep 0.1; done; kill -TERM $!; wait $!'",
                               true);
   ASSERT_EQ(run.exitCode, 0) << run.output;
-  for (const char* told : {"click at (100, 400) lies outside the lock screen: no touch", "restarting with the new settings",
-                           "key space   paused track 1", "key n   playing track 2", "frames drawn in"})
+  for (const std::string& told : std::vector<std::string>{
+           "click at (100, 400) lies outside the lock screen: no touch", "restarting with the new settings",
+                           "key space   paused track 1", "key n   playing track 2", "frames drawn in",
+                           "recorded " + out + "/recording-01.mp4", "recorded " + out + "/recording-02.mp4"})
     EXPECT_NE(run.output.find(told), std::string::npos) << told << ": " << run.output;
+  VideoProbe recorded = probeVideo(out + "/recording-01.mp4");
+  EXPECT_EQ(recorded.width, 194) << "half a pixel a point, rounded down to even";
+  EXPECT_TRUE(recorded.frames >= 15 && recorded.frames <= 30) << recorded.frames << " frames at 10 a second of the clock";
   EXPECT_TRUE(fs::is_empty(dir.path / "tmp")) << "no settings folder left, by the restart or the end";
 
   Png held(out + "/held.png"), plain(out + "/plain.png"), paused(out + "/paused.png"), turned(out + "/turned.png");

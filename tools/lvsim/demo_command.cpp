@@ -168,6 +168,7 @@ void lv::sim::addDemoCommand(CLI::App& app, DemoOptions& options) {
                  "Also tell it with the library off, into DIR/library-off, the sheet's first row");
   demo->add_flag("--html", options.html, "Also write report.html, a page to inspect the report and pictures in a browser");
   addTraceOptions(demo, options.trace);
+  addVideoOptions(*demo, options.video);
 }
 
 int lv::sim::runDemo(const DemoOptions& options) {
@@ -193,6 +194,7 @@ int lv::sim::runDemo(const DemoOptions& options) {
   told.page = options.html;
   told.narrate = true;
   told.skipImpossible = true;
+  told.video = options.video;
   size_t number = 0;
   told.onPicture = [&](Json& snapshot, const lv::render::Picture& picture) {
     snapshot["caption"] = captionOf(moments, snapshot);

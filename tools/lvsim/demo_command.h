@@ -18,6 +18,7 @@
 
 #include "tools/lvsim/device_options.h"
 #include "tools/lvsim/trace_option.h"
+#include "tools/lvsim/video_option.h"
 
 namespace lv::sim {
 
@@ -27,6 +28,7 @@ struct DemoOptions {
   bool beforeAfter = false;
   bool html = false;  // report.html, the inspector page
   TraceOptions trace;
+  VideoOptions video;
 };
 
 void addDemoCommand(CLI::App& app, DemoOptions& options);

@@ -33,6 +33,14 @@ std::vector<std::string> restartArguments(const LiveCommandOptions& options, con
   if (options.exitAfter) args.insert(args.end(), {"--exit-after", std::to_string(*options.exitAfter)});
   std::vector<std::string> trace = traceArguments(options.trace);
   args.insert(args.end(), trace.begin(), trace.end());
+  char fps[32];
+  std::snprintf(fps, sizeof fps, "%.17g", options.video.fps);
+  args.insert(args.end(), {"--fps", fps});
+  if (options.video.scale) {
+    char scale[32];
+    std::snprintf(scale, sizeof scale, "%.17g", *options.video.scale);
+    args.insert(args.end(), {"--scale", scale});
+  }
   args.insert(args.end(), {"--resumed-at", std::to_string(elapsed)});
   return args;
 }
@@ -76,6 +84,7 @@ void lv::sim::addLiveCommand(CLI::App& app, LiveCommandOptions& options) {
       ->check(seconds(false));
   live->add_option("--resumed-at", options.resumedAt)->group("")->check(seconds(true));
   addTraceOptions(live, options.trace);
+  addVideoOptions(*live, options.video, false);
 }
 
 int lv::sim::runLive(const LiveCommandOptions& options) {
@@ -90,6 +99,7 @@ int lv::sim::runLive(const LiveCommandOptions& options) {
   window.exitAfter = options.exitAfter;
   window.resumedAt = options.resumedAt;
   window.out = options.out;
+  window.video = options.video;
   if (auto error = writableFolderError(window.out)) return fail(kUsageFault, options.out, *error);
   for (const ScriptEvent& e : window.script)
     if (auto input = e.kind == ScriptEvent::Kind::Save ? inputAt(window.out / e.file, {options.script}) : std::nullopt)

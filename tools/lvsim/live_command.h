@@ -3,9 +3,11 @@
 // [--exit-after SECONDS]`: the lock screen with the library loaded, in a window. The mouse
 // is a finger (a click taps, a press and drag scrubs); space plays or pauses, N plays the
 // next built-in track, R turns the phone, S saves the lock screen at the device's pixels
-// into DIR (default out/live), I toggles the inspector, M opens the settings menu (1–5
+// into DIR (default out/live), I toggles the inspector, V starts and stops a recording into
+// DIR/recording-NN.mp4 at --fps and --scale (video_option.h), M opens the settings menu (1–5
 // toggle, Return restarts the lock screen with them, as the device applies settings at
-// load), Q or closing the window quits (kLiveKeysHelp). "kEnabled" is stored true unless --set says otherwise. With --trace, the message
+// load), Q or closing the window quits (kLiveKeysHelp). "kEnabled" is stored true unless
+// --set says otherwise. With --trace, the message
 // trace (trace_option.h), written at quitting; a restart starts it anew. A bad option or script,
 // or no display, is one error line and exit code 2.
 #include <optional>
@@ -16,6 +18,7 @@
 
 #include "tools/lvsim/device_options.h"
 #include "tools/lvsim/trace_option.h"
+#include "tools/lvsim/video_option.h"
 
 namespace lv::sim {
 
@@ -26,6 +29,7 @@ struct LiveCommandOptions {
   std::optional<double> exitAfter;
   double resumedAt = 0;  // set by a restart: the seconds already run
   TraceOptions trace;
+  VideoOptions video;  // what V records
 };
 
 void addLiveCommand(CLI::App& app, LiveCommandOptions& options);

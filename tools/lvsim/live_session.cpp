@@ -71,6 +71,7 @@ lv::sim::LiveAction lv::sim::LiveSession::key(std::string_view name) {
     inspecting_ = !inspecting_;
     return LiveAction::None;
   }
+  if (name == "v") return LiveAction::Record;
   if (name == "m" || (menuOpen_ && name == "escape")) {
     menuOpen_ = !menuOpen_;
     return LiveAction::None;
@@ -113,7 +114,8 @@ std::vector<std::string> lv::sim::LiveSession::statusParts() const {
                                .launched = launches.empty() ? "" : launches.back().identifier,
                                .unlocks = screen_->unlockRequests(),
                                .haptics = screen_->haptics(),
-                               .seconds = screen_->now()});
+                               .seconds = screen_->now(),
+                               .recording = recording_ ? recording_->file().filename().string() : ""});
 }
 
 std::string lv::sim::LiveSession::statusLine() const { return statusText(statusParts()); }
@@ -125,6 +127,15 @@ std::string lv::sim::LiveSession::viewNameAt(CGPoint point) const {
 std::optional<lv::sim::InspectedView> lv::sim::LiveSession::inspected() const {
   if (!inspecting_) return std::nullopt;
   return inspectAt(screen_->window(), pointer_);
+}
+
+void lv::sim::LiveSession::startRecording(const std::filesystem::path& file, const VideoOptions& options) {
+  recording_ = std::make_unique<VideoRecorder>(*screen_, file, options, 0);
+}
+
+std::string lv::sim::LiveSession::stopRecording() {
+  std::unique_ptr<VideoRecorder> recording = std::move(recording_);
+  return recording ? recording->finish() : std::string();
 }
 
 uint64_t lv::sim::LiveSession::signature() const {

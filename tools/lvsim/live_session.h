@@ -17,11 +17,12 @@
 #include "render/renderer.h"
 #include "tools/lvsim/live_inspector.h"
 #include "tools/lvsim/live_script.h"
+#include "tools/lvsim/video_recorder.h"
 
 namespace lv::sim {
 
 // What a key asks of the window.
-enum class LiveAction { None, Save, Quit, Restart };
+enum class LiveAction { None, Save, Record, Quit, Restart };
 
 class LiveSession {
  public:
@@ -63,6 +64,12 @@ class LiveSession {
   // The view the inspector outlines: none while it is off or the pointer is over no view.
   std::optional<InspectedView> inspected() const;
 
+  // A recording of the lock screen into `file` (video_recorder.h); throws
+  // lv::render::VideoError. Stopping writes it and returns its line.
+  void startRecording(const std::filesystem::path& file, const VideoOptions& options);
+  std::string stopRecording();
+  bool recording() const { return recording_ != nullptr; }
+
   std::string statusLine() const;
   // The settings the menu holds: those in effect, with the menu's toggles applied.
   const prefs::BoolSettings& menuSettings() const { return menuSettings_; }
@@ -81,6 +88,7 @@ class LiveSession {
   bool inspecting_ = false;
   CGPoint pointer_{-1, -1};
   prefs::BoolSettings menuSettings_;
+  std::unique_ptr<VideoRecorder> recording_;  // after screen_, so gone first: it holds the screen's frame clock
 };
 
 }  // namespace lv::sim

@@ -47,10 +47,13 @@ lv::render::LayoutPtr laidOut(cairo_t* cr, const std::vector<std::string>& parts
 }  // namespace lv::sim
 
 std::vector<std::string> lv::sim::statusParts(const LiveStatus& status) {
-  return {std::string(status.paused ? "paused" : "playing") + " track " + std::to_string(status.track),
-          "launched " + (status.launched.empty() ? std::string("nothing") : status.launched),
-          "unlocks " + std::to_string(status.unlocks), "haptics " + std::to_string(status.haptics),
-          clockText(status.seconds)};
+  std::vector<std::string> parts = {
+      std::string(status.paused ? "paused" : "playing") + " track " + std::to_string(status.track),
+      "launched " + (status.launched.empty() ? std::string("nothing") : status.launched),
+      "unlocks " + std::to_string(status.unlocks), "haptics " + std::to_string(status.haptics),
+      clockText(status.seconds)};
+  if (!status.recording.empty()) parts.push_back("recording " + status.recording);
+  return parts;
 }
 
 std::string lv::sim::statusText(const std::vector<std::string>& parts) { return joined(parts.begin(), parts.end()); }

@@ -19,6 +19,7 @@ struct LiveStatus {
   long unlocks = 0;
   long haptics = 0;
   double seconds = 0;     // since the lock screen started
+  std::string recording;  // the video being recorded; empty: none
 };
 
 // The status line's height, in points: room for two lines.

@@ -27,7 +27,7 @@ constexpr double kScreenShare = 0.9;  // of the usable display area
 const std::unordered_map<SDL_Keycode, std::string_view>& keyNames() {
   static const std::unordered_map<SDL_Keycode, std::string_view> names = {
       {SDLK_SPACE, "space"}, {SDLK_n, "n"}, {SDLK_r, "r"}, {SDLK_s, "s"}, {SDLK_q, "q"},
-      {SDLK_m, "m"},         {SDLK_i, "i"}, {SDLK_1, "1"}, {SDLK_2, "2"}, {SDLK_3, "3"}, {SDLK_4, "4"},
+      {SDLK_m, "m"},         {SDLK_i, "i"}, {SDLK_v, "v"}, {SDLK_1, "1"}, {SDLK_2, "2"}, {SDLK_3, "3"}, {SDLK_4, "4"},
       {SDLK_5, "5"},         {SDLK_RETURN, "return"},     {SDLK_ESCAPE, "escape"}};
   return names;
 }
@@ -119,6 +119,7 @@ class LiveWindow {
       if (uint64_t s = session_.signature(); s != shown_ || resized_) present(s);
       waitUntil(frameStart + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(kFrameSeconds)));
     }
+    if (session_.recording()) tell("recorded " + session_.stopRecording());
     report();
     return {action_, elapsed()};
   }
@@ -313,12 +314,15 @@ class LiveWindow {
       case LiveAction::None:
         break;
       case LiveAction::Save: {
-        char name[32];
-        do std::snprintf(name, sizeof name, "live-%02d.png", ++saves_);
+        std::string name;
+        do name = "live-" + twoDigits(++saves_) + ".png";
         while (std::filesystem::exists(options_.out / name));
         save(name);
         break;
       }
+      case LiveAction::Record:
+        record();
+        break;
       case LiveAction::Quit:
         done_ = true;
         break;
@@ -331,6 +335,22 @@ class LiveWindow {
     tellInspected();
     CGSize after = session_.frameSize();
     if (after.width != before.width || after.height != before.height) refit();
+  }
+
+  // Starts a recording into the first free DIR/recording-NN.mp4, or ends the one going.
+  void record() {
+    if (session_.recording()) return tell("recorded " + session_.stopRecording());
+    std::filesystem::path file;
+    do file = options_.out / ("recording-" + twoDigits(++recordings_) + ".mp4");
+    while (std::filesystem::exists(file));
+    session_.startRecording(file, options_.video);
+    tell("recording into " + file.string() + " (V stops)");
+  }
+
+  static std::string twoDigits(int n) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d", n);
+    return text;
   }
 
   void save(const std::string& file) {
@@ -392,6 +412,7 @@ class LiveWindow {
   bool pressedOutside_ = false;  // the button went down where no finger can
   int saves_ = 0;
   std::string inspectedText_;  // what the inspector last told
+  int recordings_ = 0;
   std::vector<double> frameTimes_;
 };
 

@@ -10,6 +10,7 @@
 
 #include "tools/lvsim/live_script.h"
 #include "tools/lvsim/live_session.h"
+#include "tools/lvsim/video_option.h"
 
 namespace lv::sim {
 
@@ -27,7 +28,8 @@ struct LiveWindowOptions {
   std::vector<ScriptEvent> script;
   std::optional<double> exitAfter;  // seconds after the start
   double resumedAt = 0;             // seconds of an earlier life before a restart
-  std::filesystem::path out;        // where pictures are saved
+  std::filesystem::path out;        // where pictures and recordings are saved
+  VideoOptions video;               // what V records
 };
 
 struct LiveOutcome {

@@ -22,6 +22,7 @@ void lv::sim::addRunCommand(CLI::App& app, RunOptions& options) {
       ->excludes(out)
       ->excludes(expect);
   addToleranceOptions(*run, options.expect);
+  addVideoOptions(*run, options.video);
 }
 
 namespace {
@@ -54,6 +55,7 @@ int lv::sim::runScenario(const RunOptions& options) {
   story.out = options.out;
   story.pictures = options.png || options.html;
   story.page = options.html;
+  story.video = options.video;
   MessageTrace trace(options.trace);
   if (auto error = trace.pathError(story.inputs)) return fail(kUsageFault, options.trace.file, *error);
   if (!options.expect.expected.empty())

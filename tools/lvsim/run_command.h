@@ -17,6 +17,7 @@
 #include "tools/lvsim/compare_command.h"
 #include "tools/lvsim/device_options.h"
 #include "tools/lvsim/trace_option.h"
+#include "tools/lvsim/video_option.h"
 
 namespace lv::sim {
 
@@ -29,6 +30,7 @@ struct RunOptions {
   TraceOptions trace;
   CompareOptions expect;  // `expected` empty: no comparison
   std::string record;
+  VideoOptions video;
 };
 
 void addRunCommand(CLI::App& app, RunOptions& options);

@@ -12,6 +12,7 @@
 #include "tools/lvsim/inspector_page.h"
 #include "tools/lvsim/report_json.h"
 #include "tools/lvsim/snapshot_pictures.h"
+#include "tools/lvsim/video_recorder.h"
 
 namespace lv::sim {
 
@@ -155,14 +156,26 @@ std::vector<std::filesystem::path> lv::sim::inputsOf(const Scenario& scenario, c
   return inputs;
 }
 
+double lv::sim::clockSeconds(const Scenario& scenario) {
+  double seconds = 0;
+  for (const Step& step : scenario.steps) {
+    if (const auto* advance = std::get_if<AdvanceStep>(&step)) seconds += advance->seconds;
+    if (const auto* drag = std::get_if<DragStep>(&step)) seconds += std::max(drag->steps, 1) * lv::host::LockScreen::kFrame;
+  }
+  return seconds;
+}
+
 std::string lv::sim::describeStep(const Step& step) { return std::visit(Describer{}, step); }
 
 int lv::sim::tellStory(const Scenario& scenario, const StoryOptions& options) {
   if (auto error = writableFolderError(options.out)) return fail(kUsageFault, options.out.string(), *error);
   std::vector<std::filesystem::path> inputs = inputsOf(scenario, options);
-  for (const std::string& name : outputsOf(scenario, options))
-    if (auto input = inputAt(options.out / name, inputs))
-      return fail(kUsageFault, (options.out / name).string(), "would write over the input " + input->string());
+  std::vector<std::filesystem::path> outputs;
+  for (const std::string& name : outputsOf(scenario, options)) outputs.push_back(options.out / name);
+  if (!options.video.file.empty()) outputs.push_back(options.video.file);
+  for (const std::filesystem::path& output : outputs)
+    if (auto input = inputAt(output, inputs))
+      return fail(kUsageFault, output.string(), "would write over the input " + input->string());
 
   std::unique_ptr<lv::host::LockScreen> screen;
   try {
@@ -178,6 +191,18 @@ int lv::sim::tellStory(const Scenario& scenario, const StoryOptions& options) {
 
   std::optional<SnapshotPictures> pictures;
   if (options.pictures) pictures.emplace(options.out, screen->device().profile().scale);
+  std::optional<VideoRecorder> video;
+  try {
+    if (!options.video.file.empty())
+      video.emplace(*screen, options.video.file, options.video, framesFor(clockSeconds(scenario), options.video.fps));
+  } catch (const lv::render::VideoError& e) {
+    return fail(kUsageFault, options.video.file, e.what());
+  }
+  auto print = [&](const std::string& line) {
+    if (video) video->clearProgress();
+    std::printf("%7.3f s  %s\n", screen->now(), line.c_str());
+    std::fflush(stdout);
+  };
   Json snapshots = Json::array();
   StepTaker take{*screen, snapshots, pictures ? &*pictures : nullptr, options, {}};
   for (size_t i = 0; i < scenario.steps.size(); ++i) {
@@ -186,17 +211,25 @@ int lv::sim::tellStory(const Scenario& scenario, const StoryOptions& options) {
     try {
       std::visit(take, step);
     } catch (const lv::host::SessionError& e) {
+      if (video) video->clearProgress();
       if (!options.skipImpossible) return fail(kRunFault, options.where, scenario.stepPlaces[i] + ": " + e.what());
-      std::printf("%7.3f s  skipped: %s: %s\n", screen->now(), describeStep(step).c_str(), e.what());
+      print("skipped: " + describeStep(step) + ": " + e.what());
       continue;
     } catch (const PictureError& e) {
+      if (video) video->clearProgress();
       return fail(kRunFault, options.where, scenario.stepPlaces[i] + ": " + e.what());
     }
     if (!options.narrate) continue;
     std::string line = describeStep(step);
     if (!take.lastPicture.empty()) line += " -> " + (options.out / take.lastPicture).string();
-    std::printf("%7.3f s  %s\n", screen->now(), line.c_str());
-    std::fflush(stdout);
+    print(line);
+  }
+  if (video) {
+    try {
+      std::printf("%s\n", video->finish().c_str());
+    } catch (const lv::render::VideoError& e) {
+      return fail(kRunFault, options.video.file, e.what());
+    }
   }
 
   Json report = header(options.name, *screen, scenario.boot);

@@ -15,6 +15,7 @@
 #include "render/picture.h"
 #include "tools/lvsim/exit_codes.h"
 #include "tools/lvsim/scenario.h"
+#include "tools/lvsim/video_option.h"
 
 namespace lv::sim {
 
@@ -30,6 +31,7 @@ struct StoryOptions {
   // A step that cannot be taken (no such class, no visible view) is skipped with a line
   // ("skipped: ...") rather than ending the story.
   bool skipImpossible = false;
+  VideoOptions video;  // a recording from the first step to the last
   // Called with each snapshot as the report has it, which it may add to, and its picture
   // (only with `pictures`).
   std::function<void(nlohmann::ordered_json& snapshot, const lv::render::Picture&)> onPicture = {};
@@ -53,6 +55,9 @@ std::vector<std::filesystem::path> inputsOf(const Scenario& scenario, const Stor
 
 // Returns the process's exit code; every failure has printed its one line.
 int tellStory(const Scenario& scenario, const StoryOptions& options);
+
+// The seconds the steps move the clock: advances, and a frame for each move of a drag.
+double clockSeconds(const Scenario& scenario);
 
 // One line about a step, as the story is told: `tap MRUArtworkView`.
 std::string describeStep(const Step& step);

@@ -1,0 +1,56 @@
+#pragma once
+// Moving pictures written a frame at a time. The file's extension picks the format: .mp4
+// (H.264 in MP4, moov first so that a browser plays it as it loads), .webm (VP9) or .webp
+// (an animated WebP, small enough for a page). Encoders run on one thread with fixed
+// settings and nothing of the wall clock goes into the file, so the same frames give the
+// same bytes. The file appears whole when finish() returns, and not at all before.
+//
+//   auto writer = lv::render::openVideoWriter("story.mp4", {.width = 390, .height = 844, .fps = 60});
+//   writer->add(lv::render::videoFrame(picture, 390, 844));
+//   writer->finish();
+//
+// Main thread only. Failures throw VideoError.
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <span>
+#include <stdexcept>
+#include <vector>
+
+#include "render/picture.h"
+
+namespace lv::render {
+
+struct VideoError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+enum class VideoFormat { Mp4, WebM, WebP };
+
+// The format of a file's extension (in any case), or none.
+std::optional<VideoFormat> videoFormatOf(const std::filesystem::path& file);
+
+// Sizes in pixels, even for H.264 and VP9; frames per second of the virtual clock.
+struct VideoShape {
+  int width = 0, height = 0;
+  double fps = 60;
+};
+
+class VideoWriter {
+ public:
+  virtual ~VideoWriter() = default;
+  // A frame of the shape's size: RGBA, 8 bits a component, straight alpha, rows packed.
+  virtual void add(std::span<const uint8_t> rgba) = 0;
+  // Encodes what is pending and puts the file in place.
+  virtual void finish() = 0;
+};
+
+std::unique_ptr<VideoWriter> openVideoWriter(const std::filesystem::path& file, const VideoShape& shape);
+
+// What a `width` × `height` frame shows of `picture`, as VideoWriter::add takes it: the
+// picture itself, cut to size when it is at most a pixel larger (an odd size rounded down
+// to an even one), or else scaled to fit, centred on black.
+std::vector<uint8_t> videoFrame(const Picture& picture, int width, int height);
+
+}  // namespace lv::render

@@ -1,0 +1,32 @@
+#pragma once
+// An animated WebP (libwebp's animation encoder): lossy frames, each kept only where it
+// differs from the one before, held in memory and written whole by finish().
+#include <filesystem>
+
+#include "render/video_writer.h"
+
+struct WebPAnimEncoder;
+
+namespace lv::render {
+
+class WebpVideoWriter : public VideoWriter {
+ public:
+  WebpVideoWriter(std::filesystem::path file, const VideoShape& shape);
+  ~WebpVideoWriter() override;
+  WebpVideoWriter(const WebpVideoWriter&) = delete;
+  WebpVideoWriter& operator=(const WebpVideoWriter&) = delete;
+
+  void add(std::span<const uint8_t> rgba) override;
+  void finish() override;
+
+ private:
+  // Milliseconds from the first frame to the start of frame `number`.
+  int timestamp(long number) const;
+
+  std::filesystem::path file_;
+  VideoShape shape_;
+  WebPAnimEncoder* encoder_;
+  long frames_ = 0;
+};
+
+}  // namespace lv::render

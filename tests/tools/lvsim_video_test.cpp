@@ -1,0 +1,83 @@
+// `--video`: a story recorded on the virtual clock, read back with the decoders a player uses.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "lvsim_process.h"
+#include "video_probe.h"
+
+namespace {
+
+using namespace testing_support;
+
+// 0.8 s of the clock (a drag's six moves are 0.1 s), turned to landscape on the way.
+constexpr const char* kStory = R"({"steps": [
+  {"play": {"title": "Night Drive", "duration": 215}}, {"advance": 0.5},
+  {"drag": {"on": "MRUNowPlayingTimeControlsView", "from": 0.2, "to": 0.6, "steps": 6}},
+  {"sizeClass": "compact"}, {"advance": 0.2}]})";
+
+std::vector<std::string> filesIn(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// At 10 fps a frame at 0 and at every tenth of a second; at half a pixel a point the
+// 390-point width rounds down to an even 194 pixels.
+TEST(LvsimVideo, AStoryRecordsToEachFormatFrameByFrameAndToTheSameBytesAgain) {
+  Folder dir;
+  fs::path story = dir.write("story.json", kStory);
+  const std::pair<const char*, const char*> formats[] = {{"story.mp4", "h264"}, {"story.webm", "vp9"}, {"story.webp", "webp"}};
+  for (const auto& [name, codec] : formats) {
+    fs::path video = dir.path / "out" / name;
+    std::string args = "run " + story.string() + " --out " + (dir.path / "out").string() + " --fps 10 --scale 0.5 --video " + video.string();
+    ProcessRun run = lvsim(args, true);
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_NE(run.output.find(video.string() + ": 9 frames, 194 x 422 at 10 fps"), std::string::npos) << run.output;
+    VideoProbe probe = probeVideo(video);
+    EXPECT_EQ(probe.codec, codec);
+    EXPECT_EQ(probe.width, 194);
+    EXPECT_EQ(probe.height, 422);
+    bool webp = probe.codec == "webp";  // its still frames are merged: it is measured in time
+    EXPECT_EQ(webp ? probe.milliseconds : probe.frames, webp ? 900 : 9) << name;
+    EXPECT_TRUE(webp || probe.pixelFormat == "yuv420p") << probe.pixelFormat;
+    std::string first = readFile(video);
+    ASSERT_EQ(lvsim(args).exitCode, 0);
+    EXPECT_EQ(readFile(video), first) << name;
+  }
+  EXPECT_EQ(filesIn(dir.path / "out"), (std::vector<std::string>{"report.json", "story.mp4", "story.webm", "story.webp"}));
+}
+
+// Bad options are refused before the story runs; a story that fails midway leaves no video
+// and nothing hidden beside it.
+TEST(LvsimVideo, BadOptionsAreOneLineAndAFailedStoryLeavesNoFile) {
+  Folder dir;
+  fs::path story = dir.write("story.json", kStory);
+  fs::path settings = dir.write("settings.mp4", "<plist><dict/></plist>");
+  fs::path out = dir.path / "out";
+  const std::pair<std::string, const char*> cases[] = {
+      {"--video " + (out / "a.avi").string(), "is not named .mp4, .webm or .webp"},
+      {"--video a.mp4 --fps 0", "--fps \"0\" is not a number above 0"},
+      {"--video a.mp4 --fps -5", "--fps \"-5\""},
+      {"--video a.mp4 --fps nan", "--fps \"nan\""},
+      {"--video a.mp4 --fps 1e9", "--fps \"1e9\""},
+      {"--video a.mp4 --fps 30fps", "--fps \"30fps\""},
+      {"--video a.mp4 --scale 0", "--scale \"0\" is not a number from 0.05 to 4"},
+      {"--video a.mp4 --scale inf", "--scale \"inf\""},
+      {"--video " + (dir.path / "none" / "a.mp4").string(), "cannot write the file"},
+      {"--settings " + settings.string() + " --video " + settings.string(), "would write over the input"},
+  };
+  for (const auto& [options, message] : cases) {
+    expectRefused(lvsim("run " + story.string() + " --out " + out.string() + " " + options, true), message, options);
+    EXPECT_FALSE(fs::exists(out / "report.json")) << options;
+  }
+  expectRefused(lvsim("demo --fps 0 --out " + out.string(), true), "--fps", "demo");
+  fs::path failing = dir.write("failing.json", R"({"steps": [{"advance": 0.2}, {"tap": [1, 9999]}]})");
+  EXPECT_EQ(lvsim("run " + failing.string() + " --out " + out.string() + " --video " + (out / "a.mp4").string()).exitCode, 1);
+  EXPECT_EQ(filesIn(out), std::vector<std::string>{});
+}
+
+}  // namespace

@@ -1,0 +1,59 @@
+#pragma once
+// Records what a lock screen shows into a video file (render/video_writer.h) on its
+// virtual clock: a frame when recording starts, then one at every 1/fps of the clock as
+// the screen's advances and drags carry it on (lv::host::LockScreen::setFrameClock), each
+// drawn by the renderer at that moment. Frames keep the first one's size: after a turn of
+// the phone the window is fitted into it. A progress bar shows how far it is.
+//
+// Main thread only; one at a time per lock screen. Destroyed before finish(), nothing is
+// written.
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "host/lock_screen.h"
+#include "render/renderer.h"
+#include "render/video_writer.h"
+#include "tools/lvsim/progress_bar.h"
+#include "tools/lvsim/video_option.h"
+
+namespace lv::sim {
+
+class VideoRecorder {
+ public:
+  // Starts at the current moment; `expectedFrames` feeds the progress bar (0: none). Throws
+  // lv::render::VideoError.
+  VideoRecorder(lv::host::LockScreen& screen, const std::filesystem::path& file, const VideoOptions& options,
+                long expectedFrames);
+  ~VideoRecorder();
+  VideoRecorder(const VideoRecorder&) = delete;
+  VideoRecorder& operator=(const VideoRecorder&) = delete;
+
+  // Stops recording, erases the progress bar and writes the file; returns the line that
+  // says what it holds.
+  // Throws lv::render::VideoError, also for a frame that could not be drawn.
+  std::string finish();
+  // Erases the progress bar before a line is printed.
+  void clearProgress() { progress_.clear(); }
+  const std::filesystem::path& file() const { return file_; }
+
+ private:
+  void takeFrame();
+
+  lv::host::LockScreen& screen_;
+  std::filesystem::path file_;
+  double fps_, scale_;
+  lv::render::Renderer renderer_;
+  std::unique_ptr<lv::render::VideoWriter> writer_;
+  int width_ = 0, height_ = 0;
+  long frames_ = 0;
+  std::optional<std::string> failure_;  // the first frame that failed; none are taken after it
+  ProgressBar progress_;
+};
+
+// The frames a recording of `seconds` of the clock holds: one at the start and one at
+// every 1/fps after it.
+long framesFor(double seconds, double fps);
+
+}  // namespace lv::sim
