@@ -52,13 +52,12 @@ lv::host::PresentationSnapshot presentationSnapshot(id view, bool scrolls) {
   return presentation;
 }
 
-}  // namespace
-
-lv::host::ViewSnapshot lv::host::snapshotView(id view) {
+lv::host::ViewSnapshot snapshotTree(id view, std::string path) {
   const auto* v = static_cast<const UIView*>(view);
   const CALayer* layer = v->layer.get();
   bool scrolls = rt::isKindOfClass(view, objc_getClass("UIScrollView"));
-  ViewSnapshot snapshot{
+  lv::host::ViewSnapshot snapshot{
+      .id = path,
       .className = class_getName(object_getClass(view)),
       .frame = send<CGRect>(view, "frame"_sel),
       .windowFrame = send<CGRect>(view, "convertRect:toView:"_sel, send<CGRect>(view, "bounds"_sel), nil),
@@ -74,11 +73,16 @@ lv::host::ViewSnapshot lv::host::snapshotView(id view) {
     if (id text = send<id>(view, "text"_sel)) snapshot.text = fnd::utf8(text);
   }
   if (scrolls)
-    snapshot.scroll = ScrollSnapshot{send<CGPoint>(view, "contentOffset"_sel),
+    snapshot.scroll = lv::host::ScrollSnapshot{send<CGPoint>(view, "contentOffset"_sel),
                                      static_cast<const UIScrollView*>(v)->contentSize};
   snapshot.mask = maskSnapshot(layer);
   if (!layer->animations.empty()) snapshot.presentation = presentationSnapshot(view, scrolls);
   addProperties(snapshot, view);
-  for (UIView* sub : v->subviews) snapshot.subviews.push_back(snapshotView(sub));
+  for (size_t i = 0; i < v->subviews.size(); ++i)
+    snapshot.subviews.push_back(snapshotTree(v->subviews[i], path + "/" + std::to_string(i)));
   return snapshot;
 }
+
+}  // namespace
+
+lv::host::ViewSnapshot lv::host::snapshotView(id window) { return snapshotTree(window, "0"); }

@@ -32,6 +32,7 @@ struct PresentationSnapshot {
 };
 
 struct ViewSnapshot {
+  std::string id;  // the index path from the window: "0" the window, "0/3/1" a subview's subview
   std::string className;
   CGRect frame;
   CGRect windowFrame;
@@ -52,6 +53,7 @@ struct ViewSnapshot {
   std::vector<ViewSnapshot> subviews = {};
 };
 
-ViewSnapshot snapshotView(id view);
+// `window` and everything under it, the window's id "0".
+ViewSnapshot snapshotView(id window);
 
 }  // namespace lv::host

@@ -24,11 +24,12 @@ Json pluck(const Json& list, const char* pointer, const std::string& cls = "") {
   return values;
 }
 
-void expectViewShape(const Json& view) {
+void expectViewShape(const Json& view, const std::string& id = "0") {
+  EXPECT_EQ(view["id"], id) << "the index path from the window";
   for (const char* key : {"class", "frame", "windowFrame", "hidden", "alpha", "transform", "cornerRadius",
                           "maskedCorners", "clipsToBounds", "mask", "properties", "subviews"})
     ASSERT_TRUE(view.contains(key)) << key << " in " << view["class"];
-  for (const Json& sub : view["subviews"]) expectViewShape(sub);
+  for (size_t i = 0; i < view["subviews"].size(); ++i) expectViewShape(view["subviews"][i], id + "/" + std::to_string(i));
 }
 
 // Each example twice, to the same bytes, without pictures unless asked.

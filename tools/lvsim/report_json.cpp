@@ -50,7 +50,8 @@ struct GlobalJson {
 };
 
 Json viewTreeJson(const lv::host::ViewSnapshot& view) {
-  Json json = {{"class", view.className},
+  Json json = {{"id", view.id},
+               {"class", view.className},
                {"frame", rectJson(view.frame)},
                {"windowFrame", rectJson(view.windowFrame)},
                {"hidden", view.hidden},
