@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "host/view_ids.h"
 #include "quartz/geometry.h"
 #include "runtime/runtime.h"
 
@@ -47,13 +48,13 @@ struct ViewSnapshot {
   std::optional<ScrollSnapshot> scroll = {};
   std::optional<MaskSnapshot> mask = {};
   std::optional<PresentationSnapshot> presentation = {};
-  // Each object property by name, with the class of what it holds (nullopt: nil), the
-  // view's own class first.
-  std::vector<std::pair<std::string, std::optional<std::string>>> properties = {};
+  // Each object property by name, with what it holds (nullopt: nil), the view's own class
+  // first.
+  std::vector<std::pair<std::string, std::optional<ObjectSnapshot>>> properties = {};
   std::vector<ViewSnapshot> subviews = {};
 };
 
-// `window` and everything under it, the window's id "0".
-ViewSnapshot snapshotView(id window);
+// `window` and everything under it; `ids` are the window's.
+ViewSnapshot snapshotView(id window, const ViewIds& ids);
 
 }  // namespace lv::host

@@ -4,8 +4,10 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <map>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "host/host_classes.h"
 #include "lvsim_process.h"
@@ -24,12 +26,21 @@ Json pluck(const Json& list, const char* pointer, const std::string& cls = "") {
   return values;
 }
 
-void expectViewShape(const Json& view, const std::string& id = "0") {
+// The class of each view by its id, and every object the properties name.
+struct TreeIndex {
+  std::map<std::string, Json> classes;
+  std::vector<Json> references;
+};
+
+void expectViewShape(const Json& view, TreeIndex& index, const std::string& id = "0") {
   EXPECT_EQ(view["id"], id) << "the index path from the window";
+  index.classes[id] = view["class"];
+  for (const auto& [name, object] : view["properties"].items()) index.references.push_back(object);
   for (const char* key : {"class", "frame", "windowFrame", "hidden", "alpha", "transform", "cornerRadius",
                           "maskedCorners", "clipsToBounds", "mask", "properties", "subviews"})
     ASSERT_TRUE(view.contains(key)) << key << " in " << view["class"];
-  for (size_t i = 0; i < view["subviews"].size(); ++i) expectViewShape(view["subviews"][i], id + "/" + std::to_string(i));
+  for (size_t i = 0; i < view["subviews"].size(); ++i)
+    expectViewShape(view["subviews"][i], index, id + "/" + std::to_string(i));
 }
 
 // Each example twice, to the same bytes, without pictures unless asked.
@@ -73,7 +84,12 @@ TEST(LvsimRun, TheSharedScenarioReportsAndDrawsEverySnapshot) {
   int number = 0;
   for (const Json& s : snapshots) {
     SCOPED_TRACE(s["name"]);
-    expectViewShape(s["tree"]);
+    TreeIndex index;
+    expectViewShape(s["tree"], index);
+    for (const auto& [name, global] : s["globals"].items()) index.references.push_back(global);
+    for (const Json& object : index.references) {
+      if (object.is_object() && object.contains("id")) EXPECT_EQ(index.classes[object["id"]], object["class"]) << object;
+    }
     const std::string picture = "0" + std::to_string(++number) + "-" + s["name"].get<std::string>() + ".png";
     EXPECT_EQ(s["picture"], picture);
     Png png(out.path / "r" / picture);
@@ -88,6 +104,9 @@ TEST(LvsimRun, TheSharedScenarioReportsAndDrawsEverySnapshot) {
     EXPECT_EQ(pluck(subviews, "/text", "CBAutoScrollLabel"), pluck(subviews, "/text", "UILabel"));
     EXPECT_EQ(controls->at("transform"), Json({1, 0, 0, s["name"] == "scrubbing" ? 1.5 : 1, 0, 0}));
   }
+  EXPECT_EQ(Json({snapshots[0]["globals"]["coverSheetView"], snapshots[6]["globals"]["adjunctItemView"]}),
+            Json::parse(R"([{"id": "0/1", "class": "CSCoverSheetView"}, {"class": "CSAdjunctItemView"}])"))
+      << "a view out of the window is named by its class alone";
   EXPECT_EQ(findClass(snapshots[2]["tree"], "MRUArtworkView")->at("frame"), Json({34.5, -15, 290, 290}));
   EXPECT_EQ(snapshots[5]["tree"]["frame"], Json({0, 0, 844, 390})) << "landscape";
   EXPECT_TRUE(findClass(snapshots[0]["tree"], "CSAdjunctItemView") && !findClass(snapshots[6]["tree"], "CSAdjunctItemView"))
