@@ -120,8 +120,10 @@ TEST(LvsimDemo, WritesEveryPictureTheSheetAndTheReportForTheProfileAndSettingsGi
 TEST(LvsimDemo, CaptionsTellWhatHappenedAndBeforeAfterShowsTheLibraryOffBesideIt) {
   Folder out;
   const fs::path d = out.path / "d";
-  ProcessRun run = lvsim("demo --before-after --set kEnabled=false --out " + d.string(), true);
+  ProcessRun run = lvsim("demo --before-after --pretty --set kEnabled=false --out " + d.string(), true);
   ASSERT_EQ(run.exitCode, 0) << run.output;
+  for (const fs::path& folder : {d, d / "library-off"})
+    EXPECT_EQ(readFile(folder / "report.json").substr(0, 4), "{\n  ") << "indented: " << folder;
   EXPECT_NE(run.output.find("skipped: tap CBAutoScrollLabel: no class named CBAutoScrollLabel"), std::string::npos);
   EXPECT_NE(run.output.find("skipped: tap CBAutoScrollLabel: no visible CBAutoScrollLabel"), std::string::npos);
   Json on = readReport(d), off = readReport(d / "library-off");

@@ -87,9 +87,10 @@ TEST(LvsimRun, TheSharedScenarioReportsAndDrawsEverySnapshot) {
     TreeIndex index;
     expectViewShape(s["tree"], index);
     for (const auto& [name, global] : s["globals"].items()) index.references.push_back(global);
-    for (const Json& object : index.references) {
-      if (object.is_object() && object.contains("id")) EXPECT_EQ(index.classes[object["id"]], object["class"]) << object;
-    }
+    for (const Json& object : index.references)
+      if (object.is_object() && object.contains("id")) {
+        EXPECT_EQ(index.classes[object["id"]], object["class"]) << object;
+      }
     const std::string picture = "0" + std::to_string(++number) + "-" + s["name"].get<std::string>() + ".png";
     EXPECT_EQ(s["picture"], picture);
     Png png(out.path / "r" / picture);
@@ -125,8 +126,9 @@ TEST(LvsimRun, StepsOfEveryKindWithAPngArtwork) {
       {"tap": [100, 300]}, {"tap": "MRUArtworkView"}, {"drag": {"on": "MRUNowPlayingTimeControlsView", "from": 0.1, "to": 0.5}},
       {"advance": 2.5}, {"sizeClass": "compact"}, {"sizeClass": "regular"}, {"snapshot": "end"}, {"stop": true}]})");
   Json report = runReport(file.string(), dir.path);
-  EXPECT_EQ(Json({report["profile"], report["system"], report["without"]}),
-            Json({"small-phone", "14.8", Json::array({"CSFocusActivityView"})}));
+  EXPECT_EQ(Json({report["format"], report["version"], report["profile"], report["system"], report["without"]}),
+            Json({"lumivane-report/1", LV_VERSION, "small-phone", "14.8", Json::array({"CSFocusActivityView"})}));
+  EXPECT_EQ(lineCount(readFile(dir.path / "report.json")), 1) << "compact";
   const Json& end = report["snapshots"][0];
   EXPECT_EQ(end["tree"]["frame"], Json({0, 0, 375, 667}));
   const Json* labels = findClass(end["tree"], "MRUNowPlayingTimeControlsView");

@@ -112,6 +112,7 @@ std::vector<std::string> libraryOffArguments(const DemoOptions& options, const s
   if (!device.settingsFile.empty()) args.insert(args.end(), {"--settings", device.settingsFile});
   for (const std::string& s : device.settings) args.insert(args.end(), {"--set", s});
   for (const std::string& w : device.without) args.insert(args.end(), {"--without", w});
+  if (options.pretty) args.push_back("--pretty");
   return args;
 }
 
@@ -165,6 +166,7 @@ void lv::sim::addDemoCommand(CLI::App& app, DemoOptions& options) {
   addDeviceOptions(*demo, options.device, "; kEnabled is stored true first");
   demo->add_flag("--before-after", options.beforeAfter,
                  "Also tell it with the library off, into DIR/library-off, the sheet's first row");
+  demo->add_flag("--pretty", options.pretty, "Indent report.json for reading (compact by default)");
   addTraceOptions(demo, options.trace);
 }
 
@@ -189,6 +191,7 @@ int lv::sim::runDemo(const DemoOptions& options) {
   told.out = out;
   told.pictures = true;
   told.narrate = true;
+  told.pretty = options.pretty;
   told.skipImpossible = true;
   size_t number = 0;
   told.onPicture = [&](Json& snapshot, const lv::render::Picture& picture) {

@@ -24,6 +24,7 @@ struct DemoOptions {
   std::string out = "out/demo";
   DeviceOptions device;  // applied after kEnabled=true
   bool beforeAfter = false;
+  bool pretty = false;
   TraceOptions trace;
 };
 

@@ -9,6 +9,7 @@ void lv::sim::addRunCommand(CLI::App& app, RunOptions& options) {
   run->add_option("scenario", options.scenario, "Scenario file (JSON)")->required()->type_name("SCENARIO.json");
   run->add_option("--out", options.out, "Folder for report.json (default: the current folder)")->type_name("DIR");
   run->add_flag("--png", options.png, "Also write a picture of each snapshot beside the report");
+  run->add_flag("--pretty", options.pretty, "Indent report.json for reading (compact by default)");
   addDeviceOptions(*run, options.device, "; over the scenario's");
   addTraceOptions(run, options.trace);
 }
@@ -28,6 +29,7 @@ int lv::sim::runScenario(const RunOptions& options) {
   if (!options.device.settingsFile.empty()) story.inputs.push_back(options.device.settingsFile);
   story.out = options.out;
   story.pictures = options.png;
+  story.pretty = options.pretty;
   MessageTrace trace(options.trace);
   if (auto error = trace.pathError(story.inputs)) return fail(kUsageFault, options.trace.file, *error);
   return trace.finish(tellStory(scenario, story));

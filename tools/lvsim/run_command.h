@@ -19,6 +19,7 @@ struct RunOptions {
   std::string scenario;
   std::string out = ".";
   bool png = false;
+  bool pretty = false;
   DeviceOptions device;  // over what the scenario names
   TraceOptions trace;
 };
