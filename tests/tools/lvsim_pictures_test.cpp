@@ -8,6 +8,7 @@
 
 #include "lvsim_process.h"
 #include "png_probe.h"
+#include "schema_check.h"
 
 namespace {
 
@@ -94,6 +95,7 @@ TEST(LvsimDemo, WritesEveryPictureTheSheetAndTheReportForTheProfileAndSettingsGi
   ProcessRun run = lvsim("demo --profile small-phone --set ShowTime=true --out " + d.string(), true);
   ASSERT_EQ(run.exitCode, 0) << run.output;
   Json report = readReport(d);
+  EXPECT_EQ(schemaFaults("report", report), "") << "with captions";
   EXPECT_EQ(report["settings"], Json({{"ShowTime", true}, {"kEnabled", true}}));
   const Json& snapshots = report["snapshots"];
   ASSERT_EQ(snapshots.size(), 8u);
