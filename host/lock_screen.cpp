@@ -288,7 +288,8 @@ lv::host::LockScreenSnapshot lv::host::LockScreen::snapshot(std::string_view nam
   rt::AutoreleasePool pool;
   EventsSnapshot events{{}, unlockRequests(), haptics(), nowPlayingRequests()};
   for (const uikit::ApplicationLaunch& l : launches()) events.launches.push_back(l.identifier);
+  ViewIds ids(window_.get());
   std::vector<GlobalSnapshot> globals;
-  if (device_->hasLibrary()) globals = snapshotGlobals(library());
-  return {std::string(name), now(), std::move(globals), std::move(events), snapshotView(window_)};
+  if (device_->hasLibrary()) globals = snapshotGlobals(library(), ids);
+  return {std::string(name), now(), std::move(globals), std::move(events), snapshotView(window_.get(), ids)};
 }

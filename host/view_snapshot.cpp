@@ -10,11 +10,6 @@
 
 namespace {
 
-std::optional<std::string> classNameOrNil(id obj) {
-  if (!obj) return std::nullopt;
-  return class_getName(object_getClass(obj));
-}
-
 bool responds(id obj, SEL sel) { return class_respondsToSelector(object_getClass(obj), sel); }
 
 std::optional<lv::host::MaskSnapshot> maskSnapshot(const CALayer* layer) {
@@ -30,9 +25,9 @@ bool hasProperty(const lv::host::ViewSnapshot& snapshot, const std::string& name
   return std::ranges::any_of(snapshot.properties, [&](const auto& p) { return p.first == name; });
 }
 
-// Object properties declared on the view's classes (the library adds these), with the
-// class of what each holds.
-void addProperties(lv::host::ViewSnapshot& snapshot, id view) {
+// Object properties declared on the view's classes (the library adds these), with what
+// each holds.
+void addProperties(lv::host::ViewSnapshot& snapshot, id view, const lv::host::ViewIds& ids) {
   for (Class c = object_getClass(view); c; c = class_getSuperclass(c)) {
     for (const auto& p : c->properties) {
       bool isObject = false;
@@ -40,7 +35,7 @@ void addProperties(lv::host::ViewSnapshot& snapshot, id view) {
         if (name == "T" && value.starts_with("@")) isObject = true;
       SEL getter = sel_registerName(p->name.c_str());
       if (!isObject || hasProperty(snapshot, p->name) || !responds(view, getter)) continue;
-      snapshot.properties.emplace_back(p->name, classNameOrNil(send<id>(view, getter)));
+      snapshot.properties.emplace_back(p->name, ids.describe(send<id>(view, getter)));
     }
   }
 }
@@ -52,13 +47,12 @@ lv::host::PresentationSnapshot presentationSnapshot(id view, bool scrolls) {
   return presentation;
 }
 
-}  // namespace
-
-lv::host::ViewSnapshot lv::host::snapshotView(id view) {
+lv::host::ViewSnapshot snapshotTree(id view, const lv::host::ViewIds& ids) {
   const auto* v = static_cast<const UIView*>(view);
   const CALayer* layer = v->layer.get();
   bool scrolls = rt::isKindOfClass(view, objc_getClass("UIScrollView"));
-  ViewSnapshot snapshot{
+  lv::host::ViewSnapshot snapshot{
+      .id = ids.of(view),
       .className = class_getName(object_getClass(view)),
       .frame = send<CGRect>(view, "frame"_sel),
       .windowFrame = send<CGRect>(view, "convertRect:toView:"_sel, send<CGRect>(view, "bounds"_sel), nil),
@@ -74,11 +68,15 @@ lv::host::ViewSnapshot lv::host::snapshotView(id view) {
     if (id text = send<id>(view, "text"_sel)) snapshot.text = fnd::utf8(text);
   }
   if (scrolls)
-    snapshot.scroll = ScrollSnapshot{send<CGPoint>(view, "contentOffset"_sel),
+    snapshot.scroll = lv::host::ScrollSnapshot{send<CGPoint>(view, "contentOffset"_sel),
                                      static_cast<const UIScrollView*>(v)->contentSize};
   snapshot.mask = maskSnapshot(layer);
   if (!layer->animations.empty()) snapshot.presentation = presentationSnapshot(view, scrolls);
-  addProperties(snapshot, view);
-  for (UIView* sub : v->subviews) snapshot.subviews.push_back(snapshotView(sub));
+  addProperties(snapshot, view, ids);
+  for (UIView* sub : v->subviews) snapshot.subviews.push_back(snapshotTree(sub, ids));
   return snapshot;
 }
+
+}  // namespace
+
+lv::host::ViewSnapshot lv::host::snapshotView(id window, const ViewIds& ids) { return snapshotTree(window, ids); }

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "host/view_ids.h"
 #include "quartz/geometry.h"
 #include "runtime/runtime.h"
 
@@ -32,6 +33,7 @@ struct PresentationSnapshot {
 };
 
 struct ViewSnapshot {
+  std::string id;  // the index path from the window: "0" the window, "0/3/1" a subview's subview
   std::string className;
   CGRect frame;
   CGRect windowFrame;
@@ -46,12 +48,13 @@ struct ViewSnapshot {
   std::optional<ScrollSnapshot> scroll = {};
   std::optional<MaskSnapshot> mask = {};
   std::optional<PresentationSnapshot> presentation = {};
-  // Each object property by name, with the class of what it holds (nullopt: nil), the
-  // view's own class first.
-  std::vector<std::pair<std::string, std::optional<std::string>>> properties = {};
+  // Each object property by name, with what it holds (nullopt: nil), the view's own class
+  // first.
+  std::vector<std::pair<std::string, std::optional<ObjectSnapshot>>> properties = {};
   std::vector<ViewSnapshot> subviews = {};
 };
 
-ViewSnapshot snapshotView(id view);
+// `window` and everything under it; `ids` are the window's.
+ViewSnapshot snapshotView(id window, const ViewIds& ids);
 
 }  // namespace lv::host

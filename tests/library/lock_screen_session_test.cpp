@@ -36,8 +36,8 @@ TEST(LockScreenSession, SnapshotReportsWhatIsOnScreen) {
   EXPECT_LT(window.subviews[0].presentation->alpha, 1);
 
   const ViewSnapshot* cover = findClass(window, "CSCoverSheetView");
-  EXPECT_TRUE(cover && std::ranges::any_of(cover->properties, [](auto& p) {
-    return p.first == "lumivaneArtworkBackgroundImageView" && p.second == "UIImageView"; }));
+  EXPECT_TRUE(cover && std::ranges::any_of(cover->properties, [&](auto& p) {
+    return p.first == "lumivaneArtworkBackgroundImageView" && p.second == lv::host::ObjectSnapshot{"UIImageView", cover->id + "/0"}; }));
   const ViewSnapshot* list = findClass(window, "UIScrollView");
   ASSERT_TRUE(list && list->scroll);
   EXPECT_EQ(list->scroll->contentSize, CGSizeMake(390, 498));

@@ -96,6 +96,7 @@ TEST(LvsimCommandLine, BadInputIsOneLineNamingItAndExitCodeTwo) {
       {"live --exit-after nan", "--exit-after: expected a number of seconds"},
       {"live --resumed-at nan", "expected a number of seconds from 0 to 360000"},
       {"live --exit-after 5 --out " + dir.path.string(), "live: no display to open a window on (set DISPLAY, or WAYLAND_DISPLAY)"},
+      {live(R"({"$schema": 7, "events": []})"), "$schema: expected a string"},
       {live(R"({"events": [{"at": 1, "key": "x"}]})"), "events[0].key: unknown key \"x\""},
       {live(R"({"events": [{"click": [1, 2]}]})"), "events[0]: expected \"at\" and one action"},
       {live(R"({"events": [{"at": 1, "click": [1]}]})"), "events[0].click: expected [X, Y]"},

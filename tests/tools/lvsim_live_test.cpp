@@ -34,7 +34,7 @@ const std::string kInXvfb = "xvfb-run -a -s '-screen 0 1280x1024x24' ";
 TEST(LvsimLive, AScriptedSessionInAWindowUnderXvfb) {
   ASSERT_EQ(runCommand("command -v xvfb-run").exitCode, 0) << "xvfb-run is missing: scripts/install-deps.sh installs it";
   Folder dir;
-  fs::path script = dir.write("script.json", R"({"events": [
+  fs::path script = dir.write("script.json", R"({"$schema": "live-script.schema.json", "events": [
     {"at": 0.3, "key": "r"}, {"at": 0.7, "save": "landscape.png"}, {"at": 0.8, "wheel": {"over": [422, 300], "notches": -8}},
     {"at": 0.9, "click": [100, 400]}, {"at": 1.1, "save": "scrolled.png"}, {"at": 1.2, "key": "r"},
     {"at": 1.6, "key": "v"}, {"at": 1.8, "click": "MRUArtworkView"},

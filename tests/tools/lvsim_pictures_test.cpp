@@ -8,6 +8,7 @@
 
 #include "lvsim_process.h"
 #include "png_probe.h"
+#include "schema_check.h"
 
 namespace {
 
@@ -94,6 +95,7 @@ TEST(LvsimDemo, WritesEveryPictureTheSheetAndTheReportForTheProfileAndSettingsGi
   ProcessRun run = lvsim("demo --profile small-phone --set ShowTime=true --out " + d.string(), true);
   ASSERT_EQ(run.exitCode, 0) << run.output;
   Json report = readReport(d);
+  EXPECT_EQ(schemaFaults("report", report), "") << "with captions";
   EXPECT_EQ(report["settings"], Json({{"ShowTime", true}, {"kEnabled", true}}));
   const Json& snapshots = report["snapshots"];
   ASSERT_EQ(snapshots.size(), 8u);
@@ -120,8 +122,10 @@ TEST(LvsimDemo, WritesEveryPictureTheSheetAndTheReportForTheProfileAndSettingsGi
 TEST(LvsimDemo, CaptionsTellWhatHappenedAndBeforeAfterShowsTheLibraryOffBesideIt) {
   Folder out;
   const fs::path d = out.path / "d";
-  ProcessRun run = lvsim("demo --before-after --html --set kEnabled=false --out " + d.string(), true);
+  ProcessRun run = lvsim("demo --before-after --html --pretty --set kEnabled=false --out " + d.string(), true);
   ASSERT_EQ(run.exitCode, 0) << run.output;
+  for (const fs::path& folder : {d, d / "library-off"})
+    EXPECT_EQ(readFile(folder / "report.json").substr(0, 4), "{\n  ") << "indented: " << folder;
   EXPECT_NE(run.output.find("skipped: tap CBAutoScrollLabel: no class named CBAutoScrollLabel"), std::string::npos);
   EXPECT_NE(run.output.find("skipped: tap CBAutoScrollLabel: no visible CBAutoScrollLabel"), std::string::npos);
   Json on = readReport(d), off = readReport(d / "library-off");

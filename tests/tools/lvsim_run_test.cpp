@@ -4,13 +4,16 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <map>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "host/host_classes.h"
 #include "lvsim_process.h"
 #include "prefs/settings_file.h"
 #include "png_probe.h"
+#include "schema_check.h"
 
 namespace {
 
@@ -24,11 +27,18 @@ Json pluck(const Json& list, const char* pointer, const std::string& cls = "") {
   return values;
 }
 
-void expectViewShape(const Json& view) {
-  for (const char* key : {"class", "frame", "windowFrame", "hidden", "alpha", "transform", "cornerRadius",
-                          "maskedCorners", "clipsToBounds", "mask", "properties", "subviews"})
-    ASSERT_TRUE(view.contains(key)) << key << " in " << view["class"];
-  for (const Json& sub : view["subviews"]) expectViewShape(sub);
+// The class of each view by its id, and every object the properties name.
+struct TreeIndex {
+  std::map<std::string, Json> classes;
+  std::vector<Json> references;
+};
+
+void expectIds(const Json& view, TreeIndex& index, const std::string& id = "0") {
+  EXPECT_EQ(view["id"], id) << "the index path from the window";
+  index.classes[id] = view["class"];
+  for (const auto& [name, object] : view["properties"].items()) index.references.push_back(object);
+  for (size_t i = 0; i < view["subviews"].size(); ++i)
+    expectIds(view["subviews"][i], index, id + "/" + std::to_string(i));
 }
 
 // Each example twice, to the same bytes, without pictures unless asked.
@@ -37,6 +47,7 @@ TEST(LvsimRun, EveryExampleScenarioRunsAndRepeatsItsReportExactly) {
   for (const fs::directory_entry& entry : fs::directory_iterator(sourceFile("scenarios"))) {
     if (entry.path().extension() != ".json") continue;
     Json report = runReport(entry.path().string(), out.path / "1");
+    EXPECT_EQ(schemaFaults("report", report), "") << entry.path();
     runReport(entry.path().string(), out.path / "2");
     EXPECT_FALSE(report["snapshots"].empty() || report["snapshots"][0].contains("picture")) << entry.path();
     EXPECT_EQ(readFile(out.path / "1/report.json"), readFile(out.path / "2/report.json")) << entry.path();
@@ -63,6 +74,7 @@ TEST(LvsimRun, TheSharedScenarioReportsAndDrawsEverySnapshot) {
     EXPECT_NE(trace.find(expected), std::string::npos) << expected;
   std::istringstream lines(trace);
   for (std::string line; std::getline(lines, line);) EXPECT_NE(line.find(" MRUArtworkView "), std::string::npos) << line;
+  EXPECT_EQ(schemaFaults("report", report), "") << "with pictures";
   const Json& snapshots = report["snapshots"];
   ASSERT_EQ(pluck(snapshots, "/name"),
             Json({"playing", "expanding", "expanded", "scrubbing", "collapsed", "landscape", "stopped"}));
@@ -72,7 +84,13 @@ TEST(LvsimRun, TheSharedScenarioReportsAndDrawsEverySnapshot) {
   int number = 0;
   for (const Json& s : snapshots) {
     SCOPED_TRACE(s["name"]);
-    expectViewShape(s["tree"]);
+    TreeIndex index;
+    expectIds(s["tree"], index);
+    for (const auto& [name, global] : s["globals"].items()) index.references.push_back(global);
+    for (const Json& object : index.references)
+      if (object.is_object() && object.contains("id")) {
+        EXPECT_EQ(index.classes[object["id"]], object["class"]) << object;
+      }
     const std::string picture = "0" + std::to_string(++number) + "-" + s["name"].get<std::string>() + ".png";
     EXPECT_EQ(s["picture"], picture);
     Png png(out.path / "r" / picture);
@@ -87,6 +105,9 @@ TEST(LvsimRun, TheSharedScenarioReportsAndDrawsEverySnapshot) {
     EXPECT_EQ(pluck(subviews, "/text", "CBAutoScrollLabel"), pluck(subviews, "/text", "UILabel"));
     EXPECT_EQ(controls->at("transform"), Json({1, 0, 0, s["name"] == "scrubbing" ? 1.5 : 1, 0, 0}));
   }
+  EXPECT_EQ(Json({snapshots[0]["globals"]["coverSheetView"], snapshots[6]["globals"]["adjunctItemView"]}),
+            Json::parse(R"([{"id": "0/1", "class": "CSCoverSheetView"}, {"class": "CSAdjunctItemView"}])"))
+      << "a view out of the window is named by its class alone";
   EXPECT_EQ(findClass(snapshots[2]["tree"], "MRUArtworkView")->at("frame"), Json({34.5, -15, 290, 290}));
   EXPECT_EQ(snapshots[5]["tree"]["frame"], Json({0, 0, 844, 390})) << "landscape";
   EXPECT_TRUE(findClass(snapshots[0]["tree"], "CSAdjunctItemView") && !findClass(snapshots[6]["tree"], "CSAdjunctItemView"))
@@ -105,8 +126,9 @@ TEST(LvsimRun, StepsOfEveryKindWithAPngArtwork) {
       {"tap": [100, 300]}, {"tap": "MRUArtworkView"}, {"drag": {"on": "MRUNowPlayingTimeControlsView", "from": 0.1, "to": 0.5}},
       {"advance": 2.5}, {"sizeClass": "compact"}, {"sizeClass": "regular"}, {"snapshot": "end"}, {"stop": true}]})");
   Json report = runReport(file.string(), dir.path);
-  EXPECT_EQ(Json({report["profile"], report["system"], report["without"]}),
-            Json({"small-phone", "14.8", Json::array({"CSFocusActivityView"})}));
+  EXPECT_EQ(Json({report["format"], report["version"], report["profile"], report["system"], report["without"]}),
+            Json({"lumivane-report/1", LV_VERSION, "small-phone", "14.8", Json::array({"CSFocusActivityView"})}));
+  EXPECT_EQ(lineCount(readFile(dir.path / "report.json")), 1) << "compact";
   const Json& end = report["snapshots"][0];
   EXPECT_EQ(end["tree"]["frame"], Json({0, 0, 375, 667}));
   const Json* labels = findClass(end["tree"], "MRUNowPlayingTimeControlsView");

@@ -113,6 +113,7 @@ std::vector<std::string> libraryOffArguments(const DemoOptions& options, const s
   if (!device.settingsFile.empty()) args.insert(args.end(), {"--settings", device.settingsFile});
   for (const std::string& s : device.settings) args.insert(args.end(), {"--set", s});
   for (const std::string& w : device.without) args.insert(args.end(), {"--without", w});
+  if (options.pretty) args.push_back("--pretty");
   return args;
 }
 
@@ -167,6 +168,7 @@ void lv::sim::addDemoCommand(CLI::App& app, DemoOptions& options) {
   demo->add_flag("--before-after", options.beforeAfter,
                  "Also tell it with the library off, into DIR/library-off, the sheet's first row");
   demo->add_flag("--html", options.html, "Also write report.html, a page to inspect the report and pictures in a browser");
+  demo->add_flag("--pretty", options.pretty, "Indent report.json for reading (compact by default)");
   addTraceOptions(demo, options.trace);
   addVideoOptions(*demo, options.video);
 }
@@ -193,6 +195,7 @@ int lv::sim::runDemo(const DemoOptions& options) {
   told.pictures = true;
   told.page = options.html;
   told.narrate = true;
+  told.pretty = options.pretty;
   told.skipImpossible = true;
   told.video = options.video;
   size_t number = 0;

@@ -27,6 +27,7 @@ struct DemoOptions {
   DeviceOptions device;  // applied after kEnabled=true
   bool beforeAfter = false;
   bool html = false;  // report.html, the inspector page
+  bool pretty = false;
   TraceOptions trace;
   VideoOptions video;
 };

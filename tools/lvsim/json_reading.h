@@ -49,6 +49,15 @@ inline void onlyKeys(const Json& object, const Place& at, std::initializer_list<
   }
 }
 
+// The key under which an editor finds a file's JSON Schema; readers accept it at the top
+// and ignore its value, a string.
+inline constexpr std::string_view kSchemaKey = "$schema";
+
+inline void checkSchemaKey(const Json& root, const Place& top) {
+  if (auto found = root.find(kSchemaKey); found != root.end() && !found->is_string())
+    top[kSchemaKey].fail("expected a string");
+}
+
 inline const Json& require(const Json& object, std::string_view key, const Place& at) {
   auto found = object.find(key);
   if (found == object.end()) at.fail("missing key " + inQuotes(key));

@@ -100,7 +100,8 @@ std::vector<lv::sim::ScriptEvent> lv::sim::readLiveScript(const std::filesystem:
   Json root = readJsonFile(file);
   Place top("");
   if (!root.is_object()) top.fail("expected an object with \"events\"");
-  onlyKeys(root, top, {"events"});
+  onlyKeys(root, top, {kSchemaKey, "events"});
+  checkSchemaKey(root, top);
   const Json& list = require(root, "events", top);
   if (!list.is_array()) top["events"].fail("expected an array of events");
   std::vector<ScriptEvent> events;

@@ -28,6 +28,15 @@ Json transformJson(CGAffineTransform t) {
 
 Json orNull(const std::optional<std::string>& text) { return text ? Json(*text) : Json(nullptr); }
 
+// {"id", "class"} for a view of the tree, {"class"} for any other object, null for nil.
+Json objectJson(const std::optional<lv::host::ObjectSnapshot>& object) {
+  if (!object) return nullptr;
+  Json json = Json::object();
+  if (object->viewId) json["id"] = *object->viewId;
+  json["class"] = object->className;
+  return json;
+}
+
 Json maskJson(const std::optional<lv::host::MaskSnapshot>& mask) {
   if (!mask) return nullptr;
   Json locations = Json::array();
@@ -46,11 +55,12 @@ Json presentationJson(const lv::host::PresentationSnapshot& p) {
 struct GlobalJson {
   Json operator()(bool b) const { return b; }
   Json operator()(double d) const { return d; }
-  Json operator()(const std::optional<std::string>& className) const { return orNull(className); }
+  Json operator()(const std::optional<lv::host::ObjectSnapshot>& object) const { return objectJson(object); }
 };
 
 Json viewTreeJson(const lv::host::ViewSnapshot& view) {
-  Json json = {{"class", view.className},
+  Json json = {{"id", view.id},
+               {"class", view.className},
                {"frame", rectJson(view.frame)},
                {"windowFrame", rectJson(view.windowFrame)},
                {"hidden", view.hidden},
@@ -67,7 +77,7 @@ Json viewTreeJson(const lv::host::ViewSnapshot& view) {
   json["mask"] = maskJson(view.mask);
   if (view.presentation) json["presentation"] = presentationJson(*view.presentation);
   Json properties = Json::object();
-  for (const auto& [name, className] : view.properties) properties[name] = orNull(className);
+  for (const auto& [name, object] : view.properties) properties[name] = objectJson(object);
   json["properties"] = std::move(properties);
   Json subviews = Json::array();
   for (const lv::host::ViewSnapshot& sub : view.subviews) subviews.push_back(viewTreeJson(sub));

@@ -12,6 +12,7 @@ void lv::sim::addRunCommand(CLI::App& app, RunOptions& options) {
       run->add_option("--out", options.out, "Folder for report.json (default: the current folder)")->type_name("DIR");
   run->add_flag("--png", options.png, "Also write a picture of each snapshot beside the report");
   run->add_flag("--html", options.html, "Also write report.html, a page to inspect the report and pictures in a browser");
+  run->add_flag("--pretty", options.pretty, "Indent report.json for reading (compact by default)");
   addDeviceOptions(*run, options.device, "; over the scenario's");
   addTraceOptions(run, options.trace);
   CLI::Option* expect =
@@ -56,6 +57,7 @@ int lv::sim::runScenario(const RunOptions& options) {
   story.pictures = options.png || options.html;
   story.page = options.html;
   story.video = options.video;
+  story.pretty = options.pretty;
   MessageTrace trace(options.trace);
   if (auto error = trace.pathError(story.inputs)) return fail(kUsageFault, options.trace.file, *error);
   if (!options.expect.expected.empty())

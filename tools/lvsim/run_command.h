@@ -26,6 +26,7 @@ struct RunOptions {
   std::string out = ".";
   bool png = false;
   bool html = false;  // the inspector page, report.html, with the pictures it shows
+  bool pretty = false;
   DeviceOptions device;  // over what the scenario names
   TraceOptions trace;
   CompareOptions expect;  // `expected` empty: no comparison

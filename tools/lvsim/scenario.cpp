@@ -199,7 +199,8 @@ lv::sim::Scenario lv::sim::readScenario(const std::filesystem::path& file) {
   Json root = json::readJsonFile(file);
   Place top("");
   if (!root.is_object()) top.fail("expected an object with profile, system, settings, without and steps");
-  onlyKeys(root, top, {"profile", "system", "library", "settingsFile", "settings", "without", "steps"});
+  onlyKeys(root, top, {kSchemaKey, "profile", "system", "library", "settingsFile", "settings", "without", "steps"});
+  checkSchemaKey(root, top);
   Scenario scenario;
   scenario.boot = bootOptions(root, top, file.parent_path());
   storedSettings(root, top, scenario, file.parent_path());

@@ -88,7 +88,9 @@ Json header(const std::string& name, lv::host::LockScreen& screen, const lv::hos
   Json without = Json::array();
   for (const std::string& n : boot.without) without.push_back(n);
   const lv::host::DeviceProfile& profile = screen.device().profile();
-  return {{"scenario", name},
+  return {{"format", std::string(kReportFormat)},
+          {"version", LV_VERSION},
+          {"scenario", name},
           {"profile", profile.name},
           {"system", boot.systemVersion.empty() ? std::string(profile.systemVersion) : boot.systemVersion},
           {"settings", settings},
@@ -236,7 +238,8 @@ int lv::sim::tellStory(const Scenario& scenario, const StoryOptions& options) {
   report["snapshots"] = std::move(snapshots);
   std::filesystem::path out = options.out / "report.json";
   // Texts that are not UTF-8 (a file name) are written with U+FFFD in their place.
-  if (auto failed = fnd::writeFileAtomically(out.string(), report.dump(2, ' ', false, Json::error_handler_t::replace) + "\n"))
+  const std::string text = report.dump(options.pretty ? 2 : -1, ' ', false, Json::error_handler_t::replace) + "\n";
+  if (auto failed = fnd::writeFileAtomically(out.string(), text))
     return fail(kRunFault, out.string(), "cannot write the report: " + failed->reason);
   std::filesystem::path shownFolder = options.shownOut.empty() ? options.out : options.shownOut;
   std::printf("%s: %zu snapshots\n", (shownFolder / "report.json").string().c_str(), report["snapshots"].size());

@@ -1,12 +1,14 @@
 #pragma once
 // Tells a story on the lock screen: boots the device a scenario names, takes its steps and
-// writes DIR/report.json with a snapshot for every snapshot step; optionally a picture of
-// each snapshot beside the report, the inspector page, and one printed line per step. `lvsim run` and
+// writes DIR/report.json (in the format kReportFormat names) with a snapshot for every
+// snapshot step; optionally a picture of each snapshot beside the report, the inspector
+// page, and one printed line per step. `lvsim run` and
 // `lvsim demo` both tell theirs through here.
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <nlohmann/json.hpp>
@@ -19,6 +21,9 @@
 
 namespace lv::sim {
 
+// The name and revision of report.json's format, its "format".
+inline constexpr std::string_view kReportFormat = "lumivane-report/1";
+
 struct StoryOptions {
   std::string name;   // the report's "scenario"
   std::string where;  // what error lines name: the scenario file
@@ -28,6 +33,7 @@ struct StoryOptions {
   bool pictures = false;
   bool page = false;  // report.html beside the report (inspector_page.h)
   bool narrate = false;
+  bool pretty = false;  // report.json indented; compact otherwise
   // A step that cannot be taken (no such class, no visible view) is skipped with a line
   // ("skipped: ...") rather than ending the story.
   bool skipImpossible = false;
