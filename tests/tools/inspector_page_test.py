@@ -1,4 +1,5 @@
-"""The inspector page of `lvsim run --html` in headless Chromium, driven by Selenium.
+"""The inspector pages of `lvsim run --html` and `lvsim compare --html` in headless Chromium,
+driven by Selenium.
 
 Usage: inspector_page_test.py LVSIM. Exits 77 (skipped) when Chromium is not installed.
 """
@@ -48,6 +49,19 @@ def main(lvsim):
         for out in ("a", "b"):
             subprocess.run([lvsim, "run", str(scenario), "--html", "--out", str(work / out)], check=True,
                            stdout=subprocess.DEVNULL)
+        subprocess.run([lvsim, "run", str(scenario), "--html", "--set", "CenterLabel=false", "--out", str(work / "c")],
+                       check=True, stdout=subprocess.DEVNULL)
+        compared = subprocess.run([lvsim, "compare", "a", "c", "--html"], cwd=work, capture_output=True, text=True)
+        assert compared.returncode == 1, compared.stderr
+        # As compare prints them, but the marked pictures named from the page.
+        printed = [line.replace("c/diff/", "") for line in compared.stdout.splitlines()[1:-1]]
+        shutil.copytree(work / "a", work / "moved" / "a")
+        shutil.copytree(work / "c", work / "moved" / "c", ignore=shutil.ignore_patterns("diff"))
+        subprocess.run([lvsim, "compare", str(work / "moved" / "a"), str(work / "moved" / "c"), "--html"],
+                       stdout=subprocess.DEVNULL)
+        compare_page = work / "c" / "diff" / "compare.html"
+        assert compare_page.read_bytes() == (work / "moved" / "c" / "diff" / "compare.html").read_bytes(), \
+            "the page names no absolute path"
         page = work / "a" / "report.html"
         assert page.read_bytes() == (work / "b" / "report.html").read_bytes(), "the same run gives the same page"
         expanded = json.loads((work / "a" / "report.json").read_text())["snapshots"][1]
@@ -85,6 +99,20 @@ def main(lvsim):
             assert len(driver.find_elements(By.CSS_SELECTOR, ".stage")) == 2
             assert "changed" in driver.find_element(By.CSS_SELECTOR, '#panel tr[data-key="frame"]').get_attribute("class")
 
+            errors = [e for e in driver.get_log("browser") if e["level"] == "SEVERE"]
+            assert not errors, errors
+
+            driver.get(compare_page.as_uri())
+            lines = [li.text for li in driver.find_elements(By.CSS_SELECTOR, "#difference-list li")]
+            assert lines == printed, (lines, printed)
+            item = driver.find_element(By.CSS_SELECTOR, '#difference-list li[data-view^="0/"]')
+            item.find_element(By.TAG_NAME, "button").click()
+            assert driver.find_element(By.ID, "picked-id").text == item.get_attribute("data-view")
+            assert len(driver.find_elements(By.CSS_SELECTOR, ".stage")) == 2
+            assert driver.find_elements(By.CSS_SELECTOR, "#panel tr.changed"), "the differing values are marked"
+            for picture in driver.find_elements(By.CSS_SELECTOR, "#pictures img, .stage img"):
+                assert driver.execute_script("return arguments[0].decode().then(() => true)", picture), \
+                    picture.get_attribute("src")
             errors = [e for e in driver.get_log("browser") if e["level"] == "SEVERE"]
             assert not errors, errors
         finally:

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <system_error>
 
+#include "foundation/atomic_file.h"
+#include "tools/lvsim/compare_page.h"
 #include "tools/lvsim/exit_codes.h"
 #include "tools/lvsim/story.h"
 
@@ -57,7 +59,15 @@ void writeMarked(OutputComparison& comparison, const fs::path& folder) {
       continue;
     }
     file.marked = marked;
+    file.picture->marked.reset();  // on the disk now; its pixels are not needed again
   }
+}
+
+// Why compare.html cannot go into the folder: unwritable, or an input in its place.
+std::optional<std::string> pageError(const OutputComparison& comparison, const fs::path& page) {
+  if (auto error = writableFolderError(page.parent_path())) return error;
+  if (auto input = inputAt(page, inputsOf(comparison))) return "would write over the input " + input->string();
+  return std::nullopt;
 }
 
 std::string summary(const OutputComparison& comparison, size_t lines) {
@@ -99,6 +109,7 @@ void lv::sim::addCompareCommand(CLI::App& app, CompareOptions& options) {
       ->required()
       ->type_name("ACTUAL");
   addToleranceOptions(*compare, options);
+  compare->add_flag("--html", options.page, "Also write compare.html into the diff folder, a page showing the differences");
 }
 
 int lv::sim::runCompare(const CompareOptions& options) {
@@ -109,13 +120,20 @@ int lv::sim::runCompare(const CompareOptions& options) {
   if (fs::is_directory(options.expected, error) && within(folder, options.expected))
     return fail(kUsageFault, folder.string(), "the folder for marked pictures lies in EXPECTED");
   OutputComparison& comparison = compared.value();
+  const fs::path page = folder / "compare.html";
+  if (options.page)
+    if (auto error = pageError(comparison, page)) return fail(kUsageFault, page.string(), *error);
   writeMarked(comparison, folder);
-  size_t lines = 0;
+  std::vector<std::string> lines;
   for (const FileComparison& file : comparison.files)
-    for (const std::string& line : describe(file)) {
-      std::printf("%s\n", line.c_str());
-      ++lines;
-    }
-  std::printf("%s\n", summary(comparison, lines).c_str());
+    for (std::string& line : describe(file)) lines.push_back(std::move(line));
+  std::string total = summary(comparison, lines.size());
+  std::optional<fnd::WriteError> unwritten;
+  if (options.page) unwritten = fnd::writeFileAtomically(page.string(), comparePage(comparison, total, folder));
+  if (options.page && !unwritten) std::printf("%s: the comparison page\n", page.string().c_str());
+  for (const std::string& line : lines) std::printf("%s\n", line.c_str());
+  std::printf("%s\n", total.c_str());
+  // Alike, but without the page asked for, is no success.
+  if (unwritten) return fail(kRunFault, unwritten->message());
   return comparison.alike() ? kSuccess : kNotAlike;
 }

@@ -2,8 +2,9 @@
 // `lvsim compare EXPECTED ACTUAL`: two folders from `lvsim run`, or two files, compared
 // (output_comparison.h); a line per difference and a summary on stdout. Pictures that differ
 // are marked in DIFF/NAME (by default the folder "diff" in ACTUAL, or beside ACTUAL when
-// it is a file), never inside EXPECTED nor over an input. Exit code 0 when alike, 1 when
-// not, 2 for a file or folder that cannot be compared.
+// it is a file), never inside EXPECTED nor over an input; with --html so is compare.html,
+// a page that shows the differences (compare_page.h). Exit code 0 when alike, 1 when not,
+// 2 for a file or folder that cannot be compared.
 #include <string>
 
 #include <CLI/CLI.hpp>
@@ -16,6 +17,7 @@ struct CompareOptions {
   std::string expected, actual;
   CompareTolerance tolerance;
   std::string diff;  // empty: the default folder
+  bool page = false;  // compare.html in the diff folder
 };
 
 void addCompareCommand(CLI::App& app, CompareOptions& options);

@@ -88,9 +88,10 @@ struct Walker {
   std::vector<ReportDifference>& differences;
   double tolerance;
   std::string snapshot = {}, view = {};
+  std::optional<size_t> position = {};
 
   void differ(const std::string& field, std::optional<Json> e, std::optional<Json> a) {
-    differences.push_back({snapshot, view, field, std::move(e), std::move(a), 0});
+    differences.push_back({snapshot, position, view, field, std::move(e), std::move(a), 0});
   }
 
   void values(const std::string& path, const std::string& key, const Json& e, const Json& a) {
@@ -164,6 +165,7 @@ struct Walker {
         continue;
       }
       snapshot = snapshotName(inE ? *inE : *inA, i);
+      position = i;
       if (!inE || !inA) {
         differ("", inE ? std::optional<Json>(snapshot) : std::nullopt, inA ? std::optional<Json>(snapshot) : std::nullopt);
       } else {
@@ -171,6 +173,7 @@ struct Walker {
         tree(*inE, *inA);
       }
       snapshot.clear();
+      position.reset();
     }
   }
 

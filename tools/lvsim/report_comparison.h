@@ -18,6 +18,7 @@ namespace lv::sim {
 
 struct ReportDifference {
   std::string snapshot;  // the snapshot's name; empty in the report's header
+  std::optional<size_t> position;  // the snapshot's index in the list; nullopt in the header
   std::string view;      // the view's id; empty outside the tree
   // The dotted path; empty when the snapshot or the view itself is on one side only, and
   // the sides then hold the snapshot's name or the view's class.

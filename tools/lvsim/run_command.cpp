@@ -78,5 +78,6 @@ int lv::sim::runScenario(const RunOptions& options) {
   if (options.expect.expected.empty()) return kSuccess;
   CompareOptions compare = options.expect;
   compare.actual = options.out;
+  compare.page = options.html;
   return runCompare(compare);
 }

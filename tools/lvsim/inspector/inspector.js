@@ -2,10 +2,45 @@
 // The inspector: the report embedded above, its snapshots' pictures beside the page. One
 // snapshot is shown ("a"), optionally a second beside it ("b") with what changed marked.
 // A view is known by its id, its index path from the window ("0/3/1").
+// A comparison page (compare.html) embeds what lvsim compare found instead, with the two
+// reports of one file: their snapshots are listed expected first, then actual, and each
+// expected one is shown beside the actual one at its position, marked as compare found.
 
-const report = JSON.parse(document.getElementById("report").textContent);
-const snapshots = report.snapshots || [];
-const state = { a: 0, b: null, picked: null, query: "" };
+const embedded = JSON.parse(document.getElementById("report").textContent);
+const comparison = embedded.comparison || null;
+const inspected = comparison && comparison.inspected;
+const report = comparison ? {} : embedded;
+const sides = inspected ? [inspected.expected, inspected.actual] : comparison ? [] : [embedded];
+const snapshots = sides.flatMap((r) => r.snapshots || []);
+const expectedCount = inspected ? inspected.expected.snapshots.length : snapshots.length;
+const SIDE_NAMES = ["expected", "actual"];
+
+window.addEventListener("error", (event) => {
+  document.body.prepend(element("p", { class: "empty", id: "failure" }, "This page cannot show the report: " + event.message));
+});
+
+function sideOf(i) { return i < expectedCount ? 0 : 1; }
+function positionOf(i) { return i < expectedCount ? i : i - expectedCount; }
+
+// The snapshots shown together from each figure of the strip: one, or in a comparison the
+// expected and the actual snapshot at one position.
+const places = !inspected ? snapshots.map((s, i) => [i]) :
+  Array.from({ length: Math.max(expectedCount, snapshots.length - expectedCount) }, (_, p) =>
+    [p < expectedCount ? p : null, expectedCount + p < snapshots.length ? expectedCount + p : null]
+      .filter((i) => i !== null));
+
+// In a comparison the first expected snapshot starts beside the first actual one.
+const state = { a: 0, b: places.length && places[0].length > 1 ? places[0][1] : null, picked: null, query: "" };
+
+// A file's address from the page, its path's parts escaped ("#" and "%" in folder names).
+function fileUrl(path) { return path.split("/").map(encodeURIComponent).join("/"); }
+
+function pictureSrc(i) {
+  const picture = snapshots[i].picture;
+  if (!picture) return null;
+  if (!inspected) return fileUrl(picture);
+  return fileUrl([inspected.expectedFolder, inspected.actualFolder][sideOf(i)] + "/" + picture);
+}
 
 const VIEW_FIELDS = ["frame", "windowFrame", "hidden", "alpha", "transform", "cornerRadius", "maskedCorners",
                      "clipsToBounds", "text", "contentOffset", "contentSize", "mask", "presentation", "properties"];
@@ -87,7 +122,7 @@ function flatten(tree) {
     views.push(entry);
     byId.set(entry.id, entry);
     if (parent) parent.children.push(entry);
-    view.subviews.forEach((sub, i) => visit(sub, entry.id + "/" + i, entry, moving));
+    (view.subviews || []).forEach((sub, i) => visit(sub, entry.id + "/" + i, entry, moving));
   };
   visit(tree, "0", null, false);
   return { views, byId };
@@ -128,33 +163,88 @@ function changedKeys(x, y) {
   return [...keys].filter((k) => !same((x || {})[k], (y || {})[k]));
 }
 
+// What lvsim compare found in the views of the snapshots shown, a change per view; its
+// fields are the rows of the panel they lie in.
+function foundChanges() {
+  const byId = new Map();
+  const flat = [flats[state.a], flats[state.b]];
+  for (const d of inspected.differences) {
+    if (d.snapshot !== positionOf(state.a) || !d.view) continue;
+    const entries = flat.map((f) => f.byId.get(d.view));
+    if (!entries[0] && !entries[1]) continue;
+    const className = (entries[0] || entries[1]).view.class;
+    if (!d.field) byId.set(d.view, { id: d.view, kind: d.sides === "expected" ? "removed" : "added", className, fields: [] });
+    else if (d.field === "class")
+      byId.set(d.view, { id: d.view, kind: "replaced", className: className + " \u2192 " + entries[1].view.class, fields: [] });
+    else {
+      if (!byId.has(d.view)) byId.set(d.view, { id: d.view, kind: "changed", className, fields: [] });
+      const fields = byId.get(d.view).fields;
+      for (const row of [rowOf(d.field), ...(/^(windowFrame|presentation)\b/.test(d.field) ? ["on screen"] : [])])
+        if (!fields.includes(row)) fields.push(row);
+    }
+  }
+  return [...byId.values()];
+}
+
+// The row of the panel that a field lies in: its first part, or the property it names.
+function rowOf(field) {
+  const parts = field.split(".");
+  return parts[0] === "properties" && parts.length > 1 ? "property " + parts[1] : parts[0];
+}
+
 function currentChanges() {
   if (state.b === null) return null;
-  return viewChanges(flats[state.a], flats[state.b]);
+  return comparison ? foundChanges() : viewChanges(flats[state.a], flats[state.b]);
+}
+
+// Which rows of a table to mark: in a comparison those whose keys compare found, else those
+// whose values differ.
+function marker(found) {
+  if (comparison) return (key) => found.includes(key);
+  return (key, values) => values.length > 1 && !same(values[0], values[1]);
 }
 
 // --- Drawing ------------------------------------------------------------------------------
 
-function about() {
-  const settings = Object.entries(report.settings || {}).map(([k, v]) => k + "=" + v).join(" ");
-  document.getElementById("title").textContent = "lvsim inspector: " + (report.scenario || "");
-  document.getElementById("about").textContent =
-    [report.profile, report.system && "system " + report.system, report.library && "library " + report.library,
-     settings || "nothing stored"].filter(Boolean).join(" \u00b7 ");
+function reportHeader(r) {
+  const settings = Object.entries(r.settings || {}).map(([k, v]) => k + "=" + v).join(" ");
+  return [r.profile, r.system && "system " + r.system, r.library && "library " + r.library,
+          settings || "nothing stored"].filter(Boolean).join(" \u00b7 ");
 }
 
-function snapshotTitle(i) {
-  const s = snapshots[i];
-  return (i + 1) + " " + s.name + " (" + s.time + " s)";
+function about() {
+  const title = document.getElementById("title"), line = document.getElementById("about");
+  if (!comparison) {
+    title.textContent = "lvsim inspector: " + (report.scenario || "");
+    line.textContent = reportHeader(report);
+    return;
+  }
+  document.title = title.textContent = "lvsim compare";
+  if (inspected)
+    line.textContent = sides.map((r, i) => SIDE_NAMES[i] + ": " + (r.scenario || "") + " \u00b7 " + reportHeader(r))
+      .join("; ");
+  document.getElementById("compare").parentElement.hidden = true;
 }
+
+function snapshotLabel(i) {
+  const s = snapshots[i];
+  return (positionOf(i) + 1) + " " + s.name + " (" + s.time + " s)";
+}
+
+function snapshotTitle(i) { return (comparison ? SIDE_NAMES[sideOf(i)] + " " : "") + snapshotLabel(i); }
+
+// A table's column: the snapshot's name, or in a comparison its side.
+function columnName(i) { return comparison ? SIDE_NAMES[sideOf(i)] : snapshots[i].name; }
 
 function strip() {
   const nav = document.getElementById("strip");
   const select = document.getElementById("compare");
-  snapshots.forEach((s, i) => {
-    const picture = s.picture ? element("img", { src: s.picture, alt: s.name }) : element("div", { class: "blank" });
-    nav.append(element("figure", { "data-index": i, title: s.caption || s.name, onclick: () => pickSnapshot(i) },
-                       picture, element("figcaption", {}, snapshotTitle(i))));
+  places.forEach(([i], p) => {
+    const s = snapshots[i];
+    const src = pictureSrc(i);
+    const picture = src ? element("img", { src, alt: s.name }) : element("div", { class: "blank" });
+    nav.append(element("figure", { "data-index": p, title: s.caption || s.name, onclick: () => pickPlace(p) },
+                       picture, element("figcaption", {}, snapshotLabel(i))));
     select.append(element("option", { value: i }, snapshotTitle(i)));
   });
   select.addEventListener("change", () => {
@@ -163,9 +253,11 @@ function strip() {
   });
 }
 
-function pickSnapshot(i) {
-  state.a = i;
-  if (state.b === i) state.b = null;
+function pickPlace(p) {
+  const place = places[p];
+  state.a = place[0];
+  if (comparison) state.b = place.length > 1 ? place[1] : null;
+  else if (state.b === state.a) state.b = null;
   drawAll();
 }
 
@@ -184,7 +276,8 @@ function stage(index, changes) {
   box.style.aspectRatio = windowSize[0] + " / " + windowSize[1];
   if (windowSize[0] <= windowSize[1]) box.style.height = "70vh";
   else box.style.width = "560px";
-  const picture = snapshot.picture ? element("img", { src: snapshot.picture, alt: snapshot.name, draggable: "false" }) : null;
+  const src = pictureSrc(index);
+  const picture = src ? element("img", { src, alt: snapshot.name, draggable: "false" }) : null;
   if (picture) box.append(picture);
   // From a click on the shown picture to the window's points: the picture's own pixels
   // first, then its pixels per point (its size against the window's).
@@ -222,13 +315,13 @@ function drawStages() {
   if (state.b !== null) stages.append(stage(state.b, changes));
 }
 
-// Rows of values, a column per snapshot shown; rows whose values differ are marked.
-function valueTable(rows, columns) {
+// Rows of values, a column per snapshot shown; rows that differ (`marked`) are marked.
+function valueTable(rows, columns, marked) {
   const table = element("table");
   if (columns.length > 1)
     table.append(element("tr", {}, element("th"), ...columns.map((c) => element("th", {}, c))));
   for (const [key, values] of rows) {
-    const changed = values.length > 1 && !same(values[0], values[1]);
+    const changed = marked(key, values);
     table.append(element("tr", { "data-key": key, class: changed ? "changed" : "" }, element("th", {}, key),
                          ...values.map(cell)));
   }
@@ -263,7 +356,8 @@ function drawPanel() {
   panel.replaceChildren(
     element("h2", {}, element("span", { id: "picked-class" }, entry.view.class), " ",
             element("span", { class: "id", id: "picked-id" }, entry.id)),
-    valueTable(viewRows(entries), indices.map((i) => snapshots[i].name)),
+    valueTable(viewRows(entries), indices.map(columnName),
+               marker(((currentChanges() || []).find((c) => c.id === state.picked) || { fields: [] }).fields)),
     element("h3", {}, "Ancestors"),
     element("ol", { id: "ancestors" }, ...ancestors.map((a) => element("li", {},
       element("button", { class: "link", "data-id": a.id, onclick: () => pick(a.id) }, a.view.class), " ",
@@ -322,8 +416,11 @@ function drawState() {
   const part = (title, key) => {
     const values = indices.map((i) => snapshots[i][key] || {});
     const names = [...new Set(values.flatMap((v) => Object.keys(v)))];
+    const found = comparison ? inspected.differences
+      .filter((d) => d.snapshot === positionOf(state.a) && !d.view && d.field.startsWith(key + "."))
+      .map((d) => d.field.slice(key.length + 1).split(".")[0]) : null;
     return element("div", {}, element("h2", {}, title),
-                   valueTable(names.map((n) => [n, values.map((v) => v[n])]), indices.map((i) => snapshots[i].name)));
+                   valueTable(names.map((n) => [n, values.map((v) => v[n])]), indices.map(columnName), marker(found)));
   };
   document.getElementById("state").replaceChildren(
     element("div", { class: "tables" }, part("Globals", "globals"), part("Events", "events")));
@@ -332,7 +429,7 @@ function drawState() {
 function drawChanges() {
   const section = document.getElementById("changes");
   const changes = currentChanges();
-  if (!changes) {
+  if (!changes || comparison) {
     section.replaceChildren();
     return;
   }
@@ -349,9 +446,9 @@ function drawChanges() {
 
 function drawAll() {
   document.querySelectorAll("#strip figure").forEach((f) => {
-    const i = Number(f.dataset.index);
-    f.classList.toggle("a", i === state.a);
-    f.classList.toggle("b", i === state.b);
+    const place = places[Number(f.dataset.index)];
+    f.classList.toggle("a", place.includes(state.a));
+    f.classList.toggle("b", !place.includes(state.a) && place.includes(state.b));
   });
   document.getElementById("compare").value = state.b === null ? "" : String(state.b);
   drawStages();
@@ -361,7 +458,47 @@ function drawAll() {
   drawChanges();
 }
 
+// --- A comparison's differences and pictures -----------------------------------------------
+
+// Every line lvsim compare printed; those of the report shown select their snapshot and view.
+function drawDifferences() {
+  const items = [];
+  for (const file of comparison.files) {
+    const found = inspected && file.name === inspected.name ? inspected.differences : [];
+    file.lines.forEach((line, n) => {
+      const d = found[n];
+      const go = d && d.snapshot !== null ? () => selectDifference(d) : file.expected || file.actual ?
+        () => document.querySelector('#pictures figure[data-name="' + CSS.escape(file.name) + '"]').scrollIntoView() : null;
+      items.push(element("li", d ? { "data-view": d.view, "data-snapshot": d.snapshot } : {},
+                         go ? element("button", { class: "link", onclick: go }, line) : line));
+    });
+  }
+  document.getElementById("differences").replaceChildren(
+    element("h2", { id: "summary" }, comparison.summary), element("ol", { id: "difference-list" }, ...items));
+}
+
+function selectDifference(d) {
+  pickPlace(d.snapshot);
+  if (d.view) pick(d.view);
+  document.getElementById("stages").scrollIntoView({ block: "nearest" });
+}
+
+// Each picture that differs: the expected, the actual and the marked one, as they are (only
+// pictures carry the paths of their sides).
+function drawPictures() {
+  const figures = comparison.files.filter((f) => !f.alike && (f.expected || f.actual)).map((f) => element("figure", { "data-name": f.name }, element("figcaption", {}, f.lines.join("; ")),
+      ...[["expected", f.expected], ["actual", f.actual], ["marked", f.marked]].filter(([, path]) => path).map(
+        ([side, path]) => element("a", { href: fileUrl(path), class: side },
+                                  element("img", { src: fileUrl(path), alt: side + " " + f.name }), element("span", {}, side)))));
+  if (figures.length)
+    document.getElementById("pictures").replaceChildren(element("h2", {}, "Pictures"), ...figures);
+}
+
 about();
+if (comparison) {
+  drawDifferences();
+  drawPictures();
+}
 if (snapshots.length) {
   strip();
   document.getElementById("search").addEventListener("input", (event) => {
@@ -369,6 +506,8 @@ if (snapshots.length) {
     drawTree();
   });
   drawAll();
+} else if (comparison) {
+  document.querySelector("main").hidden = document.getElementById("controls").hidden = true;
 } else {
   document.getElementById("stages").append(element("p", { class: "empty" }, "The report has no snapshots."));
 }
