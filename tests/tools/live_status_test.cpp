@@ -8,7 +8,7 @@ namespace {
 // Each part once at its longest: a long-running session with an app launched.
 const lv::sim::LiveStatus kShort{}, kLong{.paused = true, .track = 4, .launched = "com.example.stream",
                                           .unlocks = 123456, .haptics = 123456, .seconds = 359999,
-                                          .recording = "recording-99.mp4"};
+                                          .recording = {}};
 
 TEST(LiveStatus, FitsEveryWindowWholeAndInOneLineWhereThereIsRoom) {
   cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
