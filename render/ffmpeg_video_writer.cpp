@@ -44,7 +44,7 @@ struct Encoder {
 };
 
 Encoder encoderFor(VideoFormat format) {
-  if (format == VideoFormat::Mp4) return {"mp4", "libx264", "H.264", {{"preset", "veryfast"}, {"crf", "23"}}};
+  if (format == VideoFormat::Mp4) return {"mp4", "libx264", "H.264", {{"preset", "ultrafast"}, {"crf", "23"}}};
   return {"webm", "libvpx-vp9", "VP9",
           {{"deadline", "good"}, {"cpu-used", "5"}, {"crf", "34"}, {"b", "0"}, {"row-mt", "0"}}};
 }

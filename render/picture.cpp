@@ -39,13 +39,6 @@ lv::render::Pixel lv::render::Picture::pixel(int x, int y) const {
   return straightPixel(argb);
 }
 
-lv::render::Pixel lv::render::straightPixel(uint32_t argb) {
-  auto a = uint8_t(argb >> 24);
-  if (a == 0) return {};
-  auto unpremultiply = [a](uint32_t c) { return uint8_t((c * 255 + a / 2) / a); };
-  return {unpremultiply(argb >> 16 & 0xff), unpremultiply(argb >> 8 & 0xff), unpremultiply(argb & 0xff), a};
-}
-
 namespace lv::render {
 
 namespace {

@@ -17,7 +17,14 @@ struct Pixel {
 };
 
 // A pixel of a picture's surface (premultiplied ARGB in a native 32-bit word), straight.
-Pixel straightPixel(uint32_t argb);
+// Opaque pixels, nearly all of a screen, need no division.
+inline Pixel straightPixel(uint32_t argb) {
+  auto a = uint8_t(argb >> 24);
+  if (a == 0) return {};
+  if (a == 255) return {uint8_t(argb >> 16), uint8_t(argb >> 8), uint8_t(argb), a};
+  auto unpremultiply = [a](uint32_t c) { return uint8_t((c * 255 + a / 2) / a); };
+  return {unpremultiply(argb >> 16 & 0xff), unpremultiply(argb >> 8 & 0xff), unpremultiply(argb & 0xff), a};
+}
 
 using PngError = fnd::WriteError;
 
