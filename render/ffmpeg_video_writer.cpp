@@ -4,13 +4,15 @@ extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 #include <libavutil/opt.h>
-#include <libswscale/swscale.h>
 }
+#include <libyuv/convert.h>
 
 #include <algorithm>
+#include <bit>
 #include <string>
 #include <utility>
 #include <variant>
+#include <vector>
 
 namespace lv::render {
 
@@ -18,6 +20,14 @@ namespace {
 
 // Frames between key frames: a viewer can seek to every other second.
 constexpr double kKeyFrameSeconds = 2;
+
+// Encoder threads. A fixed number: what an encoder writes depends on how many threads
+// share its work, never on how they are scheduled.
+constexpr int kThreads = 2;
+
+// A picture's native ARGB words in libyuv's names of byte orders. Premultiplied pixels come
+// out as if over black; a screen's are opaque, where the two are the same.
+constexpr auto toI420 = std::endian::native == std::endian::little ? libyuv::ARGBToI420 : libyuv::BGRAToI420;
 
 std::string avError(int code) {
   char text[AV_ERROR_MAX_STRING_SIZE] = {};
@@ -55,7 +65,7 @@ Encoder encoderFor(VideoFormat format) {
 
 lv::render::FfmpegVideoWriter::FfmpegVideoWriter(const std::filesystem::path& file, const VideoShape& shape,
                                                  VideoFormat format)
-    : shape_(shape), file_(besideOrThrow(file)) {
+    : VideoWriter(shape), file_(besideOrThrow(file)) {
   try {
     openEncoder(format, shape.fps);
     openFile();
@@ -76,7 +86,6 @@ void lv::render::FfmpegVideoWriter::release() {
   avcodec_free_context(&codec_);
   av_frame_free(&frame_);
   av_packet_free(&packet_);
-  sws_freeContext(std::exchange(convert_, nullptr));
 }
 
 void lv::render::FfmpegVideoWriter::openEncoder(VideoFormat format, double fps) {
@@ -97,13 +106,13 @@ void lv::render::FfmpegVideoWriter::openEncoder(VideoFormat format, double fps) 
   codec_->framerate = rate;
   codec_->time_base = av_inv_q(rate);
   codec_->gop_size = std::max(1, int(fps * kKeyFrameSeconds));
-  codec_->thread_count = 1;
+  codec_->thread_count = kThreads;
   // Frames in the order shown: with none reordered the container needs no edit list, which
   // players differ on (some drop the last frame).
   codec_->max_b_frames = 0;
   codec_->flags |= AV_CODEC_FLAG_BITEXACT;
   codec_->color_range = AVCOL_RANGE_MPEG;
-  codec_->colorspace = AVCOL_SPC_BT709;
+  codec_->colorspace = AVCOL_SPC_SMPTE170M;  // the matrix toI420 uses
   codec_->color_primaries = AVCOL_PRI_BT709;
   codec_->color_trc = AVCOL_TRC_BT709;
   if (format_->oformat->flags & AVFMT_GLOBALHEADER) codec_->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
@@ -120,12 +129,6 @@ void lv::render::FfmpegVideoWriter::openEncoder(VideoFormat format, double fps) 
   frame_->width = shape_.width;
   frame_->height = shape_.height;
   check(av_frame_get_buffer(frame_, 0), "cannot hold a frame");
-  convert_ = sws_getContext(shape_.width, shape_.height, AV_PIX_FMT_RGBA, shape_.width, shape_.height,
-                            AV_PIX_FMT_YUV420P, SWS_BILINEAR | SWS_ACCURATE_RND | SWS_BITEXACT, nullptr, nullptr,
-                            nullptr);
-  if (!convert_) throw VideoError("cannot convert RGBA to YUV");
-  const int* bt709 = sws_getCoefficients(SWS_CS_ITU709);
-  sws_setColorspaceDetails(convert_, bt709, 1, bt709, 0, 0, 1 << 16, 1 << 16);
 }
 
 void lv::render::FfmpegVideoWriter::openFile() {
@@ -142,12 +145,11 @@ void lv::render::FfmpegVideoWriter::openFile() {
   open_ = true;
 }
 
-void lv::render::FfmpegVideoWriter::add(std::span<const uint8_t> rgba) {
-  if (rgba.size() != size_t(shape_.width) * shape_.height * 4) throw VideoError("a frame of the wrong size");
+void lv::render::FfmpegVideoWriter::addFrame(const FramePixels& pixels) {
   check(av_frame_make_writable(frame_), "cannot hold a frame");
-  const uint8_t* planes[] = {rgba.data()};
-  const int strides[] = {shape_.width * 4};
-  sws_scale(convert_, planes, strides, 0, shape_.height, frame_->data, frame_->linesize);
+  if (toI420(pixels.data, pixels.stride, frame_->data[0], frame_->linesize[0], frame_->data[1], frame_->linesize[1],
+             frame_->data[2], frame_->linesize[2], shape_.width, shape_.height) != 0)
+    throw VideoError("cannot convert a frame to YUV");
   frame_->pts = frames_++;
   encode(frame_);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // H.264 in MP4 or VP9 in WebM, through FFmpeg's libraries: frames converted to 4:2:0 YUV
-// (BT.709, limited range, as browsers expect), encoded on one thread with bit-exact
-// settings, muxed into a hidden file beside the target that finish() moves into place.
+// by libyuv (BT.601 matrix, limited range, tagged so that browsers undo it), encoded on a
+// fixed number of threads with bit-exact settings, muxed into a hidden file beside the
+// target that finish() moves into place.
 #include <filesystem>
 
 #include "foundation/atomic_file.h"
@@ -12,7 +13,6 @@ struct AVFormatContext;
 struct AVFrame;
 struct AVPacket;
 struct AVStream;
-struct SwsContext;
 
 namespace lv::render {
 
@@ -24,10 +24,10 @@ class FfmpegVideoWriter : public VideoWriter {
   FfmpegVideoWriter(const FfmpegVideoWriter&) = delete;
   FfmpegVideoWriter& operator=(const FfmpegVideoWriter&) = delete;
 
-  void add(std::span<const uint8_t> rgba) override;
   void finish() override;
 
  private:
+  void addFrame(const FramePixels& pixels) override;
   void openEncoder(VideoFormat format, double fps);
   // Frees what FFmpeg holds; the hidden file goes with file_ unless committed.
   void release();
@@ -35,12 +35,10 @@ class FfmpegVideoWriter : public VideoWriter {
   // Sends `frame` (null: the end) and writes every packet the encoder has ready.
   void encode(const AVFrame* frame);
 
-  VideoShape shape_;
   fnd::FileBeside file_;
   AVFormatContext* format_ = nullptr;
   AVCodecContext* codec_ = nullptr;
   AVStream* stream_ = nullptr;
-  SwsContext* convert_ = nullptr;
   AVFrame* frame_ = nullptr;
   AVPacket* packet_ = nullptr;
   long frames_ = 0;

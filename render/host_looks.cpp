@@ -213,11 +213,16 @@ lv::render::PaintRule lv::render::quickActionGlyphRule() {
   rule.paint = [](const PaintContext& c) {
     CGPoint p = centre(c.bounds);
     double s = std::min(c.bounds.size.width, c.bounds.size.height);
+    // The glyph lies inside the button: a group of the button's size, not the screen's.
+    cairo_save(c.cr);
+    cairo_rectangle(c.cr, c.bounds.origin.x, c.bounds.origin.y, c.bounds.size.width, c.bounds.size.height);
+    cairo_clip(c.cr);
     cairo_push_group(c.cr);
     cairo_set_source_rgba(c.cr, 1, 1, 1, 1);
     (showsCamera(c.object) ? cameraGlyph : torchGlyph)(c.cr, p.x, p.y, s);
     cairo_pop_group_to_source(c.cr);
     cairo_paint_with_alpha(c.cr, kGlyphAlpha);
+    cairo_restore(c.cr);
   };
   rule.contentKey = [](id view) { return uint64_t(showsCamera(view)); };
   return rule;

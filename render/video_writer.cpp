@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstring>
 #include <string>
 
 #include "render/ffmpeg_video_writer.h"
@@ -51,23 +50,13 @@ std::unique_ptr<lv::render::VideoWriter> lv::render::openVideoWriter(const std::
   return std::make_unique<FfmpegVideoWriter>(file, shape, *format);
 }
 
-std::vector<uint8_t> lv::render::videoFrame(const Picture& picture, int width, int height) {
+void lv::render::VideoWriter::add(const Picture& picture) {
+  int width = shape_.width, height = shape_.height;
   bool cut = width <= picture.width() && picture.width() <= width + 1 && height <= picture.height() &&
              picture.height() <= height + 1;
   std::optional<Picture> scaled;
   if (!cut) scaled.emplace(fitted(picture, width, height));
   const Picture& source = cut ? picture : *scaled;
   cairo_surface_flush(source.surface());
-  const unsigned char* data = cairo_image_surface_get_data(source.surface());
-  int stride = cairo_image_surface_get_stride(source.surface());
-  std::vector<uint8_t> rgba(size_t(width) * height * 4);
-  uint8_t* out = rgba.data();
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x, out += 4) {
-      uint32_t argb;
-      std::memcpy(&argb, data + size_t(y) * stride + size_t(x) * 4, 4);
-      Pixel p = straightPixel(argb);
-      out[0] = p.r, out[1] = p.g, out[2] = p.b, out[3] = p.a;
-    }
-  return rgba;
+  addFrame({cairo_image_surface_get_data(source.surface()), cairo_image_surface_get_stride(source.surface())});
 }

@@ -6,17 +6,16 @@
 // same bytes. The file appears whole when finish() returns, and not at all before.
 //
 //   auto writer = lv::render::openVideoWriter("story.mp4", {.width = 390, .height = 844, .fps = 60});
-//   writer->add(lv::render::videoFrame(picture, 390, 844));
+//   writer->add(picture);
 //   writer->finish();
 //
-// Main thread only. Failures throw VideoError.
+// A writer is used from one thread at a time; encoders may run threads of their own, which
+// change neither the bytes nor the order of frames. Failures throw VideoError.
 #include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <optional>
-#include <span>
 #include <stdexcept>
-#include <vector>
 
 #include "render/picture.h"
 
@@ -37,20 +36,30 @@ struct VideoShape {
   double fps = 60;
 };
 
+// The pixels of a frame as encoders take them: the shape's size, premultiplied ARGB in
+// native 32-bit words (cairo's layout), rows `stride` bytes apart. Borrowed for one call.
+struct FramePixels {
+  const uint8_t* data;
+  int stride;
+};
+
 class VideoWriter {
  public:
   virtual ~VideoWriter() = default;
-  // A frame of the shape's size: RGBA, 8 bits a component, straight alpha, rows packed.
-  virtual void add(std::span<const uint8_t> rgba) = 0;
+  // A frame of what `picture` shows: the picture itself, cut to size when it is at most a
+  // pixel larger (an odd size rounded down to an even one), or else scaled to fit, centred
+  // on black.
+  void add(const Picture& picture);
   // Encodes what is pending and puts the file in place.
   virtual void finish() = 0;
+
+ protected:
+  explicit VideoWriter(const VideoShape& shape) : shape_(shape) {}
+  virtual void addFrame(const FramePixels& frame) = 0;
+
+  VideoShape shape_;
 };
 
 std::unique_ptr<VideoWriter> openVideoWriter(const std::filesystem::path& file, const VideoShape& shape);
-
-// What a `width` × `height` frame shows of `picture`, as VideoWriter::add takes it: the
-// picture itself, cut to size when it is at most a pixel larger (an odd size rounded down
-// to an even one), or else scaled to fit, centred on black.
-std::vector<uint8_t> videoFrame(const Picture& picture, int width, int height);
 
 }  // namespace lv::render

@@ -4,6 +4,7 @@
 #include <webp/mux.h>
 
 #include <cmath>
+#include <cstring>
 #include <string>
 
 #include "foundation/atomic_file.h"
@@ -22,12 +23,26 @@ std::string encoderError(WebPAnimEncoder* encoder) {
   return text && *text ? text : "the encoder failed";
 }
 
+// WebP keeps straight ARGB words: a picture's words with the alpha divided out.
+void copyStraight(const FramePixels& pixels, WebPPicture& picture) {
+  for (int y = 0; y < picture.height; ++y) {
+    const uint8_t* row = pixels.data + size_t(y) * pixels.stride;
+    uint32_t* out = picture.argb + size_t(y) * picture.argb_stride;
+    for (int x = 0; x < picture.width; ++x) {
+      uint32_t argb;
+      std::memcpy(&argb, row + size_t(x) * 4, 4);
+      Pixel p = straightPixel(argb);
+      out[x] = uint32_t(p.a) << 24 | uint32_t(p.r) << 16 | uint32_t(p.g) << 8 | p.b;
+    }
+  }
+}
+
 }  // namespace
 
 }  // namespace lv::render
 
 lv::render::WebpVideoWriter::WebpVideoWriter(std::filesystem::path file, const VideoShape& shape)
-    : file_(std::move(file)), shape_(shape) {
+    : VideoWriter(shape), file_(std::move(file)) {
   WebPAnimEncoderOptions options;
   if (!WebPAnimEncoderOptionsInit(&options)) throw VideoError("this libwebp does not match its headers");
   options.anim_params.loop_count = 0;
@@ -39,8 +54,7 @@ lv::render::WebpVideoWriter::~WebpVideoWriter() { WebPAnimEncoderDelete(encoder_
 
 int lv::render::WebpVideoWriter::timestamp(long number) const { return int(std::lround(number * 1000 / shape_.fps)); }
 
-void lv::render::WebpVideoWriter::add(std::span<const uint8_t> rgba) {
-  if (rgba.size() != size_t(shape_.width) * shape_.height * 4) throw VideoError("a frame of the wrong size");
+void lv::render::WebpVideoWriter::addFrame(const FramePixels& pixels) {
   WebPConfig config;
   if (!WebPConfigInit(&config)) throw VideoError("this libwebp does not match its headers");
   config.quality = kQuality;
@@ -50,8 +64,9 @@ void lv::render::WebpVideoWriter::add(std::span<const uint8_t> rgba) {
   picture.use_argb = 1;
   picture.width = shape_.width;
   picture.height = shape_.height;
-  bool added = WebPPictureImportRGBA(&picture, rgba.data(), shape_.width * 4) &&
-               WebPAnimEncoderAdd(encoder_, &picture, timestamp(frames_), &config);
+  bool added = WebPPictureAlloc(&picture);
+  if (added) copyStraight(pixels, picture);
+  added = added && WebPAnimEncoderAdd(encoder_, &picture, timestamp(frames_), &config);
   WebPPictureFree(&picture);
   if (!added) throw VideoError("cannot encode a frame: " + encoderError(encoder_));
   ++frames_;

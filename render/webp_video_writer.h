@@ -16,15 +16,14 @@ class WebpVideoWriter : public VideoWriter {
   WebpVideoWriter(const WebpVideoWriter&) = delete;
   WebpVideoWriter& operator=(const WebpVideoWriter&) = delete;
 
-  void add(std::span<const uint8_t> rgba) override;
   void finish() override;
 
  private:
+  void addFrame(const FramePixels& pixels) override;
   // Milliseconds from the first frame to the start of frame `number`.
   int timestamp(long number) const;
 
   std::filesystem::path file_;
-  VideoShape shape_;
   WebPAnimEncoder* encoder_;
   long frames_ = 0;
 };

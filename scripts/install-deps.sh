@@ -11,7 +11,7 @@ packages=(
   libsdl2-dev xvfb xauth
   gobjc libclang-rt-14-dev gcovr
   libvalijson-dev
-  libavcodec-dev libavformat-dev libswscale-dev libwebp-dev
+  libavcodec-dev libavformat-dev libyuv-dev libwebp-dev
   chromium chromium-driver python3-selenium
 )
 

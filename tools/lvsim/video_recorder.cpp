@@ -47,7 +47,7 @@ void lv::sim::VideoRecorder::takeFrame() {
     return;
   }
   try {
-    writer_->add(lv::render::videoFrame(picture.value(), width_, height_));
+    writer_->add(picture.value());
   } catch (const lv::render::VideoError& e) {
     failure_ = e.what();
     return;
