@@ -14,6 +14,7 @@
 #include "tools/lvsim/live_keys.h"
 #include "tools/lvsim/live_session.h"
 #include "tools/lvsim/live_window.h"
+#include "tools/lvsim/number_option.h"
 #include "tools/lvsim/story.h"
 
 namespace lv::sim {
@@ -45,18 +46,10 @@ std::vector<std::string> restartArguments(const LiveCommandOptions& options, con
   return args;
 }
 
-// Seconds above 0 (or from 0, with `zeroAllowed`) up to json::kMaxSeconds; a NaN is none.
+// Seconds above 0 (or from 0, with `zeroAllowed`), as long as a story may last.
 CLI::Validator seconds(bool zeroAllowed) {
-  std::string range = std::string(zeroAllowed ? "from 0 to" : "above 0, at most") + " 360000 (100 hours)";
-  return CLI::Validator(
-      [zeroAllowed, range](std::string& text) -> std::string {
-        char* end = nullptr;
-        double value = std::strtod(text.c_str(), &end);
-        bool number = !text.empty() && *end == '\0';
-        if (number && (zeroAllowed ? value >= 0 : value > 0) && value <= json::kMaxSeconds) return {};
-        return "expected a number of seconds " + range + ", got " + inQuotes(text);
-      },
-      "");
+  return numberIn({.low = 0, .high = json::kMaxSeconds, .lowIncluded = zeroAllowed, .unit = "seconds",
+                   .highInWords = "(100 hours)"});
 }
 
 int restart(const std::vector<std::string>& args) {
