@@ -51,6 +51,21 @@ TEST(LvsimVideo, AStoryRecordsToEachFormatFrameByFrameAndToTheSameBytesAgain) {
   EXPECT_EQ(filesIn(dir.path / "out"), (std::vector<std::string>{"report.json", "story.mp4", "story.webm", "story.webp"}));
 }
 
+// A turn of the phone as the story's last step takes no time: the last frame still shows
+// it, the landscape window fitted into the portrait frame on black.
+TEST(LvsimVideo, TheLastFrameShowsStepsThatEndTheStoryInNoTime) {
+  Folder dir;
+  fs::path story = dir.write("story.json", R"({"steps": [{"play": {"title": "Night Drive", "duration": 215}},
+    {"advance": 0.2}, {"sizeClass": "compact"}]})");
+  fs::path video = dir.path / "out" / "story.webp";
+  ProcessRun run = lvsim("run " + story.string() + " --out " + (dir.path / "out").string() +
+                         " --fps 10 --scale 0.5 --video " + video.string());
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  VideoProbe probe = probeVideo(video);
+  ASSERT_EQ(probe.lastFrame.size(), size_t(194 * 422 * 4));
+  EXPECT_LT(probe.lastFrame[0] + probe.lastFrame[1] + probe.lastFrame[2], 10) << "black above the landscape window";
+}
+
 // Bad options are refused before the story runs; a story that fails midway leaves no video
 // and nothing hidden beside it.
 TEST(LvsimVideo, BadOptionsAreOneLineAndAFailedStoryLeavesNoFile) {

@@ -10,6 +10,7 @@ extern "C" {
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "tools/lvsim_process.h"
 
@@ -21,6 +22,7 @@ struct VideoProbe {
   std::string pixelFormat;
   long frames = -1;        // -1: the file could not be read; a WebP's still frames are merged
   long milliseconds = -1;  // WebP only: when the last frame ends
+  std::vector<uint8_t> lastFrame = {};  // WebP only: the last frame's RGBA pixels
 };
 
 inline VideoProbe probeWebp(const std::filesystem::path& file) {
@@ -31,10 +33,11 @@ inline VideoProbe probeWebp(const std::filesystem::path& file) {
   WebPAnimInfo info;
   if (!decoder || !WebPAnimDecoderGetInfo(decoder, &info)) return probe;
   probe = {"webp", int(info.canvas_width), int(info.canvas_height), "rgba", 0, 0};
-  uint8_t* pixels;
+  uint8_t* pixels = nullptr;
   int timestamp = 0;
   while (WebPAnimDecoderHasMoreFrames(decoder) && WebPAnimDecoderGetNext(decoder, &pixels, &timestamp)) ++probe.frames;
   probe.milliseconds = timestamp;
+  if (pixels) probe.lastFrame.assign(pixels, pixels + size_t(probe.width) * probe.height * 4);
   WebPAnimDecoderDelete(decoder);
   return probe;
 }

@@ -39,25 +39,30 @@ lv::sim::VideoRecorder::~VideoRecorder() {
   progress_.clear();
 }
 
+std::optional<lv::render::Picture> lv::sim::VideoRecorder::draw(long number) {
+  auto picture = renderer_.renderWindow(screen_.window(), scale_);
+  if (picture) return std::move(picture.value());
+  failure_ = "cannot draw frame " + std::to_string(number) + ": " + picture.error().reason;
+  return std::nullopt;
+}
+
 void lv::sim::VideoRecorder::takeFrame() {
   if (failure_) return;
-  auto picture = renderer_.renderWindow(screen_.window(), scale_);
-  if (!picture) {
-    failure_ = "cannot draw frame " + std::to_string(frames_ + 1) + ": " + picture.error().reason;
-    return;
-  }
   try {
-    writer_->add(picture.value());
+    if (held_) writer_->add(*held_);
   } catch (const lv::render::VideoError& e) {
     failure_ = e.what();
     return;
   }
-  progress_.update(++frames_);
+  held_ = draw(frames_ + 1);
+  if (held_) progress_.update(++frames_);
 }
 
 std::string lv::sim::VideoRecorder::finish() {
   screen_.setFrameClock(0, {});
+  if (!failure_) held_ = draw(frames_);
   if (failure_) throw lv::render::VideoError(*failure_);
+  writer_->add(*held_);
   writer_->finish();
   char line[128];
   std::snprintf(line, sizeof line, ": %ld frames, %d x %d at %g fps, %.3f s", frames_, width_, height_, fps_,

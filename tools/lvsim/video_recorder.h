@@ -3,7 +3,8 @@
 // virtual clock: a frame when recording starts, then one at every 1/fps of the clock as
 // the screen's advances and drags carry it on (lv::host::LockScreen::setFrameClock), each
 // drawn by the renderer at that moment. Frames keep the first one's size: after a turn of
-// the phone the window is fitted into it. A progress bar shows how far it is.
+// the phone the window is fitted into it. The last frame shows the screen as the story
+// left it, after steps that take no time at its end. A progress bar shows how far it is.
 //
 // Main thread only; one at a time per lock screen. Destroyed before finish(), nothing is
 // written.
@@ -39,7 +40,10 @@ class VideoRecorder {
   const std::filesystem::path& file() const { return file_; }
 
  private:
+  // Draws the screen now into held_, after passing the frame held before to the writer.
   void takeFrame();
+  // The screen now as frame `number` (from 1), or none (failure_ says why).
+  std::optional<lv::render::Picture> draw(long number);
 
   lv::host::LockScreen& screen_;
   std::filesystem::path file_;
@@ -48,6 +52,8 @@ class VideoRecorder {
   std::unique_ptr<lv::render::VideoWriter> writer_;
   int width_ = 0, height_ = 0;
   long frames_ = 0;
+  // The newest frame, not yet written: finish() draws it again, as the story ends.
+  std::optional<lv::render::Picture> held_;
   std::optional<std::string> failure_;  // the first frame that failed; none are taken after it
   ProgressBar progress_;
 };
