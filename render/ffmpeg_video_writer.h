@@ -21,8 +21,6 @@ class FfmpegVideoWriter : public VideoWriter {
   // `format` is Mp4 or WebM.
   FfmpegVideoWriter(const std::filesystem::path& file, const VideoShape& shape, VideoFormat format);
   ~FfmpegVideoWriter() override;
-  FfmpegVideoWriter(const FfmpegVideoWriter&) = delete;
-  FfmpegVideoWriter& operator=(const FfmpegVideoWriter&) = delete;
 
   void finish() override;
 

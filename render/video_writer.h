@@ -46,6 +46,9 @@ struct FramePixels {
 class VideoWriter {
  public:
   virtual ~VideoWriter() = default;
+  // A writer owns its encoder and file: it is neither copied nor moved.
+  VideoWriter(const VideoWriter&) = delete;
+  VideoWriter& operator=(const VideoWriter&) = delete;
   // A frame of what `picture` shows: the picture itself, cut to size when it is at most a
   // pixel larger (an odd size rounded down to an even one), or else scaled to fit, centred
   // on black.

@@ -13,8 +13,6 @@ class WebpVideoWriter : public VideoWriter {
  public:
   WebpVideoWriter(std::filesystem::path file, const VideoShape& shape);
   ~WebpVideoWriter() override;
-  WebpVideoWriter(const WebpVideoWriter&) = delete;
-  WebpVideoWriter& operator=(const WebpVideoWriter&) = delete;
 
   void finish() override;
 
