@@ -22,7 +22,7 @@ test: build
 # Only what the demo needs, not the tests and benchmarks, nor their packages: lvsim brings
 # the library, the platform, the host and the renderer with it. A build folder that
 # `make test` configured keeps its tests; a new one gets none. The video is at a pixel a
-# point, which keeps it to a few seconds more.
+# point, which adds a little processor time (the figures are in bench/demo_story.cpp).
 run: run-deps
 	@cmake --preset $(PRESET) $(if $(wildcard $(BUILD)/CTestTestfile.cmake),,-DLV_TESTS=OFF) >/dev/null
 	@cmake --build --preset $(PRESET) --target lvsim
