@@ -1,10 +1,12 @@
 #include "foundation/values.h"
 
+#include <glib.h>
+
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <memory>
 
 #include "foundation/utf8.h"
 #include "runtime/class_setup.h"
@@ -96,11 +98,12 @@ bool NSString_isEqualToString(id self, SEL, id other) {
 bool NSString_isEqual(id self, SEL, id other) { return NSString_isEqualToString(self, nullptr, other); }
 NSUInteger NSString_hash(id self, SEL) { return std::hash<std::u16string>{}(asString(self)->utf16); }
 id NSString_copy(id self, SEL) { return rt::retain(self); }
+// Full Unicode case mapping, one character to several where Unicode says so (ß to SS).
+// GLib follows LC_CTYPE only for Turkish and Lithuanian rules; nothing here sets a locale.
 id NSString_uppercaseString(id self, SEL) {
-  std::u16string up = asString(self)->utf16;
-  for (char16_t& c : up)
-    if (c < 0x80) c = char16_t(std::toupper(int(c)));
-  return rt::autorelease(makeString16(up));
+  const std::string& text = asString(self)->utf8;
+  std::unique_ptr<gchar, decltype(&g_free)> up(g_utf8_strup(text.data(), gssize(text.size())), g_free);
+  return rt::autorelease(makeString(up.get()));
 }
 bool NSString_hasPrefix(id self, SEL, id prefix) {
   if (!prefix) return false;
