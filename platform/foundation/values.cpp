@@ -100,8 +100,9 @@ NSUInteger NSString_hash(id self, SEL) { return std::hash<std::u16string>{}(asSt
 id NSString_copy(id self, SEL) { return rt::retain(self); }
 // Full Unicode case mapping, one character to several where Unicode says so (ß to SS).
 // GLib follows LC_CTYPE only for Turkish and Lithuanian rules; nothing here sets a locale.
+// It gets the text as the UTF-16 form reads, well formed whatever bytes made the string.
 id NSString_uppercaseString(id self, SEL) {
-  const std::string& text = asString(self)->utf8;
+  const std::string text = toUtf8(asString(self)->utf16);
   std::unique_ptr<gchar, decltype(&g_free)> up(g_utf8_strup(text.data(), gssize(text.size())), g_free);
   return rt::autorelease(makeString(up.get()));
 }

@@ -47,7 +47,7 @@ TEST(StringCase, UppercaseMapsEveryScriptAndExpandsLigaturesAndSharpS) {
   const std::pair<const char*, const char*> cases[] = {
       {"#\uFB008000", "#FF8000"}, {"stra\u00DFe", "STRASSE"}, {"\uFB03", "FFI"},
       {"\u00E9\u0101\u03C9\u0434", "\u00C9\u0100\u03A9\u0414"}, {"\u01C6", "\u01C4"},
-      {"\U0001F600a\u20AC", "\U0001F600A\u20AC"}, {"", ""}};
+      {"\U0001F600a\u20AC", "\U0001F600A\u20AC"}, {"a\xF0", "A\uFFFD"}, {"", ""}};
   for (auto [text, upper] : cases) EXPECT_EQ(fnd::utf8(send<id>(fnd::string(text), "uppercaseString"_sel)), upper) << text;
 }
 
