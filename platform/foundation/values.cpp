@@ -1,8 +1,12 @@
 #include "foundation/values.h"
 
+#include <glib.h>
+
 #include <algorithm>
-#include <cctype>
+#include <cmath>
 #include <cstdlib>
+#include <limits>
+#include <memory>
 
 #include "foundation/utf8.h"
 #include "runtime/class_setup.h"
@@ -58,6 +62,13 @@ std::string toUtf8(std::u16string_view s) {
 
 NSString* asString(id s) { return static_cast<NSString*>(s); }
 
+// An argument that must be a string and is some other object is a broken contract.
+NSString* requireString(id s, std::string_view where) {
+  if (!rt::isKindOfClass(s, g_NSString))
+    rt::fatal(std::string(where) + ": an object of class " + class_getName(object_getClass(s)) + " is not a string");
+  return asString(s);
+}
+
 id makeString(std::string_view utf8) {
   auto* s = static_cast<NSString*>(rt::allocateInstance(g_NSString));
   s->utf8 = utf8;
@@ -87,16 +98,18 @@ bool NSString_isEqualToString(id self, SEL, id other) {
 bool NSString_isEqual(id self, SEL, id other) { return NSString_isEqualToString(self, nullptr, other); }
 NSUInteger NSString_hash(id self, SEL) { return std::hash<std::u16string>{}(asString(self)->utf16); }
 id NSString_copy(id self, SEL) { return rt::retain(self); }
+// Full Unicode case mapping, one character to several where Unicode says so (ß to SS).
+// GLib follows LC_CTYPE only for Turkish and Lithuanian rules; nothing here sets a locale.
+// It gets the text as the UTF-16 form reads, well formed whatever bytes made the string.
 id NSString_uppercaseString(id self, SEL) {
-  std::u16string up = asString(self)->utf16;
-  for (char16_t& c : up)
-    if (c < 0x80) c = char16_t(std::toupper(int(c)));
-  return rt::autorelease(makeString16(up));
+  const std::string text = toUtf8(asString(self)->utf16);
+  std::unique_ptr<gchar, decltype(&g_free)> up(g_utf8_strup(text.data(), gssize(text.size())), g_free);
+  return rt::autorelease(makeString(up.get()));
 }
 bool NSString_hasPrefix(id self, SEL, id prefix) {
   if (!prefix) return false;
   const auto& s = asString(self)->utf16;
-  const auto& p = asString(prefix)->utf16;
+  const auto& p = requireString(prefix, "-[NSString hasPrefix:]")->utf16;
   return !p.empty() && s.compare(0, p.size(), p) == 0;
 }
 id NSString_substringFromIndex(id self, SEL, NSUInteger from) {
@@ -124,16 +137,27 @@ double numberReal(id self) {
   auto* n = static_cast<NSNumber*>(self);
   return n->kind == NSNumber::Kind::Real ? n->real : double(n->integer);
 }
-long numberInteger(id self) {
-  auto* n = static_cast<NSNumber*>(self);
-  return n->kind == NSNumber::Kind::Real ? long(n->real) : n->integer;
+// A real to an integer type as arm64's fcvtzs converts: toward zero, out-of-range values
+// and infinities saturate to the type's limits, NaN is 0.
+template <typename Integer>
+Integer saturated(double real) {
+  using Limits = std::numeric_limits<Integer>;
+  if (std::isnan(real)) return 0;
+  if (real <= double(Limits::lowest())) return Limits::lowest();
+  if (real >= double(Limits::max())) return Limits::max();
+  return Integer(real);
 }
-bool NSNumber_boolValue(id self, SEL) { return numberInteger(self) != 0 || numberReal(self) != 0; }
+template <typename Integer>
+Integer numberInteger(id self) {
+  auto* n = static_cast<NSNumber*>(self);
+  return n->kind == NSNumber::Kind::Real ? saturated<Integer>(n->real) : Integer(n->integer);
+}
+bool NSNumber_boolValue(id self, SEL) { return numberInteger<long>(self) != 0 || numberReal(self) != 0; }
 double NSNumber_doubleValue(id self, SEL) { return numberReal(self); }
 float NSNumber_floatValue(id self, SEL) { return float(numberReal(self)); }
-long NSNumber_longValue(id self, SEL) { return numberInteger(self); }
-long NSNumber_integerValue(id self, SEL) { return numberInteger(self); }
-int NSNumber_intValue(id self, SEL) { return int(numberInteger(self)); }
+long NSNumber_longValue(id self, SEL) { return numberInteger<long>(self); }
+long NSNumber_integerValue(id self, SEL) { return numberInteger<long>(self); }
+int NSNumber_intValue(id self, SEL) { return numberInteger<int>(self); }
 bool NSNumber_isEqual(id self, SEL, id other) {
   return other && rt::isKindOfClass(other, g_NSNumber) && numberReal(self) == numberReal(other);
 }
@@ -358,7 +382,7 @@ id string(std::u16string_view utf16) { return rt::autorelease(makeString16(utf16
 
 std::string utf8(id string) {
   if (!string) return {};
-  return asString(string)->utf8;
+  return requireString(string, "fnd::utf8")->utf8;
 }
 
 id number(long value) {

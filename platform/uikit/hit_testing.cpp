@@ -1,8 +1,11 @@
 // Hit testing: the deepest view that contains a point and takes touches. Every step is a
-// message, so that a replaced pointInside:withEvent: or hitTest:withEvent: decides.
+// message, so that a replaced pointInside:withEvent: or hitTest:withEvent: decides. A view
+// in a view animation that does not allow user interaction takes no touch until the
+// animation ends, and neither do its subviews.
 #include "runtime/class_setup.h"
 #include "uikit/touch.h"
 #include "uikit/view.h"
+#include "uikit/view_animation.h"
 
 namespace {
 
@@ -15,7 +18,7 @@ bool UIView_pointInside(id self, SEL, CGPoint point, id) {
 
 id UIView_hitTest(id self, SEL, CGPoint point, id event) {
   if (!send<bool>(self, "isUserInteractionEnabled"_sel) || send<bool>(self, "isHidden"_sel) ||
-      send<CGFloat>(self, "alpha"_sel) < kMinimumAlpha)
+      send<CGFloat>(self, "alpha"_sel) < kMinimumAlpha || uikit::ignoresTouchesWhileAnimating(self))
     return nil;
   if (!send<bool>(self, "pointInside:withEvent:"_sel, point, event)) return nil;
   const std::vector<UIView*>& subviews = static_cast<UIView*>(self)->subviews;

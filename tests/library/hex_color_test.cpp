@@ -33,7 +33,8 @@ class HexColor : public testing::Test {
 
 // Six digits after an optional "#", "0x" or "0X#", in either case, with space around; any
 // other length is clear. A group of two reads the digits it starts with ("F " reads F,
-// "GG" nothing, " 8" skips the space).
+// "GG" nothing, " 8" skips the space). Lengths count after upper case: the ligature ﬀ is
+// the two digits FF, ß the two letters SS.
 TEST_F(HexColor, TextsGiveTheirColourOrTheClearColour) {
   const struct {
     const char* text;
@@ -44,6 +45,7 @@ TEST_F(HexColor, TextsGiveTheirColourOrTheClearColour) {
       {"#FF800", kClear}, {"", kClear}, {"      ", kClear}, {"#0XFF8000", kClear}, {"0X0XFF8000", kClear},
       {"FF80001", kClear}, {"F 8000", {double(15.0f / 255.0f), kGreen80, 0, 1}}, {"GGHHZZ", {0, 0, 0, 1}},
       {"#0X0X0X", {0, 0, 0, 1}}, {"FF 8FF", {1, double(8.0f / 255.0f), 1, 1}}, {"\xC3\xA9\xC3\xA9" "FF00", {0, 1, 0, 1}},
+      {"#\uFB008000", kOrange}, {"\u00DF" "FF80", {0, 1, kGreen80, 1}},
   };
   for (const auto& c : cases) EXPECT_EQ(fromString(c.text), c.want) << c.text;
   EXPECT_EQ(fromString(nil), kClear);

@@ -42,6 +42,15 @@ TEST(CharacterSet, TrimmingRemovesWhitespaceAndLineBreaksAtBothEnds) {
   EXPECT_EQ(trimmed("  FF  ", nil), "  FF  ");
 }
 
+// Upper case maps all of Unicode, one character to several where it must.
+TEST(StringCase, UppercaseMapsEveryScriptAndExpandsLigaturesAndSharpS) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"#\uFB008000", "#FF8000"}, {"stra\u00DFe", "STRASSE"}, {"\uFB03", "FFI"},
+      {"\u00E9\u0101\u03C9\u0434", "\u00C9\u0100\u03A9\u0414"}, {"\u01C6", "\u01C4"},
+      {"\U0001F600a\u20AC", "\U0001F600A\u20AC"}, {"a\xF0", "A\uFFFD"}, {"", ""}};
+  for (auto [text, upper] : cases) EXPECT_EQ(fnd::utf8(send<id>(fnd::string(text), "uppercaseString"_sel)), upper) << text;
+}
+
 std::u16string utf16Of(std::string_view bytes) { return static_cast<NSString*>(fnd::string(bytes))->utf16; }
 
 // Ill-formed UTF-8 becomes replacement characters without losing the text around it; a lone

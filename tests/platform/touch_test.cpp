@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "foundation/block.h"
 #include "foundation/run_loop.h"
 #include "uikit/gesture_recognizer.h"
 #include "uikit/touch.h"
@@ -43,6 +44,19 @@ TEST(HitTesting, FrontmostTouchableViewUnderThePointIsFoundAndPointInsideDecides
     send<void>(front, "setAlpha:"_sel, alpha);
     send<void>(front, "setUserInteractionEnabled:"_sel, enabled);
     EXPECT_EQ(hitTest(window, CGPointMake(150, 150)), hit) << alpha;
+  }
+
+  // While a view animation that does not allow touches moves it, the view and its subviews
+  // take none.
+  send<void>(front, "setUserInteractionEnabled:"_sel, true);
+  send<void>(inner, "setHidden:"_sel, false);
+  for (auto [options, during] : {std::pair{0UL, back.get()}, {UIViewAnimationOptionAllowUserInteraction, inner.get()}}) {
+    auto move = [&] { send<void>(front, "setCenter:"_sel, CGPointMake(150, 149 + double(options))); };
+    send<void>(objc_getClass("UIView"), "animateWithDuration:delay:options:animations:completion:"_sel, 0.4, 0.0,
+               options, fnd::block<void()>(move), nil);
+    EXPECT_EQ(hitTest(window, CGPointMake(115, 115)), during) << options;
+    fnd::RunLoop::main().runFor(0.4);
+    EXPECT_EQ(hitTest(window, CGPointMake(115, 115)), inner.get()) << options;
   }
 }
 

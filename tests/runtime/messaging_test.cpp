@@ -75,6 +75,16 @@ TEST_F(RuntimeDeathTest, BrokenContractsAreFatal) {
                "MSHookMessageEx: -\\[Counter[0-9]+ value\\]");
 }
 
+// A value class given an object of the wrong class or an index beyond its end stops the
+// process, as the device's would, instead of reading the object as something it is not.
+TEST_F(RuntimeDeathTest, ValuesRefuseWrongClassesAndIndices) {
+  Ref<> c = rt::create(counter);
+  EXPECT_DEATH(send<bool>(fnd::string("#FF"), "hasPrefix:"_sel, fnd::number(1L)),
+               "-\\[NSString hasPrefix:\\]: an object of class NSNumber is not a string");
+  EXPECT_DEATH(fnd::utf8(c), "fnd::utf8: an object of class Counter[0-9]+ is not a string");
+  EXPECT_DEATH(send<id>(fnd::array({c}), "objectAtIndex:"_sel, NSUInteger(1)), "index 1 beyond bounds \\[0 .. 1\\)");
+}
+
 long replacementCalls = 0;
 long (*origValue)(id, SEL) = nullptr;
 long Hooked_value(id self, SEL sel) {

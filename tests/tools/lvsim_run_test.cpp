@@ -115,6 +115,21 @@ TEST(LvsimRun, TheSharedScenarioReportsAndDrawsEverySnapshot) {
   EXPECT_GT(brightness(Png(out.path / "r" / "03-expanded.png").mean(0, 0, 60, 60)), 0.1) << "the background is not black";
 }
 
+// A view takes no touch while a view animation that does not allow it runs on it: a second
+// tap within the artwork's 0.4 s move is dropped (it reaches nothing else either), one
+// after the move is taken.
+TEST(LvsimRun, ATapOnTheArtworkWhileItMovesIsDropped) {
+  Folder dir;
+  fs::path file = dir.write("taps.json", R"({"settings": {"kEnabled": true}, "steps": [
+      {"play": {"title": "T", "duration": 60, "artwork": "generated"}}, {"advance": 1},
+      {"tap": "MRUArtworkView"}, {"advance": 0.2}, {"tap": "MRUArtworkView"}, {"advance": 0.25}, {"snapshot": "moved"},
+      {"tap": "MRUArtworkView"}, {"advance": 1}, {"snapshot": "collapsed"}]})");
+  const Json snapshots = runReport(file.string(), dir.path / "out")["snapshots"];
+  EXPECT_EQ(pluck(snapshots, "/globals/Expanded"), Json({true, false}));
+  EXPECT_EQ(pluck(snapshots, "/events"), Json::parse(R"([{"launches": [], "unlockRequests": 0, "haptics": 1, "nowPlayingRequests": 2},
+      {"launches": [], "unlockRequests": 0, "haptics": 2, "nowPlayingRequests": 2}])"));
+}
+
 TEST(LvsimRun, StepsOfEveryKindWithAPngArtwork) {
   Folder dir;
   fs::copy_file(sourceFile("scenarios/artwork.png"), dir.path / "art.png");
