@@ -2,8 +2,9 @@
 // `lvsim run --record DIR`: the run writes into a hidden folder beside DIR, which then takes
 // DIR's place in one step, so DIR holds the earlier references or the new ones, never a
 // mix, and no picture of the earlier ones stays behind. Only a folder of references is
-// replaced: one that holds anything but report.json and pictures, or one of the run's
-// inputs, is refused. A link at DIR is replaced, never followed.
+// replaced: one that holds anything but what a run writes there (report.json, report.html
+// and pictures), or one of the run's inputs, is refused. A link at DIR is replaced, never
+// followed.
 #include <filesystem>
 #include <memory>
 #include <optional>
