@@ -26,8 +26,10 @@ TEST(LvsimCompare, ARunIsAlikeToItsReferencesAndAChangeIsListed) {
   const std::string d = dir.path.string();
   fs::create_directory(dir.path / "refs");
   dir.write("refs/09-stale.png", "old");
-  ASSERT_EQ(lvsim("run " + kScenario + " --record " + d + "/refs", true).output, d + "/refs/report.json: 2 snapshots\n");
+  ASSERT_EQ(lvsim("run " + kScenario + " --html --record " + d + "/refs", true).output,
+            d + "/refs/report.json: 2 snapshots\n" + d + "/refs/report.html: the inspector page\n");
   EXPECT_FALSE(fs::exists(dir.path / "refs/09-stale.png")) << "the references are replaced whole";
+  EXPECT_EQ(lvsim("run " + kScenario + " --html --record " + d + "/refs").exitCode, 0) << "its own page is no stranger";
   const std::string refs = " " + d + "/refs ";
   const std::tuple<std::string, int, std::string, std::string> cases[] = {
       {"run " + kScenario + " --out " + d + "/same --expect" + refs, 0, "", "3 files compared: alike"},
@@ -76,11 +78,15 @@ TEST(LvsimCompare, WhatCannotBeComparedIsOneLineAndExitCodeTwo) {
       {"compare " + d + "refs " + d + "refs --channel-tolerance 300", "300"},
       {"run " + kScenario + " --record " + d + "bad", d + "bad: holds \"notes.txt\", which is not a reference"},
       {"run " + kScenario + " --record " + d + "new --out " + d + "out", "excludes"},
+      {"run " + kScenario + " --record " + d + "refs --trace " + d + "refs/t.txt",
+       d + "refs/t.txt: lies in " + d + "refs, which --record replaces"},
+      {"run " + kScenario + " --record " + d + "refs/ --video " + d + "refs/sub/v.mp4", d + "refs/sub/v.mp4: lies in"},
       {"run " + kScenario + " --out " + d + "out --expect " + d + "none", "no folder of references there"},
       {"run " + kScenario + " --out " + d + "refs --expect " + d + "refs", "the run would write over the references"},
   };
   for (const auto& [command, message] : cases) expectRefused(lvsim(command, true), message, command);
   EXPECT_EQ(readFile(dir.path / "bad/notes.txt"), "mine");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path / "refs"), {}), 3) << "the references as they were";
   EXPECT_FALSE(fs::exists(dir.path / "new") || fs::exists(dir.path / "out"));
 }
 

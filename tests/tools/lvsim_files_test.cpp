@@ -4,6 +4,7 @@
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <string>
@@ -196,6 +197,70 @@ TEST(LvsimFiles, FilesAreWrittenWholeNeverOverAnInputNorThroughALink) {
     EXPECT_EQ(readFile(out / "report.json") == readFile(scenario), exitCode != 0) << command;
   }
   EXPECT_EQ(readFile(precious), "precious") << "the link was replaced, not written through";
+}
+
+// Every command, every output that would take the place of an input, of another output
+// (by name, through a linked folder, a hard link) or of a stream: refused before anything
+// is written, and what was there stays as it was.
+TEST(LvsimFiles, NoOutputTakesThePlaceOfAnInputAnotherOutputOrAStream) {
+  Folder dir;
+  const std::string d = dir.path.string() + "/";
+  const std::string scenario = sourceFile("scenarios/artwork-toggle.json").string() + " --png";
+  ASSERT_EQ(lvsim("run " + scenario + " --out " + d + "refs").exitCode, 0);
+  fs::copy(dir.path / "refs", dir.path / "changed");
+  fs::copy_file(dir.path / "refs/02-collapsed.png", dir.path / "changed/01-expanded.png",
+                fs::copy_options::overwrite_existing);
+  const std::string refsReport = readFile(dir.path / "refs/report.json");
+  fs::copy_file(sourceFile("scenarios/artwork.png"), dir.path / "art.png");
+  dir.write("own.json", R"({"steps": [{"play": {"title": "T", "duration": 9, "artwork": "art.png"}}]})");
+  const std::string settings = dir.write("s.plist", R"(<?xml version="1.0"?><plist version="1.0"><dict></dict></plist>)");
+  fs::create_hard_link(settings, dir.path / "hard.plist");
+  dir.write("lib.so", "never loaded");
+  dir.write("saves.json", R"({"events": [{"at": 1, "save": "a.png"}]})");
+  ASSERT_EQ(mkfifo((d + "fifo").c_str(), 0600), 0);
+  fs::create_symlink("/dev/null", dir.path / "null.mp4");
+  fs::create_symlink("/proc/self/fd/1", dir.path / "stdout");  // the pipe lvsim writes its lines into
+  fs::create_directory(dir.path / "D");
+  fs::create_symlink("/dev/null", dir.path / "D/compare.html");
+  fs::create_directory_symlink(dir.path / "D", dir.path / "L");
+  const std::string run = "run " + scenario + " --out " + d + "D ", demo = "demo --out " + d + "D ";
+  const std::string live = "live --out " + d + "D ", compare = "compare " + d + "refs " + d + "changed --diff " + d;
+  auto input = [&](const std::string& file) { return file + ": would write over the input " + d; };
+  auto output = [&](const std::string& file) { return "would write over the output " + d + file; };
+  const std::pair<std::string, std::string> cases[] = {
+      {"run " + d + "own.json --out " + d + "D --trace " + d + "art.png", input("art.png")},
+      {run + "--library " + d + "lib.so --trace " + d + "lib.so", input("lib.so") + "lib.so"},
+      {run + "--trace " + d + "D/report.json", output("D/report.json")},
+      {run + "--trace " + d + "L/01-expanded.png", "L/01-expanded.png: " + output("D/01-expanded.png")},
+      {run + "--html --video " + d + "v.mp4 --trace " + d + "v.mp4", output("v.mp4")},
+      {run + "--expect " + d + "refs --trace " + d + "refs/report.json", input("refs/report.json") + "refs/report.json"},
+      {run + "--expect " + d + "refs --diff " + d + "D", "D/01-expanded.png: " + output("D/01-expanded.png")},
+      {run + "--expect " + d + "refs --html --trace " + d + "D/diff/compare.html", output("D/diff/compare.html")},
+      {compare + "changed", input("01-expanded.png") + "changed/01-expanded.png"},
+      {compare + "D --html", "D/compare.html: is a link to a device, not a file"},
+      {demo + "--settings " + settings + " --trace " + d + "hard.plist", input("hard.plist") + "s.plist"},
+      {demo + "--trace " + d + "D/contact-sheet.png", output("D/contact-sheet.png")},
+      {demo + "--before-after --trace " + d + "D/library-off/report.json", output("D/library-off/report.json")},
+      {demo + "--video " + d + "null.mp4", "null.mp4: is a link to a device, not a file"},
+      {live + "--settings " + settings + " --trace " + settings, input("s.plist") + "s.plist"},
+      {live + "--script " + d + "saves.json --trace " + d + "D/a.png", output("D/a.png")},
+      {live + "--script " + d + "saves.json --trace " + d + "saves.json", input("saves.json") + "saves.json"},
+      {run + "--trace " + d + "fifo", "fifo: is a pipe, not a file (files are written whole, then renamed into place)"},
+      {run + "--trace " + d + "stdout", "stdout: is a link to a pipe, not a file"},
+  };
+  for (const auto& [args, message] : cases)
+    expectRefused(runCommand("env -u DISPLAY -u WAYLAND_DISPLAY " + kLvsim + " " + args, true), message, args);
+  EXPECT_EQ(runCommand("{ " + kLvsim + " " + run + "--trace " + d + "stdout >" + d + "log; }", true).output,
+            "lvsim: " + d + "stdout: is where the command's standard output goes\n") << "/dev/stdout when it is a file";
+  EXPECT_EQ(readFile(dir.path / "art.png"), readFile(sourceFile("scenarios/artwork.png")));
+  EXPECT_EQ(readFile(dir.path / "lib.so"), "never loaded");
+  EXPECT_TRUE(readFile(settings).ends_with("<dict></dict></plist>"));
+  EXPECT_EQ(readFile(dir.path / "refs/report.json"), refsReport);
+  EXPECT_EQ(readFile(dir.path / "changed/01-expanded.png"), readFile(dir.path / "refs/02-collapsed.png"));
+  EXPECT_TRUE(fs::is_fifo(dir.path / "fifo"));
+  for (const char* link : {"null.mp4", "stdout", "D/compare.html"}) EXPECT_TRUE(fs::is_symlink(dir.path / link)) << link;
+  for (const fs::directory_entry& e : fs::recursive_directory_iterator(dir.path / "D"))
+    EXPECT_EQ(e.path(), dir.path / "D/compare.html") << "nothing written";
 }
 
 }  // namespace

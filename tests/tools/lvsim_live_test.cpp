@@ -113,18 +113,20 @@ TEST(LvsimLive, ASignalOrTheDisplayGoingAwayLeavesNothingHalfWritten) {
 // A picture saved with the menu open and the inspector outlining the clock is the lock
 // screen alone, pixel for pixel what `run --png` draws at that moment, but for the rows of
 // the texts that move with time. Inspected views and clicks are named by class and place.
+// S names its picture around the trace's file.
 TEST(LvsimLive, SavedPicturesAreTheDevicesAndTheInspectorNamesViews) {
   Folder dir;
   fs::path script = dir.write("script.json", R"({"events": [{"at": 0.2, "key": "i"}, {"at": 0.3, "move": [195, 90]},
     {"at": 0.4, "key": "m"}, {"at": 1.0, "save": "moment.png"}, {"at": 1.1, "key": "escape"},
-    {"at": 1.2, "click": "MRUArtworkView"}, {"at": 1.4, "key": "q"}]})");
+    {"at": 1.2, "click": "MRUArtworkView"}, {"at": 1.3, "key": "s"}, {"at": 1.4, "key": "q"}]})");
   fs::path scenario = dir.write("moment.json", R"json({"settings": {"kEnabled": true}, "steps": [
     {"play": {"title": "Lanterns Over The Night Drive (Extended Version)", "artist": "The Lanterns",
               "app": "com.example.player", "duration": 215, "artwork": "generated"}},
     {"advance": 1.0}, {"snapshot": "moment"}]})json");
   ProcessRun live = runCommand("ASAN_OPTIONS=detect_leaks=0 " + kInXvfb + kLvsim + " live --script " + script.string() +
-                                   " --out " + dir.path.string(), true);
+                                   " --out " + dir.path.string() + " --trace " + (dir.path / "live-01.png").string(), true);
   ASSERT_EQ(live.exitCode, 0) << live.output;
+  EXPECT_TRUE(Png(dir.path / "live-02.png").ok() && readFile(dir.path / "live-01.png").starts_with("t=")) << live.output;
   ASSERT_EQ(lvsim("run " + scenario.string() + " --png --out " + (dir.path / "run").string()).exitCode, 0);
   for (const char* told : {"inspecting UILabel 0/1/3 at (0, 48, 390, 80)",
                            "finger down at (67, 507) on UIImageView 0/1/4/0/0/1/0/0/0/3"})

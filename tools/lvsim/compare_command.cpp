@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "foundation/atomic_file.h"
+#include "tools/lvsim/command_files.h"
 #include "tools/lvsim/compare_page.h"
 #include "tools/lvsim/exit_codes.h"
 #include "tools/lvsim/story.h"
@@ -14,31 +15,22 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path diffFolder(const CompareOptions& options) {
-  if (!options.diff.empty()) return options.diff;
-  std::error_code error;
-  fs::path actual = options.actual;
-  return (fs::is_directory(actual, error) ? actual : actual.parent_path()) / "diff";
-}
-
-bool within(const fs::path& inner, const fs::path& outer) {
-  std::error_code error;
-  fs::path in = fs::weakly_canonical(inner, error), out = fs::weakly_canonical(outer, error);
-  return std::mismatch(out.begin(), out.end(), in.begin(), in.end()).first == out.end();
-}
-
-std::vector<fs::path> inputsOf(const OutputComparison& comparison) {
-  std::vector<fs::path> inputs;
+// What the comparison read, and the marked pictures and page it is to write.
+CommandFiles filesOf(const OutputComparison& comparison, const fs::path& folder, const CompareOptions& options) {
+  CommandFiles files;
+  for (const FileComparison& file : comparison.files) {
+    files.reads(file.expected);
+    files.reads(file.actual);
+  }
   for (const FileComparison& file : comparison.files)
-    for (const fs::path& side : {file.expected, file.actual})
-      if (!side.empty()) inputs.push_back(side);
-  return inputs;
+    if (file.picture && file.picture->marked) files.writes(folder / file.name);
+  if (options.page) files.writes(folder / kComparePage);
+  return files;
 }
 
 // Writes the pictures that mark what changed; a picture that cannot be written is a line
 // on stderr and leaves the rest to be written.
 void writeMarked(OutputComparison& comparison, const fs::path& folder) {
-  std::vector<fs::path> inputs = inputsOf(comparison);
   bool usable = false;
   for (FileComparison& file : comparison.files) {
     if (!file.picture || !file.picture->marked) continue;
@@ -50,10 +42,6 @@ void writeMarked(OutputComparison& comparison, const fs::path& folder) {
       usable = true;
     }
     fs::path marked = folder / file.name;
-    if (auto input = inputAt(marked, inputs)) {
-      fail(kRunFault, marked.string(), "would write over the input " + input->string());
-      continue;
-    }
     if (auto failed = uikit::writePngFile(marked.string(), *file.picture->marked)) {
       fail(kRunFault, failed->message());
       continue;
@@ -61,13 +49,6 @@ void writeMarked(OutputComparison& comparison, const fs::path& folder) {
     file.marked = marked;
     file.picture->marked.reset();  // on the disk now; its pixels are not needed again
   }
-}
-
-// Why compare.html cannot go into the folder: unwritable, or an input in its place.
-std::optional<std::string> pageError(const OutputComparison& comparison, const fs::path& page) {
-  if (auto error = writableFolderError(page.parent_path())) return error;
-  if (auto input = inputAt(page, inputsOf(comparison))) return "would write over the input " + input->string();
-  return std::nullopt;
 }
 
 std::string summary(const OutputComparison& comparison, size_t lines) {
@@ -82,6 +63,13 @@ std::string summary(const OutputComparison& comparison, size_t lines) {
 }  // namespace
 
 }  // namespace lv::sim
+
+std::filesystem::path lv::sim::diffFolder(const CompareOptions& options) {
+  if (!options.diff.empty()) return options.diff;
+  std::error_code error;
+  fs::path actual = options.actual;
+  return (fs::is_directory(actual, error) ? actual : actual.parent_path()) / "diff";
+}
 
 void lv::sim::addToleranceOptions(CLI::App& command, CompareOptions& options) {
   command.add_option("--channel-tolerance", options.tolerance.picture.channel,
@@ -117,12 +105,13 @@ int lv::sim::runCompare(const CompareOptions& options) {
   if (!compared) return fail(kUsageFault, compared.error().where, compared.error().what);
   fs::path folder = diffFolder(options);
   std::error_code error;
-  if (fs::is_directory(options.expected, error) && within(folder, options.expected))
+  if (fs::is_directory(options.expected, error) && liesWithin(folder, options.expected))
     return fail(kUsageFault, folder.string(), "the folder for marked pictures lies in EXPECTED");
   OutputComparison& comparison = compared.value();
-  const fs::path page = folder / "compare.html";
+  if (auto fault = filesOf(comparison, folder, options).fault()) return fail(kUsageFault, fault->where, fault->what);
+  const fs::path page = folder / kComparePage;
   if (options.page)
-    if (auto error = pageError(comparison, page)) return fail(kUsageFault, page.string(), *error);
+    if (auto error = writableFolderError(folder)) return fail(kUsageFault, page.string(), *error);
   writeMarked(comparison, folder);
   std::vector<std::string> lines;
   for (const FileComparison& file : comparison.files)

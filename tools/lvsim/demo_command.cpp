@@ -166,7 +166,29 @@ int lv::sim::runDemo(const DemoOptions& options) {
   boot.settings["kEnabled"] = true;
   if (int code = applyDeviceOptions(options.device, boot)) return code;
   std::vector<Moment> moments = story();
+  const Scenario scenario = scenarioOf(moments, boot);
   const std::filesystem::path out = options.out;
+  StoryOptions told;
+  told.name = "demo";
+  told.where = "demo";
+  told.inputs = inputFiles(options.device);
+  told.out = out;
+  told.pictures = true;
+  told.page = options.html;
+  told.narrate = true;
+  told.pretty = options.pretty;
+  told.skipImpossible = true;
+  told.video = options.video;
+  const std::filesystem::path sheetFile = out / "contact-sheet.png";
+  CommandFiles files;
+  addStoryFiles(files, scenario, told);
+  files.writes(sheetFile);
+  if (options.beforeAfter)
+    for (const std::string& name : storyOutputs(scenario, told)) files.writes(out / kLibraryOffFolder / name);
+  files.writes(options.trace.file);
+  if (auto fault = files.fault()) return fail(kUsageFault, fault->where, fault->what);
+  MessageTrace trace(options.trace);
+  if (auto error = trace.folderError()) return fail(kUsageFault, options.trace.file, *error);
 
   lv::render::ContactSheet sheet({.columns = options.beforeAfter ? int(moments.size()) : 4});
   std::string row;
@@ -176,27 +198,14 @@ int lv::sim::runDemo(const DemoOptions& options) {
     if (int code = addToldMoments(sheet, out / kLibraryOffFolder, ", library off")) return code;
     row = boot.loadLibrary ? ", library on" : ", library off";
   }
-  StoryOptions told;
-  told.name = "demo";
-  told.where = "demo";
-  told.out = out;
-  told.pictures = true;
-  told.page = options.html;
-  told.narrate = true;
-  told.pretty = options.pretty;
-  told.skipImpossible = true;
-  told.video = options.video;
   size_t number = 0;
   told.onPicture = [&](Json& snapshot, const lv::render::Picture& picture) {
     snapshot["caption"] = captionOf(moments, snapshot);
     addMoment(sheet, snapshot, picture, ++number, row);
   };
-  MessageTrace trace(options.trace);
-  if (auto error = trace.pathError({})) return fail(kUsageFault, options.trace.file, *error);
-  if (int code = trace.finish(tellStory(scenarioOf(moments, boot), told))) return code;
+  if (int code = trace.finish(tellStory(scenario, told))) return code;
 
-  std::filesystem::path file = out / "contact-sheet.png";
-  if (auto failed = sheet.compose().writePng(file.string())) return fail(kRunFault, "demo", failed->message());
-  std::printf("%s: %zu moments\n", file.string().c_str(), sheet.size());
+  if (auto failed = sheet.compose().writePng(sheetFile.string())) return fail(kRunFault, "demo", failed->message());
+  std::printf("%s: %zu moments\n", sheetFile.string().c_str(), sheet.size());
   return kSuccess;
 }

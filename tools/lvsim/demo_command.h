@@ -10,8 +10,9 @@
 // `lvsim run` writes it; with --before-after the same story with the library off goes into
 // DIR/library-off and the sheet's first row; with --html, DIR/report.html, the inspector
 // page (inspector_page.h); with --trace, the message trace
-// (trace_option.h). A bad option or a folder that cannot be
-// written is one error line and exit code 2.
+// (trace_option.h). A bad option, a folder that cannot be written, or a file to write that
+// falls on an input, another output or a stream (command_files.h) is one error line and
+// exit code 2.
 #include <string>
 
 #include <CLI/CLI.hpp>

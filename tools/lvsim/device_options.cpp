@@ -62,6 +62,13 @@ int lv::sim::applyDeviceOptions(const DeviceOptions& options, lv::host::BootOpti
   return kSuccess;
 }
 
+std::vector<std::filesystem::path> lv::sim::inputFiles(const DeviceOptions& options) {
+  std::vector<std::filesystem::path> files;
+  if (!options.settingsFile.empty()) files.push_back(options.settingsFile);
+  if (!options.library.empty() && options.library != kNoLibrary) files.push_back(options.library);
+  return files;
+}
+
 void lv::sim::chooseLibrary(lv::host::BootOptions& boot, const std::string& name, const std::filesystem::path& folder) {
   boot.loadLibrary = name != kNoLibrary;
   boot.library = boot.loadLibrary ? folder / name : std::filesystem::path();

@@ -3,6 +3,7 @@
 // and --library. Each overrides what the command boots otherwise (a scenario, or the
 // command's own defaults); stored settings go in order, a later value for a key winning:
 // what was there, the --settings file, then --set.
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,9 @@ void addDeviceOptions(CLI::App& command, DeviceOptions& options, const std::stri
 // Applies what was given to `boot`; returns the exit code, a settings file that cannot be
 // used having printed its line.
 int applyDeviceOptions(const DeviceOptions& options, lv::host::BootOptions& boot);
+
+// The files the options name, which the command reads: the settings file and the library.
+std::vector<std::filesystem::path> inputFiles(const DeviceOptions& options);
 
 // Points `boot` at the library `name` (kNoLibrary: none), a path taken from `folder`.
 void chooseLibrary(lv::host::BootOptions& boot, const std::string& name, const std::filesystem::path& folder = {});

@@ -94,14 +94,15 @@ int lv::sim::runLive(const LiveCommandOptions& options) {
   window.out = options.out;
   window.video = options.video;
   if (auto error = writableFolderError(window.out)) return fail(kUsageFault, options.out, *error);
+  window.files.reads(options.script);
+  for (const std::filesystem::path& input : inputFiles(options.device)) window.files.reads(input);
   for (const ScriptEvent& e : window.script)
-    if (auto input = e.kind == ScriptEvent::Kind::Save ? inputAt(window.out / e.file, {options.script}) : std::nullopt)
-      return fail(kUsageFault, options.script, e.place + ".save: would write over the input " + input->string());
-
-  std::vector<std::filesystem::path> inputs;
-  if (!options.script.empty()) inputs.push_back(options.script);
+    if (e.kind == ScriptEvent::Kind::Save)
+      window.files.writes(window.out / e.file, options.script + ": " + e.place + ".save");
+  window.files.writes(options.trace.file);
+  if (auto fault = window.files.fault()) return fail(kUsageFault, fault->where, fault->what);
   MessageTrace trace(options.trace);
-  if (auto error = trace.pathError(inputs)) return fail(kUsageFault, options.trace.file, *error);
+  if (auto error = trace.folderError()) return fail(kUsageFault, options.trace.file, *error);
 
   lv::host::BootOptions boot;
   boot.settings["kEnabled"] = true;

@@ -317,7 +317,7 @@ class LiveWindow {
       case LiveAction::Save: {
         std::string name;
         do name = "live-" + twoDigits(++saves_) + ".png";
-        while (std::filesystem::exists(options_.out / name));
+        while (taken(options_.out / name));
         save(name);
         break;
       }
@@ -343,9 +343,14 @@ class LiveWindow {
     if (session_.recording()) return tell("recorded " + session_.stopRecording());
     std::filesystem::path file;
     do file = options_.out / ("recording-" + twoDigits(++recordings_) + ".mp4");
-    while (std::filesystem::exists(file));
+    while (taken(file));
     session_.startRecording(file, options_.video);
     tell("recording into " + file.string() + " (V stops)");
+  }
+
+  // Whether a file there would replace one: one on the disk, or one the command writes.
+  bool taken(const std::filesystem::path& file) const {
+    return std::filesystem::exists(file) || options_.files.writesTo(file);
   }
 
   static std::string twoDigits(int n) {

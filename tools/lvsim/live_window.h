@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "tools/lvsim/command_files.h"
 #include "tools/lvsim/live_script.h"
 #include "tools/lvsim/live_session.h"
 #include "tools/lvsim/video_option.h"
@@ -30,6 +31,7 @@ struct LiveWindowOptions {
   double resumedAt = 0;             // seconds of an earlier life before a restart
   std::filesystem::path out;        // where pictures and recordings are saved
   VideoOptions video;               // what V records
+  CommandFiles files;               // what the command writes: saves and recordings take other names
 };
 
 struct LiveOutcome {

@@ -18,18 +18,6 @@ constexpr size_t kFileNameLimit = 80;
 
 bool isPicture(const fs::path& file) { return file.extension() == ".png"; }
 
-// The pictures and reports of a folder, by name.
-std::set<std::string> comparedFiles(const fs::path& folder, std::error_code& error) {
-  std::set<std::string> names;
-  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-    const fs::path& file = it->path();
-    std::error_code ignored;
-    if (it->is_regular_file(ignored) && (isPicture(file) || file.extension() == ".json"))
-      names.insert(file.filename().string());
-  }
-  return names;
-}
-
 // The files of one name; either may be empty, when that side lacks it.
 FileComparison filePair(std::string name, fs::path expected, fs::path actual) {
   FileComparison file;
@@ -80,6 +68,17 @@ std::string pictureLine(const FileComparison& file) {
 }  // namespace
 
 }  // namespace lv::sim
+
+std::set<std::string> lv::sim::comparedFiles(const fs::path& folder, std::error_code& error) {
+  std::set<std::string> names;
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    const fs::path& file = it->path();
+    std::error_code ignored;
+    if (it->is_regular_file(ignored) && (isPicture(file) || file.extension() == ".json"))
+      names.insert(file.filename().string());
+  }
+  return names;
+}
 
 bool lv::sim::OutputComparison::alike() const {
   return std::all_of(files.begin(), files.end(), [](const FileComparison& f) { return f.alike(); });

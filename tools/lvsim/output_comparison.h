@@ -5,7 +5,9 @@
 // compared. The result is plain data, for the lines the command prints or a page.
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "foundation/result.h"
@@ -40,6 +42,9 @@ struct OutputComparison {
 struct CompareError {
   std::string where, what;
 };
+
+// The names of the pictures and reports in `folder`, the files compared there.
+std::set<std::string> comparedFiles(const std::filesystem::path& folder, std::error_code& error);
 
 fnd::Result<OutputComparison, CompareError> compareOutputs(const std::filesystem::path& expected,
                                                            const std::filesystem::path& actual,

@@ -11,7 +11,7 @@
 
 #include "foundation/left_behind.h"
 #include "tools/lvsim/echo.h"
-#include "tools/lvsim/story.h"
+#include "tools/lvsim/command_files.h"
 
 namespace lv::sim {
 
@@ -30,7 +30,7 @@ std::optional<std::string> notReferences(const fs::path& dir, const std::vector<
   for (fs::directory_iterator it(dir, error), end; !error && it != end; it.increment(error)) {
     const fs::path& file = it->path();
     bool reference = it->is_regular_file(error) && !it->is_symlink(error) &&
-                     (file.filename() == "report.json" || file.extension() == ".png");
+                     (file.filename() == "report.json" || file.filename() == "report.html" || file.extension() == ".png");
     if (!reference) return "holds " + inQuotes(file.filename().string()) + ", which is not a reference; record into a new folder";
     if (auto input = inputAt(file, inputs)) return "holds the input " + input->string();
   }

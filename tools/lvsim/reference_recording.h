@@ -2,10 +2,10 @@
 // `lvsim run --record DIR`: the run writes into a hidden folder beside DIR, which then takes
 // DIR's place in one step, so DIR holds the earlier references or the new ones, never a
 // mix, and no picture of the earlier ones stays behind. Only a folder of references is
-// replaced: one that holds anything but report.json and pictures, or one of the run's
-// inputs, is refused. A link at DIR is replaced, never followed. The hidden folder,
-// .DIR.record-PID-XXXXXX, goes if a signal ends the run; one that a run killed outright
-// left goes when DIR is next recorded into.
+// replaced: one that holds anything but what a run writes there (report.json, report.html
+// and pictures), or one of the run's inputs, is refused. A link at DIR is replaced, never
+// followed. The hidden folder, .DIR.record-PID-XXXXXX, goes if a signal ends the run; one
+// that a run killed outright left goes when DIR is next recorded into.
 #include <filesystem>
 #include <memory>
 #include <optional>

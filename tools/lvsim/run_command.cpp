@@ -1,5 +1,6 @@
 #include "tools/lvsim/run_command.h"
 
+#include "tools/lvsim/command_files.h"
 #include "tools/lvsim/exit_codes.h"
 #include "tools/lvsim/reference_recording.h"
 #include "tools/lvsim/scenario.h"
@@ -38,6 +39,29 @@ std::optional<std::string> referencesError(const lv::sim::RunOptions& options) {
   return std::nullopt;
 }
 
+// The references read and, should the story's pictures differ from them, the marked
+// pictures and the page written.
+void addComparisonFiles(lv::sim::CommandFiles& files, const lv::sim::RunOptions& options,
+                        const std::vector<std::string>& written) {
+  const fs::path references = options.expect.expected;
+  std::error_code error;
+  for (const std::string& name : lv::sim::comparedFiles(references, error)) files.reads(references / name);
+  lv::sim::CompareOptions compare = options.expect;
+  compare.actual = options.out;
+  const fs::path diff = lv::sim::diffFolder(compare);
+  for (const std::string& name : written)
+    if (fs::path(name).extension() == ".png") files.writes(diff / name);
+  if (options.html) files.writes(diff / lv::sim::kComparePage);
+}
+
+// An output that lies in the folder --record replaces, and would go with the earlier
+// references.
+std::optional<std::string> recordedOutput(const lv::sim::RunOptions& options) {
+  for (const std::string& file : {options.video.file, options.trace.file})
+    if (!file.empty() && lv::sim::liesWithin(file, options.record)) return file;
+  return std::nullopt;
+}
+
 }  // namespace
 
 int lv::sim::runScenario(const RunOptions& options) {
@@ -51,25 +75,32 @@ int lv::sim::runScenario(const RunOptions& options) {
   StoryOptions story;
   story.name = std::filesystem::path(options.scenario).filename().string();
   story.where = options.scenario;
-  story.inputs = {options.scenario};
-  if (!options.device.settingsFile.empty()) story.inputs.push_back(options.device.settingsFile);
+  story.inputs = inputFiles(options.device);
+  story.inputs.push_back(options.scenario);
   story.out = options.out;
   story.pictures = options.png || options.html;
   story.page = options.html;
   story.video = options.video;
   story.pretty = options.pretty;
-  MessageTrace trace(options.trace);
-  if (auto error = trace.pathError(story.inputs)) return fail(kUsageFault, options.trace.file, *error);
   if (!options.expect.expected.empty())
     if (auto error = referencesError(options)) return fail(kUsageFault, options.expect.expected, *error);
   std::unique_ptr<ReferenceRecording> recording;
   if (!options.record.empty()) {
+    if (auto output = recordedOutput(options))
+      return fail(kUsageFault, *output, "lies in " + options.record + ", which --record replaces: write it elsewhere");
     auto begun = ReferenceRecording::begin(options.record, inputsOf(scenario, story));
     if (!begun) return fail(kUsageFault, options.record, begun.error());
     recording = std::move(begun.value());
     story.out = recording->folder();
     story.shownOut = options.record;
   }
+  CommandFiles files;
+  addStoryFiles(files, scenario, story);
+  if (!options.expect.expected.empty()) addComparisonFiles(files, options, storyOutputs(scenario, story));
+  files.writes(options.trace.file);
+  if (auto fault = files.fault()) return fail(kUsageFault, fault->where, fault->what);
+  MessageTrace trace(options.trace);
+  if (auto error = trace.folderError()) return fail(kUsageFault, options.trace.file, *error);
   if (int code = trace.finish(tellStory(scenario, story))) return code;
   if (recording) {
     if (auto error = recording->commit()) return fail(kRunFault, options.record, *error);

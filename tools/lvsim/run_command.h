@@ -5,11 +5,11 @@
 // snapshot step, and with --png a picture of each (NN-name.png, named in the snapshot's
 // "picture"); with --html also report.html, the inspector page (inspector_page.h), and
 // the pictures it shows; with --trace, the message trace (trace_option.h). Any fault in the scenario,
-// a folder that cannot be written, or a file to write that is one of the run's inputs, is
-// one error line and exit code 2, with no report.
+// a folder that cannot be written, or a file to write that falls on one of the run's inputs
+// or outputs or on a stream (command_files.h), is one error line and exit code 2, with no report.
 // With --expect DIR the output is then compared with the references in DIR, and the exit
 // code is the comparison's (compare_command.h); --record DIR writes the references into DIR
-// in place of --out (reference_recording.h).
+// in place of --out (reference_recording.h), and refuses a video or trace inside DIR.
 #include <string>
 
 #include <CLI/CLI.hpp>

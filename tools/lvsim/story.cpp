@@ -1,6 +1,5 @@
 #include "tools/lvsim/story.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -104,18 +103,6 @@ std::string bootLine(const lv::host::BootOptions& boot, lv::host::LockScreen& sc
   return line;
 }
 
-// The files the story writes into its folder.
-std::vector<std::string> outputsOf(const Scenario& scenario, const StoryOptions& options) {
-  std::vector<std::string> outputs = {"report.json"};
-  if (options.page) outputs.push_back("report.html");
-  if (!options.pictures) return outputs;
-  int number = 0;
-  for (const Step& step : scenario.steps)
-    if (const auto* snapshot = std::get_if<SnapshotStep>(&step))
-      outputs.push_back(pictureFile(++number, snapshot->name));
-  return outputs;
-}
-
 }  // namespace
 
 }  // namespace lv::sim
@@ -136,18 +123,6 @@ std::optional<std::string> lv::sim::writableFolderError(const std::filesystem::p
   return std::nullopt;
 }
 
-std::optional<std::filesystem::path> lv::sim::inputAt(const std::filesystem::path& output,
-                                                    const std::vector<std::filesystem::path>& inputs) {
-  struct stat written;
-  if (::lstat(output.c_str(), &written) != 0) return std::nullopt;
-  for (const std::filesystem::path& input : inputs) {
-    struct stat read;
-    if (::stat(input.c_str(), &read) == 0 && read.st_dev == written.st_dev && read.st_ino == written.st_ino)
-      return input;
-  }
-  return std::nullopt;
-}
-
 std::vector<std::filesystem::path> lv::sim::inputsOf(const Scenario& scenario, const StoryOptions& options) {
   std::vector<std::filesystem::path> inputs = options.inputs;
   for (const std::filesystem::path& file : {scenario.settingsFile, scenario.boot.library})
@@ -156,6 +131,23 @@ std::vector<std::filesystem::path> lv::sim::inputsOf(const Scenario& scenario, c
     if (const auto* play = std::get_if<PlayStep>(&step); play && play->track.artwork.kind == lv::host::Artwork::Kind::File)
       inputs.push_back(play->track.artwork.file);
   return inputs;
+}
+
+std::vector<std::string> lv::sim::storyOutputs(const Scenario& scenario, const StoryOptions& options) {
+  std::vector<std::string> outputs = {"report.json"};
+  if (options.page) outputs.push_back("report.html");
+  if (!options.pictures) return outputs;
+  int number = 0;
+  for (const Step& step : scenario.steps)
+    if (const auto* snapshot = std::get_if<SnapshotStep>(&step))
+      outputs.push_back(pictureFile(++number, snapshot->name));
+  return outputs;
+}
+
+void lv::sim::addStoryFiles(CommandFiles& files, const Scenario& scenario, const StoryOptions& options) {
+  for (const std::filesystem::path& input : inputsOf(scenario, options)) files.reads(input);
+  for (const std::string& name : storyOutputs(scenario, options)) files.writes(options.out / name);
+  files.writes(options.video.file);
 }
 
 double lv::sim::clockSeconds(const Scenario& scenario) {
@@ -171,13 +163,6 @@ std::string lv::sim::describeStep(const Step& step) { return std::visit(Describe
 
 int lv::sim::tellStory(const Scenario& scenario, const StoryOptions& options) {
   if (auto error = writableFolderError(options.out)) return fail(kUsageFault, options.out.string(), *error);
-  std::vector<std::filesystem::path> inputs = inputsOf(scenario, options);
-  std::vector<std::filesystem::path> outputs;
-  for (const std::string& name : outputsOf(scenario, options)) outputs.push_back(options.out / name);
-  if (!options.video.file.empty()) outputs.push_back(options.video.file);
-  for (const std::filesystem::path& output : outputs)
-    if (auto input = inputAt(output, inputs))
-      return fail(kUsageFault, output.string(), "would write over the input " + input->string());
 
   std::unique_ptr<lv::host::LockScreen> screen;
   try {

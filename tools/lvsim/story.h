@@ -15,6 +15,7 @@
 
 #include "host/boot_error.h"
 #include "render/picture.h"
+#include "tools/lvsim/command_files.h"
 #include "tools/lvsim/exit_codes.h"
 #include "tools/lvsim/scenario.h"
 #include "tools/lvsim/video_option.h"
@@ -50,16 +51,18 @@ int bootFault(const lv::host::BootError& error, const std::string& where);
 // Makes `folder` if needed and checks that files can be written in it; the reason when not.
 std::optional<std::string> writableFolderError(const std::filesystem::path& folder);
 
-// The input that writing `output` would replace: the same file, under its own name or a
-// hard link. A symbolic link at `output` does not count: writing replaces the link.
-std::optional<std::filesystem::path> inputAt(const std::filesystem::path& output,
-                                             const std::vector<std::filesystem::path>& inputs);
-
 // The files a story reads: the options' inputs, the scenario's settings file, library and
 // artwork.
 std::vector<std::filesystem::path> inputsOf(const Scenario& scenario, const StoryOptions& options);
 
-// Returns the process's exit code; every failure has printed its one line.
+// The files the story writes into its folder: report.json, report.html and the pictures.
+std::vector<std::string> storyOutputs(const Scenario& scenario, const StoryOptions& options);
+
+// Adds what the story reads and writes, its video included, to what a command does.
+void addStoryFiles(CommandFiles& files, const Scenario& scenario, const StoryOptions& options);
+
+// Returns the process's exit code; every failure has printed its one line. The command
+// has checked the story's files (addStoryFiles) with its own.
 int tellStory(const Scenario& scenario, const StoryOptions& options);
 
 // The seconds the steps move the clock: advances, and a frame for each move of a drag.

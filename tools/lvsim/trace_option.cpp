@@ -54,14 +54,10 @@ lv::sim::MessageTrace::~MessageTrace() {
   if (rt::g_messageObserver == this) rt::setMessageObserver(nullptr);
 }
 
-std::optional<std::string> lv::sim::MessageTrace::pathError(const std::vector<std::filesystem::path>& inputs) const {
+std::optional<std::string> lv::sim::MessageTrace::folderError() const {
   if (options_.file.empty()) return std::nullopt;
-  std::filesystem::path file = options_.file;
-  std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
-  if (auto error = writableFolderError(folder)) return error;
-  if (std::filesystem::is_directory(file)) return "is a folder";
-  if (auto input = inputAt(file, inputs)) return "would write over the input " + input->string();
-  return std::nullopt;
+  std::filesystem::path folder = std::filesystem::path(options_.file).parent_path();
+  return writableFolderError(folder.empty() ? "." : folder);
 }
 
 int lv::sim::MessageTrace::finish(int code) {

@@ -13,7 +13,6 @@
 // completion, named after the method that made it), `slot` (the library calling the
 // host's implementation), or `return` (a library frame ends; slot frames have none). With
 // filters, a line is kept when its "Class selector" matches one of the globs (fnmatch).
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -43,9 +42,9 @@ class MessageTrace final : public rt::MessageObserver {
   MessageTrace(const MessageTrace&) = delete;
   MessageTrace& operator=(const MessageTrace&) = delete;
 
-  // Why the file cannot be written where it is asked for: its folder, a folder in its
-  // place, or one of the command's inputs there.
-  std::optional<std::string> pathError(const std::vector<std::filesystem::path>& inputs) const;
+  // Why the file's folder cannot be written in. What lies at the file itself the command
+  // checks with its other files (command_files.h).
+  std::optional<std::string> folderError() const;
 
   // Stops recording and, unless the command ended on bad input, writes the file. Returns
   // `code`, or kRunFault once the line is printed when the file cannot be written.
