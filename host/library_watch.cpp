@@ -57,7 +57,9 @@ void tell(std::string_view what, std::string_view detail = {}) {
 void tellAndGoOn(int signal, siginfo_t* info, void*) {
   size_t i = 0;
   while (kFatalSignals[i].number != signal) ++i;
-  if (g_doing[0]) tell("died of ", kFatalSignals[i].name);
+  // A signal another process sent is none of the library's doing.
+  bool fromWithin = info->si_code > 0 || info->si_pid == ::getpid();
+  if (g_doing[0] && fromWithin) tell("died of ", kFatalSignals[i].name);
   ::sigaction(signal, &g_previous[i], nullptr);
   // A fault comes again when the instruction is retried; a signal that was sent is sent again.
   if (info->si_code <= 0) ::raise(signal);

@@ -3,10 +3,11 @@
 // something it has named (loading the library, a step of a story), a library that calls
 // exit() makes the process print one line naming the library and that, then end with code 2:
 // the library is bad input, and the exit status it chose would pass for success. A fatal
-// signal (SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT) prints the line, then takes its course as
-// before: the handler that was there, or the default action, so the process still dies of
-// it. The line is "PROGRAM: LIBRARY: died of SIGSEGV while loading". A library that calls
-// _exit() or is killed outright ends the process without a line. Main thread only.
+// signal (SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT) that no other process sent prints the
+// line, then takes its course as before: the handler that was there, or the default action,
+// so the process still dies of it. The line is "PROGRAM: LIBRARY: died of SIGSEGV while
+// loading". A library that calls _exit() or is killed outright ends the process without a
+// line. Main thread only.
 #include <filesystem>
 #include <string>
 #include <string_view>

@@ -1,7 +1,9 @@
 // A library that goes wrong as LV_MISBEHAVE says: "exit" ends the process while it loads,
 // "crash" sends itself SIGSEGV while it loads, "crash-on-artwork" makes the artwork view
-// write through a null pointer when it is given an image, so the process dies in a play step.
+// write to a page it may not touch when it is given an image, so the process dies in a play
+// step (not through a null pointer, which the sanitizers would catch first).
 #include <signal.h>
+#include <sys/mman.h>
 
 #include <cstdlib>
 #include <string_view>
@@ -13,8 +15,8 @@ namespace {
 void (*previousSetter)(id, SEL, id);
 
 void crashingSetter(id, SEL, id) {
-  volatile int* volatile nowhere = nullptr;
-  *nowhere = 1;
+  void* forbidden = mmap(nullptr, 4096, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  *static_cast<volatile int*>(forbidden) = 1;
 }
 
 __attribute__((constructor)) void misbehave() {
