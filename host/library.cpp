@@ -4,6 +4,9 @@
 
 #include <string>
 
+#include "host/library_file.h"
+#include "host/library_watch.h"
+
 namespace {
 
 const void* g_loadedMap = nullptr;  // the loader's record of the loaded library
@@ -14,18 +17,28 @@ const void* linkMapOf(const void* address) {
   return address && dladdr1(address, &info, &map, RTLD_DL_LINKMAP) ? map : nullptr;
 }
 
+// The loader names no architecture: of a library for another machine it says there is no such file.
+std::string loaderError(const std::filesystem::path& path) {
+  std::string why = dlerror() ?: "no reason given";
+  if (auto foreign = lv::host::foreignMachineError(path)) return *foreign;
+  // The loader's reason starts with the file's name, which the error carries already.
+  if (std::string named = path.string() + ": "; why.starts_with(named)) why.erase(0, named.size());
+  return why;
+}
+
 }  // namespace
 
 lv::host::Library lv::host::Library::load(const std::filesystem::path& file) {
   // A name without a slash would be looked for on the loader's search path.
   std::filesystem::path path = file.empty() ? std::filesystem::path(LV_LIBRARY_PATH) : std::filesystem::absolute(file);
-  void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (!handle) {
-    std::string why = dlerror() ?: "no reason given";
-    // The loader's reason starts with the file's name, which the error carries already.
-    if (std::string named = path.string() + ": "; why.starts_with(named)) why.erase(0, named.size());
-    throw LibraryLoadError(path, "cannot load the library: " + why);
+  if (auto why = notALibraryFile(path)) throw LibraryLoadError(path, "cannot load the library: " + *why);
+  watchLibrary(path);
+  void* handle = nullptr;
+  {
+    LibraryActivity loading("loading");
+    handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
   }
+  if (!handle) throw LibraryLoadError(path, "cannot load the library: " + loaderError(path));
   void* map = nullptr;
   if (dlinfo(handle, RTLD_DI_LINKMAP, &map) == 0) g_loadedMap = map;
   return Library(handle);

@@ -45,7 +45,8 @@ struct LibraryLoadError : BootError {
 class Library {
  public:
   // Loads the library built with this host, or the one at `file`; the loader runs its
-  // initialisers. Throws LibraryLoadError.
+  // initialisers, watched (library_watch.h). Throws LibraryLoadError, also for a file that
+  // is not a regular file or is built for another machine.
   static Library load(const std::filesystem::path& file = {});
 
   // An exported global by name; a name the library does not export is a fatal error.

@@ -1,7 +1,12 @@
 // `lvsim hooks`, and the command line every command shares. Which rows install for which
 // settings is the library's own business, tested there: here, that options reach the device.
+#include <elf.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
 
+#include <cstddef>
+#include <fstream>
 #include <string>
 
 #include "lvsim_process.h"
@@ -46,6 +51,33 @@ TEST(LvsimHooks, AnyLibraryOrNoneAndSettingsAsTheDeviceStoresThem) {
   EXPECT_EQ(Json({globals["enabled"], globals["ShowTime"]}), Json({true, false}));
 }
 
+// A library that ends the process, or crashes it, while it loads or while a step runs: one
+// line names the library and what was being done; an exit is bad input, a signal kills.
+TEST(LvsimHooks, ALibraryThatEndsTheProcessIsNamedWithWhatWasBeingDone) {
+  Folder dir;
+  const std::string library = MISBEHAVING_LIBRARY_PATH;
+  const std::string story = dir.write("s.json", R"({"steps": [{"advance": 1},
+      {"play": {"title": "T", "artist": "A", "duration": 60}}, {"snapshot": "after"}]})").string();
+  const std::string run = "run " + story + " --out " + dir.path.string() + " ";
+  fs::create_directory(dir.path / "references");
+  struct Case {
+    std::string misbehaviour, args;
+    int exitCode, signal;
+    std::string line;
+  };
+  const Case cases[] = {
+      {"exit", run + "--expect " + (dir.path / "references").string(), 2, 0, "ended the process (exit status 0) while loading"},
+      {"crash", "hooks", -1, SIGSEGV, "died of SIGSEGV while loading"},
+      {"crash-on-artwork", run, -1, SIGSEGV, "died of SIGSEGV while taking steps[1] (play \"T\" by A)"},
+  };
+  for (const Case& c : cases) {
+    ProcessRun ran = runCommand("exec env LV_MISBEHAVE=" + c.misbehaviour + " ASAN_OPTIONS=handle_segv=0 " + kLvsim +
+                                " " + c.args + " --library " + library, true);
+    std::string line = "lvsim: " + library + ": " + c.line + "\n";
+    EXPECT_EQ(Json({ran.exitCode, ran.signal, ran.output}), Json({c.exitCode, c.signal, line})) << c.misbehaviour;
+  }
+}
+
 TEST(LvsimCommandLine, VersionAndHelpListingTheSettings) {
   const std::pair<std::string, std::string> cases[] = {{"--version", "lvsim " LV_VERSION "\n"},
                                                        {"live --help", "KEY is kEnabled, ShowBackground, ShowTime"}};
@@ -63,6 +95,12 @@ TEST(LvsimCommandLine, BadInputIsOneLineNamingItAndExitCodeTwo) {
   auto plist = [&](const std::string& name, const std::string& entry) {
     return dir.write(name, "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict>" + entry + "</dict></plist>").string();
   };
+  const std::string fifo = (dir.path / "fifo").string();
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  // A library for another machine: the loader says there is no such file.
+  const fs::path arm = dir.path / "arm.so";
+  fs::copy_file(FOREIGN_LIBRARY_PATH, arm);
+  std::fstream(arm, std::ios::in | std::ios::out | std::ios::binary).seekp(offsetof(Elf64_Ehdr, e_machine)).put(char(EM_AARCH64));
   int scripts = 0;
   auto live = [&](const std::string& script) {
     return "live --script " + dir.write("script" + std::to_string(scripts++) + ".json", script).string();
@@ -81,6 +119,12 @@ TEST(LvsimCommandLine, BadInputIsOneLineNamingItAndExitCodeTwo) {
       {"run --library " + file + " " + dir.write("l.json", R"({"library": "none.so", "steps": []})").string(),
        file + ": cannot load the library: file too short"},
       {"run " + dir.write("l.json", R"({"library": "none.so", "steps": []})").string(), dir.path.string() + "/none.so: cannot load"},
+      {"hooks --library " + fifo, fifo + ": cannot load the library: not a regular file"},
+      {"hooks --library " + dir.path.string(), ": cannot load the library: a folder, not a file"},
+      {"hooks --library " + arm.string(),
+       "arm.so: cannot load the library: wrong architecture: the library is for AArch64 (64-bit), this host is x86-64"},
+      {"hooks --library ''", "--library: expected a file name or \"none\""},
+      {"demo --settings ''", "--settings: expected a file name"},
       {"hooks --settings " + file, file + ": not a property list"},
       {"demo --settings " + plist("t.plist", "<key>kEnabled</key><string>yes</string>"),
        "t.plist: setting kEnabled holds a value that is not a boolean"},
@@ -107,7 +151,7 @@ TEST(LvsimCommandLine, BadInputIsOneLineNamingItAndExitCodeTwo) {
        "events[0].save: expected a file name of at most 255 bytes"},
   };
   for (const auto& [args, message] : cases)
-    expectRefused(runCommand("env -u DISPLAY -u WAYLAND_DISPLAY " + kLvsim + " " + args, true), message, args.substr(0, 80));
+    expectRefused(runCommand("timeout 60 env -u DISPLAY -u WAYLAND_DISPLAY " + kLvsim + " " + args, true), message, args.substr(0, 80));
   EXPECT_EQ(readFile(file), "not a folder");
 }
 

@@ -18,7 +18,11 @@ namespace testing_support {
 namespace fs = std::filesystem;
 using Json = nlohmann::json;
 
-struct ProcessRun { int exitCode; std::string output; };
+struct ProcessRun {
+  int exitCode;  // -1 when a signal ended it
+  std::string output;
+  int signal = 0;  // the signal that ended it
+};
 
 // Runs a shell command line; `stderrToo` folds the error stream into the output.
 inline ProcessRun runCommand(const std::string& line, bool stderrToo = false) {
@@ -28,7 +32,7 @@ inline ProcessRun runCommand(const std::string& line, bool stderrToo = false) {
   char buffer[4096];
   while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, n);
   int status = pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output, WIFSIGNALED(status) ? WTERMSIG(status) : 0};
 }
 
 inline const std::string kLvsim = LVSIM_PATH;

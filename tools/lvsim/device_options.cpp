@@ -19,6 +19,11 @@ CLI::Validator hostClassName() {
       "");
 }
 
+// An empty value would read as the option not given.
+CLI::Validator named(const std::string& expected) {
+  return CLI::Validator([expected](std::string& name) { return name.empty() ? "expected " + expected : ""; }, "");
+}
+
 std::string settingKeys() {
   std::string keys;
   for (std::string_view k : lv::host::kSettingKeys) keys += (keys.empty() ? "" : ", ") + std::string(k);
@@ -34,7 +39,8 @@ void lv::sim::addDeviceOptions(CLI::App& command, DeviceOptions& options, const 
       ->type_name("phone|small-phone|tablet")
       ->check(profileName());
   command.add_option("--settings", options.settingsFile, "Stored settings: a property list, XML or binary")
-      ->type_name("FILE");
+      ->type_name("FILE")
+      ->check(named("a file name"));
   command.add_option("--set", options.settings, "Stored setting, after --settings (repeatable" + settingsNote + "); KEY is " + settingKeys())
       ->type_name("KEY=true|false")
       ->check(storedSetting())
@@ -44,7 +50,8 @@ void lv::sim::addDeviceOptions(CLI::App& command, DeviceOptions& options, const 
       ->check(hostClassName())
       ->allow_extra_args(false);
   command.add_option("--library", options.library, "Shared library to load in place of the built one, or none")
-      ->type_name("PATH|none");
+      ->type_name("PATH|none")
+      ->check(named("a file name or \"none\""));
 }
 
 int lv::sim::applyDeviceOptions(const DeviceOptions& options, lv::host::BootOptions& boot) {

@@ -6,8 +6,10 @@
 #include <optional>
 
 #include "foundation/atomic_file.h"
+#include "host/library_watch.h"
 #include "host/lock_screen.h"
 #include "host/settings_folder.h"
+#include "tools/lvsim/echo.h"
 #include "tools/lvsim/inspector_page.h"
 #include "tools/lvsim/report_json.h"
 #include "tools/lvsim/snapshot_pictures.h"
@@ -18,6 +20,8 @@ namespace lv::sim {
 namespace {
 
 using Json = nlohmann::ordered_json;
+
+constexpr size_t kShownStepLimit = 200;  // characters of a step named in a crash's line
 
 std::string seconds(double s) {
   char text[32];
@@ -166,6 +170,7 @@ int lv::sim::tellStory(const Scenario& scenario, const StoryOptions& options) {
 
   std::unique_ptr<lv::host::LockScreen> screen;
   try {
+    lv::host::LibraryActivity starting("starting the lock screen");
     screen = lv::host::LockScreen::boot(scenario.boot);
   } catch (const lv::host::BootError& e) {
     return bootFault(e, options.where);
@@ -196,6 +201,8 @@ int lv::sim::tellStory(const Scenario& scenario, const StoryOptions& options) {
     const Step& step = scenario.steps[i];
     take.lastPicture.clear();
     try {
+      std::string doing = "taking " + scenario.stepPlaces[i] + " (" + describeStep(step) + ")";
+      lv::host::LibraryActivity taking(printable(doing, kShownStepLimit));
       std::visit(take, step);
     } catch (const lv::host::SessionError& e) {
       if (video) video->clearProgress();

@@ -1,0 +1,111 @@
+#include "host/library_watch.h"
+
+#include <signal.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <iterator>
+#include <utility>
+
+namespace lv::host {
+
+namespace {
+
+struct FatalSignal {
+  int number;
+  std::string_view name;
+};
+constexpr FatalSignal kFatalSignals[] = {
+    {SIGSEGV, "SIGSEGV"}, {SIGBUS, "SIGBUS"}, {SIGILL, "SIGILL"}, {SIGFPE, "SIGFPE"}, {SIGABRT, "SIGABRT"}};
+
+// Written outside the handlers, which only read them.
+char g_library[1024];  // "PROGRAM: LIBRARY: "
+char g_doing[512];     // empty: nothing is watched
+struct sigaction g_previous[std::size(kFatalSignals)];
+bool g_installed = false;
+// A library that overflows the stack still gets its line.
+alignas(16) char g_signalStack[1 << 16];
+
+// `text` with control characters shown as '?', cut to fit.
+void copyShown(std::string_view text, char* into, size_t capacity) {
+  size_t size = std::min(text.size(), capacity - 1);
+  for (size_t i = 0; i < size; ++i) into[i] = (unsigned char)text[i] < 0x20 || text[i] == 0x7f ? '?' : text[i];
+  into[size] = '\0';
+}
+
+// Async-signal-safe: the line is put together in place and written in one call.
+void tell(std::string_view what, std::string_view detail = {}) {
+  char line[sizeof g_library + sizeof g_doing + 64];
+  size_t size = 0;
+  for (std::string_view part : {std::string_view(g_library), what, detail, std::string_view(" while "),
+                                std::string_view(g_doing), std::string_view("\n")}) {
+    std::memcpy(line + size, part.data(), part.size());
+    size += part.size();
+  }
+  for (size_t at = 0; at < size;) {
+    ssize_t n = ::write(STDERR_FILENO, line + at, size - at);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return;
+    at += size_t(n);
+  }
+}
+
+void tellAndGoOn(int signal, siginfo_t* info, void*) {
+  size_t i = 0;
+  while (kFatalSignals[i].number != signal) ++i;
+  // A signal another process sent is none of the library's doing.
+  bool fromWithin = info->si_code > 0 || info->si_pid == ::getpid();
+  if (g_doing[0] && fromWithin) tell("died of ", kFatalSignals[i].name);
+  ::sigaction(signal, &g_previous[i], nullptr);
+  // A fault comes again when the instruction is retried; a signal that was sent is sent again.
+  if (info->si_code <= 0) ::raise(signal);
+}
+
+void endedWhileBusy(int status, void*) {
+  if (!g_doing[0]) return;
+  char what[64];
+  std::snprintf(what, sizeof what, "ended the process (exit status %d)", status);
+  tell(what);
+  std::_Exit(2);
+}
+
+void useSignalStack() {
+  stack_t stack{};
+  if (::sigaltstack(nullptr, &stack) != 0 || !(stack.ss_flags & SS_DISABLE)) return;
+  stack = {.ss_sp = g_signalStack, .ss_flags = 0, .ss_size = sizeof g_signalStack};
+  ::sigaltstack(&stack, nullptr);
+}
+
+// A signal the process ignores stays ignored.
+void installHandlers() {
+  useSignalStack();
+  struct sigaction action {};
+  action.sa_sigaction = tellAndGoOn;
+  action.sa_flags = SA_SIGINFO | SA_ONSTACK;
+  sigfillset(&action.sa_mask);
+  for (size_t i = 0; i < std::size(kFatalSignals); ++i) {
+    ::sigaction(kFatalSignals[i].number, nullptr, &g_previous[i]);
+    if (g_previous[i].sa_handler != SIG_IGN) ::sigaction(kFatalSignals[i].number, &action, nullptr);
+  }
+  ::on_exit(endedWhileBusy, nullptr);
+}
+
+}  // namespace
+
+}  // namespace lv::host
+
+void lv::host::watchLibrary(const std::filesystem::path& library) {
+  std::string start = std::string(program_invocation_short_name) + ": " + library.string() + ": ";
+  copyShown(start, g_library, sizeof g_library);
+  if (!std::exchange(g_installed, true)) installHandlers();
+}
+
+lv::host::LibraryActivity::LibraryActivity(std::string_view doing) : previous_(g_doing) {
+  copyShown(doing, g_doing, sizeof g_doing);
+}
+
+lv::host::LibraryActivity::~LibraryActivity() { copyShown(previous_, g_doing, sizeof g_doing); }
