@@ -1,11 +1,13 @@
 #include "tools/lvsim/compare_command.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <system_error>
 
 #include "foundation/atomic_file.h"
 #include "tools/lvsim/compare_page.h"
 #include "tools/lvsim/exit_codes.h"
+#include "tools/lvsim/number_option.h"
 #include "tools/lvsim/story.h"
 
 namespace lv::sim {
@@ -13,6 +15,10 @@ namespace lv::sim {
 namespace {
 
 namespace fs = std::filesystem;
+
+// Points, seconds and alphas in a report lie far below this: a tolerance above it would
+// call any two reports alike.
+constexpr int kMaxNumberTolerance = 10000;
 
 fs::path diffFolder(const CompareOptions& options) {
   if (!options.diff.empty()) return options.diff;
@@ -35,20 +41,17 @@ std::vector<fs::path> inputsOf(const OutputComparison& comparison) {
   return inputs;
 }
 
-// Writes the pictures that mark what changed; a picture that cannot be written is a line
-// on stderr and leaves the rest to be written.
+bool marksAny(const OutputComparison& comparison) {
+  return std::ranges::any_of(comparison.files,
+                             [](const FileComparison& file) { return file.picture && file.picture->marked; });
+}
+
+// Writes the pictures that mark what changed into a folder that can be written; a picture
+// that cannot be written is a line on stderr and leaves the rest to be written.
 void writeMarked(OutputComparison& comparison, const fs::path& folder) {
   std::vector<fs::path> inputs = inputsOf(comparison);
-  bool usable = false;
   for (FileComparison& file : comparison.files) {
     if (!file.picture || !file.picture->marked) continue;
-    if (!usable) {
-      if (auto error = writableFolderError(folder)) {
-        fail(kRunFault, folder.string(), *error);
-        return;
-      }
-      usable = true;
-    }
     fs::path marked = folder / file.name;
     if (auto input = inputAt(marked, inputs)) {
       fail(kRunFault, marked.string(), "would write over the input " + input->string());
@@ -63,9 +66,10 @@ void writeMarked(OutputComparison& comparison, const fs::path& folder) {
   }
 }
 
-// Why compare.html cannot go into the folder: unwritable, or an input in its place.
+// Why compare.html cannot go into its folder: a folder or an input in its place.
 std::optional<std::string> pageError(const OutputComparison& comparison, const fs::path& page) {
-  if (auto error = writableFolderError(page.parent_path())) return error;
+  std::error_code error;
+  if (fs::is_directory(page, error)) return std::string("is a folder");
   if (auto input = inputAt(page, inputsOf(comparison))) return "would write over the input " + input->string();
   return std::nullopt;
 }
@@ -87,15 +91,15 @@ void lv::sim::addToleranceOptions(CLI::App& command, CompareOptions& options) {
   command.add_option("--channel-tolerance", options.tolerance.picture.channel,
                      "How far a pixel's red, green, blue or alpha may be off (0 to 255, default 2)")
       ->type_name("N")
-      ->check(CLI::Range(0, 255));
+      ->check(numberIn({.low = 0, .high = 255, .lowIncluded = true, .whole = true}));
   command.add_option("--pixel-share", options.tolerance.picture.share,
                      "Share of a picture's pixels that may differ (0 to 1, default 0)")
       ->type_name("SHARE")
-      ->check(CLI::Range(0.0, 1.0));
+      ->check(numberIn({.low = 0, .high = 1, .lowIncluded = true}));
   command.add_option("--number-tolerance", options.tolerance.number,
-                     "How far a report's number may be off (default 0.001)")
+                     "How far a report's number may be off (0 to " + std::to_string(kMaxNumberTolerance) + ", default 0.001)")
       ->type_name("X")
-      ->check(CLI::NonNegativeNumber);
+      ->check(numberIn({.low = 0, .high = kMaxNumberTolerance, .lowIncluded = true}));
   command.add_option("--diff", options.diff, "Folder for the pictures marking what changed (default: ACTUAL/diff)")
       ->type_name("DIR");
 }
@@ -120,6 +124,8 @@ int lv::sim::runCompare(const CompareOptions& options) {
   if (fs::is_directory(options.expected, error) && within(folder, options.expected))
     return fail(kUsageFault, folder.string(), "the folder for marked pictures lies in EXPECTED");
   OutputComparison& comparison = compared.value();
+  if (options.page || marksAny(comparison))
+    if (auto error = writableFolderError(folder)) return fail(kUsageFault, folder.string(), *error);
   const fs::path page = folder / "compare.html";
   if (options.page)
     if (auto error = pageError(comparison, page)) return fail(kUsageFault, page.string(), *error);
