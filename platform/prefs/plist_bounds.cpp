@@ -1,6 +1,11 @@
 #include "prefs/plist_bounds.h"
 
+#include <iconv.h>
+#include <plist/plist.h>
+
 #include <algorithm>
+#include <memory>
+#include <set>
 #include <vector>
 
 namespace prefs {
@@ -14,6 +19,39 @@ constexpr std::string_view kMalformed = "not a property list";
 std::string tooDeep() { return "nested deeper than " + std::to_string(kMaxPlistDepth) + " levels"; }
 std::string tooMany() { return "more than " + std::to_string(kMaxPlistObjects) + " objects"; }
 
+// A key quoted for a message, its NULs shown as \x00 (a line stops at a NUL), cut short:
+// a key may be as long as the file.
+std::string quotedKey(std::string_view key) {
+  constexpr size_t kShown = 40;
+  std::string shown = "\"";
+  for (char c : key.substr(0, kShown)) shown += c ? std::string(1, c) : "\\x00";
+  return shown + (key.size() > kShown ? "…\"" : "\"");
+}
+
+// The first key of `keys` that holds a NUL or repeats an earlier one.
+std::optional<std::string> keysProblem(const std::vector<std::string>& keys) {
+  std::set<std::string_view> seen;
+  for (const std::string& key : keys) {
+    if (key.find('\0') != std::string::npos) return "key " + quotedKey(key) + " holds a NUL character";
+    if (!seen.insert(key).second) return "key " + quotedKey(key) + " appears twice";
+  }
+  return std::nullopt;
+}
+
+// UTF-16 code units, big-endian, as UTF-8; nothing when they are not UTF-16.
+std::optional<std::string> utf8FromUtf16(std::string_view units) {
+  iconv_t converter = iconv_open("UTF-8", "UTF-16BE");
+  if (converter == iconv_t(-1)) return std::nullopt;
+  std::unique_ptr<void, int (*)(iconv_t)> owner(converter, iconv_close);
+  std::string out(units.size() * 2, '\0');  // each unit becomes at most 3 bytes, a pair 4
+  char* in = const_cast<char*>(units.data());
+  char* into = out.data();
+  size_t inLeft = units.size(), outLeft = out.size();
+  if (iconv(converter, &in, &inLeft, &into, &outLeft) == size_t(-1)) return std::nullopt;
+  out.resize(out.size() - outLeft);
+  return out;
+}
+
 // The binary format: objects after the magic, a table of their offsets, and a trailer
 // giving the sizes of offsets and references, the object count, the top object and where
 // the table starts. Arrays (0xA), sets (0xC) and dictionaries (0xD, keys then values) hold
@@ -26,7 +64,8 @@ class BinaryScan {
     if (!readTrailer()) return std::string(kMalformed);
     height_.assign(count_, kUnvisited);
     objects_.assign(count_, 0);
-    return walkFrom(top_);
+    if (auto problem = walkFrom(top_)) return problem;
+    return topKeysProblem();
   }
 
  private:
@@ -62,15 +101,17 @@ class BinaryScan {
            count_ <= (trailer - table_) / offsetSize_;
   }
 
-  // What `object` holds; nothing when its bytes run past the objects or name an object
-  // that does not exist.
-  std::optional<Contents> contentsOf(uint64_t object) const {
+  // An object's marker type, its length (elements, bytes or code units) and where what
+  // follows its header starts; nothing when the header runs past the objects.
+  struct Header {
+    int type;
+    uint64_t length;
+    uint64_t at;
+  };
+  std::optional<Header> headerOf(uint64_t object) const {
     uint64_t at = bigEndian(table_ + object * offsetSize_, offsetSize_);
     if (at < kBinaryMagic.size() || at >= table_) return std::nullopt;
     uint8_t marker = uint8_t(bytes_[at++]);
-    int type = marker >> 4;
-    Contents contents{type == 0xA || type == 0xC || type == 0xD, {}};
-    if (!contents.container) return contents;
     uint64_t n = marker & 0xF;
     if (n == 0xF) {
       if (at >= table_) return std::nullopt;
@@ -81,6 +122,21 @@ class BinaryScan {
       n = bigEndian(at, size);
       at += size;
     }
+    return Header{marker >> 4, n, at};
+  }
+
+  // What `object` holds; nothing when its bytes run past the objects or name an object
+  // that does not exist.
+  std::optional<Contents> contentsOf(uint64_t object) const {
+    uint64_t at = bigEndian(table_ + object * offsetSize_, offsetSize_);
+    if (at < kBinaryMagic.size() || at >= table_) return std::nullopt;
+    int type = uint8_t(bytes_[at]) >> 4;
+    Contents contents{type == 0xA || type == 0xC || type == 0xD, {}};
+    if (!contents.container) return contents;
+    std::optional<Header> header = headerOf(object);
+    if (!header) return std::nullopt;
+    uint64_t n = header->length;
+    at = header->at;
     uint64_t room = (table_ - at) / refSize_;
     if (n > room || (type == 0xD && n * 2 > room)) return std::nullopt;
     uint64_t refs = type == 0xD ? n * 2 : n;
@@ -90,6 +146,25 @@ class BinaryScan {
       contents.references.push_back(ref);
     }
     return contents;
+  }
+
+  // The top dictionary's keys, which the walk has found sound: ASCII (0x5) or UTF-16
+  // (0x6) text. A key of another kind is left for libplist to refuse.
+  std::optional<std::string> topKeysProblem() const {
+    if (std::optional<Header> top = headerOf(top_); !top || top->type != 0xD) return std::nullopt;
+    std::vector<uint64_t> references = contentsOf(top_)->references;
+    std::vector<std::string> keys;
+    for (size_t i = 0; i < references.size() / 2; ++i) {
+      std::optional<Header> key = headerOf(references[i]);
+      if (!key || (key->type != 0x5 && key->type != 0x6)) continue;
+      uint64_t size = key->type == 0x6 ? key->length * 2 : key->length;
+      if (key->length > table_ || size > table_ - key->at) return std::string(kMalformed);
+      std::string_view text = bytes_.substr(key->at, size);
+      std::optional<std::string> utf8 = key->type == 0x5 ? std::string(text) : utf8FromUtf16(text);
+      if (!utf8) return std::string(kMalformed);
+      keys.push_back(std::move(*utf8));
+    }
+    return keysProblem(keys);
   }
 
   // Depth-first, each object once: its height (containers down to its deepest leaf) and
@@ -139,12 +214,29 @@ class BinaryScan {
   std::vector<uint64_t> objects_;  // expanded object count once walked, at most one past the bound
 };
 
+// The text of an XML key element, with its entities and character references resolved
+// by libplist; nothing when libplist cannot read it, which the whole file then shows. A
+// NUL byte, which libplist would cut the key at, is kept.
+std::optional<std::string> xmlKeyText(std::string_view raw) {
+  if (raw.find('\0') != std::string_view::npos) return std::string(raw);
+  std::string document = "<plist><string>" + std::string(raw) + "</string></plist>";
+  plist_t node = nullptr;
+  plist_from_xml(document.data(), uint32_t(document.size()), &node);
+  std::unique_ptr<void, void (*)(plist_t)> owner(node, plist_free);
+  uint64_t length = 0;
+  const char* text = node && plist_get_node_type(node) == PLIST_STRING ? plist_get_string_ptr(node, &length) : nullptr;
+  if (!text) return std::nullopt;
+  return std::string(text, length);
+}
+
 // XML: the nesting of dict and array elements, and every element but plist as an object.
 // Comments, CDATA, processing instructions and declarations are skipped; quoted attribute
-// values may hold '>'.
+// values may hold '>'. The keys of a dict at the top are gathered.
 std::optional<std::string> xmlProblem(std::string_view text) {
   int depth = 0;
   uint64_t objects = 0;
+  std::string_view outermost;
+  std::vector<std::string> topKeys;
   size_t at = 0;
   auto skipPast = [&](std::string_view end) {
     size_t found = text.find(end, at);
@@ -178,12 +270,17 @@ std::optional<std::string> xmlProblem(std::string_view text) {
         if (container && depth > 0) --depth;
       } else {
         if (name != "plist" && ++objects > kMaxPlistObjects) return tooMany();
+        if (container && outermost.empty()) outermost = name;
         if (container && !selfClosing && ++depth > kMaxPlistDepth) return tooDeep();
+        bool topKey = name == "key" && !selfClosing && depth == 1 && outermost == "dict";
+        if (size_t close = topKey ? text.find("</key>", end) : std::string_view::npos; close != std::string_view::npos)
+          if (std::optional<std::string> key = xmlKeyText(text.substr(end + 1, close - end - 1)))
+            topKeys.push_back(std::move(*key));
       }
       at = end;
     }
   }
-  return std::nullopt;
+  return keysProblem(topKeys);
 }
 
 }  // namespace

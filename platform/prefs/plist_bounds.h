@@ -15,7 +15,9 @@ inline constexpr int kMaxPlistDepth = 32;
 // Objects once every reference is expanded: containers, keys and values.
 inline constexpr uint64_t kMaxPlistObjects = 1 << 16;
 
-// Why `bytes` must not be parsed, or nothing when they keep the bounds. Binary lists
+// Why `bytes` must not be parsed, or nothing when they keep the bounds. A key of the top
+// dictionary that holds a NUL or repeats another is refused as well, naming it: libplist
+// cuts such a key at the NUL, or aborts on it, and keeps only one of two equal keys. Binary lists
 // ("bplist00") are scanned through their offset table; anything else must be XML.
 // Bytes that are not a binary list of sound structure, or text that does not start with
 // a tag, are refused as well; malformed XML is left for libplist to refuse.

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 
 #include "foundation/atomic_file.h"
@@ -27,16 +26,6 @@ SettingsError failure(const std::filesystem::path& path, std::string reason) {
   return SettingsError{path, std::move(reason)};
 }
 
-// A key holding a NUL character (a binary list's UTF-16 key may) names no setting, and
-// libplist aborts when asked for its text; written out as XML, such a key shows its NUL.
-bool keyHoldsNul(plist_t key) {
-  char* xml = nullptr;
-  uint32_t length = 0;
-  plist_to_xml(key, &xml, &length);
-  std::unique_ptr<char, void (*)(void*)> owner(xml, free);
-  return !xml || std::memchr(xml, '\0', length) != nullptr;
-}
-
 SettingsContents contentsOf(plist_t dict) {
   SettingsContents read;
   plist_dict_iter it = nullptr;
@@ -47,7 +36,7 @@ SettingsContents contentsOf(plist_t dict) {
     plist_dict_next_item(dict, it, nullptr, &value);
     if (!value) break;
     plist_t key = plist_dict_item_get_key(value);
-    if (!key || keyHoldsNul(key)) continue;
+    if (!key) continue;
     char* text = nullptr;
     plist_get_key_val(key, &text);
     std::unique_ptr<char, void (*)(void*)> owner(text, free);

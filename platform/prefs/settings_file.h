@@ -30,8 +30,8 @@ struct SettingsContents {
 // Never throws and never trusts the file: anything wrong (missing, unreadable, malformed)
 // is an error.
 // Anything but a regular file, a file over 1 MiB, and one nested deeper than
-// kMaxPlistDepth or expanding to more than kMaxPlistObjects objects (prefs/plist_bounds.h)
-// are refused before they are parsed.
+// kMaxPlistDepth or expanding to more than kMaxPlistObjects objects, and one whose keys
+// hold a NUL or repeat (prefs/plist_bounds.h) are refused before they are parsed.
 fnd::Result<SettingsContents, SettingsError> readSettingsFile(const std::filesystem::path& path);
 
 enum class PlistFormat { Xml, Binary };

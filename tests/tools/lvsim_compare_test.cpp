@@ -68,6 +68,10 @@ TEST(LvsimCompare, WhatCannotBeComparedIsOneLineAndExitCodeTwo) {
   dir.write("notpng/02-collapsed.png", "GIF89a");
   dir.write("notjson/report.json", "{\"snapshots\": [");
   dir.write("bad/notes.txt", "mine");
+  fs::copy(dir.path / "refs", dir.path / "changed");
+  fs::copy_file(dir.path / "refs/02-collapsed.png", dir.path / "changed/01-expanded.png", fs::copy_options::overwrite_existing);
+  fs::create_directories(dir.path / "page/compare.html");
+  const std::string changed = "compare " + d + "refs " + d + "changed";
   const std::pair<std::string, std::string> cases[] = {
       {"compare " + d + "refs " + d + "none", d + "none: no such file or folder"},
       {"compare " + d + "bad " + d + "refs", d + "bad: holds no pictures or reports to compare with"},
@@ -75,7 +79,13 @@ TEST(LvsimCompare, WhatCannotBeComparedIsOneLineAndExitCodeTwo) {
       {"compare " + d + "refs " + d + "notpng", d + "notpng/02-collapsed.png: not a PNG image"},
       {"compare " + d + "notjson " + d + "refs", d + "notjson/report.json: not valid JSON"},
       {"compare " + d + "refs " + d + "refs --diff " + d + "refs/d", "lies in EXPECTED"},
-      {"compare " + d + "refs " + d + "refs --channel-tolerance 300", "300"},
+      {"compare " + d + "refs " + d + "refs --channel-tolerance 300", "--channel-tolerance: expected a whole number from 0 to 255, got \"300\""},
+      {"compare " + d + "refs " + d + "refs --channel-tolerance 2.5", "got \"2.5\""},
+      {changed + " --pixel-share nan", "--pixel-share: expected a number from 0 to 1, got \"nan\""},
+      {changed + " --number-tolerance nan", "--number-tolerance: expected a number from 0 to 10000, got \"nan\""},
+      {changed + " --number-tolerance 1e308", "got \"1e308\""},
+      {changed + " --diff " + d + "bad/notes.txt", d + "bad/notes.txt: cannot make the folder"},
+      {"compare " + d + "refs " + d + "refs --html --diff " + d + "page", d + "page/compare.html: is a folder"},
       {"run " + kScenario + " --record " + d + "bad", d + "bad: holds \"notes.txt\", which is not a reference"},
       {"run " + kScenario + " --record " + d + "new --out " + d + "out", "excludes"},
       {"run " + kScenario + " --record " + d + "refs --trace " + d + "refs/t.txt",

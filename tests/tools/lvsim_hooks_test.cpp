@@ -147,12 +147,38 @@ TEST(LvsimCommandLine, BadInputIsOneLineNamingItAndExitCodeTwo) {
       {live(R"({"events": [{"at": 1, "save": "../up.png"}]})"), "events[0].save: expected a file name"},
       {live(R"({"events": [{"at": 1, "move": "NoSuchView"}]})"), "events[0]: no class named \"NoSuchView\""},
       {live(R"({"events": [{"at": -1, "release": true}]})"), "events[0].at: expected a number of seconds"},
+      {live(R"({"events": [{"at": 1, "wheel": {"over": [1, 2], "notches": 18446744073709551615}}]})"),
+       "events[0].wheel.notches: expected a whole number from -100 to 100, not 0"},
+      {live(R"({"events": [{"at": 1, "click": {"view": "UIView", "at": [0.5, 1e308]}}]})"),
+       "events[0].click.at[1]: expected a fraction of the view's size from -100 to 100"},
       {live(R"({"events": [{"at": 1, "save": ")" + std::string(300, 'x') + R"(.png"}]})"),
        "events[0].save: expected a file name of at most 255 bytes"},
   };
   for (const auto& [args, message] : cases)
     expectRefused(runCommand("timeout 60 env -u DISPLAY -u WAYLAND_DISPLAY " + kLvsim + " " + args, true), message, args.substr(0, 80));
   EXPECT_EQ(readFile(file), "not a folder");
+}
+
+// Keys that a property list reader would cut at their NUL, or keep one of, in XML and in
+// binary (ASCII and UTF-16 keys): each is refused, naming the key.
+TEST(LvsimCommandLine, SettingsKeysWithANulOrGivenTwiceAreRefused) {
+  using namespace std::string_literals;
+  Folder dir;
+  auto xml = [](const std::string& entries) { return "<plist version=\"1.0\"><dict>" + entries + "</dict></plist>"; };
+  const std::pair<std::string, std::string> cases[] = {
+      {xml("<key>kEnabled\0</key><true/>"s), "key \"kEnabled\\x00\" holds a NUL character"},
+      {xml("<key>kEnabled</key><true/><key>k&#69;nabled</key><false/>"), "key \"kEnabled\" appears twice"},
+      {"bplist00\xd1\x01\x02YkEnabled\x00\x09\x08\x0b\x15\0\0\0\0\0\0\x01\x01\0\0\0\0\0\0\0\x03\0\0\0\0\0\0\0\0"
+       "\0\0\0\0\0\0\0\x16"s, "key \"kEnabled\\x00\" holds a NUL character"},
+      {"bplist00\xd1\x01\x02\x63\0k\0\0\0\xe9\x09\x08\x0b\x12\0\0\0\0\0\0\x01\x01\0\0\0\0\0\0\0\x03\0\0\0\0\0\0\0\0"
+       "\0\0\0\0\0\0\0\x13"s, "key \"k\\x00\u00e9\" holds a NUL character"},
+      {"bplist00\xd2\x01\x02\x03\x04XkEnabledXkEnabled\x09\x08\x08\x0d\x16\x1f \0\0\0\0\0\0\x01\x01\0\0\0\0\0\0\0"
+       "\x05\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0!"s, "key \"kEnabled\" appears twice"},
+  };
+  for (const auto& [bytes, message] : cases) {
+    std::string file = dir.write("s.plist", bytes).string();
+    expectRefused(lvsim("hooks --settings " + file, true), file + ": " + message, message);
+  }
 }
 
 }  // namespace

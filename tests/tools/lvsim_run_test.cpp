@@ -27,6 +27,13 @@ Json pluck(const Json& list, const char* pointer, const std::string& cls = "") {
   return values;
 }
 
+// `count` snapshot steps, for a scenario's list of steps.
+std::string snapshots(int count) {
+  std::string steps;
+  for (int i = 0; i < count; ++i) steps += std::string(i ? ", " : "") + R"({"snapshot": "s"})";
+  return steps;
+}
+
 // The class of each view by its id, and every object the properties name.
 struct TreeIndex {
   std::map<std::string, Json> classes;
@@ -166,6 +173,7 @@ TEST(LvsimRun, FaultsAreOneLineExitCodeTwoAndNoReport) {
       {R"({"profile": "phone"})", "missing key \"steps\""},
       {R"({"profile": "watch", "steps": []})", "profile: unknown profile \"watch\""},
       {R"({"system": "fifteen", "steps": []})", "system: expected a version"},
+      {R"({"system": ")" + std::string(40001, '1') + R"(", "steps": []})", "system: expected a version such as \"15.0\" of at most 32"},
       {R"({"settings": {"kEnabld": true}, "steps": []})", "settings: unknown setting \"kEnabld\""},
       {R"({"settings": {"kEnabled": 1}, "steps": []})", "settings.kEnabled: expected true or false"},
       {R"({"without": ["Nothing"], "steps": []})", "without[0]: unknown host class \"Nothing\""},
@@ -179,6 +187,8 @@ TEST(LvsimRun, FaultsAreOneLineExitCodeTwoAndNoReport) {
       {R"({"steps": [{"tap": [1]}]})", "steps[0].tap: expected [X, Y] or a class name"},
       {R"({"steps": [{"drag": {"on": "UIView", "from": 0, "to": 1, "steps": 0}}]})", "steps[0].drag.steps"},
       {R"({"steps": [{"drag": {"from": 0.2, "to": [1, 2]}}]})", "steps[0].drag.from: expected [X, Y] in window"},
+      {R"({"steps": [{"drag": {"on": "UIView", "from": 0, "to": -1e308}}]})", "steps[0].drag.to: expected a fraction of the view's size from -100 to 100"},
+      {R"({"steps": [)" + snapshots(401) + "]}", "steps[400]: a story takes at most 400 snapshots"},
       {R"({"steps": [{"sizeClass": "tiny"}]})", "steps[0].sizeClass: expected \"compact\" or \"regular\""},
       {R"({"steps": [{"release": true}]})", "steps[0]: nothing to release"},
       {R"({"steps": [{"snapshot": "a", "stop": true}]})", "steps[0]: a step is an object with one key"},
@@ -197,6 +207,18 @@ TEST(LvsimRun, FaultsAreOneLineExitCodeTwoAndNoReport) {
     EXPECT_NE(run.output.find(message), std::string::npos) << run.output;
     EXPECT_FALSE(fs::exists(dir.path / "report.json")) << text;
   }
+}
+
+// A report that lvsim compare could not read back is refused, not written: a title of
+// 60 KB in each of 100 snapshots.
+TEST(LvsimRun, AReportTooLargeToReadBackIsNotWritten) {
+  Folder dir;
+  const std::string title(60000, 'x');
+  fs::path story = dir.write("long.json", R"({"settings": {"kEnabled": true}, "steps": [{"play": {"title": ")" + title +
+                                              R"(", "duration": 9}}, )" + snapshots(100) + "]}");
+  expectRefused(lvsim("run " + story.string() + " --out " + dir.path.string(), true),
+                (dir.path / "report.json").string() + ": the report would take 24.", "100 snapshots");
+  EXPECT_FALSE(fs::exists(dir.path / "report.json"));
 }
 
 // Files that are not what they stand for: one line, exit code 2 and no report, at once

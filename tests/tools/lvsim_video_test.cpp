@@ -75,7 +75,8 @@ TEST(LvsimVideo, BadOptionsAreOneLineAndAFailedStoryLeavesNoFile) {
   fs::path out = dir.path / "out";
   const std::pair<std::string, const char*> cases[] = {
       {"--video " + (out / "a.avi").string(), "is not named .mp4, .webm or .webp"},
-      {"--video a.mp4 --fps 0", "--fps: expected a number above 0, at most 240, got \"0\""},
+      {"--video a.mp4 --fps 0", "--fps: expected a number from 1 to 240, got \"0\""},
+      {"--video a.mp4 --fps 1e-300", "got \"1e-300\""},
       {"--video a.mp4 --fps -5", "got \"-5\""},
       {"--video a.mp4 --fps nan", "got \"nan\""},
       {"--video a.mp4 --fps 1e9", "got \"1e9\""},

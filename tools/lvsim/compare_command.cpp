@@ -1,5 +1,6 @@
 #include "tools/lvsim/compare_command.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <system_error>
 
@@ -7,6 +8,7 @@
 #include "tools/lvsim/command_files.h"
 #include "tools/lvsim/compare_page.h"
 #include "tools/lvsim/exit_codes.h"
+#include "tools/lvsim/number_option.h"
 #include "tools/lvsim/story.h"
 
 namespace lv::sim {
@@ -14,6 +16,10 @@ namespace lv::sim {
 namespace {
 
 namespace fs = std::filesystem;
+
+// Points, seconds and alphas in a report lie far below this: a tolerance above it would
+// call any two reports alike.
+constexpr int kMaxNumberTolerance = 10000;
 
 // What the comparison read, and the marked pictures and page it is to write.
 CommandFiles filesOf(const OutputComparison& comparison, const fs::path& folder, const CompareOptions& options) {
@@ -28,19 +34,16 @@ CommandFiles filesOf(const OutputComparison& comparison, const fs::path& folder,
   return files;
 }
 
-// Writes the pictures that mark what changed; a picture that cannot be written is a line
-// on stderr and leaves the rest to be written.
+bool marksAny(const OutputComparison& comparison) {
+  return std::ranges::any_of(comparison.files,
+                             [](const FileComparison& file) { return file.picture && file.picture->marked; });
+}
+
+// Writes the pictures that mark what changed into a folder that can be written; a picture
+// that cannot be written is a line on stderr and leaves the rest to be written.
 void writeMarked(OutputComparison& comparison, const fs::path& folder) {
-  bool usable = false;
   for (FileComparison& file : comparison.files) {
     if (!file.picture || !file.picture->marked) continue;
-    if (!usable) {
-      if (auto error = writableFolderError(folder)) {
-        fail(kRunFault, folder.string(), *error);
-        return;
-      }
-      usable = true;
-    }
     fs::path marked = folder / file.name;
     if (auto failed = uikit::writePngFile(marked.string(), *file.picture->marked)) {
       fail(kRunFault, failed->message());
@@ -75,15 +78,15 @@ void lv::sim::addToleranceOptions(CLI::App& command, CompareOptions& options) {
   command.add_option("--channel-tolerance", options.tolerance.picture.channel,
                      "How far a pixel's red, green, blue or alpha may be off (0 to 255, default 2)")
       ->type_name("N")
-      ->check(CLI::Range(0, 255));
+      ->check(numberIn({.low = 0, .high = 255, .lowIncluded = true, .whole = true}));
   command.add_option("--pixel-share", options.tolerance.picture.share,
                      "Share of a picture's pixels that may differ (0 to 1, default 0)")
       ->type_name("SHARE")
-      ->check(CLI::Range(0.0, 1.0));
+      ->check(numberIn({.low = 0, .high = 1, .lowIncluded = true}));
   command.add_option("--number-tolerance", options.tolerance.number,
-                     "How far a report's number may be off (default 0.001)")
+                     "How far a report's number may be off (0 to " + std::to_string(kMaxNumberTolerance) + ", default 0.001)")
       ->type_name("X")
-      ->check(CLI::NonNegativeNumber);
+      ->check(numberIn({.low = 0, .high = kMaxNumberTolerance, .lowIncluded = true}));
   command.add_option("--diff", options.diff, "Folder for the pictures marking what changed (default: ACTUAL/diff)")
       ->type_name("DIR");
 }
@@ -109,9 +112,9 @@ int lv::sim::runCompare(const CompareOptions& options) {
     return fail(kUsageFault, folder.string(), "the folder for marked pictures lies in EXPECTED");
   OutputComparison& comparison = compared.value();
   if (auto fault = filesOf(comparison, folder, options).fault()) return fail(kUsageFault, fault->where, fault->what);
+  if (options.page || marksAny(comparison))
+    if (auto error = writableFolderError(folder)) return fail(kUsageFault, folder.string(), *error);
   const fs::path page = folder / kComparePage;
-  if (options.page)
-    if (auto error = writableFolderError(folder)) return fail(kUsageFault, page.string(), *error);
   writeMarked(comparison, folder);
   std::vector<std::string> lines;
   for (const FileComparison& file : comparison.files)

@@ -8,7 +8,6 @@ namespace lv::sim::json {
 
 namespace {
 
-constexpr size_t kMaxFileBytes = 16u << 20;
 constexpr size_t kMaxDepth = 64;
 constexpr size_t kShownToken = 32;
 
@@ -94,7 +93,7 @@ class DocumentBuilder : public nlohmann::json_sax<Json> {
 }  // namespace lv::sim::json
 
 lv::sim::json::Json lv::sim::json::readJsonFile(const std::filesystem::path& file) {
-  auto contents = fnd::readRegularFile(file, kMaxFileBytes);
+  auto contents = fnd::readRegularFile(file, kMaxJsonBytes);
   if (!contents) throw InputError("cannot read the file: " + contents.error().reason);
   DocumentBuilder builder;
   Json::sax_parse(contents.value(), &builder);

@@ -2,6 +2,7 @@
 // Reading the simulator's JSON input files (scenarios, live scripts): every fault is an
 // InputError naming the place in the file, as `steps[2].play.artwork: expected a string`.
 #include <cmath>
+#include <cstdint>
 #include <filesystem>
 #include <initializer_list>
 #include <stdexcept>
@@ -76,6 +77,27 @@ inline double number(const Json& value, const Place& at) {
   return n;
 }
 
+// A whole number from `low` to `high`. JSON holds numbers beyond a long too: they are out
+// of range, not wrapped.
+inline long wholeNumber(const Json& value, const Place& at, long low, long high, std::string_view also = "") {
+  bool within = value.is_number_unsigned() ? value.get<uint64_t>() <= uint64_t(high) && value.get<long>() >= low
+                                           : value.is_number_integer() && value.get<long>() >= low && value.get<long>() <= high;
+  if (!within)
+    at.fail("expected a whole number from " + std::to_string(low) + " to " + std::to_string(high) + std::string(also));
+  return value.get<long>();
+}
+
+// A place along a view's width or height: past its edges, but not so far that the point
+// in the window overflows.
+inline double fraction(const Json& value, const Place& at) {
+  constexpr int kFurthest = 100;
+  double n = number(value, at);
+  if (std::abs(n) > kFurthest)
+    at.fail("expected a fraction of the view's size from -" + std::to_string(kFurthest) + " to " +
+            std::to_string(kFurthest));
+  return n;
+}
+
 inline double nonNegative(const Json& value, const Place& at) {
   double n = number(value, at);
   if (n < 0) at.fail("expected a number of seconds, at least 0");
@@ -104,6 +126,9 @@ inline std::string optionalText(const Json& object, std::string_view key, const 
   auto found = object.find(key);
   return found == object.end() ? "" : text(*found, at[key]);
 }
+
+// The largest JSON file read: scenarios, live scripts, and the reports lvsim writes.
+inline constexpr size_t kMaxJsonBytes = 16u << 20;
 
 // The file's JSON; InputError when it is not a regular file that can be read, is larger
 // than 16 MB, is not JSON, nests deeper than 64 levels, repeats a key in an object or has

@@ -1,7 +1,6 @@
 #include "tools/lvsim/live_script.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "tools/lvsim/live_keys.h"
 
@@ -11,9 +10,9 @@ namespace {
 
 using namespace json;
 
-CGPoint pair(const Json& value, const Place& at) {
+CGPoint pair(const Json& value, const Place& at, double (*read)(const Json&, const Place&) = number) {
   if (!value.is_array() || value.size() != 2) at.fail("expected [X, Y]");
-  return {number(value[0], at[0]), number(value[1], at[1])};
+  return {read(value[0], at[0]), read(value[1], at[1])};
 }
 
 LiveTarget target(const Json& value, const Place& at) {
@@ -29,7 +28,7 @@ LiveTarget target(const Json& value, const Place& at) {
   if (!value.is_object()) at.fail("expected [X, Y], a class name or {\"view\": CLASS, \"at\": [FX, FY]}");
   onlyKeys(value, at, {"view", "at"});
   t.className = text(require(value, "view", at), at["view"]);
-  if (auto f = value.find("at"); f != value.end()) t.fraction = pair(*f, at["at"]);
+  if (auto f = value.find("at"); f != value.end()) t.fraction = pair(*f, at["at"], fraction);
   return t;
 }
 
@@ -59,10 +58,9 @@ void readAction(ScriptEvent& e, const std::string& action, const Json& value, co
     if (!value.is_object()) at.fail("expected an object with over and notches");
     onlyKeys(value, at, {"over", "notches"});
     e.from = target(require(value, "over", at), at["over"]);
-    const Json& notches = require(value, "notches", at);
-    if (!notches.is_number_integer() || notches.get<long>() == 0 || std::abs(notches.get<long>()) > 100)
-      at["notches"].fail("expected a whole number from -100 to 100, not 0");
-    e.notches = notches.get<int>();
+    constexpr std::string_view notZero = ", not 0";
+    e.notches = int(wholeNumber(require(value, "notches", at), at["notches"], -100, 100, notZero));
+    if (e.notches == 0) at["notches"].fail("expected a whole number from -100 to 100" + std::string(notZero));
   } else if (action == "release") {
     e.kind = ScriptEvent::Kind::Release;
     mustBeTrue(value, at);

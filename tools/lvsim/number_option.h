@@ -11,6 +11,7 @@ namespace lv::sim {
 struct NumberRange {
   double low = 0, high = 0;  // the number lies above `low` (or at it) and at most at `high`
   bool lowIncluded = false;
+  bool whole = false;            // only whole numbers, for an option held in an integer
   std::string unit = {};         // "seconds" reads "a number of seconds"; empty: "a number"
   std::string highInWords = {};  // after `high` in the message, as "(100 hours)"; may be empty
 };

@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <initializer_list>
-#include <regex>
 #include <string_view>
 
 #include <nlohmann/json.hpp>
@@ -65,17 +64,13 @@ DragStep drag(const Json& value, const Place& at) {
   if (auto on = value.find("on"); on != value.end()) {
     step.on = text(*on, at["on"]);
     if (step.on.empty()) at["on"].fail("expected a class name");
-    step.from = number(from, at["from"]);
-    step.to = number(to, at["to"]);
+    step.from = fraction(from, at["from"]);
+    step.to = fraction(to, at["to"]);
   } else {
     step.fromPoint = windowPoint(from, at["from"]);
     step.toPoint = windowPoint(to, at["to"]);
   }
-  if (auto n = value.find("steps"); n != value.end()) {
-    if (!n->is_number_integer() || n->get<long>() < 1 || n->get<long>() > 10000)
-      at["steps"].fail("expected a whole number from 1 to 10000");
-    step.steps = n->get<int>();
-  }
+  if (auto n = value.find("steps"); n != value.end()) step.steps = int(wholeNumber(*n, at["steps"], 1, 10000));
   if (auto hold = value.find("hold"); hold != value.end()) step.hold = boolean(*hold, at["hold"]);
   return step;
 }
@@ -142,6 +137,13 @@ void checkAdvances(const Scenario& scenario) {
   }
 }
 
+void checkSnapshots(const Scenario& scenario) {
+  size_t taken = 0;
+  for (size_t i = 0; i < scenario.steps.size(); ++i)
+    if (std::holds_alternative<SnapshotStep>(scenario.steps[i]) && ++taken > kMostSnapshots)
+      Place(scenario.stepPlaces[i]).fail("a story takes at most " + std::to_string(kMostSnapshots) + " snapshots");
+}
+
 // The settings file's values, then the "settings" object's over them.
 void storedSettings(const Json& root, const Place& top, Scenario& scenario, const std::filesystem::path& folder) {
   if (auto f = root.find("settingsFile"); f != root.end()) {
@@ -163,6 +165,16 @@ void storedSettings(const Json& root, const Place& top, Scenario& scenario, cons
   }
 }
 
+// Whole numbers joined by dots, as "15.0" or "16.4.1", and no longer than a version is.
+constexpr size_t kLongestVersion = 32;
+
+bool isVersion(std::string_view text) {
+  if (text.empty() || text.size() > kLongestVersion || text.front() == '.' || text.back() == '.') return false;
+  for (size_t i = 0; i < text.size(); ++i)
+    if (text[i] == '.' ? text[i - 1] == '.' : text[i] < '0' || text[i] > '9') return false;
+  return true;
+}
+
 lv::host::BootOptions bootOptions(const Json& root, const Place& top, const std::filesystem::path& folder) {
   lv::host::BootOptions boot;
   if (auto l = root.find("library"); l != root.end()) {
@@ -177,8 +189,9 @@ lv::host::BootOptions bootOptions(const Json& root, const Place& top, const std:
   }
   if (auto v = root.find("system"); v != root.end()) {
     boot.systemVersion = text(*v, top["system"]);
-    if (!std::regex_match(boot.systemVersion, std::regex("[0-9]+(\\.[0-9]+)*")))
-      top["system"].fail("expected a version such as \"15.0\", got " + inQuotes(boot.systemVersion));
+    if (!isVersion(boot.systemVersion))
+      top["system"].fail("expected a version such as \"15.0\" of at most " + std::to_string(kLongestVersion) +
+                         " characters, got " + inQuotes(boot.systemVersion));
   }
   if (auto w = root.find("without"); w != root.end()) {
     if (!w->is_array()) top["without"].fail("expected an array of host class names");
@@ -213,6 +226,7 @@ lv::sim::Scenario lv::sim::readScenario(const std::filesystem::path& file) {
   }
   checkReleases(scenario);
   checkAdvances(scenario);
+  checkSnapshots(scenario);
   return scenario;
 }
 

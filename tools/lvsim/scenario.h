@@ -62,6 +62,11 @@ struct Scenario {
 // in well under a few seconds.
 inline constexpr double kLongestStory = 3600;
 
+// The most snapshots a story takes: at some 21 KB a snapshot with everyday titles (the
+// examples' reports), its report stays well within what lvsim compare reads back
+// (json::kMaxJsonBytes); story.cpp refuses a report that still would not.
+inline constexpr size_t kMostSnapshots = 400;
+
 // Reads and checks `file`. Relative paths (artwork, library, settingsFile) are taken from
 // the file's folder.
 Scenario readScenario(const std::filesystem::path& file);

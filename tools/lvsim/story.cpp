@@ -11,6 +11,7 @@
 #include "host/settings_folder.h"
 #include "tools/lvsim/echo.h"
 #include "tools/lvsim/inspector_page.h"
+#include "tools/lvsim/json_reading.h"
 #include "tools/lvsim/report_json.h"
 #include "tools/lvsim/snapshot_pictures.h"
 #include "tools/lvsim/video_recorder.h"
@@ -105,6 +106,14 @@ std::string bootLine(const lv::host::BootOptions& boot, lv::host::LockScreen& sc
   std::string line = "the " + std::string(screen.device().profile().name) + " with";
   for (const auto& [key, value] : boot.settings) line += " " + key + "=" + (value ? "true" : "false");
   return line;
+}
+
+// A report lvsim compare could not read back is not written.
+std::string reportTooLarge(size_t bytes) {
+  char text[160];
+  std::snprintf(text, sizeof text, "the report would take %.1f MB, more than the %zu MB lvsim compare reads",
+                bytes / double(1 << 20), json::kMaxJsonBytes >> 20);
+  return text;
 }
 
 }  // namespace
@@ -231,6 +240,8 @@ int lv::sim::tellStory(const Scenario& scenario, const StoryOptions& options) {
   std::filesystem::path out = options.out / "report.json";
   // Texts that are not UTF-8 (a file name) are written with U+FFFD in their place.
   const std::string text = report.dump(options.pretty ? 2 : -1, ' ', false, Json::error_handler_t::replace) + "\n";
+  if (text.size() > json::kMaxJsonBytes)
+    return fail(kUsageFault, out.string(), reportTooLarge(text.size()));
   if (auto failed = fnd::writeFileAtomically(out.string(), text))
     return fail(kRunFault, out.string(), "cannot write the report: " + failed->reason);
   std::filesystem::path shownFolder = options.shownOut.empty() ? options.out : options.shownOut;

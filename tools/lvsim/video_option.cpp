@@ -28,7 +28,7 @@ void lv::sim::addVideoOptions(CLI::App& command, VideoOptions& options, bool wit
         ->check(videoFile());
   command.add_option("--fps", options.fps, "Frames a second of a recording, on the virtual clock (default 60)")
       ->type_name("N")
-      ->check(numberIn({.low = 0, .high = kMaxFps}));
+      ->check(numberIn({.low = kMinFps, .high = kMaxFps, .lowIncluded = true}));
   command.add_option("--scale", options.scale, "Pixels per point of a recording (default the device's)")
       ->type_name("N")
       ->check(numberIn({.low = kMinVideoScale, .high = kMaxVideoScale, .lowIncluded = true}));

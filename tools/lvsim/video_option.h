@@ -10,7 +10,7 @@
 
 namespace lv::sim {
 
-inline constexpr double kMaxFps = 240;
+inline constexpr double kMinFps = 1, kMaxFps = 240;
 inline constexpr double kMinVideoScale = 0.05, kMaxVideoScale = 4;
 
 struct VideoOptions {
