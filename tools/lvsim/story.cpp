@@ -178,6 +178,10 @@ int lv::sim::tellStory(const Scenario& scenario, const StoryOptions& options) {
   for (const std::filesystem::path& output : outputs)
     if (auto input = inputAt(output, inputs))
       return fail(kUsageFault, output.string(), "would write over the input " + input->string());
+  const double seconds = clockSeconds(scenario);
+  const long frames = framesFor(seconds, options.video.fps);
+  if (!options.video.file.empty())
+    if (auto error = frameCountError(options.video, frames, seconds)) return fail(kUsageFault, options.video.file, *error);
 
   std::unique_ptr<lv::host::LockScreen> screen;
   try {
@@ -196,10 +200,11 @@ int lv::sim::tellStory(const Scenario& scenario, const StoryOptions& options) {
   std::optional<VideoRecorder> video;
   try {
     if (!options.video.file.empty())
-      video.emplace(*screen, options.video.file, options.video, framesFor(clockSeconds(scenario), options.video.fps));
+      video.emplace(*screen, options.video.file, options.video, frames);
   } catch (const lv::render::VideoError& e) {
     return fail(kUsageFault, options.video.file, e.what());
   }
+  if (video) std::printf("%s\n", video->plan().c_str());
   auto print = [&](const std::string& line) {
     if (video) video->clearProgress();
     std::printf("%7.3f s  %s\n", screen->now(), line.c_str());
