@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config clang
   libgtest-dev libgmock-dev libbenchmark-dev
-  libcairo2-dev libpango1.0-dev libpng-dev fonts-inter
+  libcairo2-dev libpango1.0-dev libfribidi-dev libpng-dev fonts-inter
   libplist-dev libcli11-dev nlohmann-json3-dev
   libsdl2-dev xvfb xauth
   gobjc libclang-rt-14-dev gcovr
