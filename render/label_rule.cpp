@@ -1,6 +1,5 @@
 #include "render/label_rule.h"
 
-#include <algorithm>
 #include <memory>
 #include <optional>
 #include <string>
