@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -70,8 +70,9 @@ TEST(LvsimVideo, TheLastFrameShowsStepsThatEndTheStoryInNoTime) {
 }
 
 // A WebP's frames are lossless: the last one, after a second of the artwork enlarging over
-// a fading background, is the last snapshot's picture pixel for pixel.
-TEST(LvsimVideo, AWebpFrameIsExactlyThePictureDrawn) {
+// a fading background, is the last snapshot's picture, but for a level where the video's
+// renderer mixes kept blurs that the snapshot's computes anew.
+TEST(LvsimVideo, AWebpFrameIsThePictureDrawn) {
   Folder dir;
   fs::path story = dir.write("story.json", R"({"profile": "small-phone", "settings": {"kEnabled": true}, "steps": [
     {"play": {"title": "Night Drive", "duration": 215}}, {"advance": 0.5}, {"tap": "MRUArtworkView"},
@@ -82,14 +83,14 @@ TEST(LvsimVideo, AWebpFrameIsExactlyThePictureDrawn) {
   Png end(out / "01-end.png");
   ASSERT_EQ(probe.width, end.width());
   ASSERT_EQ(probe.lastFrame.size(), size_t(end.width()) * end.height() * 4);
-  long differing = 0;
+  long offByMore = 0;
   for (int y = 0; y < end.height(); ++y)
     for (int x = 0; x < end.width(); ++x) {
-      uint32_t decoded;
-      std::memcpy(&decoded, &probe.lastFrame[(size_t(y) * end.width() + x) * 4], 4);
-      differing += decoded != end.rgba(x, y);
+      uint32_t drawn = end.rgba(x, y);
+      const uint8_t* decoded = &probe.lastFrame[(size_t(y) * end.width() + x) * 4];
+      for (int channel = 0; channel < 4; ++channel) offByMore += std::abs(int(drawn >> (8 * channel) & 0xff) - decoded[channel]) > 1;
     }
-  EXPECT_EQ(differing, 0);
+  EXPECT_EQ(offByMore, 0);
 }
 
 // The README's animation is what the build writes, and small enough for a page. When the
