@@ -2,13 +2,16 @@
 PRESET ?= default
 BUILD := build/$(PRESET)
 
-.PHONY: deps configure build test run sanitize coverage clean
+.PHONY: deps run-deps configure build test run sanitize coverage clean
 
 deps:
-	@scripts/install-deps.sh
+	@scripts/install-deps.sh test
+
+run-deps:
+	@scripts/install-deps.sh run
 
 configure: deps
-	@cmake --preset $(PRESET) >/dev/null
+	@cmake --preset $(PRESET) -DLV_TESTS=ON >/dev/null
 
 build: configure
 	@cmake --build --preset $(PRESET)
@@ -16,10 +19,12 @@ build: configure
 test: build
 	@ctest --preset $(PRESET)
 
-# Only what the demo needs, not the tests and benchmarks: lvsim brings the library, the
-# platform, the host and the renderer with it. The video is at a pixel a point, which keeps
-# it to a few seconds more.
-run: configure
+# Only what the demo needs, not the tests and benchmarks, nor their packages: lvsim brings
+# the library, the platform, the host and the renderer with it. A build folder that
+# `make test` configured keeps its tests; a new one gets none. The video is at a pixel a
+# point, which adds a little processor time (the figures are in bench/demo_story.cpp).
+run: run-deps
+	@cmake --preset $(PRESET) $(if $(wildcard $(BUILD)/CTestTestfile.cmake),,-DLV_TESTS=OFF) >/dev/null
 	@cmake --build --preset $(PRESET) --target lvsim
 	@$(BUILD)/tools/lvsim/lvsim demo --out out/demo --video out/demo/demo.mp4 --scale 1
 

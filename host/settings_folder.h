@@ -1,13 +1,13 @@
 #pragma once
 // The folder a device stores its settings in: TMPDIR/lumivane-settings-PID-XXXXXX, or in
-// /tmp when TMPDIR is unset or empty. It is removed with its owner, and also when the
-// process is ended by SIGINT, SIGTERM, SIGHUP, SIGQUIT or SIGABRT: the handler empties and
-// removes it, then lets the signal take its course as before. A folder left by a process
+// /tmp when TMPDIR is unset or empty. It is removed with its owner, and also when a signal
+// or exit() ends the process midway (foundation/exit_cleanup.h). A folder left by a process
 // that has ended without removing it (one killed outright) is removed when the next is
-// made. One at a time per process; main thread only.
+// made. Main thread only.
 #include <filesystem>
 #include <memory>
 
+#include "foundation/exit_cleanup.h"
 #include "host/boot_error.h"
 
 namespace lv::host {
@@ -28,9 +28,10 @@ class SettingsFolder {
   const std::filesystem::path& path() const { return path_; }
 
  private:
-  explicit SettingsFolder(std::filesystem::path path) : path_(std::move(path)) {}
+  explicit SettingsFolder(std::filesystem::path path);
 
   std::filesystem::path path_;
+  fnd::TemporaryPath held_;
 };
 
 }  // namespace lv::host

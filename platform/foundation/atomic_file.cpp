@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <utility>
 
+#include "foundation/left_behind.h"
+
 namespace fnd {
 
 namespace {
@@ -29,11 +31,13 @@ int writeAll(int fd, std::string_view bytes) {
   return 0;
 }
 
-// A new, hidden file beside `target`, named after it: ".NAME.PID.N". Its descriptor, or -1
-// with errno set.
+// A new, hidden file beside `target`, named after it: ".NAME.PID.N", after removing those
+// that ended processes left for the same target. Its descriptor, or -1 with errno set.
 int createBeside(const std::filesystem::path& target, std::string& created) {
   std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
-  std::string base = "." + target.filename().string().substr(0, kNameKept) + "." + std::to_string(getpid()) + ".";
+  std::string prefix = "." + target.filename().string().substr(0, kNameKept) + ".";
+  removeLeftBehind(folder, prefix, '.');
+  std::string base = prefix + std::to_string(getpid()) + ".";
   for (int n = 0;; ++n) {
     created = (folder / (base + std::to_string(n))).string();
     int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -58,6 +62,7 @@ std::optional<WriteError> writeFileAtomically(const std::string& path, std::stri
   std::string temporary;
   int fd = createBeside(path, temporary);
   if (fd < 0) return failure(path, errno);
+  TemporaryPath held(temporary);
   int error = writeAll(fd, bytes);
   if (!error && flush == Flush::ToDisk && ::fsync(fd) != 0) error = errno;
   if (::close(fd) != 0 && !error) error = errno;
@@ -76,8 +81,11 @@ std::variant<FileBeside, WriteError> FileBeside::create(const std::string& targe
   return FileBeside(target, path);
 }
 
+FileBeside::FileBeside(std::string target, std::string path)
+    : target_(std::move(target)), path_(std::move(path)), held_(std::in_place, path_) {}
+
 FileBeside::FileBeside(FileBeside&& other) noexcept
-    : target_(std::move(other.target_)), path_(std::exchange(other.path_, {})) {}
+    : target_(std::move(other.target_)), path_(std::exchange(other.path_, {})), held_(std::move(other.held_)) {}
 
 FileBeside::~FileBeside() {
   if (!path_.empty()) ::unlink(path_.c_str());
@@ -91,6 +99,7 @@ std::optional<WriteError> FileBeside::commit() {
   if (!error && ::rename(path_.c_str(), target_.c_str()) != 0) error = errno;
   if (error) return failure(target_, error);
   path_.clear();
+  held_.reset();
   return std::nullopt;
 }
 

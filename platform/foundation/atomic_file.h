@@ -4,11 +4,15 @@
 // the target. A reader sees the old file or the new one, never a part; a failure midway
 // (a full disk, a file size limit) leaves the old file as it was and nothing beside it.
 // A symbolic link at the target is replaced by the file, never written through; a folder
-// or a special file (a device, a FIFO) there is refused.
+// or a special file (a device, a FIFO) there is refused. A signal that ends the process
+// midway takes the new file with it (foundation/exit_cleanup.h), and new files that a
+// process killed outright left beside the target go when it is next written.
 #include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
+
+#include "foundation/exit_cleanup.h"
 
 namespace fnd {
 
@@ -42,8 +46,9 @@ class FileBeside {
   std::optional<WriteError> commit();
 
  private:
-  FileBeside(std::string target, std::string path) : target_(std::move(target)), path_(std::move(path)) {}
+  FileBeside(std::string target, std::string path);
   std::string target_, path_;  // path_ empty: committed or moved from
+  std::optional<TemporaryPath> held_;  // none once committed
 };
 
 }  // namespace fnd

@@ -1,7 +1,9 @@
 """The inspector pages of `lvsim run --html` and `lvsim compare --html` in headless Chromium,
-driven by Selenium.
+driven by Selenium: what they show, that the keyboard reaches every control, and that axe-core
+finds nothing serious against WCAG 2.1 AA.
 
-Usage: inspector_page_test.py LVSIM. Exits 77 (skipped) when Chromium is not installed.
+Usage: inspector_page_test.py LVSIM AXE_MIN_JS. Exits 77 (skipped) when Chromium is not
+installed.
 """
 import json
 import pathlib
@@ -19,6 +21,7 @@ from selenium import webdriver  # noqa: E402
 from selenium.webdriver.chrome.service import Service  # noqa: E402
 from selenium.webdriver.common.action_chains import ActionChains  # noqa: E402
 from selenium.webdriver.common.by import By  # noqa: E402
+from selenium.webdriver.common.keys import Keys  # noqa: E402
 
 # A title that would end the page's script early if it went in unescaped.
 SCENARIO = {"settings": {"kEnabled": True}, "steps": [
@@ -41,7 +44,31 @@ def numbers(text):
     return [float(n) for n in text.split(",")]
 
 
-def main(lvsim):
+def tab_to(driver, selector, most=300):
+    """Presses Tab until the focus is on an element matching `selector`; that element."""
+    for _ in range(most):
+        ActionChains(driver).send_keys(Keys.TAB).perform()
+        if driver.execute_script("return document.activeElement.matches(arguments[0])", selector):
+            return driver.switch_to.active_element
+    raise AssertionError(f"Tab never reaches {selector}")
+
+
+AXE_RUN = """
+const done = arguments[arguments.length - 1];
+axe.run(document, {runOnly: {type: "tag", values: ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa"]}})
+  .then((r) => done(r.violations.map((v) => ({id: v.id, impact: v.impact,
+                                             nodes: v.nodes.slice(0, 3).map((n) => n.target.join(" "))}))));
+"""
+
+
+def expect_accessible(driver, axe, page):
+    driver.execute_script(axe)
+    serious = [v for v in driver.execute_async_script(AXE_RUN) if v["impact"] in ("serious", "critical")]
+    assert not serious, (page, serious)
+
+
+def main(lvsim, axe_file):
+    axe = pathlib.Path(axe_file).read_text()
     work = pathlib.Path(tempfile.mkdtemp(prefix="lvsim-inspector-"))
     try:
         scenario = work / "scenario.json"
@@ -73,9 +100,17 @@ def main(lvsim):
             options.add_argument(argument)
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         driver = webdriver.Chrome(service=Service(CHROMEDRIVER), options=options)
+        driver.set_script_timeout(60)
         try:
             driver.get(page.as_uri())
-            driver.find_element(By.CSS_SELECTOR, '#strip figure[data-index="1"]').click()
+            tab_to(driver, '#strip .shot[data-index="1"]').send_keys(Keys.ENTER)
+            assert driver.find_element(By.CSS_SELECTOR, '#strip .shot[data-index="1"]').get_attribute("aria-pressed") == "true"
+            row = tab_to(driver, "#tree .row")
+            row_id = row.get_attribute("data-id")
+            row.send_keys(Keys.ENTER)
+            assert driver.find_element(By.ID, "picked-id").text == row_id
+            assert driver.switch_to.active_element.get_attribute("data-id") == row_id, "the picked row keeps the focus"
+            driver.find_element(By.CSS_SELECTOR, '#strip .shot[data-index="1"]').click()
             stage = driver.find_element(By.CSS_SELECTOR, ".stage")
             driver.execute_script("return arguments[0].querySelector('img').decode()", stage)
             x, y, w, h = artwork["windowFrame"]
@@ -101,6 +136,9 @@ def main(lvsim):
 
             errors = [e for e in driver.get_log("browser") if e["level"] == "SEVERE"]
             assert not errors, errors
+            driver.find_element(By.ID, "search").send_keys(Keys.CONTROL, "a", Keys.DELETE)
+            assert driver.find_elements(By.CSS_SELECTOR, "#tree .row.hidden-view"), "views not shown are in the tree"
+            expect_accessible(driver, axe, "report.html")
 
             driver.get(compare_page.as_uri())
             lines = [li.text for li in driver.find_elements(By.CSS_SELECTOR, "#difference-list li")]
@@ -115,6 +153,9 @@ def main(lvsim):
                     picture.get_attribute("src")
             errors = [e for e in driver.get_log("browser") if e["level"] == "SEVERE"]
             assert not errors, errors
+            tab_to(driver, "#difference-list button")
+            tab_to(driver, "#strip .shot")
+            expect_accessible(driver, axe, "compare.html")
         finally:
             driver.quit()
     finally:
@@ -123,4 +164,4 @@ def main(lvsim):
 
 
 if __name__ == "__main__":
-    main(sys.argv[1])
+    main(sys.argv[1], sys.argv[2])

@@ -1,9 +1,11 @@
 // `lvsim live` in a real window under Xvfb, driven by a script, checked by pixel probes.
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/resource.h>
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -76,6 +78,36 @@ TEST(LvsimLive, AScriptedSessionInAWindowUnderXvfb) {
       << "the play glyph fills the middle button where the pause glyph has its gap";
   EXPECT_GT(lighter(landscape, scrolled, 400, 250, 600, 300, 844), 0.2) << "the platter scrolled up into the window";
   EXPECT_GT(lighter(held, plain, 80, 541, 180, 543.5), 0.3) << "the held scrubber is stretched";
+}
+
+// V starts a recording; then SIGHUP (the terminal closed) ends the window as closing it
+// does, writing the recording. SIGABRT ends the process, and so does the display going
+// away (Xlib exits): neither leaves a settings folder or a part of the recording.
+TEST(LvsimLive, ASignalOrTheDisplayGoingAwayLeavesNothingHalfWritten) {
+  ASSERT_EQ(runCommand("command -v Xvfb").exitCode, 0) << "Xvfb is missing: scripts/install-deps.sh installs it";
+  Folder dir;
+  dir.write("script.json", R"({"events": [{"at": 0.2, "key": "v"}]})");
+  const std::tuple<std::string, int, bool> cases[] = {
+      {"kill -HUP $live", 0, true}, {"kill -ABRT $live", 128 + SIGABRT, false}, {"kill $xvfb", 1, false}};
+  for (const auto& [ending, exitCode, kept] : cases) {
+    for (const char* folder : {"tmp", "out"}) {
+      fs::remove_all(dir.path / folder);
+      fs::create_directory(dir.path / folder);
+    }
+    // The display that Xvfb picks is written to the file "display" when it is ready.
+    ProcessRun run = runCommand(
+        "cd " + dir.path.string() + " && rm -f display && ulimit -c 0 && { Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>display & xvfb=$!; " +
+        "until [ -s display ]; do sleep 0.05; done; DISPLAY=:$(cat display) TMPDIR=tmp ASAN_OPTIONS=detect_leaks=0 " + kLvsim +
+        " live --fps 10 --scale 0.5 --script script.json --out out & live=$!; " +
+        "until ls -A out | grep -q '^[.]recording' || ! kill -0 $live; do sleep 0.05; done; " + ending +
+        "; wait $live; code=$?; kill $xvfb; wait $xvfb; exit $code; }", true);
+    EXPECT_EQ(run.exitCode, exitCode) << ending << ": " << run.output;
+    EXPECT_TRUE(fs::is_empty(dir.path / "tmp")) << ending << ": the settings folder went";
+    std::vector<std::string> left;
+    for (const fs::directory_entry& e : fs::directory_iterator(dir.path / "out")) left.push_back(e.path().filename().string());
+    EXPECT_EQ(left, kept ? std::vector<std::string>{"recording-01.mp4"} : std::vector<std::string>{}) << ending;
+    EXPECT_TRUE(!kept || probeVideo(dir.path / "out/recording-01.mp4").frames > 0) << ending;
+  }
 }
 
 // A picture saved with the menu open and the inspector outlining the clock is the lock

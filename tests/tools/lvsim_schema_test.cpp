@@ -1,6 +1,9 @@
 // The JSON Schemas in docs/schema against the files lvsim reads and the reports it writes.
 #include <gtest/gtest.h>
 
+#include <regex>
+
+#include "host/host_classes.h"
 #include "lvsim_process.h"
 #include "schema_check.h"
 
@@ -51,6 +54,82 @@ TEST(Schemas, RefuseWhatTheReadersRefuse) {
       {"report", changed("/snapshots/0/tree/frame/4", 1), "a frame of five numbers"},
   };
   for (const Broken& c : cases) EXPECT_NE(schemaFaults(c.schema, c.document), "") << c.what;
+}
+
+// Whether lvsim takes the document: a scenario runs to its end; a live script is read, and
+// without a display `live` then stops, saying so.
+bool lvsimAccepts(const std::string& schema, const fs::path& file, const Folder& out) {
+  if (schema == "scenario") return lvsim("run " + file.string() + " --out " + out.path.string()).exitCode == 0;
+  ProcessRun live = runCommand("env -u DISPLAY -u WAYLAND_DISPLAY " + kLvsim + " live --exit-after 1 --out " +
+                                   out.path.string() + " --script " + file.string(), true);
+  return live.output.find("no display to open a window on") != std::string::npos;
+}
+
+// The README's examples, by the schema each follows.
+std::vector<std::pair<std::string, std::string>> readmeExamples() {
+  std::vector<std::pair<std::string, std::string>> examples;
+  const std::string readme = readFile(sourceFile("README.md"));
+  const std::regex block("```json\n([^`]*)```");
+  for (auto m = std::sregex_iterator(readme.begin(), readme.end(), block); m != std::sregex_iterator(); ++m)
+    examples.emplace_back(m->str(1).find("\"events\"") != std::string::npos ? "live-script" : "scenario", m->str(1));
+  return examples;
+}
+
+TEST(Schemas, AgreeWithLvsimOnWhatItTakes) {
+  struct Case {
+    std::string schema;
+    std::string document;
+    bool valid;
+  };
+  const std::string drag = R"({"steps": [{"drag": {"from": [100, 500], "to": [100, 400], "steps": )";
+  const std::string play = R"({"steps": [{"play": {"title": "T", "duration": 60, "artwork": )";
+  const std::string wheel = R"({"events": [{"at": 1, "wheel": {"over": [10, 20], "notches": )";
+  std::vector<Case> cases = {
+      {"scenario", drag + "10}}]}", true},
+      {"scenario", drag + "10.0}}]}", false},
+      {"scenario", drag + "0}}]}", false},
+      {"scenario", R"({"steps": [{"drag": {"on": "", "from": 0.2, "to": 0.7}}]})", false},
+      {"scenario", play + R"("generated"}}]})", true},
+      {"scenario", play + R"(""}}]})", false},
+      {"scenario", play + R"("generated"}}, {"tap": "MRUArtworkView"}]})", true},
+      {"scenario", play + R"("generated"}}, {"tap": ""}]})", false},
+      {"scenario", R"({"steps": [{"snapshot": ""}]})", false},
+      {"scenario", R"({"library": "", "steps": []})", false},
+      {"scenario", R"({"settingsFile": "", "steps": []})", false},
+      {"scenario", R"({"system": "15.", "steps": []})", false},
+      {"scenario", R"({"without": ["MRUArtworkView"], "steps": []})", true},
+      {"scenario", R"({"without": ["MRUArtwork"], "steps": []})", false},
+      {"scenario", R"({"steps": [{"advance": 3600.5}]})", false},
+      {"live-script", R"({"events": [{"at": 1, "move": [10, 20]}, {"at": 2, "move": "MRUArtworkView"}]})", true},
+      {"live-script", R"({"events": [{"at": 1, "key": "i"}, {"at": 2, "key": "v"}]})", true},
+      {"live-script", R"({"events": [{"at": 1, "key": "x"}]})", false},
+      {"live-script", wheel + "2}}]}", true},
+      {"live-script", wheel + "2.0}}]}", false},
+      {"live-script", wheel + "101}}]}", false},
+      {"live-script", R"({"events": [{"at": 1, "save": "a/b.png"}]})", false},
+      {"live-script", R"({"events": [{"at": -1, "click": [10, 20]}]})", false},
+  };
+  for (auto& [schema, document] : readmeExamples()) cases.push_back({schema, document, true});
+  for (const fs::directory_entry& entry : fs::directory_iterator(sourceFile("scenarios")))
+    if (entry.path().extension() == ".json") cases.push_back({"scenario", entry.path().string(), true});
+
+  Folder dir;
+  int written = 0;
+  for (const Case& c : cases) {
+    const bool isFile = c.document.front() != '{';
+    const fs::path file = isFile ? fs::path(c.document) : dir.write(std::to_string(written++) + ".json", c.document);
+    const bool schemaValid = schemaFaults(c.schema, Json::parse(readFile(file))).empty();
+    Folder out;
+    EXPECT_EQ(schemaValid, c.valid) << "schema: " << c.document;
+    EXPECT_EQ(lvsimAccepts(c.schema, file, out), c.valid) << "lvsim: " << c.document;
+  }
+}
+
+TEST(Schemas, NameTheHostClassesADeviceCanLack) {
+  const Json schema = Json::parse(readFile(sourceFile("docs/schema/scenario.schema.json")));
+  std::vector<std::string> named;
+  for (const lv::host::HostClass& c : lv::host::hostClasses()) named.emplace_back(c.name);
+  EXPECT_EQ(schema["definitions"]["hostClass"]["enum"].get<std::vector<std::string>>(), named);
 }
 
 }  // namespace

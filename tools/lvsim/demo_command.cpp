@@ -1,20 +1,16 @@
 #include "tools/lvsim/demo_command.h"
 
-#include <spawn.h>
 #include <sys/wait.h>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <fstream>
 
 #include "render/contact_sheet.h"
 #include "render/surface_ptr.h"
+#include "tools/lvsim/child_process.h"
 #include "tools/lvsim/demo_captions.h"
 #include "tools/lvsim/exit_codes.h"
 #include "tools/lvsim/story.h"
-
-extern char** environ;
 
 namespace lv::sim {
 
@@ -119,18 +115,10 @@ std::vector<std::string> libraryOffArguments(const DemoOptions& options, const s
 
 // A device boots once per process: the story with the library off is told by another.
 int tellInAnotherProcess(const std::vector<std::string>& args) {
-  std::vector<char*> argv;
-  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  std::fflush(stdout);
-  pid_t child = 0;
-  if (int error = posix_spawn(&child, "/proc/self/exe", nullptr, nullptr, argv.data(), environ))
-    return fail(kRunFault, "demo", std::string("cannot start the story with the library off: ") + std::strerror(error));
-  int status = 0;
-  while (waitpid(child, &status, 0) < 0)
-    if (errno != EINTR) return fail(kRunFault, "demo", std::string("lost the story with the library off: ") + std::strerror(errno));
-  if (WIFEXITED(status)) return WEXITSTATUS(status);
-  return fail(kRunFault, "demo", "the story with the library off ended by signal " + std::to_string(WTERMSIG(status)));
+  auto status = runChildToEnd(args);
+  if (!status) return fail(kRunFault, "demo", "the story with the library off: " + status.error());
+  if (WIFEXITED(status.value())) return WEXITSTATUS(status.value());
+  return fail(kRunFault, "demo", "the story with the library off ended by signal " + std::to_string(WTERMSIG(status.value())));
 }
 
 // The moments another process told into `folder`, read back from its report and pictures.

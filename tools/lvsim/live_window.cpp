@@ -44,8 +44,9 @@ double median(std::vector<double> v) {
   return v[v.size() / 2];
 }
 
-// SIGINT and SIGTERM end the window as closing it does, so that the session ends in order:
-// its report printed, the device's settings folder removed. A signal the process ignores
+// SIGINT, SIGTERM and SIGHUP (its terminal closed) end the window as closing it does, so
+// that the session ends in order: a recording written, its report printed, the device's
+// settings folder removed. A signal the process ignores
 // stays ignored; the handlers before are back when the window goes.
 class QuitOnSignal {
  public:
@@ -66,7 +67,7 @@ class QuitOnSignal {
   bool requested() const { return requested_ != 0; }
 
  private:
-  static constexpr int kSignals[] = {SIGINT, SIGTERM};
+  static constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
   static inline volatile std::sig_atomic_t requested_ = 0;
   struct sigaction previous_[std::size(kSignals)];
 };

@@ -4,10 +4,12 @@
 #include <stdlib.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 
+#include "foundation/left_behind.h"
 #include "tools/lvsim/echo.h"
 #include "tools/lvsim/story.h"
 
@@ -41,7 +43,7 @@ std::optional<std::string> notReferences(const fs::path& dir, const std::vector<
 }  // namespace lv::sim
 
 lv::sim::ReferenceRecording::ReferenceRecording(fs::path dir, fs::path folder)
-    : dir_(std::move(dir)), folder_(std::move(folder)) {}
+    : dir_(std::move(dir)), folder_(std::move(folder)), held_(folder_) {}
 
 lv::sim::ReferenceRecording::~ReferenceRecording() {
   std::error_code ignored;
@@ -58,7 +60,9 @@ fnd::Result<std::unique_ptr<lv::sim::ReferenceRecording>, std::string> lv::sim::
   fs::path parent = target.parent_path();
   fs::create_directories(parent, error);
   if (error) return "cannot make the folder: " + error.message();
-  std::string pattern = (parent / ("." + target.filename().string().substr(0, kShownName) + ".record-XXXXXX")).string();
+  std::string prefix = "." + target.filename().string().substr(0, kShownName) + ".record-";
+  fnd::removeLeftBehind(parent, prefix, '-');
+  std::string pattern = (parent / (prefix + std::to_string(getpid()) + "-XXXXXX")).string();
   if (!mkdtemp(pattern.data())) return std::string("cannot make a folder beside it: ") + std::strerror(errno);
   // mkdtemp makes the folder for its owner alone; references get the usual permissions.
   mode_t mask = ::umask(0);

@@ -3,13 +3,16 @@
 // DIR's place in one step, so DIR holds the earlier references or the new ones, never a
 // mix, and no picture of the earlier ones stays behind. Only a folder of references is
 // replaced: one that holds anything but report.json and pictures, or one of the run's
-// inputs, is refused. A link at DIR is replaced, never followed.
+// inputs, is refused. A link at DIR is replaced, never followed. The hidden folder,
+// .DIR.record-PID-XXXXXX, goes if a signal ends the run; one that a run killed outright
+// left goes when DIR is next recorded into.
 #include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "foundation/exit_cleanup.h"
 #include "foundation/result.h"
 
 namespace lv::sim {
@@ -32,6 +35,7 @@ class ReferenceRecording {
  private:
   ReferenceRecording(std::filesystem::path dir, std::filesystem::path folder);
   std::filesystem::path dir_, folder_;
+  fnd::TemporaryPath held_;
 };
 
 }  // namespace lv::sim

@@ -22,7 +22,7 @@ window.addEventListener("error", (event) => {
 function sideOf(i) { return i < expectedCount ? 0 : 1; }
 function positionOf(i) { return i < expectedCount ? i : i - expectedCount; }
 
-// The snapshots shown together from each figure of the strip: one, or in a comparison the
+// The snapshots shown together from each button of the strip: one, or in a comparison the
 // expected and the actual snapshot at one position.
 const places = !inspected ? snapshots.map((s, i) => [i]) :
   Array.from({ length: Math.max(expectedCount, snapshots.length - expectedCount) }, (_, p) =>
@@ -242,9 +242,10 @@ function strip() {
   places.forEach(([i], p) => {
     const s = snapshots[i];
     const src = pictureSrc(i);
-    const picture = src ? element("img", { src, alt: s.name }) : element("div", { class: "blank" });
-    nav.append(element("figure", { "data-index": p, title: s.caption || s.name, onclick: () => pickPlace(p) },
-                       picture, element("figcaption", {}, snapshotLabel(i))));
+    const picture = src ? element("img", { src, alt: "" }) : element("span", { class: "blank" });
+    nav.append(element("button", { type: "button", class: "shot", "data-index": p, title: s.caption || s.name,
+                                   "aria-pressed": "false", onclick: () => pickPlace(p) },
+                       picture, element("span", { class: "label" }, snapshotLabel(i))));
     select.append(element("option", { value: i }, snapshotTitle(i)));
   });
   select.addEventListener("change", () => {
@@ -370,9 +371,11 @@ function treeRow(entry, changed) {
   if (entry.id === state.picked) classes.push("picked");
   if (!entry.shown) classes.push("hidden-view");
   if (changed.has(entry.id)) classes.push("changed");
-  return element("span", { class: classes.join(" "), "data-id": entry.id, onclick: () => pick(entry.id) },
+  return element("button", { type: "button", class: classes.join(" "), "data-id": entry.id,
+                            "aria-pressed": String(entry.id === state.picked), onclick: () => pick(entry.id) },
                  v.class, element("span", { class: "id" }, entry.id),
-                 typeof v.text === "string" ? element("span", { class: "text" }, JSON.stringify(v.text)) : null);
+                 typeof v.text === "string" ? element("span", { class: "text" }, JSON.stringify(v.text)) : null,
+                 entry.shown ? null : element("span", { class: "text" }, "not shown"));
 }
 
 // A view matches a search when its class or text holds the words, or its id is them.
@@ -390,12 +393,20 @@ function drawTree() {
   const results = document.getElementById("results");
   const found = document.getElementById("found");
   const query = state.query.trim();
+  // A row chosen from the keyboard keeps the focus through the redraw.
+  const focused = document.activeElement && document.activeElement.classList.contains("row") ?
+    document.activeElement.dataset.id : null;
+  const refocus = (list) => {
+    const row = focused === null ? null : list.querySelector('.row[data-id="' + CSS.escape(focused) + '"]');
+    if (row) row.focus();
+  };
   if (query) {
     const hits = flat.views.filter((e) => matches(e, query));
     found.textContent = hits.length === 1 ? "1 view" : hits.length + " views";
     found.dataset.count = hits.length;
     results.replaceChildren(...hits.map((e) => element("li", {}, treeRow(e, changed))));
     tree.replaceChildren();
+    refocus(results);
     return;
   }
   found.textContent = flat.views.length + " views in " + snapshots[state.a].name;
@@ -407,6 +418,7 @@ function drawTree() {
     return item;
   };
   tree.replaceChildren(branch(flat.views[0]));
+  refocus(tree);
   const picked = tree.querySelector(".row.picked");
   if (picked) picked.scrollIntoView({ block: "nearest" });
 }
@@ -445,10 +457,11 @@ function drawChanges() {
 }
 
 function drawAll() {
-  document.querySelectorAll("#strip figure").forEach((f) => {
+  document.querySelectorAll("#strip .shot").forEach((f) => {
     const place = places[Number(f.dataset.index)];
     f.classList.toggle("a", place.includes(state.a));
     f.classList.toggle("b", !place.includes(state.a) && place.includes(state.b));
+    f.setAttribute("aria-pressed", String(place.includes(state.a)));
   });
   document.getElementById("compare").value = state.b === null ? "" : String(state.b);
   drawStages();
