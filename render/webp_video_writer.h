@@ -1,6 +1,7 @@
 #pragma once
-// An animated WebP (libwebp's animation encoder): lossy frames, each kept only where it
-// differs from the one before, held in memory and written whole by finish().
+// An animated WebP (libwebp's animation encoder): lossless frames, each kept only where it
+// differs from the one before, so that every frame decodes to exactly the picture given;
+// held in memory and written whole by finish().
 #include <filesystem>
 
 #include "render/video_writer.h"

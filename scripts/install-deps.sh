@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 
 run_packages=(
   build-essential cmake ninja-build pkg-config
-  libcairo2-dev libpango1.0-dev libglib2.0-dev libpng-dev fonts-inter
+  libcairo2-dev libpango1.0-dev libglib2.0-dev libfribidi-dev libpng-dev fonts-inter
   libplist-dev libcli11-dev nlohmann-json3-dev
   libsdl2-dev
   libavcodec-dev libavformat-dev libyuv-dev libwebp-dev

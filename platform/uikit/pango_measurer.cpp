@@ -2,11 +2,11 @@
 // are not rounded, so widths are the font's fractional advances at the point size.
 #include "uikit/pango_measurer.h"
 
-#include <limits>
 #include <string>
 
 #include "runtime/diagnostics.h"
 #include "uikit/pango_text.h"
+#include "uikit/text_pieces.h"
 
 namespace uikit {
 
@@ -20,27 +20,6 @@ struct Description {
   Description& operator=(const Description&) = delete;
 };
 
-// Pango places glyphs in ints of 1/PANGO_SCALE point, so a line wider than about two
-// million points wraps around. A line that could come near that, at a generous four ems a
-// byte, is measured in pieces.
-constexpr double kSafePoints = double(std::numeric_limits<int>::max() / PANGO_SCALE) / 2;
-constexpr double kMostEmsPerByte = 4;
-
-bool mightOverflow(const FontFace& face, std::string_view line) {
-  return line.size() > 1 && double(line.size()) * face.pointSize * kMostEmsPerByte > kSafePoints;
-}
-
-// Where the first of two pieces ends: at the last space in the second quarter, so that
-// words are shaped whole, or else at the first character boundary from the middle.
-size_t pieceEnd(std::string_view line) {
-  size_t middle = line.size() / 2;
-  size_t space = line.rfind(' ', middle);
-  if (space != std::string_view::npos && space > middle / 2) return space;
-  size_t cut = middle;
-  while (cut < line.size() && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) ++cut;
-  return cut < line.size() ? cut : middle;
-}
-
 class PangoMeasurer : public TextMeasurer {
  public:
   PangoMeasurer() { pango_layout_set_single_paragraph_mode(text_.layout(), TRUE); }
@@ -49,17 +28,17 @@ class PangoMeasurer : public TextMeasurer {
   PangoMeasurer& operator=(const PangoMeasurer&) = delete;
 
   CGFloat lineWidth(const FontFace& face, std::string_view line) override {
-    if (mightOverflow(face, line)) {
-      size_t cut = pieceEnd(line);
-      return lineWidth(face, line.substr(0, cut)) + lineWidth(face, line.substr(cut));
-    }
     Description d(face);
     checkFamily(face, d);
     pango_layout_set_font_description(text_.layout(), d.desc);
-    pango_layout_set_text(text_.layout(), line.data(), int(line.size()));
-    PangoRectangle logical;
-    pango_layout_get_extents(text_.layout(), nullptr, &logical);
-    return CGFloat(logical.width) / PANGO_SCALE;
+    CGFloat width = 0;
+    for (const std::string& piece : linePieces(face, line)) {
+      pango_layout_set_text(text_.layout(), piece.data(), int(piece.size()));
+      PangoRectangle logical;
+      pango_layout_get_extents(text_.layout(), nullptr, &logical);
+      width += CGFloat(logical.width) / PANGO_SCALE;
+    }
+    return width;
   }
 
   FontMetrics metrics(const FontFace& face) override {

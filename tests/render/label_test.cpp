@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "render_support.h"
 #include "uikit/font.h"
 
@@ -67,6 +69,21 @@ TEST_F(LabelPaint, MeasuredWidthShowsAllOfTheTextInItsColourAndShadow) {
 
   send<void>(l, "setFrame:"_sel, CGRectMake(0, 0, 0, 30));
   EXPECT_EQ(inkIn(draw(renderer, window), 0, 30).left, -1) << "no room, no text";
+}
+
+// A line longer than a piece (uikit/text_pieces.h) is set in the pieces it is measured in:
+// sized to fit and placed with its end in the window, its last glyph shows at the right
+// edge, not an ellipsis; narrower, it is cut within its frame.
+TEST_F(LabelPaint, ALongLineInTwoDirectionsSizedToFitShowsItsEnd) {
+  std::string text;
+  while (text.size() < 3000) text += "night \u05DC\u05D9\u05DC\u05D4 ";
+  Ref<> l = label((text + "end").c_str());
+  send<void>(l, "sizeToFit"_sel);
+  double width = send<CGRect>(l, "frame"_sel).size.width;
+  send<void>(l, "setFrame:"_sel, CGRectMake(300 - width, 0, width, 60));
+  EXPECT_GT(inkIn(draw(renderer, window), 0, 60).right, 295);
+  send<void>(l, "setFrame:"_sel, CGRectMake(300 - width, 0, width - 30, 60));
+  EXPECT_LT(inkIn(draw(renderer, window), 0, 60).right, 270);
 }
 
 }  // namespace

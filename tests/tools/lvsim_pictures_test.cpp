@@ -40,6 +40,21 @@ TEST(LvsimRunPng, TheEnlargedArtworkShowsTheImageAndNamesFromInputMakeAReportAnd
                        original.mean(from, from, to, to, original.width())), 0.15) << "between " << from << " and " << to;
 }
 
+// A title of about 150,000 characters that alternates Latin and Hebrew word by word: set
+// whole, Pango orders its direction runs in time that grows with the square of their
+// number, minutes a picture; set in pieces, once, the run takes seconds.
+TEST(LvsimRunPng, ALongTitleInTwoDirectionsIsSetInPiecesOnce) {
+  Folder out;
+  std::string title;
+  while (title.size() < 200000) title += "night \u05DC\u05D9\u05DC\u05D4 ";
+  fs::path scenario = out.write("s.json", R"({"settings": {"kEnabled": true}, "steps": [
+      {"play": {"title": ")" + title + R"(", "duration": 60}}, {"advance": 1}, {"snapshot": "a"},
+      {"advance": 2}, {"snapshot": "b"}]})");
+  Json report = runReport(scenario.string() + " --png", out.path);
+  ASSERT_EQ(report["snapshots"].size(), 2u);
+  for (const Json& s : report["snapshots"]) EXPECT_TRUE(Png(out.path / s["picture"].get<std::string>()).ok()) << s["picture"];
+}
+
 // On every profile the status bar shows where the tree places it, and but for the small
 // phone's home button the quick-action buttons (no torch on the tablet) and the home indicator. Two taps on the title bring the banner
 // and the passcode prompt over the lock screen, sliding in, gone two seconds later.

@@ -37,6 +37,13 @@ class Png {
     return n ? Rgb{r / n, g / n, b / n} : Rgb{0, 0, 0};
   }
 
+  // The pixel at (x, y) as straight red, green, blue and alpha; opaque pixels assumed.
+  uint32_t rgba(int x, int y) const {
+    uint32_t argb;
+    std::memcpy(&argb, row(y) + size_t(x) * 4, 4);
+    return (argb >> 16 & 0xff) | (argb >> 8 & 0xff) << 8 | (argb & 0xff) << 16 | (argb >> 24) << 24;
+  }
+
   // The pixel rows [y0, y1) are the same as `other`'s, which is as wide.
   bool sameRows(const Png& other, int y0, int y1) const {
     for (int y = std::max(y0, 0); y < std::min({y1, height(), other.height()}); ++y)

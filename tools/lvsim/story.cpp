@@ -176,6 +176,10 @@ std::string lv::sim::describeStep(const Step& step) { return std::visit(Describe
 
 int lv::sim::tellStory(const Scenario& scenario, const StoryOptions& options) {
   if (auto error = writableFolderError(options.out)) return fail(kUsageFault, options.out.string(), *error);
+  const double seconds = clockSeconds(scenario);
+  const long frames = framesFor(seconds, options.video.fps);
+  if (!options.video.file.empty())
+    if (auto error = frameCountError(options.video, frames, seconds)) return fail(kUsageFault, options.video.file, *error);
 
   std::unique_ptr<lv::host::LockScreen> screen;
   try {
@@ -195,10 +199,11 @@ int lv::sim::tellStory(const Scenario& scenario, const StoryOptions& options) {
   std::optional<VideoRecorder> video;
   try {
     if (!options.video.file.empty())
-      video.emplace(*screen, options.video.file, options.video, framesFor(clockSeconds(scenario), options.video.fps));
+      video.emplace(*screen, options.video.file, options.video, frames);
   } catch (const lv::render::VideoError& e) {
     return fail(kUsageFault, options.video.file, e.what());
   }
+  if (video) std::printf("%s\n", video->plan().c_str());
   auto print = [&](const std::string& line) {
     if (video) video->clearProgress();
     std::printf("%7.3f s  %s\n", screen->now(), line.c_str());

@@ -24,6 +24,7 @@ lv::sim::VideoRecorder::VideoRecorder(lv::host::LockScreen& screen, const std::f
       file_(file),
       fps_(options.fps),
       scale_(options.scale.value_or(screen.device().profile().scale)),
+      expectedFrames_(expectedFrames),
       progress_(file.filename().string(), expectedFrames) {
   lv::render::addHostLooks(renderer_.rules());
   CGRect frame = send<CGRect>(screen.window(), "frame"_sel);
@@ -56,6 +57,12 @@ void lv::sim::VideoRecorder::takeFrame() {
   }
   held_ = draw(frames_ + 1);
   if (held_) progress_.update(++frames_);
+}
+
+std::string lv::sim::VideoRecorder::plan() const {
+  char line[128];
+  std::snprintf(line, sizeof line, ": %ld frames to record, %d x %d at %g fps", expectedFrames_, width_, height_, fps_);
+  return file_.string() + line;
 }
 
 std::string lv::sim::VideoRecorder::finish() {

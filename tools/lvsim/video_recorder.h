@@ -35,6 +35,8 @@ class VideoRecorder {
   // says what it holds.
   // Throws lv::render::VideoError, also for a frame that could not be drawn.
   std::string finish();
+  // The line that says what the recording will hold, before it starts.
+  std::string plan() const;
   // Erases the progress bar before a line is printed.
   void clearProgress() { progress_.clear(); }
   const std::filesystem::path& file() const { return file_; }
@@ -51,6 +53,7 @@ class VideoRecorder {
   lv::render::Renderer renderer_;
   std::unique_ptr<lv::render::VideoWriter> writer_;
   int width_ = 0, height_ = 0;
+  long expectedFrames_;
   long frames_ = 0;
   // The newest frame, not yet written: finish() draws it again, as the story ends.
   std::optional<lv::render::Picture> held_;
