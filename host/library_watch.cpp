@@ -11,6 +11,8 @@
 #include <iterator>
 #include <utility>
 
+#include "foundation/exit_cleanup.h"
+
 namespace lv::host {
 
 namespace {
@@ -60,6 +62,7 @@ void tellAndGoOn(int signal, siginfo_t* info, void*) {
   // A signal another process sent is none of the library's doing.
   bool fromWithin = info->si_code > 0 || info->si_pid == ::getpid();
   if (g_doing[0] && fromWithin) tell("died of ", kFatalSignals[i].name);
+  fnd::removeTemporaryPaths();
   ::sigaction(signal, &g_previous[i], nullptr);
   // A fault comes again when the instruction is retried; a signal that was sent is sent again.
   if (info->si_code <= 0) ::raise(signal);
@@ -70,6 +73,8 @@ void endedWhileBusy(int status, void*) {
   char what[64];
   std::snprintf(what, sizeof what, "ended the process (exit status %d)", status);
   tell(what);
+  // _Exit skips the exit handlers that would remove the temporary files.
+  fnd::removeTemporaryPaths();
   std::_Exit(2);
 }
 

@@ -139,6 +139,8 @@ TemporaryPath::~TemporaryPath() {
   if (slot_ >= 0) g_slots[slot_].state.compare_exchange_strong(held, kFree);
 }
 
+void removeTemporaryPaths() { removeHeldPaths(); }
+
 ChildEndedFirst::ChildEndedFirst(pid_t child) {
   install();
   g_child.store(child);

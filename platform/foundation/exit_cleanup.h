@@ -30,6 +30,10 @@ class TemporaryPath {
   int slot_;  // -1: not held
 };
 
+// Removes every held path at once, for a handler that ends the process in a way of its own
+// (a fault, or _exit in place of exit). Async-signal-safe.
+void removeTemporaryPaths();
+
 // While it lives, a signal that ends this process first sends `child` the same signal
 // (SIGTERM in place of SIGABRT and SIGXFSZ, which are this process's own faults) and waits
 // for it to end. The child must not have been reaped yet: then its id cannot be another's.

@@ -71,10 +71,12 @@ TEST(LvsimHooks, ALibraryThatEndsTheProcessIsNamedWithWhatWasBeingDone) {
       {"crash-on-artwork", run, -1, SIGSEGV, "died of SIGSEGV while taking steps[1] (play \"T\" by A)"},
   };
   for (const Case& c : cases) {
-    ProcessRun ran = runCommand("exec env LV_MISBEHAVE=" + c.misbehaviour + " ASAN_OPTIONS=handle_segv=0 " + kLvsim +
-                                " " + c.args + " --library " + library, true);
+    Folder temporary;
+    ProcessRun ran = runCommand("exec env TMPDIR=" + temporary.path.string() + " LV_MISBEHAVE=" + c.misbehaviour +
+                                " ASAN_OPTIONS=handle_segv=0 " + kLvsim + " " + c.args + " --library " + library, true);
     std::string line = "lvsim: " + library + ": " + c.line + "\n";
     EXPECT_EQ(Json({ran.exitCode, ran.signal, ran.output}), Json({c.exitCode, c.signal, line})) << c.misbehaviour;
+    EXPECT_TRUE(fs::is_empty(temporary.path)) << c.misbehaviour << ": the settings folder stayed";
   }
 }
 
