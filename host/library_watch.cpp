@@ -45,6 +45,7 @@ void tell(std::string_view what, std::string_view detail = {}) {
   size_t size = 0;
   for (std::string_view part : {std::string_view(g_library), what, detail, std::string_view(" while "),
                                 std::string_view(g_doing), std::string_view("\n")}) {
+    if (part.empty()) continue;  // an empty view may hold no pointer, which memcpy may not take
     std::memcpy(line + size, part.data(), part.size());
     size += part.size();
   }
