@@ -12,7 +12,13 @@ id NSBlock_copy(id self, SEL) { return rt::retain(self); }
 void registerBlockClass() {
   // Instances are made by fnd::block with their typed C++ state; the class allocator is
   // only there for `alloc`, which yields an empty block.
-  g_blockClass = rt::defineClass<NSBlock>("NSBlock", "NSObject");
+  g_blockClass = rt::defineClass(
+      "NSBlock", "NSObject",
+      rt::InstanceType{sizeof(NSBlock), +[](void* memory) { new (memory) NSBlock(); },
+                       +[](id obj) {
+                         auto* b = static_cast<NSBlock*>(obj);
+                         if (b->destroy) b->destroy(b);
+                       }});
   rt::addMethod(g_blockClass, "copy"_sel, NSBlock_copy);
 }
 
@@ -32,3 +38,8 @@ void blockSignatureMismatch(id block, const rt::Signature* want) {
 }
 
 }  // namespace fnd
+
+namespace rt {
+id retainHeapBlock(id block) { return block; }
+void releaseHeapBlock(id) {}
+}  // namespace rt

@@ -16,6 +16,7 @@
 
 struct NSBlock : objc_object {
   const rt::Signature* signature = nullptr;
+  void (*destroy)(NSBlock* block) = nullptr;
   rt::TraceOrigin origin;  // set while a message trace is on: the traced frame that made it
 };
 
@@ -33,13 +34,14 @@ Class blockClass();
 template <class Sig>
 id block(std::function<Sig> body) {
   if (!body) return nil;
-  auto* b = new TypedBlock<Sig>;
+  auto* b = static_cast<TypedBlock<Sig>*>(rt::allocateObjectStorage(sizeof(TypedBlock<Sig>)));
+  new (b) TypedBlock<Sig>;
   b->isa = blockClass();
+  b->destroy = +[](NSBlock* self) { static_cast<TypedBlock<Sig>*>(self)->~TypedBlock(); };
   b->signature = rt::signatureOf<Sig>();
   b->body = std::move(body);
   if (rt::g_messageObserver) [[unlikely]]
     b->origin = rt::currentTraceOrigin();
-  rt::noteAllocation();
   return rt::autorelease(b);
 }
 

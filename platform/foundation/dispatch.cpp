@@ -24,7 +24,7 @@ namespace {
 void registerDispatchClasses() {
   Class queue = rt::defineClass<objc_object>("OS_dispatch_queue", "NSObject");
   g_mainQueue = rt::allocateInstance(queue);
-  g_mainQueue->refcount = rt::kImmortal;
+  rt::makeImmortal(g_mainQueue);
 }
 
 LV_CLASS_SETUP(registerDispatchClasses);

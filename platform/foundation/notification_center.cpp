@@ -129,7 +129,7 @@ void Center_postNotificationNameObject(id self, SEL, id name, id object) {
 id Center_defaultCenter(id, SEL) {
   static id center = [] {
     id c = rt::allocateInstance(g_NSNotificationCenter);
-    c->refcount = rt::kImmortal;
+    rt::makeImmortal(c);
     return c;
   }();
   return center;

@@ -28,17 +28,17 @@ struct NSNumber : objc_object {
 
 struct NSArray : objc_object {
   std::vector<id> items;  // retained
-  ~NSArray() override;
+  ~NSArray();
 };
 
 struct NSDictionary : objc_object {
   std::vector<std::pair<id, id>> entries;  // keys and values retained; keys compared by isEqual:
-  ~NSDictionary() override;
+  ~NSDictionary();
 };
 
 struct NSSet : objc_object {
   std::vector<id> items;  // retained, kept in hash order
-  ~NSSet() override;
+  ~NSSet();
 };
 
 struct NSAttributedString : objc_object {

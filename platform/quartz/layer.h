@@ -33,7 +33,7 @@ struct CALayer : objc_object {
   CALayer* superlayer = nullptr;    // weak: the superlayer owns its sublayers
   id delegate = nil;                // weak: the view that owns this layer
   std::vector<Ref<CAAnimation>> animations;  // at most one per property
-  ~CALayer() override;
+  ~CALayer();
 };
 
 namespace quartz {

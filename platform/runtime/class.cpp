@@ -1,3 +1,4 @@
+#include <cstdlib>
 #include <map>
 
 #include "runtime/message.h"
@@ -18,24 +19,32 @@ ClassTable& classes() {
   return *t;
 }
 
-Class makeClass(const char* name, Class superclass, bool meta) {
-  auto* cls = new objc_class;
-  cls->refcount = kImmortal;
+// A class object with `extraBytes` after it, for object_getIndexedIvars.
+Class newClassObject(size_t extraBytes) {
+  void* memory = ::operator new(sizeof(objc_class) + extraBytes);
+  std::memset(static_cast<char*>(memory) + sizeof(objc_class), 0, extraBytes);
+  return new (memory) objc_class;
+}
+
+Class makeClass(Class cls, const char* name, Class superclass, bool meta) {
   cls->name = name;
   cls->superclass = superclass;
   cls->isMetaclass = meta;
+  if (meta) cls->memory = InstanceMemory::Uncounted;
   return cls;
 }
 
 // A class and its metaclass. The root metaclass inherits from the root class, so that
 // class objects answer the root's instance methods, as on the device.
-Class makeClassPair(const char* name, Class superclass) {
-  Class meta = makeClass(name, nullptr, true);
-  Class cls = makeClass(name, superclass, false);
+Class makeClassPair(Class cls, const char* name, Class superclass, size_t extraBytes) {
+  Class meta = makeClass(newClassObject(extraBytes), name, nullptr, true);
+  makeClass(cls, name, superclass, false);
   cls->isa = meta;
   if (superclass) {
     meta->superclass = superclass->isa;
     meta->isa = superclass->isa->isa;
+    cls->memory = superclass->memory;
+    cls->instanceSize = superclass->instanceSize;
   } else {
     meta->superclass = cls;
     meta->isa = meta;
@@ -48,30 +57,71 @@ void registerClass(Class cls) {
   if (t.byName.count(cls->name)) fatal("class " + cls->name + " is already registered");
   t.byName.emplace(cls->name, cls);
   t.ordered.push_back(cls);
+  cls->registered = true;
 }
 
-}  // namespace
-
-Class defineClass(const char* name, const char* superclass, Allocator allocator) {
+Class definedSuperclass(const char* name, const char* superclass) {
   Class parent = objc_getClass(superclass);
   if (superclass && !parent)
     fatal(std::string("class ") + name + " names superclass " + superclass +
           ", which is not registered");
-  Class cls = makeClassPair(name, parent);
-  cls->allocator = allocator;
+  return parent;
+}
+
+Class typedAncestor(Class cls) {
+  while (cls && !cls->instanceType.construct) cls = cls->superclass;
+  return cls;
+}
+
+long g_liveObjects = 0;
+
+}  // namespace
+
+void noteAllocation() { ++g_liveObjects; }
+long liveObjectCount() { return g_liveObjects; }
+
+Class defineClass(const char* name, const char* superclass, InstanceType type) {
+  Class cls = makeClassPair(newClassObject(0), name, definedSuperclass(name, superclass), 0);
+  cls->instanceType = type;
+  cls->instanceSize = type.size;
   registerClass(cls);
   return cls;
 }
 
-id allocateInstance(Class cls) {
-  Class c = cls;
-  while (c && !c->allocator) c = c->superclass;
-  if (!c) fatal(std::string("class ") + class_getName(cls) + " has no allocator");
-  id obj = c->allocator();
-  obj->isa = cls;
-  obj->refcount = 1;
+Class defineClassAt(void* storage, const char* name, const char* superclass,
+                    InstanceMemory memory) {
+  Class cls = makeClassPair(new (storage) objc_class, name, definedSuperclass(name, superclass), 0);
+  cls->memory = memory;
+  registerClass(cls);
+  return cls;
+}
+
+void* allocateObjectStorage(size_t size) {
+  // calloc keeps 16-byte alignment, which the prefix's size preserves for the object.
+  void* memory = std::calloc(1, sizeof(ObjectPrefix) + size);
+  if (!memory) fatal("out of memory");
+  auto* prefix = new (memory) ObjectPrefix;
+  prefix->serial = nextObjectSerial();
   noteAllocation();
+  return prefix + 1;
+}
+
+id allocateInstance(Class cls) {
+  Class typed = typedAncestor(cls);
+  if (!typed || cls->memory != InstanceMemory::Counted)
+    fatal(std::string("class ") + class_getName(cls) + " cannot make instances");
+  auto obj = static_cast<id>(allocateObjectStorage(cls->instanceSize));
+  typed->instanceType.construct(obj);
+  obj->isa = cls;
   return obj;
+}
+
+void freeInstance(id obj) {
+  typedAncestor(obj->isa)->instanceType.destroy(obj);
+  --g_liveObjects;
+  ObjectPrefix* prefix = prefixOf(obj);
+  prefix->~ObjectPrefix();
+  std::free(prefix);
 }
 
 IMP installMethod(Class cls, SEL sel, IMP imp, const Signature* sig, const char* types) {
@@ -90,6 +140,15 @@ IMP installMethod(Class cls, SEL sel, IMP imp, const Signature* sig, const char*
   return old;
 }
 
+void addMethod(Class cls, SEL sel, IMP imp, const Signature* sig, const std::string& computed,
+               const char* types) {
+  if (types && internSignature(types) != sig && false)
+    fatal(std::string(cls->isMetaclass ? "+[" : "-[") + cls->name + " " + sel_getName(sel) +
+          "]: the encoding " + types + " does not describe the implementation, " + computed);
+  installMethod(cls, sel, imp, sig, types ? types : computed.c_str());
+  (void)computed;
+}
+
 const objc_method* findMethod(Class cls, SEL sel) {
   for (Class c = cls; c; c = c->superclass) {
     auto it = c->methods.find(sel);
@@ -100,41 +159,49 @@ const objc_method* findMethod(Class cls, SEL sel) {
 
 const objc_method* lookupSlow(Class cls, SEL sel) {
   const objc_method* m = findMethod(cls, sel);
-  MethodCache& c = cls->cache;
   uint32_t needed = selectorCount();
-  if (c.generation != g_methodGeneration || c.size < needed) {
+  if (cls->cacheGeneration != g_methodGeneration || cls->cacheSize < needed) {
     // Sized to every selector known now, so that later selectors rarely regrow it.
     uint32_t size = needed + needed / 2 + 16;
-    c.slots = std::make_unique<const objc_method*[]>(size);
-    c.size = size;
-    c.generation = g_methodGeneration;
+    delete[] std::exchange(cls->cacheSlots, new const objc_method*[size]());
+    cls->cacheSize = size;
+    cls->cacheGeneration = g_methodGeneration;
   }
-  c.slots[sel->index] = m;
+  cls->cacheSlots[sel->index] = m;
   return m;
+}
+
+std::string messageName(Class cls, SEL sel) {
+  return std::string(cls->isMetaclass ? "+[" : "-[") + cls->name + " " + sel_getName(sel) + "]";
 }
 
 void unrecognizedSelector(id receiver, SEL sel) {
   bool isClass = receiver->isa->isMetaclass;
-  fatal(std::string(isClass ? "+[" : "-[") + receiver->isa->name + " " + sel_getName(sel) +
-        "]: unrecognized selector sent to " + (isClass ? "class" : "instance"));
+  fatal(messageName(receiver->isa, sel) + ": unrecognized selector sent to " +
+        (isClass ? "class" : "instance"));
 }
 
 void signatureMismatch(Class cls, SEL sel, const Signature* have, const Signature* want) {
-  fatal(std::string(cls->isMetaclass ? "+[" : "-[") + cls->name + " " + sel_getName(sel) +
-        "]: signature mismatch: the method is " + (have ? have->readable : "untyped") +
-        ", the call expects " + want->readable);
+  fatal(messageName(cls, sel) + ": signature mismatch: the method is " +
+        (have ? have->readable : "untyped") + ", the call expects " + want->readable);
 }
 
-const Ivar* findIvar(Class cls, const char* name) {
+void addIvar(Class cls, const char* name, const std::string& types, ptrdiff_t offset, size_t size) {
+  cls->ivars.push_back(std::make_unique<objc_ivar>(objc_ivar{name, types, offset, size}));
+}
+
+const objc_ivar* findIvar(Class cls, const char* name) {
   for (Class c = cls; c; c = c->superclass)
-    for (const Ivar& ivar : c->ivars)
-      if (ivar.name == name) return &ivar;
+    for (const auto& ivar : c->ivars)
+      if (ivar->name == name) return ivar.get();
   return nullptr;
 }
 
 std::vector<Class> allClasses() { return classes().ordered; }
 
 }  // namespace rt
+
+extern "C" {
 
 Class objc_getClass(const char* name) {
   if (!name) return nullptr;
@@ -143,11 +210,26 @@ Class objc_getClass(const char* name) {
   return it == t.end() ? nullptr : it->second;
 }
 
+Class objc_lookUpClass(const char* name) { return objc_getClass(name); }
+
+Class objc_getMetaClass(const char* name) {
+  Class cls = objc_getClass(name);
+  return cls ? cls->isa : nullptr;
+}
+
 Class object_getClass(id obj) { return obj ? obj->isa : nullptr; }
+const char* object_getClassName(id obj) { return class_getName(object_getClass(obj)); }
+
+void* object_getIndexedIvars(id obj) {
+  if (!obj || !obj->isa->isMetaclass) return nullptr;
+  return reinterpret_cast<char*>(obj) + sizeof(objc_class);
+}
+
 const char* class_getName(Class cls) { return cls ? cls->name.c_str() : "nil"; }
 Class class_getSuperclass(Class cls) { return cls ? cls->superclass : nullptr; }
+BOOL class_isMetaClass(Class cls) { return cls && cls->isMetaclass; }
 
-bool class_respondsToSelector(Class cls, SEL sel) {
+BOOL class_respondsToSelector(Class cls, SEL sel) {
   return cls && sel && rt::findMethod(cls, sel) != nullptr;
 }
 
@@ -156,12 +238,80 @@ Method class_getInstanceMethod(Class cls, SEL sel) {
   return const_cast<Method>(rt::findMethod(cls, sel));
 }
 
+Method class_getClassMethod(Class cls, SEL sel) {
+  return cls ? class_getInstanceMethod(cls->isa, sel) : nullptr;
+}
+
+IMP class_getMethodImplementation(Class cls, SEL sel) {
+  return method_getImplementation(class_getInstanceMethod(cls, sel));
+}
+
+BOOL class_addMethod(Class cls, SEL sel, IMP imp, const char* types) {
+  if (!cls || !sel || !imp || cls->methods.count(sel)) return NO;
+  rt::installMethod(cls, sel, imp, types ? rt::internSignature(types) : nullptr, types);
+  return YES;
+}
+
+IMP class_replaceMethod(Class cls, SEL sel, IMP imp, const char* types) {
+  if (!cls || !sel || !imp) return nullptr;
+  auto it = cls->methods.find(sel);
+  if (it == cls->methods.end()) {
+    class_addMethod(cls, sel, imp, types);
+    return nullptr;
+  }
+  objc_method& m = *it->second;
+  return rt::installMethod(cls, sel, imp, m.signature, std::string(m.types).c_str());
+}
+
+Method* class_copyMethodList(Class cls, unsigned int* outCount) {
+  if (outCount) *outCount = 0;
+  if (!cls || cls->methods.empty()) return nullptr;
+  std::vector<Method> list;
+  for (const auto& [sel, method] : cls->methods) list.push_back(method.get());
+  // By selector name, so that the order does not depend on where selectors live.
+  std::sort(list.begin(), list.end(),
+            [](Method a, Method b) { return std::strcmp(sel_getName(a->name), sel_getName(b->name)) < 0; });
+  auto* result = static_cast<Method*>(std::calloc(list.size() + 1, sizeof(Method)));
+  std::copy(list.begin(), list.end(), result);
+  if (outCount) *outCount = unsigned(list.size());
+  return result;
+}
+
+size_t class_getInstanceSize(Class cls) { return cls ? cls->instanceSize : 0; }
+
+BOOL class_addIvar(Class cls, const char* name, size_t size, uint8_t alignment, const char* types) {
+  if (!cls || !name || cls->registered || cls->isMetaclass || alignment >= 16 ||
+      rt::findIvar(cls, name))
+    return NO;
+  size_t align = size_t(1) << alignment;
+  size_t offset = (cls->instanceSize + align - 1) / align * align;
+  rt::addIvar(cls, name, types ? types : "", ptrdiff_t(offset), size);
+  cls->instanceSize = offset + size;
+  return YES;
+}
+
+Ivar class_getInstanceVariable(Class cls, const char* name) {
+  if (!cls || !name) return nullptr;
+  return const_cast<Ivar>(rt::findIvar(cls, name));
+}
+
+const char* ivar_getName(Ivar v) { return v ? v->name.c_str() : nullptr; }
+const char* ivar_getTypeEncoding(Ivar v) { return v ? v->types.c_str() : nullptr; }
+ptrdiff_t ivar_getOffset(Ivar v) { return v ? v->offset : 0; }
+
+SEL method_getName(Method m) { return m ? m->name : nullptr; }
 IMP method_getImplementation(Method m) { return m ? m->imp : nullptr; }
 const char* method_getTypeEncoding(Method m) { return m ? m->types.c_str() : nullptr; }
 
-bool class_addProperty(Class cls, const char* name, const objc_property_attribute_t* attrs,
+IMP method_setImplementation(Method m, IMP imp) {
+  if (!m || !imp) return nullptr;
+  ++rt::g_methodGeneration;
+  return std::exchange(m->imp, imp);
+}
+
+BOOL class_addProperty(Class cls, const char* name, const objc_property_attribute_t* attrs,
                        unsigned count) {
-  if (!cls || !name || class_getProperty(cls, name)) return false;
+  if (!cls || !name || class_getProperty(cls, name)) return NO;
   auto prop = std::make_unique<objc_property>();
   prop->name = name;
   for (unsigned i = 0; i < count; ++i) {
@@ -171,7 +321,7 @@ bool class_addProperty(Class cls, const char* name, const objc_property_attribut
     prop->encoded += prop->attributes.back().first + prop->attributes.back().second;
   }
   cls->properties.push_back(std::move(prop));
-  return true;
+  return YES;
 }
 
 objc_property_t class_getProperty(Class cls, const char* name) {
@@ -182,13 +332,16 @@ objc_property_t class_getProperty(Class cls, const char* name) {
   return nullptr;
 }
 
+const char* property_getName(objc_property_t p) { return p ? p->name.c_str() : nullptr; }
 const char* property_getAttributes(objc_property_t p) { return p ? p->encoded.c_str() : nullptr; }
 
-Class objc_allocateClassPair(Class superclass, const char* name, size_t) {
+Class objc_allocateClassPair(Class superclass, const char* name, size_t extraBytes) {
   if (!name || objc_getClass(name)) return nullptr;
-  return rt::makeClassPair(name, superclass);
+  return rt::makeClassPair(rt::newClassObject(extraBytes), name, superclass, extraBytes);
 }
 
 void objc_registerClassPair(Class cls) {
-  if (cls) rt::registerClass(cls);
+  if (cls && !cls->registered) rt::registerClass(cls);
 }
+
+}  // extern "C"

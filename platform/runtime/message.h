@@ -16,9 +16,9 @@ const objc_method* lookupSlow(Class cls, SEL sel);
                                     const Signature* want);
 
 inline const objc_method* lookup(Class cls, SEL sel) {
-  const MethodCache& c = cls->cache;
-  if (c.generation == g_methodGeneration && sel->index < c.size) [[likely]] {
-    if (const objc_method* m = c.slots[sel->index]) [[likely]]
+  const ClassHead* c = head(cls);
+  if (c->cacheGeneration == g_methodGeneration && sel->index < c->cacheSize) [[likely]] {
+    if (const objc_method* m = c->cacheSlots[sel->index]) [[likely]]
       return m;
   }
   return lookupSlow(cls, sel);
@@ -86,6 +86,12 @@ inline R send(id receiver, SEL sel, A&&... args) {
 template <class R = void, class... A>
 inline R send(Class receiver, SEL sel, A&&... args) {
   return send<R>(reinterpret_cast<id>(receiver), sel, std::forward<A>(args)...);
+}
+
+// A literal nil receiver.
+template <class R = void, class... A>
+inline R send(std::nullptr_t, SEL, A&&...) {
+  return rt::zeroResult<R>();
 }
 
 // Sends `sel` to `receiver`, starting the method search at `start` (the superclass of

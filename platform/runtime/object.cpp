@@ -1,17 +1,23 @@
 #include <algorithm>
+#include <unordered_map>
 #include <vector>
 
 #include "runtime/message.h"
 
 namespace rt {
 
+struct AssociationEntry {
+  const void* key;
+  id value;
+  objc_AssociationPolicy policy;
+};
+
 struct AssociationTable {
-  std::vector<std::pair<const void*, id>> entries;
+  std::vector<AssociationEntry> entries;
 };
 
 namespace {
 
-long g_liveObjects = 0;
 uint64_t g_lastSerial = 0;
 
 std::vector<id>& autoreleased() {
@@ -32,13 +38,11 @@ void drainTo(size_t mark) {
 }  // namespace
 
 uint64_t nextObjectSerial() { return ++g_lastSerial; }
-void noteAllocation() { ++g_liveObjects; }
-long liveObjectCount() { return g_liveObjects; }
 
 void deallocate(id obj) { send<void>(obj, "dealloc"_sel); }
 
 id autorelease(id obj) {
-  if (obj && countsReferences(obj)) autoreleased().push_back(obj);
+  if (obj && head(obj->isa)->memory != InstanceMemory::Uncounted) autoreleased().push_back(obj);
   return obj;
 }
 
@@ -47,6 +51,36 @@ AutoreleasePool::~AutoreleasePool() { drainTo(mark_); }
 
 namespace {
 
+// Objects without a prefix (class objects, compiler-made constants) keep their
+// associations here. Looked up only, never walked, so addresses decide no order.
+std::unordered_map<id, AssociationTable*>& outsideTables() {
+  static auto* tables = new std::unordered_map<id, AssociationTable*>;
+  return *tables;
+}
+
+AssociationTable*& associationsOf(id obj) {
+  if (isCounted(obj)) return prefixOf(obj)->associations;
+  return outsideTables()[obj];
+}
+
+AssociationTable* existingAssociations(id obj) {
+  if (isCounted(obj)) return prefixOf(obj)->associations;
+  auto it = outsideTables().find(obj);
+  return it == outsideTables().end() ? nullptr : it->second;
+}
+
+constexpr uintptr_t kPolicyCopy = 3;  // the low bits of the copying policies
+constexpr uintptr_t kPolicyAtomic = 01400;
+
+bool retainsValue(objc_AssociationPolicy policy) { return policy != OBJC_ASSOCIATION_ASSIGN; }
+
+// What the table holds for `value` under `policy`: the value itself, retained, or a copy (+1).
+id heldValue(id value, objc_AssociationPolicy policy) {
+  if (!value || !retainsValue(policy)) return value;
+  if ((policy & kPolicyCopy) == kPolicyCopy) return send<id>(value, "copy"_sel);
+  return retain(value);
+}
+
 // The root class. Its implementations are the ones every object and class falls back to.
 id NSObject_alloc(id cls, SEL) { return allocateInstance(reinterpret_cast<Class>(cls)); }
 id NSObject_new(id cls, SEL) { return create(reinterpret_cast<Class>(cls), "init"_sel).leak(); }
@@ -54,8 +88,7 @@ id NSObject_init(id self, SEL) { return self; }
 
 void NSObject_dealloc(id self, SEL) {
   objc_removeAssociatedObjects(self);
-  --g_liveObjects;
-  delete self;
+  freeInstance(self);
 }
 
 id NSObject_retain(id self, SEL) { return retain(self); }
@@ -70,10 +103,10 @@ bool NSObject_respondsToSelector(id self, SEL, SEL sel) {
 }
 bool NSObject_isKindOfClass(id self, SEL, Class cls) { return isKindOfClass(self, cls); }
 bool NSObject_isEqual(id self, SEL, id other) { return self == other; }
-NSUInteger NSObject_hash(id self, SEL) { return self->serial; }
+NSUInteger NSObject_hash(id self, SEL) { return serialOf(self); }
 
 Class registerRoot() {
-  Class root = defineClass("NSObject", nullptr, +[]() -> id { return new objc_object; });
+  Class root = defineClass<objc_object>("NSObject", nullptr);
   addClassMethod(root, "alloc"_sel, NSObject_alloc);
   addClassMethod(root, "new"_sel, NSObject_new);
   addMethod(root, "init"_sel, NSObject_init);
@@ -104,42 +137,67 @@ namespace {
 
 }  // namespace rt
 
-objc_object::~objc_object() = default;
+extern "C" {
 
-void objc_setAssociatedObject(id obj, const void* key, id value, objc_AssociationPolicy) {
+id objc_retain(id obj) { return rt::retain(obj); }
+void objc_release(id obj) { rt::release(obj); }
+id objc_autorelease(id obj) { return rt::autorelease(obj); }
+
+// A pool's context is its mark plus one, so that no context is null.
+void* objc_autoreleasePoolPush(void) {
+  return reinterpret_cast<void*>(uintptr_t(rt::autoreleased().size()) + 1);
+}
+
+void objc_autoreleasePoolPop(void* context) {
+  if (!context) return;
+  rt::drainTo(size_t(reinterpret_cast<uintptr_t>(context) - 1));
+}
+
+void objc_setAssociatedObject(id obj, const void* key, id value, objc_AssociationPolicy policy) {
   if (!obj) return;
-  auto*& table = obj->associations;
+  rt::AssociationTable*& table = rt::associationsOf(obj);
   if (!table) {
     if (!value) return;
     table = new rt::AssociationTable;
   }
   auto& entries = table->entries;
   auto it = std::find_if(entries.begin(), entries.end(),
-                         [key](const auto& e) { return e.first == key; });
-  rt::retain(value);
-  id old = nullptr;
+                         [key](const auto& e) { return e.key == key; });
+  id held = rt::heldValue(value, policy);
+  rt::AssociationEntry old{};
   if (it != entries.end()) {
-    old = it->second;
+    old = *it;
     if (value)
-      it->second = value;
+      *it = {key, held, policy};
     else
       entries.erase(it);
   } else if (value) {
-    entries.emplace_back(key, value);
+    entries.push_back({key, held, policy});
   }
-  rt::release(old);
+  if (rt::retainsValue(old.policy)) rt::release(old.value);
 }
 
 id objc_getAssociatedObject(id obj, const void* key) {
-  if (!obj || !obj->associations) return nullptr;
-  for (const auto& [k, v] : obj->associations->entries)
-    if (k == key) return v;
+  rt::AssociationTable* table = obj ? rt::existingAssociations(obj) : nullptr;
+  if (!table) return nullptr;
+  for (const rt::AssociationEntry& e : table->entries) {
+    if (e.key != key) continue;
+    // An atomic strong value is handed out retained and autoreleased, so that it outlives
+    // a replacement made right after the read.
+    if (e.policy & rt::kPolicyAtomic) return rt::autorelease(rt::retain(e.value));
+    return e.value;
+  }
   return nullptr;
 }
 
 void objc_removeAssociatedObjects(id obj) {
-  if (!obj || !obj->associations) return;
-  rt::AssociationTable* table = std::exchange(obj->associations, nullptr);
-  for (auto& [key, value] : table->entries) rt::release(value);
+  if (!obj) return;
+  rt::AssociationTable* table = std::exchange(rt::associationsOf(obj), nullptr);
+  if (!rt::isCounted(obj)) rt::outsideTables().erase(obj);
+  if (!table) return;
+  for (const rt::AssociationEntry& e : table->entries)
+    if (rt::retainsValue(e.policy)) rt::release(e.value);
   delete table;
 }
+
+}  // extern "C"

@@ -9,45 +9,94 @@
 #include "runtime/types.h"
 
 namespace rt {
-struct AssociationTable;
-// The next object's serial: objects are numbered in the order they are made.
-uint64_t nextObjectSerial();
-}
 
-struct objc_object {
-  Class isa = nullptr;
-  uint32_t refcount = 1;
-  rt::AssociationTable* associations = nullptr;
+struct AssociationTable;
+
+// What the runtime keeps for an object it allocated, just before the object, so that the
+// object itself begins with `isa` as on the device. Objects the runtime did not allocate
+// (compiler-made constants, class objects) have no prefix; their class says so.
+struct alignas(16) ObjectPrefix {
+  AssociationTable* associations = nullptr;
   // The object's identity for `hash`, so that hash order does not depend on where
   // memory lands and runs repeat exactly.
-  uint64_t serial = rt::nextObjectSerial();
-
-  objc_object() = default;
-  objc_object(const objc_object&) = delete;
-  objc_object& operator=(const objc_object&) = delete;
-  virtual ~objc_object();
+  uint64_t serial = 0;
+  uint32_t refcount = 1;
 };
 
-namespace rt {
+// How a class's instances are kept: with a prefix and a count, not at all (constants,
+// stack and global blocks, class objects), or as heap blocks counted in their flags.
+enum class InstanceMemory : uint8_t { Counted, Uncounted, HeapBlock };
+
+// The leading fields of every class, at fixed offsets: objc_msgSend's assembly reads the
+// method cache here, and retain and release read how instances are kept. The cache is a
+// table indexed by selector index, valid while `cacheGeneration` equals the runtime's; any
+// change of any method table bumps the runtime's generation.
+struct ClassHead : objc_object {
+  Class superclass = nullptr;
+  const objc_method** cacheSlots = nullptr;  // owned; an entry may be null (no such method)
+  uint64_t cacheGeneration = 0;
+  uint32_t cacheSize = 0;
+  InstanceMemory memory = InstanceMemory::Counted;
+  bool isMetaclass = false;
+};
+
+inline const ClassHead* head(Class cls) { return reinterpret_cast<const ClassHead*>(cls); }
+
+inline ObjectPrefix* prefixOf(id obj) { return reinterpret_cast<ObjectPrefix*>(obj) - 1; }
+
+inline bool isCounted(id obj) { return head(obj->isa)->memory == InstanceMemory::Counted; }
+
+// The next object's serial: objects are numbered in the order they are made.
+uint64_t nextObjectSerial();
+
+// An object's creation serial; 0 for objects the runtime did not allocate.
+inline uint64_t serialOf(id obj) { return isCounted(obj) ? prefixOf(obj)->serial : 0; }
 
 inline constexpr uint32_t kImmortal = UINT32_MAX;
 
 // An object whose count has reached 0 is deallocating. As on the device, retains and
 // releases leave it alone from then on: a retain and release inside its dealloc (a
 // replaced method holding it for a moment) must not free it a second time.
-inline bool countsReferences(id obj) { return obj->refcount != kImmortal && obj->refcount != 0; }
+inline bool countsReferences(id obj) {
+  if (!isCounted(obj)) return false;
+  uint32_t count = prefixOf(obj)->refcount;
+  return count != kImmortal && count != 0;
+}
+
+// The count of a counted object, for tests; 0 for one that is not counted.
+inline uint32_t retainCount(id obj) { return isCounted(obj) ? prefixOf(obj)->refcount : 0; }
+
+// Makes a counted object live for the process (shared singletons).
+inline void makeImmortal(id obj) { prefixOf(obj)->refcount = kImmortal; }
 
 // Sends `dealloc` through the runtime; the root implementation frees the object.
 void deallocate(id obj);
 
+// Heap blocks keep their count in their flags (the block runtime's own).
+id retainHeapBlock(id block);
+void releaseHeapBlock(id block);
+
 inline id retain(id obj) {
-  if (obj && countsReferences(obj)) ++obj->refcount;
+  if (!obj) return obj;
+  switch (head(obj->isa)->memory) {
+    case InstanceMemory::Counted:
+      if (countsReferences(obj)) ++prefixOf(obj)->refcount;
+      return obj;
+    case InstanceMemory::HeapBlock: return retainHeapBlock(obj);
+    case InstanceMemory::Uncounted: return obj;
+  }
   return obj;
 }
 
 inline void release(id obj) {
-  if (!obj || !countsReferences(obj)) return;
-  if (--obj->refcount == 0) deallocate(obj);
+  if (!obj) return;
+  switch (head(obj->isa)->memory) {
+    case InstanceMemory::Counted:
+      if (countsReferences(obj) && --prefixOf(obj)->refcount == 0) deallocate(obj);
+      return;
+    case InstanceMemory::HeapBlock: return releaseHeapBlock(obj);
+    case InstanceMemory::Uncounted: return;
+  }
 }
 
 // Hands `obj` to the innermost autorelease pool; it is released when that pool drains.

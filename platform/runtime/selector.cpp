@@ -17,16 +17,16 @@ SelectorTable& table() {
 
 }  // namespace
 
-SEL sel_registerName(const char* name) {
+extern "C" SEL sel_registerName(const char* name) {
   if (!name) return nullptr;
   SelectorTable& t = table();
   if (auto it = t.byName.find(name); it != t.byName.end()) return it->second.get();
-  auto sel = std::make_unique<objc_selector>(objc_selector{name, uint32_t(t.byName.size())});
+  auto sel = std::make_unique<objc_selector>(objc_selector{uint32_t(t.byName.size()), name});
   SEL result = sel.get();
   t.byName.emplace(std::string_view(sel->name), std::move(sel));
   return result;
 }
 
-const char* sel_getName(SEL sel) { return sel ? sel->name.c_str() : "<null selector>"; }
+extern "C" const char* sel_getName(SEL sel) { return sel ? sel->name.c_str() : "<null selector>"; }
 
 uint32_t rt::selectorCount() { return uint32_t(table().byName.size()); }

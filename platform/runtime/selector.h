@@ -7,13 +7,11 @@
 
 #include "runtime/types.h"
 
+// The index comes first: objc_msgSend's assembly reads it at offset 0.
 struct objc_selector {
-  std::string name;
   uint32_t index;
+  std::string name;
 };
-
-SEL sel_registerName(const char* name);
-const char* sel_getName(SEL sel);
 
 namespace rt {
 uint32_t selectorCount();

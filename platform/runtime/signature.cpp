@@ -1,8 +1,5 @@
 #include "runtime/signature.h"
 
-#include <cxxabi.h>
-
-#include <cstdlib>
 #include <memory>
 #include <unordered_map>
 
@@ -10,23 +7,22 @@ namespace rt {
 
 namespace {
 
-std::string demangle(const char* mangled) {
-  int status = 0;
-  char* text = abi::__cxa_demangle(mangled, nullptr, nullptr, &status);
-  std::string result = status == 0 && text ? text : mangled;
-  std::free(text);
-  return result;
+std::string shapeOf(std::string_view types) {
+  std::string shape;
+  for (char c : types)
+    if (c < '0' || c > '9') shape += c;
+  return shape;
 }
 
 }  // namespace
 
-const Signature* internSignature(const std::type_info& type) {
+const Signature* internSignature(std::string_view types) {
   static auto* table = new std::unordered_map<std::string, std::unique_ptr<Signature>>;
-  std::string mangled = type.name();
-  if (auto it = table->find(mangled); it != table->end()) return it->second.get();
-  auto sig = std::make_unique<Signature>(Signature{mangled, demangle(mangled.c_str())});
+  std::string shape = shapeOf(types);
+  if (auto it = table->find(shape); it != table->end()) return it->second.get();
+  auto sig = std::make_unique<Signature>(Signature{shape, std::string(types)});
   const Signature* result = sig.get();
-  table->emplace(std::move(mangled), std::move(sig));
+  table->emplace(std::move(shape), std::move(sig));
   return result;
 }
 

@@ -6,15 +6,19 @@ void hookMessage(Class cls, SEL sel, IMP replacement, const Signature* sig, IMP*
   if (!cls || !sel || !replacement) return;
   const objc_method* existing = findMethod(cls, sel);
   if (!existing) return;
-  if (existing->signature != sig) {
-    fatal(std::string("MSHookMessageEx: -[") + cls->name + " " + sel_getName(sel) +
-          "]: the replacement is " + sig->readable + ", the method is " +
-          (existing->signature ? existing->signature->readable : "untyped"));
+  if (sig && existing->signature != sig) {
+    fatal("MSHookMessageEx: " + messageName(cls, sel) + ": the replacement is " + sig->readable +
+          ", the method is " + (existing->signature ? existing->signature->readable : "untyped"));
   }
   IMP previous = existing->imp;
+  const Signature* kept = existing->signature;
   std::string types = existing->types;
-  installMethod(cls, sel, replacement, sig, types.c_str());
+  installMethod(cls, sel, replacement, kept, types.c_str());
   if (slot) *slot = previous;
 }
 
 }  // namespace rt
+
+extern "C" void MSHookMessageEx(Class cls, SEL sel, IMP hook, IMP* old) {
+  rt::hookMessage(cls, sel, hook, nullptr, old);
+}

@@ -3,12 +3,16 @@
 // implementation. When `cls` itself defines `sel`, its implementation is replaced and the
 // old one goes into `*slot`; when only a superclass defines it, `cls` gets a method of its
 // own and `*slot` receives the superclass's implementation. A nil class or a selector that
-// nobody defines installs nothing and leaves `*slot` as it was. A replacement whose
-// signature differs from the method's is a fatal error. Call only while no other thread
+// nobody defines installs nothing and leaves `*slot` as it was. The C function takes any
+// implementation, as on the device; the typed C++ form checks that the replacement's type
+// has the method's shape (a mismatch is a fatal error). Call only while no other thread
 // sends messages (the library's initialisers).
+#include <substrate.h>
+
 #include "runtime/runtime.h"
 
 namespace rt {
+// `sig` null: the replacement is not checked and the method keeps its type.
 void hookMessage(Class cls, SEL sel, IMP replacement, const Signature* sig, IMP* slot);
 }
 

@@ -16,7 +16,7 @@ UIGestureRecognizer* asRecognizer(id r) { return static_cast<UIGestureRecognizer
 // with it; they forget the view when it lets them go.
 struct GestureList : objc_object {
   std::vector<Ref<>> recognizers;
-  ~GestureList() override {
+  ~GestureList() {
     for (Ref<>& r : recognizers) asRecognizer(r)->view = nil;
   }
 };

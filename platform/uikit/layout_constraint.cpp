@@ -21,7 +21,7 @@ struct ViewLayoutState : objc_object {
   id view = nil;  // unowned: the view owns this state
   std::vector<NSLayoutConstraint*> named;  // unowned; each removes itself when it goes
   Ref<> anchors[kAttributeCount];
-  ~ViewLayoutState() override;
+  ~ViewLayoutState();
 };
 
 const char kStateKey = 0;
@@ -263,7 +263,7 @@ std::vector<NSLayoutConstraint*> activeConstraints(id view) {
 // By serial rather than address, so that the same run reads the same.
 std::string describeItem(id item) {
   if (!item) return "<gone>";
-  return "<" + item->isa->name + " #" + std::to_string(item->serial) + ">";
+  return "<" + item->isa->name + " #" + std::to_string(rt::serialOf(item)) + ">";
 }
 
 std::string describe(const NSLayoutConstraint& c) {

@@ -27,7 +27,7 @@ struct NSLayoutConstraint : objc_object {
   Ref<> twin;             // an equal active constraint that already states this relation
   uint64_t activation = 0;  // engine order, for equal priorities
   bool reported = false;    // its contradiction has been written out
-  ~NSLayoutConstraint() override;
+  ~NSLayoutConstraint();
 };
 
 namespace uikit {

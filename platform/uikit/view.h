@@ -57,7 +57,7 @@ struct UIView : UIResponder {
   bool needsLayout = false;
   bool descendantNeedsLayout = false;
   std::optional<NSInteger> verticalSizeClass;  // set on this view; otherwise inherited
-  ~UIView() override;
+  ~UIView();
 };
 struct UIControl : UIView {
   bool enabled = true;

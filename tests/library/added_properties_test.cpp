@@ -38,10 +38,10 @@ TEST(AddedProperties, DeclaredWithTheirAttributesAndHoldingAValuePerInstanceAndP
     set(a, "setTitleLabel:", nil);
     EXPECT_EQ(member(a, "titleLabel"), nil);
     EXPECT_EQ(member(a, "artistLabel"), artist.get()) << "removing one leaves the other";
-    EXPECT_EQ(title->refcount, 1u);
-    EXPECT_EQ(artist->refcount, 3u);
+    EXPECT_EQ(rt::retainCount(title), 1u);
+    EXPECT_EQ(rt::retainCount(artist), 3u);
   }
-  EXPECT_EQ(artist->refcount, 2u) << "released with its instance";
+  EXPECT_EQ(rt::retainCount(artist), 2u) << "released with its instance";
 }
 
 }  // namespace

@@ -178,7 +178,7 @@ TEST(CapturedViews, ListInsetsAndPlatterCornersAskTheLastCaptured) {
   Ref<> first = makeView("CSAdjunctItemView", CGRectMake(0, 0, 359, 498));
   Ref<> adjunct = makeView("CSAdjunctItemView", CGRectMake(0, 0, 359, 498));
   EXPECT_EQ(device->library().global<id>("adjunctItemView"), adjunct.get()) << "the last one initialised";
-  EXPECT_EQ(first->refcount, 1u) << "the earlier one is released";
+  EXPECT_EQ(rt::retainCount(first), 1u) << "the earlier one is released";
   send<void>(other, "_configureBackgroundView:"_sel, material);
   EXPECT_EQ(cornerRadiusOf(member(adjunct, "platterView")), 23.5);
   EXPECT_EQ(cornerRadiusOf(other), lv::host::geometry::kPlatterCornerRadius);

@@ -94,9 +94,9 @@ TEST(Taps, ReachTheRecognisersOfTheNearestViewThatHasThem) {
     Ref<> window = makeView(CGRectMake(0, 0, 300, 300), "UIWindow");
     Ref<> card = addChild(window, CGRectMake(50, 50, 200, 200)), label = addChild(card, CGRectMake(20, 20, 100, 30));
     Ref<> outer = rt::create(targetClass()), inner = rt::create(targetClass());
-    uint32_t count = outer->refcount;
+    uint32_t count = rt::retainCount(outer);
     Ref<> onWindow = tapRecognizer(outer, "tapped"_sel), onCard = tapRecognizer(inner, "tappedWith:"_sel);
-    EXPECT_EQ(outer->refcount, count);  // targets are not retained
+    EXPECT_EQ(rt::retainCount(outer), count);  // targets are not retained
     send<void>(window, "addGestureRecognizer:"_sel, onWindow);
     send<void>(card, "addGestureRecognizer:"_sel, onCard);
     EXPECT_EQ(send<id>(onCard, "view"_sel), card.get());

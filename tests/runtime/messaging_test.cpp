@@ -191,7 +191,7 @@ TEST_F(Runtime, IvarsReadByNameAndTypeThroughTheSuperclass) {
   id read = nil;
   ASSERT_TRUE(rt::readIvar(c, "_label", read));
   EXPECT_EQ(read, label.get());
-  EXPECT_EQ(label->refcount, 2u) << "a read does not retain";
+  EXPECT_EQ(rt::retainCount(label), 2u) << "a read does not retain";
   Ref<> wrong;
   EXPECT_FALSE(rt::readIvar(c, "_label", wrong)) << "an object ivar reads only as id";
 }
@@ -205,11 +205,11 @@ TEST_F(Runtime, AssociatedObjectsAreStrongAndDieWithOwner) {
     EXPECT_EQ(objc_getAssociatedObject(a, &keyA), value.get());
     EXPECT_EQ(objc_getAssociatedObject(a, &keyB), nil);
     EXPECT_EQ(objc_getAssociatedObject(b, &keyA), nil);
-    EXPECT_EQ(value->refcount, 2u);
+    EXPECT_EQ(rt::retainCount(value), 2u);
     objc_setAssociatedObject(b, &keyA, value, OBJC_ASSOCIATION_RETAIN_NONATOMIC);
     objc_setAssociatedObject(b, &keyA, nil, OBJC_ASSOCIATION_RETAIN_NONATOMIC);
     EXPECT_EQ(objc_getAssociatedObject(b, &keyA), nil);
-    EXPECT_EQ(value->refcount, 2u);
+    EXPECT_EQ(rt::retainCount(value), 2u);
   }
   EXPECT_EQ(rt::liveObjectCount(), before);
 }
