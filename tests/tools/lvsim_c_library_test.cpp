@@ -24,8 +24,8 @@ TEST(LvsimCLibrary, HooksSendsBlocksAndAddedMethodsReachTheReport) {
 
     ProcessRun hooks = lvsim(std::string("hooks --json --library ") + library);
     EXPECT_EQ(Json::parse(hooks.output)["rows"], Json::parse(R"([
-        {"group": 0, "row": 1, "kind": "method", "class": "MRUArtworkView", "name": "lvc_finish", "installed": true},
-        {"group": 0, "row": 2, "kind": "replacement", "class": "MRUArtworkView", "name": "layoutSubviews", "installed": true}])"));
+        {"group": 0, "row": 1, "kind": "replacement", "class": "MRUArtworkView", "name": "layoutSubviews", "installed": true},
+        {"group": 0, "row": 2, "kind": "method", "class": "MRUArtworkView", "name": "lvc_finish", "installed": true}])"));
   }
 }
 
