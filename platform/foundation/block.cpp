@@ -1,45 +1,72 @@
 #include "foundation/block.h"
 
-#include "runtime/class_setup.h"
+#include <cstdlib>
+#include <string>
+#include <unordered_map>
 
 namespace fnd {
 
 namespace {
-Class g_blockClass = nullptr;
 
-id NSBlock_copy(id self, SEL) { return rt::retain(self); }
-
-void registerBlockClass() {
-  // Instances are made by fnd::block with their typed C++ state; the class allocator is
-  // only there for `alloc`, which yields an empty block.
-  g_blockClass = rt::defineClass(
-      "NSBlock", "NSObject",
-      rt::InstanceType{sizeof(NSBlock), +[](void* memory) { new (memory) NSBlock(); },
-                       +[](id obj) {
-                         auto* b = static_cast<NSBlock*>(obj);
-                         if (b->destroy) b->destroy(b);
-                       }});
-  rt::addMethod(g_blockClass, "copy"_sel, NSBlock_copy);
+// Looked up only, never walked, so addresses decide no order.
+std::unordered_map<const void*, rt::TraceOrigin>& origins() {
+  static auto* table = new std::unordered_map<const void*, rt::TraceOrigin>;
+  return *table;
 }
 
-LV_CLASS_SETUP(registerBlockClass);
+void noteOrigin(const void* block) {
+  rt::TraceOrigin origin = rt::currentTraceOrigin();
+  if (origin.receiverClass) origins()[block] = origin;
+}
 
 }  // namespace
 
-Class blockClass() { return g_blockClass; }
+Ref<> keepBlock(id block) {
+  if (block && !isBlock(block)) notABlock(block);
+  return Ref<>::adopt(static_cast<id>(_Block_copy(block)));
+}
+
+void notABlock(id obj) {
+  rt::fatal(std::string("object of class ") + class_getName(obj->isa) + " called as a block");
+}
 
 void blockSignatureMismatch(id block, const rt::Signature* want) {
-  if (!rt::isKindOfClass(block, g_blockClass))
-    rt::fatal(std::string("object of class ") + class_getName(block->isa) +
-              " called as a block");
-  const rt::Signature* have = static_cast<NSBlock*>(block)->signature;
-  rt::fatal("block of signature " + (have ? have->readable : std::string("(none)")) +
+  const char* have = blockSignature(reinterpret_cast<const Block_layout*>(block));
+  rt::fatal("block of signature " + (have ? rt::internSignature(have)->readable : std::string("(none)")) +
             " called as " + want->readable);
 }
 
-}  // namespace fnd
+rt::TraceOrigin blockOrigin(id block) {
+  auto it = origins().find(block);
+  return it == origins().end() ? rt::TraceOrigin{} : it->second;
+}
 
-namespace rt {
-id retainHeapBlock(id block) { return block; }
-void releaseHeapBlock(id) {}
-}  // namespace rt
+namespace detail {
+
+void* allocateHeapBlock(size_t size, void (*invoke)(void*, ...), const BlockDescriptor* descriptor) {
+  auto* block = static_cast<Block_layout*>(std::malloc(size));
+  if (!block) rt::fatal("out of memory");
+  block->isa = _NSConcreteMallocBlock;
+  block->flags = BLOCK_NEEDS_FREE | BLOCK_HAS_COPY_DISPOSE | BLOCK_HAS_SIGNATURE | 2;
+  block->reserved = 0;
+  block->invoke = invoke;
+  block->descriptor = const_cast<Block_descriptor_1*>(&descriptor->sizes);
+  rt::noteAllocation();
+  if (rt::g_messageObserver) [[unlikely]]
+    noteOrigin(block);
+  return block;
+}
+
+void noteBlockCopied(const void* block) {
+  if (rt::g_messageObserver) [[unlikely]]
+    noteOrigin(block);
+}
+
+void forgetBlock(const void* block) {
+  if (!origins().empty()) [[unlikely]]
+    origins().erase(block);
+}
+
+}  // namespace detail
+
+}  // namespace fnd

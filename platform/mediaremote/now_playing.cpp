@@ -15,7 +15,7 @@ long g_requests = 0;
 
 void MRMediaRemoteGetNowPlayingInfo(dispatch_queue_t queue, id completion) {
   ++g_requests;
-  Ref<> block(completion);
+  Ref<> block = fnd::keepBlock(completion);
   dispatch_async(queue, [block] {
     id information = source() ? source()() : nil;
     fnd::callCompletion(block.get(), information);

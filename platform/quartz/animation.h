@@ -16,7 +16,7 @@ struct AnimationGroup {
   bool finished = true;  // false once one record was removed before its end
   bool sealed = false;   // the block has returned; no more records join
   bool recorded = false;
-  Ref<> completion;      // a void(bool) block, or nil
+  Ref<> completion;      // a copy of a void(bool) block, or nil
 };
 
 }  // namespace quartz

@@ -86,7 +86,7 @@ const ActionScope* currentActionScope() {
 std::shared_ptr<AnimationGroup> makeGroup(id completion) {
   auto group = std::make_shared<AnimationGroup>();
   group->serial = engine().nextSerial++;
-  group->completion = completion;
+  group->completion = fnd::keepBlock(completion);
   return group;
 }
 

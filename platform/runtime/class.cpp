@@ -78,6 +78,7 @@ long g_liveObjects = 0;
 }  // namespace
 
 void noteAllocation() { ++g_liveObjects; }
+void noteDeallocation() { --g_liveObjects; }
 long liveObjectCount() { return g_liveObjects; }
 
 Class defineClass(const char* name, const char* superclass, InstanceType type) {

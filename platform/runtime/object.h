@@ -105,6 +105,7 @@ id autorelease(id obj);
 // Objects allocated and not yet freed, for leak checks in tests and benchmarks.
 long liveObjectCount();
 void noteAllocation();
+void noteDeallocation();
 
 // A scope that collects autoreleased objects and releases them when it ends. The run
 // loop drains one per turn; code outside the run loop opens its own.

@@ -24,7 +24,7 @@ quartz::TimingCurve curveOf(NSUInteger options) {
 
 void completeSoon(id completion) {
   if (!completion) return;
-  fnd::RunLoop::main().dispatchAsync([block = Ref<>(completion)] { fnd::callCompletion(block.get(), true); });
+  fnd::RunLoop::main().dispatchAsync([block = fnd::keepBlock(completion)] { fnd::callCompletion(block.get(), true); });
 }
 
 struct Spring {

@@ -11,8 +11,8 @@
 //                                                                        id, id)
 //   performWithoutAnimation:                                            (id)
 //
-// Blocks are NSBlock objects (foundation/block.h): the animations block is a
-// fnd::block<void()>, the completion a fnd::block<void(bool)>; either may be nil.
+// Blocks are block objects (foundation/block.h): the animations block is a void() block,
+// the completion a void(bool) block, kept as a copy; either may be nil.
 //
 // Model values change at once; each changed frame, bounds, centre, alpha, transform or
 // scroll view content offset gets an animation from its value on screen. The completion
