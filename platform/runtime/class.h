@@ -154,13 +154,16 @@ const objc_ivar* findIvar(Class cls, const char* name);
 
 template <class V>
 bool readIvar(id obj, const char* name, V& out) {
-  if (!obj) return false;
-  const objc_ivar* ivar = findIvar(obj->isa, name);
-  if (!ivar || ivar->size != sizeof(V) ||
-      internSignature(ivar->types) != internSignature(encodingOf<V>()))
+  if constexpr (!std::is_trivially_copyable_v<V>) {
     return false;
-  std::memcpy(&out, reinterpret_cast<const unsigned char*>(obj) + ivar->offset, sizeof(V));
-  return true;
+  } else {
+    const objc_ivar* ivar = obj ? findIvar(obj->isa, name) : nullptr;
+    if (!ivar || ivar->size != sizeof(V) ||
+        internSignature(ivar->types) != internSignature(encodingOf<V>()))
+      return false;
+    std::memcpy(&out, reinterpret_cast<const unsigned char*>(obj) + ivar->offset, sizeof(V));
+    return true;
+  }
 }
 
 // Every registered class, in registration order; for tests and tools.
