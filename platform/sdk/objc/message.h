@@ -16,18 +16,10 @@ struct objc_super {
   Class super_class;
 };
 
-/* GCC warns at every call through a cast of a function with a prototype, so for GCC's C the
- * sends are declared without one; either way a caller casts them to the method's type. */
-#if defined(__GNUC__) && !defined(__clang__) && !defined(__cplusplus)
-#define LV_SEND_PARAMETERS
-#else
-#define LV_SEND_PARAMETERS void
-#endif
-void objc_msgSend(LV_SEND_PARAMETERS /* id self, SEL op, ... */);
-void objc_msgSend_stret(LV_SEND_PARAMETERS /* void *result, id self, SEL op, ... */);
-void objc_msgSendSuper2(LV_SEND_PARAMETERS /* struct objc_super *super, SEL op, ... */);
-void objc_msgSendSuper2_stret(LV_SEND_PARAMETERS /* void *result, struct objc_super *super, SEL op, ... */);
-#undef LV_SEND_PARAMETERS
+void objc_msgSend(void /* id self, SEL op, ... */);
+void objc_msgSend_stret(void /* void *result, id self, SEL op, ... */);
+void objc_msgSendSuper2(void /* struct objc_super *super, SEL op, ... */);
+void objc_msgSendSuper2_stret(void /* void *result, struct objc_super *super, SEL op, ... */);
 
 #ifdef __cplusplus
 }

@@ -14,7 +14,12 @@
 static void (*previousLayout)(id, SEL);
 static char animatedKey;
 
-#define SEND(R, ...) ((R(*)(id, SEL, ##__VA_ARGS__))objc_msgSend)
+/* Sends are cast from these pointers: GCC warns at every call of a declared function through
+ * a cast, clang does not. */
+static IMP sendMessage = (IMP)objc_msgSend;
+static IMP sendMessageStret = (IMP)objc_msgSend_stret;
+
+#define SEND(R, ...) ((R(*)(id, SEL, ##__VA_ARGS__))sendMessage)
 
 static void finish(id self, SEL _cmd) {
   (void)_cmd;
@@ -88,7 +93,7 @@ static void animateOnce(id view) {
 static void layoutArtwork(id self, SEL _cmd) {
   previousLayout(self, _cmd);
   CGRect frame;
-  ((void (*)(CGRect *, id, SEL))objc_msgSend_stret)(&frame, self, sel_registerName("frame"));
+  ((void (*)(CGRect *, id, SEL))sendMessageStret)(&frame, self, sel_registerName("frame"));
   id layer = SEND(id)(self, sel_registerName("layer"));
   SEND(void, CGFloat)(layer, sel_registerName("setCornerRadius:"), frame.size.width / 4);
   if (objc_getAssociatedObject(self, &animatedKey)) return;
