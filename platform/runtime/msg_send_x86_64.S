@@ -110,72 +110,66 @@
 	.size \name, . - \name
 .endm
 
-// id objc_msgSend(id self, SEL op, ...). A nil receiver answers zero in every return
-// register a scalar or a small structure comes back in.
+// The rest of a send once r10 holds the class to search: the cache lookup, then the nil
+// receiver's return (label 1) and the slow path (label 2), which the entry may also jump to.
+// `selector` is the selector's register; `receiverSaved` and `selectorSaved` where the
+// slow path saves them. A nil receiver answers zero in every return register a scalar or
+// a small structure comes back in; with `stret`, rax answers the result pointer and, as on
+// the device, the result memory is left as the caller had it.
+.macro DISPATCH selector, receiverSaved, selectorSaved, stret
+	CACHE_LOOKUP \selector, 2f
+1:
+	.if \stret
+	mov rax, rdi
+	.else
+	xor eax, eax
+	xor edx, edx
+	xorps xmm0, xmm0
+	xorps xmm1, xmm1
+	.endif
+	ret
+2:
+	RESOLVE \receiverSaved, \selectorSaved
+.endm
+
+// From the struct objc_super* in `super`: the receiver replaces it, and r10 is the
+// superclass of super->super_class, where the search starts.
+.macro SUPER_START super
+	mov r10, qword ptr [\super + 8]
+	mov \super, qword ptr [\super]
+	test \super, \super
+	jz 1f
+	mov r10, qword ptr [r10 + CLASS_SUPERCLASS]
+	test r10, r10
+	jz 2f
+.endm
+
+// id objc_msgSend(id self, SEL op, ...)
 ENTRY objc_msgSend
 	test rdi, rdi
 	jz 1f
 	mov r10, qword ptr [rdi]
-	CACHE_LOOKUP rsi, 2f
-1:
-	xor eax, eax
-	xor edx, edx
-	xorps xmm0, xmm0
-	xorps xmm1, xmm1
-	ret
-2:
-	RESOLVE SAVED_RDI, SAVED_RSI
+	DISPATCH rsi, SAVED_RDI, SAVED_RSI, 0
 END objc_msgSend
 
-// void objc_msgSend_stret(void* result, id self, SEL op, ...). As on the device, a nil
-// receiver leaves the result memory as the caller had it; rax answers `result`.
+// void objc_msgSend_stret(void* result, id self, SEL op, ...)
 ENTRY objc_msgSend_stret
 	test rsi, rsi
 	jz 1f
 	mov r10, qword ptr [rsi]
-	CACHE_LOOKUP rdx, 2f
-1:
-	mov rax, rdi
-	ret
-2:
-	RESOLVE SAVED_RSI, SAVED_RDX
+	DISPATCH rdx, SAVED_RSI, SAVED_RDX, 1
 END objc_msgSend_stret
 
-// objc_msgSendSuper2(struct objc_super* super, SEL op, ...): the search starts at the
-// superclass of super->super_class, and the implementation gets super->receiver as self.
+// objc_msgSendSuper2(struct objc_super* super, SEL op, ...)
 ENTRY objc_msgSendSuper2
-	mov r10, qword ptr [rdi + 8]
-	mov rdi, qword ptr [rdi]
-	test rdi, rdi
-	jz 1f
-	mov r10, qword ptr [r10 + CLASS_SUPERCLASS]
-	test r10, r10
-	jz 2f
-	CACHE_LOOKUP rsi, 2f
-1:
-	xor eax, eax
-	xor edx, edx
-	xorps xmm0, xmm0
-	xorps xmm1, xmm1
-	ret
-2:
-	RESOLVE SAVED_RDI, SAVED_RSI
+	SUPER_START rdi
+	DISPATCH rsi, SAVED_RDI, SAVED_RSI, 0
 END objc_msgSendSuper2
 
+// objc_msgSendSuper2_stret(void* result, struct objc_super* super, SEL op, ...)
 ENTRY objc_msgSendSuper2_stret
-	mov r10, qword ptr [rsi + 8]
-	mov rsi, qword ptr [rsi]
-	test rsi, rsi
-	jz 1f
-	mov r10, qword ptr [r10 + CLASS_SUPERCLASS]
-	test r10, r10
-	jz 2f
-	CACHE_LOOKUP rdx, 2f
-1:
-	mov rax, rdi
-	ret
-2:
-	RESOLVE SAVED_RSI, SAVED_RDX
+	SUPER_START rsi
+	DISPATCH rdx, SAVED_RSI, SAVED_RDX, 1
 END objc_msgSendSuper2_stret
 
 // Where a traced implementation returns to: reports the frame's return and goes on to the
