@@ -1,10 +1,26 @@
 #include "runtime/msg_send.h"
 
+#include <cstddef>
 #include <memory>
 #include <utility>
 #include <vector>
 
+#include <objc/message.h>
+
 #include "runtime/message.h"
+#include "runtime/msg_send_layout.h"
+
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Winvalid-offsetof"  // the head is laid out as a plain struct
+static_assert(offsetof(rt::ClassHead, superclass) == LV_CLASS_SUPERCLASS);
+static_assert(offsetof(rt::ClassHead, cacheSlots) == LV_CLASS_CACHE_SLOTS);
+static_assert(offsetof(rt::ClassHead, cacheGeneration) == LV_CLASS_CACHE_GENERATION);
+static_assert(offsetof(rt::ClassHead, cacheSize) == LV_CLASS_CACHE_SIZE);
+static_assert(offsetof(objc_method, imp) == LV_METHOD_IMP);
+static_assert(offsetof(objc_selector, index) == LV_SELECTOR_INDEX);
+static_assert(offsetof(objc_super, receiver) == LV_SUPER_RECEIVER);
+static_assert(offsetof(objc_super, super_class) == LV_SUPER_CLASS);
+#pragma GCC diagnostic pop
 
 namespace {
 

@@ -10,12 +10,7 @@
 
 	.intel_syntax noprefix
 
-// Offsets in rt::ClassHead and objc_method (platform/runtime/object.h, class.h).
-#define CLASS_SUPERCLASS 8
-#define CLASS_CACHE_SLOTS 16
-#define CLASS_CACHE_GENERATION 24
-#define CLASS_CACHE_SIZE 32
-#define METHOD_IMP 8
+#include "runtime/msg_send_layout.h"
 
 // rt::g_methodGeneration and rt::g_messageObserver
 #define METHOD_GENERATION _ZN2rt18g_methodGenerationE
@@ -35,20 +30,20 @@
 .macro CACHE_LOOKUP sel, miss
 	mov r11, qword ptr [rip + METHOD_GENERATION@GOTPCREL]
 	mov r11, qword ptr [r11]
-	cmp r11, qword ptr [r10 + CLASS_CACHE_GENERATION]
+	cmp r11, qword ptr [r10 + LV_CLASS_CACHE_GENERATION]
 	jne \miss
 	mov r11, qword ptr [rip + MESSAGE_OBSERVER@GOTPCREL]
 	cmp qword ptr [r11], 0
 	jne \miss
-	mov r11d, dword ptr [\sel]
-	cmp r11d, dword ptr [r10 + CLASS_CACHE_SIZE]
+	mov r11d, dword ptr [\sel + LV_SELECTOR_INDEX]
+	cmp r11d, dword ptr [r10 + LV_CLASS_CACHE_SIZE]
 	jae \miss
 	shl r11, 3
-	add r11, qword ptr [r10 + CLASS_CACHE_SLOTS]
+	add r11, qword ptr [r10 + LV_CLASS_CACHE_SLOTS]
 	mov r11, qword ptr [r11]
 	test r11, r11
 	jz \miss
-	jmp qword ptr [r11 + METHOD_IMP]
+	jmp qword ptr [r11 + LV_METHOD_IMP]
 .endm
 
 // Class in r10; the receiver and selector are read back from where their registers were
@@ -135,11 +130,11 @@
 // From the struct objc_super* in `super`: the receiver replaces it, and r10 is the
 // superclass of super->super_class, where the search starts.
 .macro SUPER_START super
-	mov r10, qword ptr [\super + 8]
-	mov \super, qword ptr [\super]
+	mov r10, qword ptr [\super + LV_SUPER_CLASS]
+	mov \super, qword ptr [\super + LV_SUPER_RECEIVER]
 	test \super, \super
 	jz 1f
-	mov r10, qword ptr [r10 + CLASS_SUPERCLASS]
+	mov r10, qword ptr [r10 + LV_CLASS_SUPERCLASS]
 	test r10, r10
 	jz 2f
 .endm
