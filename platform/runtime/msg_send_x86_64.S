@@ -12,7 +12,8 @@
 
 #include "runtime/msg_send_layout.h"
 
-// rt::g_methodGeneration and rt::g_messageObserver
+// rt::g_methodGeneration and rt::g_messageObserver, read through the GOT: an executable
+// that reads them inline may hold the live copies (copy relocations).
 #define METHOD_GENERATION _ZN2rt18g_methodGenerationE
 #define MESSAGE_OBSERVER _ZN2rt17g_messageObserverE
 
@@ -24,27 +25,6 @@
 #define FRAME_SIZE 184
 
 	.text
-
-// Class in r10, selector in register `sel`. Jumps to the implementation on a hit, to
-// `miss` otherwise, with r10 still the class.
-.macro CACHE_LOOKUP sel, miss
-	mov r11, qword ptr [rip + METHOD_GENERATION@GOTPCREL]
-	mov r11, qword ptr [r11]
-	cmp r11, qword ptr [r10 + LV_CLASS_CACHE_GENERATION]
-	jne \miss
-	mov r11, qword ptr [rip + MESSAGE_OBSERVER@GOTPCREL]
-	cmp qword ptr [r11], 0
-	jne \miss
-	mov r11d, dword ptr [\sel + LV_SELECTOR_INDEX]
-	cmp r11d, dword ptr [r10 + LV_CLASS_CACHE_SIZE]
-	jae \miss
-	shl r11, 3
-	add r11, qword ptr [r10 + LV_CLASS_CACHE_SLOTS]
-	mov r11, qword ptr [r11]
-	test r11, r11
-	jz \miss
-	jmp qword ptr [r11 + LV_METHOD_IMP]
-.endm
 
 // Class in r10; the receiver and selector are read back from where their registers were
 // saved. Resolves (or dies), then jumps to the implementation with the registers restored.
@@ -95,7 +75,7 @@
 .macro ENTRY name
 	.globl \name
 	.type \name, @function
-	.p2align 4
+	.p2align 5
 \name:
 	.cfi_startproc
 .endm
@@ -105,14 +85,54 @@
 	.size \name, . - \name
 .endm
 
-// The rest of a send once r10 holds the class to search: the cache lookup, then the nil
-// receiver's return (label 1) and the slow path (label 2), which the entry may also jump to.
-// `selector` is the selector's register; `receiverSaved` and `selectorSaved` where the
-// slow path saves them. A nil receiver answers zero in every return register a scalar or
-// a small structure comes back in; with `stret`, rax answers the result pointer and, as on
-// the device, the result memory is left as the caller had it.
-.macro DISPATCH selector, receiverSaved, selectorSaved, stret
-	CACHE_LOOKUP \selector, 2f
+// r10 = the class a send searches first: the receiver's class, or for a super send the
+// superclass of super->super_class, `recv` holding the struct objc_super*.
+.macro START_CLASS recv, super
+	.if \super
+	mov r10, qword ptr [\recv + LV_SUPER_CLASS]
+	mov r10, qword ptr [r10 + LV_CLASS_SUPERCLASS]
+	.else
+	mov r10, qword ptr [\recv]
+	.endif
+.endm
+
+// A whole send. `recv` is the receiver's register (for a super send it holds the struct
+// objc_super* until the receiver replaces it), `selector` the selector's; `recvSaved` and
+// `selectorSaved` are where the slow path saves them. The hit path loses the class (r10),
+// so the slow path finds it again. A nil receiver answers zero in every register a scalar
+// or a small structure returns in; with `stret`, rax answers the result pointer and, as
+// on the device, the result memory is left as the caller had it.
+.macro SEND recv, selector, recvSaved, selectorSaved, stret, super
+	.if \super
+	mov r11, qword ptr [\recv + LV_SUPER_RECEIVER]
+	test r11, r11
+	jz 1f
+	START_CLASS \recv, 1
+	test r10, r10
+	jz 2f
+	.else
+	test \recv, \recv
+	jz 1f
+	START_CLASS \recv, 0
+	.endif
+	mov r11, qword ptr [rip + METHOD_GENERATION@GOTPCREL]
+	mov r11, qword ptr [r11]
+	cmp r11, qword ptr [r10 + LV_CLASS_CACHE_GENERATION]
+	jne 2f
+	mov r11, qword ptr [rip + MESSAGE_OBSERVER@GOTPCREL]
+	cmp qword ptr [r11], 0
+	jne 2f
+	mov r11d, dword ptr [\selector + LV_SELECTOR_INDEX]
+	cmp r11d, dword ptr [r10 + LV_CLASS_CACHE_SIZE]
+	jae 2f
+	mov r10, qword ptr [r10 + LV_CLASS_CACHE_SLOTS]
+	mov r11, qword ptr [r10 + r11 * 8]
+	test r11, r11
+	jz 2f
+	.if \super
+	mov \recv, qword ptr [\recv + LV_SUPER_RECEIVER]
+	.endif
+	jmp qword ptr [r11 + LV_METHOD_IMP]
 1:
 	.if \stret
 	mov rax, rdi
@@ -124,47 +144,31 @@
 	.endif
 	ret
 2:
-	RESOLVE \receiverSaved, \selectorSaved
-.endm
-
-// From the struct objc_super* in `super`: the receiver replaces it, and r10 is the
-// superclass of super->super_class, where the search starts.
-.macro SUPER_START super
-	mov r10, qword ptr [\super + LV_SUPER_CLASS]
-	mov \super, qword ptr [\super + LV_SUPER_RECEIVER]
-	test \super, \super
-	jz 1f
-	mov r10, qword ptr [r10 + LV_CLASS_SUPERCLASS]
-	test r10, r10
-	jz 2f
+	START_CLASS \recv, \super
+	.if \super
+	mov \recv, qword ptr [\recv + LV_SUPER_RECEIVER]
+	.endif
+	RESOLVE \recvSaved, \selectorSaved
 .endm
 
 // id objc_msgSend(id self, SEL op, ...)
 ENTRY objc_msgSend
-	test rdi, rdi
-	jz 1f
-	mov r10, qword ptr [rdi]
-	DISPATCH rsi, SAVED_RDI, SAVED_RSI, 0
+	SEND rdi, rsi, SAVED_RDI, SAVED_RSI, 0, 0
 END objc_msgSend
 
 // void objc_msgSend_stret(void* result, id self, SEL op, ...)
 ENTRY objc_msgSend_stret
-	test rsi, rsi
-	jz 1f
-	mov r10, qword ptr [rsi]
-	DISPATCH rdx, SAVED_RSI, SAVED_RDX, 1
+	SEND rsi, rdx, SAVED_RSI, SAVED_RDX, 1, 0
 END objc_msgSend_stret
 
 // objc_msgSendSuper2(struct objc_super* super, SEL op, ...)
 ENTRY objc_msgSendSuper2
-	SUPER_START rdi
-	DISPATCH rsi, SAVED_RDI, SAVED_RSI, 0
+	SEND rdi, rsi, SAVED_RDI, SAVED_RSI, 0, 1
 END objc_msgSendSuper2
 
 // objc_msgSendSuper2_stret(void* result, struct objc_super* super, SEL op, ...)
 ENTRY objc_msgSendSuper2_stret
-	SUPER_START rsi
-	DISPATCH rdx, SAVED_RSI, SAVED_RDX, 1
+	SEND rsi, rdx, SAVED_RSI, SAVED_RDX, 1, 1
 END objc_msgSendSuper2_stret
 
 // Where a traced implementation returns to: reports the frame's return and goes on to the
@@ -174,7 +178,7 @@ END objc_msgSendSuper2_stret
 	.globl lv_msgSendTraceTrampoline
 	.hidden lv_msgSendTraceTrampoline
 	.type lv_msgSendTraceTrampoline, @function
-	.p2align 4
+	.p2align 5
 lv_msgSendTraceTrampoline:
 	.cfi_startproc
 	.cfi_undefined rip
