@@ -174,7 +174,8 @@ END objc_msgSendSuper2_stret
 // Where a traced implementation returns to: reports the frame's return and goes on to the
 // caller's real return address, kept on the shadow stack. The return registers (rax rdx
 // xmm0 xmm1) pass through untouched. Entered by the implementation's `ret`, so rsp is
-// 16-aligned here. Unwinders stop here.
+// 16-aligned here. Unwinders stop here, so an exception must not leave an implementation
+// traced this way.
 	.globl lv_msgSendTraceTrampoline
 	.hidden lv_msgSendTraceTrampoline
 	.type lv_msgSendTraceTrampoline, @function

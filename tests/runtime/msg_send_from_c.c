@@ -1,9 +1,6 @@
-/* Sends compiled as C, as device code calls objc_msgSend: through a pointer cast to the
- * method's type. A class to start a super search from, when given, sends through
- * objc_msgSendSuper2. */
+/* A send compiled as C, as device code calls objc_msgSend: through a pointer cast to the
+ * method's type; through objc_msgSendSuper2 when a class to start above is given. */
 #include <objc/message.h>
-
-#include "msg_send_from_c.h"
 
 double lvcSendMany(id obj, Class superFrom, SEL sel) {
   typedef double (*Many)(void *, SEL, long, long, long, long, long, long, long, long, double, double,
@@ -12,11 +9,4 @@ double lvcSendMany(id obj, Class superFrom, SEL sel) {
   Many send = superFrom ? (Many)objc_msgSendSuper2 : (Many)objc_msgSend;
   return send(superFrom ? (void *)&super : (void *)obj, sel, 1, 2, 3, 4, 5, 6, 7, 8, 0.5, 1.5, 2.5, 3.5,
               4.5, 5.5, 6.5, 7.5, 8.5, 9.5);
-}
-
-struct LVCRect lvcSendRect(id obj, Class superFrom, SEL sel, double inset) {
-  typedef struct LVCRect (*RectSend)(void *, SEL, double);
-  struct objc_super super = {obj, superFrom};
-  RectSend send = superFrom ? (RectSend)objc_msgSendSuper2_stret : (RectSend)objc_msgSend_stret;
-  return send(superFrom ? (void *)&super : (void *)obj, sel, inset);
 }
