@@ -57,15 +57,27 @@ template <class R, class... A>
   return fn(self, sel, args...);
 }
 
+// The signature sends of type Fn have matched, or before the first the slot's own address,
+// which no method's signature equals. Constant-initialised, so the fast path checks a
+// signature with one load and compare and no initialisation guard.
+template <class Fn>
+constinit inline const void* g_sendSignature = &g_sendSignature<Fn>;
+
+template <class Fn>
+[[gnu::noinline]] void checkSignature(Class start, SEL sel, const Signature* have) {
+  const Signature* want = signatureOf<Fn>();
+  if (have != want) signatureMismatch(start, sel, have, want);
+  g_sendSignature<Fn> = want;
+}
+
 template <class R, class... A>
 inline R invoke(Class start, id self, SEL sel, A... args) {
   using Fn = R (*)(id, SEL, A...);
   const objc_method* m = lookup(start, sel);
   if (!m) [[unlikely]]
     unrecognizedSelector(self, sel);
-  const Signature* want = signatureOf<Fn>();
-  if (m->signature != want) [[unlikely]]
-    signatureMismatch(start, sel, m->signature, want);
+  if (m->signature != g_sendSignature<Fn>) [[unlikely]]
+    checkSignature<Fn>(start, sel, m->signature);
   if (g_messageObserver) [[unlikely]]
     return tracedCall(reinterpret_cast<Fn>(m->imp), self, sel, args...);
   return reinterpret_cast<Fn>(m->imp)(self, sel, args...);

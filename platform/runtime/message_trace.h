@@ -61,6 +61,8 @@ class TraceFrame {
   TraceFrame(const TraceFrame&) = delete;
   TraceFrame& operator=(const TraceFrame&) = delete;
 
+  bool isOpen() const { return generation_ != 0; }
+
  private:
   void openMessage(IMP imp, id receiver, SEL sel);
   void open(TraceKind kind, Class cls, SEL sel);

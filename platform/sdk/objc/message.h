@@ -3,7 +3,8 @@
 /* Sending messages. Each send is called through a function pointer cast to the method's
  * type: ((CGFloat (*)(id, SEL))objc_msgSend)(view, sel_registerName("alpha")). A nil
  * receiver answers zero. A structure result larger than 16 bytes (a CGRect) is returned
- * through objc_msgSend_stret, whose first argument is where the result goes. */
+ * through objc_msgSend_stret, whose first argument is where the result goes; for a nil
+ * receiver that memory is left as it was. */
 #include <objc/objc.h>
 
 #ifdef __cplusplus
