@@ -5,7 +5,21 @@
 
 namespace rt {
 
-uint64_t g_methodGeneration = 1;
+namespace {
+// The classes whose caches hold something, to empty when a method table changes.
+std::vector<Class>& cachingClasses() {
+  static auto* classes = new std::vector<Class>;  // lives for the process
+  return *classes;
+}
+}  // namespace
+
+void emptyMethodCaches() {
+  for (Class cls : cachingClasses()) {
+    delete[] std::exchange(cls->cacheSlots, nullptr);
+    cls->cacheSize = 0;
+  }
+  cachingClasses().clear();
+}
 
 namespace {
 
@@ -137,7 +151,7 @@ IMP installMethod(Class cls, SEL sel, IMP imp, const Signature* sig, const char*
     cls->methods.emplace(sel, std::make_unique<objc_method>(
                                   objc_method{sel, imp, sig, types ? types : ""}));
   }
-  ++g_methodGeneration;
+  emptyMethodCaches();
   return old;
 }
 
@@ -160,13 +174,17 @@ const objc_method* findMethod(Class cls, SEL sel) {
 
 const objc_method* lookupSlow(Class cls, SEL sel) {
   const objc_method* m = findMethod(cls, sel);
-  uint32_t needed = selectorCount();
-  if (cls->cacheGeneration != g_methodGeneration || cls->cacheSize < needed) {
+  // While a trace is on, caches stay empty so that every send comes here and is traced.
+  if (g_messageObserver) return m;
+  if (sel->index >= cls->cacheSize) {
+    if (!cls->cacheSlots) cachingClasses().push_back(cls);
     // Sized to every selector known now, so that later selectors rarely regrow it.
+    uint32_t needed = selectorCount();
     uint32_t size = needed + needed / 2 + 16;
-    delete[] std::exchange(cls->cacheSlots, new const objc_method*[size]());
+    auto* slots = new const objc_method*[size]();
+    if (cls->cacheSlots) std::copy_n(cls->cacheSlots, cls->cacheSize, slots);
+    delete[] std::exchange(cls->cacheSlots, slots);
     cls->cacheSize = size;
-    cls->cacheGeneration = g_methodGeneration;
   }
   cls->cacheSlots[sel->index] = m;
   return m;
@@ -306,8 +324,9 @@ const char* method_getTypeEncoding(Method m) { return m ? m->types.c_str() : nul
 
 IMP method_setImplementation(Method m, IMP imp) {
   if (!m || !imp) return nullptr;
-  ++rt::g_methodGeneration;
-  return std::exchange(m->imp, imp);
+  IMP old = std::exchange(m->imp, imp);
+  rt::emptyMethodCaches();
+  return old;
 }
 
 BOOL class_addProperty(Class cls, const char* name, const objc_property_attribute_t* attrs,

@@ -1,6 +1,7 @@
 #pragma once
 // Sending messages. The fast path (cache hit, signature pointer compare, indirect call)
-// is inline here; misses, unknown selectors and signature mismatches go out of line.
+// is inline here; misses, traced sends, unknown selectors and signature mismatches go out
+// of line.
 #include <type_traits>
 
 #include "runtime/class.h"
@@ -8,7 +9,9 @@
 
 namespace rt {
 
-extern uint64_t g_methodGeneration;
+// Empties every class's method cache: after any change of a method table, and when a
+// message observer comes or goes.
+void emptyMethodCaches();
 
 const objc_method* lookupSlow(Class cls, SEL sel);
 [[noreturn]] void unrecognizedSelector(id receiver, SEL sel);
@@ -17,7 +20,7 @@ const objc_method* lookupSlow(Class cls, SEL sel);
 
 inline const objc_method* lookup(Class cls, SEL sel) {
   const ClassHead* c = head(cls);
-  if (c->cacheGeneration == g_methodGeneration && sel->index < c->cacheSize) [[likely]] {
+  if (sel->index < c->cacheSize) [[likely]] {
     if (const objc_method* m = c->cacheSlots[sel->index]) [[likely]]
       return m;
   }
@@ -71,16 +74,27 @@ template <class Fn>
 }
 
 template <class R, class... A>
+[[gnu::noinline]] R invokeSlow(Class start, id self, SEL sel, A... args) {
+  using Fn = R (*)(id, SEL, A...);
+  const objc_method* m = lookupSlow(start, sel);
+  if (!m) unrecognizedSelector(self, sel);
+  if (m->signature != g_sendSignature<Fn>) checkSignature<Fn>(start, sel, m->signature);
+  if (g_messageObserver) return tracedCall(reinterpret_cast<Fn>(m->imp), self, sel, args...);
+  return reinterpret_cast<Fn>(m->imp)(self, sel, args...);
+}
+
+template <class R, class... A>
 inline R invoke(Class start, id self, SEL sel, A... args) {
   using Fn = R (*)(id, SEL, A...);
-  const objc_method* m = lookup(start, sel);
-  if (!m) [[unlikely]]
-    unrecognizedSelector(self, sel);
-  if (m->signature != g_sendSignature<Fn>) [[unlikely]]
-    checkSignature<Fn>(start, sel, m->signature);
-  if (g_messageObserver) [[unlikely]]
-    return tracedCall(reinterpret_cast<Fn>(m->imp), self, sel, args...);
-  return reinterpret_cast<Fn>(m->imp)(self, sel, args...);
+  const ClassHead* c = head(start);
+  if (sel->index < c->cacheSize) [[likely]] {
+    if (const objc_method* m = c->cacheSlots[sel->index]) [[likely]] {
+      if (m->signature != g_sendSignature<Fn>) [[unlikely]]
+        checkSignature<Fn>(start, sel, m->signature);
+      return reinterpret_cast<Fn>(m->imp)(self, sel, args...);
+    }
+  }
+  return invokeSlow<R, A...>(start, self, sel, args...);
 }
 
 }  // namespace rt

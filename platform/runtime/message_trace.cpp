@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "runtime/class.h"
+#include "runtime/message.h"
 
 namespace rt {
 
@@ -29,6 +30,9 @@ uint64_t g_installation = 0;  // counts setMessageObserver calls
 
 void setMessageObserver(MessageObserver* observer) {
   g_messageObserver = observer;
+  // While an observer is installed the caches stay empty, so every send takes the slow path,
+  // which traces; the fast paths test nothing for it.
+  emptyMethodCaches();
   ++g_installation;
   openFrames().clear();
   g_delivery = TraceKind::Enter;

@@ -14,7 +14,6 @@
 #pragma GCC diagnostic ignored "-Winvalid-offsetof"  // the head is laid out as a plain struct
 static_assert(offsetof(rt::ClassHead, superclass) == LV_CLASS_SUPERCLASS);
 static_assert(offsetof(rt::ClassHead, cacheSlots) == LV_CLASS_CACHE_SLOTS);
-static_assert(offsetof(rt::ClassHead, cacheGeneration) == LV_CLASS_CACHE_GENERATION);
 static_assert(offsetof(rt::ClassHead, cacheSize) == LV_CLASS_CACHE_SIZE);
 static_assert(offsetof(objc_method, imp) == LV_METHOD_IMP);
 static_assert(offsetof(objc_selector, index) == LV_SELECTOR_INDEX);

@@ -1,6 +1,6 @@
 // objc_msgSend and its variants for x86-64 (System V). The cached lookup is inline: the
-// class's cache is valid while its generation equals the runtime's and no message
-// observer is installed; then the selector's slot, when set, holds the method and we jump
+// class's cache is emptied by every change of a method table and stays empty while a
+// message observer is installed; a selector whose index lies within it the selector's slot, when set, holds the method and we jump
 // to its implementation with every argument register untouched. Anything else goes through
 // lv_msgSendResolve with all argument registers saved. Only r10 and r11 are used as
 // scratch: rax carries the vector register count of a variadic call.
@@ -12,10 +12,6 @@
 
 #include "runtime/msg_send_layout.h"
 
-// rt::g_methodGeneration and rt::g_messageObserver, read through the GOT: an executable
-// that reads them inline may hold the live copies (copy relocations).
-#define METHOD_GENERATION _ZN2rt18g_methodGenerationE
-#define MESSAGE_OBSERVER _ZN2rt17g_messageObserverE
 
 // The slow path's frame: xmm0-7, then rdi rsi rdx rcx r8 r9 rax. With the return
 // address it is a multiple of 16, so the call out is aligned.
@@ -115,13 +111,6 @@
 	jz 1f
 	START_CLASS \recv, 0
 	.endif
-	mov r11, qword ptr [rip + METHOD_GENERATION@GOTPCREL]
-	mov r11, qword ptr [r11]
-	cmp r11, qword ptr [r10 + LV_CLASS_CACHE_GENERATION]
-	jne 2f
-	mov r11, qword ptr [rip + MESSAGE_OBSERVER@GOTPCREL]
-	cmp qword ptr [r11], 0
-	jne 2f
 	mov r11d, dword ptr [\selector + LV_SELECTOR_INDEX]
 	cmp r11d, dword ptr [r10 + LV_CLASS_CACHE_SIZE]
 	jae 2f

@@ -29,12 +29,11 @@ enum class InstanceMemory : uint8_t { Counted, Uncounted, HeapBlock };
 
 // The leading fields of every class, at fixed offsets: objc_msgSend's assembly reads the
 // method cache here, and retain and release read how instances are kept. The cache is a
-// table indexed by selector index, valid while `cacheGeneration` equals the runtime's; any
-// change of any method table bumps the runtime's generation.
+// table indexed by selector index; any change of any method table empties every cache
+// (size 0), so the fast paths check only the index against the size.
 struct ClassHead : objc_object {
   Class superclass = nullptr;
-  const objc_method** cacheSlots = nullptr;  // owned; an entry may be null (no such method)
-  uint64_t cacheGeneration = 0;
+  const objc_method** cacheSlots = nullptr;  // owned; an entry may be null (not looked up)
   uint32_t cacheSize = 0;
   InstanceMemory memory = InstanceMemory::Counted;
   bool isMetaclass = false;

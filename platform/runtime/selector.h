@@ -1,6 +1,6 @@
 #pragma once
 // Interned selectors. Each selector has a dense index used by the per-class method cache.
-// `"setFrame:"_sel` interns once per call site and is a static load afterwards.
+// `"setFrame:"_sel` interns once per spelling and is a load and test afterwards.
 #include <algorithm>
 #include <cstdint>
 #include <string>
@@ -23,8 +23,22 @@ struct FixedString {
 };
 }  // namespace rt
 
+namespace rt {
+// A literal's selector once registered. Constant-initialised to null, so that a literal
+// costs one load and test, without an initialisation guard. Main thread only.
+template <FixedString S>
+constinit inline SEL g_literalSelector = nullptr;
+
+template <FixedString S>
+[[gnu::noinline, gnu::cold]] SEL registerLiteral() {
+  return g_literalSelector<S> = sel_registerName(S.text);
+}
+}  // namespace rt
+
 template <rt::FixedString S>
 inline SEL operator""_sel() {
-  static const SEL sel = sel_registerName(S.text);
+  SEL sel = rt::g_literalSelector<S>;
+  if (!sel) [[unlikely]]
+    sel = rt::registerLiteral<S>();
   return sel;
 }
