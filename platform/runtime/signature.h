@@ -166,7 +166,7 @@ void append(std::string& s, Depth depth) {
   } else if constexpr (DeclaredStruct<U>) {
     appendStruct(s, lvStructLayout(static_cast<const U*>(nullptr)), depth);
   } else {
-    static_assert(kUnknown<U>, "no device encoding: declare the structure's with LV_STRUCT_ENCODING");
+    static_assert(kUnknown<U>, "no encoding: declare the structure's with LV_STRUCT_ENCODING");
   }
 }
 
