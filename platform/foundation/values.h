@@ -13,6 +13,7 @@ struct NSRange {
   NSUInteger location;
   NSUInteger length;
 };
+LV_STRUCT_ENCODING(NSRange, "_NSRange", &NSRange::location, &NSRange::length)
 inline NSRange NSMakeRange(NSUInteger location, NSUInteger length) { return {location, length}; }
 
 struct NSString : objc_object {

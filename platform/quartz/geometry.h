@@ -4,29 +4,36 @@
 #include <algorithm>
 #include <cmath>
 
+#include "runtime/signature.h"
 #include "runtime/types.h"
 
 struct CGPoint {
   CGFloat x = 0, y = 0;
   bool operator==(const CGPoint&) const = default;
 };
+LV_STRUCT_ENCODING(CGPoint, "CGPoint", &CGPoint::x, &CGPoint::y)
 
 struct CGSize {
   CGFloat width = 0, height = 0;
   bool operator==(const CGSize&) const = default;
 };
+LV_STRUCT_ENCODING(CGSize, "CGSize", &CGSize::width, &CGSize::height)
 
 struct CGRect {
   CGPoint origin;
   CGSize size;
   bool operator==(const CGRect&) const = default;
 };
+LV_STRUCT_ENCODING(CGRect, "CGRect", &CGRect::origin, &CGRect::size)
 
 // x' = a·x + c·y + tx, y' = b·x + d·y + ty
 struct CGAffineTransform {
   CGFloat a = 1, b = 0, c = 0, d = 1, tx = 0, ty = 0;
   bool operator==(const CGAffineTransform&) const = default;
 };
+LV_STRUCT_ENCODING(CGAffineTransform, "CGAffineTransform", &CGAffineTransform::a,
+                   &CGAffineTransform::b, &CGAffineTransform::c, &CGAffineTransform::d,
+                   &CGAffineTransform::tx, &CGAffineTransform::ty)
 
 inline constexpr CGAffineTransform CGAffineTransformIdentity{};
 inline constexpr CGRect CGRectZero{};

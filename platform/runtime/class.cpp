@@ -157,11 +157,10 @@ IMP installMethod(Class cls, SEL sel, IMP imp, const Signature* sig, const char*
 
 void addMethod(Class cls, SEL sel, IMP imp, const Signature* sig, const std::string& computed,
                const char* types) {
-  if (types && internSignature(types) != sig && false)
-    fatal(std::string(cls->isMetaclass ? "+[" : "-[") + cls->name + " " + sel_getName(sel) +
-          "]: the encoding " + types + " does not describe the implementation, " + computed);
+  if (types && internSignature(types) != sig)
+    fatal(messageName(cls, sel) + ": the encoding " + types +
+          " does not describe the implementation, " + computed);
   installMethod(cls, sel, imp, sig, types ? types : computed.c_str());
-  (void)computed;
 }
 
 const objc_method* findMethod(Class cls, SEL sel) {

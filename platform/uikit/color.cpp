@@ -116,7 +116,7 @@ void registerColorClasses() {
   addClassMethod(g_UIColor, "secondaryLabelColor"_sel, UIColor_secondaryLabelColor);
   addMethod(g_UIColor, "colorWithAlphaComponent:"_sel, UIColor_colorWithAlphaComponent);
   addMethod(g_UIColor, "getRed:green:blue:alpha:"_sel, UIColor_getRedGreenBlueAlpha, "B@:^d^d^d^d");
-  addMethod(g_UIColor, "CGColor"_sel, UIColor_CGColor, "^{CGColor=}@:");
+  addMethod(g_UIColor, "CGColor"_sel, UIColor_CGColor);
   addMethod(g_UIColor, "isEqual:"_sel, Color_isEqual);
   addMethod(g_UIColor, "hash"_sel, Color_hash);
   addMethod(g_UIColor, "copy"_sel, Color_copy);

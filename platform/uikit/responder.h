@@ -8,6 +8,8 @@ struct UIEdgeInsets {
   CGFloat top = 0, left = 0, bottom = 0, right = 0;
   bool operator==(const UIEdgeInsets&) const = default;
 };
+LV_STRUCT_ENCODING(UIEdgeInsets, "UIEdgeInsets", &UIEdgeInsets::top, &UIEdgeInsets::left,
+                   &UIEdgeInsets::bottom, &UIEdgeInsets::right)
 
 struct UIResponder : objc_object {};
 // uikit/view_controller.h

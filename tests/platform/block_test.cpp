@@ -32,7 +32,7 @@ TEST(Block, CallsItsFunctionAndReleasesItsCaptures) {
     EXPECT_EQ(fnd::block<void()>(std::function<void()>()), nil);
     EXPECT_EQ(fnd::callBlock<int>(fnd::block<int(int)>([](int x) { return x * 2; }), 21), 42);
     EXPECT_EQ(fnd::callBlock<int>(globalBlock(), 21), 42) << "a block laid out by hand in C";
-    EXPECT_DEATH(fnd::callBlock(b), "block of signature v.*B.* called as v@\\?");
+    EXPECT_DEATH(fnd::callBlock(b), "block of signature v12@\\?0B8 called as v8@\\?0");
     EXPECT_DEATH(fnd::callBlock<void>(globalBlock(), true), "block of signature i12@\\?0i8 called as");
     EXPECT_DEATH(fnd::callBlock(fnd::string("x")), "object of class .* called as a block");
   }

@@ -22,7 +22,7 @@ Class wideTouchView() {
     class_addMethod(c, "pointInside:withEvent:"_sel, +[](id self, SEL, CGPoint p, id) -> bool {
       CGRect b = send<CGRect>(self, "bounds"_sel);
       return CGRectContainsPoint(CGRectMake(b.origin.x - 20, b.origin.y - 20, b.size.width + 40, b.size.height + 40), p);
-    }, "B@:{CGPoint}@");
+    }, "B@:{CGPoint=dd}@");
     return c;
   }();
   return cls;

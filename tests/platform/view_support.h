@@ -67,9 +67,9 @@ void recordSet(id self, SEL sel, Value value) {
 inline Class geometryRecorderClass() {
   static Class cls = [] {
     Class c = makeSubclass("UIView", "GeometryRecorder");
-    class_addMethod(c, "setFrame:"_sel, recordSet<CGRect>, "v@:{CGRect}");
-    class_addMethod(c, "setBounds:"_sel, recordSet<CGRect>, "v@:{CGRect}");
-    class_addMethod(c, "setCenter:"_sel, recordSet<CGPoint>, "v@:{CGPoint}");
+    class_addMethod(c, "setFrame:"_sel, recordSet<CGRect>, "v@:{CGRect={CGPoint=dd}{CGSize=dd}}");
+    class_addMethod(c, "setBounds:"_sel, recordSet<CGRect>, "v@:{CGRect={CGPoint=dd}{CGSize=dd}}");
+    class_addMethod(c, "setCenter:"_sel, recordSet<CGPoint>, "v@:{CGPoint=dd}");
     return c;
   }();
   return cls;
