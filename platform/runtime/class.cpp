@@ -5,6 +5,8 @@
 
 namespace rt {
 
+const objc_method g_unlookedMethod{};
+
 namespace {
 // The classes whose caches hold something, to empty when a method table changes.
 std::vector<Class>& cachingClasses() {
@@ -180,7 +182,8 @@ const objc_method* lookupSlow(Class cls, SEL sel) {
     // Sized to every selector known now, so that later selectors rarely regrow it.
     uint32_t needed = selectorCount();
     uint32_t size = needed + needed / 2 + 16;
-    auto* slots = new const objc_method*[size]();
+    auto* slots = new const objc_method*[size];
+    std::fill_n(slots, size, &g_unlookedMethod);
     if (cls->cacheSlots) std::copy_n(cls->cacheSlots, cls->cacheSize, slots);
     delete[] std::exchange(cls->cacheSlots, slots);
     cls->cacheSize = size;

@@ -13,6 +13,9 @@ namespace rt {
 // message observer comes or goes.
 void emptyMethodCaches();
 
+// What a cache slot holds before its selector is looked up (never an implementation).
+[[gnu::visibility("hidden")]] extern const objc_method g_unlookedMethod;
+
 const objc_method* lookupSlow(Class cls, SEL sel);
 [[noreturn]] void unrecognizedSelector(id receiver, SEL sel);
 [[noreturn]] void signatureMismatch(Class cls, SEL sel, const Signature* have,
@@ -21,7 +24,8 @@ const objc_method* lookupSlow(Class cls, SEL sel);
 inline const objc_method* lookup(Class cls, SEL sel) {
   const ClassHead* c = head(cls);
   if (sel->index < c->cacheSize) [[likely]] {
-    if (const objc_method* m = c->cacheSlots[sel->index]) [[likely]]
+    const objc_method* m = c->cacheSlots[sel->index];
+    if (m != &g_unlookedMethod) [[likely]]
       return m;
   }
   return lookupSlow(cls, sel);
@@ -88,11 +92,11 @@ inline R invoke(Class start, id self, SEL sel, A... args) {
   using Fn = R (*)(id, SEL, A...);
   const ClassHead* c = head(start);
   if (sel->index < c->cacheSize) [[likely]] {
-    if (const objc_method* m = c->cacheSlots[sel->index]) [[likely]] {
-      if (m->signature != g_sendSignature<Fn>) [[unlikely]]
-        checkSignature<Fn>(start, sel, m->signature);
+    // A slot not looked up yet, a method of another signature, one with none: the slow
+    // path sorts them out.
+    const objc_method* m = c->cacheSlots[sel->index];
+    if (m->signature == g_sendSignature<Fn>) [[likely]]
       return reinterpret_cast<Fn>(m->imp)(self, sel, args...);
-    }
   }
   return invokeSlow<R, A...>(start, self, sel, args...);
 }

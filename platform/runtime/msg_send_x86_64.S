@@ -20,6 +20,9 @@
 #define SAVED_RDX 144
 #define FRAME_SIZE 184
 
+// rt::g_unlookedMethod, what a slot holds before its selector is looked up (hidden).
+#define UNLOOKED_METHOD _ZN2rt16g_unlookedMethodE
+
 	.text
 
 // Class in r10; the receiver and selector are read back from where their registers were
@@ -116,8 +119,9 @@
 	jae 2f
 	mov r10, qword ptr [r10 + LV_CLASS_CACHE_SLOTS]
 	mov r11, qword ptr [r10 + r11 * 8]
-	test r11, r11
-	jz 2f
+	lea r10, [rip + UNLOOKED_METHOD]
+	cmp r11, r10
+	je 2f
 	.if \super
 	mov \recv, qword ptr [\recv + LV_SUPER_RECEIVER]
 	.endif

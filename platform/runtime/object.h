@@ -33,7 +33,9 @@ enum class InstanceMemory : uint8_t { Counted, Uncounted, HeapBlock };
 // (size 0), so the fast paths check only the index against the size.
 struct ClassHead : objc_object {
   Class superclass = nullptr;
-  const objc_method** cacheSlots = nullptr;  // owned; an entry may be null (not looked up)
+  // Owned; an entry not yet looked up holds rt::g_unlookedMethod, whose null signature no
+  // typed send expects, so a typed hit needs no test of its own for it.
+  const objc_method** cacheSlots = nullptr;
   uint32_t cacheSize = 0;
   InstanceMemory memory = InstanceMemory::Counted;
   bool isMetaclass = false;
