@@ -33,9 +33,10 @@ struct ConstantObject {
 TEST_F(CInterface, EveryObjectBeginsWithItsClassAndConstantsAreNeverWritten) {
   Class plain = rt::defineClass<Plain>(name("Plain").c_str(), "NSObject");
   id obj = rt::allocateInstance(plain);
+  // Once per process, as a compiler-named class is: the storage holds one class.
   alignas(objc_class) static unsigned char storage[sizeof(objc_class)];
-  Class constants = rt::defineClassAt(storage, name("Constant").c_str(), "NSObject",
-                                      rt::InstanceMemory::Uncounted);
+  static const Class constants =
+      rt::defineClassAt(storage, "LVConstant", "NSObject", rt::InstanceMemory::Uncounted);
   ConstantObject constant{constants, 0x7c8, "text", 4};
   auto constantId = reinterpret_cast<id>(&constant);
   for (id o : {obj, reinterpret_cast<id>(plain), constantId})
