@@ -10,9 +10,9 @@
 
 extern "C" {
 // Each is the storage of its class; compiled blocks point their isa at it.
-__attribute__((visibility("default"))) alignas(objc_class) void* _NSConcreteStackBlock[32];
-__attribute__((visibility("default"))) alignas(objc_class) void* _NSConcreteGlobalBlock[32];
-__attribute__((visibility("default"))) alignas(objc_class) void* _NSConcreteMallocBlock[32];
+alignas(objc_class) __attribute__((visibility("default"))) void* _NSConcreteStackBlock[32];
+alignas(objc_class) __attribute__((visibility("default"))) void* _NSConcreteGlobalBlock[32];
+alignas(objc_class) __attribute__((visibility("default"))) void* _NSConcreteMallocBlock[32];
 }
 
 static_assert(sizeof(objc_class) <= sizeof(_NSConcreteStackBlock));
