@@ -135,7 +135,7 @@ id allocateInstance(Class cls) {
 
 void freeInstance(id obj) {
   typedAncestor(obj->isa)->instanceType.destroy(obj);
-  --g_liveObjects;
+  noteDeallocation();
   ObjectPrefix* prefix = prefixOf(obj);
   prefix->~ObjectPrefix();
   std::free(prefix);
@@ -176,7 +176,8 @@ const objc_method* findMethod(Class cls, SEL sel) {
 const objc_method* lookupSlow(Class cls, SEL sel) {
   const objc_method* m = findMethod(cls, sel);
   // While a trace is on, caches stay empty so that every send comes here and is traced.
-  if (g_messageObserver) return m;
+  // A selector the class does not answer is not cached: the fast paths call what they find.
+  if (g_messageObserver || !m) return m;
   if (sel->index >= cls->cacheSize) {
     if (!cls->cacheSlots) cachingClasses().push_back(cls);
     // Sized to every selector known now, so that later selectors rarely regrow it.

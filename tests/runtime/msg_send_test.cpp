@@ -182,6 +182,10 @@ TEST_F(MsgSendDeathTest, UnknownSelectorIsTheSameFatalErrorAsATypedSend) {
   EXPECT_DEATH(msgSend<CGRect>(Via{obj}, "nonsense"_sel), dies);
   EXPECT_DEATH(msgSend<long>(Via{obj, sub}, "nonsense"_sel), dies);
   EXPECT_DEATH(msgSend<long>(Via{obj, rt::rootClass()}, "nonsense"_sel), dies);  // NSObject has no superclass
+  // A lookup that found nothing leaves nothing in the cache for the fast paths to call.
+  EXPECT_EQ(rt::lookupSlow(target, "nonsense"_sel), nullptr);
+  EXPECT_DEATH(send<void>(obj, "nonsense"_sel), dies);
+  EXPECT_DEATH(msgSend<long>(Via{obj}, "nonsense"_sel), dies);
 }
 
 long Outer_send(id self, SEL, int x) { return msgSend<int>(Via{self}, "intPlus:"_sel, x) + 1000; }
