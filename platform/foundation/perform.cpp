@@ -25,9 +25,7 @@ id perform(id target, SEL sel, id object) {
   }
   if (sig == rt::signatureOf<Object1>()) return reinterpret_cast<Object1>(m->imp)(target, sel, object);
   if (sig == rt::signatureOf<Object0>()) return reinterpret_cast<Object0>(m->imp)(target, sel);
-  Class cls = target->isa;
-  rt::fatal(std::string(cls->isMetaclass ? "+[" : "-[") + cls->name + " " + sel_getName(sel) +
-            "]: cannot be performed: the method is " + (sig ? sig->readable : "untyped") +
+  rt::fatal(rt::messageName(target->isa, sel) + ": cannot be performed: the method is " + (sig ? sig->readable : "untyped") +
             ", a performed method takes one object or nothing and returns an object or nothing");
 }
 

@@ -1,7 +1,7 @@
 // objc_msgSend and its variants for x86-64 (System V). The cached lookup is inline: the
 // class's cache is emptied by every change of a method table and stays empty while a
-// message observer is installed; a selector whose index lies within it the selector's slot, when set, holds the method and we jump
-// to its implementation with every argument register untouched. Anything else goes through
+// message observer is installed; a slot within it that has been looked up holds the method,
+// and we jump to its implementation with every argument register untouched. Anything else goes through
 // lv_msgSendResolve with all argument registers saved. Only r10 and r11 are used as
 // scratch: rax carries the vector register count of a variadic call.
 #if !defined(__x86_64__) || !defined(__linux__)
@@ -11,7 +11,6 @@
 	.intel_syntax noprefix
 
 #include "runtime/msg_send_layout.h"
-
 
 // The slow path's frame: xmm0-7, then rdi rsi rdx rcx r8 r9 rax. With the return
 // address it is a multiple of 16, so the call out is aligned.
