@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# The phone's library is an arm64 dylib for iOS 14, signed, under the loader's install name,
-# whose symbols bind to the library that provides them (two-level namespace), that finds the
-# hooking library and Cephei under /var/jb (rootless) first and under / (rootful) next, and
-# that runs exactly one initialiser at load.
+# The phone's library is an arm64 dylib for iOS 14, signed ad hoc (every page's hash holds),
+# under the loader's install name, whose symbols bind to the library that provides them
+# (two-level namespace), that finds the hooking library and Cephei under /var/jb (rootless)
+# first and under / (rootful) next, and that runs exactly one initialiser at load.
 # Usage: library_test.sh BUILD
 set -euo pipefail
 . "$(dirname "$0")/artefacts.sh" "$1"
@@ -17,7 +17,7 @@ grep -qw TWOLEVEL <<<"$flags" || fail "not bound by two-level namespace: $flags"
 commands=$($objdump --macho --private-headers "$library")
 build_version=$(grep -A4 'cmd LC_BUILD_VERSION' <<<"$commands" | tr -s ' \n' ' ')
 grep -q 'platform ios .*minos 14\.0 ' <<<"$build_version" || fail "not built for iOS 14.0: $build_version"
-grep -q 'cmd LC_CODE_SIGNATURE' <<<"$commands" || fail "not signed (no LC_CODE_SIGNATURE)"
+signature=$(python3 "$(dirname "$0")/code_signature.py" "$library" 2>&1) || fail "signature: $signature"
 install_name=$($objdump --macho --dylib-id "$library" | tail -1)
 [ "$install_name" = /Library/MobileSubstrate/DynamicLibraries/Lumivane.dylib ] || fail "install name $install_name"
 rpaths=$(grep -A2 'cmd LC_RPATH' <<<"$commands" | sed -n 's/^ *path \(.*\) (offset [0-9]*)$/\1/p' | tr '\n' ' ')
