@@ -1,6 +1,7 @@
 #pragma once
-// Which rows of the library's installation tables took effect on the host's classes. A
-// library that does not describe its tables gets a row for every method it changed: a
+// Which rows of the library's installation tables took effect on the host's classes. The
+// library describes its tables as text (`lvInstallTable`, one row a line). A library that
+// does not describe them gets a row for every method it changed: a
 // replacement where the class answered the selector before, a method where it did not,
 // in group 0, class by class in the order they were made, selectors in name order.
 #include <string>
@@ -14,12 +15,12 @@ namespace lv::host {
 struct InstallationRow {
   int group;
   int row;
-  InstallKind kind;
+  std::string kind;  // property, method or replacement
   std::string className;
   std::string name;
   // A property: declared on the class (with its accessors, where the row adds them). A
-  // method: the class itself has it. A replacement: its slot holds what the class ran
-  // before the library was loaded.
+  // method: the class itself has it. A replacement: the class's own method for the
+  // selector is no longer what the class ran before the library was loaded.
   bool installed;
 };
 

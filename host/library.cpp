@@ -70,10 +70,7 @@ bool lv::host::Library::isSmallDeviceSB() const {
   return fn();
 }
 
-std::span<const InstallRecord> lv::host::Library::installRecords() const {
-  auto fn = reinterpret_cast<InstallRecordsFunction>(symbol("lvInstallRecords"));
-  if (!fn) return {};
-  size_t count = 0;
-  const InstallRecord* records = fn(&count);
-  return {records, count};
+const char* lv::host::Library::installTable() const {
+  auto fn = reinterpret_cast<const char* (*)()>(symbol("lvInstallTable"));
+  return fn ? fn() : nullptr;
 }

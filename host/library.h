@@ -10,7 +10,6 @@
 
 #include "host/boot_error.h"
 #include "runtime/runtime.h"
-#include "substrate/install_record.h"
 
 namespace lv::host {
 
@@ -58,8 +57,8 @@ class Library {
   bool exports(const char* name) const { return symbol(name) != nullptr; }
 
   bool isSmallDeviceSB() const;
-  // Empty when the library does not describe its tables.
-  std::span<const InstallRecord> installRecords() const;
+  // The text the library's `lvInstallTable` answers; null when it exports none.
+  const char* installTable() const;
 
   // Whether `address` lies in the loaded library's code (false before it is loaded): its
   // replacements, the methods it added, its own classes' methods.

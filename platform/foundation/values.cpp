@@ -167,6 +167,12 @@ id NSNumber_copy(id self, SEL) { return rt::retain(self); }
 
 NSArray* asArray(id a) { return static_cast<NSArray*>(a); }
 id NSArray_array(id cls, SEL) { return rt::autorelease(rt::allocateInstance(reinterpret_cast<Class>(cls))); }
+// A nil among the objects is a fatal error, as on the device.
+id NSArray_arrayWithObjectsCount(id, SEL, const id* objects, NSUInteger count) {
+  for (NSUInteger i = 0; i < count; ++i)
+    if (!objects[i]) rt::fatal("+[NSArray arrayWithObjects:count:]: object at index " + std::to_string(i) + " is nil");
+  return fnd::array(std::vector<id>(objects, objects + count));
+}
 NSUInteger NSArray_count(id self, SEL) { return asArray(self)->items.size(); }
 id NSArray_objectAtIndex(id self, SEL, NSUInteger i) {
   auto& items = asArray(self)->items;
@@ -334,6 +340,7 @@ void registerValueClasses() {
 
   g_NSArray = rt::defineClass<NSArray>("NSArray", "NSObject");
   addClassMethod(g_NSArray, "array"_sel, NSArray_array);
+  addClassMethod(g_NSArray, "arrayWithObjects:count:"_sel, NSArray_arrayWithObjectsCount);
   addMethod(g_NSArray, "count"_sel, NSArray_count);
   addMethod(g_NSArray, "objectAtIndex:"_sel, NSArray_objectAtIndex);
   addMethod(g_NSArray, "firstObject"_sel, NSArray_firstObject);

@@ -1,10 +1,11 @@
 #include "artwork/artwork_frames.h"
 
+#include <UIKit/UIDevice.h>
+
 #include "artwork/artwork_view.h"
 #include "artwork/cover_sheet_background.h"
 #include "startup/globals.h"
 #include "startup/small_device.h"
-#include "uikit/device.h"
 
 namespace lv::artwork {
 

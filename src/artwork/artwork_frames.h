@@ -1,8 +1,9 @@
 #pragma once
 // The artwork's two squares. The current one lives in the globals dOriginX, dOriginY,
 // dFrameWidth and dFrameHeight; a dOriginX of 0 means the small square has no x yet.
-#include "quartz/geometry.h"
-#include "runtime/runtime.h"
+#include <CoreGraphics/CGGeometry.h>
+
+#include "bridge/send.h"
 
 namespace lv::artwork {
 

@@ -1,7 +1,8 @@
 #pragma once
 // The artwork view: a small square that a tap enlarges, and back.
-#include "quartz/geometry.h"
-#include "runtime/runtime.h"
+#include <CoreGraphics/CGGeometry.h>
+
+#include "bridge/send.h"
 
 namespace lv::artwork {
 

@@ -19,17 +19,17 @@ constexpr double kMoveDelay = 0.1;
 
 // The host's label view fades out and comes back while the header's texts move.
 void blinkLabelView() {
-  Ref<> label = mruLabel;
-  setAlpha(label, 1.0);
-  animate(kBlinkOut, 0, UIViewAnimationOptionCurveLinear, [label] { setAlpha(label, 0.0); },
+  Strong label(mruLabel);
+  setAlpha(label.get(), 1.0);
+  animate(kBlinkOut, 0, UIViewAnimationOptionCurveLinear, [label] { setAlpha(label.get(), 0.0); },
           [label](bool) {
-            animate(kBlinkBack, kBlinkBackDelay, UIViewAnimationOptionCurveLinear, [label] { setAlpha(label, 1.0); });
+            animate(kBlinkBack, kBlinkBackDelay, UIViewAnimationOptionCurveLinear, [label] { setAlpha(label.get(), 1.0); });
           });
 }
 
 void moveTo(id view, CGRect frame) {
   animate(kMove, kMoveDelay, UIViewAnimationOptionCurveEaseInOut,
-          [view = Ref<>(view), frame] { send<void>(view, "setFrame:"_sel, frame); });
+          [view = Strong(view), frame] { send<void>(view, "setFrame:"_sel, frame); });
 }
 
 CGRect storedBounds() { return CGRectMake(0, 0, dFrameWidth, dFrameHeight); }
@@ -42,7 +42,7 @@ void moveArtwork(id artworkView) {
 }
 
 void playHaptic() {
-  Ref<> generator = rt::create(objc_getClass("UIImpactFeedbackGenerator"));
+  Strong generator = create(objc_getClass("UIImpactFeedbackGenerator"));
   send<void>(generator, "prepare"_sel);
   send<void>(generator, "impactOccurred"_sel);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // What the artwork code asks of the host's MRUArtworkView.
-#include "runtime/runtime.h"
+#include "bridge/send.h"
 #include "startup/host_values.h"
 
 namespace lv::artwork {

@@ -15,17 +15,17 @@ constexpr double kQuickFadeDelay = 0.45;
 void fadeIn(id view, double duration, double delay) {
   setHidden(view, false);
   setAlpha(view, 0.0);
-  animate(duration, delay, UIViewAnimationOptionCurveLinear, [view = Ref<>(view)] { setAlpha(view, 1.0); });
+  animate(duration, delay, UIViewAnimationOptionCurveLinear, [held = Strong(view)] { setAlpha(held.get(), 1.0); });
 }
 
 // Hidden once the fade has run its course. A fade cut short was replaced by a newer
 // change of the same view (a tap that expands again), which the hiding would undo.
 void fadeOut(id view, double duration, double delay) {
   setAlpha(view, 1.0);
-  Ref<> held = view;
-  animate(duration, delay, UIViewAnimationOptionCurveLinear, [held] { setAlpha(held, 0.0); },
+  Strong held(view);
+  animate(duration, delay, UIViewAnimationOptionCurveLinear, [held] { setAlpha(held.get(), 0.0); },
           [held](bool finished) {
-            if (finished) setHidden(held, true);
+            if (finished) setHidden(held.get(), true);
           });
 }
 

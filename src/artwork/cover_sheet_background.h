@@ -2,7 +2,7 @@
 // The cover sheet's artwork background: its image view and the blurred container above
 // it, reached through coverSheetView. Everything here does nothing before a cover sheet
 // exists.
-#include "runtime/runtime.h"
+#include "bridge/send.h"
 
 namespace lv::artwork {
 

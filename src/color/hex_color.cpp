@@ -1,10 +1,12 @@
 #include "color/hex_color.h"
 
-#include <string_view>
+#include <CoreGraphics/CGGeometry.h>
+#include <Foundation/NSRange.h>
 
-#include "foundation/values.h"
-#include "quartz/geometry.h"
-#include "runtime/runtime.h"
+#include <cstring>
+
+#include "bridge/methods.h"
+#include "bridge/values.h"
 
 namespace lv::color {
 
@@ -50,9 +52,9 @@ id colorWithHexStringAlpha(id, SEL, id text, double alpha) {
   id digits = send<id>(send<id>(text, "stringByTrimmingCharactersInSet:"_sel, separators),
                        "uppercaseString"_sel);
   if (send<NSUInteger>(digits, "length"_sel) < kDigitCount) return clearColor();
-  for (std::string_view prefix : {"0X", "#"})
-    if (send<bool>(digits, "hasPrefix:"_sel, fnd::string(prefix)))
-      digits = send<id>(digits, "substringFromIndex:"_sel, NSUInteger(prefix.size()));
+  for (const char* prefix : {"0X", "#"})
+    if (send<bool>(digits, "hasPrefix:"_sel, string(prefix)))
+      digits = send<id>(digits, "substringFromIndex:"_sel, NSUInteger(std::strlen(prefix)));
   if (send<NSUInteger>(digits, "length"_sel) != kDigitCount) return clearColor();
   return send<id>(uiColor(), "colorWithRed:green:blue:alpha:"_sel, componentOfGroup(digits, 0),
                   componentOfGroup(digits, kDigitsPerComponent), componentOfGroup(digits, 2 * kDigitsPerComponent),
@@ -70,10 +72,10 @@ id gradualChangingColor(id, SEL, id view, id fromHex, id toHex) {
   send<void>(layer, "setFrame:"_sel, send<CGRect>(view, "bounds"_sel));
   id from = send<id>(send<id>(uiColor(), "pf_colorWithHexString:"_sel, fromHex), "CGColor"_sel);
   id to = send<id>(send<id>(uiColor(), "pf_colorWithHexString:"_sel, toHex), "CGColor"_sel);
-  send<void>(layer, "setColors:"_sel, fnd::array({from, to}));
+  send<void>(layer, "setColors:"_sel, array({from, to}));
   send<void>(layer, "setStartPoint:"_sel, CGPointMake(0, 0));
   send<void>(layer, "setEndPoint:"_sel, CGPointMake(1, 1));
-  send<void>(layer, "setLocations:"_sel, fnd::array({fnd::number(0.0), fnd::number(1.0)}));
+  send<void>(layer, "setLocations:"_sel, array({number(0.0), number(1.0)}));
   return layer;
 }
 
@@ -84,9 +86,9 @@ id gradualChangingColor(id, SEL, id view, id fromHex, id toHex) {
 void lv::color::registerHexColorMethods() {
   Class cls = uiColor();
   if (!cls) return;
-  rt::addClassMethod(cls, "pf_colorWithHex:"_sel, colorWithHex);
-  rt::addClassMethod(cls, "pf_colorWithHex:alpha:"_sel, colorWithHexAlpha);
-  rt::addClassMethod(cls, "pf_colorWithHexString:alpha:"_sel, colorWithHexStringAlpha);
-  rt::addClassMethod(cls, "pf_colorWithHexString:"_sel, colorWithHexString);
-  rt::addClassMethod(cls, "pf_setGradualChangingColor:fromColor:toColor:"_sel, gradualChangingColor);
+  addClassMethod<colorWithHex>(cls, "pf_colorWithHex:"_sel);
+  addClassMethod<colorWithHexAlpha>(cls, "pf_colorWithHex:alpha:"_sel);
+  addClassMethod<colorWithHexStringAlpha>(cls, "pf_colorWithHexString:alpha:"_sel);
+  addClassMethod<colorWithHexString>(cls, "pf_colorWithHexString:"_sel);
+  addClassMethod<gradualChangingColor>(cls, "pf_setGradualChangingColor:fromColor:toColor:"_sel);
 }

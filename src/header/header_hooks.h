@@ -1,8 +1,9 @@
 #pragma once
 // The now-playing header: its frame on the platter, and the one-shot set-up of its
 // labels and taps when it is first laid out there.
-#include "quartz/geometry.h"
-#include "runtime/runtime.h"
+#include <CoreGraphics/CGGeometry.h>
+
+#include "bridge/send.h"
 
 namespace lv::header {
 

@@ -1,12 +1,13 @@
 #include "header/header_labels.h"
 
-#include "foundation/values.h"
+#include <CoreGraphics/CGGeometry.h>
+#include <UIKit/UIFontDescriptor.h>
+#include <UIKit/UIStackView.h>
+
+#include "bridge/values.h"
 #include "header/header_values.h"
-#include "quartz/geometry.h"
 #include "startup/globals.h"
 #include "startup/view_messages.h"
-#include "uikit/font.h"
-#include "uikit/stack_view.h"
 
 namespace lv::header {
 
@@ -37,9 +38,10 @@ struct LabelStyle {
 };
 
 void addLabel(id header, id stack, const LabelStyle& style) {
-  Ref<> label = rt::create("CBAutoScrollLabel");
+  Strong made = create(objc_getClass("CBAutoScrollLabel"));
+  id label = made.get();
   send<void>(header, style.setter, label);
-  send<void>(label, "setText:"_sel, fnd::string(style.placeholder));
+  send<void>(label, "setText:"_sel, string(style.placeholder));
   send<void>(label, "setFont:"_sel,
              send<id>(objc_getClass("UIFont"), "systemFontOfSize:weight:"_sel, kLabelFontSize, style.weight));
   send<void>(label, "setTextColor:"_sel, send<id>(objc_getClass("UIColor"), style.color));
@@ -62,7 +64,8 @@ void addLabel(id header, id stack, const LabelStyle& style) {
 // edges are tied to the header's near ones, so labels as wide as the stack keep the
 // width the placement counts on.
 void lv::header::MRUNowPlayingHeaderView_addLVLabels(id self, SEL) {
-  Ref<> stack = rt::create("UIStackView");
+  Strong made = create(objc_getClass("UIStackView"));
+  id stack = made.get();
   send<void>(self, "setLabelStackView:"_sel, stack);
   send<void>(stack, "setAxis:"_sel, UILayoutConstraintAxisVertical);
   send<void>(stack, "setAlignment:"_sel, UIStackViewAlignmentCenter);

@@ -1,6 +1,6 @@
 #pragma once
 // The header's own title and artist labels, in a stack where the host label view sits.
-#include "runtime/runtime.h"
+#include "bridge/send.h"
 
 namespace lv::header {
 

@@ -1,7 +1,8 @@
 #include "header/label_placement.h"
 
+#include <CoreGraphics/CGGeometry.h>
+
 #include "header/header_values.h"
-#include "quartz/geometry.h"
 #include "startup/animate.h"
 #include "startup/globals.h"
 #include "startup/view_messages.h"

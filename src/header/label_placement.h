@@ -1,6 +1,6 @@
 #pragma once
 // The header labels' horizontal places, by whether the artwork is enlarged.
-#include "runtime/runtime.h"
+#include "bridge/send.h"
 
 namespace lv::header {
 

@@ -1,7 +1,8 @@
 #pragma once
 // The host's now-playing label view and transport controls around the header.
-#include "quartz/geometry.h"
-#include "runtime/runtime.h"
+#include <CoreGraphics/CGGeometry.h>
+
+#include "bridge/send.h"
 
 namespace lv::header {
 

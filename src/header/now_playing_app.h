@@ -1,7 +1,7 @@
 #pragma once
 // Opening the application that is playing, the action of the header's and the host label
 // view's taps.
-#include "runtime/runtime.h"
+#include "bridge/send.h"
 
 namespace lv::header {
 

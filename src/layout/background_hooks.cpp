@@ -1,12 +1,14 @@
 #include "layout/background_hooks.h"
 
-#include "foundation/block.h"
-#include "mediaremote/now_playing.h"
+#include <MediaRemote/MediaRemote.h>
+#include <UIKit/UIInterface.h>
+#include <UIKit/UIView.h>
+
+#include "bridge/block.h"
 #include "startup/globals.h"
 #include "startup/host_values.h"
 #include "startup/slot.h"
 #include "startup/view_messages.h"
-#include "uikit/view.h"
 
 namespace lv::layout {
 
@@ -20,24 +22,23 @@ NSInteger contentModeFor(id coverSheet) {
 
 // A view as large as the cover sheet, resizing with it, stored in the cover sheet's
 // property through `setter` and hidden until the artwork view shows it.
-Ref<> makeBackgroundView(id coverSheet, const char* className, SEL setter) {
-  Ref<> view = rt::create(objc_getClass(className), "initWithFrame:"_sel,
-                          send<CGRect>(coverSheet, "bounds"_sel));
+Strong makeBackgroundView(id coverSheet, const char* className, SEL setter) {
+  Strong view = create(objc_getClass(className), "initWithFrame:"_sel, send<CGRect>(coverSheet, "bounds"_sel));
   send<void>(coverSheet, setter, view);
   send<void>(view, "setAutoresizingMask:"_sel, kFlexibleSize);
   send<void>(view, "setContentMode:"_sel, contentModeFor(coverSheet));
-  setHidden(view, YES);
+  setHidden(view.get(), YES);
   return view;
 }
 
-Ref<> makeBlur(id container) {
-  Ref<> settings = rt::create("_UIBackdropViewSettingsATVSemiDark");
-  return rt::create(objc_getClass("_UIBackdropView"), "initWithFrame:autosizesToFitSuperview:settings:"_sel,
-                    send<CGRect>(container, "bounds"_sel), YES, settings);
+Strong makeBlur(id container) {
+  Strong settings = create(objc_getClass("_UIBackdropViewSettingsATVSemiDark"));
+  return create(objc_getClass("_UIBackdropView"), "initWithFrame:autosizesToFitSuperview:settings:"_sel,
+                send<CGRect>(container, "bounds"_sel), YES, settings);
 }
 
 void requestNowPlayingInfo() {
-  MRMediaRemoteGetNowPlayingInfo(dispatch_get_main_queue(), fnd::block<void(id)>([](id) {}));
+  MRMediaRemoteGetNowPlayingInfo(dispatch_get_main_queue(), block<void(id)>([](id) {}));
 }
 
 }  // namespace
@@ -50,13 +51,13 @@ id lv::layout::CSCoverSheetView_initWithFrame(id self, SEL _cmd, CGRect frame) {
   if (!slot<CSCoverSheetView_initWithFrame>(self, _cmd, frame)) return nil;
   storeStrong(coverSheetView, self);
 
-  Ref<> imageView = makeBackgroundView(self, "UIImageView", "setLumivaneArtworkBackgroundImageView:"_sel);
+  Strong imageView = makeBackgroundView(self, "UIImageView", "setLumivaneArtworkBackgroundImageView:"_sel);
   if (ShowBackground) send<void>(self, "insertSubview:atIndex:"_sel, imageView, NSInteger(0));
 
-  Ref<> container = makeBackgroundView(self, "UIView", "setLumivaneArtworkBackgroundView:"_sel);
+  Strong container = makeBackgroundView(self, "UIView", "setLumivaneArtworkBackgroundView:"_sel);
   if (ShowBackground) send<void>(self, "insertSubview:aboveSubview:"_sel, container, imageView);
 
-  send<void>(container, "addSubview:"_sel, makeBlur(container));
+  send<void>(container, "addSubview:"_sel, makeBlur(container.get()));
   return self;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The cover sheet's artwork background: replacements installed by the first initialiser.
-#include "quartz/geometry.h"
-#include "runtime/runtime.h"
+#include <CoreGraphics/CGGeometry.h>
+
+#include "bridge/send.h"
 
 namespace lv::layout {
 

@@ -1,8 +1,9 @@
 #pragma once
 // The media platter's geometry and the host views around it.
-#include "quartz/geometry.h"
-#include "runtime/runtime.h"
-#include "uikit/responder.h"
+#include <CoreGraphics/CGGeometry.h>
+#include <UIKit/UIGeometry.h>
+
+#include "bridge/send.h"
 
 namespace lv::layout {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The device's system version, compared as the single-precision number that NSString's
 // floatValue reads from it ("14.8.1" reads as 14.8). Read anew on every call.
-#include "runtime/runtime.h"
+#include "bridge/send.h"
 
 namespace lv::layout {
 

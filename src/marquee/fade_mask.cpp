@@ -2,10 +2,14 @@
 // every call.
 #include "marquee/fade_mask.h"
 
+#include <CoreGraphics/CGGeometry.h>
+
 #include <algorithm>
 
-#include "foundation/values.h"
+#include "bridge/methods.h"
+#include "bridge/values.h"
 #include "marquee/auto_scroll_label.h"
+#include "marquee/label_ivars.h"
 
 namespace lv::marquee {
 
@@ -29,7 +33,6 @@ FadeStops stopsFor(double p, bool fade, NSInteger direction) {
 }
 
 void applyGradientMask(id self, SEL, double fadeLength, bool fade) {
-  auto* label = static_cast<CBAutoScrollLabel*>(self);
   double textWidth = send<CGRect>(send<id>(self, "mainLabel"_sel), "bounds"_sel).size.width;
   CGRect bounds = send<CGRect>(self, "bounds"_sel);
   double viewWidth = bounds.size.width;
@@ -55,12 +58,12 @@ void applyGradientMask(id self, SEL, double fadeLength, bool fade) {
   Class colorClass = objc_getClass("UIColor");
   id clear = send<id>(send<id>(colorClass, "clearColor"_sel), "CGColor"_sel);
   id black = send<id>(send<id>(colorClass, "blackColor"_sel), "CGColor"_sel);
-  send<void>(gradient, "setColors:"_sel, fnd::array({clear, black, black, clear}));
+  send<void>(gradient, "setColors:"_sel, array({clear, black, black, clear}));
 
-  FadeStops stops = stopsFor(length / viewWidth, fade, label->scrollDirection);
+  FadeStops stops = stopsFor(length / viewWidth, fade, scrollDirection(self));
   send<void>(gradient, "setLocations:"_sel,
-             fnd::array({fnd::number(0.0), fnd::number(stops.inner), fnd::number(stops.outer),
-                         fnd::number(1.0)}));
+             array({number(0.0), number(stops.inner), number(stops.outer),
+                         number(1.0)}));
 
   Class transaction = objc_getClass("CATransaction");
   send<void>(transaction, "begin"_sel);
@@ -74,5 +77,5 @@ void applyGradientMask(id self, SEL, double fadeLength, bool fade) {
 }  // namespace lv::marquee
 
 void lv::marquee::registerFadeMask(Class cls) {
-  rt::addMethod(cls, "applyGradientMaskForFadeLength:enableFade:"_sel, applyGradientMask);
+  addMethod<applyGradientMask>(cls, "applyGradientMaskForFadeLength:enableFade:"_sel);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The edge fade of CBAutoScrollLabel: applyGradientMaskForFadeLength:enableFade:.
-#include "runtime/runtime.h"
+#include "bridge/send.h"
 
 namespace lv::marquee {
 

@@ -1,11 +1,14 @@
 #include "marquee/scroll_cycle.h"
 
+#include <UIKit/UIApplication.h>
+#include <UIKit/UIView.h>
+
 #include <cmath>
 
-#include "uikit/application_notifications.h"
-#include "uikit/view_animation.h"
+#include "bridge/block.h"
+#include "bridge/methods.h"
 #include "marquee/auto_scroll_label.h"
-#include "foundation/block.h"
+#include "marquee/label_ivars.h"
 
 namespace lv::marquee {
 
@@ -19,15 +22,12 @@ inline constexpr NSUInteger kMoveOptions = UIViewAnimationOptionAllowUserInterac
                                            UIViewAnimationOptionOverrideInheritedDuration |
                                            UIViewAnimationOptionOverrideInheritedCurve;
 
-CBAutoScrollLabel* self_(id self) { return static_cast<CBAutoScrollLabel*>(self); }
-
 void cancelPending(id self, SEL sel) {
   send<void>(objc_getClass("NSObject"), "cancelPreviousPerformRequestsWithTarget:selector:object:"_sel,
              self, sel, nil);
 }
 
 void scrollLabelIfNeeded(id self, SEL) {
-  CBAutoScrollLabel* label = self_(self);
   if (send<NSUInteger>(send<id>(self, "text"_sel), "length"_sel) == 0) return;
   double textWidth = send<CGRect>(send<id>(self, "mainLabel"_sel), "bounds"_sel).size.width;
   if (textWidth <= send<CGRect>(self, "bounds"_sel).size.width) return;
@@ -37,50 +37,50 @@ void scrollLabelIfNeeded(id self, SEL) {
   id scrollView = send<id>(self, "scrollView"_sel);
   send<void>(send<id>(scrollView, "layer"_sel), "removeAllAnimations"_sel);
 
-  bool leftward = label->scrollDirection == kScrollLeft;
-  CGPoint travelled = CGPointMake(textWidth + double(label->labelSpacing), 0);
+  bool leftward = scrollDirection(self) == kScrollLeft;
+  CGPoint travelled = CGPointMake(textWidth + double(labelSpacing(self)), 0);
   CGPoint rest = leftward ? CGPointMake(0, 0) : travelled;
   CGPoint end = leftward ? travelled : CGPointMake(0, 0);
   // The jump back to rest is never animated, not even inside an enclosing block.
   send<void>(objc_getClass("UIView"), "performWithoutAnimation:"_sel,
-             fnd::block<void()>([scrollView, rest] { send<void>(scrollView, "setContentOffset:"_sel, rest); }));
+             block<void()>([scrollView, rest] { send<void>(scrollView, "setContentOffset:"_sel, rest); }));
 
   send<void>(self, "performSelector:withObject:afterDelay:"_sel, "enableShadow"_sel, nil,
-             label->pauseInterval);
+             pauseInterval(self));
 
   // A speed that is zero, negative or not a number would give no meaningful duration:
   // the text then stays at rest while the pause timer runs as for any other speed.
-  double speed = double(label->scrollSpeed);
+  double speed = double(scrollSpeed(self));
   if (!(speed > 0) || std::isinf(speed)) return;
   double duration = textWidth / speed;
 
   // Both blocks keep the view alive until they have run. A move that ends with the view in
   // no window starts no further run: nothing shows it, and it would hold itself for ever.
   // Entering a window starts the cycle again.
-  Ref<> keep(self);
+  Strong keep(self);
   send<void>(objc_getClass("UIView"), "animateWithDuration:delay:options:animations:completion:"_sel,
-             duration, label->pauseInterval, label->animationOptions | kMoveOptions,
-             fnd::block<void()>([keep, end] {
+             duration, pauseInterval(self), animationOptions(self) | kMoveOptions,
+             block<void()>([keep, end] {
                send<void>(send<id>(keep, "scrollView"_sel), "setContentOffset:"_sel, end);
              }),
-             fnd::block<void(bool)>([keep](bool finished) {
-               self_(keep)->scrolling = false;
+             block<void(bool)>([keep](bool finished) {
+               scrolling(keep.get()) = false;
                send<void>(keep, "applyGradientMaskForFadeLength:enableFade:"_sel,
-                          self_(keep)->fadeLength, false);
+                          fadeLength(keep.get()), false);
                if (finished && send<id>(keep, "window"_sel))
                  send<id>(keep, "performSelector:withObject:"_sel, "scrollLabelIfNeeded"_sel, nil);
              }));
 }
 
 void enableShadow(id self, SEL) {
-  self_(self)->scrolling = true;
-  send<void>(self, "applyGradientMaskForFadeLength:enableFade:"_sel, self_(self)->fadeLength, true);
+  scrolling(self) = true;
+  send<void>(self, "applyGradientMaskForFadeLength:enableFade:"_sel, fadeLength(self), true);
 }
 
 // Leaving a window ends the move (UIKit removes the animations); the rest timer of that run
 // goes with it, so that a label let go there is freed at once.
 void didMoveToWindow(id self, SEL sel) {
-  sendSuper<void>(g_class->superclass, self, sel);
+  sendSuper<void>(g_class, self, sel);
   if (send<id>(self, "window"_sel)) {
     send<void>(self, "scrollLabelIfNeeded"_sel);
     return;
@@ -111,9 +111,9 @@ void onOrientationChange(id self, SEL, id) {
 
 void lv::marquee::registerScrollCycle(Class cls) {
   g_class = cls;
-  rt::addMethod(cls, "scrollLabelIfNeeded"_sel, scrollLabelIfNeeded);
-  rt::addMethod(cls, "enableShadow"_sel, enableShadow);
-  rt::addMethod(cls, "didMoveToWindow"_sel, didMoveToWindow);
-  rt::addMethod(cls, "observeApplicationNotifications"_sel, observeApplicationNotifications);
-  rt::addMethod(cls, "onUIApplicationDidChangeStatusBarOrientationNotification:"_sel, onOrientationChange);
+  addMethod<scrollLabelIfNeeded>(cls, "scrollLabelIfNeeded"_sel);
+  addMethod<enableShadow>(cls, "enableShadow"_sel);
+  addMethod<didMoveToWindow>(cls, "didMoveToWindow"_sel);
+  addMethod<observeApplicationNotifications>(cls, "observeApplicationNotifications"_sel);
+  addMethod<onOrientationChange>(cls, "onUIApplicationDidChangeStatusBarOrientationNotification:"_sel);
 }

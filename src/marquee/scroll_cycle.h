@@ -1,6 +1,6 @@
 #pragma once
 // The rest-and-move cycle of CBAutoScrollLabel and its window and notification hooks.
-#include "runtime/runtime.h"
+#include "bridge/send.h"
 
 namespace lv::marquee {
 

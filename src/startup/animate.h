@@ -1,10 +1,11 @@
 #pragma once
 // UIView's animateWithDuration:delay:options:animations:completion: with C++ callables.
+#include <UIKit/UIView.h>
+
 #include <functional>
 
-#include "foundation/block.h"
-#include "runtime/runtime.h"
-#include "uikit/view_animation.h"
+#include "bridge/block.h"
+#include "bridge/send.h"
 
 namespace lv {
 
@@ -12,7 +13,7 @@ inline void animate(double duration, double delay, NSUInteger options, std::func
                     std::function<void(bool)> completion = {}) {
   static const Class view = objc_getClass("UIView");
   send<void>(view, "animateWithDuration:delay:options:animations:completion:"_sel, duration, delay, options,
-             fnd::block<void()>(std::move(animations)), fnd::block<void(bool)>(std::move(completion)));
+             block<void()>(std::move(animations)), block<void(bool)>(std::move(completion)));
 }
 
 }  // namespace lv

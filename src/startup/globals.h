@@ -2,7 +2,7 @@
 // The process-wide state through which the library's parts meet. Everything here is
 // touched only on the main thread (or the loading thread during the initialisers) and is
 // never reset. Object globals hold strong references: store them with lv::storeStrong.
-#include "runtime/runtime.h"
+#include "bridge/send.h"
 #include "startup/export.h"
 
 extern "C" {
@@ -43,10 +43,10 @@ extern double controlsWidth;
 // Retains the new object before releasing the old one, so that storing the object the
 // global already holds is safe.
 inline void storeStrong(id& global, id value) {
-  rt::retain(value);
+  objc_retain(value);
   id old = global;
   global = value;
-  rt::release(old);
+  objc_release(old);
 }
 
 }  // namespace lv

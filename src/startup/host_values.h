@@ -1,8 +1,10 @@
 #pragma once
 // The host values that mark the lock screen's own media platter: the library changes the
 // media views only in layout 4 or context 2, and the artwork view only in style 1.
-#include "runtime/runtime.h"
-#include "uikit/view.h"
+#include <UIKit/UIInterface.h>
+#include <UIKit/UIView.h>
+
+#include "bridge/send.h"
 
 namespace lv {
 

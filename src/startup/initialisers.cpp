@@ -1,9 +1,9 @@
 #include "startup/initialisers.h"
 
-#include "foundation/values.h"
+#include "bridge/autorelease_pool.h"
+#include "bridge/values.h"
 #include "startup/globals.h"
 #include "startup/hook_table.h"
-#include "startup/load_order.h"
 
 namespace lv {
 
@@ -13,11 +13,11 @@ constexpr const char* kPreferencesIdentifier = "com.lumivane.preferences";
 
 void registerSettings(id preferences) {
   const SEL registerBool = "registerBool:default:forKey:"_sel;
-  send<void>(preferences, registerBool, &enabled, NO, fnd::string("kEnabled"));
-  send<void>(preferences, registerBool, &ShowBackground, YES, fnd::string("ShowBackground"));
-  send<void>(preferences, registerBool, &ShowTime, NO, fnd::string("ShowTime"));
-  send<void>(preferences, registerBool, &CenterLabel, YES, fnd::string("CenterLabel"));
-  send<void>(preferences, registerBool, &HapticFeedback, YES, fnd::string("HapticFeedback"));
+  send<void>(preferences, registerBool, &enabled, NO, string("kEnabled"));
+  send<void>(preferences, registerBool, &ShowBackground, YES, string("ShowBackground"));
+  send<void>(preferences, registerBool, &ShowTime, NO, string("ShowTime"));
+  send<void>(preferences, registerBool, &CenterLabel, YES, string("CenterLabel"));
+  send<void>(preferences, registerBool, &HapticFeedback, YES, string("HapticFeedback"));
 }
 
 }  // namespace
@@ -25,16 +25,16 @@ void registerSettings(id preferences) {
 }  // namespace lv
 
 // Runs before the settings are read, so it installs whatever they say.
-__attribute__((constructor(kLoadFirstInitialiser))) void lv::firstInitialiser() {
-  rt::AutoreleasePool pool;
+void lv::firstInitialiser() {
+  AutoreleasePool pool;
   install(firstGroup());
 }
 
-__attribute__((constructor(kLoadSecondInitialiser))) void lv::secondInitialiser() {
-  rt::AutoreleasePool pool;
-  Ref<> preferences = rt::create(objc_getClass("HBPreferences"), "initWithIdentifier:"_sel,
-                                 fnd::string(kPreferencesIdentifier));
-  registerSettings(preferences);
+void lv::secondInitialiser() {
+  AutoreleasePool pool;
+  Strong preferences =
+      create(objc_getClass("HBPreferences"), "initWithIdentifier:"_sel, string(kPreferencesIdentifier));
+  registerSettings(preferences.get());
   if (!enabled) return;
   install(secondGroup());
 }

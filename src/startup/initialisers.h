@@ -1,6 +1,6 @@
 #pragma once
-// The two load-time initialisers, run by the loader one after the other when the host
-// loads the library (priorities in startup/load_order.h).
+// The two load-time initialisers, run one after the other by the load-time entry point
+// (startup/load.cpp).
 namespace lv {
 
 // Installs the first table, before any setting is read.

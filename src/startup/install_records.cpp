@@ -1,7 +1,6 @@
 #include "startup/install_records.h"
 
 #include <string>
-#include <vector>
 
 #include "startup/hook_table.h"
 
@@ -9,40 +8,37 @@ namespace lv {
 
 namespace {
 
-struct Records {
-  std::vector<std::string> setters;
-  std::vector<InstallRecord> rows;
-};
+const char* kindName(InstallKind kind) {
+  switch (kind) {
+    case InstallKind::Property: return "property";
+    case InstallKind::Method: return "method";
+    case InstallKind::Replacement: return "replacement";
+  }
+  return "?";
+}
 
-void describe(Records& records, int group, std::span<const InstallEntry> entries) {
+void describe(std::string& table, int group, std::span<const InstallEntry> entries) {
   int row = 0;
   for (const InstallEntry& e : entries) {
-    const char* getter = nullptr;
-    const char* setter = nullptr;
-    if (e.withAccessors) {
-      getter = e.name;
-      setter = records.setters.emplace_back(setterName(e.name)).c_str();
-    }
-    records.rows.push_back(InstallRecord{group, ++row, e.kind, e.className, e.name, getter, setter,
-                                         static_cast<const IMP*>(e.slot)});
+    std::string getter = e.withAccessors ? e.name : "-";
+    std::string setter = e.withAccessors ? setterName(e.name) : "-";
+    table += std::to_string(group) + ' ' + std::to_string(++row) + ' ' + kindName(e.kind) + ' ' + e.className +
+             ' ' + e.name + ' ' + getter + ' ' + setter + '\n';
   }
 }
 
-Records makeRecords() {
-  Records records;
-  // Reserved up front: the records point into these strings.
-  records.setters.reserve(firstGroup().size() + secondGroup().size());
-  describe(records, 1, firstGroup());
-  describe(records, 2, secondGroup());
-  return records;
+std::string makeTable() {
+  std::string table;
+  describe(table, 1, firstGroup());
+  describe(table, 2, secondGroup());
+  return table;
 }
 
 }  // namespace
 
 }  // namespace lv
 
-const InstallRecord* lvInstallRecords(size_t* count) {
-  static const lv::Records records = lv::makeRecords();
-  if (count) *count = records.rows.size();
-  return records.rows.data();
+const char* lvInstallTable(void) {
+  static const std::string table = lv::makeTable();
+  return table.c_str();
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The library's own classes and categories, registered by a load-time constructor that
-// runs before the initialisers (see startup/load_order.h).
+// The library's own classes and categories, registered by the load-time entry point before
+// the initialisers run (startup/load.cpp).
 namespace lv {
 
 void registerLibraryClasses();

@@ -1,7 +1,8 @@
 #include "startup/small_device.h"
 
-#include "quartz/geometry.h"
-#include "runtime/runtime.h"
+#include <CoreGraphics/CGGeometry.h>
+
+#include "bridge/send.h"
 
 namespace {
 
@@ -10,6 +11,7 @@ constexpr double kSmallScreenMaxWidth = 750;
 }  // namespace
 
 bool isSmallDeviceSB() {
+  using namespace lv;
   id screen = send<id>(objc_getClass("UIScreen"), "mainScreen"_sel);
   CGRect native = send<CGRect>(screen, "nativeBounds"_sel);
   return native.size.width <= kSmallScreenMaxWidth;

@@ -1,7 +1,8 @@
 #pragma once
 // One-line messages that the library's parts send to views and constraints alike.
-#include "quartz/geometry.h"
-#include "runtime/runtime.h"
+#include <CoreGraphics/CGGeometry.h>
+
+#include "bridge/send.h"
 
 namespace lv {
 
@@ -18,7 +19,7 @@ inline void activate(id constraint) { send<void>(constraint, "setActive:"_sel, t
 
 // Adds to `view` a tap recogniser that sends `action` to `target`; the view holds it.
 inline void addTap(id view, id target, SEL action) {
-  Ref<> tap = rt::create(objc_getClass("UITapGestureRecognizer"), "initWithTarget:action:"_sel, target, action);
+  Strong tap = create(objc_getClass("UITapGestureRecognizer"), "initWithTarget:action:"_sel, target, action);
   send<void>(view, "addGestureRecognizer:"_sel, tap);
 }
 

@@ -1,7 +1,8 @@
 #include "time/bar_height.h"
 
-#include "foundation/values.h"
-#include "quartz/geometry.h"
+#include <CoreGraphics/CGGeometry.h>
+
+#include "bridge/values.h"
 
 namespace lv::timecontrols {
 
@@ -19,7 +20,7 @@ double remembered(id bar, const void* key) {
 }
 
 void remember(id bar, const void* key, double height) {
-  objc_setAssociatedObject(bar, key, fnd::number(height), OBJC_ASSOCIATION_RETAIN_NONATOMIC);
+  objc_setAssociatedObject(bar, key, number(height), OBJC_ASSOCIATION_RETAIN_NONATOMIC);
 }
 
 double hostHeight(id bar, double current) {

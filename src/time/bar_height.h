@@ -2,7 +2,7 @@
 // The scrubber's bars are a little taller than the host draws them. The extra height is
 // added to the host's own height, never to a height already enlarged, so that adjusting
 // a bar again and again before the host lays it out anew keeps it at one size.
-#include "runtime/runtime.h"
+#include "bridge/send.h"
 
 namespace lv::timecontrols {
 

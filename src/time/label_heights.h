@@ -1,6 +1,6 @@
 #pragma once
 // The library's time labels are as tall as the host labels they mirror.
-#include "runtime/runtime.h"
+#include "bridge/send.h"
 
 namespace lv::timecontrols {
 

@@ -1,9 +1,12 @@
 #include "time/scrubber_hooks.h"
 
+#include <QuartzCore/CALayer.h>
+#include <UIKit/UIView.h>
+
 #include <utility>
 
-#include "foundation/block.h"
-#include "quartz/layer.h"
+#include "bridge/block.h"
+#include "bridge/ivars.h"
 #include "startup/globals.h"
 #include "startup/host_values.h"
 #include "startup/slot.h"
@@ -12,7 +15,6 @@
 #include "time/bar_height.h"
 #include "time/label_heights.h"
 #include "time/time_text_mirroring.h"
-#include "uikit/view_animation.h"
 
 namespace lv::timecontrols {
 
@@ -58,10 +60,10 @@ void animateTrack(id self, CGFloat rowScale, CGFloat hostLabelScale) {
   matchLabelHeights(self);
   id elapsedLabel = nil;
   id remainingLabel = nil;
-  rt::readIvar(self, "_elapsedTimeLabel", elapsedLabel);
-  rt::readIvar(self, "_remainingTimeLabel", remainingLabel);
+  readIvar(self, "_elapsedTimeLabel", elapsedLabel);
+  readIvar(self, "_remainingTimeLabel", remainingLabel);
   // The animations block runs before the animation call returns.
-  id animations = fnd::block<void()>([=] {
+  id animations = block<void()>([=] {
     CGAffineTransform labels = CGAffineTransformScale(CGAffineTransformIdentity, 1, hostLabelScale);
     send<void>(self, "setTransform:"_sel, CGAffineTransformScale(CGAffineTransformIdentity, 1, rowScale));
     send<void>(elapsedLabel, "setTransform:"_sel, labels);
@@ -129,7 +131,7 @@ void lv::timecontrols::MRUNowPlayingTimeControlsView_adjustSizeOfTrack(id self, 
 void lv::timecontrols::MRUNowPlayingTimeControlsView_setMaskedCornersForSlider(id self, SEL) {
   if (!inPlatterContext(self)) return;
   double factor = 0;
-  if (!rt::readIvar(self, "_elapsedTimeFactor", factor)) return;
+  if (!readIvar(self, "_elapsedTimeFactor", factor)) return;
   auto [played, unplayed] = cornerMasks(factor);
   send<void>(send<id>(send<id>(self, "elapsedTrack"_sel), "layer"_sel), "setMaskedCorners:"_sel, played);
   send<void>(send<id>(send<id>(self, "remainingTrack"_sel), "layer"_sel), "setMaskedCorners:"_sel, unplayed);

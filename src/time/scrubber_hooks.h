@@ -1,7 +1,8 @@
 #pragma once
 // The scrubber: one rounded pill that stretches while it is dragged.
-#include "quartz/geometry.h"
-#include "runtime/runtime.h"
+#include <CoreGraphics/CGGeometry.h>
+
+#include "bridge/send.h"
 
 namespace lv::timecontrols {
 

@@ -1,12 +1,13 @@
 #include "time/time_labels_hooks.h"
 
+#include <UIKit/UIFontDescriptor.h>
+
 #include "startup/globals.h"
 #include "startup/host_values.h"
 #include "startup/slot.h"
 #include "startup/view_messages.h"
 #include "time/label_heights.h"
 #include "time/time_text_mirroring.h"
-#include "uikit/font.h"
 
 namespace lv::timecontrols {
 
@@ -27,7 +28,8 @@ constexpr double kTimePause = 300;
 constexpr float kTimeScrollSpeed = 0;
 
 void addTimeLabel(id self, SEL setter, id hostLabel, id horizontalAnchor, CGFloat offset) {
-  Ref<> label = rt::create("CBAutoScrollLabel");
+  Strong made = create(objc_getClass("CBAutoScrollLabel"));
+  id label = made.get();
   send<void>(self, setter, label);
   send<void>(label, "setText:"_sel, send<id>(hostLabel, "text"_sel));
   send<void>(label, "setFont:"_sel,

@@ -1,7 +1,8 @@
 #pragma once
 // The time controls' own elapsed and remaining labels.
-#include "quartz/geometry.h"
-#include "runtime/runtime.h"
+#include <CoreGraphics/CGGeometry.h>
+
+#include "bridge/send.h"
 
 namespace lv::timecontrols {
 

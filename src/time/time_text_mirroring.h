@@ -1,6 +1,6 @@
 #pragma once
 // The library's time labels show the host's time texts.
-#include "runtime/runtime.h"
+#include "bridge/send.h"
 
 namespace lv::timecontrols {
 

@@ -31,7 +31,7 @@ std::vector<std::string> rows(const lv::host::Device& device, bool installed) {
   for (const lv::host::InstallationRow& r : device.installationReport()) {
     row = r.group == group ? row + 1 : 1;
     group = r.group;
-    std::string described = std::string(installKindName(r.kind)) + " " + r.className + " " + r.name;
+    std::string described = r.kind + " " + r.className + " " + r.name;
     EXPECT_EQ(r.row, row) << described;
     EXPECT_EQ(r.group, std::ranges::count(kFirstGroup, described) ? 1 : 2) << described;
     if (r.installed == installed) out.push_back(described);

@@ -23,7 +23,7 @@ void printJson(const lv::host::Device& device) {
   for (const lv::host::InstallationRow& r : device.installationReport()) {
     rows.push_back({{"group", r.group},
                     {"row", r.row},
-                    {"kind", installKindName(r.kind)},
+                    {"kind", r.kind},
                     {"class", r.className},
                     {"name", r.name},
                     {"installed", r.installed}});
@@ -35,7 +35,7 @@ void printJson(const lv::host::Device& device) {
 void printTable(const lv::host::Device& device) {
   std::printf("%-5s %3s  %-11s  %-35s  %-38s  %s\n", "group", "row", "kind", "class", "name", "installed");
   for (const lv::host::InstallationRow& r : device.installationReport()) {
-    std::printf("%-5d %3d  %-11s  %-35s  %-38s  %s\n", r.group, r.row, installKindName(r.kind),
+    std::printf("%-5d %3d  %-11s  %-35s  %-38s  %s\n", r.group, r.row, r.kind.c_str(),
                 r.className.c_str(), r.name.c_str(), r.installed ? "yes" : "no");
   }
   std::printf("\n");
