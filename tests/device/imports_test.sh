@@ -8,13 +8,20 @@ set -euo pipefail
 
 # name as llvm-nm prints it | install name | symbols
 allowed=(
-  "libSystem|/usr/lib/libSystem.B.dylib|___cxa_atexit ___stack_chk_fail ___stack_chk_guard _abort dyld_stub_binder"
-  "libc++|/usr/lib/libc++.1.dylib|__ZdlPv __Znwm __ZNSt3__16__sortIRNS_6__lessIiiEEPiEEvT0_S5_T_
-     __ZNSt3__112basic_stringIcNS_11char_traitsIcEENS_9allocatorIcEEE6appendEPKc"
-  "libobjc|/usr/lib/libobjc.A.dylib|_class_addMethod _objc_getClass _objc_msgSend _sel_registerName"
-  "UIKit|/System/Library/Frameworks/UIKit.framework/UIKit|"
-  "CoreGraphics|/System/Library/Frameworks/CoreGraphics.framework/CoreGraphics|"
-  "MediaRemote|/System/Library/PrivateFrameworks/MediaRemote.framework/MediaRemote|"
+  "libSystem|/usr/lib/libSystem.B.dylib|__Block_copy __NSConcreteStackBlock __dispatch_main_q _abort _memcpy
+     _strlen _toupper ___stack_chk_fail ___stack_chk_guard dyld_stub_binder"
+  "libc++|/usr/lib/libc++.1.dylib|__Znwm __ZdlPv ___cxa_guard_acquire ___cxa_guard_release
+     __ZNSt3__112basic_stringIcNS_11char_traitsIcEENS_9allocatorIcEEE6appendEPKcm"
+  "libobjc|/usr/lib/libobjc.A.dylib|_objc_getClass _objc_msgSend _objc_msgSendSuper2 _sel_registerName
+     _object_getClass _class_addIvar _class_addMethod _class_addProperty _class_getInstanceVariable
+     _class_respondsToSelector _ivar_getOffset _ivar_getTypeEncoding _objc_allocateClassPair
+     _objc_registerClassPair _objc_retain _objc_release _objc_autorelease _objc_autoreleasePoolPush
+     _objc_autoreleasePoolPop _objc_getAssociatedObject _objc_setAssociatedObject"
+  "UIKit|/System/Library/Frameworks/UIKit.framework/UIKit|_UIFontWeightMedium _UIFontWeightRegular
+     _UIApplicationDidBecomeActiveNotification _UIApplicationWillEnterForegroundNotification"
+  "CoreGraphics|/System/Library/Frameworks/CoreGraphics.framework/CoreGraphics|_CGAffineTransformIdentity
+     _CGAffineTransformScale _CGRectContainsPoint _CGRectGetMidX _CGRectGetMidY _CGRectGetMinY"
+  "MediaRemote|/System/Library/PrivateFrameworks/MediaRemote.framework/MediaRemote|_MRMediaRemoteGetNowPlayingInfo"
   "CydiaSubstrate|@rpath/CydiaSubstrate.framework/CydiaSubstrate|_MSHookMessageEx"
   "Cephei|@rpath/Cephei.framework/Cephei (weak)|"
 )
