@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Builds one Debian package for the phone: the library and the loader's filter in FOLDER,
 # described by CONTROL. The same inputs give the same bytes: owners, modes and times are
-# fixed (the times at SOURCE_DATE_EPOCH, by default the last commit's). The package is
-# written whole, through a temporary file beside it.
+# fixed (the times at SOURCE_DATE_EPOCH, by default 0, so that they do not depend on when
+# the package was last built). The package is written whole, through a temporary file
+# beside it.
 # Usage: package.sh LIBRARY FILTER CONTROL FOLDER OUTPUT
 set -euo pipefail
 library="$1" filter="$2" control="$3" folder="$4" output="$5"
-: "${SOURCE_DATE_EPOCH:=$(git -C "$(dirname "$0")" log -1 --format=%ct 2>/dev/null || echo 0)}"
-export SOURCE_DATE_EPOCH
+export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-0}
 
 stage=$(mktemp -d "$output.stage-XXXXXX")
 trap 'rm -rf "$stage" "$output.tmp-$$"' EXIT
