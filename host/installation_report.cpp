@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "substrate/slot_stub.h"
+
 namespace lv::host {
 
 namespace {
@@ -21,7 +23,7 @@ bool isInstalled(const InstallRecord& r, const MethodSnapshot& before) {
       return ownsMethod(cls, r.name);
     case InstallKind::Replacement: {
       IMP previous = before.implementation(cls, sel_registerName(r.name));
-      return previous && r.slot && *r.slot == previous;
+      return previous && r.slot && rt::slotTarget(*r.slot) == previous;
     }
   }
   return false;
