@@ -18,7 +18,7 @@ struct InstallationRow {
   std::string className;
   std::string name;
   // A property: declared on the class (with its accessors, where the row adds them). A
-  // method: the class itself has it. A replacement: its slot holds what the class ran
+  // method: the class itself has it. A replacement: its slot calls what the class ran
   // before the library was loaded.
   bool installed;
 };

@@ -15,7 +15,7 @@ struct InstallRecord {
   const char* name;    // property name or selector
   const char* getter;  // a property row that also adds its accessors: their selectors
   const char* setter;
-  const IMP* slot;     // replacements: the slot that receives the previous implementation
+  const IMP* slot;     // replacements: the slot the previous implementation is called through
 };
 
 // The library exports a function of this shape; the records live as long as the library.
