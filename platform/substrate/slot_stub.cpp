@@ -12,14 +12,16 @@ static_assert(offsetof(SlotStubRecord, sret) == LV_SLOT_RECORD_SRET);
 
 extern "C" {
 [[gnu::visibility("hidden")]] SlotStubRecord lv_slotRecords[LV_SLOT_STUB_COUNT];
-[[gnu::visibility("hidden")]] extern const char lv_slotStubs[];
+[[gnu::visibility("hidden")]] void lv_slotStubs();  // the first of the pool's stubs
 }
 
 namespace {
 
 size_t g_used = 0;  // records handed out, in order
 
-IMP stubAt(size_t index) { return reinterpret_cast<IMP>(lv_slotStubs + index * LV_SLOT_STUB_SIZE); }
+uintptr_t pool() { return reinterpret_cast<uintptr_t>(&lv_slotStubs); }
+
+IMP stubAt(size_t index) { return reinterpret_cast<IMP>(pool() + index * LV_SLOT_STUB_SIZE); }
 
 }  // namespace
 
@@ -32,7 +34,7 @@ IMP rt::slotStub(IMP imp, bool sret) {
 }
 
 IMP rt::slotTarget(IMP imp) {
-  auto offset = reinterpret_cast<uintptr_t>(imp) - reinterpret_cast<uintptr_t>(lv_slotStubs);
+  uintptr_t offset = reinterpret_cast<uintptr_t>(imp) - pool();
   if (offset >= g_used * LV_SLOT_STUB_SIZE || offset % LV_SLOT_STUB_SIZE) return imp;
   return lv_slotRecords[offset / LV_SLOT_STUB_SIZE].imp;
 }
