@@ -24,18 +24,3 @@ void MSHookMessageEx(Class cls, SEL sel, R (*replacement)(id, SEL, A...),
   rt::hookMessage(cls, sel, reinterpret_cast<IMP>(replacement), rt::signatureOf<Fn>(),
                   reinterpret_cast<IMP*>(slot));
 }
-
-namespace rt {
-
-// A cell for MSHookMessageEx's `slot`, called as the previous implementation it holds.
-template <class Fn>
-struct HookSlot;
-
-template <class R, class... A>
-struct HookSlot<R (*)(id, SEL, A...)> {
-  R (*imp)(id, SEL, A...) = nullptr;
-
-  R operator()(id self, SEL cmd, A... args) const { return imp(self, cmd, args...); }
-};
-
-}  // namespace rt
