@@ -15,7 +15,7 @@ export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$PWD/tests/lsan.supp:print_suppressions=0}"
 export LV_SOURCE_DIR="$PWD"
 
-for name in test_runtime test_platform test_marquee test_render; do
+for name in test_runtime test_platform test_marquee test_bridge test_render; do
   binary="$build/tests/$name"
   if [ ! -x "$binary" ]; then
     echo "run-whole: no $binary; build first (make test)" >&2

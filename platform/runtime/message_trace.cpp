@@ -10,6 +10,13 @@ namespace rt {
 
 MessageObserver* g_messageObserver = nullptr;
 
+// Whether an observer is installed, kept in this library's own storage for assembly that
+// tests it with one load: a program that reads g_messageObserver has a copy of its own,
+// which the library's accesses of it then use.
+extern "C" {
+[[gnu::visibility("hidden")]] constinit bool lv_messageObserverInstalled = false;
+}
+
 namespace {
 
 struct OpenFrame {
@@ -30,6 +37,7 @@ uint64_t g_installation = 0;  // counts setMessageObserver calls
 
 void setMessageObserver(MessageObserver* observer) {
   g_messageObserver = observer;
+  lv_messageObserverInstalled = observer;
   // While an observer is installed the caches stay empty, so every send takes the slow path,
   // which traces; the fast paths test nothing for it.
   emptyMethodCaches();

@@ -10,14 +10,8 @@
 
 	.intel_syntax noprefix
 
+#include "runtime/argument_frame_x86_64.h"
 #include "runtime/msg_send_layout.h"
-
-// The slow path's frame: xmm0-7, then rdi rsi rdx rcx r8 r9 rax. With the return
-// address it is a multiple of 16, so the call out is aligned.
-#define SAVED_RDI 128
-#define SAVED_RSI 136
-#define SAVED_RDX 144
-#define FRAME_SIZE 184
 
 // rt::g_unlookedMethod, what a slot holds before its selector is looked up (hidden).
 #define UNLOOKED_METHOD _ZN2rt16g_unlookedMethodE
@@ -27,46 +21,14 @@
 // Class in r10; the receiver and selector are read back from where their registers were
 // saved. Resolves (or dies), then jumps to the implementation with the registers restored.
 .macro RESOLVE receiver, sel
-	sub rsp, FRAME_SIZE
-	.cfi_adjust_cfa_offset FRAME_SIZE
-	movaps xmmword ptr [rsp + 0], xmm0
-	movaps xmmword ptr [rsp + 16], xmm1
-	movaps xmmword ptr [rsp + 32], xmm2
-	movaps xmmword ptr [rsp + 48], xmm3
-	movaps xmmword ptr [rsp + 64], xmm4
-	movaps xmmword ptr [rsp + 80], xmm5
-	movaps xmmword ptr [rsp + 96], xmm6
-	movaps xmmword ptr [rsp + 112], xmm7
-	mov qword ptr [rsp + SAVED_RDI], rdi
-	mov qword ptr [rsp + SAVED_RSI], rsi
-	mov qword ptr [rsp + SAVED_RDX], rdx
-	mov qword ptr [rsp + 152], rcx
-	mov qword ptr [rsp + 160], r8
-	mov qword ptr [rsp + 168], r9
-	mov qword ptr [rsp + 176], rax
+	SAVE_ARGUMENTS
 	mov rdi, r10
 	mov rsi, qword ptr [rsp + \receiver]
 	mov rdx, qword ptr [rsp + \sel]
-	lea rcx, [rsp + FRAME_SIZE]
+	lea rcx, [rsp + ARGUMENT_FRAME_SIZE]
 	call lv_msgSendResolve
 	mov r11, rax
-	movaps xmm0, xmmword ptr [rsp + 0]
-	movaps xmm1, xmmword ptr [rsp + 16]
-	movaps xmm2, xmmword ptr [rsp + 32]
-	movaps xmm3, xmmword ptr [rsp + 48]
-	movaps xmm4, xmmword ptr [rsp + 64]
-	movaps xmm5, xmmword ptr [rsp + 80]
-	movaps xmm6, xmmword ptr [rsp + 96]
-	movaps xmm7, xmmword ptr [rsp + 112]
-	mov rdi, qword ptr [rsp + SAVED_RDI]
-	mov rsi, qword ptr [rsp + SAVED_RSI]
-	mov rdx, qword ptr [rsp + SAVED_RDX]
-	mov rcx, qword ptr [rsp + 152]
-	mov r8, qword ptr [rsp + 160]
-	mov r9, qword ptr [rsp + 168]
-	mov rax, qword ptr [rsp + 176]
-	add rsp, FRAME_SIZE
-	.cfi_adjust_cfa_offset -FRAME_SIZE
+	RESTORE_ARGUMENTS
 	jmp r11
 .endm
 
@@ -162,34 +124,5 @@ END objc_msgSendSuper2
 ENTRY objc_msgSendSuper2_stret
 	SEND rsi, rdx, SAVED_RSI, SAVED_RDX, 1, 1
 END objc_msgSendSuper2_stret
-
-// Where a traced implementation returns to: reports the frame's return and goes on to the
-// caller's real return address, kept on the shadow stack. The return registers (rax rdx
-// xmm0 xmm1) pass through untouched. Entered by the implementation's `ret`, so rsp is
-// 16-aligned here. Unwinders stop here, so an exception must not leave an implementation
-// traced this way.
-	.globl lv_msgSendTraceTrampoline
-	.hidden lv_msgSendTraceTrampoline
-	.type lv_msgSendTraceTrampoline, @function
-	.p2align 5
-lv_msgSendTraceTrampoline:
-	.cfi_startproc
-	.cfi_undefined rip
-	sub rsp, 48
-	.cfi_adjust_cfa_offset 48
-	movups xmmword ptr [rsp + 0], xmm0
-	movups xmmword ptr [rsp + 16], xmm1
-	mov qword ptr [rsp + 32], rax
-	mov qword ptr [rsp + 40], rdx
-	call lv_msgSendTraceReturn
-	mov r11, rax
-	movups xmm0, xmmword ptr [rsp + 0]
-	movups xmm1, xmmword ptr [rsp + 16]
-	mov rax, qword ptr [rsp + 32]
-	mov rdx, qword ptr [rsp + 40]
-	add rsp, 48
-	.cfi_adjust_cfa_offset -48
-	jmp r11
-END lv_msgSendTraceTrampoline
 
 	.section .note.GNU-stack, "", @progbits

@@ -7,9 +7,9 @@
 extern "C" {
 #endif
 
-/* Replaces `cls`'s method for `sel` with `hook` and stores the implementation it replaced
- * in `*old` (when `old` is not NULL). When only a superclass defines `sel`, `cls` gets a
- * method of its own and `*old` receives the superclass's implementation. A nil class or a
+/* Replaces `cls`'s method for `sel` with `hook` and stores in `*old` (when `old` is not
+ * NULL) an implementation that calls the one it replaced. When only a superclass defines
+ * `sel`, `cls` gets a method of its own and `*old` calls the superclass's implementation. A nil class or a
  * selector that `cls` does not answer installs nothing and leaves `*old` as it was. */
 void MSHookMessageEx(Class cls, SEL sel, IMP hook, IMP *old);
 

@@ -1,5 +1,8 @@
 #include "substrate/substrate.h"
 
+#include "runtime/type_layout.h"
+#include "substrate/slot_stub.h"
+
 namespace rt {
 
 void hookMessage(Class cls, SEL sel, IMP replacement, const Signature* sig, IMP* slot) {
@@ -14,7 +17,7 @@ void hookMessage(Class cls, SEL sel, IMP replacement, const Signature* sig, IMP*
   const Signature* kept = existing->signature;
   std::string types = existing->types;
   installMethod(cls, sel, replacement, kept, types.c_str());
-  if (slot) *slot = previous;
+  if (slot) *slot = slotStub(previous, returnsInMemory(types));
 }
 
 }  // namespace rt

@@ -1,12 +1,13 @@
 #pragma once
-// MSHookMessageEx: replaces a method of a class and hands back the previous
-// implementation. When `cls` itself defines `sel`, its implementation is replaced and the
-// old one goes into `*slot`; when only a superclass defines it, `cls` gets a method of its
-// own and `*slot` receives the superclass's implementation. A nil class or a selector that
-// nobody defines installs nothing and leaves `*slot` as it was. The C function takes any
-// implementation, as on the device; the typed C++ form checks that the replacement's type
-// has the method's shape (a mismatch is a fatal error). Call only while no other thread
-// sends messages (the library's initialisers).
+// MSHookMessageEx: replaces a method of a class and hands back an implementation that
+// calls the previous one (a slot stub, which a message trace sees). When `cls` itself
+// defines `sel`, its implementation is replaced and `*slot` calls the old one; when only a
+// superclass defines it, `cls` gets a method of its own and `*slot` calls the
+// superclass's implementation. A nil class or a selector that nobody defines installs
+// nothing and leaves `*slot` as it was. The C function takes any implementation, as on the
+// device; the typed C++ form checks that the replacement's type has the method's shape (a
+// mismatch is a fatal error). Call only while no other thread sends messages (the
+// library's initialisers).
 #include <substrate.h>
 
 #include "runtime/runtime.h"
@@ -23,25 +24,3 @@ void MSHookMessageEx(Class cls, SEL sel, R (*replacement)(id, SEL, A...),
   rt::hookMessage(cls, sel, reinterpret_cast<IMP>(replacement), rt::signatureOf<Fn>(),
                   reinterpret_cast<IMP*>(slot));
 }
-
-namespace rt {
-
-// A cell for MSHookMessageEx's `slot`, called as the previous implementation it holds.
-// While a message trace is on, a call through it is reported as a Slot frame.
-template <class Fn>
-struct HookSlot;
-
-template <class R, class... A>
-struct HookSlot<R (*)(id, SEL, A...)> {
-  R (*imp)(id, SEL, A...) = nullptr;
-
-  R operator()(id self, SEL cmd, A... args) const {
-    if (g_messageObserver) [[unlikely]] {
-      TraceFrame frame(TraceKind::Slot, object_getClass(self), cmd);
-      return imp(self, cmd, args...);
-    }
-    return imp(self, cmd, args...);
-  }
-};
-
-}  // namespace rt

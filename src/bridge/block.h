@@ -31,9 +31,7 @@ struct CallableBlock<R(A...), F> {
   Block_layout head;
   F body;
 
-  static R invoke(BlockLiteral* self, A... args) {
-    return reinterpret_cast<CallableBlock*>(self)->body(args...);
-  }
+  static R invoke(void* self, A... args) { return static_cast<CallableBlock*>(self)->body(args...); }
   static void copy(void* dst, const void* src) {
     new (&static_cast<CallableBlock*>(dst)->body) F(static_cast<const CallableBlock*>(src)->body);
   }
@@ -41,7 +39,7 @@ struct CallableBlock<R(A...), F> {
     const_cast<CallableBlock*>(static_cast<const CallableBlock*>(self))->body.~F();
   }
   static constexpr BlockDescriptor kDescriptor{
-      {0, sizeof(CallableBlock)}, {copy, dispose}, {encodingOf<decltype(&invoke)>(), nullptr}};
+      {0, sizeof(CallableBlock)}, {copy, dispose}, {encodingOf<R (*)(BlockLiteral*, A...)>(), nullptr}};
 };
 
 template <class F>

@@ -1,10 +1,9 @@
 #pragma once
 // Type encodings as the device's compiler writes them for methods and blocks, computed from
 // a C++ function type: "v24@0:8d16" for void(id, SEL, double). Each argument's offset
-// follows the ones before it, an argument narrower than an int taking an int's room.
-#include <CoreGraphics/CGAffineTransform.h>
+// follows the ones before it, an argument narrower than an int taking an int's room. Only
+// the types the library's own methods and blocks take are known.
 #include <CoreGraphics/CGGeometry.h>
-#include <UIKit/UIGeometry.h>
 #include <objc/objc.h>
 
 #include <array>
@@ -24,21 +23,15 @@ struct Encoding;
   }
 LV_ENCODING(void, "v");
 LV_ENCODING(bool, "B");
-LV_ENCODING(int, "i");
-LV_ENCODING(unsigned, "I");
 LV_ENCODING(long, "q");
 LV_ENCODING(unsigned long, "Q");
 LV_ENCODING(float, "f");
 LV_ENCODING(double, "d");
 LV_ENCODING(id, "@");
-LV_ENCODING(Class, "#");
 LV_ENCODING(SEL, ":");
-LV_ENCODING(const char*, "r*");
 LV_ENCODING(CGPoint, "{CGPoint=dd}");
 LV_ENCODING(CGSize, "{CGSize=dd}");
 LV_ENCODING(CGRect, "{CGRect={CGPoint=dd}{CGSize=dd}}");
-LV_ENCODING(CGAffineTransform, "{CGAffineTransform=dddddd}");
-LV_ENCODING(UIEdgeInsets, "{UIEdgeInsets=dddd}");
 #undef LV_ENCODING
 
 template <class E>

@@ -1,5 +1,6 @@
 #include "time/scrubber_hooks.h"
 
+#include <CoreGraphics/CGAffineTransform.h>
 #include <QuartzCore/CALayer.h>
 #include <UIKit/UIView.h>
 

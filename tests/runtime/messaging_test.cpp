@@ -104,7 +104,6 @@ TEST_F(Runtime, ReplacesOwnMethodAndKeepsTheOld) {
   send<void>(c, "setValue:"_sel, 5L);
   EXPECT_EQ(send<long>(c, "value"_sel), 5);  // warm the cache
   MSHookMessageEx(counter, "value"_sel, Hooked_value, &origValue);
-  ASSERT_EQ(origValue, &Counter_value);
   EXPECT_EQ(send<long>(c, "value"_sel), 1005);
   EXPECT_EQ(replacementCalls, 1);
 }
@@ -115,7 +114,7 @@ TEST_F(Runtime, InheritedMethodGetsOwnEntryAndSuperImp) {
   EXPECT_EQ(send<long>(child, "doubled"_sel), 4);  // cached through the parent's method
   long (*slot)(id, SEL) = nullptr;
   MSHookMessageEx(sub, "doubled"_sel, +[](id, SEL) -> long { return -1; }, &slot);
-  EXPECT_EQ(slot, &Counter_doubled);
+  EXPECT_EQ(slot(child, "doubled"_sel), 4);
   EXPECT_EQ(send<long>(child, "doubled"_sel), -1);
   EXPECT_EQ(send<long>(parent, "doubled"_sel), 0);  // the parent keeps its own
 }
@@ -129,7 +128,7 @@ TEST_F(Runtime, AddMethodDoesNotReplaceExistingAndKeepsTypes) {
   EXPECT_STREQ(method_getTypeEncoding(class_getInstanceMethod(counter, "extra"_sel)), "v@:");
 }
 
-rt::HookSlot<void (*)(id, SEL)> tracedStepSlot;
+void (*tracedStepSlot)(id, SEL) = nullptr;
 Ref<> madeBlock;
 void Host_step(id self, SEL) { send<void>(self, "note"_sel); }
 void Traced_note(id, SEL) { madeBlock = Ref<>(fnd::block<void()>([] {})); }
@@ -147,7 +146,7 @@ struct TraceLines : rt::MessageObserver {
 
 TEST_F(Runtime, MessageTraceReportsTracedFramesSlotCallsAndReturnsWithTheirDepth) {
   rt::addMethod(counter, "step"_sel, Host_step);
-  MSHookMessageEx(counter, "step"_sel, Traced_step, &tracedStepSlot.imp);
+  MSHookMessageEx(counter, "step"_sel, Traced_step, &tracedStepSlot);
   class_addMethod(counter, "note"_sel, Traced_note, "v@:");
   Ref<> obj = rt::create(counter);
   TraceLines trace;

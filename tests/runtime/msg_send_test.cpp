@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdarg>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -9,9 +10,10 @@
 
 #include "quartz/geometry.h"
 #include "runtime/runtime.h"
+#include "substrate/substrate.h"
 
 // From msg_send_from_c.c: sends `sel` with the arguments 1…8 and 0.5…9.5, compiled as C.
-extern "C" double lvcSendMany(id obj, Class superFrom, SEL sel);
+extern "C" double lvcSendMany(id obj, Class superFrom, IMP slot, SEL sel);
 
 namespace {
 
@@ -47,22 +49,32 @@ double Target_sum(id self, SEL, int count, ...) {
 }
 
 // Sends as device code does, through objc_msgSend cast to the method's type; through
-// objc_msgSendSuper2 when `superFrom` is set. Structures over 16 bytes return by _stret.
+// objc_msgSendSuper2 when `superFrom` is set; with `slot`, calls what MSHookMessageEx
+// handed back for the method. Structures over 16 bytes return by _stret.
 struct Via {
   id obj;
   Class superFrom = nullptr;
+  bool slot = false;
 };
+
+std::map<SEL, IMP> g_slots;  // the fixture's class's methods, hooked in a subclass
+
+// A call through `Fn`, the method's type with the receiver as its first argument (a
+// variadic `Fn` sets al, as a variadic method needs).
+template <class Fn, class... A>
+auto call(Via via, SEL sel, A... args) {
+  using R = std::invoke_result_t<Fn, id, SEL, A...>;
+  constexpr bool stret = std::is_class_v<R> && sizeof(R) > 16;
+  objc_super super{via.obj, via.superFrom};
+  IMP entry = via.slot        ? g_slots.at(sel)
+              : via.superFrom ? (stret ? objc_msgSendSuper2_stret : objc_msgSendSuper2)
+                              : (stret ? objc_msgSend_stret : objc_msgSend);
+  return reinterpret_cast<Fn>(entry)(via.superFrom ? reinterpret_cast<id>(&super) : via.obj, sel, args...);
+}
 
 template <class R, class... A>
 R msgSend(Via via, SEL sel, A... args) {
-  constexpr bool stret = std::is_class_v<R> && sizeof(R) > 16;
-  objc_super super{via.obj, via.superFrom};
-  if (via.superFrom) {
-    auto fn = reinterpret_cast<R (*)(objc_super*, SEL, A...)>(stret ? objc_msgSendSuper2_stret : objc_msgSendSuper2);
-    return fn(&super, sel, args...);
-  }
-  auto fn = reinterpret_cast<R (*)(id, SEL, A...)>(stret ? objc_msgSend_stret : objc_msgSend);
-  return fn(via.obj, sel, args...);
+  return call<R (*)(id, SEL, A...)>(via, sel, args...);
 }
 
 template <class... T>
@@ -75,8 +87,10 @@ std::string text(T... values) {
 
 struct TraceLines : rt::MessageObserver {
   std::vector<std::string> lines;
+  std::vector<Class> classes;
   bool traces(IMP) override { return true; }
   void observe(const rt::TraceEvent& e) override {
+    classes.push_back(e.receiverClass);
     lines.push_back(std::string(e.kind == rt::TraceKind::Return ? "return " : "enter ") +
                     std::to_string(e.depth) + " " + sel_getName(e.selector));
   }
@@ -87,18 +101,24 @@ struct MsgSend : testing::Test {
   std::string suffix = std::to_string(++serial);
   Class target = rt::defineClass<Target>(("MsgTarget" + suffix).c_str(), "NSObject");
   Class sub = objc_allocateClassPair(target, ("MsgTargetSub" + suffix).c_str(), 0);
+  Class hooked = objc_allocateClassPair(target, ("MsgTargetHooked" + suffix).c_str(), 0);
   void SetUp() override {
-    auto add = [&](const char* name, auto imp) { class_addMethod(target, sel_registerName(name), IMP(imp), nullptr); };
+    // Only rect:'s encoding matters: it tells a slot that self and _cmd come after the result's address.
+    auto add = [&](const char* name, auto imp, const char* types = nullptr) {
+      class_addMethod(target, sel_registerName(name), IMP(imp), types);
+      MSHookMessageEx(hooked, sel_registerName(name), IMP(+[] {}), &g_slots[sel_registerName(name)]);
+    };
+    objc_registerClassPair(sub);
+    objc_registerClassPair(hooked);
     add("intPlus:", Target_intPlus);
     add("longTimes:", Target_longTimes);
     add("scaled:by:", Target_scaled);
     add("halved:", Target_halved);
     add("origin:", Target_origin);
     add("pair:", Target_pair);
-    add("rect:", Target_rect);
+    add("rect:", Target_rect, rt::typesOf<decltype(&Target_rect)>().c_str());
     add("many:", Target_many);
     add("sum:", Target_sum);
-    objc_registerClassPair(sub);
   }
 };
 using MsgSendDeathTest = MsgSend;
@@ -128,26 +148,31 @@ const SendCase kCases[] = {
                                    7.5, 8.5, 9.5));
      },
      "35961", "0"},
-    {"variadic", [](Via v) { return text(msgSend<double, int, double, double, double>(v, "sum:"_sel, 3, 0.25, 0.5, 1.0)); },
+    {"variadic", [](Via v) { return text(call<double (*)(id, SEL, int, ...)>(v, "sum:"_sel, 3, 0.25, 0.5, 1.0)); },
      "8.75", "0"},
-    {"stack arguments from C", [](Via v) { return text(lvcSendMany(v.obj, v.superFrom, "many:"_sel)); }, "35961", "0"},
+    {"stack arguments from C",
+     [](Via v) { return text(lvcSendMany(v.obj, v.superFrom, v.slot ? g_slots.at("many:"_sel) : nullptr, "many:"_sel)); },
+     "35961", "0"},
 };
 
-// Each case is sent to a Target and, through objc_msgSendSuper2, to a Sub: first a cache
-// miss, then a hit, then with an observer whose trampoline the result passes back through.
+// Each case is sent to a Target, through objc_msgSendSuper2 to a Sub, and called through
+// the slot of the hooked Target method: first a cache miss, then a hit, then with an
+// observer whose trampoline the result passes back through. A traced send reports its
+// entry and return, a slot call its frame alone, each for the receiver's class.
 TEST_F(MsgSend, ArgumentsAndResultsPassThroughEveryPath) {
   Ref<> obj = rt::create(target), subObj = rt::create(sub);
   for (const SendCase& c : kCases) {
-    for (Via via : {Via{obj}, Via{subObj, sub}}) {
+    for (Via via : {Via{obj}, Via{subObj, sub}, Via{obj, nullptr, true}}) {
       for (const char* mode : {"miss", "hit", "traced"}) {
-        SCOPED_TRACE(std::string(c.name) + (via.superFrom ? ", super, " : ", ") + mode);
+        SCOPED_TRACE(std::string(c.name) + (via.superFrom ? ", super, " : via.slot ? ", slot, " : ", ") + mode);
         TraceLines trace;
         if (std::string(mode) == "traced") rt::setMessageObserver(&trace);
         EXPECT_EQ(c.send(via), c.result);
         rt::setMessageObserver(nullptr);
-        EXPECT_EQ(trace.lines.size(), std::string(mode) == "traced" ? 2u : 0u);
+        EXPECT_EQ(trace.lines.size(), std::string(mode) != "traced" ? 0u : via.slot ? 1u : 2u);
+        EXPECT_EQ(trace.classes, std::vector<Class>(trace.lines.size(), object_getClass(via.obj)));
       }
-      if (c.nilResult) {
+      if (c.nilResult && !via.slot) {
         EXPECT_EQ(c.send(Via{nil, via.superFrom}), c.nilResult) << c.name;
       }
     }

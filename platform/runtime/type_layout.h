@@ -1,0 +1,22 @@
+#pragma once
+// Sizes of encoded types, as x86-64 lays them out, for deciding how a call is made.
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+namespace rt {
+
+struct TypeLayout {
+  size_t size;
+  size_t align;
+};
+
+// The layout of one whole type ("d", "{CGRect={CGPoint=dd}{CGSize=dd}}"); nullopt for a
+// type whose size the encoding does not give (a bit field, a structure named without members).
+std::optional<TypeLayout> typeLayout(std::string_view type);
+
+// Whether a method of encoding `types` returns its result in memory: a structure or union
+// larger than 16 bytes, whose address the caller passes first, before self and _cmd.
+bool returnsInMemory(std::string_view types);
+
+}  // namespace rt
