@@ -2,7 +2,7 @@
 PRESET ?= default
 BUILD := build/$(PRESET)
 
-.PHONY: deps run-deps configure build test run sanitize coverage clean
+.PHONY: deps run-deps configure build test run device sanitize coverage clean
 
 deps:
 	@scripts/install-deps.sh test
@@ -16,7 +16,7 @@ configure: deps
 build: configure
 	@cmake --build --preset $(PRESET)
 
-test: build
+test: build device
 	@ctest --preset $(PRESET)
 
 # Only what the demo needs, not the tests and benchmarks, nor their packages: lvsim brings
@@ -28,10 +28,15 @@ run: run-deps
 	@cmake --build --preset $(PRESET) --target lvsim
 	@$(BUILD)/tools/lvsim/lvsim demo --out out/demo --video out/demo/demo.mp4 --scale 1
 
+# The library for the phone, the loader's filter and the packages, into build/device.
+device: deps
+	@cmake --preset device >/dev/null
+	@cmake --build --preset device
+
 sanitize:
 	@$(MAKE) --no-print-directory test PRESET=sanitize
 
-coverage: deps
+coverage: deps device
 	@scripts/coverage.sh
 
 clean:

@@ -3,8 +3,9 @@
 # run again.
 # Usage: scripts/install-deps.sh [run|test] [--list]
 #   run   what building lvsim and running it need (`make run`)
-#   test  that and what the tests, benchmarks, fuzzers and coverage add (`make test`; the
-#         default), with axe-core from the npm registry for the browser test, in build/npm
+#   test  that and what the tests, benchmarks, fuzzers, coverage and the phone's build add
+#         (`make test`, `make device`; the default), with axe-core from the npm registry for
+#         the browser test, in build/npm
 #   --list  prints the packages, one a line, and installs nothing
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,6 +19,7 @@ run_packages=(
 )
 test_packages=(
   clang libclang-rt-14-dev gobjc gcovr
+  lld-14 libc++-14-dev llvm-14
   libgtest-dev libgmock-dev libbenchmark-dev
   libvalijson-dev
   xvfb xauth
