@@ -1,5 +1,6 @@
 #include "startup/install_records.h"
 
+#include <cstdio>
 #include <string>
 
 #include "startup/hook_table.h"
@@ -20,10 +21,12 @@ const char* kindName(InstallKind kind) {
 void describe(std::string& table, int group, std::span<const InstallEntry> entries) {
   int row = 0;
   for (const InstallEntry& e : entries) {
+    char numbers[32];
+    std::snprintf(numbers, sizeof numbers, "%d %d ", group, ++row);
     std::string getter = e.withAccessors ? e.name : "-";
     std::string setter = e.withAccessors ? setterName(e.name) : "-";
-    table += std::to_string(group) + ' ' + std::to_string(++row) + ' ' + kindName(e.kind) + ' ' + e.className +
-             ' ' + e.name + ' ' + getter + ' ' + setter + '\n';
+    table += numbers + std::string(kindName(e.kind)) + ' ' + e.className + ' ' + e.name + ' ' + getter + ' ' +
+             setter + '\n';
   }
 }
 
