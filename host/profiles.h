@@ -9,7 +9,7 @@ namespace lv::host {
 
 struct DeviceProfile {
   std::string_view name;
-  CGSize nativeSize;  // pixels, portrait
+  CGSize nativeSize{};  // pixels, portrait
   CGFloat scale;
   std::string_view systemVersion;
   NSInteger idiom;  // 0 phone, 1 pad

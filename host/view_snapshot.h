@@ -15,8 +15,8 @@
 namespace lv::host {
 
 struct ScrollSnapshot {
-  CGPoint contentOffset;
-  CGSize contentSize;
+  CGPoint contentOffset{};
+  CGSize contentSize{};
 };
 
 struct MaskSnapshot {
@@ -26,20 +26,20 @@ struct MaskSnapshot {
 
 // The values on screen while the view's layer animates.
 struct PresentationSnapshot {
-  CGRect frame;
+  CGRect frame{};
   double alpha;
-  CGAffineTransform transform;
+  CGAffineTransform transform = CGAffineTransformIdentity;
   std::optional<CGPoint> contentOffset;  // scroll views only
 };
 
 struct ViewSnapshot {
   std::string id;  // the index path from the window: "0" the window, "0/3/1" a subview's subview
   std::string className;
-  CGRect frame;
-  CGRect windowFrame;
+  CGRect frame{};
+  CGRect windowFrame{};
   bool hidden;
   double alpha;
-  CGAffineTransform transform;
+  CGAffineTransform transform = CGAffineTransformIdentity;
   double cornerRadius;
   NSUInteger maskedCorners;
   bool clipsToBounds;

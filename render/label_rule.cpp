@@ -20,7 +20,7 @@ struct LabelLook {
   uikit::RGBA color;
   NSInteger alignment = 0;
   std::optional<uikit::RGBA> shadow;
-  CGSize shadowOffset;
+  CGSize shadowOffset{};
   NSInteger lines = 1;
 };
 

@@ -48,7 +48,7 @@ struct PaintContext {
   cairo_t* cr;           // user space: the object's bounds coordinates, in points
   id object;             // the view, or the layer when it belongs to no view
   const CALayer* layer;  // the object's layer (the object itself when it is one)
-  CGRect bounds;         // the object's bounds on screen (presentation value)
+  CGRect bounds{};       // the object's bounds on screen (presentation value)
   double scale;          // device pixels per point
   const Beneath& beneath;
   float opacity = 1;     // what a rule that draws with opacity draws its content with

@@ -3,16 +3,10 @@
 #include "foundation/run_loop.h"
 #include "runtime/class_setup.h"
 
-namespace {
-
-id g_mainQueue = nullptr;
-
-}  // namespace
-
-dispatch_queue_t dispatch_get_main_queue() { return g_mainQueue; }
+dispatch_queue_s _dispatch_main_q;
 
 void dispatch_async(dispatch_queue_t queue, dispatch_block_t block) {
-  if (!queue || queue != g_mainQueue) rt::fatal("dispatch_async: not the main queue");
+  if (queue != dispatch_get_main_queue()) rt::fatal("dispatch_async: not the main queue");
   if (!block) rt::fatal("dispatch_async: the block is empty");
   fnd::RunLoop::main().dispatchAsync(std::move(block));
 }
@@ -22,9 +16,7 @@ namespace fnd {
 namespace {
 
 void registerDispatchClasses() {
-  Class queue = rt::defineClass<objc_object>("OS_dispatch_queue", "NSObject");
-  g_mainQueue = rt::allocateInstance(queue);
-  rt::makeImmortal(g_mainQueue);
+  _dispatch_main_q.isa = rt::defineConstantClass("OS_dispatch_queue", "NSObject");
 }
 
 LV_CLASS_SETUP(registerDispatchClasses);

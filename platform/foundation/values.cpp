@@ -13,7 +13,7 @@
 
 namespace {
 
-Class g_NSString, g_NSNumber, g_NSArray, g_NSMutableArray, g_NSDictionary,
+Class g_NSString, g_NSConstantString, g_NSNumber, g_NSArray, g_NSMutableArray, g_NSDictionary,
     g_NSMutableDictionary, g_NSSet, g_NSMutableSet, g_NSAttributedString;
 
 std::u16string toUtf16(std::string_view s) {
@@ -323,6 +323,7 @@ void registerValueClasses() {
   addMethod(g_NSString, "floatValue"_sel, NSString_floatValue);
   addMethod(g_NSString, "doubleValue"_sel, NSString_doubleValue);
   addMethod(g_NSString, "integerValue"_sel, NSString_integerValue);
+  g_NSConstantString = rt::defineConstantClass("__NSCFConstantString", "NSString");
 
   g_NSNumber = rt::defineClass<NSNumber>("NSNumber", "NSObject");
   addClassMethod(g_NSNumber, "numberWithBool:"_sel, NSNumber_numberWithBool);
@@ -386,6 +387,13 @@ LV_CLASS_SETUP(registerValueClasses);
 id string(std::string_view utf8) { return rt::autorelease(makeString(utf8)); }
 
 id string(std::u16string_view utf16) { return rt::autorelease(makeString16(utf16)); }
+
+void setConstantString(NSConstantString& storage, std::string_view utf8) {
+  NSString* s = new (&storage.string) NSString();
+  s->isa = g_NSConstantString;
+  s->utf8 = utf8;
+  s->utf16 = toUtf16(utf8);
+}
 
 std::string utf8(id string) {
   if (!string) return {};

@@ -2,6 +2,8 @@
 // The basic value objects: NSString, NSNumber, NSArray, NSDictionary, NSSet and
 // NSAttributedString, each an object of the runtime, plus C++ helpers to make and read
 // them. Helpers named like `string(...)` return autoreleased objects (+0).
+#include <Foundation/NSRange.h>
+
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -9,16 +11,20 @@
 
 #include "runtime/runtime.h"
 
-struct NSRange {
-  NSUInteger location;
-  NSUInteger length;
-};
 LV_STRUCT_ENCODING(NSRange, "_NSRange", &NSRange::location, &NSRange::length)
-inline NSRange NSMakeRange(NSUInteger location, NSUInteger length) { return {location, length}; }
 
 struct NSString : objc_object {
   std::string utf8;
   std::u16string utf16;  // kept beside the UTF-8 form: lengths and ranges are in UTF-16 units
+};
+
+// A string in static storage for the process, as the device's constant strings are, so
+// that its address is data a library can link against. Made by fnd::setConstantString
+// once the string classes exist; never counted, never destroyed.
+union NSConstantString {
+  NSString string;
+  constexpr NSConstantString() {}
+  ~NSConstantString() {}
 };
 
 struct NSNumber : objc_object {
@@ -51,6 +57,7 @@ namespace fnd {
 
 id string(std::string_view utf8);
 id string(std::u16string_view utf16);
+void setConstantString(NSConstantString& storage, std::string_view utf8);
 std::string utf8(id string);  // "" for nil
 id number(long value);
 id number(double value);

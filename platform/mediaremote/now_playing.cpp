@@ -13,9 +13,10 @@ long g_requests = 0;
 
 }  // namespace
 
-void MRMediaRemoteGetNowPlayingInfo(dispatch_queue_t queue, id completion) {
+void MRMediaRemoteGetNowPlayingInfo(dispatch_queue_t queue,
+                                    MRMediaRemoteGetNowPlayingInfoCompletion completion) {
   ++g_requests;
-  Ref<> block = fnd::keepBlock(completion);
+  Ref<> block = fnd::keepBlock(static_cast<id>(completion));
   dispatch_async(queue, [block] {
     id information = source() ? source()() : nil;
     fnd::callCompletion(block.get(), information);

@@ -5,6 +5,11 @@
 //
 //   MRMediaRemoteGetNowPlayingInfo(dispatch_get_main_queue(),
 //                                  fnd::block<void(id)>([](id information) { ... }));
+//
+// The completion is a void(id) block; a nil completion is allowed: the request is still
+// made and counted.
+#include <MediaRemote/MediaRemote.h>
+
 #include <functional>
 
 #include "foundation/dispatch.h"
@@ -18,11 +23,6 @@ inline constexpr const char* kMRMediaRemoteNowPlayingInfoElapsedTime = "kMRMedia
 inline constexpr const char* kMRMediaRemoteNowPlayingInfoArtworkData = "kMRMediaRemoteNowPlayingInfoArtworkData";
 inline constexpr const char* kMRMediaRemoteNowPlayingInfoClientBundleIdentifier =
     "kMRMediaRemoteNowPlayingInfoClientBundleIdentifier";
-
-// Hands the now-playing dictionary (or nil) to `completion`, a void(id) block, on `queue`
-// after the current call has returned. A nil completion is allowed: the request is still
-// made and counted.
-void MRMediaRemoteGetNowPlayingInfo(dispatch_queue_t queue, id completion);
 
 namespace mediaremote {
 

@@ -1,46 +1,35 @@
 #pragma once
-// CoreGraphics geometry: points, sizes, rectangles and affine transforms, with the helper
-// functions the device offers. Plain values, no runtime objects.
+// CoreGraphics geometry for the platform's C++ code: the device's structures and exported
+// functions (CoreGraphics/*.h), with comparisons, encodings and the device's other helpers
+// on top. Plain values, no runtime objects.
+#include <CoreGraphics/CGAffineTransform.h>
+#include <CoreGraphics/CGGeometry.h>
+
 #include <algorithm>
 #include <cmath>
 
 #include "runtime/signature.h"
 #include "runtime/types.h"
 
-struct CGPoint {
-  CGFloat x = 0, y = 0;
-  bool operator==(const CGPoint&) const = default;
-};
+inline bool operator==(const CGPoint& p, const CGPoint& q) { return p.x == q.x && p.y == q.y; }
+inline bool operator==(const CGSize& s, const CGSize& t) {
+  return s.width == t.width && s.height == t.height;
+}
+inline bool operator==(const CGRect& r, const CGRect& s) {
+  return r.origin == s.origin && r.size == s.size;
+}
+inline bool operator==(const CGAffineTransform& t, const CGAffineTransform& u) {
+  return t.a == u.a && t.b == u.b && t.c == u.c && t.d == u.d && t.tx == u.tx && t.ty == u.ty;
+}
+
 LV_STRUCT_ENCODING(CGPoint, "CGPoint", &CGPoint::x, &CGPoint::y)
-
-struct CGSize {
-  CGFloat width = 0, height = 0;
-  bool operator==(const CGSize&) const = default;
-};
 LV_STRUCT_ENCODING(CGSize, "CGSize", &CGSize::width, &CGSize::height)
-
-struct CGRect {
-  CGPoint origin;
-  CGSize size;
-  bool operator==(const CGRect&) const = default;
-};
 LV_STRUCT_ENCODING(CGRect, "CGRect", &CGRect::origin, &CGRect::size)
-
-// x' = a·x + c·y + tx, y' = b·x + d·y + ty
-struct CGAffineTransform {
-  CGFloat a = 1, b = 0, c = 0, d = 1, tx = 0, ty = 0;
-  bool operator==(const CGAffineTransform&) const = default;
-};
 LV_STRUCT_ENCODING(CGAffineTransform, "CGAffineTransform", &CGAffineTransform::a,
                    &CGAffineTransform::b, &CGAffineTransform::c, &CGAffineTransform::d,
                    &CGAffineTransform::tx, &CGAffineTransform::ty)
 
-inline constexpr CGAffineTransform CGAffineTransformIdentity{};
 inline constexpr CGRect CGRectZero{};
-
-inline CGPoint CGPointMake(CGFloat x, CGFloat y) { return {x, y}; }
-inline CGSize CGSizeMake(CGFloat w, CGFloat h) { return {w, h}; }
-inline CGRect CGRectMake(CGFloat x, CGFloat y, CGFloat w, CGFloat h) { return {{x, y}, {w, h}}; }
 
 inline CGRect CGRectStandardize(CGRect r) {
   if (r.size.width < 0) r.origin.x += r.size.width, r.size.width = -r.size.width;
@@ -48,23 +37,13 @@ inline CGRect CGRectStandardize(CGRect r) {
   return r;
 }
 inline CGFloat CGRectGetMinX(CGRect r) { return CGRectStandardize(r).origin.x; }
-inline CGFloat CGRectGetMinY(CGRect r) { return CGRectStandardize(r).origin.y; }
 inline CGFloat CGRectGetWidth(CGRect r) { return std::fabs(r.size.width); }
 inline CGFloat CGRectGetHeight(CGRect r) { return std::fabs(r.size.height); }
-inline CGFloat CGRectGetMidX(CGRect r) { return CGRectGetMinX(r) + CGRectGetWidth(r) / 2; }
-inline CGFloat CGRectGetMidY(CGRect r) { return CGRectGetMinY(r) + CGRectGetHeight(r) / 2; }
 inline CGFloat CGRectGetMaxX(CGRect r) { return CGRectGetMinX(r) + CGRectGetWidth(r); }
 inline CGFloat CGRectGetMaxY(CGRect r) { return CGRectGetMinY(r) + CGRectGetHeight(r); }
 
 inline CGRect CGRectOffset(CGRect r, CGFloat dx, CGFloat dy) {
   return {{r.origin.x + dx, r.origin.y + dy}, r.size};
-}
-
-// Half-open on the far edges, as on the device.
-inline bool CGRectContainsPoint(CGRect r, CGPoint p) {
-  r = CGRectStandardize(r);
-  return p.x >= r.origin.x && p.x < r.origin.x + r.size.width && p.y >= r.origin.y &&
-         p.y < r.origin.y + r.size.height;
 }
 
 inline CGAffineTransform CGAffineTransformMakeScale(CGFloat sx, CGFloat sy) {
@@ -74,10 +53,6 @@ inline CGAffineTransform CGAffineTransformConcat(CGAffineTransform t1, CGAffineT
   return {t1.a * t2.a + t1.b * t2.c,       t1.a * t2.b + t1.b * t2.d,
           t1.c * t2.a + t1.d * t2.c,       t1.c * t2.b + t1.d * t2.d,
           t1.tx * t2.a + t1.ty * t2.c + t2.tx, t1.tx * t2.b + t1.ty * t2.d + t2.ty};
-}
-// Scales first, then applies `t`, as CGAffineTransformScale does.
-inline CGAffineTransform CGAffineTransformScale(CGAffineTransform t, CGFloat sx, CGFloat sy) {
-  return CGAffineTransformConcat(CGAffineTransformMakeScale(sx, sy), t);
 }
 inline CGAffineTransform CGAffineTransformMakeRotation(CGFloat angle) {
   return {std::cos(angle), std::sin(angle), -std::sin(angle), std::cos(angle), 0, 0};

@@ -3,23 +3,19 @@
 // delegate; standalone layers (masks, decoration) have no delegate. Geometry follows
 // QuartzCore: `position` is where the anchor point of `bounds` sits in the superlayer,
 // `transform` applies about that anchor, and `frame` is derived from the three.
+#include <QuartzCore/CALayer.h>
+
 #include <vector>
 
 #include "quartz/animation.h"
 #include "quartz/geometry.h"
 #include "runtime/runtime.h"
 
-// CACornerMask bits.
-inline constexpr NSUInteger kCALayerMinXMinYCorner = 1;
-inline constexpr NSUInteger kCALayerMaxXMinYCorner = 2;
-inline constexpr NSUInteger kCALayerMinXMaxYCorner = 4;
-inline constexpr NSUInteger kCALayerMaxXMaxYCorner = 8;
-
 struct CALayer : objc_object {
-  CGRect bounds;
-  CGPoint position;
+  CGRect bounds{};
+  CGPoint position{};
   CGPoint anchorPoint{0.5, 0.5};
-  CGAffineTransform transform;
+  CGAffineTransform transform = CGAffineTransformIdentity;
   float opacity = 1;
   bool hidden = false;
   CGFloat cornerRadius = 0;
@@ -63,8 +59,8 @@ CGRect frameOf(CGRect bounds, CGPoint position, CGPoint anchor, CGAffineTransfor
 // frame mapped back through the inverse transform (kept when the transform cannot be
 // inverted), and the position puts the transformed bounds' centre at the frame's centre.
 struct Placement {
-  CGPoint position;
-  CGSize size;
+  CGPoint position{};
+  CGSize size{};
 };
 Placement placementForFrame(CGRect frame, CGSize currentSize, CGPoint anchor,
                             CGAffineTransform transform);

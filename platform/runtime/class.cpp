@@ -113,6 +113,10 @@ Class defineClassAt(void* storage, const char* name, const char* superclass,
   return cls;
 }
 
+Class defineConstantClass(const char* name, const char* superclass) {
+  return defineClassAt(::operator new(sizeof(objc_class)), name, superclass, InstanceMemory::Uncounted);
+}
+
 void* allocateObjectStorage(size_t size) {
   // calloc keeps 16-byte alignment, which the prefix's size preserves for the object.
   void* memory = std::calloc(1, sizeof(ObjectPrefix) + size);

@@ -85,6 +85,10 @@ Class defineClass(const char* name, const char* superclass) {
 // memory is kept as `memory` says): the classes that compiler-made objects name by symbol.
 Class defineClassAt(void* storage, const char* name, const char* superclass, InstanceMemory memory);
 
+// Registers a class whose instances the platform places in static storage, as the compiler
+// places the device's constant objects: never allocated by the runtime, never counted.
+Class defineConstantClass(const char* name, const char* superclass);
+
 // NSObject, registered on first use.
 Class rootClass();
 

@@ -3,21 +3,30 @@
 #include "foundation/values.h"
 #include "runtime/class_setup.h"
 
-NSNotificationName UIApplicationWillEnterForegroundNotification = nil;
-NSNotificationName UIApplicationDidBecomeActiveNotification = nil;
-NSNotificationName UIApplicationDidChangeStatusBarOrientationNotification = nil;
+namespace {
+
+NSConstantString g_willEnterForeground, g_didBecomeActive, g_didChangeStatusBarOrientation;
+
+}  // namespace
+
+extern "C" {
+
+NSNotificationName const UIApplicationWillEnterForegroundNotification = &g_willEnterForeground.string;
+NSNotificationName const UIApplicationDidBecomeActiveNotification = &g_didBecomeActive.string;
+NSNotificationName const UIApplicationDidChangeStatusBarOrientationNotification =
+    &g_didChangeStatusBarOrientation.string;
+
+}
 
 namespace uikit {
 
 namespace {
 
 void registerApplicationNotifications() {
-  rt::AutoreleasePool pool;
-  auto name = [](const char* text) { return rt::retain(fnd::string(text)); };
-  UIApplicationWillEnterForegroundNotification = name("UIApplicationWillEnterForegroundNotification");
-  UIApplicationDidBecomeActiveNotification = name("UIApplicationDidBecomeActiveNotification");
-  UIApplicationDidChangeStatusBarOrientationNotification =
-      name("UIApplicationDidChangeStatusBarOrientationNotification");
+  fnd::setConstantString(g_willEnterForeground, "UIApplicationWillEnterForegroundNotification");
+  fnd::setConstantString(g_didBecomeActive, "UIApplicationDidBecomeActiveNotification");
+  fnd::setConstantString(g_didChangeStatusBarOrientation,
+                         "UIApplicationDidChangeStatusBarOrientationNotification");
 }
 
 LV_CLASS_SETUP(registerApplicationNotifications, "NSString");

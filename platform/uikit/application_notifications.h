@@ -1,11 +1,8 @@
 #pragma once
-// The application notifications' names, as the device exports them. They exist from the
-// moment the platform is loaded and live for the process.
+// The application notifications' names, as the device exports them: constant strings that
+// exist from the moment the platform is loaded.
+#include <UIKit/UIApplication.h>
+
 #include "foundation/notification_center.h"
 
-extern NSNotificationName UIApplicationWillEnterForegroundNotification;
-extern NSNotificationName UIApplicationDidBecomeActiveNotification;
-extern NSNotificationName UIApplicationDidChangeStatusBarOrientationNotification;
-
-namespace uikit {
-}
+extern "C" NSNotificationName const UIApplicationDidChangeStatusBarOrientationNotification;

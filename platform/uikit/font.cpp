@@ -5,15 +5,17 @@
 #include "foundation/values.h"
 #include "runtime/class_setup.h"
 
-const CGFloat UIFontWeightUltraLight = -0.8;
-const CGFloat UIFontWeightThin = -0.6;
-const CGFloat UIFontWeightLight = -0.4;
-const CGFloat UIFontWeightRegular = 0.0;
-const CGFloat UIFontWeightMedium = 0.23;
-const CGFloat UIFontWeightSemibold = 0.3;
-const CGFloat UIFontWeightBold = 0.4;
-const CGFloat UIFontWeightHeavy = 0.56;
-const CGFloat UIFontWeightBlack = 0.62;
+extern "C" {
+const UIFontWeight UIFontWeightUltraLight = -0.8;
+const UIFontWeight UIFontWeightThin = -0.6;
+const UIFontWeight UIFontWeightLight = -0.4;
+const UIFontWeight UIFontWeightRegular = 0.0;
+const UIFontWeight UIFontWeightMedium = 0.23;
+const UIFontWeight UIFontWeightSemibold = 0.3;
+const UIFontWeight UIFontWeightBold = 0.4;
+const UIFontWeight UIFontWeightHeavy = 0.56;
+const UIFontWeight UIFontWeightBlack = 0.62;
+}
 
 namespace {
 

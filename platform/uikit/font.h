@@ -2,20 +2,22 @@
 // UIFont. The system font is stood in for by Inter, weight for weight. Fonts are
 // immutable objects; two equal fonts may be different objects (`isEqual:` compares what
 // they describe, not identity).
+#include <UIKit/UIFontDescriptor.h>
+
 #include <string>
 
 #include "runtime/runtime.h"
 #include "uikit/text_measurer.h"
 
-extern const CGFloat UIFontWeightUltraLight;
-extern const CGFloat UIFontWeightThin;
-extern const CGFloat UIFontWeightLight;
-extern const CGFloat UIFontWeightRegular;
-extern const CGFloat UIFontWeightMedium;
-extern const CGFloat UIFontWeightSemibold;
-extern const CGFloat UIFontWeightBold;
-extern const CGFloat UIFontWeightHeavy;
-extern const CGFloat UIFontWeightBlack;
+extern "C" {
+extern const UIFontWeight UIFontWeightUltraLight;
+extern const UIFontWeight UIFontWeightThin;
+extern const UIFontWeight UIFontWeightLight;
+extern const UIFontWeight UIFontWeightSemibold;
+extern const UIFontWeight UIFontWeightBold;
+extern const UIFontWeight UIFontWeightHeavy;
+extern const UIFontWeight UIFontWeightBlack;
+}
 
 struct UIFont : objc_object {
   uikit::FontFace face;

@@ -23,7 +23,7 @@ struct UIGestureRecognizer : objc_object {
   id view = nil;  // unowned; cleared when the view lets it go
   NSInteger state = UIGestureRecognizerStatePossible;
   bool enabled = true;
-  CGPoint location;  // of the touch that made it act, in its view's coordinates
+  CGPoint location{};  // of the touch that made it act, in its view's coordinates
 };
 
 struct UITapGestureRecognizer : UIGestureRecognizer {};

@@ -9,7 +9,7 @@
 #include "runtime/runtime.h"
 
 struct UIImage : objc_object {
-  CGSize size;
+  CGSize size{};
   CGFloat scale = 1;
   long pixelWidth = 0;
   long pixelHeight = 0;

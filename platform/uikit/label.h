@@ -1,13 +1,9 @@
 #pragma once
 // UILabel: a text in a font and colour, measured with the process's text measurer. The
 // renderer reads the fields directly.
-#include "uikit/view.h"
+#include <UIKit/NSText.h>
 
-inline constexpr NSInteger NSTextAlignmentLeft = 0;
-inline constexpr NSInteger NSTextAlignmentCenter = 1;
-inline constexpr NSInteger NSTextAlignmentRight = 2;
-inline constexpr NSInteger NSTextAlignmentJustified = 3;
-inline constexpr NSInteger NSTextAlignmentNatural = 4;
+#include "uikit/view.h"
 
 struct UILabel : UIView {
   Ref<> text;            // NSString, nil when there is none

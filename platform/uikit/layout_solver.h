@@ -55,7 +55,7 @@ class LayoutSolver {
 
  private:
   struct Item {
-    CGRect frame;
+    CGRect frame{};
     bool fixed;
   };
   std::vector<Item> items_;

@@ -1,13 +1,14 @@
 #pragma once
 // The UIKit class skeleton that everything else hangs from. Each struct is the C++ state
 // of the runtime class of the same name; the classes are registered at platform load.
+#include <UIKit/UIGeometry.h>
+
 #include "quartz/geometry.h"
 #include "runtime/runtime.h"
 
-struct UIEdgeInsets {
-  CGFloat top = 0, left = 0, bottom = 0, right = 0;
-  bool operator==(const UIEdgeInsets&) const = default;
-};
+inline bool operator==(const UIEdgeInsets& e, const UIEdgeInsets& f) {
+  return e.top == f.top && e.left == f.left && e.bottom == f.bottom && e.right == f.right;
+}
 LV_STRUCT_ENCODING(UIEdgeInsets, "UIEdgeInsets", &UIEdgeInsets::top, &UIEdgeInsets::left,
                    &UIEdgeInsets::bottom, &UIEdgeInsets::right)
 

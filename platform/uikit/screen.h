@@ -6,7 +6,7 @@
 #include "runtime/runtime.h"
 
 struct UIScreen : objc_object {
-  CGRect nativeBounds;  // pixels, portrait
+  CGRect nativeBounds{};  // pixels, portrait
   CGFloat scale = 1;
 };
 

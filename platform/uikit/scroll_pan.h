@@ -29,7 +29,7 @@ class ScrollPan {
   CGPoint inSuperview(CGPoint location) const;
 
   Ref<UIScrollView> view_;
-  CGPoint start_, startOffset_;
+  CGPoint start_{}, startOffset_{};
 };
 
 // Moves the content by `delta` points, stopping at the edges.

@@ -8,7 +8,7 @@
 #include "uikit/view.h"
 
 struct UIScrollView : UIView {
-  CGSize contentSize;
+  CGSize contentSize{};
   bool showsHorizontalScrollIndicator = true;
   bool showsVerticalScrollIndicator = true;
   bool scrollEnabled = true;

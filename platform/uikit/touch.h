@@ -15,8 +15,8 @@ inline constexpr NSInteger UITouchPhaseCancelled = 4;
 struct UITouch : objc_object {
   Ref<> view;    // the view the touch began on (the hit-test view)
   Ref<> window;
-  CGPoint location;
-  CGPoint previousLocation;
+  CGPoint location{};
+  CGPoint previousLocation{};
   NSInteger phase = UITouchPhaseBegan;
   NSUInteger tapCount = 1;
   double timestamp = 0;

@@ -28,7 +28,7 @@ struct TouchInjector::Touch {
   Ref<UIControl> control;      // tracking this touch, or null
   std::vector<Ref<>> taps;     // recognisers that may take it as a tap
   std::unique_ptr<ScrollPan> pan;  // the scroll view it may pan, when no control took it
-  CGPoint start;
+  CGPoint start{};
   bool tapPossible = false;
   bool panning = false;
 

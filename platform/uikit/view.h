@@ -7,39 +7,14 @@
 // setNeedsLayout, layoutSubviews, didMoveToWindow, …) are always sent through the
 // runtime, never called as C++ functions, so replacements run where they would on the
 // device.
+#include <UIKit/UIInterface.h>
+#include <UIKit/UIView.h>
+
 #include <optional>
 #include <vector>
 
 #include "quartz/layer.h"
 #include "uikit/responder.h"
-
-// UIViewAutoresizing bits, UIUserInterfaceSizeClass and UIViewContentMode values, typed
-// as the messages take them.
-inline constexpr NSUInteger UIViewAutoresizingNone = 0;
-inline constexpr NSUInteger UIViewAutoresizingFlexibleLeftMargin = 1;
-inline constexpr NSUInteger UIViewAutoresizingFlexibleWidth = 2;
-inline constexpr NSUInteger UIViewAutoresizingFlexibleRightMargin = 4;
-inline constexpr NSUInteger UIViewAutoresizingFlexibleTopMargin = 8;
-inline constexpr NSUInteger UIViewAutoresizingFlexibleHeight = 16;
-inline constexpr NSUInteger UIViewAutoresizingFlexibleBottomMargin = 32;
-
-inline constexpr NSInteger UIUserInterfaceSizeClassUnspecified = 0;
-inline constexpr NSInteger UIUserInterfaceSizeClassCompact = 1;
-inline constexpr NSInteger UIUserInterfaceSizeClassRegular = 2;
-
-inline constexpr NSInteger UIViewContentModeScaleToFill = 0;
-inline constexpr NSInteger UIViewContentModeScaleAspectFit = 1;
-inline constexpr NSInteger UIViewContentModeScaleAspectFill = 2;
-inline constexpr NSInteger UIViewContentModeRedraw = 3;
-inline constexpr NSInteger UIViewContentModeCenter = 4;
-inline constexpr NSInteger UIViewContentModeTop = 5;
-inline constexpr NSInteger UIViewContentModeBottom = 6;
-inline constexpr NSInteger UIViewContentModeLeft = 7;
-inline constexpr NSInteger UIViewContentModeRight = 8;
-inline constexpr NSInteger UIViewContentModeTopLeft = 9;
-inline constexpr NSInteger UIViewContentModeTopRight = 10;
-inline constexpr NSInteger UIViewContentModeBottomLeft = 11;
-inline constexpr NSInteger UIViewContentModeBottomRight = 12;
 
 inline constexpr CGFloat UIViewNoIntrinsicMetric = -1;
 

@@ -20,20 +20,11 @@
 // false when one was removed first. A block with duration 0, or with nothing to animate,
 // completes through the main queue with finished = true, after the caller returns.
 // Blocks nested in an animating block take its duration and curve, unless the options
-// override them.
-#include "uikit/view.h"
+// override them. Of the options, repeating and autoreversing are not offered; animations
+// always begin from what is on screen.
+#include <UIKit/UIView.h>
 
-// UIViewAnimationOptions bits, typed as the messages take them. Repeating and
-// autoreversing are not offered; animations always begin from what is on screen.
-inline constexpr NSUInteger UIViewAnimationOptionLayoutSubviews = 1 << 0;
-inline constexpr NSUInteger UIViewAnimationOptionAllowUserInteraction = 1 << 1;
-inline constexpr NSUInteger UIViewAnimationOptionBeginFromCurrentState = 1 << 2;
-inline constexpr NSUInteger UIViewAnimationOptionOverrideInheritedDuration = 1 << 5;
-inline constexpr NSUInteger UIViewAnimationOptionOverrideInheritedCurve = 1 << 6;
-inline constexpr NSUInteger UIViewAnimationOptionCurveEaseInOut = 0 << 16;
-inline constexpr NSUInteger UIViewAnimationOptionCurveEaseIn = 1 << 16;
-inline constexpr NSUInteger UIViewAnimationOptionCurveEaseOut = 2 << 16;
-inline constexpr NSUInteger UIViewAnimationOptionCurveLinear = 3 << 16;
+#include "uikit/view.h"
 
 namespace uikit {
 

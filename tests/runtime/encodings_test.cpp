@@ -1,3 +1,5 @@
+#include <UIKit/NSText.h>
+#include <UIKit/UIView.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -38,6 +40,7 @@ TEST(Encodings, OfTypesMethodsAndBlocks) {
       {rt::encodingOf<CGPoint**>(), "^^{CGPoint}"}, {rt::encodingOf<NSRange>(), "{_NSRange=QQ}"},
       {rt::encodingOf<Cell*>(), "^{Cell=[3i]^{Cell}^{CGPoint}}"},
       {rt::typesOf<Method<bool>>(), "v20@0:8B16"},
+      {rt::typesOf<Method<NSTextAlignment, UIViewAnimationOptions>>(), "v32@0:8q16Q24"},
       {rt::typesOf<Method<char, short>>(), "v24@0:8c16s20"},
       {rt::typesOf<Method<CGRect>>(), "v48@0:8" + kRect + "16"},
       {rt::typesOf<CGRect (*)(id, SEL)>(), kRect + "16@0:8"},

@@ -14,7 +14,7 @@ namespace lv::sim {
 
 struct InspectedView {
   std::string name;  // class and place, as viewName gives them
-  CGRect frame;      // in the window's points
+  CGRect frame{};    // in the window's points
 };
 
 // "CLASS PLACE", as "UIImageView 0/1/3/0"; "nothing" for nil.

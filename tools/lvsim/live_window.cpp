@@ -394,7 +394,7 @@ class LiveWindow {
   }
 
   struct Glide {
-    CGPoint from, to;
+    CGPoint from{}, to{};
     double began, seconds;
     bool hold;
   };

@@ -24,7 +24,7 @@ struct AdvanceStep {
   double seconds;
 };
 struct TapPointStep {
-  CGPoint point;
+  CGPoint point{};
 };
 struct TapViewStep {
   std::string className;
