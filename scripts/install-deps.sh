@@ -18,7 +18,7 @@ run_packages=(
   libavcodec-dev libavformat-dev libyuv-dev libwebp-dev
 )
 test_packages=(
-  jq
+  ccache jq
   clang libclang-rt-14-dev gobjc gcovr
   lld-14 libc++-14-dev llvm-14
   libgtest-dev libgmock-dev libbenchmark-dev
