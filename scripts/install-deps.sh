@@ -3,8 +3,8 @@
 # run again.
 # Usage: scripts/install-deps.sh [run|test] [--list]
 #   run   what building lvsim and running it need (`make run`)
-#   test  that and what the tests, benchmarks, fuzzers, coverage and the phone's build add
-#         (`make test`, `make device`; the default), with axe-core from the npm registry for
+#   test  that and what the tests, benchmarks, fuzzers, coverage and the phone's build add,
+#         and ccache for rebuilds (`make test`, `make device`; the default), with axe-core from the npm registry for
 #         the browser test, in build/npm
 #   --list  prints the packages, one a line, and installs nothing
 set -euo pipefail
