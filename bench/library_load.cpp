@@ -29,8 +29,9 @@ double loadLibraryOnly() {
   std::string folder = (std::filesystem::temp_directory_path() / "lv-bench-XXXXXX").string();
   if (!mkdtemp(folder.data())) std::abort();
   prefs::setSettingsDirectory(folder);
-  prefs::writeSettingsFile(prefs::settingsFile(lv::host::kPreferencesIdentifier), kEnabled,
-                           prefs::PlistFormat::Binary);
+  if (!prefs::writeSettingsFile(prefs::settingsFile(lv::host::kPreferencesIdentifier), kEnabled,
+                                prefs::PlistFormat::Binary))
+    std::abort();
   lv::host::registerHostClasses({});
   auto start = Clock::now();
   lv::host::Library library = lv::host::Library::load();

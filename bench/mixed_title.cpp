@@ -49,7 +49,7 @@ BENCHMARK(BM_MixedTitleFirstPicture)->RangeMultiplier(4)->Range(1 << 10, 1 << 16
 void BM_MixedTitleNextPicture(benchmark::State& state) {
   TitleWindow title(state.range(0));
   lv::render::Renderer renderer;
-  renderer.renderWindow(title.window, 1);
+  renderer.renderWindow(title.window, 1).value();
   CGFloat x = 0;
   for (auto _ : state) {
     x -= 7;  // the copy scrolls by, as in a marquee

@@ -175,7 +175,7 @@ void scrollTitle(id scroll) {
 void renderFrames(benchmark::State& state, const LockScreen& screen) {
   double scale = double(state.range(0)) / 100;
   lv::render::Renderer renderer;
-  renderer.renderWindow(screen.window.get(), scale);
+  renderer.renderWindow(screen.window.get(), scale).value();
   long before = renderer.blursComputed();
   for (auto _ : state) {
     rt::AutoreleasePool pool;

@@ -36,8 +36,8 @@ void applyProfile(const DeviceProfile& profile, const BootOptions& options) {
 void writeSettingsInto(const std::filesystem::path& directory, const prefs::BoolSettings& settings) {
   prefs::setSettingsDirectory(directory);
   if (settings.empty()) return;
-  if (auto error = prefs::writeSettingsFile(prefs::settingsFile(kPreferencesIdentifier), settings))
-    throw BootError("cannot store the settings: " + error->message());
+  auto written = prefs::writeSettingsFile(prefs::settingsFile(kPreferencesIdentifier), settings);
+  if (!written) throw BootError("cannot store the settings: " + written.error().message());
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 //
 //   lv::render::ContactSheet sheet({.columns = 4, .pictureHeight = 600});
 //   sheet.add(picture, "1  playing", "A long title plays");
-//   sheet.compose().writePng("sheet.png");
+//   auto written = sheet.compose().writePng("sheet.png");
 #include <memory>
 #include <optional>
 #include <string>

@@ -11,7 +11,6 @@ extern "C" {
 #include <bit>
 #include <string>
 #include <utility>
-#include <variant>
 #include <vector>
 
 namespace lv::render {
@@ -41,8 +40,8 @@ void check(int code, const std::string& what) {
 
 fnd::FileBeside besideOrThrow(const std::filesystem::path& file) {
   auto made = fnd::FileBeside::create(file.string());
-  if (auto* error = std::get_if<fnd::WriteError>(&made)) throw VideoError("cannot write the file: " + error->reason);
-  return std::move(std::get<fnd::FileBeside>(made));
+  if (!made) throw VideoError("cannot write the file: " + made.error().reason);
+  return std::move(made.value());
 }
 
 struct Encoder {
@@ -173,5 +172,5 @@ void lv::render::FfmpegVideoWriter::finish() {
   open_ = false;
   check(av_write_trailer(format_), "cannot finish the file");
   check(avio_closep(&format_->pb), "cannot write the file");
-  if (auto failed = file_.commit()) throw VideoError("cannot write the file: " + failed->reason);
+  if (auto committed = file_.commit(); !committed) throw VideoError("cannot write the file: " + committed.error().reason);
 }

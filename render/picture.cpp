@@ -52,7 +52,7 @@ cairo_status_t appendChunk(void* png, const unsigned char* data, unsigned int le
 
 }  // namespace lv::render
 
-std::optional<lv::render::PngError> lv::render::Picture::writePng(const std::string& path) const {
+fnd::Result<void, lv::render::PngError> lv::render::Picture::writePng(const std::string& path) const {
   if (path.empty()) return PngError{path, "empty path"};
   std::string png;
   cairo_status_t status = cairo_surface_write_to_png_stream(surface_, appendChunk, &png);

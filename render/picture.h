@@ -3,7 +3,6 @@
 #include <cairo.h>
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 #include "foundation/atomic_file.h"
@@ -47,7 +46,7 @@ class Picture {
   Pixel pixel(int x, int y) const;
 
   // Written whole or not at all (foundation/atomic_file.h).
-  std::optional<PngError> writePng(const std::string& path) const;
+  fnd::Result<void, PngError> writePng(const std::string& path) const;
 
  private:
   cairo_surface_t* surface_;

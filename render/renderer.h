@@ -6,7 +6,8 @@
 //
 //   lv::render::Renderer renderer;
 //   auto picture = renderer.renderWindow(window, 3);
-//   if (picture) picture.value().writePng("frame.png");
+//   if (!picture) return picture.error().reason;
+//   auto written = picture.value().writePng("frame.png");
 //
 // A look of one's own is one more rule, keyed by class name:
 //
@@ -27,6 +28,7 @@ namespace lv::render {
 
 struct RenderError {
   std::string reason;
+  const std::string& message() const { return reason; }
 };
 
 class Renderer {

@@ -82,7 +82,7 @@ void lv::render::WebpVideoWriter::finish() {
   WebPData data;
   WebPDataInit(&data);
   if (!WebPAnimEncoderAssemble(encoder_, &data)) throw VideoError("cannot finish the animation: " + encoderError(encoder_));
-  auto failed = fnd::writeFileAtomically(file_.string(), {reinterpret_cast<const char*>(data.bytes), data.size});
+  auto written = fnd::writeFileAtomically(file_.string(), {reinterpret_cast<const char*>(data.bytes), data.size});
   WebPDataClear(&data);
-  if (failed) throw VideoError("cannot write the file: " + failed->reason);
+  if (!written) throw VideoError("cannot write the file: " + written.error().reason);
 }

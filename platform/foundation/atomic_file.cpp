@@ -45,20 +45,20 @@ int createBeside(const std::filesystem::path& target, std::string& created) {
   }
 }
 
-// Why a file may not take the place of what is at `path`: a folder or a special file.
-std::optional<WriteError> refusedTarget(const std::string& path) {
+// Whether a file may take the place of what is at `path`: not a folder nor a special file.
+Result<void, WriteError> replaceable(const std::string& path) {
   if (std::filesystem::path(path).filename().empty()) return failure(path, EISDIR);
   struct stat existing;
-  if (::lstat(path.c_str(), &existing) != 0) return std::nullopt;
+  if (::lstat(path.c_str(), &existing) != 0) return {};
   if (S_ISDIR(existing.st_mode)) return failure(path, EISDIR);
   if (!S_ISREG(existing.st_mode) && !S_ISLNK(existing.st_mode)) return WriteError{path, "not a regular file"};
-  return std::nullopt;
+  return {};
 }
 
 }  // namespace
 
-std::optional<WriteError> writeFileAtomically(const std::string& path, std::string_view bytes, Flush flush) {
-  if (auto refused = refusedTarget(path)) return refused;
+Result<void, WriteError> writeFileAtomically(const std::string& path, std::string_view bytes, Flush flush) {
+  if (auto allowed = replaceable(path); !allowed) return allowed;
   std::string temporary;
   int fd = createBeside(path, temporary);
   if (fd < 0) return failure(path, errno);
@@ -67,13 +67,13 @@ std::optional<WriteError> writeFileAtomically(const std::string& path, std::stri
   if (!error && flush == Flush::ToDisk && ::fsync(fd) != 0) error = errno;
   if (::close(fd) != 0 && !error) error = errno;
   if (!error && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
-  if (!error) return std::nullopt;
+  if (!error) return {};
   ::unlink(temporary.c_str());
   return failure(path, error);
 }
 
-std::variant<FileBeside, WriteError> FileBeside::create(const std::string& target) {
-  if (auto refused = refusedTarget(target)) return *refused;
+Result<FileBeside, WriteError> FileBeside::create(const std::string& target) {
+  if (auto allowed = replaceable(target); !allowed) return allowed.error();
   std::string path;
   int fd = createBeside(target, path);
   if (fd < 0) return failure(target, errno);
@@ -91,7 +91,7 @@ FileBeside::~FileBeside() {
   if (!path_.empty()) ::unlink(path_.c_str());
 }
 
-std::optional<WriteError> FileBeside::commit() {
+Result<void, WriteError> FileBeside::commit() {
   int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
   int error = fd < 0 ? errno : 0;
   if (!error && ::fsync(fd) != 0) error = errno;
@@ -100,7 +100,7 @@ std::optional<WriteError> FileBeside::commit() {
   if (error) return failure(target_, error);
   path_.clear();
   held_.reset();
-  return std::nullopt;
+  return {};
 }
 
 }  // namespace fnd

@@ -10,9 +10,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 
 #include "foundation/exit_cleanup.h"
+#include "foundation/result.h"
 
 namespace fnd {
 
@@ -27,15 +27,15 @@ struct WriteError {
 // need not wait for the disk.
 enum class Flush { ToDisk, Skip };
 
-std::optional<WriteError> writeFileAtomically(const std::string& path, std::string_view bytes,
-                                              Flush flush = Flush::ToDisk);
+Result<void, WriteError> writeFileAtomically(const std::string& path, std::string_view bytes,
+                                             Flush flush = Flush::ToDisk);
 
 // The same for a writer that opens the file itself (by path): it writes into path(), a new
 // hidden file beside the target, and commit() renames that into place. Destroyed before a
 // commit, the new file goes. Refused targets are those writeFileAtomically refuses.
 class FileBeside {
  public:
-  static std::variant<FileBeside, WriteError> create(const std::string& target);
+  static Result<FileBeside, WriteError> create(const std::string& target);
   ~FileBeside();
   FileBeside(FileBeside&& other) noexcept;
   FileBeside& operator=(FileBeside&&) = delete;
@@ -43,7 +43,7 @@ class FileBeside {
 
   const std::string& path() const { return path_; }
   // Flushes the new file to the disk and renames it over the target.
-  std::optional<WriteError> commit();
+  Result<void, WriteError> commit();
 
  private:
   FileBeside(std::string target, std::string path);

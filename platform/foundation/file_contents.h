@@ -13,6 +13,7 @@ namespace fnd {
 // Why a file could not be read, as "a folder, not a file".
 struct ReadError {
   std::string reason;
+  const std::string& message() const { return reason; }
 };
 
 Result<std::string, ReadError> readRegularFile(const std::filesystem::path& path, size_t maxBytes);

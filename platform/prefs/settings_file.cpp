@@ -71,8 +71,8 @@ fnd::Result<SettingsContents, SettingsError> readSettingsFile(const std::filesys
   return contentsOf(root);
 }
 
-std::optional<SettingsError> writeSettingsFile(const std::filesystem::path& path,
-                                               const BoolSettings& values, PlistFormat format) {
+fnd::Result<void, SettingsError> writeSettingsFile(const std::filesystem::path& path,
+                                                   const BoolSettings& values, PlistFormat format) {
   PlistPtr dict(plist_new_dict());
   for (const auto& [key, value] : values) plist_dict_set_item(dict.get(), key.c_str(), plist_new_bool(value));
   char* bytes = nullptr;
@@ -84,9 +84,9 @@ std::optional<SettingsError> writeSettingsFile(const std::filesystem::path& path
   std::unique_ptr<char, void (*)(void*)> owner(bytes, free);
   if (!bytes) return SettingsError{path, "could not encode the property list"};
 
-  if (auto failed = fnd::writeFileAtomically(path.string(), std::string_view(bytes, length), fnd::Flush::Skip))
-    return SettingsError{path, "could not write the file: " + failed->reason};
-  return std::nullopt;
+  auto written = fnd::writeFileAtomically(path.string(), std::string_view(bytes, length), fnd::Flush::Skip);
+  if (!written) return SettingsError{path, "could not write the file: " + written.error().reason};
+  return {};
 }
 
 }  // namespace prefs

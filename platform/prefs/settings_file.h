@@ -3,7 +3,6 @@
 // boolean values count as settings; a key with any other value is treated as not stored.
 #include <filesystem>
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,8 +37,8 @@ enum class PlistFormat { Xml, Binary };
 
 // Written whole or not at all (foundation/atomic_file.h). Settings are stored for the
 // processes that run meanwhile, so the write does not wait for the disk.
-std::optional<SettingsError> writeSettingsFile(const std::filesystem::path& path,
-                                               const BoolSettings& values,
-                                               PlistFormat format = PlistFormat::Xml);
+fnd::Result<void, SettingsError> writeSettingsFile(const std::filesystem::path& path,
+                                                   const BoolSettings& values,
+                                                   PlistFormat format = PlistFormat::Xml);
 
 }  // namespace prefs

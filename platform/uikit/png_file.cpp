@@ -47,7 +47,7 @@ fnd::Result<PngPixels, fnd::ReadError> readPngFile(const std::string& path) {
   return pixels;
 }
 
-std::optional<fnd::WriteError> writePngFile(const std::string& path, const PngPixels& pixels) {
+fnd::Result<void, fnd::WriteError> writePngFile(const std::string& path, const PngPixels& pixels) {
   PngImage writing;
   png_image& image = writing.image;
   image.width = png_uint_32(pixels.width);

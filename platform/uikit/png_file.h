@@ -3,7 +3,6 @@
 // checksum) or one too large to show is refused there, with the reason, and never reaches
 // the screen; and written whole or not at all.
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +23,6 @@ struct PngPixels {
 fnd::Result<PngPixels, fnd::ReadError> readPngFile(const std::string& path);
 
 // Encodes `pixels` and writes the file atomically (foundation/atomic_file.h).
-std::optional<fnd::WriteError> writePngFile(const std::string& path, const PngPixels& pixels);
+fnd::Result<void, fnd::WriteError> writePngFile(const std::string& path, const PngPixels& pixels);
 
 }  // namespace uikit

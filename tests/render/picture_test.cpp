@@ -19,7 +19,7 @@ TEST_F(Scene, PictureWritesAPngThatReadsBackAndStartsAtTheWindowOrigin) {
   addView(window, CGRectMake(0, 0, 5, 5), color(1, 0, 0));
   lv::render::Picture picture = draw(renderer, window, 2);
   std::string path = testing::TempDir() + "render_picture_test.png";
-  ASSERT_FALSE(picture.writePng(path));
+  ASSERT_TRUE(picture.writePng(path));
   id image = send<id>(objc_getClass("UIImage"), "imageWithContentsOfFile:"_sel, fnd::string(path));
   std::remove(path.c_str());
   EXPECT_EQ(send<CGSize>(image, "size"_sel), CGSizeMake(20, 10));
@@ -33,10 +33,10 @@ TEST_F(Scene, PictureWritesAPngThatReadsBackAndStartsAtTheWindowOrigin) {
                                                             {testing::TempDir(), "Is a directory"},
                                                             {"/dev/full", "not a regular file"}};
   for (const auto& [where, reason] : unwritable) {
-    auto error = picture.writePng(where);
-    ASSERT_TRUE(error) << where;
-    EXPECT_EQ(error->path, where);
-    EXPECT_EQ(error->message(), "cannot write " + where + ": " + reason);
+    auto written = picture.writePng(where);
+    ASSERT_FALSE(written) << where;
+    EXPECT_EQ(written.error().path, where);
+    EXPECT_EQ(written.error().message(), "cannot write " + where + ": " + reason);
   }
 }
 

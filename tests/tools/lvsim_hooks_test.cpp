@@ -46,7 +46,7 @@ TEST(LvsimHooks, AnyLibraryOrNoneAndSettingsAsTheDeviceStoresThem) {
       "kind": "replacement", "class": "MRUArtworkView", "name": "layoutSubviews", "installed": true}], "globals": {}})"));
   EXPECT_EQ(hooksJson("--library none"), Json::parse(R"({"rows": [], "globals": {}})"));
   Folder dir;
-  ASSERT_FALSE(prefs::writeSettingsFile(dir.path / "s.plist", {{"kEnabled", true}, {"ShowTime", true}}, prefs::PlistFormat::Binary));
+  ASSERT_TRUE(prefs::writeSettingsFile(dir.path / "s.plist", {{"kEnabled", true}, {"ShowTime", true}}, prefs::PlistFormat::Binary));
   Json globals = hooksJson("--settings " + (dir.path / "s.plist").string() + " --set ShowTime=false")["globals"];
   EXPECT_EQ(Json({globals["enabled"], globals["ShowTime"]}), Json({true, false}));
 }

@@ -98,7 +98,7 @@ bool lv::sim::CommandFiles::writesTo(const fs::path& file) const {
   return std::ranges::any_of(outputs_, [&](const Entry& output) { return asked.samePlace(output); });
 }
 
-std::optional<lv::sim::FileFault> lv::sim::CommandFiles::fault() const {
+fnd::Result<void, lv::sim::FileFault> lv::sim::CommandFiles::check() const {
   std::map<fs::path, const Entry*> places;
   std::map<Identity, const Entry*> identities;
   for (const Entry& output : outputs_) {
@@ -114,7 +114,7 @@ std::optional<lv::sim::FileFault> lv::sim::CommandFiles::fault() const {
     places.emplace(output.place, &output);
     if (output.identity) identities.emplace(*output.identity, &output);
   }
-  return std::nullopt;
+  return {};
 }
 
 std::optional<std::filesystem::path> lv::sim::inputAt(const fs::path& output, const std::vector<fs::path>& inputs) {

@@ -17,6 +17,8 @@
 #include <utility>
 #include <vector>
 
+#include "foundation/result.h"
+
 namespace lv::sim {
 
 // The two halves of the error line: "lvsim: WHERE: WHAT".
@@ -35,8 +37,8 @@ class CommandFiles {
   bool writesTo(const std::filesystem::path& file) const;
   // The input that writing `file` would replace.
   std::optional<std::filesystem::path> inputAt(const std::filesystem::path& file) const;
-  // The first output that may not be written, and why.
-  std::optional<FileFault> fault() const;
+  // Fails on the first output that may not be written, saying why.
+  fnd::Result<void, FileFault> check() const;
 
   using Identity = std::pair<dev_t, ino_t>;
 

@@ -45,8 +45,8 @@ void writeMarked(OutputComparison& comparison, const fs::path& folder) {
   for (FileComparison& file : comparison.files) {
     if (!file.picture || !file.picture->marked) continue;
     fs::path marked = folder / file.name;
-    if (auto failed = uikit::writePngFile(marked.string(), *file.picture->marked)) {
-      fail(kRunFault, failed->message());
+    if (auto written = uikit::writePngFile(marked.string(), *file.picture->marked); !written) {
+      fail(kRunFault, written.error().message());
       continue;
     }
     file.marked = marked;
@@ -111,7 +111,8 @@ int lv::sim::runCompare(const CompareOptions& options) {
   if (fs::is_directory(options.expected, error) && liesWithin(folder, options.expected))
     return fail(kUsageFault, folder.string(), "the folder for marked pictures lies in EXPECTED");
   OutputComparison& comparison = compared.value();
-  if (auto fault = filesOf(comparison, folder, options).fault()) return fail(kUsageFault, fault->where, fault->what);
+  if (auto allowed = filesOf(comparison, folder, options).check(); !allowed)
+    return fail(kUsageFault, allowed.error().where, allowed.error().what);
   if (options.page || marksAny(comparison))
     if (auto error = writableFolderError(folder)) return fail(kUsageFault, folder.string(), *error);
   const fs::path page = folder / kComparePage;
@@ -120,12 +121,12 @@ int lv::sim::runCompare(const CompareOptions& options) {
   for (const FileComparison& file : comparison.files)
     for (std::string& line : describe(file)) lines.push_back(std::move(line));
   std::string total = summary(comparison, lines.size());
-  std::optional<fnd::WriteError> unwritten;
-  if (options.page) unwritten = fnd::writeFileAtomically(page.string(), comparePage(comparison, total, folder));
-  if (options.page && !unwritten) std::printf("%s: the comparison page\n", page.string().c_str());
+  fnd::Result<void, fnd::WriteError> written;
+  if (options.page) written = fnd::writeFileAtomically(page.string(), comparePage(comparison, total, folder));
+  if (options.page && written) std::printf("%s: the comparison page\n", page.string().c_str());
   for (const std::string& line : lines) std::printf("%s\n", line.c_str());
   std::printf("%s\n", total.c_str());
   // Alike, but without the page asked for, is no success.
-  if (unwritten) return fail(kRunFault, unwritten->message());
+  if (!written) return fail(kRunFault, written.error().message());
   return comparison.alike() ? kSuccess : kNotAlike;
 }

@@ -186,7 +186,7 @@ int lv::sim::runDemo(const DemoOptions& options) {
   if (options.beforeAfter)
     for (const std::string& name : storyOutputs(scenario, told)) files.writes(out / kLibraryOffFolder / name);
   files.writes(options.trace.file);
-  if (auto fault = files.fault()) return fail(kUsageFault, fault->where, fault->what);
+  if (auto allowed = files.check(); !allowed) return fail(kUsageFault, allowed.error().where, allowed.error().what);
   MessageTrace trace(options.trace);
   if (auto error = trace.folderError()) return fail(kUsageFault, options.trace.file, *error);
 
@@ -205,7 +205,8 @@ int lv::sim::runDemo(const DemoOptions& options) {
   };
   if (int code = trace.finish(tellStory(scenario, told))) return code;
 
-  if (auto failed = sheet.compose().writePng(sheetFile.string())) return fail(kRunFault, "demo", failed->message());
+  auto written = sheet.compose().writePng(sheetFile.string());
+  if (!written) return fail(kRunFault, "demo", written.error().message());
   std::printf("%s: %zu moments\n", sheetFile.string().c_str(), sheet.size());
   return kSuccess;
 }

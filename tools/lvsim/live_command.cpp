@@ -100,7 +100,8 @@ int lv::sim::runLive(const LiveCommandOptions& options) {
     if (e.kind == ScriptEvent::Kind::Save)
       window.files.writes(window.out / e.file, options.script + ": " + e.place + ".save");
   window.files.writes(options.trace.file);
-  if (auto fault = window.files.fault()) return fail(kUsageFault, fault->where, fault->what);
+  if (auto allowed = window.files.check(); !allowed)
+    return fail(kUsageFault, allowed.error().where, allowed.error().what);
   MessageTrace trace(options.trace);
   if (auto error = trace.folderError()) return fail(kUsageFault, options.trace.file, *error);
 

@@ -361,7 +361,8 @@ class LiveWindow {
 
   void save(const std::string& file) {
     std::filesystem::path path = options_.out / file;
-    if (auto failed = session_.picture().writePng(path.string())) throw std::runtime_error(failed->message());
+    auto written = session_.picture().writePng(path.string());
+    if (!written) throw std::runtime_error(written.error().message());
     tell("saved " + path.string());
   }
 

@@ -29,14 +29,14 @@ FileComparison filePair(std::string name, fs::path expected, fs::path actual) {
   return file;
 }
 
-std::optional<CompareError> compareFile(FileComparison& file, const CompareTolerance& tolerance) {
+fnd::Result<void, CompareError> compareFile(FileComparison& file, const CompareTolerance& tolerance) {
   if (isPicture(file.expected)) {
     auto expected = uikit::readPngFile(file.expected);
     if (!expected) return CompareError{file.expected.string(), expected.error().reason};
     auto actual = uikit::readPngFile(file.actual);
     if (!actual) return CompareError{file.actual.string(), actual.error().reason};
     file.picture = comparePictures(expected.value(), actual.value(), tolerance.picture);
-    return std::nullopt;
+    return {};
   }
   const fs::path* reading = &file.expected;
   try {
@@ -46,7 +46,7 @@ std::optional<CompareError> compareFile(FileComparison& file, const CompareToler
   } catch (const InputError& e) {
     return CompareError{reading->string(), e.what()};
   }
-  return std::nullopt;
+  return {};
 }
 
 std::string share(long part, long whole) {
@@ -111,7 +111,7 @@ fnd::Result<lv::sim::OutputComparison, lv::sim::CompareError> lv::sim::compareOu
   }
   for (FileComparison& file : result.files)
     if (file.side == FileComparison::Side::Both)
-      if (auto failed = compareFile(file, tolerance)) return *failed;
+      if (auto compared = compareFile(file, tolerance); !compared) return compared.error();
   return result;
 }
 

@@ -41,6 +41,7 @@ struct OutputComparison {
 // A file or folder that cannot be compared: missing, unreadable, not a PNG, not JSON.
 struct CompareError {
   std::string where, what;
+  std::string message() const { return where + ": " + what; }
 };
 
 // The names of the pictures and reports in `folder`, the files compared there.

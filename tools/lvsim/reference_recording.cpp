@@ -71,11 +71,11 @@ fnd::Result<std::unique_ptr<lv::sim::ReferenceRecording>, std::string> lv::sim::
   return std::unique_ptr<ReferenceRecording>(new ReferenceRecording(target, pattern));
 }
 
-std::optional<std::string> lv::sim::ReferenceRecording::commit() {
+fnd::Result<void, std::string> lv::sim::ReferenceRecording::commit() {
   std::error_code error;
   bool replacing = fs::exists(fs::symlink_status(dir_, error));
   int done = replacing ? ::renameat2(AT_FDCWD, folder_.c_str(), AT_FDCWD, dir_.c_str(), RENAME_EXCHANGE)
                        : ::rename(folder_.c_str(), dir_.c_str());
   if (done != 0) return std::string("cannot put the references in place: ") + std::strerror(errno);
-  return std::nullopt;
+  return {};
 }

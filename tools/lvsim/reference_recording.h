@@ -8,7 +8,6 @@
 // that a run killed outright left goes when DIR is next recorded into.
 #include <filesystem>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,7 +29,7 @@ class ReferenceRecording {
   // Where the run writes.
   const std::filesystem::path& folder() const { return folder_; }
   // Puts the folder in DIR's place; the reason when that fails.
-  std::optional<std::string> commit();
+  fnd::Result<void, std::string> commit();
 
  private:
   ReferenceRecording(std::filesystem::path dir, std::filesystem::path folder);

@@ -98,12 +98,12 @@ int lv::sim::runScenario(const RunOptions& options) {
   addStoryFiles(files, scenario, story);
   if (!options.expect.expected.empty()) addComparisonFiles(files, options, storyOutputs(scenario, story));
   files.writes(options.trace.file);
-  if (auto fault = files.fault()) return fail(kUsageFault, fault->where, fault->what);
+  if (auto allowed = files.check(); !allowed) return fail(kUsageFault, allowed.error().where, allowed.error().what);
   MessageTrace trace(options.trace);
   if (auto error = trace.folderError()) return fail(kUsageFault, options.trace.file, *error);
   if (int code = trace.finish(tellStory(scenario, story))) return code;
   if (recording) {
-    if (auto error = recording->commit()) return fail(kRunFault, options.record, *error);
+    if (auto committed = recording->commit(); !committed) return fail(kRunFault, options.record, committed.error());
     return kSuccess;
   }
   if (options.expect.expected.empty()) return kSuccess;

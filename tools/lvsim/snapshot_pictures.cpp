@@ -38,6 +38,7 @@ lv::sim::SnapshotPictures::Taken lv::sim::SnapshotPictures::take(id window, std:
   auto rendered = renderer_.renderWindow(window, scale_);
   if (!rendered) throw PictureError("cannot render snapshot \"" + std::string(name) + "\": " + rendered.error().reason);
   std::string file = pictureFile(++count_, name);
-  if (auto failed = rendered.value().writePng((folder_ / file).string())) throw PictureError(failed->message());
+  auto written = rendered.value().writePng((folder_ / file).string());
+  if (!written) throw PictureError(written.error().message());
   return {std::move(rendered.value()), file};
 }

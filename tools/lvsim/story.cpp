@@ -247,14 +247,14 @@ int lv::sim::tellStory(const Scenario& scenario, const StoryOptions& options) {
   const std::string text = report.dump(options.pretty ? 2 : -1, ' ', false, Json::error_handler_t::replace) + "\n";
   if (text.size() > json::kMaxJsonBytes)
     return fail(kUsageFault, out.string(), reportTooLarge(text.size()));
-  if (auto failed = fnd::writeFileAtomically(out.string(), text))
-    return fail(kRunFault, out.string(), "cannot write the report: " + failed->reason);
+  if (auto written = fnd::writeFileAtomically(out.string(), text); !written)
+    return fail(kRunFault, out.string(), "cannot write the report: " + written.error().reason);
   std::filesystem::path shownFolder = options.shownOut.empty() ? options.out : options.shownOut;
   std::printf("%s: %zu snapshots\n", (shownFolder / "report.json").string().c_str(), report["snapshots"].size());
   if (!options.page) return kSuccess;
   std::filesystem::path page = options.out / "report.html";
-  if (auto failed = fnd::writeFileAtomically(page.string(), inspectorPage(report)))
-    return fail(kRunFault, page.string(), "cannot write the page: " + failed->reason);
+  if (auto written = fnd::writeFileAtomically(page.string(), inspectorPage(report)); !written)
+    return fail(kRunFault, page.string(), "cannot write the page: " + written.error().reason);
   std::printf("%s: the inspector page\n", (shownFolder / "report.html").string().c_str());
   return kSuccess;
 }

@@ -64,8 +64,8 @@ int lv::sim::MessageTrace::finish(int code) {
   if (rt::g_messageObserver != this) return code;
   rt::setMessageObserver(nullptr);
   if (code == kUsageFault) return code;
-  if (auto failed = fnd::writeFileAtomically(options_.file, lines_))
-    return fail(kRunFault, options_.file, "cannot write the trace: " + failed->reason);
+  if (auto written = fnd::writeFileAtomically(options_.file, lines_); !written)
+    return fail(kRunFault, options_.file, "cannot write the trace: " + written.error().reason);
   return code;
 }
 
