@@ -33,7 +33,7 @@ class ScratchFile {
   // The file, holding `data` and nothing else.
   const std::filesystem::path& holding(const uint8_t* data, size_t size) {
     std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    if (fnd::writeFileAtomically(path_.string(), bytes, fnd::Flush::Skip)) std::abort();
+    if (!fnd::writeFileAtomically(path_.string(), bytes, fnd::Flush::Skip)) std::abort();
     return path_;
   }
 
