@@ -5,8 +5,6 @@
 #include <objc/runtime.h>
 
 #include <initializer_list>
-#include <string>
-#include <string_view>
 
 #include "bridge/send.h"
 
@@ -15,7 +13,6 @@ namespace lv {
 inline id string(const char* utf8) {
   return send<id>(objc_getClass("NSString"), "stringWithUTF8String:"_sel, utf8);
 }
-inline id string(const std::string& utf8) { return string(utf8.c_str()); }
 
 inline id number(double value) { return send<id>(objc_getClass("NSNumber"), "numberWithDouble:"_sel, value); }
 
