@@ -60,7 +60,12 @@ void drain(int outFd, int errFd, std::string& output, std::string& errors) {
 ProcessRun runProcess(const std::vector<std::string>& argv, const ProcessOptions& options) {
   int out[2], err[2] = {-1, -1};
   if (pipe2(out, O_CLOEXEC) != 0) return {-1, "", 0, std::strerror(errno)};
-  if (!options.stderrToo && pipe2(err, O_CLOEXEC) != 0) return {-1, "", 0, std::strerror(errno)};
+  if (!options.stderrToo && pipe2(err, O_CLOEXEC) != 0) {
+    ProcessRun failed{-1, "", 0, std::strerror(errno)};
+    close(out[0]);
+    close(out[1]);
+    return failed;
+  }
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   if (options.stdoutFile.empty())

@@ -8,7 +8,6 @@
 #include <unistd.h>
 
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "lvsim_process.h"
