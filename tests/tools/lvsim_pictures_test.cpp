@@ -28,7 +28,7 @@ TEST(LvsimRunPng, TheEnlargedArtworkShowsTheImageAndNamesFromInputMakeAReportAnd
       {"tap": "MRUArtworkView"}, {"advance": 1.0}, {"snapshot": ")" + std::string(300, 'x') + R"("},
       {"snapshot": "夜のドライブ"}]})");
   out.write("report.json", "{}");
-  Json report = runReport("'" + scenario.string() + "' --png", out.path);
+  Json report = runReport({scenario.string(), "--png"}, out.path);
   EXPECT_EQ(report["scenario"], "\uFFFD\uFFFD.json");
   for (const Json& s : report["snapshots"]) EXPECT_TRUE(Png(out.path / s["picture"].get<std::string>()).ok()) << s["picture"];
   const Json* artwork = findClass(report["snapshots"][0]["tree"], "MRUArtworkView");
@@ -50,7 +50,7 @@ TEST(LvsimRunPng, ALongTitleInTwoDirectionsIsSetInPiecesOnce) {
   fs::path scenario = out.write("s.json", R"({"settings": {"kEnabled": true}, "steps": [
       {"play": {"title": ")" + title + R"(", "duration": 60}}, {"advance": 1}, {"snapshot": "a"},
       {"advance": 2}, {"snapshot": "b"}]})");
-  Json report = runReport(scenario.string() + " --png", out.path);
+  Json report = runReport({scenario.string(), "--png"}, out.path);
   ASSERT_EQ(report["snapshots"].size(), 2u);
   for (const Json& s : report["snapshots"]) EXPECT_TRUE(Png(out.path / s["picture"].get<std::string>()).ok()) << s["picture"];
 }
@@ -65,7 +65,7 @@ TEST(LvsimRunPng, FurnitureOnEveryProfileAndThePromptThatAnswersAnUnlockRequest)
       "steps": [{"play": {"title": "T", "app": "com.example.player", "duration": 60}}, {"advance": 1}, {"snapshot": "before"},
         {"tap": "CBAutoScrollLabel"}, {"tap": "CBAutoScrollLabel"}, {"advance": 0.1}, {"snapshot": "sliding"},
         {"advance": 0.5}, {"snapshot": "shown"}, {"advance": 2}, {"snapshot": "gone"}]})");
-    Json report = runReport(scenario.string() + " --png", out.path);
+    Json report = runReport({scenario.string(), "--png"}, out.path);
     std::vector<Png> at;
     for (const Json& s : report["snapshots"]) at.emplace_back(out.path / s["picture"].get<std::string>());
     const Png &before = at[0], &sliding = at[1], &shown = at[2], &gone = at[3];
@@ -107,7 +107,7 @@ TEST(LvsimRunPng, FurnitureOnEveryProfileAndThePromptThatAnswersAnUnlockRequest)
 TEST(LvsimDemo, WritesEveryPictureTheSheetAndTheReportForTheProfileAndSettingsGiven) {
   Folder out;
   const fs::path d = out.path / "d";
-  ProcessRun run = lvsim("demo --profile small-phone --set ShowTime=true --out " + d.string(), true);
+  ProcessRun run = lvsim({"demo", "--profile", "small-phone", "--set", "ShowTime=true", "--out", d.string()}, true);
   ASSERT_EQ(run.exitCode, 0) << run.output;
   Json report = readReport(d);
   EXPECT_EQ(schemaFaults("report", report), "") << "with captions";
@@ -137,7 +137,7 @@ TEST(LvsimDemo, WritesEveryPictureTheSheetAndTheReportForTheProfileAndSettingsGi
 TEST(LvsimDemo, CaptionsTellWhatHappenedAndBeforeAfterShowsTheLibraryOffBesideIt) {
   Folder out;
   const fs::path d = out.path / "d";
-  ProcessRun run = lvsim("demo --before-after --html --pretty --set kEnabled=false --out " + d.string(), true);
+  ProcessRun run = lvsim({"demo", "--before-after", "--html", "--pretty", "--set", "kEnabled=false", "--out", d.string()}, true);
   ASSERT_EQ(run.exitCode, 0) << run.output;
   for (const fs::path& folder : {d, d / "library-off"})
     EXPECT_EQ(readFile(folder / "report.json").substr(0, 4), "{\n  ") << "indented: " << folder;
