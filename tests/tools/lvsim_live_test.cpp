@@ -88,10 +88,10 @@ TEST(LvsimLive, AScriptedSessionInAWindowUnderXvfb) {
 TEST(LvsimLive, ARestartKeepsTheTraceAndTheRecordingsOptions) {
   Folder dir;
   fs::path script = dir.write("script.json", R"({"events": [{"at": 0.2, "key": "m"}, {"at": 0.3, "key": "1"},
-    {"at": 0.4, "key": "return"}, {"at": 3, "key": "v"}, {"at": 4, "key": "v"}]})");
+    {"at": 0.4, "key": "return"}, {"at": 5, "key": "v"}, {"at": 6, "key": "v"}]})");
   const fs::path trace = dir.path / "trace.txt";
   ProcessRun run = runCommand("ASAN_OPTIONS=detect_leaks=0 " + kInXvfb + kLvsim + " live --set kEnabled=false --fps 10 --scale 0.5" +
-                                  " --exit-after 5 --script " + script.string() + " --out " + dir.path.string() +
+                                  " --exit-after 7 --script " + script.string() + " --out " + dir.path.string() +
                                   " --trace " + trace.string() + " --trace-filter 'CBAutoScrollLabel *'", true);
   ASSERT_EQ(run.exitCode, 0) << run.output;
   EXPECT_NE(run.output.find("restarting with the new settings"), std::string::npos) << run.output;
