@@ -68,6 +68,9 @@ TEST(LvsimCompare, WhatCannotBeComparedIsOneLineAndExitCodeTwo) {
   fs::copy(dir.path / "refs", dir.path / "notjson");
   dir.write("notpng/02-collapsed.png", "GIF89a");
   dir.write("notjson/report.json", "{\"snapshots\": [");
+  fs::copy(dir.path / "refs", dir.path / "other");
+  std::string report = readFile(dir.path / "refs/report.json");
+  dir.write("other/report.json", report.replace(report.find("lumivane-report/1"), 17, "other-report/2"));
   dir.write("bad/notes.txt", "mine");
   fs::copy(dir.path / "refs", dir.path / "changed");
   fs::copy_file(dir.path / "refs/02-collapsed.png", dir.path / "changed/01-expanded.png", fs::copy_options::overwrite_existing);
@@ -79,6 +82,7 @@ TEST(LvsimCompare, WhatCannotBeComparedIsOneLineAndExitCodeTwo) {
       {Args{"compare", d + "refs", d + "refs/report.json"}, "not a folder, as EXPECTED is"},
       {Args{"compare", d + "refs", d + "notpng"}, d + "notpng/02-collapsed.png: not a PNG image"},
       {Args{"compare", d + "notjson", d + "refs"}, d + "notjson/report.json: not valid JSON"},
+      {Args{"compare", d + "refs", d + "other"}, d + "other/report.json: format: \"other-report/2\" is not \"lumivane-report/1\""},
       {Args{"compare", d + "refs", d + "refs", "--diff", d + "refs/d"}, "lies in EXPECTED"},
       {Args{"compare", d + "refs", d + "refs", "--channel-tolerance", "300"}, "--channel-tolerance: expected a whole number from 0 to 255, got \"300\""},
       {Args{"compare", d + "refs", d + "refs", "--channel-tolerance", "2.5"}, "got \"2.5\""},

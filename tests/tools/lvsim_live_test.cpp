@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 
 #include <algorithm>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -82,6 +83,29 @@ TEST(LvsimLive, AScriptedSessionInAWindowUnderXvfb) {
       << "the play glyph fills the middle button where the pause glyph has its gap";
   EXPECT_GT(lighter(landscape, scrolled, 400, 250, 600, 300, 844), 0.2) << "the platter scrolled up into the window";
   EXPECT_GT(lighter(held, plain, 80, 541, 180, 543.5), 0.3) << "the held scrubber is stretched";
+}
+
+// The settings menu turns the library on and restarts the lock screen, which goes on with
+// the command's options: its trace, written at quitting, holds the marquee label's messages
+// alone (the first process, the library disabled, made no label), and V records at the rate
+// and scale given.
+TEST(LvsimLive, ARestartKeepsTheTraceAndTheRecordingsOptions) {
+  Folder dir;
+  fs::path script = dir.write("script.json", R"({"events": [{"at": 0.2, "key": "m"}, {"at": 0.3, "key": "1"},
+    {"at": 0.4, "key": "return"}, {"at": 5, "key": "v"}, {"at": 6, "key": "v"}]})");
+  const fs::path trace = dir.path / "trace.txt";
+  ProcessRun run = runCommand("ASAN_OPTIONS=detect_leaks=0 " + kInXvfb + kLvsim + " live --set kEnabled=false --fps 10 --scale 0.5" +
+                                  " --exit-after 7 --script " + script.string() + " --out " + dir.path.string() +
+                                  " --trace " + trace.string() + " --trace-filter 'CBAutoScrollLabel *'", true);
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_NE(run.output.find("restarting with the new settings"), std::string::npos) << run.output;
+  std::istringstream traced(readFile(trace));
+  long lines = 0, label = 0;
+  for (std::string line; std::getline(traced, line); ++lines) label += line.find(" CBAutoScrollLabel ") != std::string::npos;
+  EXPECT_TRUE(label > 0 && label == lines) << lines << " lines, " << label << " of the marquee label";
+  VideoProbe recorded = probeVideo(dir.path / "recording-01.mp4");
+  EXPECT_TRUE(recorded.width == 194 && recorded.frames >= 5 && recorded.frames <= 30)
+      << recorded.width << " pixels across, " << recorded.frames << " frames: half a pixel a point, 10 frames a second";
 }
 
 // V starts a recording; then SIGHUP (the terminal closed) ends the window as closing it

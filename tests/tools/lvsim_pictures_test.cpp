@@ -3,12 +3,14 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "lvsim_process.h"
 #include "png_probe.h"
 #include "schema_check.h"
+#include "video_probe.h"
 
 namespace {
 
@@ -133,12 +135,19 @@ TEST(LvsimDemo, WritesEveryPictureTheSheetAndTheReportForTheProfileAndSettingsGi
 }
 
 // With the library off, or loaded but disabled, the steps it would take are skipped and the
-// captions say nothing happened; --before-after puts the one beside the other, each with its page.
+// captions say nothing happened; --before-after puts the one beside the other, each with its
+// page and its recording at the same rate and scale. The trace is the library's alone.
 TEST(LvsimDemo, CaptionsTellWhatHappenedAndBeforeAfterShowsTheLibraryOffBesideIt) {
   Folder out;
   const fs::path d = out.path / "d";
-  ProcessRun run = lvsim({"demo", "--before-after", "--html", "--pretty", "--set", "kEnabled=false", "--out", d.string()}, true);
+  ProcessRun run = lvsim({"demo", "--before-after", "--html", "--pretty", "--set", "kEnabled=false", "--out", d.string(),
+                          "--trace", (out.path / "trace.txt").string(), "--video", (out.path / "v.mp4").string(),
+                          "--fps", "2", "--scale", "0.1"},
+                         true);
   ASSERT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_TRUE(fs::exists(out.path / "trace.txt") && !fs::exists(d / "library-off/trace.txt"));
+  VideoProbe recorded = probeVideo(out.path / "v.mp4"), offRecorded = probeVideo(d / "library-off/v.mp4");
+  EXPECT_EQ(std::tuple(offRecorded.width, offRecorded.frames), std::tuple(38, recorded.frames)) << "a tenth of a pixel a point, at 2 a second";
   for (const fs::path& folder : {d, d / "library-off"})
     EXPECT_EQ(readFile(folder / "report.json").substr(0, 4), "{\n  ") << "indented: " << folder;
   EXPECT_NE(run.output.find("skipped: tap CBAutoScrollLabel: no class named CBAutoScrollLabel"), std::string::npos);
