@@ -94,9 +94,10 @@ TEST(LvsimLive, ARestartKeepsTheTraceAndTheRecordingsOptions) {
   fs::path script = dir.write("script.json", R"({"events": [{"at": 0.2, "key": "m"}, {"at": 0.3, "key": "1"},
     {"at": 0.4, "key": "return"}, {"at": 5, "key": "v"}, {"at": 6, "key": "v"}]})");
   const fs::path trace = dir.path / "trace.txt";
-  ProcessRun run = runCommand("ASAN_OPTIONS=detect_leaks=0 " + kInXvfb + kLvsim + " live --set kEnabled=false --fps 10 --scale 0.5" +
-                                  " --exit-after 7 --script " + script.string() + " --out " + dir.path.string() +
-                                  " --trace " + trace.string() + " --trace-filter 'CBAutoScrollLabel *'", true);
+  ProcessRun run = runProcess(kInXvfb + Args{kLvsim, "live", "--set", "kEnabled=false", "--fps", "10", "--scale", "0.5",
+                                              "--exit-after", "7", "--script", script.string(), "--out", dir.path.string(),
+                                              "--trace", trace.string(), "--trace-filter", "CBAutoScrollLabel *"},
+                              {.stderrToo = true, .environment = {{"ASAN_OPTIONS", "detect_leaks=0"}}});
   ASSERT_EQ(run.exitCode, 0) << run.output;
   EXPECT_NE(run.output.find("restarting with the new settings"), std::string::npos) << run.output;
   std::istringstream traced(readFile(trace));
