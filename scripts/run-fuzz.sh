@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
-targets=(hex_color scenario live_script settings_file png_file)
+targets=(hex_color scenario live_script report settings_file png_file)
 
 if ! command -v clang++ >/dev/null; then
   echo "run-fuzz: clang++ not found, skipping"

@@ -1,12 +1,10 @@
 #include "foundation/run_loop.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <limits>
 #include <map>
 #include <string>
-#include <thread>
 #include <unordered_map>
 #include <vector>
 
@@ -17,7 +15,6 @@ namespace fnd {
 namespace {
 
 constexpr double kNever = std::numeric_limits<double>::infinity();
-constexpr double kFrame = 1.0 / 60;
 
 void requireBlock(const std::function<void()>& block, const char* where) {
   if (!block) rt::fatal(std::string("RunLoop::") + where + ": the block is empty");
@@ -167,19 +164,6 @@ void RunLoop::runUntilIdle(double limit) {
     }
     s.now = next;
     s.settle();
-  }
-}
-
-void RunLoop::runPaced(const std::function<bool()>& keepGoing) {
-  using Clock = std::chrono::steady_clock;
-  State& s = *state_;
-  Clock::time_point last = Clock::now();
-  while (keepGoing()) {
-    Clock::time_point wall = Clock::now();
-    s.advanceTo(s.now + std::chrono::duration<double>(wall - last).count());
-    last = wall;
-    double wait = std::min(s.nextStop() - s.now, kFrame);
-    if (wait > 0) std::this_thread::sleep_for(std::chrono::duration<double>(wait));
   }
 }
 

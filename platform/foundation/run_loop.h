@@ -40,11 +40,9 @@ class RunLoop {
   // Drivers. `runFor` advances the clock by `seconds`, running a turn at every timer and
   // deadline on the way (the clock lands exactly on each) and a last one at the end time;
   // `runUntilIdle` does the same until nothing is pending, or until `limit` virtual
-  // seconds have passed; `runPaced` advances the clock by the wall clock's elapsed time,
-  // sleeping until the next timer or for a frame (~16 ms), until `keepGoing` answers false.
+  // seconds have passed.
   void runFor(double seconds);
   void runUntilIdle(double limit = 600);
-  void runPaced(const std::function<bool()>& keepGoing);
 
   // One turn at the current time: queued blocks, due timers, then the commit. Blocks and
   // timers added during the turn wait for the next one.

@@ -1,21 +1,27 @@
 // The host on its own: booted without the library, nothing in it is replaced.
 #include <gtest/gtest.h>
 
-#include "geometry_printers.h"
+#include <cmath>
+
+#include "host/generated_artwork.h"
+#include "host/time_controls.h"
 #include "host/view_query.h"
-#include "library/lock_screen_helpers.h"
+#include "support/geometry_printers.h"
+#include "support/lock_screen_helpers.h"
+#include "uikit/image.h"
 
 namespace {
 
 using namespace testing_support;
 
-std::unique_ptr<lv::host::LockScreen> bootHost(std::string profile = "phone", bool freshTreePerPlay = false) {
-  lv::host::BootOptions options;
-  options.profile = std::move(profile);
-  options.loadLibrary = false;
-  options.freshNowPlayingTreePerPlay = freshTreePerPlay;
-  return lv::host::LockScreen::boot(options);
+std::unique_ptr<lv::host::LockScreen> bootHost(Setup setup = {}) {
+  setup.loadLibrary = false;
+  return bootLockScreen(setup);
 }
+
+std::string elapsedText(id time) { return textOf(member(time, "elapsedTimeLabel")); }
+double factorOf(id time) { return send<double>(time, "elapsedTimeFactor"_sel); }
+bool tracking(id time) { return send<bool>(time, "isTracking"_sel); }
 
 struct Placed {
   const char* className;
@@ -25,14 +31,19 @@ struct Placed {
 
 struct LayoutCase {
   const char* profile;
+  CGRect window;
   std::vector<Placed> views;
 };
 
+void PrintTo(const LayoutCase& c, std::ostream* os) { *os << c.profile; }
+
 class HostLayout : public testing::TestWithParam<LayoutCase> {};
 
-TEST_P(HostLayout, PlatterAndTimeControlsSitWhereTheHostPutsThem) {
-  auto screen = bootHost(GetParam().profile);
-  screen->play(song());
+// Playing builds the platter with the track's artwork; a new track replaces its contents.
+TEST_P(HostLayout, PlayingBuildsThePlatterWhereTheHostPutsItAndANewTrackReplacesItsContents) {
+  auto screen = bootHost({.profile = GetParam().profile});
+  EXPECT_EQ(frameOf(screen->window()), GetParam().window);
+  screen->play(song("First Song"));
   for (const Placed& p : GetParam().views) {
     id view = screen->firstView(p.className);
     if (p.member) view = member(view, p.member);
@@ -43,17 +54,46 @@ TEST_P(HostLayout, PlatterAndTimeControlsSitWhereTheHostPutsThem) {
   EXPECT_EQ(objc_getClass("CBAutoScrollLabel"), nullptr) << "no library class";
   EXPECT_TRUE(screen->device().installationReport().empty());
   EXPECT_TRUE(screen->snapshot("playing").globals.empty());
+  id adjunct = screen->firstView("CSAdjunctItemView");
+  EXPECT_EQ(frameOf(member(member(adjunct, "platterView"), "backgroundView")),
+            CGRectMake(0, 0, frameOf(adjunct).size.width, 206));
+  id artwork = screen->firstView("MRUArtworkView");
+  EXPECT_FALSE(hiddenOf(member(artwork, "artworkImageView")));
+  EXPECT_TRUE(hiddenOf(member(artwork, "placeholderBackground")));
+  auto* image = static_cast<UIImage*>(member(artwork, "artworkImage"));
+  ASSERT_TRUE(image && image->rgba);
+  rt::AutoreleasePool pool;
+  EXPECT_EQ(*static_cast<UIImage*>(lv::host::generatedArtwork("First Song"))->rgba, *image->rgba);
+  EXPECT_NE(*static_cast<UIImage*>(lv::host::generatedArtwork("Another"))->rgba, *image->rgba);
+  screen->tap("MRUArtworkView");
+  screen->tap("MRUNowPlayingLabelView");
+  EXPECT_TRUE(screen->launches().empty()) << "taps open nothing without the library";
+  EXPECT_EQ(screen->unlockRequests() + screen->haptics(), 0);
+
+  screen->advance(10);
+  screen->play({"Two", "", "", 60, lv::host::Artwork::none()});
+  EXPECT_EQ(screen->firstView("CSAdjunctItemView"), adjunct);
+  EXPECT_EQ(member(screen->firstView("MRUNowPlayingLabelView"), "subtitle"), nil);
+  EXPECT_TRUE(hiddenOf(member(artwork, "artworkImageView")));
+  EXPECT_FALSE(hiddenOf(member(artwork, "placeholderBackground")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Profiles, HostLayout, testing::Values(
-    LayoutCase{"phone", {{"CSAdjunctItemView", nullptr, CGRectMake(15.5, 162, 359, 206)},
-                         {"MRUArtworkView", nullptr, CGRectMake(31.5, 178, 44, 44)},
-                         {"MRUNowPlayingTimeControlsView", nullptr, CGRectMake(31.5, 244, 327, 34)},
-                         {"MRUNowPlayingTimeControlsView", "elapsedTimeLabel", CGRectMake(31.5, 262, 60, 14)},
-                         {"MRUNowPlayingTimeControlsView", "remainingTimeLabel", CGRectMake(298.5, 262, 60, 14)}}},
-    LayoutCase{"tablet", {{"CSAdjunctItemView", nullptr, CGRectMake(185, 162, 440, 206)},
-                          {"MRUNowPlayingTimeControlsView", nullptr, CGRectMake(201, 244, 408, 34)}}}),
-    [](const auto& info) { return std::string(info.param.profile); });
+    LayoutCase{"phone", CGRectMake(0, 0, 390, 844),
+               {{"CSAdjunctItemView", nullptr, CGRectMake(15.5, 162, 359, 206)},
+                {"MRUArtworkView", nullptr, CGRectMake(31.5, 178, 44, 44)},
+                {"MRUNowPlayingTimeControlsView", nullptr, CGRectMake(31.5, 244, 327, 34)},
+                {"MRUNowPlayingTimeControlsView", "elapsedTimeLabel", CGRectMake(31.5, 262, 60, 14)},
+                {"MRUNowPlayingTimeControlsView", "remainingTimeLabel", CGRectMake(298.5, 262, 60, 14)}}},
+    LayoutCase{"small-phone", CGRectMake(0, 0, 375, 667), {{"CSAdjunctItemView", nullptr, CGRectMake(15.5, 162, 344, 206)}}},
+    LayoutCase{"tablet", CGRectMake(0, 0, 810, 1080),
+               {{"CSAdjunctItemView", nullptr, CGRectMake(185, 162, 440, 206)},
+                {"MRUNowPlayingTimeControlsView", nullptr, CGRectMake(201, 244, 408, 34)}}}),
+    [](const auto& info) {
+      std::string name = info.param.profile;
+      std::erase(name, '-');
+      return name;
+    });
 
 TEST(HostOnItsOwn, TimeTextsTickEachSecondWhilePlaying) {
   auto screen = bootHost();
@@ -109,11 +149,84 @@ TEST(HostOnItsOwn, TheViewAtAPointIsTheFrontmostShownOne) {
   }
 }
 
+// Bad input is refused before anything is done; times past the end or unknown read as
+// none. Then drags and taps scrub, pausing holds the time and stop takes the platter away.
+TEST(HostOnItsOwn, DragsAndTapsScrubPausingHoldsTheTimeAndStopTakesThePlatterAway) {
+  EXPECT_EQ(lv::host::remainingTimeText(-2), "-0:00");
+  EXPECT_EQ(lv::host::elapsedTimeText(std::nan("")), "0:00");
+  auto screen = bootHost();
+  EXPECT_THROW(screen->advance(-1), lv::host::SessionError);
+  EXPECT_THROW(screen->advance(std::nan("")), lv::host::SessionError);
+  EXPECT_THROW(screen->play({"Bad", "", "", -5, lv::host::Artwork::none()}), lv::host::SessionError);
+  EXPECT_THROW(screen->play(song("X", lv::host::Artwork::fromFile("/no/such/art.png"))), lv::host::SessionError);
+  EXPECT_THROW(screen->drag("MRUNowPlayingTimeControlsView", 0, 1), lv::host::SessionError) << "nothing plays";
+  EXPECT_EQ(screen->firstView("CSAdjunctItemView"), nil);
+  screen->setPaused(true);
+  EXPECT_FALSE(screen->paused()) << "nothing plays";
+  screen->play(song());
+  Ref<> adjunct = screen->firstView("CSAdjunctItemView");
+  id time = screen->firstView("MRUNowPlayingTimeControlsView");
+  screen->drag("MRUNowPlayingTimeControlsView", 0.2, 0.7, 5, true);
+  EXPECT_NEAR(screen->now(), 5 * lv::host::LockScreen::kFrame, 1e-9) << "a frame per step, and nothing ran before";
+  EXPECT_TRUE(tracking(time));
+  EXPECT_EQ(elapsedText(time), "2:30");
+  screen->advance(3);
+  EXPECT_DOUBLE_EQ(factorOf(time), 0.7) << "the finger holds it";
+  screen->release();
+  EXPECT_FALSE(tracking(time));
+  screen->advance(1);
+  EXPECT_EQ(elapsedText(time), "2:31");
+  EXPECT_DOUBLE_EQ(frameOf(member(time, "elapsedTrack")).size.width, 327 * factorOf(time)) << "bars follow";
+
+  screen->setPaused(true);
+  screen->advance(5);
+  EXPECT_EQ(elapsedText(time), "2:31");
+  screen->tap(screen->centreInWindow(time));
+  screen->advance(5);
+  EXPECT_EQ(elapsedText(time), "1:47") << "a seek while paused stays put";
+  screen->setPaused(false);
+  screen->advance(2);
+  EXPECT_EQ(elapsedText(time), "1:49");
+  screen->setPaused(true);
+  screen->play(song("Next"));
+  EXPECT_FALSE(screen->paused()) << "a new track plays";
+
+  CGPoint start = screen->centreInWindow(time);
+  screen->touchMove(start);
+  screen->touchDown(start);
+  screen->touchMove({start.x + frameOf(time).size.width * 0.25, start.y});
+  EXPECT_TRUE(tracking(time));
+  EXPECT_DOUBLE_EQ(factorOf(time), 0.75);
+  screen->release();
+  screen->advance(300);
+  EXPECT_TRUE(fnd::RunLoop::main().idle()) << "no clock left running at the end";
+
+  screen->play(song());
+  screen->stop();
+  EXPECT_EQ(member(adjunct, "superview"), nil);
+  EXPECT_FALSE(send<bool>(time, "isPlaying"_sel));
+  EXPECT_TRUE(fnd::RunLoop::main().idle());
+}
+
+TEST(HostOnItsOwn, CompactTurnsThePhoneToLandscape) {
+  auto screen = bootHost();
+  screen->play(song());
+  screen->setSizeClass(lv::host::SizeClass::Compact);
+  id controls = screen->firstView("MRUNowPlayingControlsView");
+  EXPECT_EQ(frameOf(screen->firstView("CSAdjunctItemView")), CGRectMake(202, 0, 440, 206));
+  id list = member(member(screen->coverSheet(), "listViewController"), "view");
+  screen->drag({100, 340}, {100, 40});
+  EXPECT_EQ(send<CGPoint>(list, "contentOffset"_sel).y, 12) << "as far as the 206-point platter goes";
+  screen->setSizeClass(lv::host::SizeClass::Regular);
+  EXPECT_EQ(frameOf(controls).size.width, 359);
+  EXPECT_EQ(send<CGPoint>(list, "contentOffset"_sel).y, 0) << "the platter fits the list again";
+}
+
 class HostNowPlayingTree : public testing::TestWithParam<bool> {};
 
 TEST_P(HostNowPlayingTree, StopAndPlayKeepTheOneTreeUnlessAFreshOneIsAsked) {
   bool fresh = GetParam();
-  auto screen = bootHost("phone", fresh);
+  auto screen = bootHost({.freshNowPlayingTreePerPlay = fresh});
   screen->play(song("One"));
   Ref<> adjunct = screen->firstView("CSAdjunctItemView");
   Ref<> tree = screen->firstView("MRUNowPlayingView");

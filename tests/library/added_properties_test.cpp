@@ -2,7 +2,7 @@
 
 #include <tuple>
 
-#include "lock_screen_helpers.h"
+#include "support/lock_screen_helpers.h"
 
 namespace {
 

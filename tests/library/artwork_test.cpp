@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "host/artwork_view.h"
-#include "lock_screen_helpers.h"
+#include "support/lock_screen_helpers.h"
 #include "uikit/gesture_recognizer.h"
 #include "uikit/view.h"
 #include "uikit/view_animation.h"

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "geometry_printers.h"
 #include "host/cover_sheet_classes.h"
-#include "lock_screen_helpers.h"
 #include "substrate/substrate.h"
+#include "support/geometry_printers.h"
+#include "support/lock_screen_helpers.h"
 
 namespace {
 

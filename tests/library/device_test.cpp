@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "host/settings.h"
-#include "lock_screen_helpers.h"
 #include "prefs/preferences.h"
+#include "support/lock_screen_helpers.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "geometry_printers.h"
 #include "header_scene.h"
+#include "support/geometry_printers.h"
 #include "uikit/stack_view.h"
 
 namespace {

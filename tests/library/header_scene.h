@@ -1,7 +1,7 @@
 #pragma once
 // The lock screen seen from the now-playing header: its labels, the host label view and
 // the controls' width the library places them by.
-#include "lock_screen_helpers.h"
+#include "support/lock_screen_helpers.h"
 
 namespace testing_support {
 

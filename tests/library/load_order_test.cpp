@@ -13,7 +13,7 @@
 
 #include <substrate.h>
 
-#include "lock_screen_helpers.h"
+#include "support/lock_screen_helpers.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "foundation/block.h"
-#include "lock_screen_helpers.h"
+#include "support/lock_screen_helpers.h"
 
 namespace {
 

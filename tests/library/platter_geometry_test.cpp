@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "geometry_printers.h"
 #include "host/host_geometry.h"
 #include "host/platter_classes.h"
+#include "support/geometry_printers.h"
 #include "time_controls_support.h"
 #include "uikit/device.h"
 
@@ -108,6 +108,13 @@ TEST(ListInsets, PulledUpOverAVisibleBackgroundInACompactHeight) {
       EXPECT_EQ(CGRectGetMaxY(frameOf(list)), 390 - lv::host::geometry::kListViewInsets.bottom);
     }
   }
+}
+
+TEST(ListInsets, TheHostsWhileDisabled) {
+  auto screen = bootLockScreen({.sizeClass = lv::host::SizeClass::Compact});
+  id cover = screen->coverSheet();
+  send<void>(member(cover, "lumivaneArtworkBackgroundImageView"), "setHidden:"_sel, false);
+  EXPECT_EQ(send<UIEdgeInsets>(member(cover, "listViewController"), "_listViewDefaultContentInsets"_sel).top, kHostTop);
 }
 
 TEST(MissingHostClasses, PlatterWithoutSomeOfItsClassesStillTakesItsGeometry) {

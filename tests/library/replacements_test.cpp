@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "lock_screen_helpers.h"
+#include "support/lock_screen_helpers.h"
 #include "uikit/screen.h"
 
 namespace {

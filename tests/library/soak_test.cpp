@@ -10,7 +10,7 @@
 
 #include "foundation/notification_center.h"
 #include "foundation/perform_requests.h"
-#include "lock_screen_helpers.h"
+#include "support/lock_screen_helpers.h"
 
 namespace {
 

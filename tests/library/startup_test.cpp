@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "lock_screen_helpers.h"
+#include "support/lock_screen_helpers.h"
 
 namespace {
 

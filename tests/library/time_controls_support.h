@@ -4,9 +4,9 @@
 #include <memory>
 #include <string>
 
-#include "geometry_printers.h"
-#include "lock_screen_helpers.h"
 #include "quartz/layer.h"
+#include "support/geometry_printers.h"
+#include "support/lock_screen_helpers.h"
 
 namespace testing_support {
 

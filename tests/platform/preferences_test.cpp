@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 #include <plist/plist.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "foundation/values.h"
 #include "prefs/preferences.h"
+#include "support/temporary_folder.h"
 
 namespace {
 
@@ -41,17 +41,9 @@ std::string nestedXml(int depth) {
 
 class PreferencesTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "lv-prefs-test-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-    prefs::setSettingsDirectory(dir_);
-  }
-  void TearDown() override {
-    prefs::setSettingsDirectory({});
-    fs::remove_all(dir_);
-  }
-  fs::path file(const char* identifier = "com.example.tweak") const { return dir_ / (std::string(identifier) + ".plist"); }
+  void SetUp() override { prefs::setSettingsDirectory(dir_.path); }
+  void TearDown() override { prefs::setSettingsDirectory({}); }
+  fs::path file(const char* identifier = "com.example.tweak") const { return dir_.path / (std::string(identifier) + ".plist"); }
   void writeRaw(const std::string& bytes) const { std::ofstream(file(), std::ios::binary) << bytes; }
 
   // Registers `key` with `def` against a fresh preferences object; returns what the
@@ -64,7 +56,7 @@ class PreferencesTest : public ::testing::Test {
     return global;
   }
 
-  fs::path dir_;
+  testing_support::Folder dir_;
 };
 
 TEST_F(PreferencesTest, StoredBooleansInXmlAndBinaryWinOverDefaults) {

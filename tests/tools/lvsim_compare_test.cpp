@@ -11,7 +11,7 @@ namespace {
 
 using namespace testing_support;
 
-std::string scenario() { return sourceFile("scenarios/artwork-toggle.json").string() + " --png"; }
+Args scenario() { return {sourceFile("scenarios/artwork-toggle.json").string(), "--png"}; }
 
 std::string lastLine(const std::string& output) {
   size_t end = output.find_last_not_of('\n');
@@ -21,34 +21,35 @@ std::string lastLine(const std::string& output) {
 // References recorded over stale ones, then runs compared with them: the same run, and one
 // that changes the layout; a picture, a report, a missing file, each compared alone.
 TEST(LvsimCompare, ARunIsAlikeToItsReferencesAndAChangeIsListed) {
-  const std::string kScenario = scenario();
+  const Args run = Args{"run"} + scenario();
   Folder dir;
   const std::string d = dir.path.string();
   fs::create_directory(dir.path / "refs");
   dir.write("refs/09-stale.png", "old");
-  ASSERT_EQ(lvsim("run " + kScenario + " --html --record " + d + "/refs", true).output,
+  ASSERT_EQ(lvsim(run + Args{"--html", "--record", d + "/refs"}, true).output,
             d + "/refs/report.json: 2 snapshots\n" + d + "/refs/report.html: the inspector page\n");
   EXPECT_FALSE(fs::exists(dir.path / "refs/09-stale.png")) << "the references are replaced whole";
-  EXPECT_EQ(lvsim("run " + kScenario + " --html --record " + d + "/refs").exitCode, 0) << "its own page is no stranger";
-  const std::string refs = " " + d + "/refs ";
-  const std::tuple<std::string, int, std::string, std::string> cases[] = {
-      {"run " + kScenario + " --out " + d + "/same --expect" + refs, 0, "", "3 files compared: alike"},
-      {"run " + kScenario + " --set CenterLabel=false --out " + d + "/moved --expect" + refs, 1,
+  EXPECT_EQ(lvsim(run + Args{"--html", "--record", d + "/refs"}).exitCode, 0) << "its own page is no stranger";
+  const std::string refs = d + "/refs";
+  fs::copy(dir.path / "refs", dir.path / "less");
+  fs::remove(dir.path / "less/02-collapsed.png");
+  const std::tuple<Args, int, std::string, std::string> cases[] = {
+      {run + Args{"--out", d + "/same", "--expect", refs}, 0, "", "3 files compared: alike"},
+      {run + Args{"--set", "CenterLabel=false", "--out", d + "/moved", "--expect", refs}, 1,
        "report.json: expanded: globals.CenterLabel: true -> false\n", "3 files compared: 19 differences in 3 files"},
-      {"compare" + refs + d + "/moved --pixel-share 0.01 --number-tolerance 1", 1, "UIStackView: missing with 8 views within",
-       "3 files compared: 17 differences in 1 file"},
-      {"compare " + d + "/refs/01-expanded.png " + d + "/moved/01-expanded.png --diff " + d + "/d", 1,
+      {{"compare", refs, d + "/moved", "--pixel-share", "0.01", "--number-tolerance", "1"}, 1,
+       "UIStackView: missing with 8 views within", "3 files compared: 17 differences in 1 file"},
+      {{"compare", d + "/refs/01-expanded.png", d + "/moved/01-expanded.png", "--diff", d + "/d"}, 1,
        "01-expanded.png: 17943 of 2962440 pixels differ (0.606 %), marked in " + d + "/d/01-expanded.png\n",
        "1 file compared: 1 difference in 1 file"},
-      {"compare " + d + "/refs/report.json " + d + "/same/report.json", 0, "", "1 file compared: alike"},
-      {"compare " + d + "/same" + refs + " && rm " + d + "/same/02-collapsed.png && " + kLvsim + " compare" + refs + d + "/same", 1,
-       "02-collapsed.png: missing\n", "3 files compared: 1 difference in 1 file"},
+      {{"compare", d + "/refs/report.json", d + "/same/report.json"}, 0, "", "1 file compared: alike"},
+      {{"compare", refs, d + "/less"}, 1, "02-collapsed.png: missing\n", "3 files compared: 1 difference in 1 file"},
   };
   for (const auto& [command, exitCode, line, summary] : cases) {
-    ProcessRun run = lvsim(command, true);
-    EXPECT_EQ(run.exitCode, exitCode) << command << ": " << run.output;
-    EXPECT_NE(run.output.find(line), std::string::npos) << command << ": " << run.output;
-    EXPECT_EQ(lastLine(run.output), summary) << command;
+    ProcessRun ran = lvsim(command, true);
+    EXPECT_EQ(ran.exitCode, exitCode) << joined(command) << ": " << ran.output;
+    EXPECT_NE(ran.output.find(line), std::string::npos) << joined(command) << ": " << ran.output;
+    EXPECT_EQ(lastLine(ran.output), summary) << joined(command);
   }
   Png marked(dir.path / "moved/diff/01-expanded.png");
   EXPECT_TRUE(marked.ok() && marked.width() == 1170) << "the default folder for marked pictures";
@@ -58,41 +59,45 @@ TEST(LvsimCompare, ARunIsAlikeToItsReferencesAndAChangeIsListed) {
 }
 
 TEST(LvsimCompare, WhatCannotBeComparedIsOneLineAndExitCodeTwo) {
-  const std::string kScenario = scenario();
+  const Args run = Args{"run"} + scenario();
   Folder dir;
   const std::string d = dir.path.string() + "/";
-  ASSERT_EQ(lvsim("run " + kScenario + " --out " + d + "refs").exitCode, 0);
+  ASSERT_EQ(lvsim(run + Args{"--out", d + "refs"}).exitCode, 0);
   fs::create_directories(dir.path / "bad");
   fs::copy(dir.path / "refs", dir.path / "notpng");
   fs::copy(dir.path / "refs", dir.path / "notjson");
   dir.write("notpng/02-collapsed.png", "GIF89a");
   dir.write("notjson/report.json", "{\"snapshots\": [");
+  fs::copy(dir.path / "refs", dir.path / "other");
+  std::string report = readFile(dir.path / "refs/report.json");
+  dir.write("other/report.json", report.replace(report.find("lumivane-report/1"), 17, "other-report/2"));
   dir.write("bad/notes.txt", "mine");
   fs::copy(dir.path / "refs", dir.path / "changed");
   fs::copy_file(dir.path / "refs/02-collapsed.png", dir.path / "changed/01-expanded.png", fs::copy_options::overwrite_existing);
   fs::create_directories(dir.path / "page/compare.html");
-  const std::string changed = "compare " + d + "refs " + d + "changed";
-  const std::pair<std::string, std::string> cases[] = {
-      {"compare " + d + "refs " + d + "none", d + "none: no such file or folder"},
-      {"compare " + d + "bad " + d + "refs", d + "bad: holds no pictures or reports to compare with"},
-      {"compare " + d + "refs " + d + "refs/report.json", "not a folder, as EXPECTED is"},
-      {"compare " + d + "refs " + d + "notpng", d + "notpng/02-collapsed.png: not a PNG image"},
-      {"compare " + d + "notjson " + d + "refs", d + "notjson/report.json: not valid JSON"},
-      {"compare " + d + "refs " + d + "refs --diff " + d + "refs/d", "lies in EXPECTED"},
-      {"compare " + d + "refs " + d + "refs --channel-tolerance 300", "--channel-tolerance: expected a whole number from 0 to 255, got \"300\""},
-      {"compare " + d + "refs " + d + "refs --channel-tolerance 2.5", "got \"2.5\""},
-      {changed + " --pixel-share nan", "--pixel-share: expected a number from 0 to 1, got \"nan\""},
-      {changed + " --number-tolerance nan", "--number-tolerance: expected a number from 0 to 10000, got \"nan\""},
-      {changed + " --number-tolerance 1e308", "got \"1e308\""},
-      {changed + " --diff " + d + "bad/notes.txt", d + "bad/notes.txt: cannot make the folder"},
-      {"compare " + d + "refs " + d + "refs --html --diff " + d + "page", d + "page/compare.html: is a folder"},
-      {"run " + kScenario + " --record " + d + "bad", d + "bad: holds \"notes.txt\", which is not a reference"},
-      {"run " + kScenario + " --record " + d + "new --out " + d + "out", "excludes"},
-      {"run " + kScenario + " --record " + d + "refs --trace " + d + "refs/t.txt",
+  const Args changed = {"compare", d + "refs", d + "changed"};
+  const std::pair<Args, std::string> cases[] = {
+      {Args{"compare", d + "refs", d + "none"}, d + "none: no such file or folder"},
+      {Args{"compare", d + "bad", d + "refs"}, d + "bad: holds no pictures or reports to compare with"},
+      {Args{"compare", d + "refs", d + "refs/report.json"}, "not a folder, as EXPECTED is"},
+      {Args{"compare", d + "refs", d + "notpng"}, d + "notpng/02-collapsed.png: not a PNG image"},
+      {Args{"compare", d + "notjson", d + "refs"}, d + "notjson/report.json: not valid JSON"},
+      {Args{"compare", d + "refs", d + "other"}, d + "other/report.json: format: \"other-report/2\" is not \"lumivane-report/1\""},
+      {Args{"compare", d + "refs", d + "refs", "--diff", d + "refs/d"}, "lies in EXPECTED"},
+      {Args{"compare", d + "refs", d + "refs", "--channel-tolerance", "300"}, "--channel-tolerance: expected a whole number from 0 to 255, got \"300\""},
+      {Args{"compare", d + "refs", d + "refs", "--channel-tolerance", "2.5"}, "got \"2.5\""},
+      {changed + Args{"--pixel-share", "nan"}, "--pixel-share: expected a number from 0 to 1, got \"nan\""},
+      {changed + Args{"--number-tolerance", "nan"}, "--number-tolerance: expected a number from 0 to 10000, got \"nan\""},
+      {changed + Args{"--number-tolerance", "1e308"}, "got \"1e308\""},
+      {changed + Args{"--diff", d + "bad/notes.txt"}, d + "bad/notes.txt: cannot make the folder"},
+      {Args{"compare", d + "refs", d + "refs", "--html", "--diff", d + "page"}, d + "page/compare.html: is a folder"},
+      {run + Args{"--record", d + "bad"}, d + "bad: holds \"notes.txt\", which is not a reference"},
+      {run + Args{"--record", d + "new", "--out", d + "out"}, "excludes"},
+      {run + Args{"--record", d + "refs", "--trace", d + "refs/t.txt"},
        d + "refs/t.txt: lies in " + d + "refs, which --record replaces"},
-      {"run " + kScenario + " --record " + d + "refs/ --video " + d + "refs/sub/v.mp4", d + "refs/sub/v.mp4: lies in"},
-      {"run " + kScenario + " --out " + d + "out --expect " + d + "none", "no folder of references there"},
-      {"run " + kScenario + " --out " + d + "refs --expect " + d + "refs", "the run would write over the references"},
+      {run + Args{"--record", d + "refs/", "--video", d + "refs/sub/v.mp4"}, d + "refs/sub/v.mp4: lies in"},
+      {run + Args{"--out", d + "out", "--expect", d + "none"}, "no folder of references there"},
+      {run + Args{"--out", d + "refs", "--expect", d + "refs"}, "the run would write over the references"},
   };
   for (const auto& [command, message] : cases) expectRefused(lvsim(command, true), message, command);
   EXPECT_EQ(readFile(dir.path / "bad/notes.txt"), "mine");

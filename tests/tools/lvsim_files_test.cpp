@@ -8,7 +8,6 @@
 #include <unistd.h>
 
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "lvsim_process.h"
@@ -79,18 +78,22 @@ std::string bySignal(int signal) { return "signal " + std::to_string(signal); }
 // Each command, each kind of folder that is none: missing, a file, relative and missing.
 TEST(LvsimFiles, ABadTmpdirIsOneLineAndExitCodeTwo) {
   Folder dir;
-  const std::string out = " --out " + dir.path.string();
-  const std::pair<std::string, std::string> cases[] = {
-      {"/nonexistent", "hooks"},
-      {dir.write("file", "x").string(), "run " + sourceFile("scenarios/artwork-toggle.json").string() + out},
-      {"relative/missing", "live --exit-after 1" + out}};
-  for (const auto& [tmpdir, command] : cases)
-    EXPECT_EQ(runCommand("{ TMPDIR=" + tmpdir + " " + kLvsim + " " + command + "; echo $?; }", true).output,
-              "lvsim: TMPDIR: \"" + tmpdir + "\" is not a folder\n2\n");
+  const Args out = {"--out", dir.path.string()};
+  const std::pair<std::string, Args> cases[] = {
+      {"/nonexistent", {"hooks"}},
+      {dir.write("file", "x").string(), Args{"run", sourceFile("scenarios/artwork-toggle.json").string()} + out},
+      {"relative/missing", Args{"live", "--exit-after", "1"} + out}};
+  for (const auto& [tmpdir, command] : cases) {
+    ProcessRun run = lvsim(command, {.stderrToo = true, .environment = {{"TMPDIR", tmpdir}}});
+    EXPECT_EQ(run.output + std::to_string(run.exitCode), "lvsim: TMPDIR: \"" + tmpdir + "\" is not a folder\n2");
+  }
   EXPECT_FALSE(fs::exists(dir.path / "report.json"));
-  const std::string usable[] = {"env -u TMPDIR", "TMPDIR=", "cd " + dir.path.string() + " && TMPDIR=."};
-  for (const std::string& environment : usable)
-    EXPECT_EQ(runCommand(environment + " " + kLvsim + " hooks").exitCode, 0) << environment << ": /tmp, or the folder";
+  const std::pair<std::string, ProcessOptions> usable[] = {
+      {"unset", {.environment = {{"TMPDIR", std::nullopt}}}},
+      {"empty", {.environment = {{"TMPDIR", ""}}}},
+      {"the folder", {.environment = {{"TMPDIR", "."}}, .directory = dir.path}}};
+  for (const auto& [name, options] : usable)
+    EXPECT_EQ(lvsim({"hooks"}, options).exitCode, 0) << name << ": /tmp, or the folder";
 }
 
 // The demo is stopped by a signal once its settings are stored; then another run starts.
@@ -104,7 +107,7 @@ TEST(LvsimFiles, NoSettingsFolderOutlivesItsRun) {
     kill(child, signal);
     EXPECT_EQ(howEnded(child), bySignal(signal)) << "ended as the signal ends it";
     EXPECT_EQ(settingsFolders(tmp.path), signal == SIGKILL ? 2 : 1) << signal;
-    EXPECT_EQ(runCommand("TMPDIR=" + tmp.path.string() + " " + kLvsim + " hooks").exitCode, 0);
+    EXPECT_EQ(lvsim({"hooks"}, {.environment = {{"TMPDIR", tmp.path.string()}}}).exitCode, 0);
     EXPECT_EQ(settingsFolders(tmp.path), 1) << "a killed run's folder is removed by the next; a live one's stays";
   }
 }
@@ -165,20 +168,28 @@ TEST(LvsimFiles, TheStoryWithTheLibraryOffEndsWithItsDemo) {
 TEST(LvsimFiles, FilesAreWrittenWholeNeverOverAnInputNorThroughALink) {
   Folder dir;
   const std::string scenario = sourceFile("scenarios/artwork-toggle.json").string();
-  const std::string limited = "trap '' XFSZ; ulimit -f 16; GCOV_ERROR_FILE=/dev/null GCOV_PREFIX=" +
-                              (dir.path / "gcov").string() + " exec " + kLvsim;
+  // The limit is set in a shell that then becomes lvsim; its arguments pass through untouched.
+  const Args limited = {"sh", "-c", "trap '' XFSZ; ulimit -f 16; exec \"$@\"", "sh", kLvsim};
+  const ProcessOptions scratchCounters = {
+      .environment = {{"GCOV_ERROR_FILE", "/dev/null"}, {"GCOV_PREFIX", (dir.path / "gcov").string()}}};
   fs::path precious = dir.write("precious.txt", "precious");
   dir.write("saves.png", R"({"events": [{"at": 1, "save": "saves.png"}]})");
-  const std::tuple<std::string, int, std::string> cases[] = {
-      {limited + " run " + scenario + " --out D", 1, "D/report.json: cannot write the report: File too large"},
-      {limited + " run " + scenario + " --png --out D", 1, "cannot write D/01-expanded.png: File too large"},
-      {limited + " demo --out D", 1, "cannot write D/01-playing.png: File too large"},
-      {kLvsim + " run D/report.json --out D", 2, "D/report.json: would write over the input D/report.json"},
-      {kLvsim + " run D/own.json --png --out D", 2, "D/01-expanded.png: would write over the input D/01-expanded.png"},
-      {kLvsim + " live --script saves.png --out .", 2, "saves.png: events[0].save: would write over the input saves.png"},
-      {"ln -sf ../precious.txt D/report.json && " + kLvsim + " run " + scenario + " --out D", 0, ""},
+  const struct {
+    bool limit;
+    Args args;
+    int exitCode;
+    std::string message;
+    bool linkReport = false;  // D/report.json a link to precious.txt
+  } cases[] = {
+      {true, {"run", scenario, "--out", "D"}, 1, "D/report.json: cannot write the report: File too large"},
+      {true, {"run", scenario, "--png", "--out", "D"}, 1, "cannot write D/01-expanded.png: File too large"},
+      {true, {"demo", "--out", "D"}, 1, "cannot write D/01-playing.png: File too large"},
+      {false, {"run", "D/report.json", "--out", "D"}, 2, "D/report.json: would write over the input D/report.json"},
+      {false, {"run", "D/own.json", "--png", "--out", "D"}, 2, "D/01-expanded.png: would write over the input D/01-expanded.png"},
+      {false, {"live", "--script", "saves.png", "--out", "."}, 2, "saves.png: events[0].save: would write over the input saves.png"},
+      {false, {"run", scenario, "--out", "D"}, 0, "", true},
   };
-  for (const auto& [command, exitCode, message] : cases) {
+  for (const auto& [limit, args, exitCode, message, linkReport] : cases) {
     fs::path out = dir.path / "D";
     fs::remove_all(out);
     fs::create_directory(out);
@@ -186,9 +197,16 @@ TEST(LvsimFiles, FilesAreWrittenWholeNeverOverAnInputNorThroughALink) {
     fs::copy_file(sourceFile("scenarios/artwork.png"), out / "01-expanded.png");
     std::ofstream(out / "own.json") << R"({"steps": [{"snapshot": "expanded"},
         {"play": {"title": "T", "duration": 9, "artwork": "01-expanded.png"}}]})";
-    ProcessRun run = runCommand("{ { cd " + dir.path.string() + " && " + command + "; } 2>&1 >/dev/null; }");
-    EXPECT_EQ(run.exitCode, exitCode) << command << ": " << run.output;
-    EXPECT_TRUE(lineCount(run.output) == (exitCode ? 1 : 0) && run.output.ends_with(message + (exitCode ? "\n" : ""))) << run.output;
+    if (linkReport) {
+      fs::remove(out / "report.json");
+      fs::create_symlink("../precious.txt", out / "report.json");
+    }
+    ProcessOptions options = limit ? scratchCounters : ProcessOptions{};
+    options.directory = dir.path;
+    ProcessRun run = limit ? runProcess(limited + args, options) : lvsim(args, options);
+    const std::string command = joined(args);
+    EXPECT_EQ(run.exitCode, exitCode) << command << ": " << run.errors;
+    EXPECT_TRUE(lineCount(run.errors) == (exitCode ? 1 : 0) && run.errors.ends_with(message + (exitCode ? "\n" : ""))) << run.errors;
     for (const fs::directory_entry& e : fs::directory_iterator(out)) {
       EXPECT_NE(e.path().filename().string()[0], '.') << "a temporary file left: " << e.path();
       EXPECT_TRUE(e.path().extension() != ".png" || Png(e.path()).ok()) << e.path();
@@ -205,8 +223,8 @@ TEST(LvsimFiles, FilesAreWrittenWholeNeverOverAnInputNorThroughALink) {
 TEST(LvsimFiles, NoOutputTakesThePlaceOfAnInputAnotherOutputOrAStream) {
   Folder dir;
   const std::string d = dir.path.string() + "/";
-  const std::string scenario = sourceFile("scenarios/artwork-toggle.json").string() + " --png";
-  ASSERT_EQ(lvsim("run " + scenario + " --out " + d + "refs").exitCode, 0);
+  const Args scenario = {sourceFile("scenarios/artwork-toggle.json").string(), "--png"};
+  ASSERT_EQ(lvsim(Args{"run"} + scenario + Args{"--out", d + "refs"}).exitCode, 0);
   fs::copy(dir.path / "refs", dir.path / "changed");
   fs::copy_file(dir.path / "refs/02-collapsed.png", dir.path / "changed/01-expanded.png",
                 fs::copy_options::overwrite_existing);
@@ -223,34 +241,35 @@ TEST(LvsimFiles, NoOutputTakesThePlaceOfAnInputAnotherOutputOrAStream) {
   fs::create_directory(dir.path / "D");
   fs::create_symlink("/dev/null", dir.path / "D/compare.html");
   fs::create_directory_symlink(dir.path / "D", dir.path / "L");
-  const std::string run = "run " + scenario + " --out " + d + "D ", demo = "demo --out " + d + "D ";
-  const std::string live = "live --out " + d + "D ", compare = "compare " + d + "refs " + d + "changed --diff " + d;
+  const Args run = Args{"run"} + scenario + Args{"--out", d + "D"}, demo = {"demo", "--out", d + "D"};
+  const Args live = {"live", "--out", d + "D"};
+  auto compare = [&](const std::string& diff) { return Args{"compare", d + "refs", d + "changed", "--diff", d + diff}; };
   auto input = [&](const std::string& file) { return file + ": would write over the input " + d; };
   auto output = [&](const std::string& file) { return "would write over the output " + d + file; };
-  const std::pair<std::string, std::string> cases[] = {
-      {"run " + d + "own.json --out " + d + "D --trace " + d + "art.png", input("art.png")},
-      {run + "--library " + d + "lib.so --trace " + d + "lib.so", input("lib.so") + "lib.so"},
-      {run + "--trace " + d + "D/report.json", output("D/report.json")},
-      {run + "--trace " + d + "L/01-expanded.png", "L/01-expanded.png: " + output("D/01-expanded.png")},
-      {run + "--html --video " + d + "v.mp4 --trace " + d + "v.mp4", output("v.mp4")},
-      {run + "--expect " + d + "refs --trace " + d + "refs/report.json", input("refs/report.json") + "refs/report.json"},
-      {run + "--expect " + d + "refs --diff " + d + "D", "D/01-expanded.png: " + output("D/01-expanded.png")},
-      {run + "--expect " + d + "refs --html --trace " + d + "D/diff/compare.html", output("D/diff/compare.html")},
-      {compare + "changed", input("01-expanded.png") + "changed/01-expanded.png"},
-      {compare + "D --html", "D/compare.html: is a link to a device, not a file"},
-      {demo + "--settings " + settings + " --trace " + d + "hard.plist", input("hard.plist") + "s.plist"},
-      {demo + "--trace " + d + "D/contact-sheet.png", output("D/contact-sheet.png")},
-      {demo + "--before-after --trace " + d + "D/library-off/report.json", output("D/library-off/report.json")},
-      {demo + "--video " + d + "null.mp4", "null.mp4: is a link to a device, not a file"},
-      {live + "--settings " + settings + " --trace " + settings, input("s.plist") + "s.plist"},
-      {live + "--script " + d + "saves.json --trace " + d + "D/a.png", output("D/a.png")},
-      {live + "--script " + d + "saves.json --trace " + d + "saves.json", input("saves.json") + "saves.json"},
-      {run + "--trace " + d + "fifo", "fifo: is a pipe, not a file (files are written whole, then renamed into place)"},
-      {run + "--trace " + d + "stdout", "stdout: is a link to a pipe, not a file"},
+  const std::pair<Args, std::string> cases[] = {
+      {Args{"run", d + "own.json", "--out", d + "D", "--trace", d + "art.png"}, input("art.png")},
+      {run + Args{"--library", d + "lib.so", "--trace", d + "lib.so"}, input("lib.so") + "lib.so"},
+      {run + Args{"--trace", d + "D/report.json"}, output("D/report.json")},
+      {run + Args{"--trace", d + "L/01-expanded.png"}, "L/01-expanded.png: " + output("D/01-expanded.png")},
+      {run + Args{"--html", "--video", d + "v.mp4", "--trace", d + "v.mp4"}, output("v.mp4")},
+      {run + Args{"--expect", d + "refs", "--trace", d + "refs/report.json"}, input("refs/report.json") + "refs/report.json"},
+      {run + Args{"--expect", d + "refs", "--diff", d + "D"}, "D/01-expanded.png: " + output("D/01-expanded.png")},
+      {run + Args{"--expect", d + "refs", "--html", "--trace", d + "D/diff/compare.html"}, output("D/diff/compare.html")},
+      {compare("changed"), input("01-expanded.png") + "changed/01-expanded.png"},
+      {compare("D") + Args{"--html"}, "D/compare.html: is a link to a device, not a file"},
+      {demo + Args{"--settings", settings, "--trace", d + "hard.plist"}, input("hard.plist") + "s.plist"},
+      {demo + Args{"--trace", d + "D/contact-sheet.png"}, output("D/contact-sheet.png")},
+      {demo + Args{"--before-after", "--trace", d + "D/library-off/report.json"}, output("D/library-off/report.json")},
+      {demo + Args{"--video", d + "null.mp4"}, "null.mp4: is a link to a device, not a file"},
+      {live + Args{"--settings", settings, "--trace", settings}, input("s.plist") + "s.plist"},
+      {live + Args{"--script", d + "saves.json", "--trace", d + "D/a.png"}, output("D/a.png")},
+      {live + Args{"--script", d + "saves.json", "--trace", d + "saves.json"}, input("saves.json") + "saves.json"},
+      {run + Args{"--trace", d + "fifo"}, "fifo: is a pipe, not a file (files are written whole, then renamed into place)"},
+      {run + Args{"--trace", d + "stdout"}, "stdout: is a link to a pipe, not a file"},
   };
   for (const auto& [args, message] : cases)
-    expectRefused(runCommand("env -u DISPLAY -u WAYLAND_DISPLAY " + kLvsim + " " + args, true), message, args);
-  EXPECT_EQ(runCommand("{ " + kLvsim + " " + run + "--trace " + d + "stdout >" + d + "log; }", true).output,
+    expectRefused(lvsim(args, kNoDisplay), message, args);
+  EXPECT_EQ(lvsim(run + Args{"--trace", d + "stdout"}, {.stderrToo = true, .stdoutFile = d + "log"}).output,
             "lvsim: " + d + "stdout: is where the command's standard output goes\n") << "/dev/stdout when it is a file";
   EXPECT_EQ(readFile(dir.path / "art.png"), readFile(sourceFile("scenarios/artwork.png")));
   EXPECT_EQ(readFile(dir.path / "lib.so"), "never loaded");

@@ -16,24 +16,24 @@ namespace {
 
 using namespace testing_support;
 
-Json hooksJson(const std::string& args) {
-  ProcessRun run = lvsim("hooks --json " + args);
-  EXPECT_EQ(run.exitCode, 0) << args;
+Json hooksJson(const Args& args) {
+  ProcessRun run = lvsim(Args{"hooks", "--json"} + args);
+  EXPECT_EQ(run.exitCode, 0) << joined(args);
   return Json::parse(run.output);
 }
 
 TEST(LvsimHooks, TheOptionsReachTheDeviceAndEveryRowIsListed) {
-  Json nothing = hooksJson("");
+  Json nothing = hooksJson({});
   ASSERT_EQ(nothing["rows"].size(), 65u);
   for (const Json& row : nothing["rows"]) EXPECT_FALSE(row["group"] == 2 && row["installed"] == true) << row.dump();
   EXPECT_EQ(nothing["rows"][6], Json::parse(R"({"group":1,"row":7,"kind":"replacement",
       "class":"CSCombinedListViewController","name":"_listViewDefaultContentInsets","installed":true})"));
 
-  Json report = hooksJson("--set kEnabled=true --set ShowTime=true --without PLPlatterView --profile small-phone");
+  Json report = hooksJson({"--set", "kEnabled=true", "--set", "ShowTime=true", "--without", "PLPlatterView", "--profile", "small-phone"});
   for (const Json& row : report["rows"]) EXPECT_EQ(row["installed"], row["class"] != "PLPlatterView") << row.dump();
   EXPECT_EQ(Json({report["globals"]["ShowTime"], report["globals"]["isSmallDeviceSB"]}), Json({true, true}));
 
-  ProcessRun table = lvsim("hooks --set kEnabled=true");
+  ProcessRun table = lvsim({"hooks", "--set", "kEnabled=true"});
   EXPECT_TRUE(table.exitCode == 0 && table.output.find("MRUMediaSuggestionsView") != std::string::npos &&
               table.output.find("isSmallDeviceSB") != std::string::npos && table.output.find(" no\n") == std::string::npos)
       << "the last row, then the globals, every row installed: " << table.output;
@@ -42,12 +42,12 @@ TEST(LvsimHooks, TheOptionsReachTheDeviceAndEveryRowIsListed) {
 // Another library loads as ours does and lists what it changed, none leaves the host alone;
 // stored settings come from a property list as the device keeps it, and --set wins.
 TEST(LvsimHooks, AnyLibraryOrNoneAndSettingsAsTheDeviceStoresThem) {
-  EXPECT_EQ(hooksJson("--library " FOREIGN_LIBRARY_PATH), Json::parse(R"({"rows": [{"group": 0, "row": 1,
+  EXPECT_EQ(hooksJson({"--library", FOREIGN_LIBRARY_PATH}), Json::parse(R"({"rows": [{"group": 0, "row": 1,
       "kind": "replacement", "class": "MRUArtworkView", "name": "layoutSubviews", "installed": true}], "globals": {}})"));
-  EXPECT_EQ(hooksJson("--library none"), Json::parse(R"({"rows": [], "globals": {}})"));
+  EXPECT_EQ(hooksJson({"--library", "none"}), Json::parse(R"({"rows": [], "globals": {}})"));
   Folder dir;
   ASSERT_TRUE(prefs::writeSettingsFile(dir.path / "s.plist", {{"kEnabled", true}, {"ShowTime", true}}, prefs::PlistFormat::Binary));
-  Json globals = hooksJson("--settings " + (dir.path / "s.plist").string() + " --set ShowTime=false")["globals"];
+  Json globals = hooksJson({"--settings", (dir.path / "s.plist").string(), "--set", "ShowTime=false"})["globals"];
   EXPECT_EQ(Json({globals["enabled"], globals["ShowTime"]}), Json({true, false}));
 }
 
@@ -58,22 +58,25 @@ TEST(LvsimHooks, ALibraryThatEndsTheProcessIsNamedWithWhatWasBeingDone) {
   const std::string library = MISBEHAVING_LIBRARY_PATH;
   const std::string story = dir.write("s.json", R"({"steps": [{"advance": 1},
       {"play": {"title": "T", "artist": "A", "duration": 60}}, {"snapshot": "after"}]})").string();
-  const std::string run = "run " + story + " --out " + dir.path.string() + " ";
+  const Args run = {"run", story, "--out", dir.path.string()};
   fs::create_directory(dir.path / "references");
   struct Case {
-    std::string misbehaviour, args;
+    std::string misbehaviour;
+    Args args;
     int exitCode, signal;
     std::string line;
   };
   const Case cases[] = {
-      {"exit", run + "--expect " + (dir.path / "references").string(), 2, 0, "ended the process (exit status 0) while loading"},
-      {"crash", "hooks", -1, SIGSEGV, "died of SIGSEGV while loading"},
+      {"exit", run + Args{"--expect", (dir.path / "references").string()}, 2, 0, "ended the process (exit status 0) while loading"},
+      {"crash", {"hooks"}, -1, SIGSEGV, "died of SIGSEGV while loading"},
       {"crash-on-artwork", run, -1, SIGSEGV, "died of SIGSEGV while taking steps[1] (play \"T\" by A)"},
   };
   for (const Case& c : cases) {
     Folder temporary;
-    ProcessRun ran = runCommand("exec env TMPDIR=" + temporary.path.string() + " LV_MISBEHAVE=" + c.misbehaviour +
-                                " ASAN_OPTIONS=handle_segv=0 " + kLvsim + " " + c.args + " --library " + library, true);
+    ProcessRun ran = lvsim(c.args + Args{"--library", library},
+                           {.stderrToo = true, .environment = {{"TMPDIR", temporary.path.string()},
+                                                               {"LV_MISBEHAVE", c.misbehaviour},
+                                                               {"ASAN_OPTIONS", "handle_segv=0"}}});
     std::string line = "lvsim: " + library + ": " + c.line + "\n";
     EXPECT_EQ(Json({ran.exitCode, ran.signal, ran.output}), Json({c.exitCode, c.signal, line})) << c.misbehaviour;
     EXPECT_TRUE(fs::is_empty(temporary.path)) << c.misbehaviour << ": the settings folder stayed";
@@ -81,11 +84,11 @@ TEST(LvsimHooks, ALibraryThatEndsTheProcessIsNamedWithWhatWasBeingDone) {
 }
 
 TEST(LvsimCommandLine, VersionAndHelpListingTheSettings) {
-  const std::pair<std::string, std::string> cases[] = {{"--version", "lvsim " LV_VERSION "\n"},
-                                                       {"live --help", "KEY is kEnabled, ShowBackground, ShowTime"}};
+  const std::pair<Args, std::string> cases[] = {{{"--version"}, "lvsim " LV_VERSION "\n"},
+                                                {{"live", "--help"}, "KEY is kEnabled, ShowBackground, ShowTime"}};
   for (const auto& [args, shown] : cases) {
     ProcessRun run = lvsim(args);
-    EXPECT_EQ(run.exitCode, 0) << args;
+    EXPECT_EQ(run.exitCode, 0) << joined(args);
     EXPECT_NE(run.output.find(shown), std::string::npos) << run.output;
   }
 }
@@ -105,43 +108,43 @@ TEST(LvsimCommandLine, BadInputIsOneLineNamingItAndExitCodeTwo) {
   std::fstream(arm, std::ios::in | std::ios::out | std::ios::binary).seekp(offsetof(Elf64_Ehdr, e_machine)).put(char(EM_AARCH64));
   int scripts = 0;
   auto live = [&](const std::string& script) {
-    return "live --script " + dir.write("script" + std::to_string(scripts++) + ".json", script).string();
+    return Args{"live", "--script", dir.write("script" + std::to_string(scripts++) + ".json", script).string()};
   };
-  const std::pair<std::string, std::string> cases[] = {
-      {"", "A subcommand is required"},
-      {"frob --json", "lvsim: unknown command \"frob\" (hooks, run, demo, live or compare; see lvsim --help)"},
-      {"hooks --frobnicate", "not expected: --frobnicate"},
-      {"hooks --json extra", "not expected: extra"},
-      {"hooks --profile watch", "--profile: unknown profile \"watch\" (phone, small-phone or tablet)"},
-      {"hooks --set kEnabled=yes", "--set: setting kEnabled takes true or false, got \"yes\""},
-      {"hooks --set Unknown=true", "--set: unknown setting \"Unknown\" (known: kEnabled,"},
-      {"hooks --set kEnabled", "--set: expected KEY=true|false, got \"kEnabled\""},
-      {"hooks --without NoSuchClass", "--without: unknown host class \"NoSuchClass\""},
-      {"hooks --library /none.so", "lvsim: /none.so: cannot load the library: cannot open shared object file"},
-      {"run --library " + file + " " + dir.write("l.json", R"({"library": "none.so", "steps": []})").string(),
+  const std::pair<Args, std::string> cases[] = {
+      {{}, "A subcommand is required"},
+      {Args{"frob", "--json"}, "lvsim: unknown command \"frob\" (hooks, run, demo, live or compare; see lvsim --help)"},
+      {Args{"hooks", "--frobnicate"}, "not expected: --frobnicate"},
+      {Args{"hooks", "--json", "extra"}, "not expected: extra"},
+      {Args{"hooks", "--profile", "watch"}, "--profile: unknown profile \"watch\" (phone, small-phone or tablet)"},
+      {Args{"hooks", "--set", "kEnabled=yes"}, "--set: setting kEnabled takes true or false, got \"yes\""},
+      {Args{"hooks", "--set", "Unknown=true"}, "--set: unknown setting \"Unknown\" (known: kEnabled,"},
+      {Args{"hooks", "--set", "kEnabled"}, "--set: expected KEY=true|false, got \"kEnabled\""},
+      {Args{"hooks", "--without", "NoSuchClass"}, "--without: unknown host class \"NoSuchClass\""},
+      {Args{"hooks", "--library", "/none.so"}, "lvsim: /none.so: cannot load the library: cannot open shared object file"},
+      {Args{"run", "--library", file, dir.write("l.json", R"({"library": "none.so", "steps": []})").string()},
        file + ": cannot load the library: file too short"},
-      {"run " + dir.write("l.json", R"({"library": "none.so", "steps": []})").string(), dir.path.string() + "/none.so: cannot load"},
-      {"hooks --library " + fifo, fifo + ": cannot load the library: not a regular file"},
-      {"hooks --library " + dir.path.string(), ": cannot load the library: a folder, not a file"},
-      {"hooks --library " + arm.string(),
+      {Args{"run", dir.write("l.json", R"({"library": "none.so", "steps": []})").string()}, dir.path.string() + "/none.so: cannot load"},
+      {Args{"hooks", "--library", fifo}, fifo + ": cannot load the library: not a regular file"},
+      {Args{"hooks", "--library", dir.path.string()}, ": cannot load the library: a folder, not a file"},
+      {Args{"hooks", "--library", arm.string()},
        "arm.so: cannot load the library: wrong architecture: the library is for AArch64 (64-bit), this host is x86-64"},
-      {"hooks --library ''", "--library: expected a file name or \"none\""},
-      {"demo --settings ''", "--settings: expected a file name"},
-      {"hooks --settings " + file, file + ": not a property list"},
-      {"demo --settings " + plist("t.plist", "<key>kEnabled</key><string>yes</string>"),
+      {{"hooks", "--library", ""}, "--library: expected a file name or \"none\""},
+      {{"demo", "--settings", ""}, "--settings: expected a file name"},
+      {Args{"hooks", "--settings", file}, file + ": not a property list"},
+      {Args{"demo", "--settings", plist("t.plist", "<key>kEnabled</key><string>yes</string>")},
        "t.plist: setting kEnabled holds a value that is not a boolean"},
-      {"live --settings " + plist("u.plist", "<key>Colour</key><true/>"), "u.plist: unknown setting \"Colour\" (known: kEnabled"},
-      {"demo --profile watch", "--profile: unknown profile"},
-      {"demo --set kEnabled=maybe", "--set: setting kEnabled takes true or false"},
-      {"demo --colour red", "not expected"},
-      {"demo --out " + file + "/d", file + "/d: cannot make the folder: Not a directory"},
-      {"demo --out " + file, file + ": cannot make the folder: Not a directory"},
-      {"demo --trace " + dir.path.string(), dir.path.string() + ": is a folder"},
-      {"live --set Nope=true", "--set: unknown setting \"Nope\""},
-      {"live --exit-after 0", "--exit-after: expected a number of seconds above 0, at most 360000"},
-      {"live --exit-after nan", "--exit-after: expected a number of seconds"},
-      {"live --resumed-at nan", "expected a number of seconds from 0 to 360000"},
-      {"live --exit-after 5 --out " + dir.path.string(), "live: no display to open a window on (set DISPLAY, or WAYLAND_DISPLAY)"},
+      {Args{"live", "--settings", plist("u.plist", "<key>Colour</key><true/>")}, "u.plist: unknown setting \"Colour\" (known: kEnabled"},
+      {Args{"demo", "--profile", "watch"}, "--profile: unknown profile"},
+      {Args{"demo", "--set", "kEnabled=maybe"}, "--set: setting kEnabled takes true or false"},
+      {Args{"demo", "--colour", "red"}, "not expected"},
+      {Args{"demo", "--out", file + "/d"}, file + "/d: cannot make the folder: Not a directory"},
+      {Args{"demo", "--out", file}, file + ": cannot make the folder: Not a directory"},
+      {Args{"demo", "--trace", dir.path.string()}, dir.path.string() + ": is a folder"},
+      {Args{"live", "--set", "Nope=true"}, "--set: unknown setting \"Nope\""},
+      {Args{"live", "--exit-after", "0"}, "--exit-after: expected a number of seconds above 0, at most 360000"},
+      {Args{"live", "--exit-after", "nan"}, "--exit-after: expected a number of seconds"},
+      {Args{"live", "--resumed-at", "nan"}, "expected a number of seconds from 0 to 360000"},
+      {Args{"live", "--exit-after", "5", "--out", dir.path.string()}, "live: no display to open a window on (set DISPLAY, or WAYLAND_DISPLAY)"},
       {live(R"({"$schema": 7, "events": []})"), "$schema: expected a string"},
       {live(R"({"events": [{"at": 1, "key": "x"}]})"), "events[0].key: unknown key \"x\""},
       {live(R"({"events": [{"click": [1, 2]}]})"), "events[0]: expected \"at\" and one action"},
@@ -157,7 +160,7 @@ TEST(LvsimCommandLine, BadInputIsOneLineNamingItAndExitCodeTwo) {
        "events[0].save: expected a file name of at most 255 bytes"},
   };
   for (const auto& [args, message] : cases)
-    expectRefused(runCommand("timeout 60 env -u DISPLAY -u WAYLAND_DISPLAY " + kLvsim + " " + args, true), message, args.substr(0, 80));
+    expectRefused(runProcess(Args{"timeout", "60", kLvsim} + args, kNoDisplay), message, joined(args).substr(0, 80));
   EXPECT_EQ(readFile(file), "not a folder");
 }
 
@@ -179,7 +182,7 @@ TEST(LvsimCommandLine, SettingsKeysWithANulOrGivenTwiceAreRefused) {
   };
   for (const auto& [bytes, message] : cases) {
     std::string file = dir.write("s.plist", bytes).string();
-    expectRefused(lvsim("hooks --settings " + file, true), file + ": " + message, message);
+    expectRefused(lvsim({"hooks", "--settings", file}, true), file + ": " + message, message);
   }
 }
 

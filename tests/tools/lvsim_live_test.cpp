@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 
 #include <algorithm>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -25,7 +26,9 @@ double lighter(const Png& a, const Png& b, double x0, double y0, double x1, doub
   return brightness(a.mean(x0, y0, x1, y1, a.width() / width)) - brightness(b.mean(x0, y0, x1, y1, b.width() / width));
 }
 
-const std::string kInXvfb = "xvfb-run -a -s '-screen 0 1280x1024x24' ";
+const Args kInXvfb = {"xvfb-run", "-a", "-s", "-screen 0 1280x1024x24"};
+
+bool installed(const std::string& program) { return runProcess({"sh", "-c", "command -v \"$1\"", "sh", program}).exitCode == 0; }
 
 // The artwork is tapped and enlarges over the blurred background; the scrubber is dragged
 // and held (a picture); the settings menu turns the background off and restarts the lock
@@ -34,7 +37,7 @@ const std::string kInXvfb = "xvfb-run -a -s '-screen 0 1280x1024x24' ";
 // SIGTERM ends it as closing the window does. V records the tap and the drag, and again
 // from before the last turn until SIGTERM, which finishes the recording.
 TEST(LvsimLive, AScriptedSessionInAWindowUnderXvfb) {
-  ASSERT_EQ(runCommand("command -v xvfb-run").exitCode, 0) << "xvfb-run is missing: scripts/install-deps.sh installs it";
+  ASSERT_TRUE(installed("xvfb-run")) << "xvfb-run is missing: scripts/install-deps.sh installs it";
   Folder dir;
   fs::path script = dir.write("script.json", R"({"$schema": "live-script.schema.json", "events": [
     {"at": 0.3, "key": "r"}, {"at": 0.7, "save": "landscape.png"}, {"at": 0.8, "wheel": {"over": [422, 300], "notches": -8}},
@@ -52,10 +55,12 @@ TEST(LvsimLive, AScriptedSessionInAWindowUnderXvfb) {
   // no longer tell whose they are: the window's process is not leak-checked.
   fs::create_directory(dir.path / "tmp");
   const std::string out = (dir.path / "out").string();
-  ProcessRun run = runCommand("TMPDIR=" + (dir.path / "tmp").string() + " ASAN_OPTIONS=detect_leaks=0 " + kInXvfb +
-                                  "sh -c 'timeout -s KILL 60 " + kLvsim + " live --fps 10 --scale 0.5 --script " + script.string() + " --out " + out +
-                                  " & while [ ! -e " + out + "/turned.png ] && kill -0 $!; do sleep 0.1; done; kill -TERM $!; wait $!'",
-                              true);
+  ProcessRun run = runProcess(
+      kInXvfb + Args{"sh", "-c", "last=$1; shift; timeout -s KILL 60 \"$@\" & "
+                                 "while [ ! -e \"$last\" ] && kill -0 $!; do sleep 0.1; done; kill -TERM $!; wait $!",
+                     "sh", out + "/turned.png", kLvsim, "live", "--fps", "10", "--scale", "0.5", "--script", script.string(),
+                     "--out", out},
+      {.stderrToo = true, .environment = {{"TMPDIR", (dir.path / "tmp").string()}, {"ASAN_OPTIONS", "detect_leaks=0"}}});
   ASSERT_EQ(run.exitCode, 0) << run.output;
   for (const std::string& told : std::vector<std::string>{
            "click at (100, 400) lies outside the lock screen: no touch", "restarting with the new settings",
@@ -80,11 +85,34 @@ TEST(LvsimLive, AScriptedSessionInAWindowUnderXvfb) {
   EXPECT_GT(lighter(held, plain, 80, 541, 180, 543.5), 0.3) << "the held scrubber is stretched";
 }
 
+// The settings menu turns the library on and restarts the lock screen, which goes on with
+// the command's options: its trace, written at quitting, holds the marquee label's messages
+// alone (the first process, the library disabled, made no label), and V records at the rate
+// and scale given.
+TEST(LvsimLive, ARestartKeepsTheTraceAndTheRecordingsOptions) {
+  Folder dir;
+  fs::path script = dir.write("script.json", R"({"events": [{"at": 0.2, "key": "m"}, {"at": 0.3, "key": "1"},
+    {"at": 0.4, "key": "return"}, {"at": 5, "key": "v"}, {"at": 6, "key": "v"}]})");
+  const fs::path trace = dir.path / "trace.txt";
+  ProcessRun run = runCommand("ASAN_OPTIONS=detect_leaks=0 " + kInXvfb + kLvsim + " live --set kEnabled=false --fps 10 --scale 0.5" +
+                                  " --exit-after 7 --script " + script.string() + " --out " + dir.path.string() +
+                                  " --trace " + trace.string() + " --trace-filter 'CBAutoScrollLabel *'", true);
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_NE(run.output.find("restarting with the new settings"), std::string::npos) << run.output;
+  std::istringstream traced(readFile(trace));
+  long lines = 0, label = 0;
+  for (std::string line; std::getline(traced, line); ++lines) label += line.find(" CBAutoScrollLabel ") != std::string::npos;
+  EXPECT_TRUE(label > 0 && label == lines) << lines << " lines, " << label << " of the marquee label";
+  VideoProbe recorded = probeVideo(dir.path / "recording-01.mp4");
+  EXPECT_TRUE(recorded.width == 194 && recorded.frames >= 5 && recorded.frames <= 30)
+      << recorded.width << " pixels across, " << recorded.frames << " frames: half a pixel a point, 10 frames a second";
+}
+
 // V starts a recording; then SIGHUP (the terminal closed) ends the window as closing it
 // does, writing the recording. SIGABRT ends the process, and so does the display going
 // away (Xlib exits): neither leaves a settings folder or a part of the recording.
 TEST(LvsimLive, ASignalOrTheDisplayGoingAwayLeavesNothingHalfWritten) {
-  ASSERT_EQ(runCommand("command -v Xvfb").exitCode, 0) << "Xvfb is missing: scripts/install-deps.sh installs it";
+  ASSERT_TRUE(installed("Xvfb")) << "Xvfb is missing: scripts/install-deps.sh installs it";
   Folder dir;
   dir.write("script.json", R"({"events": [{"at": 0.2, "key": "v"}]})");
   const std::tuple<std::string, int, bool> cases[] = {
@@ -95,12 +123,14 @@ TEST(LvsimLive, ASignalOrTheDisplayGoingAwayLeavesNothingHalfWritten) {
       fs::create_directory(dir.path / folder);
     }
     // The display that Xvfb picks is written to the file "display" when it is ready.
-    ProcessRun run = runCommand(
-        "cd " + dir.path.string() + " && rm -f display && ulimit -c 0 && { Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>display & xvfb=$!; " +
-        "until [ -s display ]; do sleep 0.05; done; DISPLAY=:$(cat display) TMPDIR=tmp ASAN_OPTIONS=detect_leaks=0 " + kLvsim +
-        " live --fps 10 --scale 0.5 --script script.json --out out & live=$!; " +
-        "until ls -A out | grep -q '^[.]recording' || ! kill -0 $live; do sleep 0.05; done; " + ending +
-        "; wait $live; code=$?; kill $xvfb; wait $xvfb; exit $code; }", true);
+    ProcessRun run = runProcess(
+        {"sh", "-c",
+         "rm -f display && ulimit -c 0 && { Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>display & xvfb=$!; "
+         "until [ -s display ]; do sleep 0.05; done; DISPLAY=:$(cat display) TMPDIR=tmp ASAN_OPTIONS=detect_leaks=0 \"$1\""
+         " live --fps 10 --scale 0.5 --script script.json --out out & live=$!; "
+         "until ls -A out | grep -q '^[.]recording' || ! kill -0 $live; do sleep 0.05; done; " + ending +
+         "; wait $live; code=$?; kill $xvfb; wait $xvfb; exit $code; }", "sh", kLvsim},
+        {.stderrToo = true, .directory = dir.path});
     EXPECT_EQ(run.exitCode, exitCode) << ending << ": " << run.output;
     EXPECT_TRUE(fs::is_empty(dir.path / "tmp")) << ending << ": the settings folder went";
     std::vector<std::string> left;
@@ -123,11 +153,12 @@ TEST(LvsimLive, SavedPicturesAreTheDevicesAndTheInspectorNamesViews) {
     {"play": {"title": "Lanterns Over The Night Drive (Extended Version)", "artist": "The Lanterns",
               "app": "com.example.player", "duration": 215, "artwork": "generated"}},
     {"advance": 1.0}, {"snapshot": "moment"}]})json");
-  ProcessRun live = runCommand("ASAN_OPTIONS=detect_leaks=0 " + kInXvfb + kLvsim + " live --script " + script.string() +
-                                   " --out " + dir.path.string() + " --trace " + (dir.path / "live-01.png").string(), true);
+  ProcessRun live = runProcess(kInXvfb + Args{kLvsim, "live", "--script", script.string(), "--out", dir.path.string(),
+                                               "--trace", (dir.path / "live-01.png").string()},
+                               {.stderrToo = true, .environment = {{"ASAN_OPTIONS", "detect_leaks=0"}}});
   ASSERT_EQ(live.exitCode, 0) << live.output;
   EXPECT_TRUE(Png(dir.path / "live-02.png").ok() && readFile(dir.path / "live-01.png").starts_with("t=")) << live.output;
-  ASSERT_EQ(lvsim("run " + scenario.string() + " --png --out " + (dir.path / "run").string()).exitCode, 0);
+  ASSERT_EQ(lvsim({"run", scenario.string(), "--png", "--out", (dir.path / "run").string()}).exitCode, 0);
   for (const char* told : {"inspecting UILabel 0/1/3 at (0, 48, 390, 80)",
                            "finger down at (67, 507) on UIImageView 0/1/4/0/0/1/0/0/0/3"})
     EXPECT_NE(live.output.find(told), std::string::npos) << told << ": " << live.output;
@@ -148,9 +179,9 @@ TEST(LvsimLive, TurningThePhoneKeepsMemoryFlat) {
     Json events = Json::array();
     for (int k = 0; k < turns[i]; ++k) events.push_back({{"at", 0.5 + 0.2 * k}, {"key", "r"}});
     fs::path script = dir.write("turns.json", Json{{"events", events}}.dump());
-    ProcessRun run = runCommand("ASAN_OPTIONS=detect_leaks=0:quarantine_size_mb=0 " + kInXvfb + kLvsim + " live --script " +
-                                    script.string() + " --exit-after " + std::to_string(0.7 + 0.2 * turns[i]) + " --out " +
-                                    dir.path.string(), true);
+    ProcessRun run = runProcess(kInXvfb + Args{kLvsim, "live", "--script", script.string(), "--exit-after",
+                                               std::to_string(0.7 + 0.2 * turns[i]), "--out", dir.path.string()},
+                                {.stderrToo = true, .environment = {{"ASAN_OPTIONS", "detect_leaks=0:quarantine_size_mb=0"}}});
     ASSERT_EQ(run.exitCode, 0) << run.output;
     rusage children{};
     getrusage(RUSAGE_CHILDREN, &children);  // the largest of all run so far

@@ -3,12 +3,14 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "lvsim_process.h"
 #include "png_probe.h"
 #include "schema_check.h"
+#include "video_probe.h"
 
 namespace {
 
@@ -28,7 +30,7 @@ TEST(LvsimRunPng, TheEnlargedArtworkShowsTheImageAndNamesFromInputMakeAReportAnd
       {"tap": "MRUArtworkView"}, {"advance": 1.0}, {"snapshot": ")" + std::string(300, 'x') + R"("},
       {"snapshot": "夜のドライブ"}]})");
   out.write("report.json", "{}");
-  Json report = runReport("'" + scenario.string() + "' --png", out.path);
+  Json report = runReport({scenario.string(), "--png"}, out.path);
   EXPECT_EQ(report["scenario"], "\uFFFD\uFFFD.json");
   for (const Json& s : report["snapshots"]) EXPECT_TRUE(Png(out.path / s["picture"].get<std::string>()).ok()) << s["picture"];
   const Json* artwork = findClass(report["snapshots"][0]["tree"], "MRUArtworkView");
@@ -50,7 +52,7 @@ TEST(LvsimRunPng, ALongTitleInTwoDirectionsIsSetInPiecesOnce) {
   fs::path scenario = out.write("s.json", R"({"settings": {"kEnabled": true}, "steps": [
       {"play": {"title": ")" + title + R"(", "duration": 60}}, {"advance": 1}, {"snapshot": "a"},
       {"advance": 2}, {"snapshot": "b"}]})");
-  Json report = runReport(scenario.string() + " --png", out.path);
+  Json report = runReport({scenario.string(), "--png"}, out.path);
   ASSERT_EQ(report["snapshots"].size(), 2u);
   for (const Json& s : report["snapshots"]) EXPECT_TRUE(Png(out.path / s["picture"].get<std::string>()).ok()) << s["picture"];
 }
@@ -65,7 +67,7 @@ TEST(LvsimRunPng, FurnitureOnEveryProfileAndThePromptThatAnswersAnUnlockRequest)
       "steps": [{"play": {"title": "T", "app": "com.example.player", "duration": 60}}, {"advance": 1}, {"snapshot": "before"},
         {"tap": "CBAutoScrollLabel"}, {"tap": "CBAutoScrollLabel"}, {"advance": 0.1}, {"snapshot": "sliding"},
         {"advance": 0.5}, {"snapshot": "shown"}, {"advance": 2}, {"snapshot": "gone"}]})");
-    Json report = runReport(scenario.string() + " --png", out.path);
+    Json report = runReport({scenario.string(), "--png"}, out.path);
     std::vector<Png> at;
     for (const Json& s : report["snapshots"]) at.emplace_back(out.path / s["picture"].get<std::string>());
     const Png &before = at[0], &sliding = at[1], &shown = at[2], &gone = at[3];
@@ -107,7 +109,7 @@ TEST(LvsimRunPng, FurnitureOnEveryProfileAndThePromptThatAnswersAnUnlockRequest)
 TEST(LvsimDemo, WritesEveryPictureTheSheetAndTheReportForTheProfileAndSettingsGiven) {
   Folder out;
   const fs::path d = out.path / "d";
-  ProcessRun run = lvsim("demo --profile small-phone --set ShowTime=true --out " + d.string(), true);
+  ProcessRun run = lvsim({"demo", "--profile", "small-phone", "--set", "ShowTime=true", "--out", d.string()}, true);
   ASSERT_EQ(run.exitCode, 0) << run.output;
   Json report = readReport(d);
   EXPECT_EQ(schemaFaults("report", report), "") << "with captions";
@@ -133,12 +135,19 @@ TEST(LvsimDemo, WritesEveryPictureTheSheetAndTheReportForTheProfileAndSettingsGi
 }
 
 // With the library off, or loaded but disabled, the steps it would take are skipped and the
-// captions say nothing happened; --before-after puts the one beside the other, each with its page.
+// captions say nothing happened; --before-after puts the one beside the other, each with its
+// page and its recording at the same rate and scale. The trace is the library's alone.
 TEST(LvsimDemo, CaptionsTellWhatHappenedAndBeforeAfterShowsTheLibraryOffBesideIt) {
   Folder out;
   const fs::path d = out.path / "d";
-  ProcessRun run = lvsim("demo --before-after --html --pretty --set kEnabled=false --out " + d.string(), true);
+  ProcessRun run = lvsim({"demo", "--before-after", "--html", "--pretty", "--set", "kEnabled=false", "--out", d.string(),
+                          "--trace", (out.path / "trace.txt").string(), "--video", (out.path / "v.mp4").string(),
+                          "--fps", "2", "--scale", "0.1"},
+                         true);
   ASSERT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_TRUE(fs::exists(out.path / "trace.txt") && !fs::exists(d / "library-off/trace.txt"));
+  VideoProbe recorded = probeVideo(out.path / "v.mp4"), offRecorded = probeVideo(d / "library-off/v.mp4");
+  EXPECT_EQ(std::tuple(offRecorded.width, offRecorded.frames), std::tuple(38, recorded.frames)) << "a tenth of a pixel a point, at 2 a second";
   for (const fs::path& folder : {d, d / "library-off"})
     EXPECT_EQ(readFile(folder / "report.json").substr(0, 4), "{\n  ") << "indented: " << folder;
   EXPECT_NE(run.output.find("skipped: tap CBAutoScrollLabel: no class named CBAutoScrollLabel"), std::string::npos);

@@ -1,45 +1,44 @@
 #pragma once
-// Helpers for the simulator's tests: running the built lvsim, a fresh folder per test, and
-// reading the report it wrote.
+// Helpers for the simulator's tests: running the built lvsim and reading the report it wrote.
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <vector>
+
+#include "support/process.h"
+#include "support/temporary_folder.h"
 
 namespace testing_support {
 
 namespace fs = std::filesystem;
 using Json = nlohmann::json;
 
-struct ProcessRun {
-  int exitCode;  // -1 when a signal ended it
-  std::string output;
-  int signal = 0;  // the signal that ended it
-};
+using Args = std::vector<std::string>;
 
-// Runs a shell command line; `stderrToo` folds the error stream into the output.
-inline ProcessRun runCommand(const std::string& line, bool stderrToo = false) {
-  FILE* pipe = popen((line + (stderrToo ? " 2>&1" : " 2>/dev/null")).c_str(), "r");
-  if (!pipe) return {-1, ""};
-  std::string output;
-  char buffer[4096];
-  while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, n);
-  int status = pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output, WIFSIGNALED(status) ? WTERMSIG(status) : 0};
+inline Args operator+(Args a, const Args& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
 }
 
 inline const std::string kLvsim = LVSIM_PATH;
 
-// `args` after the program name.
-inline ProcessRun lvsim(const std::string& args, bool stderrToo = false) {
-  return runCommand(kLvsim + " " + args, stderrToo);
+// `args` after the program name; `stderrToo` folds the error stream into the output.
+inline ProcessRun lvsim(const Args& args, ProcessOptions options = {}) { return runProcess(Args{kLvsim} + args, options); }
+inline ProcessRun lvsim(const Args& args, bool stderrToo) { return lvsim(args, {.stderrToo = stderrToo}); }
+
+// The error stream in the output, and no display, so that live refuses rather than opens a window.
+inline const ProcessOptions kNoDisplay = {.stderrToo = true,
+                                          .environment = {{"DISPLAY", std::nullopt}, {"WAYLAND_DISPLAY", std::nullopt}}};
+
+inline std::string joined(const Args& args) {
+  std::string out;
+  for (const std::string& a : args) out += (out.empty() ? "" : " ") + a;
+  return out;
 }
 
 inline long lineCount(const std::string& text) { return std::count(text.begin(), text.end(), '\n'); }
@@ -52,19 +51,9 @@ inline void expectRefused(const ProcessRun& run, const std::string& message, con
               run.output.find('\x1b') == std::string::npos) << what << ": " << run.output;
   EXPECT_NE(run.output.find(message), std::string::npos) << what << ": " << run.output;
 }
-
-// A fresh folder for the files of one test, removed with everything in it.
-struct Folder {
-  fs::path path = mkdtemp((fs::temp_directory_path() / "lvsim-test-XXXXXX").string().data());  // filled in place
-  Folder() = default;
-  ~Folder() { fs::remove_all(path); }
-  Folder(const Folder&) = delete;
-  Folder& operator=(const Folder&) = delete;
-  fs::path write(const std::string& name, const std::string& text) const {
-    std::ofstream(path / name) << text;
-    return path / name;
-  }
-};
+inline void expectRefused(const ProcessRun& run, const std::string& message, const Args& args) {
+  expectRefused(run, message, joined(args));
+}
 
 inline fs::path sourceFile(const char* relative) { return fs::path(std::getenv("LV_SOURCE_DIR")) / relative; }
 
@@ -75,11 +64,11 @@ inline std::string readFile(const fs::path& file) {
 
 inline Json readReport(const fs::path& folder) { return Json::parse(readFile(folder / "report.json")); }
 
-// `lvsim run ARGS --out OUT` (after `environment`, "NAME=VALUE ..." or nothing) and the report
-// it wrote; null, with a failure, if it failed.
-inline Json runReport(const std::string& args, const fs::path& out, const std::string& environment = "") {
-  ProcessRun run = runCommand(environment + kLvsim + " run " + args + " --out " + out.string(), true);
-  EXPECT_EQ(run.exitCode, 0) << args << ": " << run.output;
+// `lvsim run ARGS --out OUT` and the report it wrote; null, with a failure, if it failed.
+inline Json runReport(const Args& args, const fs::path& out, ProcessOptions options = {}) {
+  options.stderrToo = true;
+  ProcessRun run = lvsim(Args{"run"} + args + Args{"--out", out.string()}, options);
+  EXPECT_EQ(run.exitCode, 0) << joined(args) << ": " << run.output;
   return run.exitCode == 0 ? readReport(out) : Json();
 }
 

@@ -53,9 +53,9 @@ TEST(LvsimRun, EveryExampleScenarioRunsAndRepeatsItsReportExactly) {
   Folder out;
   for (const fs::directory_entry& entry : fs::directory_iterator(sourceFile("scenarios"))) {
     if (entry.path().extension() != ".json") continue;
-    Json report = runReport(entry.path().string(), out.path / "1");
+    Json report = runReport({entry.path().string()}, out.path / "1");
     EXPECT_EQ(schemaFaults("report", report), "") << entry.path();
-    runReport(entry.path().string(), out.path / "2");
+    runReport({entry.path().string()}, out.path / "2");
     EXPECT_FALSE(report["snapshots"].empty() || report["snapshots"][0].contains("picture")) << entry.path();
     EXPECT_EQ(readFile(out.path / "1/report.json"), readFile(out.path / "2/report.json")) << entry.path();
   }
@@ -70,8 +70,8 @@ TEST(LvsimRun, EveryExampleScenarioRunsAndRepeatsItsReportExactly) {
 // at the phone's scale. A trace of the artwork view's messages.
 TEST(LvsimRun, TheSharedScenarioReportsAndDrawsEverySnapshot) {
   Folder out;
-  Json report = runReport(sourceFile("scenarios/expand-and-scrub.json").string() + " --png --trace " +
-                              (out.path / "trace").string() + " --trace-filter 'MRUArtworkView *'",
+  Json report = runReport({sourceFile("scenarios/expand-and-scrub.json").string(), "--png", "--trace",
+                           (out.path / "trace").string(), "--trace-filter", "MRUArtworkView *"},
                           out.path / "r");
   const std::string trace = readFile(out.path / "trace");
   for (const char* expected : {"t=1.000 depth=1 action MRUArtworkView handleTap\nt=1.000 depth=2 enter MRUArtworkView handleAnimation\n",
@@ -131,7 +131,7 @@ TEST(LvsimRun, ATapOnTheArtworkWhileItMovesIsDropped) {
       {"play": {"title": "T", "duration": 60, "artwork": "generated"}}, {"advance": 1},
       {"tap": "MRUArtworkView"}, {"advance": 0.2}, {"tap": "MRUArtworkView"}, {"advance": 0.25}, {"snapshot": "moved"},
       {"tap": "MRUArtworkView"}, {"advance": 1}, {"snapshot": "collapsed"}]})");
-  const Json snapshots = runReport(file.string(), dir.path / "out")["snapshots"];
+  const Json snapshots = runReport({file.string()}, dir.path / "out")["snapshots"];
   EXPECT_EQ(pluck(snapshots, "/globals/Expanded"), Json({true, false}));
   EXPECT_EQ(pluck(snapshots, "/events"), Json::parse(R"([{"launches": [], "unlockRequests": 0, "haptics": 1, "nowPlayingRequests": 2},
       {"launches": [], "unlockRequests": 0, "haptics": 2, "nowPlayingRequests": 2}])"));
@@ -147,7 +147,7 @@ TEST(LvsimRun, StepsOfEveryKindWithAPngArtwork) {
       {"play": {"title": "T", "artist": "A", "app": "com.example.player", "duration": 60, "artwork": "art.png"}},
       {"tap": [100, 300]}, {"tap": "MRUArtworkView"}, {"drag": {"on": "MRUNowPlayingTimeControlsView", "from": 0.1, "to": 0.5}},
       {"advance": 2.5}, {"sizeClass": "compact"}, {"sizeClass": "regular"}, {"snapshot": "end"}, {"stop": true}]})");
-  Json report = runReport(file.string(), dir.path);
+  Json report = runReport({file.string()}, dir.path);
   EXPECT_EQ(Json({report["format"], report["version"], report["profile"], report["system"], report["without"]}),
             Json({"lumivane-report/1", LV_VERSION, "small-phone", "14.8", Json::array({"CSFocusActivityView"})}));
   EXPECT_EQ(lineCount(readFile(dir.path / "report.json")), 1) << "compact";
@@ -158,7 +158,7 @@ TEST(LvsimRun, StepsOfEveryKindWithAPngArtwork) {
   EXPECT_EQ(labels->at("subviews")[3]["text"], "0:32") << "scrubbed to half, then two and a half seconds";
   EXPECT_EQ(Json({report["settings"], report["library"]}),
             Json({{{"HapticFeedback", false}, {"ShowTime", true}, {"kEnabled", false}}, (dir.path / "other.so").string()}));
-  report = runReport(file.string() + " --profile phone --set ShowTime=false --without PLPlatterView --library none", dir.path);
+  report = runReport({file.string(), "--profile", "phone", "--set", "ShowTime=false", "--without", "PLPlatterView", "--library", "none"}, dir.path);
   EXPECT_EQ(Json({report["profile"], report["settings"]["ShowTime"], report["without"], report["library"]}),
             Json({"phone", false, {"PLPlatterView"}, "none"}));
 }
@@ -202,7 +202,7 @@ TEST(LvsimRun, FaultsAreOneLineExitCodeTwoAndNoReport) {
   };
   for (const auto& [text, message] : cases) {
     fs::path file = dir.write("case.json", text);
-    ProcessRun run = lvsim("run " + file.string() + " --out " + dir.path.string(), true);
+    ProcessRun run = lvsim({"run", file.string(), "--out", dir.path.string()}, true);
     expectRefused(run, "lvsim: " + file.string() + ": ", text.substr(0, 80));
     EXPECT_NE(run.output.find(message), std::string::npos) << run.output;
     EXPECT_FALSE(fs::exists(dir.path / "report.json")) << text;
@@ -216,9 +216,19 @@ TEST(LvsimRun, AReportTooLargeToReadBackIsNotWritten) {
   const std::string title(60000, 'x');
   fs::path story = dir.write("long.json", R"({"settings": {"kEnabled": true}, "steps": [{"play": {"title": ")" + title +
                                               R"(", "duration": 9}}, )" + snapshots(100) + "]}");
-  expectRefused(lvsim("run " + story.string() + " --out " + dir.path.string(), true),
+  expectRefused(lvsim({"run", story.string(), "--out", dir.path.string()}, true),
                 (dir.path / "report.json").string() + ": the report would take 24.", "100 snapshots");
   EXPECT_FALSE(fs::exists(dir.path / "report.json"));
+}
+
+// Paths go to lvsim as they are: spaces and quotes need no escaping.
+TEST(LvsimRun, PathsWithSpacesAndQuotes) {
+  Folder dir;
+  const fs::path folder = dir.path / "it's a \"folder\"";
+  fs::create_directory(folder);
+  fs::path story = dir.write("it's a \"folder\"/a story.json", R"({"steps": [{"snapshot": "only"}]})");
+  Json report = runReport({story.string()}, folder / "out put");
+  EXPECT_EQ(report["scenario"], "a story.json");
 }
 
 // Files that are not what they stand for: one line, exit code 2 and no report, at once
@@ -237,17 +247,18 @@ TEST(LvsimRun, FilesThatAreNoScenarioScriptOrImageAreRefused) {
   auto withArtwork = [&](const std::string& name) {
     return dir.write(name + ".json", R"({"steps": [{"play": {"title": "x", "duration": 3, "artwork": ")" + name + R"("}}]})").string();
   };
-  const std::pair<std::string, const char*> cases[] = {
-      {"run " + withArtwork("cut.png"), "artwork: cannot read the image \"cut.png\": damaged PNG image"},
-      {"run " + withArtwork("checksum.png"), "damaged PNG image (IHDR: CRC error)"},
-      {"run " + withArtwork("wide.png"), "8193 × 1 pixels, more than the 8192 × 8192"},
-      {"run " + withArtwork("fifo"), "cannot read the image \"fifo\": not a regular file"},
-      {"run " + fifo, "cannot read the file: not a regular file"},
-      {"live --script " + folder, "cannot read the file: a folder, not a file"},
-      {"run " + (dir.path / "absent.json").string(), "cannot read the file: No such file or directory"},
+  const std::pair<Args, const char*> cases[] = {
+      {Args{"run", withArtwork("cut.png")}, "artwork: cannot read the image \"cut.png\": damaged PNG image"},
+      {Args{"run", withArtwork("checksum.png")}, "damaged PNG image (IHDR: CRC error)"},
+      {Args{"run", withArtwork("wide.png")}, "8193 × 1 pixels, more than the 8192 × 8192"},
+      {Args{"run", withArtwork("fifo")}, "cannot read the image \"fifo\": not a regular file"},
+      {Args{"run", fifo}, "cannot read the file: not a regular file"},
+      {Args{"live", "--script", folder}, "cannot read the file: a folder, not a file"},
+      {Args{"run", (dir.path / "absent.json").string()}, "cannot read the file: No such file or directory"},
   };
   for (const auto& [args, message] : cases)
-    expectRefused(runCommand("timeout 60 " + kLvsim + " " + args + " --out " + dir.path.string(), true), message, args);
+    expectRefused(runProcess(Args{"timeout", "60", kLvsim} + args + Args{"--out", dir.path.string()}, {.stderrToo = true}),
+                  message, args);
   EXPECT_FALSE(fs::exists(dir.path / "report.json"));
 }
 
@@ -259,7 +270,7 @@ TEST(LvsimRun, ATitleMillionsOfPointsWideScrolls) {
   for (int i = 0; i < 40000; ++i) title += "Long title ";
   fs::path file = dir.write("long.json", R"({"settings": {"kEnabled": true}, "steps": [{"play": {"title": ")" + title +
                                              R"(", "duration": 60}}, {"advance": 6}, {"snapshot": "s"}]})");
-  Json report = runReport(file.string(), dir.path);
+  Json report = runReport({file.string()}, dir.path);
   const Json& scroll = findClass(report["snapshots"][0]["tree"], "CBAutoScrollLabel")->at("subviews")[0];
   EXPECT_GT(scroll["contentSize"][0], 3e6);
   EXPECT_GT(scroll["presentation"]["contentOffset"][0], 0);
@@ -276,7 +287,7 @@ TEST(LvsimRun, EveryHostClassMayBeMissing) {
       "steps": [{"play": {"title": "A title too long to fit beside the artwork", "duration": 60}}, {"advance": 1},
         {"tap": [235, 490]}, {"tap": [67, 507]}, {"drag": {"on": "UIWindow", "from": 0.2, "to": 0.7}},
         {"stop": true}, {"play": {"title": "Again", "duration": 30}}, {"advance": 1}, {"snapshot": "again"}]})");
-    Json report = runReport(file.string(), dir.path / name, "TMPDIR=" + (dir.path / "tmp").string() + " ");
+    Json report = runReport({file.string()}, dir.path / name, {.environment = {{"TMPDIR", (dir.path / "tmp").string()}}});
     EXPECT_EQ(report["snapshots"].size(), 1u) << name;
   }
   EXPECT_TRUE(fs::is_empty(dir.path / "tmp"));
@@ -295,7 +306,7 @@ TEST(LvsimRun, AStepThatCannotBeTakenFailsWithoutAReport) {
       {landscape + dragUp + R"({"tap": "MRUArtworkView"}, {"snapshot": "up"})", nullptr}};
   for (const auto& [steps, message] : cases) {
     fs::path file = dir.write("s.json", R"({"settings": {"kEnabled": true}, "steps": [)" + steps + "]}");
-    ProcessRun run = lvsim("run " + file.string() + " --out " + dir.path.string(), true);
+    ProcessRun run = lvsim({"run", file.string(), "--out", dir.path.string()}, true);
     EXPECT_EQ(run.exitCode, message ? 1 : 0) << steps << run.output;
     EXPECT_NE(run.output.find(message ? message : "1 snapshots"), std::string::npos) << run.output;
     EXPECT_EQ(fs::exists(dir.path / "report.json"), !message) << steps;

@@ -24,7 +24,7 @@ TEST(Schemas, EveryScenarioAndLiveScriptOfTheProjectIsValid) {
 // Each document is what the reader refuses, or what lvsim never writes.
 TEST(Schemas, RefuseWhatTheReadersRefuse) {
   Folder out;
-  const Json report = runReport(sourceFile("scenarios/night-drive.json").string(), out.path);
+  const Json report = runReport({sourceFile("scenarios/night-drive.json").string()}, out.path);
   ASSERT_EQ(schemaFaults("report", report), "");
   struct Broken {
     const char* schema;
@@ -59,9 +59,8 @@ TEST(Schemas, RefuseWhatTheReadersRefuse) {
 // Whether lvsim takes the document: a scenario runs to its end; a live script is read, and
 // without a display `live` then stops, saying so.
 bool lvsimAccepts(const std::string& schema, const fs::path& file, const Folder& out) {
-  if (schema == "scenario") return lvsim("run " + file.string() + " --out " + out.path.string()).exitCode == 0;
-  ProcessRun live = runCommand("env -u DISPLAY -u WAYLAND_DISPLAY " + kLvsim + " live --exit-after 1 --out " +
-                                   out.path.string() + " --script " + file.string(), true);
+  if (schema == "scenario") return lvsim({"run", file.string(), "--out", out.path.string()}).exitCode == 0;
+  ProcessRun live = lvsim({"live", "--exit-after", "1", "--out", out.path.string(), "--script", file.string()}, kNoDisplay);
   return live.output.find("no display to open a window on") != std::string::npos;
 }
 

@@ -35,7 +35,7 @@ TEST(LvsimVideo, AStoryRecordsToEachFormatFrameByFrameAndToTheSameBytesAgain) {
   const std::pair<const char*, const char*> formats[] = {{"story.mp4", "h264"}, {"story.webm", "vp9"}, {"story.webp", "webp"}};
   for (const auto& [name, codec] : formats) {
     fs::path video = dir.path / "out" / name;
-    std::string args = "run " + story.string() + " --out " + (dir.path / "out").string() + " --fps 10 --scale 0.5 --video " + video.string();
+    const Args args = {"run", story.string(), "--out", (dir.path / "out").string(), "--fps", "10", "--scale", "0.5", "--video", video.string()};
     ProcessRun run = lvsim(args, true);
     ASSERT_EQ(run.exitCode, 0) << run.output;
     size_t planned = run.output.find(video.string() + ": 9 frames to record, 194 x 422 at 10 fps\n");
@@ -61,8 +61,8 @@ TEST(LvsimVideo, TheLastFrameShowsStepsThatEndTheStoryInNoTime) {
   fs::path story = dir.write("story.json", R"({"steps": [{"play": {"title": "Night Drive", "duration": 215}},
     {"advance": 0.2}, {"sizeClass": "compact"}]})");
   fs::path video = dir.path / "out" / "story.webp";
-  ProcessRun run = lvsim("run " + story.string() + " --out " + (dir.path / "out").string() +
-                         " --fps 10 --scale 0.5 --video " + video.string());
+  ProcessRun run = lvsim({"run", story.string(), "--out", (dir.path / "out").string(), "--fps", "10", "--scale", "0.5",
+                         "--video", video.string()});
   ASSERT_EQ(run.exitCode, 0) << run.output;
   VideoProbe probe = probeVideo(video);
   ASSERT_EQ(probe.lastFrame.size(), size_t(194 * 422 * 4));
@@ -78,7 +78,7 @@ TEST(LvsimVideo, AWebpFrameIsThePictureDrawn) {
     {"play": {"title": "Night Drive", "duration": 215}}, {"advance": 0.5}, {"tap": "MRUArtworkView"},
     {"advance": 1.0}, {"snapshot": "end"}]})");
   fs::path out = dir.path / "out", video = out / "story.webp";
-  ASSERT_EQ(lvsim("run " + story.string() + " --png --out " + out.string() + " --fps 24 --video " + video.string()).exitCode, 0);
+  ASSERT_EQ(lvsim({"run", story.string(), "--png", "--out", out.string(), "--fps", "24", "--video", video.string()}).exitCode, 0);
   VideoProbe probe = probeVideo(video);
   Png end(out / "01-end.png");
   ASSERT_EQ(probe.width, end.width());
@@ -99,7 +99,7 @@ TEST(LvsimVideo, AWebpFrameIsThePictureDrawn) {
 TEST(LvsimVideo, TheReadmeAnimationIsWhatTheBuildWrites) {
   Folder dir;
   fs::path video = dir.path / "demo.webp";
-  ASSERT_EQ(lvsim("demo --out " + (dir.path / "out").string() + " --video " + video.string() + " --fps 24 --scale 1").exitCode, 0);
+  ASSERT_EQ(lvsim({"demo", "--out", (dir.path / "out").string(), "--video", video.string(), "--fps", "24", "--scale", "1"}).exitCode, 0);
   EXPECT_LT(fs::file_size(video), 1'000'000u);
   EXPECT_TRUE(readFile(video) == readFile(sourceFile("docs/demo.webp")))
       << "docs/demo.webp is not what the build writes: make it again as above";
@@ -112,31 +112,31 @@ TEST(LvsimVideo, BadOptionsAreOneLineAndAFailedStoryLeavesNoFile) {
   fs::path story = dir.write("story.json", kStory);
   fs::path settings = dir.write("settings.mp4", "<plist><dict/></plist>");
   fs::path out = dir.path / "out";
-  const std::pair<std::string, const char*> cases[] = {
-      {"--video " + (out / "a.avi").string(), "is not named .mp4, .webm or .webp"},
-      {"--video a.mp4 --fps 0", "--fps: expected a number from 1 to 240, got \"0\""},
-      {"--video a.mp4 --fps 1e-300", "got \"1e-300\""},
-      {"--video a.mp4 --fps -5", "got \"-5\""},
-      {"--video a.mp4 --fps nan", "got \"nan\""},
-      {"--video a.mp4 --fps 1e9", "got \"1e9\""},
-      {"--video a.mp4 --fps 30fps", "got \"30fps\""},
-      {"--video a.mp4 --scale 0", "--scale: expected a number from 0.05 to 4, got \"0\""},
-      {"--video a.mp4 --scale inf", "--scale: expected a number from 0.05 to 4, got \"inf\""},
-      {"--video " + (dir.path / "none" / "a.mp4").string(), "cannot write the file"},
-      {"--settings " + settings.string() + " --video " + settings.string(), "would write over the input"},
-      {"--video a.mp4 --max-frames 48", "a.mp4: 49 frames (0.8 s at 60 fps) are more than --max-frames allows (48)"},
-      {"--video a.mp4 --max-frames 0", "--max-frames: expected a number from 1 to 1e+07, got \"0\""},
+  const std::pair<Args, const char*> cases[] = {
+      {Args{"--video", (out / "a.avi").string()}, "is not named .mp4, .webm or .webp"},
+      {Args{"--video", "a.mp4", "--fps", "0"}, "--fps: expected a number from 1 to 240, got \"0\""},
+      {Args{"--video", "a.mp4", "--fps", "1e-300"}, "got \"1e-300\""},
+      {Args{"--video", "a.mp4", "--fps", "-5"}, "got \"-5\""},
+      {Args{"--video", "a.mp4", "--fps", "nan"}, "got \"nan\""},
+      {Args{"--video", "a.mp4", "--fps", "1e9"}, "got \"1e9\""},
+      {Args{"--video", "a.mp4", "--fps", "30fps"}, "got \"30fps\""},
+      {Args{"--video", "a.mp4", "--scale", "0"}, "--scale: expected a number from 0.05 to 4, got \"0\""},
+      {Args{"--video", "a.mp4", "--scale", "inf"}, "--scale: expected a number from 0.05 to 4, got \"inf\""},
+      {Args{"--video", (dir.path / "none" / "a.mp4").string()}, "cannot write the file"},
+      {Args{"--settings", settings.string(), "--video", settings.string()}, "would write over the input"},
+      {Args{"--video", "a.mp4", "--max-frames", "48"}, "a.mp4: 49 frames (0.8 s at 60 fps) are more than --max-frames allows (48)"},
+      {Args{"--video", "a.mp4", "--max-frames", "0"}, "--max-frames: expected a number from 1 to 1e+07, got \"0\""},
   };
   for (const auto& [options, message] : cases) {
-    expectRefused(lvsim("run " + story.string() + " --out " + out.string() + " " + options, true), message, options);
-    EXPECT_FALSE(fs::exists(out / "report.json")) << options;
+    expectRefused(lvsim(Args{"run", story.string(), "--out", out.string()} + options, true), message, options);
+    EXPECT_FALSE(fs::exists(out / "report.json")) << joined(options);
   }
-  expectRefused(lvsim("demo --fps 0 --out " + out.string(), true), "--fps", "demo");
+  expectRefused(lvsim({"demo", "--fps", "0", "--out", out.string()}, true), "--fps", "demo");
   fs::path hour = dir.write("hour.json", R"({"steps": [{"advance": 3600}]})");
-  expectRefused(lvsim("run " + hour.string() + " --out " + out.string() + " --video " + (out / "a.mp4").string(), true),
+  expectRefused(lvsim({"run", hour.string(), "--out", out.string(), "--video", (out / "a.mp4").string()}, true),
                 "216001 frames (3600 s at 60 fps) are more than --max-frames allows (7200); give --max-frames 216001", "an hour");
   fs::path failing = dir.write("failing.json", R"({"steps": [{"advance": 0.2}, {"tap": [1, 9999]}]})");
-  EXPECT_EQ(lvsim("run " + failing.string() + " --out " + out.string() + " --video " + (out / "a.mp4").string()).exitCode, 1);
+  EXPECT_EQ(lvsim({"run", failing.string(), "--out", out.string(), "--video", (out / "a.mp4").string()}).exitCode, 1);
   EXPECT_EQ(filesIn(out), std::vector<std::string>{});
 }
 

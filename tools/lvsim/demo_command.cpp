@@ -3,13 +3,14 @@
 #include <sys/wait.h>
 
 #include <cstdio>
-#include <fstream>
 
 #include "render/contact_sheet.h"
 #include "render/surface_ptr.h"
 #include "tools/lvsim/child_process.h"
 #include "tools/lvsim/demo_captions.h"
+#include "tools/lvsim/echo.h"
 #include "tools/lvsim/exit_codes.h"
+#include "tools/lvsim/report_reading.h"
 #include "tools/lvsim/story.h"
 
 namespace lv::sim {
@@ -21,6 +22,11 @@ using Caption = std::string (*)(const Json& snapshot);
 
 // Where --before-after tells the story with the library off, inside the demo's folder.
 constexpr const char* kLibraryOffFolder = "library-off";
+
+// The video of the story with the library off: the one asked for, named alike in `folder`.
+std::filesystem::path libraryOffVideo(const DemoOptions& options, const std::filesystem::path& folder) {
+  return folder / std::filesystem::path(options.video.file).filename();
+}
 
 struct Moment {
   std::string name;
@@ -100,19 +106,6 @@ void addMoment(lv::render::ContactSheet& sheet, const Json& snapshot, const lv::
   sheet.add(picture, title, snapshot["caption"], captions::platterArea(snapshot, picture.scale()));
 }
 
-// The arguments of this demo told again with the library off, into `folder`.
-std::vector<std::string> libraryOffArguments(const DemoOptions& options, const std::filesystem::path& folder) {
-  const DeviceOptions& device = options.device;
-  std::vector<std::string> args = {"lvsim", "demo", "--out", folder.string(), "--library", std::string(kNoLibrary)};
-  if (options.html) args.push_back("--html");
-  if (!device.profile.empty()) args.insert(args.end(), {"--profile", device.profile});
-  if (!device.settingsFile.empty()) args.insert(args.end(), {"--settings", device.settingsFile});
-  for (const std::string& s : device.settings) args.insert(args.end(), {"--set", s});
-  for (const std::string& w : device.without) args.insert(args.end(), {"--without", w});
-  if (options.pretty) args.push_back("--pretty");
-  return args;
-}
-
 // A device boots once per process: the story with the library off is told by another.
 int tellInAnotherProcess(const std::vector<std::string>& args) {
   auto status = runChildToEnd(args);
@@ -123,26 +116,42 @@ int tellInAnotherProcess(const std::vector<std::string>& args) {
 
 // The moments another process told into `folder`, read back from its report and pictures.
 int addToldMoments(lv::render::ContactSheet& sheet, const std::filesystem::path& folder, const std::string& row) {
-  const std::string reportFile = (folder / "report.json").string();
-  std::ifstream in(reportFile);
-  Json report = Json::parse(in, nullptr, false);
-  if (report.is_discarded() || !report.contains("snapshots")) return fail(kRunFault, reportFile, "cannot read the report");
+  const std::filesystem::path reportFile = folder / "report.json";
+  Report report;
+  try {
+    report = readReport(reportFile);
+  } catch (const InputError& e) {
+    return fail(kRunFault, reportFile.string(), e.what());
+  }
   size_t number = 0;
-  for (const Json& snapshot : report["snapshots"]) {
-    if (!snapshot.contains("caption") || !snapshot.contains("picture")) return fail(kRunFault, reportFile, "cannot read the report");
-    std::filesystem::path file = folder / snapshot["picture"].get<std::string>();
+  for (const ReportSnapshot& snapshot : report.snapshots) {
+    if (snapshot.picture.empty()) return fail(kRunFault, reportFile.string(), inQuotes(snapshot.name) + " has no picture");
+    std::filesystem::path file = folder / snapshot.picture;
     lv::render::SurfacePtr png(cairo_image_surface_create_from_png(file.c_str()));
     if (cairo_surface_status(png.get()) != CAIRO_STATUS_SUCCESS) return fail(kRunFault, file.string(), "cannot read the picture");
     int width = cairo_image_surface_get_width(png.get());
-    lv::render::Picture picture(width, cairo_image_surface_get_height(png.get()),
-                                width / snapshot["tree"]["frame"][2].get<double>());
+    lv::render::Picture picture(width, cairo_image_surface_get_height(png.get()), width / snapshot.windowWidth);
     cairo_t* cr = cairo_create(picture.surface());
     cairo_set_source_surface(cr, png.get(), 0, 0);
     cairo_paint(cr);
     cairo_destroy(cr);
-    addMoment(sheet, snapshot, picture, ++number, row);
+    addMoment(sheet, Json(snapshot.json), picture, ++number, row);
   }
   return kSuccess;
+}
+
+// The library's story before: this demo told again with the library off, into `folder`.
+// Every option goes along as given but these: --out is `folder`, --library is none,
+// --before-after is not asked again, the trace stays with this process (with no library
+// there is nothing to trace), and the video goes into `folder` under its own name.
+std::vector<std::string> libraryOffArguments(const DemoOptions& options, const std::filesystem::path& folder) {
+  OptionChanges changes = {{"--out", {folder.string()}},
+                           {"--library", {std::string(kNoLibrary)}},
+                           {"--before-after", {}},
+                           {"--trace", {}},
+                           {"--trace-filter", {}}};
+  if (!options.video.file.empty()) changes["--video"] = {libraryOffVideo(options, folder).string()};
+  return relaunchArguments(options.given, changes);
 }
 
 }  // namespace
@@ -159,6 +168,7 @@ void lv::sim::addDemoCommand(CLI::App& app, DemoOptions& options) {
   demo->add_flag("--pretty", options.pretty, "Indent report.json for reading (compact by default)");
   addTraceOptions(demo, options.trace);
   addVideoOptions(*demo, options.video);
+  recordCommandLine(*demo, options.given);
 }
 
 int lv::sim::runDemo(const DemoOptions& options) {
@@ -183,8 +193,10 @@ int lv::sim::runDemo(const DemoOptions& options) {
   CommandFiles files;
   addStoryFiles(files, scenario, told);
   files.writes(sheetFile);
-  if (options.beforeAfter)
+  if (options.beforeAfter) {
     for (const std::string& name : storyOutputs(scenario, told)) files.writes(out / kLibraryOffFolder / name);
+    if (!options.video.file.empty()) files.writes(libraryOffVideo(options, out / kLibraryOffFolder));
+  }
   files.writes(options.trace.file);
   if (auto allowed = files.check(); !allowed) return fail(kUsageFault, allowed.error().where, allowed.error().what);
   MessageTrace trace(options.trace);

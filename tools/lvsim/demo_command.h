@@ -18,6 +18,7 @@
 #include <CLI/CLI.hpp>
 
 #include "tools/lvsim/device_options.h"
+#include "tools/lvsim/relaunch.h"
 #include "tools/lvsim/trace_option.h"
 #include "tools/lvsim/video_option.h"
 
@@ -31,6 +32,7 @@ struct DemoOptions {
   bool pretty = false;
   TraceOptions trace;
   VideoOptions video;
+  CommandLine given;  // for the story with the library off
 };
 
 void addDemoCommand(CLI::App& app, DemoOptions& options);

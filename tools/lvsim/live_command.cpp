@@ -21,31 +21,6 @@ namespace lv::sim {
 
 namespace {
 
-// The same command with the menu's settings, going on from `elapsed` seconds.
-std::vector<std::string> restartArguments(const LiveCommandOptions& options, const prefs::BoolSettings& settings,
-                                          double elapsed) {
-  std::vector<std::string> args = {"lvsim", "live", "--out", options.out};
-  const DeviceOptions& device = options.device;
-  if (!device.profile.empty()) args.insert(args.end(), {"--profile", device.profile});
-  for (const std::string& name : device.without) args.insert(args.end(), {"--without", name});
-  if (!device.library.empty()) args.insert(args.end(), {"--library", device.library});
-  for (const auto& [key, value] : settings) args.insert(args.end(), {"--set", key + "=" + (value ? "true" : "false")});
-  if (!options.script.empty()) args.insert(args.end(), {"--script", options.script});
-  if (options.exitAfter) args.insert(args.end(), {"--exit-after", std::to_string(*options.exitAfter)});
-  std::vector<std::string> trace = traceArguments(options.trace);
-  args.insert(args.end(), trace.begin(), trace.end());
-  char fps[32];
-  std::snprintf(fps, sizeof fps, "%.17g", options.video.fps);
-  args.insert(args.end(), {"--fps", fps});
-  if (options.video.scale) {
-    char scale[32];
-    std::snprintf(scale, sizeof scale, "%.17g", *options.video.scale);
-    args.insert(args.end(), {"--scale", scale});
-  }
-  args.insert(args.end(), {"--resumed-at", std::to_string(elapsed)});
-  return args;
-}
-
 // Seconds above 0 (or from 0, with `zeroAllowed`), as long as a story may last.
 CLI::Validator seconds(bool zeroAllowed) {
   return numberIn({.low = 0, .high = json::kMaxSeconds, .lowIncluded = zeroAllowed, .unit = "seconds",
@@ -60,6 +35,18 @@ int restart(const std::vector<std::string>& args) {
   std::fflush(stdout);
   execv("/proc/self/exe", argv.data());
   return fail(kRunFault, "live", std::string("cannot restart: ") + std::strerror(errno));
+}
+
+// The same command with the menu's settings, going on from `elapsed` seconds. Every option
+// goes along as given but these: --set gives the menu's settings, which win over --settings,
+// and keeps what it gave other keys; --resumed-at is `elapsed`.
+std::vector<std::string> restartArguments(const LiveCommandOptions& options, const prefs::BoolSettings& settings,
+                                          double elapsed) {
+  std::vector<std::string> set;
+  for (const std::string& given : options.device.settings)
+    if (!settings.contains(given.substr(0, given.find('=')))) set.push_back(given);
+  for (const auto& [key, value] : settings) set.push_back(key + "=" + (value ? "true" : "false"));
+  return relaunchArguments(options.given, {{"--set", set}, {"--resumed-at", {std::to_string(elapsed)}}});
 }
 
 }  // namespace
@@ -78,6 +65,7 @@ void lv::sim::addLiveCommand(CLI::App& app, LiveCommandOptions& options) {
   live->add_option("--resumed-at", options.resumedAt)->group("")->check(seconds(true));
   addTraceOptions(live, options.trace);
   addVideoOptions(*live, options.video, false);
+  recordCommandLine(*live, options.given);
 }
 
 int lv::sim::runLive(const LiveCommandOptions& options) {

@@ -17,6 +17,7 @@
 #include <CLI/CLI.hpp>
 
 #include "tools/lvsim/device_options.h"
+#include "tools/lvsim/relaunch.h"
 #include "tools/lvsim/trace_option.h"
 #include "tools/lvsim/video_option.h"
 
@@ -30,6 +31,7 @@ struct LiveCommandOptions {
   double resumedAt = 0;  // set by a restart: the seconds already run
   TraceOptions trace;
   VideoOptions video;  // what V records
+  CommandLine given;  // for a restart
 };
 
 void addLiveCommand(CLI::App& app, LiveCommandOptions& options);

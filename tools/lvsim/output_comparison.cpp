@@ -6,7 +6,7 @@
 #include <system_error>
 
 #include "tools/lvsim/echo.h"
-#include "tools/lvsim/json_reading.h"
+#include "tools/lvsim/report_reading.h"
 
 namespace lv::sim {
 
@@ -40,9 +40,9 @@ fnd::Result<void, CompareError> compareFile(FileComparison& file, const CompareT
   }
   const fs::path* reading = &file.expected;
   try {
-    json::Json expected = json::readJsonFile(file.expected);
+    Report expected = readReport(file.expected);
     reading = &file.actual;
-    file.report = compareReports(expected, json::readJsonFile(file.actual), tolerance.number);
+    file.report = compareReports(expected.json, readReport(file.actual).json, tolerance.number);
   } catch (const InputError& e) {
     return CompareError{reading->string(), e.what()};
   }

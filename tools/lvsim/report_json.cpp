@@ -87,6 +87,17 @@ Json viewTreeJson(const lv::host::ViewSnapshot& view) {
 
 }  // namespace
 
+Json lv::sim::headerJson(const ReportHeader& header) {
+  return {{"format", std::string(kReportFormat)},
+          {"version", header.version},
+          {"scenario", header.scenario},
+          {"profile", header.profile},
+          {"system", header.system},
+          {"settings", header.settings},
+          {"without", header.without},
+          {"library", header.library}};
+}
+
 Json lv::sim::globalsJson(const std::vector<lv::host::GlobalSnapshot>& globals) {
   Json json = Json::object();
   for (const lv::host::GlobalSnapshot& g : globals) json[g.name] = std::visit(GlobalJson{}, g.value);

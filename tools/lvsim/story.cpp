@@ -86,20 +86,15 @@ struct StepTaker {
   }
 };
 
-Json header(const std::string& name, lv::host::LockScreen& screen, const lv::host::BootOptions& boot) {
-  Json settings = Json::object();
-  for (const auto& [key, value] : boot.settings) settings[key] = value;
-  Json without = Json::array();
-  for (const std::string& n : boot.without) without.push_back(n);
+ReportHeader header(const std::string& name, lv::host::LockScreen& screen, const lv::host::BootOptions& boot) {
   const lv::host::DeviceProfile& profile = screen.device().profile();
-  return {{"format", std::string(kReportFormat)},
-          {"version", LV_VERSION},
-          {"scenario", name},
-          {"profile", profile.name},
-          {"system", boot.systemVersion.empty() ? std::string(profile.systemVersion) : boot.systemVersion},
-          {"settings", settings},
-          {"without", without},
-          {"library", !boot.loadLibrary ? "none" : boot.library.empty() ? "built" : boot.library.string()}};
+  return {.version = LV_VERSION,
+          .scenario = name,
+          .profile = std::string(profile.name),
+          .system = boot.systemVersion.empty() ? std::string(profile.systemVersion) : boot.systemVersion,
+          .settings = {boot.settings.begin(), boot.settings.end()},
+          .without = {boot.without.begin(), boot.without.end()},
+          .library = !boot.loadLibrary ? "none" : boot.library.empty() ? "built" : boot.library.string()};
 }
 
 std::string bootLine(const lv::host::BootOptions& boot, lv::host::LockScreen& screen) {
@@ -240,7 +235,7 @@ int lv::sim::tellStory(const Scenario& scenario, const StoryOptions& options) {
     }
   }
 
-  Json report = header(options.name, *screen, scenario.boot);
+  Json report = headerJson(header(options.name, *screen, scenario.boot));
   report["snapshots"] = std::move(snapshots);
   std::filesystem::path out = options.out / "report.json";
   // Texts that are not UTF-8 (a file name) are written with U+FFFD in their place.

@@ -1,6 +1,6 @@
 #pragma once
 // Tells a story on the lock screen: boots the device a scenario names, takes its steps and
-// writes DIR/report.json (in the format kReportFormat names) with a snapshot for every
+// writes DIR/report.json (in the format kReportFormat names, report_json.h) with a snapshot for every
 // snapshot step; optionally a picture of each snapshot beside the report, the inspector
 // page, and one printed line per step. `lvsim run` and
 // `lvsim demo` both tell theirs through here.
@@ -21,9 +21,6 @@
 #include "tools/lvsim/video_option.h"
 
 namespace lv::sim {
-
-// The name and revision of report.json's format, its "format".
-inline constexpr std::string_view kReportFormat = "lumivane-report/1";
 
 struct StoryOptions {
   std::string name;   // the report's "scenario"

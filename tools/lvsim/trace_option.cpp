@@ -39,13 +39,6 @@ void lv::sim::addTraceOptions(CLI::App* command, TraceOptions& options) {
       ->allow_extra_args(false);
 }
 
-std::vector<std::string> lv::sim::traceArguments(const TraceOptions& options) {
-  if (options.file.empty()) return {};
-  std::vector<std::string> args = {"--trace", options.file};
-  for (const std::string& glob : options.filters) args.insert(args.end(), {"--trace-filter", glob});
-  return args;
-}
-
 lv::sim::MessageTrace::MessageTrace(const TraceOptions& options) : options_(options) {
   if (!options_.file.empty()) rt::setMessageObserver(this);
 }

@@ -30,9 +30,6 @@ struct TraceOptions {
 
 void addTraceOptions(CLI::App* command, TraceOptions& options);
 
-// The options as command-line arguments again.
-std::vector<std::string> traceArguments(const TraceOptions& options);
-
 // The trace a command asked for, recording from construction to finish(); nothing at all
 // without a file. One per process, main thread only.
 class MessageTrace final : public rt::MessageObserver {

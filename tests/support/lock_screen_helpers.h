@@ -17,10 +17,11 @@ struct Setup {
   std::set<std::string, std::less<>> without = {};
   bool freshNowPlayingTreePerPlay = false;
   lv::host::SizeClass sizeClass = lv::host::SizeClass::Regular;
+  bool loadLibrary = true;
 
   lv::host::BootOptions options() const {
     return {.profile = profile, .systemVersion = systemVersion, .settings = settings, .without = without,
-            .freshNowPlayingTreePerPlay = freshNowPlayingTreePerPlay};
+            .loadLibrary = loadLibrary, .freshNowPlayingTreePerPlay = freshNowPlayingTreePerPlay};
   }
 };
 
