@@ -21,10 +21,10 @@
 #include "foundation/run_loop.h"
 #include "foundation/values.h"
 #include "host/lock_screen.h"
-#include "render/host_looks.h"
 #include "render/renderer.h"
 #include "render/video_writer.h"
 #include "smoke_run.h"
+#include "tools/lvsim/host_looks.h"
 #include "uikit/font.h"
 #include "uikit/image.h"
 #include "uikit/view_animation.h"
@@ -267,7 +267,7 @@ void BM_RecordDemoStoryAt60fps(benchmark::State& state) {
   for (auto _ : state) {
     auto screen = lv::host::LockScreen::boot({.settings = {{"kEnabled", true}}});
     lv::render::Renderer renderer;
-    lv::render::addHostLooks(renderer.rules());
+    lv::sim::addHostLooks(renderer.rules());
     double scale = screen->device().profile().scale;
     CGRect window = send<CGRect>(screen->window(), "frame"_sel);
     auto even = [scale](double points) { return int(points * scale) & ~1; };

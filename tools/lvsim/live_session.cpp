@@ -6,9 +6,9 @@
 #include "host/settings.h"
 #include "host/view_query.h"
 #include "render/hasher.h"
-#include "render/host_looks.h"
 #include "render/text_layout.h"
 #include "tools/lvsim/built_in_tracks.h"
+#include "tools/lvsim/host_looks.h"
 #include "tools/lvsim/live_status.h"
 
 namespace lv::sim {
@@ -27,7 +27,7 @@ const char* globalFor(std::string_view key) { return key == "kEnabled" ? "enable
 }  // namespace lv::sim
 
 lv::sim::LiveSession::LiveSession(const lv::host::BootOptions& boot) : screen_(lv::host::LockScreen::boot(boot)) {
-  lv::render::addHostLooks(renderer_.rules());
+  lv::sim::addHostLooks(renderer_.rules());
   // Without the library's globals (none loaded, or another) the menu starts from what is stored.
   for (std::string_view key : lv::host::kSettingKeys) {
     std::string name(key);

@@ -3,7 +3,7 @@
 #include <cctype>
 #include <cstdio>
 
-#include "render/host_looks.h"
+#include "tools/lvsim/host_looks.h"
 
 namespace lv::sim {
 
@@ -18,7 +18,7 @@ constexpr size_t kSafeNameLimit = 64;
 
 lv::sim::SnapshotPictures::SnapshotPictures(std::filesystem::path folder, double scale)
     : folder_(std::move(folder)), scale_(scale) {
-  lv::render::addHostLooks(renderer_.rules());
+  lv::sim::addHostLooks(renderer_.rules());
 }
 
 std::string lv::sim::fileSafe(std::string_view name) {

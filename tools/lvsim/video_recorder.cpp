@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "render/host_looks.h"
+#include "tools/lvsim/host_looks.h"
 
 namespace lv::sim {
 
@@ -26,7 +26,7 @@ lv::sim::VideoRecorder::VideoRecorder(lv::host::LockScreen& screen, const std::f
       scale_(options.scale.value_or(screen.device().profile().scale)),
       expectedFrames_(expectedFrames),
       progress_(file.filename().string(), expectedFrames) {
-  lv::render::addHostLooks(renderer_.rules());
+  lv::sim::addHostLooks(renderer_.rules());
   CGRect frame = send<CGRect>(screen.window(), "frame"_sel);
   width_ = evenPixels(frame.size.width, scale_);
   height_ = evenPixels(frame.size.height, scale_);

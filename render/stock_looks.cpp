@@ -1,4 +1,4 @@
-#include "render/host_looks.h"
+#include "render/stock_looks.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,7 +15,7 @@ struct Rgb {
   double r, g, b;
 };
 
-// Dusk: deep blue above, the host's wallpaper blue in the middle, a warm rose below.
+// Dusk: deep blue above, a pale blue in the middle, a warm rose below.
 constexpr Rgb kSkyTop{0.26, 0.34, 0.62};
 constexpr Rgb kSkyMiddle{0.58, 0.66, 0.80};
 constexpr Rgb kSkyBottom{0.90, 0.64, 0.62};
@@ -56,16 +56,6 @@ void pauseGlyph(cairo_t* cr, double cx, double cy, double s) {
 void playGlyph(cairo_t* cr, double cx, double cy, double s) {
   double w = s * 0.4;
   triangle(cr, cx + w * 0.55, cy, w, s * 0.48, 1);
-}
-
-// The host's transport controls answer isPaused; a view that does not counts as playing.
-bool showsPaused(id view) {
-  return class_respondsToSelector(object_getClass(view), "isPaused"_sel) && send<bool>(view, "isPaused"_sel);
-}
-
-// A quick-action button's `action`: 0 the torch, 1 the camera.
-bool showsCamera(id view) {
-  return class_respondsToSelector(object_getClass(view), "action"_sel) && send<NSInteger>(view, "action"_sel) == 1;
 }
 
 void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {
@@ -129,28 +119,27 @@ lv::render::PaintRule lv::render::wallpaperRule() {
   return rule;
 }
 
-// Back, pause (play while paused) and forward, one on each of the view's three buttons,
-// drawn over them.
-lv::render::PaintRule lv::render::transportGlyphsRule() {
+// One glyph on each of the view's three buttons, drawn over them.
+lv::render::PaintRule lv::render::transportGlyphsRule(ViewState paused) {
   PaintRule rule;
-  rule.paintOver = [](const PaintContext& c) {
+  rule.paintOver = [paused](const PaintContext& c) {
     std::vector<CGRect> buttons = subviewFrames(c.object);
     if (buttons.size() != 3) return;
     cairo_set_source_rgba(c.cr, 1, 1, 1, kGlyphAlpha);
-    bool paused = showsPaused(c.object);
+    bool showsPlay = paused(c.object);
     for (size_t i = 0; i < 3; ++i) {
       CGPoint p = centre(buttons[i]);
       double s = std::min(buttons[i].size.width, buttons[i].size.height);
       if (i == 1)
-        (paused ? playGlyph : pauseGlyph)(c.cr, p.x, p.y, s);
+        (showsPlay ? playGlyph : pauseGlyph)(c.cr, p.x, p.y, s);
       else
         skipGlyph(c.cr, p.x, p.y, s * 0.8, i == 0 ? -1 : 1);
     }
     cairo_fill(c.cr);
   };
-  rule.contentKey = [](id view) {
+  rule.contentKey = [paused](id view) {
     Hasher h;
-    h.add(uint64_t(showsPaused(view)));
+    h.add(uint64_t(paused(view)));
     for (const CGRect& r : subviewFrames(view))
       for (double v : {r.origin.x, r.origin.y, r.size.width, r.size.height}) h.add(v);
     return h.value();
@@ -207,10 +196,10 @@ lv::render::PaintRule lv::render::statusIndicatorsRule() {
   return rule;
 }
 
-// The torch (action 0) or the camera (action 1), over the button's round fill.
-lv::render::PaintRule lv::render::quickActionGlyphRule() {
+// Over the button's round fill.
+lv::render::PaintRule lv::render::quickActionGlyphRule(ViewState camera) {
   PaintRule rule;
-  rule.paint = [](const PaintContext& c) {
+  rule.paint = [camera](const PaintContext& c) {
     CGPoint p = centre(c.bounds);
     double s = std::min(c.bounds.size.width, c.bounds.size.height);
     // The glyph lies inside the button: a group of the button's size, not the screen's.
@@ -219,19 +208,11 @@ lv::render::PaintRule lv::render::quickActionGlyphRule() {
     cairo_clip(c.cr);
     cairo_push_group(c.cr);
     cairo_set_source_rgba(c.cr, 1, 1, 1, 1);
-    (showsCamera(c.object) ? cameraGlyph : torchGlyph)(c.cr, p.x, p.y, s);
+    (camera(c.object) ? cameraGlyph : torchGlyph)(c.cr, p.x, p.y, s);
     cairo_pop_group_to_source(c.cr);
     cairo_paint_with_alpha(c.cr, kGlyphAlpha);
     cairo_restore(c.cr);
   };
-  rule.contentKey = [](id view) { return uint64_t(showsCamera(view)); };
+  rule.contentKey = [camera](id view) { return uint64_t(camera(view)); };
   return rule;
-}
-
-void lv::render::addHostLooks(PaintRules& rules) {
-  rules.add("SBFStaticWallpaperView", wallpaperRule());
-  rules.add("MRUNowPlayingTransportControlsView", transportGlyphsRule());
-  rules.add("MRUNowPlayingRoutingButton", routingGlyphRule());
-  rules.add("SBStatusBarIndicatorsView", statusIndicatorsRule());
-  rules.add("CSQuickActionButton", quickActionGlyphRule());
 }
