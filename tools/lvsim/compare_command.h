@@ -10,7 +10,7 @@
 
 #include <CLI/CLI.hpp>
 
-#include "tools/lvsim/output_comparison.h"
+#include "tools/lvsim/core/output_comparison.h"
 
 namespace lv::sim {
 

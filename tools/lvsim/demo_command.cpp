@@ -7,10 +7,10 @@
 
 #include "render/contact_sheet.h"
 #include "render/surface_ptr.h"
-#include "tools/lvsim/child_process.h"
-#include "tools/lvsim/demo_captions.h"
-#include "tools/lvsim/exit_codes.h"
-#include "tools/lvsim/story.h"
+#include "tools/lvsim/core/child_process.h"
+#include "tools/lvsim/core/demo_captions.h"
+#include "tools/lvsim/core/exit_codes.h"
+#include "tools/lvsim/core/story.h"
 
 namespace lv::sim {
 

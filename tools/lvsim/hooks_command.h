@@ -4,7 +4,7 @@
 // library, every method it changed), then the library's exported globals.
 #include <CLI/CLI.hpp>
 
-#include "tools/lvsim/device_options.h"
+#include "tools/lvsim/core/device_options.h"
 
 namespace lv::sim {
 

@@ -8,14 +8,14 @@
 #include <cstring>
 
 #include "host/device.h"
-#include "tools/lvsim/echo.h"
-#include "tools/lvsim/exit_codes.h"
-#include "tools/lvsim/json_reading.h"
-#include "tools/lvsim/live_keys.h"
-#include "tools/lvsim/live_session.h"
+#include "tools/lvsim/core/echo.h"
+#include "tools/lvsim/core/exit_codes.h"
+#include "tools/lvsim/core/json_reading.h"
+#include "tools/lvsim/core/live_keys.h"
+#include "tools/lvsim/core/live_session.h"
 #include "tools/lvsim/live_window.h"
 #include "tools/lvsim/number_option.h"
-#include "tools/lvsim/story.h"
+#include "tools/lvsim/core/story.h"
 
 namespace lv::sim {
 

@@ -16,9 +16,9 @@
 
 #include <CLI/CLI.hpp>
 
-#include "tools/lvsim/device_options.h"
-#include "tools/lvsim/trace_option.h"
-#include "tools/lvsim/video_option.h"
+#include "tools/lvsim/core/device_options.h"
+#include "tools/lvsim/core/trace_option.h"
+#include "tools/lvsim/core/video_option.h"
 
 namespace lv::sim {
 

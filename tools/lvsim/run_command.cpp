@@ -1,10 +1,10 @@
 #include "tools/lvsim/run_command.h"
 
-#include "tools/lvsim/command_files.h"
-#include "tools/lvsim/exit_codes.h"
-#include "tools/lvsim/reference_recording.h"
-#include "tools/lvsim/scenario.h"
-#include "tools/lvsim/story.h"
+#include "tools/lvsim/core/command_files.h"
+#include "tools/lvsim/core/exit_codes.h"
+#include "tools/lvsim/core/reference_recording.h"
+#include "tools/lvsim/core/scenario.h"
+#include "tools/lvsim/core/story.h"
 
 void lv::sim::addRunCommand(CLI::App& app, RunOptions& options) {
   CLI::App* run = app.add_subcommand("run", "Run a scenario on the lock screen and write DIR/report.json");
