@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <system_error>
 
+#include <CLI/CLI.hpp>
+
 #include "foundation/atomic_file.h"
 #include "tools/lvsim/core/command_files.h"
 #include "tools/lvsim/core/compare_page.h"

@@ -15,11 +15,13 @@
 // exit code 2.
 #include <string>
 
-#include <CLI/CLI.hpp>
-
 #include "tools/lvsim/core/device_options.h"
 #include "tools/lvsim/core/trace_option.h"
 #include "tools/lvsim/core/video_option.h"
+
+namespace CLI {
+class App;
+}
 
 namespace lv::sim {
 

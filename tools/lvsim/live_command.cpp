@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <CLI/CLI.hpp>
+
 #include "host/device.h"
 #include "tools/lvsim/core/echo.h"
 #include "tools/lvsim/core/exit_codes.h"
@@ -16,6 +18,7 @@
 #include "tools/lvsim/live_window.h"
 #include "tools/lvsim/number_option.h"
 #include "tools/lvsim/core/story.h"
+#include "tools/lvsim/shared_options.h"
 
 namespace lv::sim {
 
@@ -76,7 +79,7 @@ void lv::sim::addLiveCommand(CLI::App& app, LiveCommandOptions& options) {
       ->type_name("SECONDS")
       ->check(seconds(false));
   live->add_option("--resumed-at", options.resumedAt)->group("")->check(seconds(true));
-  addTraceOptions(live, options.trace);
+  addTraceOptions(*live, options.trace);
   addVideoOptions(*live, options.video, false);
 }
 

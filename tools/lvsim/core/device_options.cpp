@@ -1,58 +1,10 @@
 #include "tools/lvsim/core/device_options.h"
 
-#include "host/host_classes.h"
 #include "host/settings.h"
 #include "tools/lvsim/core/echo.h"
 #include "tools/lvsim/core/exit_codes.h"
 #include "tools/lvsim/core/json_reading.h"
 #include "tools/lvsim/core/settings_option.h"
-
-namespace lv::sim {
-
-namespace {
-
-CLI::Validator hostClassName() {
-  return CLI::Validator(
-      [](std::string& name) -> std::string {
-        return lv::host::isHostClass(name) ? "" : "unknown host class " + inQuotes(name);
-      },
-      "");
-}
-
-// An empty value would read as the option not given.
-CLI::Validator named(const std::string& expected) {
-  return CLI::Validator([expected](std::string& name) { return name.empty() ? "expected " + expected : ""; }, "");
-}
-
-std::string settingKeys() {
-  std::string keys;
-  for (std::string_view k : lv::host::kSettingKeys) keys += (keys.empty() ? "" : ", ") + std::string(k);
-  return keys;
-}
-
-}  // namespace
-
-}  // namespace lv::sim
-
-void lv::sim::addDeviceOptions(CLI::App& command, DeviceOptions& options, const std::string& settingsNote) {
-  command.add_option("--profile", options.profile, "Device profile (default phone)")
-      ->type_name("phone|small-phone|tablet")
-      ->check(profileName());
-  command.add_option("--settings", options.settingsFile, "Stored settings: a property list, XML or binary")
-      ->type_name("FILE")
-      ->check(named("a file name"));
-  command.add_option("--set", options.settings, "Stored setting, after --settings (repeatable" + settingsNote + "); KEY is " + settingKeys())
-      ->type_name("KEY=true|false")
-      ->check(storedSetting())
-      ->allow_extra_args(false);
-  command.add_option("--without", options.without, "Host class left out (repeatable)")
-      ->type_name("CLASS")
-      ->check(hostClassName())
-      ->allow_extra_args(false);
-  command.add_option("--library", options.library, "Shared library to load in place of the built one, or none")
-      ->type_name("PATH|none")
-      ->check(named("a file name or \"none\""));
-}
 
 int lv::sim::applyDeviceOptions(const DeviceOptions& options, lv::host::BootOptions& boot) {
   if (!options.profile.empty()) boot.profile = options.profile;

@@ -7,8 +7,6 @@
 #include <string>
 #include <vector>
 
-#include <CLI/CLI.hpp>
-
 #include "host/device.h"
 
 namespace lv::sim {
@@ -23,9 +21,6 @@ struct DeviceOptions {
   std::vector<std::string> without;   // given: replaces the host classes left out
   std::string library;                // empty: not given; kNoLibrary: none
 };
-
-// Adds the options to `command`; `settingsNote` follows the --set help (what is stored first).
-void addDeviceOptions(CLI::App& command, DeviceOptions& options, const std::string& settingsNote = "");
 
 // Applies what was given to `boot`; returns the exit code, a settings file that cannot be
 // used having printed its line.

@@ -1,6 +1,5 @@
 #include "tools/lvsim/core/settings_option.h"
 
-#include "host/profiles.h"
 #include "host/settings.h"
 #include "tools/lvsim/core/echo.h"
 #include "tools/lvsim/core/json_reading.h"
@@ -8,12 +7,16 @@
 namespace {
 
 std::string unknownSetting(std::string_view key) {
-  std::string known;
-  for (std::string_view k : lv::host::kSettingKeys) known += (known.empty() ? "" : ", ") + std::string(k);
-  return "unknown setting " + lv::sim::inQuotes(key) + " (known: " + known + ")";
+  return "unknown setting " + lv::sim::inQuotes(key) + " (known: " + lv::sim::knownSettingKeys() + ")";
 }
 
 }  // namespace
+
+std::string lv::sim::knownSettingKeys() {
+  std::string keys;
+  for (std::string_view k : lv::host::kSettingKeys) keys += (keys.empty() ? "" : ", ") + std::string(k);
+  return keys;
+}
 
 std::optional<std::string> lv::sim::settingError(const std::string& text) {
   size_t eq = text.find('=');
@@ -48,17 +51,4 @@ void lv::sim::addSettingOptions(lv::host::BootOptions& boot, const std::vector<s
     StoredSetting s = parseSetting(text);
     boot.settings[s.key] = s.value;
   }
-}
-
-CLI::Validator lv::sim::profileName() {
-  return CLI::Validator(
-      [](std::string& name) -> std::string {
-        if (lv::host::findProfile(name)) return {};
-        return "unknown profile " + inQuotes(name) + " (phone, small-phone or tablet)";
-      },
-      "");
-}
-
-CLI::Validator lv::sim::storedSetting() {
-  return CLI::Validator([](std::string& text) { return settingError(text).value_or(""); }, "");
 }

@@ -7,8 +7,6 @@
 #include <utility>
 #include <vector>
 
-#include <CLI/CLI.hpp>
-
 #include "host/device.h"
 
 namespace lv::sim {
@@ -17,6 +15,9 @@ struct StoredSetting {
   std::string key;
   bool value;
 };
+
+// The setting keys, comma-separated.
+std::string knownSettingKeys();
 
 // What is wrong with `text`, or nothing when it is a valid KEY=true|false.
 std::optional<std::string> settingError(const std::string& text);
@@ -31,9 +32,5 @@ prefs::BoolSettings readStoredSettings(const std::filesystem::path& file);
 
 // Adds settings that settingError accepted to `boot`; a later one for a key wins.
 void addSettingOptions(lv::host::BootOptions& boot, const std::vector<std::string>& settings);
-
-// Checks of the option values.
-CLI::Validator profileName();
-CLI::Validator storedSetting();
 
 }  // namespace lv::sim

@@ -31,14 +31,6 @@ const char* kindWord(rt::TraceKind kind) {
 
 }  // namespace lv::sim
 
-void lv::sim::addTraceOptions(CLI::App* command, TraceOptions& options) {
-  command->add_option("--trace", options.file, "Write a line per message into or out of the library to FILE")
-      ->type_name("FILE");
-  command->add_option("--trace-filter", options.filters, "Keep trace lines whose \"Class selector\" matches (repeatable)")
-      ->type_name("GLOB")
-      ->allow_extra_args(false);
-}
-
 std::vector<std::string> lv::sim::traceArguments(const TraceOptions& options) {
   if (options.file.empty()) return {};
   std::vector<std::string> args = {"--trace", options.file};

@@ -17,8 +17,6 @@
 #include <string>
 #include <vector>
 
-#include <CLI/CLI.hpp>
-
 #include "runtime/runtime.h"
 
 namespace lv::sim {
@@ -27,8 +25,6 @@ struct TraceOptions {
   std::string file;  // empty: no trace
   std::vector<std::string> filters;
 };
-
-void addTraceOptions(CLI::App* command, TraceOptions& options);
 
 // The options as command-line arguments again.
 std::vector<std::string> traceArguments(const TraceOptions& options);

@@ -7,8 +7,6 @@
 #include <optional>
 #include <string>
 
-#include <CLI/CLI.hpp>
-
 namespace lv::sim {
 
 inline constexpr double kMinFps = 1, kMaxFps = 240;
@@ -24,10 +22,6 @@ struct VideoOptions {
   std::optional<double> scale;  // pixels per point; none: the device's
   double maxFrames = kDefaultMaxFrames;
 };
-
-// Adds --fps and --scale to `command`, and --video and --max-frames unless `withFile` is
-// false.
-void addVideoOptions(CLI::App& command, VideoOptions& options, bool withFile = true);
 
 // Why a recording of `frames` frames of `seconds` of the clock may not be made under
 // `options`, or none when it may.
