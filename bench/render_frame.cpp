@@ -24,7 +24,7 @@
 #include "render/renderer.h"
 #include "render/video_writer.h"
 #include "smoke_run.h"
-#include "tools/lvsim/host_looks.h"
+#include "tools/lvsim/core/host_looks.h"
 #include "uikit/font.h"
 #include "uikit/image.h"
 #include "uikit/view_animation.h"

@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "fuzz/scratch_file.h"
-#include "tools/lvsim/live_script.h"
+#include "tools/lvsim/core/live_script.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static fuzz::ScratchFile scratch("script.json");

@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "fuzz/scratch_file.h"
-#include "tools/lvsim/report_reading.h"
+#include "tools/lvsim/core/report_reading.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static fuzz::ScratchFile scratch("report.json");

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "fuzz/scratch_file.h"
-#include "tools/lvsim/scenario.h"
+#include "tools/lvsim/core/scenario.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static fuzz::ScratchFile scratch("scenario.json");

@@ -1,7 +1,7 @@
 #pragma once
 // The lock screen's own furniture: the status bar, the torch and camera buttons and the
 // home indicator. They lie over the cover sheet and take no touches; the screen draws
-// their glyphs (tools/lvsim/host_looks.h).
+// their glyphs (tools/lvsim/core/host_looks.h).
 #include "host/profiles.h"
 #include "uikit/view.h"
 

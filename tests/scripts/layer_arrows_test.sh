@@ -22,7 +22,7 @@ declare -A allowed=(
 # LAYER: a header of it, which a probe includes.
 declare -A samples=(
   [platform]=uikit/view.h [src]=bridge/send.h [host]=host/lock_screen.h [render]=render/renderer.h
-  [tools]=tools/lvsim/exit_codes.h
+  [tools]=tools/lvsim/core/exit_codes.h
 )
 layers=(platform src host render tools)
 roots=("" platform/ platform/sdk/ src/)

@@ -1,7 +1,7 @@
 // The live window's status line, measured against the width of every window it can have.
 #include <gtest/gtest.h>
 
-#include "tools/lvsim/live_status.h"
+#include "tools/lvsim/core/live_status.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "tools/lvsim/picture_comparison.h"
-#include "tools/lvsim/report_comparison.h"
+#include "tools/lvsim/core/picture_comparison.h"
+#include "tools/lvsim/core/report_comparison.h"
 
 namespace {
 

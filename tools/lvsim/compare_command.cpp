@@ -4,12 +4,14 @@
 #include <cstdio>
 #include <system_error>
 
+#include <CLI/CLI.hpp>
+
 #include "foundation/atomic_file.h"
-#include "tools/lvsim/command_files.h"
-#include "tools/lvsim/compare_page.h"
-#include "tools/lvsim/exit_codes.h"
+#include "tools/lvsim/core/command_files.h"
+#include "tools/lvsim/core/compare_page.h"
+#include "tools/lvsim/core/exit_codes.h"
 #include "tools/lvsim/number_option.h"
-#include "tools/lvsim/story.h"
+#include "tools/lvsim/core/story.h"
 
 namespace lv::sim {
 

@@ -8,9 +8,11 @@
 #include <filesystem>
 #include <string>
 
-#include <CLI/CLI.hpp>
+#include "tools/lvsim/core/output_comparison.h"
 
-#include "tools/lvsim/output_comparison.h"
+namespace CLI {
+class App;
+}
 
 namespace lv::sim {
 

@@ -4,14 +4,17 @@
 
 #include <cstdio>
 
+#include <CLI/CLI.hpp>
+
 #include "render/contact_sheet.h"
 #include "render/surface_ptr.h"
-#include "tools/lvsim/child_process.h"
-#include "tools/lvsim/demo_captions.h"
-#include "tools/lvsim/echo.h"
-#include "tools/lvsim/exit_codes.h"
-#include "tools/lvsim/report_reading.h"
-#include "tools/lvsim/story.h"
+#include "tools/lvsim/core/child_process.h"
+#include "tools/lvsim/core/demo_captions.h"
+#include "tools/lvsim/core/echo.h"
+#include "tools/lvsim/core/exit_codes.h"
+#include "tools/lvsim/core/report_reading.h"
+#include "tools/lvsim/core/story.h"
+#include "tools/lvsim/shared_options.h"
 
 namespace lv::sim {
 
@@ -166,7 +169,7 @@ void lv::sim::addDemoCommand(CLI::App& app, DemoOptions& options) {
                  "Also tell it with the library off, into DIR/library-off, the sheet's first row");
   demo->add_flag("--html", options.html, "Also write report.html, a page to inspect the report and pictures in a browser");
   demo->add_flag("--pretty", options.pretty, "Indent report.json for reading (compact by default)");
-  addTraceOptions(demo, options.trace);
+  addTraceOptions(*demo, options.trace);
   addVideoOptions(*demo, options.video);
   recordCommandLine(*demo, options.given);
 }

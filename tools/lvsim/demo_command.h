@@ -15,12 +15,14 @@
 // exit code 2.
 #include <string>
 
-#include <CLI/CLI.hpp>
-
-#include "tools/lvsim/device_options.h"
+#include "tools/lvsim/core/device_options.h"
+#include "tools/lvsim/core/trace_option.h"
+#include "tools/lvsim/core/video_option.h"
 #include "tools/lvsim/relaunch.h"
-#include "tools/lvsim/trace_option.h"
-#include "tools/lvsim/video_option.h"
+
+namespace CLI {
+class App;
+}
 
 namespace lv::sim {
 

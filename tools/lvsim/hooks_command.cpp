@@ -3,11 +3,14 @@
 #include <cstdio>
 #include <iostream>
 
+#include <CLI/CLI.hpp>
+
 #include "host/device.h"
 #include "host/globals_snapshot.h"
-#include "tools/lvsim/exit_codes.h"
-#include "tools/lvsim/report_json.h"
-#include "tools/lvsim/story.h"
+#include "tools/lvsim/core/exit_codes.h"
+#include "tools/lvsim/core/report_json.h"
+#include "tools/lvsim/core/story.h"
+#include "tools/lvsim/shared_options.h"
 
 namespace lv::sim {
 

@@ -2,9 +2,11 @@
 // `lvsim hooks`: boots the host with a profile and stored settings, loads the library, and
 // prints every row of its two installation tables with whether it took effect (for another
 // library, every method it changed), then the library's exported globals.
-#include <CLI/CLI.hpp>
+#include "tools/lvsim/core/device_options.h"
 
-#include "tools/lvsim/device_options.h"
+namespace CLI {
+class App;
+}
 
 namespace lv::sim {
 

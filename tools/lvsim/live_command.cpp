@@ -7,15 +7,18 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <CLI/CLI.hpp>
+
 #include "host/device.h"
-#include "tools/lvsim/echo.h"
-#include "tools/lvsim/exit_codes.h"
-#include "tools/lvsim/json_reading.h"
-#include "tools/lvsim/live_keys.h"
-#include "tools/lvsim/live_session.h"
+#include "tools/lvsim/core/echo.h"
+#include "tools/lvsim/core/exit_codes.h"
+#include "tools/lvsim/core/json_reading.h"
+#include "tools/lvsim/core/live_keys.h"
+#include "tools/lvsim/core/live_session.h"
 #include "tools/lvsim/live_window.h"
 #include "tools/lvsim/number_option.h"
-#include "tools/lvsim/story.h"
+#include "tools/lvsim/core/story.h"
+#include "tools/lvsim/shared_options.h"
 
 namespace lv::sim {
 
@@ -63,7 +66,7 @@ void lv::sim::addLiveCommand(CLI::App& app, LiveCommandOptions& options) {
       ->type_name("SECONDS")
       ->check(seconds(false));
   live->add_option("--resumed-at", options.resumedAt)->group("")->check(seconds(true));
-  addTraceOptions(live, options.trace);
+  addTraceOptions(*live, options.trace);
   addVideoOptions(*live, options.video, false);
   recordCommandLine(*live, options.given);
 }

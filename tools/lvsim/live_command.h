@@ -14,12 +14,14 @@
 #include <string>
 #include <vector>
 
-#include <CLI/CLI.hpp>
-
-#include "tools/lvsim/device_options.h"
+#include "tools/lvsim/core/device_options.h"
+#include "tools/lvsim/core/trace_option.h"
+#include "tools/lvsim/core/video_option.h"
 #include "tools/lvsim/relaunch.h"
-#include "tools/lvsim/trace_option.h"
-#include "tools/lvsim/video_option.h"
+
+namespace CLI {
+class App;
+}
 
 namespace lv::sim {
 

@@ -8,10 +8,10 @@
 #include <stdexcept>
 #include <vector>
 
-#include "tools/lvsim/command_files.h"
-#include "tools/lvsim/live_script.h"
-#include "tools/lvsim/live_session.h"
-#include "tools/lvsim/video_option.h"
+#include "tools/lvsim/core/command_files.h"
+#include "tools/lvsim/core/live_script.h"
+#include "tools/lvsim/core/live_session.h"
+#include "tools/lvsim/core/video_option.h"
 
 namespace lv::sim {
 

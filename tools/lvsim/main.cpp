@@ -7,8 +7,8 @@
 
 #include "tools/lvsim/compare_command.h"
 #include "tools/lvsim/demo_command.h"
-#include "tools/lvsim/echo.h"
-#include "tools/lvsim/exit_codes.h"
+#include "tools/lvsim/core/echo.h"
+#include "tools/lvsim/core/exit_codes.h"
 #include "tools/lvsim/hooks_command.h"
 #include "tools/lvsim/live_command.h"
 #include "tools/lvsim/run_command.h"

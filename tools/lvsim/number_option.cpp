@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "tools/lvsim/echo.h"
+#include "tools/lvsim/core/echo.h"
 
 CLI::Validator lv::sim::numberIn(NumberRange range) {
   char bounds[96];

@@ -1,5 +1,7 @@
 #include "tools/lvsim/relaunch.h"
 
+#include <CLI/CLI.hpp>
+
 void lv::sim::recordCommandLine(CLI::App& command, CommandLine& line) {
   command.final_callback([&command, &line] {
     line.command = command.get_name();

@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
-#include <CLI/CLI.hpp>
+namespace CLI {
+class App;
+}
 
 namespace lv::sim {
 

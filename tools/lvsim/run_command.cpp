@@ -1,10 +1,13 @@
 #include "tools/lvsim/run_command.h"
 
-#include "tools/lvsim/command_files.h"
-#include "tools/lvsim/exit_codes.h"
-#include "tools/lvsim/reference_recording.h"
-#include "tools/lvsim/scenario.h"
-#include "tools/lvsim/story.h"
+#include <CLI/CLI.hpp>
+
+#include "tools/lvsim/core/command_files.h"
+#include "tools/lvsim/core/exit_codes.h"
+#include "tools/lvsim/core/reference_recording.h"
+#include "tools/lvsim/core/scenario.h"
+#include "tools/lvsim/core/story.h"
+#include "tools/lvsim/shared_options.h"
 
 void lv::sim::addRunCommand(CLI::App& app, RunOptions& options) {
   CLI::App* run = app.add_subcommand("run", "Run a scenario on the lock screen and write DIR/report.json");
@@ -15,7 +18,7 @@ void lv::sim::addRunCommand(CLI::App& app, RunOptions& options) {
   run->add_flag("--html", options.html, "Also write report.html, a page to inspect the report and pictures in a browser");
   run->add_flag("--pretty", options.pretty, "Indent report.json for reading (compact by default)");
   addDeviceOptions(*run, options.device, "; over the scenario's");
-  addTraceOptions(run, options.trace);
+  addTraceOptions(*run, options.trace);
   CLI::Option* expect =
       run->add_option("--expect", options.expect.expected, "Then compare the output with the references in DIR")
           ->type_name("DIR");

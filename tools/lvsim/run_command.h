@@ -12,12 +12,14 @@
 // in place of --out (reference_recording.h), and refuses a video or trace inside DIR.
 #include <string>
 
-#include <CLI/CLI.hpp>
-
 #include "tools/lvsim/compare_command.h"
-#include "tools/lvsim/device_options.h"
-#include "tools/lvsim/trace_option.h"
-#include "tools/lvsim/video_option.h"
+#include "tools/lvsim/core/device_options.h"
+#include "tools/lvsim/core/trace_option.h"
+#include "tools/lvsim/core/video_option.h"
+
+namespace CLI {
+class App;
+}
 
 namespace lv::sim {
 

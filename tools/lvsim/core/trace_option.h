@@ -1,0 +1,54 @@
+#pragma once
+// `--trace FILE` and `--trace-filter GLOB` (repeatable), as `run`, `demo` and `live` take
+// them: a line for every message that enters the library and for every call it makes back
+// to the host through a slot, written whole into FILE when the command ends.
+//
+//   t=1.250 depth=1 enter MRUNowPlayingHeaderView layoutSubviews
+//   t=1.250 depth=2 slot MRUNowPlayingHeaderView layoutSubviews
+//   t=1.250 depth=1 return MRUNowPlayingHeaderView layoutSubviews
+//
+// `t` is the virtual clock in seconds; `depth` counts the open frames, this one included.
+// The word says how the frame opened: `enter` (a message), `action` (a gesture's action),
+// `delayed` (a delayed perform), `completion` (a block the library made, run as a
+// completion, named after the method that made it), `slot` (the library calling the
+// host's implementation), or `return` (a library frame ends; slot frames have none). With
+// filters, a line is kept when its "Class selector" matches one of the globs (fnmatch).
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "runtime/runtime.h"
+
+namespace lv::sim {
+
+struct TraceOptions {
+  std::string file;  // empty: no trace
+  std::vector<std::string> filters;
+};
+
+// The trace a command asked for, recording from construction to finish(); nothing at all
+// without a file. One per process, main thread only.
+class MessageTrace final : public rt::MessageObserver {
+ public:
+  explicit MessageTrace(const TraceOptions& options);
+  ~MessageTrace() override;
+  MessageTrace(const MessageTrace&) = delete;
+  MessageTrace& operator=(const MessageTrace&) = delete;
+
+  // Why the file's folder cannot be written in. What lies at the file itself the command
+  // checks with its other files (command_files.h).
+  std::optional<std::string> folderError() const;
+
+  // Stops recording and, unless the command ended on bad input, writes the file. Returns
+  // `code`, or kRunFault once the line is printed when the file cannot be written.
+  int finish(int code);
+
+  bool traces(IMP imp) override;
+  void observe(const rt::TraceEvent& event) override;
+
+ private:
+  TraceOptions options_;
+  std::string lines_;
+};
+
+}  // namespace lv::sim
