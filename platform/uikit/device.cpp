@@ -33,7 +33,7 @@ void registerDeviceClasses() {
   setDevice("15.0", UIUserInterfaceIdiomPhone);
 }
 
-LV_CLASS_SETUP(registerDeviceClasses);
+LV_CLASS_SETUP(registerDeviceClasses, "NSString");
 
 }  // namespace
 

@@ -10,7 +10,7 @@ namespace lv::sim {
 
 namespace {
 
-constexpr double kTextPoints = 11;
+constexpr double kInspectorTextPoints = 11;
 constexpr double kPadPoints = 4;
 
 }  // namespace
@@ -49,7 +49,7 @@ void lv::sim::drawInspector(cairo_t* cr, const InspectedView& view, double scale
 
   double pad = kPadPoints * scale;
   lv::render::LayoutPtr text = lv::render::makeTextLayout(
-      cr, inspectedText(view), {.pixels = kTextPoints * scale, .wrapWidth = int(width - 4 * pad)});
+      cr, inspectedText(view), {.pixels = kInspectorTextPoints * scale, .wrapWidth = int(width - 4 * pad)});
   double boxWidth = lv::render::layoutWidth(text.get()) + 2 * pad;
   double boxHeight = lv::render::layoutHeight(text.get()) + 2 * pad;
   double x = std::clamp(f.origin.x * scale, 0.0, std::max(0.0, width - boxWidth));

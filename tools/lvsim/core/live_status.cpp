@@ -7,7 +7,7 @@ namespace lv::sim {
 
 namespace {
 
-constexpr double kTextPoints = 12;
+constexpr double kStatusTextPoints = 12;
 constexpr double kMarginPoints = 8;
 constexpr double kSmallestShare = 0.5;  // of the text's size, below which it would not be read
 constexpr const char* kSeparator = "  ·  ";
@@ -61,13 +61,13 @@ std::string lv::sim::statusText(const std::vector<std::string>& parts) { return 
 lv::render::LayoutPtr lv::sim::statusLayout(cairo_t* cr, const std::vector<std::string>& parts, double scale,
                                             double width) {
   double room = width - 2 * kMarginPoints * scale, height = (kStatusHeight - 4) * scale;
-  double pixels = kTextPoints * scale;
+  double pixels = kStatusTextPoints * scale;
   lv::render::LayoutPtr layout = laidOut(cr, parts, pixels, room);
   // Smaller by what is too wide or too tall, until it fits.
-  while (pixels > kSmallestShare * kTextPoints * scale) {
+  while (pixels > kSmallestShare * kStatusTextPoints * scale) {
     double over = std::max(lv::render::layoutWidth(layout.get()) / room, lv::render::layoutHeight(layout.get()) / height);
     if (over <= 1) return layout;
-    pixels = std::max(kSmallestShare * kTextPoints * scale, pixels / std::max(over, 1.05));
+    pixels = std::max(kSmallestShare * kStatusTextPoints * scale, pixels / std::max(over, 1.05));
     layout = laidOut(cr, parts, pixels, room);
   }
   pango_layout_set_width(layout.get(), int(room * PANGO_SCALE));
