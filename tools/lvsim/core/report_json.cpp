@@ -4,7 +4,7 @@
 
 namespace {
 
-using Json = nlohmann::ordered_json;
+using OrderedJson = nlohmann::ordered_json;
 
 // `value` rounded to a millionth, with -0 as 0.
 double reportNumber(double value) {
@@ -12,40 +12,40 @@ double reportNumber(double value) {
   return rounded == 0 ? 0 : rounded;
 }
 
-Json rectJson(CGRect r) {
+OrderedJson rectJson(CGRect r) {
   return {reportNumber(r.origin.x), reportNumber(r.origin.y), reportNumber(r.size.width),
           reportNumber(r.size.height)};
 }
 
-Json pointJson(CGPoint p) { return {reportNumber(p.x), reportNumber(p.y)}; }
+OrderedJson pointJson(CGPoint p) { return {reportNumber(p.x), reportNumber(p.y)}; }
 
-Json sizeJson(CGSize s) { return {reportNumber(s.width), reportNumber(s.height)}; }
+OrderedJson sizeJson(CGSize s) { return {reportNumber(s.width), reportNumber(s.height)}; }
 
-Json transformJson(CGAffineTransform t) {
+OrderedJson transformJson(CGAffineTransform t) {
   return {reportNumber(t.a), reportNumber(t.b), reportNumber(t.c),
           reportNumber(t.d), reportNumber(t.tx), reportNumber(t.ty)};
 }
 
-Json orNull(const std::optional<std::string>& text) { return text ? Json(*text) : Json(nullptr); }
+OrderedJson orNull(const std::optional<std::string>& text) { return text ? OrderedJson(*text) : OrderedJson(nullptr); }
 
 // {"id", "class"} for a view of the tree, {"class"} for any other object, null for nil.
-Json objectJson(const std::optional<lv::host::ObjectSnapshot>& object) {
+OrderedJson objectJson(const std::optional<lv::host::ObjectSnapshot>& object) {
   if (!object) return nullptr;
-  Json json = Json::object();
+  OrderedJson json = OrderedJson::object();
   if (object->viewId) json["id"] = *object->viewId;
   json["class"] = object->className;
   return json;
 }
 
-Json maskJson(const std::optional<lv::host::MaskSnapshot>& mask) {
+OrderedJson maskJson(const std::optional<lv::host::MaskSnapshot>& mask) {
   if (!mask) return nullptr;
-  Json locations = Json::array();
+  OrderedJson locations = OrderedJson::array();
   for (double l : mask->locations) locations.push_back(reportNumber(l));
   return {{"class", mask->className}, {"locations", locations}};
 }
 
-Json presentationJson(const lv::host::PresentationSnapshot& p) {
-  Json presentation = {{"frame", rectJson(p.frame)},
+OrderedJson presentationJson(const lv::host::PresentationSnapshot& p) {
+  OrderedJson presentation = {{"frame", rectJson(p.frame)},
                        {"alpha", reportNumber(p.alpha)},
                        {"transform", transformJson(p.transform)}};
   if (p.contentOffset) presentation["contentOffset"] = pointJson(*p.contentOffset);
@@ -53,13 +53,13 @@ Json presentationJson(const lv::host::PresentationSnapshot& p) {
 }
 
 struct GlobalJson {
-  Json operator()(bool b) const { return b; }
-  Json operator()(double d) const { return d; }
-  Json operator()(const std::optional<lv::host::ObjectSnapshot>& object) const { return objectJson(object); }
+  OrderedJson operator()(bool b) const { return b; }
+  OrderedJson operator()(double d) const { return d; }
+  OrderedJson operator()(const std::optional<lv::host::ObjectSnapshot>& object) const { return objectJson(object); }
 };
 
-Json viewTreeJson(const lv::host::ViewSnapshot& view) {
-  Json json = {{"id", view.id},
+OrderedJson viewTreeJson(const lv::host::ViewSnapshot& view) {
+  OrderedJson json = {{"id", view.id},
                {"class", view.className},
                {"frame", rectJson(view.frame)},
                {"windowFrame", rectJson(view.windowFrame)},
@@ -76,10 +76,10 @@ Json viewTreeJson(const lv::host::ViewSnapshot& view) {
   }
   json["mask"] = maskJson(view.mask);
   if (view.presentation) json["presentation"] = presentationJson(*view.presentation);
-  Json properties = Json::object();
+  OrderedJson properties = OrderedJson::object();
   for (const auto& [name, object] : view.properties) properties[name] = objectJson(object);
   json["properties"] = std::move(properties);
-  Json subviews = Json::array();
+  OrderedJson subviews = OrderedJson::array();
   for (const lv::host::ViewSnapshot& sub : view.subviews) subviews.push_back(viewTreeJson(sub));
   json["subviews"] = std::move(subviews);
   return json;
@@ -87,7 +87,7 @@ Json viewTreeJson(const lv::host::ViewSnapshot& view) {
 
 }  // namespace
 
-Json lv::sim::headerJson(const ReportHeader& header) {
+OrderedJson lv::sim::headerJson(const ReportHeader& header) {
   return {{"format", std::string(kReportFormat)},
           {"version", header.version},
           {"scenario", header.scenario},
@@ -98,14 +98,14 @@ Json lv::sim::headerJson(const ReportHeader& header) {
           {"library", header.library}};
 }
 
-Json lv::sim::globalsJson(const std::vector<lv::host::GlobalSnapshot>& globals) {
-  Json json = Json::object();
+OrderedJson lv::sim::globalsJson(const std::vector<lv::host::GlobalSnapshot>& globals) {
+  OrderedJson json = OrderedJson::object();
   for (const lv::host::GlobalSnapshot& g : globals) json[g.name] = std::visit(GlobalJson{}, g.value);
   return json;
 }
 
-Json lv::sim::snapshotJson(const lv::host::LockScreenSnapshot& snapshot) {
-  Json launches = Json::array();
+OrderedJson lv::sim::snapshotJson(const lv::host::LockScreenSnapshot& snapshot) {
+  OrderedJson launches = OrderedJson::array();
   for (const std::string& identifier : snapshot.events.launches) launches.push_back(identifier);
   return {{"name", snapshot.name},
           {"time", reportNumber(snapshot.time)},

@@ -20,7 +20,7 @@ namespace lv::sim {
 
 namespace {
 
-using Json = nlohmann::ordered_json;
+using OrderedJson = nlohmann::ordered_json;
 
 constexpr size_t kShownStepLimit = 200;  // characters of a step named in a crash's line
 
@@ -60,7 +60,7 @@ struct Describer {
 // Takes one step; a snapshot step adds to the report and, with pictures, draws one.
 struct StepTaker {
   lv::host::LockScreen& screen;
-  Json& snapshots;
+  OrderedJson& snapshots;
   SnapshotPictures* pictures;
   const StoryOptions& options;
   std::string lastPicture;
@@ -204,7 +204,7 @@ int lv::sim::tellStory(const Scenario& scenario, const StoryOptions& options) {
     std::printf("%7.3f s  %s\n", screen->now(), line.c_str());
     std::fflush(stdout);
   };
-  Json snapshots = Json::array();
+  OrderedJson snapshots = OrderedJson::array();
   StepTaker take{*screen, snapshots, pictures ? &*pictures : nullptr, options, {}};
   for (size_t i = 0; i < scenario.steps.size(); ++i) {
     const Step& step = scenario.steps[i];
@@ -235,11 +235,11 @@ int lv::sim::tellStory(const Scenario& scenario, const StoryOptions& options) {
     }
   }
 
-  Json report = headerJson(header(options.name, *screen, scenario.boot));
+  OrderedJson report = headerJson(header(options.name, *screen, scenario.boot));
   report["snapshots"] = std::move(snapshots);
   std::filesystem::path out = options.out / "report.json";
   // Texts that are not UTF-8 (a file name) are written with U+FFFD in their place.
-  const std::string text = report.dump(options.pretty ? 2 : -1, ' ', false, Json::error_handler_t::replace) + "\n";
+  const std::string text = report.dump(options.pretty ? 2 : -1, ' ', false, OrderedJson::error_handler_t::replace) + "\n";
   if (text.size() > json::kMaxJsonBytes)
     return fail(kUsageFault, out.string(), reportTooLarge(text.size()));
   if (auto written = fnd::writeFileAtomically(out.string(), text); !written)
