@@ -15,9 +15,10 @@
 #include "tools/lvsim/core/json_reading.h"
 #include "tools/lvsim/core/live_keys.h"
 #include "tools/lvsim/core/live_session.h"
+#include "tools/lvsim/core/settings_option.h"
+#include "tools/lvsim/core/story.h"
 #include "tools/lvsim/live_window.h"
 #include "tools/lvsim/number_option.h"
-#include "tools/lvsim/core/story.h"
 #include "tools/lvsim/shared_options.h"
 
 namespace lv::sim {
@@ -47,7 +48,7 @@ std::vector<std::string> restartArguments(const LiveCommandOptions& options, con
                                           double elapsed) {
   std::vector<std::string> set;
   for (const std::string& given : options.device.settings)
-    if (!settings.contains(given.substr(0, given.find('=')))) set.push_back(given);
+    if (!settings.contains(parseSetting(given).key)) set.push_back(given);
   for (const auto& [key, value] : settings) set.push_back(key + "=" + (value ? "true" : "false"));
   return relaunchArguments(options.given, {{"--set", set}, {"--resumed-at", {std::to_string(elapsed)}}});
 }
