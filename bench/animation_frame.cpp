@@ -58,8 +58,8 @@ void BM_FrameWith100Animations(benchmark::State& state) {
   auto frame = [&] {
     loop.runFor(kFrame);
     for (const Ref<>& v : views) {
-      CGRect f = uikit::presentationFrame(v);
-      sink += f.origin.x + f.size.height + uikit::presentationAlpha(v);
+      CGRect f = uikit::presentationFrame(v.get());
+      sink += f.origin.x + f.size.height + uikit::presentationAlpha(v.get());
     }
   };
   for (int i = 0; i < 10; ++i) frame();

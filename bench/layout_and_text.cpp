@@ -35,20 +35,20 @@ struct Header {
     send<void>(stack, "setDistribution:"_sel, UIStackViewDistributionEqualSpacing);
     send<void>(header, "addSubview:"_sel, stack);
     send<void>(stack, "setTranslatesAutoresizingMaskIntoConstraints:"_sel, false);
-    stackTop = tie(stack, "topAnchor"_sel, header, "topAnchor"_sel, 315);
-    tie(stack, "leftAnchor"_sel, header, "leftAnchor"_sel, 87.5);
-    fix(stack, "widthAnchor"_sel, 225);
-    fix(stack, "heightAnchor"_sel, 60);
+    stackTop = Ref<>::retain(tie(stack.get(), "topAnchor"_sel, header.get(), "topAnchor"_sel, 315));
+    tie(stack.get(), "leftAnchor"_sel, header.get(), "leftAnchor"_sel, 87.5);
+    fix(stack.get(), "widthAnchor"_sel, 225);
+    fix(stack.get(), "heightAnchor"_sel, 60);
     CGFloat top = 0;
     for (Ref<>* label : {&title, &artist}) {
       *label = rt::create(objc_getClass("UILabel"));
       send<void>(*label, "setText:"_sel, fnd::string(label == &title ? "NowPlaying" : "Nobody"));
       send<void>(*label, "setFont:"_sel, uikit::systemFont(17, UIFontWeightMedium));
       send<void>(stack, "addArrangedSubview:"_sel, label->get());
-      tie(*label, "topAnchor"_sel, stack, "topAnchor"_sel, top);
-      tie(*label, "widthAnchor"_sel, stack, "widthAnchor"_sel, 0);
-      fix(*label, "heightAnchor"_sel, 30);
-      tie(*label, "leftAnchor"_sel, stack, "leftAnchor"_sel, 0);
+      tie(label->get(), "topAnchor"_sel, stack.get(), "topAnchor"_sel, top);
+      tie(label->get(), "widthAnchor"_sel, stack.get(), "widthAnchor"_sel, 0);
+      fix(label->get(), "heightAnchor"_sel, 30);
+      tie(label->get(), "leftAnchor"_sel, stack.get(), "leftAnchor"_sel, 0);
       top += 30;
     }
     uikit::runLayoutPass();

@@ -48,7 +48,7 @@ void BM_IndirectCall(benchmark::State& state) {
   void (*volatile fn)(id, SEL) = Target_empty;
   SEL sel = "empty"_sel;
   for (auto _ : state)
-    for (long i = 0; i < kBatch; ++i) fn(obj, sel);
+    for (long i = 0; i < kBatch; ++i) fn(obj.get(), sel);
   reportPerCall(state);
 }
 BENCHMARK(BM_IndirectCall);
@@ -66,7 +66,7 @@ void BM_CachedObjcMsgSend(benchmark::State& state) {
   Ref<> obj = rt::create(benchClass("LVBenchTarget"));
   auto msgSend = reinterpret_cast<void (*)(id, SEL)>(objc_msgSend);
   SEL sel = "empty"_sel;
-  msgSend(obj, sel);
+  msgSend(obj.get(), sel);
   for (auto _ : state)
     for (long i = 0; i < kBatch; ++i) msgSend(obj.get(), sel);
   reportPerCall(state);

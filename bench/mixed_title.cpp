@@ -40,7 +40,7 @@ void BM_MixedTitleFirstPicture(benchmark::State& state) {
     uikit::clearTextMeasureCache();
     TitleWindow title(state.range(0));
     lv::render::Renderer renderer;
-    benchmark::DoNotOptimize(renderer.renderWindow(title.window, 1));
+    benchmark::DoNotOptimize(renderer.renderWindow(title.window.get(), 1));
   }
   state.SetComplexityN(state.range(0));
 }
@@ -49,12 +49,12 @@ BENCHMARK(BM_MixedTitleFirstPicture)->RangeMultiplier(4)->Range(1 << 10, 1 << 16
 void BM_MixedTitleNextPicture(benchmark::State& state) {
   TitleWindow title(state.range(0));
   lv::render::Renderer renderer;
-  renderer.renderWindow(title.window, 1).value();
+  renderer.renderWindow(title.window.get(), 1).value();
   CGFloat x = 0;
   for (auto _ : state) {
     x -= 7;  // the copy scrolls by, as in a marquee
     send<void>(title.label, "setFrame:"_sel, CGRectMake(x, 0, send<CGRect>(title.label, "frame"_sel).size.width, 40));
-    benchmark::DoNotOptimize(renderer.renderWindow(title.window, 1));
+    benchmark::DoNotOptimize(renderer.renderWindow(title.window.get(), 1));
   }
   state.SetComplexityN(state.range(0));
 }

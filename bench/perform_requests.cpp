@@ -38,10 +38,10 @@ void cancelTick(id target) {
 struct Background {
   std::vector<Ref<>> targets;
   explicit Background(long count) : targets(makeTargets(count)) {
-    for (long i = 0; i < count; ++i) later(targets[i], i);
+    for (long i = 0; i < count; ++i) later(targets[i].get(), i);
   }
   ~Background() {
-    for (id t : targets) cancelAll(t);
+    for (const Ref<>& t : targets) cancelAll(t.get());
   }
 };
 
@@ -59,9 +59,9 @@ void BM_ScheduleDelayedCall(benchmark::State& state) {
   std::vector<Ref<>> batch = makeTargets(kBatch);
   for (auto _ : state) {
     Clock::time_point start = Clock::now();
-    for (long i = 0; i < kBatch; ++i) later(batch[i], i);
+    for (long i = 0; i < kBatch; ++i) later(batch[i].get(), i);
     Clock::time_point end = Clock::now();
-    for (id t : batch) cancelAll(t);
+    for (const Ref<>& t : batch) cancelAll(t.get());
     state.SetIterationTime(std::chrono::duration<double>(end - start).count());
   }
   report(state);
@@ -73,9 +73,9 @@ void BM_CancelDelayedCall(benchmark::State& state) {
   Background background(state.range(0));
   std::vector<Ref<>> batch = makeTargets(kBatch);
   for (auto _ : state) {
-    for (long i = 0; i < kBatch; ++i) later(batch[i], i);
+    for (long i = 0; i < kBatch; ++i) later(batch[i].get(), i);
     Clock::time_point start = Clock::now();
-    for (id t : batch) Cancel(t);
+    for (const Ref<>& t : batch) Cancel(t.get());
     Clock::time_point end = Clock::now();
     state.SetIterationTime(std::chrono::duration<double>(end - start).count());
   }

@@ -14,7 +14,7 @@ MRUArtworkView* asArtwork(id self) { return static_cast<MRUArtworkView*>(self); 
 Ref<> addFilled(id parent, const char* cls, appearance::Color fill) {
   Ref<> view = makeView(cls);
   send<void>(view, "setBackgroundColor:"_sel, appearance::color(fill));
-  addSubview(parent, view);
+  addSubview(parent, view.get());
   return view;
 }
 
@@ -36,11 +36,11 @@ id Artwork_initWithFrame(id self, SEL, CGRect frame) {
   v->placeholderImageView = addFilled(self, "UIImageView", appearance::kControlFill);
   v->artworkImageView = makeView("UIImageView");
   send<void>(v->artworkImageView, "setClipsToBounds:"_sel, true);
-  addSubview(self, v->artworkImageView);
+  addSubview(self, v->artworkImageView.get());
   v->iconShadowView = addFilled(self, "UIView", appearance::kArtworkShadow);
   v->iconView = addFilled(self, "UIImageView", appearance::kAppIcon);
-  roundCorners(v->iconView, kIconSize / 4);
-  roundCorners(v->iconShadowView, kIconSize / 4);
+  roundCorners(v->iconView.get(), kIconSize / 4);
+  roundCorners(v->iconShadowView.get(), kIconSize / 4);
   send<void>(self, "_setCornerRadius:"_sel, kArtworkCornerRadius);
   showArtworkOrPlaceholder(v);
   return self;
@@ -57,7 +57,7 @@ void Artwork_setCornerRadius(id self, SEL, CGFloat radius) {
 void Artwork_setArtworkImage(id self, SEL, id image) {
   MRUArtworkView* v = asArtwork(self);
   if (v->artworkImage.get() == image) return;
-  v->artworkImage = image;
+  v->artworkImage = Ref<>::retain(image);
   send<void>(v->artworkImageView, "setImage:"_sel, image);
   send<void>(self, "updateVisibility"_sel);
 }
@@ -70,9 +70,9 @@ void Artwork_layoutSubviews(id self, SEL) {
   CGRect b = boundsOf(self);
   for (id view : {v->artworkShadowView.get(), v->placeholderBackground.get(), v->artworkImageView.get()})
     setFrame(view, b);
-  setFrame(v->placeholderImageView, placeholderImageFrame(b));
-  setFrame(v->iconShadowView, iconFrame(b));
-  setFrame(v->iconView, iconFrame(b));
+  setFrame(v->placeholderImageView.get(), placeholderImageFrame(b));
+  setFrame(v->iconShadowView.get(), iconFrame(b));
+  setFrame(v->iconView.get(), iconFrame(b));
 }
 
 }  // namespace

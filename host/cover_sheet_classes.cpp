@@ -32,8 +32,8 @@ id CoverSheet_initWithFrame(id self, SEL, CGRect frame) {
   v->dateLabel = addCentredLabel(self, appearance::kDateText, 20, UIFontWeightMedium, text);
   v->clockLabel = addCentredLabel(self, appearance::kClockText, 76, UIFontWeightSemibold, text);
   v->focusActivityView = makeView("CSFocusActivityView", focusFrame(frame.size.width));
-  appearance::fillRounded(v->focusActivityView, appearance::kFocusPill, kFocusHeight / 2);
-  addSubview(self, v->focusActivityView);
+  appearance::fillRounded(v->focusActivityView.get(), appearance::kFocusPill, kFocusHeight / 2);
+  addSubview(self, v->focusActivityView.get());
   v->listViewController = rt::create(objc_getClass("CSCombinedListViewController"));
   addSubview(self, send<id>(v->listViewController, "view"_sel));
   return self;
@@ -43,9 +43,9 @@ void CoverSheet_layoutSubviews(id self, SEL) {
   sendSuper<void>(superclassOf<"CSCoverSheetView">(), self, "layoutSubviews"_sel);
   CSCoverSheetView* v = asCoverSheet(self);
   CGFloat w = boundsOf(self).size.width;
-  setFrame(v->dateLabel, dateFrame(w));
-  setFrame(v->clockLabel, clockFrame(w));
-  setFrame(v->focusActivityView, focusFrame(w));
+  setFrame(v->dateLabel.get(), dateFrame(w));
+  setFrame(v->clockLabel.get(), clockFrame(w));
+  setFrame(v->focusActivityView.get(), focusFrame(w));
   send<void>(v->listViewController, "viewDidLayoutSubviews"_sel);
 }
 
@@ -68,7 +68,7 @@ void relayoutCoverSheet(CSCombinedListViewController* list) {
 void showMediaControls(id self) {
   CSCombinedListViewController* list = asList(self);
   if (list->adjunctItemView) return;
-  CGFloat listWidth = boundsOf(list->listView).size.width;
+  CGFloat listWidth = boundsOf(list->listView.get()).size.width;
   if (!list->mediaControlsViewController)
     list->mediaControlsViewController = rt::create(objc_getClass("CSMediaControlsViewController"));
   CGRect controls = send<CGRect>(list->mediaControlsViewController, "mediaControlsFrameForWidth:"_sel,
@@ -76,7 +76,7 @@ void showMediaControls(id self) {
   list->adjunctItemView = makeView("CSAdjunctItemView", adjunctItemFrame(listWidth, controls.size));
   id platter = send<id>(list->adjunctItemView, "platterView"_sel);
   addSubview(platter ? platter : list->adjunctItemView.get(), send<id>(list->mediaControlsViewController, "view"_sel));
-  addSubview(list->listView, list->adjunctItemView);
+  addSubview(list->listView.get(), list->adjunctItemView.get());
   relayoutCoverSheet(list);
   // Laid out before it shows anything, so that its views are in place for the first track.
   send<void>(send<id>(list->listView, "superview"_sel), "layoutIfNeeded"_sel);
@@ -109,14 +109,14 @@ void List_viewDidLayoutSubviews(id self, SEL) {
   id container = send<id>(list->listView, "superview"_sel);
   if (!container) return;
   UIEdgeInsets insets = send<UIEdgeInsets>(self, "_listViewDefaultContentInsets"_sel);
-  setFrame(list->listView, listFrame(boundsOf(container), insets));
+  setFrame(list->listView.get(), listFrame(boundsOf(container), insets));
   if (!list->adjunctItemView) return;
-  CGFloat listWidth = boundsOf(list->listView).size.width;
+  CGFloat listWidth = boundsOf(list->listView.get()).size.width;
   CGRect controls = list->mediaControlsViewController
                         ? send<CGRect>(list->mediaControlsViewController, "mediaControlsFrameForWidth:"_sel,
                                        platterWidth(listWidth))
                         : CGRect{{0, 0}, {platterWidth(listWidth), kPreferredMediaRemoteHeight}};
-  setFrame(list->adjunctItemView, adjunctItemFrame(listWidth, controls.size));
+  setFrame(list->adjunctItemView.get(), adjunctItemFrame(listWidth, controls.size));
   send<void>(list->listView, "setContentSize:"_sel, CGSize{listWidth, controls.size.height});
 }
 
@@ -135,7 +135,7 @@ id Backdrop_init(id self, SEL, CGRect frame, bool autosizes, id settings) {
   if (!self) return nil;
   auto* backdrop = static_cast<_UIBackdropView*>(self);
   backdrop->autosizesToFitSuperview = autosizes;
-  backdrop->settings = settings;
+  backdrop->settings = Ref<>::retain(settings);
   return self;
 }
 

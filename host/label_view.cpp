@@ -23,8 +23,8 @@ void setLineText(id line, id text) {
 
 // The title line shows the placeholder while there is no title.
 void showTexts(MRUNowPlayingLabelView* v) {
-  setLineText(v->titleMarqueeView, v->title ? v->title.get() : v->placeholderText.get());
-  setLineText(v->subtitleMarqueeView, v->subtitle.get());
+  setLineText(v->titleMarqueeView.get(), v->title ? v->title.get() : v->placeholderText.get());
+  setLineText(v->subtitleMarqueeView.get(), v->subtitle.get());
   send<void>(v, "setNeedsLayout"_sel);
 }
 
@@ -44,7 +44,7 @@ id LabelView_initWithFrame(id self, SEL, CGRect frame) {
   send<void>(v->routeLabel, "setText:"_sel, fnd::string(appearance::kRouteName));
   v->titleMarqueeView = appearance::addLabel(self, 15, UIFontWeightSemibold, appearance::labelColor());
   v->subtitleMarqueeView = appearance::addLabel(self, 15, UIFontWeightRegular, appearance::secondaryLabelColor());
-  v->placeholderText = fnd::string(appearance::kNotPlaying);
+  v->placeholderText = Ref<>::retain(fnd::string(appearance::kNotPlaying));
   showTexts(v);
   return self;
 }
@@ -59,9 +59,9 @@ void LabelView_layoutSubviews(id self, SEL) {
   sendSuper<void>(superclassOf<"MRUNowPlayingLabelView">(), self, "layoutSubviews"_sel);
   MRUNowPlayingLabelView* v = asLabelView(self);
   CGFloat w = boundsOf(self).size.width;
-  setFrame(v->routeLabel, {{0, kRouteTop}, {w, kRouteHeight}});
-  setFrame(v->titleMarqueeView, lineFrame(v->titleMarqueeView, kTitleTop, w));
-  setFrame(v->subtitleMarqueeView, lineFrame(v->subtitleMarqueeView, kSubtitleTop, w));
+  setFrame(v->routeLabel.get(), {{0, kRouteTop}, {w, kRouteHeight}});
+  setFrame(v->titleMarqueeView.get(), lineFrame(v->titleMarqueeView.get(), kTitleTop, w));
+  setFrame(v->subtitleMarqueeView.get(), lineFrame(v->subtitleMarqueeView.get(), kSubtitleTop, w));
 }
 
 }  // namespace

@@ -88,25 +88,25 @@ void lv::host::LockScreen::build(bool freshNowPlayingTreePerPlay) {
   application_ = rt::create(objc_getClass("SpringBoard"));
   CGRect bounds{{0, 0}, windowSize(sizeClass_)};
   window_ = makeView("UIWindow", bounds);
-  uikit::setVerticalSizeClass(window_, verticalSizeClass(sizeClass_));
+  uikit::setVerticalSizeClass(window_.get(), verticalSizeClass(sizeClass_));
   fingers_ = std::make_unique<uikit::TouchInjector>(window_.get());
 
   wallpaper_ = makeView(objc_getClass("SBFStaticWallpaperView") ? "SBFStaticWallpaperView" : "UIView", bounds);
   send<void>(wallpaper_, "setBackgroundColor:"_sel, appearance::color(appearance::kWallpaper));
   send<void>(wallpaper_, "setAutoresizingMask:"_sel, UIViewAutoresizingFlexibleWidth | UIViewAutoresizingFlexibleHeight);
-  addSubview(window_, wallpaper_);
+  addSubview(window_.get(), wallpaper_.get());
 
   coverSheet_ = makeViewWithTraits("CSCoverSheetView", bounds, verticalSizeClass(sizeClass_));
   send<void>(coverSheet_, "setAutoresizingMask:"_sel, UIViewAutoresizingFlexibleWidth | UIViewAutoresizingFlexibleHeight);
-  addSubview(window_, coverSheet_);
-  uikit::setVerticalSizeClass(coverSheet_, std::nullopt);
+  addSubview(window_.get(), coverSheet_.get());
+  uikit::setVerticalSizeClass(coverSheet_.get(), std::nullopt);
   if (auto* list = static_cast<CSCombinedListViewController*>(send<id>(coverSheet_, "listViewController"_sel)))
     list->freshMediaControlsPerPlay = freshNowPlayingTreePerPlay;
-  addLockScreenFurniture(window_, device_->profile());
+  addLockScreenFurniture(window_.get(), device_->profile());
   unlockPrompt_ = std::make_unique<UnlockPrompt>(window_.get());
   if (SBLockScreenManager* manager = lockScreenManager()) manager->answer = [p = unlockPrompt_.get()] { p->answerUnlockRequest(); };
 
-  if (application_ && class_respondsToSelector(object_getClass(application_), "applicationDidFinishLaunching:"_sel))
+  if (application_ && class_respondsToSelector(object_getClass(application_.get()), "applicationDidFinishLaunching:"_sel))
     send<void>(application_, "applicationDidFinishLaunching:"_sel, application_.get());
   settle();
 }
@@ -157,11 +157,11 @@ void lv::host::LockScreen::runClock(double seconds) {
   if (!atEnd) loop.runFor(std::max(end - loop.now(), 0.0));
 }
 
-bool lv::host::LockScreen::inWindow(CGPoint point) const { return CGRectContainsPoint(boundsOf(window_), point); }
+bool lv::host::LockScreen::inWindow(CGPoint point) const { return CGRectContainsPoint(boundsOf(window_.get()), point); }
 
 void lv::host::LockScreen::requireInWindow(CGPoint point) const {
   if (inWindow(point)) return;
-  CGSize size = boundsOf(window_).size;
+  CGSize size = boundsOf(window_.get()).size;
   char text[160];
   std::snprintf(text, sizeof text, "(%g, %g) lies outside the window (%g x %g points)", point.x, point.y,
                 size.width, size.height);
@@ -243,8 +243,8 @@ void lv::host::LockScreen::setSizeClass(SizeClass sizeClass) {
   if (sizeClass == sizeClass_) return;
   sizeClass_ = sizeClass;
   rt::AutoreleasePool pool;
-  uikit::setVerticalSizeClass(window_, verticalSizeClass(sizeClass));
-  setFrame(window_, {{0, 0}, windowSize(sizeClass)});
+  uikit::setVerticalSizeClass(window_.get(), verticalSizeClass(sizeClass));
+  setFrame(window_.get(), {{0, 0}, windowSize(sizeClass)});
   settle();
 }
 
@@ -255,15 +255,15 @@ Class lv::host::LockScreen::requireClass(std::string_view className) const {
 }
 
 id lv::host::LockScreen::firstView(std::string_view className) const {
-  return firstViewOfClass(window_, requireClass(className), false);
+  return firstViewOfClass(window_.get(), requireClass(className), false);
 }
 
 id lv::host::LockScreen::viewIfAny(const char* className) const {
-  return firstViewOfClass(window_, objc_getClass(className), false);
+  return firstViewOfClass(window_.get(), objc_getClass(className), false);
 }
 
 id lv::host::LockScreen::firstVisibleView(std::string_view className) const {
-  return firstViewOfClass(window_, requireClass(className), true);
+  return firstViewOfClass(window_.get(), requireClass(className), true);
 }
 
 id lv::host::LockScreen::requireVisibleView(std::string_view className) const {

@@ -22,13 +22,13 @@ Ref<> makeFurniture(const char* name, CGRect frame, NSUInteger autoresizing) {
 void addStatusBar(id window, CGSize size) {
   Ref<> bar = makeFurniture("SBStatusBarView", statusBarFrame(size),
                             UIViewAutoresizingFlexibleWidth | UIViewAutoresizingFlexibleBottomMargin);
-  Ref<> time = appearance::addLabel(bar, 15, UIFontWeightSemibold, appearance::color(appearance::kLightText));
+  Ref<> time = appearance::addLabel(bar.get(), 15, UIFontWeightSemibold, appearance::color(appearance::kLightText));
   send<void>(time, "setText:"_sel, fnd::string(appearance::kClockText));
-  setFrame(time, statusTimeFrame());
+  setFrame(time.get(), statusTimeFrame());
   Ref<> indicators = makeFurniture("SBStatusBarIndicatorsView", statusIndicatorsFrame(size.width),
                                    UIViewAutoresizingFlexibleLeftMargin);
-  addSubview(bar, indicators);
-  addSubview(window, bar);
+  addSubview(bar.get(), indicators.get());
+  addSubview(window, bar.get());
 }
 
 void addQuickAction(id window, CGSize size, NSInteger action) {
@@ -36,10 +36,10 @@ void addQuickAction(id window, CGSize size, NSInteger action) {
   NSUInteger corner = UIViewAutoresizingFlexibleTopMargin |
                       (right ? UIViewAutoresizingFlexibleLeftMargin : UIViewAutoresizingFlexibleRightMargin);
   Ref<> button = makeFurniture("CSQuickActionButton", quickActionFrame(size, right), corner);
-  appearance::fillRounded(button, appearance::kFocusPill, kQuickActionSize / 2);
-  if (class_respondsToSelector(object_getClass(button), "setAction:"_sel))
+  appearance::fillRounded(button.get(), appearance::kFocusPill, kQuickActionSize / 2);
+  if (class_respondsToSelector(object_getClass(button.get()), "setAction:"_sel))
     send<void>(button, "setAction:"_sel, action);
-  addSubview(window, button);
+  addSubview(window, button.get());
 }
 
 }  // namespace
@@ -55,8 +55,8 @@ void lv::host::addLockScreenFurniture(id window, const DeviceProfile& profile) {
   Ref<> indicator = makeFurniture("CSHomeAffordanceView", homeIndicatorFrame(size),
                                   UIViewAutoresizingFlexibleTopMargin | UIViewAutoresizingFlexibleLeftMargin |
                                       UIViewAutoresizingFlexibleRightMargin);
-  appearance::fillRounded(indicator, appearance::kHomeIndicator, kHomeIndicatorHeight / 2);
-  addSubview(window, indicator);
+  appearance::fillRounded(indicator.get(), appearance::kHomeIndicator, kHomeIndicatorHeight / 2);
+  addSubview(window, indicator.get());
 }
 
 void lv::host::registerSBStatusBarView() { rt::defineClass<UIView>("SBStatusBarView", "UIView"); }

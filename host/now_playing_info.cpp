@@ -20,13 +20,13 @@ id get(id info, const char* key) { return send<id>(info, "objectForKey:"_sel, fn
 
 id lv::host::makeNowPlayingInfo(const Track& track, id artwork) {
   Ref<> info = rt::create("NSMutableDictionary");
-  put(info, kMRMediaRemoteNowPlayingInfoTitle, fnd::string(track.title));
-  if (!track.artist.empty()) put(info, kMRMediaRemoteNowPlayingInfoArtist, fnd::string(track.artist));
-  put(info, kMRMediaRemoteNowPlayingInfoDuration, fnd::number(track.duration));
-  put(info, kMRMediaRemoteNowPlayingInfoElapsedTime, fnd::number(0.0));
-  put(info, kMRMediaRemoteNowPlayingInfoArtworkData, artwork);
-  if (!track.app.empty()) put(info, kMRMediaRemoteNowPlayingInfoClientBundleIdentifier, fnd::string(track.app));
-  return rt::autorelease(info.leak());
+  put(info.get(), kMRMediaRemoteNowPlayingInfoTitle, fnd::string(track.title));
+  if (!track.artist.empty()) put(info.get(), kMRMediaRemoteNowPlayingInfoArtist, fnd::string(track.artist));
+  put(info.get(), kMRMediaRemoteNowPlayingInfoDuration, fnd::number(track.duration));
+  put(info.get(), kMRMediaRemoteNowPlayingInfoElapsedTime, fnd::number(0.0));
+  put(info.get(), kMRMediaRemoteNowPlayingInfoArtworkData, artwork);
+  if (!track.app.empty()) put(info.get(), kMRMediaRemoteNowPlayingInfoClientBundleIdentifier, fnd::string(track.app));
+  return rt::autorelease(std::move(info));
 }
 
 lv::host::NowPlayingFields lv::host::readNowPlayingInfo(id info) {

@@ -14,7 +14,7 @@ using namespace geometry;
 // and the child dropped, when either is missing.
 id attach(id parent, const char* setter, Ref<> child) {
   if (!parent || !child) return nil;
-  addSubview(parent, child);
+  addSubview(parent, child.get());
   send<void>(parent, sel_registerName(setter), child.get());
   return child.get();
 }
@@ -35,8 +35,8 @@ void addHeaderParts(id header, CGFloat w) {
 Ref<> lv::host::makeNowPlayingTree(CGRect frame) {
   Ref<> nowPlaying = makeView("MRUNowPlayingView", frame);
   if (!nowPlaying) return nil;
-  CGRect bounds = boundsOf(nowPlaying);
-  id controls = attach(nowPlaying, "setControlsView:", makeView("MRUNowPlayingControlsView", bounds));
+  CGRect bounds = boundsOf(nowPlaying.get());
+  id controls = attach(nowPlaying.get(), "setControlsView:", makeView("MRUNowPlayingControlsView", bounds));
   if (!controls) return nowPlaying;
   CGFloat w = bounds.size.width;
 

@@ -23,27 +23,27 @@ void layoutSuper(id self) {
 
 void NowPlayingView_layoutSubviews(id self, SEL) {
   layoutSuper<"MRUNowPlayingView">(self);
-  setFrame(as<MRUNowPlayingView>(self)->controlsView, boundsOf(self));
+  setFrame(as<MRUNowPlayingView>(self)->controlsView.get(), boundsOf(self));
 }
 
 void ControlsView_layoutSubviews(id self, SEL) {
   layoutSuper<"MRUNowPlayingControlsView">(self);
   auto* v = as<MRUNowPlayingControlsView>(self);
   CGFloat w = boundsOf(self).size.width;
-  setFrame(v->headerView, headerFrame(w));
-  setFrame(v->timeControlsView, timeControlsFrame(w));
-  setFrame(v->transportControlsView, transportControlsFrame(w));
-  setFrame(v->volumeControlsView, volumeControlsFrame(w));
-  setFrame(v->suggestionsView, suggestionsFrame(w));
+  setFrame(v->headerView.get(), headerFrame(w));
+  setFrame(v->timeControlsView.get(), timeControlsFrame(w));
+  setFrame(v->transportControlsView.get(), transportControlsFrame(w));
+  setFrame(v->volumeControlsView.get(), volumeControlsFrame(w));
+  setFrame(v->suggestionsView.get(), suggestionsFrame(w));
 }
 
 void HeaderView_layoutSubviews(id self, SEL) {
   layoutSuper<"MRUNowPlayingHeaderView">(self);
   auto* v = as<MRUNowPlayingHeaderView>(self);
   CGFloat w = boundsOf(self).size.width;
-  setFrame(v->artworkView, kArtworkFrame);
-  setFrame(v->labelView, labelViewFrame(w));
-  setFrame(v->routingButton, routingButtonFrame(w));
+  setFrame(v->artworkView.get(), kArtworkFrame);
+  setFrame(v->labelView.get(), labelViewFrame(w));
+  setFrame(v->routingButton.get(), routingButtonFrame(w));
 }
 
 id TransportControls_initWithFrame(id self, SEL, CGRect frame) {
@@ -51,8 +51,8 @@ id TransportControls_initWithFrame(id self, SEL, CGRect frame) {
   if (!self) return nil;
   for (Ref<>& button : as<MRUNowPlayingTransportControlsView>(self)->buttons) {
     button = makeView("UIView");
-    appearance::fillRounded(button, appearance::kControlFill, kTransportButtonSize / 2);
-    addSubview(self, button);
+    appearance::fillRounded(button.get(), appearance::kControlFill, kTransportButtonSize / 2);
+    addSubview(self, button.get());
   }
   return self;
 }
@@ -61,7 +61,7 @@ void TransportControls_layoutSubviews(id self, SEL) {
   layoutSuper<"MRUNowPlayingTransportControlsView">(self);
   auto* v = as<MRUNowPlayingTransportControlsView>(self);
   CGFloat w = boundsOf(self).size.width;
-  for (int i = 0; i < 3; ++i) setFrame(v->buttons[i], transportButtonFrame(i, w));
+  for (int i = 0; i < 3; ++i) setFrame(v->buttons[i].get(), transportButtonFrame(i, w));
 }
 
 id RoutingButton_initWithFrame(id self, SEL, CGRect frame) {

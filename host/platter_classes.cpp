@@ -16,13 +16,13 @@ id AdjunctItem_initWithFrame(id self, SEL, CGRect frame) {
   if (!self) return nil;
   auto* v = static_cast<CSAdjunctItemView*>(self);
   v->platterView = makeView("PLPlatterView", boundsOf(self));
-  addSubview(self, v->platterView);
+  addSubview(self, v->platterView.get());
   return self;
 }
 
 void AdjunctItem_layoutSubviews(id self, SEL) {
   sendSuper<void>(superclassOf<"CSAdjunctItemView">(), self, "layoutSubviews"_sel);
-  setFrame(static_cast<CSAdjunctItemView*>(self)->platterView, boundsOf(self));
+  setFrame(static_cast<CSAdjunctItemView*>(self)->platterView.get(), boundsOf(self));
 }
 
 PLPlatterView* asPlatter(id self) { return static_cast<PLPlatterView*>(self); }
@@ -31,7 +31,7 @@ void Platter_setCornerRadius(id self, SEL, CGFloat radius) {
   PLPlatterView* v = asPlatter(self);
   v->cornerRadius = radius;
   roundCorners(self, radius);
-  roundCorners(v->backgroundView, radius);
+  roundCorners(v->backgroundView.get(), radius);
 }
 
 void Platter_configureBackgroundView(id self, SEL, id view) {
@@ -49,7 +49,7 @@ void Platter_layoutSubviews(id self, SEL) {
     send<void>(self, "insertSubview:atIndex:"_sel, v->backgroundView.get(), NSInteger(0));
     send<void>(self, "_configureBackgroundView:"_sel, v->backgroundView.get());
   }
-  setFrame(v->backgroundView, boundsOf(self));
+  setFrame(v->backgroundView.get(), boundsOf(self));
 }
 
 id Platter_initWithFrame(id self, SEL, CGRect frame) {
@@ -75,7 +75,7 @@ CGRect MediaControls_frameForWidth(id self, SEL, CGFloat width) {
   c->preferredHeight = send<double>(self, "_preferredMediaRemoteHeight"_sel);
   CGRect frame = send<CGRect>(self, "_suggestedFrameForMediaControls"_sel);
   if (c->view)
-    setFrame(c->view, frame);
+    setFrame(c->view.get(), frame);
   else
     c->view = makeNowPlayingTree(frame);
   return frame;

@@ -25,7 +25,7 @@ Ref<> playingApplication(id info) {
 
 void SBMediaController_setNowPlayingInfo(id self, SEL, id info) {
   auto* controller = static_cast<SBMediaController*>(self);
-  controller->nowPlayingInfo = info;
+  controller->nowPlayingInfo = Ref<>::retain(info);
   controller->nowPlayingApplication = playingApplication(info);
   send<void>(send<id>(objc_getClass("NSNotificationCenter"), "defaultCenter"_sel),
              "postNotificationName:object:"_sel, fnd::string(kNowPlayingInfoDidChangeNotification), self);

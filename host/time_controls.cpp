@@ -60,7 +60,7 @@ void onTick(id self) {
 }
 
 void scheduleTick(id self) {
-  Ref<> keep(self);
+  auto keep = Ref<>::retain(self);
   double elapsed = elapsedNow(asTimeControls(self));
   double untilNextSecond = std::floor(elapsed + kSecondTolerance) + 1 - elapsed;
   asTimeControls(self)->tick = fnd::RunLoop::main().schedule(untilNextSecond, [keep] { onTick(keep.get()); });
@@ -161,8 +161,8 @@ void writeTimes(const MRUNowPlayingTimeControlsView* v) {
 
 Ref<> makeBar(id parent, appearance::Color fill) {
   Ref<> bar = makeView("UIView");
-  appearance::fillRounded(bar, fill, kTrackHeight / 2);
-  addSubview(parent, bar);
+  appearance::fillRounded(bar.get(), fill, kTrackHeight / 2);
+  addSubview(parent, bar.get());
   return bar;
 }
 
@@ -180,11 +180,11 @@ id TimeControls_initWithFramePrimaryAction(id self, SEL, CGRect frame, id action
   self = sendSuper<id>(superclassOf<kName>(), self, "initWithFrame:"_sel, frame);
   if (!self) return nil;
   MRUNowPlayingTimeControlsView* v = asTimeControls(self);
-  v->primaryAction = action;
+  v->primaryAction = Ref<>::retain(action);
   v->elapsedTrack = makeBar(self, appearance::kPlayedTrack);
   v->remainingTrack = makeBar(self, appearance::kUnplayedTrack);
   v->knobView = makeBar(self, appearance::kKnob);
-  roundCorners(v->knobView, kKnobSize / 2);
+  roundCorners(v->knobView.get(), kKnobSize / 2);
   v->elapsedTimeLabel = makeTimeLabel(self, NSTextAlignmentLeft);
   v->remainingTimeLabel = makeTimeLabel(self, NSTextAlignmentRight);
   writeTimes(v);
@@ -197,11 +197,11 @@ void TimeControls_layoutSubviews(id self, SEL) {
   MRUNowPlayingTimeControlsView* v = asTimeControls(self);
   CGFloat w = boundsOf(self).size.width;
   double f = shownFactor(v);
-  setFrame(v->elapsedTrack, elapsedTrackFrame(w, f));
-  setFrame(v->remainingTrack, remainingTrackFrame(w, f));
-  setFrame(v->knobView, knobFrame(w, f));
-  setFrame(v->elapsedTimeLabel, elapsedTimeLabelFrame(w));
-  setFrame(v->remainingTimeLabel, remainingTimeLabelFrame(w));
+  setFrame(v->elapsedTrack.get(), elapsedTrackFrame(w, f));
+  setFrame(v->remainingTrack.get(), remainingTrackFrame(w, f));
+  setFrame(v->knobView.get(), knobFrame(w, f));
+  setFrame(v->elapsedTimeLabel.get(), elapsedTimeLabelFrame(w));
+  setFrame(v->remainingTimeLabel.get(), remainingTimeLabelFrame(w));
   sendSuper<void>(superclassOf<kName>(), self, "layoutSubviews"_sel);
 }
 

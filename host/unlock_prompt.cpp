@@ -30,7 +30,7 @@ using State = UnlockPrompt::State;
 Ref<> makeOverlay(const char* name, CGRect frame, appearance::Color fill, CGFloat radius) {
   Ref<> view = makeView(objc_getClass(name) ? name : "UIView", frame);
   send<void>(view, "setUserInteractionEnabled:"_sel, BOOL(false));
-  appearance::fillRounded(view, fill, radius);
+  appearance::fillRounded(view.get(), fill, radius);
   return view;
 }
 
@@ -38,7 +38,7 @@ Ref<> addText(id parent, const char* text, CGFloat size, CGFloat weight, CGRect 
   Ref<> label = appearance::addLabel(parent, size, weight, appearance::color(appearance::kLightText));
   send<void>(label, "setText:"_sel, fnd::string(text));
   send<void>(label, "setTextAlignment:"_sel, alignment);
-  setFrame(label, frame);
+  setFrame(label.get(), frame);
   return label;
 }
 
@@ -46,11 +46,11 @@ Ref<> makeBanner(CGSize window, Ref<>& subtitle) {
   CGRect frame = bannerFrame(window, false);
   Ref<> banner = makeOverlay("SBBannerView", frame, appearance::kOverlayMaterial, kBannerCornerRadius);
   Ref<> icon = makeView("UIView", kBannerIconFrame);
-  appearance::fillRounded(icon, appearance::kAppIcon, kBannerIconSize / 4);
-  addSubview(banner, icon);
+  appearance::fillRounded(icon.get(), appearance::kAppIcon, kBannerIconSize / 4);
+  addSubview(banner.get(), icon.get());
   CGFloat w = frame.size.width;
-  addText(banner, "Opening", 15, UIFontWeightSemibold, bannerTitleFrame(w), NSTextAlignmentLeft);
-  subtitle = addText(banner, "", 13, UIFontWeightRegular, bannerSubtitleFrame(w), NSTextAlignmentLeft);
+  addText(banner.get(), "Opening", 15, UIFontWeightSemibold, bannerTitleFrame(w), NSTextAlignmentLeft);
+  subtitle = addText(banner.get(), "", 13, UIFontWeightRegular, bannerSubtitleFrame(w), NSTextAlignmentLeft);
   return banner;
 }
 
@@ -58,16 +58,16 @@ Ref<> makePasscode(CGSize window) {
   CGRect frame = passcodeFrame(window, false);
   Ref<> prompt = makeOverlay("SBUIPasscodeLockView", frame, appearance::kOverlayMaterial, kPasscodeCornerRadius);
   CGFloat w = frame.size.width;
-  addText(prompt, "Enter Passcode", 17, UIFontWeightSemibold, passcodeTitleFrame(w), NSTextAlignmentCenter);
+  addText(prompt.get(), "Enter Passcode", 17, UIFontWeightSemibold, passcodeTitleFrame(w), NSTextAlignmentCenter);
   for (int i = 0; i < 6; ++i) {
     Ref<> dot = makeView("UIView", passcodeDotFrame(w, i));
-    appearance::fillRounded(dot, appearance::kUnplayedTrack, kPasscodeDotSize / 2);
-    addSubview(prompt, dot);
+    appearance::fillRounded(dot.get(), appearance::kUnplayedTrack, kPasscodeDotSize / 2);
+    addSubview(prompt.get(), dot.get());
   }
   for (int digit = 0; digit <= 9; ++digit) {
     std::string text = std::to_string(digit);
-    Ref<> key = addText(prompt, text.c_str(), 28, UIFontWeightRegular, passcodeKeyFrame(w, digit), NSTextAlignmentCenter);
-    appearance::fillRounded(key, appearance::kControlFill, kPasscodeKeySize / 2);
+    Ref<> key = addText(prompt.get(), text.c_str(), 28, UIFontWeightRegular, passcodeKeyFrame(w, digit), NSTextAlignmentCenter);
+    appearance::fillRounded(key.get(), appearance::kControlFill, kPasscodeKeySize / 2);
   }
   return prompt;
 }
@@ -75,7 +75,7 @@ Ref<> makePasscode(CGSize window) {
 // Moves the views to where they rest shown or hidden; `done` runs when they arrive.
 void slide(const State& s, bool shown, std::function<void(bool)> done = {}) {
   CGSize window = boundsOf(s.window).size;
-  id banner = s.banner, passcode = s.passcode;
+  id banner = s.banner.get(), passcode = s.passcode.get();
   send<void>(objc_getClass("UIView"), "animateWithDuration:delay:options:animations:completion:"_sel,
              UnlockPrompt::kSlideSeconds, 0.0, UIViewAnimationOptionCurveEaseOut,
              fnd::block<void()>([=] {
@@ -120,11 +120,11 @@ void lv::host::UnlockPrompt::answerUnlockRequest() {
   s.launchesSeen = launches.size();
   if (!s.passcode) {
     s.passcode = makePasscode(window);
-    addSubview(s.window, s.passcode);
+    addSubview(s.window, s.passcode.get());
   }
   if (opening && !s.banner) {  // over the prompt, where a turned phone's prompt reaches the top
     s.banner = makeBanner(window, s.bannerSubtitle);
-    addSubview(s.window, s.banner);
+    addSubview(s.window, s.banner.get());
   }
   if (opening) send<void>(s.bannerSubtitle, "setText:"_sel, fnd::string(launches.back().identifier));
   ++s.generation;

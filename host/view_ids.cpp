@@ -8,8 +8,8 @@ lv::host::ViewIds::ViewIds(id window) {
 
 void lv::host::ViewIds::add(id view, const std::string& path) {
   ids_.emplace(view, path);
-  const std::vector<UIView*>& subviews = static_cast<const UIView*>(view)->subviews;
-  for (size_t i = 0; i < subviews.size(); ++i) add(subviews[i], path + "/" + std::to_string(i));
+  const std::vector<Ref<UIView>>& subviews = static_cast<const UIView*>(view)->subviews;
+  for (size_t i = 0; i < subviews.size(); ++i) add(subviews[i].get(), path + "/" + std::to_string(i));
 }
 
 std::string lv::host::ViewIds::of(id view) const {

@@ -32,8 +32,8 @@ id lv::host::firstViewOfClass(id root, Class cls, bool visibleOnly) {
   const auto* v = static_cast<const UIView*>(root);
   if (visibleOnly && !shown(v)) return nil;
   if (takes(root, cls, visibleOnly)) return root;
-  for (UIView* sub : v->subviews)
-    if (id found = firstViewOfClass(sub, cls, visibleOnly)) return found;
+  for (const Ref<UIView>& sub : v->subviews)
+    if (id found = firstViewOfClass(sub.get(), cls, visibleOnly)) return found;
   return nil;
 }
 
@@ -49,7 +49,7 @@ id lv::host::viewAtPoint(id root, CGPoint point) {
   bool inside = CGRectContainsPoint(v->layer->bounds, point);
   if (!inside && v->layer->masksToBounds) return nil;
   for (auto sub = v->subviews.rbegin(); sub != v->subviews.rend(); ++sub)
-    if (id found = viewAtPoint(*sub, send<CGPoint>(root, "convertPoint:toView:"_sel, point, *sub))) return found;
+    if (id found = viewAtPoint(sub->get(), send<CGPoint>(root, "convertPoint:toView:"_sel, point, *sub))) return found;
   return inside && !empty(v) ? root : nil;
 }
 
@@ -57,7 +57,7 @@ std::string lv::host::viewPath(id view) {
   const auto* v = static_cast<const UIView*>(view);
   if (!v) return "";
   if (!v->superview) return "0";
-  const std::vector<UIView*>& siblings = v->superview->subviews;
+  const std::vector<Ref<UIView>>& siblings = v->superview->subviews;
   auto index = std::distance(siblings.begin(), std::find(siblings.begin(), siblings.end(), v));
   return viewPath(v->superview) + "/" + std::to_string(index);
 }

@@ -14,10 +14,10 @@ bool responds(id obj, SEL sel) { return class_respondsToSelector(object_getClass
 
 std::optional<lv::host::MaskSnapshot> maskSnapshot(const CALayer* layer) {
   if (!layer->mask) return std::nullopt;
-  lv::host::MaskSnapshot mask{class_getName(object_getClass(layer->mask)), {}};
-  if (rt::isKindOfClass(layer->mask, objc_getClass("CAGradientLayer")))
+  lv::host::MaskSnapshot mask{class_getName(object_getClass(layer->mask.get())), {}};
+  if (rt::isKindOfClass(layer->mask.get(), objc_getClass("CAGradientLayer")))
     if (id list = static_cast<CAGradientLayer*>(layer->mask.get())->locations.get())
-      for (id n : fnd::arrayItems(list)) mask.locations.push_back(send<double>(n, "doubleValue"_sel));
+      for (const Ref<>& n : fnd::arrayItems(list)) mask.locations.push_back(send<double>(n, "doubleValue"_sel));
   return mask;
 }
 
@@ -73,7 +73,7 @@ lv::host::ViewSnapshot snapshotTree(id view, const lv::host::ViewIds& ids) {
   snapshot.mask = maskSnapshot(layer);
   if (!layer->animations.empty()) snapshot.presentation = presentationSnapshot(view, scrolls);
   addProperties(snapshot, view, ids);
-  for (UIView* sub : v->subviews) snapshot.subviews.push_back(snapshotTree(sub, ids));
+  for (const Ref<UIView>& sub : v->subviews) snapshot.subviews.push_back(snapshotTree(sub.get(), ids));
   return snapshot;
 }
 

@@ -1,8 +1,6 @@
 #include "render/ffmpeg_video_writer.h"
 
 extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
 #include <libavutil/opt.h>
 }
 #include <libyuv/convert.h>
@@ -65,26 +63,12 @@ Encoder encoderFor(VideoFormat format) {
 lv::render::FfmpegVideoWriter::FfmpegVideoWriter(const std::filesystem::path& file, const VideoShape& shape,
                                                  VideoFormat format)
     : VideoWriter(shape), file_(besideOrThrow(file)) {
-  try {
-    openEncoder(format, shape.fps);
-    openFile();
-  } catch (...) {
-    release();
-    throw;
-  }
+  openEncoder(format, shape.fps);
+  openFile();
 }
 
-lv::render::FfmpegVideoWriter::~FfmpegVideoWriter() { release(); }
-
-void lv::render::FfmpegVideoWriter::release() {
-  if (std::exchange(open_, false)) av_write_trailer(format_);
-  if (format_) {
-    avio_closep(&format_->pb);
-    avformat_free_context(std::exchange(format_, nullptr));
-  }
-  avcodec_free_context(&codec_);
-  av_frame_free(&frame_);
-  av_packet_free(&packet_);
+lv::render::FfmpegVideoWriter::~FfmpegVideoWriter() {
+  if (open_) av_write_trailer(format_.get());
 }
 
 void lv::render::FfmpegVideoWriter::openEncoder(VideoFormat format, double fps) {
@@ -93,10 +77,12 @@ void lv::render::FfmpegVideoWriter::openEncoder(VideoFormat format, double fps) 
   av_log_set_level(AV_LOG_QUIET);
   const AVCodec* codec = avcodec_find_encoder_by_name(encoder.codec);
   if (!codec) throw VideoError(std::string("this FFmpeg has no ") + encoder.name + " encoder (" + encoder.codec + ")");
-  check(avformat_alloc_output_context2(&format_, nullptr, encoder.muxer, ("file:" + file_.path()).c_str()),
+  AVFormatContext* made = nullptr;
+  check(avformat_alloc_output_context2(&made, nullptr, encoder.muxer, ("file:" + file_.path()).c_str()),
         "cannot make the container");
+  format_.reset(made);
   format_->flags |= AVFMT_FLAG_BITEXACT;
-  codec_ = avcodec_alloc_context3(codec);
+  codec_.reset(avcodec_alloc_context3(codec));
   if (!codec_) throw VideoError("out of memory");
   AVRational rate = av_d2q(fps, 1001000);
   codec_->width = shape_.width;
@@ -117,60 +103,60 @@ void lv::render::FfmpegVideoWriter::openEncoder(VideoFormat format, double fps) 
   if (format_->oformat->flags & AVFMT_GLOBALHEADER) codec_->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
   AVDictionary* options = nullptr;
   for (const auto& [name, value] : encoder.options) av_dict_set(&options, name, value, 0);
-  int opened = avcodec_open2(codec_, codec, &options);
+  int opened = avcodec_open2(codec_.get(), codec, &options);
   av_dict_free(&options);
   check(opened, std::string("cannot start the ") + encoder.name + " encoder");
 
-  frame_ = av_frame_alloc();
-  packet_ = av_packet_alloc();
+  frame_.reset(av_frame_alloc());
+  packet_.reset(av_packet_alloc());
   if (!frame_ || !packet_) throw VideoError("out of memory");
   frame_->format = codec_->pix_fmt;
   frame_->width = shape_.width;
   frame_->height = shape_.height;
-  check(av_frame_get_buffer(frame_, 0), "cannot hold a frame");
+  check(av_frame_get_buffer(frame_.get(), 0), "cannot hold a frame");
 }
 
 void lv::render::FfmpegVideoWriter::openFile() {
-  stream_ = avformat_new_stream(format_, nullptr);
+  stream_ = avformat_new_stream(format_.get(), nullptr);
   if (!stream_) throw VideoError("out of memory");
-  check(avcodec_parameters_from_context(stream_->codecpar, codec_), "cannot describe the stream");
+  check(avcodec_parameters_from_context(stream_->codecpar, codec_.get()), "cannot describe the stream");
   stream_->time_base = codec_->time_base;
   check(avio_open(&format_->pb, format_->url, AVIO_FLAG_WRITE), "cannot write the file");
   AVDictionary* options = nullptr;
   if (format_->oformat == av_guess_format("mp4", nullptr, nullptr)) av_dict_set(&options, "movflags", "+faststart", 0);
-  int written = avformat_write_header(format_, &options);
+  int written = avformat_write_header(format_.get(), &options);
   av_dict_free(&options);
   check(written, "cannot write the header");
   open_ = true;
 }
 
 void lv::render::FfmpegVideoWriter::addFrame(const FramePixels& pixels) {
-  check(av_frame_make_writable(frame_), "cannot hold a frame");
+  check(av_frame_make_writable(frame_.get()), "cannot hold a frame");
   if (toI420(pixels.data, pixels.stride, frame_->data[0], frame_->linesize[0], frame_->data[1], frame_->linesize[1],
              frame_->data[2], frame_->linesize[2], shape_.width, shape_.height) != 0)
     throw VideoError("cannot convert a frame to YUV");
   frame_->pts = frames_++;
-  encode(frame_);
+  encode(frame_.get());
 }
 
 void lv::render::FfmpegVideoWriter::encode(const AVFrame* frame) {
-  check(avcodec_send_frame(codec_, frame), "cannot encode a frame");
+  check(avcodec_send_frame(codec_.get(), frame), "cannot encode a frame");
   for (;;) {
-    int received = avcodec_receive_packet(codec_, packet_);
+    int received = avcodec_receive_packet(codec_.get(), packet_.get());
     if (received == AVERROR(EAGAIN) || received == AVERROR_EOF) return;
     check(received, "cannot encode a frame");
     // Each frame lasts one tick; without a duration the muxer gives the last one none.
     if (packet_->duration == 0) packet_->duration = 1;
-    av_packet_rescale_ts(packet_, codec_->time_base, stream_->time_base);
+    av_packet_rescale_ts(packet_.get(), codec_->time_base, stream_->time_base);
     packet_->stream_index = stream_->index;
-    check(av_interleaved_write_frame(format_, packet_), "cannot write a frame");
+    check(av_interleaved_write_frame(format_.get(), packet_.get()), "cannot write a frame");
   }
 }
 
 void lv::render::FfmpegVideoWriter::finish() {
   encode(nullptr);
   open_ = false;
-  check(av_write_trailer(format_), "cannot finish the file");
+  check(av_write_trailer(format_.get()), "cannot finish the file");
   check(avio_closep(&format_->pb), "cannot write the file");
   if (auto committed = file_.commit(); !committed) throw VideoError("cannot write the file: " + committed.error().reason);
 }

@@ -6,13 +6,8 @@
 #include <filesystem>
 
 #include "foundation/atomic_file.h"
+#include "render/ffmpeg_handles.h"
 #include "render/video_writer.h"
-
-struct AVCodecContext;
-struct AVFormatContext;
-struct AVFrame;
-struct AVPacket;
-struct AVStream;
 
 namespace lv::render {
 
@@ -27,18 +22,17 @@ class FfmpegVideoWriter : public VideoWriter {
  private:
   void addFrame(const FramePixels& pixels) override;
   void openEncoder(VideoFormat format, double fps);
-  // Frees what FFmpeg holds; the hidden file goes with file_ unless committed.
-  void release();
   void openFile();
   // Sends `frame` (null: the end) and writes every packet the encoder has ready.
   void encode(const AVFrame* frame);
 
+  // Declared first, so that it goes last: the hidden file goes with it unless committed.
   fnd::FileBeside file_;
-  AVFormatContext* format_ = nullptr;
-  AVCodecContext* codec_ = nullptr;
-  AVStream* stream_ = nullptr;
-  AVFrame* frame_ = nullptr;
-  AVPacket* packet_ = nullptr;
+  OutputContextPtr format_;
+  CodecContextPtr codec_;
+  AVStream* stream_ = nullptr;  // owned by format_
+  FramePtr frame_;
+  PacketPtr packet_;
   long frames_ = 0;
   bool open_ = false;  // the file's header is written and its trailer is not
 };

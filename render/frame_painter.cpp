@@ -89,9 +89,9 @@ void lv::render::FramePainter::paintNode(CALayer* layer, id object, UIView* view
   paintBackground(layer, bounds, grouped ? 1 : opacity);
   PaintContext context{cr_, object, layer, bounds, scale_, *this, grouped ? 1 : opacity};
   if (rule && rule->paint) rule->paint(context);
-  for (CALayer* sub : layer->sublayers) paintNode(sub, sub, nullptr);
+  for (const Ref<CALayer>& sub : layer->sublayers) paintNode(sub.get(), sub.get(), nullptr);
   if (view)
-    for (UIView* sub : view->subviews) paintNode(sub->layer.get(), sub, sub);
+    for (const Ref<UIView>& sub : view->subviews) paintNode(sub->layer.get(), sub.get(), sub.get());
   if (rule && rule->paintOver && !stopped_) rule->paintOver(context);
 
   if (grouped) stopped_ ? finishGroup(1, nullptr) : finishGroup(opacity, mask);

@@ -34,14 +34,14 @@ double offsetOf(id location) {
 std::vector<Stop> stopsOf(const CAGradientLayer* g) {
   std::vector<Stop> stops;
   if (!g->colors) return stops;
-  const std::vector<id>& colors = fnd::arrayItems(g->colors.get());
-  const std::vector<id>* locations = g->locations ? &fnd::arrayItems(g->locations.get()) : nullptr;
+  const std::vector<Ref<>>& colors = fnd::arrayItems(g->colors.get());
+  const std::vector<Ref<>>* locations = g->locations ? &fnd::arrayItems(g->locations.get()) : nullptr;
   bool given = locations && locations->size() == colors.size();
   for (size_t i = 0; i < colors.size(); ++i) {
-    if (!isColor(colors[i])) continue;
-    double offset = given ? offsetOf((*locations)[i])
+    if (!isColor(colors[i].get())) continue;
+    double offset = given ? offsetOf((*locations)[i].get())
                           : colors.size() == 1 ? 0 : double(i) / double(colors.size() - 1);
-    stops.push_back({offset, uikit::rgba(colors[i])});
+    stops.push_back({offset, uikit::rgba(colors[i].get())});
   }
   return stops;
 }

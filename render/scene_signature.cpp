@@ -18,9 +18,9 @@ void addNode(Hasher& h, CALayer* layer, id object, UIView* view, const PaintRule
     h.add(v);
   addLayerLooks(h, layer, object, quartz::presentationBounds(layer), rules.find(object->isa));
   if (CALayer* mask = maskLayerOf(layer)) addNode(h, mask, mask, nullptr, rules);
-  for (CALayer* sub : layer->sublayers) addNode(h, sub, sub, nullptr, rules);
+  for (const Ref<CALayer>& sub : layer->sublayers) addNode(h, sub.get(), sub.get(), nullptr, rules);
   if (view)
-    for (UIView* sub : view->subviews) addNode(h, sub->layer.get(), sub, sub, rules);
+    for (const Ref<UIView>& sub : view->subviews) addNode(h, sub->layer.get(), sub.get(), sub.get(), rules);
   h.add(uint64_t(0x5ce7e));  // closes the node, so that nesting counts
 }
 

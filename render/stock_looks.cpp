@@ -27,7 +27,7 @@ void setRgb(cairo_pattern_t* p, double offset, Rgb c) { cairo_pattern_add_color_
 // Subviews' frames, back to front, in the view's bounds coordinates.
 std::vector<CGRect> subviewFrames(id view) {
   std::vector<CGRect> frames;
-  for (id sub : fnd::arrayItems(send<id>(view, "subviews"_sel))) frames.push_back(send<CGRect>(sub, "frame"_sel));
+  for (const Ref<>& sub : fnd::arrayItems(send<id>(view, "subviews"_sel))) frames.push_back(send<CGRect>(sub, "frame"_sel));
   return frames;
 }
 

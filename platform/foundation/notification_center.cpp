@@ -42,23 +42,23 @@ id Notification_initWithNameObjectUserInfo(id self, SEL, id name, id object, id 
   if (!name) rt::fatal("-[NSNotification initWithName:object:userInfo:]: the name is nil");
   NSNotification* n = asNotification(self);
   n->name = Ref<>::adopt(send<id>(name, "copy"_sel));
-  n->object = object;
-  n->userInfo = userInfo;
+  n->object = Ref<>::retain(object);
+  n->userInfo = Ref<>::retain(userInfo);
   return self;
 }
 
 id Notification_notificationWithNameObjectUserInfo(id cls, SEL, id name, id object, id userInfo) {
   Class c = reinterpret_cast<Class>(cls);
-  return rt::autorelease(rt::create(c, "initWithName:object:userInfo:"_sel, name, object, userInfo).leak());
+  return rt::autorelease(rt::create(c, "initWithName:object:userInfo:"_sel, name, object, userInfo));
 }
 
 id Notification_notificationWithNameObject(id cls, SEL, id name, id object) {
   return Notification_notificationWithNameObjectUserInfo(cls, nullptr, name, object, nil);
 }
 
-id Notification_name(id self, SEL) { return asNotification(self)->name; }
-id Notification_object(id self, SEL) { return asNotification(self)->object; }
-id Notification_userInfo(id self, SEL) { return asNotification(self)->userInfo; }
+id Notification_name(id self, SEL) { return asNotification(self)->name.get(); }
+id Notification_object(id self, SEL) { return asNotification(self)->object.get(); }
+id Notification_userInfo(id self, SEL) { return asNotification(self)->userInfo.get(); }
 
 // NSNotificationCenter
 
@@ -67,7 +67,7 @@ void Center_removeObserverNameObject(id self, SEL, id observer, id name, id obje
   auto& observations = asCenter(self)->observations;
   std::erase_if(observations, [&](const auto& entry) {
     const Observation& o = entry.second;
-    return o.observer == observer && (!name || sameName(o.name, name)) && (!object || o.object == object);
+    return o.observer == observer && (!name || sameName(o.name.get(), name)) && (!object || o.object == object);
   });
 }
 
@@ -77,17 +77,16 @@ void Center_removeObserver(id self, SEL, id observer) {
 
 void Tracker_dealloc(id self, SEL) {
   auto* tracker = static_cast<ObserverTracker*>(self);
-  Center_removeObserver(tracker->center, nullptr, tracker->observer);
+  Center_removeObserver(tracker->center.get(), nullptr, tracker->observer);
   sendSuper<void>(rt::rootClass(), self, "dealloc"_sel);
 }
 
 void trackObserver(id center, id observer) {
   if (objc_getAssociatedObject(observer, center)) return;
-  auto* tracker = static_cast<ObserverTracker*>(rt::allocateInstance(g_ObserverTracker));
+  auto tracker = Ref<ObserverTracker>::adopt(static_cast<ObserverTracker*>(rt::allocateInstance(g_ObserverTracker)));
   tracker->observer = observer;
-  tracker->center = center;
-  objc_setAssociatedObject(observer, center, tracker, OBJC_ASSOCIATION_RETAIN_NONATOMIC);
-  rt::release(tracker);
+  tracker->center = Ref<>::retain(center);
+  objc_setAssociatedObject(observer, center, tracker.get(), OBJC_ASSOCIATION_RETAIN_NONATOMIC);
 }
 
 void Center_addObserver(id self, SEL, id observer, SEL selector, id name, id object) {
@@ -101,13 +100,13 @@ void Center_addObserver(id self, SEL, id observer, SEL selector, id name, id obj
 
 void Center_postNotification(id self, SEL, id notification) {
   if (!notification) rt::fatal("-[NSNotificationCenter postNotification:]: the notification is nil");
-  Ref<> held = notification;
+  auto held = Ref<>::retain(notification);
   id name = send<id>(notification, "name"_sel);
   id object = send<id>(notification, "object"_sel);
   auto& observations = asCenter(self)->observations;
   std::vector<unsigned long> chosen;
   for (const auto& [token, o] : observations)
-    if ((!o.name || sameName(o.name, name)) && (!o.object || o.object == object)) chosen.push_back(token);
+    if ((!o.name || sameName(o.name.get(), name)) && (!o.object || o.object == object)) chosen.push_back(token);
   for (unsigned long token : chosen) {
     auto found = observations.find(token);
     if (found == observations.end()) continue;
@@ -118,8 +117,8 @@ void Center_postNotification(id self, SEL, id notification) {
 void Center_postNotificationNameObjectUserInfo(id self, SEL, id name, id object, id userInfo) {
   if (!name) rt::fatal("-[NSNotificationCenter postNotificationName:object:]: the name is nil");
   Ref<> notification = Ref<>::adopt(rt::allocateInstance(g_NSNotification));
-  Notification_initWithNameObjectUserInfo(notification, nullptr, name, object, userInfo);
-  Center_postNotification(self, nullptr, notification);
+  Notification_initWithNameObjectUserInfo(notification.get(), nullptr, name, object, userInfo);
+  Center_postNotification(self, nullptr, notification.get());
 }
 
 void Center_postNotificationNameObject(id self, SEL, id name, id object) {

@@ -44,13 +44,13 @@ void run(id target, TargetRequests::iterator at) {
   Request request = std::move(at->second);
   forget(target, requests, at);
   rt::DeliveryMark mark(rt::TraceKind::Delayed);
-  perform(target, sel, request.object);
+  perform(target, sel, request.object.get());
 }
 
 void performAfterDelay(id self, SEL, SEL sel, id object, double delay) {
   if (!sel) rt::fatal("-[NSObject performSelector:withObject:afterDelay:]: the selector is null");
   auto& requests = pending()[self];
-  auto at = requests.emplace(sel, Request{self, object});
+  auto at = requests.emplace(sel, Request{Ref<>::retain(self), Ref<>::retain(object)});
   at->second.timer = RunLoop::main().schedule(delay, [self, at] { run(self, at); });
 }
 
@@ -73,7 +73,7 @@ void cancelMatching(id, SEL, id target, SEL sel, id object) {
   std::vector<Request> cancelled;
   auto [from, to] = requests.equal_range(sel);
   while (from != to) {
-    if (!sameObject(from->second.object, object)) {
+    if (!sameObject(from->second.object.get(), object)) {
       ++from;
       continue;
     }

@@ -28,7 +28,7 @@ std::optional<unsigned> hexDigit(char16_t c) {
 
 size_t skipped(NSScanner* scanner, std::u16string_view text) {
   size_t at = scanner->scanLocation;
-  while (at < text.size() && fnd::characterSetContains(scanner->charactersToBeSkipped, text[at])) ++at;
+  while (at < text.size() && fnd::characterSetContains(scanner->charactersToBeSkipped.get(), text[at])) ++at;
   return at;
 }
 
@@ -36,7 +36,7 @@ id NSScanner_initWithString(id self, SEL, id string) {
   NSScanner* scanner = asScanner(self);
   scanner->string = Ref<>::adopt(send<id>(string, "copy"_sel));
   scanner->charactersToBeSkipped =
-      send<id>(objc_getClass("NSCharacterSet"), "whitespaceAndNewlineCharacterSet"_sel);
+      Ref<>::retain(send<id>(objc_getClass("NSCharacterSet"), "whitespaceAndNewlineCharacterSet"_sel));
   return self;
 }
 
@@ -57,7 +57,7 @@ void NSScanner_setScanLocation(id self, SEL, NSUInteger location) {
 
 id NSScanner_charactersToBeSkipped(id self, SEL) { return asScanner(self)->charactersToBeSkipped.get(); }
 void NSScanner_setCharactersToBeSkipped(id self, SEL, id set) {
-  asScanner(self)->charactersToBeSkipped = set;
+  asScanner(self)->charactersToBeSkipped = Ref<>::retain(set);
 }
 
 bool NSScanner_isAtEnd(id self, SEL) {

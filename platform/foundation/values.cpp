@@ -69,6 +69,13 @@ NSString* requireString(id s, std::string_view where) {
   return asString(s);
 }
 
+std::vector<Ref<>> retained(const id* from, const id* to) {
+  std::vector<Ref<>> items;
+  items.reserve(to - from);
+  for (const id* at = from; at != to; ++at) items.push_back(Ref<>::retain(*at));
+  return items;
+}
+
 id makeString(std::string_view utf8) {
   auto* s = static_cast<NSString*>(rt::allocateInstance(g_NSString));
   s->utf8 = utf8;
@@ -171,49 +178,47 @@ id NSArray_array(id cls, SEL) { return rt::autorelease(rt::allocateInstance(rein
 id NSArray_arrayWithObjectsCount(id, SEL, const id* objects, NSUInteger count) {
   for (NSUInteger i = 0; i < count; ++i)
     if (!objects[i]) rt::fatal("+[NSArray arrayWithObjects:count:]: object at index " + std::to_string(i) + " is nil");
-  return fnd::array(std::vector<id>(objects, objects + count));
+  return fnd::array(retained(objects, objects + count));
 }
 NSUInteger NSArray_count(id self, SEL) { return asArray(self)->items.size(); }
 id NSArray_objectAtIndex(id self, SEL, NSUInteger i) {
   auto& items = asArray(self)->items;
   if (i >= items.size()) rt::fatal("-[NSArray objectAtIndex:]: index " + std::to_string(i) +
                                    " beyond bounds [0 .. " + std::to_string(items.size()) + ")");
-  return items[i];
+  return items[i].get();
 }
 id NSArray_firstObject(id self, SEL) {
   auto& items = asArray(self)->items;
-  return items.empty() ? nullptr : items.front();
+  return items.empty() ? nullptr : items.front().get();
 }
 id NSArray_lastObject(id self, SEL) {
   auto& items = asArray(self)->items;
-  return items.empty() ? nullptr : items.back();
+  return items.empty() ? nullptr : items.back().get();
 }
 bool NSArray_containsObject(id self, SEL, id obj) {
-  for (id item : asArray(self)->items)
+  for (const Ref<>& item : asArray(self)->items)
     if (send<bool>(item, "isEqual:"_sel, obj)) return true;
   return false;
 }
 id NSArray_copy(id self, SEL) { return rt::retain(fnd::array(asArray(self)->items)); }
 void NSMutableArray_addObject(id self, SEL, id obj) {
   if (!obj) rt::fatal("-[NSMutableArray addObject:]: object cannot be nil");
-  asArray(self)->items.push_back(rt::retain(obj));
+  asArray(self)->items.push_back(Ref<>::retain(obj));
 }
 void NSMutableArray_removeObject(id self, SEL, id obj) {
   auto& items = asArray(self)->items;
   for (auto it = items.begin(); it != items.end();) {
     if (send<bool>(*it, "isEqual:"_sel, obj)) {
-      id gone = *it;
+      Ref<> gone = std::move(*it);
       it = items.erase(it);
-      rt::release(gone);
     } else {
       ++it;
     }
   }
 }
 void NSMutableArray_removeAllObjects(id self, SEL) {
-  auto items = std::move(asArray(self)->items);
-  asArray(self)->items.clear();
-  for (id item : items) rt::release(item);
+  // Released once the array is empty, in case a dealloc looks at it.
+  auto gone = std::exchange(asArray(self)->items, {});
 }
 
 // NSDictionary
@@ -221,26 +226,24 @@ void NSMutableArray_removeAllObjects(id self, SEL) {
 NSDictionary* asDict(id d) { return static_cast<NSDictionary*>(d); }
 id NSDictionary_objectForKey(id self, SEL, id key) {
   for (auto& [k, v] : asDict(self)->entries)
-    if (send<bool>(k, "isEqual:"_sel, key)) return v;
+    if (send<bool>(k, "isEqual:"_sel, key)) return v.get();
   return nullptr;
 }
 NSUInteger NSDictionary_count(id self, SEL) { return asDict(self)->entries.size(); }
 id NSDictionary_allKeys(id self, SEL) {
-  std::vector<id> keys;
+  std::vector<Ref<>> keys;
   for (auto& e : asDict(self)->entries) keys.push_back(e.first);
-  return fnd::array(keys);
+  return fnd::array(std::move(keys));
 }
 void NSMutableDictionary_setObjectForKey(id self, SEL, id value, id key) {
   if (!key || !value) rt::fatal("-[NSMutableDictionary setObject:forKey:]: nil key or value");
   for (auto& [k, v] : asDict(self)->entries) {
     if (send<bool>(k, "isEqual:"_sel, key)) {
-      rt::retain(value);
-      rt::release(std::exchange(v, value));
+      v = Ref<>::retain(value);
       return;
     }
   }
-  id keyCopy = send<id>(key, "copy"_sel);
-  asDict(self)->entries.emplace_back(keyCopy, rt::retain(value));
+  asDict(self)->entries.emplace_back(Ref<>::adopt(send<id>(key, "copy"_sel)), Ref<>::retain(value));
 }
 id NSDictionary_copy(id self, SEL) { return rt::retain(self); }
 
@@ -251,17 +254,17 @@ id NSSet_setWithCapacity(id cls, SEL, NSUInteger) { return NSArray_array(cls, nu
 void NSMutableSet_addObject(id self, SEL, id obj) {
   if (!obj) rt::fatal("-[NSMutableSet addObject:]: object cannot be nil");
   auto& items = asSet(self)->items;
-  for (id item : items)
+  for (const Ref<>& item : items)
     if (send<bool>(item, "isEqual:"_sel, obj)) return;
   NSUInteger h = send<NSUInteger>(obj, "hash"_sel);
   auto at = std::find_if(items.begin(), items.end(),
-                         [&](id item) { return send<NSUInteger>(item, "hash"_sel) > h; });
-  items.insert(at, rt::retain(obj));
+                         [&](const Ref<>& item) { return send<NSUInteger>(item, "hash"_sel) > h; });
+  items.insert(at, Ref<>::retain(obj));
 }
 NSUInteger NSSet_count(id self, SEL) { return asSet(self)->items.size(); }
 id NSSet_allObjects(id self, SEL) { return fnd::array(asSet(self)->items); }
 bool NSSet_containsObject(id self, SEL, id obj) {
-  for (id item : asSet(self)->items)
+  for (const Ref<>& item : asSet(self)->items)
     if (send<bool>(item, "isEqual:"_sel, obj)) return true;
   return false;
 }
@@ -275,7 +278,7 @@ id NSAttributedString_initWithString(id self, SEL, id string) {
 }
 id NSAttributedString_initWithStringAttributes(id self, SEL, id string, id attributes) {
   NSAttributedString_initWithString(self, nullptr, string);
-  asAttr(self)->attributes = attributes;
+  asAttr(self)->attributes = Ref<>::retain(attributes);
   return self;
 }
 id NSAttributedString_string(id self, SEL) { return asAttr(self)->string.get(); }
@@ -286,19 +289,6 @@ NSUInteger NSAttributedString_length(id self, SEL) {
 id NSAttributedString_copy(id self, SEL) { return rt::retain(self); }
 
 }  // namespace
-
-NSArray::~NSArray() {
-  for (id item : items) rt::release(item);
-}
-NSDictionary::~NSDictionary() {
-  for (auto& [k, v] : entries) {
-    rt::release(k);
-    rt::release(v);
-  }
-}
-NSSet::~NSSet() {
-  for (id item : items) rt::release(item);
-}
 
 namespace fnd {
 
@@ -421,13 +411,13 @@ id boolean(bool value) {
   return rt::autorelease(n);
 }
 
-id array(const std::vector<id>& items) {
+id array(std::vector<Ref<>> items) {
   auto* a = static_cast<NSArray*>(rt::allocateInstance(g_NSArray));
-  for (id item : items) a->items.push_back(rt::retain(item));
+  a->items = std::move(items);
   return rt::autorelease(a);
 }
 
-id array(std::initializer_list<id> items) { return array(std::vector<id>(items)); }
+id array(std::initializer_list<id> items) { return array(retained(items.begin(), items.end())); }
 
 id dictionary(std::initializer_list<std::pair<id, id>> entries) {
   id d = rt::autorelease(rt::allocateInstance(g_NSMutableDictionary));
@@ -441,8 +431,8 @@ id attributedString(id string, id attributes) {
   return rt::autorelease(a);
 }
 
-const std::vector<id>& arrayItems(id array) {
-  static const std::vector<id> kNoItems;
+const std::vector<Ref<>>& arrayItems(id array) {
+  static const std::vector<Ref<>> kNoItems;
   if (!array) return kNoItems;
   return asArray(array)->items;
 }

@@ -34,18 +34,15 @@ struct NSNumber : objc_object {
 };
 
 struct NSArray : objc_object {
-  std::vector<id> items;  // retained
-  ~NSArray();
+  std::vector<Ref<>> items;
 };
 
 struct NSDictionary : objc_object {
-  std::vector<std::pair<id, id>> entries;  // keys and values retained; keys compared by isEqual:
-  ~NSDictionary();
+  std::vector<std::pair<Ref<>, Ref<>>> entries;  // keys compared by isEqual:
 };
 
 struct NSSet : objc_object {
-  std::vector<id> items;  // retained, kept in hash order
-  ~NSSet();
+  std::vector<Ref<>> items;  // in hash order
 };
 
 struct NSAttributedString : objc_object {
@@ -63,12 +60,12 @@ id number(long value);
 id number(double value);
 id boolean(bool value);
 id array(std::initializer_list<id> items);
-id array(const std::vector<id>& items);
+id array(std::vector<Ref<>> items);
 id dictionary(std::initializer_list<std::pair<id, id>> entries);
 id attributedString(id string, id attributes = nullptr);
 
 // Plain reads of value objects, for C++ callers that already know the class. A nil array
 // has no items, as a message to nil answers nothing.
-const std::vector<id>& arrayItems(id array);
+const std::vector<Ref<>>& arrayItems(id array);
 
 }  // namespace fnd

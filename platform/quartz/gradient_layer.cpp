@@ -17,12 +17,12 @@ void requireArray(id value, const char* selector) {
 
 void CAGradientLayer_setColors(id self, SEL, id colors) {
   requireArray(colors, "setColors:");
-  static_cast<CAGradientLayer*>(self)->colors = colors;
+  static_cast<CAGradientLayer*>(self)->colors = Ref<>::retain(colors);
 }
 
 void CAGradientLayer_setLocations(id self, SEL, id locations) {
   requireArray(locations, "setLocations:");
-  static_cast<CAGradientLayer*>(self)->locations = locations;
+  static_cast<CAGradientLayer*>(self)->locations = Ref<>::retain(locations);
 }
 
 void registerGradientLayerClass() {

@@ -13,10 +13,7 @@
 
 CALayer::~CALayer() {
   quartz::layerGone(this);
-  for (CALayer* sub : sublayers) {
-    sub->superlayer = nullptr;
-    rt::release(sub);
-  }
+  for (const Ref<CALayer>& sub : sublayers) sub->superlayer = nullptr;
 }
 
 namespace quartz {
@@ -97,9 +94,9 @@ id CALayer_animationForKey(id self, SEL, id key) {
 id CALayer_animationKeys(id self, SEL) {
   const auto& list = asLayer(self)->animations;
   if (list.empty()) return nil;
-  std::vector<id> keys;
-  for (const Ref<CAAnimation>& a : list) keys.push_back(fnd::string(keyOf(a->property)));
-  return fnd::array(keys);
+  std::vector<Ref<>> keys;
+  for (const Ref<CAAnimation>& a : list) keys.push_back(Ref<>::retain(fnd::string(keyOf(a->property))));
+  return fnd::array(std::move(keys));
 }
 
 void CALayer_removeAnimationForKey(id self, SEL, id key) {
@@ -112,16 +109,16 @@ void CALayer_removeAllAnimations(id self, SEL) { removeAllAnimations(asLayer(sel
 id CALayer_sublayers(id self, SEL) {
   const auto& subs = asLayer(self)->sublayers;
   if (subs.empty()) return nil;
-  return fnd::array(std::vector<id>(subs.begin(), subs.end()));
+  return fnd::array({subs.begin(), subs.end()});
 }
 
 void detachFromSuperlayer(CALayer* layer) {
-  CALayer* super = layer->superlayer;
+  CALayer* super = std::exchange(layer->superlayer, nullptr);
   if (!super) return;
   auto& subs = super->sublayers;
-  subs.erase(std::find(subs.begin(), subs.end(), layer));
-  layer->superlayer = nullptr;
-  rt::release(layer);
+  auto at = std::find(subs.begin(), subs.end(), layer);
+  Ref<CALayer> gone = std::move(*at);
+  subs.erase(at);
 }
 
 void CALayer_insertSublayerAtIndex(id self, SEL, id sublayer, unsigned index) {
@@ -129,10 +126,10 @@ void CALayer_insertSublayerAtIndex(id self, SEL, id sublayer, unsigned index) {
   CALayer* layer = asLayer(sublayer);
   for (CALayer* a = asLayer(self); a; a = a->superlayer)
     if (a == layer) rt::fatal("-[CALayer insertSublayer:atIndex:]: a layer cannot contain itself");
-  rt::retain(layer);
+  auto held = Ref<CALayer>::retain(layer);
   detachFromSuperlayer(layer);
   auto& subs = asLayer(self)->sublayers;
-  subs.insert(subs.begin() + std::min<size_t>(index, subs.size()), layer);
+  subs.insert(subs.begin() + std::min<size_t>(index, subs.size()), std::move(held));
   layer->superlayer = asLayer(self);
 }
 

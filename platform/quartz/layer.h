@@ -25,8 +25,8 @@ struct CALayer : objc_object {
   bool shouldRasterize = false;
   CGFloat rasterizationScale = 1;
   Ref<> backgroundColor;  // a CGColor object
-  std::vector<CALayer*> sublayers;  // retained
-  CALayer* superlayer = nullptr;    // weak: the superlayer owns its sublayers
+  std::vector<Ref<CALayer>> sublayers;
+  CALayer* superlayer = nullptr;  // weak: the superlayer owns its sublayers
   id delegate = nil;                // weak: the view that owns this layer
   std::vector<Ref<CAAnimation>> animations;  // at most one per property
   ~CALayer();

@@ -34,7 +34,9 @@ id objectGetter(id self, SEL) {
 
 template <auto M>
 void objectSetter(id self, SEL, id value) {
-  static_cast<typename FieldOf<M>::Object*>(self)->*M = value;
+  using Field = typename FieldOf<M>::Value;
+  static_cast<typename FieldOf<M>::Object*>(self)->*M =
+      Field::retain(static_cast<typename Field::element_type*>(value));
 }
 
 template <auto M>

@@ -53,6 +53,15 @@ struct MessageArg<std::nullptr_t> {
 template <class T>
 using message_arg_t = typename MessageArg<std::remove_cvref_t<T>>::type;
 
+// An argument as the method receives it: a strong reference lends its object.
+template <class A>
+inline message_arg_t<A> messageArg(const A& arg) {
+  if constexpr (IsRef<A>::value)
+    return arg.get();
+  else
+    return static_cast<message_arg_t<A>>(arg);
+}
+
 template <class R>
 inline R zeroResult() {
   if constexpr (!std::is_void_v<R>) return R{};
@@ -109,8 +118,12 @@ inline R invoke(Class start, id self, SEL sel, A... args) {
 template <class R = void, class... A>
 inline R send(id receiver, SEL sel, A&&... args) {
   if (!receiver) return rt::zeroResult<R>();
-  return rt::invoke<R, rt::message_arg_t<A>...>(receiver->isa, receiver, sel,
-                                                static_cast<rt::message_arg_t<A>>(args)...);
+  return rt::invoke<R, rt::message_arg_t<A>...>(receiver->isa, receiver, sel, rt::messageArg(args)...);
+}
+
+template <class R = void, class T, class... A>
+inline R send(const Ref<T>& receiver, SEL sel, A&&... args) {
+  return send<R>(static_cast<id>(receiver.get()), sel, std::forward<A>(args)...);
 }
 
 template <class R = void, class... A>
@@ -129,8 +142,7 @@ inline R send(std::nullptr_t, SEL, A&&...) {
 template <class R = void, class... A>
 inline R sendSuper(Class start, id receiver, SEL sel, A&&... args) {
   if (!receiver || !start) return rt::zeroResult<R>();
-  return rt::invoke<R, rt::message_arg_t<A>...>(start, receiver, sel,
-                                                static_cast<rt::message_arg_t<A>>(args)...);
+  return rt::invoke<R, rt::message_arg_t<A>...>(start, receiver, sel, rt::messageArg(args)...);
 }
 
 namespace rt {

@@ -3,8 +3,11 @@
 // `copy` and `init…` hand out an owned reference (+1); every other method returns a
 // borrowed one, autoreleased when it is freshly made. Everything runs on the main thread
 // (the loader thread during the initialisers), so counts are plain integers.
+#include <cstddef>
 #include <cstdint>
+#include <type_traits>
 #include <utility>
+#include <vector>
 
 #include "runtime/types.h"
 
@@ -121,67 +124,91 @@ class AutoreleasePool {
   size_t mark_;
 };
 
-// A strong reference. `Ref<T>::adopt` takes over an owned (+1) reference; constructing
-// from a raw pointer retains it.
+// A strong reference, as the device's manual rules would have it: a Ref owns one count
+// of its object and releases it when it goes. It never converts to a raw pointer by
+// itself; `get()` lends the object (+0) for as long as the Ref holds it. A raw pointer
+// becomes a Ref in one of two plain ways:
+//   Ref<T>::retain(p)  the caller keeps its own reference; the Ref retains p (+0 in).
+//   Ref<T>::adopt(p)   the caller hands its owned reference over (+1 in, as from alloc,
+//                      new, copy or init…); the Ref does not retain it again.
+// A Ref is one pointer: moving it moves the pointer and touches no count.
 template <class T = objc_object>
 class Ref {
  public:
+  using element_type = T;
+
   Ref() = default;
   Ref(std::nullptr_t) {}
-  Ref(T* obj) : ptr_(obj) { retain(obj); }
-  Ref(const Ref& other) : ptr_(other.ptr_) { retain(ptr_); }
+  Ref(const Ref& other) : ptr_(other.ptr_) { rt::retain(ptr_); }
   Ref(Ref&& other) noexcept : ptr_(std::exchange(other.ptr_, nullptr)) {}
   template <class U>
-  Ref(const Ref<U>& other) : ptr_(other.get()) { retain(ptr_); }
-  ~Ref() { release(ptr_); }
+  Ref(const Ref<U>& other) : ptr_(other.get()) { rt::retain(ptr_); }
+  template <class U>
+  Ref(Ref<U>&& other) noexcept : ptr_(other.leak()) {}
+  ~Ref() { rt::release(ptr_); }
 
-  static Ref adopt(T* obj) {
+  [[nodiscard]] static Ref retain(T* obj) {
+    rt::retain(obj);
+    return adopt(obj);
+  }
+  [[nodiscard]] static Ref adopt(T* obj) {
     Ref r;
     r.ptr_ = obj;
     return r;
   }
 
   Ref& operator=(const Ref& other) {
-    reset(other.ptr_);
+    rt::retain(other.ptr_);
+    rt::release(std::exchange(ptr_, other.ptr_));
     return *this;
   }
+  // Releases the old object after taking the new one, so that the release (which may
+  // run dealloc) never sees this reference half changed.
   Ref& operator=(Ref&& other) noexcept {
-    if (this != &other) {
-      T* old = std::exchange(ptr_, std::exchange(other.ptr_, nullptr));
-      release(old);
-    }
-    return *this;
-  }
-  Ref& operator=(T* obj) {
-    reset(obj);
+    if (this != &other) rt::release(std::exchange(ptr_, std::exchange(other.ptr_, nullptr)));
     return *this;
   }
 
-  // Retains the new object before releasing the old one, so that assigning an object
-  // to the reference that already holds it is safe.
-  void reset(T* obj = nullptr) {
-    retain(obj);
-    T* old = std::exchange(ptr_, obj);
-    release(old);
-  }
+  void reset() { rt::release(std::exchange(ptr_, nullptr)); }
 
-  // Gives up the reference without releasing it (+1 for the caller).
-  T* leak() { return std::exchange(ptr_, nullptr); }
+  // Gives up the reference without releasing it: the caller owns it (+1) from here.
+  [[nodiscard]] T* leak() { return std::exchange(ptr_, nullptr); }
 
   T* get() const { return ptr_; }
   T* operator->() const { return ptr_; }
   T& operator*() const { return *ptr_; }
-  operator T*() const { return ptr_; }
   explicit operator bool() const { return ptr_ != nullptr; }
+
+  template <class U>
+  bool operator==(const Ref<U>& other) const { return ptr_ == other.get(); }
+  template <class U>
+  bool operator==(const U* other) const { return ptr_ == other; }
+  bool operator==(std::nullptr_t) const { return ptr_ == nullptr; }
 
  private:
   T* ptr_ = nullptr;
 };
 
+// Hands the reference to the innermost autorelease pool; the object stays alive until
+// that pool drains.
 template <class T>
-Ref<T> adopt(T* obj) {
-  return Ref<T>::adopt(obj);
+T* autorelease(Ref<T>&& ref) {
+  return static_cast<T*>(autorelease(ref.leak()));
 }
+
+// Strong references to each of `objects`, for a walk whose steps may free some of them.
+template <class T>
+std::vector<Ref<T>> retainAll(const std::vector<T*>& objects) {
+  std::vector<Ref<T>> held;
+  held.reserve(objects.size());
+  for (T* obj : objects) held.push_back(Ref<T>::retain(obj));
+  return held;
+}
+
+template <class T>
+struct IsRef : std::false_type {};
+template <class T>
+struct IsRef<Ref<T>> : std::true_type {};
 
 }  // namespace rt
 

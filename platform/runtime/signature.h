@@ -77,11 +77,6 @@ namespace encoding {
 enum class Depth { Outermost, Component, Inside, Bare };
 
 template <class T>
-struct IsRef : std::false_type {};
-template <class T>
-struct IsRef<Ref<T>> : std::true_type {};
-
-template <class T>
 concept DeclaredStruct = requires(const T* p) { lvStructLayout(p); };
 
 // `E{0}` compiles only for an enum with a fixed underlying type; clang encodes any other as int.

@@ -8,7 +8,10 @@ namespace {
 Class g_UIApplication;
 
 // The shared application lives for the process, as on the device.
-id g_shared = nullptr;
+Ref<>& shared() {
+  static auto* application = new Ref<>;
+  return *application;
+}
 bool g_sharedIsImplicit = false;
 
 std::vector<uikit::ApplicationLaunch>& launches() {
@@ -19,24 +22,22 @@ std::vector<uikit::ApplicationLaunch>& launches() {
 id UIApplication_init(id self, SEL) {
   self = sendSuper<id>(g_UIApplication->superclass, self, "init"_sel);
   if (!self) return nullptr;
-  if (g_shared && !g_sharedIsImplicit) {
+  if (shared() && !g_sharedIsImplicit) {
     rt::diagnose("UIApplication: there can only be one application; this %s is not shared",
                  self->isa->name.c_str());
     return self;
   }
-  id previous = g_shared;
-  g_shared = rt::retain(self);
+  shared() = Ref<>::retain(self);
   g_sharedIsImplicit = false;
-  rt::release(previous);
   return self;
 }
 
 id UIApplication_sharedApplication(id, SEL) {
-  if (!g_shared) {
+  if (!shared()) {
     rt::create(g_UIApplication);
     g_sharedIsImplicit = true;
   }
-  return g_shared;
+  return shared().get();
 }
 
 bool UIApplication_launchApplication(id, SEL, id identifier, bool suspended) {

@@ -57,8 +57,8 @@ class Pass {
   explicit Pass(UIView* superview) : super_(superview) {}
 
   void run() {
-    for (UIView* sub : super_->subviews)
-      if (!sub->translatesAutoresizingMaskIntoConstraints) movable_.push_back(sub);
+    for (const Ref<UIView>& sub : super_->subviews)
+      if (!sub->translatesAutoresizingMaskIntoConstraints) movable_.push_back(sub.get());
     if (movable_.empty()) return;
 
     CGRect bounds = boundsOf(super_);

@@ -20,21 +20,21 @@ bool touchIsInside(UIControl* control, id touch, id event) {
 namespace uikit {
 
 void controlTouchBegan(UIControl* control, id touch, id event) {
-  Ref<UIControl> keep(control);
+  auto keep = Ref<UIControl>::retain(control);
   control->touchInside = true;
   control->tracking = send<bool>(control, "beginTrackingWithTouch:withEvent:"_sel, touch, event);
 }
 
 // A control that answers NO stops tracking this touch.
 void controlTouchMoved(UIControl* control, id touch, id event) {
-  Ref<UIControl> keep(control);
+  auto keep = Ref<UIControl>::retain(control);
   control->touchInside = touchIsInside(control, touch, event);
   if (control->tracking)
     control->tracking = send<bool>(control, "continueTrackingWithTouch:withEvent:"_sel, touch, event);
 }
 
 void controlTouchEnded(UIControl* control, id touch, id event) {
-  Ref<UIControl> keep(control);
+  auto keep = Ref<UIControl>::retain(control);
   control->touchInside = touchIsInside(control, touch, event);
   if (control->tracking) send<void>(control, "endTrackingWithTouch:withEvent:"_sel, touch, event);
   control->tracking = false;
@@ -42,7 +42,7 @@ void controlTouchEnded(UIControl* control, id touch, id event) {
 }
 
 void controlTouchCancelled(UIControl* control, id event) {
-  Ref<UIControl> keep(control);
+  auto keep = Ref<UIControl>::retain(control);
   if (control->tracking) send<void>(control, "cancelTrackingWithEvent:"_sel, event);
   control->tracking = false;
   control->touchInside = false;

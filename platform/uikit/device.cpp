@@ -18,7 +18,7 @@ NSInteger UIDevice_userInterfaceIdiom(id self, SEL) { return static_cast<UIDevic
 
 void setDevice(std::string_view systemVersion, NSInteger idiom) {
   rt::AutoreleasePool pool;
-  g_currentDevice->systemVersion = fnd::string(systemVersion);
+  g_currentDevice->systemVersion = Ref<>::retain(fnd::string(systemVersion));
   g_currentDevice->idiom = idiom;
 }
 

@@ -17,7 +17,7 @@ UIGestureRecognizer* asRecognizer(id r) { return static_cast<UIGestureRecognizer
 struct GestureList : objc_object {
   std::vector<Ref<>> recognizers;
   ~GestureList() {
-    for (Ref<>& r : recognizers) asRecognizer(r)->view = nil;
+    for (Ref<>& r : recognizers) asRecognizer(r.get())->view = nil;
   }
 };
 
@@ -65,7 +65,7 @@ CGPoint UIGestureRecognizer_locationInView(id self, SEL, id view) {
 void UIView_removeGestureRecognizer(id self, SEL, id recognizer) {
   GestureList* list = listOf(self);
   if (!list || !recognizer || asRecognizer(recognizer)->view != self) return;
-  Ref<> keep(recognizer);
+  auto keep = Ref<>::retain(recognizer);
   auto& all = list->recognizers;
   all.erase(std::remove_if(all.begin(), all.end(), [&](const Ref<>& r) { return r.get() == recognizer; }),
             all.end());
@@ -77,12 +77,12 @@ void UIView_addGestureRecognizer(id self, SEL, id recognizer) {
   if (!recognizer || !rt::isKindOfClass(recognizer, g_recognizer)) return;
   UIGestureRecognizer* r = asRecognizer(recognizer);
   if (r->view == self) return;
-  Ref<> keep(recognizer);
+  auto keep = Ref<>::retain(recognizer);
   if (r->view) UIView_removeGestureRecognizer(r->view, nullptr, recognizer);
   GestureList* list = listOf(self);
   if (!list) {
     Ref<> made = rt::create(g_list);
-    objc_setAssociatedObject(self, &kListKey, made, OBJC_ASSOCIATION_RETAIN_NONATOMIC);
+    objc_setAssociatedObject(self, &kListKey, made.get(), OBJC_ASSOCIATION_RETAIN_NONATOMIC);
     list = static_cast<GestureList*>(made.get());
   }
   list->recognizers.push_back(keep);
@@ -92,9 +92,7 @@ void UIView_addGestureRecognizer(id self, SEL, id recognizer) {
 id UIView_gestureRecognizers(id self, SEL) {
   GestureList* list = listOf(self);
   if (!list || list->recognizers.empty()) return nil;
-  std::vector<id> all;
-  for (const Ref<>& r : list->recognizers) all.push_back(r.get());
-  return fnd::array(all);
+  return fnd::array(list->recognizers);
 }
 
 }  // namespace
@@ -105,12 +103,12 @@ std::vector<Ref<>> tapRecognizers(id view) {
   std::vector<Ref<>> taps;
   if (GestureList* list = view ? listOf(view) : nullptr)
     for (const Ref<>& r : list->recognizers)
-      if (asRecognizer(r)->enabled && rt::isKindOfClass(r, g_tap)) taps.push_back(r);
+      if (asRecognizer(r.get())->enabled && rt::isKindOfClass(r.get(), g_tap)) taps.push_back(r);
   return taps;
 }
 
 void recognizeTap(id recognizer, id touch) {
-  Ref<> keep(recognizer);
+  auto keep = Ref<>::retain(recognizer);
   UIGestureRecognizer* r = asRecognizer(recognizer);
   r->location = send<CGPoint>(touch, "locationInView:"_sel, r->view);
   r->state = UIGestureRecognizerStateEnded;

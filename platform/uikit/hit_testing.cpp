@@ -21,7 +21,7 @@ id UIView_hitTest(id self, SEL, CGPoint point, id event) {
       send<CGFloat>(self, "alpha"_sel) < kMinimumAlpha || uikit::ignoresTouchesWhileAnimating(self))
     return nil;
   if (!send<bool>(self, "pointInside:withEvent:"_sel, point, event)) return nil;
-  const std::vector<UIView*>& subviews = static_cast<UIView*>(self)->subviews;
+  const std::vector<Ref<UIView>>& subviews = static_cast<UIView*>(self)->subviews;
   std::vector<Ref<UIView>> frontToBack(subviews.rbegin(), subviews.rend());
   for (const Ref<UIView>& sub : frontToBack) {
     CGPoint inSub = send<CGPoint>(self, "convertPoint:toView:"_sel, point, sub.get());

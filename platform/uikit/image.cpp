@@ -39,8 +39,7 @@ id UIImage_initWithContentsOfFile(id self, SEL, id path) {
 }
 
 id UIImage_imageWithContentsOfFile(id cls, SEL, id path) {
-  return rt::autorelease(
-      rt::create(reinterpret_cast<Class>(cls), "initWithContentsOfFile:"_sel, path).leak());
+  return rt::autorelease(rt::create(reinterpret_cast<Class>(cls), "initWithContentsOfFile:"_sel, path));
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ id UIImageView_initWithFrame(id self, SEL, CGRect frame) {
 id UIImageView_initWithImage(id self, SEL, id image) {
   CGSize size = image ? static_cast<UIImage*>(image)->size : CGSize{};
   self = send<id>(self, "initWithFrame:"_sel, CGRect{{0, 0}, size});
-  if (self) static_cast<UIImageView*>(self)->image = image;
+  if (self) static_cast<UIImageView*>(self)->image = Ref<>::retain(image);
   return self;
 }
 
@@ -36,7 +36,7 @@ CGSize UIImageView_intrinsicContentSize(id self, SEL) {
 void UIImageView_setImage(id self, SEL, id image) {
   auto* v = static_cast<UIImageView*>(self);
   if (v->image.get() == image) return;
-  v->image = image;
+  v->image = Ref<>::retain(image);
   send<void>(self, "invalidateIntrinsicContentSize"_sel);
 }
 

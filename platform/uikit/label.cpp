@@ -22,8 +22,8 @@ id UILabel_initWithFrame(id self, SEL, CGRect frame) {
   self = sendSuper<id>(g_UILabel->superclass, self, "initWithFrame:"_sel, frame);
   if (!self) return nil;
   UILabel* label = asLabel(self);
-  label->font = uikit::systemFont(kDefaultFontSize);
-  label->textColor = defaultTextColor();
+  label->font = Ref<>::retain(uikit::systemFont(kDefaultFontSize));
+  label->textColor = Ref<>::retain(defaultTextColor());
   send<void>(self, "setUserInteractionEnabled:"_sel, false);
   return self;
 }
@@ -40,7 +40,7 @@ void UILabel_setText(id self, SEL, id text) {
 id UILabel_attributedText(id self, SEL) {
   UILabel* label = asLabel(self);
   if (label->attributedText || !label->text) return label->attributedText.get();
-  return fnd::attributedString(label->text);
+  return fnd::attributedString(label->text.get());
 }
 
 void UILabel_setAttributedText(id self, SEL, id attributed) {
@@ -56,12 +56,12 @@ void UILabel_setFont(id self, SEL, id font) {
   if (!font) font = uikit::systemFont(kDefaultFontSize);
   if (font == label->font.get()) return;
   bool same = send<bool>(font, "isEqual:"_sel, label->font.get());
-  label->font = font;
+  label->font = Ref<>::retain(font);
   if (!same) measureChanged(self);
 }
 
 void UILabel_setTextColor(id self, SEL, id color) {
-  asLabel(self)->textColor = color ? color : defaultTextColor();
+  asLabel(self)->textColor = Ref<>::retain(color ? color : defaultTextColor());
 }
 
 void UILabel_setNumberOfLines(id self, SEL, NSInteger lines) {

@@ -34,7 +34,7 @@ ViewLayoutState* makeStateOf(id view) {
   if (ViewLayoutState* s = stateOf(view)) return s;
   Ref<> state = rt::create(g_viewState);
   static_cast<ViewLayoutState*>(state.get())->view = view;
-  objc_setAssociatedObject(view, &kStateKey, state, OBJC_ASSOCIATION_RETAIN_NONATOMIC);
+  objc_setAssociatedObject(view, &kStateKey, state.get(), OBJC_ASSOCIATION_RETAIN_NONATOMIC);
   return static_cast<ViewLayoutState*>(state.get());
 }
 
@@ -51,9 +51,9 @@ void deactivate(NSLayoutConstraint* c) {
 
 ViewLayoutState::~ViewLayoutState() {
   for (Ref<>& a : anchors)
-    if (a) asAnchor(a)->item = nil;
+    if (a) asAnchor(a.get())->item = nil;
   // Held while they are let go: deactivating one may release another through its twin.
-  std::vector<Ref<NSLayoutConstraint>> list(named.begin(), named.end());
+  std::vector<Ref<NSLayoutConstraint>> list = rt::retainAll(named);
   named.clear();
   for (const auto& c : list) {
     if (c->firstItem == view) c->firstItem = nil;
@@ -85,7 +85,7 @@ const char* attributeName(LayoutAttribute a) {
 
 bool NSLayoutConstraint_isActive(id self, SEL) {
   NSLayoutConstraint* c = asConstraint(self);
-  return c->active || (c->twin && asConstraint(c->twin)->active);
+  return c->active || (c->twin && asConstraint(c->twin.get())->active);
 }
 
 // An equal active constraint leaves this one as its twin instead of stating the same
@@ -96,7 +96,7 @@ void activate(NSLayoutConstraint* c) {
   if (ViewLayoutState* s = stateOf(c->firstItem)) {
     for (NSLayoutConstraint* other : s->named) {
       if (other != c && other->active && sameRelation(*other, *c)) {
-        c->twin = other;
+        c->twin = Ref<>::retain(other);
         return;
       }
     }
@@ -112,7 +112,7 @@ void activate(NSLayoutConstraint* c) {
 void NSLayoutConstraint_setActive(id self, SEL, bool active) {
   NSLayoutConstraint* c = asConstraint(self);
   if (active) {
-    if (c->twin && asConstraint(c->twin)->active) return;
+    if (c->twin && asConstraint(c->twin.get())->active) return;
     activate(c);
   } else {
     deactivate(c);
@@ -237,8 +237,8 @@ id UIView_anchor(id self, SEL) {
                     ? g_yAnchor
                     : g_xAnchor;
     slot = Ref<>::adopt(rt::allocateInstance(cls));
-    asAnchor(slot)->item = self;
-    asAnchor(slot)->attribute = A;
+    asAnchor(slot.get())->item = self;
+    asAnchor(slot.get())->attribute = A;
   }
   return slot.get();
 }

@@ -28,8 +28,8 @@ CGRect UIScreen_bounds(id self, SEL) {
 void setMainScreen(CGSize nativeSize, CGFloat scale) {
   if (!(scale > 0)) rt::fatal("UIScreen: a screen's scale must be positive");
   Ref<> screen = rt::create(g_UIScreen);
-  asScreen(screen)->nativeBounds = CGRectMake(0, 0, nativeSize.width, nativeSize.height);
-  asScreen(screen)->scale = scale;
+  asScreen(screen.get())->nativeBounds = CGRectMake(0, 0, nativeSize.width, nativeSize.height);
+  asScreen(screen.get())->scale = scale;
   mainScreen() = screen;
 }
 

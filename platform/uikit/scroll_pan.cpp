@@ -49,7 +49,7 @@ UIScrollView* pannableScrollView(id view) {
   return nullptr;
 }
 
-ScrollPan::ScrollPan(UIScrollView* view, CGPoint start) : view_(view) {
+ScrollPan::ScrollPan(UIScrollView* view, CGPoint start) : view_(Ref<UIScrollView>::retain(view)) {
   stopMoving(view);
   start_ = inSuperview(start);
   startOffset_ = view->layer->bounds.origin;
@@ -88,7 +88,7 @@ void ScrollPan::lift() {
 }
 
 void scrollContent(UIScrollView* view, CGPoint delta) {
-  Ref<UIScrollView> keep(view);
+  auto keep = Ref<UIScrollView>::retain(view);
   stopMoving(view);
   CGPoint offset = view->layer->bounds.origin;
   setOffset(view, offsetWithinEdges(view, {offset.x + delta.x, offset.y + delta.y}));

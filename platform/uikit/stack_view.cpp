@@ -35,7 +35,7 @@ void removeArranged(UIStackView* stack, id view) {
 void UIStackView_addArrangedSubview(id self, SEL, id view) {
   if (!view) return;
   UIStackView* stack = asStack(self);
-  Ref<UIView> keep(static_cast<UIView*>(view));
+  auto keep = Ref<UIView>::retain(static_cast<UIView*>(view));
   removeArranged(stack, view);
   stack->arranged.push_back(keep);
   if (send<id>(view, "superview"_sel) != self) send<void>(self, "addSubview:"_sel, view);
@@ -58,14 +58,13 @@ void UIStackView_willRemoveSubview(id self, SEL, id view) {
 id UIStackView_initWithArrangedSubviews(id self, SEL, id views) {
   self = send<id>(self, "initWithFrame:"_sel, CGRect{});
   if (!self || !views) return self;
-  for (id view : fnd::arrayItems(views)) UIStackView_addArrangedSubview(self, nullptr, view);
+  for (const Ref<>& view : fnd::arrayItems(views)) UIStackView_addArrangedSubview(self, nullptr, view.get());
   return self;
 }
 
 id UIStackView_arrangedSubviews(id self, SEL) {
-  std::vector<id> views;
-  for (const Ref<UIView>& v : asStack(self)->arranged) views.push_back(v.get());
-  return fnd::array(views);
+  const auto& arranged = asStack(self)->arranged;
+  return fnd::array({arranged.begin(), arranged.end()});
 }
 
 template <auto Field, class T>

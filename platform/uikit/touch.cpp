@@ -42,8 +42,8 @@ namespace uikit {
 
 Ref<UITouch> makeTouch(id view, id window, CGPoint location, double timestamp) {
   auto touch = Ref<UITouch>::adopt(static_cast<UITouch*>(rt::allocateInstance(g_UITouch)));
-  touch->view = view;
-  touch->window = window;
+  touch->view = Ref<>::retain(view);
+  touch->window = Ref<>::retain(window);
   touch->location = touch->previousLocation = location;
   touch->timestamp = timestamp;
   return touch;
@@ -51,7 +51,7 @@ Ref<UITouch> makeTouch(id view, id window, CGPoint location, double timestamp) {
 
 Ref<UIEvent> makeEvent(id touch, double timestamp) {
   auto event = Ref<UIEvent>::adopt(static_cast<UIEvent*>(rt::allocateInstance(g_UIEvent)));
-  event->touches.emplace_back(touch);
+  event->touches.push_back(Ref<>::retain(touch));
   event->timestamp = timestamp;
   return event;
 }

@@ -40,7 +40,7 @@ struct TouchInjector::Touch {
   }
 };
 
-TouchInjector::TouchInjector(id window) : window_(window) {}
+TouchInjector::TouchInjector(id window) : window_(Ref<>::retain(window)) {}
 
 TouchInjector::~TouchInjector() = default;
 
@@ -51,13 +51,13 @@ void TouchInjector::begin(CGPoint point) {
   double t = now();
   touch_ = std::make_unique<Touch>();
   Touch* state = touch_.get();
-  state->touch = makeTouch(nil, window_, point, t);
+  state->touch = makeTouch(nil, window_.get(), point, t);
   state->event = makeEvent(state->touch.get(), t);
   state->start = point;
 
   id hit = send<id>(window_.get(), "hitTest:withEvent:"_sel, point, state->event.get());
   if (!hit) return;
-  state->touch->view = hit;
+  state->touch->view = Ref<>::retain(hit);
   Class controlClass = objc_getClass("UIControl");
   for (UIView* v = static_cast<UIView*>(hit); v; v = v->superview) {
     std::vector<Ref<>> taps = tapRecognizers(v);
@@ -67,7 +67,7 @@ void TouchInjector::begin(CGPoint point) {
       break;
     }
     if (rt::isKindOfClass(v, controlClass) && static_cast<UIControl*>(v)->enabled) {
-      state->control = static_cast<UIControl*>(v);
+      state->control = Ref<UIControl>::retain(static_cast<UIControl*>(v));
       controlTouchBegan(state->control.get(), state->touch.get(), state->event.get());
       return;
     }

@@ -6,10 +6,7 @@
 #include "uikit/view_parts.h"
 
 UIView::~UIView() {
-  for (UIView* sub : subviews) {
-    sub->superview = nullptr;
-    rt::release(sub);
-  }
+  for (const Ref<UIView>& sub : subviews) sub->superview = nullptr;
 }
 
 namespace uikit {
@@ -65,8 +62,8 @@ void UIView_setClipsToBounds(id self, SEL, bool clips) { asView(self)->layer->ma
 void UIView_setBackgroundColor(id self, SEL, id color) {
   UIView* v = asView(self);
   if (v->backgroundColor.get() == color) return;
-  v->backgroundColor = color;
-  v->layer->backgroundColor = send<id>(color, "CGColor"_sel);
+  v->backgroundColor = Ref<>::retain(color);
+  v->layer->backgroundColor = Ref<>::retain(send<id>(color, "CGColor"_sel));
 }
 
 CGSize UIView_sizeThatFits(id self, SEL, CGSize) { return asView(self)->layer->bounds.size; }
@@ -89,7 +86,7 @@ void UIView_invalidateIntrinsicContentSize(id self, SEL) {
 id UIView_viewWithTag(id self, SEL, NSInteger tag) {
   UIView* v = asView(self);
   if (v->tag == tag) return self;
-  for (UIView* sub : v->subviews)
+  for (const Ref<UIView>& sub : v->subviews)
     if (id found = send<id>(sub, "viewWithTag:"_sel, tag)) return found;
   return nil;
 }

@@ -21,7 +21,7 @@ inline constexpr CGFloat UIViewNoIntrinsicMetric = -1;
 struct UIView : UIResponder {
   Ref<CALayer> layer;             // owned; the layer's delegate points back here
   UIView* superview = nullptr;    // weak: the superview owns its subviews
-  std::vector<UIView*> subviews;  // retained, back to front
+  std::vector<Ref<UIView>> subviews;  // back to front
   Ref<> backgroundColor;          // a UIColor; the layer holds its CGColor
   NSInteger tag = 0;
   NSInteger contentMode = UIViewContentModeScaleToFill;

@@ -19,9 +19,7 @@ namespace detail {
 
 namespace {
 
-std::vector<Ref<UIView>> snapshot(const UIView* v) {
-  return {v->subviews.begin(), v->subviews.end()};
-}
+std::vector<Ref<UIView>> snapshot(const UIView* v) { return v->subviews; }
 
 // Parents before children, as UIKit tells a moving subtree.
 void sendWillMoveToWindow(UIView* v, UIWindow* window) {
@@ -48,10 +46,10 @@ bool isDescendant(const UIView* v, const UIView* ancestor) {
 }
 
 void unlink(UIView* view) {
-  auto& siblings = view->superview->subviews;
-  siblings.erase(std::find(siblings.begin(), siblings.end(), view));
-  view->superview = nullptr;
-  rt::release(view);
+  auto& siblings = std::exchange(view->superview, nullptr)->subviews;
+  auto at = std::find(siblings.begin(), siblings.end(), view);
+  Ref<UIView> gone = std::move(*at);
+  siblings.erase(at);
 }
 
 // Places `view` at `index` among the receiver's subviews, telling the view, both windows
@@ -60,7 +58,7 @@ void place(UIView* self, UIView* view, size_t index) {
   if (isDescendant(self, view))
     rt::fatal(std::string("-[") + class_getName(self->isa) +
               " addSubview:]: a view cannot be added to itself or to one of its subviews");
-  Ref<UIView> keep(view);
+  auto keep = Ref<UIView>::retain(view);
   UIView* old = view->superview;
   if (old == self) {
     auto& subs = self->subviews;
@@ -68,7 +66,7 @@ void place(UIView* self, UIView* view, size_t index) {
     size_t from = it - subs.begin();
     subs.erase(it);
     if (index > from) --index;
-    subs.insert(subs.begin() + std::min(index, subs.size()), view);
+    subs.insert(subs.begin() + std::min(index, subs.size()), keep);
     return;
   }
   UIWindow* oldWindow = windowOf(view);
@@ -82,8 +80,7 @@ void place(UIView* self, UIView* view, size_t index) {
     send<void>(old, "setNeedsLayout"_sel);
   }
   auto& subs = self->subviews;
-  rt::retain(view);
-  subs.insert(subs.begin() + std::min(index, subs.size()), view);
+  subs.insert(subs.begin() + std::min(index, subs.size()), keep);
   view->superview = self;
   layoutFlagsMoved(view);
   traitsMoved(view, oldSizeClass);
@@ -137,7 +134,7 @@ void UIView_removeFromSuperview(id self, SEL) {
   UIView* view = asView(self);
   UIView* old = view->superview;
   if (!old) return;
-  Ref<UIView> keep(view);
+  auto keep = Ref<UIView>::retain(view);
   UIWindow* oldWindow = windowOf(view);
   NSInteger oldSizeClass = effectiveVerticalSizeClass(view);
   send<void>(view, "willMoveToSuperview:"_sel, nil);
@@ -159,7 +156,7 @@ id UIView_superview(id self, SEL) { return asView(self)->superview; }
 
 id UIView_subviews(id self, SEL) {
   const auto& subs = asView(self)->subviews;
-  return fnd::array(std::vector<id>(subs.begin(), subs.end()));
+  return fnd::array({subs.begin(), subs.end()});
 }
 
 id UIView_window(id self, SEL) { return windowOf(self); }

@@ -33,7 +33,7 @@ void markAncestors(UIView* v) {
 // Lays out `v` if flagged, then its subviews, top-down.
 void layoutBranch(UIView* v) {
   if (!v->needsLayout && !v->descendantNeedsLayout) return;
-  Ref<UIView> keep(v);
+  auto keep = Ref<UIView>::retain(v);
   if (v->needsLayout) {
     v->needsLayout = false;
     send<void>(v, "layoutSubviews"_sel);
@@ -72,7 +72,7 @@ void runLayoutPass() {
   // Views flagged again by their own layout wait for a later round; a bounded number of
   // rounds keeps a view that always flags itself from stalling the commit.
   for (int round = 0; round < 8 && !pendingRoots().empty(); ++round) {
-    std::vector<Ref<UIView>> roots(pendingRoots().begin(), pendingRoots().end());
+    std::vector<Ref<UIView>> roots = rt::retainAll(pendingRoots());
     pendingRoots().clear();
     for (const Ref<UIView>& r : roots) layoutBranch(rootOf(r.get()));
   }

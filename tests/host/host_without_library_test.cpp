@@ -164,7 +164,7 @@ TEST(HostOnItsOwn, DragsAndTapsScrubPausingHoldsTheTimeAndStopTakesThePlatterAwa
   screen->setPaused(true);
   EXPECT_FALSE(screen->paused()) << "nothing plays";
   screen->play(song());
-  Ref<> adjunct = screen->firstView("CSAdjunctItemView");
+  Ref<> adjunct = Ref<>::retain(screen->firstView("CSAdjunctItemView"));
   id time = screen->firstView("MRUNowPlayingTimeControlsView");
   screen->drag("MRUNowPlayingTimeControlsView", 0.2, 0.7, 5, true);
   EXPECT_NEAR(screen->now(), 5 * lv::host::LockScreen::kFrame, 1e-9) << "a frame per step, and nothing ran before";
@@ -203,7 +203,7 @@ TEST(HostOnItsOwn, DragsAndTapsScrubPausingHoldsTheTimeAndStopTakesThePlatterAwa
 
   screen->play(song());
   screen->stop();
-  EXPECT_EQ(member(adjunct, "superview"), nil);
+  EXPECT_EQ(member(adjunct.get(), "superview"), nil);
   EXPECT_FALSE(send<bool>(time, "isPlaying"_sel));
   EXPECT_TRUE(fnd::RunLoop::main().idle());
 }
@@ -228,8 +228,8 @@ TEST_P(HostNowPlayingTree, StopAndPlayKeepTheOneTreeUnlessAFreshOneIsAsked) {
   bool fresh = GetParam();
   auto screen = bootHost({.freshNowPlayingTreePerPlay = fresh});
   screen->play(song("One"));
-  Ref<> adjunct = screen->firstView("CSAdjunctItemView");
-  Ref<> tree = screen->firstView("MRUNowPlayingView");
+  Ref<> adjunct = Ref<>::retain(screen->firstView("CSAdjunctItemView"));
+  Ref<> tree = Ref<>::retain(screen->firstView("MRUNowPlayingView"));
   screen->stop();
   EXPECT_EQ(screen->firstView("MRUNowPlayingView"), nil);
   screen->play(song("Two"));

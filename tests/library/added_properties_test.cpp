@@ -28,20 +28,20 @@ TEST(AddedProperties, DeclaredWithTheirAttributesAndHoldingAValuePerInstanceAndP
   Ref<> b = rt::create("MRUNowPlayingHeaderView");
   {
     Ref<> a = rt::create("MRUNowPlayingHeaderView");
-    set(a, "setTitleLabel:", title);
-    set(b, "setTitleLabel:", artist);
-    set(a, "setArtistLabel:", artist);
-    EXPECT_EQ(member(a, "titleLabel"), title.get());
-    EXPECT_EQ(member(b, "titleLabel"), artist.get());
-    EXPECT_EQ(member(a, "artistLabel"), artist.get());
-    EXPECT_EQ(member(b, "artistLabel"), nil);
-    set(a, "setTitleLabel:", nil);
-    EXPECT_EQ(member(a, "titleLabel"), nil);
-    EXPECT_EQ(member(a, "artistLabel"), artist.get()) << "removing one leaves the other";
-    EXPECT_EQ(rt::retainCount(title), 1u);
-    EXPECT_EQ(rt::retainCount(artist), 3u);
+    set(a.get(), "setTitleLabel:", title.get());
+    set(b.get(), "setTitleLabel:", artist.get());
+    set(a.get(), "setArtistLabel:", artist.get());
+    EXPECT_EQ(member(a.get(), "titleLabel"), title.get());
+    EXPECT_EQ(member(b.get(), "titleLabel"), artist.get());
+    EXPECT_EQ(member(a.get(), "artistLabel"), artist.get());
+    EXPECT_EQ(member(b.get(), "artistLabel"), nil);
+    set(a.get(), "setTitleLabel:", nil);
+    EXPECT_EQ(member(a.get(), "titleLabel"), nil);
+    EXPECT_EQ(member(a.get(), "artistLabel"), artist.get()) << "removing one leaves the other";
+    EXPECT_EQ(rt::retainCount(title.get()), 1u);
+    EXPECT_EQ(rt::retainCount(artist.get()), 3u);
   }
-  EXPECT_EQ(rt::retainCount(artist), 2u) << "released with its instance";
+  EXPECT_EQ(rt::retainCount(artist.get()), 2u) << "released with its instance";
 }
 
 }  // namespace

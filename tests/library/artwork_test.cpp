@@ -46,7 +46,7 @@ TEST(ArtworkTap, ExpandsThenCollapsesAndTheImageIsHandedOverEvenWhenNil) {
   EXPECT_NEAR(presentationAlpha(platter.background()), 0.88, 1e-6);
   platter.screen->advance(0.56);
   EXPECT_TRUE(platter.expanded());
-  EXPECT_EQ(frameOf(platter.host()->artworkImageView), CGRectMake(0, 0, 290, 290));
+  EXPECT_EQ(frameOf(platter.host()->artworkImageView.get()), CGRectMake(0, 0, 290, 290));
   EXPECT_TRUE(platter.backgroundsShown());
   for (id view : {platter.backgroundImage(), platter.background()}) EXPECT_EQ(presentationAlpha(view), 1.0);
 
@@ -137,11 +137,11 @@ TEST(ArtworkFrame, TurningToCompactCollapsesWithTheLabelsAndBackPlacesTheSquareF
 TEST(ArtworkWindow, OnlyTheFirstArtworkIsSetUpAndLaterOnesFollowTheStateAndOtherStylesKeepTheirFrames) {
   Platter platter({.freshNowPlayingTreePerPlay = true});
   EXPECT_EQ(uikit::tapRecognizers(platter.artwork).size(), 1u);
-  EXPECT_TRUE(hiddenOf(platter.host()->placeholderBackground) && hiddenOf(platter.host()->placeholderImageView));
+  EXPECT_TRUE(hiddenOf(platter.host()->placeholderBackground.get()) && hiddenOf(platter.host()->placeholderImageView.get()));
   EXPECT_EQ(frameOf(platter.screen->global<id>("mruLabel")).origin.y, 315);
   platter.tap();
   platter.screen->advance(1);
-  Ref<> first = platter.artwork;  // held, so that no later one takes its address
+  Ref<> first = Ref<>::retain(platter.artwork);  // held, so that no later one takes its address
   platter.screen->stop();
   EXPECT_TRUE(platter.backgroundsHidden());
   platter.screen->play(song("Next"));
@@ -159,11 +159,11 @@ TEST(ArtworkWindow, OnlyTheFirstArtworkIsSetUpAndLaterOnesFollowTheStateAndOther
     setFrame(view, CGRectMake(1, 2, 3, 4));
     auto* host = static_cast<MRUArtworkView*>(view);
     EXPECT_EQ(frameOf(view), CGRectMake(1, 2, 3, 4));
-    EXPECT_TRUE(hiddenOf(host->iconView) && hiddenOf(host->iconShadowView));
+    EXPECT_TRUE(hiddenOf(host->iconView.get()) && hiddenOf(host->iconShadowView.get()));
     EXPECT_EQ(host->cornerRadius, 6.0);
     EXPECT_EQ(host->continuousCornerRadius, 6.0);
   }
-  EXPECT_TRUE(uikit::tapRecognizers(other).empty()) << "no window set-up";
+  EXPECT_TRUE(uikit::tapRecognizers(other.get()).empty()) << "no window set-up";
   id shown = platter.shownImage();
   send<void>(other, "setArtworkImage:"_sel, nil);
   EXPECT_EQ(platter.shownImage(), shown) << "no hand-over from another style";

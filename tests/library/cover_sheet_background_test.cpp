@@ -10,7 +10,7 @@ namespace {
 using namespace testing_support;
 using lv::host::SizeClass;
 
-std::vector<id> subviewsOf(id view) { return fnd::arrayItems(send<id>(view, "subviews"_sel)); }
+std::vector<Ref<>> subviewsOf(id view) { return fnd::arrayItems(send<id>(view, "subviews"_sel)); }
 id imageViewOf(id cover) { return member(cover, "lumivaneArtworkBackgroundImageView"); }
 id containerOf(id cover) { return member(cover, "lumivaneArtworkBackgroundView"); }
 
@@ -27,19 +27,19 @@ TEST_P(CoverSheetBackground, ShownBehindTheCoverSheetsOwnViewsAndResizingWithIt)
   id cover = screen->coverSheet();
   id imageView = imageViewOf(cover);
   id container = containerOf(cover);
-  std::vector<id> subviews = subviewsOf(cover);
+  std::vector<Ref<>> subviews = subviewsOf(cover);
   ASSERT_GE(subviews.size(), 3u);
   EXPECT_EQ(subviews[0], imageView);
   EXPECT_EQ(subviews[1], container);
   EXPECT_EQ(subviews[2], static_cast<CSCoverSheetView*>(cover)->dateLabel.get()) << "the host's own views after them";
-  std::vector<id> blur = subviewsOf(container);
+  std::vector<Ref<>> blur = subviewsOf(container);
   ASSERT_EQ(blur.size(), 1u);
-  EXPECT_TRUE(rt::isKindOfClass(member(blur[0], "settings"), objc_getClass("_UIBackdropViewSettingsATVSemiDark")));
+  EXPECT_TRUE(rt::isKindOfClass(member(blur[0].get(), "settings"), objc_getClass("_UIBackdropViewSettingsATVSemiDark")));
 
   for (SizeClass sizeClass : {GetParam().sizeClass, GetParam().turnedTo}) {
     screen->setSizeClass(sizeClass);
     CGRect bounds = send<CGRect>(cover, "bounds"_sel);
-    for (id view : {imageView, container, blur[0]}) EXPECT_EQ(frameOf(view), bounds);
+    for (id view : {imageView, container, blur[0].get()}) EXPECT_EQ(frameOf(view), bounds);
     for (id view : {imageView, container}) {
       EXPECT_TRUE(hiddenOf(view));
       EXPECT_EQ(send<NSInteger>(view, "contentMode"_sel), GetParam().contentMode);
@@ -113,7 +113,7 @@ TEST(CoverSheetBackground, FailedHostInitialisationBuildsNothingAndNoCoverSheetI
   EXPECT_EQ(device->library().global<id>("adjunctItemView"), adjunct.get()) << "the last one made";
   EXPECT_EQ(rt::liveObjectCount(), before);
   send<void>(adjunct, "removeFromSuperview"_sel);
-  EXPECT_TRUE(subviewsOf(holder).empty());
+  EXPECT_TRUE(subviewsOf(holder.get()).empty());
 }
 
 }  // namespace

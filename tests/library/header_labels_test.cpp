@@ -47,10 +47,10 @@ TEST(HeaderLabels, PlatterHeaderShowsTheTrackInItsOwnLabelsOverTheTransportContr
   EXPECT_EQ(frameOf(transport), CGRectMake(s.controlsWidth() * 0.5 - 125, 420, 250, 52));
   send<void>(transport, "layoutIfNeeded"_sel);
   const auto& buttons = static_cast<UIView*>(transport)->subviews;
-  EXPECT_EQ(CGRectGetMidX(frameOf(buttons[1])), 125) << "the middle button under the platter's centre";
-  EXPECT_EQ(CGRectGetMaxX(frameOf(buttons[2])), 250);
+  EXPECT_EQ(CGRectGetMidX(frameOf(buttons[1].get())), 125) << "the middle button under the platter's centre";
+  EXPECT_EQ(CGRectGetMaxX(frameOf(buttons[2].get())), 250);
   EXPECT_FALSE(send<bool>(transport, "translatesAutoresizingMaskIntoConstraints"_sel));
-  EXPECT_EQ(frameOf(elsewhere), CGRectMake(10, 200, 300, 52));
+  EXPECT_EQ(frameOf(elsewhere.get()), CGRectMake(10, 200, 300, 52));
   EXPECT_TRUE(send<bool>(elsewhere, "translatesAutoresizingMaskIntoConstraints"_sel));
 }
 
@@ -60,7 +60,7 @@ TEST(HeaderLabels, FirstPlatterHeaderLaidOutShowsPlaceholdersUntilTheFirstRefres
   HeaderScene s;
   Ref<> elsewhere = HeaderScene::makeHostView("MRUNowPlayingHeaderView", 3);
   send<void>(elsewhere, "layoutSubviews"_sel);
-  EXPECT_EQ(member(elsewhere, "labelStackView"), nil);
+  EXPECT_EQ(member(elsewhere.get(), "labelStackView"), nil);
   Ref<> labelsElsewhere = HeaderScene::makeHostView("MRUNowPlayingLabelView", 3);
   for (id view : {elsewhere.get(), labelsElsewhere.get()}) {
     send<void>(view, "addGestures"_sel);
@@ -69,14 +69,14 @@ TEST(HeaderLabels, FirstPlatterHeaderLaidOutShowsPlaceholdersUntilTheFirstRefres
   EXPECT_FALSE(s.screen->global<bool>("HfirstTimeLoaded"));
   Ref<> header = HeaderScene::makeHostView("MRUNowPlayingHeaderView");
   send<void>(header, "layoutSubviews"_sel);
-  EXPECT_EQ(textOf(member(header, "titleLabel")), "NowPlaying");
-  EXPECT_EQ(textOf(member(header, "artistLabel")), "Nobody");
+  EXPECT_EQ(textOf(member(header.get(), "titleLabel")), "NowPlaying");
+  EXPECT_EQ(textOf(member(header.get(), "artistLabel")), "Nobody");
 
   s.screen->play(song("Night Drive"));
   EXPECT_EQ(s.screen->global<id>("headerView"), header.get()) << "the platter's header came later";
   EXPECT_EQ(member(s.header(), "titleLabel"), nil);
-  EXPECT_EQ(textOf(member(header, "titleLabel")), "Night Drive");
-  EXPECT_EQ(textOf(member(header, "artistLabel")), "Artist");
+  EXPECT_EQ(textOf(member(header.get(), "titleLabel")), "Night Drive");
+  EXPECT_EQ(textOf(member(header.get(), "artistLabel")), "Artist");
 }
 
 TEST(HeaderLabels, CenterLabelOffKeepsTheHostTextsButCapturesTheHeader) {

@@ -76,12 +76,12 @@ TEST_F(Placement, AtBuildAnEnlargedArtworkStartsTheLabelsCentredOnTheControls) {
   send<void>(header, "layoutSubviews"_sel);
   // Out of any window: the passes that solve the stack, then its labels, are run by hand.
   send<void>(header, "layoutSubviews"_sel);
-  send<void>(member(header, "labelStackView"), "layoutSubviews"_sel);
+  send<void>(member(header.get(), "labelStackView"), "layoutSubviews"_sel);
 
   double hostX = frameOf(s.labelView()).origin.x;
   double middle = s.controlsWidth() * 0.5 - hostX;
-  EXPECT_DOUBLE_EQ(frameOf(member(header, "titleLabel")).origin.x, middle - 50 + 6);
-  EXPECT_DOUBLE_EQ(frameOf(member(header, "artistLabel")).origin.x, middle - 40 + 6);
+  EXPECT_DOUBLE_EQ(frameOf(member(header.get(), "titleLabel")).origin.x, middle - 50 + 6);
+  EXPECT_DOUBLE_EQ(frameOf(member(header.get(), "artistLabel")).origin.x, middle - 40 + 6);
 }
 
 constexpr const char* kLongTitle = "A title far too long to fit in the header at any size";

@@ -70,9 +70,9 @@ TEST_F(HexColor, GradientCoversTheViewDiagonallyAndIsLeftToTheCaller) {
   ASSERT_NE(layer, nil);
   EXPECT_STREQ(class_getName(layer->isa), "CAGradientLayer");
   EXPECT_EQ(send<CGRect>(layer, "frame"_sel), CGRectMake(0, 0, 100, 50));
-  const std::vector<id>& colors = fnd::arrayItems(send<id>(layer, "colors"_sel));
+  const std::vector<Ref<>>& colors = fnd::arrayItems(send<id>(layer, "colors"_sel));
   ASSERT_EQ(colors.size(), 2u);
-  EXPECT_EQ(std::pair(uikit::rgba(colors[0]), uikit::rgba(colors[1])), std::pair(kOrange, kClear));
+  EXPECT_EQ(std::pair(uikit::rgba(colors[0].get()), uikit::rgba(colors[1].get())), std::pair(kOrange, kClear));
   EXPECT_EQ(send<CGPoint>(layer, "endPoint"_sel), CGPointMake(1, 1));
   EXPECT_EQ(send<id>(layer, "superlayer"_sel), nil);
 
@@ -80,7 +80,7 @@ TEST_F(HexColor, GradientCoversTheViewDiagonallyAndIsLeftToTheCaller) {
   EXPECT_EQ(send<CGRect>(layer, "frame"_sel), CGRectMake(0, 0, 100, 50));
   id second = send<id>(objc_getClass("UIColor"), gradient, view.get(), nil, fnd::string("0x000000"));
   EXPECT_EQ(send<CGRect>(second, "frame"_sel), CGRectMake(5, 5, 10, 10));
-  EXPECT_EQ(uikit::rgba(fnd::arrayItems(send<id>(second, "colors"_sel))[1]), (RGBA{0, 0, 0, 1}));
+  EXPECT_EQ(uikit::rgba(fnd::arrayItems(send<id>(second, "colors"_sel))[1].get()), (RGBA{0, 0, 0, 1}));
 }
 
 }  // namespace

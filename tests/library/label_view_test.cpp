@@ -17,7 +17,7 @@ TEST(LabelView, FirstOnThePlatterInAWindowTakesTapsAndTheOneFramedThereIsCapture
   HeaderScene s;
   Ref<> elsewhere = HeaderScene::makeHostView("MRUNowPlayingLabelView", 3);
   send<void>(s.screen->window(), "addSubview:"_sel, elsewhere);
-  EXPECT_TRUE(uikit::tapRecognizers(elsewhere).empty());
+  EXPECT_TRUE(uikit::tapRecognizers(elsewhere.get()).empty());
   EXPECT_FALSE(s.screen->global<bool>("LfirstTimeLoaded")) << "another layout leaves the flag";
   send<void>(elsewhere, "removeFromSuperview"_sel);
 
@@ -34,8 +34,8 @@ TEST(LabelView, FirstOnThePlatterInAWindowTakesTapsAndTheOneFramedThereIsCapture
   EXPECT_EQ(frameOf(labelView), CGRectMake((s.controlsWidth() * 0.5 - 112.5) + 40, 315, 225, 55));
   EXPECT_EQ(s.screen->global<id>("mruLabel"), labelView);
   send<void>(elsewhere, "setContext:"_sel, NSInteger(1));
-  setFrame(elsewhere, kAsked);
-  EXPECT_EQ(frameOf(elsewhere), kAsked);
+  setFrame(elsewhere.get(), kAsked);
+  EXPECT_EQ(frameOf(elsewhere.get()), kAsked);
   EXPECT_EQ(s.screen->global<id>("mruLabel"), labelView) << "another context leaves the capture";
   Ref<> newer = HeaderScene::makeHostView("MRUNowPlayingLabelView");
   EXPECT_EQ(s.screen->global<id>("mruLabel"), newer.get()) << "the last one framed on the platter";

@@ -62,14 +62,14 @@ TEST(NowPlayingView, TapTriggersPlayOncePerProcess) {
   send<void>(elsewhere, "setLayout:"_sel, NSInteger(1));
   send<void>(screen->window(), "addSubview:"_sel, elsewhere);
   send<void>(elsewhere, "addGestures"_sel);
-  EXPECT_EQ(member(elsewhere, "gestureRecognizers"), nil);
+  EXPECT_EQ(member(elsewhere.get(), "gestureRecognizers"), nil);
   EXPECT_FALSE(screen->global<bool>("NfirstTimeLoaded"));
   send<void>(elsewhere, "removeFromSuperview"_sel);
 
   screen->play(song());
-  Ref<> nowPlaying = screen->firstView("MRUNowPlayingView");
+  Ref<> nowPlaying = Ref<>::retain(screen->firstView("MRUNowPlayingView"));
   EXPECT_TRUE(screen->global<bool>("NfirstTimeLoaded"));
-  ASSERT_EQ(fnd::arrayItems(member(nowPlaying, "gestureRecognizers")).size(), 1u);
+  ASSERT_EQ(fnd::arrayItems(member(nowPlaying.get(), "gestureRecognizers")).size(), 1u);
 
   struct PlayActions : rt::MessageObserver {
     int count = 0;
@@ -162,10 +162,10 @@ TEST(HandMadeFrames, TakeThePlattersGeometryOnlyWhereItApplies) {
     Ref<> view = makeView(c.cls);
     if (c.setter) send<void>(view, sel_registerName(c.setter), c.value);
     send<void>(label, "setPlaceholderText:"_sel, fnd::string("Not Playing"));
-    setFrame(view, c.asked);
-    EXPECT_EQ(frameOf(view), c.taken) << c.cls << " " << c.value;
+    setFrame(view.get(), c.asked);
+    EXPECT_EQ(frameOf(view.get()), c.taken) << c.cls << " " << c.value;
   }
-  EXPECT_EQ(fnd::utf8(member(label, "placeholderText")), "Not Playing");
+  EXPECT_EQ(fnd::utf8(member(label.get(), "placeholderText")), "Not Playing");
 }
 
 // The replacements that ask a captured view: with no cover sheet there is no image view to
@@ -174,21 +174,21 @@ TEST(HandMadeFrames, TakeThePlattersGeometryOnlyWhereItApplies) {
 TEST(CapturedViews, ListInsetsAndPlatterCornersAskTheLastCaptured) {
   auto device = bootDevice();
   Ref<> list = rt::create("CSCombinedListViewController");
-  uikit::setVerticalSizeClass(member(list, "view"), UIUserInterfaceSizeClassCompact);
+  uikit::setVerticalSizeClass(member(list.get(), "view"), UIUserInterfaceSizeClassCompact);
   EXPECT_EQ(send<UIEdgeInsets>(list, "_listViewDefaultContentInsets"_sel).top, kHostTop - 350) << "pulled up";
 
   Ref<> other = makeView("PLPlatterView");
   Ref<> material = makeView("MTMaterialView");
   send<void>(other, "_configureBackgroundView:"_sel, material);
-  EXPECT_NE(member(material, "backgroundColor"), nil) << "harmless before any adjunct item view";
+  EXPECT_NE(member(material.get(), "backgroundColor"), nil) << "harmless before any adjunct item view";
 
   Ref<> first = makeView("CSAdjunctItemView", CGRectMake(0, 0, 359, 498));
   Ref<> adjunct = makeView("CSAdjunctItemView", CGRectMake(0, 0, 359, 498));
   EXPECT_EQ(device->library().global<id>("adjunctItemView"), adjunct.get()) << "the last one initialised";
-  EXPECT_EQ(rt::retainCount(first), 1u) << "the earlier one is released";
+  EXPECT_EQ(rt::retainCount(first.get()), 1u) << "the earlier one is released";
   send<void>(other, "_configureBackgroundView:"_sel, material);
-  EXPECT_EQ(cornerRadiusOf(member(adjunct, "platterView")), 23.5);
-  EXPECT_EQ(cornerRadiusOf(other), lv::host::geometry::kPlatterCornerRadius);
+  EXPECT_EQ(cornerRadiusOf(member(adjunct.get(), "platterView")), 23.5);
+  EXPECT_EQ(cornerRadiusOf(other.get()), lv::host::geometry::kPlatterCornerRadius);
 }
 
 }  // namespace

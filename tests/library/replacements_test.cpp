@@ -13,7 +13,7 @@ TEST(Replacements, TimeControlsTakeTouchesAnywhereInTheirBounds) {
   Ref<> controls = rt::create(objc_getClass("MRUNowPlayingTimeControlsView"), "initWithFrame:primaryAction:"_sel,
                               CGRectZero, nil);
   send<void>(controls, "setContext:"_sel, NSInteger(0));  // framed as asked
-  testing_support::setFrame(controls, CGRectMake(45, 375, 300, 30));
+  testing_support::setFrame(controls.get(), CGRectMake(45, 375, 300, 30));
   for (NSInteger context : {0, 2}) {
     send<void>(controls, "setContext:"_sel, context);
     for (auto [point, inside] : {std::pair{CGPointMake(0, 0), true}, {CGPointMake(299.5, 29.5), true},

@@ -50,20 +50,20 @@ TEST(TimeLabels, BuiltAtTheFirstLayoutRequestInTheRowsPlaceMirroringTheHostsText
 
   // A second time-controls view, made by hand, with a time text longer than its label.
   Ref<> second = makeTimeControls(*p.screen, 2, kHandMadeFrame);
-  send<void>(elapsedLabel(second), "setText:"_sel, fnd::string("1234:56:78 and a long tail"));
+  send<void>(elapsedLabel(second.get()), "setText:"_sel, fnd::string("1234:56:78 and a long tail"));
   p.screen->advance(0);
-  ASSERT_NE(leftTime(second), nil);
-  EXPECT_NE(leftTime(second), leftTime(p.controls));
-  EXPECT_EQ(send<id>(rightTime(second), "superview"_sel), second.get());
-  EXPECT_EQ(frameOf(leftTime(second)).origin, CGPointMake(-35, 17));
-  EXPECT_TRUE(hiddenOf(elapsedLabel(second)));
+  ASSERT_NE(leftTime(second.get()), nil);
+  EXPECT_NE(leftTime(second.get()), leftTime(p.controls));
+  EXPECT_EQ(send<id>(rightTime(second.get()), "superview"_sel), second.get());
+  EXPECT_EQ(frameOf(leftTime(second.get())).origin, CGPointMake(-35, 17));
+  EXPECT_TRUE(hiddenOf(elapsedLabel(second.get())));
 
   ASSERT_EQ(uikit::activeConstraints(left).size(), 4u);
   for (int i = 0; i < 3; ++i) p.screen->drag("MRUNowPlayingTimeControlsView", 0.2, 0.8, 5);
   p.screen->advance(1000);
   EXPECT_EQ(uikit::activeConstraints(left).size(), 4u);
-  EXPECT_EQ(textOf(leftTime(second)), "1234:56:78 and a long tail");
-  EXPECT_EQ(uikit::presentationContentOffset(send<id>(leftTime(second), "scrollView"_sel)), CGPointMake(0, 0));
+  EXPECT_EQ(textOf(leftTime(second.get())), "1234:56:78 and a long tail");
+  EXPECT_EQ(uikit::presentationContentOffset(send<id>(leftTime(second.get()), "scrollView"_sel)), CGPointMake(0, 0));
 
   // A host label the host replaced gets the relation anew.
   Ref<> taller = rt::create(objc_getClass("UILabel"), "initWithFrame:"_sel, CGRectMake(0, 18, 60, 20));
@@ -71,7 +71,7 @@ TEST(TimeLabels, BuiltAtTheFirstLayoutRequestInTheRowsPlaceMirroringTheHostsText
   static_cast<MRUNowPlayingTimeControlsView*>(p.controls)->elapsedTimeLabel = taller;
   send<void>(p.controls, "adjustSizeOfTrack"_sel);
   EXPECT_EQ(uikit::activeConstraints(left).size(), 4u);
-  std::vector<NSLayoutConstraint*> relation = uikit::activeConstraints(taller);
+  std::vector<NSLayoutConstraint*> relation = uikit::activeConstraints(taller.get());
   ASSERT_EQ(relation.size(), 1u);
   EXPECT_EQ(relation[0]->firstItem, left);
 }
@@ -100,22 +100,22 @@ Class contextChangingTimeControls() {
 TEST(TimeLabels, OutsideThePlatterNothingChangesAndTheContextIsReadBeforeTheHostInitialiser) {
   auto screen = bootEnabled();
   Ref<> controls = makeTimeControls(*screen, 0, kHandMadeFrame);
-  EXPECT_EQ(frameOf(controls), kHandMadeFrame);
+  EXPECT_EQ(frameOf(controls.get()), kHandMadeFrame);
   send<void>(controls, "beginPlaybackWithDuration:"_sel, 200.0);
   send<void>(controls, "setNeedsLayout"_sel);
-  screen->drag(screen->centreInWindow(controls), CGPointMake(250, 617), 3);
+  screen->drag(screen->centreInWindow(controls.get()), CGPointMake(250, 617), 3);
   send<void>(controls, "cancelTrackingWithEvent:"_sel, nil);
   for (SEL added : {"adjustSizeOfTrack"_sel, "setMaskedCornersForSlider"_sel, "animateTrackToLarge"_sel})
     send<void>(controls, added);
   send<void>(controls, "setElapsedTimeFactor:"_sel, 0.5);
   send<void>(controls, "updateElapsedTime"_sel);
 
-  EXPECT_EQ(leftTime(controls), nil);
+  EXPECT_EQ(leftTime(controls.get()), nil);
   EXPECT_FALSE(screen->global<bool>("TfirstTimeLoaded"));
-  EXPECT_EQ(textOf(elapsedLabel(controls)), "1:40") << "the host's implementations ran";
-  for (id part : {elapsedLabel(controls), remainingLabel(controls), knob(controls)}) EXPECT_FALSE(hiddenOf(part));
-  EXPECT_EQ(frameOf(elapsedTrack(controls)).size.height, kHostBarHeight);
-  EXPECT_EQ(transformOf(controls), CGAffineTransformIdentity);
+  EXPECT_EQ(textOf(elapsedLabel(controls.get())), "1:40") << "the host's implementations ran";
+  for (id part : {elapsedLabel(controls.get()), remainingLabel(controls.get()), knob(controls.get())}) EXPECT_FALSE(hiddenOf(part));
+  EXPECT_EQ(frameOf(elapsedTrack(controls.get())).size.height, kHostBarHeight);
+  EXPECT_EQ(transformOf(controls.get()), CGAffineTransformIdentity);
 
   g_contextDuringInit = 0;
   Ref<> platter = makeTimeControls(*screen, 2, kHandMadeFrame, contextChangingTimeControls());

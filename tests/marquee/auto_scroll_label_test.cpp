@@ -25,7 +25,7 @@ class Marquee : public ::testing::Test {
   void SetUp() override {
     lv::marquee::registerAutoScrollLabelClass();
     uikit::setTextMeasurer(std::make_unique<uikit::FixedAdvanceMeasurer>(0.5, 1.25, 1.0));
-    makeLabel(window_);
+    makeLabel(window_.get());
   }
   void makeLabel(id window = nil) {
     label_ = rt::create(objc_getClass("CBAutoScrollLabel"));
@@ -48,7 +48,7 @@ class Marquee : public ::testing::Test {
   id scrollView() { return send<id>(label_, "scrollView"_sel); }
   double offset() { return uikit::presentationContentOffset(scrollView()).x; }
   double modelOffset() { return send<CGPoint>(scrollView(), "contentOffset"_sel).x; }
-  std::vector<id> copies() { return fnd::arrayItems(send<id>(label_, "labels"_sel)); }
+  std::vector<Ref<>> copies() { return fnd::arrayItems(send<id>(label_, "labels"_sel)); }
   id mainCopy() { return send<id>(label_, "mainLabel"_sel); }
   id mask() { return send<id>(send<id>(label_, "layer"_sel), "mask"_sel); }
   bool scrolling() { return send<bool>(label_, "scrolling"_sel); }
@@ -56,7 +56,7 @@ class Marquee : public ::testing::Test {
   std::vector<double> maskLocations() {
     std::vector<double> out;
     if (!mask()) return out;
-    for (id n : fnd::arrayItems(send<id>(mask(), "locations"_sel))) out.push_back(send<double>(n, "doubleValue"_sel));
+    for (const Ref<>& n : fnd::arrayItems(send<id>(mask(), "locations"_sel))) out.push_back(send<double>(n, "doubleValue"_sel));
     return out;
   }
 
@@ -82,7 +82,7 @@ TEST_F(Marquee, TextThatFitsStandsStillAlignedWithoutMask) {
     setText(count);
     EXPECT_EQ(send<CGRect>(mainCopy(), "frame"_sel), CGRectMake(0, 0, 200, 30));
     EXPECT_EQ(send<NSInteger>(mainCopy(), "textAlignment"_sel), 1);
-    for (id copy : copies()) EXPECT_EQ(send<bool>(copy, "isHidden"_sel), copy != mainCopy());
+    for (const Ref<>& copy : copies()) EXPECT_EQ(send<bool>(copy, "isHidden"_sel), copy != mainCopy());
     EXPECT_EQ(mask(), nil);
     run(20);
     EXPECT_EQ(offset(), 0);
@@ -93,7 +93,7 @@ TEST_F(Marquee, TextThatFitsStandsStillAlignedWithoutMask) {
 TEST_F(Marquee, WorkedExampleRestsThenMovesOneCopyAndTheGap) {
   setText(30);  // 300 points in a 200-point view
   std::vector<double> xs;
-  for (id copy : copies()) xs.push_back(send<CGRect>(copy, "frame"_sel).origin.x);
+  for (const Ref<>& copy : copies()) xs.push_back(send<CGRect>(copy, "frame"_sel).origin.x);
   EXPECT_EQ(send<CGRect>(mainCopy(), "frame"_sel).origin.x, 0);
   EXPECT_TRUE((xs == std::vector<double>{0, 320}) || (xs == std::vector<double>{320, 0}));
   EXPECT_EQ(send<CGSize>(scrollView(), "contentSize"_sel), CGSizeMake(520, 30));
@@ -135,7 +135,7 @@ TEST_F(Marquee, UnchangedValuesRestartNothing) {
 // the run starts over after a full pause (320 points at 30 or 60 points a second).
 TEST_F(Marquee, AnotherFontObjectOrANewSpeedRestartsTheRunAfterAFullPause) {
   for (float speed : {30.0f, 60.0f}) {
-    makeLabel(window_);
+    makeLabel(window_.get());
     setText(30);
     run(1.5 + 4);
     EXPECT_GT(offset(), 0);

@@ -24,7 +24,7 @@ TEST(Block, CallsItsFunctionAndReleasesItsCaptures) {
     Ref<> captured = rt::create(rt::rootClass());
     bool seen = false;
     id b = fnd::block<void(bool)>([captured, &seen](bool finished) { seen = finished; });
-    EXPECT_EQ(rt::retainCount(captured), 2u);
+    EXPECT_EQ(rt::retainCount(captured.get()), 2u);
     fnd::callBlock(b, true);
     EXPECT_TRUE(seen);
     fnd::callBlock(nil, true);
@@ -84,13 +84,13 @@ TEST(Block, CompilerMadeStackBlockOutlivesItsFrameWhenThePlatformKeepsIt) {
   long before = rt::liveObjectCount();
   Ref<> captured = rt::create(rt::rootClass());
   int seen = 0;
-  handOffStackBlock(keepAsCompletion, captured, &seen);
+  handOffStackBlock(keepAsCompletion, captured.get(), &seen);
   EXPECT_EQ(seen, 6) << "the frame's write reached the variable the copy uses";
-  EXPECT_EQ(rt::retainCount(captured), 2u) << "the copy retains what it captured";
+  EXPECT_EQ(rt::retainCount(captured.get()), 2u) << "the copy retains what it captured";
   EXPECT_EQ(rt::liveObjectCount(), before + 2);
   fnd::RunLoop::main().runUntilIdle();
   EXPECT_EQ(seen, 7) << "the copy ran after the frame was gone";
-  EXPECT_EQ(rt::retainCount(captured), 1u);
+  EXPECT_EQ(rt::retainCount(captured.get()), 1u);
   EXPECT_EQ(rt::liveObjectCount(), before + 1);
 }
 #else

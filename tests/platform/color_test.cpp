@@ -37,12 +37,12 @@ TEST(Color, EqualityIsByComponentsWithinEachKindAndTheCGColorOutlivesItsColour) 
   {
     rt::AutoreleasePool pool;
     id color = rgbColor(0.2, 0.4, 0.6, 0.8);
-    cg = send<id>(color, "CGColor"_sel);
+    cg = Ref<>::retain(send<id>(color, "CGColor"_sel));
     EXPECT_EQ(send<id>(color, "CGColor"_sel), cg.get());
     EXPECT_STREQ(class_getName(cg->isa), "CGColor");
   }
   EXPECT_EQ(rt::liveObjectCount(), before + 1);
-  EXPECT_EQ(uikit::rgba(cg), (RGBA{0.2, 0.4, 0.6, 0.8}));
+  EXPECT_EQ(uikit::rgba(cg.get()), (RGBA{0.2, 0.4, 0.6, 0.8}));
   cg = nullptr;
   EXPECT_EQ(rt::liveObjectCount(), before);
 }

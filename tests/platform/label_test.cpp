@@ -31,14 +31,14 @@ TEST_F(LabelTest, SizeToFitMeasuresAgainWithEveryFontObjectEvenAnEqualOne) {
   EXPECT_NE(send<id>(label, "textColor"_sel), nil);
   setText("abcdefgh");
   send<void>(label, "sizeToFit"_sel);
-  EXPECT_EQ(testing_support::frameOf(label), CGRectMake(5, 6, 68, 21.25));
+  EXPECT_EQ(testing_support::frameOf(label.get()), CGRectMake(5, 6, 68, 21.25));
   for (id f : {font(11), font(11)}) {
     setFont(f);
     EXPECT_EQ(send<id>(label, "font"_sel), f);
-    EXPECT_EQ(intrinsicSize(label), CGSizeMake(44, 13.75));
+    EXPECT_EQ(intrinsicSize(label.get()), CGSizeMake(44, 13.75));
   }
   send<void>(label, "sizeToFit"_sel);
-  EXPECT_EQ(testing_support::frameOf(label).size, CGSizeMake(44, 13.75));
+  EXPECT_EQ(testing_support::frameOf(label.get()).size, CGSizeMake(44, 13.75));
   EXPECT_EQ(send<CGSize>(label, "sizeThatFits:"_sel, CGSizeMake(10, 10)), CGSizeMake(44, 13.75));
 }
 
@@ -48,15 +48,15 @@ TEST_F(LabelTest, TextAndAttributedTextShareTheCharactersUpToTheLineLimit) {
   EXPECT_EQ(fnd::utf8(send<id>(send<id>(label, "attributedText"_sel), "string"_sel)), "plain");
   send<void>(label, "setAttributedText:"_sel, fnd::attributedString(fnd::string("rich text")));
   EXPECT_EQ(fnd::utf8(send<id>(label, "text"_sel)), "rich text");
-  EXPECT_EQ(intrinsicSize(label).width, 76.5);
+  EXPECT_EQ(intrinsicSize(label.get()).width, 76.5);
   setText(nullptr);
   EXPECT_EQ(send<id>(label, "attributedText"_sel), nil);
-  EXPECT_EQ(intrinsicSize(label), CGSize{});
+  EXPECT_EQ(intrinsicSize(label.get()), CGSize{});
   setText("ab\nabcdef\nabcd");
   setFont(font(10));
   for (auto [lines, size] : {std::pair{1L, CGSizeMake(10, 12.5)}, {2L, CGSizeMake(30, 25)}, {0L, CGSizeMake(30, 37.5)}}) {
     send<void>(label, "setNumberOfLines:"_sel, lines);
-    EXPECT_EQ(intrinsicSize(label), size) << lines;
+    EXPECT_EQ(intrinsicSize(label.get()), size) << lines;
   }
 }
 

@@ -44,7 +44,7 @@ Class listenerClass() {
 
 Ref<> listener(const std::string& label) {
   Ref<> l = rt::create(listenerClass());
-  asListener(l)->label = label;
+  asListener(l.get())->label = label;
   return l;
 }
 
@@ -65,10 +65,10 @@ TEST_F(NotificationCenter, DeliversByNameAndSenderInRegistrationOrder) {
   id sender = fnd::string("sender");
   Ref<> any = listener("any"), named = listener("named"), fromSender = listener("fromSender"),
         poked = listener("poked");
-  observe(named, "hear:"_sel, fnd::string("ping"));
-  observe(any, "hear:"_sel, nil);
-  observe(fromSender, "hear:"_sel, fnd::string("ping"), sender);
-  observe(poked, "poke"_sel, UIApplicationDidBecomeActiveNotification);
+  observe(named.get(), "hear:"_sel, fnd::string("ping"));
+  observe(any.get(), "hear:"_sel, nil);
+  observe(fromSender.get(), "hear:"_sel, fnd::string("ping"), sender);
+  observe(poked.get(), "poke"_sel, UIApplicationDidBecomeActiveNotification);
   post("ping");
   post("ping", fnd::string("sender"));  // equal, but not the sender itself
   post("ping", sender);
@@ -87,11 +87,11 @@ TEST_F(NotificationCenter, ObserversChangedDuringAPostSitItOutAndAreNotRetained)
     Ref<> killer = listener("killer"), second = listener("second"), late = listener("late");
     id polite = listener("polite").leak(), silent = listener("silent").leak();
     asListener(polite)->leavesInDealloc = true;
-    asListener(killer)->onHear = [&] {
+    asListener(killer.get())->onHear = [&] {
       rt::release(std::exchange(polite, nil));
       rt::release(std::exchange(silent, nil));
       for (id gone : {second.get(), killer.get()}) send<void>(center(), "removeObserver:"_sel, gone);
-      observe(late, "hear:"_sel, nil);
+      observe(late.get(), "hear:"_sel, nil);
     };
     for (id o : {killer.get(), polite, second.get(), silent}) observe(o, "hear:"_sel, nil);
     observe(silent, "poke"_sel, nil);

@@ -11,7 +11,7 @@
 namespace {
 
 TEST(NowPlayingInfo, DeliveredOnTheMainQueueAfterTheCallReturns) {
-  Ref<> info = fnd::dictionary({{fnd::string("title"), fnd::string("Song")}});
+  auto info = Ref<>::retain(fnd::dictionary({{fnd::string("title"), fnd::string("Song")}}));
   std::vector<id> answers;
   auto ask = [&] {
     MRMediaRemoteGetNowPlayingInfo(dispatch_get_main_queue(),

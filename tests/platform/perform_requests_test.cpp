@@ -78,7 +78,7 @@ TEST_F(PerformRequests, DirectPerformsCallWithOrWithoutTheObjectAndOthersAreRefu
   EXPECT_DEATH(send<id>(t, "performSelector:"_sel, "missing"_sel), "unrecognized selector");
   EXPECT_DEATH(
       {
-        later(t, "missing"_sel, nil, 1);
+        later(t.get(), "missing"_sel, nil, 1);
         RunLoop::main().runFor(1);
       },
       "-\\[PerformTarget missing\\]: unrecognized selector");
@@ -88,25 +88,25 @@ TEST_F(PerformRequests, DirectPerformsCallWithOrWithoutTheObjectAndOthersAreRefu
 // cancels the rest of c's, one due at the same moment among them.
 TEST_F(PerformRequests, DelayedCallsRunInOrderUnlessCancelledByTargetOrBySelectorAndObject) {
   Ref<> a = makeTarget("a"), b = makeTarget("b"), c = makeTarget("c");
-  later(b, "take:"_sel, nil, 0);
-  later(a, "take:"_sel, fnd::string("x"), 1);
-  later(a, "take:"_sel, fnd::string("y"), 1);
-  later(a, "take:"_sel, nil, 1);
-  later(a, "ping"_sel, nil, 1);
-  later(b, "take:"_sel, fnd::string("x"), 1);
-  later(b, "ping"_sel, nil, 2);
-  later(c, "stopOthers"_sel, nil, 1);
-  later(c, "ping"_sel, nil, 1);
-  later(c, "ping"_sel, nil, 2);
-  cancel(a, "take:"_sel, fnd::string("x"));  // an equal string, not the same object
-  cancel(a, "take:"_sel, nil);
-  cancel(a, "count"_sel, nil);
+  later(b.get(), "take:"_sel, nil, 0);
+  later(a.get(), "take:"_sel, fnd::string("x"), 1);
+  later(a.get(), "take:"_sel, fnd::string("y"), 1);
+  later(a.get(), "take:"_sel, nil, 1);
+  later(a.get(), "ping"_sel, nil, 1);
+  later(b.get(), "take:"_sel, fnd::string("x"), 1);
+  later(b.get(), "ping"_sel, nil, 2);
+  later(c.get(), "stopOthers"_sel, nil, 1);
+  later(c.get(), "ping"_sel, nil, 1);
+  later(c.get(), "ping"_sel, nil, 2);
+  cancel(a.get(), "take:"_sel, fnd::string("x"));  // an equal string, not the same object
+  cancel(a.get(), "take:"_sel, nil);
+  cancel(a.get(), "count"_sel, nil);
   EXPECT_TRUE(calls.empty());
   RunLoop::main().runFor(1);
-  later(a, "ping"_sel, nil, 0.5);
-  later(a, "take:"_sel, nil, 1);
-  cancel(a);
-  cancel(a);
+  later(a.get(), "ping"_sel, nil, 0.5);
+  later(a.get(), "take:"_sel, nil, 1);
+  cancel(a.get());
+  cancel(a.get());
   RunLoop::main().runFor(2);
   EXPECT_EQ(calls, (Calls{{"b.take nil", 0}, {"a.take y", 1}, {"a.ping", 1}, {"b.take x", 1}, {"c.stop", 1},
                           {"b.ping", 2}}));
@@ -118,9 +118,9 @@ TEST_F(PerformRequests, TargetAndObjectAreHeldUntilTheCallRunsOrIsCancelled) {
   id c = nil;
   {
     rt::AutoreleasePool pool;
-    later(makeTarget("t"), "take:"_sel, fnd::string("payload"), 1);
+    later(makeTarget("t").get(), "take:"_sel, fnd::string("payload"), 1);
     Ref<> held = makeTarget("c");
-    later(c = held, "ping"_sel, nil, 1);
+    later(c = held.get(), "ping"_sel, nil, 1);
     later(c, "take:"_sel, fnd::string("payload"), 1);
   }
   EXPECT_EQ(rt::liveObjectCount(), before + 4);

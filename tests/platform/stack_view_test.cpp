@@ -17,9 +17,9 @@ Ref<> label(const char* text) {
 }
 
 Ref<> stackWith(CGRect frame, NSInteger axis, NSInteger alignment, NSInteger distribution,
-                std::initializer_list<id> views) {
+                std::vector<Ref<>> views) {
   Ref<> stack = rt::create(objc_getClass("UIStackView"), "initWithArrangedSubviews:"_sel,
-                           fnd::array(views));
+                           fnd::array(std::move(views)));
   send<void>(stack, "setFrame:"_sel, frame);
   send<void>(stack, "setAxis:"_sel, axis);
   send<void>(stack, "setAlignment:"_sel, alignment);
@@ -36,21 +36,21 @@ TEST(UIStackView, VerticalCentredEqualSpacingPlacesTwoLabels) {
                           UIStackViewDistributionEqualSpacing, {title});
   send<void>(header, "addSubview:"_sel, stack);
   send<void>(stack, "setTranslatesAutoresizingMaskIntoConstraints:"_sel, false);
-  tie(stack, "topAnchor"_sel, header, "topAnchor"_sel, 315);
-  tie(stack, "leftAnchor"_sel, header, "leftAnchor"_sel, 87.5);
-  fix(stack, "widthAnchor"_sel, 225);
-  fix(stack, "heightAnchor"_sel, 80);
+  tie(stack.get(), "topAnchor"_sel, header.get(), "topAnchor"_sel, 315);
+  tie(stack.get(), "leftAnchor"_sel, header.get(), "leftAnchor"_sel, 87.5);
+  fix(stack.get(), "widthAnchor"_sel, 225);
+  fix(stack.get(), "heightAnchor"_sel, 80);
 
   send<void>(stack, "addArrangedSubview:"_sel, artist);
   for (id l : {title.get(), artist.get()}) fix(l, "heightAnchor"_sel, 30);
   EXPECT_FALSE(send<bool>(artist, "translatesAutoresizingMaskIntoConstraints"_sel));
   uikit::runLayoutPass();
-  EXPECT_EQ(frameOf(stack), CGRectMake(87.5, 315, 225, 80));
-  EXPECT_EQ(frameOf(title), CGRectMake(91.25, 0, 42.5, 30));
-  EXPECT_EQ(frameOf(artist), CGRectMake(65.75, 50, 93.5, 30));
+  EXPECT_EQ(frameOf(stack.get()), CGRectMake(87.5, 315, 225, 80));
+  EXPECT_EQ(frameOf(title.get()), CGRectMake(91.25, 0, 42.5, 30));
+  EXPECT_EQ(frameOf(artist.get()), CGRectMake(65.75, 50, 93.5, 30));
   send<void>(title, "setText:"_sel, fnd::string("A title"));  // measured again at the next pass
   uikit::runLayoutPass();
-  EXPECT_EQ(frameOf(title), CGRectMake(82.75, 0, 59.5, 30));
+  EXPECT_EQ(frameOf(title.get()), CGRectMake(82.75, 0, 59.5, 30));
 }
 
 TEST(UIStackView, OnlyShownSubviewsThatStayInTheStackAreArranged) {
@@ -60,16 +60,16 @@ TEST(UIStackView, OnlyShownSubviewsThatStayInTheStackAreArranged) {
   send<void>(stack, "setSpacing:"_sel, 10.0);
   send<void>(b, "setHidden:"_sel, true);
   uikit::runLayoutPass();
-  EXPECT_EQ(frameOf(a), CGRectMake(0, 0, 40, 30));
-  EXPECT_EQ(frameOf(c), CGRectMake(50, 0, 40, 30));
+  EXPECT_EQ(frameOf(a.get()), CGRectMake(0, 0, 40, 30));
+  EXPECT_EQ(frameOf(c.get()), CGRectMake(50, 0, 40, 30));
   send<void>(c, "removeFromSuperview"_sel);
   send<void>(stack, "addArrangedSubview:"_sel, a);  // moves it to the end
-  EXPECT_EQ(fnd::arrayItems(send<id>(stack, "arrangedSubviews"_sel)), (std::vector<id>{b.get(), a.get()}));
+  EXPECT_EQ(fnd::arrayItems(send<id>(stack, "arrangedSubviews"_sel)), (std::vector<Ref<>>{b, a}));
   EXPECT_TRUE(fnd::arrayItems(nil).empty());
   send<void>(b, "setHidden:"_sel, false);
   uikit::runLayoutPass();
-  EXPECT_EQ(frameOf(b), CGRectMake(0, 0, 40, 30));
-  EXPECT_EQ(frameOf(a), CGRectMake(50, 0, 40, 30));
+  EXPECT_EQ(frameOf(b.get()), CGRectMake(0, 0, 40, 30));
+  EXPECT_EQ(frameOf(a.get()), CGRectMake(50, 0, 40, 30));
 }
 
 }  // namespace

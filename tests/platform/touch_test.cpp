@@ -30,20 +30,20 @@ Class wideTouchView() {
 
 TEST(HitTesting, FrontmostTouchableViewUnderThePointIsFoundAndPointInsideDecides) {
   Ref<> window = makeView(CGRectMake(0, 0, 300, 300), "UIWindow");
-  Ref<> back = addChild(window, CGRectMake(0, 0, 200, 200)), front = addChild(window, CGRectMake(100, 100, 100, 100));
-  Ref<> inner = addChild(front, CGRectMake(10, 10, 20, 20)), wide = addChild(window, CGRectMake(240, 0, 50, 50), wideTouchView());
+  Ref<> back = addChild(window.get(), CGRectMake(0, 0, 200, 200)), front = addChild(window.get(), CGRectMake(100, 100, 100, 100));
+  Ref<> inner = addChild(front.get(), CGRectMake(10, 10, 20, 20)), wide = addChild(window.get(), CGRectMake(240, 0, 50, 50), wideTouchView());
   const std::pair<CGPoint, id> hits[] = {
-      {{50, 50}, back},   {{150, 150}, front}, {{115, 115}, inner}, {{250, 250}, window},
-      {{350, 10}, nil},   {{225, 25}, wide},   {{215, 25}, window}};
-  for (auto [point, view] : hits) EXPECT_EQ(hitTest(window, point), view) << point.x << "," << point.y;
+      {{50, 50}, back.get()},   {{150, 150}, front.get()}, {{115, 115}, inner.get()}, {{250, 250}, window.get()},
+      {{350, 10}, nil},         {{225, 25}, wide.get()},   {{215, 25}, window.get()}};
+  for (auto [point, view] : hits) EXPECT_EQ(hitTest(window.get(), point), view) << point.x << "," << point.y;
 
   send<void>(inner, "setHidden:"_sel, true);
-  EXPECT_EQ(hitTest(window, CGPointMake(115, 115)), front.get());
+  EXPECT_EQ(hitTest(window.get(), CGPointMake(115, 115)), front.get());
   for (auto [alpha, enabled, hit] : {std::tuple{0.005, true, back.get()}, {0.02, true, front.get()},
                                      {1.0, false, back.get()}}) {
     send<void>(front, "setAlpha:"_sel, alpha);
     send<void>(front, "setUserInteractionEnabled:"_sel, enabled);
-    EXPECT_EQ(hitTest(window, CGPointMake(150, 150)), hit) << alpha;
+    EXPECT_EQ(hitTest(window.get(), CGPointMake(150, 150)), hit) << alpha;
   }
 
   // While a view animation that does not allow touches moves it, the view and its subviews
@@ -54,9 +54,9 @@ TEST(HitTesting, FrontmostTouchableViewUnderThePointIsFoundAndPointInsideDecides
     auto move = [&] { send<void>(front, "setCenter:"_sel, CGPointMake(150, 149 + double(options))); };
     send<void>(objc_getClass("UIView"), "animateWithDuration:delay:options:animations:completion:"_sel, 0.4, 0.0,
                options, fnd::block<void()>(move), nil);
-    EXPECT_EQ(hitTest(window, CGPointMake(115, 115)), during) << options;
+    EXPECT_EQ(hitTest(window.get(), CGPointMake(115, 115)), during) << options;
     fnd::RunLoop::main().runFor(0.4);
-    EXPECT_EQ(hitTest(window, CGPointMake(115, 115)), inner.get()) << options;
+    EXPECT_EQ(hitTest(window.get(), CGPointMake(115, 115)), inner.get()) << options;
   }
 }
 
@@ -92,19 +92,19 @@ TEST(Taps, ReachTheRecognisersOfTheNearestViewThatHasThem) {
   {
     rt::AutoreleasePool pool;
     Ref<> window = makeView(CGRectMake(0, 0, 300, 300), "UIWindow");
-    Ref<> card = addChild(window, CGRectMake(50, 50, 200, 200)), label = addChild(card, CGRectMake(20, 20, 100, 30));
+    Ref<> card = addChild(window.get(), CGRectMake(50, 50, 200, 200)), label = addChild(card.get(), CGRectMake(20, 20, 100, 30));
     Ref<> outer = rt::create(targetClass()), inner = rt::create(targetClass());
-    uint32_t count = rt::retainCount(outer);
-    Ref<> onWindow = tapRecognizer(outer, "tapped"_sel), onCard = tapRecognizer(inner, "tappedWith:"_sel);
-    EXPECT_EQ(rt::retainCount(outer), count);  // targets are not retained
+    uint32_t count = rt::retainCount(outer.get());
+    Ref<> onWindow = tapRecognizer(outer.get(), "tapped"_sel), onCard = tapRecognizer(inner.get(), "tappedWith:"_sel);
+    EXPECT_EQ(rt::retainCount(outer.get()), count);  // targets are not retained
     send<void>(window, "addGestureRecognizer:"_sel, onWindow);
     send<void>(card, "addGestureRecognizer:"_sel, onCard);
     EXPECT_EQ(send<id>(onCard, "view"_sel), card.get());
 
-    uikit::TouchInjector finger(window);
+    uikit::TouchInjector finger(window.get());
     finger.tap(CGPointMake(80, 80));  // on the label, which has none: the card's recogniser
-    EXPECT_EQ(tapsOf(inner), 1);
-    EXPECT_EQ(tapsOf(outer), 0);
+    EXPECT_EQ(tapsOf(inner.get()), 1);
+    EXPECT_EQ(tapsOf(outer.get()), 0);
     EXPECT_EQ(static_cast<Target*>(inner.get())->lastRecognizer, onCard.get());
     EXPECT_EQ(events(), std::vector<std::string>{"ended"});
     EXPECT_EQ(send<NSInteger>(onCard, "state"_sel), UIGestureRecognizerStatePossible);
@@ -112,9 +112,9 @@ TEST(Taps, ReachTheRecognisersOfTheNearestViewThatHasThem) {
     EXPECT_EQ(send<CGPoint>(onCard, "locationInView:"_sel, card.get()), CGPointMake(30, 30));
 
     finger.tap(CGPointMake(10, 10));  // outside the card: the window's
-    EXPECT_EQ(tapsOf(outer), 1);
+    EXPECT_EQ(tapsOf(outer.get()), 1);
     finger.drag(CGPointMake(80, 80), CGPointMake(120, 80), 4);  // a drag is no tap
-    EXPECT_EQ(tapsOf(inner), 1);
+    EXPECT_EQ(tapsOf(inner.get()), 1);
     send<void>(card, "removeFromSuperview"_sel);
     card = label = nullptr;
     EXPECT_EQ(send<id>(onCard, "view"_sel), nil);
@@ -158,11 +158,11 @@ Class trackingControl() {
 // and a refused begin stops the tracking.
 TEST(ControlTracking, ADragRunsBeginThenContinuePerMoveThenEnd) {
   Ref<> window = makeView(CGRectMake(0, 0, 300, 300), "UIWindow");
-  Ref<> control = addChild(window, CGRectMake(40, 100, 200, 40), trackingControl());
-  addChild(control, CGRectMake(0, 10, 200, 20));  // a plain subview takes the hit
+  Ref<> control = addChild(window.get(), CGRectMake(40, 100, 200, 40), trackingControl());
+  addChild(control.get(), CGRectMake(0, 10, 200, 20));  // a plain subview takes the hit
   Ref<> target = rt::create(targetClass());
-  send<void>(window, "addGestureRecognizer:"_sel, tapRecognizer(target, "tapped"_sel).get());
-  uikit::TouchInjector finger(window);
+  send<void>(window, "addGestureRecognizer:"_sel, tapRecognizer(target.get(), "tapped"_sel).get());
+  uikit::TouchInjector finger(window.get());
   using Events = std::vector<std::string>;
   const struct { bool answer; CGFloat toX; int steps; bool cancel; Events seen; } cases[] = {
       {true, 110, 3, false, {"begin 10,20", "continue 30", "continue 50", "continue 70", "end 3"}},
@@ -175,7 +175,7 @@ TEST(ControlTracking, ADragRunsBeginThenContinuePerMoveThenEnd) {
     EXPECT_EQ(events(), c.seen);
     EXPECT_FALSE(send<bool>(control, "isTracking"_sel));
   }
-  EXPECT_EQ(tapsOf(target), 0);  // the control was nearer
+  EXPECT_EQ(tapsOf(target.get()), 0);  // the control was nearer
 
   events().clear();
   g_answer = true;
@@ -192,24 +192,24 @@ TEST(ControlTracking, ADragRunsBeginThenContinuePerMoveThenEnd) {
 // back once it lifts; a control keeps its drag. The wheel stops at the edges.
 TEST(ScrollPanning, DragsMoveTheContentAndTapsStillReachIt) {
   Ref<> window = makeView(CGRectMake(0, 0, 300, 300), "UIWindow");
-  Ref<> scroll = addChild(window, CGRectMake(0, 0, 300, 200), "UIScrollView");
+  Ref<> scroll = addChild(window.get(), CGRectMake(0, 0, 300, 200), "UIScrollView");
   send<void>(scroll, "setContentSize:"_sel, CGSizeMake(300, 500));
-  Ref<> card = addChild(scroll, CGRectMake(0, 0, 300, 100));
-  addChild(scroll, CGRectMake(0, 150, 300, 40), trackingControl());
+  Ref<> card = addChild(scroll.get(), CGRectMake(0, 0, 300, 100));
+  addChild(scroll.get(), CGRectMake(0, 150, 300, 40), trackingControl());
   Ref<> target = rt::create(targetClass());
-  send<void>(card, "addGestureRecognizer:"_sel, tapRecognizer(target, "tapped"_sel).get());
-  auto shown = [&] { return uikit::presentationContentOffset(scroll).y; };
+  send<void>(card, "addGestureRecognizer:"_sel, tapRecognizer(target.get(), "tapped"_sel).get());
+  auto shown = [&] { return uikit::presentationContentOffset(scroll.get()).y; };
   const struct { const char* what; CGFloat fromY, toY, heldLow, heldHigh, rest; long taps; } cases[] = {
       {"tap", 50, 53, 0, 0, 0, 1},
       {"drag", 60, 10, 50, 50, 50, 0},
       {"past the top", 20, 120, -99, -1, 0, 0},
       {"past the bottom", 195, -205, 301, 399, 300, 0},
       {"on the control", 170, 100, 0, 0, 0, 0}};
-  uikit::TouchInjector finger(window);
+  uikit::TouchInjector finger(window.get());
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     send<void>(scroll, "setContentOffset:"_sel, CGPointMake(0, 0));
-    long taps = tapsOf(target);
+    long taps = tapsOf(target.get());
     finger.begin({150, c.fromY});
     for (int i = 1; i <= 4; ++i) finger.move({150, c.fromY + (c.toY - c.fromY) * i / 4});
     CGFloat held = shown();
@@ -220,7 +220,7 @@ TEST(ScrollPanning, DragsMoveTheContentAndTapsStillReachIt) {
     EXPECT_EQ(shown(), held);
     fnd::RunLoop::main().runFor(1);
     EXPECT_EQ(shown(), c.rest);
-    EXPECT_EQ(tapsOf(target) - taps, c.taps);
+    EXPECT_EQ(tapsOf(target.get()) - taps, c.taps);
   }
   finger.scroll({150, 100}, {0, 1000});
   EXPECT_EQ(shown(), 300);

@@ -63,35 +63,35 @@ TEST_F(ViewAnimation, ContentOffsetMoveEndsFinishedOnlyWhenItRunsOut) {
     bool removed = ending != kRunsOut;
     double begin = elapsed();
     Ref<> window = makeView(CGRectMake(0, 0, 200, 20), "UIWindow");
-    Ref<> scroll = testing_support::addChild(window, CGRectMake(0, 0, 200, 20), "UIScrollView");
+    Ref<> scroll = testing_support::addChild(window.get(), CGRectMake(0, 0, 200, 20), "UIScrollView");
     Seen done;
-    animate(10, 1.5, kLinear | UIViewAnimationOptionAllowUserInteraction, [&] { setOffset(scroll, 320); },
+    animate(10, 1.5, kLinear | UIViewAnimationOptionAllowUserInteraction, [&] { setOffset(scroll.get(), 320); },
             record(done));
     loop().runFor(1.5);
-    EXPECT_EQ(shownOffset(scroll), 0);
+    EXPECT_EQ(shownOffset(scroll.get()), 0);
     loop().runFor(5);
-    EXPECT_NEAR(shownOffset(scroll), 160, 1e-9);
-    if (ending == kRemoved) removeAnimations(scroll);
+    EXPECT_NEAR(shownOffset(scroll.get()), 160, 1e-9);
+    if (ending == kRemoved) removeAnimations(scroll.get());
     if (ending == kLeavesItsWindow) send<void>(scroll, "removeFromSuperview"_sel);
     if (ending == kFreed) scroll = window = nullptr;
-    else EXPECT_NEAR(shownOffset(scroll), removed ? 320 : 160, 1e-9);
+    else EXPECT_NEAR(shownOffset(scroll.get()), removed ? 320 : 160, 1e-9);
     EXPECT_TRUE(done.empty());
     loop().runUntilIdle();
     EXPECT_EQ(done, (Seen{{!removed, begin + (removed ? 6.5 : 11.5)}}));
-    EXPECT_EQ(animationKeys(scroll), nil);
+    EXPECT_EQ(animationKeys(scroll.get()), nil);
   }
   EXPECT_EQ(rt::liveObjectCount(), before) << "nothing a move held is left";
 
   Ref<> scroll = makeView(CGRectMake(0, 0, 200, 20), "UIScrollView");
   Seen done;
   double speed = 0, begin = elapsed();  // a speed of 0 makes the duration infinite
-  animate(300 / speed, 1.5, kLinear, [&] { setOffset(scroll, 320); }, record(done));
+  animate(300 / speed, 1.5, kLinear, [&] { setOffset(scroll.get(), 320); }, record(done));
   loop().runUntilIdle();
   EXPECT_EQ(elapsed(), begin + 1.5);
   loop().runFor(100);
-  EXPECT_EQ(shownOffset(scroll), 0);
+  EXPECT_EQ(shownOffset(scroll.get()), 0);
   EXPECT_TRUE(done.empty());
-  removeAnimations(scroll);
+  removeAnimations(scroll.get());
   loop().runOnce();
   EXPECT_EQ(done.size(), 1u);
 }
@@ -101,11 +101,11 @@ TEST_F(ViewAnimation, ContentOffsetMoveEndsFinishedOnlyWhenItRunsOut) {
 TEST_F(ViewAnimation, LinearAndEaseInOutWithDelaysBlockTouchesUnlessAllowed) {
   Ref<> faded = box(), moved = box();
   animate(2, 1, kLinear, [&] {
-    setAlpha(faded, 0);
+    setAlpha(faded.get(), 0);
     send<void>(faded, "setFrame:"_sel, CGRectMake(0, 0, 20, 20));
   });
   animate(1, 0.5, UIViewAnimationOptionCurveEaseInOut | UIViewAnimationOptionAllowUserInteraction,
-          [&] { setCenterX(moved, 105); });
+          [&] { setCenterX(moved.get(), 105); });
   EXPECT_EQ(send<double>(faded, "alpha"_sel), 0);
   // A quarter of the way in time, the ease-in-out curve has covered about 13 %.
   const struct { double t, alpha, x, tolerance; } cases[] = {
@@ -114,11 +114,11 @@ TEST_F(ViewAnimation, LinearAndEaseInOutWithDelaysBlockTouchesUnlessAllowed) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.t);
     runTo(c.t);
-    EXPECT_NEAR(uikit::presentationAlpha(faded), c.alpha, 1e-9);
-    EXPECT_NEAR(shownX(moved), c.x, c.tolerance + 1e-9);
-    EXPECT_NEAR(uikit::presentationFrame(faded).size.height, 20 - 10 * c.alpha, 1e-9);
-    EXPECT_EQ(uikit::ignoresTouchesWhileAnimating(faded), c.t < 3);
-    EXPECT_FALSE(uikit::ignoresTouchesWhileAnimating(moved));
+    EXPECT_NEAR(uikit::presentationAlpha(faded.get()), c.alpha, 1e-9);
+    EXPECT_NEAR(shownX(moved.get()), c.x, c.tolerance + 1e-9);
+    EXPECT_NEAR(uikit::presentationFrame(faded.get()).size.height, 20 - 10 * c.alpha, 1e-9);
+    EXPECT_EQ(uikit::ignoresTouchesWhileAnimating(faded.get()), c.t < 3);
+    EXPECT_FALSE(uikit::ignoresTouchesWhileAnimating(moved.get()));
   }
 }
 
@@ -129,7 +129,7 @@ TEST_F(ViewAnimation, SpringOvershootsAndSettlesAtItsEnd) {
   double highest = 0;
   for (int frame = 1; frame <= 30; ++frame) {
     loop().runFor(1.0 / 60);
-    CGAffineTransform shown = uikit::presentationTransform(track);
+    CGAffineTransform shown = uikit::presentationTransform(track.get());
     highest = std::max(highest, shown.d);
     EXPECT_EQ(shown.a, 1);
     if (frame == 27) { EXPECT_NEAR(shown.d, 1.5, 0.005); }
@@ -137,7 +137,7 @@ TEST_F(ViewAnimation, SpringOvershootsAndSettlesAtItsEnd) {
   EXPECT_GT(highest, 1.51);
   EXPECT_LT(highest, 1.55);
   loop().runFor(0.5);
-  EXPECT_EQ(uikit::presentationTransform(track), CGAffineTransformMakeScale(1, 1.5));
+  EXPECT_EQ(uikit::presentationTransform(track.get()), CGAffineTransformMakeScale(1, 1.5));
 }
 
 // Zero durations, disabled actions and layers without views change at once; the
@@ -147,17 +147,17 @@ TEST_F(ViewAnimation, UnanimatedChangesCompleteOnlyAfterTheCallerReturns) {
   id standalone = send<id>(objc_getClass("CALayer"), "layer"_sel);
   Class transaction = objc_getClass("CATransaction");
   Seen done;
-  animate(0, 0, kLinear, [&] { setAlpha(v, 0.25); }, record(done));
-  EXPECT_EQ(uikit::presentationAlpha(v), 0.25);
-  animate(0.3, 0, 0, [&] { setAlpha(v, 0.25); }, record(done));
+  animate(0, 0, kLinear, [&] { setAlpha(v.get(), 0.25); }, record(done));
+  EXPECT_EQ(uikit::presentationAlpha(v.get()), 0.25);
+  animate(0.3, 0, 0, [&] { setAlpha(v.get(), 0.25); }, record(done));
   animate(1, 0, 0, [&] {
     send<void>(transaction, "begin"_sel);
     send<void>(transaction, "setDisableActions:"_sel, true);
-    setAlpha(hidden, 0);
+    setAlpha(hidden.get(), 0);
     send<void>(transaction, "commit"_sel);
     send<void>(standalone, "setPosition:"_sel, CGPointMake(3, 3));
   }, record(done));
-  EXPECT_EQ(uikit::presentationAlpha(hidden), 0);
+  EXPECT_EQ(uikit::presentationAlpha(hidden.get()), 0);
   EXPECT_TRUE(done.empty());
   for (id layerHolder : {v.get(), hidden.get()}) EXPECT_EQ(animationKeys(layerHolder), nil);
   EXPECT_EQ(send<id>(standalone, "animationKeys"_sel), nil);
@@ -171,21 +171,21 @@ TEST_F(ViewAnimation, ANewAnimationOrAPlainSetReplacesTheRunningOne) {
   Ref<> v = box();
   Seen first, second, third;
   animate(1, 0, kLinear, [&] {
-    setCenterX(v, 105);
-    setAlpha(v, 0);
+    setCenterX(v.get(), 105);
+    setAlpha(v.get(), 0);
   }, record(first));
   loop().runFor(0.5);
-  animate(1, 0, kLinear, [&] { setCenterX(v, 5); }, record(second));
-  EXPECT_NEAR(shownX(v), 55, 1e-9);
+  animate(1, 0, kLinear, [&] { setCenterX(v.get(), 5); }, record(second));
+  EXPECT_NEAR(shownX(v.get()), 55, 1e-9);
   loop().runFor(0.25);
-  EXPECT_NEAR(shownX(v), 42.5, 1e-9);
+  EXPECT_NEAR(shownX(v.get()), 42.5, 1e-9);
   loop().runUntilIdle();
   EXPECT_EQ(first, (Seen{{false, 1}}));
   EXPECT_EQ(second, (Seen{{true, 1.5}}));
-  animate(1, 0, 0, [&] { setAlpha(v, 1); }, record(third));
+  animate(1, 0, 0, [&] { setAlpha(v.get(), 1); }, record(third));
   loop().runFor(0.5);
-  setAlpha(v, 0);
-  EXPECT_EQ(uikit::presentationAlpha(v), 0);
+  setAlpha(v.get(), 0);
+  EXPECT_EQ(uikit::presentationAlpha(v.get()), 0);
   loop().runOnce();
   EXPECT_EQ(third, (Seen{{false, 2}}));
 }
@@ -195,13 +195,13 @@ TEST_F(ViewAnimation, CompletionsChainFurtherAnimationsAndLayout) {
   Ref<> label = testing_support::makeRecordingView(4, CGRectMake(0, 0, 10, 10));
   loop().runOnce();
   testing_support::takeEvents();
-  animate(0.15, 0, kLinear, [&] { setAlpha(label, 0); }, [&](bool) {
+  animate(0.15, 0, kLinear, [&] { setAlpha(label.get(), 0); }, [&](bool) {
     send<void>(label, "setNeedsLayout"_sel);
-    animate(0.15, 0.25, kLinear, [&] { setAlpha(label, 1); });
+    animate(0.15, 0.25, kLinear, [&] { setAlpha(label.get(), 1); });
   });
   for (auto [t, alpha] : {std::pair{0.15, 0.0}, {0.4, 0.0}, {0.475, 0.5}, {0.55, 1.0}}) {
     runTo(t);
-    EXPECT_NEAR(uikit::presentationAlpha(label), alpha, 1e-6) << t;
+    EXPECT_NEAR(uikit::presentationAlpha(label.get()), alpha, 1e-6) << t;
     EXPECT_EQ(testing_support::events(), testing_support::Events{"4:layout"}) << t;
   }
   loop().runUntilIdle();
@@ -211,15 +211,15 @@ TEST_F(ViewAnimation, CompletionsChainFurtherAnimationsAndLayout) {
 TEST_F(ViewAnimation, NestedBlocksInheritDurationAndCurveUnlessOverridden) {
   Ref<> a = box(), b = box(), c = box();
   animate(1, 0, kLinear, [&] {
-    animate(4, 0, UIViewAnimationOptionCurveEaseIn, [&] { setAlpha(a, 0); });
+    animate(4, 0, UIViewAnimationOptionCurveEaseIn, [&] { setAlpha(a.get(), 0); });
     animate(4, 0, UIViewAnimationOptionOverrideInheritedDuration | UIViewAnimationOptionOverrideInheritedCurve,
-            [&] { setAlpha(b, 0); });
+            [&] { setAlpha(b.get(), 0); });
   });
-  animate(0, 0, 0, [&] { animate(2, 0, kLinear, [&] { setAlpha(c, 0); }); });
+  animate(0, 0, 0, [&] { animate(2, 0, kLinear, [&] { setAlpha(c.get(), 0); }); });
   loop().runFor(0.5);
-  EXPECT_NEAR(uikit::presentationAlpha(a), 0.5, 1e-6);
-  EXPECT_GT(uikit::presentationAlpha(b), 0.9);
-  EXPECT_NEAR(uikit::presentationAlpha(c), 0.75, 1e-6);
+  EXPECT_NEAR(uikit::presentationAlpha(a.get()), 0.5, 1e-6);
+  EXPECT_GT(uikit::presentationAlpha(b.get()), 0.9);
+  EXPECT_NEAR(uikit::presentationAlpha(c.get()), 0.75, 1e-6);
   loop().runUntilIdle();
 }
 
@@ -228,7 +228,7 @@ TEST_F(ViewAnimation, CompletionsHoldTheirCapturesUntilTheyRun) {
   {
     rt::AutoreleasePool pool;
     Ref<> v = box();
-    animate(1, 0, 0, [v] { setAlpha(v, 0); }, [v](bool) {});
+    animate(1, 0, 0, [v] { setAlpha(v.get(), 0); }, [v](bool) {});
   }
   EXPECT_GT(rt::liveObjectCount(), before);
   loop().runUntilIdle();

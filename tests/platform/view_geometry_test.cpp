@@ -17,7 +17,7 @@ void expectRect(CGRect r, double x, double y, double w, double h) {
 TEST(ViewGeometry, FrameBoundsCentreAndTransformStayConsistentUnderScaleAndRotation) {
   Ref<> v = makeView(CGRectMake(10, 20, 100, 50));
   send<void>(v, "setTransform:"_sel, CGAffineTransformScale(CGAffineTransformIdentity, 2, 0.5));
-  expectRect(frameOf(v), -40, 32.5, 200, 25);
+  expectRect(frameOf(v.get()), -40, 32.5, 200, 25);
   expectRect(send<CGRect>(v, "bounds"_sel), 0, 0, 100, 50);
   EXPECT_EQ(send<CGPoint>(v, "center"_sel), CGPointMake(60, 45));
 
@@ -26,23 +26,23 @@ TEST(ViewGeometry, FrameBoundsCentreAndTransformStayConsistentUnderScaleAndRotat
   send<void>(v, "setFrame:"_sel, CGRectMake(0, 0, 300, 100));
   EXPECT_EQ(send<CGPoint>(v, "center"_sel), CGPointMake(150, 50));
   expectRect(send<CGRect>(v, "bounds"_sel), 0, 0, 150, 200);
-  expectRect(frameOf(v), 0, 0, 300, 100);
+  expectRect(frameOf(v.get()), 0, 0, 300, 100);
 
   send<void>(v, "setTransform:"_sel, CGAffineTransformIdentity);
-  expectRect(frameOf(v), 75, -50, 150, 200);
+  expectRect(frameOf(v.get()), 75, -50, 150, 200);
 
   // Under a rotation the frame is the bounding box.
   send<void>(v, "setFrame:"_sel, CGRectMake(0, 0, 100, 50));
   send<void>(v, "setTransform:"_sel, CGAffineTransformMakeRotation(M_PI / 2));
-  expectRect(frameOf(v), 25, -25, 50, 100);
+  expectRect(frameOf(v.get()), 25, -25, 50, 100);
   send<void>(v, "setTransform:"_sel, CGAffineTransformMakeRotation(M_PI / 4));
   double side = 150 / std::sqrt(2.0);
-  expectRect(frameOf(v), 50 - side / 2, 25 - side / 2, side, side);
+  expectRect(frameOf(v.get()), 50 - side / 2, 25 - side / 2, side, side);
 }
 
 TEST(ViewGeometry, BoundsOriginShiftsSubviewsAndConversions) {
   Ref<> window = makeView(CGRectMake(0, 0, 400, 800), "UIWindow");
-  Ref<> outer = addChild(window, CGRectMake(50, 100, 200, 200)), inner = addChild(outer, CGRectMake(10, 10, 50, 50));
+  Ref<> outer = addChild(window.get(), CGRectMake(50, 100, 200, 200)), inner = addChild(outer.get(), CGRectMake(10, 10, 50, 50));
   send<void>(outer, "setBounds:"_sel, CGRectMake(5, 0, 200, 200));
   EXPECT_EQ(send<CGPoint>(inner, "convertPoint:toView:"_sel, CGPointMake(0, 0), nil), CGPointMake(55, 110));
   EXPECT_EQ(send<CGPoint>(window, "convertPoint:toView:"_sel, CGPointMake(55, 110), inner.get()), CGPointMake(0, 0));
@@ -60,7 +60,7 @@ TEST(ViewGeometry, BoundsOriginShiftsSubviewsAndConversions) {
 
 TEST(ViewGeometry, AutoresizingFollowsTheSuperviewsResizeThroughSetFrame) {
   Ref<> super = makeView(CGRectMake(0, 0, 200, 100));
-  Ref<> fill = addChild(super, CGRectMake(10, 10, 180, 80), geometryRecorderClass());
+  Ref<> fill = addChild(super.get(), CGRectMake(10, 10, 180, 80), geometryRecorderClass());
   send<void>(fill, "setAutoresizingMask:"_sel, 18UL);
   // Masks of 50-point views at x 10. With both margins flexible (5) the extra 100 points
   // go 10:140 between them; a view laid out by constraints stays.
@@ -68,21 +68,21 @@ TEST(ViewGeometry, AutoresizingFollowsTheSuperviewsResizeThroughSetFrame) {
       {1, false, 110}, {5, false, 10 + 100 * 10.0 / 150}, {0, false, 10}, {18, true, 10}};
   std::vector<Ref<>> views;
   for (const auto& c : cases) {
-    views.push_back(addChild(super, CGRectMake(10, 10, 50, 50)));
+    views.push_back(addChild(super.get(), CGRectMake(10, 10, 50, 50)));
     send<void>(views.back(), "setAutoresizingMask:"_sel, c.mask);
     send<void>(views.back(), "setTranslatesAutoresizingMaskIntoConstraints:"_sel, !c.constrained);
   }
   takeEvents();
   send<void>(super, "setFrame:"_sel, CGRectMake(0, 0, 300, 150));
   EXPECT_EQ(takeEvents(), Events{"setFrame:"});
-  expectRect(frameOf(fill), 10, 10, 280, 130);
-  for (size_t i = 0; i < views.size(); ++i) expectRect(frameOf(views[i]), cases[i].x, 10, 50, 50);
+  expectRect(frameOf(fill.get()), 10, 10, 280, 130);
+  for (size_t i = 0; i < views.size(); ++i) expectRect(frameOf(views[i].get()), cases[i].x, 10, 50, 50);
 
   // A bounds change resizes too; a move alone does not.
   send<void>(super, "setBounds:"_sel, CGRectMake(0, 0, 200, 100));
-  expectRect(frameOf(fill), 10, 10, 180, 80);
+  expectRect(frameOf(fill.get()), 10, 10, 180, 80);
   send<void>(super, "setCenter:"_sel, CGPointMake(500, 500));
-  expectRect(frameOf(fill), 10, 10, 180, 80);
+  expectRect(frameOf(fill.get()), 10, 10, 180, 80);
   EXPECT_EQ(takeEvents(), Events{"setFrame:"});
   EXPECT_DEATH(send<void>(fill, "setFrame:"_sel, CGRectMake(NAN, 0, 10, 10)), "CALayer position contains NaN");
 }

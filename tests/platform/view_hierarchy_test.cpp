@@ -13,7 +13,7 @@ namespace {
 
 std::vector<long> tagsOfSubviews(id view) {
   std::vector<long> tags;
-  for (id sub : fnd::arrayItems(send<id>(view, "subviews"_sel))) tags.push_back(send<long>(sub, "tag"_sel));
+  for (const Ref<>& sub : fnd::arrayItems(send<id>(view, "subviews"_sel))) tags.push_back(send<long>(sub, "tag"_sel));
   return tags;
 }
 
@@ -26,39 +26,39 @@ TEST(ViewHierarchy, InsertionOrderAndMoves) {
   Ref<> a = makeRecordingView(100), b = makeRecordingView(200);
   Ref<> v1 = makeRecordingView(1), v2 = makeRecordingView(2), v3 = makeRecordingView(3),
         v4 = makeRecordingView(4), v5 = makeRecordingView(5);
-  add(a, v1);
-  add(a, v2);
+  add(a.get(), v1.get());
+  add(a.get(), v2.get());
   send<void>(a, "insertSubview:atIndex:"_sel, v3, 0L);
   send<void>(a, "insertSubview:aboveSubview:"_sel, v4, v3.get());
   send<void>(a, "insertSubview:atIndex:"_sel, v5, 3L);
-  EXPECT_EQ(tagsOfSubviews(a), (std::vector<long>{3, 4, 1, 5, 2}));
+  EXPECT_EQ(tagsOfSubviews(a.get()), (std::vector<long>{3, 4, 1, 5, 2}));
   EXPECT_EQ(send<id>(v1, "superview"_sel), a.get());
 
   // Re-inserting into the same superview reorders; adding elsewhere moves.
   send<void>(a, "insertSubview:atIndex:"_sel, v2, 0L);
-  add(a, v3);
-  EXPECT_EQ(tagsOfSubviews(a), (std::vector<long>{2, 4, 1, 5, 3}));
-  add(b, v1);
-  EXPECT_EQ(tagsOfSubviews(a), (std::vector<long>{2, 4, 5, 3}));
+  add(a.get(), v3.get());
+  EXPECT_EQ(tagsOfSubviews(a.get()), (std::vector<long>{2, 4, 1, 5, 3}));
+  add(b.get(), v1.get());
+  EXPECT_EQ(tagsOfSubviews(a.get()), (std::vector<long>{2, 4, 5, 3}));
   EXPECT_EQ(send<id>(v1, "superview"_sel), b.get());
   send<void>(v4, "removeFromSuperview"_sel);
   EXPECT_EQ(send<id>(v4, "superview"_sel), nil);
-  EXPECT_EQ(tagsOfSubviews(a), (std::vector<long>{2, 5, 3}));
-  EXPECT_DEATH(add(v3, a), "cannot be added to itself");
+  EXPECT_EQ(tagsOfSubviews(a.get()), (std::vector<long>{2, 5, 3}));
+  EXPECT_DEATH(add(v3.get(), a.get()), "cannot be added to itself");
 }
 
 // Moving inside the same window is not a window change.
 TEST(ViewHierarchy, WindowCallbacksOnEnteringAndLeaving) {
   Ref<> window = makeView(CGRectMake(0, 0, 100, 100), "UIWindow");
   Ref<> parent = makeRecordingView(1), child = makeRecordingView(2);
-  add(parent, child);
+  add(parent.get(), child.get());
   EXPECT_EQ(takeEvents(), Events{"2:superview"});
-  add(window, parent);
+  add(window.get(), parent.get());
   EXPECT_EQ(takeEvents(), (Events{"1:willEnter", "2:willEnter", "1:inWindow", "2:inWindow", "1:superview"}));
   EXPECT_EQ(send<id>(child, "window"_sel), window.get());
   EXPECT_EQ(send<id>(window, "window"_sel), window.get());
-  Ref<> other = addChild(window, {});
-  add(other, child);
+  Ref<> other = addChild(window.get(), {});
+  add(other.get(), child.get());
   EXPECT_EQ(takeEvents(), Events{"2:superview"});
   send<void>(other, "removeFromSuperview"_sel);
   EXPECT_EQ(takeEvents(), (Events{"2:willLeave", "2:noWindow"}));
@@ -72,12 +72,12 @@ TEST(ViewHierarchy, NoViewOutlivesItsLastOwnerAndAFreedWindowLetsItsViewsGo) {
     rt::AutoreleasePool pool;
     Ref<> root = makeView(CGRectMake(0, 0, 10, 10), "UIWindow");
     for (const char* cls : {"UIImageView", "UIScrollView", "UIImageView"}) {
-      Ref<> v = addChild(root, CGRectMake(0, 0, 5, 5), cls);
-      addChild(v, {});
+      Ref<> v = addChild(root.get(), CGRectMake(0, 0, 5, 5), cls);
+      addChild(v.get(), {});
       send<void>(send<id>(v, "layer"_sel), "setMask:"_sel, send<id>(objc_getClass("CAGradientLayer"), "layer"_sel));
     }
     send<id>(root, "traitCollection"_sel);
-    add(root, child);
+    add(root.get(), child.get());
     takeEvents();
   }
   EXPECT_EQ(takeEvents(), (Events{"7:willLeave", "7:noWindow", "7:superview"}));
@@ -93,32 +93,32 @@ void (*g_removeFromSuperview)(id, SEL) = nullptr;
 TEST(ViewHierarchy, AHookHoldingASuperviewBeingFreedDoesNotFreeItAgain) {
   Class holding = makeSubclass("UIView", "HoldingView");
   MSHookMessageEx(holding, "removeFromSuperview"_sel, +[](id self, SEL sel) {
-    Ref<> superview = send<id>(self, "superview"_sel);
+    Ref<> superview = Ref<>::retain(send<id>(self, "superview"_sel));
     g_removeFromSuperview(self, sel);
   }, &g_removeFromSuperview);
   long before = rt::liveObjectCount();
-  addChild(makeView({}), {}, holding);
+  addChild(makeView({}).get(), {}, holding);
   EXPECT_EQ(rt::liveObjectCount(), before);
 }
 
 TEST(ViewHierarchy, SizeClassIsInheritedAndChangesAreTold) {
   Ref<> window = makeView(CGRectMake(0, 0, 100, 100), "UIWindow");
-  uikit::setVerticalSizeClass(window, UIUserInterfaceSizeClassRegular);
+  uikit::setVerticalSizeClass(window.get(), UIUserInterfaceSizeClassRegular);
   Ref<> parent = makeRecordingView(1), child = makeRecordingView(2);
-  add(parent, child);
-  EXPECT_EQ(sizeClassOf(child), 0);
+  add(parent.get(), child.get());
+  EXPECT_EQ(sizeClassOf(child.get()), 0);
   takeEvents();
-  add(window, parent);
-  EXPECT_EQ(sizeClassOf(child), 2);
+  add(window.get(), parent.get());
+  EXPECT_EQ(sizeClassOf(child.get()), 2);
   Events told = takeEvents();
   EXPECT_NE(std::find(told.begin(), told.end(), "2:traits"), told.end());
-  uikit::setVerticalSizeClass(parent, UIUserInterfaceSizeClassRegular);
-  uikit::setVerticalSizeClass(window, UIUserInterfaceSizeClassCompact);
+  uikit::setVerticalSizeClass(parent.get(), UIUserInterfaceSizeClassRegular);
+  uikit::setVerticalSizeClass(window.get(), UIUserInterfaceSizeClassCompact);
   EXPECT_TRUE(takeEvents().empty());
-  EXPECT_EQ(sizeClassOf(child), 2);
-  uikit::setVerticalSizeClass(parent, std::nullopt);
+  EXPECT_EQ(sizeClassOf(child.get()), 2);
+  uikit::setVerticalSizeClass(parent.get(), std::nullopt);
   EXPECT_EQ(takeEvents(), (Events{"1:traits", "2:traits"}));
-  EXPECT_EQ(sizeClassOf(child), 1);
+  EXPECT_EQ(sizeClassOf(child.get()), 1);
 }
 
 // A controller makes its view when first asked and keeps it. Its traits are its view's, also
@@ -130,15 +130,15 @@ TEST(ViewController, ViewIsMadeOnFirstRequestAndGivesTheTraits) {
   EXPECT_TRUE(rt::isKindOfClass(made, objc_getClass("UIView")));
   EXPECT_TRUE(send<bool>(controller, "isViewLoaded"_sel));
   EXPECT_EQ(send<id>(controller, "view"_sel), made);
-  EXPECT_EQ(sizeClassOf(controller), UIUserInterfaceSizeClassUnspecified);
+  EXPECT_EQ(sizeClassOf(controller.get()), UIUserInterfaceSizeClassUnspecified);
 
   static Ref<> own;
   Class cls = makeSubclass("UIViewController", "OwnViewController");
   class_addMethod(cls, "view"_sel, +[](id, SEL) { return own.get(); }, "@@:");
   Ref<> window = makeView(CGRectMake(0, 0, 844, 390), "UIWindow"), subclassed = rt::create(cls);
-  own = addChild(window, CGRectZero);
+  own = addChild(window.get(), CGRectZero);
   send<void>(controller, "setView:"_sel, own);
-  uikit::setVerticalSizeClass(window, UIUserInterfaceSizeClassCompact);
+  uikit::setVerticalSizeClass(window.get(), UIUserInterfaceSizeClassCompact);
   for (id c : {controller.get(), subclassed.get()}) EXPECT_EQ(sizeClassOf(c), UIUserInterfaceSizeClassCompact);
   own = nullptr;
 }

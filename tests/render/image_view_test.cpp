@@ -44,9 +44,9 @@ const PaintCase kCases[] = {
 INSTANTIATE_TEST_SUITE_P(ImageViews, ScenePaint, testing::ValuesIn(kCases), caseName);
 
 TEST_F(Scene, SteadyImageLooksTheSameFromItsResampledCopy) {
-  imageView(window, 1, CGRectMake(3.3, 10.6, 90, 80), twoColorImage(7, 5, {255, 0, 0, 255}, {0, 0, 255, 255}));
-  lv::render::Picture first = draw(renderer, window, 3);
-  lv::render::Picture second = draw(renderer, window, 3);
+  imageView(window.get(), 1, CGRectMake(3.3, 10.6, 90, 80), twoColorImage(7, 5, {255, 0, 0, 255}, {0, 0, 255, 255}));
+  lv::render::Picture first = draw(renderer, window.get(), 3);
+  lv::render::Picture second = draw(renderer, window.get(), 3);
   for (int y = 0; y < first.height(); y += 7)
     for (int x = 0; x < first.width(); x += 5) ASSERT_EQ(first.pixel(x, y), second.pixel(x, y)) << x << "," << y;
 }

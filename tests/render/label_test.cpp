@@ -24,7 +24,7 @@ struct LabelPaint : Scene {
   LabelPaint() { window = makeWindow(300, 60); }
 
   Ref<> label(const char* text, CGRect frame = CGRectMake(0, 0, 300, 60)) {
-    Ref<> l = addView(window, frame, nil, "UILabel");
+    Ref<> l = addView(window.get(), frame, nil, "UILabel");
     send<void>(l, "setText:"_sel, fnd::string(text));
     send<void>(l, "setFont:"_sel, uikit::systemFont(20, 0.3));
     send<void>(l, "setTextColor:"_sel, color(0, 0, 0));
@@ -35,14 +35,14 @@ struct LabelPaint : Scene {
 // Left (as it starts), right and centred.
 TEST_F(LabelPaint, TextIsAlignedAndCentredVertically) {
   Ref<> l = label("Lumen");
-  Ink left = inkIn(draw(renderer, window), 0, 60);
+  Ink left = inkIn(draw(renderer, window.get()), 0, 60);
   EXPECT_TRUE(left.left >= 0 && left.left < 5) << left.left;
   send<void>(l, "setTextAlignment:"_sel, 2L);
-  Ink right = inkIn(draw(renderer, window), 0, 60);
+  Ink right = inkIn(draw(renderer, window.get()), 0, 60);
   EXPECT_GT(right.right, 294);
   EXPECT_NEAR(right.right - right.left, left.right - left.left, 1);
   send<void>(l, "setTextAlignment:"_sel, 1L);
-  lv::render::Picture p = draw(renderer, window);
+  lv::render::Picture p = draw(renderer, window.get());
   EXPECT_NEAR(inkIn(p, 0, 60).left + inkIn(p, 0, 60).right, 300, 4);
   EXPECT_EQ(inkIn(p, 0, 15).left + inkIn(p, 45, 60).left, -2) << "no ink in the top or bottom quarter";
 }
@@ -56,7 +56,7 @@ TEST_F(LabelPaint, MeasuredWidthShowsAllOfTheTextInItsColourAndShadow) {
   send<void>(l, "setShadowOffset:"_sel, CGSizeMake(0, 30));
   send<void>(l, "sizeToFit"_sel);
   CGRect frame = send<CGRect>(l, "frame"_sel);
-  lv::render::Picture p = draw(renderer, window);
+  lv::render::Picture p = draw(renderer, window.get());
   EXPECT_NEAR(inkIn(p, 0, 30).right + 1, frame.size.width, 2) << "the last glyph is drawn, not an ellipsis";
   int blue = 0, red = 0;
   for (int y = 0; y < 60; ++y)
@@ -65,10 +65,10 @@ TEST_F(LabelPaint, MeasuredWidthShowsAllOfTheTextInItsColourAndShadow) {
   EXPECT_GT(red, 50) << "the shadow";
 
   send<void>(l, "setFrame:"_sel, CGRectMake(0, 0, frame.size.width / 2, 30));
-  EXPECT_LT(inkIn(draw(renderer, window), 0, 30).right, frame.size.width / 2) << "cut at the frame";
+  EXPECT_LT(inkIn(draw(renderer, window.get()), 0, 30).right, frame.size.width / 2) << "cut at the frame";
 
   send<void>(l, "setFrame:"_sel, CGRectMake(0, 0, 0, 30));
-  EXPECT_EQ(inkIn(draw(renderer, window), 0, 30).left, -1) << "no room, no text";
+  EXPECT_EQ(inkIn(draw(renderer, window.get()), 0, 30).left, -1) << "no room, no text";
 }
 
 // A line longer than a piece (uikit/text_pieces.h) is set in the pieces it is measured in:
@@ -81,9 +81,9 @@ TEST_F(LabelPaint, ALongLineInTwoDirectionsSizedToFitShowsItsEnd) {
   send<void>(l, "sizeToFit"_sel);
   double width = send<CGRect>(l, "frame"_sel).size.width;
   send<void>(l, "setFrame:"_sel, CGRectMake(300 - width, 0, width, 60));
-  EXPECT_GT(inkIn(draw(renderer, window), 0, 60).right, 295);
+  EXPECT_GT(inkIn(draw(renderer, window.get()), 0, 60).right, 295);
   send<void>(l, "setFrame:"_sel, CGRectMake(300 - width, 0, width - 30, 60));
-  EXPECT_LT(inkIn(draw(renderer, window), 0, 60).right, 270);
+  EXPECT_LT(inkIn(draw(renderer, window.get()), 0, 60).right, 270);
 }
 
 }  // namespace

@@ -14,8 +14,8 @@ void besideEachOther(id window) {
   for (double radius : {0.0, 10.0})
     for (bool clips : {false, true}) {
       Ref<> box = addView(window, CGRectMake(clips ? 60 : 0, radius ? 60 : 0, 30, 30), color(0, 0, 1));
-      addView(box, radius ? CGRectMake(0, 0, 30, 30) : CGRectMake(20, 20, 30, 30), color(1, 0, 0));
-      send<void>(layerOf(box), "setCornerRadius:"_sel, radius);
+      addView(box.get(), radius ? CGRectMake(0, 0, 30, 30) : CGRectMake(20, 20, 30, 30), color(1, 0, 0));
+      send<void>(layerOf(box.get()), "setCornerRadius:"_sel, radius);
       send<void>(box, "setClipsToBounds:"_sel, clips);
     }
 }
@@ -33,7 +33,7 @@ void blackStrip(id window, CGRect frame, double alpha, double fadeFrom) {
   send<void>(mask, "setColors:"_sel, fnd::array({clear, black, black, clear}));
   send<void>(mask, "setLocations:"_sel,
              fnd::array({fnd::number(0.0), fnd::number(0.0), fnd::number(fadeFrom), fnd::number(1.0)}));
-  send<void>(layerOf(strip), "setMask:"_sel, mask.get());
+  send<void>(layerOf(strip.get()), "setMask:"_sel, mask.get());
   send<void>(strip, "setAlpha:"_sel, alpha);
 }
 
@@ -48,7 +48,7 @@ const PaintCase kCases[] = {
     {"AlphaBlendsTheSubtreeAsOneGroup", 1,
      [](id w) {
        Ref<> half = addView(w, CGRectMake(0, 0, 50, 50), color(1, 0, 0));
-       addView(half, CGRectMake(0, 0, 20, 20), color(0, 0, 1));
+       addView(half.get(), CGRectMake(0, 0, 20, 20), color(0, 0, 1));
        send<void>(half, "setAlpha:"_sel, 0.5);
        send<void>(addView(w, CGRectMake(50, 0, 50, 50), color(1, 0, 0, 0.5)), "setAlpha:"_sel, 0.5);
      },
@@ -60,9 +60,9 @@ const PaintCase kCases[] = {
     {"MaskedCornersAndScaleTransformsShapeTheView", 2,
      [](id w) {
        Ref<> pill = addView(w, CGRectMake(10, 5, 80, 20), color(1, 0, 0));
-       send<void>(layerOf(pill), "setCornerRadius:"_sel, 10.0);
-       send<void>(layerOf(pill), "setMaskedCorners:"_sel, kCALayerMinXMinYCorner | kCALayerMinXMaxYCorner);
-       send<void>(layerOf(pill), "setMasksToBounds:"_sel, true);
+       send<void>(layerOf(pill.get()), "setCornerRadius:"_sel, 10.0);
+       send<void>(layerOf(pill.get()), "setMaskedCorners:"_sel, kCALayerMinXMinYCorner | kCALayerMinXMaxYCorner);
+       send<void>(layerOf(pill.get()), "setMasksToBounds:"_sel, true);
        send<void>(addView(w, CGRectMake(20, 40, 60, 20), color(1, 0, 0)), "setTransform:"_sel,
                   CGAffineTransformMakeScale(1, 1.5));
        send<void>(w, "setBackgroundColor:"_sel, nil);
@@ -74,7 +74,7 @@ const PaintCase kCases[] = {
        send<void>(addView(w, CGRectMake(0, 0, 50, 50), color(1, 0, 0)), "setAlpha:"_sel, 0.0);
        send<void>(addView(w, CGRectMake(50, 0, 50, 50), color(1, 0, 0)), "setTransform:"_sel, CGAffineTransformMakeScale(0, 1));
        Ref<> hidden = addView(w, CGRectMake(0, 50, 50, 50), color(1, 0, 0));
-       addView(hidden, CGRectMake(0, 0, 10, 10), color(0, 0, 1));
+       addView(hidden.get(), CGRectMake(0, 0, 10, 10), color(0, 0, 1));
        send<void>(hidden, "setHidden:"_sel, true);
      },
      {{25, 25, kWhite}, {75, 25, kWhite}, {5, 55, kWhite}, {40, 90, kWhite}}},
@@ -82,19 +82,19 @@ const PaintCase kCases[] = {
     {"ContentOffsetAndStandaloneSublayersPlaceWhatTheyHold", 1,
      [](id w) {
        Ref<> scroll = addView(w, CGRectMake(0, 0, 100, 50), nil, "UIScrollView");
-       addView(scroll, CGRectMake(0, 0, 20, 50), color(1, 0, 0));
+       addView(scroll.get(), CGRectMake(0, 0, 20, 50), color(1, 0, 0));
        send<void>(scroll, "setContentOffset:"_sel, CGPointMake(-30, 0));
        Ref<> sub = rt::create(objc_getClass("CALayer"));
        send<void>(sub, "setFrame:"_sel, CGRectMake(0, 0, 10, 10));
        send<void>(sub, "setBackgroundColor:"_sel, send<id>(color(0, 0, 1), "CGColor"_sel));
-       send<void>(layerOf(addView(w, CGRectMake(50, 60, 40, 40))), "addSublayer:"_sel, sub.get());
+       send<void>(layerOf(addView(w, CGRectMake(50, 60, 40, 40)).get()), "addSublayer:"_sel, sub.get());
      },
      {{10, 25, kWhite}, {40, 25, kRed}, {55, 65, kBlue}, {45, 55, kWhite}}},
     // Half a second into a slide of a second, and after one of a quarter.
     {"AnimationsShowTheIntermediateAndTheEndPositions", 1,
      [](id w) {
-       slideRight(addView(w, CGRectMake(0, 0, 10, 10), color(1, 0, 0)));
-       slideRight(addView(w, CGRectMake(0, 0, 10, 10), color(0, 0, 1)), 0.25);
+       slideRight(addView(w, CGRectMake(0, 0, 10, 10), color(1, 0, 0)).get());
+       slideRight(addView(w, CGRectMake(0, 0, 10, 10), color(0, 0, 1)).get(), 0.25);
        fnd::RunLoop::main().runFor(0.5);
      },
      {{45, 5, kRed}, {5, 5, kWhite}, {85, 5, kBlue}}},
@@ -109,8 +109,8 @@ const PaintCase kCases[] = {
 };
 
 TEST_P(ScenePaint, ShowsWhatTheViewsHold) {
-  GetParam().build(window);
-  lv::render::Picture p = draw(renderer, window, GetParam().scale);
+  GetParam().build(window.get());
+  lv::render::Picture p = draw(renderer, window.get(), GetParam().scale);
   for (const Probe& probe : GetParam().probes)
     EXPECT_LE(distance(p.pixel(probe.x, probe.y), probe.want), probe.tolerance)
         << "at " << probe.x << "," << probe.y << ": " << testing::PrintToString(p.pixel(probe.x, probe.y));

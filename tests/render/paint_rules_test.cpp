@@ -31,9 +31,9 @@ TEST_F(Scene, TheMostSpecificRuleWinsAndDrawsAboveTheBackgroundAndBelowSubviews)
   rules.add("RulesTestLate", fill(1, 0, 0));
   EXPECT_NE(rules.find(classNamed("RulesTestLate")), nullptr) << "named before its class existed";
 
-  Ref<> painted = addView(window, CGRectMake(0, 0, 100, 100), color(1, 0, 0), "RulesTestFurther");
-  addView(painted, CGRectMake(0, 0, 10, 10), color(0, 0, 1));
-  lv::render::Picture p = draw(renderer, window);
+  Ref<> painted = addView(window.get(), CGRectMake(0, 0, 100, 100), color(1, 0, 0), "RulesTestFurther");
+  addView(painted.get(), CGRectMake(0, 0, 10, 10), color(0, 0, 1));
+  lv::render::Picture p = draw(renderer, window.get());
   EXPECT_EQ(p.pixel(5, 5), kBlue);
   EXPECT_EQ(p.pixel(30, 30), (lv::render::Pixel{0, 255, 0, 255}));
   EXPECT_EQ(p.pixel(70, 30), kRed);

@@ -14,10 +14,10 @@ namespace {
 // At rest it holds while time passes and a frame is set to what it was; a slide changes it
 // every frame until it stops; then each visible change gives one not seen before.
 TEST_F(Scene, SceneSignatureChangesWithEveryFrameOfAMoveAndEveryVisibleChangeOnly) {
-  auto now = [&] { return renderer.sceneSignature(window); };
-  Ref<> box = addView(window, CGRectMake(0, 0, 10, 10), color(1, 0, 0));
-  Ref<> inner = addView(box, CGRectMake(0, 0, 5, 5), color(0, 0, 1));
-  Ref<> label = addView(window, CGRectMake(0, 50, 100, 20), nil, "UILabel");
+  auto now = [&] { return renderer.sceneSignature(window.get()); };
+  Ref<> box = addView(window.get(), CGRectMake(0, 0, 10, 10), color(1, 0, 0));
+  Ref<> inner = addView(box.get(), CGRectMake(0, 0, 5, 5), color(0, 0, 1));
+  Ref<> label = addView(window.get(), CGRectMake(0, 50, 100, 20), nil, "UILabel");
   send<void>(label, "setText:"_sel, fnd::string("one"));
   uint64_t before = now();
   fnd::RunLoop::main().runFor(1);
@@ -25,7 +25,7 @@ TEST_F(Scene, SceneSignatureChangesWithEveryFrameOfAMoveAndEveryVisibleChangeOnl
   EXPECT_EQ(now(), before);
   EXPECT_EQ(renderer.sceneSignature(nil), 0u);
 
-  slideRight(box);
+  slideRight(box.get());
   fnd::RunLoop::main().runFor(0.25);
   uint64_t quarter = now();
   fnd::RunLoop::main().runFor(0.25);

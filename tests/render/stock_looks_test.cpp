@@ -17,13 +17,13 @@ TEST_F(Scene, StockLooksDrawADuskWallpaperAndGlyphsOverTheirButtons) {
   renderer.rules().add("LooksRouting", lv::render::routingGlyphRule());
   renderer.rules().add("LooksTransport", lv::render::transportGlyphsRule([](id) { return false; }));
   auto add = [&](const char* cls, CGRect frame) {
-    return addView(window, frame, color(0, 0, 0), class_getName(classNamed(cls)));
+    return addView(window.get(), frame, color(0, 0, 0), class_getName(classNamed(cls)));
   };
   add("LooksWallpaper", CGRectMake(0, 0, 100, 200));
   add("LooksRouting", CGRectMake(55, 10, 40, 40));
   Ref<> controls = add("LooksTransport", CGRectMake(0, 150, 100, 40));
-  for (double x : {0.0, 35.0, 70.0}) addView(controls, CGRectMake(x, 5, 30, 30), color(0.1, 0.1, 0.1));
-  lv::render::Picture p = draw(renderer, window, 2);
+  for (double x : {0.0, 35.0, 70.0}) addView(controls.get(), CGRectMake(x, 5, 30, 30), color(0.1, 0.1, 0.1));
+  lv::render::Picture p = draw(renderer, window.get(), 2);
   lv::render::Pixel top = p.pixel(100, 2), middle = p.pixel(100, 200), bottom = p.pixel(100, 397);
   EXPECT_GT(top.b, top.r) << "blue above";
   EXPECT_GT(bottom.r, bottom.b) << "warm below";
@@ -60,12 +60,12 @@ TEST_F(Scene, StockLooksRedrawWhenTheStateTheyShowChanges) {
     std::string cls = std::string("LooksState") + std::to_string(&c - kStateCases);
     renderer.rules().add(cls, c.rule([&on](id) { return on; }));
     window = makeWindow(100, 100);
-    Ref<> view = addView(window, CGRectMake(30, 30, 40, 40), color(0, 0, 0), class_getName(classNamed(cls.c_str())));
+    Ref<> view = addView(window.get(), CGRectMake(30, 30, 40, 40), color(0, 0, 0), class_getName(classNamed(cls.c_str())));
     if (c.buttons == 3)
-      for (double x : {-35.0, 5.0, 45.0}) addView(view, CGRectMake(x, 5, 30, 30), color(0, 0, 0));
+      for (double x : {-35.0, 5.0, 45.0}) addView(view.get(), CGRectMake(x, 5, 30, 30), color(0, 0, 0));
     for (bool state : {false, true}) {
       on = state;
-      lv::render::Picture p = draw(renderer, window, 2);
+      lv::render::Picture p = draw(renderer, window.get(), 2);
       bool lit = stats(p, c.x - 1, c.y - 1, c.x + 1, c.y + 1).mean > 150;
       EXPECT_EQ(lit, state == c.litWhenOn) << "state " << state;
     }

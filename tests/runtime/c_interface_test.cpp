@@ -115,27 +115,27 @@ TEST_F(CInterface, AssociatedObjectsFollowTheirPolicy) {
     SCOPED_TRACE(c.policy);
     Ref<> owner = rt::create(copyable), value = rt::create(copyable);
     long live = rt::liveObjectCount();
-    objc_setAssociatedObject(owner, &key, value, c.policy);
-    EXPECT_EQ(rt::retainCount(value), c.retains ? 2u : 1u);
+    objc_setAssociatedObject(owner.get(), &key, value.get(), c.policy);
+    EXPECT_EQ(rt::retainCount(value.get()), c.retains ? 2u : 1u);
     EXPECT_EQ(rt::liveObjectCount(), live + (c.copies ? 1 : 0));
     {
       rt::AutoreleasePool pool;
-      id read = objc_getAssociatedObject(owner, &key);
+      id read = objc_getAssociatedObject(owner.get(), &key);
       EXPECT_EQ(read == value.get(), !c.copies);
       EXPECT_EQ(rt::retainCount(read), (c.retains || c.copies ? 1u : 0u) + (c.copies ? 0u : 1u) + (c.atomic ? 1u : 0u));
     }
-    objc_setAssociatedObject(owner, &key, nil, c.policy);
-    EXPECT_EQ(objc_getAssociatedObject(owner, &key), nil);
-    EXPECT_EQ(rt::retainCount(value), 1u);
+    objc_setAssociatedObject(owner.get(), &key, nil, c.policy);
+    EXPECT_EQ(objc_getAssociatedObject(owner.get(), &key), nil);
+    EXPECT_EQ(rt::retainCount(value.get()), 1u);
     EXPECT_EQ(rt::liveObjectCount(), live) << "a copy is released with its association";
   }
   Ref<> owner = rt::create(copyable), value = rt::create(copyable);
-  objc_setAssociatedObject(reinterpret_cast<id>(copyable), &key, value, OBJC_ASSOCIATION_RETAIN_NONATOMIC);
+  objc_setAssociatedObject(reinterpret_cast<id>(copyable), &key, value.get(), OBJC_ASSOCIATION_RETAIN_NONATOMIC);
   EXPECT_EQ(objc_getAssociatedObject(reinterpret_cast<id>(copyable), &key), value.get()) << "on a class";
   objc_setAssociatedObject(reinterpret_cast<id>(copyable), &key, nil, OBJC_ASSOCIATION_ASSIGN);
-  objc_setAssociatedObject(owner, &key, value, OBJC_ASSOCIATION_RETAIN_NONATOMIC);
+  objc_setAssociatedObject(owner.get(), &key, value.get(), OBJC_ASSOCIATION_RETAIN_NONATOMIC);
   owner = nullptr;
-  EXPECT_EQ(rt::retainCount(value), 1u) << "released with its owner";
+  EXPECT_EQ(rt::retainCount(value.get()), 1u) << "released with its owner";
 }
 
 long Answer_first(id, SEL) { return 1; }

@@ -81,7 +81,7 @@ TEST_F(RuntimeDeathTest, ValuesRefuseWrongClassesAndIndices) {
   Ref<> c = rt::create(counter);
   EXPECT_DEATH(send<bool>(fnd::string("#FF"), "hasPrefix:"_sel, fnd::number(1L)),
                "-\\[NSString hasPrefix:\\]: an object of class NSNumber is not a string");
-  EXPECT_DEATH(fnd::utf8(c), "fnd::utf8: an object of class Counter[0-9]+ is not a string");
+  EXPECT_DEATH(fnd::utf8(c.get()), "fnd::utf8: an object of class Counter[0-9]+ is not a string");
   EXPECT_DEATH(send<id>(fnd::array({c}), "objectAtIndex:"_sel, NSUInteger(1)), "index 1 beyond bounds \\[0 .. 1\\)");
 }
 
@@ -114,7 +114,7 @@ TEST_F(Runtime, InheritedMethodGetsOwnEntryAndSuperImp) {
   EXPECT_EQ(send<long>(child, "doubled"_sel), 4);  // cached through the parent's method
   long (*slot)(id, SEL) = nullptr;
   MSHookMessageEx(sub, "doubled"_sel, +[](id, SEL) -> long { return -1; }, &slot);
-  EXPECT_EQ(slot(child, "doubled"_sel), 4);
+  EXPECT_EQ(slot(child.get(), "doubled"_sel), 4);
   EXPECT_EQ(send<long>(child, "doubled"_sel), -1);
   EXPECT_EQ(send<long>(parent, "doubled"_sel), 0);  // the parent keeps its own
 }
@@ -131,7 +131,7 @@ TEST_F(Runtime, AddMethodDoesNotReplaceExistingAndKeepsTypes) {
 void (*tracedStepSlot)(id, SEL) = nullptr;
 Ref<> madeBlock;
 void Host_step(id self, SEL) { send<void>(self, "note"_sel); }
-void Traced_note(id, SEL) { madeBlock = Ref<>(fnd::block<void()>([] {})); }
+void Traced_note(id, SEL) { madeBlock = Ref<>::retain(fnd::block<void()>([] {})); }
 void Traced_step(id self, SEL cmd) { tracedStepSlot(self, cmd); }
 
 struct TraceLines : rt::MessageObserver {
@@ -154,7 +154,7 @@ TEST_F(Runtime, MessageTraceReportsTracedFramesSlotCallsAndReturnsWithTheirDepth
   send<void>(obj, "step"_sel);
   {
     rt::DeliveryMark mark(rt::TraceKind::Delayed);
-    fnd::perform(obj, "note"_sel, nil);
+    fnd::perform(obj.get(), "note"_sel, nil);
   }
   fnd::callCompletion(madeBlock.get());
   fnd::callCompletion(fnd::block<void()>([] {}));  // made by untraced code: no frame
@@ -181,18 +181,18 @@ TEST_F(Runtime, IvarsReadByNameAndTypeThroughTheSuperclass) {
   Ref<> c = rt::create(sub), label = rt::create(rt::rootClass());
   double factor = -1;
   long wrongType = 0;
-  EXPECT_TRUE(rt::readIvar(c, "_factor", factor));
+  EXPECT_TRUE(rt::readIvar(c.get(), "_factor", factor));
   EXPECT_EQ(factor, 0.25);
-  EXPECT_FALSE(rt::readIvar(c, "_factor", wrongType));
-  EXPECT_FALSE(rt::readIvar(c, "_missing", factor));
+  EXPECT_FALSE(rt::readIvar(c.get(), "_factor", wrongType));
+  EXPECT_FALSE(rt::readIvar(c.get(), "_missing", factor));
   EXPECT_FALSE(rt::readIvar(nil, "_factor", factor));
   static_cast<Counter*>(c.get())->label = label;
   id read = nil;
-  ASSERT_TRUE(rt::readIvar(c, "_label", read));
+  ASSERT_TRUE(rt::readIvar(c.get(), "_label", read));
   EXPECT_EQ(read, label.get());
-  EXPECT_EQ(rt::retainCount(label), 2u) << "a read does not retain";
+  EXPECT_EQ(rt::retainCount(label.get()), 2u) << "a read does not retain";
   Ref<> wrong;
-  EXPECT_FALSE(rt::readIvar(c, "_label", wrong)) << "an object ivar reads only as id";
+  EXPECT_FALSE(rt::readIvar(c.get(), "_label", wrong)) << "an object ivar reads only as id";
 }
 
 TEST_F(Runtime, AssociatedObjectsAreStrongAndDieWithOwner) {
@@ -200,15 +200,15 @@ TEST_F(Runtime, AssociatedObjectsAreStrongAndDieWithOwner) {
   {
     static const char keyA = 0, keyB = 0;
     Ref<> a = rt::create(counter), b = rt::create(counter), value = rt::create(counter);
-    objc_setAssociatedObject(a, &keyA, value, OBJC_ASSOCIATION_RETAIN_NONATOMIC);
-    EXPECT_EQ(objc_getAssociatedObject(a, &keyA), value.get());
-    EXPECT_EQ(objc_getAssociatedObject(a, &keyB), nil);
-    EXPECT_EQ(objc_getAssociatedObject(b, &keyA), nil);
-    EXPECT_EQ(rt::retainCount(value), 2u);
-    objc_setAssociatedObject(b, &keyA, value, OBJC_ASSOCIATION_RETAIN_NONATOMIC);
-    objc_setAssociatedObject(b, &keyA, nil, OBJC_ASSOCIATION_RETAIN_NONATOMIC);
-    EXPECT_EQ(objc_getAssociatedObject(b, &keyA), nil);
-    EXPECT_EQ(rt::retainCount(value), 2u);
+    objc_setAssociatedObject(a.get(), &keyA, value.get(), OBJC_ASSOCIATION_RETAIN_NONATOMIC);
+    EXPECT_EQ(objc_getAssociatedObject(a.get(), &keyA), value.get());
+    EXPECT_EQ(objc_getAssociatedObject(a.get(), &keyB), nil);
+    EXPECT_EQ(objc_getAssociatedObject(b.get(), &keyA), nil);
+    EXPECT_EQ(rt::retainCount(value.get()), 2u);
+    objc_setAssociatedObject(b.get(), &keyA, value.get(), OBJC_ASSOCIATION_RETAIN_NONATOMIC);
+    objc_setAssociatedObject(b.get(), &keyA, nil, OBJC_ASSOCIATION_RETAIN_NONATOMIC);
+    EXPECT_EQ(objc_getAssociatedObject(b.get(), &keyA), nil);
+    EXPECT_EQ(rt::retainCount(value.get()), 2u);
   }
   EXPECT_EQ(rt::liveObjectCount(), before);
 }
@@ -255,7 +255,7 @@ TEST_F(Runtime, ASetListsObjectsMadeAlikeAlikeWhereverTheyLand) {
     id set = send<id>(objc_getClass("NSMutableSet"), "setWithCapacity:"_sel, made.size());
     for (Ref<>& m : made) send<void>(set, "addObject:"_sel, (m = rt::create(counter)).get());
     std::vector<long> order;
-    for (id item : fnd::arrayItems(send<id>(set, "allObjects"_sel)))
+    for (const Ref<>& item : fnd::arrayItems(send<id>(set, "allObjects"_sel)))
       order.push_back(std::find(made.begin(), made.end(), item) - made.begin());
     return order;
   };

@@ -162,7 +162,7 @@ const SendCase kCases[] = {
 TEST_F(MsgSend, ArgumentsAndResultsPassThroughEveryPath) {
   Ref<> obj = rt::create(target), subObj = rt::create(sub);
   for (const SendCase& c : kCases) {
-    for (Via via : {Via{obj}, Via{subObj, sub}, Via{obj, nullptr, true}}) {
+    for (Via via : {Via{obj.get()}, Via{subObj.get(), sub}, Via{obj.get(), nullptr, true}}) {
       for (const char* mode : {"miss", "hit", "traced"}) {
         SCOPED_TRACE(std::string(c.name) + (via.superFrom ? ", super, " : via.slot ? ", slot, " : ", ") + mode);
         TraceLines trace;
@@ -191,26 +191,26 @@ TEST_F(MsgSend, NilReceiverLeavesAStructureResultAlone) {
 TEST_F(MsgSend, SuperStartsAboveTheNamedClassAndReplacedMethodsAreSeen) {
   class_addMethod(sub, "intPlus:"_sel, IMP(+[](id, SEL, int) { return -1; }), nullptr);
   Ref<> obj = rt::create(sub);
-  EXPECT_EQ(msgSend<int>(Via{obj}, "intPlus:"_sel, 1), -1);
-  EXPECT_EQ(msgSend<int>(Via{obj, sub}, "intPlus:"_sel, 1), 8);
+  EXPECT_EQ(msgSend<int>(Via{obj.get()}, "intPlus:"_sel, 1), -1);
+  EXPECT_EQ(msgSend<int>(Via{obj.get(), sub}, "intPlus:"_sel, 1), 8);
   class_replaceMethod(target, "intPlus:"_sel, IMP(+[](id, SEL, int x) { return 100 + x; }), nullptr);
-  EXPECT_EQ(msgSend<int>(Via{obj, sub}, "intPlus:"_sel, 1), 101);
+  EXPECT_EQ(msgSend<int>(Via{obj.get(), sub}, "intPlus:"_sel, 1), 101);
   method_setImplementation(class_getInstanceMethod(sub, "intPlus:"_sel), IMP(+[](id, SEL, int) { return -2; }));
-  EXPECT_EQ(msgSend<int>(Via{obj}, "intPlus:"_sel, 1), -2);
+  EXPECT_EQ(msgSend<int>(Via{obj.get()}, "intPlus:"_sel, 1), -2);
 }
 
 TEST_F(MsgSendDeathTest, UnknownSelectorIsTheSameFatalErrorAsATypedSend) {
   Ref<> obj = rt::create(target);
   const char* dies = "-\\[MsgTarget[0-9]+ nonsense\\]: unrecognized selector sent to instance";
   EXPECT_DEATH(send<void>(obj, "nonsense"_sel), dies);
-  EXPECT_DEATH(msgSend<long>(Via{obj}, "nonsense"_sel), dies);
-  EXPECT_DEATH(msgSend<CGRect>(Via{obj}, "nonsense"_sel), dies);
-  EXPECT_DEATH(msgSend<long>(Via{obj, sub}, "nonsense"_sel), dies);
-  EXPECT_DEATH(msgSend<long>(Via{obj, rt::rootClass()}, "nonsense"_sel), dies);  // NSObject has no superclass
+  EXPECT_DEATH(msgSend<long>(Via{obj.get()}, "nonsense"_sel), dies);
+  EXPECT_DEATH(msgSend<CGRect>(Via{obj.get()}, "nonsense"_sel), dies);
+  EXPECT_DEATH(msgSend<long>(Via{obj.get(), sub}, "nonsense"_sel), dies);
+  EXPECT_DEATH(msgSend<long>(Via{obj.get(), rt::rootClass()}, "nonsense"_sel), dies);  // NSObject has no superclass
   // A lookup that found nothing leaves nothing in the cache for the fast paths to call.
   EXPECT_EQ(rt::lookupSlow(target, "nonsense"_sel), nullptr);
   EXPECT_DEATH(send<void>(obj, "nonsense"_sel), dies);
-  EXPECT_DEATH(msgSend<long>(Via{obj}, "nonsense"_sel), dies);
+  EXPECT_DEATH(msgSend<long>(Via{obj.get()}, "nonsense"_sel), dies);
 }
 
 long Outer_send(id self, SEL, int x) { return msgSend<int>(Via{self}, "intPlus:"_sel, x) + 1000; }
@@ -220,8 +220,8 @@ TEST_F(MsgSend, TracedFramesNestWithTheirDepth) {
   Ref<> obj = rt::create(target);
   TraceLines trace;
   rt::setMessageObserver(&trace);
-  EXPECT_EQ(msgSend<long>(Via{obj}, "outer:"_sel, 1), 1008);
-  CGRect r = msgSend<CGRect>(Via{obj}, "rect:"_sel, 2.0);
+  EXPECT_EQ(msgSend<long>(Via{obj.get()}, "outer:"_sel, 1), 1008);
+  CGRect r = msgSend<CGRect>(Via{obj.get()}, "rect:"_sel, 2.0);
   rt::setMessageObserver(nullptr);
   EXPECT_EQ(r, CGRectMake(2, 2, 98, 7));
   EXPECT_EQ(trace.lines, (std::vector<std::string>{"enter 1 outer:", "enter 2 intPlus:", "return 2 intPlus:",
