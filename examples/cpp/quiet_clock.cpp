@@ -40,8 +40,8 @@ void hideClock(id self, SEL cmd) {
 // The platter's material background, once the platter has made and coloured it.
 void tintPlatter(id self, SEL cmd, id background) {
   configurePlatterBackground(self, cmd, background);
-  id tint = send<id>(reinterpret_cast<id>(objc_getClass("UIColor")), "colorWithRed:green:blue:alpha:",
-                     CGFloat(0.1), CGFloat(0.35), CGFloat(0.55), CGFloat(0.85));
+  id tint = send<id>(reinterpret_cast<id>(objc_getClass("UIColor")), "colorWithRed:green:blue:alpha:", CGFloat(0.1),
+                     CGFloat(0.35), CGFloat(0.55), CGFloat(0.85));
   send(background, "setBackgroundColor:", tint);
 }
 
