@@ -5,6 +5,7 @@
 #include "tools/lvsim/core/command_files.h"
 #include "tools/lvsim/core/exit_codes.h"
 #include "tools/lvsim/core/matrix_rows.h"
+#include "tools/lvsim/core/parallel_children.h"
 #include "tools/lvsim/core/reference_recording.h"
 #include "tools/lvsim/core/scenario.h"
 #include "tools/lvsim/core/story.h"
@@ -39,7 +40,7 @@ void lv::sim::addRunCommand(CLI::App& app, RunOptions& options) {
       ->check([](const std::string& axis) { return lv::sim::matrixAxisError(axis).value_or(""); });
   run->add_option("--jobs", options.jobs, "Combinations of --each told at once (default one per processor)")
       ->type_name("N")
-      ->check(CLI::Range(1u, 256u));
+      ->check(CLI::Range(1u, kMostChildren));
   recordCommandLine(*run, options.given);
 }
 

@@ -14,14 +14,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The folder of the combination's trace or video: one named after it where the file was named.
+fs::path outputFolder(const std::string& file, const lv::sim::MatrixRow& row) {
+  return fs::path(file).parent_path() / row.name;
+}
+
 // The combination's own lvsim run: every option as given but --each and --jobs, the
 // combination's profile and settings added, each output in the combination's sub-folder;
 // the scenario, which has no option name, last.
 std::vector<std::string> combinationArguments(const lv::sim::RunOptions& options, const lv::sim::MatrixRow& row) {
   auto within = [&](const std::string& folder) { return (fs::path(folder) / row.name).string(); };
-  auto beside = [&](const std::string& file) {
-    return (fs::path(file).parent_path() / row.name / fs::path(file).filename()).string();
-  };
+  auto beside = [&](const std::string& file) { return (outputFolder(file, row) / fs::path(file).filename()).string(); };
   lv::sim::OptionChanges changes = {{"--each", {}}, {"--jobs", {}}};
   std::vector<std::string> settings = options.device.settings;
   settings.insert(settings.end(), row.settings.begin(), row.settings.end());
@@ -47,8 +50,17 @@ int lv::sim::runMatrix(const RunOptions& options) {
     return fail(kUsageFault, "--profile and --each profile: give one of them");
   std::vector<MatrixRow> rows = matrixRows(options.each);
   std::vector<std::vector<std::string>> commands;
-  for (const MatrixRow& row : rows) commands.push_back(combinationArguments(options, row));
-  unsigned jobs = options.jobs ? options.jobs : std::max(1u, std::thread::hardware_concurrency());
+  for (const MatrixRow& row : rows) {
+    for (const std::string& file : {options.trace.file, options.video.file}) {
+      if (file.empty()) continue;
+      std::error_code error;
+      fs::create_directories(outputFolder(file, row), error);
+      if (error)
+        return fail(kUsageFault, outputFolder(file, row).string(), "cannot make the folder: " + error.message());
+    }
+    commands.push_back(combinationArguments(options, row));
+  }
+  unsigned jobs = options.jobs ? options.jobs : std::clamp(std::thread::hardware_concurrency(), 1u, kMostChildren);
   std::vector<ChildRun> runs = runChildren(commands, jobs);
   std::fputs(matrixTable(rows, runs, !options.expect.expected.empty()).c_str(), stdout);
   return matrixExitCode(runs);

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
@@ -48,7 +49,7 @@ std::vector<lv::sim::ChildRun> lv::sim::runChildren(const std::vector<std::vecto
   std::atomic<size_t> next{0};
   {
     std::vector<std::jthread> workers;
-    for (size_t j = 0; j < std::min<size_t>(std::max(jobs, 1u), commands.size()); ++j)
+    for (size_t j = 0; j < std::min<size_t>(std::clamp(jobs, 1u, kMostChildren), commands.size()); ++j)
       workers.emplace_back([&] {
         for (size_t i; (i = next++) < commands.size();) runs[i] = runCapturing(commands[i]);
       });

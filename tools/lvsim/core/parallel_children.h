@@ -13,8 +13,12 @@ struct ChildRun {
   std::string output;  // its standard output and error, as they came
 };
 
-// Runs every command (the first word is the program's name), at most `jobs` at a time;
-// the runs in the commands' order.
+// The most children run at once: as many as a signal that ends this process ends first
+// (foundation/exit_cleanup.h).
+inline constexpr unsigned kMostChildren = 64;
+
+// Runs every command (the first word is the program's name), at most `jobs` (up to
+// kMostChildren) at a time; the runs in the commands' order.
 std::vector<ChildRun> runChildren(const std::vector<std::vector<std::string>>& commands, unsigned jobs);
 
 }  // namespace lv::sim
