@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the project into a prefix and moves it elsewhere; builds each example of examples/
-# against the moved prefix alone (find_package, and the C one by pkg-config too), and runs it
-# in the installed lvsim on an installed scenario: the clock is hidden, the title in capitals.
+# against the moved prefix alone, warnings as errors (find_package, and the C one by pkg-config
+# too), and runs it in the installed lvsim on an installed scenario: the clock is hidden, the
+# title in capitals.
 # Usage: examples_test.sh CMAKE SOURCE_DIR BUILD_DIR
 set -euo pipefail
 cmake="$1" source_dir="$2" build_dir="$3"
@@ -20,7 +21,8 @@ check_report() {  # NAME REPORT
 }
 
 for example in c cpp; do
-  "$cmake" -S "$source_dir/examples/$example" -B "$work/$example" -G Ninja -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
+  "$cmake" -S "$source_dir/examples/$example" -B "$work/$example" -G Ninja -DCMAKE_PREFIX_PATH="$prefix" \
+    --no-warn-unused-cli "-DCMAKE_C_FLAGS=-Wall -Wextra -Werror" "-DCMAKE_CXX_FLAGS=-Wall -Wextra -Werror" >/dev/null
   "$cmake" --build "$work/$example" >/dev/null
   library=$(find "$work/$example" -maxdepth 1 -name '*.so')
   "$lvsim" run "$scenario" --library "$library" --out "$work/$example/out" >/dev/null
@@ -28,7 +30,7 @@ for example in c cpp; do
 done
 
 export PKG_CONFIG_PATH="$prefix/lib/pkgconfig"
-cc -shared -fPIC -Wl,-z,defs "$source_dir/examples/c/quiet_clock.c" $(pkg-config --cflags --libs lumivane) \
+cc -shared -fPIC -Wall -Wextra -Werror -Wl,-z,defs "$source_dir/examples/c/quiet_clock.c" $(pkg-config --cflags --libs lumivane) \
   -o "$work/by-pkg-config.so"
 hooks=$("$lvsim" hooks --json --library "$work/by-pkg-config.so")
 [ "$(jq '[.rows[] | select(.installed)] | length' <<<"$hooks")" = 3 ] || { echo "pkg-config build: $hooks"; exit 1; }
