@@ -32,6 +32,7 @@ const char* kindWord(rt::TraceKind kind) {
 }
 
 constexpr int kLinesShownAtACrash = 32;
+constexpr size_t kLongestLine = 240;  // bytes before the newline; a longer line ends in "…"
 
 lv::sim::MessageTrace* g_recording = nullptr;
 
@@ -121,5 +122,12 @@ void lv::sim::MessageTrace::observe(const rt::TraceEvent& event) {
   char head[64];
   std::snprintf(head, sizeof head, "t=%.3f depth=%d %s ", fnd::RunLoop::main().now(), event.depth,
                 kindWord(event.kind));
-  lines_ += head + name + "\n";
+  std::string line = head + name;
+  if (line.size() > kLongestLine) {
+    size_t cut = kLongestLine;
+    while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) --cut;  // not inside a character
+    line.resize(cut);
+    line += "…";
+  }
+  lines_ += line + "\n";
 }
