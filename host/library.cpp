@@ -1,20 +1,39 @@
 #include "host/library.h"
 
 #include <dlfcn.h>
+#include <link.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
+#include <string_view>
 
+#include "host/crash_frame.h"
 #include "host/library_file.h"
 #include "host/library_watch.h"
 
 namespace {
 
-const void* g_loadedMap = nullptr;  // the loader's record of the loaded library
+// The addresses the loaded library's code spans; empty before it is loaded. A trace asks of
+// every message, so this is two compares, not a question to the loader.
+uintptr_t g_loadedStart = 0, g_loadedEnd = 0;
 
-const void* linkMapOf(const void* address) {
-  Dl_info info;
-  void* map = nullptr;
-  return address && dladdr1(address, &info, &map, RTLD_DL_LINKMAP) ? map : nullptr;
+void rememberSpan(void* handle) {
+  link_map* map = nullptr;
+  if (dlinfo(handle, RTLD_DI_LINKMAP, &map) != 0) return;
+  auto spanOf = [](dl_phdr_info* info, size_t, void* data) {
+    auto* wanted = static_cast<link_map*>(data);
+    if (info->dlpi_addr != wanted->l_addr || std::string_view(info->dlpi_name) != wanted->l_name) return 0;
+    for (int i = 0; i < info->dlpi_phnum; ++i) {
+      const ElfW(Phdr)& segment = info->dlpi_phdr[i];
+      if (segment.p_type != PT_LOAD || !(segment.p_flags & PF_X)) continue;
+      uintptr_t start = info->dlpi_addr + segment.p_vaddr;
+      if (!g_loadedStart || start < g_loadedStart) g_loadedStart = start;
+      g_loadedEnd = std::max(g_loadedEnd, start + segment.p_memsz);
+    }
+    return 1;
+  };
+  dl_iterate_phdr(spanOf, map);
 }
 
 // The loader names no architecture: of a library for another machine it says there is no such file.
@@ -47,13 +66,14 @@ lv::host::Library lv::host::Library::load(const std::filesystem::path& file) {
     handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
   }
   if (!handle) throw LibraryLoadError(path, "cannot load the library: " + loaderError(path));
-  void* map = nullptr;
-  if (dlinfo(handle, RTLD_DI_LINKMAP, &map) == 0) g_loadedMap = map;
+  rememberSpan(handle);
+  recordLibraryMethods();
   return Library(handle);
 }
 
 bool lv::host::Library::contains(const void* address) {
-  return g_loadedMap && linkMapOf(address) == g_loadedMap;
+  auto at = reinterpret_cast<uintptr_t>(address);
+  return at >= g_loadedStart && at < g_loadedEnd;
 }
 
 void* lv::host::Library::symbol(const char* name) const { return dlsym(handle_, name); }
