@@ -120,7 +120,7 @@ TEST_F(HeaderTextRefresh, TitleAtOnceThenArtistThenPlacement) {
 
 TEST_F(HeaderTextRefresh, WithoutHostLabelViewBothLabelsEmpty) {
   s.screen->play(song());
-  Ref<>::adopt(std::exchange(s.screen->global<id>("mruLabel"), nil));  // as before any was framed
+  rt::release(std::exchange(s.screen->global<id>("mruLabel"), nil));  // as before any was framed
   send<void>(s.screen->firstView("MRUArtworkView"), "updateVisibility"_sel);
   s.screen->advance(0);
   for (const char* label : {"titleLabel", "artistLabel"}) EXPECT_EQ(member(s.label(label), "text"), nil) << label;
