@@ -120,7 +120,7 @@ void lv::sim::addToleranceOptions(CLI::App& command, CompareOptions& options) {
       ->type_name("N")
       ->check(numberIn({.low = 0, .high = 255, .lowIncluded = true, .whole = true}));
   command.add_option("--pixel-share", options.tolerance.picture.share,
-                     "Share of a picture's pixels that may differ (0 to 1, default 0)")
+                     "Share of a picture's pixels compared that may differ (0 to 1, default 0)")
       ->type_name("SHARE")
       ->check(numberIn({.low = 0, .high = 1, .lowIncluded = true}));
   command.add_option("--number-tolerance", options.tolerance.number,
