@@ -26,11 +26,19 @@ std::string loaderError(const std::filesystem::path& path) {
   return why;
 }
 
+// The library installed with this program, or else the one it was built with.
+std::filesystem::path defaultLibrary() {
+  std::error_code error;
+  std::filesystem::path installed = std::filesystem::read_symlink("/proc/self/exe", error).parent_path() / LV_INSTALLED_LIBRARY;
+  if (!error && std::filesystem::exists(installed, error)) return installed.lexically_normal();
+  return LV_LIBRARY_PATH;
+}
+
 }  // namespace
 
 lv::host::Library lv::host::Library::load(const std::filesystem::path& file) {
   // A name without a slash would be looked for on the loader's search path.
-  std::filesystem::path path = file.empty() ? std::filesystem::path(LV_LIBRARY_PATH) : std::filesystem::absolute(file);
+  std::filesystem::path path = file.empty() ? defaultLibrary() : std::filesystem::absolute(file);
   if (auto why = notALibraryFile(path)) throw LibraryLoadError(path, "cannot load the library: " + *why);
   watchLibrary(path);
   void* handle = nullptr;
