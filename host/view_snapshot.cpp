@@ -4,6 +4,8 @@
 
 #include "foundation/values.h"
 #include "quartz/gradient_layer.h"
+#include "uikit/font.h"
+#include "uikit/label.h"
 #include "uikit/scroll_view.h"
 #include "uikit/view.h"
 #include "uikit/view_animation.h"
@@ -40,6 +42,12 @@ void addProperties(lv::host::ViewSnapshot& snapshot, id view, const lv::host::Vi
   }
 }
 
+lv::host::TextLooks textLooks(const UILabel& label) {
+  const auto* font = static_cast<const UIFont*>(label.font.get());
+  return {uikit::rgba(label.textColor.get()), font->fontName, font->face.pointSize,
+          font->face.weight, label.textAlignment};
+}
+
 lv::host::PresentationSnapshot presentationSnapshot(id view, bool scrolls) {
   lv::host::PresentationSnapshot presentation{uikit::presentationFrame(view), uikit::presentationAlpha(view),
                                           uikit::presentationTransform(view), std::nullopt};
@@ -67,6 +75,8 @@ lv::host::ViewSnapshot snapshotTree(id view, const lv::host::ViewIds& ids) {
     snapshot.hasText = true;
     if (id text = send<id>(view, "text"_sel)) snapshot.text = fnd::utf8(text);
   }
+  if (layer->backgroundColor) snapshot.backgroundColor = uikit::rgba(layer->backgroundColor.get());
+  if (rt::isKindOfClass(view, objc_getClass("UILabel"))) snapshot.textLooks = textLooks(*static_cast<const UILabel*>(v));
   if (scrolls)
     snapshot.scroll = lv::host::ScrollSnapshot{send<CGPoint>(view, "contentOffset"_sel),
                                      static_cast<const UIScrollView*>(v)->contentSize};

@@ -1,6 +1,7 @@
 #pragma once
 // What a view and everything under it showed at one moment: model geometry in the
-// superview's and the window's coordinates, appearance, texts, scroll state, the layer's
+// superview's and the window's coordinates, appearance (colours and a label's font and
+// alignment included), texts, scroll state, the layer's
 // mask, what is on screen while something animates, and the object properties the
 // library added. Plain values: it holds no object.
 #include <optional>
@@ -11,6 +12,7 @@
 #include "host/view_ids.h"
 #include "quartz/geometry.h"
 #include "runtime/runtime.h"
+#include "uikit/color.h"
 
 namespace lv::host {
 
@@ -32,6 +34,15 @@ struct PresentationSnapshot {
   std::optional<CGPoint> contentOffset;  // scroll views only
 };
 
+// What a label draws its text with.
+struct TextLooks {
+  uikit::RGBA color;
+  std::string fontName;
+  double fontSize;
+  int fontWeight;  // 100 to 900, as the font's face has it
+  NSInteger alignment;
+};
+
 struct ViewSnapshot {
   std::string id;  // the index path from the window: "0" the window, "0/3/1" a subview's subview
   std::string className;
@@ -43,8 +54,10 @@ struct ViewSnapshot {
   double cornerRadius;
   NSUInteger maskedCorners;
   bool clipsToBounds;
+  std::optional<uikit::RGBA> backgroundColor = {};  // the layer's; nullopt: none
   bool hasText = false;             // the view answers `text`
   std::optional<std::string> text = {};  // nullopt: the text is nil
+  std::optional<TextLooks> textLooks = {};  // labels only
   std::optional<ScrollSnapshot> scroll = {};
   std::optional<MaskSnapshot> mask = {};
   std::optional<PresentationSnapshot> presentation = {};

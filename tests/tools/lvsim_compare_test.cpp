@@ -6,6 +6,7 @@
 
 #include "lvsim_process.h"
 #include "png_probe.h"
+#include "uikit/png_file.h"
 
 namespace {
 
@@ -56,6 +57,78 @@ TEST(LvsimCompare, ARunIsAlikeToItsReferencesAndAChangeIsListed) {
   EXPECT_FALSE(fs::exists(dir.path / "refs/diff")) << "nothing written in EXPECTED";
   for (const fs::directory_entry& e : fs::directory_iterator(dir.path))
     EXPECT_NE(e.path().filename().string()[0], '.') << "the recording's hidden folder is gone";
+}
+
+// Every id "0/1/N…" (a view's, or one an object refers to) as it is once a view is inserted
+// at 0/1/0.
+void shiftCoverSheetIds(Json& json) {
+  if (json.is_object() && json.contains("id") && json["id"].get<std::string>().starts_with("0/1/")) {
+    std::string id = json["id"];
+    size_t end = id.find('/', 4);
+    json["id"] = "0/1/" + std::to_string(std::stoi(id.substr(4, end - 4)) + 1) + (end == std::string::npos ? "" : id.substr(end));
+  }
+  if (json.is_structured())
+    for (Json& item : json) shiftCoverSheetIds(item);
+}
+
+// The references against hand-made outputs: a 6-point strip a library inserted above the
+// hidden clock, a label's colour changed, a blot and a tint on a picture.
+TEST(LvsimCompare, ViewsAlignAndFieldsRegionsAndColoursCanBeLeftOut) {
+  Folder dir;
+  const std::string d = dir.path.string() + "/";
+  ASSERT_EQ(lvsim(Args{"run"} + scenario() + Args{"--out", d + "refs"}).exitCode, 0);
+  Json report = readReport(dir.path / "refs");
+  for (Json& snapshot : report["snapshots"]) {
+    Json& cover = snapshot["tree"]["subviews"][1]["subviews"];
+    cover[3]["hidden"] = true;
+    cover[2]["textColor"][0] = 0.5;
+    shiftCoverSheetIds(snapshot);
+    cover.insert(cover.begin(), Json{{"id", "0/1/0"}, {"class", "UIView"}, {"frame", {0, 0, 390, 6}}, {"subviews", Json::array()}});
+  }
+  auto picture = uikit::readPngFile(dir.path / "refs/01-expanded.png");
+  ASSERT_TRUE(picture);
+  uikit::PngPixels blotted = picture.value(), tint = picture.value();
+  for (long y = 900; y < 960; ++y)
+    for (long x = 60; x < 120; ++x) blotted.rgba[size_t(y * blotted.width + x) * 4 + 1] ^= 0xff;
+  for (size_t i = 0; i < tint.rgba.size(); i += 4) tint.rgba[i] = uint8_t(std::min(tint.rgba[i] + 3, 255));
+  for (const char* side : {"strip", "blot", "tint"}) fs::copy(dir.path / "refs", dir.path / side);
+  dir.write("strip/report.json", report.dump());
+  ASSERT_TRUE(uikit::writePngFile(d + "blot/01-expanded.png", blotted) && uikit::writePngFile(d + "tint/01-expanded.png", tint));
+  const Args strip = {"compare", d + "refs", d + "strip"}, blot = {"compare", d + "refs", d + "blot"};
+  const std::tuple<Args, int, std::string> cases[] = {
+      {strip, 1, "expanded: 0/1/0 UIView: added\nreport.json: expanded: 0/1/2 (now 0/1/3) textColor.red: 1 -> 0.5\n"
+                 "report.json: expanded: 0/1/3 (now 0/1/4) hidden: false -> true\nreport.json: collapsed: 0/1/0 UIView: added\n"},
+      {strip + Args{"--ignore", "hidden", "--ignore", "textColor"}, 1, "2 differences"},
+      {strip + Args{"--ignore", "textColor.green"}, 1, "6 differences"},
+      {blot, 1, "3600 of 2962440 pixels differ"},
+      {blot + Args{"--mask", "20,300,20,20"}, 0, "alike"},
+      {blot + Args{"--mask", "20,300,10,20", "--mask", "0,0,1,1"}, 1, "1800 of 2960631 pixels differ"},
+      {blot + Args{"--crop", "0/2"}, 0, "alike"},
+      {blot + Args{"--crop", "0/1/4/0"}, 1, "3600 of 1610532 pixels differ"},
+      {{"compare", d + "refs", d + "tint", "--channel-tolerance", "2"}, 1, "pixels differ"},
+      {{"compare", d + "refs", d + "tint", "--delta-e", "2.5"}, 0, "alike"},
+      {{"compare", d + "refs", d + "tint", "--delta-e", "0.1"}, 1, "pixels differ"},
+  };
+  for (const auto& [command, exitCode, text] : cases) {
+    ProcessRun ran = lvsim(command, true);
+    EXPECT_EQ(ran.exitCode, exitCode) << joined(command) << ": " << ran.output;
+    EXPECT_NE(ran.output.find(text), std::string::npos) << joined(command) << ": " << ran.output;
+  }
+  const std::pair<Args, std::string> refused[] = {
+      {strip + Args{"--ignore", "colour"}, "--ignore: expected a field of reports, as frame.x or textColor, got \"colour\""},
+      {strip + Args{"--ignore", "frame.q"}, "got \"frame.q\""},
+      {blot + Args{"--mask", "1,2,3"}, "--mask: expected X,Y,W,H in points, W and H not below 0, got \"1,2,3\""},
+      {blot + Args{"--crop", "0/9"}, "01-expanded.png: --crop: no view \"0/9\" in the snapshot \"expanded\""},
+      {blot + Args{"--crop", "1/2"}, "--crop: expected a view's id"},
+      {blot + Args{"--delta-e", "0"}, "--delta-e: expected a number above 0, at most 100"},
+  };
+  for (const auto& [command, message] : refused) expectRefused(lvsim(command, true), message, command);
+  const std::string pictureBytes = readFile(dir.path / "refs/01-expanded.png");
+  ProcessRun recorded = lvsim(Args{"run"} + scenario() + Args{"--set", "CenterLabel=false", "--record", d + "refs",
+                                                             "--record-failing", "--pixel-share", "0.01"});
+  EXPECT_EQ(recorded.output, d + "refs/report.json: 2 snapshots\n" + d + "refs/report.json: recorded anew\n");
+  EXPECT_EQ(readFile(dir.path / "refs/01-expanded.png"), pictureBytes) << "a passing reference keeps its bytes";
+  EXPECT_EQ(readReport(dir.path / "refs")["settings"]["CenterLabel"], false);
 }
 
 TEST(LvsimCompare, WhatCannotBeComparedIsOneLineAndExitCodeTwo) {

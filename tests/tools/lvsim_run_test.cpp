@@ -217,7 +217,7 @@ TEST(LvsimRun, AReportTooLargeToReadBackIsNotWritten) {
   fs::path story = dir.write("long.json", R"({"settings": {"kEnabled": true}, "steps": [{"play": {"title": ")" + title +
                                               R"(", "duration": 9}}, )" + snapshots(100) + "]}");
   expectRefused(lvsim({"run", story.string(), "--out", dir.path.string()}, true),
-                (dir.path / "report.json").string() + ": the report would take 24.", "100 snapshots");
+                (dir.path / "report.json").string() + ": the report would take 25.", "100 snapshots");
   EXPECT_FALSE(fs::exists(dir.path / "report.json"));
 }
 

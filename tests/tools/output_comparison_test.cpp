@@ -27,8 +27,15 @@ std::vector<std::string> lines(const Json& expected, const Json& actual) {
   return described;
 }
 
-TEST(ReportComparison, ListsEachDifferenceByViewIdInTreeOrder) {
+Json label(const char* text, bool hidden = false) {
+  Json label = view("UILabel", {0, 20, 390, 80});
+  label["text"] = text, label["hidden"] = hidden;
+  return label;
+}
+
+TEST(ReportComparison, ListsEachDifferenceOfAlignedViewsInTreeOrder) {
   const Json art = view("MRUArtworkView", {22, 10, 60, 60});
+  const Json clock = label("9:41"), hiddenClock = label("9:41", true), date = label("Monday 14 June");
   const Json row = Json::array({view("UIView", {0, 0, 1, 1}), art, view("UILabel", {0, 0, 1, 1})});
   Json ten = Json::array();
   for (int i = 0; i < 11; ++i) ten.push_back(view("UIView", {i, 0, 1, 1}));
@@ -45,7 +52,10 @@ TEST(ReportComparison, ListsEachDifferenceByViewIdInTreeOrder) {
       {report({art}), report({view("MRUArtworkView", {34.5, 10.0004, 60, 60})}), {"playing: 0/0 frame.x: 22 -> 34.5"}},
       {report(row), report({row[0]}), {"playing: 0/1 MRUArtworkView: missing", "playing: 0/2 UILabel: missing"}},
       {report(Json::array()), report({view("UIView", {0, 0, 1, 1}, row)}), {"playing: 0/0 UIView: added with 3 views within"}},
-      {report({art}), report({view("UILabel", {0, 0, 1, 1})}), {"playing: 0/0 class: \"MRUArtworkView\" -> \"UILabel\""}},
+      {report({art}), report({view("UILabel", {0, 0, 1, 1})}), {"playing: 0/0 MRUArtworkView: missing", "playing: 0/0 UILabel: added"}},
+      {report({clock, date}, {{"clock", {{"id", "0/0"}}}}),
+       report({view("UIView", {0, 0, 390, 6}), hiddenClock, date}, {{"clock", {{"id", "0/1"}}}}),
+       {"playing: 0/0 UIView: added", "playing: 0/0 (now 0/1) hidden: false -> true"}},
       {report(ten), report(tenMoved), {"playing: 0/2 frame.y: 0 -> 5", "playing: 0/10 frame.y: 0 -> 5"}},
       {report({art}, {{"kEnabled", true}, {"mask", {0, 0.5}}}), report({art}, {{"kEnabled", false}, {"mask", {0, 0.6, 1}}}),
        {"playing: globals.kEnabled: true -> false", "playing: globals.mask.1: 0.5 -> 0.6",

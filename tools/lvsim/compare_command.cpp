@@ -1,7 +1,12 @@
 #include "tools/lvsim/compare_command.h"
 
 #include <algorithm>
+#include <array>
+#include <cctype>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <optional>
 #include <system_error>
 
 #include <CLI/CLI.hpp>
@@ -9,6 +14,7 @@
 #include "foundation/atomic_file.h"
 #include "tools/lvsim/core/command_files.h"
 #include "tools/lvsim/core/compare_page.h"
+#include "tools/lvsim/core/echo.h"
 #include "tools/lvsim/core/exit_codes.h"
 #include "tools/lvsim/number_option.h"
 #include "tools/lvsim/core/story.h"
@@ -56,6 +62,38 @@ void writeMarked(OutputComparison& comparison, const fs::path& folder) {
   }
 }
 
+// X,Y,W,H: four finite numbers, the size not negative.
+std::optional<std::array<double, 4>> maskIn(const std::string& text) {
+  std::array<double, 4> rect;
+  const char* at = text.c_str();
+  for (size_t i = 0; i < rect.size(); ++i) {
+    char* end = nullptr;
+    rect[i] = std::strtod(at, &end);
+    if (end == at || !std::isfinite(rect[i]) || *end != (i + 1 < rect.size() ? ',' : '\0')) return std::nullopt;
+    at = end + 1;
+  }
+  if (rect[2] < 0 || rect[3] < 0) return std::nullopt;
+  return rect;
+}
+
+bool viewIdLike(std::string_view text) {
+  if (!text.starts_with('0')) return false;
+  for (size_t at = 1; at < text.size();) {
+    if (text[at] != '/' || at + 1 == text.size() || !std::isdigit(uint8_t(text[at + 1]))) return false;
+    at = text.find_first_not_of("0123456789", at + 1);
+    if (at == std::string::npos) return true;
+  }
+  return text.size() == 1;
+}
+
+// A validator of texts that `accepts`, refusing others as not `expected`.
+template <typename Accepts>
+CLI::Validator textIn(Accepts accepts, std::string expected) {
+  return CLI::Validator(
+      [accepts, expected](std::string& text) { return accepts(text) ? std::string() : "expected " + expected + ", got " + inQuotes(text); },
+      "");
+}
+
 std::string summary(const OutputComparison& comparison, size_t lines) {
   size_t differing = 0;
   for (const FileComparison& file : comparison.files) differing += !file.alike();
@@ -82,13 +120,34 @@ void lv::sim::addToleranceOptions(CLI::App& command, CompareOptions& options) {
       ->type_name("N")
       ->check(numberIn({.low = 0, .high = 255, .lowIncluded = true, .whole = true}));
   command.add_option("--pixel-share", options.tolerance.picture.share,
-                     "Share of a picture's pixels that may differ (0 to 1, default 0)")
+                     "Share of a picture's pixels compared that may differ (0 to 1, default 0)")
       ->type_name("SHARE")
       ->check(numberIn({.low = 0, .high = 1, .lowIncluded = true}));
   command.add_option("--number-tolerance", options.tolerance.number,
                      "How far a report's number may be off (0 to " + std::to_string(kMaxNumberTolerance) + ", default 0.001)")
       ->type_name("X")
       ->check(numberIn({.low = 0, .high = kMaxNumberTolerance, .lowIncluded = true}));
+  command.add_option("--delta-e", options.tolerance.picture.deltaE,
+                     "How far a pixel's colour may look off, as a CIEDE2000 difference, in place of the channel "
+                     "tolerance for red, green and blue (above 0, at most 100; about 1 is barely seen, 2 passes at a glance)")
+      ->type_name("X")
+      ->check(numberIn({.low = 0, .high = 100}));
+  auto masks = [&options](const std::vector<std::string>& texts) {
+    for (const std::string& text : texts) options.tolerance.regions.masks.push_back(*maskIn(text));
+  };
+  command.add_option_function<std::vector<std::string>>(
+             "--mask", masks, "Leave out of picture comparisons the rectangle X,Y,W,H of the window, in points (repeatable)")
+      ->type_name("X,Y,W,H")
+      ->check(textIn(maskIn, "X,Y,W,H in points, W and H not below 0"));
+  command.add_option("--crop", options.tolerance.regions.crop,
+                     "Compare only the rectangle of the view VIEW-ID (as 0/1/4) in each picture's snapshot")
+      ->type_name("VIEW-ID")
+      ->check(textIn(viewIdLike, "a view's id, as 0/1/4"));
+  command.add_option("--ignore", options.tolerance.ignored,
+                     "Leave the report field FIELD out, with the fields within it: frame, frame.x, text, textColor, "
+                     "font, globals.NAME, … (repeatable)")
+      ->type_name("FIELD")
+      ->check(textIn(knownField, "a field of reports, as frame.x or textColor"));
   command.add_option("--diff", options.diff, "Folder for the pictures marking what changed (default: ACTUAL/diff)")
       ->type_name("DIR");
 }

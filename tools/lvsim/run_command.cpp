@@ -1,5 +1,7 @@
 #include "tools/lvsim/run_command.h"
 
+#include <cstdio>
+
 #include <CLI/CLI.hpp>
 
 #include "tools/lvsim/core/command_files.h"
@@ -25,10 +27,15 @@ void lv::sim::addRunCommand(CLI::App& app, RunOptions& options) {
   CLI::Option* expect =
       run->add_option("--expect", options.expect.expected, "Then compare the output with the references in DIR")
           ->type_name("DIR");
-  run->add_option("--record", options.record, "Write the references into DIR, replacing those there, in place of --out")
-      ->type_name("DIR")
-      ->excludes(out)
-      ->excludes(expect);
+  CLI::Option* record =
+      run->add_option("--record", options.record, "Write the references into DIR, replacing those there, in place of --out")
+          ->type_name("DIR")
+          ->excludes(out)
+          ->excludes(expect);
+  run->add_flag("--record-failing", options.recordFailing,
+                "With --record, rewrite only the references the run would fail against (with the tolerances given); "
+                "the others stay byte for byte")
+      ->needs(record);
   addToleranceOptions(*run, options.expect);
   addVideoOptions(*run, options.video);
   run->add_option("--each", options.each,
@@ -121,6 +128,9 @@ int lv::sim::runScenario(const RunOptions& options) {
   if (auto error = trace.folderError()) return fail(kUsageFault, options.trace.file, *error);
   if (int code = trace.finish(tellStory(scenario, story))) return code;
   if (recording) {
+    if (options.recordFailing)
+      for (const std::string& name : recording->keepPassing(options.expect.tolerance))
+        std::printf("%s: recorded anew\n", (fs::path(options.record) / name).string().c_str());
     if (auto committed = recording->commit(); !committed) return fail(kRunFault, options.record, committed.error());
     return kSuccess;
   }

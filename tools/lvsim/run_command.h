@@ -9,7 +9,8 @@
 // or outputs or on a stream (command_files.h), is one error line and exit code 2, with no report.
 // With --expect DIR the output is then compared with the references in DIR, and the exit
 // code is the comparison's (compare_command.h); --record DIR writes the references into DIR
-// in place of --out (reference_recording.h), and refuses a video or trace inside DIR.
+// in place of --out (reference_recording.h), and refuses a video or trace inside DIR; with
+// --record-failing only the references the output would fail against are rewritten.
 // With --each, the story is told once per combination instead (run_matrix.h).
 #include <string>
 #include <vector>
@@ -36,6 +37,7 @@ struct RunOptions {
   TraceOptions trace;
   CompareOptions expect;  // `expected` empty: no comparison
   std::string record;
+  bool recordFailing = false;  // rewrite only the references that would fail
   VideoOptions video;
   std::vector<std::string> each;  // profile, setting=KEY
   unsigned jobs = 0;              // 0: one per processor

@@ -50,6 +50,7 @@ Page inspected(const FileComparison& file, const fs::path& pageFolder) {
   for (const ReportDifference& d : file.report) {
     Page at = {{"snapshot", nullptr}, {"view", d.view}, {"field", d.field}, {"sides", sides(d)}};
     if (d.position) at["snapshot"] = *d.position;
+    if (!d.actualView.empty()) at["actualView"] = d.actualView;
     differences.push_back(std::move(at));
   }
   return {{"name", file.name},
@@ -66,7 +67,7 @@ std::vector<std::string> pageLines(const FileComparison& file, const fs::path& p
   const PictureComparison& p = *file.picture;
   FileComparison named;
   named.name = file.name;
-  named.picture = {p.expectedWidth, p.expectedHeight, p.actualWidth, p.actualHeight, p.differing, p.alike, {}};
+  named.picture = {p.expectedWidth, p.expectedHeight, p.actualWidth, p.actualHeight, p.differing, p.alike, {}, p.compared};
   named.marked = fromPage(file.marked, pageFolder);
   return describe(named);
 }

@@ -35,14 +35,20 @@ fnd::Result<void, CompareError> compareFile(FileComparison& file, const CompareT
     if (!expected) return CompareError{file.expected.string(), expected.error().reason};
     auto actual = uikit::readPngFile(file.actual);
     if (!actual) return CompareError{file.actual.string(), actual.error().reason};
-    file.picture = comparePictures(expected.value(), actual.value(), tolerance.picture);
+    PictureRegions regions;
+    if (tolerance.regions.any()) {
+      auto placed = pictureRegions(tolerance.regions, file.expected, expected.value().width);
+      if (!placed) return CompareError{file.expected.string(), placed.error()};
+      regions = std::move(placed.value());
+    }
+    file.picture = comparePictures(expected.value(), actual.value(), tolerance.picture, regions);
     return {};
   }
   const fs::path* reading = &file.expected;
   try {
     Report expected = readReport(file.expected);
     reading = &file.actual;
-    file.report = compareReports(expected.json, readReport(file.actual).json, tolerance.number);
+    file.report = compareReports(expected.json, readReport(file.actual).json, tolerance.number, tolerance.ignored);
   } catch (const InputError& e) {
     return CompareError{reading->string(), e.what()};
   }
@@ -60,8 +66,8 @@ std::string pictureLine(const FileComparison& file) {
   if (!p.sameSize())
     return std::to_string(p.expectedWidth) + " × " + std::to_string(p.expectedHeight) + " pixels -> " +
            std::to_string(p.actualWidth) + " × " + std::to_string(p.actualHeight);
-  std::string line = std::to_string(p.differing) + " of " + std::to_string(p.pixels()) + " pixels differ (" +
-                     share(p.differing, p.pixels()) + ")";
+  std::string line = std::to_string(p.differing) + " of " + std::to_string(p.compared) + " pixels differ (" +
+                     share(p.differing, p.compared) + ")";
   return file.marked.empty() ? line : line + ", marked in " + printable(file.marked.string(), kFileNameLimit * 2);
 }
 

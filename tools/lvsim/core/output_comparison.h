@@ -12,13 +12,16 @@
 
 #include "foundation/result.h"
 #include "tools/lvsim/core/picture_comparison.h"
+#include "tools/lvsim/core/picture_regions.h"
 #include "tools/lvsim/core/report_comparison.h"
 
 namespace lv::sim {
 
 struct CompareTolerance {
   PictureTolerance picture;
+  RegionOptions regions;  // of pictures, what is compared
   double number = 0.001;  // for the numbers of reports
+  std::vector<std::string> ignored;  // report fields left out (report_comparison.h)
 };
 
 struct FileComparison {

@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <set>
 
 #include "foundation/left_behind.h"
 #include "tools/lvsim/core/echo.h"
@@ -78,4 +79,20 @@ fnd::Result<void, std::string> lv::sim::ReferenceRecording::commit() {
                        : ::rename(folder_.c_str(), dir_.c_str());
   if (done != 0) return std::string("cannot put the references in place: ") + std::strerror(errno);
   return {};
+}
+
+std::vector<std::string> lv::sim::ReferenceRecording::keepPassing(const CompareTolerance& tolerance) {
+  std::error_code error;
+  std::set<std::string> recorded = comparedFiles(folder_, error);
+  std::vector<std::string> anew(recorded.begin(), recorded.end());
+  if (!fs::is_directory(fs::symlink_status(dir_, error))) return anew;
+  auto compared = compareOutputs(dir_, folder_, tolerance);
+  if (!compared) return anew;
+  anew.clear();
+  for (const FileComparison& file : compared.value().files) {
+    if (file.side == FileComparison::Side::ExpectedOnly) continue;
+    if (file.alike() && fs::copy_file(file.expected, file.actual, fs::copy_options::overwrite_existing, error)) continue;
+    anew.push_back(file.name);
+  }
+  return anew;
 }

@@ -5,7 +5,10 @@
 // replaced: one that holds anything but what a run writes there (report.json, report.html
 // and pictures), or one of the run's inputs, is refused. A link at DIR is replaced, never
 // followed. The hidden folder, .DIR.record-PID-XXXXXX, goes if a signal ends the run; one
-// that a run killed outright left goes when DIR is next recorded into.
+// that a run killed outright left goes when DIR is next recorded into. Asked to keep the
+// passing references, it puts back into the new folder, before it takes DIR's place, each
+// earlier reference that the new one is alike to within the tolerances, so that only those
+// that would fail are rewritten and the others stay byte for byte.
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -13,6 +16,7 @@
 
 #include "foundation/exit_cleanup.h"
 #include "foundation/result.h"
+#include "tools/lvsim/core/output_comparison.h"
 
 namespace lv::sim {
 
@@ -28,6 +32,10 @@ class ReferenceRecording {
 
   // Where the run writes.
   const std::filesystem::path& folder() const { return folder_; }
+  // Puts back the earlier references that the recorded ones are alike to; the names of
+  // those recorded anew (that would fail, or are new). Earlier references that cannot be
+  // compared are all rewritten.
+  std::vector<std::string> keepPassing(const CompareTolerance& tolerance);
   // Puts the folder in DIR's place; the reason when that fails.
   fnd::Result<void, std::string> commit();
 

@@ -5,10 +5,11 @@
 #include <cmath>
 #include <map>
 #include <set>
+#include <span>
 #include <string_view>
-#include <tuple>
 
 #include "tools/lvsim/core/echo.h"
+#include "tools/lvsim/core/view_alignment.h"
 
 namespace lv::sim {
 
@@ -19,48 +20,80 @@ using Json = nlohmann::json;
 constexpr size_t kNameLimit = 48;
 constexpr size_t kValueLimit = 80;
 
-// The element names of the report's geometry arrays, by the key that holds them.
-std::string elementName(const std::string& key, size_t index, size_t size) {
-  static const std::map<std::string, std::vector<std::string>, std::less<>> named = {
-      {"frame", {"x", "y", "width", "height"}},
-      {"windowFrame", {"x", "y", "width", "height"}},
-      {"contentOffset", {"x", "y"}},
-      {"contentSize", {"width", "height"}},
-      {"transform", {"a", "b", "c", "d", "tx", "ty"}}};
+// The element names of the report's arrays of named elements, by the key that holds them;
+// nullptr for any other key.
+const std::vector<std::string>* elementNames(std::string_view key) {
+  static const std::vector<std::string> rect = {"x", "y", "width", "height"}, point = {"x", "y"},
+                                        size = {"width", "height"}, color = {"red", "green", "blue", "alpha"},
+                                        transform = {"a", "b", "c", "d", "tx", "ty"};
+  static const std::map<std::string, const std::vector<std::string>*, std::less<>> named = {
+      {"frame", &rect},          {"windowFrame", &rect},    {"contentOffset", &point}, {"contentSize", &size},
+      {"transform", &transform}, {"backgroundColor", &color}, {"textColor", &color}};
   auto found = named.find(key);
-  if (found != named.end() && found->second.size() == size) return found->second[index];
-  return std::to_string(index);
+  return found == named.end() ? nullptr : found->second;
+}
+
+std::string elementName(const std::string& key, size_t index, size_t size) {
+  const std::vector<std::string>* names = elementNames(key);
+  return names && names->size() == size ? (*names)[index] : std::to_string(index);
+}
+
+// The keys of a report's header, its snapshots and its views: the fields --ignore names.
+bool reportKey(std::string_view key) {
+  static const std::set<std::string, std::less<>> keys = {
+      "format", "version", "scenario", "profile", "system", "settings", "without", "library",
+      "name", "time", "globals", "events", "picture", "caption",
+      "class", "frame", "windowFrame", "hidden", "alpha", "transform", "cornerRadius", "maskedCorners",
+      "clipsToBounds", "backgroundColor", "text", "textColor", "font", "textAlignment", "contentOffset",
+      "contentSize", "mask", "presentation", "properties"};
+  return keys.contains(key);
+}
+
+bool within(std::string_view field, std::string_view ignored) {
+  return field.starts_with(ignored) && (field.size() == ignored.size() || field[ignored.size()] == '.');
 }
 
 std::string joined(const std::string& path, const std::string& name) { return path.empty() ? name : path + "." + name; }
 
-// Ids in tree order: a view before its subviews, siblings by their number.
-struct TreeOrder {
-  static auto component(std::string_view part) {
-    bool numeric = !part.empty() && part.find_first_not_of("0123456789") == std::string_view::npos;
-    return std::tuple(!numeric, numeric ? part.size() : 0, part);
-  }
-  bool operator()(std::string_view a, std::string_view b) const {
-    while (!a.empty() && !b.empty()) {
-      std::string_view partA = a.substr(0, a.find('/')), partB = b.substr(0, b.find('/'));
-      if (component(partA) != component(partB)) return component(partA) < component(partB);
-      a.remove_prefix(std::min(a.size(), partA.size() + 1));
-      b.remove_prefix(std::min(b.size(), partB.size() + 1));
-    }
-    return a.empty() && !b.empty();
-  }
-};
-
-using Views = std::map<std::string, const Json*, TreeOrder>;
-
-// The views of a tree by id: the one a view carries, or else its index path.
-void collectViews(const Json& view, const std::string& path, Views& views) {
-  auto id = view.find("id");
-  views.emplace(id != view.end() && id->is_string() ? id->get<std::string>() : path, &view);
+const Json& subviewsOf(const Json& view) {
+  static const Json none = Json::array();
   auto subviews = view.find("subviews");
-  if (subviews == view.end() || !subviews->is_array()) return;
-  for (size_t i = 0; i < subviews->size(); ++i)
-    if ((*subviews)[i].is_object()) collectViews((*subviews)[i], path + "/" + std::to_string(i), views);
+  return subviews != view.end() && subviews->is_array() ? *subviews : none;
+}
+
+// The id a view carries, or else its index path.
+std::string viewId(const Json& view, const std::string& path) {
+  auto id = view.find("id");
+  return id != view.end() && id->is_string() ? id->get<std::string>() : path;
+}
+
+size_t descendantsOf(const Json& view) {
+  size_t count = 0;
+  for (const Json& sub : subviewsOf(view)) count += sub.is_object() ? 1 + descendantsOf(sub) : 0;
+  return count;
+}
+
+// Calls `visit` with each step of the alignment of two views' subviews: the view on each
+// side (nullptr on the side that lacks it) and its id.
+template <typename Visit>
+void eachAligned(const Json& e, const Json& a, const std::string& idE, const std::string& idA, Visit visit) {
+  const Json &subE = subviewsOf(e), &subA = subviewsOf(a);
+  for (const AlignedViews& step : alignViews(subE, subA)) {
+    const Json* inE = step.expected ? &subE[*step.expected] : nullptr;
+    const Json* inA = step.actual ? &subA[*step.actual] : nullptr;
+    visit(inE, inA, inE ? viewId(*inE, idE + "/" + std::to_string(*step.expected)) : "",
+          inA ? viewId(*inA, idA + "/" + std::to_string(*step.actual)) : "");
+  }
+}
+
+using Counterparts = std::map<std::string, std::string, std::less<>>;
+
+// The actual id of each paired view whose id differs, by its expected id.
+void pairIds(const Json& e, const Json& a, const std::string& idE, const std::string& idA, Counterparts& ids) {
+  if (idE != idA) ids.emplace(idE, idA);
+  eachAligned(e, a, idE, idA, [&](const Json* inE, const Json* inA, const std::string& subE, const std::string& subA) {
+    if (inE && inA) pairIds(*inE, *inA, subE, subA, ids);
+  });
 }
 
 std::string snapshotName(const Json& snapshot, size_t index) {
@@ -87,11 +120,14 @@ std::string shown(const Json& value) {
 struct Walker {
   std::vector<ReportDifference>& differences;
   double tolerance;
-  std::string snapshot = {}, view = {};
+  std::span<const std::string> ignored;
+  std::string snapshot = {}, view = {}, actualView = {};
   std::optional<size_t> position = {};
+  Counterparts counterparts = {};  // of the snapshot's views
 
   void differ(const std::string& field, std::optional<Json> e, std::optional<Json> a) {
-    differences.push_back({snapshot, position, view, field, std::move(e), std::move(a), 0});
+    if (std::ranges::any_of(ignored, [&](const std::string& i) { return within(field, i); })) return;
+    differences.push_back({snapshot, position, view, actualView, field, std::move(e), std::move(a), 0});
   }
 
   void values(const std::string& path, const std::string& key, const Json& e, const Json& a) {
@@ -125,35 +161,43 @@ struct Walker {
       std::string field = joined(path, key);
       if (inE == e.end()) differ(field, std::nullopt, *inA);
       else if (inA == a.end()) differ(field, *inE, std::nullopt);
+      else if (key == "id" && inE->is_string() && inA->is_string()) ids(field, *inE, *inA);
       else values(field, key, *inE, *inA);
     }
   }
 
+  // The ids of the views an object refers to, alike when the views are paired.
+  void ids(const std::string& field, const Json& e, const Json& a) {
+    auto counterpart = counterparts.find(e.get<std::string>());
+    if ((counterpart == counterparts.end() ? e.get<std::string>() : counterpart->second) != a.get<std::string>())
+      differ(field, e, a);
+  }
+
+  // A view on one side only: one difference, counting the views within it.
+  void lone(const Json& v, const std::string& id, bool expected) {
+    view = id;
+    actualView.clear();
+    std::optional<Json> cls = viewClass(v);
+    differ("", expected ? cls : std::nullopt, expected ? std::nullopt : cls);
+    differences.back().descendants = descendantsOf(v);
+  }
+
+  // Two paired views, then their subviews as they align.
+  void pair(const Json& e, const Json& a, const std::string& idE, const std::string& idA) {
+    view = idE;
+    actualView = idA == idE ? "" : idA;
+    objects("", e, a, {"id", "subviews"});
+    eachAligned(e, a, idE, idA, [&](const Json* inE, const Json* inA, const std::string& subE, const std::string& subA) {
+      if (!inA) lone(*inE, subE, true);
+      else if (!inE) lone(*inA, subA, false);
+      else pair(*inE, *inA, subE, subA);
+    });
+  }
+
   void trees(const Json& e, const Json& a) {
-    Views views[2];
-    collectViews(e, "0", views[0]);
-    collectViews(a, "0", views[1]);
-    std::map<std::string, std::pair<const Json*, const Json*>, TreeOrder> both;
-    for (const auto& [id, v] : views[0]) both[id].first = v;
-    for (const auto& [id, v] : views[1]) both[id].second = v;
-    // The view on one side only that the views since lie within, also on that side only.
-    std::string lone;
-    for (const auto& [id, sides] : both) {
-      view = id;
-      const auto& [inE, inA] = sides;
-      if (inE && inA) {
-        lone.clear();
-        Json classE = viewClass(*inE), classA = viewClass(*inA);
-        if (classE != classA) differ("class", classE, classA);
-        else objects("", *inE, *inA, {"id", "subviews"});
-      } else if (!lone.empty() && id.starts_with(lone + "/") && bool(differences.back().expected) == bool(inE)) {
-        ++differences.back().descendants;
-      } else {
-        lone = id;
-        differ("", inE ? std::optional(viewClass(*inE)) : std::nullopt, inA ? std::optional(viewClass(*inA)) : std::nullopt);
-      }
-    }
+    pair(e, a, viewId(e, "0"), viewId(a, "0"));
     view.clear();
+    actualView.clear();
   }
 
   void snapshots(const Json& e, const Json& a) {
@@ -169,19 +213,22 @@ struct Walker {
       if (!inE || !inA) {
         differ("", inE ? std::optional<Json>(snapshot) : std::nullopt, inA ? std::optional<Json>(snapshot) : std::nullopt);
       } else {
-        objects("", *inE, *inA, {"tree"});
-        tree(*inE, *inA);
+        fieldsAndTree(*inE, *inA);
       }
       snapshot.clear();
       position.reset();
     }
   }
 
-  void tree(const Json& e, const Json& a) {
+  // A snapshot's own fields, where a view's id is alike to its counterpart's, then its tree.
+  void fieldsAndTree(const Json& e, const Json& a) {
     auto inE = e.find("tree"), inA = a.find("tree");
-    if (inE == e.end() && inA == a.end()) return;
-    if (inE != e.end() && inA != a.end() && inE->is_object() && inA->is_object()) return trees(*inE, *inA);
-    differ("tree", valueAt(e, inE), valueAt(a, inA));
+    bool trees = inE != e.end() && inA != a.end() && inE->is_object() && inA->is_object();
+    counterparts.clear();
+    if (trees) pairIds(*inE, *inA, viewId(*inE, "0"), viewId(*inA, "0"), counterparts);
+    objects("", e, a, {"tree"});
+    if (trees) return this->trees(*inE, *inA);
+    if (inE != e.end() || inA != a.end()) differ("tree", valueAt(e, inE), valueAt(a, inA));
   }
 };
 
@@ -190,9 +237,10 @@ struct Walker {
 }  // namespace lv::sim
 
 std::vector<lv::sim::ReportDifference> lv::sim::compareReports(const nlohmann::json& expected,
-                                                               const nlohmann::json& actual, double tolerance) {
+                                                               const nlohmann::json& actual, double tolerance,
+                                                               std::span<const std::string> ignored) {
   std::vector<ReportDifference> differences;
-  Walker walk{differences, tolerance};
+  Walker walk{differences, tolerance, ignored};
   auto inE = expected.find("snapshots"), inA = actual.find("snapshots");
   bool listed = expected.is_object() && actual.is_object() && inE != expected.end() && inA != actual.end() &&
                 inE->is_array() && inA->is_array();
@@ -205,9 +253,18 @@ std::vector<lv::sim::ReportDifference> lv::sim::compareReports(const nlohmann::j
   return differences;
 }
 
+bool lv::sim::knownField(std::string_view field) {
+  std::string_view key = field.substr(0, field.find('.'));
+  if (!reportKey(key) || field.ends_with('.')) return false;
+  if (key.size() == field.size()) return true;
+  const std::vector<std::string>* names = elementNames(key);
+  return !names || std::ranges::find(*names, field.substr(key.size() + 1)) != names->end();
+}
+
 std::string lv::sim::describe(const ReportDifference& d) {
   std::string line = d.snapshot.empty() ? "" : printable(d.snapshot, kNameLimit) + ": ";
   if (!d.view.empty()) line += printable(d.view, kNameLimit) + " ";
+  if (!d.actualView.empty()) line += "(now " + printable(d.actualView, kNameLimit) + ") ";
   const char* side = d.expected ? "missing" : "added";
   if (d.field.empty() && d.view.empty()) return "snapshot " + line + side;
   if (d.field.empty()) {

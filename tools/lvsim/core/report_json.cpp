@@ -1,6 +1,7 @@
 #include "tools/lvsim/core/report_json.h"
 
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -24,6 +25,15 @@ OrderedJson sizeJson(CGSize s) { return {reportNumber(s.width), reportNumber(s.h
 OrderedJson transformJson(CGAffineTransform t) {
   return {reportNumber(t.a), reportNumber(t.b), reportNumber(t.c),
           reportNumber(t.d), reportNumber(t.tx), reportNumber(t.ty)};
+}
+
+OrderedJson colorJson(const uikit::RGBA& c) {
+  return {reportNumber(c.r), reportNumber(c.g), reportNumber(c.b), reportNumber(c.a)};
+}
+
+const char* alignmentName(NSInteger alignment) {
+  static const char* const names[] = {"left", "center", "right", "justified", "natural"};
+  return alignment >= 0 && alignment < NSInteger(std::size(names)) ? names[alignment] : "natural";
 }
 
 OrderedJson orNull(const std::optional<std::string>& text) { return text ? OrderedJson(*text) : OrderedJson(nullptr); }
@@ -69,7 +79,13 @@ OrderedJson viewTreeJson(const lv::host::ViewSnapshot& view) {
                {"cornerRadius", reportNumber(view.cornerRadius)},
                {"maskedCorners", view.maskedCorners},
                {"clipsToBounds", view.clipsToBounds}};
+  json["backgroundColor"] = view.backgroundColor ? colorJson(*view.backgroundColor) : OrderedJson(nullptr);
   if (view.hasText) json["text"] = orNull(view.text);
+  if (const auto& looks = view.textLooks) {
+    json["textColor"] = colorJson(looks->color);
+    json["font"] = {{"name", looks->fontName}, {"size", reportNumber(looks->fontSize)}, {"weight", looks->fontWeight}};
+    json["textAlignment"] = alignmentName(looks->alignment);
+  }
   if (view.scroll) {
     json["contentOffset"] = pointJson(view.scroll->contentOffset);
     json["contentSize"] = sizeJson(view.scroll->contentSize);

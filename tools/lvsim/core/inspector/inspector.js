@@ -43,7 +43,7 @@ function pictureSrc(i) {
 }
 
 const VIEW_FIELDS = ["frame", "windowFrame", "hidden", "alpha", "transform", "cornerRadius", "maskedCorners",
-                     "clipsToBounds", "text", "contentOffset", "contentSize", "mask", "presentation", "properties"];
+                     "clipsToBounds", "backgroundColor", "text", "textColor", "font", "textAlignment", "contentOffset", "contentSize", "mask", "presentation", "properties"];
 
 function element(tag, attributes, ...children) {
   const node = document.createElement(tag);
@@ -170,14 +170,16 @@ function foundChanges() {
   const flat = [flats[state.a], flats[state.b]];
   for (const d of inspected.differences) {
     if (d.snapshot !== positionOf(state.a) || !d.view) continue;
-    const entries = flat.map((f) => f.byId.get(d.view));
+    // The view's id on each side: a view on one side only has none on the other.
+    const ids = [d.sides === "actual" ? null : d.view, d.sides === "expected" ? null : d.actualView || d.view];
+    const entries = flat.map((f, side) => ids[side] === null ? undefined : f.byId.get(ids[side]));
     if (!entries[0] && !entries[1]) continue;
     const className = (entries[0] || entries[1]).view.class;
-    if (!d.field) byId.set(d.view, { id: d.view, kind: d.sides === "expected" ? "removed" : "added", className, fields: [] });
+    if (!d.field) byId.set(d.view, { id: d.view, ids, kind: d.sides === "expected" ? "removed" : "added", className, fields: [] });
     else if (d.field === "class")
-      byId.set(d.view, { id: d.view, kind: "replaced", className: className + " \u2192 " + entries[1].view.class, fields: [] });
+      byId.set(d.view, { id: d.view, ids, kind: "replaced", className: className + " \u2192 " + entries[1].view.class, fields: [] });
     else {
-      if (!byId.has(d.view)) byId.set(d.view, { id: d.view, kind: "changed", className, fields: [] });
+      if (!byId.has(d.view)) byId.set(d.view, { id: d.view, ids, kind: "changed", className, fields: [] });
       const fields = byId.get(d.view).fields;
       for (const row of [rowOf(d.field), ...(/^(windowFrame|presentation)\b/.test(d.field) ? ["on screen"] : [])])
         if (!fields.includes(row)) fields.push(row);
@@ -300,7 +302,7 @@ function stage(index, changes) {
     box.append(o);
   };
   for (const change of changes || []) {
-    const entry = flats[index].byId.get(change.id);
+    const entry = flats[index].byId.get(change.ids ? change.ids[sideOf(index)] : change.id);
     if (entry && entry.shown) outline(entry.rect, "changed");
   }
   const picked = flats[index].byId.get(state.picked);
