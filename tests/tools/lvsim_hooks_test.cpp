@@ -85,7 +85,8 @@ TEST(LvsimHooks, ALibraryThatEndsTheProcessIsNamedWithWhatWasBeingDone) {
 
 TEST(LvsimCommandLine, VersionAndHelpListingTheSettings) {
   const std::pair<Args, std::string> cases[] = {{{"--version"}, "lvsim " LV_VERSION "\n"},
-                                                {{"live", "--help"}, "KEY is kEnabled, ShowBackground, ShowTime"}};
+                                                {{"live", "--help"}, "KEY one of kEnabled, ShowBackground, ShowTime"},
+                                                {{"live", "--help"}, "L       load the library anew"}};
   for (const auto& [args, shown] : cases) {
     ProcessRun run = lvsim(args);
     EXPECT_EQ(run.exitCode, 0) << joined(args);
