@@ -28,6 +28,7 @@ std::string lv::sim::knownSettingKeys() {
 std::optional<std::string> lv::sim::settingError(const std::string& text) {
   if (text.find('=') == std::string::npos)
     return "expected KEY=true|false or IDENTIFIER:KEY=VALUE, got " + inQuotes(text);
+  if (text.starts_with(':')) return "expected an identifier before \":\" in " + inQuotes(text);
   StoredSetting s = parseSetting(text);
   if (!s.identifier.empty() && !prefs::isValidIdentifier(s.identifier))
     return "no preferences identifier " + inQuotes(s.identifier) + " in " + inQuotes(text);
