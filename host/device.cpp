@@ -18,6 +18,8 @@ const DeviceProfile& checkedProfile(const BootOptions& options) {
   if (!profile) throw BootError("unknown profile \"" + options.profile + "\"");
   for (const auto& [key, value] : options.settings)
     if (!isSettingKey(key)) throw BootError("unknown setting \"" + key + "\"");
+  for (const auto& [identifier, values] : options.preferences)
+    if (!prefs::isValidIdentifier(identifier)) throw BootError("no preferences identifier \"" + identifier + "\"");
   for (const std::string& name : options.without)
     if (!isHostClass(name)) throw BootError("unknown host class \"" + name + "\"");
   return *profile;
@@ -33,11 +35,17 @@ void applyProfile(const DeviceProfile& profile, const BootOptions& options) {
 }
 
 // Points the preferences at the device's settings folder and writes the stored values there.
-void writeSettingsInto(const std::filesystem::path& directory, const prefs::BoolSettings& settings) {
+void writeSettingsInto(const std::filesystem::path& directory, const BootOptions& options) {
   prefs::setSettingsDirectory(directory);
-  if (settings.empty()) return;
-  auto written = prefs::writeSettingsFile(prefs::settingsFile(kPreferencesIdentifier), settings);
-  if (!written) throw BootError("cannot store the settings: " + written.error().message());
+  prefs::Domains domains = options.preferences;
+  if (!options.settings.empty()) {
+    prefs::StoredValues& own = domains[std::string(kPreferencesIdentifier)];
+    for (const auto& [key, value] : options.settings) own.set(key, prefs::PlistPtr(plist_new_bool(value)));
+  }
+  for (const auto& [identifier, values] : domains) {
+    auto written = prefs::writePreferencesFile(prefs::settingsFile(identifier), values);
+    if (!written) throw BootError("cannot store the settings: " + written.error().message());
+  }
 }
 
 }  // namespace
@@ -51,7 +59,7 @@ std::unique_ptr<lv::host::Device> lv::host::Device::boot(const BootOptions& opti
 
   applyProfile(profile, options);
   std::unique_ptr<SettingsFolder> settings = SettingsFolder::make();
-  writeSettingsInto(settings->path(), options.settings);
+  writeSettingsInto(settings->path(), options);
   registerHostClasses(options.without);
   MethodSnapshot before = MethodSnapshot::take();
   std::optional<Library> library;

@@ -35,6 +35,9 @@ struct BootOptions {
   std::string profile = "phone";
   std::string systemVersion = {};  // empty: the profile's
   prefs::BoolSettings settings = {};  // stored values; a key not given is not stored
+  // Stored values of any identifier, as the device's preferences folder holds them; the
+  // library's own `settings` go over those of its identifier.
+  prefs::Domains preferences = {};
   std::set<std::string, std::less<>> without = {};  // host classes left out
   bool mainScreen = true;        // false: the device has no main screen
   bool loadLibrary = true;       // false: the host runs as it is, with no library in it

@@ -1,6 +1,9 @@
 #include "prefs/preferences.h"
 
+#include <algorithm>
+
 #include "foundation/values.h"
+#include "prefs/value_reading.h"
 #include "runtime/class_setup.h"
 
 namespace prefs {
@@ -12,21 +15,90 @@ std::filesystem::path& directory() {
   return *path;
 }
 
-id HBPreferences_initWithIdentifier(id self, SEL, id identifier) {
+std::vector<RegisteredKey>& registry() {
+  static auto* keys = new std::vector<RegisteredKey>;  // lives for the process
+  return *keys;
+}
+
+HBPreferences* asPreferences(id self) { return static_cast<HBPreferences*>(self); }
+
+id storedOrDefault(id self, const std::string& key) {
+  HBPreferences* p = asPreferences(self);
+  if (auto it = p->stored.find(key); it != p->stored.end()) return it->second.get();
+  if (auto it = p->defaults.find(key); it != p->defaults.end()) return it->second.get();
+  return nil;
+}
+
+// The value of `key` for a getter, noted in the registry.
+id lookUp(id self, id key, bool boolean) {
+  if (!key) return nil;
+  std::string name = fnd::utf8(key);
+  id value = storedOrDefault(self, name);
+  auto& keys = registry();
+  const std::string& identifier = asPreferences(self)->identifier;
+  auto it = std::find_if(keys.begin(), keys.end(),
+                         [&](const RegisteredKey& k) { return k.identifier == identifier && k.key == name; });
+  if (it == keys.end()) it = keys.insert(keys.end(), {.identifier = identifier, .key = name});
+  it->boolean = it->boolean || boolean;
+  it->on = boolOf(value);
+  it->text = stringOf(value).value_or(value ? "(not a number or string)" : "(not stored)");
+  return value;
+}
+
+id initWithIdentifier(id self, id identifier) {
   std::string name = fnd::utf8(identifier);
   if (!isValidIdentifier(name)) return nil;
+  HBPreferences* p = asPreferences(self);
+  p->identifier = name;
   std::filesystem::path file = settingsFile(name);
   if (file.empty()) return self;
-  if (auto read = readSettingsFile(file)) static_cast<HBPreferences*>(self)->stored = std::move(read.value().values);
+  auto read = readPreferencesFile(file);
+  if (!read) return self;
+  for (const std::string& key : read.value().keys())
+    if (id value = objectOf(read.value().value(key))) p->stored[key] = Ref<>::retain(value);
   return self;
 }
 
-void HBPreferences_registerBool(id self, SEL, bool* target, bool defaultValue, id key) {
-  if (!target) return;
-  const BoolSettings& stored = static_cast<HBPreferences*>(self)->stored;
-  auto it = key ? stored.find(fnd::utf8(key)) : stored.end();
-  *target = it != stored.end() ? it->second : defaultValue;
+id HBPreferences_initWithIdentifier(id self, SEL, id identifier) { return initWithIdentifier(self, identifier); }
+
+void registerDefaults(id self, SEL, id defaults) {
+  id keys = send<id>(defaults, "allKeys"_sel);
+  for (const Ref<>& key : fnd::arrayItems(keys)) {
+    id value = send<id>(defaults, "objectForKey:"_sel, key.get());
+    asPreferences(self)->defaults[fnd::utf8(key.get())] = Ref<>::retain(value);
+    lookUp(self, key.get(), isBoolean(value));
+  }
 }
+
+void registerBool(id self, SEL, bool* target, bool defaultValue, id key) {
+  if (key) asPreferences(self)->defaults[fnd::utf8(key)] = Ref<>::retain(fnd::boolean(defaultValue));
+  id value = lookUp(self, key, true);
+  if (target) *target = key ? boolOf(value) : defaultValue;
+}
+
+void registerInteger(id self, SEL, long* target, long defaultValue, id key) {
+  if (key) asPreferences(self)->defaults[fnd::utf8(key)] = Ref<>::retain(fnd::number(defaultValue));
+  id value = lookUp(self, key, false);
+  if (target) *target = key ? integerOf(value) : defaultValue;
+}
+
+void registerDouble(id self, SEL, double* target, double defaultValue, id key) {
+  if (key) asPreferences(self)->defaults[fnd::utf8(key)] = Ref<>::retain(fnd::number(defaultValue));
+  id value = lookUp(self, key, false);
+  if (target) *target = key ? doubleOf(value) : defaultValue;
+}
+
+id objectForKey(id self, SEL, id key) { return lookUp(self, key, false); }
+bool boolForKey(id self, SEL, id key) { return boolOf(lookUp(self, key, true)); }
+long integerForKey(id self, SEL, id key) { return integerOf(lookUp(self, key, false)); }
+double doubleForKey(id self, SEL, id key) { return doubleOf(lookUp(self, key, false)); }
+
+id stringForKey(id self, SEL, id key) {
+  std::optional<std::string> text = stringOf(lookUp(self, key, false));
+  return text ? fnd::string(*text) : nil;
+}
+
+id NSUserDefaults_initWithSuiteName(id self, SEL, id suite) { return initWithIdentifier(self, suite); }
 
 }  // namespace
 
@@ -44,12 +116,29 @@ bool isValidIdentifier(std::string_view identifier) {
          identifier.find('\0') == std::string_view::npos;
 }
 
+const std::vector<RegisteredKey>& registeredKeys() { return registry(); }
+
 namespace {
+
+void addReaders(Class cls) {
+  rt::addMethod(cls, "registerDefaults:"_sel, registerDefaults);
+  rt::addMethod(cls, "objectForKey:"_sel, objectForKey);
+  rt::addMethod(cls, "boolForKey:"_sel, boolForKey);
+  rt::addMethod(cls, "integerForKey:"_sel, integerForKey);
+  rt::addMethod(cls, "doubleForKey:"_sel, doubleForKey);
+  rt::addMethod(cls, "stringForKey:"_sel, stringForKey);
+}
 
 void registerPreferencesClasses() {
   Class cls = rt::defineClass<HBPreferences>("HBPreferences", "NSObject");
   rt::addMethod(cls, "initWithIdentifier:"_sel, HBPreferences_initWithIdentifier);
-  rt::addMethod(cls, "registerBool:default:forKey:"_sel, HBPreferences_registerBool);
+  rt::addMethod(cls, "registerBool:default:forKey:"_sel, registerBool);
+  rt::addMethod(cls, "registerInteger:default:forKey:"_sel, registerInteger);
+  rt::addMethod(cls, "registerDouble:default:forKey:"_sel, registerDouble);
+  addReaders(cls);
+  Class defaults = rt::defineClass<HBPreferences>("NSUserDefaults", "NSObject");
+  rt::addMethod(defaults, "initWithSuiteName:"_sel, NSUserDefaults_initWithSuiteName);
+  addReaders(defaults);
 }
 
 LV_CLASS_SETUP(registerPreferencesClasses);

@@ -1,16 +1,26 @@
 #pragma once
-// HBPreferences: a tweak's settings, read from `<settings folder>/<identifier>.plist`.
-// `registerBool:default:forKey:` writes the stored boolean, or the default where none is
-// stored, into the bool the caller points at. The settings folder is the host's choice;
-// with none chosen nothing is stored.
+// A tweak's settings, read from `<settings folder>/<identifier>.plist` once, when the object
+// is made, through either of the device's two classes:
+//   HBPreferences  initWithIdentifier:, registerDefaults:, registerBool:default:forKey:,
+//                  registerInteger:default:forKey:, registerDouble:default:forKey:
+//   NSUserDefaults initWithSuiteName:, registerDefaults:
+// and on both objectForKey:, boolForKey:, integerForKey:, doubleForKey:, stringForKey:,
+// which read the stored value, else the registered default, with the device's conversions
+// (prefs/value_reading.h). A register…:forKey: writes that value into the variable the
+// caller points at. The settings folder is the host's choice; with none chosen nothing is
+// stored.
 #include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
 
 #include "prefs/settings_file.h"
 #include "runtime/runtime.h"
 
 struct HBPreferences : objc_object {
-  // The booleans stored when the object was made: settings are read once, at start-up.
-  prefs::BoolSettings stored;
+  std::string identifier;
+  std::map<std::string, Ref<>, std::less<>> stored;
+  std::map<std::string, Ref<>, std::less<>> defaults;
 };
 
 namespace prefs {
@@ -23,5 +33,18 @@ std::filesystem::path settingsFile(std::string_view identifier);
 
 // A preferences identifier names one file inside the folder, never a path.
 bool isValidIdentifier(std::string_view identifier);
+
+// A key the process registered (register…:forKey:, registerDefaults:) or read, and the
+// value it found then (the stored one, else the default) as the getters read it.
+struct RegisteredKey {
+  std::string identifier = {};
+  std::string key = {};
+  bool boolean = false;  // registered or read as a boolean
+  bool on = false;       // boolForKey:
+  std::string text = {};  // stringForKey:, or in parentheses why there is none
+};
+
+// In the order first met; a key met again keeps its place and takes the newer value.
+const std::vector<RegisteredKey>& registeredKeys();
 
 }  // namespace prefs

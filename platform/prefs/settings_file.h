@@ -1,12 +1,14 @@
 #pragma once
-// Settings files: a property list (XML or binary) whose top level is a dictionary. Only
-// boolean values count as settings; a key with any other value is treated as not stored.
+// Settings files: a property list (XML or binary) whose top level is a dictionary. Read
+// whole, any property-list values; read as settings, only boolean values count and a key
+// with any other value is treated as not stored.
 #include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "foundation/result.h"
+#include "prefs/stored_values.h"
 
 namespace prefs {
 
@@ -31,12 +33,16 @@ struct SettingsContents {
 // Anything but a regular file, a file over 1 MiB, and one nested deeper than
 // kMaxPlistDepth or expanding to more than kMaxPlistObjects objects, and one whose keys
 // hold a NUL or repeat (prefs/plist_bounds.h) are refused before they are parsed.
+fnd::Result<StoredValues, SettingsError> readPreferencesFile(const std::filesystem::path& path);
+// The file's booleans, read as readPreferencesFile reads it.
 fnd::Result<SettingsContents, SettingsError> readSettingsFile(const std::filesystem::path& path);
 
 enum class PlistFormat { Xml, Binary };
 
 // Written whole or not at all (foundation/atomic_file.h). Settings are stored for the
 // processes that run meanwhile, so the write does not wait for the disk.
+fnd::Result<void, SettingsError> writePreferencesFile(const std::filesystem::path& path, const StoredValues& values,
+                                                      PlistFormat format = PlistFormat::Xml);
 fnd::Result<void, SettingsError> writeSettingsFile(const std::filesystem::path& path,
                                                    const BoolSettings& values,
                                                    PlistFormat format = PlistFormat::Xml);

@@ -74,7 +74,7 @@ TEST_F(PreferencesTest, StoredBooleansInXmlAndBinaryWinOverDefaults) {
   EXPECT_TRUE(registered("kEnabled", false, "com.example.binary"));
 }
 
-TEST_F(PreferencesTest, NonBooleanValuesCountAsNotStored) {
+TEST_F(PreferencesTest, OtherValuesReadAsBooleansAsTheDeviceConvertsThem) {
   writeRaw(R"(<?xml version="1.0" encoding="UTF-8"?>
 <plist version="1.0"><dict>
   <key>kEnabled</key><string>true</string>
@@ -82,10 +82,10 @@ TEST_F(PreferencesTest, NonBooleanValuesCountAsNotStored) {
   <key>CenterLabel</key><dict><key>x</key><true/></dict>
   <key>HapticFeedback</key><false/>
 </dict></plist>)");
-  EXPECT_FALSE(registered("kEnabled", false));
-  EXPECT_FALSE(registered("ShowTime", false));
-  EXPECT_TRUE(registered("CenterLabel", true));
-  EXPECT_FALSE(registered("HapticFeedback", true)) << "the one boolean is still read";
+  EXPECT_TRUE(registered("kEnabled", false)) << "a string that says true";
+  EXPECT_TRUE(registered("ShowTime", false)) << "a number not zero";
+  EXPECT_FALSE(registered("CenterLabel", true)) << "a dictionary is stored, and is no";
+  EXPECT_FALSE(registered("HapticFeedback", true));
   writeRaw(nestedXml(31));
   EXPECT_TRUE(prefs::readSettingsFile(file())) << "32 levels are within the bounds";
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "lvsim_process.h"
+#include "prefs/settings_file.h"
 
 namespace {
 
@@ -27,6 +28,37 @@ TEST(LvsimCLibrary, HooksSendsBlocksAndAddedMethodsReachTheReport) {
         {"group": 0, "row": 1, "kind": "replacement", "class": "MRUArtworkView", "name": "layoutSubviews", "installed": true},
         {"group": 0, "row": 2, "kind": "method", "class": "MRUArtworkView", "name": "lvc_finish", "installed": true}])"));
   }
+}
+
+// The library's own identifier, stored by --preferences (a binary file) and by --set over
+// it, read back by each getter: "KEY: bool integer double string". Its HBPreferences
+// setting "Rounded", stored off, leaves the corners square.
+TEST(LvsimCLibrary, PreferencesOfAnyIdentifierReadAsTheDeviceReadsThem) {
+  Folder dir;
+  fs::create_directory(dir.path / "prefs");
+  prefs::StoredValues stored;
+  for (const auto& [key, text] : {std::pair("k0", "no"), {"k11", "-3"}, {"Rounded", "false"}})
+    stored.set(key, prefs::valueFromText(text));
+  stored.set("k10", prefs::PlistPtr(plist_new_array()));
+  ASSERT_TRUE(prefs::writePreferencesFile(dir.path / "prefs/com.example.clib.plist", stored, prefs::PlistFormat::Binary));
+  const std::pair<std::string, std::string> cases[] = {
+      {"k0=YES", "k0: 1 0 0 YES"},    {"k1= 12abc", "k1: 1 12 12  12abc"}, {"k2=007", "k2: 1 7 7 7"},
+      {"k3=-0.5", "k3: 1 0 -0.5 -0.5"}, {"k4=no", "k4: 0 0 0 no"},       {"k5=0", "k5: 0 0 0 0"},
+      {"k6=true", "k6: 1 1 1 1"},     {"k7=t", "k7: 1 0 0 t"},             {"k8=", "k8: 0 0 0 \n"},
+      {"k9=-007x", "k9: 1 -7 -7 -007x"}, {"", "k10: 0 0 0 (none)"},        {"", "k11: 1 -3 -3 -3"}};
+  const std::string story = dir.write("s.json", R"({"steps": [{"play": {"title": "T", "duration": 60}}, {"advance": 1},
+      {"snapshot": "after"}]})").string();
+  Args args = {"run", story, "--library", C_LIBRARY_PATH, "--preferences", (dir.path / "prefs").string(), "--out",
+               (dir.path / "out").string()};
+  for (const auto& [set, read] : cases)
+    if (!set.empty()) args = args + Args{"--set", "com.example.clib:" + set};
+  ProcessRun run = lvsim(args, true);
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  for (const auto& [set, read] : cases) EXPECT_NE(run.output.find(read), std::string::npos) << read << "\n" << run.output;
+  const Json report = readReport(dir.path / "out");
+  const Json* artwork = findClass(report["snapshots"][0]["tree"], "MRUArtworkView");
+  ASSERT_TRUE(artwork);
+  EXPECT_EQ((*artwork)["cornerRadius"], 0);
 }
 
 }  // namespace

@@ -111,7 +111,8 @@ TEST(LvsimHooks, ACrashKeepsTheTraceUpToIt) {
 
 TEST(LvsimCommandLine, VersionAndHelpListingTheSettings) {
   const std::pair<Args, std::string> cases[] = {{{"--version"}, "lvsim " LV_VERSION "\n"},
-                                                {{"live", "--help"}, "KEY is kEnabled, ShowBackground, ShowTime"}};
+                                                {{"live", "--help"}, "KEY one of kEnabled, ShowBackground, ShowTime"},
+                                                {{"live", "--help"}, "L       load the library anew"}};
   for (const auto& [args, shown] : cases) {
     ProcessRun run = lvsim(args);
     EXPECT_EQ(run.exitCode, 0) << joined(args);
@@ -132,6 +133,7 @@ TEST(LvsimCommandLine, BadInputIsOneLineNamingItAndExitCodeTwo) {
   const fs::path arm = dir.path / "arm.so";
   fs::copy_file(FOREIGN_LIBRARY_PATH, arm);
   std::fstream(arm, std::ios::in | std::ios::out | std::ios::binary).seekp(offsetof(Elf64_Ehdr, e_machine)).put(char(EM_AARCH64));
+  for (const char* folder : {"p", "q"}) fs::create_directory(dir.path / folder);
   int scripts = 0;
   auto live = [&](const std::string& script) {
     return Args{"live", "--script", dir.write("script" + std::to_string(scripts++) + ".json", script).string()};
@@ -144,7 +146,13 @@ TEST(LvsimCommandLine, BadInputIsOneLineNamingItAndExitCodeTwo) {
       {Args{"hooks", "--profile", "watch"}, "--profile: unknown profile \"watch\" (phone, small-phone or tablet)"},
       {Args{"hooks", "--set", "kEnabled=yes"}, "--set: setting kEnabled takes true or false, got \"yes\""},
       {Args{"hooks", "--set", "Unknown=true"}, "--set: unknown setting \"Unknown\" (known: kEnabled,"},
-      {Args{"hooks", "--set", "kEnabled"}, "--set: expected KEY=true|false, got \"kEnabled\""},
+      {Args{"hooks", "--set", "kEnabled"}, "--set: expected KEY=true|false or IDENTIFIER:KEY=VALUE, got \"kEnabled\""},
+      {Args{"hooks", "--set", "a/b:k=1"}, "--set: no preferences identifier \"a/b\""},
+      {Args{"hooks", "--set", "com.example.clib:=1"}, "--set: expected a key before \"=\""},
+      {Args{"hooks", "--set", "com.lumivane.preferences:kEnabled=1"}, "--set: setting kEnabled takes true or false"},
+      {Args{"hooks", "--preferences", file}, file + ": cannot list the folder"},
+      {Args{"hooks", "--preferences", dir.write("p/notes.txt", "").parent_path().string()}, "\"notes.txt\" is not named IDENTIFIER.plist"},
+      {Args{"live", "--preferences", dir.write("q/com.x.plist", "<x>").parent_path().string()}, "\"com.x.plist\": not a property list"},
       {Args{"hooks", "--without", "NoSuchClass"}, "--without: unknown host class \"NoSuchClass\""},
       {Args{"hooks", "--library", "/none.so"}, "lvsim: /none.so: cannot load the library: cannot open shared object file"},
       {Args{"run", "--library", file, dir.write("l.json", R"({"library": "none.so", "steps": []})").string()},

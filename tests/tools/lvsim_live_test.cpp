@@ -85,14 +85,14 @@ TEST(LvsimLive, AScriptedSessionInAWindowUnderXvfb) {
   EXPECT_GT(lighter(held, plain, 80, 541, 180, 543.5), 0.3) << "the held scrubber is stretched";
 }
 
-// The settings menu turns the library on and restarts the lock screen, which goes on with
+// The settings menu turns the library on and L restarts the lock screen, which goes on with
 // the command's options: its trace, written at quitting, holds the marquee label's messages
 // alone (the first process, the library disabled, made no label), and V records at the rate
 // and scale given.
 TEST(LvsimLive, ARestartKeepsTheTraceAndTheRecordingsOptions) {
   Folder dir;
   fs::path script = dir.write("script.json", R"({"events": [{"at": 0.2, "key": "m"}, {"at": 0.3, "key": "1"},
-    {"at": 0.4, "key": "return"}, {"at": 5, "key": "v"}, {"at": 6, "key": "v"}]})");
+    {"at": 0.35, "key": "escape"}, {"at": 0.4, "key": "l"}, {"at": 5, "key": "v"}, {"at": 6, "key": "v"}]})");
   const fs::path trace = dir.path / "trace.txt";
   ProcessRun run = runProcess(kInXvfb + Args{kLvsim, "live", "--set", "kEnabled=false", "--fps", "10", "--scale", "0.5",
                                               "--exit-after", "7", "--script", script.string(), "--out", dir.path.string(),

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +11,7 @@
 #include <CLI/CLI.hpp>
 
 #include "host/device.h"
+#include "host/settings.h"
 #include "tools/lvsim/core/echo.h"
 #include "tools/lvsim/core/exit_codes.h"
 #include "tools/lvsim/core/json_reading.h"
@@ -42,14 +44,29 @@ int restart(const std::vector<std::string>& args) {
 }
 
 // The same command with the menu's settings, going on from `elapsed` seconds. Every option
-// goes along as given but these: --set gives the menu's settings, which win over --settings,
-// and keeps what it gave other keys; --resumed-at is `elapsed`.
-std::vector<std::string> restartArguments(const LiveCommandOptions& options, const prefs::BoolSettings& settings,
+// goes along as given but these: --set gives the menu's booleans, which win over
+// --preferences and --settings, and keeps what it gave other keys; --resumed-at is `elapsed`.
+std::vector<std::string> restartArguments(const LiveCommandOptions& options, const std::vector<prefs::RegisteredKey>& settings,
                                           double elapsed) {
+  std::vector<std::string> menu;
+  for (const prefs::RegisteredKey& m : settings) {
+    if (!m.boolean) continue;
+    std::string name = m.identifier == lv::host::kPreferencesIdentifier ? m.key : m.identifier + ":" + m.key;
+    std::string text = name + "=" + (m.on ? "true" : "false");
+    if (!settingError(text)) menu.push_back(text);
+  }
+  auto fromMenu = [&](const std::string& given) {
+    StoredSetting g = parseSetting(given);
+    return std::any_of(menu.begin(), menu.end(), [&](const std::string& text) {
+      StoredSetting m = parseSetting(text);
+      return m.key == g.key && (m.identifier == g.identifier ||
+                                (m.identifier.empty() && g.identifier == lv::host::kPreferencesIdentifier));
+    });
+  };
   std::vector<std::string> set;
   for (const std::string& given : options.device.settings)
-    if (!settings.contains(parseSetting(given).key)) set.push_back(given);
-  for (const auto& [key, value] : settings) set.push_back(key + "=" + (value ? "true" : "false"));
+    if (!fromMenu(given)) set.push_back(given);
+  set.insert(set.end(), menu.begin(), menu.end());
   return relaunchArguments(options.given, {{"--set", set}, {"--resumed-at", {std::to_string(elapsed)}}});
 }
 
@@ -69,6 +86,7 @@ void lv::sim::addLiveCommand(CLI::App& app, LiveCommandOptions& options) {
   live->add_option("--resumed-at", options.resumedAt)->group("")->check(seconds(true));
   addTraceOptions(*live, options.trace);
   addVideoOptions(*live, options.video, false);
+  live->get_option("--scale")->description("Pixels per point of what V records (default 1: the device's pixels stall the window)");
   recordCommandLine(*live, options.given);
 }
 
@@ -85,6 +103,7 @@ int lv::sim::runLive(const LiveCommandOptions& options) {
   window.resumedAt = options.resumedAt;
   window.out = options.out;
   window.video = options.video;
+  if (!window.video.scale) window.video.scale = 1;
   if (auto error = writableFolderError(window.out)) return fail(kUsageFault, options.out, *error);
   window.files.reads(options.script);
   for (const std::filesystem::path& input : inputFiles(options.device)) window.files.reads(input);

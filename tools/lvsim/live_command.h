@@ -4,9 +4,11 @@
 // is a finger (a click taps, a press and drag scrubs); space plays or pauses, N plays the
 // next built-in track, R turns the phone, S saves the lock screen at the device's pixels
 // into DIR (default out/live), I toggles the inspector, V starts and stops a recording into
-// DIR/recording-NN.mp4 at --fps and --scale (video_option.h), M opens the settings menu (1–5
-// toggle, Return restarts the lock screen with them, as the device applies settings at
-// load), Q or closing the window quits (kLiveKeysHelp). "kEnabled" is stored true unless
+// DIR/recording-NN.mp4 at --fps and --scale (video_option.h; 1 pixel a point by default),
+// L loads the library anew (a restart, for a rebuilt library), M opens the settings menu of
+// what the library registered (1–9 toggle booleans, Return restarts the lock screen with
+// them, as the device applies settings at load), Q or closing the window quits
+// (kLiveKeysHelp). "kEnabled" is stored true unless
 // --set says otherwise. With --trace, the message
 // trace (trace_option.h), written at quitting; a restart starts it anew. A bad option or script,
 // or no display, is one error line and exit code 2.

@@ -28,7 +28,8 @@ const std::unordered_map<SDL_Keycode, std::string_view>& keyNames() {
   static const std::unordered_map<SDL_Keycode, std::string_view> names = {
       {SDLK_SPACE, "space"}, {SDLK_n, "n"}, {SDLK_r, "r"}, {SDLK_s, "s"}, {SDLK_q, "q"},
       {SDLK_m, "m"},         {SDLK_i, "i"}, {SDLK_v, "v"}, {SDLK_1, "1"}, {SDLK_2, "2"}, {SDLK_3, "3"}, {SDLK_4, "4"},
-      {SDLK_5, "5"},         {SDLK_RETURN, "return"},     {SDLK_ESCAPE, "escape"}};
+      {SDLK_5, "5"},         {SDLK_6, "6"}, {SDLK_7, "7"}, {SDLK_8, "8"}, {SDLK_9, "9"}, {SDLK_l, "l"},
+      {SDLK_RETURN, "return"}, {SDLK_ESCAPE, "escape"}};
   return names;
 }
 
@@ -140,9 +141,11 @@ class LiveWindow {
     height_ = int(std::ceil(size.height * scale_ - 1e-9));
   }
 
+  // A turned phone's window is centred again, as it opened.
   void refit() {
     fitToScreen();
     SDL_SetWindowSize(window_, width_, height_);
+    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     resized_ = true;
     refitted_ = true;
   }

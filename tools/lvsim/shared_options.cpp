@@ -59,8 +59,16 @@ void lv::sim::addDeviceOptions(CLI::App& command, DeviceOptions& options, const 
   command.add_option("--settings", options.settingsFile, "Stored settings: a property list, XML or binary")
       ->type_name("FILE")
       ->check(named("a file name"));
-  command.add_option("--set", options.settings, "Stored setting, after --settings (repeatable" + settingsNote + "); KEY is " + knownSettingKeys())
-      ->type_name("KEY=true|false")
+  command.add_option("--preferences", options.preferencesFolder,
+                     "Folder of IDENTIFIER.plist files (XML or binary) stored as the device keeps them, for any library")
+      ->type_name("DIR")
+      ->check(named("a folder name"));
+  command.add_option("--set", options.settings,
+                     "Stored setting, after --preferences and --settings (repeatable" + settingsNote +
+                         "). KEY=true|false is this library's, KEY one of " + knownSettingKeys() +
+                         "; IDENTIFIER:KEY=VALUE any library's, VALUE stored as a boolean for true or false, a "
+                         "number for a decimal number, else a string")
+      ->type_name("KEY=true|false|IDENTIFIER:KEY=VALUE")
       ->check(storedSetting())
       ->allow_extra_args(false);
   command.add_option("--without", options.without, "Host class left out (repeatable)")

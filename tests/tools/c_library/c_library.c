@@ -1,18 +1,24 @@
 /* A library written in plain C against the device's headers alone. At load it replaces
  * -[MRUArtworkView layoutSubviews]; after the original lays the view out, it rounds the
- * view's corners to a quarter of its width (read through objc_msgSend_stret), and the first
+ * view's corners to a quarter of its width (read through objc_msgSend_stret), unless its
+ * HBPreferences setting "Rounded" (default YES) is off, and the first
  * time it animates the alpha to 0.75 with a block, whose completion sends a method this
  * library added, which clips the view. An associated object marks a view already animated.
+ * At load it prints each stored value k0 to k11 of its NSUserDefaults suite as each getter
+ * reads it.
  * Built twice: by cc, with its blocks made by hand as a compiler lays them out, and by
  * clang -fblocks, with block literals. */
 #include <Block.h>
 #include <CoreGraphics/CGGeometry.h>
+#include <Foundation/NSUserDefaults.h>
 #include <objc/message.h>
 #include <objc/runtime.h>
+#include <stdio.h>
 #include <substrate.h>
 
 static void (*previousLayout)(id, SEL);
 static char animatedKey;
+static BOOL rounded;
 
 /* Sends are cast from these pointers: GCC warns at every call of a declared function through
  * a cast, clang does not. */
@@ -95,7 +101,7 @@ static void layoutArtwork(id self, SEL _cmd) {
   CGRect frame;
   ((void (*)(CGRect *, id, SEL))sendMessageStret)(&frame, self, sel_registerName("frame"));
   id layer = SEND(id)(self, sel_registerName("layer"));
-  SEND(void, CGFloat)(layer, sel_registerName("setCornerRadius:"), frame.size.width / 4);
+  if (rounded) SEND(void, CGFloat)(layer, sel_registerName("setCornerRadius:"), frame.size.width / 4);
   if (objc_getAssociatedObject(self, &animatedKey)) return;
   id mark = SEND(id)((id)objc_getClass("NSObject"), sel_registerName("new"));
   objc_setAssociatedObject(self, &animatedKey, mark, OBJC_ASSOCIATION_RETAIN_NONATOMIC);
@@ -103,7 +109,38 @@ static void layoutArtwork(id self, SEL _cmd) {
   animateOnce(self);
 }
 
+static id text(const char *utf8) {
+  return SEND(id, const char *)((id)objc_getClass("NSString"), sel_registerName("stringWithUTF8String:"), utf8);
+}
+
+static id made(const char *cls, const char *init, id argument) {
+  id object = SEND(id)((id)objc_getClass(cls), sel_registerName("alloc"));
+  return SEND(id, id)(object, sel_registerName(init), argument);
+}
+
+static void readPreferences(void) {
+  id preferences = made("HBPreferences", "initWithIdentifier:", text("com.example.clib"));
+  SEND(void, BOOL *, BOOL, id)(preferences, sel_registerName("registerBool:default:forKey:"), &rounded, YES,
+                               text("Rounded"));
+  objc_release(preferences);
+  id defaults = made("NSUserDefaults", "initWithSuiteName:", text("com.example.clib"));
+  for (int i = 0; i < 12; ++i) {
+    char name[8];
+    snprintf(name, sizeof name, "k%d", i);
+    id key = text(name);
+    if (!SEND(id, id)(defaults, sel_registerName("objectForKey:"), key)) continue;
+    id string = SEND(id, id)(defaults, sel_registerName("stringForKey:"), key);
+    printf("%s: %d %ld %g %s\n", name, (int)SEND(BOOL, id)(defaults, sel_registerName("boolForKey:"), key),
+           (long)SEND(NSInteger, id)(defaults, sel_registerName("integerForKey:"), key),
+           SEND(double, id)(defaults, sel_registerName("doubleForKey:"), key),
+           string ? SEND(const char *)(string, sel_registerName("UTF8String")) : "(none)");
+  }
+  fflush(stdout);
+  objc_release(defaults);
+}
+
 __attribute__((constructor)) static void install(void) {
+  readPreferences();
   Class artwork = objc_getClass("MRUArtworkView");
   class_addMethod(artwork, sel_registerName("lvc_finish"), (IMP)finish, "v16@0:8");
   MSHookMessageEx(artwork, sel_registerName("layoutSubviews"), (IMP)layoutArtwork,

@@ -8,6 +8,14 @@
 
 int lv::sim::applyDeviceOptions(const DeviceOptions& options, lv::host::BootOptions& boot) {
   if (!options.profile.empty()) boot.profile = options.profile;
+  if (!options.preferencesFolder.empty()) {
+    try {
+      for (auto& [identifier, values] : readPreferencesFolder(options.preferencesFolder))
+        boot.preferences[identifier] = std::move(values);
+    } catch (const InputError& e) {
+      return fail(kUsageFault, options.preferencesFolder, e.what());
+    }
+  }
   if (!options.settingsFile.empty()) {
     try {
       for (const auto& [key, value] : readStoredSettings(options.settingsFile)) boot.settings[key] = value;

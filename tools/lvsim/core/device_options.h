@@ -1,8 +1,8 @@
 #pragma once
-// The options of every command that boots a device: --profile, --set, --settings, --without
-// and --library. Each overrides what the command boots otherwise (a scenario, or the
-// command's own defaults); stored settings go in order, a later value for a key winning:
-// what was there, the --settings file, then --set.
+// The options of every command that boots a device: --profile, --preferences, --set,
+// --settings, --without and --library. Each overrides what the command boots otherwise (a
+// scenario, or the command's own defaults); stored settings go in order, a later value for
+// a key winning: what was there, the --preferences folder, the --settings file, then --set.
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -16,14 +16,15 @@ inline constexpr std::string_view kNoLibrary = "none";
 
 struct DeviceOptions {
   std::string profile;                // empty: not given
-  std::vector<std::string> settings;  // KEY=true|false
+  std::vector<std::string> settings;  // KEY=true|false or IDENTIFIER:KEY=VALUE
+  std::string preferencesFolder;      // empty: not given
   std::string settingsFile;           // empty: not given
   std::vector<std::string> without;   // given: replaces the host classes left out
   std::string library;                // empty: not given; kNoLibrary: none
 };
 
-// Applies what was given to `boot`; returns the exit code, a settings file that cannot be
-// used having printed its line.
+// Applies what was given to `boot`; returns the exit code, a settings file or preferences
+// folder that cannot be used having printed its line.
 int applyDeviceOptions(const DeviceOptions& options, lv::host::BootOptions& boot);
 
 // The files the options name, which the command reads: the settings file and the library.

@@ -35,8 +35,14 @@ std::string lv::sim::inspectedText(const InspectedView& view) {
   return view.name + frame;
 }
 
-// The caption sits beneath the outline, or above it where the window ends, and wraps to
-// stay inside the window across.
+CGPoint lv::sim::captionOrigin(CGRect view, CGSize caption, CGSize window, double gap) {
+  double x = std::clamp(view.origin.x, 0.0, std::max(0.0, window.width - caption.width));
+  double y = view.origin.y - gap - caption.height;
+  if (y < 0) y = view.origin.y + view.size.height + gap;
+  return {x, std::clamp(y, 0.0, std::max(0.0, window.height - caption.height))};
+}
+
+// The caption wraps to stay inside the window across.
 void lv::sim::drawInspector(cairo_t* cr, const InspectedView& view, double scale, double width, double height) {
   CGRect f = view.frame;
   cairo_save(cr);
@@ -52,14 +58,13 @@ void lv::sim::drawInspector(cairo_t* cr, const InspectedView& view, double scale
       cr, inspectedText(view), {.pixels = kInspectorTextPoints * scale, .wrapWidth = int(width - 4 * pad)});
   double boxWidth = lv::render::layoutWidth(text.get()) + 2 * pad;
   double boxHeight = lv::render::layoutHeight(text.get()) + 2 * pad;
-  double x = std::clamp(f.origin.x * scale, 0.0, std::max(0.0, width - boxWidth));
-  double y = (f.origin.y + f.size.height) * scale + pad;
-  if (y + boxHeight > height) y = std::max(0.0, f.origin.y * scale - pad - boxHeight);
-  cairo_rectangle(cr, x, y, boxWidth, boxHeight);
+  CGRect outline{{f.origin.x * scale, f.origin.y * scale}, {f.size.width * scale, f.size.height * scale}};
+  CGPoint at = captionOrigin(outline, {boxWidth, boxHeight}, {width, height}, pad);
+  cairo_rectangle(cr, at.x, at.y, boxWidth, boxHeight);
   cairo_set_source_rgba(cr, 0.05, 0.05, 0.07, 0.9);
   cairo_fill(cr);
   cairo_set_source_rgb(cr, 1, 1, 1);
-  cairo_move_to(cr, x + pad, y + pad);
+  cairo_move_to(cr, at.x + pad, at.y + pad);
   pango_cairo_show_layout(cr, text.get());
   cairo_restore(cr);
 }

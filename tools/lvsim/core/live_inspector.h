@@ -26,6 +26,12 @@ std::optional<InspectedView> inspectAt(id window, CGPoint point);
 // "UIImageView 0/1/3/0 at (31.5, 178, 44, 44)".
 std::string inspectedText(const InspectedView& view);
 
+// Where a caption of size `caption` goes beside the outline of `view`, all in one unit:
+// outside it, `gap` above, else `gap` below where the window has no room above, at the
+// view's left; moved inside the window wherever it would leave it (then only does it
+// cover the view: one as tall as the window).
+CGPoint captionOrigin(CGRect view, CGSize caption, CGSize window, double gap);
+
 // The outline and its caption, at `scale` pixels per point, within `width` by `height` pixels.
 void drawInspector(cairo_t* cr, const InspectedView& view, double scale, double width, double height);
 

@@ -4,16 +4,18 @@
 
 namespace lv::sim {
 
-inline constexpr std::string_view kLiveKeys[] = {"space", "n", "r", "s", "q", "m", "i", "v",
-                                                 "1",     "2", "3", "4", "5", "return", "escape"};
+inline constexpr std::string_view kLiveKeys[] = {"space", "n", "r", "s", "q", "m", "i", "v", "l", "1", "2",
+                                                 "3",     "4", "5", "6", "7", "8", "9", "return", "escape"};
 
 inline constexpr const char* kLiveKeysHelp =
     "Keys:\n"
     "  Space   play or pause            N       next built-in track\n"
     "  R       turn the phone           S       save the lock screen into --out\n"
     "  I       inspector: the view under the mouse, its class, place and frame\n"
-    "  V       start or stop a recording into --out\n"
-    "  M       settings menu: 1-5 toggle, Return restarts with them, Esc closes\n"
+    "  V       start or stop a recording into --out, at 1 pixel a point unless --scale\n"
+    "  L       load the library anew (after a rebuild), with the menu's settings\n"
+    "  M       settings menu: the library's registered settings of any identifier;\n"
+    "          1-9 toggle a boolean, Return restarts with them, Esc closes\n"
     "  Q       quit\n"
     "The mouse is a finger: a click taps, a press and drag scrubs or scrolls.";
 

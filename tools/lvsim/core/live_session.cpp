@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
-#include "host/settings.h"
 #include "host/view_query.h"
 #include "render/hasher.h"
 #include "render/text_layout.h"
@@ -19,8 +19,8 @@ constexpr double kMenuTextPoints = 14;
 constexpr double kMenuWidth = 280;
 constexpr double kPointsPerNotch = 40;
 
-// The library's global that holds each setting in effect.
-const char* globalFor(std::string_view key) { return key == "kEnabled" ? "enabled" : key.data(); }
+// How many menu lines the number keys reach.
+constexpr size_t kNumberedSettings = 9;
 
 }  // namespace
 
@@ -28,14 +28,16 @@ const char* globalFor(std::string_view key) { return key == "kEnabled" ? "enable
 
 lv::sim::LiveSession::LiveSession(const lv::host::BootOptions& boot) : screen_(lv::host::LockScreen::boot(boot)) {
   lv::sim::addHostLooks(renderer_.rules());
-  // Without the library's globals (none loaded, or another) the menu starts from what is stored.
-  for (std::string_view key : lv::host::kSettingKeys) {
-    std::string name(key);
-    bool inEffect = screen_->device().hasLibrary() && screen_->library().exports(globalFor(key));
-    auto stored = boot.settings.find(name);
-    menuSettings_[name] = inEffect ? screen_->global<bool>(globalFor(key)) : stored != boot.settings.end() && stored->second;
-  }
   playTrack(0);
+  addRegisteredSettings();
+}
+
+// Keys met since the menu last looked; those it holds keep their toggles.
+void lv::sim::LiveSession::addRegisteredSettings() {
+  for (const prefs::RegisteredKey& r : prefs::registeredKeys()) {
+    auto same = [&](const prefs::RegisteredKey& m) { return m.identifier == r.identifier && m.key == r.key; };
+    if (std::none_of(menuSettings_.begin(), menuSettings_.end(), same)) menuSettings_.push_back(r);
+  }
 }
 
 void lv::sim::LiveSession::playTrack(size_t index) {
@@ -72,13 +74,15 @@ lv::sim::LiveAction lv::sim::LiveSession::key(std::string_view name) {
     return LiveAction::None;
   }
   if (name == "v") return LiveAction::Record;
+  if (name == "l") return LiveAction::Restart;
   if (name == "m" || (menuOpen_ && name == "escape")) {
     menuOpen_ = !menuOpen_;
+    if (menuOpen_) addRegisteredSettings();
     return LiveAction::None;
   }
   if (menuOpen_) {
     if (name == "return") return LiveAction::Restart;
-    if (name.size() == 1 && name[0] >= '1' && name[0] <= '5') toggleSetting(size_t(name[0] - '1'));
+    if (name.size() == 1 && name[0] >= '1' && name[0] <= '9') toggleSetting(size_t(name[0] - '1'));
     return LiveAction::None;
   }
   if (name == "space") screen_->setPaused(!screen_->paused());
@@ -90,9 +94,8 @@ lv::sim::LiveAction lv::sim::LiveSession::key(std::string_view name) {
 }
 
 void lv::sim::LiveSession::toggleSetting(size_t index) {
-  if (index >= std::size(lv::host::kSettingKeys)) return;
-  bool& value = menuSettings_[std::string(lv::host::kSettingKeys[index])];
-  value = !value;
+  if (index >= menuSettings_.size() || !menuSettings_[index].boolean) return;
+  menuSettings_[index].on = !menuSettings_[index].on;
 }
 
 CGPoint lv::sim::LiveSession::locate(const LiveTarget& target) const {
@@ -142,7 +145,7 @@ uint64_t lv::sim::LiveSession::signature() const {
   lv::render::Hasher h;
   h.add(renderer_.sceneSignature(screen_->window())).add(statusLine()).add(uint64_t(menuOpen_));
   if (auto view = inspected()) h.add(inspectedText(*view));
-  for (const auto& [key, value] : menuSettings_) h.add(key).add(uint64_t(value));
+  for (const prefs::RegisteredKey& m : menuSettings_) h.add(m.identifier).add(m.key).add(uint64_t(m.on));
   return h.value();
 }
 
@@ -169,16 +172,21 @@ lv::render::Picture lv::sim::LiveSession::render(double scale) {
   return std::move(screen.value());
 }
 
-// A panel in the middle of the lock screen: one line per setting with its number key.
+// A panel in the middle of the lock screen: one line per setting, the first nine with their
+// number key, each under its identifier.
 void lv::sim::LiveSession::drawMenu(cairo_t* cr, double scale, double width) const {
   std::string lines = "Settings, applied at a restart\n";
   size_t titleLength = lines.size() - 1;
-  int number = 0;
-  for (std::string_view key : lv::host::kSettingKeys) {
-    bool on = menuSettings_.at(std::string(key));
-    lines += std::to_string(++number) + "   " + (on ? "on    " : "off   ") + std::string(key) + "\n";
+  if (menuSettings_.empty()) lines += "The library registered no settings\n";
+  std::string identifier;
+  for (size_t i = 0; i < menuSettings_.size(); ++i) {
+    const prefs::RegisteredKey& m = menuSettings_[i];
+    if (m.identifier != std::exchange(identifier, m.identifier)) lines += m.identifier + "\n";
+    std::string number = i < kNumberedSettings ? std::to_string(i + 1) : " ";
+    std::string value = m.boolean ? (m.on ? "on    " : "off   ") : "";
+    lines += "  " + number + "   " + value + m.key + (m.boolean ? "" : " = " + m.text) + "\n";
   }
-  lines += "Return restarts, Esc closes";
+  lines += "1-9 toggle, Return restarts, Esc closes";
   double panelWidth = std::min(kMenuWidth * scale, width - 20 * scale);
   double pad = 14 * scale;
   lv::render::LayoutPtr text = lv::render::makeTextLayout(

@@ -12,7 +12,7 @@
 #include <string_view>
 
 #include "host/lock_screen.h"
-#include "prefs/settings_file.h"
+#include "prefs/preferences.h"
 #include "render/picture.h"
 #include "render/renderer.h"
 #include "tools/lvsim/core/live_inspector.h"
@@ -71,12 +71,14 @@ class LiveSession {
   bool recording() const { return recording_ != nullptr; }
 
   std::string statusLine() const;
-  // The settings the menu holds: those in effect, with the menu's toggles applied.
-  const prefs::BoolSettings& menuSettings() const { return menuSettings_; }
+  // The settings the menu holds: those the library registered or read so far, in the order
+  // first met, with the menu's toggles of booleans applied.
+  const std::vector<prefs::RegisteredKey>& menuSettings() const { return menuSettings_; }
 
  private:
   void playTrack(size_t index);
   void toggleSetting(size_t index);
+  void addRegisteredSettings();
   std::vector<std::string> statusParts() const;
   lv::render::Picture render(double scale);
   void drawMenu(cairo_t* cr, double scale, double width) const;
@@ -87,7 +89,7 @@ class LiveSession {
   bool menuOpen_ = false;
   bool inspecting_ = false;
   CGPoint pointer_{-1, -1};
-  prefs::BoolSettings menuSettings_;
+  std::vector<prefs::RegisteredKey> menuSettings_;
   std::unique_ptr<VideoRecorder> recording_;  // after screen_, so gone first: it holds the screen's frame clock
 };
 

@@ -1,6 +1,9 @@
 #pragma once
-// `--set KEY=true|false` (one stored setting), `--settings FILE` and `--profile NAME`, as
-// every command that boots a device takes them.
+// `--set KEY=true|false` or `--set IDENTIFIER:KEY=VALUE` (one stored value), `--settings
+// FILE` and `--preferences DIR`, as every command that boots a device takes them. The bare
+// form, and the library's own identifier, take one of the library's setting keys and a
+// boolean; another identifier takes any key, its VALUE stored as prefs::valueFromText
+// says (true/false a boolean, a decimal number an integer or a real, else a string).
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -12,14 +15,16 @@
 namespace lv::sim {
 
 struct StoredSetting {
+  std::string identifier;  // empty: the library's own
   std::string key;
-  bool value;
+  std::string value;  // as given
 };
 
 // The setting keys, comma-separated.
 std::string knownSettingKeys();
 
-// What is wrong with `text`, or nothing when it is a valid KEY=true|false.
+// What is wrong with `text`, or nothing when it is a valid KEY=true|false or
+// IDENTIFIER:KEY=VALUE.
 std::optional<std::string> settingError(const std::string& text);
 
 // Only for text that settingError accepted.
@@ -29,6 +34,11 @@ StoredSetting parseSetting(const std::string& text);
 // without the file's name, when it cannot be used: unreadable, not a property list, an
 // unknown key or a value that is not a boolean.
 prefs::BoolSettings readStoredSettings(const std::filesystem::path& file);
+
+// The stored values of every IDENTIFIER.plist in `folder`, as they are. InputError, without
+// the folder's name, for a folder that cannot be listed, an entry named otherwise, or a
+// file that is no property list with a dictionary at its top.
+prefs::Domains readPreferencesFolder(const std::filesystem::path& folder);
 
 // Adds settings that settingError accepted to `boot`; a later one for a key wins.
 void addSettingOptions(lv::host::BootOptions& boot, const std::vector<std::string>& settings);
