@@ -6,10 +6,12 @@
 
 #include "host/library_file.h"
 #include "host/library_watch.h"
+#include "runtime/hook_records.h"
 
 namespace {
 
 const void* g_loadedMap = nullptr;  // the loader's record of the loaded library
+std::pair<size_t, size_t> g_loadingRecords;
 
 const void* linkMapOf(const void* address) {
   Dl_info info;
@@ -36,7 +38,9 @@ lv::host::Library lv::host::Library::load(const std::filesystem::path& file) {
   void* handle = nullptr;
   {
     LibraryActivity loading("loading");
+    g_loadingRecords.first = rt::hookRecords().size();
     handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    g_loadingRecords.second = rt::hookRecords().size();
   }
   if (!handle) throw LibraryLoadError(path, "cannot load the library: " + loaderError(path));
   void* map = nullptr;
@@ -47,6 +51,8 @@ lv::host::Library lv::host::Library::load(const std::filesystem::path& file) {
 bool lv::host::Library::contains(const void* address) {
   return g_loadedMap && linkMapOf(address) == g_loadedMap;
 }
+
+std::pair<size_t, size_t> lv::host::Library::hookRecordsWhileLoading() { return g_loadingRecords; }
 
 void* lv::host::Library::symbol(const char* name) const { return dlsym(handle_, name); }
 
