@@ -1,22 +1,41 @@
 #include "host/library.h"
 
 #include <dlfcn.h>
+#include <link.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
+#include <string_view>
 
+#include "host/crash_frame.h"
 #include "host/library_file.h"
 #include "host/library_watch.h"
 #include "runtime/hook_records.h"
 
 namespace {
 
-const void* g_loadedMap = nullptr;  // the loader's record of the loaded library
+// The addresses the loaded library's code spans; empty before it is loaded. A trace asks of
+// every message, so this is two compares, not a question to the loader.
+uintptr_t g_loadedStart = 0, g_loadedEnd = 0;
 std::pair<size_t, size_t> g_loadingRecords;
 
-const void* linkMapOf(const void* address) {
-  Dl_info info;
-  void* map = nullptr;
-  return address && dladdr1(address, &info, &map, RTLD_DL_LINKMAP) ? map : nullptr;
+void rememberSpan(void* handle) {
+  link_map* map = nullptr;
+  if (dlinfo(handle, RTLD_DI_LINKMAP, &map) != 0) return;
+  auto spanOf = [](dl_phdr_info* info, size_t, void* data) {
+    auto* wanted = static_cast<link_map*>(data);
+    if (info->dlpi_addr != wanted->l_addr || std::string_view(info->dlpi_name) != wanted->l_name) return 0;
+    for (int i = 0; i < info->dlpi_phnum; ++i) {
+      const ElfW(Phdr)& segment = info->dlpi_phdr[i];
+      if (segment.p_type != PT_LOAD || !(segment.p_flags & PF_X)) continue;
+      uintptr_t start = info->dlpi_addr + segment.p_vaddr;
+      if (!g_loadedStart || start < g_loadedStart) g_loadedStart = start;
+      g_loadedEnd = std::max(g_loadedEnd, start + segment.p_memsz);
+    }
+    return 1;
+  };
+  dl_iterate_phdr(spanOf, map);
 }
 
 // The loader names no architecture: of a library for another machine it says there is no such file.
@@ -28,11 +47,19 @@ std::string loaderError(const std::filesystem::path& path) {
   return why;
 }
 
+// The library installed with this program, or else the one it was built with.
+std::filesystem::path defaultLibrary() {
+  std::error_code error;
+  std::filesystem::path installed = std::filesystem::read_symlink("/proc/self/exe", error).parent_path() / LV_INSTALLED_LIBRARY;
+  if (!error && std::filesystem::exists(installed, error)) return installed.lexically_normal();
+  return LV_LIBRARY_PATH;
+}
+
 }  // namespace
 
 lv::host::Library lv::host::Library::load(const std::filesystem::path& file) {
   // A name without a slash would be looked for on the loader's search path.
-  std::filesystem::path path = file.empty() ? std::filesystem::path(LV_LIBRARY_PATH) : std::filesystem::absolute(file);
+  std::filesystem::path path = file.empty() ? defaultLibrary() : std::filesystem::absolute(file);
   if (auto why = notALibraryFile(path)) throw LibraryLoadError(path, "cannot load the library: " + *why);
   watchLibrary(path);
   void* handle = nullptr;
@@ -43,13 +70,14 @@ lv::host::Library lv::host::Library::load(const std::filesystem::path& file) {
     g_loadingRecords.second = rt::hookRecords().size();
   }
   if (!handle) throw LibraryLoadError(path, "cannot load the library: " + loaderError(path));
-  void* map = nullptr;
-  if (dlinfo(handle, RTLD_DI_LINKMAP, &map) == 0) g_loadedMap = map;
+  rememberSpan(handle);
+  recordLibraryMethods();
   return Library(handle);
 }
 
 bool lv::host::Library::contains(const void* address) {
-  return g_loadedMap && linkMapOf(address) == g_loadedMap;
+  auto at = reinterpret_cast<uintptr_t>(address);
+  return at >= g_loadedStart && at < g_loadedEnd;
 }
 
 std::pair<size_t, size_t> lv::host::Library::hookRecordsWhileLoading() { return g_loadingRecords; }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -12,6 +13,8 @@
 #include <utility>
 
 #include "foundation/exit_cleanup.h"
+#include "foundation/run_loop.h"
+#include "host/crash_frame.h"
 
 namespace lv::host {
 
@@ -27,6 +30,8 @@ constexpr FatalSignal kFatalSignals[] = {
 // Written outside the handlers, which only read them.
 char g_library[1024];  // "PROGRAM: LIBRARY: "
 char g_doing[512];     // empty: nothing is watched
+const fnd::RunLoop* g_clock = nullptr;
+LastWords g_lastWords = nullptr;
 struct sigaction g_previous[std::size(kFatalSignals)];
 bool g_installed = false;
 // A library that overflows the stack still gets its line.
@@ -39,30 +44,55 @@ void copyShown(std::string_view text, char* into, size_t capacity) {
   into[size] = '\0';
 }
 
-// Async-signal-safe: the line is put together in place and written in one call.
-void tell(std::string_view what, std::string_view detail = {}) {
-  char line[sizeof g_library + sizeof g_doing + 64];
-  size_t size = 0;
-  for (std::string_view part : {std::string_view(g_library), what, detail, std::string_view(" while "),
-                                std::string_view(g_doing), std::string_view("\n")}) {
-    if (part.empty()) continue;  // an empty view may hold no pointer, which memcpy may not take
-    std::memcpy(line + size, part.data(), part.size());
-    size += part.size();
-  }
+void writeAll(const char* bytes, size_t size) {
   for (size_t at = 0; at < size;) {
-    ssize_t n = ::write(STDERR_FILENO, line + at, size - at);
+    ssize_t n = ::write(STDERR_FILENO, bytes + at, size - at);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) return;
     at += size_t(n);
   }
 }
 
-void tellAndGoOn(int signal, siginfo_t* info, void*) {
+// " at t=1.250", the virtual clock to the millisecond, written without printf.
+std::string_view clockText(char (&into)[32]) {
+  if (!g_clock) return {};
+  long millis = std::lround(g_clock->now() * 1000);
+  size_t at = sizeof into;
+  for (int digit = 0; digit < 4 || millis; ++digit, millis /= 10) {
+    if (digit == 3) into[--at] = '.';
+    into[--at] = char('0' + millis % 10);
+  }
+  constexpr std::string_view kHead = " at t=";
+  at -= kHead.size();
+  std::memcpy(into + at, kHead.data(), kHead.size());
+  return {into + at, sizeof into - at};
+}
+
+// Async-signal-safe: the line is put together in place and written in one call.
+void tell(std::string_view what, std::string_view detail = {}, std::string_view where = {}) {
+  char line[sizeof g_library + sizeof g_doing + 1024];
+  char clock[32];
+  size_t size = 0;
+  for (std::string_view part : {std::string_view(g_library), what, detail, std::string_view(" while "),
+                                std::string_view(g_doing), clockText(clock), where, std::string_view("\n")}) {
+    if (part.empty()) continue;  // an empty view may hold no pointer, which memcpy may not take
+    std::memcpy(line + size, part.data(), part.size());
+    size += part.size();
+  }
+  writeAll(line, size);
+}
+
+void tellAndGoOn(int signal, siginfo_t* info, void* context) {
   size_t i = 0;
   while (kFatalSignals[i].number != signal) ++i;
   // A signal another process sent is none of the library's doing.
   bool fromWithin = info->si_code > 0 || info->si_pid == ::getpid();
-  if (g_doing[0] && fromWithin) tell("died of ", kFatalSignals[i].name);
+  if (g_doing[0] && fromWithin) {
+    char frame[512];
+    size_t size = describeCrashFrame(context, frame, sizeof frame);
+    tell("died of ", kFatalSignals[i].name, {frame, size});
+    if (g_lastWords) g_lastWords(kFatalSignals[i].name);
+  }
   fnd::removeTemporaryPaths();
   ::sigaction(signal, &g_previous[i], nullptr);
   // A fault comes again when the instruction is retried; a signal that was sent is sent again.
@@ -89,6 +119,7 @@ void useSignalStack() {
 // A signal the process ignores stays ignored.
 void installHandlers() {
   useSignalStack();
+  noteStackEnd();
   struct sigaction action {};
   action.sa_sigaction = tellAndGoOn;
   action.sa_flags = SA_SIGINFO | SA_ONSTACK;
@@ -104,6 +135,8 @@ void installHandlers() {
 
 }  // namespace lv::host
 
+void lv::host::setLastWords(LastWords lastWords) { g_lastWords = lastWords; }
+
 void lv::host::watchLibrary(const std::filesystem::path& library) {
   std::string start = std::string(program_invocation_short_name) + ": " + library.string() + ": ";
   copyShown(start, g_library, sizeof g_library);
@@ -111,6 +144,7 @@ void lv::host::watchLibrary(const std::filesystem::path& library) {
 }
 
 lv::host::LibraryActivity::LibraryActivity(std::string_view doing) : previous_(g_doing) {
+  g_clock = &fnd::RunLoop::main();
   copyShown(doing, g_doing, sizeof g_doing);
 }
 

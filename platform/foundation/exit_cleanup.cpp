@@ -33,7 +33,8 @@ struct Slot {
 };
 
 Slot g_slots[kSlots];
-std::atomic<pid_t> g_child{0};
+constexpr int kChildSlots = 64;
+std::atomic<pid_t> g_children[kChildSlots];
 struct sigaction g_previous[std::size(kCleanedOn)];
 
 // Empties the folder open as `folder`, `depth` levels down; files and links are unlinked,
@@ -81,17 +82,21 @@ void removeHeldPaths() {
   }
 }
 
-void endChild(int signal) {
-  pid_t child = g_child.exchange(0);
-  if (child <= 0) return;
-  ::kill(child, signal == SIGABRT || signal == SIGXFSZ ? SIGTERM : signal);
-  while (::waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
+// All are told before any is waited for, so that they end together.
+void endChildren(int signal) {
+  pid_t ended[kChildSlots];
+  for (int i = 0; i < kChildSlots; ++i) {
+    ended[i] = g_children[i].exchange(0);
+    if (ended[i] > 0) ::kill(ended[i], signal == SIGABRT || signal == SIGXFSZ ? SIGTERM : signal);
   }
+  for (pid_t child : ended)
+    while (child > 0 && ::waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
+    }
 }
 
 void cleanUpAndGoOn(int signal) {
   int savedErrno = errno;
-  endChild(signal);
+  endChildren(signal);
   removeHeldPaths();
   for (size_t i = 0; i < std::size(kCleanedOn); ++i)
     if (kCleanedOn[i] == signal) ::sigaction(signal, &g_previous[i], nullptr);
@@ -141,11 +146,16 @@ TemporaryPath::~TemporaryPath() {
 
 void removeTemporaryPaths() { removeHeldPaths(); }
 
-ChildEndedFirst::ChildEndedFirst(pid_t child) {
+ChildEndedFirst::ChildEndedFirst(pid_t child) : slot_(-1) {
   install();
-  g_child.store(child);
+  for (int i = 0; i < kChildSlots && slot_ < 0; ++i) {
+    pid_t free = 0;
+    if (g_children[i].compare_exchange_strong(free, child)) slot_ = i;
+  }
 }
 
-ChildEndedFirst::~ChildEndedFirst() { g_child.store(0); }
+ChildEndedFirst::~ChildEndedFirst() {
+  if (slot_ >= 0) g_children[slot_].store(0);
+}
 
 }  // namespace fnd

@@ -37,12 +37,16 @@ void removeTemporaryPaths();
 // While it lives, a signal that ends this process first sends `child` the same signal
 // (SIGTERM in place of SIGABRT and SIGXFSZ, which are this process's own faults) and waits
 // for it to end. The child must not have been reaped yet: then its id cannot be another's.
+// Up to 64 children, of any threads, are held at a time; one more is not ended first.
 class ChildEndedFirst {
  public:
   explicit ChildEndedFirst(pid_t child);
   ~ChildEndedFirst();
   ChildEndedFirst(const ChildEndedFirst&) = delete;
   ChildEndedFirst& operator=(const ChildEndedFirst&) = delete;
+
+ private:
+  int slot_;  // -1: not held
 };
 
 }  // namespace fnd

@@ -43,7 +43,7 @@ void run(id target, TargetRequests::iterator at) {
   SEL sel = at->first;
   Request request = std::move(at->second);
   forget(target, requests, at);
-  rt::DeliveryMark mark(rt::TraceKind::Delayed);
+  rt::DeliveryMark mark(rt::TraceKind::Delayed, sel);
   perform(target, sel, request.object.get());
 }
 

@@ -180,9 +180,9 @@ const objc_method* findMethod(Class cls, SEL sel) {
 
 const objc_method* lookupSlow(Class cls, SEL sel) {
   const objc_method* m = findMethod(cls, sel);
-  // While a trace is on, caches stay empty so that every send comes here and is traced.
+  // While a trace is on, what it traces is not cached, so that every send of it comes here.
   // A selector the class does not answer is not cached: the fast paths call what they find.
-  if (g_messageObserver || !m) return m;
+  if (!m || (g_messageObserver && g_messageObserver->traces(m->imp))) return m;
   if (sel->index >= cls->cacheSize) {
     if (!cls->cacheSlots) cachingClasses().push_back(cls);
     // Sized to every selector known now, so that later selectors rarely regrow it.

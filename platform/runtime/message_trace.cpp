@@ -31,6 +31,7 @@ std::vector<OpenFrame>& openFrames() {
 }
 
 TraceKind g_delivery = TraceKind::Enter;
+SEL g_deliveredSelector = nullptr;
 uint64_t g_installation = 0;  // counts setMessageObserver calls
 
 }  // namespace
@@ -38,8 +39,8 @@ uint64_t g_installation = 0;  // counts setMessageObserver calls
 void setMessageObserver(MessageObserver* observer) {
   g_messageObserver = observer;
   lv_messageObserverInstalled = observer;
-  // While an observer is installed the caches stay empty, so every send takes the slow path,
-  // which traces; the fast paths test nothing for it.
+  // While an observer is installed the caches hold only what it does not trace, so every
+  // traced send takes the slow path; the fast paths test nothing for it.
   emptyMethodCaches();
   ++g_installation;
   openFrames().clear();
@@ -53,8 +54,9 @@ TraceOrigin currentTraceOrigin() {
 }
 
 void TraceFrame::openMessage(IMP imp, id receiver, SEL sel) {
-  TraceKind kind = std::exchange(g_delivery, TraceKind::Enter);
-  if (g_messageObserver->traces(imp)) open(kind, object_getClass(receiver), sel);
+  if (!g_messageObserver->traces(imp)) return;
+  TraceKind kind = sel == g_deliveredSelector ? std::exchange(g_delivery, TraceKind::Enter) : TraceKind::Enter;
+  open(kind, object_getClass(receiver), sel);
 }
 
 void TraceFrame::open(TraceKind kind, Class cls, SEL sel) {
@@ -73,8 +75,10 @@ void TraceFrame::close() {
   frames.pop_back();
 }
 
-DeliveryMark::DeliveryMark(TraceKind kind) {
-  if (g_messageObserver) g_delivery = kind;
+DeliveryMark::DeliveryMark(TraceKind kind, SEL sel) {
+  if (!g_messageObserver) return;
+  g_delivery = kind;
+  g_deliveredSelector = sel;
 }
 
 DeliveryMark::~DeliveryMark() { g_delivery = TraceKind::Enter; }

@@ -22,7 +22,8 @@ struct TraceEvent {
 class MessageObserver {
  public:
   virtual ~MessageObserver() = default;
-  // Whether a message that reaches `imp` enters the traced code.
+  // Whether a message that reaches `imp` enters the traced code. The answer must not change
+  // while the observer is installed: methods it denies are cached and sent without asking.
   virtual bool traces(IMP imp) = 0;
   // Every frame that opens, and the return of every frame but a slot's.
   virtual void observe(const TraceEvent& event) = 0;
@@ -71,11 +72,11 @@ class TraceFrame {
   uint64_t generation_ = 0;  // the observer's installation it was opened under; 0: none
 };
 
-// Marks the next message sent while it lives as delivered by a delivery point (a gesture
-// action, a delayed call).
+// Marks the next traced message of `sel` sent while it lives as delivered by a delivery
+// point (a gesture action, a delayed call). Untraced sends pass it by: they may be cached.
 class DeliveryMark {
  public:
-  explicit DeliveryMark(TraceKind kind);
+  DeliveryMark(TraceKind kind, SEL sel);
   ~DeliveryMark();
   DeliveryMark(const DeliveryMark&) = delete;
   DeliveryMark& operator=(const DeliveryMark&) = delete;

@@ -1,6 +1,6 @@
 // objc_msgSend and its variants for x86-64 (System V). The cached lookup is inline: the
-// class's cache is emptied by every change of a method table and stays empty while a
-// message observer is installed; a slot within it that has been looked up holds the method,
+// class's cache is emptied by every change of a method table and holds no method a message
+// observer traces; a slot within it that has been looked up holds the method,
 // and we jump to its implementation with every argument register untouched. Anything else goes through
 // lv_msgSendResolve with all argument registers saved. Only r10 and r11 are used as
 // scratch: rax carries the vector register count of a variadic call.

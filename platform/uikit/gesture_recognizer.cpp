@@ -115,7 +115,7 @@ void recognizeTap(id recognizer, id touch) {
   // An action may add or remove targets; the ones present now are sent.
   std::vector<UIGestureRecognizer::Target> targets = r->targets;
   for (const auto& t : targets) {
-    rt::DeliveryMark mark(rt::TraceKind::Action);
+    rt::DeliveryMark mark(rt::TraceKind::Action, t.action);
     const char* name = sel_getName(t.action);
     if (std::strchr(name, ':'))
       send<void>(t.target, t.action, recognizer);

@@ -153,7 +153,7 @@ TEST_F(Runtime, MessageTraceReportsTracedFramesSlotCallsAndReturnsWithTheirDepth
   rt::setMessageObserver(&trace);
   send<void>(obj, "step"_sel);
   {
-    rt::DeliveryMark mark(rt::TraceKind::Delayed);
+    rt::DeliveryMark mark(rt::TraceKind::Delayed, "note"_sel);
     fnd::perform(obj.get(), "note"_sel, nil);
   }
   fnd::callCompletion(madeBlock.get());

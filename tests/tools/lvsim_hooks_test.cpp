@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <fstream>
 #include <string>
+#include <tuple>
 
 #include "lvsim_process.h"
 #include "schema_check.h"
@@ -93,7 +94,8 @@ TEST(LvsimHooks, EveryHookCallIsListedWithItsOutcome) {
 }
 
 // A library that ends the process, or crashes it, while it loads or while a step runs: one
-// line names the library and what was being done; an exit is bad input, a signal kills.
+// line names the library, what was being done, the virtual time and the library's innermost
+// frame, as a C signature for a method's replacement; an exit is bad input, a signal kills.
 TEST(LvsimHooks, ALibraryThatEndsTheProcessIsNamedWithWhatWasBeingDone) {
   Folder dir;
   const std::string library = MISBEHAVING_LIBRARY_PATH;
@@ -108,9 +110,9 @@ TEST(LvsimHooks, ALibraryThatEndsTheProcessIsNamedWithWhatWasBeingDone) {
     std::string line;
   };
   const Case cases[] = {
-      {"exit", run + Args{"--expect", (dir.path / "references").string()}, 2, 0, "ended the process (exit status 0) while loading"},
-      {"crash", {"hooks"}, -1, SIGSEGV, "died of SIGSEGV while loading"},
-      {"crash-on-artwork", run, -1, SIGSEGV, "died of SIGSEGV while taking steps[1] (play \"T\" by A)"},
+      {"exit", run + Args{"--expect", (dir.path / "references").string()}, 2, 0, "ended the process (exit status 0) while loading at t=0.000\n"},
+      {"crash", {"hooks"}, -1, SIGSEGV, "died of SIGSEGV while loading at t=0.000\n"},
+      {"crash-on-artwork", run, -1, SIGSEGV, "died of SIGSEGV while taking steps[1] (play \"T\" by A) at t=1.000 in lvCrashingSetter(id, SEL, id)\n"},
   };
   for (const Case& c : cases) {
     Folder temporary;
@@ -118,9 +120,33 @@ TEST(LvsimHooks, ALibraryThatEndsTheProcessIsNamedWithWhatWasBeingDone) {
                            {.stderrToo = true, .environment = {{"TMPDIR", temporary.path.string()},
                                                                {"LV_MISBEHAVE", c.misbehaviour},
                                                                {"ASAN_OPTIONS", "handle_segv=0"}}});
-    std::string line = "lvsim: " + library + ": " + c.line + "\n";
-    EXPECT_EQ(Json({ran.exitCode, ran.signal, ran.output}), Json({c.exitCode, c.signal, line})) << c.misbehaviour;
+    std::string line = "lvsim: " + library + ": " + c.line;
+    EXPECT_EQ(Json({ran.exitCode, ran.signal, ran.output.substr(0, line.size()), lineCount(ran.output)}),
+              Json({c.exitCode, c.signal, line, 1})) << c.misbehaviour;
     EXPECT_TRUE(fs::is_empty(temporary.path)) << c.misbehaviour << ": the settings folder stayed";
+  }
+}
+
+// Traced, a crash prints the trace's last lines after its own and leaves the trace up to it.
+TEST(LvsimHooks, ACrashKeepsTheTraceUpToIt) {
+  Folder dir;
+  const std::string library = MISBEHAVING_LIBRARY_PATH, trace = (dir.path / "t.txt").string();
+  const std::string story = dir.write("s.json", R"({"steps": [{"advance": 1},
+      {"play": {"title": "T", "artist": "A", "duration": 60}}]})").string();
+  const std::string traced = "t=1.000 depth=1 enter MRUArtworkView setArtworkImage:\n";
+  const std::tuple<std::string, int, std::string, std::string> cases[] = {
+      {"crash-on-artwork", SIGSEGV, "SIGSEGV", "lvCrashingSetter"},
+      {"unknown-on-artwork", SIGABRT, "SIGABRT", "lvUnknownSendingSetter"},
+  };
+  for (const auto& [misbehaviour, signal, name, frame] : cases) {
+    const std::string line = "died of " + name + " while taking steps[1] (play \"T\" by A) at t=1.000 in " + frame + "(id, SEL, id)\n";
+    ProcessRun ran = lvsim({"run", story, "--out", dir.path.string(), "--library", library, "--trace", trace,
+                            "--trace-filter", "MRUArtworkView set*"},
+                           {.stderrToo = true, .environment = {{"LV_MISBEHAVE", misbehaviour}, {"ASAN_OPTIONS", "handle_segv=0"}}});
+    std::string shown = "lvsim: " + library + ": " + line + "lvsim: the trace's last lines:\n" + traced;
+    EXPECT_EQ(ran.signal, signal) << misbehaviour;
+    EXPECT_TRUE(ran.output.ends_with(shown)) << ran.output;
+    EXPECT_EQ(readFile(trace), traced + "died of " + name + "\n") << misbehaviour;
   }
 }
 

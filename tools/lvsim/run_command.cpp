@@ -4,9 +4,12 @@
 
 #include "tools/lvsim/core/command_files.h"
 #include "tools/lvsim/core/exit_codes.h"
+#include "tools/lvsim/core/matrix_rows.h"
+#include "tools/lvsim/core/parallel_children.h"
 #include "tools/lvsim/core/reference_recording.h"
 #include "tools/lvsim/core/scenario.h"
 #include "tools/lvsim/core/story.h"
+#include "tools/lvsim/run_matrix.h"
 #include "tools/lvsim/shared_options.h"
 
 void lv::sim::addRunCommand(CLI::App& app, RunOptions& options) {
@@ -28,6 +31,17 @@ void lv::sim::addRunCommand(CLI::App& app, RunOptions& options) {
       ->excludes(expect);
   addToleranceOptions(*run, options.expect);
   addVideoOptions(*run, options.video);
+  run->add_option("--each", options.each,
+                  "Tell it once per combination of every AXIS (repeatable): profile, every device profile; "
+                  "setting=KEY, KEY off and on. Each into its own sub-folder of --out (and of --expect, "
+                  "--record, and the folders of --trace and --video), named like phone,KEY=true; "
+                  "then a table of outcomes, the exit code the worst")
+      ->type_name("AXIS")
+      ->check([](const std::string& axis) { return lv::sim::matrixAxisError(axis).value_or(""); });
+  run->add_option("--jobs", options.jobs, "Combinations of --each told at once (default one per processor)")
+      ->type_name("N")
+      ->check(CLI::Range(1u, kMostChildren));
+  recordCommandLine(*run, options.given);
 }
 
 namespace {
@@ -68,6 +82,7 @@ std::optional<std::string> recordedOutput(const lv::sim::RunOptions& options) {
 }  // namespace
 
 int lv::sim::runScenario(const RunOptions& options) {
+  if (!options.each.empty()) return runMatrix(options);
   Scenario scenario;
   try {
     scenario = readScenario(options.scenario);

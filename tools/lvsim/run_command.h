@@ -10,12 +10,15 @@
 // With --expect DIR the output is then compared with the references in DIR, and the exit
 // code is the comparison's (compare_command.h); --record DIR writes the references into DIR
 // in place of --out (reference_recording.h), and refuses a video or trace inside DIR.
+// With --each, the story is told once per combination instead (run_matrix.h).
 #include <string>
+#include <vector>
 
 #include "tools/lvsim/compare_command.h"
 #include "tools/lvsim/core/device_options.h"
 #include "tools/lvsim/core/trace_option.h"
 #include "tools/lvsim/core/video_option.h"
+#include "tools/lvsim/relaunch.h"
 
 namespace CLI {
 class App;
@@ -34,6 +37,9 @@ struct RunOptions {
   CompareOptions expect;  // `expected` empty: no comparison
   std::string record;
   VideoOptions video;
+  std::vector<std::string> each;  // profile, setting=KEY
+  unsigned jobs = 0;              // 0: one per processor
+  CommandLine given;
 };
 
 void addRunCommand(CLI::App& app, RunOptions& options);

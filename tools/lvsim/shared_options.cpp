@@ -73,7 +73,8 @@ void lv::sim::addDeviceOptions(CLI::App& command, DeviceOptions& options, const 
 }
 
 void lv::sim::addTraceOptions(CLI::App& command, TraceOptions& options) {
-  command.add_option("--trace", options.file, "Write a line per message into or out of the library to FILE")
+  command.add_option("--trace", options.file, "Write a line per message into or out of the library to FILE; a crash prints its last "
+                     "32 lines and leaves FILE up to the crash")
       ->type_name("FILE");
   command.add_option("--trace-filter", options.filters, "Keep trace lines whose \"Class selector\" matches (repeatable)")
       ->type_name("GLOB")

@@ -19,7 +19,8 @@ namespace {
 // Between fork and exec, in the child: system calls only. The parent's handlers would
 // clean up the parent's files, so every signal gets its default action back before any is
 // let in; one the parent ignores stays ignored.
-[[noreturn]] void becomeChild(char** argv, pid_t parent, const sigset_t& mask) {
+[[noreturn]] void becomeChild(char** argv, pid_t parent, const sigset_t& mask, int output) {
+  if (output >= 0 && (::dup2(output, STDOUT_FILENO) < 0 || ::dup2(output, STDERR_FILENO) < 0)) ::_exit(127);
   for (int signal = 1; signal < NSIG; ++signal) {
     struct sigaction action;
     if (::sigaction(signal, nullptr, &action) != 0 || action.sa_handler == SIG_IGN) continue;
@@ -46,7 +47,7 @@ std::optional<int> waitForEnd(pid_t child) {
 
 }  // namespace lv::sim
 
-fnd::Result<int, std::string> lv::sim::runChildToEnd(const std::vector<std::string>& args) {
+fnd::Result<int, std::string> lv::sim::runChildToEnd(const std::vector<std::string>& args, int output) {
   std::vector<char*> argv;
   for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
   argv.push_back(nullptr);
@@ -57,7 +58,7 @@ fnd::Result<int, std::string> lv::sim::runChildToEnd(const std::vector<std::stri
   ::pthread_sigmask(SIG_BLOCK, &all, &mask);
   pid_t parent = ::getpid();
   pid_t child = ::fork();
-  if (child == 0) becomeChild(argv.data(), parent, mask);
+  if (child == 0) becomeChild(argv.data(), parent, mask, output);
   if (child < 0) {
     int error = errno;
     ::pthread_sigmask(SIG_SETMASK, &mask, nullptr);

@@ -11,7 +11,8 @@
 namespace lv::sim {
 
 // Runs this program with `args` (the first is its name) and waits for it to end; its wait
-// status, or why it could not be run.
-fnd::Result<int, std::string> runChildToEnd(const std::vector<std::string>& args);
+// status, or why it could not be run. Its standard output and error go to `output`, a
+// descriptor, or with -1 where this process's go. Several threads may run one each.
+fnd::Result<int, std::string> runChildToEnd(const std::vector<std::string>& args, int output = -1);
 
 }  // namespace lv::sim

@@ -1,13 +1,17 @@
 #include "tools/lvsim/core/trace_option.h"
 
+#include <fcntl.h>
 #include <fnmatch.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 
 #include "foundation/atomic_file.h"
 #include "foundation/run_loop.h"
 #include "host/library.h"
+#include "host/library_watch.h"
 #include "tools/lvsim/core/exit_codes.h"
 #include "tools/lvsim/core/story.h"
 
@@ -27,16 +31,61 @@ const char* kindWord(rt::TraceKind kind) {
   return "?";
 }
 
+constexpr int kLinesShownAtACrash = 32;
+constexpr size_t kLongestLine = 240;  // bytes before the newline; a longer line ends in "…"
+
+lv::sim::MessageTrace* g_recording = nullptr;
+
+void writeAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return;
+    bytes.remove_prefix(size_t(n));
+  }
+}
+
 }  // namespace
 
 }  // namespace lv::sim
 
 lv::sim::MessageTrace::MessageTrace(const TraceOptions& options) : options_(options) {
-  if (!options_.file.empty()) rt::setMessageObserver(this);
+  if (options_.file.empty()) return;
+  crashFile_ = options_.file + ".crashed";
+  rt::setMessageObserver(this);
+  g_recording = this;
+  lv::host::setLastWords(leave);
 }
 
 lv::sim::MessageTrace::~MessageTrace() {
-  if (rt::g_messageObserver == this) rt::setMessageObserver(nullptr);
+  if (rt::g_messageObserver == this) stop();
+}
+
+void lv::sim::MessageTrace::stop() {
+  rt::setMessageObserver(nullptr);
+  g_recording = nullptr;
+  lv::host::setLastWords(nullptr);
+}
+
+void lv::sim::MessageTrace::leave(std::string_view signalName) {
+  const MessageTrace* trace = g_recording;
+  if (!trace) return;
+  std::string_view lines = trace->lines_;
+  size_t start = lines.size();
+  for (int seen = 0; start > 0; --start)
+    if (lines[start - 1] == '\n' && ++seen > kLinesShownAtACrash) break;
+  if (start < lines.size()) {
+    writeAll(STDERR_FILENO, "lvsim: the trace's last lines:\n");
+    writeAll(STDERR_FILENO, lines.substr(start));
+  }
+  int fd = ::open(trace->crashFile_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) return;
+  writeAll(fd, lines);
+  writeAll(fd, "died of ");
+  writeAll(fd, signalName);
+  writeAll(fd, "\n");
+  ::close(fd);
+  ::rename(trace->crashFile_.c_str(), trace->options_.file.c_str());
 }
 
 std::optional<std::string> lv::sim::MessageTrace::folderError() const {
@@ -47,7 +96,7 @@ std::optional<std::string> lv::sim::MessageTrace::folderError() const {
 
 int lv::sim::MessageTrace::finish(int code) {
   if (rt::g_messageObserver != this) return code;
-  rt::setMessageObserver(nullptr);
+  stop();
   if (code == kUsageFault) return code;
   if (auto written = fnd::writeFileAtomically(options_.file, lines_); !written)
     return fail(kRunFault, options_.file, "cannot write the trace: " + written.error().reason);
@@ -58,12 +107,27 @@ bool lv::sim::MessageTrace::traces(IMP imp) {
   return lv::host::Library::contains(reinterpret_cast<const void*>(imp));
 }
 
-void lv::sim::MessageTrace::observe(const rt::TraceEvent& event) {
-  std::string name = std::string(class_getName(event.receiverClass)) + " " + sel_getName(event.selector);
+bool lv::sim::MessageTrace::keeps(Class cls, SEL sel) {
+  if (options_.filters.empty()) return true;
+  auto [at, added] = kept_.try_emplace({cls, sel}, false);
+  if (!added) return at->second;
+  std::string name = std::string(class_getName(cls)) + " " + sel_getName(sel);
   auto matches = [&](const std::string& glob) { return fnmatch(glob.c_str(), name.c_str(), 0) == 0; };
-  if (!options_.filters.empty() && std::ranges::none_of(options_.filters, matches)) return;
+  return at->second = std::ranges::any_of(options_.filters, matches);
+}
+
+void lv::sim::MessageTrace::observe(const rt::TraceEvent& event) {
+  if (!keeps(event.receiverClass, event.selector)) return;
+  std::string name = std::string(class_getName(event.receiverClass)) + " " + sel_getName(event.selector);
   char head[64];
   std::snprintf(head, sizeof head, "t=%.3f depth=%d %s ", fnd::RunLoop::main().now(), event.depth,
                 kindWord(event.kind));
-  lines_ += head + name + "\n";
+  std::string line = head + name;
+  if (line.size() > kLongestLine) {
+    size_t cut = kLongestLine;
+    while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) --cut;  // not inside a character
+    line.resize(cut);
+    line += "…";
+  }
+  lines_ += line + "\n";
 }

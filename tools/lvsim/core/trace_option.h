@@ -13,8 +13,16 @@
 // completion, named after the method that made it), `slot` (the library calling the
 // host's implementation), or `return` (a library frame ends; slot frames have none). With
 // filters, a line is kept when its "Class selector" matches one of the globs (fnmatch).
+// A line longer than 240 bytes is cut there and ends in "…".
+//
+// A run the library crashes (library_watch.h) prints the trace's last 32 lines after the
+// line naming the crash, and writes FILE with the lines up to the crash and a last line
+// "died of SIGSEGV".
 #include <optional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "runtime/runtime.h"
@@ -47,8 +55,22 @@ class MessageTrace final : public rt::MessageObserver {
   void observe(const rt::TraceEvent& event) override;
 
  private:
+  // Whether the filters keep the lines of `sel` sent to `cls`, decided once for each pair.
+  bool keeps(Class cls, SEL sel);
+  void stop();
+  // What a crash leaves of the recording trace; async-signal-safe.
+  static void leave(std::string_view signalName);
+
+  struct PairHash {
+    size_t operator()(const std::pair<Class, SEL>& p) const {
+      return std::hash<const void*>()(p.first) * 31 + std::hash<const void*>()(p.second);
+    }
+  };
+
   TraceOptions options_;
+  std::unordered_map<std::pair<Class, SEL>, bool, PairHash> kept_;
   std::string lines_;
+  std::string crashFile_;  // where a crash writes the trace, before it is renamed into place
 };
 
 }  // namespace lv::sim
