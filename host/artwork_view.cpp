@@ -2,6 +2,7 @@
 
 #include "host/appearance.h"
 #include "host/class_helpers.h"
+#include "host/view_outlets.h"
 
 namespace lv::host {
 
@@ -87,7 +88,7 @@ void lv::host::registerMRUArtworkView() {
   rt::addMethod(cls, "setStyle:"_sel, rt::fieldSetter<&T::style>);
   rt::addMethod(cls, "artworkImage"_sel, rt::objectGetter<&T::artworkImage>);
   rt::addMethod(cls, "setArtworkImage:"_sel, Artwork_setArtworkImage);
-  rt::addMethod(cls, "artworkImageView"_sel, rt::objectGetter<&T::artworkImageView>);
+  addOutlet<&T::artworkImageView>(cls, "artworkImageView", "UIImageView");
   rt::addMethod(cls, "artworkShadowView"_sel, rt::objectGetter<&T::artworkShadowView>);
   rt::addMethod(cls, "iconView"_sel, rt::objectGetter<&T::iconView>);
   rt::addMethod(cls, "iconShadowView"_sel, rt::objectGetter<&T::iconShadowView>);

@@ -4,6 +4,7 @@
 #include "host/appearance.h"
 #include "host/class_helpers.h"
 #include "host/host_geometry.h"
+#include "host/view_outlets.h"
 #include "uikit/label.h"
 
 namespace lv::host {
@@ -148,8 +149,10 @@ void lv::host::registerCSCoverSheetView() {
   Class cls = rt::defineClass<T>("CSCoverSheetView", "UIView");
   rt::addMethod(cls, "initWithFrame:"_sel, CoverSheet_initWithFrame);
   rt::addMethod(cls, "layoutSubviews"_sel, CoverSheet_layoutSubviews);
-  rt::addMethod(cls, "listViewController"_sel, rt::objectGetter<&T::listViewController>);
-  rt::addMethod(cls, "focusActivityView"_sel, rt::objectGetter<&T::focusActivityView>);
+  addOutlet<&T::dateLabel>(cls, "dateLabel", "UILabel");
+  addOutlet<&T::clockLabel>(cls, "timeLabel", "UILabel");
+  addOutlet<&T::listViewController>(cls, "listViewController", "CSCombinedListViewController");
+  addOutlet<&T::focusActivityView>(cls, "focusActivityView", "CSFocusActivityView");
   rt::addMethod(cls, "legibilitySettings"_sel, rt::objectGetter<&T::legibilitySettings>);
 }
 
@@ -158,8 +161,8 @@ void lv::host::registerCSCombinedListViewController() {
   Class cls = rt::defineClass<T>("CSCombinedListViewController", "UIViewController");
   rt::addMethod(cls, "init"_sel, List_init);
   rt::addMethod(cls, "view"_sel, rt::objectGetter<&T::listView>);
-  rt::addMethod(cls, "adjunctItemView"_sel, rt::objectGetter<&T::adjunctItemView>);
-  rt::addMethod(cls, "mediaControlsViewController"_sel, rt::objectGetter<&T::mediaControlsViewController>);
+  addOutlet<&T::adjunctItemView>(cls, "adjunctItemView", "CSAdjunctItemView");
+  addOutlet<&T::mediaControlsViewController>(cls, "mediaControlsViewController", "CSMediaControlsViewController");
   rt::addMethod(cls, "nowPlayingInfoDidChange:"_sel, List_nowPlayingInfoDidChange);
   rt::addMethod(cls, "viewDidLayoutSubviews"_sel, List_viewDidLayoutSubviews);
   rt::addMethod(cls, "_listViewDefaultContentInsets"_sel, List_insets);

@@ -5,6 +5,7 @@
 #include "foundation/values.h"
 #include "host/appearance.h"
 #include "host/class_helpers.h"
+#include "host/view_outlets.h"
 
 namespace lv::host {
 
@@ -73,9 +74,9 @@ void lv::host::registerMRUNowPlayingLabelView() {
   Class cls = defineMediaView<T>("MRUNowPlayingLabelView", "UIView");
   rt::addMethod(cls, "initWithFrame:"_sel, LabelView_initWithFrame);
   rt::addMethod(cls, "layoutSubviews"_sel, LabelView_layoutSubviews);
-  rt::addMethod(cls, "titleMarqueeView"_sel, rt::objectGetter<&T::titleMarqueeView>);
-  rt::addMethod(cls, "subtitleMarqueeView"_sel, rt::objectGetter<&T::subtitleMarqueeView>);
-  rt::addMethod(cls, "routeLabel"_sel, rt::objectGetter<&T::routeLabel>);
+  addOutlet<&T::titleMarqueeView>(cls, "titleMarqueeView", "UILabel");
+  addOutlet<&T::subtitleMarqueeView>(cls, "subtitleMarqueeView", "UILabel");
+  addOutlet<&T::routeLabel>(cls, "routeLabel", "UILabel");
   rt::addMethod(cls, "title"_sel, rt::objectGetter<&T::title>);
   rt::addMethod(cls, "setTitle:"_sel, setText<&T::title>);
   rt::addMethod(cls, "subtitle"_sel, rt::objectGetter<&T::subtitle>);

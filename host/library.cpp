@@ -11,12 +11,14 @@
 #include "host/crash_frame.h"
 #include "host/library_file.h"
 #include "host/library_watch.h"
+#include "runtime/hook_records.h"
 
 namespace {
 
 // The addresses the loaded library's code spans; empty before it is loaded. A trace asks of
 // every message, so this is two compares, not a question to the loader.
 uintptr_t g_loadedStart = 0, g_loadedEnd = 0;
+std::pair<size_t, size_t> g_loadingRecords;
 
 void rememberSpan(void* handle) {
   link_map* map = nullptr;
@@ -63,7 +65,9 @@ lv::host::Library lv::host::Library::load(const std::filesystem::path& file) {
   void* handle = nullptr;
   {
     LibraryActivity loading("loading");
+    g_loadingRecords.first = rt::hookRecords().size();
     handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    g_loadingRecords.second = rt::hookRecords().size();
   }
   if (!handle) throw LibraryLoadError(path, "cannot load the library: " + loaderError(path));
   rememberSpan(handle);
@@ -75,6 +79,8 @@ bool lv::host::Library::contains(const void* address) {
   auto at = reinterpret_cast<uintptr_t>(address);
   return at >= g_loadedStart && at < g_loadedEnd;
 }
+
+std::pair<size_t, size_t> lv::host::Library::hookRecordsWhileLoading() { return g_loadingRecords; }
 
 void* lv::host::Library::symbol(const char* name) const { return dlsym(handle_, name); }
 

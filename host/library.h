@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <span>
 #include <string_view>
+#include <utility>
 #include <variant>
 
 #include "host/boot_error.h"
@@ -63,6 +64,11 @@ class Library {
   // Whether `address` lies in the loaded library's code (false before it is loaded): its
   // replacements, the methods it added, its own classes' methods.
   static bool contains(const void* address);
+
+  // The hook records (runtime/hook_records.h) made while the loader ran the library's
+  // initialisers, [first, last): every one is the library's, also a call made last in an
+  // initialiser, as a jump, whose return address is the loader's.
+  static std::pair<size_t, size_t> hookRecordsWhileLoading();
 
  private:
   explicit Library(void* handle) : handle_(handle) {}

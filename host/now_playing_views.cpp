@@ -2,6 +2,7 @@
 
 #include "host/appearance.h"
 #include "host/class_helpers.h"
+#include "host/view_outlets.h"
 
 namespace lv::host {
 
@@ -79,6 +80,7 @@ void lv::host::registerMRUNowPlayingView() {
   Class cls = defineMediaView<T>("MRUNowPlayingView", "UIView");
   rt::addMethod(cls, "layoutSubviews"_sel, NowPlayingView_layoutSubviews);
   rt::addObjectProperty<&T::controlsView>(cls, "controlsView"_sel, "setControlsView:"_sel);
+  addOutlet<&T::controlsView>(cls, "controlsView", "MRUNowPlayingControlsView");
   rt::addMethod(cls, "didMoveToWindow"_sel, callSuper<"MRUNowPlayingView", void>);
 }
 
@@ -91,6 +93,11 @@ void lv::host::registerMRUNowPlayingControlsView() {
   rt::addObjectProperty<&T::transportControlsView>(cls, "transportControlsView"_sel, "setTransportControlsView:"_sel);
   rt::addObjectProperty<&T::volumeControlsView>(cls, "volumeControlsView"_sel, "setVolumeControlsView:"_sel);
   rt::addObjectProperty<&T::suggestionsView>(cls, "suggestionsView"_sel, "setSuggestionsView:"_sel);
+  addOutlet<&T::headerView>(cls, "headerView", "MRUNowPlayingHeaderView");
+  addOutlet<&T::timeControlsView>(cls, "timeControlsView", "MRUNowPlayingTimeControlsView");
+  addOutlet<&T::transportControlsView>(cls, "transportControlsView", "MRUNowPlayingTransportControlsView");
+  addOutlet<&T::volumeControlsView>(cls, "volumeControlsView", "UIView");
+  addOutlet<&T::suggestionsView>(cls, "suggestionsView", "MRUMediaSuggestionsView");
   rt::addMethod(cls, "setNeedsLayout"_sel, callSuper<"MRUNowPlayingControlsView", void>);
   rt::addMethod(cls, "setFrame:"_sel, callSuper<"MRUNowPlayingControlsView", void, CGRect>);
 }
@@ -102,6 +109,9 @@ void lv::host::registerMRUNowPlayingHeaderView() {
   rt::addObjectProperty<&T::artworkView>(cls, "artworkView"_sel, "setArtworkView:"_sel);
   rt::addObjectProperty<&T::labelView>(cls, "labelView"_sel, "setLabelView:"_sel);
   rt::addObjectProperty<&T::routingButton>(cls, "routingButton"_sel, "setRoutingButton:"_sel);
+  addOutlet<&T::artworkView>(cls, "artworkView", "MRUArtworkView");
+  addOutlet<&T::labelView>(cls, "labelView", "MRUNowPlayingLabelView");
+  addOutlet<&T::routingButton>(cls, "routingButton", "MRUNowPlayingRoutingButton");
   rt::addMethod(cls, "setFrame:"_sel, callSuper<"MRUNowPlayingHeaderView", void, CGRect>);
 }
 

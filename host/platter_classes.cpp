@@ -4,6 +4,7 @@
 #include "host/class_helpers.h"
 #include "host/now_playing_info.h"
 #include "host/now_playing_tree.h"
+#include "host/view_outlets.h"
 
 namespace lv::host {
 
@@ -119,7 +120,7 @@ void lv::host::registerCSAdjunctItemView() {
   rt::addMethod(cls, "initWithFrame:"_sel, AdjunctItem_initWithFrame);
   rt::addMethod(cls, "layoutSubviews"_sel, AdjunctItem_layoutSubviews);
   rt::addMethod(cls, "removeFromSuperview"_sel, callSuper<"CSAdjunctItemView", void>);
-  rt::addMethod(cls, "platterView"_sel, rt::objectGetter<&T::platterView>);
+  addOutlet<&T::platterView>(cls, "platterView", "PLPlatterView");
 }
 
 void lv::host::registerPLPlatterView() {
@@ -128,7 +129,7 @@ void lv::host::registerPLPlatterView() {
   rt::addMethod(cls, "initWithFrame:"_sel, Platter_initWithFrame);
   rt::addMethod(cls, "layoutSubviews"_sel, Platter_layoutSubviews);
   rt::addMethod(cls, "_configureBackgroundView:"_sel, Platter_configureBackgroundView);
-  rt::addMethod(cls, "backgroundView"_sel, rt::objectGetter<&T::backgroundView>);
+  addOutlet<&T::backgroundView>(cls, "backgroundView", "MTMaterialView");
   rt::addMethod(cls, "cornerRadius"_sel, rt::fieldGetter<&T::cornerRadius>);
   rt::addMethod(cls, "setCornerRadius:"_sel, Platter_setCornerRadius);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "foundation/values.h"
+#include "host/view_outlets.h"
 #include "quartz/gradient_layer.h"
 #include "uikit/font.h"
 #include "uikit/label.h"
@@ -36,7 +37,8 @@ void addProperties(lv::host::ViewSnapshot& snapshot, id view, const lv::host::Vi
       for (const auto& [name, value] : p->attributes)
         if (name == "T" && value.starts_with("@")) isObject = true;
       SEL getter = sel_registerName(p->name.c_str());
-      if (!isObject || hasProperty(snapshot, p->name) || !responds(view, getter)) continue;
+      if (!isObject || hasProperty(snapshot, p->name) || !responds(view, getter) || lv::host::isOutletProperty(p.get()))
+        continue;
       snapshot.properties.emplace_back(p->name, ids.describe(send<id>(view, getter)));
     }
   }

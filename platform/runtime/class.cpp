@@ -1,6 +1,7 @@
 #include <cstdlib>
 #include <map>
 
+#include "runtime/hook_records.h"
 #include "runtime/message.h"
 
 namespace rt {
@@ -227,13 +228,29 @@ std::vector<Class> allClasses() { return classes().ordered; }
 
 }  // namespace rt
 
+namespace {
+
+// A malloc'ed copy ending with null, or null for an empty list, as the copy functions answer.
+template <class T>
+T* copiedList(const std::vector<T>& list, unsigned int* outCount) {
+  if (outCount) *outCount = unsigned(list.size());
+  if (list.empty()) return nullptr;
+  auto* result = static_cast<T*>(std::calloc(list.size() + 1, sizeof(T)));
+  std::copy(list.begin(), list.end(), result);
+  return result;
+}
+
+}  // namespace
+
 extern "C" {
 
 Class objc_getClass(const char* name) {
   if (!name) return nullptr;
   auto& t = rt::classes().byName;
   auto it = t.find(std::string_view(name));
-  return it == t.end() ? nullptr : it->second;
+  if (it != t.end()) return it->second;
+  rt::noteMissingClass(name);
+  return nullptr;
 }
 
 Class objc_lookUpClass(const char* name) { return objc_getClass(name); }
@@ -272,17 +289,31 @@ IMP class_getMethodImplementation(Class cls, SEL sel) {
   return method_getImplementation(class_getInstanceMethod(cls, sel));
 }
 
-BOOL class_addMethod(Class cls, SEL sel, IMP imp, const char* types) {
-  if (!cls || !sel || !imp || cls->methods.count(sel)) return NO;
+static void addEncodedMethod(Class cls, SEL sel, IMP imp, const char* types) {
   rt::installMethod(cls, sel, imp, types ? rt::internSignature(types) : nullptr, types);
+}
+
+BOOL class_addMethod(Class cls, SEL sel, IMP imp, const char* types) {
+  const void* caller = __builtin_return_address(0);
+  using enum rt::HookOutcome;
+  rt::HookOutcome outcome = !cls ? NoClass : !sel || !imp ? NoSelector : cls->methods.count(sel) ? AlreadyHas : Added;
+  rt::recordHook(caller, rt::HookFunction::AddMethod, outcome, cls, sel);
+  if (outcome != Added) return NO;
+  addEncodedMethod(cls, sel, imp, types);
   return YES;
 }
 
 IMP class_replaceMethod(Class cls, SEL sel, IMP imp, const char* types) {
-  if (!cls || !sel || !imp) return nullptr;
+  const void* caller = __builtin_return_address(0);
+  using enum rt::HookOutcome;
+  if (!cls || !sel || !imp) {
+    rt::recordHook(caller, rt::HookFunction::ReplaceMethod, !cls ? NoClass : NoSelector, cls, sel);
+    return nullptr;
+  }
   auto it = cls->methods.find(sel);
+  rt::recordHook(caller, rt::HookFunction::ReplaceMethod, it == cls->methods.end() ? Added : Replaced, cls, sel);
   if (it == cls->methods.end()) {
-    class_addMethod(cls, sel, imp, types);
+    addEncodedMethod(cls, sel, imp, types);
     return nullptr;
   }
   objc_method& m = *it->second;
@@ -290,17 +321,30 @@ IMP class_replaceMethod(Class cls, SEL sel, IMP imp, const char* types) {
 }
 
 Method* class_copyMethodList(Class cls, unsigned int* outCount) {
-  if (outCount) *outCount = 0;
-  if (!cls || cls->methods.empty()) return nullptr;
+  if (!cls) return copiedList(std::vector<Method>{}, outCount);
   std::vector<Method> list;
   for (const auto& [sel, method] : cls->methods) list.push_back(method.get());
   // By selector name, so that the order does not depend on where selectors live.
   std::sort(list.begin(), list.end(),
             [](Method a, Method b) { return std::strcmp(sel_getName(a->name), sel_getName(b->name)) < 0; });
-  auto* result = static_cast<Method*>(std::calloc(list.size() + 1, sizeof(Method)));
-  std::copy(list.begin(), list.end(), result);
-  if (outCount) *outCount = unsigned(list.size());
-  return result;
+  return copiedList(list, outCount);
+}
+
+Ivar* class_copyIvarList(Class cls, unsigned int* outCount) {
+  std::vector<Ivar> list;
+  if (cls) for (const auto& ivar : cls->ivars) list.push_back(ivar.get());
+  return copiedList(list, outCount);
+}
+
+objc_property_t* class_copyPropertyList(Class cls, unsigned int* outCount) {
+  std::vector<objc_property_t> list;
+  if (cls) for (const auto& property : cls->properties) list.push_back(property.get());
+  return copiedList(list, outCount);
+}
+
+id object_getIvar(id obj, Ivar ivar) {
+  if (!obj || !ivar) return nil;
+  return *reinterpret_cast<id*>(reinterpret_cast<char*>(obj) + ivar->offset);
 }
 
 size_t class_getInstanceSize(Class cls) { return cls ? cls->instanceSize : 0; }

@@ -130,7 +130,7 @@ void addClassMethod(Class cls, SEL sel, R (*imp)(id, SEL, A...), const char* typ
 
 // Declares a field of a class's C++ type as the instance variable `name`, reachable
 // through the runtime's ivar interface. A strong reference field (Ref<U>) is an object
-// ivar ("@"), as on the device.
+// ivar ("@", or `types` when given, as `@"UILabel"`), as on the device.
 template <class Field>
 struct IvarValue {
   using type = Field;
@@ -143,13 +143,13 @@ struct IvarValue<Ref<U>> {
 void addIvar(Class cls, const char* name, const std::string& types, ptrdiff_t offset, size_t size);
 
 template <class T, class Field>
-void addIvar(Class cls, const char* name, Field T::*member) {
+void addIvar(Class cls, const char* name, Field T::*member, const char* types = nullptr) {
   using V = typename IvarValue<Field>::type;
   static_assert(sizeof(Field) == sizeof(V));
   alignas(T) static unsigned char probe[sizeof(T)];
   T* object = reinterpret_cast<T*>(probe);
   ptrdiff_t offset = reinterpret_cast<unsigned char*>(&(object->*member)) - probe;
-  addIvar(cls, name, encodingOf<V>(), offset, sizeof(V));
+  addIvar(cls, name, types ? types : encodingOf<V>(), offset, sizeof(V));
 }
 
 // Reads the ivar `name` of `obj` into `out` when some class of `obj` declares it with

@@ -1,27 +1,34 @@
 #include "substrate/substrate.h"
 
+#include "runtime/hook_records.h"
 #include "runtime/type_layout.h"
 #include "substrate/slot_stub.h"
 
-namespace rt {
+namespace {
 
-void hookMessage(Class cls, SEL sel, IMP replacement, const Signature* sig, IMP* slot) {
-  if (!cls || !sel || !replacement) return;
-  const objc_method* existing = findMethod(cls, sel);
+void hookFrom(const void* caller, Class cls, SEL sel, IMP replacement, const rt::Signature* sig, IMP* slot) {
+  using enum rt::HookOutcome;
+  const objc_method* existing = cls && sel && replacement ? rt::findMethod(cls, sel) : nullptr;
+  rt::HookOutcome outcome = !cls ? NoClass : !sel || !replacement ? NoSelector : !existing ? NotAnswered : Installed;
+  rt::recordHook(caller, rt::HookFunction::HookMessage, outcome, cls, sel);
   if (!existing) return;
   if (sig && existing->signature != sig) {
-    fatal("MSHookMessageEx: " + messageName(cls, sel) + ": the replacement is " + sig->readable +
-          ", the method is " + (existing->signature ? existing->signature->readable : "untyped"));
+    rt::fatal("MSHookMessageEx: " + rt::messageName(cls, sel) + ": the replacement is " + sig->readable +
+              ", the method is " + (existing->signature ? existing->signature->readable : "untyped"));
   }
   IMP previous = existing->imp;
-  const Signature* kept = existing->signature;
+  const rt::Signature* kept = existing->signature;
   std::string types = existing->types;
-  installMethod(cls, sel, replacement, kept, types.c_str());
-  if (slot) *slot = slotStub(previous, returnsInMemory(types));
+  rt::installMethod(cls, sel, replacement, kept, types.c_str());
+  if (slot) *slot = rt::slotStub(previous, rt::returnsInMemory(types));
 }
 
-}  // namespace rt
+}  // namespace
+
+void rt::hookMessage(Class cls, SEL sel, IMP replacement, const Signature* sig, IMP* slot) {
+  hookFrom(__builtin_return_address(0), cls, sel, replacement, sig, slot);
+}
 
 extern "C" void MSHookMessageEx(Class cls, SEL sel, IMP hook, IMP* old) {
-  rt::hookMessage(cls, sel, hook, nullptr, old);
+  hookFrom(__builtin_return_address(0), cls, sel, hook, nullptr, old);
 }

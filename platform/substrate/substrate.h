@@ -6,7 +6,8 @@
 // superclass's implementation. A nil class or a selector that nobody defines installs
 // nothing and leaves `*slot` as it was. The C function takes any implementation, as on the
 // device; the typed C++ form checks that the replacement's type has the method's shape (a
-// mismatch is a fatal error). Call only while no other thread sends messages (the
+// mismatch is a fatal error). Every call is recorded with its caller and outcome
+// (runtime/hook_records.h). Call only while no other thread sends messages (the
 // library's initialisers).
 #include <substrate.h>
 

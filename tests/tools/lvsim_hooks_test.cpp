@@ -11,6 +11,7 @@
 #include <tuple>
 
 #include "lvsim_process.h"
+#include "schema_check.h"
 #include "prefs/settings_file.h"
 
 namespace {
@@ -44,12 +45,52 @@ TEST(LvsimHooks, TheOptionsReachTheDeviceAndEveryRowIsListed) {
 // stored settings come from a property list as the device keeps it, and --set wins.
 TEST(LvsimHooks, AnyLibraryOrNoneAndSettingsAsTheDeviceStoresThem) {
   EXPECT_EQ(hooksJson({"--library", FOREIGN_LIBRARY_PATH}), Json::parse(R"({"rows": [{"group": 0, "row": 1,
-      "kind": "replacement", "class": "MRUArtworkView", "name": "layoutSubviews", "installed": true}], "globals": {}})"));
-  EXPECT_EQ(hooksJson({"--library", "none"}), Json::parse(R"({"rows": [], "globals": {}})"));
+      "kind": "replacement", "class": "MRUArtworkView", "name": "layoutSubviews", "installed": true}], "globals": {},
+      "calls": [{"function": "MSHookMessageEx", "method": "-[MRUArtworkView layoutSubviews]", "outcome": "installed",
+                 "installed": true}]})"));
+  EXPECT_EQ(hooksJson({"--library", "none"}), Json::parse(R"({"rows": [], "globals": {}, "calls": []})"));
   Folder dir;
   ASSERT_TRUE(prefs::writeSettingsFile(dir.path / "s.plist", {{"kEnabled", true}, {"ShowTime", true}}, prefs::PlistFormat::Binary));
   Json globals = hooksJson({"--settings", (dir.path / "s.plist").string(), "--set", "ShowTime=false"})["globals"];
   EXPECT_EQ(Json({globals["enabled"], globals["ShowTime"]}), Json({true, false}));
+}
+
+// Every call a library makes to change a method is listed with what it did, also in the
+// run's report: a misspelt class or selector installs nothing, and --strict names each.
+TEST(LvsimHooks, EveryHookCallIsListedWithItsOutcome) {
+  const Json calls = Json::parse(R"([
+      {"function": "MSHookMessageEx", "method": "-[CSCoverSheetView layoutSubviews]", "outcome": "installed", "installed": true},
+      {"function": "MSHookMessageEx", "method": "-[CSCoverSheetVeiw layoutSubviews]",
+       "outcome": "no class named CSCoverSheetVeiw", "installed": false},
+      {"function": "MSHookMessageEx", "method": "-[CSCoverSheetView layoutSubveiws]",
+       "outcome": "CSCoverSheetView answers no layoutSubveiws", "installed": false},
+      {"function": "class_addMethod", "method": "-[CSCoverSheetView initWithFrame:]",
+       "outcome": "CSCoverSheetView already has initWithFrame:", "installed": false},
+      {"function": "class_addMethod", "method": "-[CSCoverSheetView lvt_mark]", "outcome": "added", "installed": true},
+      {"function": "class_replaceMethod", "method": "-[CSCoverSheetView lvt_mark]", "outcome": "replaced", "installed": true},
+      {"function": "class_replaceMethod", "method": "+[CSCoverSheetView lvt_mark]", "outcome": "added", "installed": true}])");
+  EXPECT_EQ(hooksJson({"--library", TWEAK_LIBRARY_PATH})["calls"], calls);
+  Folder dir;
+  const std::string story = dir.write("s.json", R"({"steps": [{"snapshot": "after"}]})").string();
+  Json report = runReport({story, "--library", TWEAK_LIBRARY_PATH}, dir.path);
+  EXPECT_EQ(report["hooks"], calls);
+  EXPECT_EQ(schemaFaults("report", report), "");
+  const Json* cover = findClass(report["snapshots"][0]["tree"], "CSCoverSheetView");
+  ASSERT_TRUE(cover);
+  EXPECT_EQ(Json({(*cover)["subviews"][1]["text"], (*cover)["subviews"][1]["hidden"], (*cover)["subviews"][0]["alpha"]}),
+            Json({"9:41", true, 0.5})) << "the clock hidden through its ivar, the date dimmed through its property";
+
+  const std::pair<Args, std::vector<std::string>> cases[] = {
+      {{"--library", TWEAK_LIBRARY_PATH}, {"MSHookMessageEx -[CSCoverSheetVeiw layoutSubviews]: no class named CSCoverSheetVeiw",
+                                           "MSHookMessageEx -[CSCoverSheetView layoutSubveiws]: CSCoverSheetView answers no",
+                                           "class_addMethod -[CSCoverSheetView initWithFrame:]: CSCoverSheetView already has"}},
+      {{"--set", "kEnabled=true", "--without", "PLPlatterView"}, {}},
+  };
+  for (const auto& [args, lines] : cases) {
+    ProcessRun strict = lvsim(Args{"hooks", "--strict"} + args);
+    EXPECT_EQ(Json({strict.exitCode, lineCount(strict.errors)}), Json({lines.empty() ? 0 : 1, lines.size()})) << strict.errors;
+    for (const std::string& line : lines) EXPECT_NE(strict.errors.find("lvsim: hooks: " + line), std::string::npos) << line;
+  }
 }
 
 // A library that ends the process, or crashes it, while it loads or while a step runs: one
@@ -140,7 +181,7 @@ TEST(LvsimCommandLine, BadInputIsOneLineNamingItAndExitCodeTwo) {
   };
   const std::pair<Args, std::string> cases[] = {
       {{}, "A subcommand is required"},
-      {Args{"frob", "--json"}, "lvsim: unknown command \"frob\" (hooks, run, demo, live or compare; see lvsim --help)"},
+      {Args{"frob", "--json"}, "lvsim: unknown command \"frob\" (hooks, run, demo, live, compare or classes; see lvsim --help)"},
       {Args{"hooks", "--frobnicate"}, "not expected: --frobnicate"},
       {Args{"hooks", "--json", "extra"}, "not expected: extra"},
       {Args{"hooks", "--profile", "watch"}, "--profile: unknown profile \"watch\" (phone, small-phone or tablet)"},

@@ -52,6 +52,7 @@ TEST(Schemas, RefuseWhatTheReadersRefuse) {
       {"report", changed("/snapshots/0/tree/subviews/0/colour", "red"), "a key no view has"},
       {"report", changed("/snapshots/0/globals/coverSheetView", {{"className", "CSCoverSheetView"}}), "a misspelt object"},
       {"report", changed("/snapshots/0/tree/frame/4", 1), "a frame of five numbers"},
+      {"report", changed("/hooks/0/method", "layoutSubviews"), "a hook's method without its class"},
   };
   for (const Broken& c : cases) EXPECT_NE(schemaFaults(c.schema, c.document), "") << c.what;
 }

@@ -7,6 +7,7 @@
 
 #include "host/device.h"
 #include "host/globals_snapshot.h"
+#include "host/hook_calls.h"
 #include "tools/lvsim/core/exit_codes.h"
 #include "tools/lvsim/core/report_json.h"
 #include "tools/lvsim/core/story.h"
@@ -31,7 +32,8 @@ void printJson(const lv::host::Device& device) {
                     {"name", r.name},
                     {"installed", r.installed}});
   }
-  nlohmann::ordered_json out = {{"rows", rows}, {"globals", globalsOf(device)}};
+  nlohmann::ordered_json out = {
+      {"rows", rows}, {"globals", globalsOf(device)}, {"calls", hookCallsJson(lv::host::libraryHookCalls())}};
   std::cout << out.dump(2) << "\n";
 }
 
@@ -45,6 +47,22 @@ void printTable(const lv::host::Device& device) {
   nlohmann::ordered_json globals = globalsOf(device);
   for (const auto& [name, value] : globals.items())
     std::printf("%-18s %s\n", name.c_str(), value.dump().c_str());
+  std::vector<lv::host::HookCall> calls = lv::host::libraryHookCalls();
+  if (calls.empty()) return;
+  std::printf("\n%-19s  %-60s  %s\n", "call", "method", "outcome");
+  for (const lv::host::HookCall& c : calls)
+    std::printf("%-19s  %-60s  %s\n", c.function.c_str(), c.method.c_str(), c.outcome.c_str());
+}
+
+// A line for each call that installed nothing; answers whether there was one.
+bool refuseIdleHooks() {
+  bool idle = false;
+  for (const lv::host::HookCall& c : lv::host::libraryHookCalls()) {
+    if (c.installed) continue;
+    fail(kRunFault, "hooks", c.function + " " + c.method + ": " + c.outcome);
+    idle = true;
+  }
+  return idle;
 }
 
 }  // namespace
@@ -52,9 +70,15 @@ void printTable(const lv::host::Device& device) {
 }  // namespace lv::sim
 
 void lv::sim::addHooksCommand(CLI::App& app, HooksOptions& options) {
-  CLI::App* hooks = app.add_subcommand("hooks", "Load the library and list what it installed");
+  CLI::App* hooks = app.add_subcommand(
+      "hooks", "Load the library and list what it installed: its tables' rows (ours) or the methods it changed, "
+               "its globals, and every MSHookMessageEx, class_addMethod and class_replaceMethod call it made "
+               "with what each did");
   addDeviceOptions(*hooks, options.device);
   hooks->add_flag("--json", options.json, "Print one JSON object");
+  hooks->add_flag("--strict", options.strict,
+                  "Exit with 1, naming each on stderr, if a call to MSHookMessageEx, class_addMethod or "
+                  "class_replaceMethod installed nothing (a misspelt class or selector)");
 }
 
 int lv::sim::runHooks(const HooksOptions& options) {
@@ -70,5 +94,6 @@ int lv::sim::runHooks(const HooksOptions& options) {
     printJson(*device);
   else
     printTable(*device);
-  return kSuccess;
+  std::fflush(stdout);
+  return options.strict && refuseIdleHooks() ? kRunFault : kSuccess;
 }

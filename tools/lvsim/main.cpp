@@ -5,6 +5,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "tools/lvsim/classes_command.h"
 #include "tools/lvsim/compare_command.h"
 #include "tools/lvsim/demo_command.h"
 #include "tools/lvsim/core/echo.h"
@@ -41,10 +42,12 @@ int main(int argc, char** argv) {
   lv::sim::addLiveCommand(app, live);
   lv::sim::CompareOptions compare;
   lv::sim::addCompareCommand(app, compare);
+  lv::sim::ClassesOptions classes;
+  lv::sim::addClassesCommand(app, classes);
 
   if (auto word = unknownCommand(app, argc, argv))
     return lv::sim::fail(lv::sim::kUsageFault, "unknown command " + lv::sim::inQuotes(*word) +
-                                                   " (hooks, run, demo, live or compare; see lvsim --help)");
+                                                   " (hooks, run, demo, live, compare or classes; see lvsim --help)");
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp&) {
@@ -62,5 +65,6 @@ int main(int argc, char** argv) {
   if (app.got_subcommand("demo")) return lv::sim::runDemo(demo);
   if (app.got_subcommand("live")) return lv::sim::runLive(live);
   if (app.got_subcommand("compare")) return lv::sim::runCompare(compare);
+  if (app.got_subcommand("classes")) return lv::sim::runClasses(classes);
   return lv::sim::fail(lv::sim::kUsageFault, "no command given");
 }

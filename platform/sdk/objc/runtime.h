@@ -44,6 +44,12 @@ size_t class_getInstanceSize(Class cls);
  * log2 of the byte alignment. */
 BOOL class_addIvar(Class cls, const char *name, size_t size, uint8_t alignment, const char *types);
 Ivar class_getInstanceVariable(Class cls, const char *name);
+/* The class's own ivars in declaration order, and its own properties in the order added;
+ * malloc'ed lists ending with NULL, the caller's to free. */
+Ivar *class_copyIvarList(Class cls, unsigned int *outCount);
+objc_property_t *class_copyPropertyList(Class cls, unsigned int *outCount);
+/* The object an object-typed ivar holds. */
+id object_getIvar(id obj, Ivar ivar);
 BOOL class_addProperty(Class cls, const char *name, const objc_property_attribute_t *attributes,
                        unsigned int attributeCount);
 objc_property_t class_getProperty(Class cls, const char *name);

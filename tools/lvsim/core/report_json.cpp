@@ -120,6 +120,13 @@ OrderedJson lv::sim::globalsJson(const std::vector<lv::host::GlobalSnapshot>& gl
   return json;
 }
 
+OrderedJson lv::sim::hookCallsJson(const std::vector<lv::host::HookCall>& calls) {
+  OrderedJson json = OrderedJson::array();
+  for (const lv::host::HookCall& c : calls)
+    json.push_back({{"function", c.function}, {"method", c.method}, {"outcome", c.outcome}, {"installed", c.installed}});
+  return json;
+}
+
 OrderedJson lv::sim::snapshotJson(const lv::host::LockScreenSnapshot& snapshot) {
   OrderedJson launches = OrderedJson::array();
   for (const std::string& identifier : snapshot.events.launches) launches.push_back(identifier);

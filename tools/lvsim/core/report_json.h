@@ -10,6 +10,7 @@
 #include <nlohmann/json.hpp>
 
 #include "host/globals_snapshot.h"
+#include "host/hook_calls.h"
 #include "host/lock_screen_snapshot.h"
 
 namespace lv::sim {
@@ -33,5 +34,9 @@ nlohmann::ordered_json headerJson(const ReportHeader& header);
 // {"name", "time", "globals", "events", "tree"}.
 nlohmann::ordered_json snapshotJson(const lv::host::LockScreenSnapshot& snapshot);
 nlohmann::ordered_json globalsJson(const std::vector<lv::host::GlobalSnapshot>& globals);
+
+// [{"function", "method", "outcome", "installed"}], in call order: report.json's "hooks",
+// `lvsim hooks --json`'s "calls".
+nlohmann::ordered_json hookCallsJson(const std::vector<lv::host::HookCall>& calls);
 
 }  // namespace lv::sim

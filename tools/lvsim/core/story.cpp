@@ -236,6 +236,7 @@ int lv::sim::tellStory(const Scenario& scenario, const StoryOptions& options) {
   }
 
   OrderedJson report = headerJson(header(options.name, *screen, scenario.boot));
+  report["hooks"] = hookCallsJson(lv::host::libraryHookCalls());
   report["snapshots"] = std::move(snapshots);
   std::filesystem::path out = options.out / "report.json";
   // Texts that are not UTF-8 (a file name) are written with U+FFFD in their place.
