@@ -59,9 +59,9 @@ TEST(LvsimRun, EveryExampleScenarioRunsAndRepeatsItsReportExactly) {
     EXPECT_FALSE(report["snapshots"].empty() || report["snapshots"][0].contains("picture")) << entry.path();
     EXPECT_EQ(readFile(out.path / "1/report.json"), readFile(out.path / "2/report.json")) << entry.path();
   }
-  EXPECT_NE(readFile(sourceFile("README.md")).find("```json\n" + readFile(sourceFile("scenarios/night-drive.json")) + "```"),
+  EXPECT_NE(readFile(sourceFile("docs/lvsim.md")).find("```json\n" + readFile(sourceFile("scenarios/night-drive.json")) + "```"),
             std::string::npos)
-      << "the README's scenario is scenarios/night-drive.json";
+      << "the reference's scenario is scenarios/night-drive.json";
 }
 
 // The time controls' own labels follow the host's; scrubbing stretches the row and squeezes

@@ -65,12 +65,12 @@ bool lvsimAccepts(const std::string& schema, const fs::path& file, const Folder&
   return live.output.find("no display to open a window on") != std::string::npos;
 }
 
-// The README's examples, by the schema each follows.
-std::vector<std::pair<std::string, std::string>> readmeExamples() {
+// The reference's examples, by the schema each follows.
+std::vector<std::pair<std::string, std::string>> referenceExamples() {
   std::vector<std::pair<std::string, std::string>> examples;
-  const std::string readme = readFile(sourceFile("README.md"));
+  const std::string reference = readFile(sourceFile("docs/lvsim.md"));
   const std::regex block("```json\n([^`]*)```");
-  for (auto m = std::sregex_iterator(readme.begin(), readme.end(), block); m != std::sregex_iterator(); ++m)
+  for (auto m = std::sregex_iterator(reference.begin(), reference.end(), block); m != std::sregex_iterator(); ++m)
     examples.emplace_back(m->str(1).find("\"events\"") != std::string::npos ? "live-script" : "scenario", m->str(1));
   return examples;
 }
@@ -109,7 +109,9 @@ TEST(Schemas, AgreeWithLvsimOnWhatItTakes) {
       {"live-script", R"({"events": [{"at": 1, "save": "a/b.png"}]})", false},
       {"live-script", R"({"events": [{"at": -1, "click": [10, 20]}]})", false},
   };
-  for (auto& [schema, document] : readmeExamples()) cases.push_back({schema, document, true});
+  std::vector<std::pair<std::string, std::string>> examples = referenceExamples();
+  ASSERT_FALSE(examples.empty()) << "docs/lvsim.md shows a scenario and a live script";
+  for (auto& [schema, document] : examples) cases.push_back({schema, document, true});
   for (const fs::directory_entry& entry : fs::directory_iterator(sourceFile("scenarios")))
     if (entry.path().extension() == ".json") cases.push_back({"scenario", entry.path().string(), true});
 
