@@ -112,6 +112,12 @@ bool followsACall(const unsigned char* address) {
   return false;
 }
 
+// A word of the stack, read whole: the search crosses frames and the red zones that
+// AddressSanitizer puts between their variables, so this read is not checked.
+[[gnu::noinline, gnu::no_sanitize_address]] uintptr_t stackWord(uintptr_t at) {
+  return *reinterpret_cast<const uintptr_t*>(at);
+}
+
 struct Writer {
   char* into;
   size_t capacity;
@@ -182,9 +188,12 @@ size_t lv::host::describeCrashFrame(const void* context, char* into, size_t capa
   auto word = static_cast<uintptr_t>(static_cast<const ucontext_t*>(context)->uc_mcontext.gregs[REG_RSP]);
   uintptr_t end = std::min(g_stackEnd, word + kStackSearched);
   for (word &= ~uintptr_t(7); word + 8 <= end; word += 8) {
-    auto* address = *reinterpret_cast<const unsigned char* const*>(word);
-    if (!Library::contains(address - 7) || !Library::contains(address - 1) || !followsACall(address)) continue;
-    describe(address - 1, out);
+    uintptr_t address = stackWord(word);
+    auto* code = reinterpret_cast<const unsigned char*>(address);
+    if (!Library::contains(reinterpret_cast<const void*>(address - 7)) ||
+        !Library::contains(reinterpret_cast<const void*>(address - 1)) || !followsACall(code))
+      continue;
+    describe(code - 1, out);
     break;
   }
   return out.size;
