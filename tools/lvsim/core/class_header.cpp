@@ -1,7 +1,9 @@
 #include "tools/lvsim/core/class_header.h"
 
-#include <cctype>
 #include <map>
+#include <optional>
+
+#include "runtime/signature.h"
 
 namespace lv::sim {
 
@@ -14,59 +16,37 @@ const std::map<char, const char*> kScalars = {
     {'D', "long double"},   {'B', "BOOL"},          {'v', "void"},            {'*', "char *"},
     {'#', "Class"},         {':', "SEL"},           {'?', "void"}};
 
-constexpr std::string_view kQualifiers = "rnNoORVA";
-
-// Moves `at` past the aggregate that opens at it, nested ones included.
-void skipAggregate(std::string_view e, size_t& at, char open, char close) {
-  int depth = 0;
-  for (; at < e.size(); ++at) {
-    if (e[at] == open) ++depth;
-    if (e[at] == close && --depth == 0) break;
-  }
-  ++at;
-}
-
 std::string pointerTo(const std::string& type) { return type.ends_with('*') ? type + "*" : type + " *"; }
 
-// The type that starts at `at`, leaving `at` after it and its offset.
-std::string readType(std::string_view e, size_t& at) {
-  while (at < e.size() && kQualifiers.find(e[at]) != std::string_view::npos) ++at;
-  if (at >= e.size()) return "void";
-  std::string type;
-  char c = e[at++];
-  if (c == '@') {
-    type = "id";
-    if (at < e.size() && e[at] == '?') {
-      type = "id /* block */";
-      ++at;
-    } else if (at < e.size() && e[at] == '"') {
-      size_t end = e.find('"', at + 1);
-      type = pointerTo(std::string(e.substr(at + 1, end - at - 1)));
-      at = end == std::string_view::npos ? e.size() : end + 1;
+std::string cType(std::string_view type);
+
+// The C type of the first whole type of `encoding`; "void" when none is there.
+std::string firstType(std::string_view encoding) {
+  std::optional<rt::EncodedType> read = rt::readType(encoding);
+  return read ? cType(read->type) : "void";
+}
+
+// The C type of one whole type as rt::readType reads it: "@\"UILabel\"", "^{CGRect=…}".
+std::string cType(std::string_view type) {
+  char c = type[0];
+  std::string_view inner = type.substr(1);
+  switch (c) {
+    case '@':
+      if (inner.starts_with('?')) return "id /* block */";
+      if (inner.starts_with('"')) return pointerTo(std::string(inner.substr(1, inner.size() - 2)));
+      return "id";
+    case '^': return pointerTo(firstType(inner));
+    case '[': {
+      size_t digits = inner.find_first_not_of("0123456789");
+      return pointerTo(firstType(inner.substr(digits, inner.size() - digits - 1)));
     }
-  } else if (c == '^') {
-    type = pointerTo(readType(e, at));
-    return type;
-  } else if (c == '{' || c == '(') {
-    size_t start = at--;
-    size_t nameEnd = e.find_first_of("=}) ", start);
-    type = std::string(c == '{' ? "struct " : "union ") + std::string(e.substr(start, nameEnd - start));
-    skipAggregate(e, at, c, c == '{' ? '}' : ')');
-  } else if (c == '[') {
-    while (at < e.size() && std::isdigit(static_cast<unsigned char>(e[at]))) ++at;
-    type = pointerTo(readType(e, at));
-    if (at < e.size() && e[at] == ']') ++at;
-  } else if (c == 'b') {
-    type = "unsigned int";
-    while (at < e.size() && std::isdigit(static_cast<unsigned char>(e[at]))) ++at;
-    return type;
-  } else if (auto scalar = kScalars.find(c); scalar != kScalars.end()) {
-    type = scalar->second;
-  } else {
-    type = "void /* " + std::string(1, c) + " */";
+    case '{':
+    case '(':
+      return std::string(c == '{' ? "struct " : "union ") + std::string(inner.substr(0, inner.find_first_of("=}) ")));
+    case 'b': return "unsigned int";
   }
-  while (at < e.size() && (e[at] == '-' || std::isdigit(static_cast<unsigned char>(e[at])))) ++at;
-  return type;
+  auto scalar = kScalars.find(c);
+  return scalar != kScalars.end() ? scalar->second : "void /* " + std::string(1, c) + " */";
 }
 
 // "UILabel *" and "_timeLabel" as "UILabel *_timeLabel".
@@ -75,9 +55,12 @@ std::string declaration(const std::string& type, const std::string& name) {
 }
 
 std::string methodLine(char kind, const ListedMember& m) {
-  size_t at = 0;
   std::vector<std::string> types;
-  while (at < m.types.size()) types.push_back(readType(m.types, at));
+  std::string_view rest = m.types;
+  while (std::optional<rt::EncodedType> read = rt::readType(rest)) {
+    types.push_back(cType(read->type));
+    rest = read->rest;
+  }
   if (types.empty()) return std::string(1, kind) + " " + m.name + "; // no type encoding\n";
   std::string line = std::string(1, kind) + " (" + types[0] + ")";
   if (m.name.find(':') == std::string::npos) return line + m.name + ";\n";
@@ -99,11 +82,7 @@ std::string propertyLine(const ListedMember& p) {
     if (a.empty()) continue;
     std::string word;
     switch (a[0]) {
-      case 'T': {
-        size_t at = 0;
-        type = readType(a.substr(1), at);
-        continue;
-      }
+      case 'T': type = firstType(a.substr(1)); continue;
       case 'R': word = "readonly"; break;
       case 'C': word = "copy"; break;
       case '&': word = "strong"; break;
@@ -122,10 +101,7 @@ std::string propertyLine(const ListedMember& p) {
 
 }  // namespace lv::sim
 
-std::string lv::sim::typeFromEncoding(std::string_view encoding) {
-  size_t at = 0;
-  return readType(encoding, at);
-}
+std::string lv::sim::typeFromEncoding(std::string_view encoding) { return firstType(encoding); }
 
 std::string lv::sim::classesHeader(const std::vector<ListedClass>& classes) {
   std::string text;
