@@ -13,8 +13,10 @@ id perform(id target, SEL sel, id object) {
   using Object0 = id (*)(id, SEL);
   const objc_method* m = rt::lookup(target->isa, sel);
   if (!m) rt::unrecognizedSelector(target, sel);
-  rt::TraceFrame frame(m->imp, target, sel);
   const rt::Signature* sig = m->signature;
+  const rt::TracedValue argument = {"@", &object};
+  bool takesObject = sig == rt::signatureOf<Void1>() || sig == rt::signatureOf<Object1>();
+  rt::TraceFrame frame(m->imp, target, sel, std::span(&argument, takesObject ? 1 : 0));
   if (sig == rt::signatureOf<Void1>()) {
     reinterpret_cast<Void1>(m->imp)(target, sel, object);
     return nil;
@@ -23,8 +25,12 @@ id perform(id target, SEL sel, id object) {
     reinterpret_cast<Void0>(m->imp)(target, sel);
     return nil;
   }
-  if (sig == rt::signatureOf<Object1>()) return reinterpret_cast<Object1>(m->imp)(target, sel, object);
-  if (sig == rt::signatureOf<Object0>()) return reinterpret_cast<Object0>(m->imp)(target, sel);
+  if (sig == rt::signatureOf<Object1>() || sig == rt::signatureOf<Object0>()) {
+    id result = takesObject ? reinterpret_cast<Object1>(m->imp)(target, sel, object)
+                            : reinterpret_cast<Object0>(m->imp)(target, sel);
+    frame.returned({"@", &result});
+    return result;
+  }
   rt::fatal(rt::messageName(target->isa, sel) + ": cannot be performed: the method is " + (sig ? sig->readable : "untyped") +
             ", a performed method takes one object or nothing and returns an object or nothing");
 }

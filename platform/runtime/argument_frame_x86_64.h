@@ -1,11 +1,14 @@
 #pragma once
 // Assembly macros that keep every argument register across a call out: xmm0-7, then rdi
 // rsi rdx rcx r8 r9 rax (the vector register count of a variadic call). Entered with the
-// return address on top, the frame leaves the stack 16-aligned for the call.
+// return address on top, the frame leaves the stack 16-aligned for the call. C++ reads the
+// frame as rt::SavedArguments (saved_registers.h).
 #define SAVED_RDI 128
 #define SAVED_RSI 136
 #define SAVED_RDX 144
 #define ARGUMENT_FRAME_SIZE 184
+
+#ifdef __ASSEMBLER__
 
 .macro SAVE_ARGUMENTS
 	sub rsp, ARGUMENT_FRAME_SIZE
@@ -46,3 +49,4 @@
 	add rsp, ARGUMENT_FRAME_SIZE
 	.cfi_adjust_cfa_offset -ARGUMENT_FRAME_SIZE
 .endm
+#endif

@@ -69,8 +69,15 @@ inline R zeroResult() {
 
 template <class R, class... A>
 [[gnu::noinline]] R tracedCall(R (*fn)(id, SEL, A...), id self, SEL sel, A... args) {
-  TraceFrame frame(reinterpret_cast<IMP>(fn), self, sel);
-  return fn(self, sel, args...);
+  const TracedValue arguments[sizeof...(A) + 1] = {{encodingOf<A>(), &args}..., {}};  // never empty
+  TraceFrame frame(reinterpret_cast<IMP>(fn), self, sel, std::span(arguments, sizeof...(A)));
+  if constexpr (std::is_void_v<R>) {
+    fn(self, sel, args...);
+  } else {
+    R result = fn(self, sel, args...);
+    frame.returned({encodingOf<R>(), &result});
+    return result;
+  }
 }
 
 // The signature sends of type Fn have matched, or before the first the slot's own address,

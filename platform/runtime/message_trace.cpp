@@ -53,25 +53,26 @@ TraceOrigin currentTraceOrigin() {
   return {frames.back().receiverClass, frames.back().selector};
 }
 
-void TraceFrame::openMessage(IMP imp, id receiver, SEL sel) {
+void TraceFrame::openMessage(IMP imp, id receiver, SEL sel, std::span<const TracedValue> arguments) {
   if (!g_messageObserver->traces(imp)) return;
   TraceKind kind = sel == g_deliveredSelector ? std::exchange(g_delivery, TraceKind::Enter) : TraceKind::Enter;
-  open(kind, object_getClass(receiver), sel);
+  open(kind, object_getClass(receiver), sel, arguments);
 }
 
-void TraceFrame::open(TraceKind kind, Class cls, SEL sel) {
+void TraceFrame::open(TraceKind kind, Class cls, SEL sel, std::span<const TracedValue> arguments) {
   std::vector<OpenFrame>& frames = openFrames();
   frames.push_back({kind, cls, sel});
   generation_ = g_installation;
-  g_messageObserver->observe({kind, int(frames.size()), cls, sel});
+  g_messageObserver->observe({kind, int(frames.size()), cls, sel, arguments});
 }
 
-void TraceFrame::close() {
+void TraceFrame::close(TracedValue result) {
   std::vector<OpenFrame>& frames = openFrames();
-  if (generation_ != g_installation) return;  // forgotten by a later installation
+  bool forgotten = std::exchange(generation_, 0) != g_installation;  // by a later installation
+  if (forgotten) return;
   OpenFrame frame = frames.back();
   if (frame.kind != TraceKind::Slot)
-    g_messageObserver->observe({TraceKind::Return, int(frames.size()), frame.receiverClass, frame.selector});
+    g_messageObserver->observe({TraceKind::Return, int(frames.size()), frame.receiverClass, frame.selector, {}, result});
   frames.pop_back();
 }
 

@@ -6,17 +6,30 @@
 // implementation through its slot. Depth counts the open frames, this one included.
 // No observer is installed by default; sends then test one pointer and nothing more.
 // Main thread only.
+#include <span>
+#include <string_view>
+
 #include "runtime/types.h"
 
 namespace rt {
 
 enum class TraceKind { Enter, Action, Delayed, Completion, Slot, Return };
 
+// A value a frame was given or gave back, of `type` as the device encodes it ("@", "d",
+// "{CGRect={CGPoint=dd}{CGSize=dd}}"). `value` points at it while the event is observed;
+// an empty type: nothing known.
+struct TracedValue {
+  std::string_view type;
+  const void* value = nullptr;
+};
+
 struct TraceEvent {
   TraceKind kind;
   int depth;
   Class receiverClass;  // for a completion: the class of the traced frame that made the block
   SEL selector;
+  std::span<const TracedValue> arguments = {};  // an opening frame's, after self and _cmd, when known
+  TracedValue result = {};                      // a Return's, when known
 };
 
 class MessageObserver {
@@ -47,29 +60,34 @@ TraceOrigin currentTraceOrigin();
 // One frame, open for the object's life. Without an observer it does nothing.
 class TraceFrame {
  public:
-  // A message reaching `imp`: a frame when the observer traces `imp`. Its kind is the one
-  // a DeliveryMark in effect gives (which it uses up), else Enter.
-  TraceFrame(IMP imp, id receiver, SEL sel) {
-    if (g_messageObserver) [[unlikely]] openMessage(imp, receiver, sel);
+  // A message reaching `imp` with `arguments`: a frame when the observer traces `imp`. Its
+  // kind is the one a DeliveryMark in effect gives (which it uses up), else Enter.
+  TraceFrame(IMP imp, id receiver, SEL sel, std::span<const TracedValue> arguments = {}) {
+    if (g_messageObserver) [[unlikely]] openMessage(imp, receiver, sel, arguments);
   }
   // A frame of a given kind, always reported.
-  TraceFrame(TraceKind kind, Class cls, SEL sel) {
-    if (g_messageObserver) [[unlikely]] open(kind, cls, sel);
+  TraceFrame(TraceKind kind, Class cls, SEL sel, std::span<const TracedValue> arguments = {}) {
+    if (g_messageObserver) [[unlikely]] open(kind, cls, sel, arguments);
   }
   ~TraceFrame() {
-    if (generation_) [[unlikely]] close();
+    if (generation_) [[unlikely]] close({});
   }
   TraceFrame(const TraceFrame&) = delete;
   TraceFrame& operator=(const TraceFrame&) = delete;
 
   bool isOpen() const { return generation_ != 0; }
 
- private:
-  void openMessage(IMP imp, id receiver, SEL sel);
-  void open(TraceKind kind, Class cls, SEL sel);
-  void close();
+  // Closes the frame now, reporting `result` as what it gave back.
+  void returned(TracedValue result) {
+    if (generation_) [[unlikely]] close(result);
+  }
 
-  uint64_t generation_ = 0;  // the observer's installation it was opened under; 0: none
+ private:
+  void openMessage(IMP imp, id receiver, SEL sel, std::span<const TracedValue> arguments);
+  void open(TraceKind kind, Class cls, SEL sel, std::span<const TracedValue> arguments);
+  void close(TracedValue result);
+
+  uint64_t generation_ = 0;  // the observer's installation it was opened under; 0: none or closed
 };
 
 // Marks the next traced message of `sel` sent while it lives as delivered by a delivery

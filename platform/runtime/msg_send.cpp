@@ -22,6 +22,6 @@ static_assert(offsetof(objc_super, super_class) == LV_SUPER_CLASS);
 IMP lv_msgSendResolve(Class start, id receiver, SEL sel, void** returnSlot) {
   const objc_method* m = start ? rt::lookup(start, sel) : nullptr;
   if (!m) rt::unrecognizedSelector(receiver, sel);
-  if (rt::g_messageObserver) rt::openMessageUntilReturn(m->imp, receiver, sel, returnSlot);
+  if (rt::g_messageObserver) rt::openMessageUntilReturn(m->imp, receiver, sel, m->signature, returnSlot);
   return m->imp;
 }

@@ -1,6 +1,7 @@
 // Where a traced implementation returns to: reports the frame's return and goes on to the
 // caller's real return address, kept on the shadow stack (traced_return.h). The return
-// registers (rax rdx xmm0 xmm1) pass through untouched. Entered by the implementation's
+// registers (rax rdx xmm0 xmm1) pass through untouched, saved as rt::SavedResult lays them
+// out for the report to read the result from. Entered by the implementation's
 // `ret`, so rsp is 16-aligned here. Unwinders stop here, so an exception must not leave an
 // implementation traced this way.
 #if !defined(__x86_64__) || !defined(__linux__)
@@ -23,6 +24,7 @@ lv_tracedReturnTrampoline:
 	movups xmmword ptr [rsp + 16], xmm1
 	mov qword ptr [rsp + 32], rax
 	mov qword ptr [rsp + 40], rdx
+	mov rdi, rsp
 	call lv_tracedReturn
 	mov r11, rax
 	movups xmm0, xmmword ptr [rsp + 0]

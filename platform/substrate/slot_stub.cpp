@@ -3,7 +3,9 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "runtime/signature.h"
 #include "runtime/traced_return.h"
+#include "runtime/type_layout.h"
 #include "substrate/slot_stub_layout.h"
 
 static_assert(sizeof(SlotStubRecord) == LV_SLOT_RECORD_SIZE);
@@ -25,15 +27,15 @@ IMP stubAt(size_t index) { return reinterpret_cast<IMP>(pool() + index * LV_SLOT
 
 }  // namespace
 
-IMP rt::slotStub(IMP imp, bool sret) {
+IMP rt::slotStub(IMP imp, const Signature* sig) {
   for (size_t i = 0; i < g_used; ++i)
-    if (lv_slotRecords[i].imp == imp && lv_slotRecords[i].sret == sret) return stubAt(i);
+    if (lv_slotRecords[i].imp == imp && lv_slotRecords[i].signature == sig) return stubAt(i);
   if (g_used == LV_SLOT_STUB_COUNT) return imp;  // calls through this slot go untraced
-  lv_slotRecords[g_used] = {imp, sret};
+  lv_slotRecords[g_used] = {imp, sig && returnsInMemory(sig->readable), sig};
   return stubAt(g_used++);
 }
 
 IMP lv_slotStubEnter(id self, SEL cmd, const SlotStubRecord* record, void** returnSlot) {
-  rt::openSlotUntilReturn(self, cmd, returnSlot);
+  rt::openSlotUntilReturn(self, cmd, record->signature, returnSlot);
   return record->imp;
 }

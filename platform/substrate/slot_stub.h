@@ -6,10 +6,12 @@
 
 namespace rt {
 
-// A stub that calls `imp`, a method's implementation; `sret`: the method returns its
-// result in memory. Stubs come from a fixed pool, one per implementation and kind; once it
-// is used up, `imp` itself, whose calls the trace does not see.
-IMP slotStub(IMP imp, bool sret);
+struct Signature;
+
+// A stub that calls `imp`, the implementation of a method of signature `sig` (null: untyped).
+// Stubs come from a fixed pool, one per implementation and signature; once it is used up,
+// `imp` itself, whose calls the trace does not see.
+IMP slotStub(IMP imp, const Signature* sig);
 
 }  // namespace rt
 
@@ -17,7 +19,8 @@ extern "C" {
 
 struct SlotStubRecord {
   IMP imp;
-  bool sret;
+  bool sret;  // the method returns its result in memory: self and _cmd come one register later
+  const rt::Signature* signature;
 };
 
 // For the stubs' assembly: opens the Slot frame for `self` and `cmd` until the

@@ -3,6 +3,6 @@
 // the record's layout.
 #define LV_SLOT_STUB_COUNT 1024
 #define LV_SLOT_STUB_SIZE 16
-#define LV_SLOT_RECORD_SIZE 16
+#define LV_SLOT_RECORD_SIZE 24
 #define LV_SLOT_RECORD_IMP 0
 #define LV_SLOT_RECORD_SRET 8

@@ -1,7 +1,6 @@
 #include "substrate/substrate.h"
 
 #include "runtime/hook_records.h"
-#include "runtime/type_layout.h"
 #include "substrate/slot_stub.h"
 
 namespace {
@@ -20,7 +19,7 @@ void hookFrom(const void* caller, Class cls, SEL sel, IMP replacement, const rt:
   const rt::Signature* kept = existing->signature;
   std::string types = existing->types;
   rt::installMethod(cls, sel, replacement, kept, types.c_str());
-  if (slot) *slot = rt::slotStub(previous, rt::returnsInMemory(types));
+  if (slot) *slot = rt::slotStub(previous, kept);
 }
 
 }  // namespace
