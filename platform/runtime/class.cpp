@@ -1,8 +1,10 @@
 #include <cstdlib>
 #include <map>
+#include <unordered_set>
 
 #include "runtime/hook_records.h"
 #include "runtime/message.h"
+#include "runtime/untrusted_pointers.h"
 
 namespace rt {
 
@@ -29,6 +31,7 @@ namespace {
 struct ClassTable {
   std::map<std::string, Class, std::less<>> byName;
   std::vector<Class> ordered;
+  std::unordered_set<const void*> classesAndMetaclasses;
 };
 
 ClassTable& classes() {
@@ -74,6 +77,7 @@ void registerClass(Class cls) {
   if (t.byName.count(cls->name)) fatal("class " + cls->name + " is already registered");
   t.byName.emplace(cls->name, cls);
   t.ordered.push_back(cls);
+  t.classesAndMetaclasses.insert({cls, cls->isa});
   cls->registered = true;
 }
 
@@ -143,6 +147,7 @@ void freeInstance(id obj) {
   noteDeallocation();
   ObjectPrefix* prefix = prefixOf(obj);
   prefix->~ObjectPrefix();
+  obj->isa = nullptr;  // what isObjectPointer reads of a pointer kept to it
   std::free(prefix);
 }
 
@@ -225,6 +230,8 @@ const objc_ivar* findIvar(Class cls, const char* name) {
 }
 
 std::vector<Class> allClasses() { return classes().ordered; }
+
+bool isClassPointer(const void* p) { return classes().classesAndMetaclasses.contains(p); }
 
 }  // namespace rt
 

@@ -3,11 +3,15 @@
 #include <memory>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
+
+#include "runtime/untrusted_pointers.h"
 
 namespace {
 
 struct SelectorTable {
   std::unordered_map<std::string_view, std::unique_ptr<objc_selector>> byName;
+  std::vector<SEL> byIndex;
 };
 
 SelectorTable& table() {
@@ -24,9 +28,16 @@ extern "C" SEL sel_registerName(const char* name) {
   auto sel = std::make_unique<objc_selector>(objc_selector{uint32_t(t.byName.size()), name});
   SEL result = sel.get();
   t.byName.emplace(std::string_view(sel->name), std::move(sel));
+  t.byIndex.push_back(result);
   return result;
 }
 
 extern "C" const char* sel_getName(SEL sel) { return sel ? sel->name.c_str() : "<null selector>"; }
 
 uint32_t rt::selectorCount() { return uint32_t(table().byName.size()); }
+
+bool rt::isSelectorPointer(const void* p) {
+  uint32_t index = 0;
+  const std::vector<SEL>& byIndex = table().byIndex;
+  return rt::readUntrusted(p, &index, sizeof index) && index < byIndex.size() && byIndex[index] == p;
+}
