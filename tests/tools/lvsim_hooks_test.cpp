@@ -60,6 +60,9 @@ TEST(LvsimHooks, AnyLibraryOrNoneAndSettingsAsTheDeviceStoresThem) {
 TEST(LvsimHooks, EveryHookCallIsListedWithItsOutcome) {
   const Json calls = Json::parse(R"([
       {"function": "MSHookMessageEx", "method": "-[CSCoverSheetView layoutSubviews]", "outcome": "installed", "installed": true},
+      {"function": "MSHookMessageEx", "method": "-[MRUNowPlayingLabelView setTitle:]", "outcome": "installed", "installed": true},
+      {"function": "MSHookMessageEx", "method": "-[CSMediaControlsViewController _preferredMediaRemoteHeight]",
+       "outcome": "installed", "installed": true},
       {"function": "MSHookMessageEx", "method": "-[CSCoverSheetVeiw layoutSubviews]",
        "outcome": "no class named CSCoverSheetVeiw", "installed": false},
       {"function": "MSHookMessageEx", "method": "-[CSCoverSheetView layoutSubveiws]",
@@ -127,13 +130,34 @@ TEST(LvsimHooks, ALibraryThatEndsTheProcessIsNamedWithWhatWasBeingDone) {
   }
 }
 
+// A trace shows what the library was given and gave back, in both directions of a hook:
+// the title it was handed and the one it passed on, the height it answered.
+TEST(LvsimHooks, TheTraceShowsArgumentsAndResults) {
+  Folder dir;
+  const std::string story = dir.write("s.json", R"({"steps": [{"advance": 1},
+      {"play": {"title": "Night \"Drive\"", "artist": "A", "duration": 60}}]})").string();
+  ProcessRun ran = lvsim({"run", story, "--out", dir.path.string(), "--library", TWEAK_LIBRARY_PATH, "--trace",
+                          (dir.path / "t.txt").string(), "--trace-filter", "* setTitle:", "--trace-filter", "* _preferred*"});
+  ASSERT_EQ(ran.exitCode, 0) << ran.output;
+  EXPECT_EQ(readFile(dir.path / "t.txt"),
+            "t=1.000 depth=1 enter CSMediaControlsViewController _preferredMediaRemoteHeight\n"
+            "t=1.000 depth=2 slot CSMediaControlsViewController _preferredMediaRemoteHeight\n"
+            "t=1.000 depth=1 return CSMediaControlsViewController _preferredMediaRemoteHeight -> 226\n"
+            "t=1.000 depth=3 enter CSMediaControlsViewController _preferredMediaRemoteHeight\n"
+            "t=1.000 depth=4 slot CSMediaControlsViewController _preferredMediaRemoteHeight\n"
+            "t=1.000 depth=3 return CSMediaControlsViewController _preferredMediaRemoteHeight -> 226\n"
+            R"(t=1.000 depth=1 enter MRUNowPlayingLabelView setTitle: "Night \"Drive\"")" "\n"
+            R"(t=1.000 depth=2 slot MRUNowPlayingLabelView setTitle: "NIGHT \"DRIVE\"")" "\n"
+            "t=1.000 depth=1 return MRUNowPlayingLabelView setTitle:\n");
+}
+
 // Traced, a crash prints the trace's last lines after its own and leaves the trace up to it.
 TEST(LvsimHooks, ACrashKeepsTheTraceUpToIt) {
   Folder dir;
   const std::string library = MISBEHAVING_LIBRARY_PATH, trace = (dir.path / "t.txt").string();
   const std::string story = dir.write("s.json", R"({"steps": [{"advance": 1},
       {"play": {"title": "T", "artist": "A", "duration": 60}}]})").string();
-  const std::string traced = "t=1.000 depth=1 enter MRUArtworkView setArtworkImage:\n";
+  const std::string traced = "t=1.000 depth=1 enter MRUArtworkView setArtworkImage: <UIImage #1>\n";
   const std::tuple<std::string, int, std::string, std::string> cases[] = {
       {"crash-on-artwork", SIGSEGV, "SIGSEGV", "lvCrashingSetter"},
       {"unknown-on-artwork", SIGABRT, "SIGABRT", "lvUnknownSendingSetter"},

@@ -74,7 +74,8 @@ TEST(LvsimRun, TheSharedScenarioReportsAndDrawsEverySnapshot) {
                            (out.path / "trace").string(), "--trace-filter", "MRUArtworkView *"},
                           out.path / "r");
   const std::string trace = readFile(out.path / "trace");
-  for (const char* expected : {"t=1.000 depth=1 action MRUArtworkView handleTap\nt=1.000 depth=2 enter MRUArtworkView handleAnimation\n",
+  for (const char* expected : {"t=1.000 depth=1 action MRUArtworkView handleTap\nt=1.000 depth=2 enter MRUArtworkView handleAnimation\n"
+                               "t=1.000 depth=3 enter MRUArtworkView setFrame: {{34.5, -15}, {290, 290}}\n",
                             "t=1.000 depth=1 enter MRUArtworkView layoutSubviews\nt=1.000 depth=2 slot MRUArtworkView layoutSubviews\n"
                             "t=1.000 depth=1 return MRUArtworkView layoutSubviews\n",
                             "t=4.550 depth=1 completion MRUArtworkView handleAnimation\n"})

@@ -118,11 +118,11 @@ bool lv::sim::MessageTrace::keeps(Class cls, SEL sel) {
 
 void lv::sim::MessageTrace::observe(const rt::TraceEvent& event) {
   if (!keeps(event.receiverClass, event.selector)) return;
-  std::string name = std::string(class_getName(event.receiverClass)) + " " + sel_getName(event.selector);
   char head[64];
   std::snprintf(head, sizeof head, "t=%.3f depth=%d %s ", fnd::RunLoop::main().now(), event.depth,
                 kindWord(event.kind));
-  std::string line = head + name;
+  std::string line = head;
+  values_.appendFrame(line, event);
   if (line.size() > kLongestLine) {
     size_t cut = kLongestLine;
     while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) --cut;  // not inside a character

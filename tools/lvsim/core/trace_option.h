@@ -3,15 +3,20 @@
 // them: a line for every message that enters the library and for every call it makes back
 // to the host through a slot, written whole into FILE when the command ends.
 //
-//   t=1.250 depth=1 enter MRUNowPlayingHeaderView layoutSubviews
-//   t=1.250 depth=2 slot MRUNowPlayingHeaderView layoutSubviews
-//   t=1.250 depth=1 return MRUNowPlayingHeaderView layoutSubviews
+//   t=1.250 depth=1 enter CBAutoScrollLabel setText: "Night Drive"
+//   t=1.250 depth=2 enter CBAutoScrollLabel refreshLabels
+//   t=1.250 depth=2 return CBAutoScrollLabel refreshLabels
+//   t=1.250 depth=1 return CBAutoScrollLabel setText:
+//   t=1.250 depth=1 enter MRUNowPlayingHeaderView titleLabel
+//   t=1.250 depth=1 return MRUNowPlayingHeaderView titleLabel -> <CBAutoScrollLabel #1>
 //
 // `t` is the virtual clock in seconds; `depth` counts the open frames, this one included.
 // The word says how the frame opened: `enter` (a message), `action` (a gesture's action),
 // `delayed` (a delayed perform), `completion` (a block the library made, run as a
 // completion, named after the method that made it), `slot` (the library calling the
-// host's implementation), or `return` (a library frame ends; slot frames have none). With
+// host's implementation), or `return` (a library frame ends; slot frames have none). A
+// message's arguments follow the parts of its selector, a return's result follows "->"
+// (traced_values.h). With
 // filters, a line is kept when its "Class selector" matches one of the globs (fnmatch).
 // A line longer than 240 bytes is cut there and ends in "…".
 //
@@ -26,6 +31,7 @@
 #include <vector>
 
 #include "runtime/runtime.h"
+#include "tools/lvsim/core/traced_values.h"
 
 namespace lv::sim {
 
@@ -69,6 +75,7 @@ class MessageTrace final : public rt::MessageObserver {
 
   TraceOptions options_;
   std::unordered_map<std::pair<Class, SEL>, bool, PairHash> kept_;
+  TracedValueWriter values_;
   std::string lines_;
   std::string crashFile_;  // where a crash writes the trace, before it is renamed into place
 };
