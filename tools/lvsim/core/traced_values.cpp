@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <optional>
 
@@ -56,7 +57,7 @@ void appendQuoted(std::string& line, std::string_view text) {
   line += '"';
 }
 
-// The members of a structure or union, or the element of an array, each with its offset.
+// The members of a structure, or the elements of an array, each with its offset.
 template <class Each>
 bool forEachPart(std::string_view type, Each each) {
   size_t at = 0;
@@ -139,7 +140,7 @@ void TracedValueWriter::appendValue(std::string& line, std::string_view type, co
     case 'Q': return appendNumber(line, read<uint64_t>(value));
     case 'f': return appendNumber(line, read<float>(value));
     case 'd': return appendNumber(line, read<double>(value));
-    case 'B': line += read<bool>(value) ? "YES" : "NO"; return;
+    case 'B': line += read<uint8_t>(value) ? "YES" : "NO"; return;  // any byte, not only a bool's two
     case '#': {
       auto cls = read<Class>(value);
       line += !cls ? "Nil" : rt::isClassPointer(cls) ? class_getName(cls) : "<not a class>";
