@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -14,6 +13,7 @@
 
 #include "foundation/exit_cleanup.h"
 #include "foundation/run_loop.h"
+#include "foundation/write_all.h"
 #include "host/crash_frame.h"
 
 namespace lv::host {
@@ -44,15 +44,6 @@ void copyShown(std::string_view text, char* into, size_t capacity) {
   into[size] = '\0';
 }
 
-void writeAll(const char* bytes, size_t size) {
-  for (size_t at = 0; at < size;) {
-    ssize_t n = ::write(STDERR_FILENO, bytes + at, size - at);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return;
-    at += size_t(n);
-  }
-}
-
 // " at t=1.250", the virtual clock to the millisecond, written without printf.
 std::string_view clockText(char (&into)[32]) {
   if (!g_clock) return {};
@@ -79,7 +70,7 @@ void tell(std::string_view what, std::string_view detail = {}, std::string_view 
     std::memcpy(line + size, part.data(), part.size());
     size += part.size();
   }
-  writeAll(line, size);
+  fnd::writeAll(STDERR_FILENO, {line, size});
 }
 
 void tellAndGoOn(int signal, siginfo_t* info, void* context) {

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "foundation/left_behind.h"
+#include "foundation/write_all.h"
 
 namespace fnd {
 
@@ -19,17 +20,6 @@ namespace {
 constexpr size_t kNameKept = 200;
 
 WriteError failure(const std::string& path, int error) { return {path, std::strerror(error)}; }
-
-// Writes all of `bytes`, going on after interruptions and short writes; 0 or the errno.
-int writeAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return errno;
-    bytes.remove_prefix(size_t(n));
-  }
-  return 0;
-}
 
 // A new, hidden file beside `target`, named after it: ".NAME.PID.N", after removing those
 // that ended processes left for the same target. Its descriptor, or -1 with errno set.

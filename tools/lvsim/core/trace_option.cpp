@@ -5,11 +5,11 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 
 #include "foundation/atomic_file.h"
 #include "foundation/run_loop.h"
+#include "foundation/write_all.h"
 #include "host/library.h"
 #include "host/library_watch.h"
 #include "tools/lvsim/core/exit_codes.h"
@@ -35,15 +35,6 @@ constexpr int kLinesShownAtACrash = 32;
 constexpr size_t kLongestLine = 240;  // bytes before the newline; a longer line ends in "…"
 
 lv::sim::MessageTrace* g_recording = nullptr;
-
-void writeAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return;
-    bytes.remove_prefix(size_t(n));
-  }
-}
 
 }  // namespace
 
@@ -75,15 +66,15 @@ void lv::sim::MessageTrace::leave(std::string_view signalName) {
   for (int seen = 0; start > 0; --start)
     if (lines[start - 1] == '\n' && ++seen > kLinesShownAtACrash) break;
   if (start < lines.size()) {
-    writeAll(STDERR_FILENO, "lvsim: the trace's last lines:\n");
-    writeAll(STDERR_FILENO, lines.substr(start));
+    fnd::writeAll(STDERR_FILENO, "lvsim: the trace's last lines:\n");
+    fnd::writeAll(STDERR_FILENO, lines.substr(start));
   }
   int fd = ::open(trace->crashFile_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) return;
-  writeAll(fd, lines);
-  writeAll(fd, "died of ");
-  writeAll(fd, signalName);
-  writeAll(fd, "\n");
+  fnd::writeAll(fd, lines);
+  fnd::writeAll(fd, "died of ");
+  fnd::writeAll(fd, signalName);
+  fnd::writeAll(fd, "\n");
   ::close(fd);
   ::rename(trace->crashFile_.c_str(), trace->options_.file.c_str());
 }
