@@ -35,27 +35,12 @@ bool markPieces(std::string_view type, size_t offset, std::vector<std::optional<
   std::optional<TypeLayout> layout = typeLayout(type);
   if (!layout) return false;
   char c = type.front();
-  if (c == '[') {
-    size_t digits = type.find_first_not_of("0123456789", 1);
-    std::string_view element = type.substr(digits, type.size() - digits - 1);
-    std::optional<TypeLayout> one = typeLayout(element);
-    for (size_t at = 0; one && one->size > 0 && at < layout->size; at += one->size)
-      if (!markPieces(element, offset + at, pieces)) return false;
-    return true;
-  }
-  if (c == '{' || c == '(') {
-    size_t eq = type.find('=');
-    size_t at = 0;
-    for (std::string_view members = type.substr(eq + 1, type.size() - eq - 2); !members.empty();) {
-      std::optional<EncodedType> member = readType(members);
-      std::optional<TypeLayout> m = member ? typeLayout(member->type) : std::nullopt;
-      if (!m) return false;
-      if (c == '{') at = roundUp(at, m->align);
-      if (!markPieces(member->type, offset + at, pieces)) return false;
-      if (c == '{') at += m->size;
-      members = member->rest;
-    }
-    return true;
+  if (c == '[' || c == '{' || c == '(') {
+    bool marked = true;
+    bool whole = forEachPart(type, [&](std::string_view part, size_t at) {
+      return marked = markPieces(part, offset + at, pieces);
+    });
+    return whole && marked;
   }
   if (c == 'D' || offset % layout->align != 0) return false;
   if (layout->size == 0) return true;

@@ -59,6 +59,35 @@ std::optional<TypeLayout> typeLayout(std::string_view type) {
   return scalarLayout(c);
 }
 
+bool forEachPart(std::string_view type, const std::function<bool(std::string_view part, size_t offset)>& each) {
+  if (type.empty()) return false;
+  if (type.front() == '[') {
+    size_t count = 0;
+    auto [end, error] = std::from_chars(type.data() + 1, type.data() + type.size(), count);
+    size_t digits = end - type.data();
+    std::string_view element = type.substr(digits, type.size() - digits - 1);
+    std::optional<TypeLayout> layout = typeLayout(element);
+    if (error != std::errc() || !layout) return false;
+    for (size_t i = 0; i < count && layout->size > 0; ++i)
+      if (!each(element, i * layout->size)) break;
+    return true;
+  }
+  size_t eq = type.find('=');
+  if ((type.front() != '{' && type.front() != '(') || eq == std::string_view::npos) return false;
+  bool overlap = type.front() == '(';
+  size_t at = 0;
+  for (std::string_view members = type.substr(eq + 1, type.size() - eq - 2); !members.empty();) {
+    std::optional<EncodedType> member = readType(members);
+    std::optional<TypeLayout> m = member ? typeLayout(member->type) : std::nullopt;
+    if (!m) return false;
+    if (!overlap) at = roundUp(at, m->align);
+    if (!each(member->type, at)) break;
+    if (!overlap) at += m->size;
+    members = member->rest;
+  }
+  return true;
+}
+
 bool returnsInMemory(std::string_view types) {
   std::optional<EncodedType> result = readType(types);
   if (!result || (result->type.front() != '{' && result->type.front() != '(')) return false;

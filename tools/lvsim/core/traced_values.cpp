@@ -57,36 +57,6 @@ void appendQuoted(std::string& line, std::string_view text) {
   line += '"';
 }
 
-// The members of a structure, or the elements of an array, each with its offset.
-template <class Each>
-bool forEachPart(std::string_view type, Each each) {
-  size_t at = 0;
-  if (type.front() == '[') {
-    size_t digits = type.find_first_not_of("0123456789", 1);
-    size_t count = 0;
-    std::from_chars(type.data() + 1, type.data() + digits, count);
-    std::string_view element = type.substr(digits, type.size() - digits - 1);
-    std::optional<rt::TypeLayout> layout = rt::typeLayout(element);
-    if (!layout) return false;
-    for (size_t i = 0; i < count; ++i, at += layout->size)
-      if (!each(element, at, i)) break;
-    return true;
-  }
-  size_t eq = type.find('=');
-  if (eq == std::string_view::npos) return false;
-  size_t index = 0;
-  for (std::string_view members = type.substr(eq + 1, type.size() - eq - 2); !members.empty(); ++index) {
-    std::optional<rt::EncodedType> member = rt::readType(members);
-    std::optional<rt::TypeLayout> layout = member ? rt::typeLayout(member->type) : std::nullopt;
-    if (!layout) return false;
-    at = (at + layout->align - 1) / layout->align * layout->align;
-    if (!each(member->type, at, index)) break;
-    at += layout->size;
-    members = member->rest;
-  }
-  return true;
-}
-
 }  // namespace
 
 void TracedValueWriter::appendFrame(std::string& line, const rt::TraceEvent& event) {
@@ -172,12 +142,14 @@ void TracedValueWriter::appendValue(std::string& line, std::string_view type, co
       }
       bool array = type.front() == '[';
       line += array ? '[' : '{';
-      bool whole = forEachPart(type, [&](std::string_view part, size_t offset, size_t index) {
+      size_t index = 0;
+      bool whole = rt::forEachPart(type, [&](std::string_view part, size_t offset) {
         if (index > 0) line += ", ";
         if (array && index == kMostElements) {
           line += "…";
           return false;
         }
+        ++index;
         appendValue(line, part, static_cast<const char*>(value) + offset, depth + 1);
         return true;
       });
