@@ -16,8 +16,8 @@
 // completion, named after the method that made it), `slot` (the library calling the
 // host's implementation), or `return` (a library frame ends; slot frames have none). A
 // message's arguments follow the parts of its selector, a return's result follows "->"
-// (traced_values.h). With
-// filters, a line is kept when its "Class selector" matches one of the globs (fnmatch).
+// (traced_values.h). With filters, a line is kept when its "Class selector" matches one of
+// the globs (fnmatch).
 // A line longer than 240 bytes is cut there and ends in "…".
 //
 // A run the library crashes (library_watch.h) prints the trace's last 32 lines after the
