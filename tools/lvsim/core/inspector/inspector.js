@@ -170,17 +170,21 @@ function foundChanges() {
   const flat = [flats[state.a], flats[state.b]];
   for (const d of inspected.differences) {
     if (d.snapshot !== positionOf(state.a) || !d.view) continue;
-    // The view's id on each side: a view on one side only has none on the other.
-    const ids = [d.sides === "actual" ? null : d.view, d.sides === "expected" ? null : d.actualView || d.view];
+    // The view's id on each side: a view on one side only has none on the other. A field
+    // found on one side only belongs to a view on both.
+    const oneSide = d.field ? undefined : d.sides;
+    const ids = [oneSide === "actual" ? null : d.view, oneSide === "expected" ? null : d.actualView || d.view];
     const entries = flat.map((f, side) => ids[side] === null ? undefined : f.byId.get(ids[side]));
     if (!entries[0] && !entries[1]) continue;
     const className = (entries[0] || entries[1]).view.class;
-    if (!d.field) byId.set(d.view, { id: d.view, ids, kind: d.sides === "expected" ? "removed" : "added", className, fields: [] });
+    // Keyed by both ids: a view added at an index path is not the view paired from there.
+    const key = ids.join("|");
+    if (!d.field) byId.set(key, { id: d.view, ids, kind: d.sides === "expected" ? "removed" : "added", className, fields: [] });
     else if (d.field === "class")
-      byId.set(d.view, { id: d.view, ids, kind: "replaced", className: className + " \u2192 " + entries[1].view.class, fields: [] });
+      byId.set(key, { id: d.view, ids, kind: "replaced", className: className + " \u2192 " + entries[1].view.class, fields: [] });
     else {
-      if (!byId.has(d.view)) byId.set(d.view, { id: d.view, ids, kind: "changed", className, fields: [] });
-      const fields = byId.get(d.view).fields;
+      if (!byId.has(key)) byId.set(key, { id: d.view, ids, kind: "changed", className, fields: [] });
+      const fields = byId.get(key).fields;
       for (const row of [rowOf(d.field), ...(/^(windowFrame|presentation)\b/.test(d.field) ? ["on screen"] : [])])
         if (!fields.includes(row)) fields.push(row);
     }
@@ -193,6 +197,10 @@ function rowOf(field) {
   const parts = field.split(".");
   return parts[0] === "properties" && parts.length > 1 ? "property " + parts[1] : parts[0];
 }
+
+// A change's view as snapshot `index` numbers it: compared snapshots may pair views at other
+// index paths.
+function idOn(change, index) { return change.ids ? change.ids[sideOf(index)] : change.id; }
 
 function currentChanges() {
   if (state.b === null) return null;
@@ -302,7 +310,7 @@ function stage(index, changes) {
     box.append(o);
   };
   for (const change of changes || []) {
-    const entry = flats[index].byId.get(change.ids ? change.ids[sideOf(index)] : change.id);
+    const entry = flats[index].byId.get(idOn(change, index));
     if (entry && entry.shown) outline(entry.rect, "changed");
   }
   const picked = flats[index].byId.get(state.picked);
@@ -360,7 +368,7 @@ function drawPanel() {
     element("h2", {}, element("span", { id: "picked-class" }, entry.view.class), " ",
             element("span", { class: "id", id: "picked-id" }, entry.id)),
     valueTable(viewRows(entries), indices.map(columnName),
-               marker(((currentChanges() || []).find((c) => c.id === state.picked) || { fields: [] }).fields)),
+               marker(((currentChanges() || []).find((c) => idOn(c, state.a) === state.picked) || { fields: [] }).fields)),
     element("h3", {}, "Ancestors"),
     element("ol", { id: "ancestors" }, ...ancestors.map((a) => element("li", {},
       element("button", { class: "link", "data-id": a.id, onclick: () => pick(a.id) }, a.view.class), " ",
@@ -390,7 +398,7 @@ function matches(entry, query) {
 function drawTree() {
   const flat = flats[state.a];
   const changes = currentChanges() || [];
-  const changed = new Set(changes.map((c) => c.id));
+  const changed = new Set(changes.map((c) => idOn(c, state.a)));
   const tree = document.getElementById("tree");
   const results = document.getElementById("results");
   const found = document.getElementById("found");
