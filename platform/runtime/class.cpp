@@ -82,7 +82,7 @@ void registerClass(Class cls) {
 }
 
 Class definedSuperclass(const char* name, const char* superclass) {
-  Class parent = objc_getClass(superclass);
+  Class parent = superclass ? findClass(superclass) : nullptr;
   if (superclass && !parent)
     fatal(std::string("class ") + name + " names superclass " + superclass +
           ", which is not registered");
@@ -231,6 +231,12 @@ const objc_ivar* findIvar(Class cls, const char* name) {
 
 std::vector<Class> allClasses() { return classes().ordered; }
 
+Class findClass(std::string_view name) {
+  auto& t = classes().byName;
+  auto it = t.find(name);
+  return it == t.end() ? nullptr : it->second;
+}
+
 bool isClassPointer(const void* p) { return classes().classesAndMetaclasses.contains(p); }
 
 }  // namespace rt
@@ -253,11 +259,9 @@ extern "C" {
 
 Class objc_getClass(const char* name) {
   if (!name) return nullptr;
-  auto& t = rt::classes().byName;
-  auto it = t.find(std::string_view(name));
-  if (it != t.end()) return it->second;
-  rt::noteMissingClass(name);
-  return nullptr;
+  Class found = rt::findClass(name);
+  if (!found) rt::noteMissingClass(name);
+  return found;
 }
 
 Class objc_lookUpClass(const char* name) { return objc_getClass(name); }
@@ -414,7 +418,7 @@ const char* property_getName(objc_property_t p) { return p ? p->name.c_str() : n
 const char* property_getAttributes(objc_property_t p) { return p ? p->encoded.c_str() : nullptr; }
 
 Class objc_allocateClassPair(Class superclass, const char* name, size_t extraBytes) {
-  if (!name || objc_getClass(name)) return nullptr;
+  if (!name || rt::findClass(name)) return nullptr;
   return rt::makeClassPair(rt::newClassObject(extraBytes), name, superclass, extraBytes);
 }
 

@@ -8,6 +8,7 @@
 #include <memory>
 #include <new>
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <unordered_map>
 #include <vector>
@@ -172,6 +173,10 @@ bool readIvar(id obj, const char* name, V& out) {
 
 // Every registered class, in registration order; for tests and tools.
 std::vector<Class> allClasses();
+
+// The registered class named `name`, or null. Unlike objc_getClass, a miss is not noted as
+// the name a later hook of a nil class is reported under: for the runtime's own checks.
+Class findClass(std::string_view name);
 
 }  // namespace rt
 

@@ -28,14 +28,14 @@ void rt::runClassSetups() {
   std::vector<const ClassSetup*>& setups = pending();
   auto ready = [](const ClassSetup* s) {
     return std::all_of(s->needs_.begin(), s->needs_.end(),
-                       [](const char* name) { return objc_getClass(name) != nullptr; });
+                       [](const char* name) { return findClass(name) != nullptr; });
   };
   while (!setups.empty()) {
     auto next = std::find_if(setups.begin(), setups.end(), ready);
     if (next == setups.end()) {
       const ClassSetup* stuck = setups.front();
       auto missing = std::find_if(stuck->needs_.begin(), stuck->needs_.end(),
-                                  [](const char* name) { return !objc_getClass(name); });
+                                  [](const char* name) { return !findClass(name); });
       fatal(std::string("class setup ") + stuck->name_ + " needs class " + *missing +
             ", which no setup defines");
     }

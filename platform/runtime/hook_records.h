@@ -36,7 +36,8 @@ struct HookRecord {
 void recordHook(const void* caller, HookFunction function, HookOutcome outcome, Class cls, SEL sel);
 const std::vector<HookRecord>& hookRecords();
 
-// Called by the class lookups with a name they did not find.
+// Called by the class lookups a library calls (objc_getClass and its kin) with a name they
+// did not find; the runtime's own checks of a name do not call it.
 void noteMissingClass(const char* name);
 
 }  // namespace rt

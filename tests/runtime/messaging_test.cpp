@@ -8,6 +8,7 @@
 #include "foundation/block.h"
 #include "foundation/perform.h"
 #include "foundation/values.h"
+#include "runtime/hook_records.h"
 #include "runtime/runtime.h"
 #include "substrate/substrate.h"
 
@@ -260,6 +261,20 @@ TEST_F(Runtime, ASetListsObjectsMadeAlikeAlikeWhereverTheyLand) {
     return order;
   };
   EXPECT_EQ(batchOrder(), batchOrder());
+}
+
+}  // namespace
+
+namespace {
+
+// A hook of a nil class is named after the last lookup the caller made that found nothing,
+// not after a name the runtime checked for itself while making a class.
+TEST(HookRecords, ANilClassIsNamedAfterTheCallersFailedLookUp) {
+  EXPECT_EQ(objc_getClass("HookRecordsMisspelt"), nullptr);
+  objc_registerClassPair(objc_allocateClassPair(objc_getClass("NSObject"), "HookRecordsMade", 0));
+  MSHookMessageEx(Class(nullptr), "init"_sel, IMP(+[] {}), nullptr);
+  ASSERT_FALSE(rt::hookRecords().empty());
+  EXPECT_EQ(rt::hookRecords().back().className, "HookRecordsMisspelt");
 }
 
 }  // namespace
