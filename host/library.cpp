@@ -20,19 +20,23 @@ namespace {
 uintptr_t g_loadedStart = 0, g_loadedEnd = 0;
 std::pair<size_t, size_t> g_loadingRecords;
 
+// The span of the library just loaded replaces the one before: it is this library's alone.
 void rememberSpan(void* handle) {
   link_map* map = nullptr;
   if (dlinfo(handle, RTLD_DI_LINKMAP, &map) != 0) return;
   auto spanOf = [](dl_phdr_info* info, size_t, void* data) {
     auto* wanted = static_cast<link_map*>(data);
     if (info->dlpi_addr != wanted->l_addr || std::string_view(info->dlpi_name) != wanted->l_name) return 0;
+    uintptr_t start = 0, end = 0;
     for (int i = 0; i < info->dlpi_phnum; ++i) {
       const ElfW(Phdr)& segment = info->dlpi_phdr[i];
       if (segment.p_type != PT_LOAD || !(segment.p_flags & PF_X)) continue;
-      uintptr_t start = info->dlpi_addr + segment.p_vaddr;
-      if (!g_loadedStart || start < g_loadedStart) g_loadedStart = start;
-      g_loadedEnd = std::max(g_loadedEnd, start + segment.p_memsz);
+      uintptr_t from = info->dlpi_addr + segment.p_vaddr;
+      if (!start || from < start) start = from;
+      end = std::max(end, from + segment.p_memsz);
     }
+    g_loadedStart = start;
+    g_loadedEnd = end;
     return 1;
   };
   dl_iterate_phdr(spanOf, map);
