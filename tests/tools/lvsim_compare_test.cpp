@@ -100,6 +100,7 @@ TEST(LvsimCompare, ViewsAlignAndFieldsRegionsAndColoursCanBeLeftOut) {
                  "report.json: expanded: 0/1/3 (now 0/1/4) hidden: false -> true\nreport.json: collapsed: 0/1/0 UIView: added\n"},
       {strip + Args{"--ignore", "hidden", "--ignore", "textColor"}, 1, "2 differences"},
       {strip + Args{"--ignore", "textColor.green"}, 1, "6 differences"},
+      {strip + Args{"--ignore", "hooks", "--ignore", "library"}, 1, "6 differences"},
       {blot, 1, "3600 of 2962440 pixels differ"},
       {blot + Args{"--mask", "20,300,20,20"}, 0, "alike"},
       {blot + Args{"--mask", "20,300,10,20", "--mask", "0,0,1,1"}, 1, "1800 of 2960631 pixels differ"},

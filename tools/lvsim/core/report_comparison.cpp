@@ -41,7 +41,7 @@ std::string elementName(const std::string& key, size_t index, size_t size) {
 // The keys of a report's header, its snapshots and its views: the fields --ignore names.
 bool reportKey(std::string_view key) {
   static const std::set<std::string, std::less<>> keys = {
-      "format", "version", "scenario", "profile", "system", "settings", "without", "library",
+      "format", "version", "scenario", "profile", "system", "settings", "without", "library", "hooks",
       "name", "time", "globals", "events", "picture", "caption",
       "class", "frame", "windowFrame", "hidden", "alpha", "transform", "cornerRadius", "maskedCorners",
       "clipsToBounds", "backgroundColor", "text", "textColor", "font", "textAlignment", "contentOffset",
