@@ -233,6 +233,8 @@ TEST(LvsimFiles, NoOutputTakesThePlaceOfAnInputAnotherOutputOrAStream) {
   dir.write("own.json", R"({"steps": [{"play": {"title": "T", "duration": 9, "artwork": "art.png"}}]})");
   const std::string settings = dir.write("s.plist", R"(<?xml version="1.0"?><plist version="1.0"><dict></dict></plist>)");
   fs::create_hard_link(settings, dir.path / "hard.plist");
+  fs::create_directory(dir.path / "P");
+  fs::copy_file(settings, dir.path / "P/com.example.own.plist");
   dir.write("lib.so", "never loaded");
   dir.write("saves.json", R"({"events": [{"at": 1, "save": "a.png"}]})");
   ASSERT_EQ(mkfifo((d + "fifo").c_str(), 0600), 0);
@@ -258,6 +260,8 @@ TEST(LvsimFiles, NoOutputTakesThePlaceOfAnInputAnotherOutputOrAStream) {
       {compare("changed"), input("01-expanded.png") + "changed/01-expanded.png"},
       {compare("D") + Args{"--html"}, "D/compare.html: is a link to a device, not a file"},
       {demo + Args{"--settings", settings, "--trace", d + "hard.plist"}, input("hard.plist") + "s.plist"},
+      {run + Args{"--preferences", d + "P", "--trace", d + "P/com.example.own.plist"},
+       input("P/com.example.own.plist") + "P/com.example.own.plist"},
       {demo + Args{"--trace", d + "D/contact-sheet.png"}, output("D/contact-sheet.png")},
       {demo + Args{"--before-after", "--trace", d + "D/library-off/report.json"}, output("D/library-off/report.json")},
       {demo + Args{"--video", d + "null.mp4"}, "null.mp4: is a link to a device, not a file"},

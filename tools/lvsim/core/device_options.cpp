@@ -32,6 +32,13 @@ int lv::sim::applyDeviceOptions(const DeviceOptions& options, lv::host::BootOpti
 std::vector<std::filesystem::path> lv::sim::inputFiles(const DeviceOptions& options) {
   std::vector<std::filesystem::path> files;
   if (!options.settingsFile.empty()) files.push_back(options.settingsFile);
+  if (!options.preferencesFolder.empty()) {
+    try {
+      for (std::filesystem::path& file : preferencesFiles(options.preferencesFolder)) files.push_back(std::move(file));
+    } catch (const InputError&) {
+      // applyDeviceOptions says why the folder cannot be read.
+    }
+  }
   if (!options.library.empty() && options.library != kNoLibrary) files.push_back(options.library);
   return files;
 }

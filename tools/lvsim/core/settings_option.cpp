@@ -60,15 +60,19 @@ prefs::BoolSettings lv::sim::readStoredSettings(const std::filesystem::path& fil
   return contents.values;
 }
 
-prefs::Domains lv::sim::readPreferencesFolder(const std::filesystem::path& folder) {
+std::vector<std::filesystem::path> lv::sim::preferencesFiles(const std::filesystem::path& folder) {
   std::error_code error;
   std::vector<std::filesystem::path> files;
   for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
     files.push_back(it->path());
   if (error) throw InputError("cannot list the folder: " + error.message());
   std::sort(files.begin(), files.end());
+  return files;
+}
+
+prefs::Domains lv::sim::readPreferencesFolder(const std::filesystem::path& folder) {
   prefs::Domains domains;
-  for (const std::filesystem::path& file : files) {
+  for (const std::filesystem::path& file : preferencesFiles(folder)) {
     std::string name = file.filename().string();
     std::string identifier = file.stem().string();
     if (file.extension() != ".plist" || !prefs::isValidIdentifier(identifier))

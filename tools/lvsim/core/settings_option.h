@@ -35,6 +35,9 @@ StoredSetting parseSetting(const std::string& text);
 // unknown key or a value that is not a boolean.
 prefs::BoolSettings readStoredSettings(const std::filesystem::path& file);
 
+// What a preferences folder holds, in name order; InputError when it cannot be listed.
+std::vector<std::filesystem::path> preferencesFiles(const std::filesystem::path& folder);
+
 // The stored values of every IDENTIFIER.plist in `folder`, as they are. InputError, without
 // the folder's name, for a folder that cannot be listed, an entry named otherwise, or a
 // file that is no property list with a dictionary at its top.
