@@ -37,7 +37,7 @@ bool markPieces(std::string_view type, size_t offset, std::vector<std::optional<
   char c = type.front();
   if (c == '[' || c == '{' || c == '(') {
     bool marked = true;
-    bool whole = forEachPart(type, [&](std::string_view part, size_t at) {
+    bool whole = forEachPart(type, [&](std::string_view part, size_t at, TypeLayout) {
       return marked = markPieces(part, offset + at, pieces);
     });
     return whole && marked;

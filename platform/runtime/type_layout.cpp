@@ -23,53 +23,30 @@ std::optional<TypeLayout> scalarLayout(char c) {
 
 size_t roundUp(size_t n, size_t align) { return (n + align - 1) / align * align; }
 
-// A structure's members laid one after another, or a union's over each other.
-std::optional<TypeLayout> aggregateLayout(std::string_view members, bool overlap) {
-  TypeLayout whole{0, 1};
-  while (!members.empty()) {
-    std::optional<EncodedType> member = readType(members);
-    if (!member) return std::nullopt;
-    std::optional<TypeLayout> m = typeLayout(member->type);
-    if (!m) return std::nullopt;
-    whole.size = overlap ? std::max(whole.size, m->size) : roundUp(whole.size, m->align) + m->size;
-    whole.align = std::max(whole.align, m->align);
-    members = member->rest;
-  }
-  return TypeLayout{roundUp(whole.size, whole.align), whole.align};
+// An array's element count and element type: "[4d]" is 4 of "d".
+struct ArrayType {
+  size_t count;
+  std::string_view element;
+};
+
+std::optional<ArrayType> arrayOf(std::string_view type) {
+  size_t count = 0;
+  auto [end, error] = std::from_chars(type.data() + 1, type.data() + type.size(), count);
+  if (error != std::errc()) return std::nullopt;
+  size_t digits = end - type.data();
+  return ArrayType{count, type.substr(digits, type.size() - digits - 1)};
 }
 
 }  // namespace
 
-std::optional<TypeLayout> typeLayout(std::string_view type) {
-  if (type.empty()) return std::nullopt;
-  char c = type.front();
-  if (c == '[') {
-    size_t count = 0;
-    auto [end, error] = std::from_chars(type.data() + 1, type.data() + type.size(), count);
-    size_t digits = end - type.data();
-    std::optional<TypeLayout> element = typeLayout(type.substr(digits, type.size() - digits - 1));
-    if (error != std::errc() || !element) return std::nullopt;
-    return TypeLayout{count * element->size, element->align};
-  }
-  if (c == '{' || c == '(') {
-    size_t eq = type.find('=');
-    if (eq == std::string_view::npos) return std::nullopt;
-    return aggregateLayout(type.substr(eq + 1, type.size() - eq - 2), c == '(');
-  }
-  return scalarLayout(c);
-}
-
-bool forEachPart(std::string_view type, const std::function<bool(std::string_view part, size_t offset)>& each) {
+bool forEachPart(std::string_view type, const PartVisitor& each) {
   if (type.empty()) return false;
   if (type.front() == '[') {
-    size_t count = 0;
-    auto [end, error] = std::from_chars(type.data() + 1, type.data() + type.size(), count);
-    size_t digits = end - type.data();
-    std::string_view element = type.substr(digits, type.size() - digits - 1);
-    std::optional<TypeLayout> layout = typeLayout(element);
-    if (error != std::errc() || !layout) return false;
-    for (size_t i = 0; i < count && layout->size > 0; ++i)
-      if (!each(element, i * layout->size)) break;
+    std::optional<ArrayType> array = arrayOf(type);
+    std::optional<TypeLayout> layout = array ? typeLayout(array->element) : std::nullopt;
+    if (!layout) return false;
+    for (size_t i = 0; i < array->count && layout->size > 0; ++i)
+      if (!each(array->element, i * layout->size, *layout)) break;
     return true;
   }
   size_t eq = type.find('=');
@@ -81,11 +58,32 @@ bool forEachPart(std::string_view type, const std::function<bool(std::string_vie
     std::optional<TypeLayout> m = member ? typeLayout(member->type) : std::nullopt;
     if (!m) return false;
     if (!overlap) at = roundUp(at, m->align);
-    if (!each(member->type, at)) break;
+    if (!each(member->type, at, *m)) break;
     if (!overlap) at += m->size;
     members = member->rest;
   }
   return true;
+}
+
+std::optional<TypeLayout> typeLayout(std::string_view type) {
+  if (type.empty()) return std::nullopt;
+  char c = type.front();
+  if (c == '[') {
+    std::optional<ArrayType> array = arrayOf(type);
+    std::optional<TypeLayout> element = array ? typeLayout(array->element) : std::nullopt;
+    if (!element) return std::nullopt;
+    return TypeLayout{array->count * element->size, element->align};
+  }
+  if (c != '{' && c != '(') return scalarLayout(c);
+  // A structure's members laid one after another, a union's over each other: the whole ends
+  // where its last part does.
+  TypeLayout whole{0, 1};
+  bool laidOut = forEachPart(type, [&](std::string_view, size_t offset, TypeLayout part) {
+    whole = {std::max(whole.size, offset + part.size), std::max(whole.align, part.align)};
+    return true;
+  });
+  if (!laidOut) return std::nullopt;
+  return TypeLayout{roundUp(whole.size, whole.align), whole.align};
 }
 
 bool returnsInMemory(std::string_view types) {

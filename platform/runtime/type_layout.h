@@ -17,9 +17,11 @@ struct TypeLayout {
 std::optional<TypeLayout> typeLayout(std::string_view type);
 
 // Each member of a structure or union `type` ("{tag=…}", "(tag=…)") with its offset (0 for
-// every member of a union), or each element of an array ("[4d]"), in order, until `each`
-// answers false. False when `type` is none of these or a member's layout is not given.
-bool forEachPart(std::string_view type, const std::function<bool(std::string_view part, size_t offset)>& each);
+// every member of a union) and layout, or each element of an array ("[4d]"), in order,
+// until `each` answers false. False when `type` is none of these or a member's layout is
+// not given.
+using PartVisitor = std::function<bool(std::string_view part, size_t offset, TypeLayout layout)>;
+bool forEachPart(std::string_view type, const PartVisitor& each);
 
 // Whether a method of encoding `types` returns its result in memory: a structure or union
 // larger than 16 bytes, whose address the caller passes first, before self and _cmd.

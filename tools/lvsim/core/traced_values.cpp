@@ -143,7 +143,7 @@ void TracedValueWriter::appendValue(std::string& line, std::string_view type, co
       bool array = type.front() == '[';
       line += array ? '[' : '{';
       size_t index = 0;
-      bool whole = rt::forEachPart(type, [&](std::string_view part, size_t offset) {
+      bool whole = rt::forEachPart(type, [&](std::string_view part, size_t offset, rt::TypeLayout) {
         if (index > 0) line += ", ";
         if (array && index == kMostElements) {
           line += "…";
