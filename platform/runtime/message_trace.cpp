@@ -53,8 +53,7 @@ TraceOrigin currentTraceOrigin() {
   return {frames.back().receiverClass, frames.back().selector};
 }
 
-void TraceFrame::openMessage(IMP imp, id receiver, SEL sel, std::span<const TracedValue> arguments) {
-  if (!g_messageObserver->traces(imp)) return;
+void TraceFrame::openMessage(id receiver, SEL sel, std::span<const TracedValue> arguments) {
   TraceKind kind = sel == g_deliveredSelector ? std::exchange(g_delivery, TraceKind::Enter) : TraceKind::Enter;
   open(kind, object_getClass(receiver), sel, arguments);
 }

@@ -63,7 +63,12 @@ class TraceFrame {
   // A message reaching `imp` with `arguments`: a frame when the observer traces `imp`. Its
   // kind is the one a DeliveryMark in effect gives (which it uses up), else Enter.
   TraceFrame(IMP imp, id receiver, SEL sel, std::span<const TracedValue> arguments = {}) {
-    if (g_messageObserver) [[unlikely]] openMessage(imp, receiver, sel, arguments);
+    if (g_messageObserver && g_messageObserver->traces(imp)) [[unlikely]] openMessage(receiver, sel, arguments);
+  }
+  // A message whose implementation the caller found the observer traces.
+  struct Traced {};
+  TraceFrame(Traced, id receiver, SEL sel, std::span<const TracedValue> arguments) {
+    openMessage(receiver, sel, arguments);
   }
   // A frame of a given kind, always reported.
   TraceFrame(TraceKind kind, Class cls, SEL sel, std::span<const TracedValue> arguments = {}) {
@@ -83,7 +88,7 @@ class TraceFrame {
   }
 
  private:
-  void openMessage(IMP imp, id receiver, SEL sel, std::span<const TracedValue> arguments);
+  void openMessage(id receiver, SEL sel, std::span<const TracedValue> arguments);
   void open(TraceKind kind, Class cls, SEL sel, std::span<const TracedValue> arguments);
   void close(TracedValue result);
 

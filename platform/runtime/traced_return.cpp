@@ -42,7 +42,7 @@ void openUntilReturn(const rt::Signature* sig, void** returnSlot, A... frameArgu
 
 void rt::openMessageUntilReturn(IMP imp, id receiver, SEL sel, const Signature* sig, void** returnSlot) {
   if (!g_messageObserver->traces(imp)) return;  // before the arguments are read
-  openUntilReturn(sig, returnSlot, imp, receiver, sel);
+  openUntilReturn(sig, returnSlot, TraceFrame::Traced{}, receiver, sel);
 }
 
 void rt::openSlotUntilReturn(id receiver, SEL sel, const Signature* sig, void** returnSlot) {
