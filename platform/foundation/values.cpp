@@ -69,13 +69,6 @@ NSString* requireString(id s, std::string_view where) {
   return asString(s);
 }
 
-std::vector<Ref<>> retained(const id* from, const id* to) {
-  std::vector<Ref<>> items;
-  items.reserve(to - from);
-  for (const id* at = from; at != to; ++at) items.push_back(Ref<>::retain(*at));
-  return items;
-}
-
 id makeString(std::string_view utf8) {
   auto* s = static_cast<NSString*>(rt::allocateInstance(g_NSString));
   s->utf8 = utf8;
@@ -178,7 +171,7 @@ id NSArray_array(id cls, SEL) { return rt::autorelease(rt::allocateInstance(rein
 id NSArray_arrayWithObjectsCount(id, SEL, const id* objects, NSUInteger count) {
   for (NSUInteger i = 0; i < count; ++i)
     if (!objects[i]) rt::fatal("+[NSArray arrayWithObjects:count:]: object at index " + std::to_string(i) + " is nil");
-  return fnd::array(retained(objects, objects + count));
+  return fnd::array(rt::retainAll(objects, objects + count));
 }
 NSUInteger NSArray_count(id self, SEL) { return asArray(self)->items.size(); }
 id NSArray_objectAtIndex(id self, SEL, NSUInteger i) {
@@ -417,7 +410,7 @@ id array(std::vector<Ref<>> items) {
   return rt::autorelease(a);
 }
 
-id array(std::initializer_list<id> items) { return array(retained(items.begin(), items.end())); }
+id array(std::initializer_list<id> items) { return array(rt::retainAll(items.begin(), items.end())); }
 
 id dictionary(std::initializer_list<std::pair<id, id>> entries) {
   id d = rt::autorelease(rt::allocateInstance(g_NSMutableDictionary));

@@ -196,13 +196,19 @@ T* autorelease(Ref<T>&& ref) {
   return static_cast<T*>(autorelease(ref.leak()));
 }
 
-// Strong references to each of `objects`, for a walk whose steps may free some of them.
+// Strong references to each of the objects from `from` to `to`, for a walk whose steps may
+// free some of them, or for a container that keeps them.
+template <class T>
+std::vector<Ref<T>> retainAll(T* const* from, T* const* to) {
+  std::vector<Ref<T>> held;
+  held.reserve(size_t(to - from));
+  for (T* const* at = from; at != to; ++at) held.push_back(Ref<T>::retain(*at));
+  return held;
+}
+
 template <class T>
 std::vector<Ref<T>> retainAll(const std::vector<T*>& objects) {
-  std::vector<Ref<T>> held;
-  held.reserve(objects.size());
-  for (T* obj : objects) held.push_back(Ref<T>::retain(obj));
-  return held;
+  return retainAll(objects.data(), objects.data() + objects.size());
 }
 
 template <class T>
