@@ -38,10 +38,7 @@ void applyProfile(const DeviceProfile& profile, const BootOptions& options) {
 void writeSettingsInto(const std::filesystem::path& directory, const BootOptions& options) {
   prefs::setSettingsDirectory(directory);
   prefs::Domains domains = options.preferences;
-  if (!options.settings.empty()) {
-    prefs::StoredValues& own = domains[std::string(kPreferencesIdentifier)];
-    for (const auto& [key, value] : options.settings) own.set(key, prefs::PlistPtr(plist_new_bool(value)));
-  }
+  if (!options.settings.empty()) prefs::setBooleans(domains[std::string(kPreferencesIdentifier)], options.settings);
   for (const auto& [identifier, values] : domains) {
     auto written = prefs::writePreferencesFile(prefs::settingsFile(identifier), values);
     if (!written) throw BootError("cannot store the settings: " + written.error().message());

@@ -68,10 +68,14 @@ fnd::Result<void, SettingsError> writePreferencesFile(const std::filesystem::pat
   return {};
 }
 
+void setBooleans(StoredValues& into, const BoolSettings& values) {
+  for (const auto& [key, value] : values) into.set(key, PlistPtr(plist_new_bool(value)));
+}
+
 fnd::Result<void, SettingsError> writeSettingsFile(const std::filesystem::path& path,
                                                    const BoolSettings& values, PlistFormat format) {
   StoredValues stored;
-  for (const auto& [key, value] : values) stored.set(key, PlistPtr(plist_new_bool(value)));
+  setBooleans(stored, values);
   return writePreferencesFile(path, stored, format);
 }
 

@@ -43,6 +43,9 @@ enum class PlistFormat { Xml, Binary };
 // processes that run meanwhile, so the write does not wait for the disk.
 fnd::Result<void, SettingsError> writePreferencesFile(const std::filesystem::path& path, const StoredValues& values,
                                                       PlistFormat format = PlistFormat::Xml);
+// `values` stored as booleans in `into`, over what it held under their keys.
+void setBooleans(StoredValues& into, const BoolSettings& values);
+
 fnd::Result<void, SettingsError> writeSettingsFile(const std::filesystem::path& path,
                                                    const BoolSettings& values,
                                                    PlistFormat format = PlistFormat::Xml);
