@@ -109,6 +109,7 @@ void useSignalStack() {
 
 // A signal the process ignores stays ignored.
 void installHandlers() {
+  g_clock = &fnd::RunLoop::main();
   useSignalStack();
   noteStackEnd();
   struct sigaction action {};
@@ -135,7 +136,6 @@ void lv::host::watchLibrary(const std::filesystem::path& library) {
 }
 
 lv::host::LibraryActivity::LibraryActivity(std::string_view doing) : previous_(g_doing) {
-  g_clock = &fnd::RunLoop::main();
   copyShown(doing, g_doing, sizeof g_doing);
 }
 
