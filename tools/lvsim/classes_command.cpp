@@ -1,6 +1,5 @@
 #include "tools/lvsim/classes_command.h"
 
-#include <cstdio>
 #include <iostream>
 
 #include <CLI/CLI.hpp>

@@ -101,7 +101,6 @@ std::string propertyLine(const ListedMember& p) {
 
 }  // namespace lv::sim
 
-std::string lv::sim::typeFromEncoding(std::string_view encoding) { return firstType(encoding); }
 
 std::string lv::sim::classesHeader(const std::vector<ListedClass>& classes) {
   std::string text;
@@ -111,7 +110,7 @@ std::string lv::sim::classesHeader(const std::vector<ListedClass>& classes) {
     if (!c.ivars.empty()) {
       text += " {\n";
       for (const ListedIvar& v : c.ivars)
-        text += "    " + declaration(typeFromEncoding(v.types), v.name) + ";  // offset " + std::to_string(v.offset) + "\n";
+        text += "    " + declaration(firstType(v.types), v.name) + ";  // offset " + std::to_string(v.offset) + "\n";
       text += "}";
     }
     text += "\n";

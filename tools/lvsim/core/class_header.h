@@ -3,15 +3,11 @@
 // class, the types read back from their encodings: `@"UILabel"` is `UILabel *`, `@?` a
 // block, `{CGRect=…}` `struct CGRect`, `^v` `void *`.
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "tools/lvsim/core/class_listing.h"
 
 namespace lv::sim {
-
-// The C type that one type encoding names ("B" is "BOOL"), offsets and qualifiers left out.
-std::string typeFromEncoding(std::string_view encoding);
 
 std::string classesHeader(const std::vector<ListedClass>& classes);
 
