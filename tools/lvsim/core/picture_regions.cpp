@@ -7,6 +7,7 @@
 #include "tools/lvsim/core/echo.h"
 #include "tools/lvsim/core/output_comparison.h"
 #include "tools/lvsim/core/report_reading.h"
+#include "tools/lvsim/core/view_alignment.h"
 
 namespace lv::sim {
 
@@ -16,12 +17,10 @@ namespace fs = std::filesystem;
 
 // The view of `tree` whose id (carried, or else its index path) is `id`.
 const json::Json* viewWithId(const json::Json& view, const std::string& path, const std::string& id) {
-  auto carried = view.find("id");
-  if ((carried != view.end() && carried->is_string() ? carried->get<std::string>() : path) == id) return &view;
-  auto subviews = view.find("subviews");
-  if (subviews == view.end() || !subviews->is_array()) return nullptr;
-  for (size_t i = 0; i < subviews->size(); ++i)
-    if (const json::Json* found = viewWithId((*subviews)[i], path + "/" + std::to_string(i), id)) return found;
+  if (viewId(view, path) == id) return &view;
+  const json::Json& subviews = subviewsOf(view);
+  for (size_t i = 0; i < subviews.size(); ++i)
+    if (const json::Json* found = viewWithId(subviews[i], path + "/" + std::to_string(i), id)) return found;
   return nullptr;
 }
 

@@ -55,18 +55,6 @@ bool within(std::string_view field, std::string_view ignored) {
 
 std::string joined(const std::string& path, const std::string& name) { return path.empty() ? name : path + "." + name; }
 
-const Json& subviewsOf(const Json& view) {
-  static const Json none = Json::array();
-  auto subviews = view.find("subviews");
-  return subviews != view.end() && subviews->is_array() ? *subviews : none;
-}
-
-// The id a view carries, or else its index path.
-std::string viewId(const Json& view, const std::string& path) {
-  auto id = view.find("id");
-  return id != view.end() && id->is_string() ? id->get<std::string>() : path;
-}
-
 size_t descendantsOf(const Json& view) {
   size_t count = 0;
   for (const Json& sub : subviewsOf(view)) count += sub.is_object() ? 1 + descendantsOf(sub) : 0;

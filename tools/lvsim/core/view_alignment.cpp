@@ -27,21 +27,27 @@ bool sameFrameParts(const Json& e, const Json& a, size_t first) {
   return std::equal(inE->begin() + long(first), inE->begin() + long(first) + 2, inA->begin() + long(first));
 }
 
-size_t subviewCount(const Json& view) {
-  const Json* subviews = member(view, "subviews");
-  return subviews && subviews->is_array() ? subviews->size() : 0;
-}
-
 // How alike two views are; kUnpaired for views that are never paired.
 int likeness(const Json& e, const Json& a) {
   if (!e.is_object() || !a.is_object() || !sameMember(e, a, "class")) return kUnpaired;
   return 4 + 8 * sameMember(e, a, "text") + 2 * sameFrameParts(e, a, 2) + sameFrameParts(e, a, 0) +
-         (subviewCount(e) == subviewCount(a));
+         (subviewsOf(e).size() == subviewsOf(a).size());
 }
 
 }  // namespace
 
 }  // namespace lv::sim
+
+const nlohmann::json& lv::sim::subviewsOf(const nlohmann::json& view) {
+  static const nlohmann::json none = nlohmann::json::array();
+  auto subviews = view.find("subviews");
+  return subviews != view.end() && subviews->is_array() ? *subviews : none;
+}
+
+std::string lv::sim::viewId(const nlohmann::json& view, const std::string& path) {
+  auto id = view.find("id");
+  return id != view.end() && id->is_string() ? id->get<std::string>() : path;
+}
 
 std::vector<lv::sim::AlignedViews> lv::sim::alignViews(const nlohmann::json& expected, const nlohmann::json& actual) {
   const size_t n = expected.is_array() ? expected.size() : 0, m = actual.is_array() ? actual.size() : 0;

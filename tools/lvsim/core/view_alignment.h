@@ -7,6 +7,7 @@
 // missing before the actual side's is added, so the outcome depends on the reports alone.
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include <nlohmann/json.hpp>
@@ -19,5 +20,11 @@ struct AlignedViews {
 };
 
 std::vector<AlignedViews> alignViews(const nlohmann::json& expected, const nlohmann::json& actual);
+
+// A report view's subviews; an empty array when it has none.
+const nlohmann::json& subviewsOf(const nlohmann::json& view);
+
+// The id a report view carries, or else its index path `path`.
+std::string viewId(const nlohmann::json& view, const std::string& path);
 
 }  // namespace lv::sim
