@@ -70,22 +70,13 @@ void registerDefaults(id self, SEL, id defaults) {
   }
 }
 
-void registerBool(id self, SEL, bool* target, bool defaultValue, id key) {
-  if (key) asPreferences(self)->defaults[fnd::utf8(key)] = Ref<>::retain(fnd::boolean(defaultValue));
-  id value = lookUp(self, key, true);
-  if (target) *target = key ? boolOf(value) : defaultValue;
-}
-
-void registerInteger(id self, SEL, long* target, long defaultValue, id key) {
-  if (key) asPreferences(self)->defaults[fnd::utf8(key)] = Ref<>::retain(fnd::number(defaultValue));
-  id value = lookUp(self, key, false);
-  if (target) *target = key ? integerOf(value) : defaultValue;
-}
-
-void registerDouble(id self, SEL, double* target, double defaultValue, id key) {
-  if (key) asPreferences(self)->defaults[fnd::utf8(key)] = Ref<>::retain(fnd::number(defaultValue));
-  id value = lookUp(self, key, false);
-  if (target) *target = key ? doubleOf(value) : defaultValue;
+// register…:default:forKey: for values of type T, made into objects by `make` and read back
+// by `read`; `boolean`: the key is a boolean's.
+template <class T, id (*make)(T), T (*read)(id), bool boolean>
+void registerValue(id self, SEL, T* target, T defaultValue, id key) {
+  if (key) asPreferences(self)->defaults[fnd::utf8(key)] = Ref<>::retain(make(defaultValue));
+  id value = lookUp(self, key, boolean);
+  if (target) *target = key ? read(value) : defaultValue;
 }
 
 id objectForKey(id self, SEL, id key) { return lookUp(self, key, false); }
@@ -132,9 +123,9 @@ void addReaders(Class cls) {
 void registerPreferencesClasses() {
   Class cls = rt::defineClass<HBPreferences>("HBPreferences", "NSObject");
   rt::addMethod(cls, "initWithIdentifier:"_sel, HBPreferences_initWithIdentifier);
-  rt::addMethod(cls, "registerBool:default:forKey:"_sel, registerBool);
-  rt::addMethod(cls, "registerInteger:default:forKey:"_sel, registerInteger);
-  rt::addMethod(cls, "registerDouble:default:forKey:"_sel, registerDouble);
+  rt::addMethod(cls, "registerBool:default:forKey:"_sel, registerValue<bool, fnd::boolean, boolOf, true>);
+  rt::addMethod(cls, "registerInteger:default:forKey:"_sel, registerValue<long, fnd::number, integerOf, false>);
+  rt::addMethod(cls, "registerDouble:default:forKey:"_sel, registerValue<double, fnd::number, doubleOf, false>);
   addReaders(cls);
   Class defaults = rt::defineClass<HBPreferences>("NSUserDefaults", "NSObject");
   rt::addMethod(defaults, "initWithSuiteName:"_sel, NSUserDefaults_initWithSuiteName);
