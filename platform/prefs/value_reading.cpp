@@ -49,20 +49,12 @@ bool boolOf(id value) {
   return false;
 }
 
+// Numbers and strings convert as their own integerValue and doubleValue do.
 long integerOf(id value) {
-  if (const NSNumber* n = numberIn(value)) {
-    if (n->kind != NSNumber::Kind::Real) return n->integer;
-    return std::isfinite(n->real) && std::fabs(n->real) < 9.2e18 ? long(n->real) : 0;
-  }
-  if (isA(value, "NSString")) return std::strtol(fnd::utf8(value).c_str(), nullptr, 10);
-  return 0;
+  return numberIn(value) || isA(value, "NSString") ? send<long>(value, "integerValue"_sel) : 0;
 }
 
-double doubleOf(id value) {
-  if (const NSNumber* n = numberIn(value)) return realOf(*n);
-  if (isA(value, "NSString")) return std::strtod(fnd::utf8(value).c_str(), nullptr);
-  return 0;
-}
+double doubleOf(id value) { return numberIn(value) || isA(value, "NSString") ? send<double>(value, "doubleValue"_sel) : 0; }
 
 std::optional<std::string> stringOf(id value) {
   if (isA(value, "NSString")) return fnd::utf8(value);

@@ -18,7 +18,7 @@ TEST(LiveSession, TheMenuListsWhatTheLoadedLibraryRegistered) {
   for (const prefs::RegisteredKey& r : session.menuSettings())
     listed.push_back(r.identifier + ":" + r.key + (r.boolean ? (r.on ? "=YES" : "=NO") : ""));
   std::vector<std::string> expected = {"com.example.clib:Rounded=YES"};
-  for (int k = 0; k < 12; ++k) expected.push_back("com.example.clib:k" + std::to_string(k));
+  for (int k = 0; k < 13; ++k) expected.push_back("com.example.clib:k" + std::to_string(k));
   EXPECT_EQ(listed, expected);
 }
 

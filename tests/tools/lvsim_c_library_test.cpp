@@ -45,7 +45,8 @@ TEST(LvsimCLibrary, PreferencesOfAnyIdentifierReadAsTheDeviceReadsThem) {
       {"k0=YES", "k0: 1 0 0 YES"},    {"k1= 12abc", "k1: 1 12 12  12abc"}, {"k2=007", "k2: 1 7 7 7"},
       {"k3=-0.5", "k3: 1 0 -0.5 -0.5"}, {"k4=no", "k4: 0 0 0 no"},       {"k5=0", "k5: 0 0 0 0"},
       {"k6=true", "k6: 1 1 1 1"},     {"k7=t", "k7: 1 0 0 t"},             {"k8=", "k8: 0 0 0 \n"},
-      {"k9=-007x", "k9: 1 -7 -7 -007x"}, {"", "k10: 0 0 0 (none)"},        {"", "k11: 1 -3 -3 -3"}};
+      {"k9=-007x", "k9: 1 -7 -7 -007x"}, {"", "k10: 0 0 0 (none)"},        {"", "k11: 1 -3 -3 -3"},
+      {"k12=-1e30", "k12: 1 -9223372036854775808 -1e+30 -1e+30"}};
   const std::string story = dir.write("s.json", R"({"steps": [{"play": {"title": "T", "duration": 60}}, {"advance": 1},
       {"snapshot": "after"}]})").string();
   Args args = {"run", story, "--library", C_LIBRARY_PATH, "--preferences", (dir.path / "prefs").string(), "--out",

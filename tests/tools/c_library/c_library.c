@@ -4,7 +4,7 @@
  * HBPreferences setting "Rounded" (default YES) is off, and the first
  * time it animates the alpha to 0.75 with a block, whose completion sends a method this
  * library added, which clips the view. An associated object marks a view already animated.
- * At load it prints each stored value k0 to k11 of its NSUserDefaults suite as each getter
+ * At load it prints each stored value k0 to k12 of its NSUserDefaults suite as each getter
  * reads it.
  * Built twice: by cc, with its blocks made by hand as a compiler lays them out, and by
  * clang -fblocks, with block literals. */
@@ -124,7 +124,7 @@ static void readPreferences(void) {
                                text("Rounded"));
   objc_release(preferences);
   id defaults = made("NSUserDefaults", "initWithSuiteName:", text("com.example.clib"));
-  for (int i = 0; i < 12; ++i) {
+  for (int i = 0; i < 13; ++i) {
     char name[8];
     snprintf(name, sizeof name, "k%d", i);
     id key = text(name);
