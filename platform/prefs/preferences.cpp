@@ -1,6 +1,7 @@
 #include "prefs/preferences.h"
 
-#include <algorithm>
+#include <map>
+#include <utility>
 
 #include "foundation/values.h"
 #include "prefs/value_reading.h"
@@ -20,6 +21,16 @@ std::vector<RegisteredKey>& registry() {
   return *keys;
 }
 
+// The registry's entry of `key` of `identifier`, made at the end when it is new. Getters ask
+// on every read, so entries are found through an index rather than a walk.
+RegisteredKey& registered(const std::string& identifier, const std::string& key) {
+  static auto* index = new std::map<std::pair<std::string, std::string>, size_t>;  // lives for the process
+  std::vector<RegisteredKey>& keys = registry();
+  auto [at, added] = index->try_emplace({identifier, key}, keys.size());
+  if (added) keys.push_back({.identifier = identifier, .key = key});
+  return keys[at->second];
+}
+
 HBPreferences* asPreferences(id self) { return static_cast<HBPreferences*>(self); }
 
 id storedOrDefault(id self, const std::string& key) {
@@ -34,14 +45,10 @@ id lookUp(id self, id key, bool boolean) {
   if (!key) return nil;
   std::string name = fnd::utf8(key);
   id value = storedOrDefault(self, name);
-  auto& keys = registry();
-  const std::string& identifier = asPreferences(self)->identifier;
-  auto it = std::find_if(keys.begin(), keys.end(),
-                         [&](const RegisteredKey& k) { return k.identifier == identifier && k.key == name; });
-  if (it == keys.end()) it = keys.insert(keys.end(), {.identifier = identifier, .key = name});
-  it->boolean = it->boolean || boolean;
-  it->on = boolOf(value);
-  it->text = stringOf(value).value_or(value ? "(not a number or string)" : "(not stored)");
+  RegisteredKey& noted = registered(asPreferences(self)->identifier, name);
+  noted.boolean = noted.boolean || boolean;
+  noted.on = boolOf(value);
+  noted.text = stringOf(value).value_or(value ? "(not a number or string)" : "(not stored)");
   return value;
 }
 
